@@ -1,0 +1,133 @@
+#include "DataModule.h"
+
+#include "Db.h"
+#include "Schema.h"
+#include "SettingsStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QUrlQuery>
+
+int CurrentUserID = 0;
+QString CurrentDBFile;
+QString ShopCompany;
+QString ShopAddress;
+QString ShopTel;
+TDataModule1 *DataModule1 = nullptr;
+
+QString dataFolder()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")) +
+           QLatin1Char('/');
+}
+
+namespace {
+
+void dropConnection(const QString &connectionName)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+// Opens path on a new connection; returns the reason when it is not a usable account.
+QString tryOpen(const QString &path, const QString &connectionName)
+{
+    if (path.isEmpty())
+        return QStringLiteral("no account file named");
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("no such file: ") + path;
+
+    // A URI with mode=rw opens an existing file only, never creates one. Building it through
+    // QUrl encodes '#', '?', blanks and other characters that would end a raw "file:" path.
+    QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("mode"), QStringLiteral("rw"));
+    url.setQuery(query);
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+    if (!db.open())
+        return db.lastError().text();
+
+    // SQLite opens any file lazily; the first statement tells whether it is a database.
+    {
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            return probe.lastError().text();
+    }
+    const QStringList missing = Schema::missingParts(db);
+    if (!missing.isEmpty())
+        return QStringLiteral("not an account file, missing ") + missing.join(u", ");
+    try {
+        Schema::ensureIndexes(db);
+    } catch (const Db::DbError &e) {
+        return e.message();
+    }
+    return {};
+}
+
+} // namespace
+
+bool openAccountFile(const QString &path, const QString &connectionName, QString *why)
+{
+    if (QSqlDatabase::contains(connectionName))
+        dropConnection(connectionName);
+    const QString error = tryOpen(path, connectionName);
+    if (error.isEmpty())
+        return true;
+    if (why)
+        *why = error;
+    dropConnection(connectionName);
+    return false;
+}
+
+TDataModule1::TDataModule1(QObject *parent) : QObject(parent)
+{
+    DataModule1 = this;
+}
+
+TDataModule1::~TDataModule1()
+{
+    {
+        QSqlDatabase db = Db::mainConn();
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
+    if (DataModule1 == this)
+        DataModule1 = nullptr;
+}
+
+bool TDataModule1::connectCurrentAccount(QString *why)
+{
+    QString path = GetRunData();
+    if (path.isEmpty()) {
+        path = dataFolder() + QStringLiteral("Sample.MDB");
+        SetRunData(path);
+    }
+    if (!openAccountFile(path, QLatin1String(Db::MainConnName), why))
+        return false;
+    CurrentDBFile = path;
+    return true;
+}
+
+bool TDataModule1::switchTo(const QString &path, QString *why)
+{
+    const QString previous = CurrentDBFile;
+    if (openAccountFile(path, QLatin1String(Db::MainConnName), why)) {
+        CurrentDBFile = path;
+        return true;
+    }
+    if (!previous.isEmpty())
+        openAccountFile(previous, QLatin1String(Db::MainConnName), nullptr);
+    return false;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+// Values every part of the program shares while it runs.
+extern int CurrentUserID;       // TBPersons.ID of the logged-in operator; 0 before login
+extern QString CurrentDBFile;   // full path of the file MainConn is open on
+extern QString ShopCompany;     // TBSetup.company
+extern QString ShopAddress;     // TBSetup.comAddr
+extern QString ShopTel;         // TBSetup.comTel
+
+// The folder "data" beside the program: accounts, the template and backups live there.
+QString dataFolder();
+
+// Opens an existing account file on the connection named connectionName. Never creates a
+// file: a missing file, a file that is not SQLite and an SQLite file without this program's
+// tables all fail, with the reason in *why. The path may hold any characters.
+bool openAccountFile(const QString &path, const QString &connectionName, QString *why);
+
+// The data module: owns MainConn from start-up to exit.
+class TDataModule1 : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDataModule1(QObject *parent = nullptr);
+    ~TDataModule1() override;
+
+    // Finds the current account (the stored path, or data/Sample.MDB which is then stored)
+    // and opens MainConn on it. False when it cannot be opened; *why says why.
+    bool connectCurrentAccount(QString *why);
+
+    // Closes MainConn and opens it on another file; on failure MainConn is reopened on the
+    // file it had, and false is returned.
+    bool switchTo(const QString &path, QString *why);
+};
+
+extern TDataModule1 *DataModule1;

@@ -1,0 +1,171 @@
+#include "Schema.h"
+
+#include "Db.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace Schema {
+namespace {
+
+struct Table
+{
+    const char *name;
+    const char *columns; // column definitions, as in CREATE TABLE
+};
+
+// Money columns hold integer cents; dates are ISO text (yyyy-MM-dd, ReDate with the time).
+// IDs are filled by the engine and never reused, as AutoNumber keys are.
+const Table kTables[] = {
+    {"TBName",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, CustomNum TEXT, Name TEXT, Nlang TEXT, Ver TEXT, "
+     "Categray TEXT, Amount INTEGER, Copy INTEGER, Bu INTEGER, DatTime TEXT, Provide INTEGER, "
+     "Mone BIGINT, Address1 TEXT, Direct TEXT, ActRole TEXT, Quality INTEGER DEFAULT 0"},
+    {"TBBusinessDetail",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, CDNum INTEGER, RMoney BIGINT, Amount INTEGER, "
+     "Ass_Number INTEGER, DatTime TEXT, Deposit BIGINT, Persons INTEGER, ReDate TEXT, "
+     "ParentID INTEGER"},
+    {"TBAssociator",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, Num TEXT, Name TEXT, Telephone TEXT, Grade TEXT, "
+     "Sum INTEGER, SDT TEXT, DateT TEXT, Memo TEXT, ASFlag INTEGER DEFAULT 0"},
+    {"TBPersons",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, Number TEXT, Name TEXT, Telephone TEXT, "
+     "Address TEXT, PWS TEXT, Memo TEXT, PerFlag INTEGER DEFAULT 0"},
+    {"TBPowerStand", "PowerId INTEGER, PowerName TEXT"},
+    {"TBUserPower", "UserId INTEGER, PowerId INTEGER"},
+    {"TBKindValue",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, CateID INTEGER, CateValue TEXT, Flag INTEGER, "
+     "Memo TEXT"},
+    {"TBInOutMoney",
+     "FID INTEGER PRIMARY KEY AUTOINCREMENT, FeeDate TEXT, CateID INTEGER, Moneys BIGINT, "
+     "ClientID INTEGER, Per INTEGER, Memo TEXT"},
+    {"TBVer", "ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT, Fee BIGINT, Deposit BIGINT"},
+    {"TBCategray", "ID INTEGER PRIMARY KEY AUTOINCREMENT, Categray TEXT"},
+    {"TBLanguage", "ID INTEGER PRIMARY KEY AUTOINCREMENT, NLang TEXT"},
+    {"TbProvide",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, Company TEXT, Address TEXT, OfficeTel TEXT, "
+     "Memo TEXT, Name TEXT"},
+    {"TBSetup", "company TEXT, comAddr TEXT, comTel TEXT"},
+};
+
+// The lookups the counter makes on every keystroke and transaction, so none of them scans
+// all lines: copy by code, open lines by copy and by customer (partial indexes: the open
+// lines are a small part of a shop's history), lines by customer and by date, member by number.
+const char *const kIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS ix_name_code ON TBName(CustomNum)",
+    "CREATE INDEX IF NOT EXISTS ix_detail_open_copy ON TBBusinessDetail(CDNum) "
+    "WHERE ReDate IS NULL",
+    "CREATE INDEX IF NOT EXISTS ix_detail_open_customer ON TBBusinessDetail(Ass_Number) "
+    "WHERE ReDate IS NULL",
+    "CREATE INDEX IF NOT EXISTS ix_detail_customer ON TBBusinessDetail(Ass_Number, DatTime)",
+    "CREATE INDEX IF NOT EXISTS ix_detail_date ON TBBusinessDetail(DatTime)",
+    "CREATE INDEX IF NOT EXISTS ix_member_num ON TBAssociator(Num)",
+    "CREATE INDEX IF NOT EXISTS ix_money_date ON TBInOutMoney(FeeDate)",
+    "CREATE INDEX IF NOT EXISTS ix_money_client ON TBInOutMoney(ClientID)",
+    "CREATE INDEX IF NOT EXISTS ix_userpower_user ON TBUserPower(UserId)",
+};
+
+QStringList columnNames(const char *columns)
+{
+    QStringList names;
+    const QStringList defs = QString::fromLatin1(columns).split(QLatin1Char(','));
+    for (const QString &d : defs)
+        names << d.trimmed().section(QLatin1Char(' '), 0, 0);
+    return names;
+}
+
+} // namespace
+
+void create(const QSqlDatabase &db)
+{
+    Db::Transaction tx(db);
+    for (const Table &t : kTables) {
+        Db::exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                     .arg(QLatin1String(t.name), QLatin1String(t.columns)),
+                 {}, db);
+    }
+    for (const char *ix : kIndexes)
+        Db::exec(QLatin1String(ix), {}, db);
+    tx.commit();
+}
+
+void ensureIndexes(const QSqlDatabase &db)
+{
+    for (const char *ix : kIndexes)
+        Db::exec(QLatin1String(ix), {}, db);
+}
+
+void writeRequiredRows(const QSqlDatabase &db)
+{
+    Db::Transaction tx(db);
+    const QString kind =
+        QStringLiteral("INSERT INTO TBKindValue (ID, CateID, CateValue, Flag, Memo) "
+                       "VALUES (?, ?, ?, ?, ?)");
+    // Option rows: rent by days, no permission control, 7 overdue days, no receipt, POS paper.
+    Db::exec(kind, {1, OptionRentRule, QStringLiteral("0"), 0, QStringLiteral("租金计算方法")}, db);
+    Db::exec(kind, {2, OptionPermissionMode, QStringLiteral("0"), 0, QStringLiteral("系统运行方式")},
+             db);
+    Db::exec(kind, {TypeRent, OptionTypeRow, QStringLiteral("租金收入"), 1,
+                    QStringLiteral("归还影碟时收取的租金")},
+             db);
+    Db::exec(kind, {4, OptionOverdueDays, QStringLiteral("7"), 0, QStringLiteral("过期天数")}, db);
+    Db::exec(kind, {5, OptionReceiptPrinting, QStringLiteral("1"), 0, QStringLiteral("打印设置")},
+             db);
+    Db::exec(kind, {6, OptionReceiptPaper, QStringLiteral("1"), 0, QStringLiteral("单据类型")}, db);
+    Db::exec(kind, {TypeDeposit, OptionTypeRow, QStringLiteral("押金"), 1,
+                    QStringLiteral("出租收取、归还退还的押金")},
+             db);
+    Db::exec(kind, {TypeMemberPayment, OptionTypeRow, QStringLiteral("会员缴费"), 1,
+                    QStringLiteral("会员缴纳的会费")},
+             db);
+
+    // The walk-in customer, protected on the members page. New members get IDs above 15.
+    Db::exec(QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum, ASFlag) "
+                            "VALUES (?, '', ?, 0, 1)"),
+             {WalkInCustomerId, QStringLiteral("零租客户")}, db);
+
+    Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS, Memo) VALUES (?, ?, ?)"),
+             {QStringLiteral("管理员"), QString(), QStringLiteral("初始帐户，无口令")}, db);
+
+    const std::pair<int, const char *> powers[] = {
+        {1, "出租/归还"}, {2, "库存管理"}, {3, "统计/分析"}, {4, "销售管理"},
+        {5, "系统设置"},  {6, "费用收支"}, {10, "文件/帐户"},
+    };
+    for (const auto &[id, name] : powers) {
+        Db::exec(QStringLiteral("INSERT INTO TBPowerStand (PowerId, PowerName) VALUES (?, ?)"),
+                 {id, QString::fromUtf8(name)}, db);
+    }
+
+    for (const char *lang : {"国语", "粤语", "英语", "日语", "韩语", "其他"}) {
+        Db::exec(QStringLiteral("INSERT INTO TBLanguage (NLang) VALUES (?)"),
+                 {QString::fromUtf8(lang)}, db);
+    }
+    tx.commit();
+}
+
+QStringList missingParts(const QSqlDatabase &db)
+{
+    QStringList missing;
+    for (const Table &t : kTables) {
+        const QString table = QLatin1String(t.name);
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
+            missing << table;
+            continue;
+        }
+        QStringList present;
+        while (q.next())
+            present << q.value(1).toString().toLower();
+        if (present.isEmpty()) {
+            missing << table;
+            continue;
+        }
+        for (const QString &c : columnNames(t.columns)) {
+            if (!present.contains(c.toLower()))
+                missing << table + QLatin1Char('.') + c;
+        }
+    }
+    return missing;
+}
+
+} // namespace Schema

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The account database: tables, indexes and the rows every new account must hold.
+// Written once, here; the template, the sample account, the benchmark shop and the
+// tests all create their files through these functions.
+namespace Schema {
+
+// Fixed IDs of the built-in income/expense type rows (TBKindValue, CateID 3).
+inline constexpr int TypeRent = 3;
+inline constexpr int TypeDeposit = 8;
+inline constexpr int TypeMemberPayment = 9;
+
+// Option rows of TBKindValue by CateID.
+inline constexpr int OptionRentRule = 1;
+inline constexpr int OptionPermissionMode = 2;
+inline constexpr int OptionTypeRow = 3;
+inline constexpr int OptionOverdueDays = 4;
+inline constexpr int OptionReceiptPrinting = 5;
+inline constexpr int OptionReceiptPaper = 6;
+
+// The walk-in customer; member IDs up to this one are reserved and exempt from the allowance.
+inline constexpr int WalkInCustomerId = 15;
+// Ass_Number of a sale line.
+inline constexpr int SaleCustomer = -1;
+
+// TBName.Quality codes.
+inline constexpr int QualityInStock = 0;
+inline constexpr int QualityDeleted = 3;
+inline constexpr int QualityWrittenOff = 4;
+inline constexpr int QualitySold = 5;
+
+// Creates every table and index in an empty database (one transaction).
+void create(const QSqlDatabase &db);
+// Writes the rows a new account needs: option rows, built-in types, the walk-in customer,
+// one staff member, the permission catalogue and the languages.
+void writeRequiredRows(const QSqlDatabase &db);
+// Creates the indexes that may be missing from an older file; harmless when present.
+void ensureIndexes(const QSqlDatabase &db);
+
+// The tables this program needs; empty when the database holds them all with their columns,
+// otherwise what is missing ("TBName", "TBName.Quality").
+QStringList missingParts(const QSqlDatabase &db);
+
+} // namespace Schema

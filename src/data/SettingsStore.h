@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The two values kept outside the database: the current account file and the tips flag.
+// Stored with QSettings under "Quorvale SoftWare"/"Rentora" in the user's configuration.
+
+// The path of the current account file, or an empty string when none is stored.
+QString GetRunData();
+bool SetRunData(const QString &path);
+
+// 0 = show the tips window at start-up, anything else = do not. A missing or non-numeric
+// value reads as 0 (show the tips), so a fresh installation greets its first user.
+int GetNoteFlag();
+void SetNoteFlag(int flag);

@@ -1,0 +1,167 @@
+#include "LoginWindow.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "toolkit/MessageBox.h"
+
+#include <QCloseEvent>
+#include <QCollator>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
+{
+    setObjectName(QStringLiteral("LoginFm"));
+    setWindowTitle(QStringLiteral("登陆窗口"));
+    // A dialog frame without title-bar buttons: the only ways out are the two buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
+    icon->setFixedSize(32, 32);
+
+    auto *label1 = new QLabel(QStringLiteral("用 户 名"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    CombUserName = new QComboBox(this);
+    CombUserName->setObjectName(QStringLiteral("CombUserName"));
+    CombUserName->setEditable(false);
+    label1->setBuddy(CombUserName);
+
+    auto *label2 = new QLabel(QStringLiteral("登陆口令"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    EDPWD = new QLineEdit(this);
+    EDPWD->setObjectName(QStringLiteral("EDPWD"));
+    EDPWD->setEchoMode(QLineEdit::Password);
+    EDPWD->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    label2->setBuddy(EDPWD);
+
+    BitBtn1 = new QPushButton(QStringLiteral("确定"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setAutoDefault(false);
+    BitBtn2 = new QPushButton(QStringLiteral("取消"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+    setCancelButton(BitBtn2);
+
+    auto *fields = new QGridLayout;
+    fields->addWidget(label1, 0, 0);
+    fields->addWidget(CombUserName, 0, 1);
+    fields->addWidget(label2, 1, 0);
+    fields->addWidget(EDPWD, 1, 1);
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(8);
+    top->addLayout(fields, 1);
+
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->addLayout(top);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+
+    setTabOrder(CombUserName, EDPWD);
+    setTabOrder(EDPWD, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    resize(285, 111);
+    setMinimumSize(285, 111);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TLoginFm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TLoginFm::BitBtn2Click);
+
+    LoadUserList();
+    CombUserName->setFocus();
+}
+
+void TLoginFm::LoadUserList()
+{
+    struct Entry
+    {
+        QString name;
+        qint64 id;
+    };
+    QList<Entry> entries;
+    try {
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"));
+        while (q.next())
+            entries.append({Db::text(q, "Name"), Db::integer(q, "ID")});
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+    // The list is sorted by name, as an operator looks for his own name.
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
+        return collator.compare(a.name, b.name) < 0;
+    });
+    CombUserName->clear();
+    for (const Entry &e : entries)
+        CombUserName->addItem(e.name, e.id);
+    CombUserName->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+}
+
+bool TLoginFm::CheckPassword()
+{
+    if (CombUserName->currentIndex() < 0)
+        return false;
+    const qint64 id = CombUserName->currentData().toLongLong();
+    const QVariant stored =
+        Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id});
+    // Compared verbatim: case-sensitive, no trimming; null reads as empty.
+    if (stored.toString() != EDPWD->text())
+        return false;
+    CurrentUserID = static_cast<int>(id);
+    return true;
+}
+
+void TLoginFm::BitBtn1Click()
+{
+    if (CombUserName->currentIndex() < 0) {
+        Msg::error(this, QStringLiteral("没有可登陆的人员，请先在人员管理中添加人员！"));
+        return;
+    }
+    bool ok = false;
+    try {
+        ok = CheckPassword();
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+        return;
+    }
+    if (ok) {
+        accept();
+        return;
+    }
+    Msg::error(this, QStringLiteral("登陆口令错误，请重新输入！"));
+    EDPWD->selectAll();
+    EDPWD->setFocus();
+}
+
+void TLoginFm::BitBtn2Click()
+{
+    const auto answer = Msg::askYesNo(this, QStringLiteral("您要退出系统吗？"));
+    if (answer != QMessageBox::No)
+        reject();
+}
+
+void TLoginFm::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    BitBtn2Click();
+}

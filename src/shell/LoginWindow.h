@@ -1,0 +1,32 @@
+#pragma once
+
+#include "BaseWindows.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The login window: an operator picks his name and types his password. A successful login
+// sets CurrentUserID and accepts the dialog; leaving the program rejects it.
+class TLoginFm : public TBaseDlgFM
+{
+    Q_OBJECT
+public:
+    explicit TLoginFm(QWidget *parent = nullptr);
+
+    void LoadUserList();
+    bool CheckPassword();
+
+    QComboBox *CombUserName = nullptr;
+    QLineEdit *EDPWD = nullptr;
+    QPushButton *BitBtn1 = nullptr; // 确定
+    QPushButton *BitBtn2 = nullptr; // 取消
+
+protected:
+    // Closing the window any other way asks the same question as 取消.
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BitBtn1Click();
+    void BitBtn2Click();
+};

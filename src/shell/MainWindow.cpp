@@ -1,0 +1,531 @@
+#include "MainWindow.h"
+
+#include "NavigationBar.h"
+#include "Openers.h"
+#include "WorkArea.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SettingsStore.h"
+#include "toolkit/JpegImage.h"
+#include "toolkit/MessageBox.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+const QString kProductTitle = QStringLiteral("Rentora");
+}
+
+TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainFm"));
+    setWindowTitle(kProductTitle);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    FlatPanel3 = new QLabel(central);
+    FlatPanel3->setObjectName(QStringLiteral("FlatPanel3"));
+    FlatPanel3->setFixedHeight(41);
+    FlatPanel3->setScaledContents(true);
+    FlatPanel3->setPixmap(QPixmap::fromImage(JpegImage::load(QStringLiteral(":/banner.jpg"))));
+    column->addWidget(FlatPanel3);
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    LeftPan = new NavigationBar(central);
+    MainPanel = new WorkArea(central);
+    MainPanel->setAutoFillBackground(true);
+    Label1 = new QLabel(QStringLiteral("让科技生活化"), MainPanel);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont slogan(QStringLiteral("华文彩云"));
+    slogan.setPixelSize(56);
+    Label1->setFont(slogan);
+    Label1->setStyleSheet(QStringLiteral("color: silver;"));
+    Label1->adjustSize();
+    Label1->move(60, 60);
+    Label1->hide();
+    row->addWidget(LeftPan);
+    row->addWidget(MainPanel, 1);
+    column->addLayout(row, 1);
+    setCentralWidget(central);
+    setMainWorkArea(MainPanel);
+    connect(MainPanel, &WorkArea::doubleClickedEmpty, this, &TMainFm::MainPanelDblClick);
+
+    buildNavigation();
+    buildMenus();
+
+    StatusPanel0 = new QLabel(this);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0->setFixedWidth(200);
+    StatusPanel1 = new QLabel(this);
+    StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
+    StatusPanel1->setMinimumWidth(450);
+    StatusPanel2 = new QLabel(QStringLiteral("Ver 1.00.03"), this);
+    StatusPanel2->setObjectName(QStringLiteral("StatusPanel2"));
+    StatusPanel2->setFixedWidth(80);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusPanel0);
+    statusBar()->addWidget(StatusPanel1, 1);
+    statusBar()->addPermanentWidget(StatusPanel2);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TMainFm::Timer1Timer);
+
+    // FormCreate: permissions, clock, maximised. A broken permission option is reported
+    // inside ApplyPowers and treated as "no permission control"; the rest still runs.
+    ApplyPowers();
+    Timer1->start();
+    Timer1Timer();
+    setWindowState(windowState() | Qt::WindowMaximized);
+
+    qApp->installEventFilter(this);
+}
+
+TMainFm::~TMainFm()
+{
+    qApp->removeEventFilter(this);
+    if (mainWorkArea() == MainPanel)
+        setMainWorkArea(nullptr);
+}
+
+void TMainFm::buildNavigation()
+{
+    FlatSpeedButton1 = LeftPan->addButton(QStringLiteral("FlatSpeedButton1"),
+                                          QStringLiteral("出    租(F5)"),
+                                          QStringLiteral("影碟出租业务"), 48);
+    FlatSpeedButton2 = LeftPan->addButton(QStringLiteral("FlatSpeedButton2"),
+                                          QStringLiteral("归    还(F6)"),
+                                          QStringLiteral("影碟归还业务"), 96);
+    FlatSpeedButton8 = LeftPan->addButton(QStringLiteral("FlatSpeedButton8"),
+                                          QStringLiteral("销    售(F7)"),
+                                          QStringLiteral("影碟销售管理"), 144);
+    FlatSpeedButton3 = LeftPan->addButton(QStringLiteral("FlatSpeedButton3"),
+                                          QStringLiteral("库    存(F8)"),
+                                          QStringLiteral("库存影碟管理"), 192);
+    FlatSpeedButton7 = LeftPan->addButton(QStringLiteral("FlatSpeedButton7"),
+                                          QStringLiteral("统计/分析  "),
+                                          QStringLiteral("统计/汇总报表"), 240);
+    FlatSpeedButton4 = LeftPan->addButton(QStringLiteral("FlatSpeedButton4"),
+                                          QStringLiteral("费用收支(F9)"),
+                                          QStringLiteral("业务资料查看"), 288);
+    FlatSpeedButton6 = LeftPan->addButton(QStringLiteral("FlatSpeedButton6"),
+                                          QStringLiteral("设    置(F4)"),
+                                          QStringLiteral("系统参数设定"), 337);
+    FlatSpeedButton5 = LeftPan->addButton(QStringLiteral("FlatSpeedButton5"),
+                                          QStringLiteral("退   出"), QString(), 400);
+    LeftPan->setLeaveButton(FlatSpeedButton5);
+
+    connect(FlatSpeedButton1, &QPushButton::clicked, this, &TMainFm::rentOut);
+    connect(FlatSpeedButton2, &QPushButton::clicked, this, &TMainFm::takeBack);
+    connect(FlatSpeedButton8, &QPushButton::clicked, this, [] { ShowSellMainFm(); });
+    connect(FlatSpeedButton3, &QPushButton::clicked, this, [] { ShowRepertoryFm(); });
+    connect(FlatSpeedButton7, &QPushButton::clicked, this, &TMainFm::popupStatistics);
+    connect(FlatSpeedButton4, &QPushButton::clicked, this, [] { ShowInOutMoneyList(); });
+    connect(FlatSpeedButton6, &QPushButton::clicked, this, [] { ShowSetupPage(0); });
+    connect(FlatSpeedButton5, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QAction *TMainFm::addEntry(QMenu *menu, const QString &objectName, const QString &text,
+                           std::function<void()> act, const QKeySequence &shortcut)
+{
+    QAction *a = menu->addAction(text);
+    a->setObjectName(objectName);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    if (act)
+        connect(a, &QAction::triggered, this, [act] { act(); });
+    return a;
+}
+
+void TMainFm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    FileMenu = bar->addMenu(QStringLiteral("文件"));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    addEntry(FileMenu, QStringLiteral("FileNew"), QStringLiteral("新      建"),
+             [this] { HideWorkWindows(); ShowNewAccount(); }, QKeySequence(QStringLiteral("Ctrl+N")));
+    addEntry(FileMenu, QStringLiteral("FileOpen"), QStringLiteral("打     开"),
+             [this] { HideWorkWindows(); ShowOpenAccount(); }, QKeySequence(QStringLiteral("Ctrl+O")));
+    addEntry(FileMenu, QStringLiteral("FileBackup"), QStringLiteral("保存/备份"),
+             [] { ShowBackup(); }, QKeySequence(QStringLiteral("Ctrl+S")));
+    QAction *restore = addEntry(FileMenu, QStringLiteral("FileRestore"),
+                                QStringLiteral("恢     复"), nullptr);
+    restore->setVisible(false);
+    NNAg = addEntry(FileMenu, QStringLiteral("NNAg"), QStringLiteral("屏蔽导航条"),
+                    [this] { NNAgClick(); });
+    NNAg->setCheckable(true);
+    N43 = addEntry(FileMenu, QStringLiteral("N43"), QStringLiteral("暂时离开"),
+                   [this] { N43Click(); });
+    FileMenu->addSeparator();
+    // The menu's leave entry closes the window like the leave button, with the confirmation.
+    addEntry(FileMenu, QStringLiteral("FileExit"), QStringLiteral("退     出"),
+             [this] { close(); }, QKeySequence(QStringLiteral("Ctrl+X")));
+
+    BusinessMenu = bar->addMenu(QStringLiteral("业务管理"));
+    BusinessMenu->setObjectName(QStringLiteral("BusinessMenu"));
+    addEntry(BusinessMenu, QStringLiteral("BizRent"), QStringLiteral("租    赁"),
+             [this] { rentOut(); }, QKeySequence(QStringLiteral("Ctrl+L")));
+    addEntry(BusinessMenu, QStringLiteral("BizReturn"), QStringLiteral("归    还"),
+             [this] { takeBack(); }, QKeySequence(QStringLiteral("Ctrl+R")));
+    addEntry(BusinessMenu, QStringLiteral("BizSell"), QStringLiteral("销    售"),
+             [] { ShowSellMainFm(); }, QKeySequence(QStringLiteral("Ctrl+I")));
+    addEntry(BusinessMenu, QStringLiteral("BizStock"), QStringLiteral("库存管理"),
+             [] { ShowRepertoryFm(); }, QKeySequence(QStringLiteral("Ctrl+T")));
+
+    InOutMenuEntry = bar->addAction(QStringLiteral("费用收支"));
+    InOutMenuEntry->setObjectName(QStringLiteral("InOutMenuEntry"));
+    connect(InOutMenuEntry, &QAction::triggered, this, [] { ShowInOutMoneyList(); });
+
+    StatisticsMenu = bar->addMenu(QStringLiteral("统计/分析"));
+    StatisticsMenu->setObjectName(QStringLiteral("StatisticsMenu"));
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+
+    struct Report
+    {
+        const char *name;
+        const char *menuText;
+        const char *popupText;
+        std::function<void()> act;
+    };
+    const Report reports[] = {
+        {"StatRentalReport", "租赁报表", "租赁报表", [] { ShowRentalReport(); }},
+        {"StatRentalChart", "租赁分析", "租赁分析", [] { ShowLeaseChart(); }},
+        {nullptr, nullptr, nullptr, {}},
+        {"StatSalesSummary", "销售汇总表", "销售汇总报表", [] { ShowSellStockRep(); }},
+        {"StatSalesDetail", "销售明细表", "销售明细报表", [] { ShowQSellDetailFm(); }},
+        {nullptr, nullptr, nullptr, {}},
+        {"StatStockReport", "库存报表", "库存报表", [] { ShowQStoreRep(); }},
+        {"StatStockChart", "库存分析", "库存分析", [] { ShowStoreChart(); }},
+        {nullptr, nullptr, nullptr, {}},
+        {"StatMemberReport", "会员报表", "会员报表", [] { ShowMemberReport(); }},
+        {"StatOverdueReport", "租赁过期报表", "租赁过期报表", [] { ShowOverdueReport(); }},
+        {"StatMonthly", "月平均收支", "月平均收支", [] { ShowCompareChart(); }},
+        {nullptr, nullptr, nullptr, {}},
+        {"StatRentalRanking", "租赁排行榜", "租赁排行榜", [] { ShowQPHFm(0); }},
+        {"StatSalesRanking", "销售排行榜", "销售排行榜", [] { ShowQPHFm(1); }},
+    };
+    for (const Report &r : reports) {
+        if (!r.name) {
+            StatisticsMenu->addSeparator();
+            continue;
+        }
+        addEntry(StatisticsMenu, QLatin1String(r.name), QString::fromUtf8(r.menuText), r.act);
+    }
+    // The pop-up of the statistics button lists the same reports in its own order.
+    const char *popupOrder[] = {"StatRentalReport", "StatRentalChart", "StatSalesSummary",
+                                "StatSalesDetail",  "StatStockReport", "StatStockChart",
+                                "StatMonthly",      "StatOverdueReport", "StatMemberReport",
+                                nullptr,            "StatRentalRanking", "StatSalesRanking"};
+    for (const char *name : popupOrder) {
+        if (!name) {
+            PopupMenu1->addSeparator();
+            continue;
+        }
+        for (const Report &r : reports) {
+            if (r.name && qstrcmp(r.name, name) == 0) {
+                addEntry(PopupMenu1, QStringLiteral("Popup") + QLatin1String(r.name),
+                         QString::fromUtf8(r.popupText), r.act);
+            }
+        }
+    }
+
+    SettingsMenu = bar->addMenu(QStringLiteral("系统设置"));
+    SettingsMenu->setObjectName(QStringLiteral("SettingsMenu"));
+    addEntry(SettingsMenu, QStringLiteral("SetMembers"), QStringLiteral("会员设置"),
+             [] { ShowSetupPage(0); });
+    addEntry(SettingsMenu, QStringLiteral("SetRental"), QStringLiteral("出    租"),
+             [] { ShowSetupPage(1); });
+    addEntry(SettingsMenu, QStringLiteral("SetFees"), QStringLiteral("费    用"),
+             [] { ShowSetupPage(2); });
+    addEntry(SettingsMenu, QStringLiteral("SetStaff"), QStringLiteral("人员管理"),
+             [] { ShowSetupPage(3); });
+    addEntry(SettingsMenu, QStringLiteral("SetInOutTypes"), QStringLiteral("收支类型"),
+             [] { ShowSetupPage(4); });
+
+    HelpMenu = bar->addMenu(QStringLiteral("帮助"));
+    HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    addEntry(HelpMenu, QStringLiteral("HelpUse"), QStringLiteral("使用帮助"),
+             [this] { openHelp(); });
+    addEntry(HelpMenu, QStringLiteral("HelpTips"), QStringLiteral("技巧与提示"),
+             [this] { m_tipsShown = true; ShowTips(); });
+    addEntry(HelpMenu, QStringLiteral("HelpAbout"), QStringLiteral("关    于"),
+             [] { ShowAbout(); });
+}
+
+QAction *TMainFm::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+bool TMainFm::readPermissionMode(bool *on)
+{
+    QVariant value;
+    try {
+        value = Db::scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
+                           {Schema::OptionPermissionMode});
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+        return false;
+    }
+    bool ok = false;
+    const int mode = value.toString().trimmed().toInt(&ok);
+    if (!value.isValid() || !ok)
+        return false;
+    *on = mode != 0;
+    return true;
+}
+
+void TMainFm::ApplyPowers()
+{
+    const QList<QMenu *> menus = {FileMenu,     BusinessMenu, StatisticsMenu,
+                                  SettingsMenu, HelpMenu,     PopupMenu1};
+    const QList<QPushButton *> guarded = {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton8,
+                                          FlatSpeedButton3, FlatSpeedButton7, FlatSpeedButton4,
+                                          FlatSpeedButton6};
+    auto setAll = [&](bool enabled) {
+        for (QMenu *m : menus) {
+            for (QAction *a : m->actions())
+                a->setEnabled(enabled);
+        }
+        for (QPushButton *b : guarded)
+            b->setEnabled(enabled);
+        InOutMenuEntry->setEnabled(enabled);
+    };
+
+    bool on = false;
+    if (!readPermissionMode(&on)) {
+        Msg::error(this, QStringLiteral("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
+        on = false;
+    }
+    if (!on) {
+        setAll(true);
+        return;
+    }
+
+    setAll(false);
+    for (const char *name : {"FileExit", "NNAg", "N43", "HelpUse", "HelpTips", "HelpAbout"})
+        action(QLatin1String(name))->setEnabled(true);
+
+    auto enableMenu = [](QMenu *m) {
+        for (QAction *a : m->actions())
+            a->setEnabled(true);
+    };
+    try {
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ?"),
+                               {CurrentUserID});
+        while (q.next()) {
+            switch (q.value(0).toInt()) {
+            case 1:
+                action(QStringLiteral("BizRent"))->setEnabled(true);
+                action(QStringLiteral("BizReturn"))->setEnabled(true);
+                FlatSpeedButton1->setEnabled(true);
+                FlatSpeedButton2->setEnabled(true);
+                break;
+            case 2:
+                action(QStringLiteral("BizStock"))->setEnabled(true);
+                FlatSpeedButton3->setEnabled(true);
+                break;
+            case 3:
+                enableMenu(StatisticsMenu);
+                enableMenu(PopupMenu1);
+                FlatSpeedButton7->setEnabled(true);
+                break;
+            case 4:
+                action(QStringLiteral("BizSell"))->setEnabled(true);
+                FlatSpeedButton8->setEnabled(true);
+                break;
+            case 5:
+                enableMenu(SettingsMenu);
+                FlatSpeedButton6->setEnabled(true);
+                break;
+            case 6:
+                InOutMenuEntry->setEnabled(true);
+                FlatSpeedButton4->setEnabled(true);
+                break;
+            case 10:
+                enableMenu(FileMenu);
+                break;
+            default:
+                break;
+            }
+        }
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+}
+
+void TMainFm::HideWorkWindows()
+{
+    for (QWidget *w : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(), SetupWindow(),
+                       InOutMoneyListWindow()}) {
+        if (w)
+            w->hide();
+    }
+}
+
+void TMainFm::Timer1Timer()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    StatusPanel0->setText(QStringLiteral("系统时间：") +
+                          now.toString(QStringLiteral("yyyy'年'MM'月'dd'日'  HH:mm:ss")));
+    if (!m_tipsShown && isVisible() && GetNoteFlag() == 0) {
+        m_tipsShown = true;
+        ShowTips();
+    }
+}
+
+void TMainFm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void TMainFm::FormShow()
+{
+    StatusPanel1->setText(QStringLiteral("当前帐户：") + CurrentDBFile);
+    try {
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup"));
+        if (q.next()) {
+            ShopCompany = Db::text(q, "company");
+            ShopAddress = Db::text(q, "comAddr");
+            ShopTel = Db::text(q, "comTel");
+        }
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+    const QString shop = ShopCompany.isEmpty() ? QStringLiteral("未设置单位名称 ") : ShopCompany;
+    setWindowTitle(windowTitle() + QStringLiteral("    【") + shop + QStringLiteral("】"));
+}
+
+void TMainFm::closeEvent(QCloseEvent *event)
+{
+    if (m_leaving) {
+        event->accept();
+        return;
+    }
+    const auto answer = Msg::askYesNo(this, QStringLiteral("确认退出系统吗？"), Msg::SystemCaption,
+                                      Msg::Icon::Information, QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainFm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!w || w->window() != this)
+        return false;
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && w != focus)
+        return false; // the same key propagating to a parent
+    // Function keys act like their buttons, and only while their button is enabled.
+    auto press = [](QPushButton *b) {
+        if (b->isEnabled())
+            b->click();
+        return true;
+    };
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+    case Qt::Key_F5:
+        return press(FlatSpeedButton1);
+    case Qt::Key_F6:
+        return press(FlatSpeedButton2);
+    case Qt::Key_F7:
+        return press(FlatSpeedButton8);
+    case Qt::Key_F8:
+        return press(FlatSpeedButton3);
+    case Qt::Key_F9:
+        return press(FlatSpeedButton4);
+    case Qt::Key_F4:
+        return press(FlatSpeedButton6);
+    case Qt::Key_F1:
+        openHelp();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainFm::rentOut()
+{
+    ShowLeaseList();
+    ShowLeaseWindow(0);
+}
+
+void TMainFm::takeBack()
+{
+    ShowLeaseList();
+    ShowLeaseWindow(1);
+}
+
+void TMainFm::openHelp()
+{
+    const QString help = QDir::current().filePath(QStringLiteral("help.chm"));
+    if (QFileInfo::exists(help))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void TMainFm::popupStatistics()
+{
+    PopupMenu1->popup(FlatSpeedButton7->mapToGlobal(QPoint(FlatSpeedButton7->width() - 20, 0)));
+}
+
+void TMainFm::NNAgClick()
+{
+    const bool hide = LeftPan->width() > 0;
+    LeftPan->setFixedWidth(hide ? 0 : NavigationBar::FullWidth);
+    NNAg->setChecked(hide);
+}
+
+void TMainFm::N43Click()
+{
+    if (!m_login)
+        return;
+    setEnabled(false);
+    const bool loggedIn = m_login();
+    setEnabled(true);
+    if (!loggedIn) {
+        // The operator chose to leave: end without the exit confirmation.
+        m_leaving = true;
+        close();
+        QApplication::exit(0);
+        return;
+    }
+    ApplyPowers();
+}
+
+void TMainFm::MainPanelDblClick()
+{
+    Label1->setVisible(!Label1->isVisible());
+}

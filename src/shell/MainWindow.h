@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+class WorkArea;
+class NavigationBar;
+
+// The main window: menus, the navigation bar with its function keys, the work area in which
+// the work, report and chart windows appear, the clock and the account line.
+class TMainFm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainFm(QWidget *parent = nullptr);
+    ~TMainFm() override;
+
+    // Enables the menu entries and buttons the current operator may use.
+    void ApplyPowers();
+    // Hides the five long-lived work windows.
+    void HideWorkWindows();
+
+    // How "暂时离开" logs in again: returns true after a successful login. Start-up sets the
+    // real login window; tests replace it.
+    void setLoginProvider(std::function<bool()> login) { m_login = std::move(login); }
+
+    WorkArea *MainPanel = nullptr;
+    NavigationBar *LeftPan = nullptr;
+    QLabel *FlatPanel3 = nullptr; // banner
+    QLabel *Label1 = nullptr;     // "让科技生活化" in the work area
+    QPushButton *FlatSpeedButton1 = nullptr; // 出租
+    QPushButton *FlatSpeedButton2 = nullptr; // 归还
+    QPushButton *FlatSpeedButton8 = nullptr; // 销售
+    QPushButton *FlatSpeedButton3 = nullptr; // 库存
+    QPushButton *FlatSpeedButton7 = nullptr; // 统计/分析
+    QPushButton *FlatSpeedButton4 = nullptr; // 费用收支
+    QPushButton *FlatSpeedButton6 = nullptr; // 设置
+    QPushButton *FlatSpeedButton5 = nullptr; // 退出
+    QLabel *StatusPanel0 = nullptr; // clock
+    QLabel *StatusPanel1 = nullptr; // account
+    QLabel *StatusPanel2 = nullptr;
+    QTimer *Timer1 = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+
+    QMenu *FileMenu = nullptr;
+    QMenu *BusinessMenu = nullptr;
+    QAction *InOutMenuEntry = nullptr; // menu-bar entry without a drop-down
+    QMenu *StatisticsMenu = nullptr;
+    QMenu *SettingsMenu = nullptr;
+    QMenu *HelpMenu = nullptr;
+
+    QAction *NNAg = nullptr; // 屏蔽导航条
+    QAction *N43 = nullptr;  // 暂时离开
+
+    // The entry or button with this object name; for the permission rules and their tests.
+    QAction *action(const QString &objectName) const;
+
+    void Timer1Timer();
+    void NNAgClick();
+    void N43Click();
+    void MainPanelDblClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormShow();
+    void buildMenus();
+    void buildNavigation();
+    QAction *addEntry(QMenu *menu, const QString &objectName, const QString &text,
+                      std::function<void()> act, const QKeySequence &shortcut = {});
+    void rentOut();
+    void takeBack();
+    void openHelp();
+    void popupStatistics();
+    bool readPermissionMode(bool *on);
+
+    std::function<bool()> m_login;
+    bool m_shownOnce = false;
+    bool m_leaving = false; // closing without the confirmation (a cancelled re-login)
+    bool m_tipsShown = false;
+};

@@ -1,0 +1,60 @@
+#include "WorkArea.h"
+
+#include <QMouseEvent>
+
+namespace {
+QPointer<WorkArea> g_area;
+}
+
+WorkArea *mainWorkArea()
+{
+    return g_area;
+}
+
+void setMainWorkArea(WorkArea *area)
+{
+    g_area = area;
+}
+
+WorkArea::WorkArea(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("MainPanel"));
+}
+
+void WorkArea::place(QWidget *window)
+{
+    window->hide();
+    window->setParent(this, Qt::Widget);
+    window->setGeometry(rect());
+    m_windows.append(window);
+}
+
+void WorkArea::bringToFront(QWidget *window)
+{
+    window->setGeometry(rect());
+    window->show();
+    window->raise();
+}
+
+QList<QWidget *> WorkArea::placedWindows() const
+{
+    QList<QWidget *> list;
+    for (const QPointer<QWidget> &w : m_windows) {
+        if (w)
+            list << w;
+    }
+    return list;
+}
+
+void WorkArea::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    for (QWidget *w : placedWindows())
+        w->setGeometry(rect());
+}
+
+void WorkArea::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    emit doubleClickedEmpty();
+}

@@ -1,0 +1,141 @@
+#include "data/Money.h"
+
+#include <QTest>
+
+class tst_Money : public QObject
+{
+    Q_OBJECT
+private slots:
+    void parseAccepted_data();
+    void parseAccepted();
+    void parseRefused_data();
+    void parseRefused();
+    void negativeOnlyWhenAllowed();
+    void display_data();
+    void display();
+    void shortForm_data();
+    void shortForm();
+    void arithmeticIsExact();
+};
+
+void tst_Money::parseAccepted_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("units");
+    QTest::newRow("whole") << "12" << qint64(120000);
+    QTest::newRow("two decimals") << "12.34" << qint64(123400);
+    QTest::newRow("three decimals kept exactly") << "12.346" << qint64(123460);
+    QTest::newRow("four decimals") << "0.0001" << qint64(1);
+    QTest::newRow("leading point") << ".5" << qint64(5000);
+    QTest::newRow("trailing point") << "5." << qint64(50000);
+    QTest::newRow("blanks around") << "  7.10 " << qint64(71000);
+    QTest::newRow("full-width digits") << QStringLiteral("１２．５") << qint64(125000);
+    QTest::newRow("explicit plus") << "+3" << qint64(30000);
+    QTest::newRow("largest amount") << "999999999.99" << qint64(9999999999900);
+    QTest::newRow("zero") << "0" << qint64(0);
+}
+
+void tst_Money::parseAccepted()
+{
+    QFETCH(QString, typed);
+    QFETCH(qint64, units);
+    const auto m = Money::parse(typed);
+    QVERIFY(m.has_value());
+    QCOMPARE(m->units(), units);
+}
+
+void tst_Money::parseRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blank") << "   ";
+    QTest::newRow("letters") << "12a";
+    QTest::newRow("letter o for zero") << "1O";
+    QTest::newRow("second point") << "1.2.3";
+    QTest::newRow("point alone") << ".";
+    QTest::newRow("negative where none belongs") << "-5";
+    QTest::newRow("sign alone") << "+";
+    QTest::newRow("inner blank") << "1 2";
+    QTest::newRow("thousands separator") << "1,200";
+    QTest::newRow("five decimals") << "1.00001";
+    QTest::newRow("beyond any shop") << "1000000000";
+    QTest::newRow("overflowing digits") << "99999999999999999999999";
+    QTest::newRow("exponent") << "1e3";
+}
+
+void tst_Money::parseRefused()
+{
+    QFETCH(QString, typed);
+    QVERIFY(!Money::parse(typed).has_value());
+}
+
+void tst_Money::negativeOnlyWhenAllowed()
+{
+    QVERIFY(!Money::parse(u"-6").has_value());
+    const auto m = Money::parse(u"-6.5", Money::Sign::AllowNegative);
+    QVERIFY(m.has_value());
+    QCOMPARE(m->cents(), qint64(-650));
+    QVERIFY(!Money::parse(u"--6", Money::Sign::AllowNegative).has_value());
+    QVERIFY(!Money::parse(u"-", Money::Sign::AllowNegative).has_value());
+}
+
+void tst_Money::display_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<qint64>("cents");
+    QTest::newRow("12.346 rounds up") << "12.346" << "12.35" << qint64(1235);
+    QTest::newRow("12 gets two decimals") << "12" << "12.00" << qint64(1200);
+    QTest::newRow("half rounds away from zero") << "0.005" << "0.01" << qint64(1);
+    QTest::newRow("below half rounds down") << "0.0049" << "0.00" << qint64(0);
+    QTest::newRow("negative half away from zero") << "-2.345" << "-2.35" << qint64(-235);
+    QTest::newRow("negative small") << "-0.004" << "0.00" << qint64(0);
+    QTest::newRow("carry into whole") << "9.995" << "10.00" << qint64(1000);
+}
+
+void tst_Money::display()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(qint64, cents);
+    const auto m = Money::parse(typed, Money::Sign::AllowNegative);
+    QVERIFY(m.has_value());
+    QCOMPARE(m->toString(), shown);
+    QCOMPARE(m->cents(), cents);
+    QCOMPARE(Money::fromCents(cents).toString(), shown);
+}
+
+void tst_Money::shortForm_data()
+{
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<QString>("shortest");
+    QTest::newRow("whole") << qint64(1700) << "17";
+    QTest::newRow("one decimal") << qint64(1250) << "12.5";
+    QTest::newRow("negative") << qint64(-600) << "-6";
+    QTest::newRow("two decimals") << qint64(5) << "0.05";
+    QTest::newRow("zero") << qint64(0) << "0";
+    QTest::newRow("hundred") << qint64(10000) << "100";
+}
+
+void tst_Money::shortForm()
+{
+    QFETCH(qint64, cents);
+    QFETCH(QString, shortest);
+    QCOMPARE(Money::fromCents(cents).toShortString(), shortest);
+}
+
+void tst_Money::arithmeticIsExact()
+{
+    // 0.1 added ten times is exactly 1, which a double does not give.
+    Money sum;
+    for (int i = 0; i < 10; ++i)
+        sum += *Money::parse(u"0.1");
+    QCOMPARE(sum, Money::fromYuan(1));
+    QCOMPARE((Money::fromCents(300) * 3).toString(), QStringLiteral("9.00"));
+    QCOMPARE((Money::fromCents(2000) - Money::fromCents(300)).toShortString(), QStringLiteral("17"));
+    QVERIFY(Money::fromCents(-1).isNegative());
+    QVERIFY(Money::fromCents(-1) < Money());
+}
+
+QTEST_APPLESS_MAIN(tst_Money)
+#include "tst_money.moc"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Starts a local CUPS server with a PDF printer "RentoraPDF" as the default printer, so that
+# receipts and reports can be printed for real; printed jobs land as PDF files.
+# Needs root (CI and the development machines run as root); does nothing otherwise.
+set -euo pipefail
+if [ "$(id -u)" -ne 0 ]; then
+  echo "start-printer: not root, no printer started"
+  exit 1
+fi
+if ! pgrep -x cupsd >/dev/null; then
+  /usr/sbin/cupsd
+  for _ in $(seq 1 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.1; done
+fi
+if ! lpstat -p RentoraPDF >/dev/null 2>&1; then
+  lpadmin -p RentoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E
+fi
+lpadmin -d RentoraPDF
+echo "start-printer: default printer $(lpstat -d)"

@@ -126,8 +126,10 @@ bool TBaseDlgFM::eventFilter(QObject *watched, QEvent *event)
 bool TBaseDlgFM::keyStep(QKeyEvent *event)
 {
     QWidget *focus = QApplication::focusWidget();
-    if (KeyStep::focusTakesKeys(focus))
-        return false;
+    if (KeyStep::focusTakesKeys(focus)) {
+        // The control keeps the key; Esc in particular never closes the window from here.
+        return event->key() == Qt::Key_Escape;
+    }
     if (isEnter(event)) {
         if (m_defaultButton && !qobject_cast<QAbstractButton *>(focus)) {
             m_defaultButton->click();

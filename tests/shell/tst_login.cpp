@@ -1,0 +1,218 @@
+#include "shell/LoginWindow.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "support/RecordingPresenter.h"
+#include "support/TestAccount.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+void selectName(TLoginFm &login, const QString &name)
+{
+    const int i = login.CombUserName->findText(name);
+    QVERIFY2(i >= 0, qPrintable(name));
+    login.CombUserName->setCurrentIndex(i);
+}
+
+} // namespace
+
+class tst_Login : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void listsEveryStaffSortedByName();
+    void enterWalksToPasswordThenOk();
+    void passwordCompare_data();
+    void passwordCompare();
+    void wrongPasswordKeepsNameAndSelectsPassword();
+    void nameWithQuoteLogsIn();
+    void emptyStaffListRefusesClearly();
+    void escapeAsksToLeave_data();
+    void escapeAsksToLeave();
+    void passwordShownAsStars();
+
+private:
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+};
+
+void tst_Login::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+    CurrentUserID = 0;
+}
+
+void tst_Login::cleanup()
+{
+    delete m_boxes;
+    delete m_account;
+}
+
+void tst_Login::listsEveryStaffSortedByName()
+{
+    // The template's own staff member has ID 1; later ones sort before it by name.
+    m_account->addStaff(QStringLiteral("bob"), QStringLiteral("b"));
+    const qint64 alice = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("a"));
+    const qint64 gone = m_account->addStaff(QStringLiteral("carl"), QStringLiteral("c"));
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone});
+
+    TLoginFm login;
+    QCOMPARE(login.CombUserName->count(), 4);
+    QCOMPARE(login.CombUserName->currentIndex(), 0);
+    QCOMPARE(login.CombUserName->currentText(), QStringLiteral("Alice"));
+    QCOMPARE(login.CombUserName->currentData().toLongLong(), alice);
+    QCOMPARE(login.CombUserName->itemText(1), QStringLiteral("bob"));
+    QCOMPARE(login.CombUserName->itemText(2), QStringLiteral("carl")); // deleted staff still listed
+}
+
+void tst_Login::enterWalksToPasswordThenOk()
+{
+    const qint64 id = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("pw"));
+    TLoginFm login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowActive(&login));
+    QCOMPARE(QApplication::focusWidget(), login.CombUserName);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), login.EDPWD);
+    QTest::keyClicks(login.EDPWD, QStringLiteral("pw"));
+    QTest::keyClick(login.EDPWD, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), login.BitBtn1);
+    QVERIFY(login.isVisible());
+    QTest::keyClick(login.BitBtn1, Qt::Key_Return);
+    QCOMPARE(login.result(), int(QDialog::Accepted));
+    QCOMPARE(CurrentUserID, int(id));
+    QVERIFY(m_boxes->shown.isEmpty());
+}
+
+void tst_Login::passwordCompare_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("exact") << QVariant(QStringLiteral("Secret")) << "Secret" << true;
+    QTest::newRow("case differs") << QVariant(QStringLiteral("Secret")) << "secret" << false;
+    QTest::newRow("no trimming") << QVariant(QStringLiteral("Secret")) << "Secret " << false;
+    QTest::newRow("null is empty") << QVariant() << "" << true;
+    QTest::newRow("empty password") << QVariant(QStringLiteral("")) << "" << true;
+    QTest::newRow("null refuses text") << QVariant() << "x" << false;
+    QTest::newRow("chinese") << QVariant(QStringLiteral("口令")) << QStringLiteral("口令") << true;
+}
+
+void tst_Login::passwordCompare()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    const qint64 id = Db::lastInsertId(Db::exec(
+        QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {stored}));
+    TLoginFm login;
+    selectName(login, QStringLiteral("Aaron"));
+    typeText(login.EDPWD, typed);
+    QCOMPARE(login.CheckPassword(), accepted);
+    QCOMPARE(CurrentUserID, accepted ? int(id) : 0);
+}
+
+void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
+{
+    m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("right"));
+    m_account->addStaff(QStringLiteral("Bob"), QStringLiteral("bob"));
+    TLoginFm login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowActive(&login));
+    selectName(login, QStringLiteral("Bob"));
+    QTest::keyClicks(login.EDPWD, QStringLiteral("wrong"));
+    QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
+
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("登陆口令错误，请重新输入！"));
+    QCOMPARE(m_boxes->shown.last().caption, QStringLiteral("系统提示"));
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Error);
+    QVERIFY(login.isVisible());
+    QCOMPARE(login.CombUserName->currentText(), QStringLiteral("Bob"));
+    QCOMPARE(login.EDPWD->selectedText(), QStringLiteral("wrong"));
+    QCOMPARE(QApplication::focusWidget(), login.EDPWD);
+    QCOMPARE(CurrentUserID, 0);
+
+    // Retrying is unlimited: the right password then logs in.
+    QTest::keyClicks(login.EDPWD, QStringLiteral("bob")); // replaces the selection
+    QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
+    QCOMPARE(login.result(), int(QDialog::Accepted));
+}
+
+void tst_Login::nameWithQuoteLogsIn()
+{
+    const qint64 id = m_account->addStaff(QStringLiteral("O'Brien"), QStringLiteral("it's"));
+    TLoginFm login;
+    selectName(login, QStringLiteral("O'Brien"));
+    QTest::keyClicks(login.EDPWD, QStringLiteral("it's"));
+    QVERIFY(login.CheckPassword());
+    QCOMPARE(CurrentUserID, int(id));
+}
+
+void tst_Login::emptyStaffListRefusesClearly()
+{
+    Db::exec(QStringLiteral("DELETE FROM TBPersons"));
+    TLoginFm login;
+    QCOMPARE(login.CombUserName->count(), 0);
+    QCOMPARE(login.CombUserName->currentIndex(), -1);
+    QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QVERIFY(m_boxes->lastText().contains(QStringLiteral("人员")));
+    QCOMPARE(login.result(), int(QDialog::Rejected));
+    QCOMPARE(CurrentUserID, 0);
+}
+
+void tst_Login::escapeAsksToLeave_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("leaves");
+    QTest::newRow("yes leaves") << int(QMessageBox::Yes) << true;
+    QTest::newRow("no stays") << int(QMessageBox::No) << false;
+    QTest::newRow("box closed leaves") << int(QMessageBox::NoButton) << true;
+}
+
+void tst_Login::escapeAsksToLeave()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, leaves);
+    TLoginFm login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowActive(&login));
+    QSignalSpy rejected(&login, &QDialog::rejected);
+    m_boxes->answers.enqueue(static_cast<QMessageBox::StandardButton>(answer));
+    QTest::keyClick(login.CombUserName, Qt::Key_Escape);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("您要退出系统吗？"));
+    QCOMPARE(m_boxes->shown.last().buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(rejected.count(), leaves ? 1 : 0);
+    QCOMPARE(login.isVisible(), !leaves);
+}
+
+void tst_Login::passwordShownAsStars()
+{
+    TLoginFm login;
+    QCOMPARE(login.EDPWD->echoMode(), QLineEdit::Password);
+    QVERIFY(login.EDPWD->styleSheet().contains(QStringLiteral("42")));
+    QCOMPARE(login.windowTitle(), QStringLiteral("登陆窗口"));
+    QVERIFY(!(login.windowFlags() & Qt::WindowCloseButtonHint));
+}
+
+QTEST_MAIN(tst_Login)
+#include "tst_login.moc"

@@ -1,0 +1,378 @@
+#include "shell/BaseWindows.h"
+#include "shell/MainWindow.h"
+#include "shell/NavigationBar.h"
+#include "shell/WorkArea.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SettingsStore.h"
+#include "support/RecordingPresenter.h"
+#include "support/TestAccount.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The navigation buttons guarded by permissions, in the order of the power table.
+QList<QPushButton *> guardedButtons(TMainFm &w)
+{
+    return {w.FlatSpeedButton1, w.FlatSpeedButton2, w.FlatSpeedButton3, w.FlatSpeedButton7,
+            w.FlatSpeedButton8, w.FlatSpeedButton6, w.FlatSpeedButton4};
+}
+
+QStringList enabledButtons(TMainFm &w)
+{
+    QStringList names;
+    for (QPushButton *b : guardedButtons(w)) {
+        if (b->isEnabled())
+            names << b->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+QStringList enabledEntries(QMenu *menu)
+{
+    QStringList names;
+    for (QAction *a : menu->actions()) {
+        if (!a->isSeparator() && a->isEnabled() && a->isVisible())
+            names << a->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void permissionsOffEnablesEverything();
+    void permissionsOnWithoutPowers();
+    void eachPowerEnablesItsFunctions_data();
+    void eachPowerEnablesItsFunctions();
+    void brokenPermissionOptionIsReportedAndIgnored_data();
+    void brokenPermissionOptionIsReportedAndIgnored();
+    void reloginAppliesTheNewOperatorsPowers();
+    void cancelledReloginClosesWithoutConfirmation();
+    void functionKeysReachTheMainWindowFromAWorkWindow();
+    void functionKeyOfADisabledButtonDoesNothing();
+    void captionAndStatusBar();
+    void captionWithoutShopName();
+    void clockShowsDateAndTime();
+    void navigationBarHidesAndComesBack();
+    void closingAsksFirst();
+
+private:
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    SetNoteFlag(1); // the tips window is not part of these tests
+}
+
+void tst_MainWindow::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+}
+
+void tst_MainWindow::cleanup()
+{
+    delete m_boxes;
+    delete m_account;
+}
+
+void tst_MainWindow::permissionsOffEnablesEverything()
+{
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("0"));
+    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    TMainFm w;
+    QCOMPARE(enabledButtons(w).size(), 7);
+    for (QMenu *m : {w.FileMenu, w.BusinessMenu, w.StatisticsMenu, w.SettingsMenu, w.HelpMenu}) {
+        for (QAction *a : m->actions()) {
+            if (a->isVisible())
+                QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        }
+    }
+    QVERIFY(w.InOutMenuEntry->isEnabled());
+    QVERIFY(m_boxes->shown.isEmpty());
+}
+
+void tst_MainWindow::permissionsOnWithoutPowers()
+{
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
+    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    TMainFm w;
+    QCOMPARE(enabledButtons(w), QStringList());
+    QVERIFY(w.FlatSpeedButton5->isEnabled());
+    QCOMPARE(enabledEntries(w.FileMenu),
+             (QStringList{QStringLiteral("NNAg"), QStringLiteral("N43"), QStringLiteral("FileExit")}));
+    QCOMPARE(enabledEntries(w.HelpMenu),
+             (QStringList{QStringLiteral("HelpUse"), QStringLiteral("HelpTips"),
+                          QStringLiteral("HelpAbout")}));
+    QCOMPARE(enabledEntries(w.BusinessMenu), QStringList());
+    QCOMPARE(enabledEntries(w.StatisticsMenu), QStringList());
+    QCOMPARE(enabledEntries(w.SettingsMenu), QStringList());
+    QVERIFY(!w.InOutMenuEntry->isEnabled());
+}
+
+void tst_MainWindow::eachPowerEnablesItsFunctions_data()
+{
+    QTest::addColumn<int>("power");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QStringList>("business");
+    QTest::addColumn<int>("statistics");  // enabled entries in the statistics menu
+    QTest::addColumn<int>("settings");    // enabled entries in the settings menu
+    QTest::addColumn<int>("file");        // enabled entries in the file menu
+    QTest::addColumn<bool>("inOut");
+
+    const QStringList none;
+    QTest::newRow("1 rent and return")
+        << 1 << QStringList{"FlatSpeedButton1", "FlatSpeedButton2"}
+        << QStringList{"BizRent", "BizReturn"} << 0 << 0 << 3 << false;
+    QTest::newRow("2 stock") << 2 << QStringList{"FlatSpeedButton3"} << QStringList{"BizStock"}
+                             << 0 << 0 << 3 << false;
+    QTest::newRow("3 statistics") << 3 << QStringList{"FlatSpeedButton7"} << none << 11 << 0 << 3
+                                  << false;
+    QTest::newRow("4 sales") << 4 << QStringList{"FlatSpeedButton8"} << QStringList{"BizSell"}
+                             << 0 << 0 << 3 << false;
+    QTest::newRow("5 settings") << 5 << QStringList{"FlatSpeedButton6"} << none << 0 << 5 << 3
+                                << false;
+    QTest::newRow("6 income and expense") << 6 << QStringList{"FlatSpeedButton4"} << none << 0 << 0
+                                          << 3 << true;
+    QTest::newRow("10 file menu") << 10 << none << none << 0 << 0 << 6 << false;
+    QTest::newRow("7 has no effect") << 7 << none << none << 0 << 0 << 3 << false;
+}
+
+void tst_MainWindow::eachPowerEnablesItsFunctions()
+{
+    QFETCH(int, power);
+    QFETCH(QStringList, buttons);
+    QFETCH(QStringList, business);
+    QFETCH(int, statistics);
+    QFETCH(int, settings);
+    QFETCH(int, file);
+    QFETCH(bool, inOut);
+
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
+    const qint64 clerk = m_account->addStaff(QStringLiteral("clerk"), QString());
+    const qint64 other = m_account->addStaff(QStringLiteral("other"), QString());
+    m_account->grant(clerk, power);
+    for (int p : {1, 2, 3, 4, 5, 6, 10})
+        m_account->grant(other, p); // another operator's powers never leak
+    CurrentUserID = int(clerk);
+
+    TMainFm w;
+    buttons.sort();
+    QCOMPARE(enabledButtons(w), buttons);
+    QCOMPARE(enabledEntries(w.BusinessMenu), business);
+    QCOMPARE(enabledEntries(w.StatisticsMenu).size(), statistics);
+    QCOMPARE(enabledEntries(w.PopupMenu1).size(), statistics);
+    QCOMPARE(enabledEntries(w.SettingsMenu).size(), settings);
+    QCOMPARE(enabledEntries(w.FileMenu).size(), file);
+    QCOMPARE(w.InOutMenuEntry->isEnabled(), inOut);
+}
+
+void tst_MainWindow::brokenPermissionOptionIsReportedAndIgnored_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("row missing") << "missing";
+    QTest::newRow("not a number") << "abc";
+    QTest::newRow("empty") << "";
+}
+
+void tst_MainWindow::brokenPermissionOptionIsReportedAndIgnored()
+{
+    QFETCH(QString, fault);
+    if (fault == QLatin1String("missing"))
+        Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = 2"));
+    else
+        m_account->setOption(Schema::OptionPermissionMode, fault);
+    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+
+    TMainFm w;
+    QCOMPARE(m_boxes->shown.size(), 1); // reported once
+    QCOMPARE(enabledButtons(w).size(), 7);
+    QVERIFY(w.Timer1->isActive());
+    QVERIFY(w.windowState() & Qt::WindowMaximized);
+    QVERIFY(!w.StatusPanel0->text().isEmpty());
+}
+
+void tst_MainWindow::reloginAppliesTheNewOperatorsPowers()
+{
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
+    const qint64 owner = m_account->addStaff(QStringLiteral("owner"), QString());
+    const qint64 clerk = m_account->addStaff(QStringLiteral("clerk"), QString());
+    for (int p : {1, 2, 3, 4, 5, 6, 10})
+        m_account->grant(owner, p);
+    m_account->grant(clerk, 4);
+    CurrentUserID = int(owner);
+    TMainFm w;
+    QCOMPARE(enabledButtons(w).size(), 7);
+
+    w.setLoginProvider([&] {
+        CurrentUserID = int(clerk);
+        return true;
+    });
+    w.N43->trigger();
+    QCOMPARE(CurrentUserID, int(clerk));
+    QCOMPARE(enabledButtons(w), QStringList{QStringLiteral("FlatSpeedButton8")});
+    QVERIFY(w.isEnabled());
+}
+
+void tst_MainWindow::cancelledReloginClosesWithoutConfirmation()
+{
+    CurrentUserID = 1;
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.setLoginProvider([] { return false; });
+    w.N43->trigger();
+    QVERIFY(!w.isVisible());
+    QVERIFY(m_boxes->shown.isEmpty()); // no "确认退出系统吗？"
+}
+
+void tst_MainWindow::functionKeysReachTheMainWindowFromAWorkWindow()
+{
+    CurrentUserID = 1;
+    TMainFm w;
+    auto *work = new TBaseFm;
+    auto *search = new QLineEdit(work);
+    w.MainPanel->place(work);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.MainPanel->bringToFront(work);
+    search->setFocus();
+
+    const QList<std::pair<Qt::Key, QPushButton *>> keys = {
+        {Qt::Key_F5, w.FlatSpeedButton1}, {Qt::Key_F6, w.FlatSpeedButton2},
+        {Qt::Key_F7, w.FlatSpeedButton8}, {Qt::Key_F8, w.FlatSpeedButton3},
+        {Qt::Key_F9, w.FlatSpeedButton4}, {Qt::Key_F4, w.FlatSpeedButton6}};
+    for (const auto &[key, button] : keys) {
+        button->disconnect(); // the windows behind the buttons are not part of this test
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(search, key);
+        QCOMPARE(clicked.count(), 1);
+    }
+    // Enter in a work window's field belongs to the field: the focus stays.
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), search);
+    w.hide();
+}
+
+void tst_MainWindow::functionKeyOfADisabledButtonDoesNothing()
+{
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
+    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.FlatSpeedButton1->disconnect();
+    QSignalSpy clicked(w.FlatSpeedButton1, &QPushButton::clicked);
+    QTest::keyClick(&w, Qt::Key_F5);
+    QCOMPARE(clicked.count(), 0);
+    w.hide();
+}
+
+void tst_MainWindow::captionAndStatusBar()
+{
+    Db::exec(QStringLiteral("INSERT INTO TBSetup (company, comAddr, comTel) VALUES (?, ?, ?)"),
+             {QStringLiteral("星光'影碟"), QStringLiteral("文三路"), QStringLiteral("123")});
+    CurrentUserID = 1;
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    【星光'影碟】"));
+    QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
+    QCOMPARE(ShopAddress, QStringLiteral("文三路"));
+    QCOMPARE(ShopTel, QStringLiteral("123"));
+    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("当前帐户：") + CurrentDBFile);
+    // Shown again later: the shop name is appended once per run only.
+    w.hide();
+    w.show();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    【星光'影碟】"));
+    w.hide();
+}
+
+void tst_MainWindow::captionWithoutShopName()
+{
+    ShopCompany.clear();
+    CurrentUserID = 1;
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    【未设置单位名称 】"));
+    w.hide();
+}
+
+void tst_MainWindow::clockShowsDateAndTime()
+{
+    CurrentUserID = 1;
+    TMainFm w;
+    w.Timer1Timer();
+    const QString text = w.StatusPanel0->text();
+    QVERIFY2(QRegularExpression(QStringLiteral(
+                 "^系统时间：\\d{4}年\\d{2}月\\d{2}日  \\d{2}:\\d{2}:\\d{2}$"))
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+    QCOMPARE(w.Timer1->interval(), 1000);
+}
+
+void tst_MainWindow::navigationBarHidesAndComesBack()
+{
+    CurrentUserID = 1;
+    TMainFm w;
+    w.resize(1000, 700);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const int panelWidth = w.MainPanel->width();
+    w.NNAg->trigger();
+    QTest::qWait(20);
+    QCOMPARE(w.LeftPan->width(), 0);
+    QVERIFY(w.NNAg->isChecked());
+    QCOMPARE(w.MainPanel->width(), panelWidth + NavigationBar::FullWidth);
+    w.NNAg->trigger();
+    QTest::qWait(20);
+    QCOMPARE(w.LeftPan->width(), 153);
+    QVERIFY(!w.NNAg->isChecked());
+    QCOMPARE(w.MainPanel->width(), panelWidth);
+    // The leave button keeps 100 pixels above the bar's bottom edge.
+    QCOMPARE(w.FlatSpeedButton5->y(), w.LeftPan->height() - 100);
+    w.hide();
+}
+
+void tst_MainWindow::closingAsksFirst()
+{
+    CurrentUserID = 1;
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    m_boxes->answers.enqueue(QMessageBox::No);
+    w.FlatSpeedButton5->click();
+    QVERIFY(w.isVisible());
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确认退出系统吗？"));
+    QCOMPARE(m_boxes->shown.last().defaultButton, QMessageBox::No);
+    m_boxes->answers.enqueue(QMessageBox::Yes);
+    w.close();
+    QVERIFY(!w.isVisible());
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// The settlement prompt ("结算提示"), shown after a rental, a return or a sale has been
+// committed. It shows the amounts in large type; when it closes and the receipt option
+// (TBKindValue CateID 5) is 0 or missing, the 70 x 100 mm receipt of these lines is printed on
+// the default printer without a dialog (or written as a PDF into the data folder's "prints"
+// folder when the machine has no printer).
+//
+// summary: the caller's text, lines separated by the character 13 ('\r').
+// lineIds: TBBusinessDetail.ID of the lines the transaction has just written (rental, sale)
+//          or closed (return). The receipt lists them newest first; an empty list prints a
+//          receipt without rows.
+// Returns when the operator has closed the prompt. Touches none of the caller's data.
+void ShowSettlement(const QString &summary, const QList<qint64> &lineIds,
+                    QWidget *parent = nullptr);

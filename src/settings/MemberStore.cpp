@@ -1,0 +1,155 @@
+#include "MemberStore.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+
+#include <limits>
+
+namespace Settings {
+namespace {
+
+// The allowance edit takes digits only, but pasted text reaches it unchecked: it must be a
+// whole, non-negative number of films within the integer range.
+std::optional<int> parseAllowance(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    for (QChar c : t) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const qlonglong n = t.toLongLong(&ok);
+    if (!ok || n > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return int(n);
+}
+
+void checkMember(qint64 id, const MemberEntry &e)
+{
+    if (e.num.isEmpty())
+        refuse(QStringLiteral("EDNum"), QStringLiteral("请输入会员编号！"));
+    if (e.name.isEmpty())
+        refuse(QStringLiteral("EDNAme"), QStringLiteral("请输入会员姓名！"));
+    if (!e.allowance.isEmpty() && !parseAllowance(e.allowance))
+        refuse(QStringLiteral("EDViewNum"), SaveFailedText, Refusal::Tone::Information);
+
+    // The rental window finds a member by number: two members sharing one would have
+    // rentals booked to whichever the lookup meets first.
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBAssociator "
+                                          "WHERE Num = ? AND ID <> ? LIMIT 1"),
+                           {e.num, id});
+    if (q.next()) {
+        refuse(QStringLiteral("EDNum"),
+               QStringLiteral("会员编号【%1】已被会员【%2】使用，请输入其他编号！")
+                   .arg(e.num, Db::text(q, "Name")));
+    }
+}
+
+void checkNotProtected(qint64 id)
+{
+    const QVariant flag =
+        Db::scalar(QStringLiteral("SELECT ASFlag FROM TBAssociator WHERE ID = ?"), {id});
+    if (!flag.isValid())
+        throw Db::DbError(QStringLiteral("member %1 no longer exists").arg(id));
+    if (flag.toInt() == MemberProtected)
+        refuse(QString(), QStringLiteral("该会员资料受保护，不能修改或删除！"));
+}
+
+} // namespace
+
+QString memberListSql()
+{
+    return QStringLiteral("SELECT ID, Num, Name, Telephone, Grade, Sum, SDT, DateT, Memo, ASFlag "
+                          "FROM TBAssociator WHERE COALESCE(ASFlag, 0) < 2 ORDER BY Num, ID");
+}
+
+QString memberPaymentsSql()
+{
+    return QStringLiteral("SELECT FID, FeeDate, Moneys, ClientID, Memo FROM TBInOutMoney "
+                          "WHERE ClientID = ? AND CateID = %1 ORDER BY FeeDate, FID")
+        .arg(Schema::TypeMemberPayment);
+}
+
+QString memberRentalsSql()
+{
+    return QStringLiteral("SELECT b.ID, c.CustomNum, b.DatTime, c.Name, c.Nlang, c.Ver, "
+                          "c.Categray, c.Address1, b.ReDate "
+                          "FROM TBBusinessDetail AS b JOIN TBName AS c ON b.CDNum = c.ID "
+                          "WHERE b.Ass_Number = ? ORDER BY b.DatTime, b.ID");
+}
+
+qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
+{
+    checkMember(id, e);
+    if (id != 0)
+        checkNotProtected(id);
+
+    const std::optional<int> allowance = parseAllowance(e.allowance);
+    const QString sdt = SqlDialect::dateText(e.endDate.isValid() ? e.endDate : noEndDate());
+    const QString dateT = SqlDialect::dateText(today);
+
+    if (id == 0) {
+        // ASFlag is left to its default (0); without an allowance Sum keeps its default too.
+        QString sql = QStringLiteral("INSERT INTO TBAssociator (Num, Name, Telephone, Grade, "
+                                     "SDT, DateT, Memo%1) VALUES (?, ?, ?, ?, ?, ?, ?%2)");
+        QVariantList params{e.num, e.name, e.telephone, e.grade, sdt, dateT, e.memo};
+        if (allowance) {
+            sql = sql.arg(QStringLiteral(", Sum"), QStringLiteral(", ?"));
+            params << *allowance;
+        } else {
+            sql = sql.arg(QString(), QString());
+        }
+        return Db::lastInsertId(Db::exec(sql, params));
+    }
+
+    QString sql = QStringLiteral("UPDATE TBAssociator SET Num = ?, Name = ?, Telephone = ?, "
+                                 "Grade = ?, SDT = ?, DateT = ?, Memo = ?%1 WHERE ID = ?");
+    QVariantList params{e.num, e.name, e.telephone, e.grade, sdt, dateT, e.memo};
+    if (allowance) {
+        sql = sql.arg(QStringLiteral(", Sum = ?"));
+        params << *allowance;
+    } else {
+        sql = sql.arg(QString());
+    }
+    params << id;
+    QSqlQuery q = Db::exec(sql, params);
+    if (q.numRowsAffected() != 1)
+        throw Db::DbError(QStringLiteral("member %1 no longer exists").arg(id));
+    return id;
+}
+
+void deleteMember(qint64 id)
+{
+    checkNotProtected(id);
+    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {id});
+}
+
+qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo)
+{
+    return Db::lastInsertId(
+        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                                "Per, Memo) VALUES (?, ?, ?, ?, 0, ?)"),
+                 {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(),
+                  memberId, memo}));
+}
+
+void updateMemberPayment(qint64 paymentId, const QDate &date, Money amount, const QString &memo)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, Moneys = ?, "
+                                          "Memo = ? WHERE FID = ? AND CateID = ?"),
+                           {SqlDialect::dateText(date), amount.cents(), memo, paymentId,
+                            Schema::TypeMemberPayment});
+    if (q.numRowsAffected() != 1)
+        throw Db::DbError(QStringLiteral("payment %1 no longer exists").arg(paymentId));
+}
+
+void deleteMemberPayment(qint64 paymentId)
+{
+    Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ? AND CateID = ?"),
+             {paymentId, Schema::TypeMemberPayment});
+}
+
+} // namespace Settings

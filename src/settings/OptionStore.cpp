@@ -1,0 +1,153 @@
+#include "OptionStore.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+
+
+namespace Settings {
+namespace {
+
+// Names written into the Memo of an option row that has to be created.
+QString optionMemo(int cateId)
+{
+    switch (cateId) {
+    case Schema::OptionRentRule:
+        return QStringLiteral("租金计算方法");
+    case Schema::OptionPermissionMode:
+        return QStringLiteral("系统运行方式");
+    case Schema::OptionOverdueDays:
+        return QStringLiteral("过期天数");
+    case Schema::OptionReceiptPrinting:
+        return QStringLiteral("打印设置");
+    case Schema::OptionReceiptPaper:
+        return QStringLiteral("单据类型");
+    }
+    return {};
+}
+
+bool flagValue(int cateId, const QString &stored)
+{
+    bool ok = false;
+    const int v = stored.trimmed().toInt(&ok);
+    if (!ok) {
+        throw Db::DbError(QStringLiteral("选项【%1】的值“%2”不是整数。")
+                              .arg(optionMemo(cateId), stored));
+    }
+    return v != 0;
+}
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+// A day count: decimal digits only, within the integer range. Returns it without leading
+// zeros, or nothing when the text is not a day count.
+std::optional<QString> normalisedDays(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 9)
+        return std::nullopt;
+    for (QChar c : t) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return QString::number(t.toInt());
+}
+
+void writeOption(int cateId, const QString &value)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ? WHERE CateID = ?"),
+                           {value, cateId});
+    if (q.numRowsAffected() > 0)
+        return;
+    Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
+                            "VALUES (?, ?, 0, ?)"),
+             {cateId, value, optionMemo(cateId)});
+}
+
+} // namespace
+
+RentalOptions readRentalOptions()
+{
+    RentalOptions o;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, CateValue FROM TBKindValue "
+                                          "WHERE CateID IN (1, 2, 4, 5, 6) ORDER BY ID"));
+    // When a group code occurs twice, the later row wins.
+    while (q.next()) {
+        const int cateId = int(Db::integer(q, "CateID"));
+        const QString value = Db::text(q, "CateValue");
+        switch (cateId) {
+        case Schema::OptionRentRule:
+            o.rentPerDisc = flagValue(cateId, value);
+            break;
+        case Schema::OptionPermissionMode:
+            o.permissionControl = flagValue(cateId, value);
+            break;
+        case Schema::OptionOverdueDays:
+            o.overdueDays = value;
+            break;
+        case Schema::OptionReceiptPrinting:
+            o.noReceipt = flagValue(cateId, value);
+            break;
+        case Schema::OptionReceiptPaper:
+            o.posPaper = flagValue(cateId, value);
+            break;
+        }
+    }
+    return o;
+}
+
+RentalOptions saveRentalOptions(const RentalOptions &options)
+{
+    RentalOptions stored = options;
+    const QString typed = options.overdueDays.value_or(QString());
+    const std::optional<QString> days =
+        typed.isEmpty() ? std::optional<QString>(DefaultOverdueDays) : normalisedDays(typed);
+    if (!days)
+        refuse(QStringLiteral("EDPassDays"), QStringLiteral("过期天数输入有错误，请输入天数！"));
+    stored.overdueDays = *days;
+
+    Db::Transaction tx;
+    writeOption(Schema::OptionRentRule, flagText(stored.rentPerDisc));
+    writeOption(Schema::OptionPermissionMode, flagText(stored.permissionControl));
+    writeOption(Schema::OptionOverdueDays, *days);
+    writeOption(Schema::OptionReceiptPrinting, flagText(stored.noReceipt));
+    writeOption(Schema::OptionReceiptPaper, flagText(stored.posPaper));
+    tx.commit();
+    return stored;
+}
+
+ShopDetails readShopDetails()
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup "
+                                          "ORDER BY rowid LIMIT 1"));
+    ShopDetails d;
+    if (q.next()) {
+        d.company = Db::text(q, "company");
+        d.address = Db::text(q, "comAddr");
+        d.telephone = Db::text(q, "comTel");
+    }
+    return d;
+}
+
+void saveShopDetails(const ShopDetails &d)
+{
+    Db::Transaction tx;
+    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBSetup SET company = ?, comAddr = ?, "
+                                          "comTel = ? WHERE rowid = "
+                                          "(SELECT min(rowid) FROM TBSetup)"),
+                           {d.company, d.address, d.telephone});
+    if (q.numRowsAffected() == 0) {
+        Db::exec(QStringLiteral("INSERT INTO TBSetup (company, comAddr, comTel) "
+                                "VALUES (?, ?, ?)"),
+                 {d.company, d.address, d.telephone});
+    }
+    tx.commit();
+    ShopCompany = d.company;
+    ShopAddress = d.address;
+    ShopTel = d.telephone;
+}
+
+} // namespace Settings

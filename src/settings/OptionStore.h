@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Refusal.h"
+
+#include <QString>
+
+#include <optional>
+
+// The rental options (option rows of TBKindValue) and the shop's details (TBSetup).
+namespace Settings {
+
+struct RentalOptions
+{
+    bool rentPerDisc = false;        // option 1: "1" rent per disc, "0" rent by days
+    bool permissionControl = false;  // option 2: "1" permission control, "0" none
+    bool noReceipt = false;          // option 5: "1" no receipt, "0" print one
+    bool posPaper = false;           // option 6: "1" POS paper, "0" A4
+    // Option 4, the day count after which a rental is overdue; unset when the row is missing.
+    std::optional<QString> overdueDays;
+};
+
+// The day count used when the operator leaves the edit empty.
+inline const QString DefaultOverdueDays = QStringLiteral("3");
+
+// Reads the option rows; a missing row leaves its option at the first choice. An option
+// whose stored value is not a whole number throws Db::DbError naming it.
+RentalOptions readRentalOptions();
+
+// Stores all five option rows in one transaction: either every row is written or none.
+// An empty day count becomes "3"; one that is not a whole number of days is refused.
+// A missing option row is written anew, so the choice really takes effect.
+// Returns the options as stored (the day count normalised).
+RentalOptions saveRentalOptions(const RentalOptions &options);
+
+struct ShopDetails
+{
+    QString company;
+    QString address;
+    QString telephone;
+};
+
+// The first TBSetup row; empty texts when there is none.
+ShopDetails readShopDetails();
+// Writes the first TBSetup row (creating it on an empty table), then updates ShopCompany,
+// ShopAddress and ShopTel. On a database error the shared values stay as they were.
+void saveShopDetails(const ShopDetails &details);
+
+} // namespace Settings

@@ -1,0 +1,78 @@
+#include "StaffStore.h"
+
+#include "data/Db.h"
+
+namespace Settings {
+
+QString staffListSql()
+{
+    return QStringLiteral("SELECT ID, Number, Name, Telephone, Address, PWS, Memo, PerFlag "
+                          "FROM TBPersons WHERE PerFlag = 0 OR PerFlag = 3 OR PerFlag IS NULL "
+                          "ORDER BY ID");
+}
+
+QList<Power> powerCatalogue()
+{
+    QList<Power> list;
+    QSqlQuery q = Db::exec(
+        QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY rowid"));
+    while (q.next())
+        list.append({int(Db::integer(q, "PowerId")), Db::text(q, "PowerName")});
+    return list;
+}
+
+QList<int> grantedPowers(qint64 staffId)
+{
+    QList<int> ids;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ? "
+                                          "ORDER BY rowid"),
+                           {staffId});
+    while (q.next())
+        ids.append(int(Db::integer(q, "PowerId")));
+    return ids;
+}
+
+qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
+{
+    if (e.name.isEmpty())
+        refuse(QStringLiteral("EDPerName"), QStringLiteral("请输入人员名称！"));
+
+    Db::Transaction tx;
+    const QVariantList values{e.name, e.password, e.address, e.contact, e.memo};
+    if (id == 0) {
+        // PerFlag is left to its default: an ordinary staff member.
+        id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS, "
+                                                      "Address, Telephone, Memo) "
+                                                      "VALUES (?, ?, ?, ?, ?)"),
+                                       values));
+    } else {
+        QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBPersons SET Name = ?, PWS = ?, "
+                                              "Address = ?, Telephone = ?, Memo = ? "
+                                              "WHERE ID = ?"),
+                               QVariantList(values) << id);
+        if (q.numRowsAffected() != 1)
+            throw Db::DbError(QStringLiteral("staff member %1 no longer exists").arg(id));
+    }
+
+    Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});
+    QList<int> written;
+    for (int powerId : powerIds) {
+        if (written.contains(powerId))
+            continue;
+        Db::exec(QStringLiteral("INSERT INTO TBUserPower (UserId, PowerId) VALUES (?, ?)"),
+                 {id, powerId});
+        written.append(powerId);
+    }
+    tx.commit();
+    return id;
+}
+
+void deleteStaff(qint64 id)
+{
+    Db::Transaction tx;
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = ? WHERE ID = ?"), {StaffDeleted, id});
+    Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});
+    tx.commit();
+}
+
+} // namespace Settings

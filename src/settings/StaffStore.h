@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Refusal.h"
+
+#include <QList>
+#include <QString>
+
+// Staff (TBPersons) and the permissions granted to them (TBUserPower), kept on the staff page.
+namespace Settings {
+
+struct StaffEntry
+{
+    QString name;
+    QString password; // stored and shown in plain text; may be empty
+    QString address;
+    QString contact;  // stored in Telephone
+    QString memo;
+};
+
+// One entry of the permission catalogue (TBPowerStand), which comes with the database.
+struct Power
+{
+    int id = 0;
+    QString name;
+    bool operator==(const Power &) const = default;
+};
+
+// PerFlag of a staff member deleted on the staff page: the row stays, hidden from the page.
+inline constexpr int StaffDeleted = 2;
+
+// The catalogue in table order.
+QList<Power> powerCatalogue();
+// The permission IDs granted to one staff member, in the order they were granted.
+QList<int> grantedPowers(qint64 staffId);
+
+// Writes a staff member (a new row when id is 0) and replaces their permission rows with
+// powerIds, in that order, all in one transaction: when anything fails nothing is changed.
+// The permissions belong to this very row, whatever other staff share the name.
+// Refused: an empty name. Returns the staff ID.
+qint64 saveStaff(qint64 id, const StaffEntry &entry, const QList<int> &powerIds);
+
+// Marks the staff member deleted (PerFlag 2) and removes their permissions, in one
+// transaction. Records that refer to the staff ID keep it.
+void deleteStaff(qint64 id);
+
+QString staffListSql();
+
+} // namespace Settings

@@ -1,0 +1,37 @@
+#include "SupplierStore.h"
+
+#include "data/Db.h"
+
+namespace Settings {
+
+QString supplierListSql()
+{
+    return QStringLiteral("SELECT ID, Company, Address, OfficeTel, Memo FROM TbProvide "
+                          "ORDER BY Company, ID");
+}
+
+qint64 saveSupplier(qint64 id, const SupplierEntry &e)
+{
+    if (e.company.isEmpty())
+        refuse(QStringLiteral("EDCompany"), QStringLiteral("请输入供应商公司名称！"));
+    const QVariantList values{e.company, e.address, e.telephone, e.memo};
+    if (id == 0) {
+        return Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, "
+                                                        "Address, OfficeTel, Memo) "
+                                                        "VALUES (?, ?, ?, ?)"),
+                                         values));
+    }
+    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TbProvide SET Company = ?, Address = ?, "
+                                          "OfficeTel = ?, Memo = ? WHERE ID = ?"),
+                           QVariantList(values) << id);
+    if (q.numRowsAffected() != 1)
+        throw Db::DbError(QStringLiteral("supplier %1 no longer exists").arg(id));
+    return id;
+}
+
+void deleteSupplier(qint64 id)
+{
+    Db::exec(QStringLiteral("DELETE FROM TbProvide WHERE ID = ?"), {id});
+}
+
+} // namespace Settings

@@ -1,0 +1,65 @@
+#include "TypeStore.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+
+namespace Settings {
+namespace {
+
+const QString kLockedText = QStringLiteral("系统内置的收支类型不能修改或删除！");
+
+// Refuses a row that is built in; throws when the row is gone or is not a type row.
+void checkUserType(qint64 id)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT Flag FROM TBKindValue "
+                                          "WHERE ID = ? AND CateID = ?"),
+                           {id, Schema::OptionTypeRow});
+    if (!q.next())
+        throw Db::DbError(QStringLiteral("income/expense type %1 no longer exists").arg(id));
+    if (isBuiltInType(id, int(Db::integer(q, "Flag"))))
+        refuse(QString(), kLockedText);
+}
+
+} // namespace
+
+QString typeListSql()
+{
+    return QStringLiteral("SELECT ID, CateID, CateValue, Flag, Memo FROM TBKindValue "
+                          "WHERE CateID = %1 ORDER BY CateValue, ID")
+        .arg(Schema::OptionTypeRow);
+}
+
+bool isBuiltInType(qint64 id, int flag)
+{
+    return flag >= 1 || id == Schema::TypeRent || id == Schema::TypeDeposit ||
+           id == Schema::TypeMemberPayment;
+}
+
+qint64 saveType(qint64 id, const QString &name, const QString &memo)
+{
+    if (name.isEmpty())
+        refuse(QStringLiteral("EDCNAme"), QStringLiteral("请输入收支名称！"));
+    if (id == 0) {
+        return Db::lastInsertId(
+            Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
+                                    "VALUES (?, ?, 0, ?)"),
+                     {Schema::OptionTypeRow, name, memo}));
+    }
+    Db::Transaction tx;
+    checkUserType(id);
+    Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ?, Flag = 0, Memo = ? "
+                            "WHERE ID = ?"),
+             {name, memo, id});
+    tx.commit();
+    return id;
+}
+
+void deleteType(qint64 id)
+{
+    Db::Transaction tx;
+    checkUserType(id);
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {id});
+    tx.commit();
+}
+
+} // namespace Settings

@@ -1,0 +1,617 @@
+// The widget-free rules of the settings pages, on a fresh account per test.
+#include "support/TestAccount.h"
+
+#include "settings/FeeStore.h"
+#include "settings/MemberStore.h"
+#include "settings/OptionStore.h"
+#include "settings/StaffStore.h"
+#include "settings/SupplierStore.h"
+#include "settings/TypeStore.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace Settings;
+
+namespace {
+
+// The refusal an action ends with; an empty message when it was not refused.
+Refusal refusalOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const Refused &r) {
+        return r.refusal();
+    }
+    return {};
+}
+
+QVariant value(const QString &sql, const QVariantList &params = {})
+{
+    return Db::scalar(sql, params);
+}
+
+QString option(int cateId)
+{
+    return value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"), {cateId})
+        .toString();
+}
+
+MemberEntry member(const QString &num, const QString &name, const QString &allowance = {})
+{
+    MemberEntry e;
+    e.num = num;
+    e.name = name;
+    e.allowance = allowance;
+    e.endDate = noEndDate();
+    return e;
+}
+
+} // namespace
+
+class tst_SettingsStores : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_account = std::make_unique<TestAccount>(); }
+    void cleanup() { m_account.reset(); }
+
+    void memberEntryRefused_data();
+    void memberEntryRefused();
+    void newMemberGetsDefaultsAndIdAboveReserved();
+    void memberSaveKeepsAllowanceWhenEmptyAndStampsDate();
+    void protectedAndHiddenMembers();
+    void deletingMemberKeepsPaymentsAndRentals();
+    void memberPaymentsAreTypeNineOfThatMember();
+
+    void optionsRoundTrip();
+    void overdueDaysChecked_data();
+    void overdueDaysChecked();
+    void missingOptionRowsAreWritten();
+    void brokenOptionValueIsReported();
+    void shopDetails();
+
+    void feeClassEntryRefused_data();
+    void feeClassEntryRefused();
+    void feeClassesAndCategories();
+
+    void staffWithPermissions();
+    void staffOfTheSameNameKeepTheirOwnPermissions();
+    void failedStaffSaveChangesNothing();
+    void deletedStaffKeepTheirRow();
+
+    void builtInTypesAreLocked_data();
+    void builtInTypesAreLocked();
+    void userTypes();
+    void suppliers();
+
+private:
+    std::unique_ptr<TestAccount> m_account;
+};
+
+void tst_SettingsStores::memberEntryRefused_data()
+{
+    QTest::addColumn<QString>("num");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("allowance");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("errorTone");
+
+    const QString failed = QStringLiteral("数据保存失败！");
+    QTest::newRow("no number") << "" << "张三" << "3" << "EDNum" << "请输入会员编号！" << true;
+    QTest::newRow("no name") << "M9" << "" << "3" << "EDNAme" << "请输入会员姓名！" << true;
+    QTest::newRow("number checked before name")
+        << "" << "" << "" << "EDNum" << "请输入会员编号！" << true;
+    QTest::newRow("pasted letters") << "M9" << "张三" << "3a" << "EDViewNum" << failed << false;
+    QTest::newRow("pasted fraction") << "M9" << "张三" << "1.5" << "EDViewNum" << failed << false;
+    QTest::newRow("pasted negative") << "M9" << "张三" << "-2" << "EDViewNum" << failed << false;
+    QTest::newRow("beyond integer range")
+        << "M9" << "张三" << "2147483648" << "EDViewNum" << failed << false;
+    QTest::newRow("number of another member")
+        << "A001" << "李四" << "" << "EDNum" << "会员编号【A001】已被会员【王五】使用，请输入其他编号！"
+        << true;
+}
+
+void tst_SettingsStores::memberEntryRefused()
+{
+    QFETCH(QString, num);
+    QFETCH(QString, name);
+    QFETCH(QString, allowance);
+    QFETCH(QString, field);
+    QFETCH(QString, message);
+    QFETCH(bool, errorTone);
+
+    m_account->addMember(QStringLiteral("A001"), QStringLiteral("王五"), 4);
+    const qint64 before = m_account->count(QStringLiteral("TBAssociator"));
+    const Refusal r = refusalOf([&] { saveMember(0, member(num, name, allowance), {}); });
+    QCOMPARE(r.field, field);
+    QCOMPARE(r.message, message);
+    QCOMPARE(r.tone == Refusal::Tone::Error, errorTone);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator")), before);
+}
+
+void tst_SettingsStores::newMemberGetsDefaultsAndIdAboveReserved()
+{
+    MemberEntry e = member(QStringLiteral("M'01"), QStringLiteral("O'Neil \"老王\""));
+    e.telephone = QStringLiteral("010-1234");
+    e.grade = QStringLiteral("金卡");
+    e.memo = QStringLiteral("it's fine");
+    e.endDate = QDate(2030, 5, 1);
+    const qint64 id = saveMember(0, e, QDate(2024, 3, 9));
+    QVERIFY(id > Schema::WalkInCustomerId);
+
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBAssociator WHERE ID = ?"), {id});
+    QVERIFY(q.next());
+    QCOMPARE(Db::text(q, "Num"), e.num);
+    QCOMPARE(Db::text(q, "Name"), e.name);
+    QCOMPARE(Db::text(q, "Memo"), e.memo);
+    QCOMPARE(Db::text(q, "SDT"), QStringLiteral("2030-05-01"));
+    QCOMPARE(Db::text(q, "DateT"), QStringLiteral("2024-03-09"));
+    QCOMPARE(Db::integer(q, "ASFlag"), 0);
+    // No allowance typed: the column keeps its default.
+    QVERIFY(q.value(QStringLiteral("Sum")).isNull());
+
+    // Only the text edits are tested for emptiness: blanks count as typed.
+    const qint64 blank = saveMember(0, member(QStringLiteral(" "), QStringLiteral(" "), "0"), {});
+    QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {blank}),
+             QVariant(0));
+}
+
+void tst_SettingsStores::memberSaveKeepsAllowanceWhenEmptyAndStampsDate()
+{
+    const qint64 id = saveMember(0, member(QStringLiteral("A1"), QStringLiteral("甲"), "12"),
+                                 QDate(2024, 1, 1));
+    QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}),
+             QVariant(12));
+
+    // Saved again unchanged on a later day with the allowance edit emptied.
+    QCOMPARE(saveMember(id, member(QStringLiteral("A1"), QStringLiteral("甲")), QDate(2024, 2, 2)),
+             id);
+    QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}),
+             QVariant(12));
+    QCOMPARE(value(QStringLiteral("SELECT DateT FROM TBAssociator WHERE ID = ?"), {id}),
+             QVariant(QStringLiteral("2024-02-02")));
+
+    // Keeping one's own number is not a clash; a pasted bad allowance leaves the row alone.
+    saveMember(id, member(QStringLiteral("A1"), QStringLiteral("乙"), " 7 "), QDate(2024, 2, 3));
+    QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}),
+             QVariant(7));
+    QVERIFY(!refusalOf([&] {
+                 saveMember(id, member(QStringLiteral("A1"), QStringLiteral("丙"), "x"), {});
+             }).message.isEmpty());
+    QCOMPARE(value(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID = ?"), {id}),
+             QVariant(QStringLiteral("乙")));
+}
+
+void tst_SettingsStores::protectedAndHiddenMembers()
+{
+    const qint64 hidden = m_account->addMember(QStringLiteral("H1"), QStringLiteral("隐"), 0);
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET ASFlag = 2 WHERE ID = ?"), {hidden});
+    m_account->addMember(QStringLiteral("B2"), QStringLiteral("乙"), 0);
+
+    QStringList listed;
+    QSqlQuery q = Db::exec(memberListSql());
+    while (q.next())
+        listed << Db::text(q, "Name");
+    // The walk-in customer (protected) is listed; the hidden row is not.
+    QCOMPARE(listed, (QStringList{QStringLiteral("零租客户"), QStringLiteral("乙")}));
+
+    const QString walkInName =
+        value(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID = 15")).toString();
+    QVERIFY(!refusalOf([] {
+                 saveMember(Schema::WalkInCustomerId, member("W", "改名"), {});
+             }).message.isEmpty());
+    QVERIFY(!refusalOf([] { deleteMember(Schema::WalkInCustomerId); }).message.isEmpty());
+    QCOMPARE(value(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID = 15")).toString(),
+             walkInName);
+}
+
+void tst_SettingsStores::deletingMemberKeepsPaymentsAndRentals()
+{
+    const qint64 gone = m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 5);
+    const qint64 other = m_account->addMember(QStringLiteral("A2"), QStringLiteral("乙"), 5);
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("片"), "DVD");
+    for (qint64 m : {gone, other}) {
+        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                                "DatTime, Deposit, Persons) VALUES (?, 300, 1, ?, '2024-01-01', "
+                                "2000, 1)"),
+                 {copy, m});
+        addMemberPayment(m, QDate(2024, 1, 2), Money::fromYuan(50), QStringLiteral("年费"));
+    }
+    deleteMember(gone);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(gone)),
+             0);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), 2);
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 2);
+
+    QSqlQuery rentals = Db::exec(memberRentalsSql(), {other});
+    QVERIFY(rentals.next());
+    QCOMPARE(Db::text(rentals, "CustomNum"), QStringLiteral("0001-1"));
+    QVERIFY(rentals.value(QStringLiteral("ReDate")).isNull());
+    QVERIFY(!rentals.next());
+}
+
+void tst_SettingsStores::memberPaymentsAreTypeNineOfThatMember()
+{
+    const qint64 a = m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 5);
+    const qint64 b = m_account->addMember(QStringLiteral("A2"), QStringLiteral("乙"), 5);
+    const qint64 fid =
+        addMemberPayment(a, QDate(2024, 5, 6), *Money::parse(u"30.5"), QStringLiteral("季'费"));
+    addMemberPayment(b, QDate(2024, 5, 6), Money::fromYuan(10), {});
+    // A deposit booked for the same member is not a payment.
+    Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per) "
+                            "VALUES ('2024-05-07', 8, 2000, ?, 0)"),
+             {a});
+
+    auto payments = [](qint64 memberId) {
+        QStringList rows;
+        QSqlQuery q = Db::exec(memberPaymentsSql(), {memberId});
+        while (q.next()) {
+            rows << QStringLiteral("%1 %2 %3")
+                        .arg(Db::text(q, "FeeDate"))
+                        .arg(Db::integer(q, "Moneys"))
+                        .arg(Db::text(q, "Memo"));
+        }
+        return rows;
+    };
+    QCOMPARE(payments(a), QStringList{QStringLiteral("2024-05-06 3050 季'费")});
+    QCOMPARE(value(QStringLiteral("SELECT Per FROM TBInOutMoney WHERE FID = ?"), {fid}),
+             QVariant(0));
+
+    updateMemberPayment(fid, QDate(2024, 6, 1), *Money::parse(u"12.345"), QStringLiteral("改"));
+    QCOMPARE(payments(a), QStringList{QStringLiteral("2024-06-01 1235 改")});
+
+    deleteMemberPayment(fid);
+    QVERIFY(payments(a).isEmpty());
+    QCOMPARE(payments(b).size(), 1);
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney"), QStringLiteral("CateID = 8")), 1);
+}
+
+void tst_SettingsStores::optionsRoundTrip()
+{
+    // What the template holds: by days, no permissions, 7 days, no receipt, POS paper.
+    RentalOptions o = readRentalOptions();
+    QCOMPARE(o.rentPerDisc, false);
+    QCOMPARE(o.permissionControl, false);
+    QCOMPARE(o.overdueDays, std::optional<QString>(QStringLiteral("7")));
+    QCOMPARE(o.noReceipt, true);
+    QCOMPARE(o.posPaper, true);
+
+    o.rentPerDisc = true;
+    o.permissionControl = true;
+    o.noReceipt = false;
+    o.overdueDays = QStringLiteral("10");
+    saveRentalOptions(o);
+    QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("1"));
+    QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("1"));
+    QCOMPARE(option(Schema::OptionOverdueDays), QStringLiteral("10"));
+    QCOMPARE(option(Schema::OptionReceiptPrinting), QStringLiteral("0"));
+    QCOMPARE(option(Schema::OptionReceiptPaper), QStringLiteral("1"));
+
+    const RentalOptions back = readRentalOptions();
+    QCOMPARE(back.rentPerDisc, true);
+    QCOMPARE(back.permissionControl, true);
+    QCOMPARE(back.noReceipt, false);
+    QCOMPARE(back.posPaper, true);
+    // Type rows are untouched by the options.
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("CateID = 3")), 3);
+}
+
+void tst_SettingsStores::overdueDaysChecked_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // empty: refused
+
+    QTest::newRow("empty becomes three") << "" << "3";
+    QTest::newRow("plain") << "15" << "15";
+    QTest::newRow("zero") << "0" << "0";
+    QTest::newRow("leading zeros and blanks") << " 007 " << "7";
+    QTest::newRow("letters") << "abc" << "";
+    QTest::newRow("quote") << "3'" << "";
+    QTest::newRow("fraction") << "2.5" << "";
+    QTest::newRow("negative") << "-1" << "";
+    QTest::newRow("huge") << "12345678901" << "";
+}
+
+void tst_SettingsStores::overdueDaysChecked()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+
+    RentalOptions o = readRentalOptions();
+    o.rentPerDisc = true;
+    o.permissionControl = true;
+    o.overdueDays = typed;
+    if (stored.isEmpty()) {
+        const Refusal r = refusalOf([&] { saveRentalOptions(o); });
+        QCOMPARE(r.field, QStringLiteral("EDPassDays"));
+        QVERIFY(!r.message.isEmpty());
+        // Nothing half-saved: the options before the day count are unchanged too.
+        QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("0"));
+        QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("0"));
+        QCOMPARE(option(Schema::OptionOverdueDays), QStringLiteral("7"));
+    } else {
+        QCOMPARE(saveRentalOptions(o).overdueDays, std::optional<QString>(stored));
+        QCOMPARE(option(Schema::OptionOverdueDays), stored);
+        QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("1"));
+    }
+}
+
+void tst_SettingsStores::missingOptionRowsAreWritten()
+{
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID IN (2, 4)"));
+    RentalOptions o = readRentalOptions();
+    QVERIFY(!o.overdueDays.has_value());
+    QCOMPARE(o.permissionControl, false);
+
+    o.permissionControl = true;
+    saveRentalOptions(o);
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("CateID = 2")), 1);
+    QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("1"));
+    QCOMPARE(option(Schema::OptionOverdueDays), QStringLiteral("3"));
+    // Saving again updates the rows just written instead of adding more.
+    saveRentalOptions(o);
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("CateID = 2")), 1);
+}
+
+void tst_SettingsStores::brokenOptionValueIsReported()
+{
+    m_account->setOption(Schema::OptionRentRule, QStringLiteral("x"));
+    bool threw = false;
+    try {
+        readRentalOptions();
+    } catch (const Db::DbError &e) {
+        threw = true;
+        QVERIFY2(e.message().contains(QStringLiteral("租金计算方法")), qPrintable(e.message()));
+    }
+    QVERIFY(threw);
+}
+
+void tst_SettingsStores::shopDetails()
+{
+    ShopCompany = ShopAddress = ShopTel = QStringLiteral("old");
+    QCOMPARE(readShopDetails().company, QString());
+
+    saveShopDetails({QStringLiteral("星光'影碟"), QStringLiteral("人民路 1 号"),
+                     QStringLiteral("8888")});
+    QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
+    QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
+    QCOMPARE(ShopAddress, QStringLiteral("人民路 1 号"));
+    QCOMPARE(ShopTel, QStringLiteral("8888"));
+
+    saveShopDetails({QStringLiteral("新名"), QString(), QStringLiteral("9")});
+    QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
+    const ShopDetails d = readShopDetails();
+    QCOMPARE(d.company, QStringLiteral("新名"));
+    QCOMPARE(d.address, QString());
+    QCOMPARE(d.telephone, QStringLiteral("9"));
+
+    // A database failure leaves the shared values as they were.
+    Db::exec(QStringLiteral("DROP TABLE TBSetup"));
+    QVERIFY_THROWS_EXCEPTION(Db::DbError,
+                             saveShopDetails({QStringLiteral("x"), QString(), QString()}));
+    QCOMPARE(ShopCompany, QStringLiteral("新名"));
+}
+
+void tst_SettingsStores::feeClassEntryRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fee");
+    QTest::addColumn<QString>("deposit");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("no name") << "" << "" << "" << "EDFeeName" << "请输入类型名称！";
+    QTest::newRow("no fee") << "DVD" << "" << "" << "EDFee" << "请输入租金/天金额！";
+    QTest::newRow("no deposit") << "DVD" << "3" << "" << "EDFeeYJ" << "请输入押金金额！";
+    QTest::newRow("fee before deposit")
+        << "DVD" << "3..5" << "x" << "EDFee" << "租金/天金额输入有错误，请检查！";
+    QTest::newRow("pasted fee") << "DVD" << "3元" << "20" << "EDFee"
+                                << "租金/天金额输入有错误，请检查！";
+    QTest::newRow("negative deposit")
+        << "DVD" << "3" << "-20" << "EDFeeYJ" << "押金金额输入有错误，请检查！";
+}
+
+void tst_SettingsStores::feeClassEntryRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fee);
+    QFETCH(QString, deposit);
+    QFETCH(QString, field);
+    QFETCH(QString, message);
+
+    const Refusal r = refusalOf([&] { saveFeeClass(0, {name, fee, deposit}); });
+    QCOMPARE(r.field, field);
+    QCOMPARE(r.message, message);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer")), 0);
+}
+
+void tst_SettingsStores::feeClassesAndCategories()
+{
+    const qint64 dvd = saveFeeClass(0, {QStringLiteral("D'VD"), QStringLiteral("2.5"),
+                                        QStringLiteral("30")});
+    const qint64 free = saveFeeClass(0, {QStringLiteral("赠品"), QStringLiteral("0"),
+                                         QStringLiteral("0.005")});
+    QCOMPARE(value(QStringLiteral("SELECT Fee || '/' || Deposit FROM TBVer WHERE ID = ?"), {dvd}),
+             QVariant(QStringLiteral("250/3000")));
+    // Half a cent rounds away from zero.
+    QCOMPARE(value(QStringLiteral("SELECT Deposit FROM TBVer WHERE ID = ?"), {free}), QVariant(1));
+
+    saveFeeClass(dvd, {QStringLiteral("DVD"), QStringLiteral("3"), QStringLiteral("30")});
+    QSqlQuery q = Db::exec(feeClassListSql());
+    QStringList names;
+    while (q.next())
+        names << Db::text(q, "Name") + QLatin1Char(':') + Db::text(q, "Fee");
+    QCOMPARE(names, (QStringList{QStringLiteral("DVD:300"), QStringLiteral("赠品:0")}));
+
+    deleteFeeClass(dvd);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer")), 1);
+
+    QCOMPARE(refusalOf([] { saveCategory(0, QString()); }).field, QStringLiteral("EDCateName"));
+    const qint64 action = saveCategory(0, QStringLiteral("动作"));
+    saveCategory(0, QStringLiteral("动作")); // a second of the same name may be stored
+    saveCategory(action, QStringLiteral("武'侠"));
+    QCOMPARE(value(QStringLiteral("SELECT Categray FROM TBCategray WHERE ID = ?"), {action}),
+             QVariant(QStringLiteral("武'侠")));
+    deleteCategory(action);
+    QCOMPARE(m_account->count(QStringLiteral("TBCategray")), 1);
+}
+
+void tst_SettingsStores::staffWithPermissions()
+{
+    const QList<Power> catalogue = powerCatalogue();
+    QCOMPARE(catalogue.size(), 7);
+    QCOMPARE(catalogue.first().id, 1);
+    QCOMPARE(catalogue.last().id, 10);
+
+    QCOMPARE(refusalOf([] { saveStaff(0, {}, {1}); }).field, QStringLiteral("EDPerName"));
+    QCOMPARE(m_account->count(QStringLiteral("TBUserPower")), 0);
+
+    StaffEntry e{QStringLiteral("小'李"), QString(), QStringLiteral("东街"),
+                 QStringLiteral("139"), QStringLiteral("夜班")};
+    const qint64 id = saveStaff(0, e, {2, 1, 2});
+    QCOMPARE(grantedPowers(id), (QList<int>{2, 1}));
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBPersons WHERE ID = ?"), {id});
+    QVERIFY(q.next());
+    QCOMPARE(Db::text(q, "Name"), e.name);
+    QCOMPARE(Db::text(q, "PWS"), QString());
+    QCOMPARE(Db::text(q, "Address"), e.address);
+    QCOMPARE(Db::text(q, "Telephone"), e.contact);
+    QCOMPARE(Db::integer(q, "PerFlag"), 0);
+
+    e.password = QStringLiteral("p'w");
+    saveStaff(id, e, {6});
+    QCOMPARE(grantedPowers(id), QList<int>{6});
+    QCOMPARE(value(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}),
+             QVariant(QStringLiteral("p'w")));
+    saveStaff(id, e, {});
+    QVERIFY(grantedPowers(id).isEmpty());
+}
+
+void tst_SettingsStores::staffOfTheSameNameKeepTheirOwnPermissions()
+{
+    const StaffEntry twin{QStringLiteral("王芳"), {}, {}, {}, {}};
+    const qint64 first = saveStaff(0, twin, {1});
+    const qint64 second = saveStaff(0, twin, {2, 3});
+    saveStaff(second, twin, {4});
+    QCOMPARE(grantedPowers(first), QList<int>{1});
+    QCOMPARE(grantedPowers(second), QList<int>{4});
+
+    // A name saved with blanks around it still gets its own permissions.
+    const qint64 padded = saveStaff(0, {QStringLiteral(" 赵六 "), {}, {}, {}, {}}, {5});
+    QCOMPARE(grantedPowers(padded), QList<int>{5});
+}
+
+void tst_SettingsStores::failedStaffSaveChangesNothing()
+{
+    const qint64 id = saveStaff(0, {QStringLiteral("甲"), QStringLiteral("1"), {}, {}, {}}, {1, 2});
+    // A permission row the database refuses half way through the list.
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_power BEFORE INSERT ON TBUserPower "
+                            "WHEN NEW.PowerId = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY_THROWS_EXCEPTION(
+        Db::DbError, saveStaff(id, {QStringLiteral("乙"), QStringLiteral("2"), {}, {}, {}}, {3, 99}));
+    QCOMPARE(value(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {id}),
+             QVariant(QStringLiteral("甲")));
+    QCOMPARE(grantedPowers(id), (QList<int>{1, 2}));
+
+    const qint64 staffBefore = m_account->count(QStringLiteral("TBPersons"));
+    QVERIFY_THROWS_EXCEPTION(Db::DbError,
+                             saveStaff(0, {QStringLiteral("丙"), {}, {}, {}, {}}, {99}));
+    QCOMPARE(m_account->count(QStringLiteral("TBPersons")), staffBefore);
+}
+
+void tst_SettingsStores::deletedStaffKeepTheirRow()
+{
+    const qint64 id = saveStaff(0, {QStringLiteral("甲"), {}, {}, {}, {}}, {1, 2});
+    const qint64 other = saveStaff(0, {QStringLiteral("乙"), {}, {}, {}, {}}, {1});
+    deleteStaff(id);
+    QCOMPARE(value(QStringLiteral("SELECT PerFlag FROM TBPersons WHERE ID = ?"), {id}),
+             QVariant(StaffDeleted));
+    QVERIFY(grantedPowers(id).isEmpty());
+    QCOMPARE(grantedPowers(other), QList<int>{1});
+
+    QList<qint64> listed;
+    QSqlQuery q = Db::exec(staffListSql());
+    while (q.next())
+        listed << Db::integer(q, "ID");
+    QVERIFY(!listed.contains(id));
+    QVERIFY(listed.contains(other));
+}
+
+void tst_SettingsStores::builtInTypesAreLocked_data()
+{
+    QTest::addColumn<qint64>("id");
+    QTest::newRow("rent") << qint64(Schema::TypeRent);
+    QTest::newRow("deposit") << qint64(Schema::TypeDeposit);
+    QTest::newRow("member payment") << qint64(Schema::TypeMemberPayment);
+    QTest::newRow("another built-in") << qint64(-1); // made by the test with Flag 2
+}
+
+void tst_SettingsStores::builtInTypesAreLocked()
+{
+    QFETCH(qint64, id);
+    if (id < 0) {
+        id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, "
+                                                      "CateValue, Flag) VALUES (3, '杂项', 2)")));
+    }
+    const QString name =
+        value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}).toString();
+    QVERIFY(!refusalOf([&] { saveType(id, QStringLiteral("改名"), {}); }).message.isEmpty());
+    QVERIFY(!refusalOf([&] { deleteType(id); }).message.isEmpty());
+    QCOMPARE(value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id})
+                 .toString(),
+             name);
+}
+
+void tst_SettingsStores::userTypes()
+{
+    QCOMPARE(refusalOf([] { saveType(0, QString(), QStringLiteral("x")); }).field,
+             QStringLiteral("EDCNAme"));
+    const qint64 id = saveType(0, QStringLiteral("水电'费"), QStringLiteral("每月"));
+    QVERIFY(!isBuiltInType(id, 0));
+    QCOMPARE(value(QStringLiteral("SELECT CateID || '/' || Flag FROM TBKindValue WHERE ID = ?"),
+                   {id}),
+             QVariant(QStringLiteral("3/0")));
+    saveType(id, QStringLiteral("水电费"), QString());
+    QCOMPARE(value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}),
+             QVariant(QStringLiteral("水电费")));
+
+    // Records booked under a deleted type stay.
+    Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per) "
+                            "VALUES ('2024-01-01', ?, -5000, 15, 1)"),
+             {id});
+    deleteType(id);
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = %1").arg(id)), 0);
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 1);
+
+    // Option rows are not types and cannot be reached through the type functions.
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, deleteType(1));
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = 1")), 1);
+}
+
+void tst_SettingsStores::suppliers()
+{
+    QCOMPARE(refusalOf([] { saveSupplier(0, {}); }).field, QStringLiteral("EDCompany"));
+    const qint64 a = saveSupplier(0, {QStringLiteral("华纳'音像"), QStringLiteral("北京"),
+                                      QStringLiteral("010"), {}});
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+    QCOMPARE(saveSupplier(a, {QStringLiteral("华纳音像"), {}, QStringLiteral("020"), {}}), a);
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+    QCOMPARE(value(QStringLiteral("SELECT OfficeTel FROM TbProvide WHERE ID = ?"), {a}),
+             QVariant(QStringLiteral("020")));
+    const qint64 b = saveSupplier(0, {QStringLiteral("华纳音像"), {}, {}, {}});
+    QVERIFY(b != a);
+    deleteSupplier(a);
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_SettingsStores)
+#include "tst_settingsstores.moc"

@@ -1,0 +1,184 @@
+#include "SaleStore.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+
+#include <QSet>
+
+namespace SaleStore {
+namespace {
+
+SaleCopy readCopy(const QSqlQuery &q)
+{
+    SaleCopy c;
+    c.id = Db::integer(q, "ID");
+    c.customNum = Db::text(q, "CustomNum");
+    c.name = Db::text(q, "Name");
+    c.nlang = Db::text(q, "Nlang");
+    c.ver = Db::text(q, "Ver");
+    c.categray = Db::text(q, "Categray");
+    c.address1 = Db::text(q, "Address1");
+    c.direct = Db::text(q, "Direct");
+    c.actRole = Db::text(q, "ActRole");
+    return c;
+}
+
+// Any line without a return date for this copy: an open rental or a sale line.
+bool hasOtherOpenLine(qint64 copyId)
+{
+    return Db::scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail "
+                                     "WHERE CDNum = ? AND ReDate IS NULL)"),
+                      {copyId})
+        .toBool();
+}
+
+bool hasSaleLine(qint64 copyId)
+{
+    return Db::scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail "
+                                     "WHERE CDNum = ? AND ReDate IS NULL AND Ass_Number = ?)"),
+                      {copyId, Schema::SaleCustomer})
+        .toBool();
+}
+
+void backToStockUnlessSold(qint64 copyId)
+{
+    if (!hasSaleLine(copyId)) {
+        Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"),
+                 {Schema::QualityInStock, copyId});
+    }
+}
+
+// The copy of a sale line, or nothing when lineId is not a sale line.
+std::optional<qint64> saleLineCopy(qint64 lineId)
+{
+    const QVariant v = Db::scalar(QStringLiteral("SELECT CDNum FROM TBBusinessDetail "
+                                                 "WHERE ID = ? AND Ass_Number = ?"),
+                                  {lineId, Schema::SaleCustomer});
+    if (!v.isValid())
+        return std::nullopt;
+    return v.toLongLong();
+}
+
+} // namespace
+
+std::optional<SaleCopy> findSaleableCopy(const QString &code)
+{
+    if (code.isEmpty())
+        return std::nullopt;
+    QSqlQuery q = Db::exec(
+        QStringLiteral("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, "
+                       "b.ActRole, b.Categray FROM TBName AS b "
+                       "WHERE b.CustomNum = ? "
+                       "AND EXISTS (SELECT 1 FROM TBVer AS a WHERE a.Name = b.Ver) "
+                       "AND NOT EXISTS (SELECT 1 FROM TBBusinessDetail AS d "
+                       "WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
+                       "ORDER BY b.ID LIMIT 1"),
+        {code});
+    if (!q.next())
+        return std::nullopt;
+    return readCopy(q);
+}
+
+QList<SaleRow> loadSaleLine(qint64 lineId)
+{
+    QList<SaleRow> rows;
+    QSqlQuery q = Db::exec(
+        QStringLiteral("SELECT b.ID, b.CustomNum, b.Name, b.Nlang, b.Ver, b.Categray, "
+                       "b.Address1, b.Direct, b.ActRole, a.Amount AS Amount, a.RMoney AS RMoney "
+                       "FROM TBBusinessDetail AS a JOIN TBName AS b ON a.CDNum = b.ID "
+                       "WHERE a.ID = ? AND a.Ass_Number = ?"),
+        {lineId, Schema::SaleCustomer});
+    while (q.next()) {
+        SaleRow r;
+        r.copy = readCopy(q);
+        r.amount = int(Db::integer(q, "Amount"));
+        r.rmoney = Money::fromCents(Db::integer(q, "RMoney"));
+        rows << r;
+    }
+    return rows;
+}
+
+Money total(const QList<SaleRow> &rows)
+{
+    Money sum;
+    for (const SaleRow &r : rows)
+        sum += r.sum();
+    return sum;
+}
+
+CopyNotAvailable::CopyNotAvailable(const SaleCopy &c)
+    : std::runtime_error("copy not available: " + c.customNum.toStdString()), copy(c)
+{
+}
+
+int completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
+                 const QDate &today)
+{
+    if (rows.isEmpty())
+        return 0;
+    Db::Transaction tx;
+
+    std::optional<qint64> editedCopy;
+    if (editedLineId > 0) {
+        editedCopy = saleLineCopy(editedLineId);
+        if (editedCopy) {
+            Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {editedLineId});
+        }
+    }
+
+    // Each copy once: a copy listed twice is one physical set the operator sells twice.
+    QSet<qint64> checked;
+    for (const SaleRow &r : rows) {
+        if (checked.contains(r.copy.id))
+            continue;
+        checked.insert(r.copy.id);
+        if (hasOtherOpenLine(r.copy.id))
+            throw CopyNotAvailable(r.copy);
+    }
+
+    const QString insert = QStringLiteral(
+        "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, Persons) "
+        "VALUES (?, ?, ?, ?, ?, ?)");
+    const QString sold = QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?");
+    for (const SaleRow &r : rows) {
+        Db::exec(insert, {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
+                          SqlDialect::dateText(today), operatorId});
+        Db::exec(sold, {Schema::QualitySold, r.copy.id});
+    }
+
+    if (editedCopy && !checked.contains(*editedCopy))
+        backToStockUnlessSold(*editedCopy);
+    tx.commit();
+    return int(rows.size());
+}
+
+bool undoSale(qint64 lineId)
+{
+    Db::Transaction tx;
+    const std::optional<qint64> copy = saleLineCopy(lineId);
+    if (!copy)
+        return false;
+    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {lineId});
+    backToStockUnlessSold(*copy);
+    tx.commit();
+    return true;
+}
+
+QString saleSummary(int rowCount, Money total)
+{
+    return QStringLiteral("共销售影片：%1部").arg(rowCount) + QChar(13) +
+           QStringLiteral("总  金  额：%1元").arg(total.toString());
+}
+
+QString salesListSql()
+{
+    return QStringLiteral(
+        "SELECT b.ID AS ID, b.CDNum AS CDnum, b.DatTime AS DatTime, c.Name AS Name, "
+        "c.Nlang AS Nlang, c.Ver AS Ver, c.Categray AS Categray, b.Amount AS Amount, "
+        "b.RMoney AS Rmoney, (b.Amount * b.RMoney) AS Summoney "
+        "FROM TBBusinessDetail AS b JOIN TBName AS c ON b.CDNum = c.ID "
+        "WHERE b.Ass_Number = -1 ORDER BY b.DatTime DESC, b.ID DESC");
+}
+
+} // namespace SaleStore

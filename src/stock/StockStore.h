@@ -1,0 +1,50 @@
+#pragma once
+
+#include "TitleRecord.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What the stock windows change in TBName, and the lists they read. Every function works on
+// MainConn and throws Db::DbError when the database refuses; a multi-statement change runs in
+// one transaction and leaves nothing behind when it fails.
+namespace StockStore {
+
+// The stock list: one line per copy in stock (Quality below 3) with its supplier's name.
+// A copy whose supplier no longer exists is listed with an empty supplier.
+QString stockListSql();
+
+// Writes the pending rows of the title entry window, all or none. Quality is left to its
+// column default, so every new copy is in stock. Returns the new IDs in the rows' order.
+QList<qint64> writeTitles(const QList<TitleRecord> &rows);
+
+enum class Outcome { Done, NotInStock };
+
+// Marks a copy as deleted from stock. Its rental lines stay as they are. A copy that has left
+// the stock meanwhile (sold, deleted, written off) is not touched: NotInStock.
+Outcome deleteFromStock(qint64 titleId);
+
+// Writes a lost copy off and removes its open rental lines, in one transaction. Sale lines are
+// never removed: they are the record of money taken. NotInStock as for deleteFromStock.
+Outcome writeOff(qint64 titleId);
+
+std::optional<TitleRecord> loadTitle(qint64 titleId);
+
+// Rewrites one copy row as the edit window saves it (Bu written as 0, Quality untouched).
+// False when no row has that ID.
+bool updateTitle(qint64 titleId, const TitleRecord &title);
+
+// The rows offered by the entry and edit windows' drop-down lists, in ID order.
+struct LookupItem
+{
+    qint64 id = 0;
+    QString text;
+};
+QList<LookupItem> languages();
+QList<LookupItem> categories();
+QList<LookupItem> versions();
+QList<LookupItem> suppliers();
+
+} // namespace StockStore

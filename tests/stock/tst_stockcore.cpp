@@ -1,0 +1,310 @@
+#include "stock/CopyNumbering.h"
+#include "stock/StockStore.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "support/TestAccount.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using CopyNumbering::Mode;
+using CopyNumbering::PendingTitles;
+
+namespace {
+
+TitleRecord film(const QString &code, const QString &name = QStringLiteral("英雄"))
+{
+    TitleRecord t;
+    t.customNum = code;
+    t.name = name;
+    t.nlang = QStringLiteral("国语");
+    t.ver = QStringLiteral("DVD");
+    t.categray = QStringLiteral("动作");
+    t.amount = 2;
+    t.copy = 7; // the entry always writes 1, whatever it was given
+    t.datTime = QDate(2024, 3, 9);
+    t.provide = 1;
+    t.mone = *Money::parse(u"35.5");
+    t.address1 = QStringLiteral("3号架");
+    t.direct = QStringLiteral("张艺谋");
+    t.actRole = QStringLiteral("李连杰");
+    return t;
+}
+
+int quality(qint64 id)
+{
+    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+}
+
+QStringList listedCodes()
+{
+    QStringList codes;
+    QSqlQuery q = Db::exec(StockStore::stockListSql() + QStringLiteral(" ORDER BY a.ID"));
+    while (q.next())
+        codes << Db::text(q, "CustomNum");
+    return codes;
+}
+
+qint64 addOpenRental(qint64 copy, const QVariant &reDate = QVariant())
+{
+    return Db::lastInsertId(
+        Db::exec(QStringLiteral(
+                     "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+                     "Deposit, Persons, ReDate) VALUES (?, 300, 1, 15, '2024-01-02', 3000, 1, ?)"),
+                 {copy, reDate}));
+}
+
+qint64 addSaleLine(qint64 copy)
+{
+    return Db::lastInsertId(Db::exec(
+        QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+                       "Persons) VALUES (?, 2500, 1, -1, '2024-01-02', 1)"),
+        {copy}));
+}
+
+// Makes the engine refuse a statement, to prove that a change is all or nothing.
+void refuse(const QString &triggerBody)
+{
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it ") + triggerBody);
+}
+
+} // namespace
+
+class tst_StockCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_account = new TestAccount; }
+    void cleanup() { delete m_account; }
+
+    void copyCodes_data();
+    void copyCodes();
+    void entryAddsOneRowPerCopy();
+    void editMode_data();
+    void editMode();
+    void removedPendingRowIsNeverWritten();
+    void writeTitlesStoresAsTyped();
+    void writeTitlesIsAllOrNothing();
+    void stockListShowsOnlyStock();
+    void deleteKeepsRentalLines();
+    void writeOffRemovesOnlyOpenRentals();
+    void writeOffRollsBackWhole();
+    void leftStockMeanwhileIsNotTouched();
+    void updateTitleChangesOneRow();
+
+private:
+    TestAccount *m_account = nullptr;
+};
+
+void tst_StockCore::copyCodes_data()
+{
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("quantity");
+    QTest::addColumn<QStringList>("codes");
+    QTest::newRow("one keeps the code") << "0001" << 1 << QStringList{"0001"};
+    QTest::newRow("three") << "0001" << 3 << QStringList{"0001-1", "0001-2", "0001-3"};
+    QTest::newRow("none") << "0001" << 0 << QStringList{};
+    QTest::newRow("negative") << "0001" << -2 << QStringList{};
+    QTest::newRow("base as typed") << " 007a" << 2 << QStringList{" 007a-1", " 007a-2"};
+    QTest::newRow("quote kept") << "O'1" << 2 << QStringList{"O'1-1", "O'1-2"};
+}
+
+void tst_StockCore::copyCodes()
+{
+    QFETCH(QString, base);
+    QFETCH(int, quantity);
+    QFETCH(QStringList, codes);
+    QCOMPARE(CopyNumbering::copyCodes(base, quantity), codes);
+}
+
+void tst_StockCore::entryAddsOneRowPerCopy()
+{
+    PendingTitles pending;
+    QCOMPARE(pending.apply(film(QStringLiteral("0001")), 12, Mode::Entry, -1).size(), 12);
+    QCOMPARE(pending.size(), 12);
+    QCOMPARE(pending.at(8).customNum, QStringLiteral("0001-9"));
+    QCOMPARE(pending.at(9).customNum, QStringLiteral("0001-10"));
+    QCOMPARE(pending.at(11).customNum, QStringLiteral("0001-12"));
+    for (const TitleRecord &r : pending.rows()) {
+        TitleRecord expected = film(QStringLiteral("0001"));
+        expected.customNum = r.customNum;
+        expected.copy = 1;
+        QCOMPARE(r, expected); // every copy carries the full price and the same data
+    }
+    // Quantity 0 adds nothing, also after other rows.
+    QVERIFY(pending.apply(film(QStringLiteral("0002")), 0, Mode::Entry, -1).isEmpty());
+    QCOMPARE(pending.size(), 12);
+}
+
+void tst_StockCore::editMode_data()
+{
+    QTest::addColumn<int>("quantity");
+    QTest::addColumn<int>("currentRow");
+    QTest::addColumn<QStringList>("codesAfter");
+    // Two pending rows; the operator edits and saves with code "X".
+    QTest::newRow("one copy rewrites the row") << 1 << 1 << QStringList{"A-1", "X"};
+    QTest::newRow("more copies add as entry") << 2 << 0 << QStringList{"A-1", "A-2", "X-1", "X-2"};
+    QTest::newRow("no current row adds") << 1 << -1 << QStringList{"A-1", "A-2", "X"};
+    QTest::newRow("stale current row adds") << 1 << 5 << QStringList{"A-1", "A-2", "X"};
+    QTest::newRow("zero changes nothing") << 0 << 0 << QStringList{"A-1", "A-2"};
+}
+
+void tst_StockCore::editMode()
+{
+    QFETCH(int, quantity);
+    QFETCH(int, currentRow);
+    QFETCH(QStringList, codesAfter);
+    PendingTitles pending;
+    pending.apply(film(QStringLiteral("A")), 2, Mode::Entry, -1);
+    TitleRecord changed = film(QStringLiteral("X"), QStringLiteral("Ocean's Eleven"));
+    pending.apply(changed, quantity, Mode::Edit, currentRow);
+    QStringList codes;
+    for (const TitleRecord &r : pending.rows())
+        codes << r.customNum;
+    QCOMPARE(codes, codesAfter);
+    if (codesAfter.contains(QStringLiteral("X")))
+        QCOMPARE(pending.rows().last().name, QStringLiteral("Ocean's Eleven"));
+}
+
+void tst_StockCore::removedPendingRowIsNeverWritten()
+{
+    PendingTitles pending;
+    pending.apply(film(QStringLiteral("0001")), 3, Mode::Entry, -1);
+    pending.remove(1);
+    pending.remove(7); // out of range: nothing
+    StockStore::writeTitles(pending.rows());
+    QCOMPARE(listedCodes(), (QStringList{"0001-1", "0001-3"}));
+}
+
+void tst_StockCore::writeTitlesStoresAsTyped()
+{
+    TitleRecord t = film(QStringLiteral("O'01"), QStringLiteral("Ocean's Eleven"));
+    t.copy = 1;
+    t.direct = QStringLiteral("Steven 'S' Soderbergh");
+    const QList<qint64> ids = StockStore::writeTitles({t});
+    QCOMPARE(ids.size(), 1);
+    QCOMPARE(StockStore::loadTitle(ids.first()), std::optional<TitleRecord>(t));
+    QCOMPARE(quality(ids.first()), Schema::QualityInStock);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Mone FROM TBName WHERE ID = ?"), {ids.first()})
+                 .toLongLong(),
+             qint64(3550));
+    QVERIFY(StockStore::writeTitles({}).isEmpty());
+}
+
+void tst_StockCore::writeTitlesIsAllOrNothing()
+{
+    refuse(QStringLiteral("BEFORE INSERT ON TBName WHEN NEW.CustomNum = '0001-3' "
+                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    PendingTitles pending;
+    pending.apply(film(QStringLiteral("0001")), 4, Mode::Entry, -1);
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeTitles(pending.rows()));
+    QCOMPARE(m_account->count(QStringLiteral("TBName")), 0);
+}
+
+void tst_StockCore::stockListShowsOnlyStock()
+{
+    Db::exec(QStringLiteral("INSERT INTO TbProvide (ID, Company) VALUES (1, '中凯文化')"));
+    for (int q = 0; q <= 5; ++q)
+        m_account->addCopy(QStringLiteral("Q%1").arg(q), QStringLiteral("片"), "DVD", q);
+    const qint64 orphan = m_account->addCopy(QStringLiteral("orphan"), QStringLiteral("片"), "DVD");
+    Db::exec(QStringLiteral("UPDATE TBName SET Provide = 99 WHERE ID = ?"), {orphan});
+
+    QCOMPARE(listedCodes(), (QStringList{"Q0", "Q1", "Q2", "orphan"}));
+    QSqlQuery q = Db::exec(StockStore::stockListSql() + QStringLiteral(" ORDER BY a.ID"));
+    QVERIFY(q.next());
+    QCOMPARE(Db::text(q, "Company"), QStringLiteral("中凯文化"));
+    QCOMPARE(Db::text(q, "Name"), QStringLiteral("片"));
+    QCOMPARE(Db::integer(q, "Mone"), qint64(1000));
+    q.last();
+    QCOMPARE(Db::text(q, "CustomNum"), QStringLiteral("orphan"));
+    QVERIFY(Db::text(q, "Company").isEmpty());
+}
+
+void tst_StockCore::deleteKeepsRentalLines()
+{
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
+    const qint64 open = addOpenRental(copy);
+    QCOMPARE(StockStore::deleteFromStock(copy), StockStore::Outcome::Done);
+    QCOMPARE(quality(copy), Schema::QualityDeleted);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
+                              QStringLiteral("ID = %1 AND ReDate IS NULL").arg(open)),
+             1);
+    QVERIFY(listedCodes().isEmpty());
+}
+
+void tst_StockCore::writeOffRemovesOnlyOpenRentals()
+{
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
+    const qint64 other = m_account->addCopy(QStringLiteral("0002"), QStringLiteral("功夫"), "DVD");
+    addOpenRental(copy);
+    const qint64 returned = addOpenRental(copy, QStringLiteral("2024-01-05 10:00:00"));
+    const qint64 otherOpen = addOpenRental(other);
+
+    QCOMPARE(StockStore::writeOff(copy), StockStore::Outcome::Done);
+    QCOMPARE(quality(copy), Schema::QualityWrittenOff);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
+                              QStringLiteral("CDNum = %1").arg(copy)),
+             1);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail WHERE CDNum = ?"), {copy})
+                 .toLongLong(),
+             returned);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
+                              QStringLiteral("ID = %1").arg(otherOpen)),
+             1);
+    QCOMPARE(quality(other), Schema::QualityInStock);
+}
+
+void tst_StockCore::writeOffRollsBackWhole()
+{
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
+    addOpenRental(copy);
+    refuse(QStringLiteral("BEFORE DELETE ON TBBusinessDetail "
+                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeOff(copy));
+    QCOMPARE(quality(copy), Schema::QualityInStock);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
+             1);
+    // The connection is usable again afterwards: no transaction was left open.
+    QCOMPARE(StockStore::deleteFromStock(copy), StockStore::Outcome::Done);
+}
+
+void tst_StockCore::leftStockMeanwhileIsNotTouched()
+{
+    // A list on screen may still show a copy that was sold since it was read: neither
+    // action may turn the sale into a loss or remove the sale line.
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD",
+                                           Schema::QualitySold);
+    addSaleLine(copy);
+    QCOMPARE(StockStore::writeOff(copy), StockStore::Outcome::NotInStock);
+    QCOMPARE(StockStore::deleteFromStock(copy), StockStore::Outcome::NotInStock);
+    QCOMPARE(quality(copy), Schema::QualitySold);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), 1);
+    QCOMPARE(StockStore::deleteFromStock(4711), StockStore::Outcome::NotInStock);
+}
+
+void tst_StockCore::updateTitleChangesOneRow()
+{
+    PendingTitles pending;
+    pending.apply(film(QStringLiteral("0001")), 3, Mode::Entry, -1);
+    const QList<qint64> ids = StockStore::writeTitles(pending.rows());
+    Db::exec(QStringLiteral("UPDATE TBName SET Bu = 9, Quality = 2 WHERE ID = ?"), {ids[1]});
+
+    TitleRecord t = *StockStore::loadTitle(ids[1]);
+    t.customNum = QStringLiteral("0009'x");
+    t.name = QStringLiteral("Ocean's Eleven");
+    t.categray = QStringLiteral("新类型"); // not in the category table: stored as typed
+    t.mone = Money::fromCents(1299);
+    QVERIFY(StockStore::updateTitle(ids[1], t));
+
+    QCOMPARE(StockStore::loadTitle(ids[1]), std::optional<TitleRecord>(t));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Bu FROM TBName WHERE ID = ?"), {ids[1]}).toInt(), 0);
+    QCOMPARE(quality(ids[1]), 2);
+    QCOMPARE(StockStore::loadTitle(ids[0])->customNum, QStringLiteral("0001-1"));
+    QCOMPARE(StockStore::loadTitle(ids[2])->name, QStringLiteral("英雄"));
+    QVERIFY(!StockStore::updateTitle(4711, t));
+    QVERIFY(!StockStore::loadTitle(4711).has_value());
+}
+
+QTEST_GUILESS_MAIN(tst_StockCore)
+#include "tst_stockcore.moc"

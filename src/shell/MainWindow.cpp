@@ -47,6 +47,9 @@ TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
     FlatPanel3->setObjectName(QStringLiteral("FlatPanel3"));
     FlatPanel3->setFixedHeight(41);
     FlatPanel3->setScaledContents(true);
+    // The picture stretches to the window's width and never widens the window.
+    FlatPanel3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    FlatPanel3->setMinimumWidth(1);
     FlatPanel3->setPixmap(QPixmap::fromImage(JpegImage::load(QStringLiteral(":/banner.jpg"))));
     column->addWidget(FlatPanel3);
 

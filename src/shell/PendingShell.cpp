@@ -1,9 +1,7 @@
-// Shell and account windows that are not built yet.
+// Account and backup windows that are not built yet.
 #include "NotYetBuilt.h"
 #include "Openers.h"
 
-void ShowTips() { showNotYetBuilt(QStringLiteral("技巧与提示")); }
-void ShowAbout() { showNotYetBuilt(QStringLiteral("关于")); }
 void ShowNewAccount() { showNotYetBuilt(QStringLiteral("新建帐户")); }
 void ShowOpenAccount() { showNotYetBuilt(QStringLiteral("打开帐户")); }
 void ShowBackup() { showNotYetBuilt(QStringLiteral("保存/备份")); }

@@ -9,7 +9,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libsqlite3-dev sqlite3
   fonts-wqy-microhei
   xvfb xauth openbox xdotool imagemagick poppler-utils
-  cups cups-bsd cups-client printer-driver-cups-pdf
+  cups cups-bsd cups-client printer-driver-cups-pdf procps
 )
 
 SUDO=""

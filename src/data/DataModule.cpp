@@ -99,8 +99,11 @@ TDataModule1::~TDataModule1()
 {
     {
         QSqlDatabase db = Db::mainConn();
-        if (db.isValid())
+        if (db.isValid() && db.isOpen()) {
+            // Lets the engine refresh its statistics for the query planner when they are stale.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA optimize"));
             db.close();
+        }
     }
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
     if (DataModule1 == this)

@@ -1,0 +1,786 @@
+#include "DataGrid.h"
+
+#include "DataGridModel.h"
+#include "GridFooterBar.h"
+#include "GridGroupPanel.h"
+#include "GridView.h"
+#include "MessageBox.h"
+#include "data/Db.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSet>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+DataGrid::SaveNameProvider &saveNameProvider()
+{
+    static DataGrid::SaveNameProvider provider;
+    return provider;
+}
+
+GridTable::Storage storageOf(Grid::Kind kind)
+{
+    switch (kind) {
+    case Grid::Kind::Integer:
+    case Grid::Kind::Money:
+        return GridTable::Storage::Int;
+    case Grid::Kind::Real:
+        return GridTable::Storage::Real;
+    default:
+        return GridTable::Storage::Text;
+    }
+}
+
+QString normalisedField(const QString &field)
+{
+    const QString lower = field.toLower();
+    return lower.mid(lower.lastIndexOf(u'.') + 1);
+}
+
+} // namespace
+
+DataGrid::DataGrid(QWidget *parent)
+    : QWidget(parent),
+      m_model(new DataGridModel(this)),
+      m_groupPanel(new GridGroupPanel(this)),
+      m_view(new GridView(this)),
+      m_footer(nullptr)
+{
+    m_footer = new GridFooterBar(
+        m_view, [this](int column) { return m_model->footerText(column); }, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_groupPanel);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_footer);
+    m_footer->hide();
+    setFocusProxy(m_view);
+
+    m_view->setModel(m_model);
+    m_groupPanel->setHeader(m_view->header());
+
+    connect(m_view->header(), &QHeaderView::sortIndicatorChanged, this,
+            &DataGrid::onSortIndicatorChanged);
+    connect(m_view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { onCurrentChanged(current); });
+    connect(m_view, &GridView::rowActivated, this, [this](const QModelIndex &index) {
+        if (m_view->currentIndex() != index)
+            m_view->setCurrentIndex(index);
+        emit rowActivated();
+    });
+
+    connect(m_groupPanel, &GridGroupPanel::groupRequested, this, [this](int column, int level) {
+        QList<int> levels = m_model->groupColumns();
+        levels.removeAll(column);
+        levels.insert(qBound(0, level, int(levels.size())), column);
+        setGroupColumns(levels);
+    });
+    connect(m_groupPanel, &GridGroupPanel::ungroupRequested, this, [this](int column) {
+        QList<int> levels = m_model->groupColumns();
+        levels.removeAll(column);
+        setGroupColumns(levels);
+    });
+    connect(m_groupPanel, &GridGroupPanel::clearRequested, this, [this] { setGroupColumns({}); });
+    connect(m_groupPanel, &GridGroupPanel::chipClicked, this, [this](int column) {
+        const bool reverse = m_model->sortColumn() == column &&
+                             m_model->sortOrder() == Qt::AscendingOrder;
+        m_view->header()->setSortIndicator(column, reverse ? Qt::DescendingOrder
+                                                           : Qt::AscendingOrder);
+    });
+
+    m_view->header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view->header(), &QWidget::customContextMenuRequested, this,
+            &DataGrid::showHeaderMenu);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &DataGrid::showViewMenu);
+
+    // No sort until a window or the operator asks for one: rows as the query gives them.
+    m_view->header()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+DataGrid::~DataGrid() = default;
+
+QTreeView *DataGrid::view() const
+{
+    return m_view;
+}
+
+// --- Columns ---
+
+void DataGrid::addColumn(const QString &field, const QString &caption, Grid::Kind kind,
+                         int width, Qt::Alignment alignment)
+{
+    Grid::Column c;
+    c.field = field;
+    c.caption = caption;
+    c.kind = kind;
+    c.width = width;
+    c.alignment = alignment;
+    m_columns << c;
+    rebuildColumns();
+}
+
+void DataGrid::addHiddenColumn(const QString &field, Grid::Kind kind)
+{
+    Grid::Column c;
+    c.field = field;
+    c.caption = field;
+    c.kind = kind;
+    c.visible = false;
+    m_columns << c;
+    rebuildColumns();
+}
+
+void DataGrid::setColumns(const QList<Grid::Column> &columns)
+{
+    m_columns = columns;
+    rebuildColumns();
+}
+
+QList<Grid::Column> DataGrid::columns() const
+{
+    QList<Grid::Column> out = m_columns;
+    for (int i = 0; i < out.size(); ++i) {
+        if (!m_view->header()->isSectionHidden(i))
+            out[i].width = m_view->header()->sectionSize(i);
+    }
+    return out;
+}
+
+int DataGrid::fieldOf(const QString &field) const
+{
+    return m_model->columnOf(field);
+}
+
+void DataGrid::setColumnVisible(const QString &field, bool visible)
+{
+    const int c = fieldOf(field);
+    if (c < 0)
+        return;
+    m_columns[c].visible = visible;
+    m_view->header()->setSectionHidden(c, !visible);
+    m_footer->update();
+}
+
+void DataGrid::setColumnWidth(const QString &field, int width)
+{
+    const int c = fieldOf(field);
+    if (c < 0)
+        return;
+    m_columns[c].width = width;
+    if (width > 0)
+        m_view->header()->resizeSection(c, width);
+}
+
+int DataGrid::columnWidth(const QString &field) const
+{
+    const int c = fieldOf(field);
+    return c < 0 ? 0 : m_view->header()->sectionSize(c);
+}
+
+void DataGrid::setColumnAlignment(const QString &field, Qt::Alignment alignment)
+{
+    const int c = fieldOf(field);
+    if (c < 0)
+        return;
+    m_columns[c].alignment = alignment;
+    rebuildColumns();
+}
+
+QStringList DataGrid::shownFields() const
+{
+    QStringList fields;
+    for (int c : shownColumns())
+        fields << m_columns[c].field;
+    return fields;
+}
+
+void DataGrid::moveColumn(const QString &field, int visualPosition)
+{
+    const int c = fieldOf(field);
+    if (c < 0)
+        return;
+    // The position counts shown columns only; hidden ones keep their places around them.
+    const QList<int> shown = shownColumns();
+    if (shown.isEmpty())
+        return;
+    QHeaderView *h = m_view->header();
+    const int target = shown[qBound(0, visualPosition, int(shown.size()) - 1)];
+    h->moveSection(h->visualIndex(c), h->visualIndex(target));
+}
+
+void DataGrid::setLastColumnFills(bool fills)
+{
+    m_view->header()->setStretchLastSection(fills);
+}
+
+QList<int> DataGrid::shownColumns() const
+{
+    QList<int> out;
+    const QHeaderView *h = m_view->header();
+    for (int v = 0; v < h->count(); ++v) {
+        const int logical = h->logicalIndex(v);
+        if (!h->isSectionHidden(logical))
+            out << logical;
+    }
+    return out;
+}
+
+void DataGrid::rebuildColumns()
+{
+    // The sort and the groups are kept by field across the change of columns.
+    const QString sortField = this->sortField();
+    const Qt::SortOrder order = sortOrder();
+    const QStringList groups = groupFields();
+
+    m_model->setColumns(m_columns);
+    m_widthsApplied = false;
+    applyColumnLayout();
+
+    QList<int> groupColumns;
+    for (const QString &g : groups) {
+        const int c = fieldOf(g);
+        if (c >= 0)
+            groupColumns << c;
+    }
+    if (!groupColumns.isEmpty())
+        setGroupColumns(groupColumns);
+    const int sortColumn = sortField.isEmpty() ? -1 : fieldOf(sortField);
+    m_view->header()->setSortIndicator(sortColumn, order);
+    updateGroupPanel();
+}
+
+void DataGrid::applyColumnLayout()
+{
+    QHeaderView *h = m_view->header();
+    const QFontMetrics fm(m_view->font());
+    const int sample = qMin(m_model->shownCount(), 200);
+    for (int c = 0; c < m_columns.size(); ++c) {
+        const Grid::Column &col = m_columns[c];
+        h->setSectionHidden(c, !col.visible);
+        if (col.width > 0) {
+            h->resizeSection(c, col.width);
+            continue;
+        }
+        if (m_widthsApplied)
+            continue;
+        // Wide enough for the caption and for what the first rows show, within reason.
+        int w = fm.horizontalAdvance(col.caption) + 28;
+        for (int p = 0; p < sample; ++p)
+            w = qMax(w, fm.horizontalAdvance(m_model->displayText(m_model->shownRow(p), c)) + 16);
+        h->resizeSection(c, qBound(48, w, 320));
+    }
+    if (sample > 0)
+        m_widthsApplied = true;
+}
+
+// --- Footer ---
+
+void DataGrid::setFooter(const QString &underField, Grid::Summary summary, const QString &mask,
+                         const QString &ofField)
+{
+    Grid::Footer f;
+    f.underField = underField;
+    f.summary = summary;
+    f.mask = mask;
+    f.ofField = ofField;
+    m_model->addFooter(f);
+    m_footer->setVisible(m_footerVisible);
+    m_footer->update();
+}
+
+QString DataGrid::footerText(const QString &underField) const
+{
+    const int c = fieldOf(underField);
+    return c < 0 ? QString() : m_model->footerText(c);
+}
+
+void DataGrid::setFooterVisible(bool visible)
+{
+    m_footerVisible = visible;
+    m_footer->setVisible(visible && m_model->hasFooter());
+}
+
+// --- Sorting ---
+
+void DataGrid::setSort(const QString &field, Qt::SortOrder order)
+{
+    const int c = field.isEmpty() ? -1 : fieldOf(field);
+    m_view->header()->setSortIndicator(c, order);
+    if (c < 0)
+        onSortIndicatorChanged(-1, order);
+}
+
+QString DataGrid::sortField() const
+{
+    const int c = m_model->sortColumn();
+    return c >= 0 && c < m_columns.size() ? m_columns[c].field : QString();
+}
+
+Qt::SortOrder DataGrid::sortOrder() const
+{
+    return m_model->sortOrder();
+}
+
+void DataGrid::onSortIndicatorChanged(int column, Qt::SortOrder order)
+{
+    if (column == m_model->sortColumn() && order == m_model->sortOrder())
+        return;
+    // Groups keep their open state: the sort changes only the order inside them.
+    const int row = currentTableRow();
+    const QSet<QString> expanded = expandedGroups();
+    m_model->sort(column, order);
+    expandGroups(expanded);
+    if (row >= 0)
+        makeCurrent(row);
+    m_footer->update();
+}
+
+// --- Grouping ---
+
+void DataGrid::setGroupBoxVisible(bool visible)
+{
+    m_groupPanel->setVisible(visible);
+    m_view->gridHeader()->setGroupDragEnabled(visible);
+}
+
+bool DataGrid::isGroupBoxVisible() const
+{
+    return !m_groupPanel->isHidden();
+}
+
+void DataGrid::groupBy(const QString &field)
+{
+    const int c = fieldOf(field);
+    if (c < 0)
+        return;
+    QList<int> levels = m_model->groupColumns();
+    if (!levels.contains(c))
+        setGroupColumns(levels << c);
+}
+
+void DataGrid::ungroup(const QString &field)
+{
+    const int c = fieldOf(field);
+    QList<int> levels = m_model->groupColumns();
+    if (levels.removeAll(c) > 0)
+        setGroupColumns(levels);
+}
+
+void DataGrid::clearGrouping()
+{
+    setGroupColumns({});
+}
+
+QStringList DataGrid::groupFields() const
+{
+    QStringList out;
+    for (int c : m_model->groupColumns())
+        out << m_columns.value(c).field;
+    return out;
+}
+
+void DataGrid::setGroupColumns(const QList<int> &columns)
+{
+    const int row = currentTableRow();
+    m_model->setGroupColumns(columns);
+    m_view->setRootIsDecorated(!columns.isEmpty());
+    if (row >= 0)
+        makeCurrent(row);
+    updateGroupPanel();
+    m_footer->update();
+}
+
+void DataGrid::updateGroupPanel()
+{
+    QStringList captions;
+    for (int c : m_model->groupColumns())
+        captions << m_columns.value(c).caption;
+    m_groupPanel->setLevels(m_model->groupColumns(), captions);
+}
+
+QSet<QString> DataGrid::expandedGroups() const
+{
+    QSet<QString> paths;
+    if (m_model->groupColumns().isEmpty())
+        return paths;
+    std::function<void(const QModelIndex &)> collect = [&](const QModelIndex &parent) {
+        const int n = m_model->rowCount(parent);
+        for (int r = 0; r < n; ++r) {
+            const QModelIndex i = m_model->index(r, 0, parent);
+            if (!m_model->isGroup(i) || !m_view->isExpanded(i))
+                continue;
+            paths.insert(m_model->groupPath(i));
+            collect(i);
+        }
+    };
+    collect({});
+    return paths;
+}
+
+void DataGrid::expandGroups(const QSet<QString> &paths)
+{
+    if (paths.isEmpty())
+        return;
+    // Walks only into groups that were open, so the cost follows what the operator opened.
+    std::function<void(const QModelIndex &)> walk = [&](const QModelIndex &parent) {
+        const int n = m_model->rowCount(parent);
+        for (int r = 0; r < n; ++r) {
+            const QModelIndex i = m_model->index(r, 0, parent);
+            if (!m_model->isGroup(i) || !paths.contains(m_model->groupPath(i)))
+                continue;
+            m_view->expand(i);
+            walk(i);
+        }
+    };
+    walk({});
+}
+
+void DataGrid::expandAll()
+{
+    m_view->expandAll();
+}
+
+void DataGrid::collapseAll()
+{
+    m_view->collapseAll();
+}
+
+// --- Rows ---
+
+void DataGrid::setKeyField(const QString &field)
+{
+    m_keyField = field;
+}
+
+QString DataGrid::keyField() const
+{
+    return m_keyField;
+}
+
+void DataGrid::open(const QString &sql, const QVariantList &params)
+{
+    m_sql = sql;
+    m_params = params;
+    m_hasQuery = true;
+    reload(false);
+}
+
+void DataGrid::requery()
+{
+    if (m_hasQuery)
+        reload(true);
+}
+
+void DataGrid::reload(bool keepState)
+{
+    // Read first: a failing query throws before anything shown changes.
+    QHash<QString, GridTable::Storage> storages;
+    for (const Grid::Column &c : std::as_const(m_columns))
+        storages.insert(normalisedField(c.field), storageOf(c.kind));
+    GridTable table;
+    {
+        QSqlQuery q = Db::exec(m_sql, m_params);
+        table.load(q, storages);
+    }
+
+    QVariant key;
+    int position = -1;
+    QSet<QString> expanded;
+    const int scroll = m_view->verticalScrollBar()->value();
+    if (keepState) {
+        const int row = currentTableRow();
+        if (row >= 0) {
+            position = m_model->shownPosition(row);
+            const int keyField = m_keyField.isEmpty() ? -1
+                                                      : m_model->table().fieldIndex(m_keyField);
+            if (keyField >= 0)
+                key = m_model->table().value(row, keyField);
+        }
+        expanded = expandedGroups();
+    }
+
+    m_model->setTable(std::move(table));
+    applyColumnLayout();
+    expandGroups(expanded);
+
+    m_lastCurrent = -2;
+    restoreCurrent(key, position);
+    if (keepState)
+        m_view->verticalScrollBar()->setValue(scroll);
+    if (const int row = currentTableRow(); row >= 0)
+        m_view->scrollTo(m_model->indexOfRow(row));
+    m_footer->update();
+    emit reloaded();
+    if (m_lastCurrent == -2) {
+        m_lastCurrent = currentTableRow();
+        emit currentRowChanged();
+    }
+}
+
+void DataGrid::restoreCurrent(const QVariant &key, int position)
+{
+    const int n = m_model->shownCount();
+    if (n == 0) {
+        m_view->setCurrentIndex({});
+        return;
+    }
+    int row = -1;
+    if (key.isValid() && !m_keyField.isEmpty())
+        row = m_model->findValue(m_keyField, key);
+    if (row < 0)
+        row = m_model->shownRow(qBound(0, position, n - 1));
+    makeCurrent(row);
+}
+
+void DataGrid::setRows(const QStringList &fields, const QList<QVariantList> &rows)
+{
+    QList<std::optional<GridTable::Storage>> storages;
+    for (const QString &f : fields) {
+        std::optional<GridTable::Storage> s;
+        for (const Grid::Column &c : std::as_const(m_columns)) {
+            if (normalisedField(c.field) == normalisedField(f))
+                s = storageOf(c.kind);
+        }
+        storages << s;
+    }
+    GridTable table;
+    table.setFields(fields, storages);
+    for (const QVariantList &r : rows)
+        table.appendRow(r);
+    table.finish();
+
+    const int row = currentTableRow();
+    const int position = row >= 0 ? m_model->shownPosition(row) : -1;
+    m_hasQuery = false;
+    m_model->setTable(std::move(table));
+    applyColumnLayout();
+    m_lastCurrent = -2;
+    restoreCurrent({}, position);
+    m_footer->update();
+    emit reloaded();
+    if (m_lastCurrent == -2) {
+        m_lastCurrent = currentTableRow();
+        emit currentRowChanged();
+    }
+}
+
+void DataGrid::clear()
+{
+    m_hasQuery = false;
+    m_model->setTable(GridTable());
+    m_footer->update();
+    m_lastCurrent = -1;
+    emit reloaded();
+    emit currentRowChanged();
+}
+
+int DataGrid::rowCount() const
+{
+    return m_model->shownCount();
+}
+
+// --- The current row ---
+
+int DataGrid::currentTableRow() const
+{
+    return m_model->tableRow(m_view->currentIndex());
+}
+
+void DataGrid::makeCurrent(int tableRow)
+{
+    const QModelIndex index = m_model->indexOfRow(tableRow);
+    if (!index.isValid())
+        return;
+    for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
+        m_view->expand(p);
+    m_view->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_view->scrollTo(index);
+}
+
+void DataGrid::onCurrentChanged(const QModelIndex &)
+{
+    const int row = currentTableRow();
+    if (row == m_lastCurrent)
+        return;
+    m_lastCurrent = row;
+    emit currentRowChanged();
+}
+
+bool DataGrid::hasCurrentRow() const
+{
+    return currentTableRow() >= 0;
+}
+
+QVariant DataGrid::value(const QString &field) const
+{
+    const int row = currentTableRow();
+    const int f = m_model->table().fieldIndex(field);
+    return row < 0 || f < 0 ? QVariant() : m_model->table().value(row, f);
+}
+
+QString DataGrid::text(const QString &field) const
+{
+    return textAt(currentPosition(), field);
+}
+
+bool DataGrid::locate(const QString &field, const QString &prefix)
+{
+    if (prefix.isEmpty())
+        return false;
+    const int row = m_model->findPrefix(field, prefix);
+    if (row < 0)
+        return false;
+    makeCurrent(row);
+    return true;
+}
+
+bool DataGrid::locateValue(const QString &field, const QVariant &value)
+{
+    const int row = m_model->findValue(field, value);
+    if (row < 0)
+        return false;
+    makeCurrent(row);
+    return true;
+}
+
+int DataGrid::currentPosition() const
+{
+    const int row = currentTableRow();
+    return row < 0 ? -1 : m_model->shownPosition(row);
+}
+
+bool DataGrid::setCurrentPosition(int position)
+{
+    if (position < 0 || position >= m_model->shownCount())
+        return false;
+    makeCurrent(m_model->shownRow(position));
+    return true;
+}
+
+QVariant DataGrid::valueAt(int position, const QString &field) const
+{
+    if (position < 0 || position >= m_model->shownCount())
+        return {};
+    const int f = m_model->table().fieldIndex(field);
+    return f < 0 ? QVariant() : m_model->table().value(m_model->shownRow(position), f);
+}
+
+QString DataGrid::textAt(int position, const QString &field) const
+{
+    if (position < 0 || position >= m_model->shownCount())
+        return {};
+    const int row = m_model->shownRow(position);
+    const int c = fieldOf(field);
+    if (c >= 0)
+        return m_model->displayText(row, c);
+    const int f = m_model->table().fieldIndex(field);
+    return f < 0 ? QString() : m_model->table().toText(row, f);
+}
+
+// --- Export ---
+
+bool DataGrid::exportCsv(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (!m_model->writeCsv(&file, shownColumns()) || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+void DataGrid::setSaveNameProvider(SaveNameProvider provider)
+{
+    saveNameProvider() = std::move(provider);
+}
+
+QString DataGrid::suggestedExportName() const
+{
+    QString base = accessibleName();
+    if (base.isEmpty())
+        base = window() ? window()->windowTitle() : QString();
+    if (base.isEmpty())
+        base = QStringLiteral("导出");
+    base.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(dir).filePath(base + QLatin1Char('_') +
+                              QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+                              QStringLiteral(".csv"));
+}
+
+void DataGrid::exportWithDialog()
+{
+    const QString suggested = suggestedExportName();
+    QString path = saveNameProvider()
+                       ? saveNameProvider()(this, suggested)
+                       : QFileDialog::getSaveFileName(this, QStringLiteral("导出"), suggested,
+                                                      QStringLiteral("CSV 文件 (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        path += QStringLiteral(".csv");
+    QString error;
+    if (exportCsv(path, &error)) {
+        Msg::info(this, QStringLiteral("已导出 %1 行到\n%2")
+                            .arg(rowCount())
+                            .arg(QDir::toNativeSeparators(path)));
+    } else {
+        Msg::error(this, QStringLiteral("导出失败：%1").arg(error));
+    }
+}
+
+// --- Menus ---
+
+void DataGrid::showHeaderMenu(const QPoint &pos)
+{
+    const int column = m_view->header()->logicalIndexAt(pos);
+    QMenu menu(this);
+    if (column >= 0 && isGroupBoxVisible()) {
+        if (m_model->groupColumns().contains(column)) {
+            menu.addAction(QStringLiteral("取消按此列分组"), this,
+                           [this, column] { ungroup(m_columns[column].field); });
+        } else {
+            menu.addAction(QStringLiteral("按此列分组"), this,
+                           [this, column] { groupBy(m_columns[column].field); });
+        }
+        menu.addSeparator();
+    }
+    if (!m_model->groupColumns().isEmpty()) {
+        menu.addAction(QStringLiteral("全部展开"), this, &DataGrid::expandAll);
+        menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
+        menu.addSeparator();
+    }
+    menu.addAction(QStringLiteral("导出..."), this, &DataGrid::exportWithDialog);
+    menu.exec(m_view->header()->mapToGlobal(pos));
+}
+
+void DataGrid::showViewMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    if (!m_model->groupColumns().isEmpty()) {
+        menu.addAction(QStringLiteral("全部展开"), this, &DataGrid::expandAll);
+        menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
+        menu.addSeparator();
+    }
+    menu.addAction(QStringLiteral("导出..."), this, &DataGrid::exportWithDialog);
+    menu.exec(m_view->viewport()->mapToGlobal(pos));
+}

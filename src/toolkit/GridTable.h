@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVariant>
+#include <QVariantList>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class QSqlQuery;
+
+// The rows of a grid, held column by column in compact arrays: numbers as 64-bit integers or
+// doubles, texts in one character buffer per column with an offset per row. A 100,000-row
+// stock list costs a few megabytes and no allocation per cell, and sorting compares values
+// in place.
+class GridTable
+{
+public:
+    enum class Storage { Int, Real, Text };
+
+    void clear();
+    // Starts an empty table with these fields. A field with a storage given keeps it (values
+    // are converted); the others take the storage of their first non-empty value.
+    void setFields(const QStringList &names,
+                   const QList<std::optional<Storage>> &storages = {});
+    void appendRow(const QVariantList &values);
+    // Reads every row of an executed query (fields named as the query names them). Storages
+    // are keyed by field name in lower case without a table prefix ("name" for "a.Name").
+    void load(QSqlQuery &query, const QHash<QString, Storage> &storages = {});
+    // Settles the storage of columns that held only empty values. Called by load().
+    void finish();
+
+    int rowCount() const { return m_rows; }
+    int fieldCount() const { return int(m_columns.size()); }
+    QString fieldName(int field) const { return m_columns[field].name; }
+    // Exact name first, then without case, then the part after a table prefix ("a.Name").
+    int fieldIndex(const QString &name) const;
+    Storage storage(int field) const { return m_columns[field].storage; }
+
+    bool isNull(int row, int field) const;
+    qint64 integer(int row, int field) const;
+    double real(int row, int field) const;
+    // Texts of a Text column (empty for others).
+    QStringView text(int row, int field) const;
+    // The stored value: qlonglong, double or QString; an invalid QVariant for null.
+    QVariant value(int row, int field) const;
+    // The value as text, as stored (numbers in plain decimal form).
+    QString toText(int row, int field) const;
+
+    // Order of two rows by one field: nulls first, numbers by value, texts by code point.
+    int compare(int field, int a, int b) const;
+
+private:
+    struct Column
+    {
+        QString name;
+        Storage storage = Storage::Text;
+        bool decided = false;
+        bool forced = false;
+        std::vector<qint64> ints;
+        std::vector<double> reals;
+        QString chars;
+        std::vector<quint32> offsets; // Text: start of row r; one extra entry at the end
+        std::vector<bool> nulls;      // empty while no value was null
+        int pendingNulls = 0;         // nulls seen before the storage was decided
+    };
+
+    void appendValue(Column &c, const QVariant &v);
+    void appendNull(Column &c);
+    void decide(Column &c, Storage s);
+    void promote(Column &c, Storage to);
+    void markNull(Column &c, int row);
+
+    std::vector<Column> m_columns;
+    int m_rows = 0;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QString>
+
+#include <optional>
+
+// The texts and the total fields of the rental window.
+namespace Lease {
+
+// The line break of the summary texts: the single character 13.
+inline constexpr QChar SummaryBreak = QChar(13);
+
+// "共出租影片：n部，" CR "押　　　金：<deposit>元，" CR "租　　　金：<rent>元", with the
+// deposit and rent fields' texts as they stand.
+QString rentalSummary(int n, const QString &depositText, const QString &rentText);
+
+// "共归还影片：n部，" CR "应退　押金：<deposit>元，" CR "租　　　金：<rent>元，" CR
+// "差　　　额：<deposit - rent, shortest form>元".
+QString returnSummary(int n, const QString &depositText, const QString &rentText,
+                      Money difference);
+
+// A total field changed by delta: the field's amount plus delta, "%0.2f". nullopt when the
+// field does not hold an amount (emptied or garbled by the operator), so nothing is computed
+// from it.
+std::optional<QString> adjustedTotal(const QString &fieldText, Money delta);
+
+// The amount a total field holds at completion: digits and at most one point; nullopt for an
+// empty field, letters or a negative amount.
+std::optional<Money> completedTotal(const QString &fieldText);
+
+} // namespace Lease

@@ -1,0 +1,39 @@
+#include "RentRule.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+
+#include <algorithm>
+
+namespace RentRule {
+
+bool isRentPerDisc()
+{
+    const QVariant v = Db::scalar(
+        QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ? ORDER BY ID LIMIT 1"),
+        {Schema::OptionRentRule});
+    bool ok = false;
+    const int value = v.toString().trimmed().toInt(&ok);
+    return ok && value != 0;
+}
+
+qint64 daysRunning(const QDate &rentedOn, const QDate &today)
+{
+    if (!rentedOn.isValid() || !today.isValid())
+        return 0;
+    // A rental date after today (a clock set back) runs up nothing rather than a credit.
+    return std::max<qint64>(0, SqlDialect::daysBetween(rentedOn, today));
+}
+
+qint64 daysCharged(const QDate &rentedOn, const QDate &today)
+{
+    return std::max<qint64>(1, daysRunning(rentedOn, today));
+}
+
+Money rent(Money fee, bool perDisc, qint64 days)
+{
+    return perDisc ? fee : fee * days;
+}
+
+} // namespace RentRule

@@ -1,0 +1,677 @@
+#include "rental/CounterLookup.h"
+#include "rental/LeaseCompletion.h"
+#include "rental/LeaseTexts.h"
+#include "rental/RentRule.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+#include "support/TestAccount.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace Lease;
+
+namespace {
+
+const QDateTime kNow(QDate(2024, 5, 20), QTime(15, 30, 0));
+
+Money yuan(qint64 y)
+{
+    return Money::fromYuan(y);
+}
+
+// Opens a rental line directly, as an earlier transaction would have left it.
+qint64 openLine(qint64 copy, qint64 customer, const QDate &on, qint64 rentCents,
+                qint64 depositCents)
+{
+    return Db::lastInsertId(Db::exec(
+        QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+                       "Deposit, Persons) VALUES (?, ?, 1, ?, ?, ?, 2)"),
+        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents}));
+}
+
+qint64 saleLine(qint64 copy)
+{
+    return Db::lastInsertId(Db::exec(
+        QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+                       "Persons) VALUES (?, 2500, 1, -1, '2024-05-01', 1)"),
+        {copy}));
+}
+
+qint64 memberSum(qint64 id)
+{
+    return Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id})
+        .toLongLong();
+}
+
+Item rentItem(const QString &code)
+{
+    const auto copy = findCopyForRent(code);
+    if (!copy)
+        qFatal("fixture copy %s not available", qPrintable(code));
+    return *makeItem(*copy, Mode::RentOut, RentRule::isRentPerDisc(), kNow.date());
+}
+
+Item returnItem(const QString &code)
+{
+    const auto copy = findCopyForReturn(code);
+    if (!copy)
+        qFatal("fixture copy %s not out", qPrintable(code));
+    return *makeItem(*copy, Mode::TakeBack, RentRule::isRentPerDisc(), kNow.date());
+}
+
+Completion rental(qint64 member, const QList<Item> &items)
+{
+    Completion c;
+    c.mode = Mode::RentOut;
+    c.memberId = member;
+    c.items = items;
+    for (const Item &i : items) {
+        c.depositTotal += i.addedDeposit;
+        c.rentTotal += i.addedRent;
+    }
+    c.operatorId = 7;
+    c.now = kNow;
+    return c;
+}
+
+Completion takeBack(qint64 member, const QList<Item> &items)
+{
+    Completion c = rental(member, items);
+    c.mode = Mode::TakeBack;
+    return c;
+}
+
+struct Snapshot
+{
+    qint64 lines, openLines, money, sumTotal;
+    bool operator==(const Snapshot &) const = default;
+};
+
+Snapshot snapshot(TestAccount &a)
+{
+    return {a.count(QStringLiteral("TBBusinessDetail")),
+            a.count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
+            a.count(QStringLiteral("TBInOutMoney")),
+            Db::scalar(QStringLiteral("SELECT total(Sum) FROM TBAssociator")).toLongLong()};
+}
+
+} // namespace
+
+class tst_LeaseCore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void copyForRent_data();
+    void copyForRent();
+    void copyForReturn_data();
+    void copyForReturn();
+    void memberLookupWithOpenRentals_data();
+    void memberLookupWithOpenRentals();
+    void unknownMemberNotFound();
+    void chargeOfAnItem_data();
+    void chargeOfAnItem();
+    void missingRentOptionMeansPerDay();
+
+    void walkInRental();
+    void memberRentalWritesLinesAllowanceAndDeposit();
+    void allowance_data();
+    void allowance();
+    void refusedCompletionsWriteNothing_data();
+    void refusedCompletionsWriteNothing();
+    void failureInTheMiddleRollsBack_data();
+    void failureInTheMiddleRollsBack();
+
+    void returnClosesLinesAndBooksMoney_data();
+    void returnClosesLinesAndBooksMoney();
+    void returnedCopyCanBeRentedAgain();
+    void refundIsTheClassDepositAtReturn();
+
+    void summaryTexts_data();
+    void summaryTexts();
+    void totalsFields_data();
+    void totalsFields();
+
+    void lookupsUseIndexes_data();
+    void lookupsUseIndexes();
+
+private:
+    TestAccount *m_account = nullptr;
+    qint64 m_member = 0; // M001, allowance 10
+};
+
+void tst_LeaseCore::init()
+{
+    m_account = new TestAccount;
+    m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
+    m_account->addFeeClass(QStringLiteral("VCD"), 500, 3000);
+    m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("DVD"));
+    m_account->addCopy(QStringLiteral("0002"), QStringLiteral("功夫"), QStringLiteral("VCD"));
+    m_account->addCopy(QStringLiteral("0003"), QStringLiteral("无间道"), QStringLiteral("DVD"));
+    m_account->addCopy(QStringLiteral("0004"), QStringLiteral("龙猫"), QStringLiteral("DVD"));
+    m_member = m_account->addMember(QStringLiteral("M001"), QStringLiteral("张伟"), 10);
+}
+
+void tst_LeaseCore::cleanup()
+{
+    delete m_account;
+    m_account = nullptr;
+}
+
+void tst_LeaseCore::copyForRent_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("in stock") << "free" << true;
+    QTest::newRow("rented out") << "rented" << false;
+    QTest::newRow("sold (sale line never returned)") << "sold" << false;
+    QTest::newRow("returned earlier") << "returned" << true;
+    QTest::newRow("deleted from stock is still found") << "quality3" << true;
+    QTest::newRow("written off is still found") << "quality4" << true;
+    QTest::newRow("fee class missing") << "noclass" << false;
+    QTest::newRow("unknown code") << "unknown" << false;
+    QTest::newRow("code with a quote") << "quote" << true;
+}
+
+void tst_LeaseCore::copyForRent()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, found);
+    QString code = QStringLiteral("X1");
+    const qint64 id = m_account->addCopy(code, QStringLiteral("测试"), QStringLiteral("DVD"));
+    if (state == QLatin1String("rented"))
+        openLine(id, m_member, kNow.date(), 300, 2000);
+    else if (state == QLatin1String("sold"))
+        saleLine(id);
+    else if (state == QLatin1String("returned"))
+        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-02 10:00:00' "
+                                "WHERE ID = ?"),
+                 {openLine(id, m_member, QDate(2024, 5, 1), 300, 2000)});
+    else if (state == QLatin1String("quality3") || state == QLatin1String("quality4"))
+        Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"),
+                 {state.right(1).toInt(), id});
+    else if (state == QLatin1String("noclass"))
+        Db::exec(QStringLiteral("UPDATE TBName SET Ver = 'LD' WHERE ID = ?"), {id});
+    else if (state == QLatin1String("unknown"))
+        code = QStringLiteral("X2");
+    else if (state == QLatin1String("quote")) {
+        code = QStringLiteral("O'B-1");
+        Db::exec(QStringLiteral("UPDATE TBName SET CustomNum = ? WHERE ID = ?"), {code, id});
+    }
+
+    const auto copy = findCopyForRent(code);
+    QCOMPARE(copy.has_value(), found);
+    if (found) {
+        QCOMPARE(copy->cdNum, id);
+        QCOMPARE(copy->name, QStringLiteral("测试"));
+        QCOMPARE(copy->rmoney, yuan(3));
+        QCOMPARE(copy->deposit, yuan(20));
+    }
+}
+
+void tst_LeaseCore::copyForReturn_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("rented out") << "rented" << true;
+    QTest::newRow("in stock") << "free" << false;
+    QTest::newRow("sold: a sale is not taken back") << "sold" << false;
+    QTest::newRow("already returned") << "returned" << false;
+    QTest::newRow("fee class missing") << "noclass" << false;
+}
+
+void tst_LeaseCore::copyForReturn()
+{
+    QFETCH(QString, state);
+    QFETCH(bool, found);
+    const qint64 id = m_account->addCopy(QStringLiteral("X1"), QStringLiteral("测试"),
+                                         QStringLiteral("DVD"));
+    qint64 line = 0;
+    if (state != QLatin1String("free") && state != QLatin1String("sold"))
+        line = openLine(id, m_member, QDate(2024, 5, 17), 250, 1500);
+    if (state == QLatin1String("sold"))
+        saleLine(id);
+    else if (state == QLatin1String("returned"))
+        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-18 10:00:00'"));
+    else if (state == QLatin1String("noclass"))
+        Db::exec(QStringLiteral("UPDATE TBName SET Ver = 'LD' WHERE ID = ?"), {id});
+
+    const auto copy = findCopyForReturn(QStringLiteral("X1"));
+    QCOMPARE(copy.has_value(), found);
+    if (found) {
+        QCOMPARE(copy->lineId, line);
+        QCOMPARE(copy->rentedOn, QDate(2024, 5, 17));
+        // The item shows what the line recorded, not the class as it is now.
+        QCOMPARE(copy->rmoney, Money::fromCents(250));
+        QCOMPARE(copy->deposit, yuan(15));
+    }
+}
+
+void tst_LeaseCore::memberLookupWithOpenRentals_data()
+{
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<qint64>("rentCents");
+    // Lines: 0001 today (3.00), 0002 three days ago (5.00); deposits of the classes 20 + 30.
+    QTest::newRow("per day: today counts 0 days") << "0" << qint64(0 + 5 * 3 * 100);
+    QTest::newRow("per disc") << "1" << qint64(300 + 500);
+}
+
+void tst_LeaseCore::memberLookupWithOpenRentals()
+{
+    QFETCH(QString, rule);
+    QFETCH(qint64, rentCents);
+    m_account->setOption(Schema::OptionRentRule, rule);
+    openLine(1, m_member, kNow.date(), 300, 2000);
+    openLine(2, m_member, kNow.date().addDays(-3), 500, 3000);
+    openLine(3, Schema::WalkInCustomerId, kNow.date(), 300, 2000); // someone else's
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"),
+             {m_member});
+
+    const auto m = lookupMember(QStringLiteral("M001"), kNow.date());
+    QVERIFY(m.has_value());
+    QCOMPARE(m->id, m_member);
+    QCOMPARE(m->sum, qint64(10));
+    QCOMPARE(m->sdt, QDate(2003, 7, 1));
+    QCOMPARE(m->openRentals.size(), 2);
+    QCOMPARE(m->openRentals[1].customNum, QStringLiteral("0002"));
+    QCOMPARE(m->depositHeld, yuan(50));
+    QCOMPARE(m->rentSoFar, Money::fromCents(rentCents));
+}
+
+void tst_LeaseCore::unknownMemberNotFound()
+{
+    QVERIFY(!lookupMember(QStringLiteral("M999"), kNow.date()).has_value());
+    QVERIFY(!lookupMember(QStringLiteral("m001"), kNow.date()).has_value());
+    QVERIFY(!lookupMember(QStringLiteral("' OR '1'='1"), kNow.date()).has_value());
+}
+
+void tst_LeaseCore::chargeOfAnItem_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<int>("daysAgo");
+    QTest::addColumn<qint64>("rentCents");
+    QTest::newRow("renting, per day: one day's fee") << 0 << "0" << 0 << qint64(300);
+    QTest::newRow("renting, per disc") << 0 << "1" << 0 << qint64(300);
+    QTest::newRow("return same day, per day: 1 day") << 1 << "0" << 0 << qint64(300);
+    QTest::newRow("return after 3 days, per day") << 1 << "0" << 3 << qint64(900);
+    QTest::newRow("return after 4 days, per disc") << 1 << "1" << 4 << qint64(300);
+}
+
+void tst_LeaseCore::chargeOfAnItem()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, rule);
+    QFETCH(int, daysAgo);
+    QFETCH(qint64, rentCents);
+    m_account->setOption(Schema::OptionRentRule, rule);
+    if (mode == 1)
+        openLine(1, m_member, kNow.date().addDays(-daysAgo), 300, 2000);
+    const Item item = mode == 0 ? rentItem(QStringLiteral("0001"))
+                                : returnItem(QStringLiteral("0001"));
+    QCOMPARE(item.addedDeposit, yuan(20));
+    QCOMPARE(item.addedRent, Money::fromCents(rentCents));
+}
+
+void tst_LeaseCore::missingRentOptionMeansPerDay()
+{
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = ?"), {Schema::OptionRentRule});
+    QCOMPARE(RentRule::isRentPerDisc(), false);
+    openLine(1, m_member, kNow.date().addDays(-2), 300, 2000);
+    QCOMPARE(returnItem(QStringLiteral("0001")).addedRent, yuan(6));
+}
+
+void tst_LeaseCore::walkInRental()
+{
+    const QList<Item> items = {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))};
+    const qint64 sumBefore = snapshot(*m_account).sumTotal;
+    const Outcome o = completeRental(rental(0, items));
+    QCOMPARE(o.status, Outcome::Status::Done);
+    QCOMPARE(o.customerId, qint64(Schema::WalkInCustomerId));
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("Ass_Number = 15")),
+             qint64(2));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney")).toLongLong(),
+             qint64(Schema::WalkInCustomerId));
+    QCOMPARE(snapshot(*m_account).sumTotal, sumBefore);
+}
+
+void tst_LeaseCore::memberRentalWritesLinesAllowanceAndDeposit()
+{
+    QList<Item> items = {rentItem(QStringLiteral("0002")), rentItem(QStringLiteral("0001"))};
+    Completion c = rental(m_member, items);
+    c.depositTotal = Money::fromCents(4550); // the operator may change the totals
+    const Outcome o = completeRental(c);
+    QCOMPARE(o.status, Outcome::Status::Done);
+    QCOMPARE(o.lineIds.size(), 2);
+
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBBusinessDetail ORDER BY ID"));
+    const QList<QVariantList> expected = {{2, 500, 3000}, {1, 300, 2000}};
+    for (const QVariantList &e : expected) {
+        QVERIFY(q.next());
+        QCOMPARE(Db::integer(q, "CDNum"), e[0].toLongLong());
+        QCOMPARE(Db::integer(q, "RMoney"), e[1].toLongLong());
+        QCOMPARE(Db::integer(q, "Deposit"), e[2].toLongLong());
+        QCOMPARE(Db::integer(q, "Amount"), qint64(1));
+        QCOMPARE(Db::integer(q, "Ass_Number"), m_member);
+        QCOMPARE(Db::text(q, "DatTime"), QStringLiteral("2024-05-20"));
+        QCOMPARE(Db::integer(q, "Persons"), qint64(7));
+        QVERIFY(q.value(QStringLiteral("ReDate")).isNull());
+        QCOMPARE(o.lineIds.contains(Db::integer(q, "ID")), true);
+    }
+    QVERIFY(!q.next());
+
+    QSqlQuery m = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney"));
+    QVERIFY(m.next());
+    QCOMPARE(Db::text(m, "FeeDate"), QStringLiteral("2024-05-20"));
+    QCOMPARE(Db::integer(m, "CateID"), qint64(Schema::TypeDeposit));
+    QCOMPARE(Db::integer(m, "Moneys"), qint64(4550));
+    QCOMPARE(Db::integer(m, "Per"), qint64(0));
+    QCOMPARE(Db::integer(m, "ClientID"), m_member);
+    QVERIFY(!m.next());
+    QCOMPARE(memberSum(m_member), qint64(8));
+    // Rented copies are no longer available.
+    QVERIFY(!findCopyForRent(QStringLiteral("0001")).has_value());
+}
+
+void tst_LeaseCore::allowance_data()
+{
+    QTest::addColumn<qint64>("memberId"); // 0: a new member above 15
+    QTest::addColumn<int>("sum");
+    QTest::addColumn<int>("discs");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<qint64>("sumAfter");
+    QTest::newRow("sum 3 renting 3") << qint64(0) << 3 << 3 << true << qint64(0);
+    QTest::newRow("sum 3 renting 4: refused") << qint64(0) << 3 << 4 << false << qint64(3);
+    QTest::newRow("sum 0 renting 1: refused") << qint64(0) << 0 << 1 << false << qint64(0);
+    QTest::newRow("reserved ID 12, sum 0: exempt, counted down")
+        << qint64(12) << 0 << 2 << true << qint64(-2);
+}
+
+void tst_LeaseCore::allowance()
+{
+    QFETCH(qint64, memberId);
+    QFETCH(int, sum);
+    QFETCH(int, discs);
+    QFETCH(bool, accepted);
+    QFETCH(qint64, sumAfter);
+    if (memberId == 0) {
+        memberId = m_account->addMember(QStringLiteral("M100"), QStringLiteral("李娜"), sum);
+    } else {
+        Db::exec(QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum) VALUES (?, ?, ?, ?)"),
+                 {memberId, QStringLiteral("R12"), QStringLiteral("保留"), sum});
+    }
+    QList<Item> items;
+    for (int i = 1; i <= discs; ++i)
+        items << rentItem(QStringLiteral("000%1").arg(i));
+
+    const Outcome o = completeRental(rental(memberId, items));
+    QCOMPARE(o.status, accepted ? Outcome::Status::Done : Outcome::Status::AllowanceExceeded);
+    if (!accepted) {
+        QCOMPARE(o.allowanceLeft, qint64(sum));
+        QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(0));
+        QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(0));
+    }
+    QCOMPARE(memberSum(memberId), sumAfter);
+}
+
+void tst_LeaseCore::refusedCompletionsWriteNothing_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<Outcome::Status>("status");
+    QTest::newRow("empty list") << "empty" << Outcome::Status::EmptyList;
+    QTest::newRow("same copy twice") << "twice" << Outcome::Status::DuplicateCopy;
+    QTest::newRow("rented at another counter after the lookup")
+        << "raced" << Outcome::Status::NotAvailable;
+    QTest::newRow("return: returned at another counter after the lookup")
+        << "raced-return" << Outcome::Status::NotAvailable;
+}
+
+void tst_LeaseCore::refusedCompletionsWriteNothing()
+{
+    QFETCH(QString, what);
+    QFETCH(Outcome::Status, status);
+    if (what == QLatin1String("raced-return"))
+        openLine(4, m_member, kNow.date(), 300, 2000);
+    Completion c;
+    if (what == QLatin1String("twice")) {
+        c = rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002")),
+                              rentItem(QStringLiteral("0001"))});
+    } else if (what == QLatin1String("raced")) {
+        c = rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))});
+        openLine(2, Schema::WalkInCustomerId, kNow.date(), 500, 3000);
+    } else if (what == QLatin1String("raced-return")) {
+        c = takeBack(m_member, {returnItem(QStringLiteral("0004"))});
+        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-20 09:00:00'"));
+    } else {
+        c = rental(m_member, {});
+    }
+    const Snapshot before = snapshot(*m_account);
+    const Outcome o = complete(c);
+    QCOMPARE(o.status, status);
+    QVERIFY(snapshot(*m_account) == before);
+    if (status != Outcome::Status::EmptyList) {
+        QCOMPARE(o.refusedCode, what == QLatin1String("raced-return") ? QStringLiteral("0004")
+                                : what == QLatin1String("raced")      ? QStringLiteral("0002")
+                                                                      : QStringLiteral("0001"));
+    }
+}
+
+void tst_LeaseCore::failureInTheMiddleRollsBack_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("renting: booking the deposit fails") << 0;
+    QTest::newRow("taking back: booking the refund fails") << 1;
+}
+
+void tst_LeaseCore::failureInTheMiddleRollsBack()
+{
+    QFETCH(int, mode);
+    openLine(3, m_member, kNow.date().addDays(-2), 300, 2000);
+    openLine(4, m_member, kNow.date().addDays(-2), 300, 2000);
+    // The lines are written by then; the money booking is refused by the engine.
+    Db::exec(QStringLiteral("CREATE TRIGGER fail_booking BEFORE INSERT ON TBInOutMoney "
+                            "WHEN NEW.CateID = 8 BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const Completion c =
+        mode == 0 ? rental(m_member, {rentItem(QStringLiteral("0001")),
+                                      rentItem(QStringLiteral("0002"))})
+                  : takeBack(m_member, {returnItem(QStringLiteral("0003")),
+                                        returnItem(QStringLiteral("0004"))});
+    const Snapshot before = snapshot(*m_account);
+    const Outcome o = complete(c);
+    QCOMPARE(o.status, Outcome::Status::Failed);
+    QVERIFY(o.error.contains(QStringLiteral("disk full")));
+    QVERIFY(snapshot(*m_account) == before);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NOT NULL")),
+             qint64(0));
+    // The connection is usable afterwards: the same completion succeeds once the fault is gone.
+    Db::exec(QStringLiteral("DROP TRIGGER fail_booking"));
+    QCOMPARE(complete(c).status, Outcome::Status::Done);
+}
+
+void tst_LeaseCore::returnClosesLinesAndBooksMoney_data()
+{
+    QTest::addColumn<bool>("memberNamed");
+    QTest::newRow("nobody named: walk-in customer") << false;
+    QTest::newRow("member named: booked to that member") << true;
+}
+
+void tst_LeaseCore::returnClosesLinesAndBooksMoney()
+{
+    QFETCH(bool, memberNamed);
+    // Rented by someone else: the return is booked to whom the operator named.
+    const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
+    const qint64 l1 = openLine(1, other, kNow.date().addDays(-3), 300, 2000);
+    const qint64 l2 = openLine(2, other, kNow.date(), 500, 3000);
+    const QList<Item> items = {returnItem(QStringLiteral("0001")),
+                               returnItem(QStringLiteral("0002"))};
+    const Completion c = takeBack(memberNamed ? m_member : 0, items);
+    QCOMPARE(c.depositTotal, yuan(50));
+    QCOMPARE(c.rentTotal, yuan(9 + 5));
+    const Outcome o = completeReturn(c);
+    QCOMPARE(o.status, Outcome::Status::Done);
+    QCOMPARE(o.lineIds, (QList<qint64>{l1, l2}));
+
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT ReDate, RMoney FROM TBBusinessDetail ORDER BY ID"));
+    for (qint64 rent : {300, 500}) {
+        QVERIFY(q.next());
+        QCOMPARE(Db::text(q, "ReDate"), QStringLiteral("2024-05-20 15:30:00"));
+        QCOMPARE(Db::integer(q, "RMoney"), rent); // the line keeps its per-disc rent
+    }
+    const qint64 booked = memberNamed ? m_member : Schema::WalkInCustomerId;
+    QSqlQuery m = Db::exec(QStringLiteral("SELECT CateID, Moneys, ClientID, Per, FeeDate "
+                                          "FROM TBInOutMoney ORDER BY FID"));
+    const QList<std::pair<int, qint64>> expected = {{Schema::TypeRent, 1400},
+                                                    {Schema::TypeDeposit, -5000}};
+    for (const auto &[type, cents] : expected) {
+        QVERIFY(m.next());
+        QCOMPARE(Db::integer(m, "CateID"), qint64(type));
+        QCOMPARE(Db::integer(m, "Moneys"), cents);
+        QCOMPARE(Db::integer(m, "ClientID"), booked);
+        QCOMPARE(Db::integer(m, "Per"), qint64(0));
+        QCOMPARE(Db::text(m, "FeeDate"), QStringLiteral("2024-05-20"));
+    }
+    QVERIFY(!m.next());
+    QCOMPARE(memberSum(other), qint64(5));
+    QCOMPARE(memberSum(m_member), qint64(10));
+}
+
+void tst_LeaseCore::returnedCopyCanBeRentedAgain()
+{
+    QVERIFY(completeRental(rental(m_member, {rentItem(QStringLiteral("0001"))})).status ==
+            Outcome::Status::Done);
+    QVERIFY(!findCopyForRent(QStringLiteral("0001")).has_value());
+    QVERIFY(completeReturn(takeBack(m_member, {returnItem(QStringLiteral("0001"))})).status ==
+            Outcome::Status::Done);
+    QVERIFY(findCopyForRent(QStringLiteral("0001")).has_value());
+    QVERIFY(!findCopyForReturn(QStringLiteral("0001")).has_value());
+}
+
+void tst_LeaseCore::refundIsTheClassDepositAtReturn()
+{
+    openLine(1, m_member, kNow.date().addDays(-1), 300, 2000);
+    Db::exec(QStringLiteral("UPDATE TBVer SET Deposit = 2500, Fee = 400 WHERE Name = 'DVD'"));
+    const Item item = returnItem(QStringLiteral("0001"));
+    QCOMPARE(item.copy.deposit, yuan(20)); // shown from the line
+    QCOMPARE(item.addedDeposit, yuan(25)); // refunded from the class as it is now
+    QCOMPARE(item.addedRent, yuan(4));
+}
+
+void tst_LeaseCore::summaryTexts_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("deposit");
+    QTest::addColumn<QString>("rent");
+    QTest::addColumn<QString>("expected");
+    const QString cr = QString(QChar(13));
+    QTest::newRow("rental") << 0 << "50.00" << "8.00"
+                            << QStringLiteral("共出租影片：3部，") + cr +
+                                   QStringLiteral("押　　　金：50.00元，") + cr +
+                                   QStringLiteral("租　　　金：8.00元");
+    QTest::newRow("return, whole difference") << 1 << "20.00" << "3.00"
+                                              << QStringLiteral("共归还影片：3部，") + cr +
+                                                     QStringLiteral("应退　押金：20.00元，") + cr +
+                                                     QStringLiteral("租　　　金：3.00元，") + cr +
+                                                     QStringLiteral("差　　　额：17元");
+    QTest::newRow("return, half") << 1 << "20.00" << "7.50"
+                                  << QStringLiteral("共归还影片：3部，") + cr +
+                                         QStringLiteral("应退　押金：20.00元，") + cr +
+                                         QStringLiteral("租　　　金：7.50元，") + cr +
+                                         QStringLiteral("差　　　额：12.5元");
+    QTest::newRow("return, customer owes") << 1 << "20.00" << "26.00"
+                                           << QStringLiteral("共归还影片：3部，") + cr +
+                                                  QStringLiteral("应退　押金：20.00元，") + cr +
+                                                  QStringLiteral("租　　　金：26.00元，") + cr +
+                                                  QStringLiteral("差　　　额：-6元");
+}
+
+void tst_LeaseCore::summaryTexts()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, deposit);
+    QFETCH(QString, rent);
+    QFETCH(QString, expected);
+    const QString text =
+        mode == 0 ? rentalSummary(3, deposit, rent)
+                  : returnSummary(3, deposit, rent,
+                                  *completedTotal(deposit) - *completedTotal(rent));
+    QCOMPARE(text, expected);
+}
+
+void tst_LeaseCore::totalsFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<qint64>("deltaCents");
+    QTest::addColumn<QString>("adjusted"); // empty: refused
+    QTest::addColumn<bool>("completes");
+    QTest::newRow("start") << "0.00" << qint64(2000) << "20.00" << true;
+    QTest::newRow("typed by the operator carries") << "45" << qint64(300) << "48.00" << true;
+    QTest::newRow("removing below what was typed") << "10" << qint64(-2000) << "-10.00" << true;
+    QTest::newRow("emptied") << "" << qint64(2000) << "" << false;
+    QTest::newRow("garbled") << "5a" << qint64(2000) << "" << false;
+    QTest::newRow("two points") << "1.2.3" << qint64(100) << "" << false;
+}
+
+void tst_LeaseCore::totalsFields()
+{
+    QFETCH(QString, field);
+    QFETCH(qint64, deltaCents);
+    QFETCH(QString, adjusted);
+    QFETCH(bool, completes);
+    const auto a = adjustedTotal(field, Money::fromCents(deltaCents));
+    QCOMPARE(a.has_value(), !adjusted.isEmpty());
+    if (a) {
+        QCOMPARE(*a, adjusted);
+        // A total our subtraction made negative cannot be booked.
+        QCOMPARE(completedTotal(*a).has_value(), !a->startsWith(QLatin1Char('-')));
+    }
+    QCOMPARE(completedTotal(field).has_value(), completes);
+}
+
+void tst_LeaseCore::lookupsUseIndexes_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("index");
+    QTest::newRow("availability of a copy")
+        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1' AND NOT EXISTS (SELECT 1 FROM "
+           "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL)"
+        << "ix_detail_open_copy";
+    QTest::newRow("copy by code")
+        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1'" << "ix_name_code";
+    QTest::newRow("member by number")
+        << "SELECT ID FROM TBAssociator WHERE Num = '1' ORDER BY ID LIMIT 1" << "ix_member_num";
+    QTest::newRow("a member's open lines")
+        << "SELECT b.ID FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
+           "WHERE b.Ass_Number = 16 AND b.ReDate IS NULL"
+        << "ix_detail_open_customer";
+    QTest::newRow("open line of a copy for return")
+        << "SELECT a.ID FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID "
+           "WHERE b.CustomNum = '1' AND a.ReDate IS NULL AND a.Ass_Number <> -1"
+        << "ix_detail_open_copy";
+    QTest::newRow("the guarded insert")
+        << "SELECT 1 WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail WHERE CDNum = 5 "
+           "AND ReDate IS NULL)"
+        << "ix_detail_open_copy";
+}
+
+void tst_LeaseCore::lookupsUseIndexes()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, index);
+    QSqlQuery q = Db::exec(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
+    QStringList plan;
+    while (q.next())
+        plan << q.value(3).toString();
+    const QString all = plan.join(QLatin1Char('\n'));
+    QVERIFY2(all.contains(index), qPrintable(all));
+    QVERIFY2(!all.contains(QStringLiteral("SCAN b\n")) && !all.endsWith(QStringLiteral("SCAN b")),
+             qPrintable(all));
+    QVERIFY2(!all.contains(QStringLiteral("SCAN TBBusinessDetail")), qPrintable(all));
+}
+
+QTEST_GUILESS_MAIN(tst_LeaseCore)
+#include "tst_leasecore.moc"

@@ -73,8 +73,10 @@ KeyStep::Handled KeyStep::enterMovesFocus(QWidget *window, QKeyEvent *event)
     }
     QWidget *next = focus ? focus->nextInFocusChain() : nullptr;
     while (next && next != focus) {
+        // Inner parts of a control (the text field of a date picker or of an editable
+        // drop-down list) pass their focus to the control: skip them, or Enter never leaves.
         if (next->window() == window && next->isVisible() && next->isEnabled() &&
-            (next->focusPolicy() & Qt::TabFocus)) {
+            (next->focusPolicy() & Qt::TabFocus) && !next->focusProxy()) {
             next->setFocus(Qt::TabFocusReason);
             break;
         }

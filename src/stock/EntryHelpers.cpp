@@ -1,0 +1,118 @@
+#include "EntryHelpers.h"
+
+#include <QCollator>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace EntryHelpers {
+namespace {
+
+class DigitFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Backspace || key->modifiers() & Qt::ControlModifier)
+            return false;
+        const QString text = key->text();
+        if (text.isEmpty() || !text.at(0).isPrint())
+            return false; // arrows, Home, Delete, Enter: not characters
+        const bool digits =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return !digits;
+    }
+};
+
+class ClickEmpties : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            static_cast<QLineEdit *>(watched)->clear();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+QLabel *banner(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Banner"));
+    label->setAutoFillBackground(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::Window, QColor(0x1f, 0x3a, 0x5f));
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPixelSize(14);
+    label->setFont(f);
+    label->setFixedHeight(28);
+    label->setContentsMargins(10, 0, 10, 0);
+    return label;
+}
+
+QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(field);
+    return label;
+}
+
+void acceptDigitsOnly(QLineEdit *edit)
+{
+    edit->installEventFilter(new DigitFilter(edit));
+}
+
+void emptyOnClick(QLineEdit *edit)
+{
+    edit->installEventFilter(new ClickEmpties(edit));
+}
+
+void fillLookup(QComboBox *box, const QList<StockStore::LookupItem> &items, bool sortByText)
+{
+    QList<StockStore::LookupItem> sorted = items;
+    if (sortByText) {
+        QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [&](const StockStore::LookupItem &a, const StockStore::LookupItem &b) {
+                             return collator.compare(a.text, b.text) < 0;
+                         });
+    }
+    box->clear();
+    for (const StockStore::LookupItem &item : sorted)
+        box->addItem(item.text, item.id);
+    box->setCurrentIndex(box->count() > 0 ? 0 : -1);
+}
+
+void selectText(QComboBox *box, const QString &text)
+{
+    const int i = box->findText(text, Qt::MatchExactly);
+    box->setCurrentIndex(i);
+    if (i < 0 && box->isEditable())
+        box->setEditText(QString());
+}
+
+void selectId(QComboBox *box, qint64 id)
+{
+    box->setCurrentIndex(box->findData(id));
+}
+
+} // namespace EntryHelpers

@@ -1,0 +1,195 @@
+#include "RepertoryWindow.h"
+
+#include "EntryHelpers.h"
+#include "StockDialogs.h"
+#include "StockStore.h"
+
+#include "data/Db.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kName = QStringLiteral("Name");
+
+QPushButton *button(const QString &text, const char *name, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
+{
+    setObjectName(QStringLiteral("RepertoryFm"));
+    setWindowTitle(QStringLiteral("影片库存"));
+
+    BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
+    BtnEdit = button(QStringLiteral("修改"), "BtnEdit", this);
+    BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
+    BtnLost = button(QStringLiteral("注销"), "BtnLost", this);
+    BtnClose = button(QStringLiteral("退出"), "BtnClose", this);
+    EDSearch = new QLineEdit(QStringLiteral("请输入查询的影片名称"), this);
+    EDSearch->setObjectName(QStringLiteral("EDSearch"));
+    EDSearch->setMinimumWidth(220);
+    EntryHelpers::emptyOnClick(EDSearch);
+
+    dxDBGrid1 = new DataGrid(this);
+    dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
+    dxDBGrid1->setGroupBoxVisible(false);
+    dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
+    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编码"), Grid::Kind::Text, 80,
+                         Qt::AlignCenter);
+    dxDBGrid1->addColumn(kName, QStringLiteral("名称"), Grid::Kind::Text, 150);
+    dxDBGrid1->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 60);
+    dxDBGrid1->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 100);
+    dxDBGrid1->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 150);
+    dxDBGrid1->addColumn(QStringLiteral("Amount"), QStringLiteral("数量"), Grid::Kind::Integer, 50);
+    dxDBGrid1->addColumn(QStringLiteral("Mone"), QStringLiteral("价格"), Grid::Kind::Money, 70);
+    dxDBGrid1->addColumn(QStringLiteral("Copy"), QStringLiteral("部数"), Grid::Kind::Integer, 50);
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("进货日期"), Grid::Kind::Date,
+                         90);
+    dxDBGrid1->addColumn(QStringLiteral("Company"), QStringLiteral("供货商"), Grid::Kind::Text,
+                         130);
+    dxDBGrid1->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"));
+    dxDBGrid1->setFooter(QStringLiteral("Direct"), Grid::Summary::Count, QStringLiteral("共 0 部"));
+    dxDBGrid1->setFooter(QStringLiteral("ActRole"), Grid::Summary::Sum, QStringLiteral("共0.00 元"),
+                         QStringLiteral("Mone"));
+    dxDBGrid1->setKeyField(QStringLiteral("ID"));
+
+    auto *tools = new QHBoxLayout;
+    for (QPushButton *b : {BtnAdd, BtnEdit, BtnDel, BtnLost})
+        tools->addWidget(b);
+    tools->addSpacing(16);
+    tools->addWidget(EntryHelpers::caption(QStringLiteral("查找影片"), EDSearch, this));
+    tools->addWidget(EDSearch);
+    tools->addStretch();
+    tools->addWidget(BtnClose);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(
+        EntryHelpers::banner(QStringLiteral("库存影碟管理,进行影碟的录入、修改和遗失处理"), this));
+    auto *toolsMargin = new QVBoxLayout;
+    toolsMargin->setContentsMargins(6, 0, 6, 0);
+    toolsMargin->addLayout(tools);
+    layout->addLayout(toolsMargin);
+    layout->addWidget(dxDBGrid1, 1);
+
+    connect(BtnAdd, &QPushButton::clicked, this, &TRepertoryFm::BtnAddClick);
+    connect(BtnEdit, &QPushButton::clicked, this, &TRepertoryFm::BtnEditClick);
+    connect(BtnDel, &QPushButton::clicked, this, &TRepertoryFm::BtnDelClick);
+    connect(BtnLost, &QPushButton::clicked, this, &TRepertoryFm::BtnLostClick);
+    connect(BtnClose, &QPushButton::clicked, this, &TRepertoryFm::BtnCloseClick);
+    connect(EDSearch, &QLineEdit::textChanged, this, &TRepertoryFm::EDSearchChange);
+    connect(dxDBGrid1, &DataGrid::rowActivated, this, &TRepertoryFm::BtnEditClick);
+}
+
+void TRepertoryFm::showEvent(QShowEvent *event)
+{
+    TBaseFm::showEvent(event);
+    if (!m_opened)
+        RefreshList();
+}
+
+void TRepertoryFm::RefreshList()
+{
+    try {
+        if (m_opened) {
+            dxDBGrid1->requery();
+        } else {
+            dxDBGrid1->open(StockStore::stockListSql());
+            m_opened = true;
+        }
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+}
+
+qint64 TRepertoryFm::currentId() const
+{
+    return dxDBGrid1->hasCurrentRow() ? dxDBGrid1->value(QStringLiteral("ID")).toLongLong() : 0;
+}
+
+QString TRepertoryFm::currentName() const
+{
+    return dxDBGrid1->hasCurrentRow() ? dxDBGrid1->value(kName).toString() : QString();
+}
+
+void TRepertoryFm::EDSearchChange(const QString &text)
+{
+    if (!text.isEmpty())
+        dxDBGrid1->locate(kName, text);
+}
+
+void TRepertoryFm::BtnAddClick()
+{
+    ShowRepertoryDetailFm(this);
+    RefreshList();
+}
+
+void TRepertoryFm::BtnEditClick()
+{
+    const qint64 id = currentId();
+    if (id == 0)
+        return;
+    ShowRepertoryDetailEditFm(id, this);
+    RefreshList();
+}
+
+void TRepertoryFm::BtnDelClick()
+{
+    const qint64 id = currentId();
+    if (Msg::askYesNo(
+            this, QStringLiteral("确定要删除影片【") + currentName() + QStringLiteral("】记录吗?"),
+            Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    if (id == 0)
+        return;
+    try {
+        if (StockStore::deleteFromStock(id) == StockStore::Outcome::NotInStock)
+            Msg::info(this, QStringLiteral("该影片已不在库存中!"));
+    } catch (const Db::DbError &) {
+        Msg::info(this, QStringLiteral("影片删除操作失败!"));
+        return;
+    }
+    RefreshList();
+}
+
+void TRepertoryFm::BtnLostClick()
+{
+    const qint64 id = currentId();
+    const QString question = QStringLiteral("影片注销后将不能进行相关的操作，\n"
+                                            "并将删除该影片的未归还的出租记录！\n"
+                                            "确定要注销影片【") +
+                             currentName() + QStringLiteral("】吗?");
+    if (Msg::askYesNo(this, question, Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    if (id == 0)
+        return;
+    try {
+        if (StockStore::writeOff(id) == StockStore::Outcome::NotInStock)
+            Msg::info(this, QStringLiteral("该影片已不在库存中!"));
+    } catch (const Db::DbError &) {
+        Msg::info(this, QStringLiteral("影片注销操作失败!"));
+        return;
+    }
+    RefreshList();
+}
+
+void TRepertoryFm::BtnCloseClick()
+{
+    hide();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "shell/BaseWindows.h"
+
+class DataGrid;
+class QLineEdit;
+class QPushButton;
+
+// The stock list ("影片库存"): one line per copy still in stock, with its supplier. From here
+// titles are entered, corrected, deleted from stock and written off as lost.
+class TRepertoryFm : public TBaseFm
+{
+    Q_OBJECT
+public:
+    explicit TRepertoryFm(QWidget *parent = nullptr);
+
+    // Reads the list again, keeping the current row when it is still listed.
+    void RefreshList();
+
+    QPushButton *BtnAdd = nullptr;
+    QPushButton *BtnEdit = nullptr;
+    QPushButton *BtnDel = nullptr;
+    QPushButton *BtnLost = nullptr;
+    QPushButton *BtnClose = nullptr;
+    QLineEdit *EDSearch = nullptr;
+    DataGrid *dxDBGrid1 = nullptr;
+
+    void BtnAddClick();
+    void BtnEditClick();
+    void BtnDelClick();
+    void BtnLostClick();
+    void BtnCloseClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void EDSearchChange(const QString &text);
+    qint64 currentId() const;
+    QString currentName() const;
+
+    bool m_opened = false;
+};

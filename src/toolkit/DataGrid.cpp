@@ -3,6 +3,7 @@
 #include "DataGridModel.h"
 #include "GridFooterBar.h"
 #include "GridGroupPanel.h"
+#include "GridReader.h"
 #include "GridView.h"
 #include "MessageBox.h"
 #include "data/Db.h"
@@ -17,7 +18,10 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace {
 
@@ -46,6 +50,19 @@ QString normalisedField(const QString &field)
     return lower.mid(lower.lastIndexOf(u'.') + 1);
 }
 
+// How the configured columns are stored, keyed as the readers expect.
+QHash<QString, GridTable::Storage> storagesOf(const QList<Grid::Column> &columns)
+{
+    QHash<QString, GridTable::Storage> storages;
+    for (const Grid::Column &c : columns)
+        storages.insert(normalisedField(c.field), storageOf(c.kind));
+    return storages;
+}
+
+// Rows read before the first screen is shown; the rest follow in steps of a few milliseconds.
+constexpr int kFirstRows = 200;
+constexpr int kStepMs = 15;
+
 } // namespace
 
 DataGrid::DataGrid(QWidget *parent)
@@ -53,10 +70,17 @@ DataGrid::DataGrid(QWidget *parent)
       m_model(new DataGridModel(this)),
       m_groupPanel(new GridGroupPanel(this)),
       m_view(new GridView(this)),
-      m_footer(nullptr)
+      m_footer(nullptr),
+      m_loadTimer(new QTimer(this))
 {
+    // While rows are still arriving the sums are not known yet: the footer stays empty.
     m_footer = new GridFooterBar(
-        m_view, [this](int column) { return m_model->footerText(column); }, this);
+        m_view,
+        [this](int column) { return m_cursor ? QString() : m_model->footerText(column); },
+        this);
+    m_loadTimer->setSingleShot(true);
+    m_loadTimer->setInterval(0);
+    connect(m_loadTimer, &QTimer::timeout, this, &DataGrid::loadSlice);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -301,6 +325,7 @@ void DataGrid::setFooter(const QString &underField, Grid::Summary summary, const
 
 QString DataGrid::footerText(const QString &underField) const
 {
+    ensureLoaded();
     const int c = fieldOf(underField);
     return c < 0 ? QString() : m_model->footerText(c);
 }
@@ -336,6 +361,7 @@ void DataGrid::onSortIndicatorChanged(int column, Qt::SortOrder order)
 {
     if (column == m_model->sortColumn() && order == m_model->sortOrder())
         return;
+    ensureLoaded();
     // Groups keep their open state: the sort changes only the order inside them.
     const int row = currentTableRow();
     const QSet<QString> expanded = expandedGroups();
@@ -392,6 +418,7 @@ QStringList DataGrid::groupFields() const
 
 void DataGrid::setGroupColumns(const QList<int> &columns)
 {
+    ensureLoaded();
     const int row = currentTableRow();
     m_model->setGroupColumns(columns);
     m_view->setRootIsDecorated(!columns.isEmpty());
@@ -470,29 +497,107 @@ QString DataGrid::keyField() const
 
 void DataGrid::open(const QString &sql, const QVariantList &params)
 {
+    stopLoading();
     m_sql = sql;
     m_params = params;
     m_hasQuery = true;
-    reload(false);
+    // A sorted or grouped list needs every row before its first screen is right.
+    if (m_stepwise && m_model->sortColumn() < 0 && m_model->groupColumns().isEmpty())
+        openStepwise();
+    else
+        reload(false);
 }
 
 void DataGrid::requery()
 {
-    if (m_hasQuery)
-        reload(true);
+    if (!m_hasQuery)
+        return;
+    // Rows still arriving are dropped: the new reading replaces them.
+    ensureLoaded();
+    reload(true);
+}
+
+void DataGrid::openStepwise()
+{
+    GridTable table;
+    auto cursor = std::make_unique<GridReader::Cursor>(Db::mainConn(), m_sql, m_params,
+                                                       storagesOf(m_columns), table);
+    const bool done = cursor->fetch(table, kFirstRows);
+    m_model->setTable(std::move(table));
+    applyColumnLayout();
+    if (!done) {
+        m_cursor = std::move(cursor);
+        m_loadTimer->start();
+    }
+    m_lastCurrent = -2;
+    restoreCurrent({}, 0);
+    m_footer->update();
+    emit reloaded();
+    if (m_lastCurrent == -2) {
+        m_lastCurrent = currentTableRow();
+        emit currentRowChanged();
+    }
+    if (done) {
+        m_model->finishArrival();
+        m_footer->update();
+        emit loadFinished();
+    }
+}
+
+void DataGrid::loadSlice()
+{
+    if (!m_cursor)
+        return;
+    bool done = true;
+    QString failure;
+    try {
+        done = m_cursor->fetch(m_model->arrivingTable(), std::numeric_limits<int>::max(),
+                               kStepMs);
+    } catch (const Db::DbError &e) {
+        failure = e.message();
+    }
+    m_model->appendArrived();
+    if (!done && failure.isEmpty()) {
+        m_loadTimer->start();
+        return;
+    }
+    m_cursor.reset();
+    m_model->finishArrival();
+    m_footer->update();
+    emit loadFinished();
+    if (!failure.isEmpty())
+        Msg::error(this, QStringLiteral("读取列表失败：%1").arg(failure));
+}
+
+void DataGrid::fetchAll()
+{
+    if (!m_cursor)
+        return;
+    m_loadTimer->stop();
+    QString failure;
+    try {
+        m_cursor->fetch(m_model->arrivingTable(), std::numeric_limits<int>::max());
+    } catch (const Db::DbError &e) {
+        failure = e.message();
+    }
+    m_cursor.reset();
+    m_model->finishArrival();
+    m_footer->update();
+    emit loadFinished();
+    if (!failure.isEmpty())
+        Msg::error(this, QStringLiteral("读取列表失败：%1").arg(failure));
+}
+
+void DataGrid::stopLoading()
+{
+    m_loadTimer->stop();
+    m_cursor.reset();
 }
 
 void DataGrid::reload(bool keepState)
 {
     // Read first: a failing query throws before anything shown changes.
-    QHash<QString, GridTable::Storage> storages;
-    for (const Grid::Column &c : std::as_const(m_columns))
-        storages.insert(normalisedField(c.field), storageOf(c.kind));
-    GridTable table;
-    {
-        QSqlQuery q = Db::exec(m_sql, m_params);
-        table.load(q, storages);
-    }
+    GridTable table = GridReader::read(Db::mainConn(), m_sql, m_params, storagesOf(m_columns));
 
     QVariant key;
     int position = -1;
@@ -526,6 +631,7 @@ void DataGrid::reload(bool keepState)
         m_lastCurrent = currentTableRow();
         emit currentRowChanged();
     }
+    emit loadFinished();
 }
 
 void DataGrid::restoreCurrent(const QVariant &key, int position)
@@ -545,6 +651,7 @@ void DataGrid::restoreCurrent(const QVariant &key, int position)
 
 void DataGrid::setRows(const QStringList &fields, const QList<QVariantList> &rows)
 {
+    stopLoading();
     QList<std::optional<GridTable::Storage>> storages;
     for (const QString &f : fields) {
         std::optional<GridTable::Storage> s;
@@ -573,21 +680,30 @@ void DataGrid::setRows(const QStringList &fields, const QList<QVariantList> &row
         m_lastCurrent = currentTableRow();
         emit currentRowChanged();
     }
+    emit loadFinished();
 }
 
 void DataGrid::clear()
 {
+    stopLoading();
     m_hasQuery = false;
     m_model->setTable(GridTable());
     m_footer->update();
     m_lastCurrent = -1;
     emit reloaded();
     emit currentRowChanged();
+    emit loadFinished();
 }
 
 int DataGrid::rowCount() const
 {
+    ensureLoaded();
     return m_model->shownCount();
+}
+
+bool DataGrid::isEmpty() const
+{
+    return m_model->shownCount() == 0;
 }
 
 // --- The current row ---
@@ -639,6 +755,7 @@ bool DataGrid::locate(const QString &field, const QString &prefix)
 {
     if (prefix.isEmpty())
         return false;
+    ensureLoaded();
     const int row = m_model->findPrefix(field, prefix);
     if (row < 0)
         return false;
@@ -648,6 +765,7 @@ bool DataGrid::locate(const QString &field, const QString &prefix)
 
 bool DataGrid::locateValue(const QString &field, const QVariant &value)
 {
+    ensureLoaded();
     const int row = m_model->findValue(field, value);
     if (row < 0)
         return false;
@@ -663,6 +781,7 @@ int DataGrid::currentPosition() const
 
 bool DataGrid::setCurrentPosition(int position)
 {
+    ensureLoaded();
     if (position < 0 || position >= m_model->shownCount())
         return false;
     makeCurrent(m_model->shownRow(position));
@@ -671,6 +790,7 @@ bool DataGrid::setCurrentPosition(int position)
 
 QVariant DataGrid::valueAt(int position, const QString &field) const
 {
+    ensureLoaded();
     if (position < 0 || position >= m_model->shownCount())
         return {};
     const int f = m_model->table().fieldIndex(field);
@@ -679,6 +799,7 @@ QVariant DataGrid::valueAt(int position, const QString &field) const
 
 QString DataGrid::textAt(int position, const QString &field) const
 {
+    ensureLoaded();
     if (position < 0 || position >= m_model->shownCount())
         return {};
     const int row = m_model->shownRow(position);
@@ -693,6 +814,7 @@ QString DataGrid::textAt(int position, const QString &field) const
 
 bool DataGrid::exportCsv(const QString &path, QString *error) const
 {
+    ensureLoaded();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)

@@ -39,8 +39,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+namespace GridReader {
+class Cursor;
+}
 class DataGridModel;
+class QTimer;
 class GridFooterBar;
 class GridGroupPanel;
 class GridView;
@@ -98,7 +103,15 @@ public:
     void setKeyField(const QString &field);
     QString keyField() const;
     // Runs sql with its bound parameters on MainConn and shows the rows. Throws Db::DbError.
+    // A long list unsorted and ungrouped shows its first screen at once and reads the rest in
+    // short steps while the program stays responsive; whatever needs every row (sorting,
+    // grouping, locate, sums, rowCount, export) first reads the rest.
     void open(const QString &sql, const QVariantList &params = {});
+    // True while rows of the last open() are still arriving; fetchAll() waits for them.
+    bool isLoading() const { return m_cursor != nullptr; }
+    void fetchAll();
+    // Off: open() reads every row before it returns (on by default).
+    void setStepwiseLoading(bool on) { m_stepwise = on; }
     // Runs the last query again, keeping sort, groups, open groups and the current row (by
     // the key field, else by position). Throws Db::DbError; the rows shown stay as they were.
     void requery();
@@ -106,8 +119,9 @@ public:
     void setRows(const QStringList &fields, const QList<QVariantList> &rows);
     // No rows (the query is forgotten).
     void clear();
+    // Every row (waits for rows still arriving); isEmpty() answers without waiting.
     int rowCount() const;
-    bool isEmpty() const { return rowCount() == 0; }
+    bool isEmpty() const;
 
     // --- The current row ---
     bool hasCurrentRow() const;
@@ -147,11 +161,18 @@ signals:
     void currentRowChanged();
     // A data row was double-clicked or Enter was pressed on it.
     void rowActivated();
-    // The rows were read (open, requery, setRows, clear).
+    // The rows were read (open, requery, setRows, clear); with stepwise loading, when the
+    // first screen is in.
     void reloaded();
+    // The last of the rows has arrived (after reloaded(); at once when all came together).
+    void loadFinished();
 
 private:
     void rebuildColumns();
+    void openStepwise();
+    void loadSlice();
+    void stopLoading();
+    void ensureLoaded() const { const_cast<DataGrid *>(this)->fetchAll(); }
     void reload(bool keepState);
     void applyColumnLayout();
     void restoreCurrent(const QVariant &key, int position);
@@ -182,4 +203,7 @@ private:
     bool m_footerVisible = true;
     bool m_widthsApplied = false;
     int m_lastCurrent = -2; // table row last reported by currentRowChanged
+    bool m_stepwise = true;
+    std::unique_ptr<GridReader::Cursor> m_cursor; // rows still arriving
+    QTimer *m_loadTimer;
 };

@@ -13,6 +13,21 @@ namespace {
 
 constexpr QChar kPathSeparator = QChar(0x1f);
 
+// Internal ids carry the parent group (high half) and a scramble of the row (low half). Qt
+// hashes a model index as (row << 4) + column + internalId, and its hash tables take the low
+// bits: without the scramble the indexes of thousands of groups would crowd into a sixteenth
+// of the buckets, and opening all groups of a large list would take many seconds.
+quintptr makeId(int parentGroup, int row)
+{
+    const quint32 mix = quint32(row + 1) * 0x9E3779B1u ^ quint32(parentGroup + 1) * 0x85EBCA6Bu;
+    return (quintptr(quint32(parentGroup + 1)) << 32) | mix;
+}
+
+int parentGroupOf(const QModelIndex &index)
+{
+    return int(quint32(index.internalId() >> 32)) - 1;
+}
+
 // Guards a text against spreadsheet formulas: a cell beginning with = + - @ (or a tab or
 // carriage return) is run as a formula by spreadsheet programs, so it is written with a
 // leading apostrophe, which they show as plain text.
@@ -85,6 +100,36 @@ void DataGridModel::setTable(GridTable &&table)
     resolveFields();
     rearrange();
     endResetModel();
+}
+
+void DataGridModel::appendArrived()
+{
+    const int old = int(m_order.size());
+    const int n = m_table.rowCount();
+    if (n <= old)
+        return;
+    if (m_sortColumn >= 0 || !m_groupColumns.isEmpty()) {
+        beginResetModel();
+        rearrange();
+        endResetModel();
+        return;
+    }
+    beginInsertRows({}, old, n - 1);
+    m_order.resize(n);
+    m_position.resize(n);
+    for (int r = old; r < n; ++r) {
+        m_order[r] = r;
+        m_position[r] = r;
+    }
+    endInsertRows();
+}
+
+void DataGridModel::finishArrival()
+{
+    appendArrived();
+    // Columns whose storage was settled by the last rows may now resolve differently.
+    resolveFields();
+    computeSums();
 }
 
 void DataGridModel::resolveFields()
@@ -372,19 +417,19 @@ QModelIndex DataGridModel::indexOfRow(int tableRow) const
         return {};
     const int pos = m_position[tableRow];
     if (m_groups.empty())
-        return createIndex(pos, 0, quintptr(0));
+        return createIndex(pos, 0, makeId(-1, pos));
     // The last-level group whose range holds pos.
     const auto it = std::upper_bound(m_leafGroups.begin(), m_leafGroups.end(), pos,
                                      [this](int p, int g) { return p < m_groups[g].first; });
     const int leaf = *(it - 1);
-    return createIndex(pos - m_groups[leaf].first, 0, quintptr(leaf + 1));
+    return createIndex(pos - m_groups[leaf].first, 0, makeId(leaf, pos - m_groups[leaf].first));
 }
 
 int DataGridModel::groupOfIndex(const QModelIndex &index) const
 {
     if (!index.isValid() || index.model() != this || m_groups.empty())
         return -1;
-    const int parent = int(index.internalId()) - 1;
+    const int parent = parentGroupOf(index);
     if (parent < 0)
         return index.row() < int(m_topGroups.size()) ? m_topGroups[index.row()] : -1;
     const Group &p = m_groups[parent];
@@ -402,7 +447,7 @@ int DataGridModel::tableRow(const QModelIndex &index) const
 {
     if (!index.isValid() || index.model() != this || isGroup(index))
         return -1;
-    const int parent = int(index.internalId()) - 1;
+    const int parent = parentGroupOf(index);
     const int pos = parent < 0 ? index.row() : m_groups[parent].first + index.row();
     return pos >= 0 && pos < int(m_order.size()) ? m_order[pos] : -1;
 }
@@ -442,7 +487,7 @@ QModelIndex DataGridModel::groupIndex(const QString &path) const
         if (match < 0)
             return {};
         const Group &g = m_groups[match];
-        found = createIndex(g.rowInParent, 0, quintptr(g.parent + 1));
+        found = createIndex(g.rowInParent, 0, makeId(g.parent, g.rowInParent));
         level = &g.children;
     }
     return found;
@@ -455,23 +500,23 @@ QModelIndex DataGridModel::index(int row, int column, const QModelIndex &parent)
     if (!parent.isValid()) {
         if (row >= (m_groups.empty() ? int(m_order.size()) : int(m_topGroups.size())))
             return {};
-        return createIndex(row, column, quintptr(0));
+        return createIndex(row, column, makeId(-1, row));
     }
     const int g = groupOfIndex(parent);
     if (g < 0 || row >= rowCount(parent))
         return {};
-    return createIndex(row, column, quintptr(g + 1));
+    return createIndex(row, column, makeId(g, row));
 }
 
 QModelIndex DataGridModel::parent(const QModelIndex &child) const
 {
     if (!child.isValid())
         return {};
-    const int p = int(child.internalId()) - 1;
+    const int p = parentGroupOf(child);
     if (p < 0)
         return {};
     const Group &g = m_groups[p];
-    return createIndex(g.rowInParent, 0, quintptr(g.parent + 1));
+    return createIndex(g.rowInParent, 0, makeId(g.parent, g.rowInParent));
 }
 
 int DataGridModel::rowCount(const QModelIndex &parent) const

@@ -44,6 +44,12 @@ public:
     // The rows. The table is taken over and arranged by the current sort and groups.
     void setTable(GridTable &&table);
     const GridTable &table() const { return m_table; }
+    // Rows arriving in steps: a reader appends to the table, then appendArrived() shows the
+    // rows added since the last call, and finishArrival() brings the sums up to date once the
+    // last row is in. Meant for an unsorted, ungrouped model (otherwise it rearranges).
+    GridTable &arrivingTable() { return m_table; }
+    void appendArrived();
+    void finishArrival();
 
     // Sorting by a configured column (-1: the order of the rows as read).
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;

@@ -193,6 +193,37 @@ void GridTable::appendValue(Column &c, const QVariant &v)
     }
 }
 
+void GridTable::appendInt(int field, qint64 value)
+{
+    Column &c = m_columns[field];
+    if (c.decided && c.storage == Storage::Int) {
+        c.ints.push_back(value);
+        return;
+    }
+    appendValue(c, QVariant(qlonglong(value)));
+}
+
+void GridTable::appendReal(int field, double value)
+{
+    Column &c = m_columns[field];
+    if (c.decided && c.storage == Storage::Real) {
+        c.reals.push_back(value);
+        return;
+    }
+    appendValue(c, QVariant(value));
+}
+
+void GridTable::appendText(int field, QStringView value)
+{
+    Column &c = m_columns[field];
+    if (c.decided && c.storage == Storage::Text) {
+        c.chars.append(value);
+        c.offsets.push_back(quint32(c.chars.size()));
+        return;
+    }
+    appendValue(c, QVariant(value.toString()));
+}
+
 void GridTable::appendRow(const QVariantList &values)
 {
     for (int i = 0; i < int(m_columns.size()); ++i)
@@ -200,7 +231,7 @@ void GridTable::appendRow(const QVariantList &values)
     ++m_rows;
 }
 
-void GridTable::load(QSqlQuery &query, const QHash<QString, Storage> &storages)
+void GridTable::setFields(const QSqlQuery &query, const QHash<QString, Storage> &storages)
 {
     const QSqlRecord rec = query.record();
     QStringList names;
@@ -213,11 +244,25 @@ void GridTable::load(QSqlQuery &query, const QHash<QString, Storage> &storages)
         forced << (it == storages.cend() ? std::nullopt : std::optional<Storage>(*it));
     }
     setFields(names, forced);
+}
+
+bool GridTable::loadRows(QSqlQuery &query, int maxRows)
+{
     const int n = int(m_columns.size());
-    while (query.next()) {
+    for (int r = 0; r < maxRows; ++r) {
+        if (!query.next())
+            return false;
         for (int i = 0; i < n; ++i)
             appendValue(m_columns[i], query.value(i));
         ++m_rows;
+    }
+    return true;
+}
+
+void GridTable::load(QSqlQuery &query, const QHash<QString, Storage> &storages)
+{
+    setFields(query, storages);
+    while (loadRows(query, 4096)) {
     }
     finish();
 }
@@ -250,12 +295,15 @@ int GridTable::fieldIndex(const QString &name) const
 bool GridTable::isNull(int row, int field) const
 {
     const Column &c = m_columns[field];
-    return row < int(c.nulls.size()) && c.nulls[row];
+    // A column still waiting for its first value (rows arriving in steps) holds only nulls.
+    return !c.decided || (row < int(c.nulls.size()) && c.nulls[row]);
 }
 
 qint64 GridTable::integer(int row, int field) const
 {
     const Column &c = m_columns[field];
+    if (!c.decided)
+        return 0;
     switch (c.storage) {
     case Storage::Int:
         return c.ints[row];
@@ -270,6 +318,8 @@ qint64 GridTable::integer(int row, int field) const
 double GridTable::real(int row, int field) const
 {
     const Column &c = m_columns[field];
+    if (!c.decided)
+        return 0;
     switch (c.storage) {
     case Storage::Int:
         return double(c.ints[row]);
@@ -284,7 +334,7 @@ double GridTable::real(int row, int field) const
 QStringView GridTable::text(int row, int field) const
 {
     const Column &c = m_columns[field];
-    if (c.storage != Storage::Text)
+    if (!c.decided || c.storage != Storage::Text)
         return {};
     const quint32 from = c.offsets[row];
     return QStringView(c.chars).mid(from, c.offsets[row + 1] - from);
@@ -325,6 +375,8 @@ QString GridTable::toText(int row, int field) const
 int GridTable::compare(int field, int a, int b) const
 {
     const Column &c = m_columns[field];
+    if (!c.decided)
+        return 0;
     if (!c.nulls.empty()) {
         const bool na = isNull(a, field);
         const bool nb = isNull(b, field);

@@ -28,9 +28,21 @@ public:
     void setFields(const QStringList &names,
                    const QList<std::optional<Storage>> &storages = {});
     void appendRow(const QVariantList &values);
+    // Row building cell by cell, for readers that get typed values from the engine: one call
+    // per field in field order, then endRow().
+    void appendInt(int field, qint64 value);
+    void appendReal(int field, double value);
+    void appendText(int field, QStringView value);
+    void appendNull(int field) { appendNull(m_columns[field]); }
+    void appendCell(int field, const QVariant &value) { appendValue(m_columns[field], value); }
+    void endRow() { ++m_rows; }
     // Reads every row of an executed query (fields named as the query names them). Storages
     // are keyed by field name in lower case without a table prefix ("name" for "a.Name").
     void load(QSqlQuery &query, const QHash<QString, Storage> &storages = {});
+    // The same in steps: fields from the query's record, then at most maxRows rows at a time
+    // (false once the query has no more rows).
+    void setFields(const QSqlQuery &query, const QHash<QString, Storage> &storages);
+    bool loadRows(QSqlQuery &query, int maxRows);
     // Settles the storage of columns that held only empty values. Called by load().
     void finish();
 

@@ -1,0 +1,185 @@
+#include "GridReader.h"
+
+#include "data/Db.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+namespace GridReader {
+namespace {
+
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
+{
+    if (!db.isValid() || !db.isOpen() || db.driverName() != QLatin1String("QSQLITE"))
+        return nullptr;
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(v.constData());
+}
+
+// Finalizes the statement whatever happens, so the connection can always be closed.
+struct Statement
+{
+    sqlite3_stmt *stmt = nullptr;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+[[noreturn]] void fail(sqlite3 *handle, const QString &sql)
+{
+    throw Db::DbError(QString::fromUtf8(sqlite3_errmsg(handle)) + QStringLiteral(" [") + sql +
+                      QLatin1Char(']'));
+}
+
+// Binds as the Qt driver does: numbers as numbers, dates as ISO text, the rest as text.
+int bind(sqlite3_stmt *stmt, int i, const QVariant &v)
+{
+    if (v.isNull())
+        return sqlite3_bind_null(stmt, i);
+    switch (v.metaType().id()) {
+    case QMetaType::Bool:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+        return sqlite3_bind_int64(stmt, i, v.toLongLong());
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(stmt, i, qint64(v.toULongLong()));
+    case QMetaType::Float:
+    case QMetaType::Double:
+        return sqlite3_bind_double(stmt, i, v.toDouble());
+    case QMetaType::QByteArray: {
+        const QByteArray b = v.toByteArray();
+        return sqlite3_bind_blob(stmt, i, b.constData(), int(b.size()), SQLITE_TRANSIENT);
+    }
+    case QMetaType::QDate:
+        return bind(stmt, i, v.toDate().toString(Qt::ISODate));
+    case QMetaType::QDateTime:
+        return bind(stmt, i, v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    default: {
+        const QString s = v.toString();
+        return sqlite3_bind_text16(stmt, i, s.utf16(), int(s.size() * sizeof(char16_t)),
+                                   SQLITE_TRANSIENT);
+    }
+    }
+}
+
+GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &params,
+                     const QHash<QString, GridTable::Storage> &storages)
+{
+    Statement st;
+    if (sqlite3_prepare16_v2(handle, sql.utf16(), int(sql.size() * sizeof(char16_t)), &st.stmt,
+                             nullptr) != SQLITE_OK ||
+        !st.stmt)
+        fail(handle, sql);
+    if (sqlite3_bind_parameter_count(st.stmt) != params.size()) {
+        throw Db::DbError(QStringLiteral("%1 values for %2 placeholders [%3]")
+                              .arg(params.size())
+                              .arg(sqlite3_bind_parameter_count(st.stmt))
+                              .arg(sql));
+    }
+    for (int i = 0; i < params.size(); ++i) {
+        if (bind(st.stmt, i + 1, params[i]) != SQLITE_OK)
+            fail(handle, sql);
+    }
+
+    const int n = sqlite3_column_count(st.stmt);
+    QStringList names;
+    QList<std::optional<GridTable::Storage>> forced;
+    for (int i = 0; i < n; ++i) {
+        const auto *name = static_cast<const char16_t *>(sqlite3_column_name16(st.stmt, i));
+        names << (name ? QString::fromUtf16(name) : QString());
+        QString key = names.last().toLower();
+        key = key.mid(key.lastIndexOf(u'.') + 1);
+        const auto it = storages.constFind(key);
+        forced << (it == storages.cend() ? std::nullopt
+                                         : std::optional<GridTable::Storage>(*it));
+    }
+    GridTable table;
+    table.setFields(names, forced);
+
+    for (;;) {
+        const int rc = sqlite3_step(st.stmt);
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc != SQLITE_ROW)
+            fail(handle, sql);
+        for (int i = 0; i < n; ++i) {
+            switch (sqlite3_column_type(st.stmt, i)) {
+            case SQLITE_INTEGER:
+                table.appendInt(i, sqlite3_column_int64(st.stmt, i));
+                break;
+            case SQLITE_FLOAT:
+                table.appendReal(i, sqlite3_column_double(st.stmt, i));
+                break;
+            case SQLITE_NULL:
+                table.appendNull(i);
+                break;
+            default: { // text, and blobs read as text
+                const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(st.stmt, i));
+                const int bytes = sqlite3_column_bytes16(st.stmt, i);
+                table.appendText(i, QStringView(text, bytes / qsizetype(sizeof(char16_t))));
+                break;
+            }
+            }
+        }
+        table.endRow();
+    }
+    table.finish();
+    return table;
+}
+
+} // namespace
+
+Cursor::Cursor(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
+               const QHash<QString, GridTable::Storage> &storages, GridTable &table)
+    : m_query(Db::exec(sql, params, db))
+{
+    table.setFields(m_query, storages);
+}
+
+bool Cursor::fetch(GridTable &table, int maxRows, int budgetMs)
+{
+    if (m_done)
+        return true;
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int step = 256;
+    for (int read = 0; read < maxRows; read += step) {
+        if (!table.loadRows(m_query, qMin(step, maxRows - read))) {
+            m_done = true;
+            break;
+        }
+        if (budgetMs >= 0 && clock.elapsed() >= budgetMs)
+            break;
+    }
+    if (m_done) {
+        // next() is false at the end and on a failure; only the error tells them apart.
+        if (m_query.lastError().isValid())
+            throw Db::DbError(m_query.lastError().text());
+        table.finish();
+    }
+    return m_done;
+}
+
+GridTable read(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
+               const QHash<QString, GridTable::Storage> &storages)
+{
+    if (sqlite3 *handle = sqliteHandle(db))
+        return readSqlite(handle, sql, params, storages);
+    QSqlQuery q = Db::exec(sql, params, db);
+    GridTable table;
+    table.load(q, storages);
+    return table;
+}
+
+} // namespace GridReader

@@ -1,0 +1,357 @@
+#include "ReportPreview.h"
+
+#include "MessageBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+// The page itself: draws the current page at the widget's size, keeping the last drawing so
+// that repaints (scrolling, expose) do not lay the page out again.
+class ReportPageCanvas : public QWidget
+{
+public:
+    explicit ReportPageCanvas(QWidget *parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void show(const ReportDocument &document, int pageIndex)
+    {
+        m_document = document;
+        m_pageIndex = pageIndex;
+        m_cache = QPixmap();
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        const qreal dpr = devicePixelRatioF();
+        if (m_cache.isNull() || m_cache.size() != size() * dpr) {
+            m_cache = QPixmap(size() * dpr);
+            m_cache.setDevicePixelRatio(dpr);
+            m_cache.fill(Qt::white);
+            if (m_pageIndex >= 0) {
+                QPainter p(&m_cache);
+                m_document.render(m_pageIndex, p, QRectF(QPointF(0, 0), QSizeF(size())));
+            }
+        }
+        QPainter p(this);
+        p.drawPixmap(0, 0, m_cache);
+    }
+
+private:
+    ReportDocument m_document;
+    int m_pageIndex = -1;
+    QPixmap m_cache;
+};
+
+// A grey desk with the page on it, fitted to the view or to its width.
+class ReportPageView : public QScrollArea
+{
+public:
+    explicit ReportPageView(ReportPreview *preview)
+        : QScrollArea(preview)
+        , m_preview(preview)
+        , m_canvas(new ReportPageCanvas(this))
+    {
+        setObjectName(QStringLiteral("ReportPageView"));
+        setAccessibleName(QStringLiteral("报表页面"));
+        setBackgroundRole(QPalette::Dark);
+        setAlignment(Qt::AlignCenter);
+        setWidget(m_canvas);
+        setWidgetResizable(false);
+        setFocusPolicy(Qt::StrongFocus);
+        m_canvas->hide();
+    }
+
+    void show(const ReportDocument &document, int pageIndex)
+    {
+        m_pageSize = document.page().sizeMm;
+        m_canvas->setVisible(pageIndex >= 0);
+        m_canvas->show(document, pageIndex);
+        fitCanvas();
+        verticalScrollBar()->setValue(0);
+    }
+
+    void setFitWidth(bool fit)
+    {
+        m_fitWidth = fit;
+        setVerticalScrollBarPolicy(fit ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        fitCanvas();
+    }
+    bool fitWidth() const { return m_fitWidth; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        fitCanvas();
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_PageDown:
+            m_preview->nextPage();
+            return;
+        case Qt::Key_PageUp:
+            m_preview->previousPage();
+            return;
+        case Qt::Key_Home:
+            m_preview->firstPage();
+            return;
+        case Qt::Key_End:
+            m_preview->lastPage();
+            return;
+        default:
+            QScrollArea::keyPressEvent(event);
+        }
+    }
+
+    void wheelEvent(QWheelEvent *event) override
+    {
+        // Fitted whole, the wheel turns pages; fitted to the width it scrolls, and turns the
+        // page at either end.
+        const int delta = event->angleDelta().y();
+        QScrollBar *bar = verticalScrollBar();
+        const bool atEnd = delta < 0 ? bar->value() >= bar->maximum()
+                                     : bar->value() <= bar->minimum();
+        if (!m_fitWidth || atEnd) {
+            if (delta < 0) {
+                m_preview->nextPage();
+            } else if (delta > 0 && m_preview->currentPage() > 1) {
+                m_preview->previousPage();
+                if (m_fitWidth)
+                    bar->setValue(bar->maximum());
+            }
+            event->accept();
+            return;
+        }
+        QScrollArea::wheelEvent(event);
+    }
+
+private:
+    void fitCanvas()
+    {
+        if (m_pageSize.isEmpty())
+            return;
+        const int gap = 12;
+        const QSize room = viewport()->size() - QSize(2 * gap, 2 * gap);
+        if (room.width() <= 0 || room.height() <= 0)
+            return;
+        const qreal ratio = m_pageSize.height() / m_pageSize.width();
+        int width = room.width();
+        if (!m_fitWidth)
+            width = std::min<int>(width, int(room.height() / ratio));
+        m_canvas->resize(width, qRound(width * ratio));
+    }
+
+    ReportPreview *m_preview;
+    ReportPageCanvas *m_canvas;
+    QSizeF m_pageSize;
+    bool m_fitWidth = false;
+};
+
+namespace {
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAccessibleName(caption.trimmed());
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+} // namespace
+
+ReportPreview::ReportPreview(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ReportPreview"));
+    m_toolBar = new QWidget(this);
+    m_first = button(QStringLiteral("首页"), "PreviewFirst", m_toolBar);
+    m_previous = button(QStringLiteral("上一页"), "PreviewPrevious", m_toolBar);
+    m_next = button(QStringLiteral("下一页"), "PreviewNext", m_toolBar);
+    m_last = button(QStringLiteral("末页"), "PreviewLast", m_toolBar);
+    m_pageLabel = new QLabel(m_toolBar);
+    m_pageLabel->setObjectName(QStringLiteral("PreviewPage"));
+    m_pageLabel->setMinimumWidth(m_pageLabel->fontMetrics().horizontalAdvance(
+        QStringLiteral("第 0000 页 / 共 0000 页")));
+    m_pageLabel->setAlignment(Qt::AlignCenter);
+    m_fitWidth = button(QStringLiteral("页宽"), "PreviewFitWidth", m_toolBar);
+    m_fitWidth->setCheckable(true);
+    m_fitWidth->setToolTip(QStringLiteral("按页宽显示，滚动查看整页"));
+    m_print = button(QStringLiteral("打印"), "PreviewPrint", m_toolBar);
+    m_pdf = button(QStringLiteral("导出PDF"), "PreviewPdf", m_toolBar);
+    m_status = new QLabel(m_toolBar);
+    m_status->setObjectName(QStringLiteral("PreviewStatus"));
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *strip = new QHBoxLayout(m_toolBar);
+    strip->setContentsMargins(0, 0, 0, 0);
+    strip->addWidget(m_first);
+    strip->addWidget(m_previous);
+    strip->addWidget(m_pageLabel);
+    strip->addWidget(m_next);
+    strip->addWidget(m_last);
+    strip->addSpacing(12);
+    strip->addWidget(m_fitWidth);
+    strip->addWidget(m_print);
+    strip->addWidget(m_pdf);
+    strip->addSpacing(12);
+    strip->addWidget(m_status, 1);
+
+    m_view = new ReportPageView(this);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_view, 1);
+
+    connect(m_first, &QPushButton::clicked, this, &ReportPreview::firstPage);
+    connect(m_previous, &QPushButton::clicked, this, &ReportPreview::previousPage);
+    connect(m_next, &QPushButton::clicked, this, &ReportPreview::nextPage);
+    connect(m_last, &QPushButton::clicked, this, &ReportPreview::lastPage);
+    connect(m_fitWidth, &QPushButton::toggled, this, &ReportPreview::setFitWidth);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        if (m_confirmPrint && !m_confirmPrint())
+            return;
+        print();
+    });
+    connect(m_pdf, &QPushButton::clicked, this, &ReportPreview::exportPdfClicked);
+    updateControls();
+}
+
+ReportPreview::~ReportPreview() = default;
+
+void ReportPreview::setDocument(const ReportDocument &document)
+{
+    m_document = document;
+    m_page = 0;
+    setStatus(QString());
+    setCurrentPage(1);
+    if (m_page == 0) {
+        m_view->show(m_document, -1);
+        updateControls();
+        emit currentPageChanged(0, 0);
+    }
+}
+
+void ReportPreview::clear()
+{
+    setDocument(ReportDocument());
+}
+
+void ReportPreview::setCurrentPage(int page)
+{
+    const int clamped = pageCount() == 0 ? 0 : std::clamp(page, 1, pageCount());
+    if (clamped == m_page)
+        return;
+    m_page = clamped;
+    m_view->show(m_document, m_page - 1);
+    updateControls();
+    emit currentPageChanged(m_page, pageCount());
+}
+
+void ReportPreview::setFitWidth(bool fitWidth)
+{
+    m_view->setFitWidth(fitWidth);
+    if (m_fitWidth->isChecked() != fitWidth)
+        m_fitWidth->setChecked(fitWidth);
+}
+
+bool ReportPreview::fitWidth() const
+{
+    return m_view->fitWidth();
+}
+
+void ReportPreview::setToolBarVisible(bool visible)
+{
+    m_toolBar->setVisible(visible);
+}
+
+void ReportPreview::updateControls()
+{
+    const int pages = pageCount();
+    m_first->setEnabled(m_page > 1);
+    m_previous->setEnabled(m_page > 1);
+    m_next->setEnabled(m_page < pages);
+    m_last->setEnabled(m_page < pages);
+    m_print->setEnabled(pages > 0);
+    m_pdf->setEnabled(pages > 0);
+    m_pageLabel->setText(pages > 0 ? QStringLiteral("第 %1 页 / 共 %2 页").arg(m_page).arg(pages)
+                                   : QString());
+}
+
+void ReportPreview::setStatus(const QString &text)
+{
+    if (m_status->text() == text)
+        return;
+    m_status->setText(text);
+    m_status->setToolTip(text);
+    emit statusChanged(text);
+}
+
+QString ReportPreview::statusText() const
+{
+    return m_status->text();
+}
+
+ReportPrintOutcome ReportPreview::print()
+{
+    if (m_document.isEmpty())
+        return {};
+    const ReportPrintOutcome outcome = ReportPrinter::print(m_document);
+    setStatus(outcome.message);
+    if (!outcome.ok)
+        Msg::error(this, outcome.message);
+    emit printed(outcome);
+    return outcome;
+}
+
+bool ReportPreview::exportPdf(const QString &path)
+{
+    if (m_document.isEmpty() || path.isEmpty())
+        return false;
+    QString why;
+    if (!m_document.exportPdf(path, &why)) {
+        setStatus(QStringLiteral("导出PDF失败：%1").arg(why));
+        Msg::error(this, QStringLiteral("导出PDF失败：%1").arg(why));
+        return false;
+    }
+    setStatus(QStringLiteral("已导出 PDF 文件：%1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void ReportPreview::exportPdfClicked()
+{
+    if (m_document.isEmpty())
+        return;
+    const QString suggested =
+        ReportPrinter::printsFolder() +
+        ReportPrinter::pdfFileName(m_document.name(), QDateTime::currentDateTime());
+    QString path;
+    if (m_choosePdf) {
+        path = m_choosePdf(suggested);
+    } else {
+        path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested,
+                                            QStringLiteral("PDF 文件 (*.pdf)"));
+    }
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        path += QStringLiteral(".pdf");
+    exportPdf(path);
+}

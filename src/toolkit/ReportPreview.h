@@ -1,0 +1,86 @@
+#pragma once
+
+#include "ReportDocument.h"
+#include "ReportPrinter.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class ReportPageView;
+
+// Shows a generated report one page at a time, scaled to fit the window (or the window's width,
+// scrolled), with buttons for the first, previous, next and last page, the page number, and
+// buttons to print on the default printer and to export a PDF file. A report window can hide
+// the button strip and drive the preview from its own controls.
+class ReportPreview : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ReportPreview(QWidget *parent = nullptr);
+    ~ReportPreview() override;
+
+    // Shows the document's first page; the previous document is released.
+    void setDocument(const ReportDocument &document);
+    void clear();
+    const ReportDocument &document() const { return m_document; }
+
+    int pageCount() const { return m_document.pageCount(); }
+    // 1-based; 0 when there is no document.
+    int currentPage() const { return m_page; }
+    void setCurrentPage(int page);
+    void firstPage() { setCurrentPage(1); }
+    void previousPage() { setCurrentPage(m_page - 1); }
+    void nextPage() { setCurrentPage(m_page + 1); }
+    void lastPage() { setCurrentPage(pageCount()); }
+
+    // Whole page in the window (the default) or the page's width, scrolled.
+    void setFitWidth(bool fitWidth);
+    bool fitWidth() const;
+
+    void setToolBarVisible(bool visible);
+
+    // Asked before the print button prints; false cancels (a question to the operator).
+    void setPrintConfirmation(std::function<bool()> confirm) { m_confirmPrint = std::move(confirm); }
+    // Chooses the file for the PDF button, given a suggested path; empty cancels. By default a
+    // save dialog.
+    void setPdfFileChooser(std::function<QString(const QString &)> chooser)
+    {
+        m_choosePdf = std::move(chooser);
+    }
+
+    // What the print and PDF buttons do, callable by a report window.
+    ReportPrintOutcome print();
+    bool exportPdf(const QString &path);
+    QString statusText() const;
+
+signals:
+    void currentPageChanged(int page, int pageCount);
+    void printed(const ReportPrintOutcome &outcome);
+    void statusChanged(const QString &text);
+
+private:
+    void updateControls();
+    void setStatus(const QString &text);
+    void exportPdfClicked();
+
+    ReportDocument m_document;
+    int m_page = 0;
+    std::function<bool()> m_confirmPrint;
+    std::function<QString(const QString &)> m_choosePdf;
+
+    QWidget *m_toolBar = nullptr;
+    QPushButton *m_first = nullptr;
+    QPushButton *m_previous = nullptr;
+    QPushButton *m_next = nullptr;
+    QPushButton *m_last = nullptr;
+    QPushButton *m_fitWidth = nullptr;
+    QPushButton *m_print = nullptr;
+    QPushButton *m_pdf = nullptr;
+    QLabel *m_pageLabel = nullptr;
+    QLabel *m_status = nullptr;
+    ReportPageView *m_view = nullptr;
+};

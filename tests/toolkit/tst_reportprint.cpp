@@ -1,0 +1,221 @@
+// Printing reports: the default printer without a dialog, the PDF fallback where there is no
+// printer, and PDF output asked for by a test.
+#include "toolkit/ReportGenerator.h"
+#include "toolkit/ReportPrinter.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString &path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path,
+                                             QStringLiteral("-")})
+        .simplified();
+}
+
+ReportDocument receipt(const QString &name = QStringLiteral("单据"))
+{
+    ReportDefinition r(name);
+    r.setPage(ReportPage::custom(QSizeF(70, 100), QMarginsF(0, 10, 0, 10)));
+    r.title().setHeight(8).addText({0, 0, 70, 8}, QStringLiteral("欢迎光临")).alignCenter()
+        .setPointSize(16).setBold();
+    r.detail().setHeight(5);
+    r.detail().addColumn({0, 0, 50, 5}, QStringLiteral("name"));
+    r.detail().addColumn({50, 0, 20, 5}, QStringLiteral("RMoney")).setCents()
+        .setMask(QStringLiteral("#0.00")).alignRight();
+    r.summary().setHeight(6).addText({0, 0, 20, 6}, QStringLiteral("合计："));
+    r.summary().addSum({50, 0, 20, 6}, QStringLiteral("RMoney")).setCents()
+        .setMask(QStringLiteral("#0.00")).alignRight();
+    ReportData rows({QStringLiteral("name"), QStringLiteral("RMoney")});
+    rows.appendRow({QStringLiteral("英雄本色"), 300});
+    rows.appendRow({QStringLiteral("甜蜜蜜"), 125});
+    return ReportGenerator::generate(r, rows);
+}
+
+// Where cups-pdf writes its jobs: the "Out" folder of its configuration, with ${HOME} the
+// home of the user printing, and the usual places besides.
+QStringList cupsPdfFolders()
+{
+    QStringList folders;
+    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
+    if (conf.open(QIODevice::ReadOnly)) {
+        const QStringList lines = QString::fromUtf8(conf.readAll()).split(u'\n');
+        for (const QString &line : lines) {
+            if (line.startsWith(QLatin1String("Out "))) {
+                QString out = line.mid(4).trimmed();
+                out.replace(QLatin1String("${HOME}"), QDir::homePath());
+                folders << out;
+            }
+        }
+    }
+    folders << QDir::homePath() + QStringLiteral("/PDF")
+            << QStringLiteral("/var/spool/cups-pdf/ANONYMOUS");
+    folders.removeDuplicates();
+    return folders;
+}
+
+QSet<QString> pdfFilesIn(const QStringList &folders)
+{
+    QSet<QString> files;
+    for (const QString &folder : folders) {
+        QDirIterator it(folder, {QStringLiteral("*.pdf")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files.insert(it.next());
+    }
+    return files;
+}
+
+} // namespace
+
+class TestReportPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ReportPrinter::setPdfInstead(QString()); }
+
+    void fileNames_data();
+    void fileNames();
+    void noPrinterWritesPdfIntoPrintsFolder();
+    void pdfInsteadOfPrinter();
+    void emptyDocumentIsNotPrinted();
+    void printsOnDefaultPrinter();
+};
+
+void TestReportPrint::fileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("chinese") << QStringLiteral("租 赁 报 表") << "租赁报表-20240410-093005.pdf";
+    QTest::newRow("slashes and colons") << "a/b\\c:d*e?f\"g<h>i|j"
+                                        << "a_b_c_d_e_f_g_h_i_j-20240410-093005.pdf";
+    QTest::newRow("empty") << QString() << "report-20240410-093005.pdf";
+    QTest::newRow("hidden or parent") << ".." << "report..-20240410-093005.pdf";
+}
+
+void TestReportPrint::fileNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    const QDateTime when(QDate(2024, 4, 10), QTime(9, 30, 5));
+    QCOMPARE(ReportPrinter::pdfFileName(name, when), expected);
+}
+
+void TestReportPrint::noPrinterWritesPdfIntoPrintsFolder()
+{
+    const ReportPrintOutcome o = ReportPrinter::printOn(receipt(), QPrinterInfo());
+    QVERIFY2(o.ok, qPrintable(o.message));
+    QCOMPARE(o.target, ReportPrintOutcome::Target::PdfFile);
+    QVERIFY(o.path.startsWith(QDir::toNativeSeparators(ReportPrinter::printsFolder())));
+    QVERIFY(o.message.startsWith(QStringLiteral("没有安装打印机，已存为 PDF 文件：")));
+    QVERIFY(o.message.endsWith(o.path));
+    QVERIFY(QFile::exists(o.path));
+    QCOMPARE(ReportPrinter::lastOutcome().path, o.path);
+    const QString text = pdfText(o.path);
+    QFile::remove(o.path);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QVERIFY2(text.contains(QStringLiteral("英雄本色 3.00")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("合计： 4.25")));
+}
+
+void TestReportPrint::pdfInsteadOfPrinter()
+{
+    QTemporaryDir dir;
+    ReportPrinter::setPdfInstead(dir.path());
+    const ReportDocument doc = receipt();
+    const ReportPrintOutcome first = ReportPrinter::print(doc);
+    const ReportPrintOutcome second = ReportPrinter::print(doc);
+    QVERIFY(first.ok);
+    QVERIFY(second.ok);
+    QCOMPARE(first.target, ReportPrintOutcome::Target::PdfFile);
+    // Two prints within one second do not overwrite each other.
+    QVERIFY(first.path != second.path);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.pdf")}).size(), 2);
+    QVERIFY(first.message.startsWith(QStringLiteral("已存为 PDF 文件：")));
+    QVERIFY(QFileInfo(first.path).fileName().startsWith(QStringLiteral("单据-")));
+}
+
+void TestReportPrint::emptyDocumentIsNotPrinted()
+{
+    QTemporaryDir dir;
+    ReportPrinter::setPdfInstead(dir.path());
+    const ReportPrintOutcome o = ReportPrinter::print(ReportDocument());
+    QVERIFY(!o.ok);
+    QCOMPARE(o.target, ReportPrintOutcome::Target::Nothing);
+    QVERIFY(o.message.startsWith(QStringLiteral("打印失败：")));
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestReportPrint::printsOnDefaultPrinter()
+{
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull())
+        QSKIP("no default printer (start one with scripts/start-printer.sh)");
+    const QStringList folders = cupsPdfFolders();
+    const QSet<QString> before = pdfFilesIn(folders);
+
+    const QString name = QStringLiteral("receipt-test-%1").arg(QCoreApplication::applicationPid());
+    const ReportPrintOutcome o = ReportPrinter::print(receipt(name));
+    QVERIFY2(o.ok, qPrintable(o.message));
+    QCOMPARE(o.target, ReportPrintOutcome::Target::Printer);
+    QCOMPARE(o.printerName, printer.printerName());
+    QCOMPARE(o.message, QStringLiteral("已发送到打印机 %1").arg(printer.printerName()));
+
+    if (!printer.makeAndModel().contains(QLatin1String("PDF"), Qt::CaseInsensitive) &&
+        !printer.printerName().contains(QLatin1String("PDF"), Qt::CaseInsensitive)) {
+        QSKIP("the default printer is not a PDF printer: the job cannot be read back");
+    }
+    // The job reaches the PDF printer's folder a moment later.
+    QString job;
+    QElapsedTimer waited;
+    waited.start();
+    while (job.isEmpty() && waited.elapsed() < 60000) {
+        QTest::qWait(250);
+        const QSet<QString> now = pdfFilesIn(folders) - before;
+        for (const QString &f : now) {
+            if (f.contains(name))
+                job = f;
+        }
+    }
+    QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in %1").arg(folders.join(", "))));
+    QTest::qWait(500); // let cups-pdf finish writing
+    const QString text = pdfText(job);
+    const QString info = run(QStringLiteral("pdfinfo"), {job});
+    QFile::remove(job);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QVERIFY2(text.contains(QStringLiteral("欢迎光临")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("甜蜜蜜 1.25")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("合计： 4.25")));
+    // The receipt's own paper, 70 x 100 mm (about 198 x 283 points).
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    QVERIFY2(size.hasMatch(), qPrintable(info));
+    QVERIFY2(qAbs(size.captured(1).toDouble() - 198.4) < 2.0, qPrintable(info));
+    QVERIFY2(qAbs(size.captured(2).toDouble() - 283.5) < 2.0, qPrintable(info));
+}
+
+QTEST_MAIN(TestReportPrint)
+#include "tst_reportprint.moc"

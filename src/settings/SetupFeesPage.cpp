@@ -1,0 +1,202 @@
+// The fees page: fee classes (rent and deposit per disc) and film categories side by side.
+#include "SetupLayout.h"
+#include "SetupWindow.h"
+
+#include "FeeStore.h"
+
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include "data/Db.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace SetupLayout;
+
+QWidget *TSetupFm::buildFeesPage()
+{
+    auto *page = new QWidget(this);
+    auto *row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+
+    auto *fees = new QGroupBox(QStringLiteral("收费标准"), page);
+    auto *feeColumn = new QVBoxLayout(fees);
+    auto *feeTop = new QHBoxLayout;
+    auto *feeFields = new QGridLayout;
+    EDFeeName = addField(feeFields, 0, 0, QStringLiteral("类型名称"), QStringLiteral("EDFeeName"),
+                         fees);
+    EDFee = addField(feeFields, 1, 0, QStringLiteral("租金/天"), QStringLiteral("EDFee"), fees);
+    EDFeeYJ = addField(feeFields, 2, 0, QStringLiteral("押   金"), QStringLiteral("EDFeeYJ"), fees);
+    acceptOnly(EDFee, QStringLiteral("0-9."));
+    acceptOnly(EDFeeYJ, QStringLiteral("0-9."));
+    feeTop->addLayout(feeFields, 1);
+    auto *feeButtons = new QVBoxLayout;
+    BtnFeeAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnFeeAdd"), fees);
+    BtnFeeSave = button(QStringLiteral("保  存"), QStringLiteral("BtnFeeSave"), fees);
+    BtnFeeDel = button(QStringLiteral("删  除"), QStringLiteral("BtnFeeDel"), fees);
+    for (QPushButton *b : {BtnFeeAdd, BtnFeeSave, BtnFeeDel})
+        feeButtons->addWidget(b);
+    feeTop->addLayout(feeButtons);
+    feeColumn->addLayout(feeTop);
+    FeeGrid = makeGrid(QStringLiteral("FeeGrid"), QStringLiteral("收费标准"));
+    FeeGrid->setParent(fees);
+    FeeGrid->addHiddenColumn(QStringLiteral("ID"));
+    FeeGrid->addColumn(QStringLiteral("Name"), QStringLiteral("类型名称"), Grid::Kind::Text, 110);
+    FeeGrid->addColumn(QStringLiteral("Fee"), QStringLiteral("租金/天"), Grid::Kind::Money, 80);
+    FeeGrid->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money, 80);
+    FeeGrid->setFooterVisible(false);
+    FeeGrid->setLastColumnFills(true);
+    routeMainList(FeeGrid);
+    feeColumn->addWidget(FeeGrid, 1);
+    row->addWidget(fees, 3);
+
+    auto *categories = new QGroupBox(QStringLiteral("影片分类"), page);
+    auto *cateColumn = new QVBoxLayout(categories);
+    auto *cateField = new QGridLayout;
+    EDCateName = addField(cateField, 0, 0, QStringLiteral("影片类型"), QStringLiteral("EDCateName"),
+                          categories);
+    cateColumn->addLayout(cateField);
+    BtnCateAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnCateAdd"), categories);
+    BtnCateSave = button(QStringLiteral("保  存"), QStringLiteral("BtnCateSave"), categories);
+    BtnCateDel = button(QStringLiteral("删  除"), QStringLiteral("BtnCateDel"), categories);
+    cateColumn->addLayout(buttonRow(BtnCateAdd, BtnCateSave, BtnCateDel));
+    CateGrid = makeGrid(QStringLiteral("CateGrid"), QStringLiteral("影片分类"));
+    CateGrid->setParent(categories);
+    CateGrid->addHiddenColumn(QStringLiteral("ID"));
+    CateGrid->addColumn(QStringLiteral("Categray"), QStringLiteral("影片类型"));
+    CateGrid->setFooterVisible(false);
+    CateGrid->setLastColumnFills(true);
+    routeSecondList(CateGrid);
+    cateColumn->addWidget(CateGrid, 1);
+    row->addWidget(categories, 2);
+
+    connect(BtnFeeAdd, &QPushButton::clicked, this, &TSetupFm::BtnFeeAddClick);
+    connect(BtnFeeSave, &QPushButton::clicked, this, &TSetupFm::BtnFeeSaveClick);
+    connect(BtnFeeDel, &QPushButton::clicked, this, &TSetupFm::BtnFeeDelClick);
+    connect(BtnCateAdd, &QPushButton::clicked, this, &TSetupFm::BtnCateAddClick);
+    connect(BtnCateSave, &QPushButton::clicked, this, &TSetupFm::BtnCateSaveClick);
+    connect(BtnCateDel, &QPushButton::clicked, this, &TSetupFm::BtnCateDelClick);
+    return page;
+}
+
+void TSetupFm::TabSheet3Show()
+{
+    m_pageKind = KindFees;
+    setHeader(QStringLiteral("在这儿您可以设置出租影片的租金费用，以及影片的分类情况。"));
+    m_feeAdding = false;
+    m_cateAdding = false;
+    try {
+        FeeGrid->open(Settings::feeClassListSql());
+        CateGrid->open(Settings::categoryListSql());
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}
+
+void TSetupFm::feeAfterScroll()
+{
+    m_feeAdding = false;
+    BtnFeeDel->setEnabled(FeeGrid->hasCurrentRow());
+    if (!FeeGrid->hasCurrentRow())
+        return;
+    auto amount = [this](const char *field) {
+        return Money::fromCents(FeeGrid->value(QLatin1String(field)).toLongLong())
+            .toShortString();
+    };
+    EDFeeName->setText(FeeGrid->value(QStringLiteral("Name")).toString());
+    EDFee->setText(amount("Fee"));
+    EDFeeYJ->setText(amount("Deposit"));
+}
+
+void TSetupFm::BtnFeeAddClick()
+{
+    startNewRow(FeeGrid, &m_feeAdding);
+    for (QLineEdit *e : {EDFeeName, EDFee, EDFeeYJ})
+        e->clear();
+    BtnFeeDel->setEnabled(false);
+    EDFeeName->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnFeeSaveClick()
+{
+    qint64 id = 0;
+    try {
+        id = Settings::saveFeeClass(keyOf(FeeGrid, m_feeAdding),
+                                    {EDFeeName->text(), EDFee->text(), EDFeeYJ->text()});
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    m_feeAdding = false;
+    reopenAt(FeeGrid, id);
+}
+
+void TSetupFm::BtnFeeDelClick()
+{
+    const qint64 id = keyOf(FeeGrid, m_feeAdding);
+    if (id == 0)
+        return;
+    const QString name = FeeGrid->value(QStringLiteral("Name")).toString();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除类型【") + name + QStringLiteral("】吗？"),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteFeeClass(id);
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(FeeGrid, 0);
+}
+
+void TSetupFm::BtnCateAddClick()
+{
+    startNewRow(CateGrid, &m_cateAdding);
+    EDCateName->clear();
+    BtnCateDel->setEnabled(false);
+    EDCateName->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnCateSaveClick()
+{
+    qint64 id = 0;
+    try {
+        id = Settings::saveCategory(keyOf(CateGrid, m_cateAdding), EDCateName->text());
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    m_cateAdding = false;
+    reopenAt(CateGrid, id);
+}
+
+void TSetupFm::BtnCateDelClick()
+{
+    const qint64 id = keyOf(CateGrid, m_cateAdding);
+    if (id == 0)
+        return;
+    const QString name = CateGrid->value(QStringLiteral("Categray")).toString();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除分类【") + name + QStringLiteral("】吗？"),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteCategory(id);
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(CateGrid, 0);
+}

@@ -1,0 +1,80 @@
+#include "SetupLayout.h"
+
+#include "toolkit/MessageBox.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+namespace SetupLayout {
+
+QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &caption,
+                   QWidget *field, int span)
+{
+    auto *label = new QLabel(caption, field->parentWidget());
+    label->setBuddy(field);
+    grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(field, row, column + 1, 1, span);
+    return label;
+}
+
+QLineEdit *addField(QGridLayout *grid, int row, int column, const QString &caption,
+                    const QString &objectName, QWidget *parent, int span)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    addCaption(grid, row, column, caption, edit, span);
+    return edit;
+}
+
+void acceptOnly(QLineEdit *edit, const QString &characterClass)
+{
+    edit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[%1]*").arg(characterClass)), edit));
+}
+
+QPushButton *button(const QString &caption, const QString &objectName, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QFrame *rule(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QBoxLayout *buttonRow(QPushButton *add, QPushButton *save, QPushButton *del)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton *b : {add, save, del})
+        row->addWidget(b);
+    return row;
+}
+
+void showRefusal(QWidget *window, const Settings::Refusal &refusal)
+{
+    if (refusal.tone == Settings::Refusal::Tone::Information)
+        Msg::info(window, refusal.message);
+    else
+        Msg::error(window, refusal.message);
+    if (refusal.field.isEmpty())
+        return;
+    if (auto *field = window->findChild<QWidget *>(refusal.field)) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto *edit = qobject_cast<QLineEdit *>(field))
+            edit->selectAll();
+    }
+}
+
+} // namespace SetupLayout

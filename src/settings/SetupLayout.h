@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Refusal.h"
+
+#include <QString>
+
+class QBoxLayout;
+class QFrame;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// Small builders the settings pages share, so every field is labelled the same way.
+namespace SetupLayout {
+
+// A caption in column `column` of grid row `row` and its field in the next column (spanning
+// `span` columns); the field is the label's buddy, so its accessible name is the caption.
+QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &caption,
+                   QWidget *field, int span = 1);
+// The same with a new single-line edit named objectName.
+QLineEdit *addField(QGridLayout *grid, int row, int column, const QString &caption,
+                    const QString &objectName, QWidget *parent, int span = 1);
+// Lets only these characters be typed into an edit (pasted text is checked on save).
+void acceptOnly(QLineEdit *edit, const QString &characterClass);
+QPushButton *button(const QString &caption, const QString &objectName, QWidget *parent);
+QFrame *rule(QWidget *parent);
+// The three buttons of a list page in one row, right-aligned.
+QBoxLayout *buttonRow(QPushButton *add, QPushButton *save, QPushButton *del);
+
+// Shows a refused entry and puts the focus on the field at fault (its text selected).
+void showRefusal(QWidget *window, const Settings::Refusal &refusal);
+
+} // namespace SetupLayout

@@ -1,0 +1,369 @@
+// The members page: the member list, the member's details, and the two sub-pages with the
+// member's payments and rentals.
+#include "SetupLayout.h"
+#include "SetupWindow.h"
+
+#include "MemberStore.h"
+
+#include "rental/MemberPayment.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include "data/Db.h"
+#include "data/SqlDialect.h"
+
+#include <QDateEdit>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using namespace SetupLayout;
+
+namespace {
+const QString kEditing = QStringLiteral("修改");
+const QString kAdding = QStringLiteral("添加");
+} // namespace
+
+QWidget *TSetupFm::buildMembersPage()
+{
+    auto *page = new QWidget(this);
+    auto *row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+
+    ASGrid = makeGrid(QStringLiteral("ASGrid"), QStringLiteral("会员列表"));
+    ASGrid->setParent(page);
+    ASGrid->addHiddenColumn(QStringLiteral("ID"));
+    ASGrid->addColumn(QStringLiteral("Num"), QStringLiteral("编号"), Grid::Kind::Text, 38,
+                      Qt::AlignCenter);
+    ASGrid->addColumn(QStringLiteral("Name"), QStringLiteral("姓名"), Grid::Kind::Text, 107);
+    ASGrid->setFooterVisible(false);
+    ASGrid->setFixedWidth(161);
+    routeMainList(ASGrid);
+    row->addWidget(ASGrid);
+
+    auto *right = new QVBoxLayout;
+    row->addLayout(right, 1);
+
+    auto *panel = new QFrame(page);
+    panel->setObjectName(QStringLiteral("FlatPanel2"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *grid = new QGridLayout(panel);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    EDNum = addField(grid, 0, 0, QStringLiteral("会员编号"), QStringLiteral("EDNum"), panel);
+    EDNAme = addField(grid, 0, 2, QStringLiteral("姓    名"), QStringLiteral("EDNAme"), panel);
+    EDPhone = addField(grid, 1, 0, QStringLiteral("电    话"), QStringLiteral("EDPhone"), panel);
+    EDGrade = addField(grid, 1, 2, QStringLiteral("等    级"), QStringLiteral("EDGrade"), panel);
+    EDViewNum = addField(grid, 2, 0, QStringLiteral("可观看的影片数"), QStringLiteral("EDViewNum"),
+                         panel);
+    acceptOnly(EDViewNum, QStringLiteral("0-9"));
+    grid->addWidget(new QLabel(QStringLiteral("(0：表示对影片数不做限制)"), panel), 2, 2, 1, 2);
+    EDViewDate = new QDateEdit(panel);
+    EDViewDate->setObjectName(QStringLiteral("EDViewDate"));
+    EDViewDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    EDViewDate->setCalendarPopup(true);
+    EDViewDate->setDate(Settings::noEndDate());
+    addCaption(grid, 3, 0, QStringLiteral("观看影片的终止日期"), EDViewDate);
+    grid->addWidget(new QLabel(QStringLiteral("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2,
+                    1, 2);
+    EDMemo = addField(grid, 4, 0, QStringLiteral("说    明"), QStringLiteral("EDMemo"), panel, 3);
+    grid->addWidget(rule(panel), 5, 0, 1, 4);
+
+    auto *state = new QHBoxLayout;
+    state->addWidget(new QLabel(QStringLiteral("当前状态："), panel));
+    Label20 = new QLabel(kEditing, panel);
+    Label20->setObjectName(QStringLiteral("Label20"));
+    QPalette statePalette = Label20->palette();
+    statePalette.setColor(QPalette::WindowText, Qt::darkRed);
+    Label20->setPalette(statePalette);
+    state->addWidget(Label20);
+    BtnASAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnASAdd"), panel);
+    BtnAsSave = button(QStringLiteral("保  存"), QStringLiteral("BtnAsSave"), panel);
+    BtnASDel = button(QStringLiteral("删  除"), QStringLiteral("BtnASDel"), panel);
+    QBoxLayout *buttons = buttonRow(BtnASAdd, BtnAsSave, BtnASDel);
+    buttons->insertLayout(0, state);
+    grid->addLayout(buttons, 6, 0, 1, 4);
+    right->addWidget(panel);
+
+    PageControl2 = new QTabWidget(page);
+    PageControl2->setObjectName(QStringLiteral("PageControl2"));
+    right->addWidget(PageControl2, 1);
+
+    TabSheet5 = new QWidget(PageControl2);
+    TabSheet5->setObjectName(QStringLiteral("TabSheet5"));
+    auto *fees = new QVBoxLayout(TabSheet5);
+    fees->setContentsMargins(2, 2, 2, 2);
+    auto *toolbar = new QHBoxLayout;
+    BtnSAdd = button(QStringLiteral("添加"), QStringLiteral("BtnSAdd"), TabSheet5);
+    BtnSEdit = button(QStringLiteral("修改"), QStringLiteral("BtnSEdit"), TabSheet5);
+    BtnDel = button(QStringLiteral("删除"), QStringLiteral("BtnDel"), TabSheet5);
+    for (QPushButton *b : {BtnSAdd, BtnSEdit, BtnDel})
+        toolbar->addWidget(b);
+    toolbar->addStretch(1);
+    fees->addLayout(toolbar);
+    SDBGridFee = makeGrid(QStringLiteral("SDBGridFee"), QStringLiteral("会员交费"));
+    SDBGridFee->setParent(TabSheet5);
+    SDBGridFee->setKeyField(QStringLiteral("FID"));
+    SDBGridFee->addHiddenColumn(QStringLiteral("FID"));
+    SDBGridFee->addColumn(QStringLiteral("FeeDate"), QStringLiteral("交费日期"), Grid::Kind::Date,
+                          100);
+    SDBGridFee->addColumn(QStringLiteral("Moneys"), QStringLiteral("金额"), Grid::Kind::Money, 110);
+    SDBGridFee->addColumn(QStringLiteral("Memo"), QStringLiteral("说明"));
+    SDBGridFee->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum, QStringLiteral("共0.00 元"));
+    SDBGridFee->setLastColumnFills(true);
+    routeSecondList(SDBGridFee);
+    fees->addWidget(SDBGridFee, 1);
+    PageControl2->addTab(TabSheet5, QStringLiteral("会员交费"));
+
+    TabSheet6 = new QWidget(PageControl2);
+    TabSheet6->setObjectName(QStringLiteral("TabSheet6"));
+    auto *leases = new QVBoxLayout(TabSheet6);
+    leases->setContentsMargins(2, 2, 2, 2);
+    leases->addWidget(
+        new QLabel(QStringLiteral("用户租赁列表，其中归还日期为空表示该影片未归还。"), TabSheet6));
+    SDBGridLease = makeGrid(QStringLiteral("SDBGridLease"), QStringLiteral("会员租碟"));
+    SDBGridLease->setParent(TabSheet6);
+    SDBGridLease->addHiddenColumn(QStringLiteral("ID"));
+    SDBGridLease->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text,
+                            70, Qt::AlignCenter);
+    SDBGridLease->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date,
+                            86);
+    SDBGridLease->addColumn(QStringLiteral("ReDate"), QStringLiteral("归还日期"), Grid::Kind::Date,
+                            86);
+    SDBGridLease->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 140);
+    SDBGridLease->addColumn(QStringLiteral("Nlang"), QStringLiteral("语言"), Grid::Kind::Text, 50);
+    SDBGridLease->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 50);
+    SDBGridLease->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"));
+    SDBGridLease->setFooter(QStringLiteral("Name"), Grid::Summary::Count, QStringLiteral("共 0 部"));
+    SDBGridLease->setLastColumnFills(true);
+    routeSecondList(SDBGridLease);
+    leases->addWidget(SDBGridLease, 1);
+    PageControl2->addTab(TabSheet6, QStringLiteral("会员租碟"));
+    PageControl2->setCurrentWidget(TabSheet6);
+
+    connect(PageControl2, &QTabWidget::currentChanged, this, [this] {
+        PageControl2Changing();
+        openMemberSubList(); // TabSheet5Show / TabSheet6Show
+    });
+    connect(BtnASAdd, &QPushButton::clicked, this, &TSetupFm::BtnASAddClick);
+    connect(BtnAsSave, &QPushButton::clicked, this, &TSetupFm::BtnAsSaveClick);
+    connect(BtnASDel, &QPushButton::clicked, this, &TSetupFm::BtnASDelClick);
+    connect(BtnSAdd, &QPushButton::clicked, this, &TSetupFm::BtnSAddClick);
+    connect(BtnSEdit, &QPushButton::clicked, this, &TSetupFm::BtnSEditClick);
+    connect(BtnDel, &QPushButton::clicked, this, &TSetupFm::BtnDelClick);
+    updatePaymentButtons();
+    return page;
+}
+
+void TSetupFm::TabSheet1Show()
+{
+    m_pageKind = KindMembers;
+    setHeader(QStringLiteral("在这儿您可以设置出租会员的基本信息。"));
+    EDViewDate->setDate(Settings::noEndDate());
+    m_memberAdding = false;
+    try {
+        ASGrid->open(Settings::memberListSql());
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}
+
+qint64 TSetupFm::currentMemberId() const
+{
+    return keyOf(ASGrid, m_memberAdding);
+}
+
+void TSetupFm::setMemberEditsEnabled(bool saveAllowed, bool deleteAllowed)
+{
+    BtnAsSave->setEnabled(saveAllowed);
+    BtnASDel->setEnabled(deleteAllowed);
+}
+
+void TSetupFm::memberAfterScroll()
+{
+    m_memberAdding = false;
+    if (!ASGrid->hasCurrentRow()) {
+        // No member on show: a save starts a new one, whatever the edits still hold.
+        Label20->setText(kAdding);
+        setMemberEditsEnabled(true, false);
+        openMemberSubList();
+        return;
+    }
+    auto field = [this](const char *name) {
+        return ASGrid->value(QLatin1String(name)).toString();
+    };
+    EDNum->setText(field("Num"));
+    EDNAme->setText(field("Name"));
+    EDPhone->setText(field("Telephone"));
+    EDGrade->setText(field("Grade"));
+    const QVariant sum = ASGrid->value(QStringLiteral("Sum"));
+    EDViewNum->setText(sum.isValid() ? QString::number(sum.toLongLong()) : QString());
+    const QDate end = SqlDialect::parseDate(field("SDT"));
+    EDViewDate->setDate(end.isValid() ? end : Settings::noEndDate());
+    EDMemo->setText(field("Memo"));
+    const bool isProtected =
+        ASGrid->value(QStringLiteral("ASFlag")).toInt() == Settings::MemberProtected;
+    setMemberEditsEnabled(!isProtected, !isProtected);
+    Label20->setText(kEditing);
+    openMemberSubList();
+}
+
+void TSetupFm::PageControl2Changing()
+{
+    m_routing = false;
+    SDBGridFee->clear();
+    SDBGridLease->clear();
+    m_routing = true;
+}
+
+void TSetupFm::openMemberSubList()
+{
+    const qint64 id = currentMemberId();
+    const bool payments = PageControl2->currentWidget() == TabSheet5;
+    DataGrid *shown = payments ? SDBGridFee : SDBGridLease;
+    DataGrid *other = payments ? SDBGridLease : SDBGridFee;
+    m_routing = false;
+    other->clear();
+    m_routing = true;
+    try {
+        if (id == 0)
+            shown->clear();
+        else if (payments)
+            shown->open(Settings::memberPaymentsSql(), {id});
+        else
+            shown->open(Settings::memberRentalsSql(), {id});
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+    updatePaymentButtons();
+}
+
+void TSetupFm::updatePaymentButtons()
+{
+    const bool payments = PageControl2->currentWidget() == TabSheet5;
+    BtnSAdd->setEnabled(payments && currentMemberId() != 0);
+    const bool hasRow = payments && SDBGridFee->hasCurrentRow();
+    BtnSEdit->setEnabled(hasRow);
+    BtnDel->setEnabled(hasRow);
+}
+
+void TSetupFm::BtnASAddClick()
+{
+    startNewRow(ASGrid, &m_memberAdding);
+    for (QLineEdit *e : {EDNum, EDNAme, EDPhone, EDGrade, EDViewNum, EDMemo})
+        e->clear();
+    EDViewDate->setDate(QDate::currentDate());
+    Label20->setText(kAdding);
+    setMemberEditsEnabled(true, false);
+    openMemberSubList();
+    EDNum->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnAsSaveClick()
+{
+    Settings::MemberEntry entry;
+    entry.num = EDNum->text();
+    entry.name = EDNAme->text();
+    entry.telephone = EDPhone->text();
+    entry.grade = EDGrade->text();
+    entry.allowance = EDViewNum->text();
+    entry.endDate = EDViewDate->date();
+    entry.memo = EDMemo->text();
+    qint64 id = 0;
+    try {
+        id = Settings::saveMember(currentMemberId(), entry, QDate::currentDate());
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &) {
+        // The edits keep what was typed; the stored row is unchanged.
+        Msg::info(this, Settings::SaveFailedText);
+        return;
+    }
+    m_memberAdding = false;
+    reopenAt(ASGrid, id);
+    Msg::info(this, Settings::SavedText);
+}
+
+void TSetupFm::BtnASDelClick()
+{
+    const qint64 id = currentMemberId();
+    if (id == 0)
+        return;
+    const QString name = ASGrid->value(QStringLiteral("Name")).toString();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除会员【") + name +
+                                QStringLiteral("】相关资料吗？"),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteMember(id);
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(ASGrid, 0);
+}
+
+void TSetupFm::BtnSAddClick()
+{
+    const qint64 member = currentMemberId();
+    if (member == 0)
+        return;
+    QDate date = QDate::currentDate();
+    Money amount;
+    QString memo;
+    qint64 added = 0;
+    if (EditMemberPayment(date, amount, memo, this)) {
+        try {
+            added = Settings::addMemberPayment(member, date, amount, memo);
+        } catch (const Db::DbError &) {
+            Msg::info(this, Settings::SaveFailedText);
+        }
+    }
+    reopenAt(SDBGridFee, added);
+}
+
+void TSetupFm::BtnSEditClick()
+{
+    if (!SDBGridFee->hasCurrentRow())
+        return;
+    const qint64 payment = SDBGridFee->value(QStringLiteral("FID")).toLongLong();
+    QDate date = SqlDialect::parseDate(SDBGridFee->value(QStringLiteral("FeeDate")).toString());
+    Money amount = Money::fromCents(SDBGridFee->value(QStringLiteral("Moneys")).toLongLong());
+    QString memo = SDBGridFee->value(QStringLiteral("Memo")).toString();
+    if (EditMemberPayment(date, amount, memo, this)) {
+        try {
+            Settings::updateMemberPayment(payment, date, amount, memo);
+        } catch (const Db::DbError &) {
+            Msg::info(this, Settings::SaveFailedText);
+        }
+    }
+    reopenAt(SDBGridFee, payment);
+}
+
+void TSetupFm::BtnDelClick()
+{
+    if (!SDBGridFee->hasCurrentRow())
+        return;
+    const qint64 payment = SDBGridFee->value(QStringLiteral("FID")).toLongLong();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除交费记录吗?"), Msg::SystemCaption,
+                      Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteMemberPayment(payment);
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(SDBGridFee, 0);
+}

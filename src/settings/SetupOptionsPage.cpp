@@ -1,0 +1,182 @@
+// The rental options page and the shop details page: single values, no lists.
+#include "SetupLayout.h"
+#include "SetupWindow.h"
+
+#include "OptionStore.h"
+
+#include "toolkit/MessageBox.h"
+
+#include "data/Db.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+using namespace SetupLayout;
+
+namespace {
+
+// A group box holding two radio buttons side by side; the first is selected.
+QGroupBox *radioPair(QWidget *parent, const QString &caption, QRadioButton **first,
+                     const QString &firstName, const QString &firstText, QRadioButton **second,
+                     const QString &secondName, const QString &secondText)
+{
+    auto *box = new QGroupBox(caption, parent);
+    auto *row = new QHBoxLayout(box);
+    *first = new QRadioButton(firstText, box);
+    (*first)->setObjectName(firstName);
+    *second = new QRadioButton(secondText, box);
+    (*second)->setObjectName(secondName);
+    (*first)->setChecked(true);
+    row->addWidget(*first);
+    row->addWidget(*second);
+    row->addStretch(1);
+    return box;
+}
+
+} // namespace
+
+QWidget *TSetupFm::buildOptionsPage()
+{
+    auto *page = new QWidget(this);
+    auto *column = new QVBoxLayout(page);
+    column->setContentsMargins(12, 10, 12, 10);
+
+    column->addWidget(radioPair(page, QStringLiteral("租金计算方法"), &RBtnDay,
+                                QStringLiteral("RBtnDay"), QStringLiteral("按出租天数记费"),
+                                &RBtnVCD, QStringLiteral("RBtnVCD"),
+                                QStringLiteral("按VCD每碟记费")));
+    column->addWidget(radioPair(
+        page, QStringLiteral("系统运行方式"), &RBtnNo, QStringLiteral("RBtnNo"),
+        QStringLiteral("无权限管理方式（任何人都可以使用系统所有功能）"), &RbtnReg,
+        QStringLiteral("RbtnReg"), QStringLiteral("权限管理方式（根据管理员所分配的权限进行操作）")));
+
+    QGroupBox *print = radioPair(page, QStringLiteral("打印设置"), &RBtnPrint,
+                                 QStringLiteral("RBtnPrint"), QStringLiteral("打印单据"),
+                                 &RBtnPrintNo, QStringLiteral("RBtnPrintNo"),
+                                 QStringLiteral("不打印单据"));
+    // The receipt paper is kept but not offered: the receipt prints on one paper size.
+    GroupPaper = radioPair(print, QStringLiteral("单据类型"), &RBTnPrA4,
+                           QStringLiteral("RBTnPrA4"), QStringLiteral("A4幅面"), &RBTnPrintPOS,
+                           QStringLiteral("RBTnPrintPOS"), QStringLiteral("POS机票据幅面"));
+    GroupPaper->setObjectName(QStringLiteral("GroupPaper"));
+    RBTnPrintPOS->setChecked(true);
+    GroupPaper->setVisible(false);
+    static_cast<QHBoxLayout *>(print->layout())->insertWidget(2, GroupPaper);
+    column->addWidget(print);
+
+    auto *overdue = new QGroupBox(QStringLiteral("租赁过期设置"), page);
+    auto *days = new QHBoxLayout(overdue);
+    EDPassDays = new QLineEdit(QStringLiteral("3"), overdue);
+    EDPassDays->setObjectName(QStringLiteral("EDPassDays"));
+    EDPassDays->setMaximumWidth(60);
+    acceptOnly(EDPassDays, QStringLiteral("0-9"));
+    auto *caption = new QLabel(QStringLiteral("过期天数"), overdue);
+    caption->setBuddy(EDPassDays);
+    days->addWidget(caption);
+    days->addWidget(EDPassDays);
+    days->addWidget(new QLabel(QStringLiteral("天"), overdue));
+    days->addStretch(1);
+    column->addWidget(overdue);
+
+    column->addStretch(1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    BitBtn1 = button(QStringLiteral("应用"), QStringLiteral("BitBtn1"), page);
+    buttons->addWidget(BitBtn1);
+    column->addLayout(buttons);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TSetupFm::BitBtn1Click);
+    return page;
+}
+
+void TSetupFm::TabSheet2Show()
+{
+    m_pageKind = KindOptions;
+    setHeader(QStringLiteral("在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。"));
+    Settings::RentalOptions o;
+    try {
+        o = Settings::readRentalOptions();
+    } catch (const Db::DbError &e) {
+        // The radios keep what they showed.
+        reportFailure(e.message());
+        return;
+    }
+    (o.rentPerDisc ? RBtnVCD : RBtnDay)->setChecked(true);
+    (o.permissionControl ? RbtnReg : RBtnNo)->setChecked(true);
+    (o.noReceipt ? RBtnPrintNo : RBtnPrint)->setChecked(true);
+    (o.posPaper ? RBTnPrintPOS : RBTnPrA4)->setChecked(true);
+    if (o.overdueDays)
+        EDPassDays->setText(*o.overdueDays);
+}
+
+void TSetupFm::BitBtn1Click()
+{
+    Settings::RentalOptions o;
+    o.rentPerDisc = !RBtnDay->isChecked();
+    o.permissionControl = !RBtnNo->isChecked();
+    o.noReceipt = !RBtnPrint->isChecked();
+    o.posPaper = !RBTnPrA4->isChecked();
+    o.overdueDays = EDPassDays->text();
+    try {
+        o = Settings::saveRentalOptions(o);
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &) {
+        Msg::error(this, QStringLiteral("数据保存出错！"));
+        return;
+    }
+    EDPassDays->setText(o.overdueDays.value_or(Settings::DefaultOverdueDays));
+    Msg::info(this, Settings::SavedText);
+}
+
+QWidget *TSetupFm::buildShopPage()
+{
+    auto *page = new QWidget(this);
+    auto *column = new QVBoxLayout(page);
+    column->setContentsMargins(24, 20, 24, 12);
+    auto *grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    EDMyCOMpany = addField(grid, 0, 0, QStringLiteral("单位名称"), QStringLiteral("EDMyCOMpany"),
+                           page);
+    EDMyAddr = addField(grid, 1, 0, QStringLiteral("单位地址"), QStringLiteral("EDMyAddr"), page);
+    EDMyTel = addField(grid, 2, 0, QStringLiteral("联系电话"), QStringLiteral("EDMyTel"), page);
+    column->addLayout(grid);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    BtnMyDo = button(QStringLiteral("应  用"), QStringLiteral("BtnMyDo"), page);
+    buttons->addWidget(BtnMyDo);
+    column->addLayout(buttons);
+    column->addStretch(1);
+
+    connect(BtnMyDo, &QPushButton::clicked, this, &TSetupFm::BtnMyDoClick);
+    return page;
+}
+
+void TSetupFm::TabSheet9Show()
+{
+    // The page kind and the header stay as the last list page left them.
+    try {
+        const Settings::ShopDetails d = Settings::readShopDetails();
+        EDMyCOMpany->setText(d.company);
+        EDMyAddr->setText(d.address);
+        EDMyTel->setText(d.telephone);
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}
+
+void TSetupFm::BtnMyDoClick()
+{
+    try {
+        Settings::saveShopDetails({EDMyCOMpany->text(), EDMyAddr->text(), EDMyTel->text()});
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}

@@ -1,0 +1,292 @@
+// The staff page: the staff, their details and the permissions granted to each.
+#include "SetupLayout.h"
+#include "SetupWindow.h"
+
+#include "StaffStore.h"
+
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include "data/Db.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace SetupLayout;
+
+namespace {
+
+// Each list entry carries the PowerId of its catalogue row.
+constexpr int PowerIdRole = Qt::UserRole;
+
+QListWidgetItem *powerItem(const Settings::Power &p)
+{
+    auto *item = new QListWidgetItem(p.name);
+    item->setData(PowerIdRole, p.id);
+    return item;
+}
+
+QListWidget *powerList(const QString &objectName, QWidget *parent)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(objectName);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return list;
+}
+
+QPushButton *moveButton(const QString &caption, const QString &objectName, QWidget *parent)
+{
+    QPushButton *b = button(caption, objectName, parent);
+    b->setFixedWidth(36);
+    return b;
+}
+
+} // namespace
+
+QWidget *TSetupFm::buildStaffPage()
+{
+    auto *page = new QWidget(this);
+    auto *row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+
+    PerSonGrid = makeGrid(QStringLiteral("PerSonGrid"), QStringLiteral("人员列表"));
+    PerSonGrid->setParent(page);
+    PerSonGrid->addColumn(QStringLiteral("ID"), QStringLiteral("编号"), Grid::Kind::Integer, 40,
+                          Qt::AlignCenter);
+    PerSonGrid->addColumn(QStringLiteral("Name"), QStringLiteral("姓名"), Grid::Kind::Text, 100);
+    PerSonGrid->setFooterVisible(false);
+    PerSonGrid->setFixedWidth(161);
+    routeMainList(PerSonGrid);
+    row->addWidget(PerSonGrid);
+
+    auto *right = new QVBoxLayout;
+    row->addLayout(right, 1);
+
+    auto *basic = new QGroupBox(QStringLiteral("基本信息"), page);
+    auto *fields = new QGridLayout(basic);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnStretch(3, 1);
+    EDPerName = addField(fields, 0, 0, QStringLiteral("姓    名"), QStringLiteral("EDPerName"),
+                         basic);
+    EDPerPWD = addField(fields, 0, 2, QStringLiteral("操作口令"), QStringLiteral("EDPerPWD"), basic);
+    EDAddR = addField(fields, 1, 0, QStringLiteral("居住地址"), QStringLiteral("EDAddR"), basic, 3);
+    EDLX = addField(fields, 2, 0, QStringLiteral("联系方式"), QStringLiteral("EDLX"), basic, 3);
+    EDPerMemo = addField(fields, 3, 0, QStringLiteral("说   明"), QStringLiteral("EDPerMemo"),
+                         basic, 3);
+    right->addWidget(basic);
+
+    auto *powers = new QGroupBox(QStringLiteral("权限分配"), page);
+    auto *powerRow = new QGridLayout(powers);
+    LbPower = powerList(QStringLiteral("LbPower"), powers);
+    LbUserPower = powerList(QStringLiteral("LbUserPower"), powers);
+    auto *allCaption = new QLabel(QStringLiteral("所有权限"), powers);
+    allCaption->setBuddy(LbPower);
+    auto *heldCaption = new QLabel(QStringLiteral("人员所具有的权限"), powers);
+    heldCaption->setBuddy(LbUserPower);
+    auto *moves = new QVBoxLayout;
+    BtnSingToR = moveButton(QStringLiteral(">"), QStringLiteral("BtnSingToR"), powers);
+    BtnSingToL = moveButton(QStringLiteral("<"), QStringLiteral("BtnSingToL"), powers);
+    BtnAllToL = moveButton(QStringLiteral("<<"), QStringLiteral("BtnAllToL"), powers);
+    BtnAllToR = moveButton(QStringLiteral(">>"), QStringLiteral("BtnAllToR"), powers);
+    moves->addStretch(1);
+    for (QPushButton *b : {BtnSingToR, BtnSingToL, BtnAllToL, BtnAllToR})
+        moves->addWidget(b);
+    moves->addStretch(1);
+    powerRow->addWidget(allCaption, 0, 0);
+    powerRow->addWidget(heldCaption, 0, 2);
+    // Tab order: the catalogue, the move buttons, then the granted list.
+    powerRow->addWidget(LbPower, 1, 0);
+    powerRow->addLayout(moves, 1, 1);
+    powerRow->addWidget(LbUserPower, 1, 2);
+    right->addWidget(powers, 1);
+
+    right->addWidget(rule(page));
+    BtnPerAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnPerAdd"), page);
+    BtnPerSave = button(QStringLiteral("保  存"), QStringLiteral("BtnPerSave"), page);
+    BtnPerDel = button(QStringLiteral("删  除"), QStringLiteral("BtnPerDel"), page);
+    right->addLayout(buttonRow(BtnPerAdd, BtnPerSave, BtnPerDel));
+
+    connect(BtnSingToR, &QPushButton::clicked, this, &TSetupFm::BtnSingToRClick);
+    connect(BtnSingToL, &QPushButton::clicked, this, &TSetupFm::BtnSingToLClick);
+    connect(BtnAllToR, &QPushButton::clicked, this, &TSetupFm::BtnAllToRClick);
+    connect(BtnAllToL, &QPushButton::clicked, this, &TSetupFm::BtnAllToLClick);
+    // A double click moves the entry across, as the single-move buttons do.
+    connect(LbPower, &QListWidget::itemDoubleClicked, this, &TSetupFm::BtnSingToRClick);
+    connect(LbUserPower, &QListWidget::itemDoubleClicked, this, &TSetupFm::BtnSingToLClick);
+    connect(BtnPerAdd, &QPushButton::clicked, this, &TSetupFm::BtnPerAddClick);
+    connect(BtnPerSave, &QPushButton::clicked, this, &TSetupFm::BtnPerSaveClick);
+    connect(BtnPerDel, &QPushButton::clicked, this, &TSetupFm::BtnPerDelClick);
+    return page;
+}
+
+void TSetupFm::TabSheet4Show()
+{
+    m_pageKind = KindStaff;
+    setHeader(QStringLiteral("在这儿您可以进行员工的管理操作。"));
+    m_staffAdding = false;
+    try {
+        PerSonGrid->open(Settings::staffListSql());
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}
+
+void TSetupFm::fillPowerLists(const QList<int> &granted)
+{
+    LbPower->clear();
+    LbUserPower->clear();
+    QList<Settings::Power> catalogue;
+    try {
+        catalogue = Settings::powerCatalogue();
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    for (const Settings::Power &p : catalogue)
+        LbPower->addItem(powerItem(p));
+    // Each grant moves the first catalogue entry with its ID across; unknown IDs are skipped.
+    for (int id : granted) {
+        for (int i = 0; i < LbPower->count(); ++i) {
+            if (LbPower->item(i)->data(PowerIdRole).toInt() == id) {
+                LbUserPower->addItem(LbPower->takeItem(i));
+                break;
+            }
+        }
+    }
+}
+
+void TSetupFm::staffAfterScroll()
+{
+    m_staffAdding = false;
+    BtnPerDel->setEnabled(PerSonGrid->hasCurrentRow());
+    if (!PerSonGrid->hasCurrentRow())
+        return; // the edits and the permission lists keep what they showed
+    auto field = [this](const char *name) {
+        return PerSonGrid->value(QLatin1String(name)).toString();
+    };
+    EDPerName->setText(field("Name"));
+    EDPerPWD->setText(field("PWS"));
+    EDAddR->setText(field("Address"));
+    EDLX->setText(field("Telephone"));
+    EDPerMemo->setText(field("Memo"));
+    QList<int> granted;
+    try {
+        granted = Settings::grantedPowers(PerSonGrid->value(QStringLiteral("ID")).toLongLong());
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+    fillPowerLists(granted);
+}
+
+void TSetupFm::moveSelected(QListWidget *from, QListWidget *to)
+{
+    if (from->count() == 0)
+        return;
+    QList<int> selected;
+    for (int i = 0; i < from->count(); ++i) {
+        if (from->item(i)->isSelected())
+            selected << i;
+    }
+    const int noted = selected.isEmpty() ? 0 : selected.first();
+    // From the last selected entry to the first, each to the end of the other list.
+    for (auto it = selected.crbegin(); it != selected.crend(); ++it) {
+        QListWidgetItem *item = from->takeItem(*it);
+        item->setSelected(false);
+        to->addItem(item);
+    }
+    from->setFocus(Qt::OtherFocusReason);
+    from->clearSelection();
+    if (from->count() > 0) {
+        const int pos = qMin(noted, from->count() - 1);
+        from->setCurrentRow(pos);
+        from->item(pos)->setSelected(true);
+    }
+}
+
+void TSetupFm::moveAll(QListWidget *from, QListWidget *to)
+{
+    while (from->count() > 0) {
+        QListWidgetItem *item = from->takeItem(0);
+        item->setSelected(false);
+        to->addItem(item);
+    }
+    from->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnSingToRClick()
+{
+    moveSelected(LbPower, LbUserPower);
+}
+
+void TSetupFm::BtnSingToLClick()
+{
+    moveSelected(LbUserPower, LbPower);
+}
+
+void TSetupFm::BtnAllToRClick()
+{
+    moveAll(LbPower, LbUserPower);
+}
+
+void TSetupFm::BtnAllToLClick()
+{
+    moveAll(LbUserPower, LbPower);
+}
+
+void TSetupFm::BtnPerAddClick()
+{
+    startNewRow(PerSonGrid, &m_staffAdding);
+    for (QLineEdit *e : {EDPerName, EDPerPWD, EDAddR, EDLX, EDPerMemo})
+        e->clear();
+    fillPowerLists({});
+    BtnPerDel->setEnabled(false);
+    EDPerName->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnPerSaveClick()
+{
+    QList<int> powerIds;
+    for (int i = 0; i < LbUserPower->count(); ++i)
+        powerIds << LbUserPower->item(i)->data(PowerIdRole).toInt();
+    const Settings::StaffEntry entry{EDPerName->text(), EDPerPWD->text(), EDAddR->text(),
+                                     EDLX->text(), EDPerMemo->text()};
+    qint64 id = 0;
+    try {
+        id = Settings::saveStaff(keyOf(PerSonGrid, m_staffAdding), entry, powerIds);
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &) {
+        // Nothing was changed: the staff row and its permissions are saved together.
+        Msg::info(this, Settings::SaveFailedText);
+        return;
+    }
+    m_staffAdding = false;
+    reopenAt(PerSonGrid, id);
+    Msg::info(this, Settings::SavedText);
+}
+
+void TSetupFm::BtnPerDelClick()
+{
+    const qint64 id = keyOf(PerSonGrid, m_staffAdding);
+    if (id == 0)
+        return;
+    const QString name = PerSonGrid->value(QStringLiteral("Name")).toString();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除人员【") + name + QStringLiteral("】吗？"),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteStaff(id);
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(PerSonGrid, 0);
+}

@@ -1,0 +1,249 @@
+// The income/expense types page and the suppliers page.
+#include "SetupLayout.h"
+#include "SetupWindow.h"
+
+#include "SupplierStore.h"
+#include "TypeStore.h"
+
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include "data/Db.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace SetupLayout;
+
+namespace {
+
+// A list on the left; on the right the fields, a rule and the three buttons.
+QVBoxLayout *listPage(QWidget *page, QWidget *grid, QGridLayout **fields)
+{
+    auto *row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->addWidget(grid, 1);
+    auto *right = new QVBoxLayout;
+    *fields = new QGridLayout;
+    (*fields)->setColumnStretch(1, 1);
+    right->addLayout(*fields);
+    right->addWidget(SetupLayout::rule(page));
+    row->addLayout(right, 1);
+    return right;
+}
+
+} // namespace
+
+QWidget *TSetupFm::buildTypesPage()
+{
+    auto *page = new QWidget(this);
+    FeeCateGrid = makeGrid(QStringLiteral("FeeCateGrid"), QStringLiteral("收支类型"));
+    FeeCateGrid->setParent(page);
+    FeeCateGrid->addHiddenColumn(QStringLiteral("ID"));
+    FeeCateGrid->addColumn(QStringLiteral("CateValue"), QStringLiteral("收支名称"));
+    FeeCateGrid->setFooterVisible(false);
+    FeeCateGrid->setLastColumnFills(true);
+    routeMainList(FeeCateGrid);
+
+    QGridLayout *fields = nullptr;
+    QVBoxLayout *right = listPage(page, FeeCateGrid, &fields);
+    EDCNAme = addField(fields, 0, 0, QStringLiteral("收支名称"), QStringLiteral("EDCNAme"), page);
+    EDCMemo = addField(fields, 1, 0, QStringLiteral("说　　明"), QStringLiteral("EDCMemo"), page);
+    BtnCAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnCAdd"), page);
+    BtnCsave = button(QStringLiteral("保  存"), QStringLiteral("BtnCsave"), page);
+    BtnCDel = button(QStringLiteral("删  除"), QStringLiteral("BtnCDel"), page);
+    right->addLayout(buttonRow(BtnCAdd, BtnCsave, BtnCDel));
+    right->addStretch(1);
+
+    connect(BtnCAdd, &QPushButton::clicked, this, &TSetupFm::BtnCAddClick);
+    connect(BtnCsave, &QPushButton::clicked, this, &TSetupFm::BtnCsaveClick);
+    connect(BtnCDel, &QPushButton::clicked, this, &TSetupFm::BtnCDelClick);
+    return page;
+}
+
+void TSetupFm::TabSheet7Show()
+{
+    m_pageKind = KindTypes;
+    setHeader(QStringLiteral("在这儿您可以设置收支类型的基本信息。"));
+    m_typeAdding = false;
+    try {
+        FeeCateGrid->open(Settings::typeListSql());
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}
+
+void TSetupFm::typeAfterScroll()
+{
+    m_typeAdding = false;
+    if (!FeeCateGrid->hasCurrentRow()) {
+        BtnCsave->setEnabled(true);
+        BtnCDel->setEnabled(false);
+        return;
+    }
+    EDCNAme->setText(FeeCateGrid->value(QStringLiteral("CateValue")).toString());
+    EDCMemo->setText(FeeCateGrid->value(QStringLiteral("Memo")).toString());
+    // Types the program books under itself are shown but locked.
+    const bool user = !Settings::isBuiltInType(
+        FeeCateGrid->value(QStringLiteral("ID")).toLongLong(),
+        FeeCateGrid->value(QStringLiteral("Flag")).toInt());
+    BtnCsave->setEnabled(user);
+    BtnCDel->setEnabled(user);
+}
+
+void TSetupFm::BtnCAddClick()
+{
+    startNewRow(FeeCateGrid, &m_typeAdding);
+    EDCNAme->clear();
+    EDCMemo->clear();
+    BtnCsave->setEnabled(true);
+    BtnCDel->setEnabled(false);
+    EDCNAme->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnCsaveClick()
+{
+    qint64 id = 0;
+    try {
+        id = Settings::saveType(keyOf(FeeCateGrid, m_typeAdding), EDCNAme->text(),
+                                EDCMemo->text());
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &) {
+        Msg::info(this, Settings::SaveFailedText);
+        return;
+    }
+    m_typeAdding = false;
+    reopenAt(FeeCateGrid, id);
+    Msg::info(this, Settings::SavedText);
+}
+
+void TSetupFm::BtnCDelClick()
+{
+    const qint64 id = keyOf(FeeCateGrid, m_typeAdding);
+    if (id == 0)
+        return;
+    const QString name = FeeCateGrid->value(QStringLiteral("CateValue")).toString();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除类型【") + name + QStringLiteral("】吗？"),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteType(id);
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(FeeCateGrid, 0);
+}
+
+QWidget *TSetupFm::buildSuppliersPage()
+{
+    auto *page = new QWidget(this);
+    PGrid = makeGrid(QStringLiteral("PGrid"), QStringLiteral("供应商"));
+    PGrid->setParent(page);
+    PGrid->addHiddenColumn(QStringLiteral("ID"));
+    PGrid->addColumn(QStringLiteral("Company"), QStringLiteral("公司名称"), Grid::Kind::Text, 130);
+    PGrid->addColumn(QStringLiteral("OfficeTel"), QStringLiteral("联系电话"), Grid::Kind::Text, 90);
+    PGrid->addColumn(QStringLiteral("Address"), QStringLiteral("地址"));
+    PGrid->setFooterVisible(false);
+    PGrid->setLastColumnFills(true);
+    routeMainList(PGrid);
+
+    QGridLayout *fields = nullptr;
+    QVBoxLayout *right = listPage(page, PGrid, &fields);
+    EDCompany = addField(fields, 0, 0, QStringLiteral("公司名称"), QStringLiteral("EDCompany"),
+                         page);
+    EDPAddr = addField(fields, 1, 0, QStringLiteral("公司地址"), QStringLiteral("EDPAddr"), page);
+    EDPTel = addField(fields, 2, 0, QStringLiteral("联系电话"), QStringLiteral("EDPTel"), page);
+    EDPMemo = addField(fields, 3, 0, QStringLiteral("说    明"), QStringLiteral("EDPMemo"), page);
+    BtnPAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnPAdd"), page);
+    BtnPSave = button(QStringLiteral("保  存"), QStringLiteral("BtnPSave"), page);
+    BtnPDel = button(QStringLiteral("删  除"), QStringLiteral("BtnPDel"), page);
+    right->addLayout(buttonRow(BtnPAdd, BtnPSave, BtnPDel));
+    right->addStretch(1);
+
+    connect(BtnPAdd, &QPushButton::clicked, this, &TSetupFm::BtnPAddClick);
+    connect(BtnPSave, &QPushButton::clicked, this, &TSetupFm::BtnPSaveClick);
+    connect(BtnPDel, &QPushButton::clicked, this, &TSetupFm::BtnPDelClick);
+    return page;
+}
+
+void TSetupFm::TabSheet8Show()
+{
+    m_pageKind = KindSuppliers;
+    setHeader(QStringLiteral("在这儿您可以设置供应商的基本信息。"));
+    m_supplierAdding = false;
+    try {
+        PGrid->open(Settings::supplierListSql());
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+    }
+}
+
+void TSetupFm::supplierAfterScroll()
+{
+    m_supplierAdding = false;
+    BtnPDel->setEnabled(PGrid->hasCurrentRow());
+    if (!PGrid->hasCurrentRow())
+        return;
+    EDCompany->setText(PGrid->value(QStringLiteral("Company")).toString());
+    EDPAddr->setText(PGrid->value(QStringLiteral("Address")).toString());
+    EDPTel->setText(PGrid->value(QStringLiteral("OfficeTel")).toString());
+    EDPMemo->setText(PGrid->value(QStringLiteral("Memo")).toString());
+}
+
+void TSetupFm::BtnPAddClick()
+{
+    for (QLineEdit *e : {EDCompany, EDPAddr, EDPTel, EDPMemo})
+        e->clear();
+    startNewRow(PGrid, &m_supplierAdding);
+    BtnPDel->setEnabled(false);
+    EDCompany->setFocus(Qt::OtherFocusReason);
+}
+
+void TSetupFm::BtnPSaveClick()
+{
+    // The supplier on show is updated; after "添  加" (or on an empty list) one is inserted.
+    qint64 id = 0;
+    try {
+        id = Settings::saveSupplier(keyOf(PGrid, m_supplierAdding),
+                                    {EDCompany->text(), EDPAddr->text(), EDPTel->text(),
+                                     EDPMemo->text()});
+    } catch (const Settings::Refused &r) {
+        showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &) {
+        Msg::info(this, Settings::SaveFailedText);
+        return;
+    }
+    m_supplierAdding = false;
+    reopenAt(PGrid, id);
+    Msg::info(this, Settings::SavedText);
+}
+
+void TSetupFm::BtnPDelClick()
+{
+    const qint64 id = keyOf(PGrid, m_supplierAdding);
+    if (id == 0)
+        return;
+    const QString name = PGrid->value(QStringLiteral("Company")).toString();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除供应商【") + name + QStringLiteral("】吗？"),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        Settings::deleteSupplier(id);
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(PGrid, 0);
+}

@@ -1,0 +1,934 @@
+// The settings window driven as an operator drives it: tabs, keys, clicks and the boxes
+// it shows, on a fresh account per test.
+#include "support/RecordingPresenter.h"
+#include "support/TestAccount.h"
+
+#include "settings/SetupWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/Openers.h"
+#include "shell/WorkArea.h"
+#include "toolkit/DataGrid.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SettingsStore.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <functional>
+
+namespace {
+
+// Types text key by key; characters beyond ASCII go as text events, as an input method sends
+// them.
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar ch : text) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(w, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+// Empties an edit as the operator would (select all, delete) and types into it.
+void retype(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeText(edit, text);
+}
+
+void click(QAbstractButton *b)
+{
+    QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// Moves to a row of a grid with the arrow keys.
+void pickRow(DataGrid *grid, int position)
+{
+    QTreeView *view = grid->view();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Home);
+    if (grid->currentPosition() != 0)
+        grid->setCurrentPosition(0);
+    for (int i = 0; i < position; ++i)
+        QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(grid->currentPosition(), position);
+}
+
+// The grid's texts in one column, in the order shown.
+QStringList column(DataGrid *grid, const QString &field)
+{
+    QStringList texts;
+    for (int i = 0; i < grid->rowCount(); ++i)
+        texts << grid->textAt(i, field);
+    return texts;
+}
+
+// Answers the next modal dialog: `fill` runs on it once it is up.
+void whenDialogOpens(std::function<void(QWidget *)> fill)
+{
+    QTimer::singleShot(0, [fill] {
+        QWidget *dlg = QApplication::activeModalWidget();
+        QVERIFY(dlg);
+        fill(dlg);
+    });
+}
+
+QString focusName()
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("(no focus)");
+}
+
+QVariant scalar(const QString &sql, const QVariantList &params = {})
+{
+    return Db::scalar(sql, params);
+}
+
+void clickTab(QTabWidget *tabs, int index)
+{
+    QTabBar *bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    QCOMPARE(tabs->currentIndex(), index);
+}
+
+// Clicks entries of a permission list, the first plainly and the others with Ctrl held.
+void selectEntries(QListWidget *list, const QList<int> &rows)
+{
+    Qt::KeyboardModifiers mod = Qt::NoModifier;
+    for (int row : rows) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mod,
+                          list->visualItemRect(list->item(row)).center());
+        mod = Qt::ControlModifier;
+    }
+}
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names << list->item(i)->text();
+    return names;
+}
+
+QList<int> grantedTo(qint64 staffId)
+{
+    QList<int> ids;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ? "
+                                          "ORDER BY PowerId"),
+                           {staffId});
+    while (q.next())
+        ids << q.value(0).toInt();
+    return ids;
+}
+
+} // namespace
+
+class tst_SetupWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void showPageReadsOnlyWhenNeeded();
+    void headerAndPageKind_data();
+    void headerAndPageKind();
+    void membersAddedSavedAndProtected();
+    void memberEntryRefused_data();
+    void memberEntryRefused();
+    void movingOffANewMemberDropsIt();
+    void memberPaymentsThroughTheDialog();
+    void deletingAMemberKeepsPaymentsAndRentals();
+    void rentalOptions();
+    void shopDetailsUpdateTheSharedValues();
+    void feeClassesAndCategories();
+    void staffAndPermissions();
+    void permissionListMoves();
+    void typesBuiltInLockedUserTypesSaved();
+    void suppliersInsertOnceAfterAddUpdateOtherwise();
+    void newShopSetUpThroughTheWindow();
+    void grabPages();
+
+private:
+    TSetupFm *openOn(int page);
+
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+};
+
+void tst_SetupWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    SetNoteFlag(1);
+    applyCommonLook();
+}
+
+void tst_SetupWindow::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+}
+
+void tst_SetupWindow::cleanup()
+{
+    delete SetupWindow();
+    delete m_boxes;
+    delete m_account;
+}
+
+TSetupFm *tst_SetupWindow::openOn(int page)
+{
+    ShowSetupPage(page);
+    TSetupFm *w = setupForm();
+    if (w) {
+        // Focus moves only inside the active window.
+        QApplication::setActiveWindow(w->window());
+        if (!QTest::qWaitForWindowActive(w->window()))
+            qWarning("the settings window did not become active");
+    }
+    return w;
+}
+
+void tst_SetupWindow::showPageReadsOnlyWhenNeeded()
+{
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    QVERIFY(w && !w->isHidden());
+    QCOMPARE(w->ASGrid->rowCount(), 1); // the walk-in customer
+
+    // The same page again only brings the window forward: the new member is not read.
+    m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 3);
+    ShowSetupPage(TSetupFm::PageMembers);
+    QCOMPARE(w->ASGrid->rowCount(), 1);
+
+    // Another page through the menu, then the members tab: read afresh.
+    ShowSetupPage(TSetupFm::PageOptions);
+    QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageOptions));
+    clickTab(w->PageControl1, TSetupFm::PageMembers);
+    QCOMPARE(w->ASGrid->rowCount(), 2);
+
+    // A hidden window shown again reads its page once more.
+    m_account->addMember(QStringLiteral("A2"), QStringLiteral("乙"), 3);
+    w->hide();
+    ShowSetupPage(TSetupFm::PageMembers);
+    QVERIFY(!w->isHidden());
+    QCOMPARE(w->ASGrid->rowCount(), 3);
+
+    // Out-of-range indexes land on the nearest page rather than failing.
+    ShowSetupPage(99);
+    QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageShop));
+    QVERIFY(m_boxes->shown.isEmpty());
+}
+
+void tst_SetupWindow::headerAndPageKind_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("header");
+    QTest::newRow("members") << 0 << 0 << "在这儿您可以设置出租会员的基本信息。";
+    QTest::newRow("options") << 1 << 1
+                             << "在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。";
+    QTest::newRow("fees") << 2 << 2
+                          << "在这儿您可以设置出租影片的租金费用，以及影片的分类情况。";
+    QTest::newRow("staff") << 3 << 3 << "在这儿您可以进行员工的管理操作。";
+    QTest::newRow("types") << 4 << 4 << "在这儿您可以设置收支类型的基本信息。";
+    QTest::newRow("suppliers") << 5 << 5 << "在这儿您可以设置供应商的基本信息。";
+}
+
+void tst_SetupWindow::headerAndPageKind()
+{
+    QFETCH(int, page);
+    QFETCH(int, kind);
+    QFETCH(QString, header);
+
+    TSetupFm *w = openOn(page);
+    QCOMPARE(w->pageKind(), kind);
+    QCOMPARE(w->Label9->text(), header);
+    // The shop details page keeps the header and kind of the page shown before it.
+    clickTab(w->PageControl1, TSetupFm::PageShop);
+    QCOMPARE(w->pageKind(), kind);
+    QCOMPARE(w->Label9->text(), header);
+}
+
+void tst_SetupWindow::membersAddedSavedAndProtected()
+{
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    // The walk-in customer is listed but protected.
+    QCOMPARE(w->ASGrid->text(QStringLiteral("Name")), QStringLiteral("零租客户"));
+    QVERIFY(!w->BtnAsSave->isEnabled());
+    QVERIFY(!w->BtnASDel->isEnabled());
+    QCOMPARE(w->EDViewDate->date(), QDate(2000, 1, 1));
+
+    click(w->BtnASAdd);
+    QCOMPARE(w->Label20->text(), QStringLiteral("添加"));
+    QCOMPARE(w->EDNAme->text(), QString());
+    QCOMPARE(w->EDViewDate->date(), QDate::currentDate());
+    QVERIFY(w->BtnAsSave->isEnabled());
+    QVERIFY(w->EDNum->hasFocus());
+
+    typeText(w->EDNum, QStringLiteral("A'01"));
+    QTest::keyClick(w->EDNum, Qt::Key_Tab);
+    typeText(w->EDNAme, QStringLiteral("王\"五'"));
+    retype(w->EDViewNum, QStringLiteral("5x")); // the letter is not taken
+    QCOMPARE(w->EDViewNum->text(), QStringLiteral("5"));
+    retype(w->EDMemo, QStringLiteral("老顾客"));
+    w->EDViewDate->setDate(QDate(2030, 12, 31));
+    click(w->BtnAsSave);
+
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Information);
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBAssociator WHERE Num = ?"),
+                           {QStringLiteral("A'01")});
+    QVERIFY(q.next());
+    const qint64 id = Db::integer(q, "ID");
+    QVERIFY(id > Schema::WalkInCustomerId);
+    QCOMPARE(Db::text(q, "Name"), QStringLiteral("王\"五'"));
+    QCOMPARE(Db::integer(q, "Sum"), 5);
+    QCOMPARE(Db::text(q, "SDT"), QStringLiteral("2030-12-31"));
+    QCOMPARE(Db::text(q, "DateT"), QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(Db::text(q, "Memo"), QStringLiteral("老顾客"));
+    // The new member is the one on show, ready for changes.
+    QCOMPARE(w->ASGrid->value(QStringLiteral("ID")).toLongLong(), id);
+    QCOMPARE(w->Label20->text(), QStringLiteral("修改"));
+    QVERIFY(w->BtnASDel->isEnabled());
+
+    // Saved again with the allowance emptied: the allowance stays.
+    retype(w->EDViewNum, QString());
+    retype(w->EDPhone, QStringLiteral("139"));
+    click(w->BtnAsSave);
+    QCOMPARE(scalar(QStringLiteral("SELECT Sum || '/' || Telephone FROM TBAssociator "
+                                   "WHERE ID = ?"),
+                    {id}),
+             QVariant(QStringLiteral("5/139")));
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator")), 2);
+}
+
+void tst_SetupWindow::memberEntryRefused_data()
+{
+    QTest::addColumn<QString>("num");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("allowance"); // put in as pasted text
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("focus");
+
+    const int error = int(Msg::Icon::Error);
+    const int info = int(Msg::Icon::Information);
+    QTest::newRow("no number") << "" << "甲" << "" << "请输入会员编号！" << error << "EDNum";
+    QTest::newRow("no name") << "B1" << "" << "" << "请输入会员姓名！" << error << "EDNAme";
+    QTest::newRow("pasted fraction") << "B1" << "甲" << "1.5" << "数据保存失败！" << info
+                                     << "EDViewNum";
+    QTest::newRow("pasted words") << "B1" << "甲" << "五部" << "数据保存失败！" << info
+                                  << "EDViewNum";
+    QTest::newRow("number taken") << "A1" << "甲" << ""
+                                  << "会员编号【A1】已被会员【老会员】使用，请输入其他编号！"
+                                  << error << "EDNum";
+}
+
+void tst_SetupWindow::memberEntryRefused()
+{
+    QFETCH(QString, num);
+    QFETCH(QString, name);
+    QFETCH(QString, allowance);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    QFETCH(QString, focus);
+
+    m_account->addMember(QStringLiteral("A1"), QStringLiteral("老会员"), 2);
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    click(w->BtnASAdd);
+    typeText(w->EDNum, num);
+    retype(w->EDNAme, name);
+    w->EDViewNum->setText(allowance);
+    click(w->BtnAsSave);
+
+    QCOMPARE(m_boxes->texts(), QStringList{message});
+    QCOMPARE(int(m_boxes->shown.last().icon), icon);
+    QCOMPARE(focusName(), focus);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator")), 2);
+    // The typed entry stays for correction.
+    QCOMPARE(w->Label20->text(), QStringLiteral("添加"));
+    QCOMPARE(w->EDNum->text(), num);
+}
+
+void tst_SetupWindow::movingOffANewMemberDropsIt()
+{
+    m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 2);
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    click(w->BtnASAdd);
+    typeText(w->EDNum, QStringLiteral("NEW"));
+    pickRow(w->ASGrid, 1);
+    QCOMPARE(w->Label20->text(), QStringLiteral("修改"));
+    QCOMPARE(w->EDNum->text(), QStringLiteral("A1"));
+    retype(w->EDNAme, QStringLiteral("甲二"));
+    click(w->BtnAsSave);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator")), 2);
+    QCOMPARE(scalar(QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = 'A1'")),
+             QVariant(QStringLiteral("甲二")));
+}
+
+void tst_SetupWindow::memberPaymentsThroughTheDialog()
+{
+    const qint64 a = m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 2);
+    const qint64 b = m_account->addMember(QStringLiteral("A2"), QStringLiteral("乙"), 2);
+    Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, "
+                            "Memo) VALUES ('2024-01-05', 9, 2000, ?, 0, '旧'), "
+                            "('2024-01-06', 8, 3000, ?, 0, '押金')"),
+             {a, a});
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    pickRow(w->ASGrid, 1);
+    clickTab(w->PageControl2, 0);
+    QCOMPARE(w->SDBGridFee->rowCount(), 1); // the deposit is not a payment
+    QCOMPARE(w->SDBGridFee->footerText(QStringLiteral("Moneys")), QStringLiteral("共20.00 元"));
+    QVERIFY(w->BtnSEdit->isEnabled());
+    QVERIFY(w->BtnDel->isEnabled());
+
+    // Moving to a member without payments reads their (empty) list at once.
+    pickRow(w->ASGrid, 2);
+    QCOMPARE(w->SDBGridFee->rowCount(), 0);
+    QVERIFY(!w->BtnSEdit->isEnabled());
+    QVERIFY(!w->BtnDel->isEnabled());
+
+    // A new payment: the dialog opens empty with today's date.
+    whenDialogOpens([](QWidget *dlg) {
+        auto *amount = dlg->findChild<QLineEdit *>(QStringLiteral("EDSMoney"));
+        QCOMPARE(amount->text(), QString());
+        QCOMPARE(dlg->findChild<QDateEdit *>(QStringLiteral("DTPSDate"))->date(),
+                 QDate::currentDate());
+        typeText(amount, QStringLiteral("50"));
+        typeText(dlg->findChild<QLineEdit *>(QStringLiteral("EDRemark")),
+                 QStringLiteral("年'费"));
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")),
+                          Qt::LeftButton);
+    });
+    click(w->BtnSAdd);
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney WHERE ClientID = ?"), {b});
+    QVERIFY(q.next());
+    const qint64 fid = Db::integer(q, "FID");
+    QCOMPARE(Db::integer(q, "CateID"), qint64(Schema::TypeMemberPayment));
+    QCOMPARE(Db::integer(q, "Moneys"), 5000);
+    QCOMPARE(Db::integer(q, "Per"), 0);
+    QCOMPARE(Db::text(q, "Memo"), QStringLiteral("年'费"));
+    QCOMPARE(Db::text(q, "FeeDate"), QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(w->SDBGridFee->rowCount(), 1);
+    QVERIFY(w->BtnSEdit->isEnabled());
+
+    // Correcting it: the dialog shows the stored amount in its shortest form.
+    whenDialogOpens([](QWidget *dlg) {
+        auto *amount = dlg->findChild<QLineEdit *>(QStringLiteral("EDSMoney"));
+        QCOMPARE(amount->text(), QStringLiteral("50"));
+        retype(amount, QStringLiteral("30.5"));
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")),
+                          Qt::LeftButton);
+    });
+    click(w->BtnSEdit);
+    QCOMPARE(scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
+             QVariant(3050));
+    QCOMPARE(w->SDBGridFee->footerText(QStringLiteral("Moneys")), QStringLiteral("共30.50 元"));
+
+    // Cancelled: nothing changes.
+    whenDialogOpens([](QWidget *dlg) {
+        retype(dlg->findChild<QLineEdit *>(QStringLiteral("EDSMoney")), QStringLiteral("99"));
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("BtnClose")),
+                          Qt::LeftButton);
+    });
+    click(w->BtnSEdit);
+    QCOMPARE(scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
+             QVariant(3050));
+
+    m_boxes->answers.enqueue(QMessageBox::No);
+    click(w->BtnDel);
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney"), QStringLiteral("FID = %1").arg(fid)),
+             1);
+    click(w->BtnDel);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除交费记录吗?"));
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Warning);
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney"), QStringLiteral("FID = %1").arg(fid)),
+             0);
+    QCOMPARE(w->SDBGridFee->rowCount(), 0);
+    QVERIFY(!w->BtnSEdit->isEnabled());
+    // The first member's records were never touched.
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 2);
+}
+
+void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
+{
+    const qint64 gone = m_account->addMember(QStringLiteral("A1"), QStringLiteral("张三"), 2);
+    const qint64 other = m_account->addMember(QStringLiteral("A2"), QStringLiteral("李四"), 2);
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"),
+                                           QStringLiteral("DVD"));
+    for (qint64 m : {gone, other}) {
+        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
+                                "Ass_Number, DatTime, Deposit, Persons) "
+                                "VALUES (?, 300, 1, ?, '2024-03-01', 2000, 1)"),
+                 {copy, m});
+        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                                "Per) VALUES ('2024-03-01', 9, 1000, ?, 0)"),
+                 {m});
+    }
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    pickRow(w->ASGrid, 1);
+    QCOMPARE(w->SDBGridLease->rowCount(), 1);
+    QCOMPARE(w->SDBGridLease->footerText(QStringLiteral("Name")), QStringLiteral("共 1 部"));
+
+    m_boxes->answers.enqueue(QMessageBox::No);
+    click(w->BtnASDel);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除会员【张三】相关资料吗？"));
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator")), 3);
+
+    click(w->BtnASDel);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(gone)),
+             0);
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), 2);
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 2);
+    QCOMPARE(column(w->ASGrid, QStringLiteral("Name")),
+             (QStringList{QStringLiteral("零租客户"), QStringLiteral("李四")}));
+    pickRow(w->ASGrid, 1);
+    QCOMPARE(column(w->SDBGridLease, QStringLiteral("CustomNum")),
+             QStringList{QStringLiteral("0001-1")});
+}
+
+void tst_SetupWindow::rentalOptions()
+{
+    auto option = [](int cateId) {
+        return scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
+                      {cateId})
+            .toString();
+    };
+    TSetupFm *w = openOn(TSetupFm::PageOptions);
+    // The new account's choices: by days, no permissions, no receipt, POS paper, 7 days.
+    QVERIFY(w->RBtnDay->isChecked());
+    QVERIFY(w->RBtnNo->isChecked());
+    QVERIFY(w->RBtnPrintNo->isChecked());
+    QVERIFY(w->RBTnPrintPOS->isChecked());
+    QVERIFY(!w->RBTnPrintPOS->isVisibleTo(w));
+    QCOMPARE(w->EDPassDays->text(), QStringLiteral("7"));
+
+    click(w->RBtnVCD);
+    click(w->RbtnReg);
+    click(w->RBtnPrint);
+    retype(w->EDPassDays, QString());
+    click(w->BitBtn1);
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
+    QCOMPARE(w->EDPassDays->text(), QStringLiteral("3"));
+    QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("1"));
+    QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("1"));
+    QCOMPARE(option(Schema::OptionOverdueDays), QStringLiteral("3"));
+    QCOMPARE(option(Schema::OptionReceiptPrinting), QStringLiteral("0"));
+    QCOMPARE(option(Schema::OptionReceiptPaper), QStringLiteral("1"));
+
+    // A pasted day count that is no number: refused, and no option is half-saved.
+    click(w->RBtnNo);
+    w->EDPassDays->setText(QStringLiteral("5'"));
+    click(w->BitBtn1);
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Error);
+    QCOMPARE(focusName(), QStringLiteral("EDPassDays"));
+    QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("1"));
+    QCOMPARE(option(Schema::OptionOverdueDays), QStringLiteral("3"));
+
+    // Shown again, the page reads the stored choices.
+    clickTab(w->PageControl1, TSetupFm::PageMembers);
+    clickTab(w->PageControl1, TSetupFm::PageOptions);
+    QVERIFY(w->RBtnVCD->isChecked());
+    QVERIFY(w->RbtnReg->isChecked());
+    QVERIFY(w->RBtnPrint->isChecked());
+    QCOMPARE(w->EDPassDays->text(), QStringLiteral("3"));
+
+    // A stored value that is no number is reported; the radios keep their state.
+    m_account->setOption(Schema::OptionRentRule, QStringLiteral("x"));
+    m_boxes->clear();
+    clickTab(w->PageControl1, TSetupFm::PageMembers);
+    clickTab(w->PageControl1, TSetupFm::PageOptions);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QVERIFY(w->RBtnVCD->isChecked());
+}
+
+void tst_SetupWindow::shopDetailsUpdateTheSharedValues()
+{
+    ShopCompany.clear();
+    TSetupFm *w = openOn(TSetupFm::PageShop);
+    QCOMPARE(w->EDMyCOMpany->text(), QString());
+    typeText(w->EDMyCOMpany, QStringLiteral("星光'影碟"));
+    typeText(w->EDMyAddr, QStringLiteral("人民路1号"));
+    typeText(w->EDMyTel, QStringLiteral("0571-888"));
+    click(w->BtnMyDo);
+    QVERIFY(m_boxes->shown.isEmpty());
+    QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
+    QCOMPARE(ShopAddress, QStringLiteral("人民路1号"));
+    QCOMPARE(ShopTel, QStringLiteral("0571-888"));
+    QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
+
+    retype(w->EDMyTel, QStringLiteral("110"));
+    click(w->BtnMyDo);
+    QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT comTel FROM TBSetup")), QVariant(QStringLiteral("110")));
+
+    w->EDMyTel->clear();
+    clickTab(w->PageControl1, TSetupFm::PageMembers);
+    clickTab(w->PageControl1, TSetupFm::PageShop);
+    QCOMPARE(w->EDMyTel->text(), QStringLiteral("110"));
+    QCOMPARE(w->EDMyCOMpany->text(), QStringLiteral("星光'影碟"));
+}
+
+void tst_SetupWindow::feeClassesAndCategories()
+{
+    TSetupFm *w = openOn(TSetupFm::PageFees);
+    QCOMPARE(w->FeeGrid->rowCount(), 0);
+
+    // On an empty list a save without "添  加" creates the first class.
+    typeText(w->EDFeeName, QStringLiteral("D'VD"));
+    typeText(w->EDFee, QStringLiteral("2.5a")); // the letter is not taken
+    typeText(w->EDFeeYJ, QStringLiteral("30"));
+    click(w->BtnFeeSave);
+    QVERIFY(m_boxes->shown.isEmpty());
+    QCOMPARE(scalar(QStringLiteral("SELECT Name || '/' || Fee || '/' || Deposit FROM TBVer")),
+             QVariant(QStringLiteral("D'VD/250/3000")));
+    QCOMPARE(w->FeeGrid->text(QStringLiteral("Fee")), QStringLiteral("2.50"));
+    QCOMPARE(w->EDFee->text(), QStringLiteral("2.5"));
+
+    click(w->BtnFeeAdd);
+    QCOMPARE(w->EDFeeName->text(), QString());
+    typeText(w->EDFeeName, QStringLiteral("VCD"));
+    typeText(w->EDFeeYJ, QStringLiteral("10"));
+    click(w->BtnFeeSave);
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("请输入租金/天金额！")});
+    QCOMPARE(focusName(), QStringLiteral("EDFee"));
+    w->EDFee->setText(QStringLiteral("1..5")); // pasted
+    click(w->BtnFeeSave);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("租金/天金额输入有错误，请检查！"));
+    retype(w->EDFee, QStringLiteral("0"));
+    click(w->BtnFeeSave);
+    QCOMPARE(column(w->FeeGrid, QStringLiteral("Name")),
+             (QStringList{QStringLiteral("D'VD"), QStringLiteral("VCD")}));
+    QCOMPARE(w->FeeGrid->text(QStringLiteral("Name")), QStringLiteral("VCD"));
+
+    // Changing the class on show updates it.
+    pickRow(w->FeeGrid, 0);
+    retype(w->EDFeeName, QStringLiteral("DVD"));
+    click(w->BtnFeeSave);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer")), 2);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer"), QStringLiteral("Name = 'DVD'")), 1);
+
+    m_boxes->clear();
+    click(w->BtnFeeDel);
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("确定要删除类型【DVD】吗？")});
+    QCOMPARE(column(w->FeeGrid, QStringLiteral("Name")), QStringList{QStringLiteral("VCD")});
+
+    // Categories: three added, the first deleted, the edit shows the new first one.
+    for (const QString &name : {QStringLiteral("动作"), QStringLiteral("爱'情"),
+                                QStringLiteral("科幻")}) {
+        click(w->BtnCateAdd);
+        typeText(w->EDCateName, name);
+        click(w->BtnCateSave);
+    }
+    QCOMPARE(w->CateGrid->rowCount(), 3);
+    pickRow(w->CateGrid, 0);
+    QCOMPARE(w->EDCateName->text(), QStringLiteral("动作"));
+    click(w->BtnCateDel);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除分类【动作】吗？"));
+    QCOMPARE(w->EDCateName->text(), QStringLiteral("爱'情"));
+    QCOMPARE(w->FeeGrid->rowCount(), 1);
+
+    click(w->BtnCateAdd);
+    click(w->BtnCateSave);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("请输入影片类型！"));
+    QCOMPARE(m_account->count(QStringLiteral("TBCategray")), 2);
+}
+
+void tst_SetupWindow::staffAndPermissions()
+{
+    TSetupFm *w = openOn(TSetupFm::PageStaff);
+    const QStringList catalogue = entries(w->LbPower);
+    QCOMPARE(catalogue.size(), 7); // the first staff member holds no permission
+    QVERIFY(entries(w->LbUserPower).isEmpty());
+
+    click(w->BtnPerAdd);
+    QCOMPARE(w->EDPerName->text(), QString());
+    QCOMPARE(entries(w->LbPower), catalogue);
+    typeText(w->EDPerName, QStringLiteral("小'李"));
+    QTest::keyClick(w->EDPerName, Qt::Key_Tab);
+    typeText(w->EDPerPWD, QStringLiteral("1'2"));
+    selectEntries(w->LbPower, {0, 1}); // renting and stock
+    click(w->BtnSingToR);
+    // Several entries arrive last first.
+    QCOMPARE(entries(w->LbUserPower), (QStringList{catalogue[1], catalogue[0]}));
+    click(w->BtnPerSave);
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
+    const qint64 first = w->PerSonGrid->value(QStringLiteral("ID")).toLongLong();
+    QCOMPARE(scalar(QStringLiteral("SELECT Name || '/' || PWS || '/' || PerFlag FROM TBPersons "
+                                   "WHERE ID = ?"),
+                    {first}),
+             QVariant(QStringLiteral("小'李/1'2/0")));
+    QCOMPARE(grantedTo(first), (QList<int>{1, 2}));
+
+    // A second member of staff of the same name keeps their own permissions apart.
+    click(w->BtnPerAdd);
+    typeText(w->EDPerName, QStringLiteral("小'李"));
+    selectEntries(w->LbPower, {3});
+    click(w->BtnSingToR);
+    click(w->BtnPerSave);
+    const qint64 second = w->PerSonGrid->value(QStringLiteral("ID")).toLongLong();
+    QVERIFY(second != first);
+    QCOMPARE(grantedTo(first), (QList<int>{1, 2}));
+    QCOMPARE(grantedTo(second), QList<int>{4});
+
+    // Back on the first, its lists show what it holds; all taken away and saved.
+    QVERIFY(w->PerSonGrid->locateValue(QStringLiteral("ID"), first));
+    QCOMPARE(entries(w->LbUserPower), (QStringList{catalogue[1], catalogue[0]}));
+    QCOMPARE(w->EDPerPWD->text(), QStringLiteral("1'2"));
+    click(w->BtnAllToL);
+    click(w->BtnPerSave);
+    QCOMPARE(grantedTo(first), QList<int>());
+    QCOMPARE(grantedTo(second), QList<int>{4});
+
+    // Refused without a name; nothing written.
+    click(w->BtnPerAdd);
+    click(w->BtnPerSave);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("请输入人员名称！"));
+    QCOMPARE(focusName(), QStringLiteral("EDPerName"));
+
+    // Deleting keeps the row, hides it here and takes its permissions.
+    QVERIFY(w->PerSonGrid->locateValue(QStringLiteral("ID"), second));
+    click(w->BtnPerDel);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除人员【小'李】吗？"));
+    QCOMPARE(scalar(QStringLiteral("SELECT PerFlag FROM TBPersons WHERE ID = ?"), {second}),
+             QVariant(2));
+    QCOMPARE(grantedTo(second), QList<int>());
+    QVERIFY(!w->PerSonGrid->locateValue(QStringLiteral("ID"), second));
+    QCOMPARE(w->PerSonGrid->rowCount(), 2);
+}
+
+void tst_SetupWindow::permissionListMoves()
+{
+    TSetupFm *w = openOn(TSetupFm::PageStaff);
+    const QStringList all = entries(w->LbPower);
+
+    // ">" with nothing selected moves nothing and selects the first entry.
+    w->LbPower->clearSelection();
+    click(w->BtnSingToR);
+    QVERIFY(entries(w->LbUserPower).isEmpty());
+    QCOMPARE(w->LbPower->selectedItems().size(), 1);
+    QCOMPARE(w->LbPower->row(w->LbPower->selectedItems().first()), 0);
+
+    // Moving the last entry selects the new last one; the focus stays on the source list.
+    selectEntries(w->LbPower, {6});
+    click(w->BtnSingToR);
+    QCOMPARE(entries(w->LbUserPower), QStringList{all[6]});
+    QCOMPARE(w->LbPower->row(w->LbPower->selectedItems().first()), 5);
+    QCOMPARE(focusName(), QStringLiteral("LbPower"));
+
+    click(w->BtnAllToR);
+    QVERIFY(entries(w->LbPower).isEmpty());
+    QCOMPARE(entries(w->LbUserPower), QStringList{all[6]} + all.mid(0, 6));
+    click(w->BtnSingToR); // nothing left to move
+    QCOMPARE(w->LbUserPower->count(), 7);
+
+    selectEntries(w->LbUserPower, {0});
+    click(w->BtnSingToL);
+    QCOMPARE(entries(w->LbPower), QStringList{all[6]});
+    click(w->BtnAllToL);
+    QCOMPARE(entries(w->LbPower), QStringList{all[6]} + all.mid(0, 6));
+    QVERIFY(entries(w->LbUserPower).isEmpty());
+}
+
+void tst_SetupWindow::typesBuiltInLockedUserTypesSaved()
+{
+    TSetupFm *w = openOn(TSetupFm::PageTypes);
+    QCOMPARE(w->FeeCateGrid->rowCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        pickRow(w->FeeCateGrid, i);
+        QVERIFY(!w->BtnCsave->isEnabled());
+        QVERIFY(!w->BtnCDel->isEnabled());
+    }
+
+    click(w->BtnCAdd);
+    QVERIFY(w->BtnCsave->isEnabled());
+    QCOMPARE(w->EDCNAme->text(), QString());
+    click(w->BtnCsave);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("请输入收支名称！"));
+    typeText(w->EDCNAme, QStringLiteral("水电'费"));
+    typeText(w->EDCMemo, QStringLiteral("每月"));
+    click(w->BtnCsave);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("数据保存成功！"));
+    const qint64 id = w->FeeCateGrid->value(QStringLiteral("ID")).toLongLong();
+    QCOMPARE(scalar(QStringLiteral("SELECT CateID || '/' || Flag || '/' || CateValue "
+                                   "FROM TBKindValue WHERE ID = ?"),
+                    {id}),
+             QVariant(QStringLiteral("3/0/水电'费")));
+    QVERIFY(w->BtnCsave->isEnabled());
+    QVERIFY(w->BtnCDel->isEnabled());
+
+    retype(w->EDCNAme, QStringLiteral("电费"));
+    click(w->BtnCsave);
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("CateID = 3")), 4);
+
+    click(w->BtnCDel);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除类型【电费】吗？"));
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("CateID = 3")), 3);
+    // The built-in rows are all still there, unchanged.
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"),
+                              QStringLiteral("ID IN (3, 8, 9) AND Flag >= 1")),
+             3);
+}
+
+void tst_SetupWindow::suppliersInsertOnceAfterAddUpdateOtherwise()
+{
+    TSetupFm *w = openOn(TSetupFm::PageSuppliers);
+    click(w->BtnPAdd);
+    typeText(w->EDCompany, QStringLiteral("华纳'音像"));
+    typeText(w->EDPTel, QStringLiteral("010"));
+    click(w->BtnPSave);
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+    QCOMPARE(w->PGrid->text(QStringLiteral("Company")), QStringLiteral("华纳'音像"));
+
+    // Without "添  加" the supplier on show is updated.
+    retype(w->EDPTel, QStringLiteral("020"));
+    click(w->BtnPSave);
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+    QCOMPARE(scalar(QStringLiteral("SELECT OfficeTel FROM TbProvide")),
+             QVariant(QStringLiteral("020")));
+
+    click(w->BtnPAdd);
+    typeText(w->EDCompany, QStringLiteral("中录"));
+    click(w->BtnPSave);
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 2);
+    QCOMPARE(column(w->PGrid, QStringLiteral("Company")),
+             (QStringList{QStringLiteral("中录"), QStringLiteral("华纳'音像")}));
+
+    click(w->BtnPAdd);
+    click(w->BtnPSave);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("请输入供应商公司名称！"));
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 2);
+
+    pickRow(w->PGrid, 0);
+    click(w->BtnPDel);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除供应商【中录】吗？"));
+    QCOMPARE(column(w->PGrid, QStringLiteral("Company")), QStringList{QStringLiteral("华纳'音像")});
+    QCOMPARE(w->EDCompany->text(), QStringLiteral("华纳'音像"));
+}
+
+void tst_SetupWindow::newShopSetUpThroughTheWindow()
+{
+    // The main window, its settings menu and the work area, on a new account.
+    TMainFm main;
+    main.resize(1000, 700);
+    main.show();
+    QCOMPARE(SetupWindow(), nullptr);
+
+    main.action(QStringLiteral("SetFees"))->trigger();
+    TSetupFm *w = setupForm();
+    QVERIFY(w);
+    QCOMPARE(w->parentWidget(), main.MainPanel);
+    QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageFees));
+    typeText(w->EDFeeName, QStringLiteral("DVD"));
+    typeText(w->EDFee, QStringLiteral("3"));
+    typeText(w->EDFeeYJ, QStringLiteral("20"));
+    click(w->BtnFeeSave);
+    typeText(w->EDCateName, QStringLiteral("动作"));
+    click(w->BtnCateSave);
+
+    clickTab(w->PageControl1, TSetupFm::PageSuppliers);
+    typeText(w->EDCompany, QStringLiteral("华纳音像"));
+    click(w->BtnPSave);
+
+    main.action(QStringLiteral("SetStaff"))->trigger();
+    click(w->BtnPerAdd);
+    typeText(w->EDPerName, QStringLiteral("小王"));
+    typeText(w->EDPerPWD, QStringLiteral("8"));
+    selectEntries(w->LbPower, {0, 1});
+    click(w->BtnSingToR);
+    click(w->BtnPerSave);
+    const qint64 clerk = w->PerSonGrid->value(QStringLiteral("ID")).toLongLong();
+
+    QTest::mouseClick(main.FlatSpeedButton6, Qt::LeftButton); // 设    置(F4): the members
+    QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageMembers));
+    click(w->BtnASAdd);
+    typeText(w->EDNum, QStringLiteral("0001"));
+    typeText(w->EDNAme, QStringLiteral("张三"));
+    typeText(w->EDViewNum, QStringLiteral("5"));
+    click(w->BtnAsSave);
+
+    main.action(QStringLiteral("SetRental"))->trigger();
+    click(w->RbtnReg);
+    click(w->BitBtn1);
+
+    QCOMPARE(m_boxes->texts(), (QStringList(4, QStringLiteral("数据保存成功！"))));
+    QCOMPARE(scalar(QStringLiteral("SELECT Name || Fee || '/' || Deposit FROM TBVer")),
+             QVariant(QStringLiteral("DVD300/2000")));
+    QCOMPARE(scalar(QStringLiteral("SELECT Categray FROM TBCategray")),
+             QVariant(QStringLiteral("动作")));
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+    QCOMPARE(grantedTo(clerk), (QList<int>{1, 2}));
+    QCOMPARE(scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE Num = '0001'")),
+             QVariant(5));
+    QCOMPARE(scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = 2")),
+             QVariant(QStringLiteral("1")));
+
+    // The clerk logs in: renting and stock are open, nothing else that is guarded.
+    main.setLoginProvider([clerk] {
+        CurrentUserID = int(clerk);
+        return true;
+    });
+    main.N43Click();
+    QVERIFY(main.FlatSpeedButton1->isEnabled());
+    QVERIFY(main.FlatSpeedButton2->isEnabled());
+    QVERIFY(main.FlatSpeedButton3->isEnabled());
+    for (QPushButton *b : {main.FlatSpeedButton8, main.FlatSpeedButton7, main.FlatSpeedButton4,
+                           main.FlatSpeedButton6}) {
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+    }
+}
+
+void tst_SetupWindow::grabPages()
+{
+    const QString folder = qEnvironmentVariable("RENTORA_GRAB_DIR");
+    if (folder.isEmpty())
+        QSKIP("set RENTORA_GRAB_DIR to write a picture of every page");
+    m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
+    m_account->addFeeClass(QStringLiteral("VCD"), 150, 1000);
+    const qint64 member = m_account->addMember(QStringLiteral("A001"), QStringLiteral("张三"), 5);
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"),
+                                           QStringLiteral("DVD"));
+    Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                            "DatTime, Deposit, Persons) VALUES (?, 300, 1, ?, '2024-05-01', 2000, "
+                            "1)"),
+             {copy, member});
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作'), ('爱情')"));
+    Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, Address, OfficeTel) "
+                            "VALUES ('华纳音像', '北京市朝阳区', '010-88886666')"));
+    TSetupFm *w = openOn(TSetupFm::PageMembers);
+    w->resize(800, 560);
+    for (int page = 0; page < TSetupFm::PageCount; ++page) {
+        w->PageControl1->setCurrentIndex(page);
+        QApplication::processEvents();
+        QVERIFY(w->grab().save(QDir(folder).filePath(QStringLiteral("setup-%1.png").arg(page))));
+    }
+    w->PageControl1->setCurrentIndex(TSetupFm::PageMembers);
+    w->PageControl2->setCurrentWidget(w->TabSheet5);
+    QApplication::processEvents();
+    QVERIFY(w->grab().save(QDir(folder).filePath(QStringLiteral("setup-0-payments.png"))));
+}
+
+QTEST_MAIN(tst_SetupWindow)
+#include "tst_setupwindow.moc"

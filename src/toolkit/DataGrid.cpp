@@ -122,6 +122,9 @@ DataGrid::DataGrid(QWidget *parent)
                                                            : Qt::AscendingOrder);
     });
 
+    // The group arrows and the indent of grouped rows go into the first column shown.
+    connect(m_view->header(), &QHeaderView::sectionMoved, this, &DataGrid::placeTree);
+
     m_view->header()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view->header(), &QWidget::customContextMenuRequested, this,
             &DataGrid::showHeaderMenu);
@@ -193,6 +196,7 @@ void DataGrid::setColumnVisible(const QString &field, bool visible)
         return;
     m_columns[c].visible = visible;
     m_view->header()->setSectionHidden(c, !visible);
+    placeTree();
     m_footer->update();
 }
 
@@ -260,6 +264,12 @@ QList<int> DataGrid::shownColumns() const
     return out;
 }
 
+void DataGrid::placeTree()
+{
+    const QList<int> shown = shownColumns();
+    m_view->setTreePosition(shown.isEmpty() ? 0 : shown.first());
+}
+
 void DataGrid::rebuildColumns()
 {
     // The sort and the groups are kept by field across the change of columns.
@@ -306,6 +316,7 @@ void DataGrid::applyColumnLayout()
     }
     if (sample > 0)
         m_widthsApplied = true;
+    placeTree();
 }
 
 // --- Footer ---
@@ -420,8 +431,19 @@ void DataGrid::setGroupColumns(const QList<int> &columns)
 {
     ensureLoaded();
     const int row = currentTableRow();
+    // Grouped rows are indented in the first column: it grows by the indent, so its text
+    // keeps the room it had.
+    const auto indentOf = [this](qsizetype levels) {
+        return levels > 0 ? int(levels + 1) * m_view->indentation() : 0;
+    };
+    const int widen = indentOf(columns.size()) - indentOf(m_model->groupColumns().size());
     m_model->setGroupColumns(columns);
     m_view->setRootIsDecorated(!columns.isEmpty());
+    if (const QList<int> shown = shownColumns(); widen != 0 && !shown.isEmpty()) {
+        QHeaderView *h = m_view->header();
+        h->resizeSection(shown.first(), qMax(h->minimumSectionSize(),
+                                             h->sectionSize(shown.first()) + widen));
+    }
     if (row >= 0)
         makeCurrent(row);
     updateGroupPanel();

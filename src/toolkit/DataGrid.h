@@ -175,6 +175,7 @@ private:
     void ensureLoaded() const { const_cast<DataGrid *>(this)->fetchAll(); }
     void reload(bool keepState);
     void applyColumnLayout();
+    void placeTree();
     void restoreCurrent(const QVariant &key, int position);
     void makeCurrent(int tableRow);
     int currentTableRow() const;

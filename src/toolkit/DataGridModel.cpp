@@ -114,6 +114,7 @@ void DataGridModel::appendArrived()
         endResetModel();
         return;
     }
+    ++m_generation;
     beginInsertRows({}, old, n - 1);
     m_order.resize(n);
     m_position.resize(n);
@@ -184,6 +185,7 @@ void DataGridModel::setGroupColumns(const QList<int> &columns)
 
 void DataGridModel::rearrange()
 {
+    ++m_generation;
     const int n = m_table.rowCount();
     m_order.resize(n);
     std::iota(m_order.begin(), m_order.end(), 0);
@@ -207,6 +209,8 @@ void DataGridModel::rearrange()
 
     if (!keys.empty()) {
         const GridTable &t = m_table;
+        for (const Key &k : keys)
+            t.prepareOrder(k.field);
         std::sort(m_order.begin(), m_order.end(), [&t, &keys](int a, int b) {
             for (const Key &k : keys) {
                 int c = t.compare(k.field, a, b);
@@ -360,19 +364,30 @@ int DataGridModel::findPrefix(const QString &field, const QString &prefix,
     const int f = column >= 0 ? fieldOfColumn(column) : m_table.fieldIndex(field);
     if (f < 0)
         return -1;
+    const int n = int(m_order.size());
+    int from = 0;
+    const bool extends = m_memo.field == f && m_memo.cs == cs &&
+                         m_memo.generation == m_generation && prefix.startsWith(m_memo.prefix);
+    if (extends) {
+        if (m_memo.position < 0)
+            return -1;
+        from = m_memo.position;
+    }
+    int found = -1;
     const bool stored = m_table.storage(f) == GridTable::Storage::Text &&
                         (column < 0 || m_columns[column].kind == Grid::Kind::Text);
-    for (int row : m_order) {
-        if (stored) {
-            if (m_table.text(row, f).startsWith(prefix, cs))
-                return row;
-        } else {
+    if (stored) {
+        found = m_table.firstWithPrefix(f, prefix, m_order.data(), n, from, cs);
+    } else {
+        for (int p = from; p < n && found < 0; ++p) {
+            const int row = m_order[p];
             const QString s = column >= 0 ? displayText(row, column) : m_table.toText(row, f);
             if (s.startsWith(prefix, cs))
-                return row;
+                found = p;
         }
     }
-    return -1;
+    m_memo = {f, prefix, cs, m_generation, found};
+    return found < 0 ? -1 : m_order[found];
 }
 
 int DataGridModel::findValue(const QString &field, const QVariant &value) const

@@ -148,4 +148,17 @@ private:
     std::vector<Group> m_groups;
     std::vector<int> m_topGroups;
     std::vector<int> m_leafGroups; // last-level groups, in order of their ranges
+
+    // The last locate: the search box asks again at every keystroke with a longer text, and
+    // no row before the last match can begin with a longer one.
+    struct PrefixMemo
+    {
+        int field = -1;
+        QString prefix;
+        Qt::CaseSensitivity cs = Qt::CaseSensitive;
+        quint64 generation = 0;
+        int position = -1; // -1: no row began with prefix
+    };
+    mutable PrefixMemo m_memo;
+    quint64 m_generation = 1; // changes whenever the rows or their order change
 };

@@ -35,19 +35,27 @@ void GridFooterBar::paintEvent(QPaintEvent *)
     const int offset = mapFromGlobal(m_view->viewport()->mapToGlobal(QPoint(0, 0))).x();
     const QHeaderView *h = m_view->header();
     p.setClipRect(QRect(offset, 0, m_view->viewport()->width(), height()));
-    for (int c = 0; c < h->count(); ++c) {
+    // A text wider than its column runs on to the left over columns that show no footer,
+    // so a count such as "共 100000 部" is read in full.
+    int freeLeft = offset;
+    for (int v = 0; v < h->count(); ++v) {
+        const int c = h->logicalIndex(v);
         if (h->isSectionHidden(c))
             continue;
+        const int left = offset + h->sectionViewportPosition(c);
         const QString text = m_textOf(c);
         if (text.isEmpty())
             continue;
-        const QRect cell(offset + h->sectionViewportPosition(c) + 4, 1, h->sectionSize(c) - 8,
-                         height() - 2);
-        // Sums read best right-aligned, whatever the column holds.
-        p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                   fontMetrics().elidedText(text, Qt::ElideRight, cell.width()));
+        const QRect cell(left + 4, 1, h->sectionSize(c) - 8, height() - 2);
+        const int needed = fontMetrics().horizontalAdvance(text);
+        QRect textRect = cell;
+        if (needed > cell.width())
+            textRect.setLeft(qMax(freeLeft + 4, cell.right() - needed));
         p.setPen(pal.color(QPalette::Mid));
-        p.drawRect(cell.adjusted(-3, 1, 3, -2));
+        p.drawRect(textRect.adjusted(-3, 1, 3, -2));
+        p.setPen(pal.color(QPalette::ButtonText));
+        p.drawText(textRect, Qt::AlignRight | Qt::AlignVCenter,
+                   fontMetrics().elidedText(text, Qt::ElideRight, textRect.width()));
+        freeLeft = left + h->sectionSize(c);
     }
 }

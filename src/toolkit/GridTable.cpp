@@ -1,9 +1,13 @@
 #include "GridTable.h"
 
+#include <QCollator>
+#include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -372,6 +376,67 @@ QString GridTable::toText(int row, int field) const
     return {};
 }
 
+int GridTable::firstWithPrefix(int field, QStringView prefix, const int *order, int count,
+                               int from, Qt::CaseSensitivity cs) const
+{
+    const Column &c = m_columns[field];
+    if (!c.decided || c.storage != Storage::Text)
+        return -1;
+    const QStringView chars(c.chars);
+    const qsizetype n = prefix.size();
+    for (int p = qMax(0, from); p < count; ++p) {
+        const int row = order[p];
+        const quint32 start = c.offsets[row];
+        if (c.offsets[row + 1] - start < n)
+            continue;
+        if (chars.mid(start, n).compare(prefix, cs) == 0 && !isNull(row, field))
+            return p;
+    }
+    return -1;
+}
+
+void GridTable::prepareOrder(int field) const
+{
+    const Column &c = m_columns[field];
+    if (!c.decided || c.storage != Storage::Text || int(c.ranks.size()) == m_rows)
+        return;
+    // Rank the distinct texts once (a stock list repeats its categories and suppliers), with
+    // sort keys, which compare far faster than the collator itself.
+    static const QCollator collator = [] {
+        QCollator col(QLocale(QLocale::Chinese, QLocale::China));
+        col.setCaseSensitivity(Qt::CaseInsensitive);
+        return col;
+    }();
+    QHash<QStringView, int> ids;
+    std::vector<QStringView> distinct;
+    std::vector<int> idOfRow(m_rows);
+    for (int r = 0; r < m_rows; ++r) {
+        const QStringView t = text(r, field);
+        auto it = ids.constFind(t);
+        if (it == ids.cend()) {
+            it = ids.insert(t, int(distinct.size()));
+            distinct.push_back(t);
+        }
+        idOfRow[r] = *it;
+    }
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(distinct.size());
+    for (QStringView t : distinct)
+        keys.push_back(collator.sortKey(t.toString()));
+    std::vector<int> order(distinct.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int k = keys[a].compare(keys[b]);
+        return k != 0 ? k < 0 : distinct[a].compare(distinct[b]) < 0;
+    });
+    std::vector<int> rankOfId(distinct.size());
+    for (int i = 0; i < int(order.size()); ++i)
+        rankOfId[order[i]] = i;
+    c.ranks.resize(m_rows);
+    for (int r = 0; r < m_rows; ++r)
+        c.ranks[r] = rankOfId[idOfRow[r]];
+}
+
 int GridTable::compare(int field, int a, int b) const
 {
     const Column &c = m_columns[field];
@@ -383,6 +448,8 @@ int GridTable::compare(int field, int a, int b) const
         if (na || nb)
             return na == nb ? 0 : (na ? -1 : 1);
     }
+    if (c.storage == Storage::Text && int(c.ranks.size()) == m_rows)
+        return c.ranks[a] < c.ranks[b] ? -1 : (c.ranks[a] > c.ranks[b] ? 1 : 0);
     switch (c.storage) {
     case Storage::Int:
         return c.ints[a] < c.ints[b] ? -1 : (c.ints[a] > c.ints[b] ? 1 : 0);

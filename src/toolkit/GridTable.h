@@ -63,8 +63,18 @@ public:
     // The value as text, as stored (numbers in plain decimal form).
     QString toText(int row, int field) const;
 
-    // Order of two rows by one field: nulls first, numbers by value, texts by code point.
+    // The first position p >= from in order[0..count) whose row's text in a Text field
+    // begins with prefix; -1 when none does.
+    int firstWithPrefix(int field, QStringView prefix, const int *order, int count, int from,
+                        Qt::CaseSensitivity cs) const;
+
+    // Order of two rows by one field: nulls first, numbers by value, texts as prepared by
+    // prepareOrder() (else by code point).
     int compare(int field, int a, int b) const;
+    // Ranks the texts of a Text field in the order a Chinese reader expects (pinyin for
+    // Chinese, letters without regard to case; equal-looking texts by code point so that
+    // only identical texts tie). Kept until rows are added; compare() then uses the ranks.
+    void prepareOrder(int field) const;
 
 private:
     struct Column
@@ -79,6 +89,7 @@ private:
         std::vector<quint32> offsets; // Text: start of row r; one extra entry at the end
         std::vector<bool> nulls;      // empty while no value was null
         int pendingNulls = 0;         // nulls seen before the storage was decided
+        mutable std::vector<int> ranks; // text order, one per row, when prepared
     };
 
     void appendValue(Column &c, const QVariant &v);

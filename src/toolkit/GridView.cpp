@@ -97,7 +97,7 @@ GridView::GridView(QWidget *parent) : QTreeView(parent), m_header(new GridHeader
     setAlternatingRowColors(true);
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setIndentation(16);
+    setIndentation(12);
 }
 
 void GridView::drawRow(QPainter *painter, const QStyleOptionViewItem &option,
@@ -142,33 +142,41 @@ void GridView::drawGroupRow(QPainter *painter, const QStyleOptionViewItem &optio
     const int margin = 4;
     const int captionLeft = x0 + branchWidth + margin;
 
-    // Sums are written under their columns; the caption runs up to the first of them.
-    int captionRight = row.right() - margin;
+    // Sums are written under their columns; one wider than its column runs on to the left
+    // over columns without a sum, but never over the caption, which is cut short instead.
     QFont bold = option.font;
     bold.setBold(true);
-    for (int c = 0; c < h->count(); ++c) {
+    painter->setFont(bold);
+    const QFontMetrics fm = painter->fontMetrics();
+    const QString caption = index.data(DataGridModel::GroupCaptionRole).toString();
+    const int captionEnd = captionLeft + fm.horizontalAdvance(caption) + 2 * margin;
+    int limit = captionEnd;
+    int captionRight = row.right() - margin;
+    for (int v = 0; v < h->count(); ++v) {
+        const int c = h->logicalIndex(v);
         if (h->isSectionHidden(c))
             continue;
         const QModelIndex cell = index.siblingAtColumn(c);
         const QString sum = cell.data(DataGridModel::GroupSummaryRole).toString();
         if (sum.isEmpty())
             continue;
-        const QRect cellRect(h->sectionViewportPosition(c) + margin, row.y(),
-                             h->sectionSize(c) - 2 * margin, row.height());
-        if (cellRect.left() > captionLeft)
-            captionRight = qMin(captionRight, cellRect.left() - margin);
-        const auto align = Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
-        painter->setFont(bold);
-        painter->drawText(cellRect, int(align | Qt::AlignVCenter),
-                          painter->fontMetrics().elidedText(sum, Qt::ElideRight, cellRect.width()));
+        QRect cellRect(h->sectionViewportPosition(c) + margin, row.y(),
+                       h->sectionSize(c) - 2 * margin, row.height());
+        auto align = Qt::Alignment(cell.data(Qt::TextAlignmentRole).toInt());
+        const int needed = fm.horizontalAdvance(sum);
+        if (needed > cellRect.width()) {
+            cellRect.setLeft(qMax(limit, cellRect.right() - needed));
+            align = Qt::AlignRight;
+        }
+        captionRight = qMin(captionRight, cellRect.left() - margin);
+        painter->drawText(cellRect, int((align & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter),
+                          fm.elidedText(sum, Qt::ElideRight, cellRect.width()));
+        limit = cellRect.right() + 2 * margin;
     }
-    painter->setFont(bold);
-    const QString caption = index.data(DataGridModel::GroupCaptionRole).toString();
     const QRect captionRect(captionLeft, row.y(), qMax(0, captionRight - captionLeft),
                             row.height());
     painter->drawText(captionRect, int(Qt::AlignLeft | Qt::AlignVCenter),
-                      painter->fontMetrics().elidedText(caption, Qt::ElideRight,
-                                                        captionRect.width()));
+                      fm.elidedText(caption, Qt::ElideRight, captionRect.width()));
     if (currentIndex().isValid() && currentIndex().row() == index.row() &&
         currentIndex().parent() == index.parent() && hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -18,6 +18,7 @@
 #include <QTreeView>
 
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -105,6 +106,7 @@ private slots:
     void maskFormats();
     void realMask();
     void tableStorage();
+    void textOrder();
     void tableNamesAndNulls();
 
     void opensWithFirstRowCurrent();
@@ -115,6 +117,7 @@ private slots:
     void headerClickSortsThenReverses();
     void locateByPrefix_data();
     void locateByPrefix();
+    void locateAsTyped();
     void requeryKeepsCurrentRow();
     void requeryFailureKeepsRows();
     void groupTwoLevelsWithSums();
@@ -236,6 +239,30 @@ void tst_DataGrid::tableStorage()
     QVERIFY(t.compare(0, 2, 1) > 0);
 }
 
+void tst_DataGrid::textOrder()
+{
+    GridTable t;
+    t.setFields({QStringLiteral("s")});
+    const QStringList texts = {"张三", "cherry", "李四", "Banana", "apple", "王五", "李四",
+                               "Apple"};
+    for (const QString &x : texts)
+        t.appendRow({x});
+    t.finish();
+    t.prepareOrder(0);
+    std::vector<int> rows(texts.size());
+    std::iota(rows.begin(), rows.end(), 0);
+    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return t.compare(0, a, b) < 0; });
+    QStringList sorted;
+    for (int r : rows)
+        sorted << texts[r];
+    // Chinese by pinyin first (as Chinese collation places it), then letters without regard
+    // to case; only identical texts tie.
+    QCOMPARE(sorted, QStringList({"李四", "李四", "王五", "张三", "Apple", "apple", "Banana",
+                                  "cherry"}));
+    QCOMPARE(t.compare(0, 2, 6), 0);
+    QVERIFY(t.compare(0, 4, 7) != 0);
+}
+
 void tst_DataGrid::tableNamesAndNulls()
 {
     GridTable t;
@@ -319,6 +346,10 @@ void tst_DataGrid::sortAndReverse_data()
     QTest::newRow("member number, ties stable")
         << "Num" << int(Qt::AscendingOrder)
         << QStringList{"英雄", "无间道", "卧虎藏龙", "英雄本色", "功夫", "大话西游"};
+    // Chinese by pinyin (li, wang, zhang), not by code point (张 comes before 李 there).
+    QTest::newRow("names by pinyin")
+        << "c.Name" << int(Qt::AscendingOrder)
+        << QStringList{"卧虎藏龙", "英雄本色", "功夫", "大话西游", "英雄", "无间道"};
     QTest::newRow("date descending, time ignored for display only")
         << "DatTime" << int(Qt::DescendingOrder)
         << QStringList{"英雄本色", "无间道", "卧虎藏龙", "大话西游", "英雄", "功夫"};
@@ -382,6 +413,31 @@ void tst_DataGrid::locateByPrefix()
     const QString title = m_grid->value(QStringLiteral("Title")).toString();
     QCOMPARE(title, expectedTitle.isEmpty() ? QStringLiteral("大话西游") : expectedTitle);
     QCOMPARE(changed.count(), found ? 1 : 0);
+}
+
+void tst_DataGrid::locateAsTyped()
+{
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    const auto typed = [&](const char *text) {
+        m_grid->locate(QStringLiteral("Num"), QString::fromLatin1(text));
+        return m_grid->value(QStringLiteral("Title")).toString();
+    };
+    QCOMPARE(typed("1"), QStringLiteral("英雄"));
+    QCOMPARE(typed("10"), QStringLiteral("英雄"));
+    QCOMPARE(typed("100"), QStringLiteral("英雄"));
+    QCOMPARE(typed("1002"), QStringLiteral("卧虎藏龙"));
+    QCOMPARE(typed("10029"), QStringLiteral("卧虎藏龙")); // no such number: the row stays
+    QCOMPARE(typed("1002"), QStringLiteral("卧虎藏龙"));  // back to the shorter text
+    QCOMPARE(typed("2"), QStringLiteral("功夫"));
+    // After a sort the first match is searched in the new order.
+    m_grid->setSort(QStringLiteral("Deposit"));
+    QCOMPARE(typed("1"), QStringLiteral("英雄本色"));
+    QCOMPARE(typed("100"), QStringLiteral("英雄本色"));
+    QCOMPARE(typed("1001"), QStringLiteral("英雄"));
+    // After a re-read that changed the rows, too.
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Deposit = 1 WHERE ID = 2"));
+    m_grid->requery();
+    QCOMPARE(typed("1001"), QStringLiteral("无间道"));
 }
 
 void tst_DataGrid::requeryKeepsCurrentRow()

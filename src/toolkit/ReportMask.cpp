@@ -269,16 +269,24 @@ std::optional<qint64> toUnits(const QVariant &value, int valueDivisor)
     case QMetaType::UShort:
     case QMetaType::Bool: {
         const qint64 n = value.toLongLong();
-        if (UnitsPerOne % divisor == 0)
-            return n * (UnitsPerOne / divisor);
-        return qint64(std::llround(double(n) * UnitsPerOne / divisor));
+        qint64 units = 0;
+        if (UnitsPerOne % divisor == 0) {
+            if (__builtin_mul_overflow(n, UnitsPerOne / divisor, &units))
+                return std::nullopt;
+            return units;
+        }
+        const double d = double(n) * UnitsPerOne / divisor;
+        if (std::fabs(d) >= 9.0e18)
+            return std::nullopt;
+        return qint64(std::llround(d));
     }
     case QMetaType::Double:
     case QMetaType::Float: {
-        const double d = value.toDouble();
-        if (!std::isfinite(d))
+        const double d = value.toDouble() * UnitsPerOne / divisor;
+        // Beyond what 64 bits hold the value is no amount a report can add up.
+        if (!std::isfinite(d) || std::fabs(d) >= 9.0e18)
             return std::nullopt;
-        return qint64(std::llround(d * UnitsPerOne / divisor));
+        return qint64(std::llround(d));
     }
     default:
         break;

@@ -2,6 +2,8 @@
 #include "toolkit/ReportGenerator.h"
 #include "toolkit/ReportMask.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -97,6 +99,8 @@ private slots:
     void pageNotices();
     void keyFunctionsAndComputedFields();
 
+    void textIsCutOrWrappedInsideItsField();
+
     void rowsFromBoundQuery();
     void failingQueryThrows();
 
@@ -165,6 +169,9 @@ void TestReportEngine::valuesToNumbers_data()
     QTest::newRow("empty text") << QVariant(QString()) << 1 << false << qint64(0);
     QTest::newRow("letters") << QVariant(QStringLiteral("12a")) << 1 << false << qint64(0);
     QTest::newRow("two points") << QVariant(QStringLiteral("1.2.3")) << 1 << false << qint64(0);
+    QTest::newRow("integer too large") << QVariant(qlonglong(4'000'000'000'000'000)) << 1 << false
+                                       << qint64(0);
+    QTest::newRow("infinite") << QVariant(qInf()) << 1 << false << qint64(0);
 }
 
 void TestReportEngine::valuesToNumbers()
@@ -443,6 +450,48 @@ void TestReportEngine::keyFunctionsAndComputedFields()
     const ReportDocument doc = ReportGenerator::generate(r, rentalRows());
     QCOMPARE(doc.pageTexts(0), QStringList({"2024-03", "¥2.50", "¥2.50", "¥3.00", "¥2.50",
                                             "¥1.25", "¥1.25", "193.00"}));
+}
+
+// Dark pixels of an image within a rectangle given in millimetres at 10 px/mm.
+static int darkPixels(const QImage &image, const QRectF &mm)
+{
+    int dark = 0;
+    const QRect px = QRectF(mm.topLeft() * 10, mm.size() * 10).toRect() & image.rect();
+    for (int y = px.top(); y <= px.bottom(); ++y) {
+        for (int x = px.left(); x <= px.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 160 ? 1 : 0;
+    }
+    return dark;
+}
+
+void TestReportEngine::textIsCutOrWrappedInsideItsField()
+{
+    const QString longText = QStringLiteral("大话西游之月光宝盒大话西游之大圣娶亲珍藏版");
+    ReportDefinition r(QStringLiteral("clip"));
+    r.setPage(ReportPage::custom(QSizeF(100, 100), QMarginsF(10, 10, 10, 10)));
+    r.detail().setHeight(10);
+    r.detail().addColumn({0, 0, 30, 10}, QStringLiteral("name"))
+        .setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    r.detail().addColumn({40, 0, 30, 10}, QStringLiteral("name"))
+        .setAlignment(Qt::AlignLeft | Qt::AlignTop).setWordWrap();
+    ReportData rows({QStringLiteral("name")});
+    rows.appendRow({longText});
+    const ReportDocument doc = ReportGenerator::generate(r, rows);
+
+    QImage image(1000, 1000, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        doc.render(0, p, QRectF(0, 0, 1000, 1000));
+    }
+    // Cut: the first line fills its field and nothing shows right of it or below the line.
+    QVERIFY(darkPixels(image, {10, 10, 30, 4}) > 50);
+    QCOMPARE(darkPixels(image, {40.2, 10, 9.6, 10}), 0);
+    QCOMPARE(darkPixels(image, {10, 15, 30, 5}), 0);
+    // Wrapped: the text goes on below the first line, still inside the field.
+    QVERIFY(darkPixels(image, {50, 15, 30, 5}) > 50);
+    QCOMPARE(darkPixels(image, {80.2, 10, 9.8, 10}), 0);
+    QCOMPARE(darkPixels(image, {50, 20.2, 40, 9.8}), 0);
 }
 
 void TestReportEngine::rowsFromBoundQuery()

@@ -32,6 +32,8 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("RepertoryFm"));
     setWindowTitle(QStringLiteral("影片库存"));
+    // Placed over the other work windows: paint the whole area, never let them show through.
+    setAutoFillBackground(true);
 
     BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
     BtnEdit = button(QStringLiteral("修改"), "BtnEdit", this);

@@ -10,10 +10,18 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 if ! pgrep -x cupsd >/dev/null; then
   /usr/sbin/cupsd
-  for _ in $(seq 1 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.1; done
 fi
+# Root is authorised through a certificate that cupsd writes shortly after it starts.
+for _ in $(seq 1 100); do
+  lpstat -r 2>/dev/null | grep -q "is running" && [ -e /run/cups/certs/0 ] && break
+  sleep 0.1
+done
 if ! lpstat -p RentoraPDF >/dev/null 2>&1; then
-  lpadmin -p RentoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E
+  for try in 1 2 3 4 5; do
+    lpadmin -p RentoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E && break
+    [ "$try" -eq 5 ] && exit 1
+    sleep 1
+  done
 fi
 # CUPS turns the job into PostScript before cups-pdf makes a PDF of it again. Its default
 # renderers turn the fonts into Type 3 glyphs without a usable text mapping, so pdftotext

@@ -1,12 +1,13 @@
 // Measures the data grid on a stock list of 100,000 copies:
-//   bench_grid [ACCOUNT] [--shots FOLDER]
+//   bench_grid [ACCOUNT] [--shots FOLDER] [--interactive]
 // Without an account a temporary account is filled with 100,000 generated copies (fixed seed);
 // with one, the stock list of that account is used (e.g. a shop written by genshop).
 // Prints, in milliseconds: the first screen (query, rows read, first paint), sorting by a text,
 // a money and a date column and reversing, grouping by one and two columns and ungrouping,
 // one locate keystroke (worst of a typed name, and a text no row begins with), a re-read that
 // keeps the current row, and the CSV export. --shots saves pictures of the grid on the way
-// (flat, sorted, grouped) to look at.
+// (flat, sorted, grouped) to look at; --interactive leaves the grid on screen afterwards, to
+// try it by hand.
 
 #include "data/DataModule.h"
 #include "data/Db.h"
@@ -162,6 +163,7 @@ int main(int argc, char **argv)
         if (!shots.isEmpty())
             g.grab().save(QDir(shots).filePath(name + QStringLiteral(".png")));
     };
+    const bool interactive = args.removeAll(QStringLiteral("--interactive")) > 0;
     QString path = args.value(0);
     QString why;
     if (path.isEmpty()) {
@@ -307,6 +309,11 @@ int main(int argc, char **argv)
     } catch (const Db::DbError &e) {
         out() << "database error: " << e.message() << Qt::endl;
         return 1;
+    }
+    if (interactive) {
+        out().flush();
+        grid.setWindowTitle(QStringLiteral("影片库存"));
+        return app.exec();
     }
     return 0;
 }

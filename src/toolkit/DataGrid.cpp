@@ -142,6 +142,14 @@ QTreeView *DataGrid::view() const
     return m_view;
 }
 
+void DataGrid::showEvent(QShowEvent *event)
+{
+    // Screen readers and automation meet the rows in the view: it carries the grid's name.
+    if (!accessibleName().isEmpty())
+        m_view->setAccessibleName(accessibleName());
+    QWidget::showEvent(event);
+}
+
 // --- Columns ---
 
 void DataGrid::addColumn(const QString &field, const QString &caption, Grid::Kind kind,
@@ -296,27 +304,43 @@ void DataGrid::rebuildColumns()
 
 void DataGrid::applyColumnLayout()
 {
+    // What the window set: hidden columns and widths. The operator's later changes stand
+    // until the window sets up its columns again.
+    QHeaderView *h = m_view->header();
+    for (int c = 0; c < m_columns.size(); ++c) {
+        h->setSectionHidden(c, !m_columns[c].visible);
+        if (m_columns[c].width > 0)
+            h->resizeSection(c, m_columns[c].width);
+    }
+    m_widthsApplied = false;
+    fitColumnsOnce();
+    placeTree();
+}
+
+void DataGrid::fitColumnsOnce()
+{
+    if (m_widthsApplied || m_model->shownCount() == 0)
+        return;
+    // Columns without a width of their own are sized once, to their caption and what the
+    // first rows show, within reason; after that the widths are the operator's.
     QHeaderView *h = m_view->header();
     const QFontMetrics fm(m_view->font());
     const int sample = qMin(m_model->shownCount(), 200);
+    const qsizetype levels = m_model->groupColumns().size();
+    const int indent = levels > 0 ? int(levels + 1) * m_view->indentation() : 0;
     for (int c = 0; c < m_columns.size(); ++c) {
         const Grid::Column &col = m_columns[c];
-        h->setSectionHidden(c, !col.visible);
-        if (col.width > 0) {
-            h->resizeSection(c, col.width);
+        if (col.width > 0 || !col.visible)
             continue;
-        }
-        if (m_widthsApplied)
-            continue;
-        // Wide enough for the caption and for what the first rows show, within reason.
         int w = fm.horizontalAdvance(col.caption) + 28;
         for (int p = 0; p < sample; ++p)
             w = qMax(w, fm.horizontalAdvance(m_model->displayText(m_model->shownRow(p), c)) + 16);
-        h->resizeSection(c, qBound(48, w, 320));
+        w = qBound(48, w, 320);
+        if (c == m_view->treePosition())
+            w += indent;
+        h->resizeSection(c, w);
     }
-    if (sample > 0)
-        m_widthsApplied = true;
-    placeTree();
+    m_widthsApplied = true;
 }
 
 // --- Footer ---
@@ -546,7 +570,7 @@ void DataGrid::openStepwise()
                                                        storagesOf(m_columns), table);
     const bool done = cursor->fetch(table, kFirstRows);
     m_model->setTable(std::move(table));
-    applyColumnLayout();
+    fitColumnsOnce();
     if (!done) {
         m_cursor = std::move(cursor);
         m_loadTimer->start();
@@ -638,7 +662,7 @@ void DataGrid::reload(bool keepState)
     }
 
     m_model->setTable(std::move(table));
-    applyColumnLayout();
+    fitColumnsOnce();
     expandGroups(expanded);
 
     m_lastCurrent = -2;
@@ -693,7 +717,7 @@ void DataGrid::setRows(const QStringList &fields, const QList<QVariantList> &row
     const int position = row >= 0 ? m_model->shownPosition(row) : -1;
     m_hasQuery = false;
     m_model->setTable(std::move(table));
-    applyColumnLayout();
+    fitColumnsOnce();
     m_lastCurrent = -2;
     restoreCurrent({}, position);
     m_footer->update();

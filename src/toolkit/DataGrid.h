@@ -167,6 +167,9 @@ signals:
     // The last of the rows has arrived (after reloaded(); at once when all came together).
     void loadFinished();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void rebuildColumns();
     void openStepwise();
@@ -175,6 +178,7 @@ private:
     void ensureLoaded() const { const_cast<DataGrid *>(this)->fetchAll(); }
     void reload(bool keepState);
     void applyColumnLayout();
+    void fitColumnsOnce();
     void placeTree();
     void restoreCurrent(const QVariant &key, int position);
     void makeCurrent(int tableRow);

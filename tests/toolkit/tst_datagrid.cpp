@@ -124,6 +124,8 @@ private slots:
     void ungroupRestoresFlatList();
     void groupDropOnPanel();
     void groupingKeepsCurrentRow();
+    void groupArrowsInFirstShownColumn();
+    void longListArrivesInSteps();
     void activationByEnterAndDoubleClick();
     void rowsHeldByTheWindow();
     void csvExport();
@@ -596,6 +598,77 @@ void tst_DataGrid::groupingKeepsCurrentRow()
     QVERIFY(!m_grid->value(QStringLiteral("ID")).isValid());
 }
 
+void tst_DataGrid::groupArrowsInFirstShownColumn()
+{
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    // The key column ID is hidden: arrows and indent belong to the first column shown.
+    const int date = m_grid->model()->columnOf(QStringLiteral("DatTime"));
+    QCOMPARE(m_grid->view()->treePosition(), date);
+    const int before = m_grid->columnWidth(QStringLiteral("DatTime"));
+    m_grid->groupBy(QStringLiteral("Num"));
+    m_grid->groupBy(QStringLiteral("Persons"));
+    // The first column grows by the indent of two levels, and shrinks back when ungrouped.
+    QCOMPARE(m_grid->columnWidth(QStringLiteral("DatTime")),
+             before + 3 * m_grid->view()->indentation());
+    m_grid->clearGrouping();
+    QCOMPARE(m_grid->columnWidth(QStringLiteral("DatTime")), before);
+    m_grid->moveColumn(QStringLiteral("Title"), 0);
+    QCOMPARE(m_grid->view()->treePosition(), m_grid->model()->columnOf(QStringLiteral("Title")));
+}
+
+void tst_DataGrid::longListArrivesInSteps()
+{
+    {
+        Db::Transaction tx;
+        for (int i = 0; i < 1500; ++i) {
+            Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
+                                    "Ass_Number, DatTime, Deposit, Persons) "
+                                    "SELECT CDNum, RMoney, 1, Ass_Number, DatTime, 100, 3 "
+                                    "FROM TBBusinessDetail WHERE ID = 1"));
+        }
+        tx.commit();
+    }
+    QSignalSpy finished(m_grid.get(), &DataGrid::loadFinished);
+    QSignalSpy current(m_grid.get(), &DataGrid::currentRowChanged);
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    // The first screen is in, the first row current; the rest is still on its way.
+    QVERIFY(m_grid->isLoading());
+    QVERIFY(!m_grid->isEmpty());
+    QVERIFY(m_grid->model()->rowCount() < 1506);
+    QCOMPARE(current.count(), 1);
+    QCOMPARE(finished.count(), 0);
+    QTRY_VERIFY(!m_grid->isLoading());
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(m_grid->model()->rowCount(), 1506);
+    QCOMPARE(m_grid->footerText(QStringLiteral("Deposit")), QStringLiteral("共1587.55 元"));
+    QCOMPARE(current.count(), 1);
+
+    // Whatever needs every row waits for the rest: here a sort right after opening.
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    QVERIFY(m_grid->isLoading());
+    m_grid->setSort(QStringLiteral("Deposit"), Qt::DescendingOrder);
+    QVERIFY(!m_grid->isLoading());
+    QCOMPARE(m_grid->model()->rowCount(), 1506);
+    QCOMPARE(m_grid->textAt(0, QStringLiteral("Title")), QStringLiteral("无间道"));
+
+    // A sorted list is read whole at once.
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    QVERIFY(!m_grid->isLoading());
+    QCOMPARE(m_grid->rowCount(), 1506);
+
+    // The connection closing while rows arrive: the grid stops, keeps what it has, and the
+    // connection really closes (the driver ends the statement).
+    RecordingPresenter boxes;
+    m_grid->setSort(QString());
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    QVERIFY(m_grid->isLoading());
+    QSqlDatabase db = Db::mainConn();
+    db.close();
+    QVERIFY(!db.isOpen());
+    QTRY_VERIFY(!m_grid->isLoading());
+    QVERIFY(m_grid->model()->rowCount() >= 200);
+}
+
 void tst_DataGrid::activationByEnterAndDoubleClick()
 {
     m_grid->show();
@@ -713,6 +786,16 @@ void tst_DataGrid::hiddenAndMovedColumns()
     QCOMPARE(m_grid->columnWidth(QStringLiteral("Title")), 150);
     // Any field of the query can be read, shown or not.
     QCOMPARE(m_grid->value(QStringLiteral("b.Rmoney")).toLongLong(), 300);
+    // What the operator did to the columns survives a re-read.
+    QHeaderView *h = m_grid->view()->header();
+    h->resizeSection(m_grid->model()->columnOf(QStringLiteral("Num")), 133);
+    m_grid->requery();
+    QCOMPARE(m_grid->columnWidth(QStringLiteral("Num")), 133);
+    QCOMPARE(m_grid->columnWidth(QStringLiteral("Title")), 150);
+    QCOMPARE(m_grid->shownFields().first(), QStringLiteral("Deposit"));
+    // Columns without a width of their own were fitted to caption and contents.
+    QVERIFY(m_grid->columnWidth(QStringLiteral("c.Name")) >=
+            m_grid->view()->fontMetrics().horizontalAdvance(QStringLiteral("客户名称")));
 }
 
 QTEST_MAIN(tst_DataGrid)

@@ -14,10 +14,26 @@ namespace RentalTest {
 
 // Types text into the focused widget of w's window, one key at a time, as a person or a
 // barcode scanner does; non-ASCII characters go as text events.
+// Where a key goes: the focused control, or, while a modal dialog is up, its focused control
+// (the offscreen platform does not always move the application's focus into the dialog).
+inline QWidget *keyTarget(QWidget *w)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        if (!focus || focus->window() != modal)
+            focus = modal->focusWidget() ? modal->focusWidget() : modal;
+    }
+    if (!focus && w)
+        focus = w->focusWidget();
+    return focus ? focus : w;
+}
+
+// Types text one key at a time, as a person or a barcode scanner does; non-ASCII characters
+// go as text events.
 inline void type(QWidget *w, const QString &text)
 {
     for (QChar ch : text) {
-        QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+        QWidget *target = keyTarget(w);
         if (ch.unicode() < 128)
             QTest::keyClick(target, ch.toLatin1());
         else
@@ -29,8 +45,7 @@ inline void type(QWidget *w, const QString &text)
 // Sends a key to whatever has the focus (the window previews it, as at the counter).
 inline void key(QWidget *w, Qt::Key k)
 {
-    QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : w;
-    QTest::keyClick(target, k);
+    QTest::keyClick(keyTarget(w), k);
 }
 
 // Runs action on the next modal dialog of type T as soon as it is up (modal dialogs block
@@ -52,6 +67,10 @@ void whenModal(std::function<void(T *)> action)
         }
         timer->stop();
         QPointer<T> guard(dialog);
+        // Keys go to the focused control: make the dialog the active window first.
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowActive(dialog))
+            qWarning("the modal dialog did not become the active window");
         action(dialog);
         // A failed comparison leaves the action early: never leave the dialog blocking.
         if (guard && guard->isVisible() && QTest::currentTestFailed())

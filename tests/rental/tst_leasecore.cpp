@@ -229,8 +229,8 @@ void tst_LeaseCore::copyForReturn()
 {
     QFETCH(QString, state);
     QFETCH(bool, found);
-    const qint64 id = m_account->addCopy(QStringLiteral("X1"), QStringLiteral("测试"),
-                                         QStringLiteral("DVD"));
+    const qint64 id =
+        m_account->addCopy(QStringLiteral("X1"), QStringLiteral("测试"), QStringLiteral("DVD"));
     qint64 line = 0;
     if (state != QLatin1String("free") && state != QLatin1String("sold"))
         line = openLine(id, m_member, QDate(2024, 5, 17), 250, 1500);
@@ -269,8 +269,7 @@ void tst_LeaseCore::memberLookupWithOpenRentals()
     openLine(1, m_member, kNow.date(), 300, 2000);
     openLine(2, m_member, kNow.date().addDays(-3), 500, 3000);
     openLine(3, Schema::WalkInCustomerId, kNow.date(), 300, 2000); // someone else's
-    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"),
-             {m_member});
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"), {m_member});
 
     const auto m = lookupMember(QStringLiteral("M001"), kNow.date());
     QVERIFY(m.has_value());
@@ -312,8 +311,8 @@ void tst_LeaseCore::chargeOfAnItem()
     m_account->setOption(Schema::OptionRentRule, rule);
     if (mode == 1)
         openLine(1, m_member, kNow.date().addDays(-daysAgo), 300, 2000);
-    const Item item = mode == 0 ? rentItem(QStringLiteral("0001"))
-                                : returnItem(QStringLiteral("0001"));
+    const Item item =
+        mode == 0 ? rentItem(QStringLiteral("0001")) : returnItem(QStringLiteral("0001"));
     QCOMPARE(item.addedDeposit, yuan(20));
     QCOMPARE(item.addedRent, Money::fromCents(rentCents));
 }
@@ -333,8 +332,9 @@ void tst_LeaseCore::walkInRental()
     const Outcome o = completeRental(rental(0, items));
     QCOMPARE(o.status, Outcome::Status::Done);
     QCOMPARE(o.customerId, qint64(Schema::WalkInCustomerId));
-    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("Ass_Number = 15")),
-             qint64(2));
+    QCOMPARE(
+        m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("Ass_Number = 15")),
+        qint64(2));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney")).toLongLong(),
              qint64(Schema::WalkInCustomerId));
     QCOMPARE(snapshot(*m_account).sumTotal, sumBefore);
@@ -402,8 +402,9 @@ void tst_LeaseCore::allowance()
     if (memberId == 0) {
         memberId = m_account->addMember(QStringLiteral("M100"), QStringLiteral("李娜"), sum);
     } else {
-        Db::exec(QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum) VALUES (?, ?, ?, ?)"),
-                 {memberId, QStringLiteral("R12"), QStringLiteral("保留"), sum});
+        Db::exec(
+            QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum) VALUES (?, ?, ?, ?)"),
+            {memberId, QStringLiteral("R12"), QStringLiteral("保留"), sum});
     }
     QList<Item> items;
     for (int i = 1; i <= discs; ++i)
@@ -477,17 +478,18 @@ void tst_LeaseCore::failureInTheMiddleRollsBack()
     Db::exec(QStringLiteral("CREATE TRIGGER fail_booking BEFORE INSERT ON TBInOutMoney "
                             "WHEN NEW.CateID = 8 BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     const Completion c =
-        mode == 0 ? rental(m_member, {rentItem(QStringLiteral("0001")),
-                                      rentItem(QStringLiteral("0002"))})
-                  : takeBack(m_member, {returnItem(QStringLiteral("0003")),
-                                        returnItem(QStringLiteral("0004"))});
+        mode == 0
+            ? rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))})
+            : takeBack(m_member,
+                       {returnItem(QStringLiteral("0003")), returnItem(QStringLiteral("0004"))});
     const Snapshot before = snapshot(*m_account);
     const Outcome o = complete(c);
     QCOMPARE(o.status, Outcome::Status::Failed);
     QVERIFY(o.error.contains(QStringLiteral("disk full")));
     QVERIFY(snapshot(*m_account) == before);
-    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NOT NULL")),
-             qint64(0));
+    QCOMPARE(
+        m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NOT NULL")),
+        qint64(0));
     // The connection is usable afterwards: the same completion succeeds once the fault is gone.
     Db::exec(QStringLiteral("DROP TRIGGER fail_booking"));
     QCOMPARE(complete(c).status, Outcome::Status::Done);
@@ -516,7 +518,8 @@ void tst_LeaseCore::returnClosesLinesAndBooksMoney()
     QCOMPARE(o.status, Outcome::Status::Done);
     QCOMPARE(o.lineIds, (QList<qint64>{l1, l2}));
 
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT ReDate, RMoney FROM TBBusinessDetail ORDER BY ID"));
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT ReDate, RMoney FROM TBBusinessDetail ORDER BY ID"));
     for (qint64 rent : {300, 500}) {
         QVERIFY(q.next());
         QCOMPARE(Db::text(q, "ReDate"), QStringLiteral("2024-05-20 15:30:00"));
@@ -568,25 +571,27 @@ void tst_LeaseCore::summaryTexts_data()
     QTest::addColumn<QString>("rent");
     QTest::addColumn<QString>("expected");
     const QString cr = QString(QChar(13));
-    QTest::newRow("rental") << 0 << "50.00" << "8.00"
+    QTest::newRow("rental") << 0 << "50.00"
+                            << "8.00"
                             << QStringLiteral("共出租影片：3部，") + cr +
                                    QStringLiteral("押　　　金：50.00元，") + cr +
                                    QStringLiteral("租　　　金：8.00元");
-    QTest::newRow("return, whole difference") << 1 << "20.00" << "3.00"
-                                              << QStringLiteral("共归还影片：3部，") + cr +
-                                                     QStringLiteral("应退　押金：20.00元，") + cr +
-                                                     QStringLiteral("租　　　金：3.00元，") + cr +
-                                                     QStringLiteral("差　　　额：17元");
-    QTest::newRow("return, half") << 1 << "20.00" << "7.50"
+    QTest::newRow("return, whole difference")
+        << 1 << "20.00"
+        << "3.00"
+        << QStringLiteral("共归还影片：3部，") + cr + QStringLiteral("应退　押金：20.00元，") + cr +
+               QStringLiteral("租　　　金：3.00元，") + cr + QStringLiteral("差　　　额：17元");
+    QTest::newRow("return, half") << 1 << "20.00"
+                                  << "7.50"
                                   << QStringLiteral("共归还影片：3部，") + cr +
                                          QStringLiteral("应退　押金：20.00元，") + cr +
                                          QStringLiteral("租　　　金：7.50元，") + cr +
                                          QStringLiteral("差　　　额：12.5元");
-    QTest::newRow("return, customer owes") << 1 << "20.00" << "26.00"
-                                           << QStringLiteral("共归还影片：3部，") + cr +
-                                                  QStringLiteral("应退　押金：20.00元，") + cr +
-                                                  QStringLiteral("租　　　金：26.00元，") + cr +
-                                                  QStringLiteral("差　　　额：-6元");
+    QTest::newRow("return, customer owes")
+        << 1 << "20.00"
+        << "26.00"
+        << QStringLiteral("共归还影片：3部，") + cr + QStringLiteral("应退　押金：20.00元，") + cr +
+               QStringLiteral("租　　　金：26.00元，") + cr + QStringLiteral("差　　　额：-6元");
 }
 
 void tst_LeaseCore::summaryTexts()
@@ -596,9 +601,9 @@ void tst_LeaseCore::summaryTexts()
     QFETCH(QString, rent);
     QFETCH(QString, expected);
     const QString text =
-        mode == 0 ? rentalSummary(3, deposit, rent)
-                  : returnSummary(3, deposit, rent,
-                                  *completedTotal(deposit) - *completedTotal(rent));
+        mode == 0
+            ? rentalSummary(3, deposit, rent)
+            : returnSummary(3, deposit, rent, *completedTotal(deposit) - *completedTotal(rent));
     QCOMPARE(text, expected);
 }
 
@@ -640,10 +645,11 @@ void tst_LeaseCore::lookupsUseIndexes_data()
         << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1' AND NOT EXISTS (SELECT 1 FROM "
            "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL)"
         << "ix_detail_open_copy";
-    QTest::newRow("copy by code")
-        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1'" << "ix_name_code";
+    QTest::newRow("copy by code") << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1'"
+                                  << "ix_name_code";
     QTest::newRow("member by number")
-        << "SELECT ID FROM TBAssociator WHERE Num = '1' ORDER BY ID LIMIT 1" << "ix_member_num";
+        << "SELECT ID FROM TBAssociator WHERE Num = '1' ORDER BY ID LIMIT 1"
+        << "ix_member_num";
     QTest::newRow("a member's open lines")
         << "SELECT b.ID FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
            "WHERE b.Ass_Number = 16 AND b.ReDate IS NULL"

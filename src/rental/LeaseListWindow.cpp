@@ -1,0 +1,136 @@
+#include "LeaseListWindow.h"
+
+#include "RentalLook.h"
+
+#include "data/Db.h"
+#include "shell/Openers.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kSearchPrompt = QStringLiteral("在这儿输入会员的编码");
+
+// Open rental lines of customers that exist: sale lines (customer -1) have no customer row.
+// Reads the open lines through the partial index of lines without a return date.
+const QString kOpenLines = QStringLiteral(
+    "SELECT b.ID, b.DatTime, b.RMoney, c.Num, c.Name AS CustName, a.Name AS TitleName, "
+    "b.Deposit, b.Persons "
+    "FROM TBBusinessDetail AS b JOIN TBName AS a ON a.ID = b.CDNum "
+    "JOIN TBAssociator AS c ON c.ID = b.Ass_Number WHERE b.ReDate IS NULL");
+
+} // namespace
+
+TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
+{
+    setObjectName(QStringLiteral("TLeaseMainFM"));
+    setWindowTitle(QStringLiteral("影碟出租列表"));
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+
+    auto *top = new QWidget(this);
+    top->setFixedHeight(65);
+    auto *topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 4);
+    topLayout->setSpacing(4);
+    topLayout->addWidget(RentalLook::titleStrip(
+        QStringLiteral("出租影碟列表,只列出出租未归还的出租信息."), top, 26));
+    auto *bar = new QHBoxLayout;
+    bar->setContentsMargins(8, 0, 8, 0);
+    BtnAdd = new QPushButton(QStringLiteral("添加"), top);
+    BtnAdd->setObjectName(QStringLiteral("BtnAdd"));
+    BtnAdd->setToolTip(QStringLiteral("添加业务信息"));
+    bar->addWidget(BtnAdd);
+    bar->addSpacing(24);
+    EDSearch = new QLineEdit(top);
+    EDSearch->setObjectName(QStringLiteral("EDSearch"));
+    EDSearch->setText(kSearchPrompt);
+    EDSearch->setFixedWidth(200);
+    auto *caption = new QLabel(QStringLiteral("查   询"), top);
+    caption->setBuddy(EDSearch);
+    bar->addWidget(caption);
+    bar->addWidget(EDSearch);
+    bar->addStretch();
+    auto *tag = new QLabel(QStringLiteral("客户出租列表"), top);
+    QFont bold = tag->font();
+    bold.setBold(true);
+    tag->setFont(bold);
+    bar->addWidget(tag);
+    topLayout->addLayout(bar);
+    root->addWidget(top);
+
+    dxDBGrid1 = new DataGrid(this);
+    dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
+    dxDBGrid1->setAccessibleName(QStringLiteral("客户出租列表"));
+    dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date,
+                         90);
+    dxDBGrid1->addColumn(QStringLiteral("Num"), QStringLiteral("会员编号"), Grid::Kind::Text, 80);
+    dxDBGrid1->addColumn(QStringLiteral("CustName"), QStringLiteral("客户名称"),
+                         Grid::Kind::Text, 100);
+    dxDBGrid1->addColumn(QStringLiteral("TitleName"), QStringLiteral("影片名称"),
+                         Grid::Kind::Text, 180);
+    dxDBGrid1->addColumn(QStringLiteral("RMoney"), QStringLiteral("租金"), Grid::Kind::Money, 70);
+    dxDBGrid1->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money,
+                         110);
+    dxDBGrid1->addColumn(QStringLiteral("Persons"), QStringLiteral("员工编号"),
+                         Grid::Kind::Integer, 70);
+    dxDBGrid1->setFooter(QStringLiteral("Deposit"), Grid::Summary::Sum,
+                         QStringLiteral("共0.00 元"));
+    dxDBGrid1->setSort(QStringLiteral("CustName"), Qt::DescendingOrder);
+    dxDBGrid1->setKeyField(QStringLiteral("ID"));
+    root->addWidget(dxDBGrid1, 1);
+
+    connect(BtnAdd, &QPushButton::clicked, this, &TLeaseMainFM::BtnAddClick);
+    connect(EDSearch, &QLineEdit::textChanged, this, &TLeaseMainFM::EDSearchChange);
+
+    try {
+        dxDBGrid1->open(kOpenLines);
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+}
+
+void TLeaseMainFM::requery()
+{
+    try {
+        dxDBGrid1->requery();
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+}
+
+void TLeaseMainFM::showEvent(QShowEvent *event)
+{
+    TBaseFm::showEvent(event);
+    requery();
+}
+
+void TLeaseMainFM::BtnAddClick()
+{
+    ShowLeaseWindow(0);
+    requery();
+}
+
+void TLeaseMainFM::EDSearchChange(const QString &text)
+{
+    if (!text.isEmpty())
+        dxDBGrid1->locate(QStringLiteral("Num"), text);
+}
+
+bool TLeaseMainFM::eventFilter(QObject *watched, QEvent *event)
+{
+    // Clicking into the search field empties it, ready for a member number.
+    if (watched == EDSearch && event->type() == QEvent::MouseButtonPress)
+        EDSearch->clear();
+    return TBaseFm::eventFilter(watched, event);
+}

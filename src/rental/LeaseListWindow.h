@@ -1,0 +1,30 @@
+#pragma once
+
+#include "shell/BaseWindows.h"
+
+class DataGrid;
+class QLineEdit;
+class QPushButton;
+
+// "影碟出租列表": every disc that is out, one row per open rental line, with the customer, the
+// rent and the deposit held. Lives in the main window's work area from start-up to exit.
+class TLeaseMainFM : public TBaseFm
+{
+    Q_OBJECT
+public:
+    explicit TLeaseMainFM(QWidget *parent = nullptr);
+
+    // Re-reads the rows, keeping the current one where it still exists. A failure is shown.
+    void requery();
+
+    void BtnAddClick();
+    void EDSearchChange(const QString &text);
+
+    QPushButton *BtnAdd = nullptr;
+    QLineEdit *EDSearch = nullptr;
+    DataGrid *dxDBGrid1 = nullptr;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+};

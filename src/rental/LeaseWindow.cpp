@@ -1,0 +1,539 @@
+#include "LeaseWindow.h"
+
+#include "CounterLookup.h"
+#include "LeaseCompletion.h"
+#include "LeaseList.h"
+#include "LeaseTexts.h"
+#include "PickLists.h"
+#include "RentRule.h"
+#include "Settlement.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/SqlDialect.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Lease;
+
+namespace {
+
+const QString kNoLimit = QStringLiteral("无限制");
+const QString kWalkIn = QStringLiteral("零租客户");
+const QString kZero = QStringLiteral("0.00");
+
+// The members page stores this date for a member without an end date.
+const QDate kNoEndDate(2000, 1, 1);
+
+bool isEnter(const QKeyEvent *e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+// Guards against a handler starting again while it shows a message box.
+class BusyGuard
+{
+public:
+    explicit BusyGuard(bool &flag) : m_flag(flag), m_was(flag) { m_flag = true; }
+    ~BusyGuard() { m_flag = m_was; }
+
+private:
+    bool &m_flag;
+    bool m_was;
+};
+
+} // namespace
+
+TLeaseFm::TLeaseFm(QWidget *parent) : TBaseDlgFM(parent)
+{
+    setObjectName(QStringLiteral("TLeaseFm"));
+    buildLayout();
+
+    connect(BtnAdd, &QPushButton::clicked, this, &TLeaseFm::AddItem);
+    connect(BtnDel, &QPushButton::clicked, this, &TLeaseFm::BtnDelClick);
+    connect(BtnSave, &QPushButton::clicked, this, &TLeaseFm::BtnSaveClick);
+    connect(BtnFindPer, &QToolButton::clicked, this, &TLeaseFm::BtnFindPerClick);
+    connect(BtnSearch, &QToolButton::clicked, this, &TLeaseFm::BtnSearchClick);
+    // A changed text must be looked up again when the field is left.
+    connect(EdPer, &QLineEdit::textChanged, this, [this] { m_lookedUpMember.clear(); });
+    connect(EDPic, &QLineEdit::textChanged, this, [this] { m_lookedUpTitle.clear(); });
+    connect(dxDBGrid2, &DataGrid::currentRowChanged, this, &TLeaseFm::updateButtons);
+    prepare(0);
+}
+
+TLeaseFm::~TLeaseFm() = default;
+
+void TLeaseFm::prepare(int mode)
+{
+    FMode = mode == 0 ? 0 : 1;
+    if (FMode == 1) {
+        setWindowTitle(QStringLiteral("影碟归还（按ESC键关闭窗口）"));
+        Label23->setText(QStringLiteral("影片归还数据录入"));
+        Label19->clear();
+    } else {
+        setWindowTitle(QStringLiteral("影碟出租（按ESC键关闭窗口）"));
+        Label23->setText(QStringLiteral("影片出租数据录入"));
+    }
+    Label19Caption->setVisible(FMode != 0);
+    Label19->setVisible(FMode != 0);
+}
+
+Mode TLeaseFm::mode() const
+{
+    return FMode == 0 ? Mode::RentOut : Mode::TakeBack;
+}
+
+void TLeaseFm::showEvent(QShowEvent *event)
+{
+    TBaseDlgFM::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void TLeaseFm::FormShow()
+{
+    ResetEntry();
+    m_items.clear();
+    m_seqs.clear();
+    m_found.reset();
+    showItems(0);
+    Label19Caption->setVisible(FMode != 0);
+    Label19->setVisible(FMode != 0);
+    FMemberID = 0;
+    EDPic->setFocus();
+}
+
+void TLeaseFm::ResetEntry()
+{
+    for (QLabel *l : {Label9, Label10, Label11, Label12, Label13, Label14})
+        l->clear();
+    Label20->setText(kWalkIn);
+    Label21->setText(kNoLimit);
+    Label22->setText(kNoLimit);
+    for (QLineEdit *e : {EDYJ, EDZJ, EDBeYJ, EDBeZj})
+        e->setText(kZero);
+    EdPer->clear();
+    Label19->clear();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Keys
+
+bool TLeaseFm::keyStep(QKeyEvent *event)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (event->key() == Qt::Key_F12) {
+        BtnSaveClick(); // also while the button is disabled: it says why nothing happens
+        return true;
+    }
+    if (!isEnter(event))
+        m_swallowNextEnter = false;
+    if (event->key() == Qt::Key_Escape) {
+        if (m_items.isEmpty())
+            reject();
+        else
+            BtnDelClick();
+        return true;
+    }
+    if ((focus == EDYJ || focus == EDZJ) && !totalsKeyAccepted(event))
+        return true;
+    if (isEnter(event) && focus == EdPer && !EdPer->text().trimmed().isEmpty()) {
+        LookupMember();
+        return true;
+    }
+    if (isEnter(event) && focus == EDPic) {
+        if (!EDPic->text().trimmed().isEmpty()) {
+            LookupTitle(true);
+            return true;
+        }
+        if (m_swallowNextEnter) {
+            // The habit of confirming with a second Enter: the disc is already in the list.
+            m_swallowNextEnter = false;
+            return true;
+        }
+    }
+    return TBaseDlgFM::keyStep(event);
+}
+
+bool TLeaseFm::totalsKeyAccepted(const QKeyEvent *event) const
+{
+    // The editable totals take digits and a decimal point; editing keys pass.
+    const QString text = event->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return true;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool digit = (u >= u'0' && u <= u'9') || (u >= 0xFF10 && u <= 0xFF19);
+        if (!digit && u != u'.' && u != 0xFF0E)
+            return false;
+    }
+    return true;
+}
+
+bool TLeaseFm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && (watched == EdPer || watched == EDPic)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // A message box or another window taking the focus is not the operator leaving.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            QObject *field = watched;
+            QTimer::singleShot(0, this, [this, field] { fieldLeft(field); });
+        }
+    }
+    return TBaseDlgFM::eventFilter(watched, event);
+}
+
+void TLeaseFm::fieldLeft(QObject *field)
+{
+    if (m_busy || !isVisible())
+        return;
+    if (field == EdPer) {
+        const QString text = EdPer->text().trimmed();
+        if (!text.isEmpty() && text != m_lookedUpMember)
+            LookupMember();
+    } else if (field == EDPic) {
+        const QString text = EDPic->text().trimmed();
+        if (!text.isEmpty() && text != m_lookedUpTitle)
+            LookupTitle(false);
+    }
+}
+
+void TLeaseFm::refuse(const QString &text, QLineEdit *field)
+{
+    Msg::error(this, text);
+    if (field) {
+        field->setFocus();
+        field->selectAll();
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lookups
+
+bool TLeaseFm::LookupMember()
+{
+    const QString num = EdPer->text().trimmed();
+    if (num.isEmpty() || m_busy)
+        return false;
+    BusyGuard busy(m_busy);
+    std::optional<Member> member;
+    try {
+        member = lookupMember(num, QDate::currentDate());
+    } catch (const Db::DbError &e) {
+        refuse(e.message(), EdPer);
+        return false;
+    }
+    if (!member) {
+        refuse(QStringLiteral("客户编码不存在,请检查!"), EdPer);
+        return false;
+    }
+    m_lookedUpMember = num;
+    Label20->setText(QStringLiteral("会  员"));
+    Label21->setText(QString::number(member->sum));
+    FMemberID = member->id;
+    Label22->setText(member->sdt.isValid() && member->sdt != kNoEndDate
+                         ? SqlDialect::dateText(member->sdt)
+                         : kNoLimit);
+    showOpenRentals(member->openRentals);
+    EDBeYJ->setText(member->depositHeld.toString());
+    EDBeZj->setText(member->rentSoFar.toString());
+    EDPic->setFocus();
+    EDPic->selectAll();
+    return true;
+}
+
+bool TLeaseFm::LookupTitle(bool addWhenFound)
+{
+    const QString code = EDPic->text().trimmed();
+    if (code.isEmpty() || m_busy)
+        return false;
+    std::optional<CopyInfo> copy;
+    {
+        BusyGuard busy(m_busy);
+        try {
+            copy = mode() == Mode::RentOut ? findCopyForRent(code) : findCopyForReturn(code);
+        } catch (const Db::DbError &e) {
+            m_found.reset();
+            refuse(e.message(), EDPic);
+            return false;
+        }
+        if (!copy) {
+            m_found.reset();
+            refuse(mode() == Mode::RentOut
+                       ? QStringLiteral("影片已出租或影片编码不存在,请检查!")
+                       : QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"),
+                   EDPic);
+            return false;
+        }
+    }
+    m_lookedUpTitle = code;
+    showFoundTitle(*copy);
+    m_found = copy;
+    if (addWhenFound)
+        AddItem();
+    else
+        BtnAdd->setFocus();
+    return true;
+}
+
+void TLeaseFm::showFoundTitle(const CopyInfo &copy)
+{
+    Label9->setText(copy.name);
+    Label10->setText(copy.direct);
+    Label11->setText(copy.ver);
+    Label12->setText(copy.nlang);
+    Label13->setText(copy.actRole);
+    Label14->setText(copy.categray);
+    if (FMode != 0)
+        Label19->setText(SqlDialect::dateText(copy.rentedOn));
+}
+
+void TLeaseFm::BtnFindPerClick()
+{
+    EdPer->setText(SelectMember(this));
+    EdPer->setFocus();
+}
+
+void TLeaseFm::BtnSearchClick()
+{
+    EDPic->setText(SelectTitle(this));
+    EDPic->setFocus();
+}
+
+// ---------------------------------------------------------------------------------------------
+// The item list
+
+void TLeaseFm::AddItem()
+{
+    if (m_busy)
+        return;
+    BusyGuard busy(m_busy);
+    if (!m_found) {
+        refuse(QStringLiteral("请输入影片编号！"), EDPic);
+        return;
+    }
+    const CopyInfo copy = *m_found;
+    for (const Item &i : std::as_const(m_items)) {
+        if (i.copy.cdNum == copy.cdNum) {
+            // One physical disc cannot be rented or returned twice in one transaction.
+            m_found.reset();
+            refuse(QStringLiteral("影片") + copy.customNum +
+                       QStringLiteral("已在本次列表中，同一张影碟不能重复添加！"),
+                   EDPic);
+            return;
+        }
+    }
+    std::optional<Item> item;
+    try {
+        item = makeItem(copy, mode(), RentRule::isRentPerDisc(), QDate::currentDate());
+    } catch (const Db::DbError &e) {
+        refuse(e.message(), EDPic);
+        return;
+    }
+    if (!item) {
+        // The fee class was removed since the lookup: the copy can no longer be priced.
+        m_found.reset();
+        refuse(mode() == Mode::RentOut
+                   ? QStringLiteral("影片已出租或影片编码不存在,请检查!")
+                   : QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"),
+               EDPic);
+        return;
+    }
+    // Totals the operator emptied or garbled are not computed with: say so, add nothing.
+    const std::optional<QString> deposit = adjustedTotal(EDYJ->text(), item->addedDeposit);
+    if (!deposit) {
+        refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
+        return;
+    }
+    const std::optional<QString> rent = adjustedTotal(EDZJ->text(), item->addedRent);
+    if (!rent) {
+        refuse(QStringLiteral("租金输入有错误，请检查！"), EDZJ);
+        return;
+    }
+    EDYJ->setText(*deposit);
+    EDZJ->setText(*rent);
+    m_items << *item;
+    const qint64 seq = m_nextSeq++;
+    m_seqs << seq;
+    m_found.reset();
+    showItems(seq);
+    EDPic->setFocus();
+    EDPic->clear();
+    m_swallowNextEnter = true;
+}
+
+void TLeaseFm::BtnDelClick()
+{
+    if (m_items.isEmpty() || m_busy)
+        return;
+    BusyGuard busy(m_busy);
+    const int index = m_seqs.indexOf(dxDBGrid2->value(QStringLiteral("Seq")).toLongLong());
+    if (index < 0)
+        return;
+    const Item &item = m_items.at(index);
+    // What adding the row put on comes off again, so add-then-remove leaves the totals.
+    const std::optional<QString> deposit = adjustedTotal(EDYJ->text(), -item.addedDeposit);
+    if (!deposit) {
+        refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
+        return;
+    }
+    const std::optional<QString> rent = adjustedTotal(EDZJ->text(), -item.addedRent);
+    if (!rent) {
+        refuse(QStringLiteral("租金输入有错误，请检查！"), EDZJ);
+        return;
+    }
+    EDYJ->setText(*deposit);
+    EDZJ->setText(*rent);
+    const int position = dxDBGrid2->currentPosition();
+    m_items.removeAt(index);
+    m_seqs.removeAt(index);
+    showItems(0);
+    if (!m_items.isEmpty())
+        dxDBGrid2->setCurrentPosition(std::min<int>(position, int(m_items.size()) - 1));
+    EDPic->setFocus();
+    EDPic->selectAll();
+}
+
+void TLeaseFm::showItems(qint64 currentSeq)
+{
+    static const QStringList fields = {
+        QStringLiteral("Seq"),     QStringLiteral("CDNum"),    QStringLiteral("CustomNum"),
+        QStringLiteral("Name"),    QStringLiteral("NLang"),    QStringLiteral("Ver"),
+        QStringLiteral("Categray"), QStringLiteral("Direct"),  QStringLiteral("ActRole"),
+        QStringLiteral("Address1"), QStringLiteral("Deposit"), QStringLiteral("RMoney")};
+    QList<QVariantList> rows;
+    for (int i = 0; i < m_items.size(); ++i) {
+        const CopyInfo &c = m_items.at(i).copy;
+        rows << QVariantList{m_seqs.at(i), c.cdNum,      c.customNum, c.name,
+                             c.nlang,      c.ver,        c.categray,  c.direct,
+                             c.actRole,    c.address1,   c.deposit.cents(), c.rmoney.cents()};
+    }
+    dxDBGrid2->setRows(fields, rows);
+    if (currentSeq != 0)
+        dxDBGrid2->locateValue(QStringLiteral("Seq"), currentSeq);
+    updateButtons();
+}
+
+void TLeaseFm::showOpenRentals(const QList<OpenRental> &rentals)
+{
+    static const QStringList fields = {QStringLiteral("LineID"),  QStringLiteral("DatTime"),
+                                       QStringLiteral("CustomNum"), QStringLiteral("Name"),
+                                       QStringLiteral("Direct"),  QStringLiteral("ActRole"),
+                                       QStringLiteral("Address1")};
+    QList<QVariantList> rows;
+    for (const OpenRental &r : rentals) {
+        rows << QVariantList{r.lineId, SqlDialect::dateText(r.rentedOn), r.customNum, r.name,
+                             r.direct, r.actRole, r.address1};
+    }
+    dxDBGrid1->setRows(fields, rows);
+}
+
+void TLeaseFm::updateButtons()
+{
+    const bool any = !m_items.isEmpty();
+    BtnDel->setEnabled(any);
+    BtnSave->setEnabled(any);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Completing
+
+void TLeaseFm::BtnSaveClick()
+{
+    if (m_busy)
+        return;
+    BusyGuard busy(m_busy);
+    if (m_items.isEmpty()) {
+        Msg::error(this, QStringLiteral("出租列表不能为空!"));
+        return;
+    }
+    const std::optional<Money> deposit = completedTotal(EDYJ->text());
+    if (!deposit) {
+        refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
+        return;
+    }
+    const std::optional<Money> rent = completedTotal(EDZJ->text());
+    if (!rent) {
+        refuse(QStringLiteral("租金输入有错误，请检查！"), EDZJ);
+        return;
+    }
+
+    Completion c;
+    c.mode = mode();
+    c.memberId = FMemberID;
+    c.items = m_items;
+    c.depositTotal = *deposit;
+    c.rentTotal = *rent;
+    c.operatorId = CurrentUserID;
+    c.now = QDateTime::currentDateTime();
+    const Outcome o = complete(c);
+
+    switch (o.status) {
+    case Outcome::Status::Done:
+        break;
+    case Outcome::Status::AllowanceExceeded: {
+        Msg::Request r;
+        r.parent = this;
+        r.text = QStringLiteral("会员租借数量还剩") + QString::number(o.allowanceLeft) +
+                 QStringLiteral("本次租碟数已超出！");
+        r.icon = Msg::Icon::Warning;
+        Msg::show(r);
+        return;
+    }
+    case Outcome::Status::NotAvailable:
+        Msg::error(this, mode() == Mode::RentOut
+                             ? QStringLiteral("影片") + o.refusedCode +
+                                   QStringLiteral("已被出租或售出，请从本次列表中删除！")
+                             : QStringLiteral("影片") + o.refusedCode +
+                                   QStringLiteral("已经归还，请从本次列表中删除！"));
+        return;
+    case Outcome::Status::DuplicateCopy:
+        Msg::error(this, QStringLiteral("影片") + o.refusedCode +
+                             QStringLiteral("已在本次列表中，同一张影碟不能重复添加！"));
+        return;
+    case Outcome::Status::EmptyList:
+        Msg::error(this, QStringLiteral("出租列表不能为空!"));
+        return;
+    case Outcome::Status::Failed:
+        Msg::error(this, QStringLiteral("数据保存错误!"));
+        return;
+    }
+
+    const int n = int(m_items.size());
+    const QString summary =
+        mode() == Mode::RentOut
+            ? rentalSummary(n, EDYJ->text(), EDZJ->text())
+            : returnSummary(n, EDYJ->text(), EDZJ->text(), *deposit - *rent);
+    ShowSettlement(summary, o.lineIds, this);
+    afterCompletion();
+}
+
+void TLeaseFm::afterCompletion()
+{
+    update();
+    m_items.clear();
+    m_seqs.clear();
+    m_found.reset();
+    showItems(0);
+    RefreshLeaseList();
+    ResetEntry();
+    showOpenRentals({});
+    FMemberID = 0;
+    m_lookedUpMember.clear();
+    m_lookedUpTitle.clear();
+    // Back to the counter window, ready for the next customer's first code.
+    activateWindow();
+    EDPic->setFocus();
+    EDPic->selectAll();
+}

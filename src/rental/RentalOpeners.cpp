@@ -1,0 +1,54 @@
+// The rental desk's openers: the rental list lives in the work area, the rental window is a
+// dialog created for one use.
+#include "LeaseList.h"
+#include "LeaseListWindow.h"
+#include "LeaseWindow.h"
+
+#include "shell/Openers.h"
+#include "shell/WorkArea.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace {
+
+QPointer<TLeaseMainFM> g_leaseList;
+
+} // namespace
+
+void CreateLeaseList()
+{
+    if (g_leaseList)
+        return;
+    g_leaseList = new TLeaseMainFM;
+    if (WorkArea *area = mainWorkArea())
+        area->place(g_leaseList);
+}
+
+QWidget *LeaseListWindow()
+{
+    return g_leaseList;
+}
+
+void ShowLeaseList()
+{
+    CreateLeaseList();
+    if (WorkArea *area = mainWorkArea())
+        area->bringToFront(g_leaseList);
+    else
+        g_leaseList->show();
+    g_leaseList->update();
+}
+
+void RefreshLeaseList()
+{
+    if (g_leaseList)
+        g_leaseList->requery();
+}
+
+void ShowLeaseWindow(int mode)
+{
+    TLeaseFm window(QApplication::activeWindow());
+    window.prepare(mode);
+    window.exec();
+}

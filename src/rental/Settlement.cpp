@@ -1,0 +1,99 @@
+#include "Settlement.h"
+
+#include "ReceiptReport.h"
+#include "SettlementWindow.h"
+
+#include "data/Db.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/ReportPrinter.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Tells the operator in the main window's status bar where the receipt went.
+void showStatus(const QString &text)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *main = qobject_cast<QMainWindow *>(w); main && main->isVisible()) {
+            main->statusBar()->showMessage(text, 15000);
+            return;
+        }
+    }
+}
+
+void printReceipt(const QList<qint64> &lineIds, QWidget *parent)
+{
+    ReportDocument doc;
+    try {
+        if (!Receipt::printingOn())
+            return;
+        doc = Receipt::document(Receipt::currentHeader(), Receipt::lines(lineIds));
+    } catch (const Db::DbError &e) {
+        Msg::error(parent, QStringLiteral("单据打印失败：") + e.message());
+        return;
+    }
+    const ReportPrintOutcome outcome = ReportPrinter::print(doc);
+    showStatus(outcome.message);
+    if (!outcome.ok)
+        Msg::error(parent, QStringLiteral("单据打印失败：") + outcome.message);
+}
+
+} // namespace
+
+TInforFm::TInforFm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("TInforFm"));
+    setWindowTitle(QStringLiteral("结算提示"));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    resize(440, 235);
+
+    auto *root = new QVBoxLayout(this);
+    auto *box = new QGroupBox(QStringLiteral("结算信息"), this);
+    auto *boxLayout = new QVBoxLayout(box);
+    Label1 = new QLabel(box);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont font(QStringLiteral("SimSun"));
+    font.setPointSize(20);
+    font.setBold(true);
+    Label1->setFont(font);
+    Label1->setWordWrap(true);
+    Label1->setMinimumSize(330, 130);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    boxLayout->addWidget(Label1);
+    root->addWidget(box, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    BitBtn1 = new QPushButton(QStringLiteral("确定"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    buttons->addWidget(BitBtn1);
+    root->addLayout(buttons);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TInforFm::setSummary(const QString &summary)
+{
+    Label1->setText(QString(summary).replace(QChar(13), QChar(10)));
+    Label1->setAccessibleDescription(Label1->text());
+}
+
+void ShowSettlement(const QString &summary, const QList<qint64> &lineIds, QWidget *parent)
+{
+    {
+        TInforFm prompt(parent);
+        prompt.setSummary(summary);
+        prompt.BitBtn1->setFocus();
+        prompt.exec();
+    }
+    // The prompt has closed (确定, Enter or the close box): the receipt, if the shop wants one.
+    printReceipt(lineIds, parent);
+}

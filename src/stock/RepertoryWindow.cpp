@@ -104,9 +104,21 @@ void TRepertoryFm::showEvent(QShowEvent *event)
         RefreshList();
 }
 
+void TRepertoryFm::RefreshIfChanged()
+{
+    try {
+        if (m_opened && StockStore::changeStamp() == m_readAt)
+            return;
+    } catch (const Db::DbError &) {
+        // Unknown: read the list again.
+    }
+    RefreshList();
+}
+
 void TRepertoryFm::RefreshList()
 {
     try {
+        m_readAt = StockStore::changeStamp();
         if (m_opened) {
             dxDBGrid1->requery();
         } else {

@@ -16,6 +16,9 @@ public:
 
     // Reads the list again, keeping the current row when it is still listed.
     void RefreshList();
+    // The same, but only when the account was written to since the list was read: showing
+    // the window again costs nothing when nothing changed.
+    void RefreshIfChanged();
 
     QPushButton *BtnAdd = nullptr;
     QPushButton *BtnEdit = nullptr;
@@ -40,4 +43,5 @@ private:
     QString currentName() const;
 
     bool m_opened = false;
+    QString m_readAt; // the change stamp when the list was last read
 };

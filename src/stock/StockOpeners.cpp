@@ -33,7 +33,7 @@ void ShowRepertoryFm()
     CreateRepertoryFm();
     // Sales and write-offs made elsewhere change the stock: show it as it is now.
     if (existed)
-        g_repertory->RefreshList();
+        g_repertory->RefreshIfChanged();
     if (WorkArea *area = mainWorkArea())
         area->bringToFront(g_repertory);
     else

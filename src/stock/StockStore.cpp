@@ -28,6 +28,13 @@ QString stockListSql()
         "WHERE a.Quality < 3");
 }
 
+QString changeStamp()
+{
+    const QString ours = Db::scalar(QStringLiteral("SELECT total_changes()")).toString();
+    const QString others = Db::scalar(QStringLiteral("PRAGMA data_version")).toString();
+    return ours + QLatin1Char('/') + others;
+}
+
 QList<qint64> writeTitles(const QList<TitleRecord> &rows)
 {
     QList<qint64> ids;

@@ -16,6 +16,10 @@ namespace StockStore {
 // A copy whose supplier no longer exists is listed with an empty supplier.
 QString stockListSql();
 
+// Changes whenever anything was written to the account since the last call gave it: by this
+// program's connection or, committed, by another one. Lets a list skip a needless re-read.
+QString changeStamp();
+
 // Writes the pending rows of the title entry window, all or none. Quality is left to its
 // column default, so every new copy is in stock. Returns the new IDs in the rows' order.
 QList<qint64> writeTitles(const QList<TitleRecord> &rows);

@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeView>
 
 using namespace StockFixtures;
@@ -244,6 +245,11 @@ void tst_RepertoryWindow::openerShowsCurrentStock()
     QCOMPARE(win->dxDBGrid1->rowCount(), 3);
     QTest::mouseClick(win->BtnClose, Qt::LeftButton);
     QVERIFY(!win->isVisible());
+    // Shown again with nothing written meanwhile: no re-read.
+    QSignalSpy reads(win->dxDBGrid1, &DataGrid::reloaded);
+    ShowRepertoryFm();
+    QCOMPARE(reads.count(), 0);
+    win->hide();
     // A copy sold meanwhile is gone when the list is shown again.
     Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_ids[0]});
     ShowRepertoryFm();

@@ -3,6 +3,7 @@
 #include "SetupWindow.h"
 
 #include "OptionStore.h"
+#include "StaffStore.h"
 
 #include "toolkit/MessageBox.h"
 
@@ -18,6 +19,10 @@
 #include <QVBoxLayout>
 
 using namespace SetupLayout;
+
+const QString TSetupFm::LockOutQuestion =
+    QStringLiteral("目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。"
+                   "确定要启用权限管理方式吗？");
 
 namespace {
 
@@ -124,6 +129,14 @@ void TSetupFm::BitBtn1Click()
     o.posPaper = !RBTnPrA4->isChecked();
     o.overdueDays = EDPassDays->text();
     try {
+        // Permission control without anybody allowed into the settings would lock the shop
+        // out of this very page: the operator is asked before it is switched on.
+        if (o.permissionControl && !Settings::someoneMayChangeSettings() &&
+            Msg::askYesNo(this, LockOutQuestion, Msg::SystemCaption, Msg::Icon::Warning,
+                          QMessageBox::No) != QMessageBox::Yes) {
+            RbtnReg->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         o = Settings::saveRentalOptions(o);
     } catch (const Settings::Refused &r) {
         showRefusal(this, r.refusal());

@@ -95,6 +95,9 @@ public:
     QLineEdit *EDMyCOMpany = nullptr, *EDMyAddr = nullptr, *EDMyTel = nullptr;
     QPushButton *BtnMyDo = nullptr;
 
+    // Asked before permission control is switched on while nobody may open the settings.
+    static const QString LockOutQuestion;
+
     // Handlers, public so that the main window's keys and the tests reach them as a click does.
     void BtnASAddClick();
     void BtnAsSaveClick();

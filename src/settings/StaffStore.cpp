@@ -11,6 +11,15 @@ QString staffListSql()
                           "ORDER BY ID");
 }
 
+bool someoneMayChangeSettings()
+{
+    return Db::scalar(QStringLiteral("SELECT 1 FROM TBUserPower AS u "
+                                     "JOIN TBPersons AS p ON p.ID = u.UserId "
+                                     "WHERE u.PowerId = ? LIMIT 1"),
+                      {PowerSystemSettings})
+        .isValid();
+}
+
 QList<Power> powerCatalogue()
 {
     QList<Power> list;

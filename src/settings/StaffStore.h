@@ -45,4 +45,10 @@ void deleteStaff(qint64 id);
 
 QString staffListSql();
 
+// The permission that opens the settings window when permission control is on.
+inline constexpr int PowerSystemSettings = 5;
+// Does any member of staff hold the system settings permission? With permission control on
+// and nobody holding it, the settings window (and with it the switch back) is out of reach.
+bool someoneMayChangeSettings();
+
 } // namespace Settings

@@ -472,6 +472,7 @@ void tst_SettingsStores::staffWithPermissions()
     QCOMPARE(catalogue.first().id, 1);
     QCOMPARE(catalogue.last().id, 10);
 
+    QVERIFY(!someoneMayChangeSettings());
     QCOMPARE(refusalOf([] { saveStaff(0, {}, {1}); }).field, QStringLiteral("EDPerName"));
     QCOMPARE(m_account->count(QStringLiteral("TBUserPower")), 0);
 
@@ -486,6 +487,11 @@ void tst_SettingsStores::staffWithPermissions()
     QCOMPARE(Db::text(q, "Address"), e.address);
     QCOMPARE(Db::text(q, "Telephone"), e.contact);
     QCOMPARE(Db::integer(q, "PerFlag"), 0);
+
+    saveStaff(id, e, {PowerSystemSettings});
+    QVERIFY(someoneMayChangeSettings());
+    deleteStaff(id); // a deleted member of staff loses the permission with the rest
+    QVERIFY(!someoneMayChangeSettings());
 
     e.password = QStringLiteral("p'w");
     saveStaff(id, e, {6});

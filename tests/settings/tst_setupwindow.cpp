@@ -528,6 +528,23 @@ void tst_SetupWindow::rentalOptions()
     click(w->RbtnReg);
     click(w->RBtnPrint);
     retype(w->EDPassDays, QString());
+
+    // Nobody may open the settings yet: switching permission control on is asked first,
+    // and "No" stores nothing.
+    m_boxes->answers.enqueue(QMessageBox::No);
+    click(w->BitBtn1);
+    QCOMPARE(m_boxes->texts(), QStringList{TSetupFm::LockOutQuestion});
+    QCOMPARE(m_boxes->shown.last().defaultButton, QMessageBox::No);
+    QCOMPARE(option(Schema::OptionPermissionMode), QStringLiteral("0"));
+    QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("0"));
+    m_boxes->clear();
+    click(w->BitBtn1);
+    QCOMPARE(m_boxes->texts(),
+             (QStringList{TSetupFm::LockOutQuestion, QStringLiteral("数据保存成功！")}));
+
+    // Once somebody holds the system settings permission the question is not asked.
+    m_account->grant(1, 5);
+    m_boxes->clear();
     click(w->BitBtn1);
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
     QCOMPARE(w->EDPassDays->text(), QStringLiteral("3"));
@@ -873,7 +890,8 @@ void tst_SetupWindow::newShopSetUpThroughTheWindow()
     click(w->RbtnReg);
     click(w->BitBtn1);
 
-    QCOMPARE(m_boxes->texts(), (QStringList(4, QStringLiteral("数据保存成功！"))));
+    QCOMPARE(m_boxes->texts(), (QStringList(3, QStringLiteral("数据保存成功！"))
+                                << TSetupFm::LockOutQuestion << QStringLiteral("数据保存成功！")));
     QCOMPARE(scalar(QStringLiteral("SELECT Name || Fee || '/' || Deposit FROM TBVer")),
              QVariant(QStringLiteral("DVD300/2000")));
     QCOMPARE(scalar(QStringLiteral("SELECT Categray FROM TBCategray")),

@@ -166,8 +166,8 @@ double median(std::vector<double> v)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                       : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     int rows = 10000;
     QString pdfDir;
@@ -192,7 +192,8 @@ int main(int argc, char **argv)
     }
     std::printf("generate %d rows in groups: %d pages, median %.1f ms, best %.1f ms "
                 "(target < 2000 ms)\n",
-                rows, doc.pageCount(), median(times), *std::min_element(times.begin(), times.end()));
+                rows, doc.pageCount(), median(times),
+                *std::min_element(times.begin(), times.end()));
 
     QImage image(QSize(794, 1123), QImage::Format_ARGB32_Premultiplied);
     QElapsedTimer t;

@@ -252,8 +252,9 @@ void ReportLayout::newPage()
     print(m_pageHeader, next);
     for (int l = 0; l < m_def.groupCount(); ++l) {
         if (m_groupOpen[size_t(l)] && m_def.group(l).repeatHeader()) {
+            const PlacedBand &header = m_groupHeaders[size_t(l)];
             const int start = m_groupStarts[size_t(l)];
-            print(m_groupHeaders[size_t(l)], next, start, groupEnd(l, start));
+            print(header, next, start, header.hasAggregates ? groupEnd(l, start) : start + 1);
         }
     }
     m_bodyTop = m_y;

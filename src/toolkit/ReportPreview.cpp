@@ -25,7 +25,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-    void show(const ReportDocument &document, int pageIndex)
+    void showPage(const ReportDocument &document, int pageIndex)
     {
         m_document = document;
         m_pageIndex = pageIndex;
@@ -75,11 +75,11 @@ public:
         m_canvas->hide();
     }
 
-    void show(const ReportDocument &document, int pageIndex)
+    void showPage(const ReportDocument &document, int pageIndex)
     {
         m_pageSize = document.page().sizeMm;
         m_canvas->setVisible(pageIndex >= 0);
-        m_canvas->show(document, pageIndex);
+        m_canvas->showPage(document, pageIndex);
         fitCanvas();
         verticalScrollBar()->setValue(0);
     }
@@ -243,7 +243,7 @@ void ReportPreview::setDocument(const ReportDocument &document)
     setStatus(QString());
     setCurrentPage(1);
     if (m_page == 0) {
-        m_view->show(m_document, -1);
+        m_view->showPage(m_document, -1);
         updateControls();
         emit currentPageChanged(0, 0);
     }
@@ -260,7 +260,7 @@ void ReportPreview::setCurrentPage(int page)
     if (clamped == m_page)
         return;
     m_page = clamped;
-    m_view->show(m_document, m_page - 1);
+    m_view->showPage(m_document, m_page - 1);
     updateControls();
     emit currentPageChanged(m_page, pageCount());
 }

@@ -44,7 +44,10 @@ public:
     void setToolBarVisible(bool visible);
 
     // Asked before the print button prints; false cancels (a question to the operator).
-    void setPrintConfirmation(std::function<bool()> confirm) { m_confirmPrint = std::move(confirm); }
+    void setPrintConfirmation(std::function<bool()> confirm)
+    {
+        m_confirmPrint = std::move(confirm);
+    }
     // Chooses the file for the PDF button, given a suggested path; empty cancels. By default a
     // save dialog.
     void setPdfFileChooser(std::function<QString(const QString &)> chooser)

@@ -62,6 +62,9 @@ TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
     setObjectName(QStringLiteral("SetupFm"));
     setWindowTitle(QStringLiteral("系统设置"));
     resize(760, 560);
+    // Work windows share the work area: this one paints its whole area, so nothing of the
+    // windows beneath shows through.
+    setAutoFillBackground(true);
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);

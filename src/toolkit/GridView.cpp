@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionHeader>
 
 const char *const GridHeader::MimeType = "application/x-rentora-grid-column";
 
@@ -19,6 +20,17 @@ GridHeader::GridHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent)
     setHighlightSections(false);
     setDefaultAlignment(Qt::AlignCenter);
     setSectionResizeMode(QHeaderView::Interactive);
+}
+
+void GridHeader::initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const
+{
+    QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+    // The arrow points up for an ascending order, as the operators know it from Windows
+    // lists (Qt draws it the other way round).
+    if (option->sortIndicator == QStyleOptionHeader::SortDown)
+        option->sortIndicator = QStyleOptionHeader::SortUp;
+    else if (option->sortIndicator == QStyleOptionHeader::SortUp)
+        option->sortIndicator = QStyleOptionHeader::SortDown;
 }
 
 void GridHeader::mousePressEvent(QMouseEvent *event)

@@ -15,6 +15,7 @@ public:
     void setGroupDragEnabled(bool enabled) { m_groupDrag = enabled; }
 
 protected:
+    void initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -112,11 +112,12 @@ CopyNotAvailable::CopyNotAvailable(const SaleCopy &c)
 {
 }
 
-int completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
-                 const QDate &today)
+QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
+                           const QDate &today)
 {
+    QList<qint64> lineIds;
     if (rows.isEmpty())
-        return 0;
+        return lineIds;
     Db::Transaction tx;
 
     std::optional<qint64> editedCopy;
@@ -142,15 +143,16 @@ int completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId
         "VALUES (?, ?, ?, ?, ?, ?)");
     const QString sold = QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?");
     for (const SaleRow &r : rows) {
-        Db::exec(insert, {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
-                          SqlDialect::dateText(today), operatorId});
+        lineIds << Db::lastInsertId(
+            Db::exec(insert, {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
+                              SqlDialect::dateText(today), operatorId}));
         Db::exec(sold, {Schema::QualitySold, r.copy.id});
     }
 
     if (editedCopy && !checked.contains(*editedCopy))
         backToStockUnlessSold(*editedCopy);
     tx.commit();
-    return int(rows.size());
+    return lineIds;
 }
 
 bool undoSale(qint64 lineId)

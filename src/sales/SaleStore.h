@@ -61,9 +61,9 @@ public:
 // transaction, and its copy, when no longer in the sale and no other sale line refers to it,
 // goes back into stock. Each copy must still be free, apart from lines of this very sale
 // (a copy listed twice writes two lines); otherwise CopyNotAvailable and nothing is written.
-// Returns the number of lines written.
-int completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
-                 const QDate &today);
+// Returns the IDs of the lines written, in the rows' order.
+QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
+                           const QDate &today);
 
 // Undoes one sale line: the line is deleted and its copy returns to stock, unless another
 // sale line still refers to the copy. Lines that are not sale lines are never touched.

@@ -1,0 +1,406 @@
+#include "sales/SellWindow.h"
+
+#include "stock/StockFixtures.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+#include "rental/PickListWindows.h"
+#include "rental/SettlementWindow.h"
+#include "support/RecordingPresenter.h"
+#include "support/TestAccount.h"
+#include "toolkit/DataGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlQuery>
+
+using namespace StockFixtures;
+
+namespace {
+
+struct Line
+{
+    qint64 cdNum;
+    qint64 rmoney;
+    int amount;
+    QString date;
+    int persons;
+};
+
+QList<Line> saleLines()
+{
+    QList<Line> lines;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT CDNum, RMoney, Amount, DatTime, Persons "
+                                          "FROM TBBusinessDetail WHERE Ass_Number = -1 "
+                                          "ORDER BY ID"));
+    while (q.next()) {
+        lines.append({Db::integer(q, "CDNum"), Db::integer(q, "RMoney"),
+                      int(Db::integer(q, "Amount")), Db::text(q, "DatTime"),
+                      int(Db::integer(q, "Persons"))});
+    }
+    return lines;
+}
+
+int quality(qint64 id)
+{
+    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+}
+
+} // namespace
+
+class tst_SellWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void saleByKeysWithSettlement();
+    void lookup_data();
+    void lookup();
+    void addChecksInOrder_data();
+    void addChecksInOrder();
+    void priceTakesDigitsOnly();
+    void escapeRemovesRowsThenCloses();
+    void completeRefusals();
+    void sameCopyTwiceWritesTwoLines();
+    void editReplacesLine();
+    void searchButtonFillsCode();
+
+private:
+    TSellFm *open(qint64 saleId = -1);
+    // Types a code, price and quantity and presses Enter through to "添加".
+    void addByKeys(const QString &code, const QString &price, const QString &quantity);
+    QString completeAndReadPrompt();
+
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+    TSellFm *m_win = nullptr;
+    qint64 m_a = 0;
+    qint64 m_b = 0;
+};
+
+void tst_SellWindow::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+    m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
+    m_a = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), "DVD");
+    m_b = m_account->addCopy(QStringLiteral("O'2"), QStringLiteral("Ocean's Eleven"), "DVD");
+    CurrentUserID = 7;
+}
+
+void tst_SellWindow::cleanup()
+{
+    delete m_win;
+    m_win = nullptr;
+    delete m_boxes;
+    delete m_account;
+}
+
+TSellFm *tst_SellWindow::open(qint64 saleId)
+{
+    delete m_win;
+    m_win = new TSellFm(saleId);
+    m_win->show();
+    if (!QTest::qWaitForWindowActive(m_win))
+        qWarning("the sale window did not become active");
+    return m_win;
+}
+
+void tst_SellWindow::addByKeys(const QString &code, const QString &price, const QString &quantity)
+{
+    m_win->EDPic->setFocus();
+    typeText(m_win->EDPic, code);
+    press(Qt::Key_Return);
+    QCOMPARE(focusName(), QStringLiteral("EDPrice"));
+    fill(price);
+    fill(quantity);
+    QCOMPARE(focusName(), QStringLiteral("BtnAdd"));
+    press(Qt::Key_Return);
+}
+
+QString tst_SellWindow::completeAndReadPrompt()
+{
+    QString shown;
+    whenModal<TInforFm>([&shown](TInforFm *prompt) {
+        shown = prompt->Label1->text();
+        QTest::keyClick(prompt->BitBtn1, Qt::Key_Return);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+    return shown;
+}
+
+void tst_SellWindow::saleByKeysWithSettlement()
+{
+    open();
+    QCOMPARE(m_win->windowTitle(), QStringLiteral("影碟销售(按ESC键退出)"));
+    QVERIFY(!m_win->BtnDel->isEnabled());
+    QVERIFY(!m_win->BtnSave->isEnabled());
+    QCOMPARE(m_win->EDPrice->text(), QStringLiteral("0.00"));
+
+    m_win->EDPic->setFocus();
+    typeText(m_win->EDPic, QStringLiteral("0001-1"));
+    press(Qt::Key_Return);
+    QCOMPARE(m_win->LabName->text(), QStringLiteral("英雄"));
+    QCOMPARE(m_win->LabCate->text(), QStringLiteral("动作"));
+    QCOMPARE(m_win->LabVer->text(), QStringLiteral("DVD"));
+    QCOMPARE(m_win->EDPrice->text(), QStringLiteral("0.00")); // the price is always typed
+    fill(QStringLiteral("10"));
+    fill(QStringLiteral("3"));
+    press(Qt::Key_Return);
+    QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->texts().join(u'|')));
+    QCOMPARE(m_win->rows().size(), 1);
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("30.00"));
+    QCOMPARE(focusName(), QStringLiteral("EDPic"));
+    QVERIFY(m_win->EDPic->text().isEmpty());
+    QVERIFY(m_win->LabName->text().isEmpty());
+    QCOMPARE(m_win->EDAmount->text(), QStringLiteral("1"));
+    QVERIFY(m_win->BtnSave->isEnabled());
+
+    addByKeys(QStringLiteral("O'2"), QStringLiteral("5"), QStringLiteral("1"));
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("35.00"));
+    QCOMPARE(m_win->dxDBGrid2->rowCount(), 2);
+    QVERIFY(saleLines().isEmpty());
+
+    // F12 from the code box completes; the prompt shows rows (not quantities) and the total.
+    QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：2部\n总  金  额：35.00元"));
+    const QList<Line> lines = saleLines();
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0].cdNum, m_a);
+    QCOMPARE(lines[0].rmoney, qint64(1000));
+    QCOMPARE(lines[0].amount, 3);
+    QCOMPARE(lines[0].date, SqlDialect::dateText(QDate::currentDate()));
+    QCOMPARE(lines[0].persons, 7);
+    QCOMPARE(quality(m_a), Schema::QualitySold);
+    QCOMPARE(quality(m_b), Schema::QualitySold);
+    // Ready for the next sale.
+    QVERIFY(m_win->isVisible());
+    QVERIFY(m_win->rows().isEmpty());
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("0.00"));
+    QVERIFY(!m_win->BtnSave->isEnabled());
+    // The sold copy can be sold no more.
+    m_win->EDPic->setText(QStringLiteral("0001-1"));
+    QVERIFY(!m_win->EDPicExit());
+}
+
+void tst_SellWindow::lookup_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("customer"); // 0: no line
+    QTest::addColumn<bool>("found");
+    QTest::newRow("in stock") << 0 << 0 << true;
+    QTest::newRow("deleted from stock") << 3 << 0 << true;
+    QTest::newRow("written off") << 4 << 0 << true;
+    QTest::newRow("rented out") << 0 << Schema::WalkInCustomerId << false;
+    QTest::newRow("sold") << 5 << Schema::SaleCustomer << false;
+}
+
+void tst_SellWindow::lookup()
+{
+    QFETCH(int, status);
+    QFETCH(int, customer);
+    QFETCH(bool, found);
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"), {status, m_a});
+    if (customer != 0) {
+        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
+                                "Ass_Number, DatTime) VALUES (?, 100, 1, ?, '2024-01-01')"),
+                 {m_a, customer});
+    }
+    open();
+    m_win->EDPic->setFocus();
+    typeText(m_win->EDPic, QStringLiteral("0001-1"));
+    press(Qt::Key_Return);
+    if (found) {
+        QVERIFY(m_boxes->shown.isEmpty());
+        QCOMPARE(focusName(), QStringLiteral("EDPrice"));
+        QCOMPARE(m_win->LabName->text(), QStringLiteral("英雄"));
+    } else {
+        QCOMPARE(m_boxes->texts(), QStringList{"影片影片编码不存在或没有出租记录,请检查!"});
+        QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Error);
+        QCOMPARE(focusName(), QStringLiteral("EDPic"));
+        QTRY_COMPARE(m_win->EDPic->selectedText(), QStringLiteral("0001-1"));
+        QVERIFY(m_win->LabName->text().isEmpty());
+    }
+}
+
+void tst_SellWindow::addChecksInOrder_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("code") << ""
+                          << ""
+                          << ""
+                          << "请输入影片的编码！"
+                          << "EDPic";
+    QTest::newRow("price") << "0001-1"
+                           << ""
+                           << ""
+                           << "请输入影片的价格！"
+                           << "EDPrice";
+    QTest::newRow("quantity") << "0001-1"
+                              << "3"
+                              << ""
+                              << "请输入影片的数量！"
+                              << "EDAmount";
+    QTest::newRow("price wrong") << "0001-1"
+                                 << "3.0.0"
+                                 << "x"
+                                 << "影片的价格输入有错误，请检查！"
+                                 << "EDPrice";
+    QTest::newRow("quantity wrong") << "0001-1"
+                                    << "3"
+                                    << "两"
+                                    << "影片的数量输入有错误，请检查！"
+                                    << "EDAmount";
+    QTest::newRow("unknown code") << "9999"
+                                  << "3"
+                                  << "1"
+                                  << "影片影片编码不存在或没有出租记录,请检查!"
+                                  << "EDPic";
+}
+
+void tst_SellWindow::addChecksInOrder()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, price);
+    QFETCH(QString, quantity);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    open();
+    m_win->EDPic->setText(code);
+    m_win->EDPrice->setText(price);
+    m_win->EDAmount->setText(quantity);
+    QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
+    QCOMPARE(m_boxes->lastText(), message);
+    QCOMPARE(focusName(), focus);
+    QVERIFY(m_win->rows().isEmpty());
+    QCOMPARE(m_win->EDAmount->text(), quantity);
+}
+
+void tst_SellWindow::priceTakesDigitsOnly()
+{
+    open();
+    m_win->EDPrice->setFocus();
+    m_win->EDPrice->selectAll();
+    typeText(m_win->EDPrice, QStringLiteral("1.5a-0"));
+    QCOMPARE(m_win->EDPrice->text(), QStringLiteral("150"));
+    // Quantities have no filter: zero and negatives are written as typed.
+    m_win->EDPic->setText(QStringLiteral("0001-1"));
+    m_win->EDAmount->setText(QStringLiteral("-2"));
+    QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
+    QCOMPARE(m_win->rows().size(), 1);
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("-300.00"));
+}
+
+void tst_SellWindow::escapeRemovesRowsThenCloses()
+{
+    open();
+    addByKeys(QStringLiteral("0001-1"), QStringLiteral("10"), QStringLiteral("1"));
+    addByKeys(QStringLiteral("O'2"), QStringLiteral("5"), QStringLiteral("2"));
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("20.00"));
+    press(Qt::Key_Escape); // removes the current row (the one just added), no question
+    QVERIFY(m_boxes->shown.isEmpty());
+    QCOMPARE(m_win->rows().size(), 1);
+    QCOMPARE(m_win->rows().first().copy.id, m_a);
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("10.00"));
+    QCOMPARE(focusName(), QStringLiteral("EDPic"));
+    press(Qt::Key_Escape);
+    QVERIFY(m_win->rows().isEmpty());
+    QVERIFY(!m_win->BtnDel->isEnabled());
+    QVERIFY(m_win->isVisible());
+    press(Qt::Key_Escape); // an empty list: Esc closes
+    QVERIFY(!m_win->isVisible());
+    QVERIFY(saleLines().isEmpty());
+}
+
+void tst_SellWindow::completeRefusals()
+{
+    open();
+    m_win->EDPic->setFocus();
+    press(Qt::Key_F12);
+    QCOMPARE(m_boxes->texts(), QStringList{"出租列表不能为空!"});
+
+    // A failing write rolls the whole sale back and keeps the list.
+    addByKeys(QStringLiteral("0001-1"), QStringLiteral("10"), QStringLiteral("1"));
+    addByKeys(QStringLiteral("O'2"), QStringLiteral("5"), QStringLiteral("1"));
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBName WHEN NEW.ID = %1 "
+                            "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                 .arg(m_b));
+    m_boxes->clear();
+    press(Qt::Key_F12);
+    QCOMPARE(m_boxes->texts(), QStringList{"数据保存错误!"});
+    QVERIFY(saleLines().isEmpty());
+    QCOMPARE(quality(m_a), Schema::QualityInStock);
+    QCOMPARE(m_win->rows().size(), 2);
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("15.00"));
+
+    // A copy rented out since it was listed is named, and nothing is written.
+    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"));
+    Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                            "DatTime) VALUES (?, 300, 1, 15, '2024-01-01')"),
+             {m_b});
+    m_boxes->clear();
+    press(Qt::Key_F12);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QVERIFY(m_boxes->lastText().contains(QStringLiteral("Ocean's Eleven")));
+    QVERIFY(saleLines().isEmpty());
+    QCOMPARE(m_win->rows().size(), 2);
+}
+
+void tst_SellWindow::sameCopyTwiceWritesTwoLines()
+{
+    open();
+    addByKeys(QStringLiteral("0001-1"), QStringLiteral("10"), QStringLiteral("1"));
+    addByKeys(QStringLiteral("0001-1"), QStringLiteral("0.00"), QStringLiteral("1"));
+    QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：2部\n总  金  额：10.00元"));
+    QCOMPARE(saleLines().size(), 2);
+    QCOMPARE(saleLines().last().rmoney, qint64(0));
+}
+
+void tst_SellWindow::editReplacesLine()
+{
+    const qint64 old = Db::lastInsertId(
+        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                                "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
+                 {m_a}));
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a});
+    open(old);
+    QCOMPARE(m_win->rows().size(), 1);
+    QCOMPARE(m_win->rows().first().amount, 2);
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("40.00"));
+    QVERIFY(m_win->BtnSave->isEnabled());
+
+    // The operator swaps the copy: removes the old row and sells the other copy instead.
+    QTest::mouseClick(m_win->BtnDel, Qt::LeftButton);
+    addByKeys(QStringLiteral("O'2"), QStringLiteral("25"), QStringLiteral("1"));
+    QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：1部\n总  金  额：25.00元"));
+    const QList<Line> lines = saleLines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0].cdNum, m_b);
+    QCOMPARE(lines[0].date, SqlDialect::dateText(QDate::currentDate()));
+    QCOMPARE(lines[0].persons, 7);
+    QCOMPARE(quality(m_a), Schema::QualityInStock); // no sale line refers to it any more
+    QCOMPARE(quality(m_b), Schema::QualitySold);
+    QCOMPARE(m_win->saleId(), -1);
+}
+
+void tst_SellWindow::searchButtonFillsCode()
+{
+    open();
+    m_win->EDPic->setText(QStringLiteral("typed"));
+    whenModal<TSelectPicFm>([](TSelectPicFm *pick) { pick->BtnOkClick(); });
+    QTest::mouseClick(m_win->BtnSearch, Qt::LeftButton);
+    QCOMPARE(m_win->EDPic->text(), QStringLiteral("0001-1"));
+    whenModal<TSelectPicFm>([](TSelectPicFm *pick) { pick->BtnClose->click(); });
+    QTest::mouseClick(m_win->BtnSearch, Qt::LeftButton);
+    QVERIFY(m_win->EDPic->text().isEmpty());
+}
+
+QTEST_MAIN(tst_SellWindow)
+#include "tst_sellwindow.moc"

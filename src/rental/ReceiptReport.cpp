@@ -21,6 +21,17 @@ QFont big()
     return QFont(QStringLiteral("Arial"), 16, QFont::Bold);
 }
 
+// The width a text takes at a point size, near enough to decide on a second line: a Chinese
+// character is as wide as the font is high, a Latin one about half of it.
+qreal textWidthMm(const QString &text, qreal points)
+{
+    const qreal em = points * 25.4 / 72;
+    qreal width = 0;
+    for (QChar c : text)
+        width += c.unicode() >= 0x2E80 ? em : em * 0.55;
+    return width;
+}
+
 } // namespace
 
 Header currentHeader()
@@ -45,21 +56,35 @@ ReportDefinition definition(const Header &header, const QList<Receipt::Line> &li
     r.setPage(ReportPage::custom(QSizeF(Width, 100), QMarginsF(0, 10, 0, 10)));
     r.setFont(QFont(QStringLiteral("SimSun"), 9));
 
-    ReportBand &title = r.title().setHeight(38);
-    title.addText({0, 0, Width, 8}, QStringLiteral("欢迎光临")).setFont(big()).alignCenter();
-    title.addText({0, 8, Width, 8}, header.company).setFont(big()).alignCenter();
-    title.addText({Inset, 16, Width - 2 * Inset, 8}, QStringLiteral("地址：") + header.address)
+    // Lines grow only for a shop name or an address too long for one line of the paper.
+    const qreal nameHeight = textWidthMm(header.company, 16) > Width ? 14 : 8;
+    const QString address = QStringLiteral("地址：") + header.address;
+    const qreal addressHeight = textWidthMm(address, 9) > Width - 2 * Inset ? 2 * LineH : LineH;
+    qreal y = 0;
+    ReportBand &title = r.title();
+    title.addText({0, y, Width, 8}, QStringLiteral("欢迎光临")).setFont(big()).alignCenter();
+    y += 8;
+    title.addText({0, y, Width, nameHeight}, header.company)
+        .setFont(big())
+        .setWordWrap()
+        .alignCenter();
+    y += nameHeight + 1;
+    title.addText({Inset, y, Width - 2 * Inset, addressHeight}, address)
         .setWordWrap()
         .setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    title.addText({Inset, 24, Width - 2 * Inset, LineH}, QStringLiteral("电话：") + header.tel);
+    y += addressHeight;
+    const QString rows[] = {QStringLiteral("电话：") + header.tel,
+                            QStringLiteral("单 据 号：") + number(header.day),
+                            QStringLiteral("日    期：") + SqlDialect::dateText(header.day)};
+    for (const QString &text : rows) {
+        title.addText({Inset, y, Width - 2 * Inset, LineH}, text);
+        y += LineH;
+    }
     const qreal half = (Width - 2 * Inset) / 2;
-    title.addText({Inset, 24 + LineH, half, LineH}, QStringLiteral("单 据 号：") + number(header.day));
-    title.addText({Inset + half, 24 + LineH, half, LineH},
-                  QStringLiteral("日    期：") + SqlDialect::dateText(header.day));
-    title.addText({Inset, 24 + 2 * LineH, half, LineH},
-                  QStringLiteral("客户编号：") + customerNumber(lines));
-    title.addText({Inset + half, 24 + 2 * LineH, half, LineH},
+    title.addText({Inset, y, half, LineH}, QStringLiteral("客户编号：") + customerNumber(lines));
+    title.addText({Inset + half, y, half, LineH},
                   QStringLiteral("操作人员：") + QString::number(header.operatorId));
+    title.setHeight(y + LineH + 1);
 
     ReportBand &head = r.pageHeader().setHeight(5);
     head.setFont(QFont(QStringLiteral("SimSun"), 9, QFont::Bold));

@@ -71,6 +71,9 @@ void whenModal(std::function<void(T *)> action)
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog))
             qWarning("the modal dialog did not become the active window");
+        // The offscreen platform may leave the application's focus in the window below.
+        if (QApplication::activeWindow() != dialog)
+            QApplication::setActiveWindow(dialog);
         action(dialog);
         // A failed comparison leaves the action early: never leave the dialog blocking.
         if (guard && guard->isVisible() && QTest::currentTestFailed())

@@ -8,7 +8,8 @@ namespace {
 void requireRow(const QSqlQuery &q, const char *what, qint64 id)
 {
     if (q.numRowsAffected() != 1)
-        throw Db::DbError(QStringLiteral("%1 %2 no longer exists").arg(QLatin1String(what)).arg(id));
+        throw Db::DbError(
+            QStringLiteral("%1 %2 no longer exists").arg(QLatin1String(what)).arg(id));
 }
 
 } // namespace
@@ -63,9 +64,9 @@ qint64 saveCategory(qint64 id, const QString &name)
         return Db::lastInsertId(
             Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name}));
     }
-    requireRow(Db::exec(QStringLiteral("UPDATE TBCategray SET Categray = ? WHERE ID = ?"),
-                        {name, id}),
-               "category", id);
+    requireRow(
+        Db::exec(QStringLiteral("UPDATE TBCategray SET Categray = ? WHERE ID = ?"), {name, id}),
+        "category", id);
     return id;
 }
 

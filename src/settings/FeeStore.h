@@ -26,7 +26,7 @@ void deleteFeeClass(qint64 id);
 qint64 saveCategory(qint64 id, const QString &name);
 void deleteCategory(qint64 id);
 
-QString feeClassListSql();   // in table order, as the stock windows list them
+QString feeClassListSql(); // in table order, as the stock windows list them
 QString categoryListSql();
 
 } // namespace Settings

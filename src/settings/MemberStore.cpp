@@ -129,19 +129,18 @@ void deleteMember(qint64 id)
 
 qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo)
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
-                                "Per, Memo) VALUES (?, ?, ?, ?, 0, ?)"),
-                 {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(),
-                  memberId, memo}));
+    return Db::lastInsertId(Db::exec(
+        QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                       "Per, Memo) VALUES (?, ?, ?, ?, 0, ?)"),
+        {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(), memberId, memo}));
 }
 
 void updateMemberPayment(qint64 paymentId, const QDate &date, Money amount, const QString &memo)
 {
-    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, Moneys = ?, "
-                                          "Memo = ? WHERE FID = ? AND CateID = ?"),
-                           {SqlDialect::dateText(date), amount.cents(), memo, paymentId,
-                            Schema::TypeMemberPayment});
+    QSqlQuery q = Db::exec(
+        QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, Moneys = ?, "
+                       "Memo = ? WHERE FID = ? AND CateID = ?"),
+        {SqlDialect::dateText(date), amount.cents(), memo, paymentId, Schema::TypeMemberPayment});
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QStringLiteral("payment %1 no longer exists").arg(paymentId));
 }

@@ -26,7 +26,10 @@ struct MemberEntry
 };
 
 // The date the members page uses for "no end date".
-inline QDate noEndDate() { return QDate(2000, 1, 1); }
+inline QDate noEndDate()
+{
+    return QDate(2000, 1, 1);
+}
 
 // Members with ASFlag 1 are shown but protected: they cannot be saved or deleted here.
 inline constexpr int MemberProtected = 1;
@@ -42,9 +45,9 @@ qint64 saveMember(qint64 id, const MemberEntry &entry, const QDate &today);
 void deleteMember(qint64 id);
 
 // The statements the members page lists with.
-QString memberListSql();        // members shown on the page, by number
-QString memberPaymentsSql();    // one member's payments; bind the member's ID
-QString memberRentalsSql();     // one member's rental lines with their titles; bind the ID
+QString memberListSql();     // members shown on the page, by number
+QString memberPaymentsSql(); // one member's payments; bind the member's ID
+QString memberRentalsSql();  // one member's rental lines with their titles; bind the ID
 
 // A payment of a member: an income record of the built-in type 9, nobody recorded as staff.
 qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo);

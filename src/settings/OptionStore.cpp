@@ -4,7 +4,6 @@
 #include "data/Db.h"
 #include "data/Schema.h"
 
-
 namespace Settings {
 namespace {
 
@@ -31,8 +30,8 @@ bool flagValue(int cateId, const QString &stored)
     bool ok = false;
     const int v = stored.trimmed().toInt(&ok);
     if (!ok) {
-        throw Db::DbError(QStringLiteral("选项【%1】的值“%2”不是整数。")
-                              .arg(optionMemo(cateId), stored));
+        throw Db::DbError(
+            QStringLiteral("选项【%1】的值“%2”不是整数。").arg(optionMemo(cateId), stored));
     }
     return v != 0;
 }

@@ -11,10 +11,10 @@ namespace Settings {
 
 struct RentalOptions
 {
-    bool rentPerDisc = false;        // option 1: "1" rent per disc, "0" rent by days
-    bool permissionControl = false;  // option 2: "1" permission control, "0" none
-    bool noReceipt = false;          // option 5: "1" no receipt, "0" print one
-    bool posPaper = false;           // option 6: "1" POS paper, "0" A4
+    bool rentPerDisc = false;       // option 1: "1" rent per disc, "0" rent by days
+    bool permissionControl = false; // option 2: "1" permission control, "0" none
+    bool noReceipt = false;         // option 5: "1" no receipt, "0" print one
+    bool posPaper = false;          // option 6: "1" POS paper, "0" A4
     // Option 4, the day count after which a rental is overdue; unset when the row is missing.
     std::optional<QString> overdueDays;
 };

@@ -12,7 +12,7 @@ struct Refusal
 {
     enum class Tone { Error, Information };
 
-    QString field;   // objectName of the edit at fault; empty when no field is to blame
+    QString field; // objectName of the edit at fault; empty when no field is to blame
     QString message;
     Tone tone = Tone::Error;
 };

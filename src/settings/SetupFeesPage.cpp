@@ -28,8 +28,8 @@ QWidget *TSetupFm::buildFeesPage()
     auto *feeColumn = new QVBoxLayout(fees);
     auto *feeTop = new QHBoxLayout;
     auto *feeFields = new QGridLayout;
-    EDFeeName = addField(feeFields, 0, 0, QStringLiteral("类型名称"), QStringLiteral("EDFeeName"),
-                         fees);
+    EDFeeName =
+        addField(feeFields, 0, 0, QStringLiteral("类型名称"), QStringLiteral("EDFeeName"), fees);
     EDFee = addField(feeFields, 1, 0, QStringLiteral("租金/天"), QStringLiteral("EDFee"), fees);
     EDFeeYJ = addField(feeFields, 2, 0, QStringLiteral("押   金"), QStringLiteral("EDFeeYJ"), fees);
     acceptOnly(EDFee, QStringLiteral("0-9."));
@@ -105,8 +105,7 @@ void TSetupFm::feeAfterScroll()
     if (!FeeGrid->hasCurrentRow())
         return;
     auto amount = [this](const char *field) {
-        return Money::fromCents(FeeGrid->value(QLatin1String(field)).toLongLong())
-            .toShortString();
+        return Money::fromCents(FeeGrid->value(QLatin1String(field)).toLongLong()).toShortString();
     };
     EDFeeName->setText(FeeGrid->value(QStringLiteral("Name")).toString());
     EDFee->setText(amount("Fee"));

@@ -12,8 +12,8 @@
 
 namespace SetupLayout {
 
-QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &caption,
-                   QWidget *field, int span)
+QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &caption, QWidget *field,
+                   int span)
 {
     auto *label = new QLabel(caption, field->parentWidget());
     label->setBuddy(field);

@@ -17,8 +17,8 @@ namespace SetupLayout {
 
 // A caption in column `column` of grid row `row` and its field in the next column (spanning
 // `span` columns); the field is the label's buddy, so its accessible name is the caption.
-QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &caption,
-                   QWidget *field, int span = 1);
+QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &caption, QWidget *field,
+                   int span = 1);
 // The same with a new single-line edit named objectName.
 QLineEdit *addField(QGridLayout *grid, int row, int column, const QString &caption,
                     const QString &objectName, QWidget *parent, int span = 1);

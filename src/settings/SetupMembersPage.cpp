@@ -59,8 +59,8 @@ QWidget *TSetupFm::buildMembersPage()
     EDNAme = addField(grid, 0, 2, QStringLiteral("姓    名"), QStringLiteral("EDNAme"), panel);
     EDPhone = addField(grid, 1, 0, QStringLiteral("电    话"), QStringLiteral("EDPhone"), panel);
     EDGrade = addField(grid, 1, 2, QStringLiteral("等    级"), QStringLiteral("EDGrade"), panel);
-    EDViewNum = addField(grid, 2, 0, QStringLiteral("可观看的影片数"), QStringLiteral("EDViewNum"),
-                         panel);
+    EDViewNum =
+        addField(grid, 2, 0, QStringLiteral("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
     acceptOnly(EDViewNum, QStringLiteral("0-9"));
     grid->addWidget(new QLabel(QStringLiteral("(0：表示对影片数不做限制)"), panel), 2, 2, 1, 2);
     EDViewDate = new QDateEdit(panel);
@@ -69,8 +69,8 @@ QWidget *TSetupFm::buildMembersPage()
     EDViewDate->setCalendarPopup(true);
     EDViewDate->setDate(Settings::noEndDate());
     addCaption(grid, 3, 0, QStringLiteral("观看影片的终止日期"), EDViewDate);
-    grid->addWidget(new QLabel(QStringLiteral("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2,
-                    1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2, 1,
+                    2);
     EDMemo = addField(grid, 4, 0, QStringLiteral("说    明"), QStringLiteral("EDMemo"), panel, 3);
     grid->addWidget(rule(panel), 5, 0, 1, 4);
 
@@ -114,7 +114,8 @@ QWidget *TSetupFm::buildMembersPage()
                           100);
     SDBGridFee->addColumn(QStringLiteral("Moneys"), QStringLiteral("金额"), Grid::Kind::Money, 110);
     SDBGridFee->addColumn(QStringLiteral("Memo"), QStringLiteral("说明"));
-    SDBGridFee->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum, QStringLiteral("共0.00 元"));
+    SDBGridFee->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum,
+                          QStringLiteral("共0.00 元"));
     SDBGridFee->setLastColumnFills(true);
     routeSecondList(SDBGridFee);
     fees->addWidget(SDBGridFee, 1);
@@ -139,7 +140,8 @@ QWidget *TSetupFm::buildMembersPage()
     SDBGridLease->addColumn(QStringLiteral("Nlang"), QStringLiteral("语言"), Grid::Kind::Text, 50);
     SDBGridLease->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 50);
     SDBGridLease->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"));
-    SDBGridLease->setFooter(QStringLiteral("Name"), Grid::Summary::Count, QStringLiteral("共 0 部"));
+    SDBGridLease->setFooter(QStringLiteral("Name"), Grid::Summary::Count,
+                            QStringLiteral("共 0 部"));
     SDBGridLease->setLastColumnFills(true);
     routeSecondList(SDBGridLease);
     leases->addWidget(SDBGridLease, 1);
@@ -194,9 +196,7 @@ void TSetupFm::memberAfterScroll()
         openMemberSubList();
         return;
     }
-    auto field = [this](const char *name) {
-        return ASGrid->value(QLatin1String(name)).toString();
-    };
+    auto field = [this](const char *name) { return ASGrid->value(QLatin1String(name)).toString(); };
     EDNum->setText(field("Num"));
     EDNAme->setText(field("Name"));
     EDPhone->setText(field("Telephone"));
@@ -296,8 +296,8 @@ void TSetupFm::BtnASDelClick()
     if (id == 0)
         return;
     const QString name = ASGrid->value(QStringLiteral("Name")).toString();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除会员【") + name +
-                                QStringLiteral("】相关资料吗？"),
+    if (Msg::askYesNo(this,
+                      QStringLiteral("确定要删除会员【") + name + QStringLiteral("】相关资料吗？"),
                       Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
         return;
     }

@@ -56,19 +56,20 @@ QWidget *TSetupFm::buildOptionsPage()
                                 QStringLiteral("RBtnDay"), QStringLiteral("按出租天数记费"),
                                 &RBtnVCD, QStringLiteral("RBtnVCD"),
                                 QStringLiteral("按VCD每碟记费")));
-    column->addWidget(radioPair(
-        page, QStringLiteral("系统运行方式"), &RBtnNo, QStringLiteral("RBtnNo"),
-        QStringLiteral("无权限管理方式（任何人都可以使用系统所有功能）"), &RbtnReg,
-        QStringLiteral("RbtnReg"), QStringLiteral("权限管理方式（根据管理员所分配的权限进行操作）")));
+    column->addWidget(radioPair(page, QStringLiteral("系统运行方式"), &RBtnNo,
+                                QStringLiteral("RBtnNo"),
+                                QStringLiteral("无权限管理方式（任何人都可以使用系统所有功能）"),
+                                &RbtnReg, QStringLiteral("RbtnReg"),
+                                QStringLiteral("权限管理方式（根据管理员所分配的权限进行操作）")));
 
-    QGroupBox *print = radioPair(page, QStringLiteral("打印设置"), &RBtnPrint,
-                                 QStringLiteral("RBtnPrint"), QStringLiteral("打印单据"),
-                                 &RBtnPrintNo, QStringLiteral("RBtnPrintNo"),
-                                 QStringLiteral("不打印单据"));
+    QGroupBox *print =
+        radioPair(page, QStringLiteral("打印设置"), &RBtnPrint, QStringLiteral("RBtnPrint"),
+                  QStringLiteral("打印单据"), &RBtnPrintNo, QStringLiteral("RBtnPrintNo"),
+                  QStringLiteral("不打印单据"));
     // The receipt paper is kept but not offered: the receipt prints on one paper size.
-    GroupPaper = radioPair(print, QStringLiteral("单据类型"), &RBTnPrA4,
-                           QStringLiteral("RBTnPrA4"), QStringLiteral("A4幅面"), &RBTnPrintPOS,
-                           QStringLiteral("RBTnPrintPOS"), QStringLiteral("POS机票据幅面"));
+    GroupPaper = radioPair(print, QStringLiteral("单据类型"), &RBTnPrA4, QStringLiteral("RBTnPrA4"),
+                           QStringLiteral("A4幅面"), &RBTnPrintPOS, QStringLiteral("RBTnPrintPOS"),
+                           QStringLiteral("POS机票据幅面"));
     GroupPaper->setObjectName(QStringLiteral("GroupPaper"));
     RBTnPrintPOS->setChecked(true);
     GroupPaper->setVisible(false);
@@ -156,8 +157,8 @@ QWidget *TSetupFm::buildShopPage()
     column->setContentsMargins(24, 20, 24, 12);
     auto *grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
-    EDMyCOMpany = addField(grid, 0, 0, QStringLiteral("单位名称"), QStringLiteral("EDMyCOMpany"),
-                           page);
+    EDMyCOMpany =
+        addField(grid, 0, 0, QStringLiteral("单位名称"), QStringLiteral("EDMyCOMpany"), page);
     EDMyAddr = addField(grid, 1, 0, QStringLiteral("单位地址"), QStringLiteral("EDMyAddr"), page);
     EDMyTel = addField(grid, 2, 0, QStringLiteral("联系电话"), QStringLiteral("EDMyTel"), page);
     column->addLayout(grid);

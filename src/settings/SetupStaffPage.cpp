@@ -72,13 +72,14 @@ QWidget *TSetupFm::buildStaffPage()
     auto *fields = new QGridLayout(basic);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
-    EDPerName = addField(fields, 0, 0, QStringLiteral("姓    名"), QStringLiteral("EDPerName"),
-                         basic);
-    EDPerPWD = addField(fields, 0, 2, QStringLiteral("操作口令"), QStringLiteral("EDPerPWD"), basic);
+    EDPerName =
+        addField(fields, 0, 0, QStringLiteral("姓    名"), QStringLiteral("EDPerName"), basic);
+    EDPerPWD =
+        addField(fields, 0, 2, QStringLiteral("操作口令"), QStringLiteral("EDPerPWD"), basic);
     EDAddR = addField(fields, 1, 0, QStringLiteral("居住地址"), QStringLiteral("EDAddR"), basic, 3);
     EDLX = addField(fields, 2, 0, QStringLiteral("联系方式"), QStringLiteral("EDLX"), basic, 3);
-    EDPerMemo = addField(fields, 3, 0, QStringLiteral("说   明"), QStringLiteral("EDPerMemo"),
-                         basic, 3);
+    EDPerMemo =
+        addField(fields, 3, 0, QStringLiteral("说   明"), QStringLiteral("EDPerMemo"), basic, 3);
     right->addWidget(basic);
 
     auto *powers = new QGroupBox(QStringLiteral("权限分配"), page);

@@ -87,9 +87,9 @@ void TSetupFm::typeAfterScroll()
     EDCNAme->setText(FeeCateGrid->value(QStringLiteral("CateValue")).toString());
     EDCMemo->setText(FeeCateGrid->value(QStringLiteral("Memo")).toString());
     // Types the program books under itself are shown but locked.
-    const bool user = !Settings::isBuiltInType(
-        FeeCateGrid->value(QStringLiteral("ID")).toLongLong(),
-        FeeCateGrid->value(QStringLiteral("Flag")).toInt());
+    const bool user =
+        !Settings::isBuiltInType(FeeCateGrid->value(QStringLiteral("ID")).toLongLong(),
+                                 FeeCateGrid->value(QStringLiteral("Flag")).toInt());
     BtnCsave->setEnabled(user);
     BtnCDel->setEnabled(user);
 }
@@ -108,8 +108,7 @@ void TSetupFm::BtnCsaveClick()
 {
     qint64 id = 0;
     try {
-        id = Settings::saveType(keyOf(FeeCateGrid, m_typeAdding), EDCNAme->text(),
-                                EDCMemo->text());
+        id = Settings::saveType(keyOf(FeeCateGrid, m_typeAdding), EDCNAme->text(), EDCMemo->text());
     } catch (const Settings::Refused &r) {
         showRefusal(this, r.refusal());
         return;
@@ -159,8 +158,8 @@ QWidget *TSetupFm::buildSuppliersPage()
 
     QGridLayout *fields = nullptr;
     QVBoxLayout *right = listPage(page, PGrid, &fields);
-    EDCompany = addField(fields, 0, 0, QStringLiteral("公司名称"), QStringLiteral("EDCompany"),
-                         page);
+    EDCompany =
+        addField(fields, 0, 0, QStringLiteral("公司名称"), QStringLiteral("EDCompany"), page);
     EDPAddr = addField(fields, 1, 0, QStringLiteral("公司地址"), QStringLiteral("EDPAddr"), page);
     EDPTel = addField(fields, 2, 0, QStringLiteral("联系电话"), QStringLiteral("EDPTel"), page);
     EDPMemo = addField(fields, 3, 0, QStringLiteral("说    明"), QStringLiteral("EDPMemo"), page);
@@ -214,9 +213,9 @@ void TSetupFm::BtnPSaveClick()
     // The supplier on show is updated; after "添  加" (or on an empty list) one is inserted.
     qint64 id = 0;
     try {
-        id = Settings::saveSupplier(keyOf(PGrid, m_supplierAdding),
-                                    {EDCompany->text(), EDPAddr->text(), EDPTel->text(),
-                                     EDPMemo->text()});
+        id = Settings::saveSupplier(
+            keyOf(PGrid, m_supplierAdding),
+            {EDCompany->text(), EDPAddr->text(), EDPTel->text(), EDPMemo->text()});
     } catch (const Settings::Refused &r) {
         showRefusal(this, r.refusal());
         return;

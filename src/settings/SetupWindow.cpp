@@ -108,8 +108,7 @@ TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
         {&TSetupFm::buildStaffPage, &TabSheet4, "TabSheet4", "人  员", QStyle::SP_DirHomeIcon},
         {&TSetupFm::buildTypesPage, &TabSheet7, "TabSheet7", "收支类型",
          QStyle::SP_FileDialogListView},
-        {&TSetupFm::buildSuppliersPage, &TabSheet8, "TabSheet8", "供应商",
-         QStyle::SP_DirLinkIcon},
+        {&TSetupFm::buildSuppliersPage, &TabSheet8, "TabSheet8", "供应商", QStyle::SP_DirLinkIcon},
         {&TSetupFm::buildShopPage, &TabSheet9, "TabSheet9", "单位信息", QStyle::SP_ComputerIcon},
     };
     for (const Page &p : pages) {

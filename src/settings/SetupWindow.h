@@ -24,8 +24,16 @@ class TSetupFm : public TBaseFm
     Q_OBJECT
 public:
     enum PageKind { KindMembers = 0, KindOptions, KindFees, KindStaff, KindTypes, KindSuppliers };
-    enum PageIndex { PageMembers = 0, PageOptions, PageFees, PageStaff, PageTypes,
-                     PageSuppliers, PageShop, PageCount };
+    enum PageIndex {
+        PageMembers = 0,
+        PageOptions,
+        PageFees,
+        PageStaff,
+        PageTypes,
+        PageSuppliers,
+        PageShop,
+        PageCount
+    };
 
     explicit TSetupFm(QWidget *parent = nullptr);
     ~TSetupFm() override;
@@ -40,9 +48,8 @@ public:
     QFrame *FlatPanel3 = nullptr;
     QLabel *Label9 = nullptr;
     QTabWidget *PageControl1 = nullptr;
-    QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr,
-            *TabSheet4 = nullptr, *TabSheet7 = nullptr, *TabSheet8 = nullptr,
-            *TabSheet9 = nullptr;
+    QWidget *TabSheet1 = nullptr, *TabSheet2 = nullptr, *TabSheet3 = nullptr, *TabSheet4 = nullptr,
+            *TabSheet7 = nullptr, *TabSheet8 = nullptr, *TabSheet9 = nullptr;
 
     // Members.
     DataGrid *ASGrid = nullptr;
@@ -183,7 +190,7 @@ private:
     void reportFailure(const QString &what);
 
     int m_pageKind = KindMembers;
-    bool m_routing = true;         // false while the window moves rows itself
+    bool m_routing = true; // false while the window moves rows itself
     bool m_memberAdding = false;
     bool m_feeAdding = false;
     bool m_cateAdding = false;

@@ -23,8 +23,8 @@ bool someoneMayChangeSettings()
 QList<Power> powerCatalogue()
 {
     QList<Power> list;
-    QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY rowid"));
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY rowid"));
     while (q.next())
         list.append({int(Db::integer(q, "PowerId")), Db::text(q, "PowerName")});
     return list;

@@ -13,7 +13,7 @@ struct StaffEntry
     QString name;
     QString password; // stored and shown in plain text; may be empty
     QString address;
-    QString contact;  // stored in Telephone
+    QString contact; // stored in Telephone
     QString memo;
 };
 

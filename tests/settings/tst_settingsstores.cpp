@@ -106,18 +106,43 @@ void tst_SettingsStores::memberEntryRefused_data()
     QTest::addColumn<bool>("errorTone");
 
     const QString failed = QStringLiteral("数据保存失败！");
-    QTest::newRow("no number") << "" << "张三" << "3" << "EDNum" << "请输入会员编号！" << true;
-    QTest::newRow("no name") << "M9" << "" << "3" << "EDNAme" << "请输入会员姓名！" << true;
-    QTest::newRow("number checked before name")
-        << "" << "" << "" << "EDNum" << "请输入会员编号！" << true;
-    QTest::newRow("pasted letters") << "M9" << "张三" << "3a" << "EDViewNum" << failed << false;
-    QTest::newRow("pasted fraction") << "M9" << "张三" << "1.5" << "EDViewNum" << failed << false;
-    QTest::newRow("pasted negative") << "M9" << "张三" << "-2" << "EDViewNum" << failed << false;
-    QTest::newRow("beyond integer range")
-        << "M9" << "张三" << "2147483648" << "EDViewNum" << failed << false;
+    QTest::newRow("no number") << ""
+                               << "张三"
+                               << "3"
+                               << "EDNum"
+                               << "请输入会员编号！" << true;
+    QTest::newRow("no name") << "M9"
+                             << ""
+                             << "3"
+                             << "EDNAme"
+                             << "请输入会员姓名！" << true;
+    QTest::newRow("number checked before name") << ""
+                                                << ""
+                                                << ""
+                                                << "EDNum"
+                                                << "请输入会员编号！" << true;
+    QTest::newRow("pasted letters") << "M9"
+                                    << "张三"
+                                    << "3a"
+                                    << "EDViewNum" << failed << false;
+    QTest::newRow("pasted fraction") << "M9"
+                                     << "张三"
+                                     << "1.5"
+                                     << "EDViewNum" << failed << false;
+    QTest::newRow("pasted negative") << "M9"
+                                     << "张三"
+                                     << "-2"
+                                     << "EDViewNum" << failed << false;
+    QTest::newRow("beyond integer range") << "M9"
+                                          << "张三"
+                                          << "2147483648"
+                                          << "EDViewNum" << failed << false;
     QTest::newRow("number of another member")
-        << "A001" << "李四" << "" << "EDNum" << "会员编号【A001】已被会员【王五】使用，请输入其他编号！"
-        << true;
+        << "A001"
+        << "李四"
+        << ""
+        << "EDNum"
+        << "会员编号【A001】已被会员【王五】使用，请输入其他编号！" << true;
 }
 
 void tst_SettingsStores::memberEntryRefused()
@@ -167,8 +192,8 @@ void tst_SettingsStores::newMemberGetsDefaultsAndIdAboveReserved()
 
 void tst_SettingsStores::memberSaveKeepsAllowanceWhenEmptyAndStampsDate()
 {
-    const qint64 id = saveMember(0, member(QStringLiteral("A1"), QStringLiteral("甲"), "12"),
-                                 QDate(2024, 1, 1));
+    const qint64 id =
+        saveMember(0, member(QStringLiteral("A1"), QStringLiteral("甲"), "12"), QDate(2024, 1, 1));
     QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}),
              QVariant(12));
 
@@ -182,8 +207,7 @@ void tst_SettingsStores::memberSaveKeepsAllowanceWhenEmptyAndStampsDate()
 
     // Keeping one's own number is not a clash; a pasted bad allowance leaves the row alone.
     saveMember(id, member(QStringLiteral("A1"), QStringLiteral("乙"), " 7 "), QDate(2024, 2, 3));
-    QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}),
-             QVariant(7));
+    QCOMPARE(value(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}), QVariant(7));
     QVERIFY(!refusalOf([&] {
                  saveMember(id, member(QStringLiteral("A1"), QStringLiteral("丙"), "x"), {});
              }).message.isEmpty());
@@ -310,15 +334,24 @@ void tst_SettingsStores::overdueDaysChecked_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored"); // empty: refused
 
-    QTest::newRow("empty becomes three") << "" << "3";
-    QTest::newRow("plain") << "15" << "15";
-    QTest::newRow("zero") << "0" << "0";
-    QTest::newRow("leading zeros and blanks") << " 007 " << "7";
-    QTest::newRow("letters") << "abc" << "";
-    QTest::newRow("quote") << "3'" << "";
-    QTest::newRow("fraction") << "2.5" << "";
-    QTest::newRow("negative") << "-1" << "";
-    QTest::newRow("huge") << "12345678901" << "";
+    QTest::newRow("empty becomes three") << ""
+                                         << "3";
+    QTest::newRow("plain") << "15"
+                           << "15";
+    QTest::newRow("zero") << "0"
+                          << "0";
+    QTest::newRow("leading zeros and blanks") << " 007 "
+                                              << "7";
+    QTest::newRow("letters") << "abc"
+                             << "";
+    QTest::newRow("quote") << "3'"
+                           << "";
+    QTest::newRow("fraction") << "2.5"
+                              << "";
+    QTest::newRow("negative") << "-1"
+                              << "";
+    QTest::newRow("huge") << "12345678901"
+                          << "";
 }
 
 void tst_SettingsStores::overdueDaysChecked()
@@ -380,8 +413,8 @@ void tst_SettingsStores::shopDetails()
     ShopCompany = ShopAddress = ShopTel = QStringLiteral("old");
     QCOMPARE(readShopDetails().company, QString());
 
-    saveShopDetails({QStringLiteral("星光'影碟"), QStringLiteral("人民路 1 号"),
-                     QStringLiteral("8888")});
+    saveShopDetails(
+        {QStringLiteral("星光'影碟"), QStringLiteral("人民路 1 号"), QStringLiteral("8888")});
     QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
     QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
     QCOMPARE(ShopAddress, QStringLiteral("人民路 1 号"));
@@ -409,15 +442,36 @@ void tst_SettingsStores::feeClassEntryRefused_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("no name") << "" << "" << "" << "EDFeeName" << "请输入类型名称！";
-    QTest::newRow("no fee") << "DVD" << "" << "" << "EDFee" << "请输入租金/天金额！";
-    QTest::newRow("no deposit") << "DVD" << "3" << "" << "EDFeeYJ" << "请输入押金金额！";
-    QTest::newRow("fee before deposit")
-        << "DVD" << "3..5" << "x" << "EDFee" << "租金/天金额输入有错误，请检查！";
-    QTest::newRow("pasted fee") << "DVD" << "3元" << "20" << "EDFee"
+    QTest::newRow("no name") << ""
+                             << ""
+                             << ""
+                             << "EDFeeName"
+                             << "请输入类型名称！";
+    QTest::newRow("no fee") << "DVD"
+                            << ""
+                            << ""
+                            << "EDFee"
+                            << "请输入租金/天金额！";
+    QTest::newRow("no deposit") << "DVD"
+                                << "3"
+                                << ""
+                                << "EDFeeYJ"
+                                << "请输入押金金额！";
+    QTest::newRow("fee before deposit") << "DVD"
+                                        << "3..5"
+                                        << "x"
+                                        << "EDFee"
+                                        << "租金/天金额输入有错误，请检查！";
+    QTest::newRow("pasted fee") << "DVD"
+                                << "3元"
+                                << "20"
+                                << "EDFee"
                                 << "租金/天金额输入有错误，请检查！";
-    QTest::newRow("negative deposit")
-        << "DVD" << "3" << "-20" << "EDFeeYJ" << "押金金额输入有错误，请检查！";
+    QTest::newRow("negative deposit") << "DVD"
+                                      << "3"
+                                      << "-20"
+                                      << "EDFeeYJ"
+                                      << "押金金额输入有错误，请检查！";
 }
 
 void tst_SettingsStores::feeClassEntryRefused()
@@ -436,10 +490,10 @@ void tst_SettingsStores::feeClassEntryRefused()
 
 void tst_SettingsStores::feeClassesAndCategories()
 {
-    const qint64 dvd = saveFeeClass(0, {QStringLiteral("D'VD"), QStringLiteral("2.5"),
-                                        QStringLiteral("30")});
-    const qint64 free = saveFeeClass(0, {QStringLiteral("赠品"), QStringLiteral("0"),
-                                         QStringLiteral("0.005")});
+    const qint64 dvd =
+        saveFeeClass(0, {QStringLiteral("D'VD"), QStringLiteral("2.5"), QStringLiteral("30")});
+    const qint64 free =
+        saveFeeClass(0, {QStringLiteral("赠品"), QStringLiteral("0"), QStringLiteral("0.005")});
     QCOMPARE(value(QStringLiteral("SELECT Fee || '/' || Deposit FROM TBVer WHERE ID = ?"), {dvd}),
              QVariant(QStringLiteral("250/3000")));
     // Half a cent rounds away from zero.
@@ -476,8 +530,8 @@ void tst_SettingsStores::staffWithPermissions()
     QCOMPARE(refusalOf([] { saveStaff(0, {}, {1}); }).field, QStringLiteral("EDPerName"));
     QCOMPARE(m_account->count(QStringLiteral("TBUserPower")), 0);
 
-    StaffEntry e{QStringLiteral("小'李"), QString(), QStringLiteral("东街"),
-                 QStringLiteral("139"), QStringLiteral("夜班")};
+    StaffEntry e{QStringLiteral("小'李"), QString(), QStringLiteral("东街"), QStringLiteral("139"),
+                 QStringLiteral("夜班")};
     const qint64 id = saveStaff(0, e, {2, 1, 2});
     QCOMPARE(grantedPowers(id), (QList<int>{2, 1}));
     QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBPersons WHERE ID = ?"), {id});
@@ -523,7 +577,8 @@ void tst_SettingsStores::failedStaffSaveChangesNothing()
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_power BEFORE INSERT ON TBUserPower "
                             "WHEN NEW.PowerId = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     QVERIFY_THROWS_EXCEPTION(
-        Db::DbError, saveStaff(id, {QStringLiteral("乙"), QStringLiteral("2"), {}, {}, {}}, {3, 99}));
+        Db::DbError,
+        saveStaff(id, {QStringLiteral("乙"), QStringLiteral("2"), {}, {}, {}}, {3, 99}));
     QCOMPARE(value(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {id}),
              QVariant(QStringLiteral("甲")));
     QCOMPARE(grantedPowers(id), (QList<int>{1, 2}));
@@ -572,9 +627,9 @@ void tst_SettingsStores::builtInTypesAreLocked()
         value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}).toString();
     QVERIFY(!refusalOf([&] { saveType(id, QStringLiteral("改名"), {}); }).message.isEmpty());
     QVERIFY(!refusalOf([&] { deleteType(id); }).message.isEmpty());
-    QCOMPARE(value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id})
-                 .toString(),
-             name);
+    QCOMPARE(
+        value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}).toString(),
+        name);
 }
 
 void tst_SettingsStores::userTypes()
@@ -583,9 +638,9 @@ void tst_SettingsStores::userTypes()
              QStringLiteral("EDCNAme"));
     const qint64 id = saveType(0, QStringLiteral("水电'费"), QStringLiteral("每月"));
     QVERIFY(!isBuiltInType(id, 0));
-    QCOMPARE(value(QStringLiteral("SELECT CateID || '/' || Flag FROM TBKindValue WHERE ID = ?"),
-                   {id}),
-             QVariant(QStringLiteral("3/0")));
+    QCOMPARE(
+        value(QStringLiteral("SELECT CateID || '/' || Flag FROM TBKindValue WHERE ID = ?"), {id}),
+        QVariant(QStringLiteral("3/0")));
     saveType(id, QStringLiteral("水电费"), QString());
     QCOMPARE(value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}),
              QVariant(QStringLiteral("水电费")));
@@ -606,8 +661,8 @@ void tst_SettingsStores::userTypes()
 void tst_SettingsStores::suppliers()
 {
     QCOMPARE(refusalOf([] { saveSupplier(0, {}); }).field, QStringLiteral("EDCompany"));
-    const qint64 a = saveSupplier(0, {QStringLiteral("华纳'音像"), QStringLiteral("北京"),
-                                      QStringLiteral("010"), {}});
+    const qint64 a = saveSupplier(
+        0, {QStringLiteral("华纳'音像"), QStringLiteral("北京"), QStringLiteral("010"), {}});
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
     QCOMPARE(saveSupplier(a, {QStringLiteral("华纳音像"), {}, QStringLiteral("020"), {}}), a);
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);

@@ -248,8 +248,7 @@ void tst_SetupWindow::headerAndPageKind_data()
     QTest::newRow("members") << 0 << 0 << "在这儿您可以设置出租会员的基本信息。";
     QTest::newRow("options") << 1 << 1
                              << "在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。";
-    QTest::newRow("fees") << 2 << 2
-                          << "在这儿您可以设置出租影片的租金费用，以及影片的分类情况。";
+    QTest::newRow("fees") << 2 << 2 << "在这儿您可以设置出租影片的租金费用，以及影片的分类情况。";
     QTest::newRow("staff") << 3 << 3 << "在这儿您可以进行员工的管理操作。";
     QTest::newRow("types") << 4 << 4 << "在这儿您可以设置收支类型的基本信息。";
     QTest::newRow("suppliers") << 5 << 5 << "在这儿您可以设置供应商的基本信息。";
@@ -334,13 +333,25 @@ void tst_SetupWindow::memberEntryRefused_data()
 
     const int error = int(Msg::Icon::Error);
     const int info = int(Msg::Icon::Information);
-    QTest::newRow("no number") << "" << "甲" << "" << "请输入会员编号！" << error << "EDNum";
-    QTest::newRow("no name") << "B1" << "" << "" << "请输入会员姓名！" << error << "EDNAme";
-    QTest::newRow("pasted fraction") << "B1" << "甲" << "1.5" << "数据保存失败！" << info
-                                     << "EDViewNum";
-    QTest::newRow("pasted words") << "B1" << "甲" << "五部" << "数据保存失败！" << info
-                                  << "EDViewNum";
-    QTest::newRow("number taken") << "A1" << "甲" << ""
+    QTest::newRow("no number") << ""
+                               << "甲"
+                               << ""
+                               << "请输入会员编号！" << error << "EDNum";
+    QTest::newRow("no name") << "B1"
+                             << ""
+                             << ""
+                             << "请输入会员姓名！" << error << "EDNAme";
+    QTest::newRow("pasted fraction") << "B1"
+                                     << "甲"
+                                     << "1.5"
+                                     << "数据保存失败！" << info << "EDViewNum";
+    QTest::newRow("pasted words") << "B1"
+                                  << "甲"
+                                  << "五部"
+                                  << "数据保存失败！" << info << "EDViewNum";
+    QTest::newRow("number taken") << "A1"
+                                  << "甲"
+                                  << ""
                                   << "会员编号【A1】已被会员【老会员】使用，请输入其他编号！"
                                   << error << "EDNum";
 }
@@ -416,10 +427,8 @@ void tst_SetupWindow::memberPaymentsThroughTheDialog()
         QCOMPARE(dlg->findChild<QDateEdit *>(QStringLiteral("DTPSDate"))->date(),
                  QDate::currentDate());
         typeText(amount, QStringLiteral("50"));
-        typeText(dlg->findChild<QLineEdit *>(QStringLiteral("EDRemark")),
-                 QStringLiteral("年'费"));
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")),
-                          Qt::LeftButton);
+        typeText(dlg->findChild<QLineEdit *>(QStringLiteral("EDRemark")), QStringLiteral("年'费"));
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")), Qt::LeftButton);
     });
     click(w->BtnSAdd);
     QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney WHERE ClientID = ?"), {b});
@@ -438,8 +447,7 @@ void tst_SetupWindow::memberPaymentsThroughTheDialog()
         auto *amount = dlg->findChild<QLineEdit *>(QStringLiteral("EDSMoney"));
         QCOMPARE(amount->text(), QStringLiteral("50"));
         retype(amount, QStringLiteral("30.5"));
-        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")),
-                          Qt::LeftButton);
+        QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")), Qt::LeftButton);
     });
     click(w->BtnSEdit);
     QCOMPARE(scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
@@ -475,8 +483,8 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
 {
     const qint64 gone = m_account->addMember(QStringLiteral("A1"), QStringLiteral("张三"), 2);
     const qint64 other = m_account->addMember(QStringLiteral("A2"), QStringLiteral("李四"), 2);
-    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"),
-                                           QStringLiteral("DVD"));
+    const qint64 copy =
+        m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     for (qint64 m : {gone, other}) {
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
                                 "Ass_Number, DatTime, Deposit, Persons) "
@@ -652,8 +660,8 @@ void tst_SetupWindow::feeClassesAndCategories()
     QCOMPARE(column(w->FeeGrid, QStringLiteral("Name")), QStringList{QStringLiteral("VCD")});
 
     // Categories: three added, the first deleted, the edit shows the new first one.
-    for (const QString &name : {QStringLiteral("动作"), QStringLiteral("爱'情"),
-                                QStringLiteral("科幻")}) {
+    for (const QString &name :
+         {QStringLiteral("动作"), QStringLiteral("爱'情"), QStringLiteral("科幻")}) {
         click(w->BtnCateAdd);
         typeText(w->EDCateName, name);
         click(w->BtnCateSave);
@@ -926,8 +934,8 @@ void tst_SetupWindow::grabPages()
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
     m_account->addFeeClass(QStringLiteral("VCD"), 150, 1000);
     const qint64 member = m_account->addMember(QStringLiteral("A001"), QStringLiteral("张三"), 5);
-    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"),
-                                           QStringLiteral("DVD"));
+    const qint64 copy =
+        m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                             "DatTime, Deposit, Persons) VALUES (?, 300, 1, ?, '2024-05-01', 2000, "
                             "1)"),

@@ -66,12 +66,14 @@ void generateStock(int copies)
         insert.bindValue(0, QStringLiteral("A%1").arg(i + 1, 6, 10, QLatin1Char('0')));
         insert.bindValue(1, syllables(rng, 2, 5));
         insert.bindValue(2, rng.bounded(2) ? QStringLiteral("DVD") : QStringLiteral("VCD"));
-        insert.bindValue(3, QString::fromUtf8(kCategories[rng.bounded(int(std::size(kCategories)))]));
+        const int category = int(rng.bounded(int(std::size(kCategories))));
+        insert.bindValue(3, QString::fromUtf8(kCategories[category]));
         insert.bindValue(4, int(rng.bounded(1, 4)));
         insert.bindValue(5, first.addDays(rng.bounded(3650)).toString(Qt::ISODate));
         insert.bindValue(6, int(rng.bounded(1, 51)));
         insert.bindValue(7, qint64(rng.bounded(500, 8000)));
-        insert.bindValue(8, QStringLiteral("%1架%2层").arg(rng.bounded(1, 40)).arg(rng.bounded(1, 6)));
+        insert.bindValue(8,
+                         QStringLiteral("%1架%2层").arg(rng.bounded(1, 40)).arg(rng.bounded(1, 6)));
         insert.bindValue(9, syllables(rng, 2, 3));
         insert.bindValue(10, syllables(rng, 2, 3) + QStringLiteral("、") + syllables(rng, 2, 3));
         if (!insert.exec())

@@ -797,12 +797,12 @@ QString DataGrid::text(const QString &field) const
     return textAt(currentPosition(), field);
 }
 
-bool DataGrid::locate(const QString &field, const QString &prefix)
+bool DataGrid::locate(const QString &field, const QString &prefix, Grid::SearchOrder in)
 {
     if (prefix.isEmpty())
         return false;
     ensureLoaded();
-    const int row = m_model->findPrefix(field, prefix);
+    const int row = m_model->findPrefix(field, prefix, Qt::CaseSensitive, in);
     if (row < 0)
         return false;
     makeCurrent(row);

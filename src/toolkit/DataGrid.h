@@ -130,9 +130,11 @@ public:
     QVariant value(const QString &field) const;
     // The text the current row shows in a column.
     QString text(const QString &field) const;
-    // Makes the first row (in the order shown) whose field begins with prefix the current row;
-    // returns false, leaving the current row, when no row does. Case-sensitive.
-    bool locate(const QString &field, const QString &prefix);
+    // Makes the first row whose field begins with prefix the current row (first in the order
+    // shown, or in the order the query returned them); returns false, leaving the current
+    // row, when no row does, or the text is empty. Case-sensitive.
+    bool locate(const QString &field, const QString &prefix,
+                Grid::SearchOrder in = Grid::SearchOrder::Shown);
     // Makes the row whose field equals value the current row; false when there is none.
     bool locateValue(const QString &field, const QVariant &value);
     // Position of the current row among the rows in the order shown; -1 without one.

@@ -84,7 +84,8 @@ void DataGridModel::addFooter(const Grid::Footer &footer)
     m_footers << footer;
     resolveFields();
     computeSums();
-    emit headerDataChanged(Qt::Horizontal, 0, int(m_columns.size()) - 1);
+    if (!m_columns.isEmpty())
+        emit headerDataChanged(Qt::Horizontal, 0, int(m_columns.size()) - 1);
 }
 
 void DataGridModel::clearFooters()
@@ -358,7 +359,7 @@ QString DataGridModel::displayText(int tableRow, int column) const
 }
 
 int DataGridModel::findPrefix(const QString &field, const QString &prefix,
-                              Qt::CaseSensitivity cs) const
+                              Qt::CaseSensitivity cs, Grid::SearchOrder in) const
 {
     const int column = columnOf(field);
     const int f = column >= 0 ? fieldOfColumn(column) : m_table.fieldIndex(field);
@@ -366,8 +367,9 @@ int DataGridModel::findPrefix(const QString &field, const QString &prefix,
         return -1;
     const int n = int(m_order.size());
     int from = 0;
-    const bool extends = m_memo.field == f && m_memo.cs == cs &&
+    const bool extends = m_memo.field == f && m_memo.cs == cs && m_memo.in == in &&
                          m_memo.generation == m_generation && prefix.startsWith(m_memo.prefix);
+    const int *order = in == Grid::SearchOrder::Shown ? m_order.data() : nullptr;
     if (extends) {
         if (m_memo.position < 0)
             return -1;
@@ -377,17 +379,19 @@ int DataGridModel::findPrefix(const QString &field, const QString &prefix,
     const bool stored = m_table.storage(f) == GridTable::Storage::Text &&
                         (column < 0 || m_columns[column].kind == Grid::Kind::Text);
     if (stored) {
-        found = m_table.firstWithPrefix(f, prefix, m_order.data(), n, from, cs);
+        found = m_table.firstWithPrefix(f, prefix, order, n, from, cs);
     } else {
         for (int p = from; p < n && found < 0; ++p) {
-            const int row = m_order[p];
+            const int row = order ? order[p] : p;
             const QString s = column >= 0 ? displayText(row, column) : m_table.toText(row, f);
             if (s.startsWith(prefix, cs))
                 found = p;
         }
     }
-    m_memo = {f, prefix, cs, m_generation, found};
-    return found < 0 ? -1 : m_order[found];
+    m_memo = {f, prefix, cs, in, m_generation, found};
+    if (found < 0)
+        return -1;
+    return order ? order[found] : found;
 }
 
 int DataGridModel::findValue(const QString &field, const QVariant &value) const

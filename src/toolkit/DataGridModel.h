@@ -70,7 +70,8 @@ public:
     // The first row in shown order whose field begins with prefix; -1 when none does. Looks
     // at the shown text of configured columns, at the stored text of other fields.
     int findPrefix(const QString &field, const QString &prefix,
-                   Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
+                   Qt::CaseSensitivity cs = Qt::CaseSensitive,
+                   Grid::SearchOrder in = Grid::SearchOrder::Shown) const;
     // The first row whose field equals value (a key); -1 when none does.
     int findValue(const QString &field, const QVariant &value) const;
 
@@ -156,6 +157,7 @@ private:
         int field = -1;
         QString prefix;
         Qt::CaseSensitivity cs = Qt::CaseSensitive;
+        Grid::SearchOrder in = Grid::SearchOrder::Shown;
         quint64 generation = 0;
         int position = -1; // -1: no row began with prefix
     };

@@ -125,7 +125,8 @@ GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &pa
                 table.appendNull(i);
                 break;
             default: { // text, and blobs read as text
-                const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(st.stmt, i));
+                const auto *text =
+                    static_cast<const char16_t *>(sqlite3_column_text16(st.stmt, i));
                 const int bytes = sqlite3_column_bytes16(st.stmt, i);
                 table.appendText(i, QStringView(text, bytes / qsizetype(sizeof(char16_t))));
                 break;

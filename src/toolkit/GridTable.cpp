@@ -385,7 +385,7 @@ int GridTable::firstWithPrefix(int field, QStringView prefix, const int *order, 
     const QStringView chars(c.chars);
     const qsizetype n = prefix.size();
     for (int p = qMax(0, from); p < count; ++p) {
-        const int row = order[p];
+        const int row = order ? order[p] : p;
         const quint32 start = c.offsets[row];
         if (c.offsets[row + 1] - start < n)
             continue;

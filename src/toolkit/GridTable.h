@@ -64,7 +64,7 @@ public:
     QString toText(int row, int field) const;
 
     // The first position p >= from in order[0..count) whose row's text in a Text field
-    // begins with prefix; -1 when none does.
+    // begins with prefix; -1 when none does. A null order stands for the rows as read.
     int firstWithPrefix(int field, QStringView prefix, const int *order, int count, int from,
                         Qt::CaseSensitivity cs) const;
 

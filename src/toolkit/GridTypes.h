@@ -22,6 +22,12 @@ enum class Summary {
     Count, // the number of rows
 };
 
+// Which row "the first row that begins with" means for locate.
+enum class SearchOrder {
+    Shown, // the first in the order shown (sorted, grouped): what the operator sees first
+    Read,  // the first in the order the query returned the rows
+};
+
 // One column of a grid as a window configures it.
 struct Column
 {

@@ -132,7 +132,7 @@ void GridView::drawGroupRow(QPainter *painter, const QStyleOptionViewItem &optio
                                                   index.row(), index.parent());
     const QPalette &pal = option.palette;
     painter->save();
-    painter->fillRect(row, selected ? pal.brush(QPalette::Highlight) : pal.brush(QPalette::Button));
+    painter->fillRect(row, pal.brush(selected ? QPalette::Highlight : QPalette::Button));
     painter->setPen(pal.color(QPalette::Mid));
     painter->drawLine(row.bottomLeft(), row.bottomRight());
 

@@ -253,7 +253,8 @@ void tst_DataGrid::textOrder()
     t.prepareOrder(0);
     std::vector<int> rows(texts.size());
     std::iota(rows.begin(), rows.end(), 0);
-    std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) { return t.compare(0, a, b) < 0; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](int a, int b) { return t.compare(0, a, b) < 0; });
     QStringList sorted;
     for (int r : rows)
         sorted << texts[r];
@@ -436,6 +437,18 @@ void tst_DataGrid::locateAsTyped()
     QCOMPARE(typed("1"), QStringLiteral("英雄本色"));
     QCOMPARE(typed("100"), QStringLiteral("英雄本色"));
     QCOMPARE(typed("1001"), QStringLiteral("英雄"));
+    // In the order the query returned the rows instead: 无间道 (ID 2) comes before 英雄本色.
+    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("1"), Grid::SearchOrder::Read));
+    QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
+    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("100"),
+                           Grid::SearchOrder::Read));
+    QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
+    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("1002"),
+                           Grid::SearchOrder::Read));
+    QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("卧虎藏龙"));
+    QVERIFY(m_grid->locate(QStringLiteral("Title"), QStringLiteral("英"),
+                           Grid::SearchOrder::Read));
+    QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
     // After a re-read that changed the rows, too.
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Deposit = 1 WHERE ID = 2"));
     m_grid->requery();

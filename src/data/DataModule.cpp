@@ -69,6 +69,13 @@ QString tryOpen(const QString &path, const QString &connectionName)
         return QStringLiteral("not an account file, missing ") + missing.join(u", ");
     try {
         Schema::ensureIndexes(db);
+        // Write-ahead logging: a committed transaction costs one sync of the log instead of
+        // syncs of a rollback journal, the file and its folder (about 3.5 ms against 20 ms for
+        // a five-disc rental on this machine), and stays durable with synchronous FULL.
+        // Readers never wait for the writer. The log is folded back when the last
+        // connection closes.
+        Db::exec(QStringLiteral("PRAGMA journal_mode = WAL"), {}, db);
+        Db::exec(QStringLiteral("PRAGMA synchronous = FULL"), {}, db);
     } catch (const Db::DbError &e) {
         return e.message();
     }

@@ -109,6 +109,10 @@ void tst_Account::newAccountHoldsRequiredRows()
         codes << powers.value(0).toInt();
     QCOMPARE(codes, (QList<int>{1, 2, 3, 4, 5, 6, 10}));
     QVERIFY(Db::scalar(QStringLiteral("SELECT count(*) FROM TBLanguage"), {}, db).toInt() > 0);
+    // Opened accounts write ahead to a log, each commit synced.
+    QCOMPARE(Db::scalar(QStringLiteral("PRAGMA journal_mode"), {}, db).toString(),
+             QStringLiteral("wal"));
+    QCOMPARE(Db::scalar(QStringLiteral("PRAGMA synchronous"), {}, db).toInt(), 2);
 }
 
 void tst_Account::defaultsFillOmittedColumns()

@@ -21,6 +21,9 @@
 //     const qint64 id = m_grid->value(QStringLiteral("ID")).toLongLong();
 //     m_grid->requery();                                             // after a dialog closed
 //
+// A list the window holds itself (items not yet saved) goes in with setRows(fields, rows).
+// Long unsorted lists show their first screen at once and read the rest in short steps.
+//
 // Traits: whole-row selection, read-only, keyboard navigation; a header click sorts, a second
 // click reverses; dragging a header into the group box above groups by that column (several
 // levels), dragging it back out ungroups; a footer with sums or counts through masks; columns

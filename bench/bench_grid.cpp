@@ -195,19 +195,25 @@ int main(int argc, char **argv)
     try {
         constexpr int runs = 5;
         report(QStringLiteral("first screen (query, first rows, paint)"),
-               measure(grid, runs, [&] { grid.open(sql, {3}); }, [&] { grid.clear(); }), 100);
+               measure(
+                   grid, runs, [&] { grid.open(sql, {3}); }, [&] { grid.clear(); }),
+               100);
         report(QStringLiteral("all rows in, read in steps"), measure(
-                   grid, runs,
-                   [&] {
-                       grid.open(sql, {3});
-                       while (grid.isLoading())
-                           app.processEvents();
-                   },
-                   [&] { grid.clear(); }));
+                                                                 grid, runs,
+                                                                 [&] {
+                                                                     grid.open(sql, {3});
+                                                                     while (grid.isLoading())
+                                                                         app.processEvents();
+                                                                 },
+                                                                 [&] { grid.clear(); }));
         out() << "rows: " << grid.rowCount() << Qt::endl;
-        report(QStringLiteral("all rows at once (sorted list)"), measure(
+        report(QStringLiteral("all rows at once (sorted list)"),
+               measure(
                    grid, runs, [&] { grid.open(sql, {3}); },
-                   [&] { grid.clear(); grid.setSort(QStringLiteral("CustomNum")); }));
+                   [&] {
+                       grid.clear();
+                       grid.setSort(QStringLiteral("CustomNum"));
+                   }));
         grid.setSort(QString());
 
         const auto sortBy = [&](const char *field, Qt::SortOrder order) {
@@ -259,8 +265,8 @@ int main(int argc, char **argv)
         shot(grid, QStringLiteral("grouped"));
         grid.clearGrouping();
         grid.setSort(QString());
-        report(QStringLiteral("group by name (many groups)"),
-               groupBy({QStringLiteral("a.Name")}), 500);
+        report(QStringLiteral("group by name (many groups)"), groupBy({QStringLiteral("a.Name")}),
+               500);
         report(QStringLiteral("open all groups of the name grouping"),
                measure(grid, 1, [&] { grid.expandAll(); }));
         report(QStringLiteral("ungroup"), measure(grid, 1, [&] { grid.clearGrouping(); }), 500);
@@ -275,9 +281,8 @@ int main(int argc, char **argv)
             Figure worst{0, 0};
             grid.locate(QStringLiteral("CustomNum"), QStringLiteral("Z")); // forget the last
             for (int n = 1; n <= text.size(); ++n) {
-                const Figure f = measure(grid, 1, [&] {
-                    grid.locate(QStringLiteral("a.Name"), text.left(n));
-                });
+                const Figure f =
+                    measure(grid, 1, [&] { grid.locate(QStringLiteral("a.Name"), text.left(n)); });
                 worst.wall = std::max(worst.wall, f.wall);
                 worst.cpu = std::max(worst.cpu, f.cpu);
             }

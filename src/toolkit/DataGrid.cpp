@@ -12,10 +12,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSet>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTimer>
@@ -66,17 +66,12 @@ constexpr int kStepMs = 15;
 } // namespace
 
 DataGrid::DataGrid(QWidget *parent)
-    : QWidget(parent),
-      m_model(new DataGridModel(this)),
-      m_groupPanel(new GridGroupPanel(this)),
-      m_view(new GridView(this)),
-      m_footer(nullptr),
-      m_loadTimer(new QTimer(this))
+    : QWidget(parent), m_model(new DataGridModel(this)), m_groupPanel(new GridGroupPanel(this)),
+      m_view(new GridView(this)), m_footer(nullptr), m_loadTimer(new QTimer(this))
 {
     // While rows are still arriving the sums are not known yet: the footer stays empty.
     m_footer = new GridFooterBar(
-        m_view,
-        [this](int column) { return m_cursor ? QString() : m_model->footerText(column); },
+        m_view, [this](int column) { return m_cursor ? QString() : m_model->footerText(column); },
         this);
     m_loadTimer->setSingleShot(true);
     m_loadTimer->setInterval(0);
@@ -116,10 +111,10 @@ DataGrid::DataGrid(QWidget *parent)
     });
     connect(m_groupPanel, &GridGroupPanel::clearRequested, this, [this] { setGroupColumns({}); });
     connect(m_groupPanel, &GridGroupPanel::chipClicked, this, [this](int column) {
-        const bool reverse = m_model->sortColumn() == column &&
-                             m_model->sortOrder() == Qt::AscendingOrder;
-        m_view->header()->setSortIndicator(column, reverse ? Qt::DescendingOrder
-                                                           : Qt::AscendingOrder);
+        const bool reverse =
+            m_model->sortColumn() == column && m_model->sortOrder() == Qt::AscendingOrder;
+        m_view->header()->setSortIndicator(column,
+                                           reverse ? Qt::DescendingOrder : Qt::AscendingOrder);
     });
 
     // The group arrows and the indent of grouped rows go into the first column shown.
@@ -152,8 +147,8 @@ void DataGrid::showEvent(QShowEvent *event)
 
 // --- Columns ---
 
-void DataGrid::addColumn(const QString &field, const QString &caption, Grid::Kind kind,
-                         int width, Qt::Alignment alignment)
+void DataGrid::addColumn(const QString &field, const QString &caption, Grid::Kind kind, int width,
+                         Qt::Alignment alignment)
 {
     Grid::Column c;
     c.field = field;
@@ -465,8 +460,8 @@ void DataGrid::setGroupColumns(const QList<int> &columns)
     m_view->setRootIsDecorated(!columns.isEmpty());
     if (const QList<int> shown = shownColumns(); widen != 0 && !shown.isEmpty()) {
         QHeaderView *h = m_view->header();
-        h->resizeSection(shown.first(), qMax(h->minimumSectionSize(),
-                                             h->sectionSize(shown.first()) + widen));
+        h->resizeSection(shown.first(),
+                         qMax(h->minimumSectionSize(), h->sectionSize(shown.first()) + widen));
     }
     if (row >= 0)
         makeCurrent(row);
@@ -597,8 +592,7 @@ void DataGrid::loadSlice()
     bool done = true;
     QString failure;
     try {
-        done = m_cursor->fetch(m_model->arrivingTable(), std::numeric_limits<int>::max(),
-                               kStepMs);
+        done = m_cursor->fetch(m_model->arrivingTable(), std::numeric_limits<int>::max(), kStepMs);
     } catch (const Db::DbError &e) {
         failure = e.message();
     }
@@ -653,8 +647,8 @@ void DataGrid::reload(bool keepState)
         const int row = currentTableRow();
         if (row >= 0) {
             position = m_model->shownPosition(row);
-            const int keyField = m_keyField.isEmpty() ? -1
-                                                      : m_model->table().fieldIndex(m_keyField);
+            const int keyField =
+                m_keyField.isEmpty() ? -1 : m_model->table().fieldIndex(m_keyField);
             if (keyField >= 0)
                 key = m_model->table().value(row, keyField);
         }
@@ -766,8 +760,8 @@ void DataGrid::makeCurrent(int tableRow)
         return;
     for (QModelIndex p = index.parent(); p.isValid(); p = p.parent())
         m_view->expand(p);
-    m_view->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
     m_view->scrollTo(index);
 }
 

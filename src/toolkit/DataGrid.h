@@ -10,8 +10,8 @@
 //     m_grid->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date);
 //     m_grid->addColumn(QStringLiteral("Num"), QStringLiteral("会员编号"));
 //     m_grid->addColumn(QStringLiteral("deposit"), QStringLiteral("押金"), Grid::Kind::Money);
-//     m_grid->setFooter(QStringLiteral("deposit"), Grid::Summary::Sum, QStringLiteral("共0.00 元"));
-//     m_grid->setSort(QStringLiteral("Name"), Qt::DescendingOrder);
+//     m_grid->setFooter(QStringLiteral("deposit"), Grid::Summary::Sum, QStringLiteral("共0.00
+//     元")); m_grid->setSort(QStringLiteral("Name"), Qt::DescendingOrder);
 //     m_grid->setKeyField(QStringLiteral("ID"));                      // keeps the row on requery
 //     m_grid->open(QStringLiteral("select ... where b.Ass_Number = ?"), {memberId}); // DbError
 //     connect(m_grid, &DataGrid::rowActivated, this, &TMyFm::dxDBGrid1DblClick);
@@ -63,9 +63,8 @@ public:
     ~DataGrid() override;
 
     // --- Columns (in the order they are added; the operator may move them) ---
-    void addColumn(const QString &field, const QString &caption,
-                   Grid::Kind kind = Grid::Kind::Text, int width = 0,
-                   Qt::Alignment alignment = {});
+    void addColumn(const QString &field, const QString &caption, Grid::Kind kind = Grid::Kind::Text,
+                   int width = 0, Qt::Alignment alignment = {});
     void addHiddenColumn(const QString &field, Grid::Kind kind = Grid::Kind::Integer);
     void setColumns(const QList<Grid::Column> &columns);
     QList<Grid::Column> columns() const;

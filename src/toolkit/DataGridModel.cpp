@@ -233,15 +233,14 @@ void DataGridModel::rearrange()
     computeSums();
 }
 
-void DataGridModel::buildGroups(int level, int first, int last, int parent,
-                                std::vector<int> &into)
+void DataGridModel::buildGroups(int level, int first, int last, int parent, std::vector<int> &into)
 {
     const int field = fieldOfColumn(m_groupColumns[level]);
     const bool leaf = level == m_groupColumns.size() - 1;
     int start = first;
     for (int p = first; p <= last; ++p) {
-        const bool cut = p == last ||
-                         (field >= 0 && m_table.compare(field, m_order[p], m_order[p + 1]) != 0);
+        const bool cut =
+            p == last || (field >= 0 && m_table.compare(field, m_order[p], m_order[p + 1]) != 0);
         if (!cut)
             continue;
         Group g;
@@ -298,8 +297,8 @@ QString DataGridModel::summaryText(const FooterState &f, int first, int last) co
                          : f.real               ? QStringLiteral("0.##")
                                                 : QStringLiteral("0");
     if (f.real) {
-        const double sum = f.runningReal.empty() ? 0.0
-                                                 : f.runningReal[last + 1] - f.runningReal[first];
+        const double sum =
+            f.runningReal.empty() ? 0.0 : f.runningReal[last + 1] - f.runningReal[first];
         return GridMask::format(mask, sum);
     }
     const qint64 sum = f.runningInt.empty() ? 0 : f.runningInt[last + 1] - f.runningInt[first];
@@ -358,8 +357,8 @@ QString DataGridModel::displayText(int tableRow, int column) const
     return {};
 }
 
-int DataGridModel::findPrefix(const QString &field, const QString &prefix,
-                              Qt::CaseSensitivity cs, Grid::SearchOrder in) const
+int DataGridModel::findPrefix(const QString &field, const QString &prefix, Qt::CaseSensitivity cs,
+                              Grid::SearchOrder in) const
 {
     const int column = columnOf(field);
     const int f = column >= 0 ? fieldOfColumn(column) : m_table.fieldIndex(field);

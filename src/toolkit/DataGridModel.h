@@ -109,9 +109,9 @@ private:
     struct Group
     {
         int level = 0;
-        int parent = -1;     // group index, -1 at the top
+        int parent = -1; // group index, -1 at the top
         int rowInParent = 0;
-        int first = 0;       // range [first, last] in m_order
+        int first = 0; // range [first, last] in m_order
         int last = -1;
         std::vector<int> children; // subgroups (all levels but the last)
     };
@@ -144,8 +144,8 @@ private:
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     QList<int> m_groupColumns;
 
-    std::vector<int> m_order;     // table rows in shown order
-    std::vector<int> m_position;  // inverse of m_order
+    std::vector<int> m_order;    // table rows in shown order
+    std::vector<int> m_position; // inverse of m_order
     std::vector<Group> m_groups;
     std::vector<int> m_topGroups;
     std::vector<int> m_leafGroups; // last-level groups, in order of their ranges

@@ -101,8 +101,7 @@ GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &pa
         QString key = names.last().toLower();
         key = key.mid(key.lastIndexOf(u'.') + 1);
         const auto it = storages.constFind(key);
-        forced << (it == storages.cend() ? std::nullopt
-                                         : std::optional<GridTable::Storage>(*it));
+        forced << (it == storages.cend() ? std::nullopt : std::optional<GridTable::Storage>(*it));
     }
     GridTable table;
     table.setFields(names, forced);
@@ -125,8 +124,7 @@ GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &pa
                 table.appendNull(i);
                 break;
             default: { // text, and blobs read as text
-                const auto *text =
-                    static_cast<const char16_t *>(sqlite3_column_text16(st.stmt, i));
+                const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(st.stmt, i));
                 const int bytes = sqlite3_column_bytes16(st.stmt, i);
                 table.appendText(i, QStringView(text, bytes / qsizetype(sizeof(char16_t))));
                 break;

@@ -376,8 +376,8 @@ QString GridTable::toText(int row, int field) const
     return {};
 }
 
-int GridTable::firstWithPrefix(int field, QStringView prefix, const int *order, int count,
-                               int from, Qt::CaseSensitivity cs) const
+int GridTable::firstWithPrefix(int field, QStringView prefix, const int *order, int count, int from,
+                               Qt::CaseSensitivity cs) const
 {
     const Column &c = m_columns[field];
     if (!c.decided || c.storage != Storage::Text)

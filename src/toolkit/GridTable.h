@@ -25,8 +25,7 @@ public:
     void clear();
     // Starts an empty table with these fields. A field with a storage given keeps it (values
     // are converted); the others take the storage of their first non-empty value.
-    void setFields(const QStringList &names,
-                   const QList<std::optional<Storage>> &storages = {});
+    void setFields(const QStringList &names, const QList<std::optional<Storage>> &storages = {});
     void appendRow(const QVariantList &values);
     // Row building cell by cell, for readers that get typed values from the engine: one call
     // per field in field order, then endRow().
@@ -86,9 +85,9 @@ private:
         std::vector<qint64> ints;
         std::vector<double> reals;
         QString chars;
-        std::vector<quint32> offsets; // Text: start of row r; one extra entry at the end
-        std::vector<bool> nulls;      // empty while no value was null
-        int pendingNulls = 0;         // nulls seen before the storage was decided
+        std::vector<quint32> offsets;   // Text: start of row r; one extra entry at the end
+        std::vector<bool> nulls;        // empty while no value was null
+        int pendingNulls = 0;           // nulls seen before the storage was decided
         mutable std::vector<int> ranks; // text order, one per row, when prepared
     };
 

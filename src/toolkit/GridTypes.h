@@ -31,12 +31,12 @@ enum class SearchOrder {
 // One column of a grid as a window configures it.
 struct Column
 {
-    QString field;               // name of the column in the query result
-    QString caption;             // header text
+    QString field;   // name of the column in the query result
+    QString caption; // header text
     Kind kind = Kind::Text;
-    int width = 0;               // pixels; 0 lets the grid choose
+    int width = 0;                // pixels; 0 lets the grid choose
     Qt::Alignment alignment = {}; // empty: right for numbers, left otherwise
-    bool visible = true;         // hidden columns (keys) are readable but not shown
+    bool visible = true;          // hidden columns (keys) are readable but not shown
 };
 
 // A footer cell: shown under column `underField`, summing `ofField` (or counting rows).
@@ -44,7 +44,7 @@ struct Footer
 {
     QString underField;
     Summary summary = Summary::Sum;
-    QString mask; // "共0.00 元": 0 stands for the digits, the rest is printed unchanged
+    QString mask;    // "共0.00 元": 0 stands for the digits, the rest is printed unchanged
     QString ofField; // empty: the column the footer sits under
 };
 

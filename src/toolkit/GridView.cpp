@@ -128,8 +128,8 @@ void GridView::drawGroupRow(QPainter *painter, const QStyleOptionViewItem &optio
     const QHeaderView *h = header();
     const QRect row(0, option.rect.y(), qMax(viewport()->width(), h->length()),
                     option.rect.height());
-    const bool selected = selectionModel() && selectionModel()->isRowSelected(
-                                                  index.row(), index.parent());
+    const bool selected =
+        selectionModel() && selectionModel()->isRowSelected(index.row(), index.parent());
     const QPalette &pal = option.palette;
     painter->save();
     painter->fillRect(row, pal.brush(selected ? QPalette::Highlight : QPalette::Button));
@@ -139,17 +139,16 @@ void GridView::drawGroupRow(QPainter *painter, const QStyleOptionViewItem &optio
     int firstVisual = 0;
     while (firstVisual < h->count() && h->isSectionHidden(h->logicalIndex(firstVisual)))
         ++firstVisual;
-    const int x0 = firstVisual < h->count() ? h->sectionViewportPosition(
-                                                  h->logicalIndex(firstVisual))
-                                            : 0;
+    const int x0 =
+        firstVisual < h->count() ? h->sectionViewportPosition(h->logicalIndex(firstVisual)) : 0;
     const int level = index.data(DataGridModel::GroupLevelRole).toInt();
     const int branchWidth = indentation() * (level + 1);
     painter->restore();
     drawBranches(painter, QRect(x0, row.y(), branchWidth, row.height()), index);
     painter->save();
 
-    const QColor textColor = selected ? pal.color(QPalette::HighlightedText)
-                                      : pal.color(QPalette::ButtonText);
+    const QColor textColor =
+        selected ? pal.color(QPalette::HighlightedText) : pal.color(QPalette::ButtonText);
     painter->setPen(textColor);
     const int margin = 4;
     const int captionLeft = x0 + branchWidth + margin;

@@ -1,6 +1,6 @@
+#include "data/Db.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
-#include "data/Db.h"
 #include "toolkit/DataGrid.h"
 #include "toolkit/DataGridModel.h"
 #include "toolkit/GridGroupPanel.h"
@@ -59,8 +59,7 @@ void addRental(TestAccount &account, const Rental &r, QHash<QString, qint64> &me
                                         QString::fromUtf8(r.title), QStringLiteral("DVD"));
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                             "DatTime, Deposit, Persons) VALUES (?, ?, 1, ?, ?, ?, ?)"),
-             {copy, r.rentCents, members[num], QString::fromUtf8(r.date), r.depositCents,
-              r.staff});
+             {copy, r.rentCents, members[num], QString::fromUtf8(r.date), r.depositCents, r.staff});
 }
 
 // The rental list's grid, configured as the window configures it.
@@ -185,8 +184,7 @@ void tst_DataGrid::maskFormats_data()
     QTest::newRow("minimum digits") << "00" << qint64(5) << 0 << "05";
     QTest::newRow("literal only") << "合计" << qint64(5) << 0 << "合计";
     QTest::newRow("literal point after number") << "共0. 元" << qint64(5) << 0 << "共5. 元";
-    QTest::newRow("second zero is literal")
-        << "0 of 0" << qint64(3) << 0 << "3 of 0";
+    QTest::newRow("second zero is literal") << "0 of 0" << qint64(3) << 0 << "3 of 0";
     QTest::newRow("large sum") << "0.00" << qint64(9'000'000'000'00) << 2 << "9000000000.00";
 }
 
@@ -245,8 +243,8 @@ void tst_DataGrid::textOrder()
 {
     GridTable t;
     t.setFields({QStringLiteral("s")});
-    const QStringList texts = {"张三", "cherry", "李四", "Banana", "apple", "王五", "李四",
-                               "Apple"};
+    const QStringList texts = {"张三",  "cherry", "李四", "Banana",
+                               "apple", "王五",   "李四", "Apple"};
     for (const QString &x : texts)
         t.appendRow({x});
     t.finish();
@@ -260,8 +258,8 @@ void tst_DataGrid::textOrder()
         sorted << texts[r];
     // Chinese by pinyin first (as Chinese collation places it), then letters without regard
     // to case; only identical texts tie.
-    QCOMPARE(sorted, QStringList({"李四", "李四", "王五", "张三", "Apple", "apple", "Banana",
-                                  "cherry"}));
+    QCOMPARE(sorted,
+             QStringList({"李四", "李四", "王五", "张三", "Apple", "apple", "Banana", "cherry"}));
     QCOMPARE(t.compare(0, 2, 6), 0);
     QVERIFY(t.compare(0, 4, 7) != 0);
 }
@@ -290,8 +288,8 @@ void tst_DataGrid::opensWithFirstRowCurrent()
 
     // An empty result: no current row, values read as nothing, still one notice.
     changed.clear();
-    m_grid->open(QString::fromLatin1(kRentalSql).replace(QStringLiteral("order by"),
-                                                         QStringLiteral("and 1 = 0 order by")));
+    m_grid->open(QString::fromLatin1(kRentalSql)
+                     .replace(QStringLiteral("order by"), QStringLiteral("and 1 = 0 order by")));
     QCOMPARE(m_grid->rowCount(), 0);
     QVERIFY(!m_grid->hasCurrentRow());
     QVERIFY(!m_grid->value(QStringLiteral("ID")).isValid());
@@ -393,14 +391,30 @@ void tst_DataGrid::locateByPrefix_data()
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("expectedTitle"); // empty: the row stays
 
-    QTest::newRow("first digit") << "Num" << "1" << "英雄";
-    QTest::newRow("more digits") << "Num" << "1002" << "卧虎藏龙";
-    QTest::newRow("second member") << "Num" << "20" << "功夫";
-    QTest::newRow("no match stays") << "Num" << "3" << "";
-    QTest::newRow("empty text does nothing") << "Num" << "" << "";
-    QTest::newRow("chinese prefix") << "Title" << "英雄本" << "英雄本色";
-    QTest::newRow("case-sensitive") << "Title" << "b" << "";
-    QTest::newRow("money column by its text") << "Deposit" << "12." << "功夫";
+    QTest::newRow("first digit") << "Num"
+                                 << "1"
+                                 << "英雄";
+    QTest::newRow("more digits") << "Num"
+                                 << "1002"
+                                 << "卧虎藏龙";
+    QTest::newRow("second member") << "Num"
+                                   << "20"
+                                   << "功夫";
+    QTest::newRow("no match stays") << "Num"
+                                    << "3"
+                                    << "";
+    QTest::newRow("empty text does nothing") << "Num"
+                                             << ""
+                                             << "";
+    QTest::newRow("chinese prefix") << "Title"
+                                    << "英雄本"
+                                    << "英雄本色";
+    QTest::newRow("case-sensitive") << "Title"
+                                    << "b"
+                                    << "";
+    QTest::newRow("money column by its text") << "Deposit"
+                                              << "12."
+                                              << "功夫";
 }
 
 void tst_DataGrid::locateByPrefix()
@@ -440,14 +454,11 @@ void tst_DataGrid::locateAsTyped()
     // In the order the query returned the rows instead: 无间道 (ID 2) comes before 英雄本色.
     QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("1"), Grid::SearchOrder::Read));
     QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
-    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("100"),
-                           Grid::SearchOrder::Read));
+    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("100"), Grid::SearchOrder::Read));
     QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
-    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("1002"),
-                           Grid::SearchOrder::Read));
+    QVERIFY(m_grid->locate(QStringLiteral("Num"), QStringLiteral("1002"), Grid::SearchOrder::Read));
     QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("卧虎藏龙"));
-    QVERIFY(m_grid->locate(QStringLiteral("Title"), QStringLiteral("英"),
-                           Grid::SearchOrder::Read));
+    QVERIFY(m_grid->locate(QStringLiteral("Title"), QStringLiteral("英"), Grid::SearchOrder::Read));
     QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
     // After a re-read that changed the rows, too.
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Deposit = 1 WHERE ID = 2"));
@@ -526,8 +537,8 @@ void tst_DataGrid::groupTwoLevelsWithSums()
     QStringList members;
     for (int r = 0; r < m->rowCount(staff2); ++r)
         members << m->index(r, 0, staff2).data(DataGridModel::GroupCaptionRole).toString();
-    QCOMPARE(members, QStringList({"会员编号: 1001 (1)", "会员编号: 1002 (1)",
-                                   "会员编号: 2001 (1)"}));
+    QCOMPARE(members,
+             QStringList({"会员编号: 1001 (1)", "会员编号: 1002 (1)", "会员编号: 2001 (1)"}));
 
     // Shown order runs group by group.
     QCOMPARE(column(*m_grid, QStringLiteral("Title")),
@@ -732,8 +743,8 @@ void tst_DataGrid::rowsHeldByTheWindow()
 
 void tst_DataGrid::csvExport()
 {
-    addRental(*m_account, {"4001", "O'Brien, \"Bob\"", "=HYPERLINK(\"x\")", "2024-03-09", 100,
-                           -500, 1},
+    addRental(*m_account,
+              {"4001", "O'Brien, \"Bob\"", "=HYPERLINK(\"x\")", "2024-03-09", 100, -500, 1},
               m_members);
     m_grid->open(QString::fromLatin1(kRentalSql));
     m_grid->setSort(QStringLiteral("Deposit"));

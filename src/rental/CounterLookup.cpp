@@ -37,10 +37,10 @@ CopyInfo readCopy(const QSqlQuery &q)
 
 std::optional<Member> lookupMember(const QString &num, const QDate &today)
 {
-    QSqlQuery m = Db::exec(
-        QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
-                       "ORDER BY ID LIMIT 1"),
-        {num});
+    QSqlQuery m =
+        Db::exec(QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
+                                "ORDER BY ID LIMIT 1"),
+                 {num});
     if (!m.next())
         return std::nullopt;
     Member member;
@@ -134,8 +134,7 @@ std::optional<Item> makeItem(const CopyInfo &copy, Mode mode, bool perDisc, cons
     const std::optional<FeeClass> cls = feeClass(copy.ver);
     if (!cls)
         return std::nullopt;
-    const qint64 days =
-        mode == Mode::RentOut ? 1 : RentRule::daysCharged(copy.rentedOn, today);
+    const qint64 days = mode == Mode::RentOut ? 1 : RentRule::daysCharged(copy.rentedOn, today);
     return Item{copy, cls->deposit, RentRule::rent(cls->fee, perDisc, days)};
 }
 

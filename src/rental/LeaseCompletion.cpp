@@ -62,8 +62,8 @@ Outcome completeRental(const Completion &c)
     try {
         Db::Transaction tx;
         if (customer > Schema::WalkInCustomerId) {
-            QSqlQuery q = Db::exec(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"),
-                                   {customer});
+            QSqlQuery q =
+                Db::exec(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {customer});
             const qint64 left = q.next() ? Db::integer(q, "Sum") : 0;
             if (left < n) {
                 Outcome o = refused(Outcome::Status::AllowanceExceeded, customer);
@@ -128,10 +128,10 @@ Outcome completeReturn(const Completion &c)
                 line = q.next() ? Db::integer(q, "ID") : 0;
             }
             // Closed only while still open: a disc returned meanwhile elsewhere is refused.
-            QSqlQuery u = Db::exec(
-                QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ? "
-                               "AND CDNum = ? AND ReDate IS NULL AND Ass_Number <> ?"),
-                {returnedAt, line, i.copy.cdNum, Schema::SaleCustomer});
+            QSqlQuery u =
+                Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ? "
+                                        "AND CDNum = ? AND ReDate IS NULL AND Ass_Number <> ?"),
+                         {returnedAt, line, i.copy.cdNum, Schema::SaleCustomer});
             if (u.numRowsAffected() != 1)
                 throw Refusal{refused(Outcome::Status::NotAvailable, customer, i.copy.customNum)};
             done.lineIds << line;

@@ -11,12 +11,12 @@ namespace Lease {
 struct Completion
 {
     Mode mode = Mode::RentOut;
-    qint64 memberId = 0;      // 0: nobody named, the walk-in customer
-    QList<Item> items;        // in the order they were added
-    Money depositTotal;       // what the operator's deposit field holds
-    Money rentTotal;          // what the operator's rent field holds
-    int operatorId = 0;       // CurrentUserID
-    QDateTime now;            // today's date for the lines and bookings; the return time
+    qint64 memberId = 0; // 0: nobody named, the walk-in customer
+    QList<Item> items;   // in the order they were added
+    Money depositTotal;  // what the operator's deposit field holds
+    Money rentTotal;     // what the operator's rent field holds
+    int operatorId = 0;  // CurrentUserID
+    QDateTime now;       // today's date for the lines and bookings; the return time
 };
 
 struct Outcome
@@ -30,11 +30,11 @@ struct Outcome
         Failed,            // a database error; error holds the engine's text
     };
     Status status = Status::Failed;
-    qint64 customerId = 0;         // the customer the transaction was booked to
+    qint64 customerId = 0; // the customer the transaction was booked to
     qint64 allowanceLeft = 0;
     QString refusedCode;
     QString error;
-    QList<qint64> lineIds;         // lines written (renting) or closed (taking back)
+    QList<qint64> lineIds; // lines written (renting) or closed (taking back)
 };
 
 // Renting out: one TBBusinessDetail line per item (rent and deposit of the item, Amount 1,

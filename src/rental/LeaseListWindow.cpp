@@ -75,15 +75,14 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
     dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date,
                          90);
     dxDBGrid1->addColumn(QStringLiteral("Num"), QStringLiteral("会员编号"), Grid::Kind::Text, 80);
-    dxDBGrid1->addColumn(QStringLiteral("CustName"), QStringLiteral("客户名称"),
-                         Grid::Kind::Text, 100);
-    dxDBGrid1->addColumn(QStringLiteral("TitleName"), QStringLiteral("影片名称"),
-                         Grid::Kind::Text, 180);
+    dxDBGrid1->addColumn(QStringLiteral("CustName"), QStringLiteral("客户名称"), Grid::Kind::Text,
+                         100);
+    dxDBGrid1->addColumn(QStringLiteral("TitleName"), QStringLiteral("影片名称"), Grid::Kind::Text,
+                         180);
     dxDBGrid1->addColumn(QStringLiteral("RMoney"), QStringLiteral("租金"), Grid::Kind::Money, 70);
-    dxDBGrid1->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money,
-                         110);
-    dxDBGrid1->addColumn(QStringLiteral("Persons"), QStringLiteral("员工编号"),
-                         Grid::Kind::Integer, 70);
+    dxDBGrid1->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money, 110);
+    dxDBGrid1->addColumn(QStringLiteral("Persons"), QStringLiteral("员工编号"), Grid::Kind::Integer,
+                         70);
     dxDBGrid1->setFooter(QStringLiteral("Deposit"), Grid::Summary::Sum,
                          QStringLiteral("共0.00 元"));
     dxDBGrid1->setSort(QStringLiteral("CustName"), Qt::DescendingOrder);

@@ -9,8 +9,7 @@ QString rentalSummary(int n, const QString &depositText, const QString &rentText
            SummaryBreak + QStringLiteral("租　　　金：") + rentText + QStringLiteral("元");
 }
 
-QString returnSummary(int n, const QString &depositText, const QString &rentText,
-                      Money difference)
+QString returnSummary(int n, const QString &depositText, const QString &rentText, Money difference)
 {
     return QStringLiteral("共归还影片：") + QString::number(n) + QStringLiteral("部，") +
            SummaryBreak + QStringLiteral("应退　押金：") + depositText + QStringLiteral("元，") +

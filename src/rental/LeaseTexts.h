@@ -18,8 +18,7 @@ QString rentalSummary(int n, const QString &depositText, const QString &rentText
 
 // "共归还影片：n部，" CR "应退　押金：<deposit>元，" CR "租　　　金：<rent>元，" CR
 // "差　　　额：<deposit - rent, shortest form>元".
-QString returnSummary(int n, const QString &depositText, const QString &rentText,
-                      Money difference);
+QString returnSummary(int n, const QString &depositText, const QString &rentText, Money difference);
 
 // A total field changed by delta: the field's amount plus delta, "%0.2f". nullopt when the
 // field does not hold an amount (emptied or garbled by the operator), so nothing is computed

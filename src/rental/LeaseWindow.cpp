@@ -344,9 +344,8 @@ void TLeaseFm::AddItem()
     if (!item) {
         // The fee class was removed since the lookup: the copy can no longer be priced.
         m_found.reset();
-        refuse(mode() == Mode::RentOut
-                   ? QStringLiteral("影片已出租或影片编码不存在,请检查!")
-                   : QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"),
+        refuse(mode() == Mode::RentOut ? QStringLiteral("影片已出租或影片编码不存在,请检查!")
+                                       : QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"),
                EDPic);
         return;
     }
@@ -408,16 +407,16 @@ void TLeaseFm::BtnDelClick()
 void TLeaseFm::showItems(qint64 currentSeq)
 {
     static const QStringList fields = {
-        QStringLiteral("Seq"),     QStringLiteral("CDNum"),    QStringLiteral("CustomNum"),
-        QStringLiteral("Name"),    QStringLiteral("NLang"),    QStringLiteral("Ver"),
+        QStringLiteral("Seq"),      QStringLiteral("CDNum"),   QStringLiteral("CustomNum"),
+        QStringLiteral("Name"),     QStringLiteral("NLang"),   QStringLiteral("Ver"),
         QStringLiteral("Categray"), QStringLiteral("Direct"),  QStringLiteral("ActRole"),
         QStringLiteral("Address1"), QStringLiteral("Deposit"), QStringLiteral("RMoney")};
     QList<QVariantList> rows;
     for (int i = 0; i < m_items.size(); ++i) {
         const CopyInfo &c = m_items.at(i).copy;
-        rows << QVariantList{m_seqs.at(i), c.cdNum,      c.customNum, c.name,
-                             c.nlang,      c.ver,        c.categray,  c.direct,
-                             c.actRole,    c.address1,   c.deposit.cents(), c.rmoney.cents()};
+        rows << QVariantList{m_seqs.at(i), c.cdNum,    c.customNum,       c.name,
+                             c.nlang,      c.ver,      c.categray,        c.direct,
+                             c.actRole,    c.address1, c.deposit.cents(), c.rmoney.cents()};
     }
     dxDBGrid2->setRows(fields, rows);
     if (currentSeq != 0)
@@ -427,14 +426,15 @@ void TLeaseFm::showItems(qint64 currentSeq)
 
 void TLeaseFm::showOpenRentals(const QList<OpenRental> &rentals)
 {
-    static const QStringList fields = {QStringLiteral("LineID"),  QStringLiteral("DatTime"),
+    static const QStringList fields = {QStringLiteral("LineID"),    QStringLiteral("DatTime"),
                                        QStringLiteral("CustomNum"), QStringLiteral("Name"),
-                                       QStringLiteral("Direct"),  QStringLiteral("ActRole"),
+                                       QStringLiteral("Direct"),    QStringLiteral("ActRole"),
                                        QStringLiteral("Address1")};
     QList<QVariantList> rows;
     for (const OpenRental &r : rentals) {
-        rows << QVariantList{r.lineId, SqlDialect::dateText(r.rentedOn), r.customNum, r.name,
-                             r.direct, r.actRole, r.address1};
+        rows << QVariantList{
+            r.lineId,  SqlDialect::dateText(r.rentedOn), r.customNum, r.name, r.direct, r.actRole,
+            r.address1};
     }
     dxDBGrid1->setRows(fields, rows);
 }
@@ -511,10 +511,9 @@ void TLeaseFm::BtnSaveClick()
     }
 
     const int n = int(m_items.size());
-    const QString summary =
-        mode() == Mode::RentOut
-            ? rentalSummary(n, EDYJ->text(), EDZJ->text())
-            : returnSummary(n, EDYJ->text(), EDZJ->text(), *deposit - *rent);
+    const QString summary = mode() == Mode::RentOut
+                                ? rentalSummary(n, EDYJ->text(), EDZJ->text())
+                                : returnSummary(n, EDYJ->text(), EDZJ->text(), *deposit - *rent);
     ShowSettlement(summary, o.lineIds, this);
     afterCompletion();
 }

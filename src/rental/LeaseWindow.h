@@ -49,23 +49,23 @@ public:
     const QList<Lease::Item> &items() const { return m_items; }
 
     // Controls, named as the rest of the program and the tests know them.
-    QLabel *Label23 = nullptr;                           // the mode's title strip
-    QLineEdit *EdPer = nullptr;                          // 客户编号
+    QLabel *Label23 = nullptr;  // the mode's title strip
+    QLineEdit *EdPer = nullptr; // 客户编号
     QToolButton *BtnFindPer = nullptr;
-    QLineEdit *EDPic = nullptr;                          // 影片编码
+    QLineEdit *EDPic = nullptr; // 影片编码
     QToolButton *BtnSearch = nullptr;
     QPushButton *BtnAdd = nullptr;
     QPushButton *BtnDel = nullptr;
     QPushButton *BtnSave = nullptr;
     QLabel *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
-           *Label13 = nullptr, *Label14 = nullptr;       // name, director, format, language,
-                                                         // actors, category
+           *Label13 = nullptr, *Label14 = nullptr;        // name, director, format, language,
+                                                          // actors, category
     QLabel *Label19Caption = nullptr, *Label19 = nullptr; // 出租日期 (taking back)
     QLabel *Label20 = nullptr, *Label21 = nullptr, *Label22 = nullptr; // customer info
-    QLineEdit *EDYJ = nullptr, *EDZJ = nullptr;          // totals of the item list
-    QLineEdit *EDBeYJ = nullptr, *EDBeZj = nullptr;      // totals of the open rentals
-    DataGrid *dxDBGrid2 = nullptr;                       // 本次出租列表
-    DataGrid *dxDBGrid1 = nullptr;                       // 客户已租列表
+    QLineEdit *EDYJ = nullptr, *EDZJ = nullptr;                        // totals of the item list
+    QLineEdit *EDBeYJ = nullptr, *EDBeZj = nullptr;                    // totals of the open rentals
+    DataGrid *dxDBGrid2 = nullptr;                                     // 本次出租列表
+    DataGrid *dxDBGrid1 = nullptr;                                     // 客户已租列表
 
 protected:
     bool keyStep(QKeyEvent *event) override;
@@ -91,12 +91,12 @@ private:
     Lease::Mode mode() const;
 
     QList<Lease::Item> m_items;
-    QList<qint64> m_seqs;               // a key per item row, in the order added
+    QList<qint64> m_seqs; // a key per item row, in the order added
     qint64 m_nextSeq = 1;
     std::optional<Lease::CopyInfo> m_found; // the copy "添加" adds
-    QString m_lookedUpMember;           // texts already looked up since they last changed
+    QString m_lookedUpMember;               // texts already looked up since they last changed
     QString m_lookedUpTitle;
-    bool m_swallowNextEnter = false;    // the confirming Enter after a scan added a disc
-    bool m_busy = false;                // a lookup or completion is running
+    bool m_swallowNextEnter = false; // the confirming Enter after a scan added a disc
+    bool m_busy = false;             // a lookup or completion is running
     bool m_shownOnce = false;
 };

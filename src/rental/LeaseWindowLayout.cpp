@@ -78,8 +78,8 @@ void TLeaseFm::buildLayout()
     dxDBGrid2->setAccessibleName(QStringLiteral("本次出租列表"));
     dxDBGrid2->addHiddenColumn(QStringLiteral("Seq"));
     dxDBGrid2->addHiddenColumn(QStringLiteral("CDNum"));
-    dxDBGrid2->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text,
-                         60, Qt::AlignCenter);
+    dxDBGrid2->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text, 60,
+                         Qt::AlignCenter);
     dxDBGrid2->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 110);
     dxDBGrid2->addColumn(QStringLiteral("NLang"), QStringLiteral("语言"), Grid::Kind::Text, 40);
     dxDBGrid2->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 40);
@@ -100,8 +100,8 @@ void TLeaseFm::buildLayout()
     dxDBGrid1->addHiddenColumn(QStringLiteral("LineID"));
     dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date,
                          80);
-    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text,
-                         60, Qt::AlignCenter);
+    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text, 60,
+                         Qt::AlignCenter);
     dxDBGrid1->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 130);
     dxDBGrid1->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 90);
     dxDBGrid1->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 130);
@@ -241,8 +241,8 @@ QWidget *TLeaseFm::buildListStrip(const QString &tag, QLineEdit *&deposit, QLine
         (*field)->setReadOnly(!editable);
         if (!editable)
             (*field)->setFocusPolicy(Qt::NoFocus);
-        row->addWidget(captionFor(field == &deposit ? QStringLiteral("押金") : QStringLiteral("租金"),
-                                  *field, strip));
+        row->addWidget(captionFor(
+            field == &deposit ? QStringLiteral("押金") : QStringLiteral("租金"), *field, strip));
         row->addWidget(*field);
     }
     return strip;

@@ -105,8 +105,7 @@ void TASSmoneyFm::BtnokClick()
         return;
     }
     // A correction may also be a refund, so a minus sign is read as one.
-    const std::optional<Money> amount =
-        Money::parse(EDSMoney->text(), Money::Sign::AllowNegative);
+    const std::optional<Money> amount = Money::parse(EDSMoney->text(), Money::Sign::AllowNegative);
     if (!amount) {
         refuse(QStringLiteral("会员交费金额输入有错，请检查！"));
         return;

@@ -71,7 +71,8 @@ TSelectPicFm::TSelectPicFm(QWidget *parent) : TBaseDlgFM(parent)
     DBGridList->setAccessibleName(QStringLiteral("影片列表"));
     DBGridList->setGroupBoxVisible(false);
     DBGridList->addHiddenColumn(QStringLiteral("ID"));
-    DBGridList->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text, 70);
+    DBGridList->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text,
+                          70);
     DBGridList->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 140);
     DBGridList->addColumn(QStringLiteral("Nlang"), QStringLiteral("语言"), Grid::Kind::Text, 45);
     DBGridList->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 45);

@@ -23,12 +23,12 @@ QList<Line> lines(const QList<qint64> &lineIds)
             marks << QStringLiteral("?");
             params << id;
         }
-        QSqlQuery q = Db::exec(
-            QStringLiteral("SELECT b.ID, b.Ass_Number, c.Name, b.Amount, b.RMoney "
-                           "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
-                           "WHERE b.ID IN (%1)")
-                .arg(marks.join(QLatin1Char(','))),
-            params);
+        QSqlQuery q =
+            Db::exec(QStringLiteral("SELECT b.ID, b.Ass_Number, c.Name, b.Amount, b.RMoney "
+                                    "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
+                                    "WHERE b.ID IN (%1)")
+                         .arg(marks.join(QLatin1Char(','))),
+                     params);
         while (q.next()) {
             Line l;
             l.lineId = Db::integer(q, "ID");

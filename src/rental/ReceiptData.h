@@ -12,10 +12,10 @@ namespace Receipt {
 struct Line
 {
     qint64 lineId = 0;
-    qint64 customer = 0;   // Ass_Number: member ID, 15 for the walk-in customer, -1 for a sale
-    QString name;          // the title's name
+    qint64 customer = 0; // Ass_Number: member ID, 15 for the walk-in customer, -1 for a sale
+    QString name;        // the title's name
     qint64 amount = 0;
-    Money rmoney;          // rent per disc, or unit price of a sale line
+    Money rmoney; // rent per disc, or unit price of a sale line
 
     // What the line comes to: rent or unit price times the quantity (1 for a rental).
     Money charge() const { return rmoney * amount; }

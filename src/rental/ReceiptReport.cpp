@@ -8,7 +8,7 @@ namespace Receipt {
 namespace {
 
 constexpr qreal Width = 70;
-constexpr qreal Inset = 2;  // keeps the text off the paper's edge on narrow printers
+constexpr qreal Inset = 2;   // keeps the text off the paper's edge on narrow printers
 constexpr qreal LineH = 4.5; // one line of 9 pt text
 
 // Columns: name, quantity, amount.
@@ -41,9 +41,8 @@ Header currentHeader()
 
 ReportData data(const QList<Receipt::Line> &lines)
 {
-    ReportData rows({QStringLiteral("Ass_Number"), QStringLiteral("name"),
-                     QStringLiteral("Amount"), QStringLiteral("RMoney"),
-                     QStringLiteral("Charge")});
+    ReportData rows({QStringLiteral("Ass_Number"), QStringLiteral("name"), QStringLiteral("Amount"),
+                     QStringLiteral("RMoney"), QStringLiteral("Charge")});
     for (const Receipt::Line &l : lines) {
         rows.appendRow({l.customer, l.name, l.amount, l.rmoney.cents(), l.charge().cents()});
     }

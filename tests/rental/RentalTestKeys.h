@@ -37,8 +37,7 @@ inline void type(QWidget *w, const QString &text)
         if (ch.unicode() < 128)
             QTest::keyClick(target, ch.toLatin1());
         else
-            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(ch),
-                                Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
 }
 
@@ -50,8 +49,7 @@ inline void key(QWidget *w, Qt::Key k)
 
 // Runs action on the next modal dialog of type T as soon as it is up (modal dialogs block
 // the caller in exec(), so the test acts on them from the event loop).
-template<typename T>
-void whenModal(std::function<void(T *)> action)
+template <typename T> void whenModal(std::function<void(T *)> action)
 {
     auto timer = std::make_shared<QTimer>();
     auto tries = std::make_shared<int>(0);

@@ -23,11 +23,11 @@ namespace {
 
 void line(qint64 copy, qint64 customer, qint64 depositCents, const char *returned = nullptr)
 {
-    Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                            "DatTime, Deposit, Persons, ReDate) VALUES (?, 300, 1, ?, "
-                            "'2024-05-01', ?, 2, ?)"),
-             {copy, customer, depositCents, returned ? QVariant(QLatin1String(returned))
-                                                     : QVariant()});
+    Db::exec(
+        QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                       "DatTime, Deposit, Persons, ReDate) VALUES (?, 300, 1, ?, "
+                       "'2024-05-01', ?, 2, ?)"),
+        {copy, customer, depositCents, returned ? QVariant(QLatin1String(returned)) : QVariant()});
 }
 
 } // namespace
@@ -114,8 +114,7 @@ void tst_LeaseList::searchMovesByPrefixAsTyped_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("numbers"); // the current row's number after each key
-    QTest::newRow("digit by digit") << "A12"
-                                    << QStringList{"A100", "A100", "A120"};
+    QTest::newRow("digit by digit") << "A12" << QStringList{"A100", "A100", "A120"};
     QTest::newRow("no match keeps the row") << "B9" << QStringList{"B300", "B300"};
     QTest::newRow("case-sensitive") << "a" << QStringList{"B300"};
 }
@@ -158,10 +157,10 @@ void tst_LeaseList::addOpensTheRentalWindowAndRereads()
     });
     m_list->BtnAdd->click();
     QCOMPARE(mode, 0);
-    QCOMPARE(m_boxes->texts(),
-             QStringList{QStringLiteral("影片已出租或影片编码不存在,请检查!")});
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("影片已出租或影片编码不存在,请检查!")});
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 5);
-    QCOMPARE(m_list->dxDBGrid1->footerText(QStringLiteral("Deposit")), QStringLiteral("共85.00 元"));
+    QCOMPARE(m_list->dxDBGrid1->footerText(QStringLiteral("Deposit")),
+             QStringLiteral("共85.00 元"));
 }
 
 QTEST_MAIN(tst_LeaseList)

@@ -159,8 +159,10 @@ void tst_LeaseWindow::captionsOfTheModes_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("strip");
-    QTest::newRow("renting out") << 0 << "影碟出租（按ESC键关闭窗口）" << "影片出租数据录入";
-    QTest::newRow("taking back") << 1 << "影碟归还（按ESC键关闭窗口）" << "影片归还数据录入";
+    QTest::newRow("renting out") << 0 << "影碟出租（按ESC键关闭窗口）"
+                                 << "影片出租数据录入";
+    QTest::newRow("taking back") << 1 << "影碟归还（按ESC键关闭窗口）"
+                                 << "影片归还数据录入";
 }
 
 void tst_LeaseWindow::captionsOfTheModes()
@@ -216,17 +218,19 @@ void tst_LeaseWindow::wholeRentalByKeys()
     QVERIFY(m_boxes->shown.isEmpty());
 
     const QString prompt = completeAndReadPrompt();
-    QCOMPARE(prompt, QStringLiteral("共出租影片：3部，\n押　　　金：70.00元，\n租　　　金：11.00元"));
+    QCOMPARE(prompt,
+             QStringLiteral("共出租影片：3部，\n押　　　金：70.00元，\n租　　　金：11.00元"));
     QVERIFY(m_boxes->shown.isEmpty());
 
-    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
-                              QStringLiteral("ReDate IS NULL AND Persons = 2 AND Ass_Number = %1")
-                                  .arg(m_member)),
-             qint64(3));
+    QCOMPARE(
+        m_account->count(
+            QStringLiteral("TBBusinessDetail"),
+            QStringLiteral("ReDate IS NULL AND Persons = 2 AND Ass_Number = %1").arg(m_member)),
+        qint64(3));
     QCOMPARE(memberSum(m_member), qint64(7));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = 8"))
-                 .toLongLong(),
-             qint64(7000));
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = 8")).toLongLong(),
+        qint64(7000));
     // Ready for the next customer.
     QVERIFY(m_w->items().isEmpty());
     QCOMPARE(m_w->dxDBGrid2->rowCount(), 0);
@@ -278,10 +282,14 @@ void tst_LeaseWindow::totalsGrowAndShrink_data()
     QTest::addColumn<QString>("rule");
     QTest::addColumn<QString>("rent");
     // Renting: either rule shows one day's fee. Taking back after 4 days, per day: 4 x fee.
-    QTest::newRow("renting, per day") << 0 << "0" << "8.00";
-    QTest::newRow("renting, per disc") << 0 << "1" << "8.00";
-    QTest::newRow("taking back after 4 days, per day") << 1 << "0" << "32.00";
-    QTest::newRow("taking back after 4 days, per disc") << 1 << "1" << "8.00";
+    QTest::newRow("renting, per day") << 0 << "0"
+                                      << "8.00";
+    QTest::newRow("renting, per disc") << 0 << "1"
+                                       << "8.00";
+    QTest::newRow("taking back after 4 days, per day") << 1 << "0"
+                                                       << "32.00";
+    QTest::newRow("taking back after 4 days, per disc") << 1 << "1"
+                                                        << "8.00";
 }
 
 void tst_LeaseWindow::totalsGrowAndShrink()
@@ -300,8 +308,7 @@ void tst_LeaseWindow::totalsGrowAndShrink()
     QCOMPARE(m_w->EDYJ->text(), QStringLiteral("50.00"));
     QCOMPARE(m_w->EDZJ->text(), rent);
     if (mode == 1)
-        QCOMPARE(m_w->Label19->text(),
-                 SqlDialect::dateText(QDate::currentDate().addDays(-4)));
+        QCOMPARE(m_w->Label19->text(), SqlDialect::dateText(QDate::currentDate().addDays(-4)));
     // Removing both rows brings both totals back to where they started.
     m_w->BtnDel->click();
     m_w->BtnDel->click();
@@ -341,14 +348,14 @@ void tst_LeaseWindow::refusals_data()
     QTest::addColumn<QStringList>("codes");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("items");
-    QTest::newRow("unknown member") << 0 << "M999" << QStringList{} << "客户编码不存在,请检查!" << 0;
+    QTest::newRow("unknown member")
+        << 0 << "M999" << QStringList{} << "客户编码不存在,请检查!" << 0;
     QTest::newRow("unknown code") << 0 << "" << QStringList{"9999"}
                                   << "影片已出租或影片编码不存在,请检查!" << 0;
-    QTest::newRow("code already out") << 0 << "" << QStringList{"0004"}
-                                      << "影片已出租或影片编码不存在,请检查!" << 0;
-    QTest::newRow("same copy twice")
-        << 0 << "" << QStringList{"0001", "0001"}
-        << "影片0001已在本次列表中，同一张影碟不能重复添加！" << 1;
+    QTest::newRow("code already out")
+        << 0 << "" << QStringList{"0004"} << "影片已出租或影片编码不存在,请检查!" << 0;
+    QTest::newRow("same copy twice") << 0 << "" << QStringList{"0001", "0001"}
+                                     << "影片0001已在本次列表中，同一张影碟不能重复添加！" << 1;
     QTest::newRow("return of a copy not out")
         << 1 << "" << QStringList{"0001"} << "影片影片编码不存在或没有出租记录,请检查!" << 0;
     QTest::newRow("return of the same copy twice")
@@ -398,13 +405,21 @@ void tst_LeaseWindow::emptiedTotalIsReported_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("message");
-    QTest::newRow("deposit emptied, then add") << "EDYJ" << "add" << "押金输入有错误，请检查！";
-    QTest::newRow("rent emptied, then add") << "EDZJ" << "add" << "租金输入有错误，请检查！";
-    QTest::newRow("deposit emptied, then remove") << "EDYJ" << "remove"
-                                                  << "押金输入有错误，请检查！";
-    QTest::newRow("deposit emptied, then F12") << "EDYJ" << "complete"
+    QTest::newRow("deposit emptied, then add") << "EDYJ"
+                                               << "add"
                                                << "押金输入有错误，请检查！";
-    QTest::newRow("rent emptied, then F12") << "EDZJ" << "complete" << "租金输入有错误，请检查！";
+    QTest::newRow("rent emptied, then add") << "EDZJ"
+                                            << "add"
+                                            << "租金输入有错误，请检查！";
+    QTest::newRow("deposit emptied, then remove") << "EDYJ"
+                                                  << "remove"
+                                                  << "押金输入有错误，请检查！";
+    QTest::newRow("deposit emptied, then F12") << "EDYJ"
+                                               << "complete"
+                                               << "押金输入有错误，请检查！";
+    QTest::newRow("rent emptied, then F12") << "EDZJ"
+                                            << "complete"
+                                            << "租金输入有错误，请检查！";
 }
 
 void tst_LeaseWindow::emptiedTotalIsReported()
@@ -483,8 +498,7 @@ void tst_LeaseWindow::memberShowsOpenRentals()
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("0"));
     openLine(1, m_member, QDate::currentDate(), 300, 2000);
     openLine(2, m_member, QDate::currentDate().addDays(-2), 500, 3000);
-    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"),
-             {m_member});
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"), {m_member});
     showWindow(0);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -532,8 +546,9 @@ void tst_LeaseWindow::returnByKeysShowsTheDifference()
     m_w->EDZJ->selectAll();
     type(m_w, QStringLiteral("12.5")); // the operator lets a little go
     const QString prompt = completeAndReadPrompt();
-    QCOMPARE(prompt, QStringLiteral("共归还影片：2部，\n应退　押金：50.00元，\n租　　　金：12.5元，\n"
-                                    "差　　　额：37.5元"));
+    QCOMPARE(prompt,
+             QStringLiteral("共归还影片：2部，\n应退　押金：50.00元，\n租　　　金：12.5元，\n"
+                            "差　　　额：37.5元"));
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
              qint64(0));
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, Moneys, ClientID FROM TBInOutMoney "

@@ -43,9 +43,12 @@ void tst_MemberPayment::opensWithTheCallersValues_data()
     QTest::addColumn<QString>("shownAmount");
     QTest::addColumn<QString>("shownRemark");
     const QDate today = QDate::currentDate();
-    QTest::newRow("new payment") << qint64(0) << today << "" << "";
-    QTest::newRow("correcting 30.5") << qint64(3050) << QDate(2024, 3, 8) << "30.5" << "年费";
-    QTest::newRow("correcting 50") << qint64(5000) << QDate(2024, 3, 8) << "50" << "年费";
+    QTest::newRow("new payment") << qint64(0) << today << ""
+                                 << "";
+    QTest::newRow("correcting 30.5") << qint64(3050) << QDate(2024, 3, 8) << "30.5"
+                                     << "年费";
+    QTest::newRow("correcting 50") << qint64(5000) << QDate(2024, 3, 8) << "50"
+                                   << "年费";
 }
 
 void tst_MemberPayment::opensWithTheCallersValues()
@@ -129,10 +132,14 @@ void tst_MemberPayment::unreadableAmountIsRefused_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
-    QTest::newRow("letters") << "abc" << "会员交费金额输入有错，请检查！";
-    QTest::newRow("two points") << "1.2.3" << "会员交费金额输入有错，请检查！";
-    QTest::newRow("empty") << "" << "请输入会员交费金额！";
-    QTest::newRow("blanks only") << "  " << "请输入会员交费金额！";
+    QTest::newRow("letters") << "abc"
+                             << "会员交费金额输入有错，请检查！";
+    QTest::newRow("two points") << "1.2.3"
+                                << "会员交费金额输入有错，请检查！";
+    QTest::newRow("empty") << ""
+                           << "请输入会员交费金额！";
+    QTest::newRow("blanks only") << "  "
+                                 << "请输入会员交费金额！";
 }
 
 void tst_MemberPayment::unreadableAmountIsRefused()

@@ -55,8 +55,8 @@ void tst_PickLists::init()
     m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     m_account->addCopy(QStringLiteral("0002"), QStringLiteral("叶问"), QStringLiteral("DVD"));
     for (const char *code : {"0003", "0004"}) {
-        const qint64 id = m_account->addCopy(QLatin1String(code), QStringLiteral("功夫"),
-                                             QStringLiteral("DVD"));
+        const qint64 id =
+            m_account->addCopy(QLatin1String(code), QStringLiteral("功夫"), QStringLiteral("DVD"));
         Db::exec(QStringLiteral("UPDATE TBName SET Categray = '喜剧' WHERE ID = ?"), {id});
     }
     m_account->addMember(QStringLiteral("B002"), QStringLiteral("王芳"), 5);

@@ -237,7 +237,8 @@ void tst_Settlement::receiptWithoutRows()
 void tst_Settlement::promptShowsTheSummaryAndEnterCloses()
 {
     m_account->setOption(Schema::OptionReceiptPrinting, QStringLiteral("1"));
-    const QString summary = QStringLiteral("共出租影片：3部，\r押　　　金：70.00元，\r租　　　金：11.00元");
+    const QString summary =
+        QStringLiteral("共出租影片：3部，\r押　　　金：70.00元，\r租　　　金：11.00元");
     QString caption, box, shown;
     bool isDefault = false;
     whenModal<TInforFm>([&](TInforFm *prompt) {

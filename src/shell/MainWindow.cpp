@@ -515,6 +515,8 @@ void TMainFm::N43Click()
 {
     if (!m_login)
         return;
+    // The next operator may hold fewer powers: nothing the last one opened stays on show.
+    HideWorkWindows();
     setEnabled(false);
     const bool loggedIn = m_login();
     setEnabled(true);

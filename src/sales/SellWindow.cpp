@@ -137,18 +137,19 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     dxDBGrid2 = new DataGrid(this);
     dxDBGrid2->setObjectName(QStringLiteral("dxDBGrid2"));
     dxDBGrid2->addHiddenColumn(kRow);
-    dxDBGrid2->addColumn(QStringLiteral("name"), QStringLiteral("名称"), Grid::Kind::Text, 140);
+    dxDBGrid2->addColumn(QStringLiteral("name"), QStringLiteral("名称"), Grid::Kind::Text, 110);
     dxDBGrid2->addColumn(QStringLiteral("NLang"), QStringLiteral("语言"), Grid::Kind::Text, 50);
     dxDBGrid2->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 50);
     dxDBGrid2->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"), Grid::Kind::Text, 50);
-    dxDBGrid2->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 80);
-    dxDBGrid2->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 100);
+    dxDBGrid2->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 70);
+    dxDBGrid2->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 80);
     dxDBGrid2->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"), Grid::Kind::Text,
-                         70);
+                         60);
     dxDBGrid2->addColumn(QStringLiteral("RMoney"), QStringLiteral("单价"), Grid::Kind::Money, 60);
     dxDBGrid2->addColumn(QStringLiteral("Amount"), QStringLiteral("数量"), Grid::Kind::Integer, 45);
     dxDBGrid2->addColumn(QStringLiteral("SumMoney"), QStringLiteral("金额"), Grid::Kind::Money);
     dxDBGrid2->setKeyField(kRow);
+    dxDBGrid2->setLastColumnFills(true);
     dxDBGrid2->view()->setFocusPolicy(Qt::ClickFocus);
 
     auto *upper = new QHBoxLayout;
@@ -206,13 +207,11 @@ bool TSellFm::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == EDPic && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // Another window coming up (a message box, the pick list) is not leaving the box.
-        // Nor is a focus change that a failed lookup turned back into the box.
+        // Another window coming up (a message box, the pick list) is not leaving the box,
+        // nor is a focus change that ends in the box itself.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            QApplication::focusWidget() != EDPic && !m_lookingUp) {
-            m_lookingUp = true;
-            EDPicExit();
-            m_lookingUp = false;
+            QApplication::focusWidget() != EDPic) {
+            lookUp(Leaving::Yes);
         }
     }
     return TBaseDlgFM::eventFilter(watched, event);
@@ -267,11 +266,18 @@ void TSellFm::showCopy(const SaleStore::SaleCopy *copy)
 
 bool TSellFm::EDPicExit()
 {
+    return lookUp(Leaving::No);
+}
+
+bool TSellFm::lookUp(Leaving leaving)
+{
     const QString code = EDPic->text();
     if (code.isEmpty())
         return false;
     if (m_found && m_found->customNum == code)
         return true;
+    if (m_missPending)
+        return false; // the miss of this code is about to be reported
     try {
         m_found = SaleStore::findSaleableCopy(code);
     } catch (const Db::DbError &e) {
@@ -279,21 +285,32 @@ bool TSellFm::EDPicExit()
         Msg::error(this, e.message());
         return false;
     }
-    if (!m_found) {
-        showCopy(nullptr);
-        Msg::error(this, QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"));
-        EDPic->setFocus(Qt::OtherFocusReason);
-        EDPic->selectAll();
-        // When the lookup ran because the focus was leaving, that move ends after this and
-        // clears the selection: select the code again once it is over.
-        QTimer::singleShot(0, EDPic, [this] {
-            if (EDPic->hasFocus())
-                EDPic->selectAll();
-        });
+    if (m_found) {
+        showCopy(&*m_found);
+        return true;
+    }
+    showCopy(nullptr);
+    if (leaving == Leaving::No) {
+        reportMiss();
         return false;
     }
-    showCopy(&*m_found);
-    return true;
+    // The focus is on its way out of the box: let that move finish, then tell the operator
+    // and bring the focus back. A message box opened in the middle of a focus change would
+    // leave the focus and the selection in a muddle.
+    m_missPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_missPending = false;
+        reportMiss();
+    });
+    return false;
+}
+
+void TSellFm::reportMiss()
+{
+    Msg::error(this, QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"));
+    activateWindow(); // the box is gone: keys belong to this window again
+    EDPic->setFocus(Qt::OtherFocusReason);
+    EDPic->selectAll();
 }
 
 void TSellFm::BtnSearchClick()

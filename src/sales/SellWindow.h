@@ -59,10 +59,13 @@ private:
     void showCopy(const SaleStore::SaleCopy *copy);
     void resetEntry();
     void refuse(const QString &text, QLineEdit *field);
+    enum class Leaving { No, Yes };
+    bool lookUp(Leaving leaving);
+    void reportMiss();
 
     qint64 m_saleId;
     QList<SaleStore::SaleRow> m_rows;
     std::optional<SaleStore::SaleCopy> m_found;
     bool m_shown = false;
-    bool m_lookingUp = false;
+    bool m_missPending = false; // a failed lookup waits to be reported
 };

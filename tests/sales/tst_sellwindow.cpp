@@ -218,10 +218,11 @@ void tst_SellWindow::lookup()
         QCOMPARE(focusName(), QStringLiteral("EDPrice"));
         QCOMPARE(m_win->LabName->text(), QStringLiteral("英雄"));
     } else {
-        QCOMPARE(m_boxes->texts(), QStringList{"影片影片编码不存在或没有出租记录,请检查!"});
+        // Told once the focus has left the box, then brought back with the code selected.
+        QTRY_COMPARE(m_boxes->texts(), QStringList{"影片影片编码不存在或没有出租记录,请检查!"});
         QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Error);
         QCOMPARE(focusName(), QStringLiteral("EDPic"));
-        QTRY_COMPARE(m_win->EDPic->selectedText(), QStringLiteral("0001-1"));
+        QCOMPARE(m_win->EDPic->selectedText(), QStringLiteral("0001-1"));
         QVERIFY(m_win->LabName->text().isEmpty());
     }
 }
@@ -277,7 +278,9 @@ void tst_SellWindow::addChecksInOrder()
     m_win->EDPrice->setText(price);
     m_win->EDAmount->setText(quantity);
     QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
-    QCOMPARE(m_boxes->lastText(), message);
+    // A code found wanting as the click takes the focus is reported once that is over.
+    QTRY_COMPARE(m_boxes->lastText(), message);
+    QCOMPARE(m_boxes->shown.size(), 1);
     QCOMPARE(focusName(), focus);
     QVERIFY(m_win->rows().isEmpty());
     QCOMPARE(m_win->EDAmount->text(), quantity);

@@ -795,8 +795,14 @@ bool DataGrid::locate(const QString &field, const QString &prefix, Grid::SearchO
 {
     if (prefix.isEmpty())
         return false;
-    ensureLoaded();
-    const int row = m_model->findPrefix(field, prefix, Qt::CaseSensitive, in);
+    // While rows still arrive the list is neither sorted nor grouped, so the rows in are the
+    // first ones of both orders: a match among them is the first match of the whole list, and
+    // a search as you type does not wait for the rest.
+    int row = isLoading() ? m_model->findPrefix(field, prefix, Qt::CaseSensitive, in) : -1;
+    if (row < 0) {
+        ensureLoaded();
+        row = m_model->findPrefix(field, prefix, Qt::CaseSensitive, in);
+    }
     if (row < 0)
         return false;
     makeCurrent(row);

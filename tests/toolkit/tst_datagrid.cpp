@@ -667,6 +667,23 @@ void tst_DataGrid::longListArrivesInSteps()
     QCOMPARE(m_grid->footerText(QStringLiteral("Deposit")), QStringLiteral("共1587.55 元"));
     QCOMPARE(current.count(), 1);
 
+    // A search as you type while rows arrive: a match among the rows in answers without
+    // waiting for the rest, and is the first match of the whole list; a text only the last
+    // row holds waits for the rest and finds it.
+    const QString thirdTitle = m_grid->textAt(2, QStringLiteral("Title"));
+    int firstMatch = 0;
+    while (!m_grid->textAt(firstMatch, QStringLiteral("Title")).startsWith(thirdTitle))
+        ++firstMatch;
+    const QString lastId = m_grid->valueAt(1505, QStringLiteral("ID")).toString();
+    m_grid->open(QString::fromLatin1(kRentalSql));
+    QVERIFY(m_grid->isLoading());
+    QVERIFY(m_grid->locate(QStringLiteral("Title"), thirdTitle));
+    QVERIFY(m_grid->isLoading());
+    QCOMPARE(m_grid->currentPosition(), firstMatch);
+    QVERIFY(m_grid->locate(QStringLiteral("ID"), lastId));
+    QVERIFY(!m_grid->isLoading());
+    QCOMPARE(m_grid->currentPosition(), 1505);
+
     // Whatever needs every row waits for the rest: here a sort right after opening.
     m_grid->open(QString::fromLatin1(kRentalSql));
     QVERIFY(m_grid->isLoading());

@@ -26,6 +26,8 @@ void WorkArea::place(QWidget *window)
     window->hide();
     window->setParent(this, Qt::Widget);
     window->setGeometry(rect());
+    // A work window covers the ones behind it, also where its own widgets leave gaps.
+    window->setAutoFillBackground(true);
     m_windows.append(window);
 }
 

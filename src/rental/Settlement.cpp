@@ -4,30 +4,17 @@
 #include "SettlementWindow.h"
 
 #include "data/Db.h"
+#include "shell/WorkArea.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportPrinter.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMainWindow>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace {
-
-// Tells the operator in the main window's status bar where the receipt went.
-void showStatus(const QString &text)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *main = qobject_cast<QMainWindow *>(w); main && main->isVisible()) {
-            main->statusBar()->showMessage(text, 15000);
-            return;
-        }
-    }
-}
 
 void printReceipt(const QList<qint64> &lineIds, QWidget *parent)
 {
@@ -41,7 +28,7 @@ void printReceipt(const QList<qint64> &lineIds, QWidget *parent)
         return;
     }
     const ReportPrintOutcome outcome = ReportPrinter::print(doc);
-    showStatus(outcome.message);
+    showStatusNotice(outcome.message);
     if (!outcome.ok)
         Msg::error(parent, QStringLiteral("单据打印失败：") + outcome.message);
 }

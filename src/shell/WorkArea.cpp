@@ -1,6 +1,8 @@
 #include "WorkArea.h"
 
+#include <QMainWindow>
 #include <QMouseEvent>
+#include <QStatusBar>
 
 namespace {
 QPointer<WorkArea> g_area;
@@ -14,6 +16,14 @@ WorkArea *mainWorkArea()
 void setMainWorkArea(WorkArea *area)
 {
     g_area = area;
+}
+
+void showStatusNotice(const QString &text)
+{
+    if (!g_area)
+        return;
+    if (auto *main = qobject_cast<QMainWindow *>(g_area->window()))
+        main->statusBar()->showMessage(text, 15000);
 }
 
 WorkArea::WorkArea(QWidget *parent) : QWidget(parent)

@@ -32,3 +32,7 @@ private:
 // The work area of the running program's main window; null before the main window exists.
 WorkArea *mainWorkArea();
 void setMainWorkArea(WorkArea *area);
+
+// A passing notice in the running main window's status bar (where a print went); the clock and
+// account line come back after some seconds. Does nothing before the main window exists.
+void showStatusNotice(const QString &text);

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -121,8 +122,8 @@ void tst_MainWindow::permissionsOnWithoutPowers()
     TMainFm w;
     QCOMPARE(enabledButtons(w), QStringList());
     QVERIFY(w.FlatSpeedButton5->isEnabled());
-    QCOMPARE(enabledEntries(w.FileMenu),
-             (QStringList{QStringLiteral("NNAg"), QStringLiteral("N43"), QStringLiteral("FileExit")}));
+    QCOMPARE(enabledEntries(w.FileMenu), (QStringList{QStringLiteral("NNAg"), QStringLiteral("N43"),
+                                                      QStringLiteral("FileExit")}));
     QCOMPARE(enabledEntries(w.HelpMenu),
              (QStringList{QStringLiteral("HelpUse"), QStringLiteral("HelpTips"),
                           QStringLiteral("HelpAbout")}));
@@ -137,25 +138,25 @@ void tst_MainWindow::eachPowerEnablesItsFunctions_data()
     QTest::addColumn<int>("power");
     QTest::addColumn<QStringList>("buttons");
     QTest::addColumn<QStringList>("business");
-    QTest::addColumn<int>("statistics");  // enabled entries in the statistics menu
-    QTest::addColumn<int>("settings");    // enabled entries in the settings menu
-    QTest::addColumn<int>("file");        // enabled entries in the file menu
+    QTest::addColumn<int>("statistics"); // enabled entries in the statistics menu
+    QTest::addColumn<int>("settings");   // enabled entries in the settings menu
+    QTest::addColumn<int>("file");       // enabled entries in the file menu
     QTest::addColumn<bool>("inOut");
 
     const QStringList none;
     QTest::newRow("1 rent and return")
         << 1 << QStringList{"FlatSpeedButton1", "FlatSpeedButton2"}
         << QStringList{"BizRent", "BizReturn"} << 0 << 0 << 3 << false;
-    QTest::newRow("2 stock") << 2 << QStringList{"FlatSpeedButton3"} << QStringList{"BizStock"}
-                             << 0 << 0 << 3 << false;
+    QTest::newRow("2 stock") << 2 << QStringList{"FlatSpeedButton3"} << QStringList{"BizStock"} << 0
+                             << 0 << 3 << false;
     QTest::newRow("3 statistics") << 3 << QStringList{"FlatSpeedButton7"} << none << 11 << 0 << 3
                                   << false;
-    QTest::newRow("4 sales") << 4 << QStringList{"FlatSpeedButton8"} << QStringList{"BizSell"}
-                             << 0 << 0 << 3 << false;
+    QTest::newRow("4 sales") << 4 << QStringList{"FlatSpeedButton8"} << QStringList{"BizSell"} << 0
+                             << 0 << 3 << false;
     QTest::newRow("5 settings") << 5 << QStringList{"FlatSpeedButton6"} << none << 0 << 5 << 3
                                 << false;
-    QTest::newRow("6 income and expense") << 6 << QStringList{"FlatSpeedButton4"} << none << 0 << 0
-                                          << 3 << true;
+    QTest::newRow("6 income and expense")
+        << 6 << QStringList{"FlatSpeedButton4"} << none << 0 << 0 << 3 << true;
     QTest::newRow("10 file menu") << 10 << none << none << 0 << 0 << 6 << false;
     QTest::newRow("7 has no effect") << 7 << none << none << 0 << 0 << 3 << false;
 }
@@ -303,6 +304,9 @@ void tst_MainWindow::captionAndStatusBar()
     QCOMPARE(ShopAddress, QStringLiteral("文三路"));
     QCOMPARE(ShopTel, QStringLiteral("123"));
     QCOMPARE(w.StatusPanel1->text(), QStringLiteral("当前帐户：") + CurrentDBFile);
+    // A passing notice (where a receipt was printed) reaches this window's status bar.
+    showStatusNotice(QStringLiteral("已发送到打印机 X"));
+    QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("已发送到打印机 X"));
     // Shown again later: the shop name is appended once per run only.
     w.hide();
     w.show();
@@ -327,8 +331,8 @@ void tst_MainWindow::clockShowsDateAndTime()
     TMainFm w;
     w.Timer1Timer();
     const QString text = w.StatusPanel0->text();
-    QVERIFY2(QRegularExpression(QStringLiteral(
-                 "^系统时间：\\d{4}年\\d{2}月\\d{2}日  \\d{2}:\\d{2}:\\d{2}$"))
+    QVERIFY2(QRegularExpression(
+                 QStringLiteral("^系统时间：\\d{4}年\\d{2}月\\d{2}日  \\d{2}:\\d{2}:\\d{2}$"))
                  .match(text)
                  .hasMatch(),
              qPrintable(text));

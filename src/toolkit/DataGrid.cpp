@@ -598,11 +598,13 @@ void DataGrid::loadSlice()
     }
     m_model->appendArrived();
     if (!done && failure.isEmpty()) {
+        continuePendingLocate();
         m_loadTimer->start();
         return;
     }
     m_cursor.reset();
     m_model->finishArrival();
+    continuePendingLocate();
     m_footer->update();
     emit loadFinished();
     if (!failure.isEmpty())
@@ -622,6 +624,7 @@ void DataGrid::fetchAll()
     }
     m_cursor.reset();
     m_model->finishArrival();
+    continuePendingLocate();
     m_footer->update();
     emit loadFinished();
     if (!failure.isEmpty())
@@ -632,6 +635,24 @@ void DataGrid::stopLoading()
 {
     m_loadTimer->stop();
     m_cursor.reset();
+    m_pendingLocate.reset();
+}
+
+void DataGrid::continuePendingLocate()
+{
+    if (!m_pendingLocate)
+        return;
+    const PendingLocate p = *m_pendingLocate;
+    const int row = m_model->findPrefix(p.field, p.prefix, Qt::CaseSensitive, p.in);
+    if (row < 0) {
+        if (!isLoading())
+            m_pendingLocate.reset();
+        return;
+    }
+    m_pendingLocate.reset();
+    m_applyingLocate = true;
+    makeCurrent(row);
+    m_applyingLocate = false;
 }
 
 void DataGrid::reload(bool keepState)
@@ -767,6 +788,9 @@ void DataGrid::makeCurrent(int tableRow)
 
 void DataGrid::onCurrentChanged(const QModelIndex &)
 {
+    // The operator moved on: a search still waiting for rows no longer applies.
+    if (!m_applyingLocate)
+        m_pendingLocate.reset();
     const int row = currentTableRow();
     if (row == m_lastCurrent)
         return;
@@ -793,19 +817,20 @@ QString DataGrid::text(const QString &field) const
 
 bool DataGrid::locate(const QString &field, const QString &prefix, Grid::SearchOrder in)
 {
+    m_pendingLocate.reset();
     if (prefix.isEmpty())
         return false;
-    // While rows still arrive the list is neither sorted nor grouped, so the rows in are the
-    // first ones of both orders: a match among them is the first match of the whole list, and
-    // a search as you type does not wait for the rest.
-    int row = isLoading() ? m_model->findPrefix(field, prefix, Qt::CaseSensitive, in) : -1;
+    const int row = m_model->findPrefix(field, prefix, Qt::CaseSensitive, in);
     if (row < 0) {
-        ensureLoaded();
-        row = m_model->findPrefix(field, prefix, Qt::CaseSensitive, in);
-    }
-    if (row < 0)
+        // While rows still arrive the list is neither sorted nor grouped, so the rows in are
+        // the first ones of both orders: the search goes on over the rows still to come.
+        if (isLoading())
+            m_pendingLocate = PendingLocate{field, prefix, in};
         return false;
+    }
+    m_applyingLocate = true;
     makeCurrent(row);
+    m_applyingLocate = false;
     return true;
 }
 

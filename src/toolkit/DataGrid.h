@@ -43,6 +43,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace GridReader {
 class Cursor;
@@ -135,6 +136,9 @@ public:
     // Makes the first row whose field begins with prefix the current row (first in the order
     // shown, or in the order the query returned them); returns false, leaving the current
     // row, when no row does, or the text is empty. Case-sensitive.
+    // While rows still arrive and none of those in matches, it returns false at once and keeps
+    // looking as the rest arrives, making the first match current then, unless the current row
+    // was moved or another search started meanwhile: typing never waits for a long list.
     bool locate(const QString &field, const QString &prefix,
                 Grid::SearchOrder in = Grid::SearchOrder::Shown);
     // Makes the row whose field equals value the current row; false when there is none.
@@ -179,6 +183,7 @@ private:
     void openStepwise();
     void loadSlice();
     void stopLoading();
+    void continuePendingLocate();
     void ensureLoaded() const { const_cast<DataGrid *>(this)->fetchAll(); }
     void reload(bool keepState);
     void applyColumnLayout();
@@ -214,5 +219,13 @@ private:
     int m_lastCurrent = -2; // table row last reported by currentRowChanged
     bool m_stepwise = true;
     std::unique_ptr<GridReader::Cursor> m_cursor; // rows still arriving
+    struct PendingLocate
+    {
+        QString field;
+        QString prefix;
+        Grid::SearchOrder in;
+    };
+    std::optional<PendingLocate> m_pendingLocate; // a search waiting for rows to arrive
+    bool m_applyingLocate = false;
     QTimer *m_loadTimer;
 };

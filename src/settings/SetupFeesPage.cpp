@@ -123,38 +123,18 @@ void TSetupFm::BtnFeeAddClick()
 
 void TSetupFm::BtnFeeSaveClick()
 {
-    qint64 id = 0;
-    try {
-        id = Settings::saveFeeClass(keyOf(FeeGrid, m_feeAdding),
-                                    {EDFeeName->text(), EDFee->text(), EDFeeYJ->text()});
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    m_feeAdding = false;
-    reopenAt(FeeGrid, id);
+    saveRow(FeeGrid, &m_feeAdding, SaveNotice::Quiet, [this] {
+        return Settings::saveFeeClass(keyOf(FeeGrid, m_feeAdding),
+                                      {EDFeeName->text(), EDFee->text(), EDFeeYJ->text()});
+    });
 }
 
 void TSetupFm::BtnFeeDelClick()
 {
-    const qint64 id = keyOf(FeeGrid, m_feeAdding);
-    if (id == 0)
-        return;
-    const QString name = FeeGrid->value(QStringLiteral("Name")).toString();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除类型【") + name + QStringLiteral("】吗？"),
-                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteFeeClass(id);
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    reopenAt(FeeGrid, 0);
+    deleteRow(FeeGrid, keyOf(FeeGrid, m_feeAdding),
+              QStringLiteral("确定要删除类型【") +
+                  FeeGrid->value(QStringLiteral("Name")).toString() + QStringLiteral("】吗？"),
+              &Settings::deleteFeeClass);
 }
 
 void TSetupFm::BtnCateAddClick()
@@ -167,35 +147,15 @@ void TSetupFm::BtnCateAddClick()
 
 void TSetupFm::BtnCateSaveClick()
 {
-    qint64 id = 0;
-    try {
-        id = Settings::saveCategory(keyOf(CateGrid, m_cateAdding), EDCateName->text());
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    m_cateAdding = false;
-    reopenAt(CateGrid, id);
+    saveRow(CateGrid, &m_cateAdding, SaveNotice::Quiet, [this] {
+        return Settings::saveCategory(keyOf(CateGrid, m_cateAdding), EDCateName->text());
+    });
 }
 
 void TSetupFm::BtnCateDelClick()
 {
-    const qint64 id = keyOf(CateGrid, m_cateAdding);
-    if (id == 0)
-        return;
-    const QString name = CateGrid->value(QStringLiteral("Categray")).toString();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除分类【") + name + QStringLiteral("】吗？"),
-                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteCategory(id);
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    reopenAt(CateGrid, 0);
+    deleteRow(CateGrid, keyOf(CateGrid, m_cateAdding),
+              QStringLiteral("确定要删除分类【") +
+                  CateGrid->value(QStringLiteral("Categray")).toString() + QStringLiteral("】吗？"),
+              &Settings::deleteCategory);
 }

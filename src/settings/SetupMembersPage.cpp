@@ -274,43 +274,17 @@ void TSetupFm::BtnAsSaveClick()
     entry.allowance = EDViewNum->text();
     entry.endDate = EDViewDate->date();
     entry.memo = EDMemo->text();
-    qint64 id = 0;
-    try {
-        id = Settings::saveMember(currentMemberId(), entry, QDate::currentDate());
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &) {
-        // The edits keep what was typed; the stored row is unchanged.
-        Msg::info(this, Settings::SaveFailedText);
-        return;
-    }
-    m_memberAdding = false;
-    reopenAt(ASGrid, id);
-    Msg::info(this, Settings::SavedText);
+    saveRow(ASGrid, &m_memberAdding, SaveNotice::Told,
+            [&] { return Settings::saveMember(currentMemberId(), entry, QDate::currentDate()); });
 }
 
 void TSetupFm::BtnASDelClick()
 {
-    const qint64 id = currentMemberId();
-    if (id == 0)
-        return;
-    const QString name = ASGrid->value(QStringLiteral("Name")).toString();
-    if (Msg::askYesNo(this,
-                      QStringLiteral("确定要删除会员【") + name + QStringLiteral("】相关资料吗？"),
-                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteMember(id);
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    reopenAt(ASGrid, 0);
+    deleteRow(ASGrid, currentMemberId(),
+              QStringLiteral("确定要删除会员【") +
+                  ASGrid->value(QStringLiteral("Name")).toString() +
+                  QStringLiteral("】相关资料吗？"),
+              &Settings::deleteMember);
 }
 
 void TSetupFm::BtnSAddClick()

@@ -257,37 +257,15 @@ void TSetupFm::BtnPerSaveClick()
         powerIds << LbUserPower->item(i)->data(PowerIdRole).toInt();
     const Settings::StaffEntry entry{EDPerName->text(), EDPerPWD->text(), EDAddR->text(),
                                      EDLX->text(), EDPerMemo->text()};
-    qint64 id = 0;
-    try {
-        id = Settings::saveStaff(keyOf(PerSonGrid, m_staffAdding), entry, powerIds);
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &) {
-        // Nothing was changed: the staff row and its permissions are saved together.
-        Msg::info(this, Settings::SaveFailedText);
-        return;
-    }
-    m_staffAdding = false;
-    reopenAt(PerSonGrid, id);
-    Msg::info(this, Settings::SavedText);
+    // The staff row and its permissions are saved together.
+    saveRow(PerSonGrid, &m_staffAdding, SaveNotice::Told,
+            [&] { return Settings::saveStaff(keyOf(PerSonGrid, m_staffAdding), entry, powerIds); });
 }
 
 void TSetupFm::BtnPerDelClick()
 {
-    const qint64 id = keyOf(PerSonGrid, m_staffAdding);
-    if (id == 0)
-        return;
-    const QString name = PerSonGrid->value(QStringLiteral("Name")).toString();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除人员【") + name + QStringLiteral("】吗？"),
-                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteStaff(id);
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    reopenAt(PerSonGrid, 0);
+    deleteRow(PerSonGrid, keyOf(PerSonGrid, m_staffAdding),
+              QStringLiteral("确定要删除人员【") +
+                  PerSonGrid->value(QStringLiteral("Name")).toString() + QStringLiteral("】吗？"),
+              &Settings::deleteStaff);
 }

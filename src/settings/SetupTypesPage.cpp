@@ -106,41 +106,19 @@ void TSetupFm::BtnCAddClick()
 
 void TSetupFm::BtnCsaveClick()
 {
-    qint64 id = 0;
-    try {
-        id = Settings::saveType(keyOf(FeeCateGrid, m_typeAdding), EDCNAme->text(), EDCMemo->text());
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &) {
-        Msg::info(this, Settings::SaveFailedText);
-        return;
-    }
-    m_typeAdding = false;
-    reopenAt(FeeCateGrid, id);
-    Msg::info(this, Settings::SavedText);
+    saveRow(FeeCateGrid, &m_typeAdding, SaveNotice::Told, [this] {
+        return Settings::saveType(keyOf(FeeCateGrid, m_typeAdding), EDCNAme->text(),
+                                  EDCMemo->text());
+    });
 }
 
 void TSetupFm::BtnCDelClick()
 {
-    const qint64 id = keyOf(FeeCateGrid, m_typeAdding);
-    if (id == 0)
-        return;
-    const QString name = FeeCateGrid->value(QStringLiteral("CateValue")).toString();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除类型【") + name + QStringLiteral("】吗？"),
-                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteType(id);
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    reopenAt(FeeCateGrid, 0);
+    deleteRow(FeeCateGrid, keyOf(FeeCateGrid, m_typeAdding),
+              QStringLiteral("确定要删除类型【") +
+                  FeeCateGrid->value(QStringLiteral("CateValue")).toString() +
+                  QStringLiteral("】吗？"),
+              &Settings::deleteType);
 }
 
 QWidget *TSetupFm::buildSuppliersPage()
@@ -211,38 +189,17 @@ void TSetupFm::BtnPAddClick()
 void TSetupFm::BtnPSaveClick()
 {
     // The supplier on show is updated; after "添  加" (or on an empty list) one is inserted.
-    qint64 id = 0;
-    try {
-        id = Settings::saveSupplier(
+    saveRow(PGrid, &m_supplierAdding, SaveNotice::Told, [this] {
+        return Settings::saveSupplier(
             keyOf(PGrid, m_supplierAdding),
             {EDCompany->text(), EDPAddr->text(), EDPTel->text(), EDPMemo->text()});
-    } catch (const Settings::Refused &r) {
-        showRefusal(this, r.refusal());
-        return;
-    } catch (const Db::DbError &) {
-        Msg::info(this, Settings::SaveFailedText);
-        return;
-    }
-    m_supplierAdding = false;
-    reopenAt(PGrid, id);
-    Msg::info(this, Settings::SavedText);
+    });
 }
 
 void TSetupFm::BtnPDelClick()
 {
-    const qint64 id = keyOf(PGrid, m_supplierAdding);
-    if (id == 0)
-        return;
-    const QString name = PGrid->value(QStringLiteral("Company")).toString();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除供应商【") + name + QStringLiteral("】吗？"),
-                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteSupplier(id);
-    } catch (const Db::DbError &e) {
-        reportFailure(e.message());
-        return;
-    }
-    reopenAt(PGrid, 0);
+    deleteRow(PGrid, keyOf(PGrid, m_supplierAdding),
+              QStringLiteral("确定要删除供应商【") +
+                  PGrid->value(QStringLiteral("Company")).toString() + QStringLiteral("】吗？"),
+              &Settings::deleteSupplier);
 }

@@ -1,6 +1,7 @@
 // The settings window's frame: the pages, switching between them, the routing of the list
 // events by page kind, and the opener routines the main window calls.
 #include "SetupWindow.h"
+#include "SetupLayout.h"
 
 #include "shell/Openers.h"
 #include "shell/WorkArea.h"
@@ -309,4 +310,47 @@ void TSetupFm::reopenAt(DataGrid *grid, qint64 id)
 void TSetupFm::reportFailure(const QString &what)
 {
     Msg::error(this, what);
+}
+
+void TSetupFm::saveRow(DataGrid *grid, bool *adding, SaveNotice notice,
+                       const std::function<qint64()> &save)
+{
+    qint64 id = 0;
+    try {
+        id = save();
+    } catch (const Settings::Refused &r) {
+        SetupLayout::showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &e) {
+        // Nothing was changed: every save writes its rows in one transaction.
+        if (notice == SaveNotice::Told)
+            Msg::info(this, Settings::SaveFailedText);
+        else
+            reportFailure(e.message());
+        return;
+    }
+    *adding = false;
+    reopenAt(grid, id);
+    if (notice == SaveNotice::Told)
+        Msg::info(this, Settings::SavedText);
+}
+
+void TSetupFm::deleteRow(DataGrid *grid, qint64 id, const QString &question,
+                         const std::function<void(qint64)> &remove)
+{
+    if (id == 0)
+        return;
+    if (Msg::askYesNo(this, question, Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        remove(id);
+    } catch (const Settings::Refused &r) {
+        SetupLayout::showRefusal(this, r.refusal());
+        return;
+    } catch (const Db::DbError &e) {
+        reportFailure(e.message());
+        return;
+    }
+    reopenAt(grid, 0);
 }

@@ -2,6 +2,8 @@
 
 #include "shell/BaseWindows.h"
 
+#include <functional>
+
 class DataGrid;
 class QButtonGroup;
 class QDateEdit;
@@ -188,6 +190,18 @@ private:
     void reopenAt(DataGrid *grid, qint64 id);
     // Shows an unexpected database failure as the program's general error message.
     void reportFailure(const QString &what);
+    // How a page tells the outcome of a save: Told says "数据保存成功！" or "数据保存失败！";
+    // Quiet says nothing on success and shows a failure as the general error message.
+    enum class SaveNotice { Quiet, Told };
+    // Saves the row on show through save(), which returns its key. A refusal or a failure is
+    // shown and the edits keep what was typed; on success the page leaves its adding state and
+    // the list is read again at the saved row.
+    void saveRow(DataGrid *grid, bool *adding, SaveNotice notice,
+                 const std::function<qint64()> &save);
+    // Asks question and deletes the row with key id through remove(); the list is read again
+    // from its first row. Nothing happens without a row (id 0) or when the answer is not Yes.
+    void deleteRow(DataGrid *grid, qint64 id, const QString &question,
+                   const std::function<void(qint64)> &remove);
 
     int m_pageKind = KindMembers;
     bool m_routing = true; // false while the window moves rows itself

@@ -2,7 +2,6 @@
 #include "shell/NotYetBuilt.h"
 #include "shell/Openers.h"
 
-void ShowRentalReport() { showNotYetBuilt(QStringLiteral("租赁报表")); }
 void ShowOverdueReport() { showNotYetBuilt(QStringLiteral("租赁过期报表")); }
 void ShowMemberReport() { showNotYetBuilt(QStringLiteral("会员报表")); }
 void ShowQStoreRep() { showNotYetBuilt(QStringLiteral("库存报表")); }

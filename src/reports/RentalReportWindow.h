@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ReportFrame.h"
+
+// "租 赁 报 表" in the work area: the rentals of the range in the pickers.
+class TResQPFm : public TQChildFm
+{
+    Q_OBJECT
+public:
+    explicit TResQPFm(QWidget *parent = nullptr);
+
+    void BuildReport() override;
+};

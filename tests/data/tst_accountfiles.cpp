@@ -1,0 +1,469 @@
+#include "data/AccountFiles.h"
+#include "data/Backup.h"
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/SampleAccount.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using AccountFiles::NameCheck;
+using AccountFiles::SwitchResult;
+
+namespace {
+
+const QString kCheck = QStringLiteral("check");
+
+QByteArray digest(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+void closeMainConn()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(QLatin1String(Db::MainConnName), false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
+    CurrentDBFile.clear();
+}
+
+// Rows of a category name in the account at path, read on a connection of its own.
+int categoriesIn(const QString &path, const QString &name)
+{
+    QString why;
+    if (!openAccountFile(path, kCheck, &why)) {
+        qWarning("%s", qPrintable(why));
+        return -1;
+    }
+    int n = -1;
+    {
+        const QSqlDatabase db = QSqlDatabase::database(kCheck);
+        n = Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray WHERE Categray = ?"), {name},
+                       db)
+                .toInt();
+        QSqlDatabase(db).close();
+    }
+    QSqlDatabase::removeDatabase(kCheck);
+    return n;
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
+} // namespace
+
+class tst_AccountFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void checkAccountName_data();
+    void checkAccountName();
+    void createCopiesTheTemplateExactly();
+    void createNeverReplacesNorLeavesPartialFiles();
+    void createMakesAWritableAccountFromAReadOnlyTemplate();
+    void listShowsAccountsButNeverTheTemplate();
+    void switchMovesMainConn();
+    void switchRefusesWhatIsNotAnAccount_data();
+    void switchRefusesWhatIsNotAnAccount();
+    void switchWithoutAnyFileLeftLosesTheConnection();
+
+    void defaultTargetIsNamedAfterTheDay();
+    void backupHoldsRowsStillInTheLog();
+    void backupReplacesAnOldTargetAndItsLeftovers();
+    void backupFailureLeavesNothingBehind_data();
+    void backupFailureLeavesNothingBehind();
+    void backupNeverOverwritesTheAccountInUse();
+
+private:
+    QString account(const QString &name) const { return m_data.filePath(name); }
+    // Opens an account at path as MainConn, as start-up does.
+    void useAccount(const QString &path);
+
+    QTemporaryDir m_root;
+    QDir m_data;
+};
+
+void tst_AccountFiles::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_root.isValid());
+}
+
+void tst_AccountFiles::init()
+{
+    // A fresh data folder per test, with the template in it.
+    const QString name = QString::fromLatin1(QTest::currentTestFunction()) +
+                         QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_');
+    QVERIFY(QDir(m_root.path()).mkpath(name + QStringLiteral("/data")));
+    m_data = QDir(m_root.filePath(name + QStringLiteral("/data")));
+    QVERIFY(SampleAccount::createEmptyAccount(account(AccountFiles::TemplateName), nullptr));
+}
+
+void tst_AccountFiles::cleanup()
+{
+    closeMainConn();
+}
+
+void tst_AccountFiles::useAccount(const QString &path)
+{
+    QString why;
+    QVERIFY2(openAccountFile(path, QLatin1String(Db::MainConnName), &why), qPrintable(why));
+    CurrentDBFile = path;
+}
+
+void tst_AccountFiles::checkAccountName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<bool>("templatePresent");
+    QTest::addColumn<NameCheck>("expected");
+
+    const QStringList none;
+    QTest::newRow("plain") << "2004" << none << true << NameCheck::Ok;
+    QTest::newRow("chinese with blanks") << "二〇〇四 分店" << none << true << NameCheck::Ok;
+    QTest::newRow("empty") << "" << none << true << NameCheck::Empty;
+    QTest::newRow("empty before template") << "" << none << false << NameCheck::Empty;
+    QTest::newRow("slash") << "a/b" << none << true << NameCheck::NotAllowed;
+    QTest::newRow("leads out of the folder") << "../x" << none << true << NameCheck::NotAllowed;
+    QTest::newRow("backslash") << "..\\x" << none << true << NameCheck::NotAllowed;
+    QTest::newRow("colon") << "c:x" << none << true << NameCheck::NotAllowed;
+    QTest::newRow("control character") << "a\tb" << none << true << NameCheck::NotAllowed;
+    QTest::newRow("no template") << "2004" << none << false << NameCheck::NoTemplate;
+    QTest::newRow("exists") << "2004" << QStringList{"2004.MDB"} << true << NameCheck::Exists;
+    QTest::newRow("exists in other case")
+        << "2004" << QStringList{"2004.mdb"} << true << NameCheck::Exists;
+    QTest::newRow("the template's name") << "lumomodal" << none << true << NameCheck::Exists;
+    QTest::newRow("not taken for another extension")
+        << "2004" << QStringList{"2004.MDB-wal", "2004.txt"} << true << NameCheck::Ok;
+    QTest::newRow("blank name kept as typed")
+        << " 2004" << QStringList{"2004.MDB"} << true << NameCheck::Ok;
+}
+
+void tst_AccountFiles::checkAccountName()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, present);
+    QFETCH(bool, templatePresent);
+    QFETCH(NameCheck, expected);
+    for (const QString &file : present)
+        writeFile(account(file), "x");
+    if (!templatePresent)
+        QVERIFY(QFile::remove(account(AccountFiles::TemplateName)));
+    QCOMPARE(AccountFiles::checkAccountName(m_data.path(), name), expected);
+}
+
+void tst_AccountFiles::createCopiesTheTemplateExactly()
+{
+    const QStringList before = entriesOf(m_data.path());
+    QString why;
+    QVERIFY2(AccountFiles::createAccountFile(m_data.path(), QStringLiteral("2004"), &why),
+             qPrintable(why));
+    const QString made = AccountFiles::accountPath(m_data.path(), QStringLiteral("2004"));
+    QCOMPARE(made, account(QStringLiteral("2004.MDB")));
+    QCOMPARE(digest(made), digest(account(AccountFiles::TemplateName)));
+    // Only the new file: no temporary copy is left beside it.
+    QStringList expected = QStringList(before) << QStringLiteral("2004.MDB");
+    expected.sort();
+    QCOMPARE(entriesOf(m_data.path()), expected);
+    QCOMPARE(categoriesIn(made, QStringLiteral("none")), 0); // opens as an account
+}
+
+void tst_AccountFiles::createNeverReplacesNorLeavesPartialFiles()
+{
+    writeFile(account(QStringLiteral("2004.MDB")), "the shop's own data");
+    QString why;
+    QVERIFY(!AccountFiles::createAccountFile(m_data.path(), QStringLiteral("2004"), &why));
+    QVERIFY(!why.isEmpty());
+    QFile kept(account(QStringLiteral("2004.MDB")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the shop's own data"));
+
+    // A name that would lead out of the data folder writes nothing anywhere.
+    const QStringList above = entriesOf(m_data.filePath(QStringLiteral("..")));
+    const QStringList inside = entriesOf(m_data.path());
+    QVERIFY(!AccountFiles::createAccountFile(m_data.path(), QStringLiteral("../x"), &why));
+    QVERIFY(!AccountFiles::createAccountFile(m_data.path(), QStringLiteral("a/b"), &why));
+    QCOMPARE(entriesOf(m_data.filePath(QStringLiteral(".."))), above);
+    QCOMPARE(entriesOf(m_data.path()), inside);
+
+    // A missing template fails and leaves no file of the new name.
+    QVERIFY(QFile::remove(account(AccountFiles::TemplateName)));
+    QVERIFY(!AccountFiles::createAccountFile(m_data.path(), QStringLiteral("2005"), &why));
+    QCOMPARE(entriesOf(m_data.path()), QStringList{QStringLiteral("2004.MDB")});
+}
+
+void tst_AccountFiles::createMakesAWritableAccountFromAReadOnlyTemplate()
+{
+    const QString tmpl = account(AccountFiles::TemplateName);
+    QVERIFY(QFile::setPermissions(tmpl, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                            QFileDevice::ReadOther));
+    QVERIFY(AccountFiles::createAccountFile(m_data.path(), QStringLiteral("2004"), nullptr));
+    const QString made = account(QStringLiteral("2004.MDB"));
+    QVERIFY(QFileInfo(made).permissions() & QFileDevice::WriteOwner);
+    // Work can be saved in it at once.
+    useAccount(made);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作')"));
+    QCOMPARE(categoriesIn(made, QStringLiteral("动作")), 1);
+}
+
+void tst_AccountFiles::listShowsAccountsButNeverTheTemplate()
+{
+    QVERIFY(QFile::rename(account(AccountFiles::TemplateName),
+                          account(QStringLiteral("lumomodal.mdb"))));
+    for (const char *name :
+         {"b.MDB", "A.mdb", "c.Mdb", ".hidden.MDB", "2004.MDB-wal", "notes.txt", "MDB"})
+        writeFile(account(QLatin1String(name)), "x");
+    QVERIFY(m_data.mkdir(QStringLiteral("folder.MDB")));
+    QCOMPARE(AccountFiles::listAccounts(m_data.path()),
+             (QStringList{".hidden.MDB", "A.mdb", "b.MDB", "c.Mdb"}));
+    QVERIFY(AccountFiles::listAccounts(m_root.filePath(QStringLiteral("nowhere"))).isEmpty());
+}
+
+void tst_AccountFiles::switchMovesMainConn()
+{
+    const QString first = account(QStringLiteral("Sample.MDB"));
+    const QString second = account(QStringLiteral("2004.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(first, nullptr));
+    QVERIFY(SampleAccount::createEmptyAccount(second, nullptr));
+    useAccount(first);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('first')"));
+
+    QString why;
+    QCOMPARE(AccountFiles::switchAccount(second, &why), SwitchResult::Switched);
+    QCOMPARE(CurrentDBFile, second);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 0);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('second')"));
+    QCOMPARE(categoriesIn(second, QStringLiteral("second")), 1);
+    QCOMPARE(categoriesIn(first, QStringLiteral("second")), 0);
+
+    QCOMPARE(AccountFiles::switchAccount(first, &why), SwitchResult::Switched);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+             QStringLiteral("first"));
+}
+
+void tst_AccountFiles::switchRefusesWhatIsNotAnAccount_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("text file") << "text";
+    QTest::newRow("sqlite of another program") << "foreign";
+}
+
+void tst_AccountFiles::switchRefusesWhatIsNotAnAccount()
+{
+    QFETCH(QString, kind);
+    const QString current = account(QStringLiteral("Sample.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(current, nullptr));
+    useAccount(current);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('kept')"));
+
+    const QString target = account(QStringLiteral("other.MDB"));
+    if (kind == QLatin1String("text")) {
+        writeFile(target, "not a database at all");
+    } else if (kind == QLatin1String("foreign")) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kCheck);
+            db.setDatabaseName(target);
+            QVERIFY(db.open());
+            QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE notes (x TEXT)")));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(kCheck);
+    }
+    const QByteArray before = digest(target);
+    const QStringList files = entriesOf(m_data.path());
+
+    QString why;
+    QCOMPARE(AccountFiles::switchAccount(target, &why), SwitchResult::Restored);
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(CurrentDBFile, current);
+    // Back on the previous account, which works as before.
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+             QStringLiteral("kept"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after')"));
+    // The refused file is neither created nor changed, and nothing was added beside it.
+    QCOMPARE(digest(target), before);
+    QCOMPARE(QFileInfo::exists(target), kind != QLatin1String("missing"));
+    QCOMPARE(entriesOf(m_data.path()), files);
+}
+
+void tst_AccountFiles::switchWithoutAnyFileLeftLosesTheConnection()
+{
+    const QString current = account(QStringLiteral("Sample.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(current, nullptr));
+    useAccount(current);
+    closeMainConn();
+    CurrentDBFile = current;
+    QVERIFY(QFile::remove(current));
+    QString why;
+    QCOMPARE(AccountFiles::switchAccount(account(QStringLiteral("none.MDB")), &why),
+             SwitchResult::Lost);
+    QVERIFY(!Db::mainConn().isOpen());
+    QVERIFY(!QFileInfo::exists(current));
+}
+
+void tst_AccountFiles::defaultTargetIsNamedAfterTheDay()
+{
+    QCOMPARE(Backup::defaultTarget(m_data.path(), QDate(2003, 7, 1)),
+             account(QStringLiteral("20030701.MDB")));
+    QCOMPARE(Backup::defaultTarget(m_data.path(), QDate(2024, 12, 31)),
+             account(QStringLiteral("20241231.MDB")));
+}
+
+void tst_AccountFiles::backupHoldsRowsStillInTheLog()
+{
+    const QString source = account(QStringLiteral("Sample.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
+    useAccount(source);
+    {
+        Db::Transaction tx;
+        for (int i = 0; i < 200; ++i) {
+            Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"),
+                     {QStringLiteral("类别%1").arg(i)});
+        }
+        tx.commit();
+    }
+    // The rows are committed but still in the log: a copy of the main file alone lacks them.
+    QVERIFY(QFileInfo(source + QStringLiteral("-wal")).size() > 0);
+    const QString byteCopy = m_root.filePath(QStringLiteral("bytecopy.MDB"));
+    QVERIFY(QFile::copy(source, byteCopy));
+    QCOMPARE(categoriesIn(byteCopy, QStringLiteral("类别199")), 0);
+
+    const QString target = m_root.filePath(QStringLiteral("backup #1.MDB"));
+    QList<qint64> seen;
+    qint64 pages = 0;
+    QString why;
+    QVERIFY2(Backup::copyDataFile(
+                 source, target,
+                 [&](qint64 done, qint64 total) {
+                     seen << done;
+                     pages = total;
+                 },
+                 &why),
+             qPrintable(why));
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(seen.last(), pages);
+    QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+
+    // One file that stands alone: no log beside it, a rollback journal in its header.
+    QVERIFY(!QFileInfo::exists(target + QStringLiteral("-wal")));
+    QFile header(target);
+    QVERIFY(header.open(QIODevice::ReadOnly));
+    QCOMPARE(int(header.read(20).at(18)), 1);
+    header.close();
+    for (int i : {0, 199})
+        QCOMPARE(categoriesIn(target, QStringLiteral("类别%1").arg(i)), 1);
+    // The account in use goes on working.
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after')"));
+    QCOMPARE(categoriesIn(target, QStringLiteral("after")), 0);
+}
+
+void tst_AccountFiles::backupReplacesAnOldTargetAndItsLeftovers()
+{
+    const QString source = account(QStringLiteral("Sample.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
+    useAccount(source);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('new')"));
+
+    // An old backup that was once opened as an account, with its log still beside it.
+    const QString target = account(QStringLiteral("20030701.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(target, nullptr));
+    {
+        QString why;
+        QVERIFY(openAccountFile(target, kCheck, &why));
+        const QSqlDatabase db = QSqlDatabase::database(kCheck);
+        Db::exec(QStringLiteral("PRAGMA wal_autocheckpoint = 0"), {}, db);
+        Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('old')"), {}, db);
+        QVERIFY(QFileInfo(target + QStringLiteral("-wal")).size() > 0);
+        // Keep the log as a crash would: copy it aside before the connection folds it back.
+        QVERIFY(QFile::copy(target + QStringLiteral("-wal"), m_root.filePath("stale-wal")));
+        QSqlDatabase(db).close();
+    }
+    QSqlDatabase::removeDatabase(kCheck);
+    QVERIFY(QFile::copy(m_root.filePath("stale-wal"), target + QStringLiteral("-wal")));
+
+    QString why;
+    QVERIFY2(Backup::copyDataFile(source, target, {}, &why), qPrintable(why));
+    QVERIFY(!QFileInfo::exists(target + QStringLiteral("-wal")));
+    QCOMPARE(categoriesIn(target, QStringLiteral("new")), 1);
+    QCOMPARE(categoriesIn(target, QStringLiteral("old")), 0);
+    QFile::remove(m_root.filePath("stale-wal"));
+}
+
+void tst_AccountFiles::backupFailureLeavesNothingBehind_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("target folder missing") << "folder";
+    QTest::newRow("source missing") << "source";
+    QTest::newRow("source not a database") << "text";
+    QTest::newRow("target is a folder") << "dir";
+}
+
+void tst_AccountFiles::backupFailureLeavesNothingBehind()
+{
+    QFETCH(QString, kind);
+    QString source = account(QStringLiteral("Sample.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
+    QString target = account(QStringLiteral("backup.MDB"));
+    writeFile(target, "an older backup");
+    if (kind == QLatin1String("folder"))
+        target = m_data.filePath(QStringLiteral("missing/backup.MDB"));
+    else if (kind == QLatin1String("source"))
+        source = account(QStringLiteral("gone.MDB"));
+    else if (kind == QLatin1String("text"))
+        writeFile(source = account(QStringLiteral("notes.MDB")), QByteArray(5000, 'x'));
+    else if (kind == QLatin1String("dir"))
+        QVERIFY(m_data.mkdir(target = account(QStringLiteral("dir.MDB"))));
+    const QStringList files = entriesOf(m_data.path());
+
+    QString why;
+    QVERIFY(!Backup::copyDataFile(source, target, {}, &why));
+    QVERIFY(!why.isEmpty());
+    QCOMPARE(entriesOf(m_data.path()), files);
+    QFile old(account(QStringLiteral("backup.MDB")));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("an older backup"));
+}
+
+void tst_AccountFiles::backupNeverOverwritesTheAccountInUse()
+{
+    const QString source = account(QStringLiteral("Sample.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
+    useAccount(source);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('live')"));
+    QString why;
+    QVERIFY(!Backup::copyDataFile(source, source, {}, &why));
+    QVERIFY(
+        !Backup::copyDataFile(source, m_data.filePath(QStringLiteral("./Sample.MDB")), {}, &why));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 2);
+    QCOMPARE(categoriesIn(source, QStringLiteral("still")), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_AccountFiles)
+#include "tst_accountfiles.moc"

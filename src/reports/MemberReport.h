@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ReportHeading.h"
+
+#include "data/Db.h"
+#include "toolkit/ReportData.h"
+
+// "会员租赁报表": the rentals of a date range grouped by customer, with each customer's
+// remaining allowance, the days each disc was kept ("未归还" while it is out), a count per
+// customer and one for the whole report. The customer with ID 1 is left out; the walk-in
+// customer is included.
+namespace MemberReport {
+
+inline const QString Title = QStringLiteral("会员租赁报表");
+inline const QString NotReturned = QStringLiteral("未归还");
+
+// Columns: CustID, CustName, Sum (allowance left), DatTime, TitleName, ReDate, Days (whole
+// days kept, null while out). Every rental line of the days from..to, both included, by
+// customer name, rental date and title.
+ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db = Db::mainConn());
+
+ReportDefinition definition(const ReportHeading &heading);
+
+} // namespace MemberReport

@@ -1,0 +1,19 @@
+#include "MemberReportWindow.h"
+
+#include "MemberReport.h"
+
+TAssociatorRepFm::TAssociatorRepFm(QWidget *parent) : TQChildFm(parent)
+{
+    setObjectName(QStringLiteral("TAssociatorRepFm"));
+    setReportTitle(MemberReport::Title);
+}
+
+void TAssociatorRepFm::BuildReport()
+{
+    const QDate from = fromDate();
+    const QDate to = toDate();
+    if (!bindRows([&] { return MemberReport::rows(from, to); }))
+        return;
+    QuickRep1 = MemberReport::definition(heading());
+    TQChildFm::BuildReport();
+}

@@ -1,0 +1,46 @@
+#include "OverdueReportWindow.h"
+
+#include "OverdueReport.h"
+
+#include "toolkit/MessageBox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+TDeferFm::TDeferFm(QWidget *parent) : TQChildFm(parent)
+{
+    setObjectName(QStringLiteral("TDeferFm"));
+    setReportTitle(OverdueReport::Title);
+
+    // The strip reads "过期 [3] 天以上": the days replace the date range.
+    setDateRangeVisible(false);
+    setPageCountVisible(false);
+    Edit1 = new QLineEdit(QStringLiteral("3"), Label1->parentWidget());
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
+    Edit1->setAlignment(Qt::AlignRight);
+    strip()->insertWidget(strip()->indexOf(Label1) + 1, Edit1);
+    Label1->setBuddy(Edit1);
+}
+
+void TDeferFm::BuildReport()
+{
+    Label1->setText(QStringLiteral("过期"));
+    Label2->setText(QStringLiteral("天以上"));
+    Label1->show();
+    Label2->show();
+    const std::optional<int> days = OverdueReport::parseDays(Edit1->text());
+    if (!days) {
+        Msg::error(
+            this,
+            QStringLiteral("“%1”不是有效的天数，请输入一个整数。").arg(Edit1->text().trimmed()));
+        Edit1->setFocus();
+        Edit1->selectAll();
+        return;
+    }
+    if (!bindRows([&] { return OverdueReport::rows(*days); }))
+        return;
+    QuickRep1 = OverdueReport::definition(heading());
+    TQChildFm::BuildReport();
+}

@@ -1,0 +1,42 @@
+#include "RankingWindow.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+TQPHFm::TQPHFm(QWidget *parent) : TQChildFm(parent)
+{
+    setObjectName(QStringLiteral("TQPHFm"));
+    setPageCountVisible(false);
+
+    auto *caption = new QLabel(QStringLiteral("排行类型"), Label1->parentWidget());
+    caption->setObjectName(QStringLiteral("Label3"));
+    ComBcate = new QComboBox(Label1->parentWidget());
+    ComBcate->setObjectName(QStringLiteral("ComBcate"));
+    ComBcate->setEditable(false);
+    ComBcate->addItems({RankingReport::OverallCaption, RankingReport::ByCategoryCaption});
+    ComBcate->setCurrentIndex(0);
+    caption->setBuddy(ComBcate);
+    strip()->insertWidget(0, caption);
+    strip()->insertWidget(1, ComBcate);
+    strip()->insertSpacing(2, 12);
+    setMode(0);
+}
+
+void TQPHFm::setMode(int mode)
+{
+    m_mode = mode == 1 ? RankingReport::Mode::Sales : RankingReport::Mode::Rentals;
+    setReportTitle(RankingReport::title(m_mode));
+}
+
+void TQPHFm::BuildReport()
+{
+    const auto kind = ComBcate->currentIndex() == 1 ? RankingReport::Kind::ByCategory
+                                                    : RankingReport::Kind::Overall;
+    const QDate from = fromDate();
+    const QDate to = toDate();
+    if (!bindRows([&] { return RankingReport::rows(m_mode, kind, from, to); }))
+        return;
+    QuickRep1 = RankingReport::definition(m_mode, kind, heading());
+    TQChildFm::BuildReport();
+}

@@ -1,0 +1,365 @@
+// The report frame and the report windows driven by their buttons and keys: the no-data
+// message, page navigation, refresh, printing with its question, and each window's own strip.
+#include "ReportFixtures.h"
+
+#include "reports/MemberReportWindow.h"
+#include "reports/OverdueReportWindow.h"
+#include "reports/RankingWindow.h"
+#include "reports/RentalReportWindow.h"
+
+#include "shell/BaseWindows.h"
+#include "shell/Openers.h"
+#include "support/RecordingPresenter.h"
+#include "toolkit/ReportPreview.h"
+#include "toolkit/ReportPrinter.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace ReportFixtures;
+
+namespace {
+
+const QString kNoData = QStringLiteral("我没有找到您需要的数据!");
+const QDate kDay(2026, 5, 12);
+
+// Presses a button the way the keyboard does: focus and Space.
+void press(QPushButton *button)
+{
+    QVERIFY(button->isEnabled());
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+}
+
+int pdfCount(const QString &folder)
+{
+    return int(QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files).size());
+}
+
+} // namespace
+
+class tst_ReportWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void createdWithTodayAndNothingToPrint();
+    void noDataHidesThePreviewAndRefreshShowsItAgain();
+    void onePageDisablesBothPageButtons();
+    void threePagesAreWalkedWithTheButtonsAndKeys();
+    void refreshingDoesNotPileUpPages();
+    void newDatesRebuildWithTheNewRange();
+    void printAsksFirst();
+    void overdueReadsItsDaysAndRefusesText();
+    void memberReportListsTheRange();
+    void rankingFollowsTheModeAndTheTypeOnRefresh();
+
+private:
+    // Rentals on kDay for one customer, enough for the given number of lines.
+    void rentals(int count);
+
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+    QTemporaryDir *m_prints = nullptr;
+    qint64 m_member = 0;
+    qint64 m_copy = 0;
+};
+
+void tst_ReportWindows::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    applyCommonLook();
+}
+
+void tst_ReportWindows::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+    m_prints = new QTemporaryDir;
+    ReportPrinter::setPdfInstead(m_prints->path());
+    m_member = m_account->addMember(QStringLiteral("001"), QStringLiteral("会员甲"), 5);
+    m_copy = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("英雄"));
+}
+
+void tst_ReportWindows::cleanup()
+{
+    ReportPrinter::setPdfInstead(QString());
+    delete m_prints;
+    delete m_boxes;
+    delete m_account;
+}
+
+void tst_ReportWindows::rentals(int count)
+{
+    for (int i = 0; i < count; ++i)
+        rent(m_copy, m_member, kDay, 2000, 300);
+}
+
+void tst_ReportWindows::createdWithTodayAndNothingToPrint()
+{
+    TResQPFm report;
+    QCOMPARE(report.dxDateEdit2->date(), QDate::currentDate());
+    QCOMPARE(report.dxDateEdit1->date(), QDate::currentDate());
+    QCOMPARE(report.Label1->buddy(), report.dxDateEdit2);
+    QCOMPARE(report.Label2->buddy(), report.dxDateEdit1);
+    QCOMPARE(report.BBprint->text(), QStringLiteral(" 打印"));
+    QVERIFY(!report.BBprint->isEnabled());
+    QVERIFY(report.QRPreview1->isHidden());
+}
+
+void tst_ReportWindows::noDataHidesThePreviewAndRefreshShowsItAgain()
+{
+    rentals(1);
+    TResQPFm report;
+    report.show();
+    report.BuildReport(); // today: nothing rented today
+    QCOMPARE(m_boxes->texts(), QStringList(kNoData));
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Information);
+    QVERIFY(report.QRPreview1->isHidden());
+    QVERIFY(!report.BBprint->isEnabled());
+    QCOMPARE(report.lbPg->text(), QStringLiteral("共 0 页"));
+
+    report.setDateRange(kDay, kDay);
+    press(report.FlatButton4);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QVERIFY(report.QRPreview1->isVisible());
+    QVERIFY(report.BBprint->isEnabled());
+
+    // Back to a range without data: the old pages are gone with the preview.
+    report.setDateRange(kDay.addDays(1), kDay.addDays(2));
+    press(report.FlatButton4);
+    QCOMPARE(m_boxes->texts(), QStringList({kNoData, kNoData}));
+    QVERIFY(report.QRPreview1->isHidden());
+    QVERIFY(report.document().isEmpty());
+    QVERIFY(!report.btnNext->isEnabled());
+}
+
+void tst_ReportWindows::onePageDisablesBothPageButtons()
+{
+    rentals(3);
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    report.BuildReport();
+    QVERIFY(m_boxes->shown.isEmpty());
+    QCOMPARE(report.pageCount(), 1);
+    QCOMPARE(report.lbPg->text(), QStringLiteral("共 1 页"));
+    QVERIFY(!report.btnPrev->isEnabled());
+    QVERIFY(!report.btnNext->isEnabled());
+    QCOMPARE(report.currentPage(), 1);
+}
+
+void tst_ReportWindows::threePagesAreWalkedWithTheButtonsAndKeys()
+{
+    rentals(120); // a line of 5 mm each: three A4 pages
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    report.BuildReport();
+    QCOMPARE(report.pageCount(), 3);
+    QCOMPARE(report.document().pageCount(), 3);
+    QCOMPARE(report.lbPg->text(), QStringLiteral("共 3 页"));
+    QCOMPARE(report.currentPage(), 1);
+    QVERIFY(!report.btnPrev->isEnabled());
+    QVERIFY(report.btnNext->isEnabled());
+
+    press(report.btnNext);
+    QCOMPARE(report.currentPage(), 2);
+    QVERIFY(report.btnPrev->isEnabled());
+    QVERIFY(report.btnNext->isEnabled());
+    press(report.btnNext);
+    QCOMPARE(report.currentPage(), 3);
+    QVERIFY(!report.btnNext->isEnabled());
+    QVERIFY(report.btnPrev->isEnabled());
+
+    press(report.btnPrev);
+    press(report.btnPrev);
+    QCOMPARE(report.currentPage(), 1);
+    QVERIFY(!report.btnPrev->isEnabled());
+
+    // Page keys in the preview turn pages, and the strip's buttons follow.
+    auto *view = report.QRPreview1->findChild<QScrollArea *>(QStringLiteral("ReportPageView"));
+    QVERIFY(view);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_End);
+    QCOMPARE(report.currentPage(), 3);
+    QVERIFY(!report.btnNext->isEnabled());
+    QTest::keyClick(view, Qt::Key_PageUp);
+    QCOMPARE(report.currentPage(), 2);
+    QVERIFY(report.btnNext->isEnabled());
+    QVERIFY(report.btnPrev->isEnabled());
+}
+
+void tst_ReportWindows::refreshingDoesNotPileUpPages()
+{
+    rentals(120);
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    report.BuildReport();
+    press(report.btnNext);
+    for (int i = 0; i < 3; ++i)
+        press(report.FlatButton4);
+    QCOMPARE(report.pageCount(), 3);
+    QCOMPARE(report.document().pageCount(), 3);
+    QCOMPARE(report.lbPg->text(), QStringLiteral("共 3 页"));
+    QCOMPARE(report.currentPage(), 1);
+    QVERIFY(!report.btnPrev->isEnabled());
+}
+
+void tst_ReportWindows::newDatesRebuildWithTheNewRange()
+{
+    rent(m_copy, m_member, kDay);
+    rent(m_copy, m_member, kDay.addDays(1));
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    report.BuildReport();
+    QStringList texts = allTexts(report.document());
+    QVERIFY(texts.contains(QStringLiteral("从2026-05-12到2026-05-12")));
+    QCOMPARE(texts.count(QStringLiteral("英雄")), 1);
+
+    // The end date typed into its picker.
+    report.dxDateEdit1->setFocus();
+    report.dxDateEdit1->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(report.dxDateEdit1, Qt::Key_Up);
+    QCOMPARE(report.toDate(), kDay.addDays(1));
+    press(report.FlatButton4);
+    texts = allTexts(report.document());
+    QVERIFY(texts.contains(QStringLiteral("从2026-05-12到2026-05-13")));
+    QCOMPARE(texts.count(QStringLiteral("英雄")), 2);
+}
+
+void tst_ReportWindows::printAsksFirst()
+{
+    rentals(2);
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    report.BuildReport();
+
+    m_boxes->answers.enqueue(QMessageBox::No);
+    press(report.BBprint);
+    QCOMPARE(m_boxes->texts(), QStringList(QStringLiteral("是否马上打印报表？")));
+    const Msg::Request &question = m_boxes->shown.last();
+    QCOMPARE(question.caption, QStringLiteral("系统提示"));
+    QCOMPARE(question.icon, Msg::Icon::Information);
+    QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(pdfCount(m_prints->path()), 0);
+
+    press(report.BBprint);
+    QCOMPARE(m_boxes->shown.size(), 2);
+    QCOMPARE(pdfCount(m_prints->path()), 1);
+    QVERIFY(ReportPrinter::lastOutcome().ok);
+}
+
+void tst_ReportWindows::overdueReadsItsDaysAndRefusesText()
+{
+    const QDate today = QDate::currentDate();
+    for (int i = 0; i < 110; ++i)
+        rent(m_copy, m_member, today.addDays(-4));
+    rent(m_copy, m_member, today.addDays(-2));
+
+    TDeferFm report;
+    report.show();
+    QCOMPARE(report.Edit1->text(), QStringLiteral("3"));
+    QVERIFY(report.dxDateEdit2->isHidden());
+    QVERIFY(report.dxDateEdit1->isHidden());
+    QVERIFY(report.lbPg->isHidden());
+    report.BuildReport();
+    QCOMPARE(report.Label1->text(), QStringLiteral("过期"));
+    QCOMPARE(report.Label2->text(), QStringLiteral("天以上"));
+    QVERIFY(report.Label1->isVisible());
+    QCOMPARE(report.Label1->buddy(), report.Edit1);
+    QVERIFY(m_boxes->shown.isEmpty());
+    QCOMPARE(report.rows().rowCount(), 110);
+    const int pages = report.pageCount();
+    QVERIFY(pages > 1);
+    const QStringList texts = allTexts(report.document());
+    QVERIFY(texts.contains(QStringLiteral("租赁过期报表")));
+    QVERIFY(!texts.join(QString()).contains(QStringLiteral("从") + SqlDialect::dateText(today)));
+
+    // Text that is no number: refused, the pages shown stay.
+    press(report.btnNext);
+    report.Edit1->setFocus();
+    report.Edit1->selectAll();
+    QTest::keyClicks(report.Edit1, QStringLiteral("abc"));
+    press(report.FlatButton4);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Error);
+    QVERIFY(m_boxes->lastText().contains(QStringLiteral("abc")));
+    QCOMPARE(report.pageCount(), pages);
+    QCOMPARE(report.document().pageCount(), pages);
+    QCOMPARE(report.currentPage(), 2);
+    QVERIFY(report.BBprint->isEnabled());
+
+    report.Edit1->selectAll();
+    QTest::keyClicks(report.Edit1, QStringLiteral("1"));
+    press(report.FlatButton4);
+    QCOMPARE(report.rows().rowCount(), 111);
+}
+
+void tst_ReportWindows::memberReportListsTheRange()
+{
+    TAssociatorRepFm report;
+    report.show();
+    report.BuildReport(); // nothing rented today
+    QCOMPARE(m_boxes->texts(), QStringList(kNoData));
+
+    giveBack(rent(m_copy, m_member, kDay), QDateTime(kDay, QTime(20, 0)));
+    rent(m_copy, m_member, kDay.addDays(1));
+    report.setDateRange(kDay, kDay.addDays(1));
+    press(report.FlatButton4);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    const QStringList texts = allTexts(report.document());
+    QVERIFY(texts.contains(QStringLiteral("会员租赁报表")));
+    QVERIFY(texts.contains(QStringLiteral("小计:  共 2 部")));
+    QVERIFY(texts.contains(QStringLiteral("未归还")));
+}
+
+void tst_ReportWindows::rankingFollowsTheModeAndTheTypeOnRefresh()
+{
+    rent(m_copy, m_member, kDay);
+    sell(m_copy, kDay, 2);
+    TQPHFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    QVERIFY(report.lbPg->isHidden());
+    QCOMPARE(report.ComBcate->currentText(), QStringLiteral("总排行"));
+    QCOMPARE(report.ComBcate->count(), 2);
+
+    report.setMode(1);
+    report.BuildReport();
+    QStringList texts = allTexts(report.document());
+    QVERIFY(texts.contains(QStringLiteral("销售数量")));
+    QCOMPARE(report.rows().value(0, QStringLiteral("samount")).toInt(), 2);
+
+    report.setMode(0);
+    report.BuildReport();
+    texts = allTexts(report.document());
+    QVERIFY(texts.contains(QStringLiteral("出租次数")));
+    QVERIFY(!texts.contains(QStringLiteral("销售数量")));
+    QCOMPARE(report.rows().value(0, QStringLiteral("samount")).toInt(), 1);
+
+    // The type chosen by keys takes effect with the refresh, not before.
+    report.ComBcate->setFocus();
+    QTest::keyClick(report.ComBcate, Qt::Key_Down);
+    QCOMPARE(report.ComBcate->currentText(), QStringLiteral("按类型排行"));
+    QVERIFY(!allTexts(report.document()).contains(QStringLiteral("影片类型:")));
+    press(report.FlatButton4);
+    QVERIFY(allTexts(report.document()).contains(QStringLiteral("影片类型:")));
+}
+
+QTEST_MAIN(tst_ReportWindows)
+#include "tst_reportwindows.moc"

@@ -1,0 +1,199 @@
+#include "InOutMoneyListWindow.h"
+
+#include "InOutMoneyStore.h"
+#include "MoneyDialogs.h"
+
+#include "stock/EntryHelpers.h"
+
+#include "data/Db.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *button(const QString &text, const char *name, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+const QString kFid = QStringLiteral("FID");
+
+} // namespace
+
+TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
+{
+    setObjectName(QStringLiteral("InOutMoneyListFm"));
+    setWindowTitle(QStringLiteral("所有费用收支列表"));
+    // Placed over the other work windows: paint the whole area, never let them show through.
+    setAutoFillBackground(true);
+
+    BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
+    BtnEdit = button(QStringLiteral("修改"), "BtnEdit", this);
+    BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
+    BitBtn1 = button(QStringLiteral("关闭"), "BitBtn1", this);
+    ComBCate = new QComboBox(this);
+    ComBCate->setObjectName(QStringLiteral("ComBCate"));
+    ComBCate->setEditable(false);
+    ComBCate->setMinimumWidth(160);
+
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    dxDBGrid1 = new DataGrid(this);
+    dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
+    dxDBGrid1->setAccessibleName(QStringLiteral("所有费用收支列表"));
+    dxDBGrid1->addHiddenColumn(kFid);
+    dxDBGrid1->addHiddenColumn(QStringLiteral("CateID"));
+    dxDBGrid1->addHiddenColumn(QStringLiteral("Flag"));
+    dxDBGrid1->addColumn(QStringLiteral("FeeDate"), QStringLiteral("收支日期"), Grid::Kind::Date,
+                         100, right);
+    dxDBGrid1->addColumn(QStringLiteral("CateValue"), QStringLiteral("收支类型"), Grid::Kind::Text,
+                         120, right);
+    dxDBGrid1->addColumn(QStringLiteral("Moneys"), QStringLiteral("金额"), Grid::Kind::Money, 140);
+    dxDBGrid1->addColumn(QStringLiteral("ClientID"), QStringLiteral("对应客户"),
+                         Grid::Kind::Integer, 90);
+    dxDBGrid1->addColumn(QStringLiteral("Per"), QStringLiteral("经手人"), Grid::Kind::Integer, 90);
+    dxDBGrid1->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum,
+                         QStringLiteral("共 0.00 元"));
+    dxDBGrid1->setKeyField(kFid);
+
+    auto *tools = new QHBoxLayout;
+    tools->setContentsMargins(6, 0, 6, 0);
+    tools->addWidget(BtnAdd);
+    tools->addWidget(BtnEdit);
+    tools->addWidget(BtnDel);
+    tools->addSpacing(16);
+    tools->addWidget(EntryHelpers::caption(QStringLiteral("数据过滤"), ComBCate, this));
+    tools->addWidget(ComBCate);
+    tools->addStretch();
+    tools->addWidget(BitBtn1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(EntryHelpers::banner(QStringLiteral("所有费用收支列表"), this));
+    layout->addLayout(tools);
+    layout->addWidget(dxDBGrid1, 1);
+
+    connect(BtnAdd, &QPushButton::clicked, this, &TInOutMoneyListFm::BtnAddClick);
+    connect(BtnEdit, &QPushButton::clicked, this, &TInOutMoneyListFm::BtnEditClick);
+    connect(BtnDel, &QPushButton::clicked, this, &TInOutMoneyListFm::BtnDelClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &TInOutMoneyListFm::BitBtn1Click);
+    connect(ComBCate, &QComboBox::currentIndexChanged, this, &TInOutMoneyListFm::ComBCateChange);
+    connect(dxDBGrid1, &DataGrid::currentRowChanged, this, &TInOutMoneyListFm::ADOListAfterScroll);
+    // A double click or Enter on a record corrects it, where 修改 would.
+    connect(dxDBGrid1, &DataGrid::rowActivated, this, [this] {
+        if (BtnEdit->isEnabled())
+            BtnEditClick();
+    });
+    ADOListAfterScroll();
+}
+
+void TInOutMoneyListFm::showEvent(QShowEvent *event)
+{
+    TBaseFm::showEvent(event);
+    // Each time the window turns from hidden to visible: the types or the account may have
+    // changed meanwhile.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TInOutMoneyListFm::FormShow()
+{
+    {
+        const QSignalBlocker block(ComBCate);
+        ComBCate->clear();
+        ComBCate->addItem(QStringLiteral("所有类型"));
+        try {
+            for (const InOutMoney::Choice &c : InOutMoney::allTypes())
+                ComBCate->addItem(c.text, c.id);
+        } catch (const Db::DbError &e) {
+            Msg::error(this, e.message());
+        }
+        ComBCate->setCurrentIndex(0);
+    }
+    openList();
+}
+
+void TInOutMoneyListFm::ComBCateChange()
+{
+    openList();
+}
+
+void TInOutMoneyListFm::openList()
+{
+    QVariantList params;
+    const QString sql = InOutMoney::listSql(ComBCate->currentData().toLongLong(), &params);
+    try {
+        dxDBGrid1->open(sql, params);
+    } catch (const Db::DbError &e) {
+        dxDBGrid1->clear();
+        Msg::error(this, e.message());
+    }
+    ADOListAfterScroll();
+}
+
+void TInOutMoneyListFm::RefreshList()
+{
+    try {
+        dxDBGrid1->requery();
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+    ADOListAfterScroll();
+}
+
+void TInOutMoneyListFm::ADOListAfterScroll()
+{
+    // Records of built-in types belong to the rental desk and the members page.
+    const bool changeable =
+        dxDBGrid1->hasCurrentRow() &&
+        !InOutMoney::isLockedType(dxDBGrid1->value(QStringLiteral("CateID")).toLongLong(),
+                                  dxDBGrid1->value(QStringLiteral("Flag")).toInt());
+    BtnEdit->setEnabled(changeable);
+    BtnDel->setEnabled(changeable);
+}
+
+void TInOutMoneyListFm::BtnAddClick()
+{
+    ShowInOutMoneyDialog(-1, this);
+}
+
+void TInOutMoneyListFm::BtnEditClick()
+{
+    if (!dxDBGrid1->hasCurrentRow())
+        return;
+    ShowInOutMoneyDialog(dxDBGrid1->value(kFid).toLongLong(), this);
+}
+
+void TInOutMoneyListFm::BtnDelClick()
+{
+    if (!dxDBGrid1->hasCurrentRow() || !BtnDel->isEnabled())
+        return;
+    const qint64 fid = dxDBGrid1->value(kFid).toLongLong();
+    if (Msg::askYesNo(this, QStringLiteral("确定要删除收支记录吗？"), Msg::SystemCaption,
+                      Msg::Icon::Warning) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        InOutMoney::remove(fid);
+    } catch (const Db::DbError &e) {
+        Msg::error(this, QStringLiteral("收支记录删除失败！\n") + e.message());
+        return;
+    }
+    RefreshList();
+}
+
+void TInOutMoneyListFm::BitBtn1Click()
+{
+    hide();
+}

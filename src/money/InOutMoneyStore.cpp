@@ -1,0 +1,168 @@
+#include "InOutMoneyStore.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+#include "settings/TypeStore.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+
+namespace InOutMoney {
+namespace {
+
+// Reads ID and a name column into choices, ordered by name as a Chinese reader expects
+// (pinyin), ties by ID so the order is stable from one opening to the next.
+QList<Choice> choices(const QString &sql, const QVariantList &params, const char *idColumn,
+                      const char *textColumn)
+{
+    QList<Choice> list;
+    QSqlQuery q = Db::exec(sql, params);
+    while (q.next())
+        list.append({Db::integer(q, idColumn), Db::text(q, textColumn)});
+    QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
+    std::stable_sort(list.begin(), list.end(), [&](const Choice &a, const Choice &b) {
+        return collator.compare(a.text, b.text) < 0;
+    });
+    return list;
+}
+
+// The type a record stored under fid is booked under, with its Flag; throws when the
+// record is gone. A type that no longer exists reads as Flag 0.
+void checkChangeable(qint64 fid)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT a.CateID, b.Flag FROM TBInOutMoney AS a "
+                                          "LEFT JOIN TBKindValue AS b ON b.ID = a.CateID "
+                                          "WHERE a.FID = ?"),
+                           {fid});
+    if (!q.next())
+        throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+    if (isLockedType(Db::integer(q, "CateID"), int(Db::integer(q, "Flag"))))
+        throw Db::DbError(QStringLiteral("系统内置类型的收支记录不能修改或删除！"));
+}
+
+// Only user types may be chosen for a record.
+void checkUserType(qint64 typeId)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT Flag FROM TBKindValue "
+                                          "WHERE ID = ? AND CateID = ?"),
+                           {typeId, Schema::OptionTypeRow});
+    if (!q.next())
+        throw Db::DbError(QStringLiteral("所选的收支类型已不存在！"));
+    if (isLockedType(typeId, int(Db::integer(q, "Flag"))))
+        throw Db::DbError(QStringLiteral("系统内置的收支类型不能用于手工记帐！"));
+}
+
+QVariantList values(const Record &r)
+{
+    return {
+        SqlDialect::dateText(r.date), r.typeId, r.amount.cents(), r.clientId, r.staffId, r.memo};
+}
+
+} // namespace
+
+QList<Choice> userTypes()
+{
+    QList<Choice> list = choices(QStringLiteral("SELECT ID, CateValue, Flag FROM TBKindValue "
+                                                "WHERE CateID = ? AND Flag = 0"),
+                                 {Schema::OptionTypeRow}, "ID", "CateValue");
+    // A built-in row stored with Flag 0 by an older program is still never offered.
+    list.removeIf([](const Choice &c) { return isLockedType(c.id, 0); });
+    return list;
+}
+
+QList<Choice> allTypes()
+{
+    return choices(QStringLiteral("SELECT ID, CateValue FROM TBKindValue WHERE CateID = ?"),
+                   {Schema::OptionTypeRow}, "ID", "CateValue");
+}
+
+QList<Choice> members()
+{
+    return choices(QStringLiteral("SELECT ID, Name FROM TBAssociator"), {}, "ID", "Name");
+}
+
+QList<Choice> staff()
+{
+    return choices(QStringLiteral("SELECT ID, Name FROM TBPersons"), {}, "ID", "Name");
+}
+
+bool isLockedType(qint64 typeId, int flag)
+{
+    return Settings::isBuiltInType(typeId, flag);
+}
+
+QString listSql(qint64 typeId, QVariantList *params)
+{
+    params->clear();
+    params->append(Schema::OptionTypeRow);
+    QString sql = QStringLiteral(
+        "SELECT a.FID, a.FeeDate, a.CateID, a.Moneys, a.ClientID, a.Per, a.Memo, "
+        "b.CateValue, b.Flag FROM TBInOutMoney AS a JOIN TBKindValue AS b ON a.CateID = b.ID "
+        "WHERE b.CateID = ?");
+    if (typeId != 0) {
+        sql += QStringLiteral(" AND a.CateID = ?");
+        params->append(typeId);
+    }
+    return sql + QStringLiteral(" ORDER BY a.FeeDate, a.FID");
+}
+
+std::optional<Record> load(qint64 fid)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT FID, FeeDate, CateID, Moneys, ClientID, Per, "
+                                          "Memo FROM TBInOutMoney WHERE FID = ?"),
+                           {fid});
+    if (!q.next())
+        return std::nullopt;
+    Record r;
+    r.fid = Db::integer(q, "FID");
+    r.date = SqlDialect::parseDate(Db::text(q, "FeeDate"));
+    r.typeId = Db::integer(q, "CateID");
+    r.amount = Money::fromCents(Db::integer(q, "Moneys"));
+    r.clientId = Db::integer(q, "ClientID");
+    r.staffId = Db::integer(q, "Per");
+    r.memo = Db::text(q, "Memo");
+    return r;
+}
+
+qint64 add(const Record &record)
+{
+    Db::Transaction tx;
+    checkUserType(record.typeId);
+    const qint64 fid = Db::lastInsertId(
+        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                                "Per, Memo) VALUES (?, ?, ?, ?, ?, ?)"),
+                 values(record)));
+    tx.commit();
+    return fid;
+}
+
+void update(const Record &record)
+{
+    Db::Transaction tx;
+    checkChangeable(record.fid);
+    checkUserType(record.typeId);
+    QVariantList params = values(record);
+    params.append(record.fid);
+    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, CateID = ?, "
+                                          "Moneys = ?, ClientID = ?, Per = ?, Memo = ? "
+                                          "WHERE FID = ?"),
+                           params);
+    if (q.numRowsAffected() != 1)
+        throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+    tx.commit();
+}
+
+void remove(qint64 fid)
+{
+    Db::Transaction tx;
+    checkChangeable(fid);
+    QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid});
+    if (q.numRowsAffected() != 1)
+        throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+    tx.commit();
+}
+
+} // namespace InOutMoney

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "data/Money.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+#include <optional>
+
+// The shop's income and expense journal (TBInOutMoney) and the choices its entry dialog
+// offers. Records of built-in types (rent, deposits, member payments) are written by the
+// rental desk and the members page; here only records of user types are written, changed
+// and deleted.
+namespace InOutMoney {
+
+// One entry of a drop-down list: the text shown and the row it stands for.
+struct Choice
+{
+    qint64 id = 0;
+    QString text;
+};
+
+struct Record
+{
+    qint64 fid = 0; // 0 for a record not stored yet
+    QDate date;
+    qint64 typeId = 0;
+    Money amount;
+    qint64 clientId = 0;
+    qint64 staffId = 0;
+    QString memo;
+};
+
+// Types a record may be booked under: user types only, by name.
+QList<Choice> userTypes();
+// Every type (user and built-in), by name: the list window's filter.
+QList<Choice> allTypes();
+// Every member and customer row (the walk-in customer included), by name.
+QList<Choice> members();
+// Every staff row, deleted staff included, by name.
+QList<Choice> staff();
+
+// Records of built-in types and of types whose Flag marks them built in are locked.
+bool isLockedType(qint64 typeId, int flag);
+
+// The list: every record joined with its type (records whose type is gone are left out),
+// in the order they were booked. typeId 0: all types. Fills *params with the bound values.
+QString listSql(qint64 typeId, QVariantList *params);
+
+// The stored record, or nothing when there is no record with this FID.
+std::optional<Record> load(qint64 fid);
+
+// Writes a new record (one row) and returns its FID. Throws Db::DbError; refuses a type that
+// is not a user type.
+qint64 add(const Record &record);
+// Rewrites exactly the record record.fid. Throws Db::DbError when it is gone, belongs to a
+// locked type, or the new type is not a user type.
+void update(const Record &record);
+// Deletes exactly the record fid; its type row stays. Throws Db::DbError when it is gone or
+// belongs to a locked type.
+void remove(qint64 fid);
+
+} // namespace InOutMoney

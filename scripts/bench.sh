@@ -13,3 +13,4 @@ mkdir -p "$dir"
 ./build/bench/bench_counter "$dir/large.MDB" "$dir/small.MDB"
 ./build/bench/bench_grid
 ./build/bench/bench_report
+./build/bench/bench_reports "$dir/large.MDB"

@@ -1,0 +1,119 @@
+// Times the rental, overdue, member and ranking reports on a large shop: reading the rows and
+// generating every page, for the last month and the last year of the shop's lines, and one
+// build of the rental report window with its preview. Reports only read: the account is opened
+// as it is. Usage: bench_reports LARGE.MDB
+#include "reports/MemberReport.h"
+#include "reports/OverdueReport.h"
+#include "reports/RankingReport.h"
+#include "reports/RentalReport.h"
+#include "reports/RentalReportWindow.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/SqlDialect.h"
+#include "toolkit/MessageBox.h"
+#include "toolkit/ReportGenerator.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+struct Silent : Msg::Presenter
+{
+    QMessageBox::StandardButton present(const Msg::Request &) override { return QMessageBox::Ok; }
+};
+
+void measure(const char *what, const std::function<ReportData()> &rows,
+             const std::function<ReportDefinition()> &definition)
+{
+    QElapsedTimer t;
+    t.start();
+    const ReportData data = rows();
+    const qint64 readMs = t.elapsed();
+    t.restart();
+    const ReportDocument doc = ReportGenerator::generate(definition(), data);
+    const qint64 generateMs = t.elapsed();
+    std::printf("%-44s %8d rows %6d pages  read %6lld ms  pages %6lld ms\n", what, data.rowCount(),
+                doc.pageCount(), readMs, generateMs);
+}
+
+ReportHeading heading(const QString &title, const QDate &from, const QDate &to)
+{
+    ReportHeading h;
+    h.title = title;
+    h.from = from;
+    h.to = to;
+    return h;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_reports LARGE.MDB\n");
+        return 2;
+    }
+    QString why;
+    if (!openAccountFile(QString::fromLocal8Bit(argv[1]), QLatin1String(Db::MainConnName), &why))
+        qFatal("cannot open: %s", qPrintable(why));
+    Silent silent;
+    Msg::setPresenter(&silent);
+
+    const QDate last = SqlDialect::parseDate(
+        Db::scalar(QStringLiteral("SELECT max(DatTime) FROM TBBusinessDetail")).toString());
+    std::printf("lines: %lld, last rental day %s\n",
+                Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail")).toLongLong(),
+                qPrintable(SqlDialect::dateText(last)));
+
+    const struct
+    {
+        const char *name;
+        QDate from;
+    } ranges[] = {{"month", last.addDays(-30)}, {"year", last.addDays(-365)}};
+    for (const auto &range : ranges) {
+        const QDate from = range.from;
+        const QString span = QString::fromLatin1(range.name);
+        measure(
+            qPrintable(QStringLiteral("rental report, ") + span),
+            [&] { return RentalReport::rows(from, last); },
+            [&] { return RentalReport::definition(heading(RentalReport::Title, from, last)); });
+        measure(
+            qPrintable(QStringLiteral("member report, ") + span),
+            [&] { return MemberReport::rows(from, last); },
+            [&] { return MemberReport::definition(heading(MemberReport::Title, from, last)); });
+        using namespace RankingReport;
+        for (Mode mode : {Mode::Rentals, Mode::Sales}) {
+            for (Kind kind : {Kind::Overall, Kind::ByCategory}) {
+                const QString name =
+                    QStringLiteral("%1 ranking %2, %3")
+                        .arg(mode == Mode::Sales ? "sales" : "rental",
+                             kind == Kind::Overall ? "overall" : "by category", span);
+                measure(
+                    qPrintable(name), [&] { return rows(mode, kind, from, last); },
+                    [&] { return definition(mode, kind, heading(title(mode), from, last)); });
+            }
+        }
+    }
+    measure(
+        "overdue report, more than 3 days", [&] { return OverdueReport::rows(3, last); },
+        [&] { return OverdueReport::definition(heading(OverdueReport::Title, last, last)); });
+
+    TResQPFm window;
+    window.resize(1000, 700);
+    window.show();
+    window.setDateRange(last.addDays(-30), last);
+    QElapsedTimer t;
+    t.start();
+    window.BuildReport();
+    app.processEvents();
+    std::printf("rental report window, month: built and first page shown in %lld ms (%d pages)\n",
+                t.elapsed(), window.pageCount());
+    Msg::setPresenter(nullptr);
+    return 0;
+}

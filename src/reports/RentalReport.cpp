@@ -24,14 +24,15 @@ constexpr qreal LineH = ReportStyle::LineHeight;
 
 // The deposit and rent sums of a footer or the summary, each right-aligned under its column
 // with its caption in front.
-void addSums(ReportBand &band, const QString &depositCaption, const QString &rentCaption)
+void addSums(ReportBand &band, qreal height, const QString &depositCaption,
+             const QString &rentCaption)
 {
-    band.addSum({60, 0, kDeposit.left + kDeposit.width - 60, LineH}, QStringLiteral("Deposit"))
+    band.addSum({60, 0, kDeposit.left + kDeposit.width - 60, height}, QStringLiteral("Deposit"))
         .setCents()
         .setMask(ReportStyle::MoneyMask)
         .setPrefix(depositCaption + QLatin1Char(' '))
         .alignRight();
-    band.addSum(kRent.rect(LineH), QStringLiteral("RMoney"))
+    band.addSum(kRent.rect(height), QStringLiteral("RMoney"))
         .setCents()
         .setMask(ReportStyle::MoneyMask)
         .setPrefix(rentCaption + QLatin1Char(' '))
@@ -58,15 +59,17 @@ ReportDefinition definition(const ReportHeading &heading)
     // of the same name stay apart).
     ReportGroup &day = r.addGroup(QStringLiteral("DatTime"));
     day.header().setHeight(LineH).addColumn(kDate.rect(LineH), QStringLiteral("DatTime"));
+    // The day's sums stand apart from its last customer's: ruled above and bold.
     ReportBand &dayFooter = day.footer().setHeight(LineH + 1);
-    dayFooter.setBackground(ReportStyle::LightShade);
-    addSums(dayFooter, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
+    dayFooter.setBackground(ReportStyle::LightShade).setBold();
+    dayFooter.setFrame(ReportFrame::lines(true, false));
+    addSums(dayFooter, LineH + 1, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
 
     ReportGroup &customer = r.addGroup(QStringLiteral("CustID"));
     customer.header().setHeight(LineH).addColumn(kCustomer.rect(LineH), QStringLiteral("CustName"));
     ReportBand &customerFooter = customer.footer().setHeight(LineH);
     customerFooter.setBackground(ReportStyle::LightShade);
-    addSums(customerFooter, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
+    addSums(customerFooter, LineH, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
 
     ReportBand &detail = r.detail().setHeight(LineH);
     detail.addColumn(kTitle.rect(LineH), QStringLiteral("TitleName"));
@@ -83,7 +86,7 @@ ReportDefinition definition(const ReportHeading &heading)
     ReportBand &summary = r.summary().setHeight(LineH + 2);
     summary.setBackground(ReportStyle::Shade).setBold();
     summary.setFrame(ReportFrame::lines(true, false, 0.4));
-    addSums(summary, QStringLiteral("押金合计:"), QStringLiteral("租金合计:"));
+    addSums(summary, LineH + 2, QStringLiteral("押金合计:"), QStringLiteral("租金合计:"));
     return r;
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ReportHeading.h"
+
+#include "toolkit/ReportData.h"
+
+#include <QDate>
+#include <QString>
+
+// The sales summary (quantity and takings per film, grouped by category) and the sales detail
+// (every sale line, grouped by sale date) over the sale lines (Ass_Number -1) whose sale date
+// lies in a range; both days of the range count.
+namespace SalesReports {
+
+inline constexpr const char *SummaryTitle = "销售汇总报表";
+inline constexpr const char *DetailTitle = "销售明细报表";
+
+// Two '?' for the first and the last day, in that order.
+QString summarySql();
+QString detailSql();
+
+// Columns name, categray, SAmount and SMoney (cents); ordered by category and name, so each
+// category forms one group.
+ReportData summaryRows(const QDate &from, const QDate &to);
+// Columns name, categray, dattime, Amount, RMoney (cents) and SumMOney (cents); ordered by
+// sale date, name and category, then in the order the lines were written.
+ReportData detailRows(const QDate &from, const QDate &to);
+
+// A4 portrait: the heading and the column captions on every page, a group per category
+// (summary) or per sale date (detail) with its subtotals of quantity and amount, the totals.
+ReportDefinition summaryDefinition(const ReportHeading &heading);
+ReportDefinition detailDefinition(const ReportHeading &heading);
+
+} // namespace SalesReports

@@ -1,0 +1,103 @@
+#include "StockReport.h"
+
+#include "ReportCells.h"
+
+#include "data/Db.h"
+
+namespace StockReport {
+namespace {
+
+using namespace ReportCells;
+
+const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
+
+// The columns across the 190 mm of the page; the category heads its group.
+const ReportColumn CategoryCol{0, 18, QStringLiteral("影片类型")};
+const ReportColumn NameCol{18, 44, QStringLiteral("影片名称")};
+const ReportColumn LangCol{62, 14, QStringLiteral("语言种类")};
+const ReportColumn SupplierCol{76, 30, QStringLiteral("供应商")};
+const ReportColumn BoughtCol{106, 20, QStringLiteral("进货日期")};
+const ReportColumn SetsCol{126, 12, QStringLiteral("部数"), Right};
+const ReportColumn PerSetCol{138, 16, QStringLiteral("数量/每套"), Right};
+const ReportColumn DiscsCol{154, 14, QStringLiteral("总数量"), Right};
+const ReportColumn ValueCol{168, ReportStyle::PageWidth - 168, QStringLiteral("金额"), Right};
+
+// Footer and summary: the caption under the name, the three sums under their columns.
+void addSums(ReportBand &band, const QString &caption)
+{
+    band.addText(NameCol.rect(band.height()), caption);
+    countSum(band, SetsCol, QStringLiteral("SCopy"));
+    countSum(band, DiscsCol, QStringLiteral("SumAmount"));
+    moneySum(band, ValueCol, QStringLiteral("SumMoney"));
+}
+
+} // namespace
+
+QList<Supplier> suppliers()
+{
+    QList<Supplier> list;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Company FROM TbProvide ORDER BY Company"));
+    while (q.next())
+        list.append(Supplier{Db::integer(q, "ID"), Db::text(q, "Company")});
+    return list;
+}
+
+QString sql(bool oneSupplier)
+{
+    // The copies of one row share every grouped column, so SUM(Copy) times the row's discs per
+    // set and price gives the discs and the value; amounts stay whole cents.
+    QString statement =
+        QStringLiteral("SELECT a.Categray AS Categray, a.Name AS Name, a.Nlang AS Nlang, "
+                       "b.Company AS Company, a.DatTime AS DatTime, SUM(a.Copy) AS SCopy, "
+                       "a.Amount AS Amount, SUM(a.Copy) * a.Amount AS SumAmount, "
+                       "SUM(a.Copy) * a.Mone AS SumMoney "
+                       "FROM TBName AS a LEFT JOIN TbProvide AS b ON a.Provide = b.ID "
+                       "WHERE a.Quality < 3");
+    if (oneSupplier)
+        statement += QStringLiteral(" AND a.Provide = ?");
+    const QString columns = QStringLiteral(
+        "a.Categray, a.DatTime, b.Company, a.Nlang, a.Name, a.Copy, a.Amount, a.Mone");
+    return statement + QStringLiteral(" GROUP BY ") + columns + QStringLiteral(" ORDER BY ") +
+           columns;
+}
+
+ReportData rows(std::optional<qint64> supplierId)
+{
+    if (supplierId)
+        return ReportData::fromQuery(sql(true), {*supplierId});
+    return ReportData::fromQuery(sql(false));
+}
+
+ReportDefinition definition(const ReportHeading &heading)
+{
+    ReportDefinition r = ReportStyle::a4(QStringLiteral("库存报表"));
+
+    ReportBand &head = r.pageHeader();
+    const qreal top = ReportStyle::addHeading(head, heading);
+    head.setHeight(
+        top + ReportStyle::addColumnCaptions(head, top,
+                                             {CategoryCol, NameCol, LangCol, SupplierCol, BoughtCol,
+                                              SetsCol, PerSetCol, DiscsCol, ValueCol}));
+
+    // One group per category: the rows are ordered by it first.
+    ReportGroup &category = r.addGroup(QStringLiteral("Categray"));
+    ReportBand &groupHead = groupHeader(category.header());
+    groupHead.addColumn({CategoryCol.left, 0, NameCol.left + NameCol.width, groupHead.height()},
+                        QStringLiteral("Categray"));
+
+    ReportBand &detail = r.detail().setHeight(RowHeight);
+    text(detail, NameCol, QStringLiteral("Name"));
+    text(detail, LangCol, QStringLiteral("Nlang"));
+    text(detail, SupplierCol, QStringLiteral("Company"));
+    text(detail, BoughtCol, QStringLiteral("DatTime"));
+    count(detail, SetsCol, QStringLiteral("SCopy"));
+    count(detail, PerSetCol, QStringLiteral("Amount"));
+    count(detail, DiscsCol, QStringLiteral("SumAmount"));
+    money(detail, ValueCol, QStringLiteral("SumMoney"));
+
+    addSums(totals(category.footer(), ReportStyle::LightShade), QStringLiteral("小  计"));
+    addSums(totals(r.summary(), ReportStyle::Shade), QStringLiteral("合  计"));
+    return r;
+}
+
+} // namespace StockReport

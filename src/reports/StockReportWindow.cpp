@@ -1,0 +1,73 @@
+#include "StockReportWindow.h"
+
+#include "StockReport.h"
+
+#include "data/Db.h"
+#include "toolkit/MessageBox.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+
+const QString kAllSuppliers = QStringLiteral("所有供应商");
+
+} // namespace
+
+TQStoreRep::TQStoreRep(QWidget *parent) : TQChildFm(parent)
+{
+    setObjectName(QStringLiteral("TQStoreRep"));
+    setReportTitle(QString::fromUtf8(StockReport::Title));
+    setDateRangeVisible(false);
+    setPageCountVisible(false);
+
+    auto *caption = new QLabel(QStringLiteral("供应商"), this);
+    caption->setObjectName(QStringLiteral("Label3"));
+    ComProvice = new QComboBox(this);
+    ComProvice->setObjectName(QStringLiteral("ComProvice"));
+    ComProvice->setEditable(false);
+    ComProvice->setMinimumWidth(180);
+    ComProvice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    caption->setBuddy(ComProvice);
+    // In front of the strip's own controls: the pickers it would have held are hidden.
+    strip()->insertWidget(0, caption);
+    strip()->insertWidget(1, ComProvice);
+    strip()->insertSpacing(2, 12);
+
+    fillSuppliers();
+}
+
+void TQStoreRep::fillSuppliers()
+{
+    const QVariant chosen = ComProvice->currentData();
+    QList<StockReport::Supplier> list;
+    try {
+        list = StockReport::suppliers();
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+    ComProvice->clear();
+    ComProvice->addItem(kAllSuppliers, QVariant());
+    for (const StockReport::Supplier &s : list)
+        ComProvice->addItem(s.company, s.id);
+    const int again = chosen.isValid() ? ComProvice->findData(chosen) : -1;
+    ComProvice->setCurrentIndex(again > 0 ? again : 0);
+}
+
+std::optional<qint64> TQStoreRep::chosenSupplier() const
+{
+    const QVariant id = ComProvice->currentData();
+    if (ComProvice->currentIndex() <= 0 || !id.isValid())
+        return std::nullopt;
+    return id.toLongLong();
+}
+
+void TQStoreRep::BuildReport()
+{
+    const std::optional<qint64> supplier = chosenSupplier();
+    if (!bindRows([&] { return StockReport::rows(supplier); }))
+        return;
+    QuickRep1 = StockReport::definition(heading());
+    TQChildFm::BuildReport();
+}

@@ -12,15 +12,15 @@ using namespace ReportCells;
 const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
 // The columns across the 190 mm of the page; the category heads its group.
-const ReportColumn CategoryCol{0, 18, QStringLiteral("影片类型")};
-const ReportColumn NameCol{18, 44, QStringLiteral("影片名称")};
-const ReportColumn LangCol{62, 14, QStringLiteral("语言种类")};
-const ReportColumn SupplierCol{76, 30, QStringLiteral("供应商")};
+const ReportColumn CategoryCol{0, 16, QStringLiteral("影片类型")};
+const ReportColumn NameCol{16, 38, QStringLiteral("影片名称")};
+const ReportColumn LangCol{54, 14, QStringLiteral("语言种类")};
+const ReportColumn SupplierCol{68, 38, QStringLiteral("供应商")};
 const ReportColumn BoughtCol{106, 20, QStringLiteral("进货日期")};
-const ReportColumn SetsCol{126, 12, QStringLiteral("部数"), Right};
-const ReportColumn PerSetCol{138, 16, QStringLiteral("数量/每套"), Right};
-const ReportColumn DiscsCol{154, 14, QStringLiteral("总数量"), Right};
-const ReportColumn ValueCol{168, ReportStyle::PageWidth - 168, QStringLiteral("金额"), Right};
+const ReportColumn SetsCol{126, 10, QStringLiteral("部数"), Right};
+const ReportColumn PerSetCol{136, 16, QStringLiteral("数量/每套"), Right};
+const ReportColumn DiscsCol{152, 14, QStringLiteral("总数量"), Right};
+const ReportColumn ValueCol{166, ReportStyle::PageWidth - 166, QStringLiteral("金额"), Right};
 
 // Footer and summary: the caption under the name, the three sums under their columns.
 void addSums(ReportBand &band, const QString &caption)

@@ -14,3 +14,4 @@ mkdir -p "$dir"
 ./build/bench/bench_grid
 ./build/bench/bench_report
 ./build/bench/bench_reports "$dir/large.MDB"
+./build/bench/bench_stocksales "$dir/large.MDB"

@@ -13,6 +13,7 @@
 #include "toolkit/ReportPreview.h"
 #include "toolkit/ReportPrinter.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -64,6 +65,7 @@ private slots:
     void overdueReadsItsDaysAndRefusesText();
     void memberReportListsTheRange();
     void rankingFollowsTheModeAndTheTypeOnRefresh();
+    void openersKeepOneWindowAndRebuildIt();
 
 private:
     // Rentals on kDay for one customer, enough for the given number of lines.
@@ -359,6 +361,39 @@ void tst_ReportWindows::rankingFollowsTheModeAndTheTypeOnRefresh()
     QVERIFY(!allTexts(report.document()).contains(QStringLiteral("影片类型:")));
     press(report.FlatButton4);
     QVERIFY(allTexts(report.document()).contains(QStringLiteral("影片类型:")));
+}
+
+void tst_ReportWindows::openersKeepOneWindowAndRebuildIt()
+{
+    auto windows = [] {
+        QList<TQPHFm *> found;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *ranking = qobject_cast<TQPHFm *>(w))
+                found << ranking;
+        }
+        return found;
+    };
+    const QDate today = QDate::currentDate();
+    rent(m_copy, m_member, today);
+    sell(m_copy, today, 4);
+
+    ShowQPHFm(1);
+    QCOMPARE(windows().size(), 1);
+    TQPHFm *ranking = windows().first();
+    QVERIFY(ranking->isVisible());
+    QVERIFY(allTexts(ranking->document()).contains(QStringLiteral("销售数量")));
+    QCOMPARE(ranking->rows().value(0, QStringLiteral("samount")).toInt(), 4);
+
+    // The rental ranking from the menu: the same window, rebuilt for rentals.
+    rent(m_copy, m_member, today);
+    ShowQPHFm(0);
+    QCOMPARE(windows(), QList<TQPHFm *>({ranking}));
+    const QStringList texts = allTexts(ranking->document());
+    QVERIFY(texts.contains(QStringLiteral("出租次数")));
+    QVERIFY(texts.contains(QStringLiteral("影片租赁排行榜")));
+    QCOMPARE(ranking->rows().value(0, QStringLiteral("samount")).toInt(), 2);
+    QVERIFY(m_boxes->shown.isEmpty());
+    delete ranking;
 }
 
 QTEST_MAIN(tst_ReportWindows)

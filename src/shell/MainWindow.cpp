@@ -171,9 +171,11 @@ void TMainFm::buildMenus()
     FileMenu = bar->addMenu(QStringLiteral("文件"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
     addEntry(FileMenu, QStringLiteral("FileNew"), QStringLiteral("新      建"),
-             [this] { HideWorkWindows(); ShowNewAccount(); }, QKeySequence(QStringLiteral("Ctrl+N")));
+             [this] { openAccountDialog(ShowNewAccount); },
+             QKeySequence(QStringLiteral("Ctrl+N")));
     addEntry(FileMenu, QStringLiteral("FileOpen"), QStringLiteral("打     开"),
-             [this] { HideWorkWindows(); ShowOpenAccount(); }, QKeySequence(QStringLiteral("Ctrl+O")));
+             [this] { openAccountDialog(ShowOpenAccount); },
+             QKeySequence(QStringLiteral("Ctrl+O")));
     addEntry(FileMenu, QStringLiteral("FileBackup"), QStringLiteral("保存/备份"),
              [] { ShowBackup(); }, QKeySequence(QStringLiteral("Ctrl+S")));
     QAction *restore = addEntry(FileMenu, QStringLiteral("FileRestore"),
@@ -414,6 +416,11 @@ void TMainFm::showEvent(QShowEvent *event)
 
 void TMainFm::FormShow()
 {
+    showAccount();
+}
+
+void TMainFm::showAccount()
+{
     StatusPanel1->setText(QStringLiteral("当前帐户：") + CurrentDBFile);
     try {
         QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup"));
@@ -426,7 +433,24 @@ void TMainFm::FormShow()
         Msg::error(this, e.message());
     }
     const QString shop = ShopCompany.isEmpty() ? QStringLiteral("未设置单位名称 ") : ShopCompany;
-    setWindowTitle(windowTitle() + QStringLiteral("    【") + shop + QStringLiteral("】"));
+    setWindowTitle(kProductTitle + QStringLiteral("    【") + shop + QStringLiteral("】"));
+}
+
+void TMainFm::openAccountDialog(void (*dialog)())
+{
+    HideWorkWindows();
+    const QString before = CurrentDBFile;
+    dialog();
+    if (CurrentDBFile == before)
+        return;
+    // Another shop's file: the account line, the caption and the shop's details on receipts
+    // follow it, and one of its own staff logs in, so that neither the operator's ID nor the
+    // permissions of the previous account carry over.
+    ShopCompany.clear();
+    ShopAddress.clear();
+    ShopTel.clear();
+    showAccount();
+    N43Click();
 }
 
 void TMainFm::closeEvent(QCloseEvent *event)

@@ -73,6 +73,10 @@ protected:
 
 private:
     void FormShow();
+    // The account line, the shop's details and the caption, read from the account in use.
+    void showAccount();
+    // Runs an account dialog; when it moved to another account, the window follows it.
+    void openAccountDialog(void (*dialog)());
     void buildMenus();
     void buildNavigation();
     QAction *addEntry(QMenu *menu, const QString &objectName, const QString &text,

@@ -1,0 +1,265 @@
+#include "AccountWindows.h"
+
+#include "Openers.h"
+#include "WorkArea.h"
+
+#include "data/AccountFiles.h"
+#include "data/SettingsStore.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/MessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kOpenError = QStringLiteral("帐户打开错误,系统将恢复到当前使用的帐户！");
+
+// Every query the program keeps open on MainConn lives in a data grid still reading its rows;
+// the long-lived work windows also keep rows of the old file, which they would show again.
+void releaseQueriesOnMainConn()
+{
+    for (QWidget *window : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(), SetupWindow(),
+                            InOutMoneyListWindow()}) {
+        delete window;
+    }
+    if (WorkArea *area = mainWorkArea()) {
+        for (QWidget *window : area->placedWindows()) {
+            for (DataGrid *grid : window->findChildren<DataGrid *>()) {
+                if (grid->isLoading())
+                    grid->clear();
+            }
+        }
+    }
+}
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+bool SwitchAccount(const QString &path, QWidget *parent)
+{
+    releaseQueriesOnMainConn();
+    QString why;
+    switch (AccountFiles::switchAccount(path, &why)) {
+    case AccountFiles::SwitchResult::Switched:
+        return true;
+    case AccountFiles::SwitchResult::Restored:
+        Msg::error(parent, kOpenError);
+        return false;
+    case AccountFiles::SwitchResult::Lost:
+        Msg::error(parent, kOpenError);
+        Msg::error(parent, QStringLiteral("数据库连接错误：%1").arg(why));
+        return false;
+    }
+    return false;
+}
+
+void ShowNewAccount()
+{
+    TNewAccountFm dialog(QApplication::activeWindow());
+    dialog.exec();
+}
+
+void ShowOpenAccount()
+{
+    TOpenAccountFm dialog(QApplication::activeWindow());
+    dialog.exec();
+}
+
+TNewAccountFm::TNewAccountFm(QWidget *parent, const QString &folder)
+    : TBaseDlgFM(parent), m_folder(folder)
+{
+    setObjectName(QStringLiteral("NewAccountFm"));
+    setWindowTitle(QStringLiteral("新建帐户"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogNewFolder).pixmap(32, 32));
+    icon->setFixedSize(32, 32);
+
+    auto *caption = new QLabel(QStringLiteral("帐户名称"), this);
+    caption->setObjectName(QStringLiteral("Label1"));
+    EDName = new QLineEdit(this);
+    EDName->setObjectName(QStringLiteral("EDName"));
+    EDName->setFixedWidth(185);
+    caption->setBuddy(EDName);
+
+    auto *line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("确定"), this);
+    BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this);
+    setDefaultButton(BitBtn1);
+    setCancelButton(BitBtn2);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(icon);
+    top->addSpacing(8);
+    top->addWidget(caption);
+    top->addWidget(EDName);
+    top->addStretch();
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    buttons->addWidget(BitBtn2);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 8);
+    layout->addLayout(top);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+
+    setTabOrder(EDName, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    resize(294, 92);
+    setMinimumSize(294, 92);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TNewAccountFm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    EDName->setFocus();
+}
+
+void TNewAccountFm::refuse(const QString &text, bool focusName)
+{
+    Msg::error(this, text);
+    if (focusName) {
+        EDName->setFocus();
+        EDName->selectAll();
+    }
+}
+
+bool TNewAccountFm::CheckAccountName()
+{
+    using AccountFiles::NameCheck;
+    switch (AccountFiles::checkAccountName(m_folder, EDName->text())) {
+    case NameCheck::Ok:
+        return true;
+    case NameCheck::Empty:
+        refuse(QStringLiteral("请输入帐户名称！"), true);
+        return false;
+    case NameCheck::NotAllowed:
+        // A name that is no file name ("a/b", "..\x") cannot become an account file.
+        Msg::info(this, QStringLiteral("帐户创建失败!"));
+        EDName->setFocus();
+        EDName->selectAll();
+        return false;
+    case NameCheck::NoTemplate:
+        refuse(QStringLiteral("数据库模板不存在，请检查！"), false);
+        return false;
+    case NameCheck::Exists:
+        refuse(QStringLiteral("文件已经存在，请重新命名！"), true);
+        return false;
+    }
+    return false;
+}
+
+bool TNewAccountFm::CreateAccountFile()
+{
+    QString why;
+    if (!AccountFiles::createAccountFile(m_folder, EDName->text(), &why)) {
+        Msg::info(this, QStringLiteral("帐户创建失败!"));
+        return false;
+    }
+    Msg::info(this, QStringLiteral("帐户创建成功!"));
+    return true;
+}
+
+void TNewAccountFm::BitBtn1Click()
+{
+    if (!CheckAccountName())
+        return;
+    // Nothing was created: the account in use stays, without a pointless reconnect.
+    if (!CreateAccountFile())
+        return;
+    const QString path = AccountFiles::accountPath(m_folder, EDName->text());
+    // The next start opens the new account only once it has opened: a file that cannot be
+    // opened must not keep the program from starting.
+    if (SwitchAccount(path, this))
+        SetRunData(path);
+    EDName->setFocus();
+    EDName->selectAll();
+}
+
+TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
+    : TBaseDlgFM(parent), m_folder(folder)
+{
+    setObjectName(QStringLiteral("OpenAccountFm"));
+    setWindowTitle(QStringLiteral("打开帐户"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto *caption = new QLabel(QStringLiteral("帐户列表："), this);
+    caption->setObjectName(QStringLiteral("Label1"));
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    caption->setBuddy(ListBox1);
+
+    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("确定"), this);
+    BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this);
+    setDefaultButton(BitBtn1);
+    setCancelButton(BitBtn2);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(caption);
+    top->addStretch();
+    top->addWidget(BitBtn1);
+    top->addWidget(BitBtn2);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addLayout(top);
+    layout->addWidget(ListBox1, 1);
+
+    setTabOrder(ListBox1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    resize(283, 223);
+    setMinimumSize(283, 223);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TOpenAccountFm::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TOpenAccountFm::BitBtn1Click);
+    ListBox1->setFocus();
+}
+
+void TOpenAccountFm::showEvent(QShowEvent *event)
+{
+    TBaseDlgFM::showEvent(event);
+    ListAccounts();
+}
+
+void TOpenAccountFm::ListAccounts()
+{
+    ListBox1->clear();
+    ListBox1->addItems(AccountFiles::listAccounts(m_folder));
+    ListBox1->setCurrentRow(-1);
+}
+
+void TOpenAccountFm::BitBtn1Click()
+{
+    const QList<QListWidgetItem *> chosen = ListBox1->selectedItems();
+    if (chosen.isEmpty()) {
+        // Nothing to open yet: the dialog stays for the choice.
+        Msg::info(this, QStringLiteral("请选择要打开的帐户！"));
+        ListBox1->setFocus();
+        return;
+    }
+    SwitchAccount(QDir(m_folder).absoluteFilePath(chosen.first()->text()), this);
+    accept();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BaseWindows.h"
+
+#include "data/DataModule.h"
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// Moves MainConn to the account file path. The long-lived work windows are freed first (they
+// are built again, on the account then in use, when next shown) and lists still reading in
+// report and chart windows stop, so no query is left on the old file. A file that cannot be
+// opened is reported and the account in use stays. True when MainConn is on path.
+bool SwitchAccount(const QString &path, QWidget *parent);
+
+// "新建帐户": creates an account from the template and switches to it. The dialog stays open
+// after an account was created; 取消 or Esc close it.
+class TNewAccountFm : public TBaseDlgFM
+{
+    Q_OBJECT
+public:
+    explicit TNewAccountFm(QWidget *parent = nullptr, const QString &folder = dataFolder());
+
+    bool CheckAccountName();
+    bool CreateAccountFile();
+    void BitBtn1Click();
+
+    QLineEdit *EDName = nullptr;
+    QPushButton *BitBtn1 = nullptr; // 确定
+    QPushButton *BitBtn2 = nullptr; // 取消
+
+private:
+    void refuse(const QString &text, bool focusName);
+
+    QString m_folder;
+};
+
+// "打开帐户": lists the account files of the data folder and switches to the one chosen.
+class TOpenAccountFm : public TBaseDlgFM
+{
+    Q_OBJECT
+public:
+    explicit TOpenAccountFm(QWidget *parent = nullptr, const QString &folder = dataFolder());
+
+    void ListAccounts();
+    void BitBtn1Click();
+
+    QListWidget *ListBox1 = nullptr;
+    QPushButton *BitBtn1 = nullptr; // 确定
+    QPushButton *BitBtn2 = nullptr; // 取消
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QString m_folder;
+};

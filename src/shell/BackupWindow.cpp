@@ -1,0 +1,188 @@
+#include "BackupWindow.h"
+
+#include "Openers.h"
+
+#include "data/Backup.h"
+#include "toolkit/MessageBox.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+TBackupFm::SaveNameProvider g_saveName;
+
+QString askSaveName(QWidget *parent, const QString &folder)
+{
+    QFileDialog dialog(parent, QStringLiteral("数据文件备份到"), folder,
+                       QStringLiteral("数据文件(*.MDB)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("MDB"));
+    // 备份 asks about an existing file itself, once.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString withBackupExtension(const QString &fileName)
+{
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
+        return fileName;
+    return fileName + QStringLiteral(".MDB");
+}
+
+void ShowBackup()
+{
+    TBackupFm dialog(QApplication::activeWindow());
+    dialog.exec();
+}
+
+void TBackupFm::setSaveNameProvider(SaveNameProvider provider)
+{
+    g_saveName = std::move(provider);
+}
+
+TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &folder)
+    : TBaseDlgFM(parent), m_source(source), m_folder(folder)
+{
+    setObjectName(QStringLiteral("BackupFm"));
+    setWindowTitle(QStringLiteral("数据备份"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    auto *header = new QWidget(this);
+    header->setObjectName(QStringLiteral("FlatPanel1"));
+    header->setAutoFillBackground(true);
+    QPalette strip = header->palette();
+    strip.setColor(QPalette::Window, QColor(160, 150, 131));
+    header->setPalette(strip);
+    Label3 = new QLabel(QStringLiteral("进行数据备份操作"), header);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    auto *headerRow = new QHBoxLayout(header);
+    headerRow->setContentsMargins(10, 5, 10, 5);
+    headerRow->addWidget(Label3);
+
+    auto *caption = new QLabel(QStringLiteral("备份文件夹"), this);
+    caption->setObjectName(QStringLiteral("Label2"));
+    EDPath = new QLineEdit(this);
+    EDPath->setObjectName(QStringLiteral("EDPath"));
+    EDPath->setMinimumWidth(273);
+    caption->setBuddy(EDPath);
+    BitBtn1 = new QPushButton(QStringLiteral("..."), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setAccessibleName(QStringLiteral("浏览"));
+    BitBtn1->setAutoDefault(false);
+    BitBtn1->setFixedWidth(28);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setMinimumWidth(361);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+
+    BtnBak = new QPushButton(QStringLiteral("备份"), this);
+    BtnBak->setObjectName(QStringLiteral("BtnBak"));
+    BtnBak->setAutoDefault(false);
+    BtnClose = new QPushButton(QStringLiteral("退出"), this);
+    BtnClose->setObjectName(QStringLiteral("BtnClose"));
+    BtnClose->setAutoDefault(false);
+    setCancelButton(BtnClose);
+
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(caption);
+    pathRow->addWidget(EDPath, 1);
+    pathRow->addWidget(BitBtn1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnBak);
+    buttons->addWidget(BtnClose);
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(12, 8, 12, 8);
+    body->addLayout(pathRow);
+    body->addWidget(ProgressBar1);
+    body->addLayout(buttons);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header);
+    layout->addLayout(body);
+
+    setTabOrder(EDPath, BitBtn1);
+    setTabOrder(BitBtn1, BtnBak);
+    setTabOrder(BtnBak, BtnClose);
+    resize(385, 142);
+    setMinimumSize(385, 142);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TBackupFm::BitBtn1Click);
+    connect(BtnBak, &QPushButton::clicked, this, &TBackupFm::BtnBakClick);
+    connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    EDPath->setText(
+        QDir::toNativeSeparators(Backup::defaultTarget(m_folder, QDate::currentDate())));
+    EDPath->setFocus();
+}
+
+void TBackupFm::BitBtn1Click()
+{
+    // The dialog opens where the proposed file lies, else in the program's folder.
+    QString folder = QFileInfo(EDPath->text().trimmed()).absolutePath();
+    if (EDPath->text().trimmed().isEmpty() || !QFileInfo(folder).isDir())
+        folder = QCoreApplication::applicationDirPath();
+    const QString chosen = g_saveName ? g_saveName(this, folder) : askSaveName(this, folder);
+    if (!chosen.isEmpty())
+        EDPath->setText(QDir::toNativeSeparators(withBackupExtension(chosen)));
+}
+
+void TBackupFm::BtnBakClick()
+{
+    const QString typed = EDPath->text().trimmed();
+    if (typed.isEmpty()) {
+        Msg::show({this, Msg::SystemCaption, QStringLiteral("请输入备份数据的文件名称！"),
+                   Msg::Icon::Warning});
+        EDPath->setFocus();
+        return;
+    }
+    // A name without a folder goes into the data folder, beside the accounts.
+    const QString target = QDir(m_folder).absoluteFilePath(QDir::fromNativeSeparators(typed));
+    if (QFileInfo::exists(target)) {
+        const QString question = QStringLiteral("数据文件＂") + QFileInfo(target).fileName() +
+                                 QStringLiteral("＂已存在，覆盖吗？");
+        if (Msg::askYesNo(this, question, Msg::SystemCaption, Msg::Icon::Question) !=
+            QMessageBox::Yes)
+            return;
+    }
+    if (!CopyDataFile(m_source, target)) {
+        Msg::error(this,
+                   QStringLiteral("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."));
+    }
+}
+
+bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
+{
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    const auto advance = [this](qint64 done, qint64 total) {
+        ProgressBar1->setRange(0, int(qMax<qint64>(total, 1)));
+        ProgressBar1->setValue(int(done));
+    };
+    if (!Backup::copyDataFile(source, target, advance, nullptr))
+        return false;          // the bar keeps the position it reached
+    ProgressBar1->setValue(0); // empty again
+    Msg::info(this, QStringLiteral("数据备份成功！"));
+    return true;
+}

@@ -1,0 +1,101 @@
+#include "ChartData.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+
+namespace Charts {
+namespace {
+
+// Wraps a statement that selects (Name, b), one row per group, so that it returns its groups
+// largest first, the first keep - 1 of them as they are and the rest summed under one row
+// named by the last bound parameter. With no more than keep groups every group is kept.
+QString foldedSql(const QString &groupsSql)
+{
+    return QStringLiteral(
+               "WITH g AS (%1), "
+               "r AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name) AS n, "
+               "COUNT(*) OVER () AS total FROM g) "
+               "SELECT CASE WHEN total <= ? OR n < ? THEN Name ELSE ? END AS Name, "
+               "SUM(b) AS b, MIN(n) AS n FROM r "
+               "GROUP BY CASE WHEN total <= ? OR n < ? THEN n ELSE 0 END ORDER BY MIN(n)")
+        .arg(groupsSql);
+}
+
+QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSlices)
+{
+    const int keep = qMax(1, maxSlices);
+    const QString others = QStringLiteral("其他");
+    params << keep << keep << others << keep << keep;
+    QList<Slice> slices;
+    QSqlQuery q = Db::exec(foldedSql(groupsSql), params);
+    while (q.next())
+        slices.append({Db::text(q, "Name"), Db::integer(q, "b")});
+    return slices;
+}
+
+} // namespace
+
+QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping grouping, int maxSlices)
+{
+    // Dates are stored without a time of day, so the two bounds compare whole days and the
+    // date index finds the period's lines without reading the others. The lines are summed
+    // per copy first, so each copy's title is looked up once, not once per line.
+    const QString name = grouping == LeaseGrouping::ByTitle ? QStringLiteral("n.Name")
+                                                            : QStringLiteral("n.Categray");
+    const QString groups =
+        QStringLiteral("SELECT COALESCE(NULLIF(%1, ''), ?) AS Name, SUM(s.c) AS b "
+                       "FROM (SELECT CDNum, SUM(Amount) AS c FROM TBBusinessDetail "
+                       "WHERE DatTime >= ? AND DatTime <= ? GROUP BY CDNum) AS s "
+                       "JOIN TBName AS n ON n.ID = s.CDNum GROUP BY 1")
+            .arg(name);
+    const QString unnamed =
+        grouping == LeaseGrouping::ByTitle ? QStringLiteral("未命名") : QStringLiteral("未分类");
+    return readSlices(groups, {unnamed, SqlDialect::dateText(from), SqlDialect::dateText(to)},
+                      maxSlices);
+}
+
+QList<Slice> stockSlices(int maxSlices)
+{
+    const QString groups =
+        QStringLiteral("SELECT COALESCE(NULLIF(Categray, ''), ?) AS Name, SUM(Copy) AS b "
+                       "FROM TBName WHERE Quality < ? GROUP BY 1");
+    return readSlices(groups, {QStringLiteral("未分类"), Schema::QualityDeleted}, maxSlices);
+}
+
+QList<MonthSpending> monthlySpending()
+{
+    const QString month = SqlDialect::monthKey(QStringLiteral("DatTime"));
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT %1 AS DT, SUM(Mone) AS SM FROM TBName "
+                                          "WHERE DatTime IS NOT NULL AND DatTime <> '' "
+                                          "GROUP BY %1 ORDER BY DT")
+                               .arg(month));
+    QList<MonthSpending> rows;
+    while (q.next())
+        rows.append({Db::text(q, "DT"), Money::fromCents(Db::integer(q, "SM"))});
+    return rows;
+}
+
+QList<MonthTakings> monthlyTakings()
+{
+    // The rent the returns charged (by the rent rule and the days out) is what they booked
+    // as type 3; a line's RMoney is only the rate per day or per disc.
+    const QString month = SqlDialect::monthKey(QStringLiteral("FeeDate"));
+    QSqlQuery q = Db::exec(
+        QStringLiteral("SELECT %1 AS DT, "
+                       "SUM(CASE WHEN CateID = ? THEN Moneys ELSE 0 END) AS SM, "
+                       "-SUM(CASE WHEN CateID = ? AND Moneys < 0 THEN Moneys ELSE 0 END) AS SM2 "
+                       "FROM TBInOutMoney WHERE (CateID = ? OR (CateID = ? AND Moneys < 0)) "
+                       "AND FeeDate IS NOT NULL AND FeeDate <> '' "
+                       "GROUP BY %1 ORDER BY DT")
+            .arg(month),
+        {Schema::TypeRent, Schema::TypeDeposit, Schema::TypeRent, Schema::TypeDeposit});
+    QList<MonthTakings> rows;
+    while (q.next()) {
+        rows.append({Db::text(q, "DT"), Money::fromCents(Db::integer(q, "SM")),
+                     Money::fromCents(Db::integer(q, "SM2"))});
+    }
+    return rows;
+}
+
+} // namespace Charts

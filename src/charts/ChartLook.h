@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class QChart;
+class QChartView;
+class QHBoxLayout;
+class QPieSeries;
+class QWidget;
+
+namespace Charts {
+struct Slice;
+}
+
+// The parts the chart windows share: the header strip, the chart views and the notice when
+// there is nothing to draw.
+namespace ChartLook {
+
+// The header strip (33 pixels) above a chart; its layout takes the captions and fields.
+QWidget *headerStrip(QWidget *parent, QHBoxLayout **layout);
+
+// A chart view without zooming or panning, its chart without a frame or background margins,
+// titled in "SimSun" at the given pixel size.
+QChartView *chartView(const QString &title, int titlePixels, QWidget *parent);
+
+// A pie chart view: legend at the left, slice labels outside with connecting lines.
+QChartView *pieView(const QString &title, int titlePixels, QWidget *parent, QPieSeries **series);
+
+// Replaces the slices of a pie: one slice per entry, labelled "name (value)".
+void showSlices(QPieSeries *series, const QList<Charts::Slice> &slices);
+
+// "我没有找到您需要的数据!" in an information box with an OK button.
+void tellNoData(QWidget *parent);
+
+} // namespace ChartLook

@@ -1,0 +1,301 @@
+#include "CompareChartWindow.h"
+
+#include "ChartData.h"
+#include "ChartLook.h"
+
+#include "data/Db.h"
+#include "toolkit/MessageBox.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegend>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QStackedBarSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kStripHeight = 33;
+// Narrower than this a month's bar and its value mark run into the next month's.
+constexpr int kPixelsPerMonth = 72;
+
+qreal yuan(Money m)
+{
+    // Drawing needs a real number; the figures themselves stay exact in Money.
+    return qreal(m.cents()) / 100.0;
+}
+
+QString monthLabel(const QString &key)
+{
+    return key + QStringLiteral("月");
+}
+
+void setBarLabels(QAbstractBarSeries *series)
+{
+    series->setBarWidth(0.5);
+    series->setLabelsVisible(true);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    series->setLabelsPrecision(12);
+}
+
+QCategoryAxis *monthAxis(QChart *chart, QAbstractSeries *series)
+{
+    auto *axis = new QCategoryAxis(chart);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
+    axis->setGridLineVisible(false);
+    chart->addAxis(axis, Qt::AlignBottom);
+    series->attachAxis(axis);
+    return axis;
+}
+
+QValueAxis *valueAxis(QChart *chart, QAbstractSeries *series)
+{
+    auto *axis = new QValueAxis(chart);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(axis, Qt::AlignLeft);
+    series->attachAxis(axis);
+    return axis;
+}
+
+void setMonths(QCategoryAxis *axis, const QStringList &labels)
+{
+    for (const QString &old : axis->categoriesLabels())
+        axis->remove(old);
+    axis->setStartValue(-0.5);
+    for (int i = 0; i < labels.size(); ++i)
+        axis->append(labels.at(i), i + 0.5);
+}
+
+void fitValues(QValueAxis *axis, qreal top)
+{
+    axis->setRange(0, top > 0 ? top * 1.15 : 1);
+    axis->applyNiceNumbers();
+}
+
+QChartView *trendView(const QString &title, QWidget *parent, const char *name)
+{
+    QChartView *view = ChartLook::chartView(QString(), 12, parent);
+    view->setObjectName(QLatin1String(name));
+    view->setAccessibleName(title);
+    // The chart centres its own title; these charts carry theirs at the left edge.
+    auto *caption = new QLabel(title, view);
+    caption->setObjectName(QLatin1String(name) + QStringLiteral("Title"));
+    QFont font(QStringLiteral("SimSun"));
+    font.setPixelSize(12);
+    caption->setFont(font);
+    QPalette p = caption->palette();
+    p.setColor(QPalette::WindowText, Qt::blue);
+    caption->setPalette(p);
+    caption->move(8, 6);
+    caption->adjustSize();
+    view->chart()->setMargins(QMargins(4, 22, 4, 0));
+    return view;
+}
+
+} // namespace
+
+TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("CompareChFm"));
+    setWindowTitle(QStringLiteral("月平均收支"));
+    setAutoFillBackground(true);
+
+    QHBoxLayout *row = nullptr;
+    m_strip = ChartLook::headerStrip(this, &row);
+    const auto picker = [&](const char *name, const QString &text) {
+        auto *edit = new QDateEdit(QDate::currentDate(), m_strip);
+        edit->setObjectName(QLatin1String(name));
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        auto *label = new QLabel(text, m_strip);
+        label->setBuddy(edit);
+        row->addWidget(label);
+        row->addWidget(edit);
+        return edit;
+    };
+    DateTimePicker1 = picker("DateTimePicker1", QStringLiteral("从"));
+    DateTimePicker2 = picker("DateTimePicker2", QStringLiteral("到"));
+    FlatButton4 = new QPushButton(QStringLiteral("刷新"), m_strip);
+    FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
+    FlatButton4->setAutoDefault(false);
+    ComBType = new QComboBox(m_strip);
+    ComBType->setObjectName(QStringLiteral("ComBType"));
+    ComBType->addItems({QStringLiteral("金额"), QStringLiteral("数量")});
+    LabelType = new QLabel(QStringLiteral("类型"), m_strip);
+    LabelType->setBuddy(ComBType);
+    LabelType->hide();
+    ComBType->hide();
+    row->addSpacing(12);
+    row->addWidget(LabelType);
+    row->addWidget(ComBType);
+    row->addWidget(FlatButton4);
+    row->addStretch();
+
+    // Upper chart: spending per month.
+    Chart1 = trendView(QStringLiteral("月支出走势图"), this, "Chart1");
+    auto *spending = new QBarSeries(Chart1);
+    Series1 = new QBarSet(QString(), spending);
+    Series1->setObjectName(QStringLiteral("Series1"));
+    Series1->setColor(QColor(62, 181, 163));
+    Series1->setBorderColor(QColor(0, 128, 192));
+    spending->append(Series1);
+    setBarLabels(spending);
+    Chart1->chart()->addSeries(spending);
+    Chart1->chart()->legend()->hide();
+    Chart1Months = monthAxis(Chart1->chart(), spending);
+    m_chart1Values = valueAxis(Chart1->chart(), spending);
+
+    BtnLeft = new QPushButton(QStringLiteral("←"), Chart1);
+    BtnLeft->setObjectName(QStringLiteral("BtnLeft"));
+    BtnLeft->setToolTip(QStringLiteral("左移"));
+    BtnLeft->setAccessibleName(QStringLiteral("左移"));
+    BtnRight = new QPushButton(QStringLiteral("→"), Chart1);
+    BtnRight->setObjectName(QStringLiteral("BtnRight"));
+    BtnRight->setToolTip(QStringLiteral("右移"));
+    BtnRight->setAccessibleName(QStringLiteral("右移"));
+    for (QPushButton *b : {BtnLeft, BtnRight}) {
+        b->setAutoDefault(false);
+        b->setFixedSize(26, 22);
+        b->setStyleSheet(QStringLiteral("font-weight: bold; color: olive;"));
+    }
+
+    // Lower chart: rent and deposits per month, stacked.
+    Chart2 = trendView(QStringLiteral("月收入走势图"), this, "Chart2");
+    auto *takings = new QStackedBarSeries(Chart2);
+    BarSeries1 = new QBarSet(QStringLiteral("租金收入"), takings);
+    BarSeries1->setObjectName(QStringLiteral("BarSeries1"));
+    BarSeries1->setColor(QColor(255, 128, 64));
+    Series2 = new QBarSet(QStringLiteral("押金"), takings);
+    Series2->setObjectName(QStringLiteral("Series2"));
+    Series2->setColor(Qt::red);
+    takings->append(BarSeries1);
+    takings->append(Series2);
+    setBarLabels(takings);
+    Chart2->chart()->addSeries(takings);
+    Chart2->chart()->legend()->setAlignment(Qt::AlignTop);
+    Chart2->chart()->legend()->setMarkerShape(QLegend::MarkerShapeRectangle);
+    Chart2Months = monthAxis(Chart2->chart(), takings);
+    m_chart2Values = valueAxis(Chart2->chart(), takings);
+
+    connect(FlatButton4, &QPushButton::clicked, this, &TCompareChFm::Draw);
+    connect(BtnLeft, &QPushButton::clicked, this, &TCompareChFm::BtnLeftClick);
+    connect(BtnRight, &QPushButton::clicked, this, &TCompareChFm::BtnRightClick);
+}
+
+void TCompareChFm::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Drawn each time the window turns from hidden to visible, not when it is only raised.
+    if (!event->spontaneous())
+        Draw();
+}
+
+void TCompareChFm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeCharts();
+}
+
+void TCompareChFm::placeCharts()
+{
+    const int w = width();
+    const int h = height();
+    m_strip->setGeometry(0, 0, w, kStripHeight);
+    const int lower = std::max(0, (h - kStripHeight) / 2);
+    const int upper = std::max(0, h - kStripHeight - lower);
+    Chart1->setGeometry(0, kStripHeight, w, upper);
+    Chart2->setGeometry(0, kStripHeight + upper, w, lower);
+    BtnRight->move(Chart1->width() - BtnRight->width() - 8, 6);
+    BtnLeft->move(BtnRight->x() - BtnLeft->width() - 2, 6);
+}
+
+void TCompareChFm::Draw()
+{
+    Series1->remove(0, Series1->count());
+    BarSeries1->remove(0, BarSeries1->count());
+    Series2->remove(0, Series2->count());
+
+    QList<Charts::MonthSpending> spent;
+    QList<Charts::MonthTakings> taken;
+    try {
+        spent = Charts::monthlySpending();
+        taken = Charts::monthlyTakings();
+    } catch (const Db::DbError &e) {
+        Msg::error(this, QStringLiteral("收支数据读取失败！\n") + e.message());
+        return;
+    }
+
+    // Bounds set by ← or → stay as they are, whatever the new months are.
+    const qreal lower1 = Chart1Months->min(), upper1 = Chart1Months->max();
+    const qreal lower2 = Chart2Months->min(), upper2 = Chart2Months->max();
+
+    QStringList months;
+    qreal top = 0;
+    for (const Charts::MonthSpending &m : spent) {
+        Series1->append(yuan(m.spent));
+        months << monthLabel(m.month);
+        top = std::max(top, yuan(m.spent));
+    }
+    setMonths(Chart1Months, months);
+    fitValues(m_chart1Values, top);
+
+    months.clear();
+    top = 0;
+    for (const Charts::MonthTakings &m : taken) {
+        BarSeries1->append(yuan(m.rent));
+        Series2->append(yuan(m.deposit));
+        months << monthLabel(m.month);
+        top = std::max(top, yuan(m.rent) + yuan(m.deposit));
+    }
+    setMonths(Chart2Months, months);
+    fitValues(m_chart2Values, top);
+
+    if (m_boundsFixed) {
+        Chart1Months->setRange(lower1, upper1);
+        Chart2Months->setRange(lower2, upper2);
+    } else {
+        fitMonths(Chart1Months, int(spent.size()));
+        fitMonths(Chart2Months, int(taken.size()));
+    }
+}
+
+void TCompareChFm::fitMonths(QCategoryAxis *axis, int months)
+{
+    // All months when they fit the width; otherwise the latest that do, the earlier ones a
+    // press of → away.
+    const int fits = std::max(6, width() / kPixelsPerMonth);
+    const int shown = std::max(1, std::min(months, fits));
+    const qreal upper = std::max(months, 1) - 0.5;
+    axis->setRange(upper - shown, upper);
+}
+
+void TCompareChFm::shiftMonths(int percent)
+{
+    for (QCategoryAxis *axis : {Chart1Months, Chart2Months}) {
+        const qreal shift = (axis->max() - axis->min()) * percent / 100.0;
+        axis->setRange(axis->min() + shift, axis->max() + shift);
+    }
+    m_boundsFixed = true;
+}
+
+void TCompareChFm::BtnLeftClick()
+{
+    shiftMonths(10);
+}
+
+void TCompareChFm::BtnRightClick()
+{
+    shiftMonths(-10);
+}

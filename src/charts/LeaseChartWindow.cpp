@@ -1,0 +1,101 @@
+#include "LeaseChartWindow.h"
+
+#include "ChartData.h"
+#include "ChartLook.h"
+
+#include "data/Db.h"
+#include "toolkit/MessageBox.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPieSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QDateEdit *datePicker(const char *name, QWidget *parent)
+{
+    auto *edit = new QDateEdit(QDate::currentDate(), parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    return edit;
+}
+
+QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(field);
+    return label;
+}
+
+} // namespace
+
+TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("LeaseCharFm"));
+    setWindowTitle(QStringLiteral("租赁分析"));
+    setAutoFillBackground(true);
+
+    DTPBegin = datePicker("DTPBegin", this);
+    DTPend = datePicker("DTPend", this);
+    ComBCate = new QComboBox(this);
+    ComBCate->setObjectName(QStringLiteral("ComBCate"));
+    ComBCate->addItems({QStringLiteral("按影片名称"), QStringLiteral("按影片类型")});
+    FlatButton4 = new QPushButton(QStringLiteral("刷新"), this);
+    FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
+    FlatButton4->setAutoDefault(false);
+
+    QHBoxLayout *row = nullptr;
+    QWidget *strip = ChartLook::headerStrip(this, &row);
+    row->addWidget(caption(QStringLiteral("从"), DTPBegin, strip));
+    row->addWidget(DTPBegin);
+    row->addWidget(caption(QStringLiteral("到"), DTPend, strip));
+    row->addWidget(DTPend);
+    row->addSpacing(12);
+    row->addWidget(caption(QStringLiteral("统计方式"), ComBCate, strip));
+    row->addWidget(ComBCate);
+    row->addWidget(FlatButton4);
+    row->addStretch();
+
+    Chart1 = ChartLook::pieView(QStringLiteral("租赁分析图"), 19, this, &Series1);
+    Chart1->chart()->setTitleBrush(Qt::black);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addWidget(Chart1, 1);
+
+    connect(FlatButton4, &QPushButton::clicked, this, &TLeaseCharFm::Draw);
+    // A change of the grouping redraws at once; a change of a date waits for 刷新.
+    connect(ComBCate, &QComboBox::currentIndexChanged, this, &TLeaseCharFm::Draw);
+}
+
+void TLeaseCharFm::Draw()
+{
+    const auto grouping = ComBCate->currentIndex() == 1 ? Charts::LeaseGrouping::ByCategory
+                                                        : Charts::LeaseGrouping::ByTitle;
+    QList<Charts::Slice> slices;
+    try {
+        slices = Charts::leaseSlices(DTPBegin->date(), DTPend->date(), grouping);
+    } catch (const Db::DbError &e) {
+        Chart1->hide();
+        Series1->clear();
+        Msg::error(this, QStringLiteral("租赁数据读取失败！\n") + e.message());
+        return;
+    }
+    if (slices.isEmpty()) {
+        Chart1->hide();
+        Series1->clear();
+        ChartLook::tellNoData(this);
+        return;
+    }
+    Chart1->show();
+    ChartLook::showSlices(Series1, slices);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QChartView;
+class QComboBox;
+class QDateEdit;
+class QPieSeries;
+class QPushButton;
+
+// "租赁分析": a pie of the discs that went out between two dates, per title or per category.
+class TLeaseCharFm : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TLeaseCharFm(QWidget *parent = nullptr);
+
+    // Reads the period's figures and draws them; without any, hides the chart and says so.
+    void Draw();
+
+    QDateEdit *DTPBegin = nullptr;
+    QDateEdit *DTPend = nullptr;
+    QComboBox *ComBCate = nullptr;      // 按影片名称 / 按影片类型
+    QPushButton *FlatButton4 = nullptr; // 刷新
+    QChartView *Chart1 = nullptr;
+    QPieSeries *Series1 = nullptr;
+};

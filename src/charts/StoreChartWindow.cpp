@@ -1,0 +1,80 @@
+#include "StoreChartWindow.h"
+
+#include "ChartData.h"
+#include "ChartLook.h"
+
+#include "data/Db.h"
+#include "toolkit/MessageBox.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPieSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("QStoreCharFm"));
+    setWindowTitle(QStringLiteral("库存分析"));
+    setAutoFillBackground(true);
+
+    QHBoxLayout *row = nullptr;
+    QWidget *strip = ChartLook::headerStrip(this, &row);
+    const auto picker = [&](const char *name, const QString &text) {
+        auto *edit = new QDateEdit(QDate::currentDate(), strip);
+        edit->setObjectName(QLatin1String(name));
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        auto *label = new QLabel(text, strip);
+        label->setBuddy(edit);
+        row->addWidget(label);
+        row->addWidget(edit);
+        return edit;
+    };
+    dxDateEdit2 = picker("dxDateEdit2", QStringLiteral("从"));
+    dxDateEdit1 = picker("dxDateEdit1", QStringLiteral("到"));
+    FlatButton4 = new QPushButton(QStringLiteral("刷新"), strip);
+    FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
+    FlatButton4->setAutoDefault(false);
+    row->addSpacing(12);
+    row->addWidget(FlatButton4);
+    row->addStretch();
+
+    Chart1 = ChartLook::pieView(QStringLiteral("库存分析图"), 19, this, &Series1);
+    QFont title = Chart1->chart()->titleFont();
+    title.setBold(true);
+    Chart1->chart()->setTitleFont(title);
+    Chart1->chart()->setTitleBrush(Qt::blue);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(strip);
+    layout->addWidget(Chart1, 1);
+
+    connect(FlatButton4, &QPushButton::clicked, this, &TQStoreCharFm::Draw);
+}
+
+void TQStoreCharFm::Draw()
+{
+    QList<Charts::Slice> slices;
+    try {
+        slices = Charts::stockSlices();
+    } catch (const Db::DbError &e) {
+        Chart1->hide();
+        Series1->clear();
+        Msg::error(this, QStringLiteral("库存数据读取失败！\n") + e.message());
+        return;
+    }
+    if (slices.isEmpty()) {
+        Chart1->hide();
+        Series1->clear();
+        ChartLook::tellNoData(this);
+        return;
+    }
+    Chart1->show();
+    ChartLook::showSlices(Series1, slices);
+}

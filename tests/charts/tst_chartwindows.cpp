@@ -1,0 +1,301 @@
+#include "charts/CompareChartWindow.h"
+#include "charts/LeaseChartWindow.h"
+#include "charts/StoreChartWindow.h"
+
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+#include "shell/BaseWindows.h"
+#include "shell/Openers.h"
+#include "shell/WorkArea.h"
+#include "support/RecordingPresenter.h"
+#include "support/TestAccount.h"
+
+#include <QApplication>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+template <typename T> T *placed()
+{
+    for (QWidget *w : mainWorkArea()->placedWindows()) {
+        if (auto *t = qobject_cast<T *>(w))
+            return t;
+    }
+    return nullptr;
+}
+
+QStringList sliceLabels(const QPieSeries *series)
+{
+    QStringList labels;
+    for (const QPieSlice *s : series->slices())
+        labels << s->label();
+    return labels;
+}
+
+} // namespace
+
+// The chart windows live in one work area for the whole run, as in the program: each test
+// works on the same windows with a fresh account.
+class tst_ChartWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void leaseChartSaysSoWhenTodayHasNothing();
+    void leaseChartRedrawsOnGroupingButNotOnDates();
+    void leaseChartReportsADatabaseFailure();
+    void stockChartShowsTheStockAsItIs();
+    void compareChartDrawsOnFirstShowingAndOnRefresh();
+    void compareChartMovesAlongTheMonthsAndKeepsTheBounds();
+    void compareChartSplitsTheHeightEvenly();
+
+private:
+    qint64 addTitle(const QString &name, const QString &category, const QString &bought,
+                    qint64 cents, int quality = 0)
+    {
+        return Db::lastInsertId(
+            Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
+                                    "DatTime, Mone) VALUES (?, ?, ?, 1, ?, ?, ?)"),
+                     {name, name, category, quality, bought, cents}));
+    }
+    void addLine(qint64 copy, const QDate &date)
+    {
+        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                                "DatTime, Deposit) VALUES (?, 300, 1, 15, ?, 3000)"),
+                 {copy, SqlDialect::dateText(date)});
+    }
+    void book(const QString &date, int type, qint64 cents)
+    {
+        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                                "Per) VALUES (?, ?, ?, 15, 0)"),
+                 {date, type, cents});
+    }
+
+    WorkArea *m_area = nullptr;
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+};
+
+void tst_ChartWindows::initTestCase()
+{
+    applyCommonLook();
+    m_area = new WorkArea;
+    m_area->resize(1000, 700);
+    setMainWorkArea(m_area);
+    m_area->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_area));
+}
+
+void tst_ChartWindows::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+}
+
+void tst_ChartWindows::cleanup()
+{
+    delete m_boxes;
+    delete m_account;
+}
+
+void tst_ChartWindows::cleanupTestCase()
+{
+    setMainWorkArea(nullptr);
+    delete m_area;
+}
+
+void tst_ChartWindows::leaseChartSaysSoWhenTodayHasNothing()
+{
+    ShowLeaseChart();
+    auto *w = placed<TLeaseCharFm>();
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->geometry(), m_area->rect());
+    QCOMPARE(w->DTPBegin->date(), QDate::currentDate());
+    QCOMPARE(w->DTPend->date(), QDate::currentDate());
+    QCOMPARE(w->Chart1->chart()->title(), QStringLiteral("租赁分析图"));
+    QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
+    QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Information);
+    QVERIFY(!w->Chart1->isVisible());
+}
+
+void tst_ChartWindows::leaseChartRedrawsOnGroupingButNotOnDates()
+{
+    const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"), {}, 0);
+    const qint64 fist = addTitle(QStringLiteral("精武门"), QStringLiteral("动作"), {}, 0);
+    const QDate today = QDate::currentDate();
+    addLine(hero, today);
+    addLine(hero, today);
+    addLine(fist, today);
+    addLine(fist, today.addDays(-10));
+
+    ShowLeaseChart();
+    auto *w = placed<TLeaseCharFm>();
+    QVERIFY(m_boxes->shown.isEmpty());
+    QVERIFY(w->Chart1->isVisible());
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"英雄 (2)", "精武门 (1)"}));
+    QCOMPARE(w->Series1->slices().first()->value(), 2.0);
+    QVERIFY(w->Series1->slices().first()->isLabelVisible());
+
+    // A change of the dates alone does not redraw ...
+    w->DTPBegin->setDate(today.addDays(-30));
+    QCOMPARE(w->Series1->count(), 2);
+    // ... a change of the grouping does, with the dates now set.
+    w->ComBCate->setFocus();
+    QTest::keyClick(w->ComBCate, Qt::Key_Down);
+    QCOMPARE(w->ComBCate->currentText(), QStringLiteral("按影片类型"));
+    QCOMPARE(sliceLabels(w->Series1), QStringList{"动作 (4)"});
+    QTest::keyClick(w->ComBCate, Qt::Key_Up);
+    // Equal slices in the order of their names.
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"精武门 (2)", "英雄 (2)"}));
+
+    // "从" after "到": the chart goes, the notice comes.
+    w->DTPBegin->setDate(today.addDays(1));
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
+    QVERIFY(!w->Chart1->isVisible());
+    // Opening it again keeps the dates the operator chose.
+    ShowLeaseChart();
+    QCOMPARE(w->DTPBegin->date(), today.addDays(1));
+    w->DTPBegin->setDate(today);
+}
+
+void tst_ChartWindows::leaseChartReportsADatabaseFailure()
+{
+    Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"));
+    ShowLeaseChart();
+    auto *w = placed<TLeaseCharFm>();
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Error);
+    QVERIFY(m_boxes->lastText().startsWith(QStringLiteral("租赁数据读取失败！")));
+    QVERIFY(!w->Chart1->isVisible());
+}
+
+void tst_ChartWindows::stockChartShowsTheStockAsItIs()
+{
+    addTitle(QStringLiteral("A"), QStringLiteral("动作"), {}, 0);
+    addTitle(QStringLiteral("B"), QStringLiteral("喜剧"), {}, 0, Schema::QualitySold);
+    ShowStoreChart();
+    auto *w = placed<TQStoreCharFm>();
+    QVERIFY(w);
+    QCOMPARE(w->Chart1->chart()->title(), QStringLiteral("库存分析图"));
+    QVERIFY(w->Chart1->chart()->titleFont().bold());
+    QCOMPARE(sliceLabels(w->Series1), QStringList{"动作 (1)"});
+    // The dates do not enter the figures.
+    w->dxDateEdit2->setDate(QDate(2000, 1, 1));
+    w->dxDateEdit1->setDate(QDate(2000, 1, 2));
+    addTitle(QStringLiteral("C"), QStringLiteral("喜剧"), {}, 0);
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"动作 (1)", "喜剧 (1)"}));
+
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
+    QVERIFY(!w->Chart1->isVisible());
+}
+
+void tst_ChartWindows::compareChartDrawsOnFirstShowingAndOnRefresh()
+{
+    addTitle(QStringLiteral("A"), {}, QStringLiteral("2024-01-10"), 1234567);
+    addTitle(QStringLiteral("B"), {}, QStringLiteral("2024-03-01"), 5000);
+    book(QStringLiteral("2024-02-02"), Schema::TypeRent, 1200);
+    book(QStringLiteral("2024-02-02"), Schema::TypeDeposit, -3000);
+
+    QVERIFY(!placed<TCompareChFm>());
+    ShowCompareChart();
+    auto *w = placed<TCompareChFm>();
+    QVERIFY(w);
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->Series1->count(), 2);
+    QCOMPARE(w->Series1->at(0), 12345.67);
+    QCOMPARE(w->Chart1Months->categoriesLabels(), (QStringList{"2024-01月", "2024-03月"}));
+    QCOMPARE(w->BarSeries1->label(), QStringLiteral("租金收入"));
+    QCOMPARE(w->Series2->label(), QStringLiteral("押金"));
+    QCOMPARE(w->BarSeries1->count(), 1);
+    QCOMPARE(w->BarSeries1->at(0), 12.0);
+    QCOMPARE(w->Series2->at(0), 30.0);
+    QCOMPARE(w->Chart2Months->categoriesLabels(), QStringList{"2024-02月"});
+    QCOMPARE(w->Series1->color(), QColor(62, 181, 163));
+    QVERIFY(!w->Chart1->chart()->legend()->isVisible());
+    QVERIFY(w->Chart2->chart()->legend()->isVisible());
+    QVERIFY(m_boxes->shown.isEmpty());
+
+    // Only brought to the front again: the figures are not read.
+    book(QStringLiteral("2024-04-01"), Schema::TypeRent, 100);
+    ShowLeaseChart();
+    m_boxes->clear();
+    ShowCompareChart();
+    QCOMPARE(w->BarSeries1->count(), 1);
+    // 刷新 reads them.
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(w->BarSeries1->count(), 2);
+    QCOMPARE(w->Series2->at(1), 0.0);
+}
+
+void tst_ChartWindows::compareChartMovesAlongTheMonthsAndKeepsTheBounds()
+{
+    for (int m = 1; m <= 4; ++m)
+        addTitle(QStringLiteral("T%1").arg(m), {}, QStringLiteral("2024-0%1-01").arg(m), 100 * m);
+    ShowCompareChart();
+    auto *w = placed<TCompareChFm>();
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCategoryAxis *axis = w->Chart1Months;
+    const qreal lower = axis->min();
+    const qreal upper = axis->max();
+    if (!w->boundsFixed()) {
+        // Fitted to the four months.
+        QCOMPARE(lower, -0.5);
+        QCOMPARE(upper, 3.5);
+    }
+    const qreal width = upper - lower;
+
+    QTest::mouseClick(w->BtnLeft, Qt::LeftButton);
+    QCOMPARE(axis->min(), lower + width / 10);
+    QCOMPARE(axis->max(), upper + width / 10);
+    QTest::mouseClick(w->BtnRight, Qt::LeftButton);
+    QTest::mouseClick(w->BtnRight, Qt::LeftButton);
+    QCOMPARE(axis->min(), lower - width / 10);
+    QVERIFY(w->boundsFixed());
+    QCOMPARE(w->BtnLeft->toolTip(), QStringLiteral("左移"));
+
+    // A redraw with another month keeps the moved bounds.
+    const qreal movedLower = axis->min();
+    const qreal movedUpper = axis->max();
+    addTitle(QStringLiteral("T5"), {}, QStringLiteral("2024-05-01"), 500);
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(w->Series1->count(), 5);
+    QCOMPARE(axis->min(), movedLower);
+    QCOMPARE(axis->max(), movedUpper);
+}
+
+void tst_ChartWindows::compareChartSplitsTheHeightEvenly()
+{
+    ShowCompareChart();
+    auto *w = placed<TCompareChFm>();
+    for (int height : {700, 533, 402}) {
+        m_area->resize(1000, height);
+        QCOMPARE(w->height(), height);
+        QCOMPARE(w->Chart2->height(), (height - 33) / 2);
+        QCOMPARE(w->Chart1->y(), 33);
+        QCOMPARE(w->Chart1->height() + w->Chart2->height(), height - 33);
+        QCOMPARE(w->Chart2->geometry().bottom(), height - 1);
+    }
+    m_area->resize(1000, 700);
+}
+
+QTEST_MAIN(tst_ChartWindows)
+#include "tst_chartwindows.moc"

@@ -75,6 +75,7 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     auto *headerRow = new QHBoxLayout(header);
     headerRow->setContentsMargins(10, 5, 10, 5);
     headerRow->addWidget(Label3);
+    header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     auto *caption = new QLabel(QStringLiteral("备份文件夹"), this);
     caption->setObjectName(QStringLiteral("Label2"));
@@ -104,6 +105,7 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     setCancelButton(BtnClose);
 
     auto *pathRow = new QHBoxLayout;
+    pathRow->setSpacing(6);
     pathRow->addWidget(caption);
     pathRow->addWidget(EDPath, 1);
     pathRow->addWidget(BitBtn1);
@@ -112,7 +114,8 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     buttons->addWidget(BtnBak);
     buttons->addWidget(BtnClose);
     auto *body = new QVBoxLayout;
-    body->setContentsMargins(12, 8, 12, 8);
+    body->setContentsMargins(12, 10, 12, 8);
+    body->setSpacing(8);
     body->addLayout(pathRow);
     body->addWidget(ProgressBar1);
     body->addLayout(buttons);
@@ -125,7 +128,7 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     setTabOrder(EDPath, BitBtn1);
     setTabOrder(BitBtn1, BtnBak);
     setTabOrder(BtnBak, BtnClose);
-    resize(385, 142);
+    resize(460, 142); // wide enough to show a path into the data folder
     setMinimumSize(385, 142);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TBackupFm::BitBtn1Click);

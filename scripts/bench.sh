@@ -15,3 +15,4 @@ mkdir -p "$dir"
 ./build/bench/bench_report
 ./build/bench/bench_reports "$dir/large.MDB"
 ./build/bench/bench_stocksales "$dir/large.MDB"
+./build/bench/bench_charts "$dir/large.MDB"

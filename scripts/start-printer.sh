@@ -3,29 +3,93 @@
 # receipts and reports can be printed for real; printed jobs land as PDF files in the "Out"
 # folder of /etc/cups/cups-pdf.conf (${HOME}/PDF of the user printing: /root/PDF as root).
 # Needs root (CI and the development machines run as root); does nothing otherwise.
+#
+# The printer is checked with a test job at the end. When no job comes out, the printer is
+# removed again and the script fails, so that the printing tests skip instead of waiting for
+# a job that never comes.
 set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then
   echo "start-printer: not root, no printer started"
   exit 1
 fi
-if ! pgrep -x cupsd >/dev/null; then
-  /usr/sbin/cupsd
-fi
+
+PRINTER=RentoraPDF
+OUT="${HOME:-/root}/PDF"
+
 # Root is authorised through a certificate that cupsd writes shortly after it starts.
-for _ in $(seq 1 100); do
-  lpstat -r 2>/dev/null | grep -q "is running" && [ -e /run/cups/certs/0 ] && break
-  sleep 0.1
-done
-if ! lpstat -p RentoraPDF >/dev/null 2>&1; then
-  for try in 1 2 3 4 5; do
-    lpadmin -p RentoraPDF -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E && break
-    [ "$try" -eq 5 ] && exit 1
-    sleep 1
+wait_for_cupsd() {
+  for _ in $(seq 1 100); do
+    if lpstat -r 2>/dev/null | grep -q "is running" && [ -e /run/cups/certs/0 ]; then
+      return 0
+    fi
+    sleep 0.1
   done
+  return 1
+}
+
+# A certificate left by an earlier cupsd would be taken for the new one's, and lpadmin
+# refused with it, so it goes before cupsd starts.
+start_cupsd() {
+  rm -f /run/cups/certs/0
+  /usr/sbin/cupsd
+  wait_for_cupsd
+}
+
+# A cupsd started by a package's installation inside a container may run without a
+# certificate folder; root's lpadmin is then refused ("Unauthorized"). A cupsd of our own
+# always has one.
+restart_cupsd() {
+  echo "start-printer: restarting cupsd"
+  pkill -x cupsd || true
+  for _ in $(seq 1 50); do pgrep -x cupsd >/dev/null || break; sleep 0.1; done
+  start_cupsd
+}
+
+# Runs lpadmin, restarting cupsd once when it refuses, then retrying a few times.
+admin() {
+  for try in 1 2 3 4 5; do
+    if lpadmin "$@"; then return 0; fi
+    if [ "$try" -eq 1 ]; then restart_cupsd || true; else sleep 1; fi
+  done
+  echo "start-printer: lpadmin $* failed" >&2
+  return 1
+}
+
+# Prints a small text file and waits for its PDF in the out folder.
+test_job() {
+  local title="rentora-printer-check-$$" file
+  file=$(mktemp)
+  echo "Rentora printer check" >"$file"
+  lp -d "$PRINTER" -t "$title" "$file" >/dev/null || { rm -f "$file"; return 1; }
+  rm -f "$file"
+  for _ in $(seq 1 300); do
+    for f in "$OUT"/*"$title"*.pdf; do
+      if [ -s "$f" ]; then rm -f "$f"; return 0; fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+if pgrep -x cupsd >/dev/null; then
+  wait_for_cupsd || restart_cupsd || { echo "start-printer: cupsd does not answer" >&2; exit 1; }
+else
+  start_cupsd || { echo "start-printer: cupsd does not start" >&2; exit 1; }
 fi
+
 # CUPS turns the job into PostScript before cups-pdf makes a PDF of it again. Its default
 # renderers turn the fonts into Type 3 glyphs without a usable text mapping, so pdftotext
 # reads nothing back; pdftocairo keeps TrueType fonts with their text.
-lpadmin -p RentoraPDF -o pdftops-renderer-default=pdftocairo
-lpadmin -d RentoraPDF
-echo "start-printer: default printer $(lpstat -d)"
+admin -p "$PRINTER" -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+  -o pdftops-renderer-default=pdftocairo -E
+admin -d "$PRINTER"
+cupsenable "$PRINTER" || true
+cupsaccept "$PRINTER" || true
+
+if ! test_job; then
+  echo "start-printer: the test job did not reach $OUT; printer removed" >&2
+  tail -n 20 /var/log/cups/error_log >&2 2>/dev/null || true
+  lpadmin -x "$PRINTER" || true
+  exit 1
+fi
+echo "start-printer: default printer $PRINTER, jobs in $OUT"

@@ -5,47 +5,20 @@
 #include "stock/EntryHelpers.h"
 
 #include "data/Db.h"
+#include "toolkit/CharacterFilter.h"
 #include "toolkit/MessageBox.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-
-// Lets through only the characters an amount is made of: the digits 0 to 9 and the point.
-// Backspace and the keys that move or confirm are left alone; a minus sign never gets in.
-class AmountKeyFilter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Backspace || key->modifiers() & Qt::ControlModifier)
-            return false;
-        const QString text = key->text();
-        if (text.isEmpty() || !text.at(0).isPrint())
-            return false;
-        for (QChar c : text) {
-            if (!(c >= u'0' && c <= u'9') && c != u'.')
-                return true;
-        }
-        return false;
-    }
-};
 
 QComboBox *pickList(const char *name, QWidget *parent)
 {
@@ -90,7 +63,8 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     EDMoney = new QLineEdit(this);
     EDMoney->setObjectName(QStringLiteral("EDMoney"));
     EDMoney->setMaxLength(16);
-    EDMoney->installEventFilter(new AmountKeyFilter(EDMoney));
+    // The digits and the point; a minus sign never gets in.
+    acceptOnlyCharacters(EDMoney, QStringLiteral("0123456789."));
     ComBPer = pickList("ComBPer", this);
     EDMemo = new QLineEdit(this);
     EDMemo->setObjectName(QStringLiteral("EDMemo"));

@@ -1,9 +1,10 @@
 #include "EntryHelpers.h"
 
+#include "toolkit/CharacterFilter.h"
+
 #include <QCollator>
 #include <QComboBox>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -12,28 +13,6 @@
 
 namespace EntryHelpers {
 namespace {
-
-class DigitFilter : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Backspace || key->modifiers() & Qt::ControlModifier)
-            return false;
-        const QString text = key->text();
-        if (text.isEmpty() || !text.at(0).isPrint())
-            return false; // arrows, Home, Delete, Enter: not characters
-        const bool digits =
-            std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        return !digits;
-    }
-};
 
 class ClickEmpties : public QObject
 {
@@ -78,7 +57,7 @@ QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
 
 void acceptDigitsOnly(QLineEdit *edit)
 {
-    edit->installEventFilter(new DigitFilter(edit));
+    acceptOnlyCharacters(edit, QStringLiteral("0123456789"));
 }
 
 void emptyOnClick(QLineEdit *edit)

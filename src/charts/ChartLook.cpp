@@ -2,6 +2,7 @@
 
 #include "ChartData.h"
 
+#include "data/Db.h"
 #include "toolkit/MessageBox.h"
 
 #include <QChart>
@@ -96,6 +97,28 @@ void showSlices(QPieSeries *series, const QList<Charts::Slice> &slices)
 void tellNoData(QWidget *parent)
 {
     Msg::info(parent, QStringLiteral("我没有找到您需要的数据!"), QStringLiteral("Rentora"));
+}
+
+void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
+             const std::function<QList<Charts::Slice>()> &read, const QString &failText)
+{
+    QList<Charts::Slice> slices;
+    try {
+        slices = read();
+    } catch (const Db::DbError &e) {
+        view->hide();
+        series->clear();
+        Msg::error(window, failText + QLatin1Char('\n') + e.message());
+        return;
+    }
+    if (slices.isEmpty()) {
+        view->hide();
+        series->clear();
+        tellNoData(window);
+        return;
+    }
+    view->show();
+    showSlices(series, slices);
 }
 
 } // namespace ChartLook

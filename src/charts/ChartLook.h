@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class QChart;
 class QChartView;
 class QHBoxLayout;
@@ -32,5 +34,11 @@ void showSlices(QPieSeries *series, const QList<Charts::Slice> &slices);
 
 // "我没有找到您需要的数据!" in an information box with an OK button.
 void tellNoData(QWidget *parent);
+
+// Reads the slices and shows them in the pie. A database error (reported with failText before
+// the engine's message) or an empty result hides the chart and clears its slices, the latter
+// with tellNoData.
+void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
+             const std::function<QList<Charts::Slice>()> &read, const QString &failText);
 
 } // namespace ChartLook

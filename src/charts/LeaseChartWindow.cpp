@@ -3,8 +3,6 @@
 #include "ChartData.h"
 #include "ChartLook.h"
 
-#include "data/Db.h"
-#include "toolkit/MessageBox.h"
 
 #include <QChart>
 #include <QChartView>
@@ -81,21 +79,8 @@ void TLeaseCharFm::Draw()
 {
     const auto grouping = ComBCate->currentIndex() == 1 ? Charts::LeaseGrouping::ByCategory
                                                         : Charts::LeaseGrouping::ByTitle;
-    QList<Charts::Slice> slices;
-    try {
-        slices = Charts::leaseSlices(DTPBegin->date(), DTPend->date(), grouping);
-    } catch (const Db::DbError &e) {
-        Chart1->hide();
-        Series1->clear();
-        Msg::error(this, QStringLiteral("租赁数据读取失败！\n") + e.message());
-        return;
-    }
-    if (slices.isEmpty()) {
-        Chart1->hide();
-        Series1->clear();
-        ChartLook::tellNoData(this);
-        return;
-    }
-    Chart1->show();
-    ChartLook::showSlices(Series1, slices);
+    const QDate from = DTPBegin->date(), to = DTPend->date();
+    ChartLook::drawPie(
+        this, Chart1, Series1, [&] { return Charts::leaseSlices(from, to, grouping); },
+        QStringLiteral("租赁数据读取失败！"));
 }

@@ -3,8 +3,6 @@
 #include "ChartData.h"
 #include "ChartLook.h"
 
-#include "data/Db.h"
-#include "toolkit/MessageBox.h"
 
 #include <QChart>
 #include <QChartView>
@@ -60,21 +58,6 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
 
 void TQStoreCharFm::Draw()
 {
-    QList<Charts::Slice> slices;
-    try {
-        slices = Charts::stockSlices();
-    } catch (const Db::DbError &e) {
-        Chart1->hide();
-        Series1->clear();
-        Msg::error(this, QStringLiteral("库存数据读取失败！\n") + e.message());
-        return;
-    }
-    if (slices.isEmpty()) {
-        Chart1->hide();
-        Series1->clear();
-        ChartLook::tellNoData(this);
-        return;
-    }
-    Chart1->show();
-    ChartLook::showSlices(Series1, slices);
+    ChartLook::drawPie(this, Chart1, Series1, [] { return Charts::stockSlices(); },
+                       QStringLiteral("库存数据读取失败！"));
 }

@@ -35,9 +35,10 @@ start_cupsd() {
   wait_for_cupsd
 }
 
-# A cupsd started by a package's installation inside a container may run without a
-# certificate folder; root's lpadmin is then refused ("Unauthorized"). A cupsd of our own
-# always has one.
+# A cupsd that answers but refuses root's lpadmin ("Unauthorized") is replaced by one of our
+# own: one started by a package's installation without its certificate folder, or, in a
+# container that shares the processes and the network of its host, the host's cupsd, whose
+# certificate the container cannot read.
 restart_cupsd() {
   echo "start-printer: restarting cupsd"
   pkill -x cupsd || true

@@ -129,15 +129,3 @@ bool TDataModule1::connectCurrentAccount(QString *why)
     CurrentDBFile = path;
     return true;
 }
-
-bool TDataModule1::switchTo(const QString &path, QString *why)
-{
-    const QString previous = CurrentDBFile;
-    if (openAccountFile(path, QLatin1String(Db::MainConnName), why)) {
-        CurrentDBFile = path;
-        return true;
-    }
-    if (!previous.isEmpty())
-        openAccountFile(previous, QLatin1String(Db::MainConnName), nullptr);
-    return false;
-}

@@ -30,10 +30,6 @@ public:
     // Finds the current account (the stored path, or data/Sample.MDB which is then stored)
     // and opens MainConn on it. False when it cannot be opened; *why says why.
     bool connectCurrentAccount(QString *why);
-
-    // Closes MainConn and opens it on another file; on failure MainConn is reopened on the
-    // file it had, and false is returned.
-    bool switchTo(const QString &path, QString *why);
 };
 
 extern TDataModule1 *DataModule1;

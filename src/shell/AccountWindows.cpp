@@ -5,7 +5,6 @@
 
 #include "data/AccountFiles.h"
 #include "data/SettingsStore.h"
-#include "toolkit/DataGrid.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
@@ -23,8 +22,10 @@ namespace {
 
 const QString kOpenError = QStringLiteral("帐户打开错误,系统将恢复到当前使用的帐户！");
 
-// Every query the program keeps open on MainConn lives in a data grid still reading its rows;
-// the long-lived work windows also keep rows of the old file, which they would show again.
+// Every window of the work area shows rows of the account in use, and a list may still be
+// reading them: the five long-lived work windows, the reports and the charts all go, so that
+// nothing reads from the old file or shows its figures once another account is opened. Each is
+// made again, on the account then in use, the next time it is asked for.
 void releaseQueriesOnMainConn()
 {
     for (QWidget *window : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(), SetupWindow(),
@@ -32,12 +33,8 @@ void releaseQueriesOnMainConn()
         delete window;
     }
     if (WorkArea *area = mainWorkArea()) {
-        for (QWidget *window : area->placedWindows()) {
-            for (DataGrid *grid : window->findChildren<DataGrid *>()) {
-                if (grid->isLoading())
-                    grid->clear();
-            }
-        }
+        for (QWidget *window : area->placedWindows())
+            delete window;
     }
 }
 

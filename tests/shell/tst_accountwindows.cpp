@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -324,16 +325,19 @@ void tst_AccountWindows::switchLeavesNoWindowOnTheOldFile()
     QCOMPARE(stock->rowCount(), 1);
 
     // A report window whose list is still arriving from the old file.
-    QWidget report;
-    area.place(&report);
-    auto *grid = new DataGrid(&report);
+    QPointer<QWidget> report = new QWidget;
+    area.place(report);
+    QPointer<DataGrid> grid = new DataGrid(report);
     grid->addColumn(QStringLiteral("n"), QStringLiteral("n"), Grid::Kind::Integer);
     grid->open(QStringLiteral("WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c "
                               "WHERE n < 200000) SELECT n FROM c"));
     QVERIFY(grid->isLoading());
 
     QVERIFY(SwitchAccount(other, nullptr));
-    QVERIFY(!grid->isLoading());
+    // The report, its list and the work windows are gone with the old file's rows.
+    QVERIFY(report.isNull());
+    QVERIFY(grid.isNull());
+    QVERIFY(area.placedWindows().isEmpty());
     QCOMPARE(RepertoryWindow(), nullptr);
     QCOMPARE(SellMainWindow(), nullptr);
     QVERIFY(m_boxes->shown.isEmpty());

@@ -125,8 +125,8 @@ TNewAccountFm::TNewAccountFm(QWidget *parent, const QString &folder)
 
     setTabOrder(EDName, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
+    // 294 x 92 where the fonts allow; never narrower than the icon, caption and field need.
     resize(294, 92);
-    setMinimumSize(294, 92);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TNewAccountFm::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

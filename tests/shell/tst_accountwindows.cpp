@@ -224,6 +224,8 @@ void tst_AccountWindows::newAccountEscapeCloses()
     TNewAccountFm dialog(nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    // The name field lies whole inside the dialog, with the margin on its right.
+    QVERIFY(dialog.EDName->geometry().right() < dialog.width() - 5);
     typeText(dialog.EDName, QStringLiteral("x"));
     QTest::keyClick(dialog.EDName, Qt::Key_Escape);
     QVERIFY(!dialog.isVisible());

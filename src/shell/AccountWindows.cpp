@@ -26,7 +26,7 @@ const QString kOpenError = QStringLiteral("帐户打开错误,系统将恢复到
 // reading them: the five long-lived work windows, the reports and the charts all go, so that
 // nothing reads from the old file or shows its figures once another account is opened. Each is
 // made again, on the account then in use, the next time it is asked for.
-void releaseQueriesOnMainConn()
+void closeTheAccountsWindows()
 {
     for (QWidget *window : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(), SetupWindow(),
                             InOutMoneyListWindow()}) {
@@ -50,7 +50,7 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 bool SwitchAccount(const QString &path, QWidget *parent)
 {
-    releaseQueriesOnMainConn();
+    closeTheAccountsWindows();
     QString why;
     switch (AccountFiles::switchAccount(path, &why)) {
     case AccountFiles::SwitchResult::Switched:

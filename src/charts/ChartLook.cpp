@@ -76,6 +76,9 @@ QChartView *pieView(const QString &title, int titlePixels, QWidget *parent, QPie
     return view;
 }
 
+namespace {
+
+// One slice per entry, labelled "name (value)".
 void showSlices(QPieSeries *series, const QList<Charts::Slice> &slices)
 {
     series->clear();
@@ -98,6 +101,8 @@ void tellNoData(QWidget *parent)
 {
     Msg::info(parent, QStringLiteral("我没有找到您需要的数据!"), QStringLiteral("Rentora"));
 }
+
+} // namespace
 
 void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
              const std::function<QList<Charts::Slice>()> &read, const QString &failText)

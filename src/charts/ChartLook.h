@@ -29,15 +29,9 @@ QChartView *chartView(const QString &title, int titlePixels, QWidget *parent);
 // A pie chart view: legend at the left, slice labels outside with connecting lines.
 QChartView *pieView(const QString &title, int titlePixels, QWidget *parent, QPieSeries **series);
 
-// Replaces the slices of a pie: one slice per entry, labelled "name (value)".
-void showSlices(QPieSeries *series, const QList<Charts::Slice> &slices);
-
-// "我没有找到您需要的数据!" in an information box with an OK button.
-void tellNoData(QWidget *parent);
-
-// Reads the slices and shows them in the pie. A database error (reported with failText before
-// the engine's message) or an empty result hides the chart and clears its slices, the latter
-// with tellNoData.
+// Reads the slices and shows them in the pie, one slice per entry labelled "name (value)". A
+// database error (reported with failText before the engine's message) or an empty result hides
+// the chart and clears its slices; an empty result says "我没有找到您需要的数据!".
 void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
              const std::function<QList<Charts::Slice>()> &read, const QString &failText);
 

@@ -3,7 +3,6 @@
 #include "ChartData.h"
 #include "ChartLook.h"
 
-
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>

@@ -69,12 +69,12 @@ std::optional<SaleCopy> findSaleableCopy(const QString &code)
     QSqlQuery q = Db::exec(
         QStringLiteral("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, "
                        "b.ActRole, b.Categray FROM TBName AS b "
-                       "WHERE b.CustomNum = ? "
+                       "WHERE b.CustomNum = ? COLLATE NOCASE "
                        "AND EXISTS (SELECT 1 FROM TBVer AS a WHERE a.Name = b.Ver) "
                        "AND NOT EXISTS (SELECT 1 FROM TBBusinessDetail AS d "
                        "WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-                       "ORDER BY b.ID LIMIT 1"),
-        {code});
+                       "ORDER BY b.CustomNum = ? DESC, b.ID LIMIT 1"),
+        {code, code});
     if (!q.next())
         return std::nullopt;
     return readCopy(q);
@@ -105,6 +105,19 @@ Money total(const QList<SaleRow> &rows)
     for (const SaleRow &r : rows)
         sum += r.sum();
     return sum;
+}
+
+std::optional<Money> checkedTotal(const QList<SaleRow> &rows)
+{
+    // Each row is at most MaxYuan times 999 units, so the wide sum cannot overflow itself.
+    const __int128 limit = __int128(Money::MaxYuan) * Money::Scale;
+    __int128 sum = 0;
+    for (const SaleRow &r : rows) {
+        sum += __int128(r.rmoney.roundedToCents().units()) * r.amount;
+        if (sum > limit || sum < -limit)
+            return std::nullopt;
+    }
+    return Money::fromUnits(qint64(sum));
 }
 
 CopyNotAvailable::CopyNotAvailable(const SaleCopy &c)

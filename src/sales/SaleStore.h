@@ -38,7 +38,7 @@ struct SaleRow
     Money sum() const { return rmoney.roundedToCents() * amount; }
 };
 
-// The copy with exactly this code that can be sold: its version is a fee class and it has no
+// The copy with this code (whatever its letter case, the exact spelling first) that can be sold: its version is a fee class and it has no
 // line without a return date (not rented out, not sold). Several copies under one code: the
 // oldest. Quality is not looked at, so a deleted or written-off copy can still be sold.
 std::optional<SaleCopy> findSaleableCopy(const QString &code);
@@ -47,6 +47,9 @@ std::optional<SaleCopy> findSaleableCopy(const QString &code);
 QList<SaleRow> loadSaleLine(qint64 lineId);
 
 Money total(const QList<SaleRow> &rows);
+// The total, or nullopt when it would go beyond the largest amount the program keeps
+// (Money::MaxYuan): a slip of the keyboard, never a figure to sell at.
+std::optional<Money> checkedTotal(const QList<SaleRow> &rows);
 
 // Raised when a copy in the list has been rented or sold since it was looked up.
 class CopyNotAvailable : public std::runtime_error

@@ -1,5 +1,7 @@
 #include "SellWindow.h"
 
+#include "PriceBox.h"
+
 #include "stock/EntryHelpers.h"
 
 #include "data/DataModule.h"
@@ -71,9 +73,10 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     BtnSearch->setFixedWidth(28);
     EDPrice = edit("EDPrice", QStringLiteral("0.00"), this);
     EDPrice->setAlignment(Qt::AlignRight);
-    EntryHelpers::acceptDigitsOnly(EDPrice);
+    PriceBox::makePriceBox(EDPrice);
     EDAmount = edit("EDAmount", QStringLiteral("1"), this);
     EDAmount->setAlignment(Qt::AlignRight);
+    PriceBox::makeQuantityBox(EDAmount);
     BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
     BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
     BtnSave = button(QStringLiteral("完成(F12)"), "BtnSave", this);
@@ -180,6 +183,7 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     connect(BtnDel, &QPushButton::clicked, this, &TSellFm::BtnDelClick);
     connect(BtnSave, &QPushButton::clicked, this, &TSellFm::BtnSaveClick);
     connect(dxDBGrid2, &DataGrid::currentRowChanged, this, &TSellFm::ADOListAfterScroll);
+    connect(dxDBGrid2, &DataGrid::rowActivated, this, &TSellFm::EditRow);
 
     FormShow();
 }
@@ -335,12 +339,11 @@ void TSellFm::BtnAddClick()
         return refuse(QStringLiteral("请输入影片的价格！"), EDPrice);
     if (EDAmount->text().isEmpty())
         return refuse(QStringLiteral("请输入影片的数量！"), EDAmount);
-    const std::optional<Money> price = Money::parse(EDPrice->text());
+    const std::optional<Money> price = PriceBox::parsePrice(EDPrice->text());
     if (!price)
         return refuse(QStringLiteral("影片的价格输入有错误，请检查！"), EDPrice);
-    bool ok = false;
-    const int amount = EDAmount->text().trimmed().toInt(&ok);
-    if (!ok)
+    const std::optional<int> amount = PriceBox::parseQuantity(EDAmount->text());
+    if (!amount)
         return refuse(QStringLiteral("影片的数量输入有错误，请检查！"), EDAmount);
     // The row always takes the copy whose code stands in the box, whatever was looked up last.
     if (!EDPicExit())
@@ -349,7 +352,12 @@ void TSellFm::BtnAddClick()
     SaleRow row;
     row.copy = *m_found;
     row.rmoney = *price;
-    row.amount = amount;
+    row.amount = *amount;
+    QList<SaleRow> rows = m_rows;
+    rows.append(row);
+    if (!SaleStore::checkedTotal(rows)) {
+        return refuse(QStringLiteral("总金额超出范围，请检查影片的价格和数量！"), EDPrice);
+    }
     m_rows.append(row);
     showRows();
     dxDBGrid2->locateValue(kRow, int(m_rows.size()) - 1);
@@ -382,6 +390,27 @@ void TSellFm::BtnDelClick()
     EDPic->selectAll();
 }
 
+void TSellFm::EditRow()
+{
+    if (!dxDBGrid2->hasCurrentRow())
+        return;
+    const int row = dxDBGrid2->value(kRow).toInt();
+    if (row < 0 || row >= m_rows.size())
+        return;
+    // The row comes back into the entry boxes, off the list: 添加 puts it back as corrected.
+    // Its copy is taken as it was found, so the copy of a sale line being corrected, which the
+    // lookup no longer offers, can be added again.
+    const SaleRow r = m_rows.takeAt(row);
+    showRows();
+    EDPic->setText(r.copy.customNum);
+    m_found = r.copy;
+    showCopy(&r.copy);
+    EDPrice->setText(r.rmoney.toString());
+    EDAmount->setText(QString::number(r.amount));
+    EDPrice->setFocus(Qt::OtherFocusReason);
+    EDPrice->selectAll();
+}
+
 void TSellFm::BtnSaveClick()
 {
     if (m_rows.isEmpty()) {
@@ -404,7 +433,13 @@ void TSellFm::BtnSaveClick()
     const QString summary = SaleStore::saleSummary(int(m_rows.size()), total);
     // The corrected line is gone; further sales from this window are new ones.
     m_saleId = -1;
-    ShowSettlement(summary, lineIds, this);
+    Receipt::Content receipt;
+    try {
+        receipt = Receipt::saleContent(lineIds);
+    } catch (const Db::DbError &e) {
+        Msg::error(this, QStringLiteral("单据数据读取失败：") + e.message());
+    }
+    ShowSettlement(summary, receipt, this);
     m_rows.clear();
     showRows();
     resetEntry();

@@ -46,6 +46,9 @@ public:
     void BtnAddClick();
     void BtnDelClick();
     void BtnSaveClick();
+    // Enter or a double click on a row of the list: the row goes back into the entry boxes to
+    // have its price or quantity corrected, and 添加 puts it back.
+    void EditRow();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

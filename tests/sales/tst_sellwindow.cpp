@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTreeView>
 
 using namespace StockFixtures;
 
@@ -62,7 +63,12 @@ private slots:
     void lookup();
     void addChecksInOrder_data();
     void addChecksInOrder();
-    void priceTakesDigitsOnly();
+    void priceBoxTakesAnAmount_data();
+    void priceBoxTakesAnAmount();
+    void quantityBounds_data();
+    void quantityBounds();
+    void totalBeyondRangeIsRefused();
+    void editedSaleChangesPriceAndQuantity();
     void escapeRemovesRowsThenCloses();
     void completeRefusals();
     void sameCopyTwiceWritesTwoLines();
@@ -286,19 +292,116 @@ void tst_SellWindow::addChecksInOrder()
     QCOMPARE(m_win->EDAmount->text(), quantity);
 }
 
-void tst_SellWindow::priceTakesDigitsOnly()
+void tst_SellWindow::priceBoxTakesAnAmount_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown"); // what the box holds after the keys
+    QTest::addColumn<qint64>("cents");  // the unit price of the row added
+    QTest::newRow("whole yuan replaces 0.00") << "25" << "25" << qint64(2500);
+    QTest::newRow("one decimal") << "25.5" << "25.5" << qint64(2550);
+    QTest::newRow("two decimals") << "7.05" << "7.05" << qint64(705);
+    QTest::newRow("a third decimal is not taken") << "0.0025" << "0.00" << qint64(0);
+    QTest::newRow("letters and signs are not taken") << "1.5a-0" << "1.50" << qint64(150);
+    QTest::newRow("a second point is not taken") << "3.2.1" << "3.21" << qint64(321);
+}
+
+void tst_SellWindow::priceBoxTakesAnAmount()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(qint64, cents);
+    open();
+    m_win->EDPic->setFocus();
+    typeText(m_win->EDPic, QStringLiteral("0001-1"));
+    // A click into the box that holds "0.00" selects it all: what is typed replaces it.
+    QTest::mouseClick(m_win->EDPrice, Qt::LeftButton, {}, QPoint(4, 4));
+    QTRY_COMPARE(m_win->EDPrice->selectedText(), QStringLiteral("0.00"));
+    typeText(m_win->EDPrice, typed);
+    QCOMPARE(m_win->EDPrice->text(), shown);
+    QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
+    QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
+    QCOMPARE(m_win->rows().size(), 1);
+    QCOMPARE(m_win->rows().first().rmoney, Money::fromCents(cents));
+}
+
+void tst_SellWindow::quantityBounds_data()
+{
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("999") << "999" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("1000") << "1000" << false;
+    QTest::newRow("negative") << "-2" << false;
+}
+
+void tst_SellWindow::quantityBounds()
+{
+    QFETCH(QString, quantity);
+    QFETCH(bool, accepted);
+    open();
+    // Typed, the box takes at most three digits and no sign.
+    m_win->EDAmount->setFocus();
+    m_win->EDAmount->selectAll();
+    typeText(m_win->EDAmount, QStringLiteral("-1234"));
+    QCOMPARE(m_win->EDAmount->text(), QStringLiteral("123"));
+    // Put there otherwise (pasted, say), the quantity is checked when added.
+    m_win->EDPic->setText(QStringLiteral("0001-1"));
+    m_win->EDPrice->setText(QStringLiteral("2.00"));
+    m_win->EDAmount->setText(quantity);
+    QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
+    QCOMPARE(m_win->rows().size(), accepted ? 1 : 0);
+    if (!accepted) {
+        QCOMPARE(m_boxes->lastText(), QStringLiteral("影片的数量输入有错误，请检查！"));
+        QCOMPARE(focusName(), QStringLiteral("EDAmount"));
+    }
+}
+
+void tst_SellWindow::totalBeyondRangeIsRefused()
 {
     open();
-    m_win->EDPrice->setFocus();
-    m_win->EDPrice->selectAll();
-    typeText(m_win->EDPrice, QStringLiteral("1.5a-0"));
-    QCOMPARE(m_win->EDPrice->text(), QStringLiteral("150"));
-    // Quantities have no filter: zero and negatives are written as typed.
+    // The largest price at the largest quantity is beyond any amount the program keeps.
     m_win->EDPic->setText(QStringLiteral("0001-1"));
-    m_win->EDAmount->setText(QStringLiteral("-2"));
+    m_win->EDPrice->setText(QStringLiteral("999999999.99"));
+    m_win->EDAmount->setText(QStringLiteral("999"));
     QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
-    QCOMPARE(m_win->rows().size(), 1);
-    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("-300.00"));
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("总金额超出范围，请检查影片的价格和数量！"));
+    QVERIFY(m_win->rows().isEmpty());
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("0.00"));
+    QCOMPARE(focusName(), QStringLiteral("EDPrice"));
+}
+
+void tst_SellWindow::editedSaleChangesPriceAndQuantity()
+{
+    const qint64 old = Db::lastInsertId(
+        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                                "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
+                 {m_a}));
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a});
+    open(old);
+    // A double click on the row brings it back into the entry boxes.
+    QTreeView *view = m_win->dxDBGrid2->view();
+    const QRect cell = view->visualRect(view->model()->index(0, 1));
+    QVERIFY(cell.isValid());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTRY_COMPARE(m_win->rows().size(), 0);
+    QCOMPARE(m_win->EDPic->text(), QStringLiteral("0001-1"));
+    QCOMPARE(m_win->EDPrice->text(), QStringLiteral("20.00"));
+    QCOMPARE(m_win->EDAmount->text(), QStringLiteral("2"));
+    QCOMPARE(focusName(), QStringLiteral("EDPrice"));
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("0.00"));
+    fill(QStringLiteral("18.5"));
+    fill(QStringLiteral("3"));
+    press(Qt::Key_Return); // 添加
+    QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
+    QCOMPARE(m_win->EDYJ->text(), QStringLiteral("55.50"));
+    QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：1部\n总  金  额：55.50元"));
+    const QList<Line> lines = saleLines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines[0].cdNum, m_a);
+    QCOMPARE(lines[0].rmoney, qint64(1850));
+    QCOMPARE(lines[0].amount, 3);
+    QCOMPARE(quality(m_a), Schema::QualitySold);
 }
 
 void tst_SellWindow::escapeRemovesRowsThenCloses()

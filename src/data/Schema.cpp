@@ -60,6 +60,9 @@ const char *const kIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_detail_customer ON TBBusinessDetail(Ass_Number, DatTime)",
     "CREATE INDEX IF NOT EXISTS ix_detail_date ON TBBusinessDetail(DatTime)",
     "CREATE INDEX IF NOT EXISTS ix_member_num ON TBAssociator(Num)",
+    // The counter finds codes and member numbers whatever their letter case.
+    "CREATE INDEX IF NOT EXISTS ix_name_code_nocase ON TBName(CustomNum COLLATE NOCASE)",
+    "CREATE INDEX IF NOT EXISTS ix_member_num_nocase ON TBAssociator(Num COLLATE NOCASE)",
     "CREATE INDEX IF NOT EXISTS ix_money_date ON TBInOutMoney(FeeDate)",
     "CREATE INDEX IF NOT EXISTS ix_money_client ON TBInOutMoney(ClientID)",
     "CREATE INDEX IF NOT EXISTS ix_userpower_user ON TBUserPower(UserId)",

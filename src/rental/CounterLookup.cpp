@@ -35,12 +35,29 @@ CopyInfo readCopy(const QSqlQuery &q)
 
 } // namespace
 
+bool Member::allowanceApplies() const
+{
+    return id > Schema::WalkInCustomerId;
+}
+
+QList<OpenRental> Member::overdue() const
+{
+    QList<OpenRental> late;
+    for (const OpenRental &r : openRentals) {
+        if (r.daysLate > 0)
+            late << r;
+    }
+    return late;
+}
+
 std::optional<Member> lookupMember(const QString &num, const QDate &today)
 {
-    QSqlQuery m =
-        Db::exec(QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
-                                "ORDER BY ID LIMIT 1"),
-                 {num});
+    // Member numbers are found whatever their letter case (ix_member_num_nocase); a number
+    // typed exactly as stored wins over one that differs in case only.
+    QSqlQuery m = Db::exec(
+        QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator "
+                       "WHERE Num = ? COLLATE NOCASE ORDER BY Num = ? DESC, ID LIMIT 1"),
+        {num, num});
     if (!m.next())
         return std::nullopt;
     Member member;
@@ -49,19 +66,17 @@ std::optional<Member> lookupMember(const QString &num, const QDate &today)
     member.name = Db::text(m, "Name");
     member.sum = Db::integer(m, "Sum");
     member.sdt = SqlDialect::parseDate(Db::text(m, "SDT"));
+    member.expired = member.sdt.isValid() && member.sdt != noEndDate() && member.sdt < today;
 
-    // The member's lines still out (ix_detail_open_customer), with the deposit of the fee
-    // class as it stands now; a line whose class is gone holds no deposit.
+    // The member's lines still out (ix_detail_open_customer), with the deposit each holds.
     QSqlQuery q = Db::exec(
-        QStringLiteral(
-            "SELECT b.ID AS LineID, b.DatTime, b.RMoney, c.CustomNum, c.Name, c.Direct, "
-            "c.ActRole, c.Address1, c.Ver, "
-            "(SELECT e.Deposit FROM TBVer AS e WHERE e.Name = c.Ver ORDER BY e.ID LIMIT 1) "
-            "AS ClassDeposit "
-            "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
-            "WHERE b.Ass_Number = ? AND b.ReDate IS NULL ORDER BY b.ID"),
+        QStringLiteral("SELECT b.ID AS LineID, b.DatTime, b.RMoney, b.Deposit, c.CustomNum, "
+                       "c.Name, c.Direct, c.ActRole, c.Address1, c.Ver "
+                       "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
+                       "WHERE b.Ass_Number = ? AND b.ReDate IS NULL ORDER BY b.ID"),
         {member.id});
     const bool perDisc = RentRule::isRentPerDisc();
+    const int overdueDays = RentRule::overdueDays();
     while (q.next()) {
         OpenRental r;
         r.lineId = Db::integer(q, "LineID");
@@ -73,8 +88,10 @@ std::optional<Member> lookupMember(const QString &num, const QDate &today)
         r.address1 = Db::text(q, "Address1");
         r.ver = Db::text(q, "Ver");
         r.rmoney = money(q, "RMoney");
-        r.classDeposit = money(q, "ClassDeposit");
-        member.depositHeld += r.classDeposit;
+        r.deposit = money(q, "Deposit");
+        r.due = RentRule::dueDate(r.rentedOn, overdueDays);
+        r.daysLate = RentRule::daysLate(r.due, today);
+        member.depositHeld += r.deposit;
         member.rentSoFar +=
             RentRule::rent(r.rmoney, perDisc, RentRule::daysRunning(r.rentedOn, today));
         member.openRentals << r;
@@ -84,39 +101,72 @@ std::optional<Member> lookupMember(const QString &num, const QDate &today)
 
 std::optional<CopyInfo> findCopyForRent(const QString &code)
 {
-    // NOT EXISTS over the partial index of open lines: one index probe per copy, whatever
-    // the size of the shop's history.
+    // Codes are found whatever their letter case (ix_name_code_nocase), the exact spelling
+    // first. NOT EXISTS over the partial index of open lines: one index probe per copy,
+    // whatever the size of the shop's history.
     QSqlQuery q = Db::exec(
         QStringLiteral(
             "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
             "b.Categray, a.Fee AS RMoney, a.Deposit "
             "FROM TBName AS b JOIN TBVer AS a ON a.Name = b.Ver "
-            "WHERE b.CustomNum = ? AND NOT EXISTS (SELECT 1 FROM TBBusinessDetail AS d "
-            "WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-            "ORDER BY b.ID, a.ID LIMIT 1"),
-        {code});
+            "WHERE b.CustomNum = ? COLLATE NOCASE AND NOT EXISTS (SELECT 1 FROM "
+            "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
+            "ORDER BY b.CustomNum = ? DESC, b.ID, a.ID LIMIT 1"),
+        {code, code});
     if (!q.next())
         return std::nullopt;
     return readCopy(q);
 }
 
-std::optional<CopyInfo> findCopyForReturn(const QString &code)
+namespace {
+
+// An open rental line with its copy and its renter. The money is what the line holds; a line
+// of an old file without a stored rate or deposit falls back on its fee class.
+const QString kOpenLineSelect = QStringLiteral(
+    "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
+    "b.Categray, a.ID AS LineID, a.DatTime, a.Ass_Number, m.Num AS RenterNum, "
+    "m.Name AS RenterName, "
+    "COALESCE(a.RMoney, (SELECT v.Fee FROM TBVer AS v WHERE v.Name = b.Ver "
+    "ORDER BY v.ID LIMIT 1)) AS RMoney, "
+    "COALESCE(a.Deposit, (SELECT v.Deposit FROM TBVer AS v WHERE v.Name = b.Ver "
+    "ORDER BY v.ID LIMIT 1)) AS Deposit "
+    "FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID "
+    "LEFT JOIN TBAssociator AS m ON m.ID = a.Ass_Number ");
+
+CopyInfo readOpenLine(const QSqlQuery &q)
 {
-    QSqlQuery q = Db::exec(
-        QStringLiteral(
-            "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
-            "b.Categray, a.RMoney, a.Deposit, a.ID AS LineID, a.DatTime "
-            "FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID "
-            "WHERE b.CustomNum = ? AND a.ReDate IS NULL AND a.Ass_Number <> ? "
-            "AND EXISTS (SELECT 1 FROM TBVer AS d WHERE d.Name = b.Ver) "
-            "ORDER BY a.ID LIMIT 1"),
-        {code, Schema::SaleCustomer});
-    if (!q.next())
-        return std::nullopt;
     CopyInfo c = readCopy(q);
     c.lineId = Db::integer(q, "LineID");
     c.rentedOn = SqlDialect::parseDate(Db::text(q, "DatTime"));
+    c.renter = Db::integer(q, "Ass_Number");
+    c.renterNum = Db::text(q, "RenterNum");
+    c.renterName = Db::text(q, "RenterName");
     return c;
+}
+
+} // namespace
+
+std::optional<CopyInfo> findCopyForReturn(const QString &code)
+{
+    // The money comes from the line, so a disc whose fee class was removed still comes back.
+    QSqlQuery q = Db::exec(kOpenLineSelect +
+                               QStringLiteral("WHERE b.CustomNum = ? COLLATE NOCASE "
+                                              "AND a.ReDate IS NULL AND a.Ass_Number <> ? "
+                                              "ORDER BY b.CustomNum = ? DESC, a.ID LIMIT 1"),
+                           {code, Schema::SaleCustomer, code});
+    if (!q.next())
+        return std::nullopt;
+    return readOpenLine(q);
+}
+
+std::optional<CopyInfo> findOpenLine(qint64 lineId)
+{
+    QSqlQuery q = Db::exec(kOpenLineSelect + QStringLiteral("WHERE a.ID = ? AND a.ReDate IS NULL "
+                                                            "AND a.Ass_Number <> ?"),
+                           {lineId, Schema::SaleCustomer});
+    if (!q.next())
+        return std::nullopt;
+    return readOpenLine(q);
 }
 
 std::optional<FeeClass> feeClass(const QString &name)
@@ -131,11 +181,15 @@ std::optional<FeeClass> feeClass(const QString &name)
 
 std::optional<Item> makeItem(const CopyInfo &copy, Mode mode, bool perDisc, const QDate &today)
 {
+    if (mode == Mode::TakeBack) {
+        // What comes back is what was taken: the line's deposit, and its rate for the days.
+        const qint64 days = RentRule::daysCharged(copy.rentedOn, today);
+        return Item{copy, copy.deposit, RentRule::rent(copy.rmoney, perDisc, days), days};
+    }
     const std::optional<FeeClass> cls = feeClass(copy.ver);
     if (!cls)
         return std::nullopt;
-    const qint64 days = mode == Mode::RentOut ? 1 : RentRule::daysCharged(copy.rentedOn, today);
-    return Item{copy, cls->deposit, RentRule::rent(cls->fee, perDisc, days)};
+    return Item{copy, cls->deposit, RentRule::rent(cls->fee, perDisc, 1), 1};
 }
 
 } // namespace Lease

@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 
+#include <QHash>
 #include <QSet>
 #include <QSqlQuery>
 
@@ -44,7 +45,48 @@ struct Refusal
     Outcome outcome;
 };
 
+QList<Money> addedDeposits(const QList<Item> &items)
+{
+    QList<Money> w;
+    for (const Item &i : items)
+        w << i.addedDeposit;
+    return w;
+}
+
+QList<Money> addedRents(const QList<Item> &items)
+{
+    QList<Money> w;
+    for (const Item &i : items)
+        w << i.addedRent;
+    return w;
+}
+
 } // namespace
+
+QList<Money> splitTotal(Money total, const QList<Money> &weights)
+{
+    QList<Money> parts;
+    if (weights.isEmpty())
+        return parts;
+    const qint64 cents = total.cents();
+    __int128 sum = 0;
+    for (Money w : weights)
+        sum += w.cents();
+    qint64 given = 0;
+    for (Money w : weights) {
+        const qint64 part = sum == 0 ? cents / weights.size()
+                                     : qint64(__int128(cents) * w.cents() / sum);
+        parts << Money::fromCents(part);
+        given += part;
+    }
+    // What the division left over, one cent at a time from the first line on.
+    const qint64 step = cents - given >= 0 ? 1 : -1;
+    for (qsizetype i = 0; given != cents; i = (i + 1) % parts.size()) {
+        parts[i] += Money::fromCents(step);
+        given += step;
+    }
+    return parts;
+}
 
 Outcome completeRental(const Completion &c)
 {
@@ -77,12 +119,24 @@ Outcome completeRental(const Completion &c)
             "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, Deposit, "
             "Persons) SELECT ?, ?, 1, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM "
             "TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL)");
-        for (const Item &i : c.items) {
-            QSqlQuery q = Db::exec(insert, {i.copy.cdNum, i.copy.rmoney.cents(), customer, today,
-                                            i.copy.deposit.cents(), c.operatorId, i.copy.cdNum});
+        const QList<Money> deposits = splitTotal(c.depositTotal, addedDeposits(c.items));
+        const QList<Money> rates = splitTotal(c.rentTotal, addedRents(c.items));
+        for (qsizetype k = 0; k < c.items.size(); ++k) {
+            const CopyInfo &copy = c.items.at(k).copy;
+            QSqlQuery q = Db::exec(insert, {copy.cdNum, rates.at(k).cents(), customer, today,
+                                            deposits.at(k).cents(), c.operatorId, copy.cdNum});
             if (q.numRowsAffected() != 1)
-                throw Refusal{refused(Outcome::Status::NotAvailable, customer, i.copy.customNum)};
-            done.lineIds << Db::lastInsertId(q);
+                throw Refusal{refused(Outcome::Status::NotAvailable, customer, copy.customNum)};
+            LineFigures f;
+            f.lineId = Db::lastInsertId(q);
+            f.customer = customer;
+            f.code = copy.customNum;
+            f.name = copy.name;
+            f.rentedOn = c.now.date();
+            f.rate = rates.at(k);
+            f.deposit = deposits.at(k);
+            done.lineIds << f.lineId;
+            done.lines << f;
         }
         if (customer != Schema::WalkInCustomerId) {
             Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = COALESCE(Sum, 0) - ? "
@@ -111,12 +165,17 @@ Outcome completeReturn(const Completion &c)
 
     const QString today = SqlDialect::dateText(c.now.date());
     const QString returnedAt = SqlDialect::dateTimeText(c.now);
+    const QList<Money> refunds = splitTotal(c.depositTotal, addedDeposits(c.items));
+    const QList<Money> rents = splitTotal(c.rentTotal, addedRents(c.items));
     Outcome done;
     done.status = Outcome::Status::Done;
     done.customerId = customer;
     try {
         Db::Transaction tx;
-        for (const Item &i : c.items) {
+        QList<qint64> renters; // in the order of their first disc
+        QHash<qint64, std::pair<Money, Money>> owed; // renter: rent charged, deposit refunded
+        for (qsizetype k = 0; k < c.items.size(); ++k) {
+            const Item &i = c.items.at(k);
             // The line the lookup found, or, for an item made without a lookup, the copy's
             // oldest open rental line, as the lookup would find it.
             qint64 line = i.copy.lineId;
@@ -134,10 +193,33 @@ Outcome completeReturn(const Completion &c)
                          {returnedAt, line, i.copy.cdNum, Schema::SaleCustomer});
             if (u.numRowsAffected() != 1)
                 throw Refusal{refused(Outcome::Status::NotAvailable, customer, i.copy.customNum)};
+            // The money of a disc belongs to whoever rented it, as the line says.
+            const qint64 renter =
+                Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE ID = ?"),
+                           {line})
+                    .toLongLong();
+            if (!owed.contains(renter))
+                renters << renter;
+            owed[renter].first += rents.at(k);
+            owed[renter].second += refunds.at(k);
+            LineFigures f;
+            f.lineId = line;
+            f.customer = renter;
+            f.code = i.copy.customNum;
+            f.name = i.copy.name;
+            f.rentedOn = i.copy.rentedOn;
+            f.rate = i.copy.rmoney;
+            f.deposit = refunds.at(k);
+            f.rent = rents.at(k);
+            f.days = i.days;
             done.lineIds << line;
+            done.lines << f;
         }
-        bookMoney(today, Schema::TypeRent, c.rentTotal, customer);
-        bookMoney(today, Schema::TypeDeposit, -c.depositTotal, customer);
+        done.customerId = renters.first();
+        for (qint64 renter : std::as_const(renters)) {
+            bookMoney(today, Schema::TypeRent, owed[renter].first, renter);
+            bookMoney(today, Schema::TypeDeposit, -owed[renter].second, renter);
+        }
         tx.commit();
     } catch (const Refusal &r) {
         return r.outcome;

@@ -24,22 +24,27 @@ struct CopyInfo
     QString direct;
     QString actRole;
     QString address1;
-    Money rmoney;      // renting: the class's fee; taking back: the line's rent per disc
-    Money deposit;     // renting: the class's deposit; taking back: the line's deposit
+    Money rmoney;      // renting: the class's fee; taking back: the rate stored on the line
+    Money deposit;     // renting: the class's deposit; taking back: the deposit on the line
     qint64 lineId = 0; // taking back: the open TBBusinessDetail line found
     QDate rentedOn;    // taking back: the line's rental date
+    qint64 renter = 0; // taking back: the customer who rented the disc (Ass_Number)
+    QString renterNum; // taking back: that customer's member number and name
+    QString renterName;
 };
 
 // A row of the item list: the copy plus what adding it put on the two totals, so that
-// removing it takes exactly that off again.
+// removing it takes exactly that off again. Taking back, these are the deposit stored on the
+// line and the line's rate for the days the disc was out.
 struct Item
 {
     CopyInfo copy;
     Money addedDeposit;
     Money addedRent;
+    qint64 days = 0; // taking back: the days charged
 };
 
-// A line of a member's discs still out, with the fee class's current deposit.
+// A line of a member's discs still out, with the deposit it holds.
 struct OpenRental
 {
     qint64 lineId = 0;
@@ -51,7 +56,9 @@ struct OpenRental
     QString address1;
     QString ver;
     Money rmoney;
-    Money classDeposit; // 0 when the fee class no longer exists
+    Money deposit;       // the deposit stored on the line
+    QDate due;           // rental date + the shop's overdue days
+    qint64 daysLate = 0; // days past the due date, 0 when not overdue
 };
 
 struct Member
@@ -62,8 +69,19 @@ struct Member
     qint64 sum = 0; // remaining allowance; null reads 0
     QDate sdt;      // null when the member has no end date
     QList<OpenRental> openRentals;
-    Money depositHeld; // sum of the class deposits of the open rentals
+    Money depositHeld; // sum of the deposits stored on the open rentals
     Money rentSoFar;   // the rent run up by the open rentals until today
+    bool expired = false; // the membership's end date lies before today
+
+    // Whether the allowance is checked: the walk-in customer and the reserved IDs are not.
+    bool allowanceApplies() const;
+    QList<OpenRental> overdue() const;
 };
+
+// The end date the members page stores for a member without one.
+inline QDate noEndDate()
+{
+    return QDate(2000, 1, 1);
+}
 
 } // namespace Lease

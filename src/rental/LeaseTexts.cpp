@@ -2,19 +2,24 @@
 
 namespace Lease {
 
-QString rentalSummary(int n, const QString &depositText, const QString &rentText)
+QString rentalSummary(int n, Money deposit, Money rent)
 {
     return QStringLiteral("共出租影片：") + QString::number(n) + QStringLiteral("部，") +
-           SummaryBreak + QStringLiteral("押　　　金：") + depositText + QStringLiteral("元，") +
-           SummaryBreak + QStringLiteral("租　　　金：") + rentText + QStringLiteral("元");
+           SummaryBreak + QStringLiteral("押　　　金：") + deposit.toString() +
+           QStringLiteral("元，") + SummaryBreak + QStringLiteral("租　　　金：") +
+           rent.toString() + QStringLiteral("元，") + SummaryBreak +
+           QStringLiteral("本次实收：") + deposit.toString() + QStringLiteral("元");
 }
 
-QString returnSummary(int n, const QString &depositText, const QString &rentText, Money difference)
+QString returnSummary(int n, Money deposit, Money rent)
 {
+    const Money difference = deposit - rent;
     return QStringLiteral("共归还影片：") + QString::number(n) + QStringLiteral("部，") +
-           SummaryBreak + QStringLiteral("应退　押金：") + depositText + QStringLiteral("元，") +
-           SummaryBreak + QStringLiteral("租　　　金：") + rentText + QStringLiteral("元，") +
-           SummaryBreak + QStringLiteral("差　　　额：") + difference.toShortString() +
+           SummaryBreak + QStringLiteral("应退　押金：") + deposit.toString() +
+           QStringLiteral("元，") + SummaryBreak + QStringLiteral("租　　　金：") +
+           rent.toString() + QStringLiteral("元，") + SummaryBreak +
+           (difference.isNegative() ? QStringLiteral("应收客户：") + (-difference).toString()
+                                    : QStringLiteral("应退客户：") + difference.toString()) +
            QStringLiteral("元");
 }
 

@@ -12,13 +12,15 @@ namespace Lease {
 // The line break of the summary texts: the single character 13.
 inline constexpr QChar SummaryBreak = QChar(13);
 
-// "共出租影片：n部，" CR "押　　　金：<deposit>元，" CR "租　　　金：<rent>元", with the
-// deposit and rent fields' texts as they stand.
-QString rentalSummary(int n, const QString &depositText, const QString &rentText);
+// "共出租影片：n部，" CR "押　　　金：<deposit>元，" CR "租　　　金：<rent>元，" CR
+// "本次实收：<deposit>元": the deposit is what the customer pays now, the rent when the discs
+// come back. Every amount with two decimals, as the receipt prints it.
+QString rentalSummary(int n, Money deposit, Money rent);
 
-// "共归还影片：n部，" CR "应退　押金：<deposit>元，" CR "租　　　金：<rent>元，" CR
-// "差　　　额：<deposit - rent, shortest form>元".
-QString returnSummary(int n, const QString &depositText, const QString &rentText, Money difference);
+// "共归还影片：n部，" CR "应退　押金：<deposit>元，" CR "租　　　金：<rent>元，" CR and then
+// "应退客户：<deposit - rent>元" when the customer gets money back, or
+// "应收客户：<rent - deposit>元" when he owes it. Every amount with two decimals.
+QString returnSummary(int n, Money deposit, Money rent);
 
 // A total field changed by delta: the field's amount plus delta, "%0.2f". nullopt when the
 // field does not hold an amount (emptied or garbled by the operator), so nothing is computed

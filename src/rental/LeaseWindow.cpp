@@ -10,6 +10,7 @@
 
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/Schema.h"
 #include "data/SqlDialect.h"
 #include "toolkit/DataGrid.h"
 #include "toolkit/MessageBox.h"
@@ -30,9 +31,6 @@ namespace {
 const QString kNoLimit = QStringLiteral("无限制");
 const QString kWalkIn = QStringLiteral("零租客户");
 const QString kZero = QStringLiteral("0.00");
-
-// The members page stores this date for a member without an end date.
-const QDate kNoEndDate(2000, 1, 1);
 
 bool isEnter(const QKeyEvent *e)
 {
@@ -64,7 +62,12 @@ TLeaseFm::TLeaseFm(QWidget *parent) : TBaseDlgFM(parent)
     connect(BtnFindPer, &QToolButton::clicked, this, &TLeaseFm::BtnFindPerClick);
     connect(BtnSearch, &QToolButton::clicked, this, &TLeaseFm::BtnSearchClick);
     // A changed text must be looked up again when the field is left.
-    connect(EdPer, &QLineEdit::textChanged, this, [this] { m_lookedUpMember.clear(); });
+    connect(EdPer, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_lookedUpMember.clear();
+        // An emptied member number is the walk-in customer again, at once.
+        if (text.trimmed().isEmpty() && FMemberID != 0)
+            clearCustomer();
+    });
     connect(EDPic, &QLineEdit::textChanged, this, [this] { m_lookedUpTitle.clear(); });
     connect(dxDBGrid2, &DataGrid::currentRowChanged, this, &TLeaseFm::updateButtons);
     prepare(0);
@@ -239,10 +242,11 @@ bool TLeaseFm::LookupMember()
         return false;
     }
     m_lookedUpMember = num;
+    m_member = member;
     Label20->setText(QStringLiteral("会  员"));
-    Label21->setText(QString::number(member->sum));
+    Label21->setText(member->allowanceApplies() ? QString::number(member->sum) : kNoLimit);
     FMemberID = member->id;
-    Label22->setText(member->sdt.isValid() && member->sdt != kNoEndDate
+    Label22->setText(member->sdt.isValid() && member->sdt != noEndDate()
                          ? SqlDialect::dateText(member->sdt)
                          : kNoLimit);
     showOpenRentals(member->openRentals);
@@ -279,11 +283,81 @@ bool TLeaseFm::LookupTitle(bool addWhenFound)
     }
     m_lookedUpTitle = code;
     showFoundTitle(*copy);
+    if (mode() == Mode::TakeBack) {
+        BusyGuard busy(m_busy);
+        if (!confirmOtherRenter(*copy)) {
+            m_found.reset();
+            EDPic->setFocus();
+            EDPic->selectAll();
+            return false;
+        }
+    }
     m_found = copy;
     if (addWhenFound)
         AddItem();
     else
         BtnAdd->setFocus();
+    return true;
+}
+
+void TLeaseFm::clearCustomer()
+{
+    FMemberID = 0;
+    m_member.reset();
+    m_lookedUpMember.clear();
+    Label20->setText(kWalkIn);
+    Label21->setText(kNoLimit);
+    Label22->setText(kNoLimit);
+    EDBeYJ->setText(kZero);
+    EDBeZj->setText(kZero);
+    showOpenRentals({});
+}
+
+// The customer shown is the one the member number names: a number changed since its lookup is
+// looked up now, an emptied one is the walk-in customer.
+bool TLeaseFm::customerUpToDate()
+{
+    const QString num = EdPer->text().trimmed();
+    if (num.isEmpty()) {
+        if (FMemberID != 0)
+            clearCustomer();
+        return true;
+    }
+    if (num == m_lookedUpMember && FMemberID != 0)
+        return true;
+    return LookupMember();
+}
+
+// Taking back a disc someone else rented while a member is named: the operator sees whose disc
+// it is; its money is booked to that renter.
+bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
+{
+    if (FMemberID == 0 || copy.renter == FMemberID)
+        return true;
+    const QString renter = copy.renter == Schema::WalkInCustomerId
+                               ? kWalkIn
+                               : (copy.renterNum + QLatin1Char(' ') + copy.renterName).trimmed();
+    const QString text = QStringLiteral("影片【%1】（编码 %2）是%3租的，不是当前客户的。\n"
+                                        "确认归还吗？它的租金和押金记在%3名下。")
+                             .arg(copy.name, copy.customNum, renter);
+    return Msg::askYesNo(this, text, Msg::SystemCaption, Msg::Icon::Question) ==
+           QMessageBox::Yes;
+}
+
+// Renting to a member with an allowance: one disc more than he has left is refused at the scan.
+bool TLeaseFm::overAllowance()
+{
+    if (mode() != Mode::RentOut || !m_member || !m_member->allowanceApplies() ||
+        m_items.size() < m_member->sum)
+        return false;
+    Msg::Request r;
+    r.parent = this;
+    r.text = QStringLiteral("会员租借数量还剩") + QString::number(m_member->sum) +
+             QStringLiteral("本次租碟数已超出！");
+    r.icon = Msg::Icon::Warning;
+    Msg::show(r);
+    EDPic->setFocus();
+    EDPic->selectAll();
     return true;
 }
 
@@ -318,6 +392,12 @@ void TLeaseFm::AddItem()
 {
     if (m_busy)
         return;
+    // A code typed but not yet looked up (添加 clicked straight from the field) is added.
+    if (!m_found && !EDPic->text().trimmed().isEmpty() &&
+        EDPic->text().trimmed() != m_lookedUpTitle) {
+        LookupTitle(true);
+        return;
+    }
     BusyGuard busy(m_busy);
     if (!m_found) {
         refuse(QStringLiteral("请输入影片编号！"), EDPic);
@@ -334,6 +414,8 @@ void TLeaseFm::AddItem()
             return;
         }
     }
+    if (overAllowance())
+        return;
     std::optional<Item> item;
     try {
         item = makeItem(copy, mode(), RentRule::isRentPerDisc(), QDate::currentDate());
@@ -458,6 +540,14 @@ void TLeaseFm::BtnSaveClick()
         Msg::error(this, QStringLiteral("出租列表不能为空!"));
         return;
     }
+    {
+        // The lookup shows its own message; the busy flag would stop it from running.
+        m_busy = false;
+        const bool current = customerUpToDate();
+        m_busy = true;
+        if (!current)
+            return;
+    }
     const std::optional<Money> deposit = completedTotal(EDYJ->text());
     if (!deposit) {
         refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
@@ -511,10 +601,17 @@ void TLeaseFm::BtnSaveClick()
     }
 
     const int n = int(m_items.size());
-    const QString summary = mode() == Mode::RentOut
-                                ? rentalSummary(n, EDYJ->text(), EDZJ->text())
-                                : returnSummary(n, EDYJ->text(), EDZJ->text(), *deposit - *rent);
-    ShowSettlement(summary, o.lineIds, this);
+    const QString summary = mode() == Mode::RentOut ? rentalSummary(n, *deposit, *rent)
+                                                    : returnSummary(n, *deposit, *rent);
+    Receipt::Content receipt;
+    try {
+        receipt = Receipt::leaseContent(mode(), o, RentRule::isRentPerDisc(),
+                                        RentRule::overdueDays());
+    } catch (const Db::DbError &e) {
+        // Written and committed: the prompt still shows the figures, the receipt has no rows.
+        Msg::error(this, QStringLiteral("单据数据读取失败：") + e.message());
+    }
+    ShowSettlement(summary, receipt, this);
     afterCompletion();
 }
 
@@ -527,9 +624,7 @@ void TLeaseFm::afterCompletion()
     showItems(0);
     RefreshLeaseList();
     ResetEntry();
-    showOpenRentals({});
-    FMemberID = 0;
-    m_lookedUpMember.clear();
+    clearCustomer();
     m_lookedUpTitle.clear();
     // Back to the counter window, ready for the next customer's first code.
     activateWindow();

@@ -81,6 +81,10 @@ private:
                             bool editable);
 
     void fieldLeft(QObject *field);
+    void clearCustomer();
+    bool customerUpToDate();
+    bool confirmOtherRenter(const Lease::CopyInfo &copy);
+    bool overAllowance();
     void showFoundTitle(const Lease::CopyInfo &copy);
     void showItems(qint64 currentSeq);
     void showOpenRentals(const QList<Lease::OpenRental> &rentals);
@@ -94,6 +98,7 @@ private:
     QList<qint64> m_seqs; // a key per item row, in the order added
     qint64 m_nextSeq = 1;
     std::optional<Lease::CopyInfo> m_found; // the copy "添加" adds
+    std::optional<Lease::Member> m_member;  // the member named, as the last lookup found him
     QString m_lookedUpMember;               // texts already looked up since they last changed
     QString m_lookedUpTitle;
     bool m_swallowNextEnter = false; // the confirming Enter after a scan added a disc

@@ -44,6 +44,62 @@ QList<Line> lines(const QList<qint64> &lineIds)
     return result;
 }
 
+Content saleContent(const QList<qint64> &lineIds)
+{
+    Content c;
+    c.kind = Kind::Sale;
+    c.lines = lines(lineIds);
+    c.customer = QStringLiteral("零售");
+    return c;
+}
+
+Content leaseContent(Lease::Mode mode, const Lease::Outcome &outcome, bool perDisc,
+                     int overdueDays)
+{
+    Content c;
+    c.kind = mode == Lease::Mode::RentOut ? Kind::Rental : Kind::Return;
+    c.perDisc = perDisc;
+    QList<qint64> customers;
+    for (const Lease::LineFigures &f : outcome.lines) {
+        Line l;
+        l.lineId = f.lineId;
+        l.customer = f.customer;
+        l.name = f.name;
+        l.rmoney = f.rate;
+        l.deposit = f.deposit;
+        l.due = f.rentedOn.isValid() ? f.rentedOn.addDays(overdueDays) : QDate();
+        l.days = f.days;
+        l.rent = f.rent;
+        c.deposit += f.deposit;
+        c.rent += c.kind == Kind::Rental ? f.rate : f.rent;
+        c.lines << l;
+        if (!customers.contains(f.customer))
+            customers << f.customer;
+    }
+    QStringList names;
+    for (qint64 id : std::as_const(customers))
+        names << customerText(id);
+    c.customer = names.join(QStringLiteral("、"));
+    return c;
+}
+
+QString customerText(qint64 customerId)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name FROM TBAssociator WHERE ID = ?"),
+                           {customerId});
+    if (!q.next())
+        return QString::number(customerId);
+    if (customerId == Schema::WalkInCustomerId)
+        return QStringLiteral("零租客户");
+    return (Db::text(q, "Num") + QLatin1Char(' ') + Db::text(q, "Name")).trimmed();
+}
+
+QString operatorName(int operatorId)
+{
+    return Db::scalar(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {operatorId})
+        .toString();
+}
+
 QString number(const QDate &day)
 {
     return day.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('0');
@@ -60,11 +116,6 @@ bool printingOn()
     const int value = v.toString().trimmed().toInt(&ok);
     // A value that is not a number is not the "print" setting the settings page writes.
     return ok && value == 0;
-}
-
-QString customerNumber(const QList<Line> &lines)
-{
-    return lines.isEmpty() ? QString() : QString::number(lines.first().customer);
 }
 
 Money total(const QList<Line> &lines)

@@ -1,37 +1,68 @@
 #pragma once
 
+#include "LeaseCompletion.h"
+
 #include "data/Money.h"
 
 #include <QDate>
 #include <QList>
 #include <QString>
 
-// What the receipt of a transaction prints, read from the lines it wrote or closed.
+// What the receipt of a transaction prints: the figures of the settlement prompt, line by
+// line, with the customer by number and name.
 namespace Receipt {
+
+enum class Kind { Rental, Return, Sale };
 
 struct Line
 {
     qint64 lineId = 0;
     qint64 customer = 0; // Ass_Number: member ID, 15 for the walk-in customer, -1 for a sale
     QString name;        // the title's name
-    qint64 amount = 0;
-    Money rmoney; // rent per disc, or unit price of a sale line
+    qint64 amount = 1;
+    Money rmoney;  // sale: unit price; rental and return: the rate stored on the line
+    Money deposit; // rental: taken; return: refunded
+    QDate due;     // rental: when the disc is due back
+    qint64 days = 0; // return: the days charged
+    Money rent;      // return: the rent charged
 
-    // What the line comes to: rent or unit price times the quantity (1 for a rental).
+    // What a sale line comes to: the unit price times the quantity.
     Money charge() const { return rmoney * amount; }
 };
 
-// The lines with these IDs, newest (highest ID) first; IDs without a line are skipped.
+struct Content
+{
+    Kind kind = Kind::Sale;
+    QList<Line> lines;
+    QString customer; // "M001 张伟", "零租客户", or for a sale "零售"
+    bool perDisc = false; // rent once per disc rather than per day
+    Money deposit;        // rental: taken; return: refunded
+    Money rent;           // rental: the rent the discs run up (per day or per disc); return: charged
+
+    // Rental: the deposit taken is what the customer pays now. Return: the deposit refunded
+    // minus the rent, given back when positive, collected when negative.
+    Money settled() const { return kind == Kind::Return ? deposit - rent : deposit; }
+};
+
+// A sale's lines with these IDs, newest (highest ID) first; IDs without a line are skipped.
 QList<Line> lines(const QList<qint64> &lineIds);
+Content saleContent(const QList<qint64> &lineIds);
+
+// The receipt of a completed rental or return, from what the completion wrote. The customer is
+// the one the lines were booked to (a return of several customers' discs names them all).
+Content leaseContent(Lease::Mode mode, const Lease::Outcome &outcome, bool perDisc,
+                     int overdueDays);
+
+// "M001 张伟" of a member, "零租客户" of the walk-in customer; the ID only when the row is gone.
+QString customerText(qint64 customerId);
+// The operator's name (TBPersons.Name); empty when there is none.
+QString operatorName(int operatorId);
 
 // The day's receipt number: "yyyyMMdd" followed by the digit 0.
 QString number(const QDate &day);
 
 // The receipt option (TBKindValue CateID 5): 0 or a missing row prints, anything else not.
 bool printingOn();
-
-// The customer number printed: the Ass_Number of the first (newest) line, empty without lines.
-QString customerNumber(const QList<Line> &lines);
 
 // The sum of the lines' charges.
 Money total(const QList<Line> &lines);

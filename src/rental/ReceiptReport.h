@@ -12,16 +12,20 @@ struct Header
     QString company;
     QString address;
     QString tel;
-    int operatorId = 0;
+    QString operatorName;
     QDate day;
 };
 
-// The shop's details, the current operator and today.
+// The shop's details, the current operator's name and today.
 Header currentHeader();
 
-ReportDefinition definition(const Header &header, const QList<Line> &lines);
-ReportData data(const QList<Line> &lines);
-// The receipt of these lines, generated into pages.
-ReportDocument document(const Header &header, const QList<Line> &lines);
+ReportDefinition definition(const Header &header, const Content &content);
+ReportData data(const Content &content);
+// The receipt of this content, generated into pages.
+ReportDocument document(const Header &header, const Content &content);
+
+// The closing lines of the receipt, the same figures as the settlement prompt: a caption and
+// an amount with two decimals each.
+QList<std::pair<QString, QString>> settlementLines(const Content &content);
 
 } // namespace Receipt

@@ -36,4 +36,26 @@ Money rent(Money fee, bool perDisc, qint64 days)
     return perDisc ? fee : fee * days;
 }
 
+int overdueDays()
+{
+    const QVariant v = Db::scalar(
+        QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ? ORDER BY ID LIMIT 1"),
+        {Schema::OptionOverdueDays});
+    bool ok = false;
+    const int days = v.toString().trimmed().toInt(&ok);
+    return ok && days >= 0 ? days : 7;
+}
+
+QDate dueDate(const QDate &rentedOn, int overdueDays)
+{
+    return rentedOn.isValid() ? rentedOn.addDays(overdueDays) : QDate();
+}
+
+qint64 daysLate(const QDate &due, const QDate &today)
+{
+    if (!due.isValid() || !today.isValid())
+        return 0;
+    return std::max<qint64>(0, SqlDialect::daysBetween(due, today));
+}
+
 } // namespace RentRule

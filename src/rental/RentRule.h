@@ -18,4 +18,12 @@ qint64 daysRunning(const QDate &rentedOn, const QDate &today);
 // fee per disc, or fee times days.
 Money rent(Money fee, bool perDisc, qint64 days);
 
+// The shop's overdue days (option CateID 4, "过期天数"): a disc is due back that many days
+// after its rental date. A missing row or a value that is not a day count reads 7, the value
+// every new account starts with.
+int overdueDays();
+QDate dueDate(const QDate &rentedOn, int overdueDays);
+// Days past the due date; 0 while the disc is not overdue.
+qint64 daysLate(const QDate &due, const QDate &today);
+
 } // namespace RentRule

@@ -16,13 +16,13 @@
 
 namespace {
 
-void printReceipt(const QList<qint64> &lineIds, QWidget *parent)
+void printReceipt(const Receipt::Content &receipt, QWidget *parent)
 {
     ReportDocument doc;
     try {
         if (!Receipt::printingOn())
             return;
-        doc = Receipt::document(Receipt::currentHeader(), Receipt::lines(lineIds));
+        doc = Receipt::document(Receipt::currentHeader(), receipt);
     } catch (const Db::DbError &e) {
         Msg::error(parent, QStringLiteral("单据打印失败：") + e.message());
         return;
@@ -73,7 +73,7 @@ void TInforFm::setSummary(const QString &summary)
     Label1->setAccessibleDescription(Label1->text());
 }
 
-void ShowSettlement(const QString &summary, const QList<qint64> &lineIds, QWidget *parent)
+void ShowSettlement(const QString &summary, const Receipt::Content &receipt, QWidget *parent)
 {
     {
         TInforFm prompt(parent);
@@ -82,5 +82,5 @@ void ShowSettlement(const QString &summary, const QList<qint64> &lineIds, QWidge
         prompt.exec();
     }
     // The prompt has closed (确定, Enter or the close box): the receipt, if the shop wants one.
-    printReceipt(lineIds, parent);
+    printReceipt(receipt, parent);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QList>
+#include "ReceiptData.h"
+
 #include <QString>
 
 class QWidget;
@@ -12,9 +13,8 @@ class QWidget;
 // folder when the machine has no printer).
 //
 // summary: the caller's text, lines separated by the character 13 ('\r').
-// lineIds: TBBusinessDetail.ID of the lines the transaction has just written (rental, sale)
-//          or closed (return). The receipt lists them newest first; an empty list prints a
-//          receipt without rows.
+// receipt: what the receipt prints, the same figures as the summary (Receipt::leaseContent,
+//          Receipt::saleContent); a content without lines prints a receipt without rows.
 // Returns when the operator has closed the prompt. Touches none of the caller's data.
-void ShowSettlement(const QString &summary, const QList<qint64> &lineIds,
+void ShowSettlement(const QString &summary, const Receipt::Content &receipt,
                     QWidget *parent = nullptr);

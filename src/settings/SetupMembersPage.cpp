@@ -62,7 +62,8 @@ QWidget *TSetupFm::buildMembersPage()
     EDViewNum =
         addField(grid, 2, 0, QStringLiteral("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
     acceptOnly(EDViewNum, QStringLiteral("0-9"));
-    grid->addWidget(new QLabel(QStringLiteral("(0：表示对影片数不做限制)"), panel), 2, 2, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("(每租一张减一，0：表示已不能再租)"), panel), 2, 2,
+                    1, 2);
     EDViewDate = new QDateEdit(panel);
     EDViewDate->setObjectName(QStringLiteral("EDViewDate"));
     EDViewDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));

@@ -130,7 +130,15 @@ private slots:
     void returnClosesLinesAndBooksMoney_data();
     void returnClosesLinesAndBooksMoney();
     void returnedCopyCanBeRentedAgain();
-    void refundIsTheClassDepositAtReturn();
+    void refundIsTheDepositTaken();
+    void overriddenTotalsTravelWithTheLines_data();
+    void overriddenTotalsTravelWithTheLines();
+    void returnOfSeveralRentersBooksEach();
+    void splitTotal_data();
+    void splitTotal();
+    void codesWhateverTheirCase_data();
+    void codesWhateverTheirCase();
+    void overdueDiscsAndEndedMembership();
 
     void summaryTexts_data();
     void summaryTexts();
@@ -222,7 +230,8 @@ void tst_LeaseCore::copyForReturn_data()
     QTest::newRow("in stock") << "free" << false;
     QTest::newRow("sold: a sale is not taken back") << "sold" << false;
     QTest::newRow("already returned") << "returned" << false;
-    QTest::newRow("fee class missing") << "noclass" << false;
+    // The money comes from the line: a disc whose class was removed still comes back.
+    QTest::newRow("fee class missing") << "noclass" << true;
 }
 
 void tst_LeaseCore::copyForReturn()
@@ -249,6 +258,9 @@ void tst_LeaseCore::copyForReturn()
         // The item shows what the line recorded, not the class as it is now.
         QCOMPARE(copy->rmoney, Money::fromCents(250));
         QCOMPARE(copy->deposit, yuan(15));
+        QCOMPARE(copy->renter, m_member);
+        QCOMPARE(copy->renterNum, QStringLiteral("M001"));
+        QCOMPARE(copy->renterName, QStringLiteral("张伟"));
     }
 }
 
@@ -285,7 +297,7 @@ void tst_LeaseCore::memberLookupWithOpenRentals()
 void tst_LeaseCore::unknownMemberNotFound()
 {
     QVERIFY(!lookupMember(QStringLiteral("M999"), kNow.date()).has_value());
-    QVERIFY(!lookupMember(QStringLiteral("m001"), kNow.date()).has_value());
+    QVERIFY(!lookupMember(QStringLiteral("M00"), kNow.date()).has_value());
     QVERIFY(!lookupMember(QStringLiteral("' OR '1'='1"), kNow.date()).has_value());
 }
 
@@ -344,13 +356,14 @@ void tst_LeaseCore::memberRentalWritesLinesAllowanceAndDeposit()
 {
     QList<Item> items = {rentItem(QStringLiteral("0002")), rentItem(QStringLiteral("0001"))};
     Completion c = rental(m_member, items);
-    c.depositTotal = Money::fromCents(4550); // the operator may change the totals
+    c.depositTotal = Money::fromCents(4550); // the operator may change the totals: the lines
+                                             // carry the split, in proportion 30 : 20
     const Outcome o = completeRental(c);
     QCOMPARE(o.status, Outcome::Status::Done);
     QCOMPARE(o.lineIds.size(), 2);
 
     QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBBusinessDetail ORDER BY ID"));
-    const QList<QVariantList> expected = {{2, 500, 3000}, {1, 300, 2000}};
+    const QList<QVariantList> expected = {{2, 500, 2730}, {1, 300, 1820}};
     for (const QVariantList &e : expected) {
         QVERIFY(q.next());
         QCOMPARE(Db::integer(q, "CDNum"), e[0].toLongLong());
@@ -505,7 +518,7 @@ void tst_LeaseCore::returnClosesLinesAndBooksMoney_data()
 void tst_LeaseCore::returnClosesLinesAndBooksMoney()
 {
     QFETCH(bool, memberNamed);
-    // Rented by someone else: the return is booked to whom the operator named.
+    // Rented by someone else: the return is booked to the renter, whoever the operator named.
     const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
     const qint64 l1 = openLine(1, other, kNow.date().addDays(-3), 300, 2000);
     const qint64 l2 = openLine(2, other, kNow.date(), 500, 3000);
@@ -525,7 +538,7 @@ void tst_LeaseCore::returnClosesLinesAndBooksMoney()
         QCOMPARE(Db::text(q, "ReDate"), QStringLiteral("2024-05-20 15:30:00"));
         QCOMPARE(Db::integer(q, "RMoney"), rent); // the line keeps its per-disc rent
     }
-    const qint64 booked = memberNamed ? m_member : Schema::WalkInCustomerId;
+    const qint64 booked = other;
     QSqlQuery m = Db::exec(QStringLiteral("SELECT CateID, Moneys, ClientID, Per, FeeDate "
                                           "FROM TBInOutMoney ORDER BY FID"));
     const QList<std::pair<int, qint64>> expected = {{Schema::TypeRent, 1400},
@@ -554,57 +567,218 @@ void tst_LeaseCore::returnedCopyCanBeRentedAgain()
     QVERIFY(!findCopyForReturn(QStringLiteral("0001")).has_value());
 }
 
-void tst_LeaseCore::refundIsTheClassDepositAtReturn()
+void tst_LeaseCore::refundIsTheDepositTaken()
 {
-    openLine(1, m_member, kNow.date().addDays(-1), 300, 2000);
+    openLine(1, m_member, kNow.date().addDays(-2), 300, 2000);
     Db::exec(QStringLiteral("UPDATE TBVer SET Deposit = 2500, Fee = 400 WHERE Name = 'DVD'"));
     const Item item = returnItem(QStringLiteral("0001"));
-    QCOMPARE(item.copy.deposit, yuan(20)); // shown from the line
-    QCOMPARE(item.addedDeposit, yuan(25)); // refunded from the class as it is now
-    QCOMPARE(item.addedRent, yuan(4));
+    QCOMPARE(item.addedDeposit, yuan(20)); // what was taken, not the class's deposit of today
+    QCOMPARE(item.addedRent, yuan(6));     // the rate in force when the disc went out, 2 days
+    QCOMPARE(item.days, qint64(2));
+    QCOMPARE(completeReturn(takeBack(0, {item})).status, Outcome::Status::Done);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = ?"),
+                        {Schema::TypeDeposit})
+                 .toLongLong(),
+             qint64(-2000));
+}
+
+void tst_LeaseCore::overriddenTotalsTravelWithTheLines_data()
+{
+    QTest::addColumn<qint64>("depositCents"); // the deposit total the operator left
+    QTest::addColumn<qint64>("rentCents");
+    QTest::addColumn<QList<qint64>>("lineDeposits");
+    QTest::addColumn<QList<qint64>>("lineRates");
+    // Classes: DVD 3.00 / 20.00, VCD 5.00 / 30.00.
+    QTest::newRow("as computed") << qint64(5000) << qint64(800) << QList<qint64>{2000, 3000}
+                                 << QList<qint64>{300, 500};
+    QTest::newRow("deposit raised to 110.00")
+        << qint64(11000) << qint64(800) << QList<qint64>{4400, 6600} << QList<qint64>{300, 500};
+    QTest::newRow("odd cent goes to the first line")
+        << qint64(5001) << qint64(801) << QList<qint64>{2001, 3000} << QList<qint64>{301, 500};
+    QTest::newRow("nothing taken") << qint64(0) << qint64(0) << QList<qint64>{0, 0}
+                                   << QList<qint64>{0, 0};
+}
+
+void tst_LeaseCore::overriddenTotalsTravelWithTheLines()
+{
+    QFETCH(qint64, depositCents);
+    QFETCH(qint64, rentCents);
+    QFETCH(QList<qint64>, lineDeposits);
+    QFETCH(QList<qint64>, lineRates);
+    m_account->setOption(Schema::OptionRentRule, QStringLiteral("1"));
+    Completion c =
+        rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))});
+    c.depositTotal = Money::fromCents(depositCents);
+    c.rentTotal = Money::fromCents(rentCents);
+    const Outcome o = completeRental(c);
+    QCOMPARE(o.status, Outcome::Status::Done);
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT Deposit, RMoney FROM TBBusinessDetail ORDER BY ID"));
+    for (int k = 0; k < 2; ++k) {
+        QVERIFY(q.next());
+        QCOMPARE(Db::integer(q, "Deposit"), lineDeposits.at(k));
+        QCOMPARE(Db::integer(q, "RMoney"), lineRates.at(k));
+        QCOMPARE(o.lines.at(k).deposit, Money::fromCents(lineDeposits.at(k)));
+    }
+    // Money in equals money out: the refund of both discs is the deposit booked.
+    const Completion back =
+        takeBack(0, {returnItem(QStringLiteral("0001")), returnItem(QStringLiteral("0002"))});
+    QCOMPARE(back.depositTotal, Money::fromCents(depositCents));
+    QCOMPARE(back.rentTotal, Money::fromCents(rentCents));
+    QCOMPARE(completeReturn(back).status, Outcome::Status::Done);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT total(Moneys) FROM TBInOutMoney WHERE CateID = ?"),
+                        {Schema::TypeDeposit})
+                 .toLongLong(),
+             qint64(0));
+}
+
+void tst_LeaseCore::returnOfSeveralRentersBooksEach()
+{
+    const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
+    openLine(1, m_member, kNow.date().addDays(-2), 300, 2000);
+    openLine(2, other, kNow.date().addDays(-1), 500, 3000);
+    openLine(3, Schema::WalkInCustomerId, kNow.date(), 300, 1000);
+    Completion c = takeBack(m_member, {returnItem(QStringLiteral("0001")),
+                                       returnItem(QStringLiteral("0002")),
+                                       returnItem(QStringLiteral("0003"))});
+    const Outcome o = completeReturn(c);
+    QCOMPARE(o.status, Outcome::Status::Done);
+    QCOMPARE(o.lines.size(), 3);
+    QCOMPARE(o.lines[1].customer, other);
+    QCOMPARE(o.lines[1].days, qint64(1));
+    QSqlQuery m = Db::exec(
+        QStringLiteral("SELECT ClientID, CateID, Moneys FROM TBInOutMoney ORDER BY FID"));
+    const QList<std::tuple<qint64, int, qint64>> expected = {
+        {m_member, Schema::TypeRent, 600},
+        {m_member, Schema::TypeDeposit, -2000},
+        {other, Schema::TypeRent, 500},
+        {other, Schema::TypeDeposit, -3000},
+        {Schema::WalkInCustomerId, Schema::TypeRent, 300},
+        {Schema::WalkInCustomerId, Schema::TypeDeposit, -1000}};
+    for (const auto &[client, type, cents] : expected) {
+        QVERIFY(m.next());
+        QCOMPARE(Db::integer(m, "ClientID"), client);
+        QCOMPARE(Db::integer(m, "CateID"), qint64(type));
+        QCOMPARE(Db::integer(m, "Moneys"), cents);
+    }
+    QVERIFY(!m.next());
+}
+
+void tst_LeaseCore::splitTotal_data()
+{
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<QList<qint64>>("weights");
+    QTest::addColumn<QList<qint64>>("parts");
+    QTest::newRow("in proportion") << qint64(11000) << QList<qint64>{2000, 3000}
+                                   << QList<qint64>{4400, 6600};
+    QTest::newRow("thirds, cents to the first")
+        << qint64(1000) << QList<qint64>{1, 1, 1} << QList<qint64>{334, 333, 333};
+    QTest::newRow("all weights zero: equal parts")
+        << qint64(1001) << QList<qint64>{0, 0} << QList<qint64>{501, 500};
+    QTest::newRow("one weight zero gets nothing")
+        << qint64(900) << QList<qint64>{0, 300} << QList<qint64>{0, 900};
+    QTest::newRow("large amounts do not overflow")
+        << qint64(99999999900) << QList<qint64>{99999999900, 99999999900}
+        << QList<qint64>{49999999950, 49999999950};
+    QTest::newRow("no lines") << qint64(500) << QList<qint64>{} << QList<qint64>{};
+}
+
+void tst_LeaseCore::splitTotal()
+{
+    QFETCH(qint64, total);
+    QFETCH(QList<qint64>, weights);
+    QFETCH(QList<qint64>, parts);
+    QList<Money> w;
+    for (qint64 c : weights)
+        w << Money::fromCents(c);
+    const QList<Money> got = Lease::splitTotal(Money::fromCents(total), w);
+    QList<qint64> cents;
+    for (Money m : got)
+        cents << m.cents();
+    QCOMPARE(cents, parts);
+}
+
+void tst_LeaseCore::codesWhateverTheirCase_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("as stored") << "DVD-X1";
+    QTest::newRow("lower case") << "dvd-x1";
+    QTest::newRow("mixed") << "Dvd-X1";
+}
+
+void tst_LeaseCore::codesWhateverTheirCase()
+{
+    QFETCH(QString, typed);
+    const qint64 id =
+        m_account->addCopy(QStringLiteral("DVD-X1"), QStringLiteral("大话西游"), QStringLiteral("DVD"));
+    m_account->addMember(QStringLiteral("A001"), QStringLiteral("李雷"), 3);
+    QCOMPARE(findCopyForRent(typed)->cdNum, id);
+    const auto member = lookupMember(typed == QLatin1String("DVD-X1") ? QStringLiteral("A001")
+                                                                       : QStringLiteral("a001"),
+                                     kNow.date());
+    QVERIFY(member.has_value());
+    QCOMPARE(member->num, QStringLiteral("A001"));
+    openLine(id, m_member, kNow.date(), 300, 2000);
+    QCOMPARE(findCopyForReturn(typed)->cdNum, id);
+    QVERIFY(!findCopyForRent(typed).has_value());
+}
+
+void tst_LeaseCore::overdueDiscsAndEndedMembership()
+{
+    m_account->setOption(Schema::OptionOverdueDays, QStringLiteral("3"));
+    openLine(1, m_member, kNow.date().addDays(-5), 300, 2000); // due 3 days after: 2 days late
+    openLine(2, m_member, kNow.date().addDays(-3), 500, 3000); // due today: not late
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = ? WHERE ID = ?"),
+             {SqlDialect::dateText(kNow.date().addDays(-1)), m_member});
+    auto m = lookupMember(QStringLiteral("M001"), kNow.date());
+    QVERIFY(m.has_value());
+    QCOMPARE(m->openRentals[0].due, kNow.date().addDays(-2));
+    QCOMPARE(m->overdue().size(), 1);
+    QCOMPARE(m->overdue().first().name, QStringLiteral("英雄"));
+    QCOMPARE(m->overdue().first().daysLate, qint64(2));
+    QVERIFY(m->expired);
+    // No end date (the members page's 2000-01-01) and an end date of today have not ended.
+    for (const QDate &end : {noEndDate(), kNow.date()}) {
+        Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = ? WHERE ID = ?"),
+                 {SqlDialect::dateText(end), m_member});
+        QVERIFY(!lookupMember(QStringLiteral("M001"), kNow.date())->expired);
+    }
 }
 
 void tst_LeaseCore::summaryTexts_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("deposit");
-    QTest::addColumn<QString>("rent");
+    QTest::addColumn<qint64>("deposit");
+    QTest::addColumn<qint64>("rent");
     QTest::addColumn<QString>("expected");
     const QString cr = QString(QChar(13));
-    QTest::newRow("rental") << 0 << "50.00"
-                            << "8.00"
-                            << QStringLiteral("共出租影片：3部，") + cr +
-                                   QStringLiteral("押　　　金：50.00元，") + cr +
-                                   QStringLiteral("租　　　金：8.00元");
-    QTest::newRow("return, whole difference")
-        << 1 << "20.00"
-        << "3.00"
+    QTest::newRow("rental: the deposit is paid now")
+        << 0 << qint64(5000) << qint64(800)
+        << QStringLiteral("共出租影片：3部，") + cr + QStringLiteral("押　　　金：50.00元，") + cr +
+               QStringLiteral("租　　　金：8.00元，") + cr + QStringLiteral("本次实收：50.00元");
+    QTest::newRow("return, given back")
+        << 1 << qint64(2000) << qint64(300)
         << QStringLiteral("共归还影片：3部，") + cr + QStringLiteral("应退　押金：20.00元，") + cr +
-               QStringLiteral("租　　　金：3.00元，") + cr + QStringLiteral("差　　　额：17元");
-    QTest::newRow("return, half") << 1 << "20.00"
-                                  << "7.50"
-                                  << QStringLiteral("共归还影片：3部，") + cr +
-                                         QStringLiteral("应退　押金：20.00元，") + cr +
-                                         QStringLiteral("租　　　金：7.50元，") + cr +
-                                         QStringLiteral("差　　　额：12.5元");
+               QStringLiteral("租　　　金：3.00元，") + cr + QStringLiteral("应退客户：17.00元");
+    QTest::newRow("return, half")
+        << 1 << qint64(2000) << qint64(750)
+        << QStringLiteral("共归还影片：3部，") + cr + QStringLiteral("应退　押金：20.00元，") + cr +
+               QStringLiteral("租　　　金：7.50元，") + cr + QStringLiteral("应退客户：12.50元");
     QTest::newRow("return, customer owes")
-        << 1 << "20.00"
-        << "26.00"
+        << 1 << qint64(2000) << qint64(2600)
         << QStringLiteral("共归还影片：3部，") + cr + QStringLiteral("应退　押金：20.00元，") + cr +
-               QStringLiteral("租　　　金：26.00元，") + cr + QStringLiteral("差　　　额：-6元");
+               QStringLiteral("租　　　金：26.00元，") + cr + QStringLiteral("应收客户：6.00元");
 }
 
 void tst_LeaseCore::summaryTexts()
 {
     QFETCH(int, mode);
-    QFETCH(QString, deposit);
-    QFETCH(QString, rent);
+    QFETCH(qint64, deposit);
+    QFETCH(qint64, rent);
     QFETCH(QString, expected);
-    const QString text =
-        mode == 0
-            ? rentalSummary(3, deposit, rent)
-            : returnSummary(3, deposit, rent, *completedTotal(deposit) - *completedTotal(rent));
-    QCOMPARE(text, expected);
+    const Money d = Money::fromCents(deposit);
+    const Money r = Money::fromCents(rent);
+    QCOMPARE(mode == 0 ? rentalSummary(3, d, r) : returnSummary(3, d, r), expected);
 }
 
 void tst_LeaseCore::totalsFields_data()
@@ -642,7 +816,7 @@ void tst_LeaseCore::lookupsUseIndexes_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("index");
     QTest::newRow("availability of a copy")
-        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1' AND NOT EXISTS (SELECT 1 FROM "
+        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1' COLLATE NOCASE AND NOT EXISTS (SELECT 1 FROM "
            "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL)"
         << "ix_detail_open_copy";
     QTest::newRow("copy by code") << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1'"
@@ -656,8 +830,15 @@ void tst_LeaseCore::lookupsUseIndexes_data()
         << "ix_detail_open_customer";
     QTest::newRow("open line of a copy for return")
         << "SELECT a.ID FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID "
-           "WHERE b.CustomNum = '1' AND a.ReDate IS NULL AND a.Ass_Number <> -1"
+           "WHERE b.CustomNum = '1' COLLATE NOCASE AND a.ReDate IS NULL AND a.Ass_Number <> -1"
         << "ix_detail_open_copy";
+    QTest::newRow("copy by code, any letter case")
+        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = 'a1' COLLATE NOCASE"
+        << "ix_name_code_nocase";
+    QTest::newRow("member by number, any letter case")
+        << "SELECT ID FROM TBAssociator WHERE Num = 'm1' COLLATE NOCASE ORDER BY Num = 'm1' DESC, "
+           "ID LIMIT 1"
+        << "ix_member_num_nocase";
     QTest::newRow("the guarded insert")
         << "SELECT 1 WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail WHERE CDNum = 5 "
            "AND ReDate IS NULL)"

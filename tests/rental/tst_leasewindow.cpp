@@ -80,6 +80,11 @@ private slots:
     void nextCustomerIsWalkIn();
     void returnByKeysShowsTheDifference();
     void completionRefreshesTheRentalList();
+    void otherRentersDiscNeedsConfirming_data();
+    void otherRentersDiscNeedsConfirming();
+    void emptiedMemberNumberIsWalkIn();
+    void allowanceWarnsAtTheScan();
+    void addClickedWithUnconfirmedCode();
 
 private:
     void showWindow(int mode);
@@ -219,7 +224,8 @@ void tst_LeaseWindow::wholeRentalByKeys()
 
     const QString prompt = completeAndReadPrompt();
     QCOMPARE(prompt,
-             QStringLiteral("共出租影片：3部，\n押　　　金：70.00元，\n租　　　金：11.00元"));
+             QStringLiteral("共出租影片：3部，\n押　　　金：70.00元，\n租　　　金：11.00元，\n"
+                            "本次实收：70.00元"));
     QVERIFY(m_boxes->shown.isEmpty());
 
     QCOMPARE(
@@ -448,12 +454,14 @@ void tst_LeaseWindow::emptiedTotalIsReported()
 
 void tst_LeaseWindow::allowanceRefusalKeepsEverything()
 {
-    const qint64 member = m_account->addMember(QStringLiteral("M002"), QStringLiteral("李娜"), 1);
+    const qint64 member = m_account->addMember(QStringLiteral("M002"), QStringLiteral("李娜"), 2);
     showWindow(0);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M002"));
     typeLine(QStringLiteral("0001"));
     typeLine(QStringLiteral("0002"));
+    // Another counter rents to the same member meanwhile: the completion counts afresh.
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 1 WHERE ID = ?"), {member});
     key(m_w, Qt::Key_F12);
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("会员租借数量还剩1本次租碟数已超出！")});
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Warning);
@@ -532,12 +540,10 @@ void tst_LeaseWindow::nextCustomerIsWalkIn()
 void tst_LeaseWindow::returnByKeysShowsTheDifference()
 {
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("0"));
-    // Rented by the walk-in customer; brought back by a member who names himself.
+    // Rented by the walk-in customer; brought back without a member number.
     openLine(1, Schema::WalkInCustomerId, QDate::currentDate().addDays(-3), 300, 2000);
     openLine(2, Schema::WalkInCustomerId, QDate::currentDate(), 500, 3000);
     showWindow(1);
-    m_w->EdPer->setFocus();
-    typeLine(QStringLiteral("M001"));
     typeLine(QStringLiteral("0001"));
     typeLine(QStringLiteral("0002"));
     QCOMPARE(m_w->EDYJ->text(), QStringLiteral("50.00"));
@@ -547,8 +553,8 @@ void tst_LeaseWindow::returnByKeysShowsTheDifference()
     type(m_w, QStringLiteral("12.5")); // the operator lets a little go
     const QString prompt = completeAndReadPrompt();
     QCOMPARE(prompt,
-             QStringLiteral("共归还影片：2部，\n应退　押金：50.00元，\n租　　　金：12.5元，\n"
-                            "差　　　额：37.5元"));
+             QStringLiteral("共归还影片：2部，\n应退　押金：50.00元，\n租　　　金：12.50元，\n"
+                            "应退客户：37.50元"));
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
              qint64(0));
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, Moneys, ClientID FROM TBInOutMoney "
@@ -556,7 +562,7 @@ void tst_LeaseWindow::returnByKeysShowsTheDifference()
     QVERIFY(q.next());
     QCOMPARE(Db::integer(q, "CateID"), qint64(Schema::TypeRent));
     QCOMPARE(Db::integer(q, "Moneys"), qint64(1250));
-    QCOMPARE(Db::integer(q, "ClientID"), m_member);
+    QCOMPARE(Db::integer(q, "ClientID"), qint64(Schema::WalkInCustomerId));
     QVERIFY(q.next());
     QCOMPARE(Db::integer(q, "CateID"), qint64(Schema::TypeDeposit));
     QCOMPARE(Db::integer(q, "Moneys"), qint64(-5000));
@@ -582,6 +588,91 @@ void tst_LeaseWindow::completionRefreshesTheRentalList()
     completeAndReadPrompt();
     QCOMPARE(list->dxDBGrid1->rowCount(), 1);
     QCOMPARE(list->dxDBGrid1->footerText(QStringLiteral("Deposit")), QStringLiteral("共20.00 元"));
+}
+
+void tst_LeaseWindow::otherRentersDiscNeedsConfirming_data()
+{
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("confirmed: booked to the renter") << true;
+    QTest::newRow("declined: not added") << false;
+}
+
+void tst_LeaseWindow::otherRentersDiscNeedsConfirming()
+{
+    QFETCH(bool, confirmed);
+    const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
+    openLine(1, other, QDate::currentDate().addDays(-1), 300, 2000);
+    showWindow(1);
+    m_w->EdPer->setFocus();
+    typeLine(QStringLiteral("M001"));
+    m_boxes->answers.enqueue(confirmed ? QMessageBox::Yes : QMessageBox::No);
+    typeLine(QStringLiteral("0001"));
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QVERIFY2(m_boxes->lastText().contains(QStringLiteral("M002 王芳")),
+             qPrintable(m_boxes->lastText()));
+    QCOMPARE(m_w->items().size(), confirmed ? 1 : 0);
+    if (!confirmed)
+        return;
+    completeAndReadPrompt();
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT COUNT(*) FROM TBInOutMoney WHERE ClientID = ?"),
+                        {other})
+                 .toLongLong(),
+             qint64(2));
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(2));
+}
+
+void tst_LeaseWindow::emptiedMemberNumberIsWalkIn()
+{
+    openLine(1, m_member, QDate::currentDate(), 300, 2000);
+    showWindow(0);
+    m_w->EdPer->setFocus();
+    typeLine(QStringLiteral("M001"));
+    QCOMPARE(m_w->FMemberID, m_member);
+    QCOMPARE(m_w->dxDBGrid1->rowCount(), 1);
+    m_w->EdPer->setFocus();
+    m_w->EdPer->selectAll();
+    key(m_w, Qt::Key_Backspace);
+    QCOMPARE(m_w->FMemberID, qint64(0));
+    QCOMPARE(m_w->Label20->text(), QStringLiteral("零租客户"));
+    QCOMPARE(m_w->dxDBGrid1->rowCount(), 0);
+    QCOMPARE(m_w->EDBeYJ->text(), QStringLiteral("0.00"));
+    m_w->EDPic->setFocus();
+    typeLine(QStringLiteral("0002"));
+    completeAndReadPrompt();
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE CDNum = 2"))
+                 .toLongLong(),
+             qint64(Schema::WalkInCustomerId));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney")).toLongLong(),
+             qint64(Schema::WalkInCustomerId));
+    QCOMPARE(memberSum(m_member), qint64(10));
+}
+
+void tst_LeaseWindow::allowanceWarnsAtTheScan()
+{
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 1 WHERE ID = ?"), {m_member});
+    showWindow(0);
+    m_w->EdPer->setFocus();
+    typeLine(QStringLiteral("M001"));
+    QCOMPARE(m_w->Label21->text(), QStringLiteral("1"));
+    typeLine(QStringLiteral("0001"));
+    QVERIFY(m_boxes->shown.isEmpty());
+    typeLine(QStringLiteral("0002")); // the second disc goes over the allowance
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("会员租借数量还剩1本次租碟数已超出！"));
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Warning);
+    QCOMPARE(m_w->items().size(), 1);
+}
+
+void tst_LeaseWindow::addClickedWithUnconfirmedCode()
+{
+    showWindow(0);
+    type(m_w, QStringLiteral("0003"));
+    // A quick click: the button takes the press before the field's departure is handled.
+    QTest::mouseClick(m_w->BtnAdd, Qt::LeftButton);
+    QTRY_COMPARE(m_w->items().size(), 1);
+    QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
+    QCOMPARE(m_w->items().first().copy.customNum, QStringLiteral("0003"));
+    QCOMPARE(m_w->EDYJ->text(), QStringLiteral("20.00"));
 }
 
 QTEST_MAIN(tst_LeaseWindow)

@@ -90,7 +90,8 @@ private slots:
     void printsOnTheDefaultPrinter();
 
 private:
-    QList<qint64> rentThree();
+    Lease::Outcome rentThree();
+    Receipt::Content rentalReceipt();
 
     TestAccount *m_account = nullptr;
     RecordingPresenter *m_boxes = nullptr;
@@ -118,7 +119,7 @@ void tst_Settlement::init()
     ShopCompany = QStringLiteral("星光影碟租售店");
     ShopAddress = QStringLiteral("文三路 128 号");
     ShopTel = QStringLiteral("0571-88886666");
-    CurrentUserID = 3;
+    CurrentUserID = int(m_account->addStaff(QStringLiteral("李娜"), QString()));
 }
 
 void tst_Settlement::cleanup()
@@ -132,7 +133,7 @@ void tst_Settlement::cleanup()
     m_account = nullptr;
 }
 
-QList<qint64> tst_Settlement::rentThree()
+Lease::Outcome tst_Settlement::rentThree()
 {
     Lease::Completion c;
     c.memberId = m_member;
@@ -141,22 +142,30 @@ QList<qint64> tst_Settlement::rentThree()
     for (const char *code : {"0001", "0002", "0003"}) {
         const auto copy = Lease::findCopyForRent(QLatin1String(code));
         c.items << *Lease::makeItem(*copy, Lease::Mode::RentOut, false, c.now.date());
+        c.depositTotal += c.items.last().addedDeposit;
+        c.rentTotal += c.items.last().addedRent;
     }
     const Lease::Outcome o = Lease::completeRental(c);
     if (o.status != Lease::Outcome::Status::Done)
         qFatal("fixture rental failed");
-    return o.lineIds;
+    return o;
+}
+
+Receipt::Content tst_Settlement::rentalReceipt()
+{
+    return Receipt::leaseContent(Lease::Mode::RentOut, rentThree(), false, 7);
 }
 
 void tst_Settlement::receiptOfARental()
 {
-    const QList<qint64> ids = rentThree();
-    const QList<Receipt::Line> lines = Receipt::lines(ids);
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.first().name, QStringLiteral("无间道")); // newest first
-    QCOMPARE(Receipt::total(lines), Money::fromCents(300 + 550 + 300));
+    const Receipt::Content content = rentalReceipt();
+    QCOMPARE(content.lines.size(), 3);
+    QCOMPARE(content.customer, QStringLiteral("M001 张伟"));
+    QCOMPARE(content.deposit, Money::fromCents(2000 + 5000 + 2000));
+    QCOMPARE(content.rent, Money::fromCents(300 + 550 + 300));
+    QCOMPARE(content.settled(), content.deposit); // renting, the deposit is what is paid
 
-    const ReportDocument doc = Receipt::document(Receipt::currentHeader(), lines);
+    const ReportDocument doc = Receipt::document(Receipt::currentHeader(), content);
     const QString pdf = m_prints->filePath(QStringLiteral("receipt.pdf"));
     QString why;
     QVERIFY2(doc.exportPdf(pdf, &why), qPrintable(why));
@@ -164,18 +173,19 @@ void tst_Settlement::receiptOfARental()
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
     const QString day = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    const QString due = QDate::currentDate().addDays(7).toString(Qt::ISODate);
     for (const QString &expected :
-         {QStringLiteral("欢迎光临"), QStringLiteral("星光影碟租售店"),
+         {QStringLiteral("欢迎光临"), QStringLiteral("星光影碟租售店"), QStringLiteral("出租单"),
           QStringLiteral("地址：文三路 128 号"), QStringLiteral("电话：0571-88886666"),
           QStringLiteral("单 据 号：") + day + QLatin1Char('0'),
           QStringLiteral("日 期：") + QDate::currentDate().toString(Qt::ISODate),
-          QStringLiteral("客户编号：%1").arg(m_member), QStringLiteral("操作人员：3"),
-          QStringLiteral("影碟名称 数量 金额"), QStringLiteral("无间道 1 3.00"),
-          QStringLiteral("甜蜜蜜 1 5.50"), QStringLiteral("英雄 1 3.00"),
-          QStringLiteral("合计： 3 11.50")}) {
+          QStringLiteral("客户：M001 张伟"), QStringLiteral("操作人员：李娜"),
+          QStringLiteral("英雄 租金3.00/天 押金20.00 应还") + due,
+          QStringLiteral("甜蜜蜜 租金5.50/天 押金50.00 应还") + due,
+          QStringLiteral("共3部"), QStringLiteral("押 金： 90.00元"),
+          QStringLiteral("11.50元"), QStringLiteral("本次实收： 90.00元")}) {
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
     }
-    QVERIFY(text.indexOf(QStringLiteral("无间道")) < text.indexOf(QStringLiteral("英雄 1")));
 
     const QString info = run(QStringLiteral("pdfinfo"), {pdf});
     const QRegularExpressionMatch size =
@@ -190,43 +200,64 @@ void tst_Settlement::receiptOfASaleChargesTheQuantity()
     const qint64 id = Db::lastInsertId(Db::exec(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons) VALUES (1, 2500, 2, -1, '2024-05-20', 3)")));
-    const QList<Receipt::Line> lines = Receipt::lines({id});
-    QCOMPARE(Receipt::customerNumber(lines), QStringLiteral("-1"));
+    const Receipt::Content content = Receipt::saleContent({id});
+    QCOMPARE(content.customer, QStringLiteral("零售"));
     // Two sets at 25.00 come to 50.00 on the customer's receipt.
-    QCOMPARE(Receipt::total(lines), Money::fromYuan(50));
+    QCOMPARE(Receipt::total(content.lines), Money::fromYuan(50));
     const QString pdf = m_prints->filePath(QStringLiteral("sale.pdf"));
-    QVERIFY(Receipt::document(Receipt::currentHeader(), lines).exportPdf(pdf));
+    QVERIFY(Receipt::document(Receipt::currentHeader(), content).exportPdf(pdf));
     const QString text = pdfText(pdf);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
     QVERIFY2(text.contains(QStringLiteral("英雄 2 50.00")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("合计： 1 50.00")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("客户：零售")), qPrintable(text)); // no bare ID -1
 }
 
 void tst_Settlement::receiptOfAReturnListsTheReturnedDiscs()
 {
-    const QList<qint64> ids = rentThree();
+    rentThree();
+    // Three days out, with the deposit of one line overridden when it went out.
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET DatTime = ?, Deposit = 4000 "
+                            "WHERE CDNum = 2"),
+             {QDate::currentDate().addDays(-3).toString(Qt::ISODate)});
     Lease::Completion c;
     c.mode = Lease::Mode::TakeBack;
     c.now = QDateTime::currentDateTime();
     for (const char *code : {"0002", "0001"}) {
         const auto copy = Lease::findCopyForReturn(QLatin1String(code));
         c.items << *Lease::makeItem(*copy, Lease::Mode::TakeBack, false, c.now.date());
+        c.depositTotal += c.items.last().addedDeposit;
+        c.rentTotal += c.items.last().addedRent;
     }
     const Lease::Outcome o = Lease::completeReturn(c);
     QCOMPARE(o.status, Lease::Outcome::Status::Done);
-    const QList<Receipt::Line> lines = Receipt::lines(o.lineIds);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines[0].name, QStringLiteral("甜蜜蜜"));
-    QCOMPARE(lines[1].name, QStringLiteral("英雄"));
-    QCOMPARE(lines[0].rmoney, Money::fromCents(550)); // the rent recorded on the line
-    QCOMPARE(Receipt::customerNumber(lines), QString::number(m_member));
-    QVERIFY(!ids.isEmpty());
+    const Receipt::Content content = Receipt::leaseContent(Lease::Mode::TakeBack, o, false, 7);
+    QCOMPARE(content.lines.size(), 2);
+    QCOMPARE(content.lines[0].name, QStringLiteral("甜蜜蜜"));
+    QCOMPARE(content.lines[0].days, qint64(3));
+    QCOMPARE(content.lines[0].rent, Money::fromCents(3 * 550)); // the line's rate, 3 days
+    QCOMPARE(content.lines[0].deposit, Money::fromYuan(40));    // the deposit taken
+    QCOMPARE(content.lines[1].rent, Money::fromYuan(3));
+    QCOMPARE(content.customer, QStringLiteral("M001 张伟")); // the renter, nobody named
+    QCOMPARE(content.settled(), Money::fromCents(6000 - 1650 - 300));
+
+    const QString pdf = m_prints->filePath(QStringLiteral("return.pdf"));
+    QVERIFY(Receipt::document(Receipt::currentHeader(), content).exportPdf(pdf));
+    const QString text = pdfText(pdf);
+    if (text.isEmpty())
+        QSKIP("pdftotext is not installed");
+    for (const QString &expected :
+         {QStringLiteral("归还单"), QStringLiteral("甜蜜蜜 3天 租金16.50 退押金40.00"),
+          QStringLiteral("英雄 1天 租金3.00 退押金20.00"), QStringLiteral("退还押金： 60.00元"),
+          QStringLiteral("收取租金： 19.50元"), QStringLiteral("应退客户： 40.50元")}) {
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
+    }
 }
 
 void tst_Settlement::receiptWithoutRows()
 {
-    const ReportDocument doc = Receipt::document(Receipt::currentHeader(), {});
+    const ReportDocument doc = Receipt::document(Receipt::currentHeader(), Receipt::Content{});
     QCOMPARE(doc.pageCount(), 1);
     const QString text = doc.pageTexts(0).join(QLatin1Char(' '));
     QVERIFY2(text.contains(QStringLiteral("欢迎光临")), qPrintable(text));
@@ -237,8 +268,8 @@ void tst_Settlement::receiptWithoutRows()
 void tst_Settlement::promptShowsTheSummaryAndEnterCloses()
 {
     m_account->setOption(Schema::OptionReceiptPrinting, QStringLiteral("1"));
-    const QString summary =
-        QStringLiteral("共出租影片：3部，\r押　　　金：70.00元，\r租　　　金：11.00元");
+    const QString summary = QStringLiteral(
+        "共出租影片：3部，\r押　　　金：70.00元，\r租　　　金：11.00元，\r本次实收：70.00元");
     QString caption, box, shown;
     bool isDefault = false;
     whenModal<TInforFm>([&](TInforFm *prompt) {
@@ -273,13 +304,13 @@ void tst_Settlement::printOption()
                  {Schema::OptionReceiptPrinting});
     else
         m_account->setOption(Schema::OptionReceiptPrinting, option);
-    const QList<qint64> ids = rentThree();
+    const Receipt::Content receipt = rentalReceipt();
     int filesWhileOpen = -1;
     whenModal<TInforFm>([&](TInforFm *prompt) {
         filesWhileOpen = int(pdfsIn(m_prints->path()).size());
         prompt->BitBtn1->click();
     });
-    ShowSettlement(QStringLiteral("共出租影片：3部，"), ids);
+    ShowSettlement(QStringLiteral("共出租影片：3部，"), receipt);
     QCOMPARE(filesWhileOpen, 0); // printed when the prompt closes, not before
     const QStringList files = pdfsIn(m_prints->path());
     QCOMPARE(files.size(), prints ? 1 : 0);
@@ -288,7 +319,7 @@ void tst_Settlement::printOption()
         const QString text = pdfText(files.first());
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");
-        QVERIFY2(text.contains(QStringLiteral("合计： 3 11.50")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("本次实收： 90.00元")), qPrintable(text));
     }
 }
 
@@ -308,9 +339,9 @@ void tst_Settlement::printsOnTheDefaultPrinter()
     const QString folder = cupsPdfFolder();
     const QStringList before = pdfsIn(folder);
 
-    const QList<qint64> ids = rentThree();
+    const Receipt::Content receipt = rentalReceipt();
     whenModal<TInforFm>([](TInforFm *prompt) { key(prompt, Qt::Key_Return); });
-    ShowSettlement(QStringLiteral("共出租影片：3部，"), ids);
+    ShowSettlement(QStringLiteral("共出租影片：3部，"), receipt);
     QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
     QCOMPARE(ReportPrinter::lastOutcome().target, ReportPrintOutcome::Target::Printer);
 
@@ -333,8 +364,9 @@ void tst_Settlement::printsOnTheDefaultPrinter()
     QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in ") + folder));
     QFile::remove(job);
     QVERIFY2(text.contains(QStringLiteral("欢迎光临")), qPrintable(text));
-    QVERIFY2(text.contains(marker + QStringLiteral(" 1 5.50")), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("合计： 3 11.50")), qPrintable(text));
+    QVERIFY2(text.contains(marker + QStringLiteral(" 租金5.50/天 押金50.00")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("本次实收")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("90.00元")), qPrintable(text));
 }
 
 QTEST_MAIN(tst_Settlement)

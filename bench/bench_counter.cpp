@@ -184,15 +184,16 @@ QList<Row> counterActions(const QString &path, int reps)
               [&](int i) { Lease::lookupMember(s.memberNums[i % s.memberNums.size()], today); }),
          time(reps,
               [&](int i) {
+                  const QString num = s.memberNums[i % s.memberNums.size()];
                   raw.run("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
                           "ORDER BY ID LIMIT 1",
-                          {s.memberNums[i % s.memberNums.size()]});
-                  raw.run("SELECT b.ID, b.DatTime, b.RMoney, c.CustomNum, c.Name, c.Direct, "
-                          "c.ActRole, c.Address1, c.Ver, v.Deposit FROM TBBusinessDetail b "
-                          "JOIN TBName c ON c.ID = b.CDNum LEFT JOIN TBVer v ON v.Name = c.Ver "
+                          {num});
+                  raw.run("SELECT b.ID, b.DatTime, b.RMoney, b.Deposit, c.CustomNum, c.Name, "
+                          "c.Direct, c.ActRole, c.Address1, c.Ver FROM TBBusinessDetail b "
+                          "JOIN TBName c ON c.ID = b.CDNum "
                           "WHERE b.Ass_Number = (SELECT ID FROM TBAssociator WHERE Num = ? "
                           "ORDER BY ID LIMIT 1) AND b.ReDate IS NULL ORDER BY b.ID",
-                          {s.memberNums[i % s.memberNums.size()]});
+                          {num});
               }),
          {}});
     rows.append({QStringLiteral("title lookup for renting"),
@@ -213,13 +214,14 @@ QList<Row> counterActions(const QString &path, int reps)
          time(reps, [&](int i) { Lease::findCopyForReturn(s.outCodes[i % s.outCodes.size()]); }),
          time(reps,
               [&](int i) {
+                  const QString code = s.outCodes[i % s.outCodes.size()];
                   raw.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
-                          "b.Nlang, b.ActRole, b.Categray, a.RMoney, a.Deposit, a.ID, "
-                          "a.DatTime FROM TBName b JOIN TBBusinessDetail a ON a.CDNum = b.ID "
-                          "WHERE b.CustomNum = ? AND a.ReDate IS NULL AND a.Ass_Number <> -1 "
-                          "AND EXISTS (SELECT 1 FROM TBVer d WHERE d.Name = b.Ver) "
-                          "ORDER BY a.ID LIMIT 1",
-                          {s.outCodes[i % s.outCodes.size()]});
+                          "b.Nlang, b.ActRole, b.Categray, a.ID, a.DatTime, a.Ass_Number, "
+                          "a.RMoney, a.Deposit FROM TBName b JOIN TBBusinessDetail a "
+                          "ON a.CDNum = b.ID "
+                          "WHERE b.CustomNum = ? AND a.ReDate IS NULL "
+                          "AND a.Ass_Number <> -1 ORDER BY a.ID LIMIT 1",
+                          {code});
               }),
          {}});
     rows.append({QStringLiteral("title lookup for selling"),
@@ -326,7 +328,7 @@ QList<Row> counterActions(const QString &path, int reps)
                     "Ass_Number <> -1 ORDER BY ID LIMIT 1",
                     {id});
             raw.run("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? AND ReDate IS NULL "
-                    "AND Ass_Number <> -1",
+                    "AND Ass_Number <> -1 RETURNING Ass_Number",
                     {SqlDialect::dateTimeText(now), id});
         }
         raw.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "

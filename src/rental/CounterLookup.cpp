@@ -1,5 +1,6 @@
 #include "CounterLookup.h"
 
+#include "CodeMatch.h"
 #include "RentRule.h"
 
 #include "data/Db.h"
@@ -52,13 +53,11 @@ QList<OpenRental> Member::overdue() const
 
 std::optional<Member> lookupMember(const QString &num, const QDate &today)
 {
-    // Member numbers are found whatever their letter case (ix_member_num_nocase); a number
-    // typed exactly as stored wins over one that differs in case only.
-    QSqlQuery m = Db::exec(
-        QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator "
-                       "WHERE Num = ? COLLATE NOCASE ORDER BY Num = ? DESC, ID LIMIT 1"),
-        {num, num});
-    if (!m.next())
+    // Member numbers are found whatever their letter case (ix_member_num_nocase).
+    QSqlQuery m = CodeMatch::first(QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM "
+                                                  "TBAssociator WHERE Num = ?%1 ORDER BY ID LIMIT 1"),
+                                   {num});
+    if (!m.isValid())
         return std::nullopt;
     Member member;
     member.id = Db::integer(m, "ID");
@@ -104,34 +103,28 @@ std::optional<CopyInfo> findCopyForRent(const QString &code)
     // Codes are found whatever their letter case (ix_name_code_nocase), the exact spelling
     // first. NOT EXISTS over the partial index of open lines: one index probe per copy,
     // whatever the size of the shop's history.
-    QSqlQuery q = Db::exec(
+    QSqlQuery q = CodeMatch::first(
         QStringLiteral(
             "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
             "b.Categray, a.Fee AS RMoney, a.Deposit "
             "FROM TBName AS b JOIN TBVer AS a ON a.Name = b.Ver "
-            "WHERE b.CustomNum = ? COLLATE NOCASE AND NOT EXISTS (SELECT 1 FROM "
+            "WHERE b.CustomNum = ?%1 AND NOT EXISTS (SELECT 1 FROM "
             "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-            "ORDER BY b.CustomNum = ? DESC, b.ID, a.ID LIMIT 1"),
-        {code, code});
-    if (!q.next())
+            "ORDER BY b.ID, a.ID LIMIT 1"),
+        {code});
+    if (!q.isValid())
         return std::nullopt;
     return readCopy(q);
 }
 
 namespace {
 
-// An open rental line with its copy and its renter. The money is what the line holds; a line
-// of an old file without a stored rate or deposit falls back on its fee class.
+// An open rental line with its copy and its renter, with the rate and deposit the line holds
+// (every rental line is written with both).
 const QString kOpenLineSelect = QStringLiteral(
     "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
-    "b.Categray, a.ID AS LineID, a.DatTime, a.Ass_Number, m.Num AS RenterNum, "
-    "m.Name AS RenterName, "
-    "COALESCE(a.RMoney, (SELECT v.Fee FROM TBVer AS v WHERE v.Name = b.Ver "
-    "ORDER BY v.ID LIMIT 1)) AS RMoney, "
-    "COALESCE(a.Deposit, (SELECT v.Deposit FROM TBVer AS v WHERE v.Name = b.Ver "
-    "ORDER BY v.ID LIMIT 1)) AS Deposit "
-    "FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID "
-    "LEFT JOIN TBAssociator AS m ON m.ID = a.Ass_Number ");
+    "b.Categray, a.ID AS LineID, a.DatTime, a.Ass_Number, a.RMoney, a.Deposit "
+    "FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID ");
 
 CopyInfo readOpenLine(const QSqlQuery &q)
 {
@@ -139,8 +132,6 @@ CopyInfo readOpenLine(const QSqlQuery &q)
     c.lineId = Db::integer(q, "LineID");
     c.rentedOn = SqlDialect::parseDate(Db::text(q, "DatTime"));
     c.renter = Db::integer(q, "Ass_Number");
-    c.renterNum = Db::text(q, "RenterNum");
-    c.renterName = Db::text(q, "RenterName");
     return c;
 }
 
@@ -149,12 +140,12 @@ CopyInfo readOpenLine(const QSqlQuery &q)
 std::optional<CopyInfo> findCopyForReturn(const QString &code)
 {
     // The money comes from the line, so a disc whose fee class was removed still comes back.
-    QSqlQuery q = Db::exec(kOpenLineSelect +
-                               QStringLiteral("WHERE b.CustomNum = ? COLLATE NOCASE "
-                                              "AND a.ReDate IS NULL AND a.Ass_Number <> ? "
-                                              "ORDER BY b.CustomNum = ? DESC, a.ID LIMIT 1"),
-                           {code, Schema::SaleCustomer, code});
-    if (!q.next())
+    QSqlQuery q = CodeMatch::first(kOpenLineSelect +
+                                       QStringLiteral("WHERE b.CustomNum = ?%1 AND a.ReDate IS "
+                                                      "NULL AND a.Ass_Number <> ? "
+                                                      "ORDER BY a.ID LIMIT 1"),
+                                   {code, Schema::SaleCustomer});
+    if (!q.isValid())
         return std::nullopt;
     return readOpenLine(q);
 }
@@ -167,6 +158,14 @@ std::optional<CopyInfo> findOpenLine(qint64 lineId)
     if (!q.next())
         return std::nullopt;
     return readOpenLine(q);
+}
+
+std::optional<std::pair<QString, QString>> memberNumberAndName(qint64 id)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name FROM TBAssociator WHERE ID = ?"), {id});
+    if (!q.next())
+        return std::nullopt;
+    return std::make_pair(Db::text(q, "Num"), Db::text(q, "Name"));
 }
 
 std::optional<FeeClass> feeClass(const QString &name)

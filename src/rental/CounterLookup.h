@@ -20,11 +20,15 @@ std::optional<Member> lookupMember(const QString &num, const QDate &today);
 std::optional<CopyInfo> findCopyForRent(const QString &code);
 
 // The oldest open rental line of a copy with this code (any letter case), with the rate and
-// deposit stored on it and its renter. Sale lines, which also have no return date, are never
+// deposit stored on it and its renter's ID. Sale lines, which also have no return date, are never
 // taken back.
 std::optional<CopyInfo> findCopyForReturn(const QString &code);
 // The open rental line with this ID, as findCopyForReturn gives it; nullopt once returned.
 std::optional<CopyInfo> findOpenLine(qint64 lineId);
+
+// The number and name of the member (or the walk-in customer) with this ID; nullopt when the
+// row is gone.
+std::optional<std::pair<QString, QString>> memberNumberAndName(qint64 id);
 
 struct FeeClass
 {

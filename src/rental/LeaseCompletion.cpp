@@ -187,17 +187,15 @@ Outcome completeReturn(const Completion &c)
                 line = q.next() ? Db::integer(q, "ID") : 0;
             }
             // Closed only while still open: a disc returned meanwhile elsewhere is refused.
-            QSqlQuery u =
-                Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ? "
-                                        "AND CDNum = ? AND ReDate IS NULL AND Ass_Number <> ?"),
-                         {returnedAt, line, i.copy.cdNum, Schema::SaleCustomer});
-            if (u.numRowsAffected() != 1)
-                throw Refusal{refused(Outcome::Status::NotAvailable, customer, i.copy.customNum)};
             // The money of a disc belongs to whoever rented it, as the line says.
-            const qint64 renter =
-                Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE ID = ?"),
-                           {line})
-                    .toLongLong();
+            QSqlQuery u = Db::exec(
+                QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ? AND CDNum = ? "
+                               "AND ReDate IS NULL AND Ass_Number <> ? RETURNING Ass_Number"),
+                {returnedAt, line, i.copy.cdNum, Schema::SaleCustomer});
+            if (!u.next())
+                throw Refusal{refused(Outcome::Status::NotAvailable, customer, i.copy.customNum)};
+            const qint64 renter = Db::integer(u, "Ass_Number");
+            u.finish();
             if (!owed.contains(renter))
                 renters << renter;
             owed[renter].first += rents.at(k);

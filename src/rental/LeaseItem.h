@@ -29,8 +29,6 @@ struct CopyInfo
     qint64 lineId = 0; // taking back: the open TBBusinessDetail line found
     QDate rentedOn;    // taking back: the line's rental date
     qint64 renter = 0; // taking back: the customer who rented the disc (Ass_Number)
-    QString renterNum; // taking back: that customer's member number and name
-    QString renterName;
 };
 
 // A row of the item list: the copy plus what adding it put on the two totals, so that

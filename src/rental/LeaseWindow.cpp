@@ -334,9 +334,16 @@ bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
 {
     if (FMemberID == 0 || copy.renter == FMemberID)
         return true;
-    const QString renter = copy.renter == Schema::WalkInCustomerId
-                               ? kWalkIn
-                               : (copy.renterNum + QLatin1Char(' ') + copy.renterName).trimmed();
+    QString renter = copy.renter == Schema::WalkInCustomerId
+                         ? kWalkIn
+                         : QStringLiteral("编号为%1的客户").arg(copy.renter);
+    try {
+        const auto member = memberNumberAndName(copy.renter);
+        if (member && copy.renter != Schema::WalkInCustomerId)
+            renter = QStringLiteral("会员%1 %2").arg(member->first, member->second).trimmed();
+    } catch (const Db::DbError &) {
+        // Named by ID: the question is still asked.
+    }
     const QString text = QStringLiteral("影片【%1】（编码 %2）是%3租的，不是当前客户的。\n"
                                         "确认归还吗？它的租金和押金记在%3名下。")
                              .arg(copy.name, copy.customNum, renter);

@@ -1,6 +1,7 @@
 #include "SaleStore.h"
 
 #include "data/Db.h"
+#include "rental/CodeMatch.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 
@@ -66,16 +67,16 @@ std::optional<SaleCopy> findSaleableCopy(const QString &code)
 {
     if (code.isEmpty())
         return std::nullopt;
-    QSqlQuery q = Db::exec(
+    QSqlQuery q = CodeMatch::first(
         QStringLiteral("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, "
                        "b.ActRole, b.Categray FROM TBName AS b "
-                       "WHERE b.CustomNum = ? COLLATE NOCASE "
+                       "WHERE b.CustomNum = ?%1 "
                        "AND EXISTS (SELECT 1 FROM TBVer AS a WHERE a.Name = b.Ver) "
                        "AND NOT EXISTS (SELECT 1 FROM TBBusinessDetail AS d "
                        "WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-                       "ORDER BY b.CustomNum = ? DESC, b.ID LIMIT 1"),
-        {code, code});
-    if (!q.next())
+                       "ORDER BY b.ID LIMIT 1"),
+        {code});
+    if (!q.isValid())
         return std::nullopt;
     return readCopy(q);
 }

@@ -1,0 +1,17 @@
+#include "CodeMatch.h"
+
+#include "data/Db.h"
+
+namespace CodeMatch {
+
+QSqlQuery first(const QString &sql, const QVariantList &params)
+{
+    QSqlQuery q = Db::exec(sql.arg(QString()), params);
+    if (q.next())
+        return q;
+    q = Db::exec(sql.arg(QStringLiteral(" COLLATE NOCASE")), params);
+    q.next();
+    return q;
+}
+
+} // namespace CodeMatch

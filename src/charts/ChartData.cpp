@@ -1,8 +1,12 @@
 #include "ChartData.h"
 
+#include "LeaseScan.h"
+
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
+
+#include <algorithm>
 
 namespace Charts {
 namespace {
@@ -22,6 +26,27 @@ QString foldedSql(const QString &groupsSql)
         .arg(groupsSql);
 }
 
+// The same folding for groups summed in memory: largest first, ties by name.
+QList<Slice> foldSlices(const QHash<QString, qint64> &groups, int maxSlices)
+{
+    const int keep = qMax(1, maxSlices);
+    QList<Slice> all;
+    all.reserve(groups.size());
+    for (auto it = groups.cbegin(); it != groups.cend(); ++it)
+        all.append({it.key(), it.value()});
+    std::sort(all.begin(), all.end(), [](const Slice &a, const Slice &b) {
+        return a.value != b.value ? a.value > b.value : a.label < b.label;
+    });
+    if (all.size() <= keep)
+        return all;
+    Slice others{QStringLiteral("其他"), 0};
+    for (qsizetype i = keep - 1; i < all.size(); ++i)
+        others.value += all.at(i).value;
+    all.resize(keep - 1);
+    all.append(others);
+    return all;
+}
+
 QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSlices)
 {
     const int keep = qMax(1, maxSlices);
@@ -39,19 +64,31 @@ QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSl
 QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping grouping, int maxSlices)
 {
     // Dates are stored without a time of day, so the two bounds compare whole days and the
-    // date index finds the period's lines without reading the others. The lines are summed
+    // date index finds the period's lines without reading the others. Sale lines stay out, as
+    // in the rental ranking: the chart counts discs rented out. The lines are summed
     // per copy first, so each copy's title is looked up once, not once per line.
     const QString name = grouping == LeaseGrouping::ByTitle ? QStringLiteral("n.Name")
                                                             : QStringLiteral("n.Categray");
     const QString groups =
         QStringLiteral("SELECT COALESCE(NULLIF(%1, ''), ?) AS Name, SUM(s.c) AS b "
                        "FROM (SELECT CDNum, SUM(Amount) AS c FROM TBBusinessDetail "
-                       "WHERE DatTime >= ? AND DatTime <= ? GROUP BY CDNum) AS s "
+                       "WHERE DatTime >= ? AND DatTime <= ? AND Ass_Number <> ? "
+                       "GROUP BY CDNum) AS s "
                        "JOIN TBName AS n ON n.ID = s.CDNum GROUP BY 1")
             .arg(name);
     const QString unnamed =
         grouping == LeaseGrouping::ByTitle ? QStringLiteral("未命名") : QStringLiteral("未分类");
-    return readSlices(groups, {unnamed, SqlDialect::dateText(from), SqlDialect::dateText(to)},
+    // Years of lines: read once in stored order and summed in memory.
+    const QSqlDatabase db = Db::mainConn();
+    if (LeaseScan::worthScanning(from, to, db)) {
+        if (const auto groups =
+                LeaseScan::sums(from, to, grouping == LeaseGrouping::ByTitle, unnamed, db)) {
+            return foldSlices(*groups, maxSlices);
+        }
+    }
+    return readSlices(groups,
+                      {unnamed, SqlDialect::dateText(from), SqlDialect::dateText(to),
+                       Schema::SaleCustomer},
                       maxSlices);
 }
 

@@ -23,9 +23,9 @@ inline constexpr int MaxSlices = 20;
 
 enum class LeaseGrouping { ByTitle, ByCategory };
 
-// Discs that went out between from and to (both whole days, inclusive) per title or per
-// film category: every line of the period counts with its Amount, rental and sale lines
-// alike. Largest first; no rows when from is after to.
+// Discs rented out between from and to (both whole days, inclusive) per title or per film
+// category: every rental line of the period counts with its Amount; sale lines do not count,
+// so the figures agree with the rental ranking. Largest first; no rows when from is after to.
 QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping grouping,
                          int maxSlices = MaxSlices);
 

@@ -1,9 +1,13 @@
 #include "ChartLook.h"
 
 #include "ChartData.h"
+#include "ChartScale.h"
 
 #include "data/Db.h"
+#include "shell/WorkArea.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/ReportFiles.h"
+#include "toolkit/ReportPrinter.h"
 
 #include <QChart>
 #include <QChartView>
@@ -11,6 +15,8 @@
 #include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPushButton>
+#include <QDir>
 
 #include <iterator>
 
@@ -78,16 +84,25 @@ QChartView *pieView(const QString &title, int titlePixels, QWidget *parent, QPie
 
 namespace {
 
-// One slice per entry, labelled "name (value)".
-void showSlices(QPieSeries *series, const QList<Charts::Slice> &slices)
+// One slice per entry, labelled with its figure and its share of the whole.
+void showSlices(QChartView *view, QPieSeries *series, const QList<Charts::Slice> &slices)
 {
     series->clear();
+    view->setToolTip(QString());
     QFont font(QStringLiteral("SimSun"));
     font.setPixelSize(12);
+    qint64 total = 0;
+    for (const Charts::Slice &s : slices)
+        total += s.value;
     int n = 0;
     for (const Charts::Slice &s : slices) {
-        QPieSlice *slice =
-            series->append(QStringLiteral("%1 (%2)").arg(s.label).arg(s.value), qreal(s.value));
+        const QString label = sliceLabel(s, total);
+        QPieSlice *slice = series->append(label, qreal(s.value));
+        // The slice under the mouse moves out a little and its figure shows as a tip.
+        QObject::connect(slice, &QPieSlice::hovered, view, [view, slice, label](bool over) {
+            slice->setExploded(over);
+            view->setToolTip(over ? label : QString());
+        });
         slice->setColor(kSliceColours[n++ % std::size(kSliceColours)]);
         slice->setBorderColor(Qt::white);
         slice->setLabelFont(font);
@@ -103,6 +118,69 @@ void tellNoData(QWidget *parent)
 }
 
 } // namespace
+
+QString sliceLabel(const Charts::Slice &slice, qint64 total)
+{
+    return QStringLiteral("%1 %2 (%3)")
+        .arg(slice.label)
+        .arg(slice.value)
+        .arg(ChartScale::percent(slice.value, total));
+}
+
+void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const QString &name)
+{
+    auto *save = new QPushButton(QStringLiteral("保存图片"), window);
+    save->setObjectName(QStringLiteral("BtnSavePng"));
+    save->setAutoDefault(false);
+    auto *print = new QPushButton(QStringLiteral("打印图表"), window);
+    print->setObjectName(QStringLiteral("BtnPrintChart"));
+    print->setAutoDefault(false);
+    row->addWidget(save);
+    row->addWidget(print);
+    QObject::connect(save, &QPushButton::clicked, window,
+                     [window, picture, name] { savePng(window, picture(), name); });
+    QObject::connect(print, &QPushButton::clicked, window,
+                     [window, picture, name] { printPicture(window, picture(), name); });
+}
+
+QPixmap pictureOf(QWidget *view)
+{
+    return view && view->isVisible() ? view->grab() : QPixmap();
+}
+
+bool savePng(QWidget *window, const QPixmap &picture, const QString &name)
+{
+    if (picture.isNull()) {
+        Msg::info(window, QStringLiteral("没有可保存的图表。"));
+        return false;
+    }
+    const QString path = ReportFiles::chooseSaveFile(
+        window, QStringLiteral("保存图片"), ReportFiles::suggestedPath(name, QStringLiteral(".png")),
+        QStringLiteral("PNG 图片 (*.png)"), QStringLiteral(".png"));
+    if (path.isEmpty())
+        return false;
+    if (!picture.save(path, "PNG")) {
+        Msg::error(window, QStringLiteral("图片保存失败：%1").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    showStatusNotice(QStringLiteral("已保存图片：%1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool printPicture(QWidget *window, const QPixmap &picture, const QString &name)
+{
+    if (picture.isNull()) {
+        Msg::info(window, QStringLiteral("没有可打印的图表。"));
+        return false;
+    }
+    const ReportPrintOutcome outcome = ReportPrinter::printImage(picture.toImage(), name);
+    if (!outcome.ok) {
+        Msg::error(window, outcome.message);
+        return false;
+    }
+    showStatusNotice(outcome.message);
+    return true;
+}
 
 void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
              const std::function<QList<Charts::Slice>()> &read, const QString &failText)
@@ -123,7 +201,7 @@ void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
         return;
     }
     view->show();
-    showSlices(series, slices);
+    showSlices(view, series, slices);
 }
 
 } // namespace ChartLook

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPixmap>
 #include <QString>
 
 #include <functional>
@@ -29,9 +30,25 @@ QChartView *chartView(const QString &title, int titlePixels, QWidget *parent);
 // A pie chart view: legend at the left, slice labels outside with connecting lines.
 QChartView *pieView(const QString &title, int titlePixels, QWidget *parent, QPieSeries **series);
 
-// Reads the slices and shows them in the pie, one slice per entry labelled "name (value)". A
+// Adds "保存图片" (BtnSavePng) and "打印图表" (BtnPrintChart) to a header strip; both take the
+// picture of the chart as it is on screen (a null picture while nothing is drawn), named name:
+// saved as a PNG file chosen by the operator, or printed on one sheet (the default printer, or
+// a PDF file without one).
+using Picture = std::function<QPixmap()>;
+void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const QString &name);
+// The same two actions, callable by tests and the buttons.
+bool savePng(QWidget *window, const QPixmap &picture, const QString &name);
+bool printPicture(QWidget *window, const QPixmap &picture, const QString &name);
+// What a chart view shows, or a null picture while it is hidden.
+QPixmap pictureOf(QWidget *view);
+
+// A pie slice's label: "name value (share%)".
+QString sliceLabel(const Charts::Slice &slice, qint64 total);
+
+// Reads the slices and shows them in the pie, one slice per entry labelled with its share. A
 // database error (reported with failText before the engine's message) or an empty result hides
-// the chart and clears its slices; an empty result says "我没有找到您需要的数据!".
+// the chart and clears its slices; an empty result says "我没有找到您需要的数据!". A slice the
+// mouse is over stands out, and the chart's tool tip gives its figure.
 void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
              const std::function<QList<Charts::Slice>()> &read, const QString &failText);
 

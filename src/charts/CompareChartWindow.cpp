@@ -2,6 +2,7 @@
 
 #include "ChartData.h"
 #include "ChartLook.h"
+#include "ChartScale.h"
 
 #include "data/Db.h"
 #include "toolkit/MessageBox.h"
@@ -63,7 +64,7 @@ QCategoryAxis *monthAxis(QChart *chart, QAbstractSeries *series)
 QValueAxis *valueAxis(QChart *chart, QAbstractSeries *series)
 {
     auto *axis = new QValueAxis(chart);
-    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->setLabelFormat(QStringLiteral("%.2f")); // money: yuan with two decimals
     chart->addAxis(axis, Qt::AlignLeft);
     series->attachAxis(axis);
     return axis;
@@ -80,8 +81,10 @@ void setMonths(QCategoryAxis *axis, const QStringList &labels)
 
 void fitValues(QValueAxis *axis, qreal top)
 {
-    axis->setRange(0, top > 0 ? top * 1.15 : 1);
-    axis->applyNiceNumbers();
+    // Round steps worked out from the figures alone: the same figures give the same axis.
+    const ChartScale::Axis scale = ChartScale::moneyAxis(top);
+    axis->setRange(0, scale.max);
+    axis->setTickCount(scale.ticks);
 }
 
 QChartView *trendView(const QString &title, QWidget *parent, const char *name)
@@ -142,6 +145,14 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     row->addWidget(ComBType);
     row->addWidget(FlatButton4);
     row->addStretch();
+    // Both charts, one above the other, as they are on screen.
+    ChartLook::addPictureButtons(
+        this, row,
+        [this] {
+            return isVisible() ? grab(QRect(0, kStripHeight, width(), height() - kStripHeight))
+                               : QPixmap();
+        },
+        QStringLiteral("月平均收支"));
 
     // Upper chart: spending per month.
     Chart1 = trendView(QStringLiteral("月支出走势图"), this, "Chart1");

@@ -3,6 +3,10 @@
 #include "ChartData.h"
 #include "ChartLook.h"
 
+#include "toolkit/MessageBox.h"
+#include "toolkit/ReportPeriod.h"
+#include "toolkit/ReportPeriodBox.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -50,6 +54,7 @@ TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
 
     QHBoxLayout *row = nullptr;
     QWidget *strip = ChartLook::headerStrip(this, &row);
+    row->addWidget(periodPresetBox(strip, DTPBegin, DTPend));
     row->addWidget(caption(QStringLiteral("从"), DTPBegin, strip));
     row->addWidget(DTPBegin);
     row->addWidget(caption(QStringLiteral("到"), DTPend, strip));
@@ -58,7 +63,14 @@ TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
     row->addWidget(caption(QStringLiteral("统计方式"), ComBCate, strip));
     row->addWidget(ComBCate);
     row->addWidget(FlatButton4);
+    row->addSpacing(12);
+    // The same lines as the rental ranking: sales are counted in the sales ranking.
+    auto *rentalsOnly = new QLabel(QStringLiteral("只计出租，不含销售"), strip);
+    rentalsOnly->setObjectName(QStringLiteral("LabelRentalsOnly"));
+    row->addWidget(rentalsOnly);
     row->addStretch();
+    ChartLook::addPictureButtons(this, row, [this] { return ChartLook::pictureOf(Chart1); },
+                                 QStringLiteral("租赁分析图"));
 
     Chart1 = ChartLook::pieView(QStringLiteral("租赁分析图"), 19, this, &Series1);
     Chart1->chart()->setTitleBrush(Qt::black);
@@ -68,6 +80,8 @@ TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
     layout->setSpacing(0);
     layout->addWidget(strip);
     layout->addWidget(Chart1, 1);
+    // While the chart is hidden (no data) the strip stays at the top.
+    layout->addStretch(0);
 
     connect(FlatButton4, &QPushButton::clicked, this, &TLeaseCharFm::Draw);
     // A change of the grouping redraws at once; a change of a date waits for 刷新.
@@ -78,7 +92,13 @@ void TLeaseCharFm::Draw()
 {
     const auto grouping = ComBCate->currentIndex() == 1 ? Charts::LeaseGrouping::ByCategory
                                                         : Charts::LeaseGrouping::ByTitle;
-    const QDate from = DTPBegin->date(), to = DTPend->date();
+    QDate from = DTPBegin->date(), to = DTPend->date();
+    if (ReportPeriod::putInOrder(from, to)) {
+        // A range typed the wrong way round is turned round, and the window says so.
+        DTPBegin->setDate(from);
+        DTPend->setDate(to);
+        Msg::info(this, ReportPeriod::swappedNotice(from, to));
+    }
     ChartLook::drawPie(
         this, Chart1, Series1, [&] { return Charts::leaseSlices(from, to, grouping); },
         QStringLiteral("租赁数据读取失败！"));

@@ -39,6 +39,8 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
     row->addSpacing(12);
     row->addWidget(FlatButton4);
     row->addStretch();
+    ChartLook::addPictureButtons(this, row, [this] { return ChartLook::pictureOf(Chart1); },
+                                 QStringLiteral("库存分析图"));
 
     Chart1 = ChartLook::pieView(QStringLiteral("库存分析图"), 19, this, &Series1);
     QFont title = Chart1->chart()->titleFont();
@@ -51,6 +53,8 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
     layout->setSpacing(0);
     layout->addWidget(strip);
     layout->addWidget(Chart1, 1);
+    // While the chart is hidden (no data) the strip stays at the top.
+    layout->addStretch(0);
 
     connect(FlatButton4, &QPushButton::clicked, this, &TQStoreCharFm::Draw);
 }

@@ -285,17 +285,18 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
         ++sold;
     }
 
-    // Monthly expenses and a little other income over the last six months.
+    // Monthly expenses (paid out: stored negative) and a little other income over the last
+    // six months.
     for (int m = 5; m >= 0; --m) {
         const QDate month = QDate(today.year(), today.month(), 1).addMonths(-m);
         exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, Memo) "
                             "VALUES (?, ?, ?, 15, 1, ?)"),
-             {SqlDialect::dateText(month.addDays(2)), expenseTypes[0], Money::fromYuan(1500).cents(),
+             {SqlDialect::dateText(month.addDays(2)), expenseTypes[0], -Money::fromYuan(1500).cents(),
               QStringLiteral("店面租金")});
         exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, Memo) "
                             "VALUES (?, ?, ?, 15, 1, ?)"),
              {SqlDialect::dateText(month.addDays(9)), expenseTypes[1],
-              Money::fromCents(18000 + static_cast<qint64>(rng.bounded(9000))).cents(),
+              -Money::fromCents(18000 + static_cast<qint64>(rng.bounded(9000))).cents(),
               QStringLiteral("水电")});
         exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, Memo) "
                             "VALUES (?, ?, ?, 15, 2, ?)"),

@@ -8,8 +8,11 @@
 #include "data/Db.h"
 #include "toolkit/DataGrid.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/ReportPeriodBox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -59,12 +62,42 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     dxDBGrid1->addColumn(QStringLiteral("CateValue"), QStringLiteral("收支类型"), Grid::Kind::Text,
                          120, right);
     dxDBGrid1->addColumn(QStringLiteral("Moneys"), QStringLiteral("金额"), Grid::Kind::Money, 140);
-    dxDBGrid1->addColumn(QStringLiteral("ClientID"), QStringLiteral("对应客户"),
-                         Grid::Kind::Integer, 90);
-    dxDBGrid1->addColumn(QStringLiteral("Per"), QStringLiteral("经手人"), Grid::Kind::Integer, 90);
-    dxDBGrid1->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum,
-                         QStringLiteral("共 0.00 元"));
+    // Members and staff by name; a row deleted since shows the number stored.
+    dxDBGrid1->addHiddenColumn(QStringLiteral("ClientID"));
+    dxDBGrid1->addHiddenColumn(QStringLiteral("Per"));
+    dxDBGrid1->addColumn(QStringLiteral("ClientName"), QStringLiteral("对应客户"),
+                         Grid::Kind::Text, 110);
+    dxDBGrid1->addColumn(QStringLiteral("PerName"), QStringLiteral("经手人"), Grid::Kind::Text,
+                         90);
     dxDBGrid1->setKeyField(kFid);
+
+    // Filters beside the type: a date range (off at first: every record) and the direction.
+    ChkDate = new QCheckBox(QStringLiteral("按日期"), this);
+    ChkDate->setObjectName(QStringLiteral("ChkDate"));
+    const auto picker = [this](const char *name, const QDate &date) {
+        auto *edit = new QDateEdit(date, this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setEnabled(false);
+        return edit;
+    };
+    const QDate today = QDate::currentDate();
+    DTPFrom = picker("DTPFrom", QDate(today.year(), today.month(), 1));
+    DTPTo = picker("DTPTo", today);
+    QComboBox *period = periodPresetBox(this, DTPFrom, DTPTo);
+    period->setEnabled(false);
+    ComBDirection = new QComboBox(this);
+    ComBDirection->setObjectName(QStringLiteral("ComBDirection"));
+    ComBDirection->addItem(QStringLiteral("收入和支出"), int(InOutMoney::ListFilter::Direction::Both));
+    ComBDirection->addItem(QStringLiteral("只看收入"), int(InOutMoney::ListFilter::Direction::Income));
+    ComBDirection->addItem(QStringLiteral("只看支出"), int(InOutMoney::ListFilter::Direction::Expense));
+    ComBDirection->setAccessibleName(QStringLiteral("收支方向"));
+
+    LabelTotals = new QLabel(this);
+    LabelTotals->setObjectName(QStringLiteral("LabelTotals"));
+    LabelTotals->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LabelTotals->setContentsMargins(8, 2, 8, 4);
 
     auto *tools = new QHBoxLayout;
     tools->setContentsMargins(6, 0, 6, 0);
@@ -74,6 +107,14 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     tools->addSpacing(16);
     tools->addWidget(EntryHelpers::caption(QStringLiteral("数据过滤"), ComBCate, this));
     tools->addWidget(ComBCate);
+    tools->addSpacing(12);
+    tools->addWidget(ChkDate);
+    tools->addWidget(period);
+    tools->addWidget(DTPFrom);
+    tools->addWidget(EntryHelpers::caption(QStringLiteral("到"), DTPTo, this));
+    tools->addWidget(DTPTo);
+    tools->addSpacing(12);
+    tools->addWidget(ComBDirection);
     tools->addStretch();
     tools->addWidget(BitBtn1);
 
@@ -83,12 +124,26 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     layout->addWidget(EntryHelpers::banner(QStringLiteral("所有费用收支列表"), this));
     layout->addLayout(tools);
     layout->addWidget(dxDBGrid1, 1);
+    layout->addWidget(LabelTotals);
 
     connect(BtnAdd, &QPushButton::clicked, this, &TInOutMoneyListFm::BtnAddClick);
     connect(BtnEdit, &QPushButton::clicked, this, &TInOutMoneyListFm::BtnEditClick);
     connect(BtnDel, &QPushButton::clicked, this, &TInOutMoneyListFm::BtnDelClick);
     connect(BitBtn1, &QPushButton::clicked, this, &TInOutMoneyListFm::BitBtn1Click);
     connect(ComBCate, &QComboBox::currentIndexChanged, this, &TInOutMoneyListFm::ComBCateChange);
+    connect(ComBDirection, &QComboBox::currentIndexChanged, this, &TInOutMoneyListFm::openList);
+    connect(ChkDate, &QCheckBox::toggled, this, [this, period](bool on) {
+        DTPFrom->setEnabled(on);
+        DTPTo->setEnabled(on);
+        period->setEnabled(on);
+        openList();
+    });
+    for (QDateEdit *edit : {DTPFrom, DTPTo}) {
+        connect(edit, &QDateEdit::dateChanged, this, [this] {
+            if (ChkDate->isChecked())
+                openList();
+        });
+    }
     connect(dxDBGrid1, &DataGrid::currentRowChanged, this, &TInOutMoneyListFm::ADOListAfterScroll);
     // A double click or Enter on a record corrects it, where 修改 would.
     connect(dxDBGrid1, &DataGrid::rowActivated, this, [this] {
@@ -129,17 +184,53 @@ void TInOutMoneyListFm::ComBCateChange()
     openList();
 }
 
+namespace {
+
+InOutMoney::ListFilter filterOf(const TInOutMoneyListFm &w)
+{
+    InOutMoney::ListFilter f;
+    f.typeId = w.ComBCate->currentData().toLongLong();
+    if (w.ChkDate->isChecked()) {
+        f.from = w.DTPFrom->date();
+        f.to = w.DTPTo->date();
+        // Either way round: the days between the two dates.
+        if (f.from > f.to)
+            std::swap(f.from, f.to);
+    }
+    f.direction = InOutMoney::ListFilter::Direction(w.ComBDirection->currentData().toInt());
+    return f;
+}
+
+QString yuan(Money m)
+{
+    return m.toString() + QStringLiteral(" 元");
+}
+
+} // namespace
+
 void TInOutMoneyListFm::openList()
 {
     QVariantList params;
-    const QString sql = InOutMoney::listSql(ComBCate->currentData().toLongLong(), &params);
+    const QString sql = InOutMoney::listSql(filterOf(*this), &params);
     try {
         dxDBGrid1->open(sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
         Msg::error(this, e.message());
     }
+    showTotals();
     ADOListAfterScroll();
+}
+
+void TInOutMoneyListFm::showTotals()
+{
+    try {
+        const InOutMoney::Totals t = InOutMoney::totals(filterOf(*this));
+        LabelTotals->setText(QStringLiteral("收入 %1    支出 %2    差额 %3")
+                                 .arg(yuan(t.income), yuan(t.expense), yuan(t.difference())));
+    } catch (const Db::DbError &e) {
+        LabelTotals->setText(QStringLiteral("合计读取失败：%1").arg(e.message()));
+    }
 }
 
 void TInOutMoneyListFm::RefreshList()
@@ -149,6 +240,7 @@ void TInOutMoneyListFm::RefreshList()
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }
+    showTotals();
     ADOListAfterScroll();
 }
 

@@ -3,11 +3,16 @@
 #include "shell/BaseWindows.h"
 
 class DataGrid;
+class QCheckBox;
 class QComboBox;
+class QDateEdit;
+class QLabel;
 class QPushButton;
 
-// "所有费用收支列表": every income and expense record with its type, filtered by type, the
-// starting point for adding, correcting and deleting records of user types.
+// "所有费用收支列表": every income and expense record with its type, filtered by type, by a
+// date range and by incomes or expenses, with the incomes, the expenses and their difference
+// apart under the list; the starting point for adding, correcting and deleting records of user
+// types.
 class TInOutMoneyListFm : public TBaseFm
 {
     Q_OBJECT
@@ -21,6 +26,11 @@ public:
     QPushButton *BtnEdit = nullptr;
     QPushButton *BtnDel = nullptr;
     QComboBox *ComBCate = nullptr;
+    QCheckBox *ChkDate = nullptr;     // 按日期: the range below counts only while checked
+    QDateEdit *DTPFrom = nullptr;
+    QDateEdit *DTPTo = nullptr;
+    QComboBox *ComBDirection = nullptr; // 收入和支出 / 只看收入 / 只看支出
+    QLabel *LabelTotals = nullptr;      // 收入 … 元  支出 … 元  差额 … 元
     QPushButton *BitBtn1 = nullptr; // 关闭
     DataGrid *dxDBGrid1 = nullptr;
 
@@ -36,5 +46,6 @@ private:
     void FormShow();
     void ComBCateChange();
     void openList();
+    void showTotals();
     void ADOListAfterScroll();
 };

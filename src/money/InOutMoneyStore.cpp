@@ -94,19 +94,82 @@ bool isLockedType(qint64 typeId, int flag)
     return Settings::isBuiltInType(typeId, flag);
 }
 
-QString listSql(qint64 typeId, QVariantList *params)
+namespace {
+
+// The condition of a filter after "FROM TBInOutMoney AS a JOIN TBKindValue AS b".
+QString filterCondition(const ListFilter &filter, QVariantList *params)
+{
+    params->append(Schema::OptionTypeRow);
+    QString where = QStringLiteral(" WHERE b.CateID = ?");
+    if (filter.typeId != 0) {
+        where += QStringLiteral(" AND a.CateID = ?");
+        params->append(filter.typeId);
+    }
+    if (filter.from.isValid()) {
+        where += QStringLiteral(" AND a.FeeDate >= ?");
+        params->append(SqlDialect::dateText(filter.from));
+    }
+    if (filter.to.isValid()) {
+        where += QStringLiteral(" AND a.FeeDate < ?");
+        params->append(SqlDialect::dateText(filter.to.addDays(1)));
+    }
+    if (filter.direction == ListFilter::Direction::Income)
+        where += QStringLiteral(" AND a.Moneys > 0");
+    else if (filter.direction == ListFilter::Direction::Expense)
+        where += QStringLiteral(" AND a.Moneys < 0");
+    return where;
+}
+
+} // namespace
+
+QString listSql(const ListFilter &filter, QVariantList *params)
 {
     params->clear();
-    params->append(Schema::OptionTypeRow);
-    QString sql = QStringLiteral(
+    // A member or staff row deleted since shows its number, as the record stores it.
+    const QString head = QStringLiteral(
         "SELECT a.FID, a.FeeDate, a.CateID, a.Moneys, a.ClientID, a.Per, a.Memo, "
-        "b.CateValue, b.Flag FROM TBInOutMoney AS a JOIN TBKindValue AS b ON a.CateID = b.ID "
-        "WHERE b.CateID = ?");
-    if (typeId != 0) {
-        sql += QStringLiteral(" AND a.CateID = ?");
-        params->append(typeId);
+        "b.CateValue, b.Flag, "
+        "COALESCE(NULLIF(c.Name, ''), CAST(a.ClientID AS TEXT)) AS ClientName, "
+        "COALESCE(NULLIF(p.Name, ''), CAST(a.Per AS TEXT)) AS PerName "
+        "FROM TBInOutMoney AS a JOIN TBKindValue AS b ON a.CateID = b.ID "
+        "LEFT JOIN TBAssociator AS c ON c.ID = a.ClientID "
+        "LEFT JOIN TBPersons AS p ON p.ID = a.Per");
+    return head + filterCondition(filter, params) + QStringLiteral(" ORDER BY a.FeeDate, a.FID");
+}
+
+QString listSql(qint64 typeId, QVariantList *params)
+{
+    ListFilter filter;
+    filter.typeId = typeId;
+    return listSql(filter, params);
+}
+
+Totals totals(const ListFilter &filter)
+{
+    QVariantList params;
+    const QString sql =
+        QStringLiteral("SELECT COALESCE(SUM(CASE WHEN a.Moneys > 0 THEN a.Moneys END), 0) AS I, "
+                       "COALESCE(-SUM(CASE WHEN a.Moneys < 0 THEN a.Moneys END), 0) AS E "
+                       "FROM TBInOutMoney AS a JOIN TBKindValue AS b ON a.CateID = b.ID") +
+        filterCondition(filter, &params);
+    QSqlQuery q = Db::exec(sql, params);
+    Totals t;
+    if (q.next()) {
+        t.income = Money::fromCents(Db::integer(q, "I"));
+        t.expense = Money::fromCents(Db::integer(q, "E"));
     }
-    return sql + QStringLiteral(" ORDER BY a.FeeDate, a.FID");
+    return t;
+}
+
+std::optional<bool> usuallyExpense(qint64 typeId)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = ? "
+                                          "AND Moneys <> 0 ORDER BY FeeDate DESC, FID DESC "
+                                          "LIMIT 1"),
+                           {typeId});
+    if (!q.next())
+        return std::nullopt;
+    return Db::integer(q, "Moneys") < 0;
 }
 
 std::optional<Record> load(qint64 fid)

@@ -45,9 +45,37 @@ QList<Choice> staff();
 // Records of built-in types and of types whose Flag marks them built in are locked.
 bool isLockedType(qint64 typeId, int flag);
 
-// The list: every record joined with its type (records whose type is gone are left out),
-// in the order they were booked. typeId 0: all types. Fills *params with the bound values.
+// What the list shows: one type or all (typeId 0), the days from..to (both included; either
+// left open), incomes, expenses or both. The sign of an amount says which way the money went:
+// an income is stored positive, an expense (a bill paid, a deposit paid back) negative.
+struct ListFilter
+{
+    enum class Direction { Both, Income, Expense };
+    qint64 typeId = 0;
+    QDate from;
+    QDate to;
+    Direction direction = Direction::Both;
+};
+
+// The list: every record joined with its type (records whose type is gone are left out), with
+// the names of its member (ClientName) and of the staff member who handled it (PerName), in the
+// order they were booked. Fills *params with the bound values.
+QString listSql(const ListFilter &filter, QVariantList *params);
 QString listSql(qint64 typeId, QVariantList *params);
+
+// The incomes and the expenses (as a positive amount) of the records a filter shows, and the
+// difference; exact, summed in cents by the database.
+struct Totals
+{
+    Money income;
+    Money expense;
+    Money difference() const { return income - expense; }
+};
+Totals totals(const ListFilter &filter);
+
+// Whether the records of a type were last booked as expenses (true) or incomes (false);
+// nothing for a type without records.
+std::optional<bool> usuallyExpense(qint64 typeId);
 
 // The stored record, or nothing when there is no record with this FID.
 std::optional<Record> load(qint64 fid);

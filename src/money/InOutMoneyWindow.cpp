@@ -65,6 +65,11 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     EDMoney->setMaxLength(16);
     // The digits and the point; a minus sign never gets in.
     acceptOnlyCharacters(EDMoney, QStringLiteral("0123456789."));
+    // Which way the money went: an expense is stored as a negative amount, so the list can
+    // show incomes and expenses apart and their difference.
+    ComBDirection = pickList("ComBDirection", this);
+    ComBDirection->addItem(QStringLiteral("收入"));
+    ComBDirection->addItem(QStringLiteral("支出"));
     ComBPer = pickList("ComBPer", this);
     EDMemo = new QLineEdit(this);
     EDMemo->setObjectName(QStringLiteral("EDMemo"));
@@ -82,6 +87,7 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     add("对应客户", CombClient, 1, 0);
     add("收支金额", EDMoney, 1, 2);
     add("经 手 人", ComBPer, 2, 0);
+    add("收支方向", ComBDirection, 2, 2);
     grid->addWidget(EntryHelpers::caption(QStringLiteral("收支说明"), EDMemo, this), 3, 0);
     grid->addWidget(EDMemo, 3, 1, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -119,12 +125,22 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     setTabOrder(DTPDate, ComBCate);
     setTabOrder(ComBCate, CombClient);
     setTabOrder(CombClient, EDMoney);
-    setTabOrder(EDMoney, ComBPer);
+    setTabOrder(EDMoney, ComBDirection);
+    setTabOrder(ComBDirection, ComBPer);
     setTabOrder(ComBPer, EDMemo);
     setTabOrder(EDMemo, BtnAddSave);
     setTabOrder(BtnAddSave, BtnOK);
     setTabOrder(BtnOK, BtnClose);
 
+    // A type chosen: the direction its records were last booked in.
+    connect(ComBCate, &QComboBox::activated, this, [this] {
+        try {
+            if (const auto expense = InOutMoney::usuallyExpense(ComBCate->currentData().toLongLong()))
+                ComBDirection->setCurrentIndex(*expense ? 1 : 0);
+        } catch (const Db::DbError &) {
+            // Only a convenience: the operator still picks the direction.
+        }
+    });
     connect(BtnAddSave, &QPushButton::clicked, this, &TInOutMoneyFm::BtnAddSaveClick);
     connect(BtnOK, &QPushButton::clicked, this, &TInOutMoneyFm::BtnOKClick);
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -151,7 +167,9 @@ void TInOutMoneyFm::FormShow()
             DTPDate->setDate(r->date.isValid() ? r->date : QDate::currentDate());
             selectId(ComBCate, r->typeId);
             selectId(CombClient, r->clientId);
-            EDMoney->setText(r->amount.toShortString());
+            const bool expense = r->amount < Money();
+            EDMoney->setText((expense ? -r->amount : r->amount).toShortString());
+            ComBDirection->setCurrentIndex(expense ? 1 : 0);
             selectId(ComBPer, r->staffId);
             EDMemo->setText(r->memo);
         }
@@ -185,7 +203,7 @@ std::optional<InOutMoney::Record> TInOutMoneyFm::readInput()
     r.fid = m_mode;
     r.date = DTPDate->date();
     r.typeId = ComBCate->currentData().toLongLong();
-    r.amount = *amount;
+    r.amount = ComBDirection->currentIndex() == 1 ? -*amount : *amount;
     r.clientId = CombClient->currentData().toLongLong();
     r.staffId = ComBPer->currentData().toLongLong();
     r.memo = EDMemo->text();

@@ -32,6 +32,7 @@ public:
     QComboBox *ComBCate = nullptr;
     QComboBox *CombClient = nullptr;
     QLineEdit *EDMoney = nullptr;
+    QComboBox *ComBDirection = nullptr; // 收入 (stored positive) / 支出 (stored negative)
     QComboBox *ComBPer = nullptr;
     QLineEdit *EDMemo = nullptr;
     QPushButton *BtnAddSave = nullptr; // 保存/添加

@@ -45,6 +45,7 @@ ReportDefinition definition(const ReportHeading &heading)
 
     // One group per customer (by key: two customers may share a name).
     ReportGroup &customer = r.addGroup(QStringLiteral("CustID"));
+    customer.setRepeatHeader(true, ReportStyle::ContinuedMark);
     ReportBand &header = customer.header().setHeight(LineH + 1);
     header.setBold();
     header.addColumn(kCustomer.rect(LineH + 1), QStringLiteral("CustName"));

@@ -10,10 +10,13 @@ TAssociatorRepFm::TAssociatorRepFm(QWidget *parent) : TQChildFm(parent)
 
 void TAssociatorRepFm::BuildReport()
 {
+    if (!orderDateRange())
+        return;
     const QDate from = fromDate();
     const QDate to = toDate();
     if (!bindRows([&] { return MemberReport::rows(from, to); }))
         return;
     QuickRep1 = MemberReport::definition(heading());
+    setCsvColumns(ReportCsv::memberColumns());
     TQChildFm::BuildReport();
 }

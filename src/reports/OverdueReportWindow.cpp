@@ -42,5 +42,6 @@ void TDeferFm::BuildReport()
     if (!bindRows([&] { return OverdueReport::rows(*days); }))
         return;
     QuickRep1 = OverdueReport::definition(heading());
+    setCsvColumns(ReportCsv::overdueColumns());
     TQChildFm::BuildReport();
 }

@@ -31,6 +31,12 @@ QString title(Mode mode)
                                : QStringLiteral("影片租赁排行榜");
 }
 
+QString countedNote(Mode mode)
+{
+    return mode == Mode::Sales ? QStringLiteral("只计销售数量，不含出租")
+                               : QStringLiteral("只计出租，不含销售");
+}
+
 QString quantityCaption(Mode mode)
 {
     return mode == Mode::Sales ? QStringLiteral("销售数量") : QStringLiteral("出租次数");
@@ -51,8 +57,15 @@ ReportData rows(Mode mode, Kind kind, const QDate &from, const QDate &to, const 
                               ? QStringLiteral(" ORDER BY r_.Categray, r_.samount DESC, r_.Name")
                               : QStringLiteral(" ORDER BY r_.samount DESC, r_.Name");
     const QString columns = kind == Kind::ByCategory ? QStringLiteral("r_.Categray, ") : QString();
-    const QString sql =
-        QStringLiteral("SELECT %1r_.Name, r_.samount FROM (%2) AS r_").arg(columns, top) + order;
+    // Equal counts share a place and the next count takes the place after all of them
+    // (1, 2, 2, 4); by category the places count within the category.
+    const QString place =
+        kind == Kind::ByCategory
+            ? QStringLiteral("RANK() OVER (PARTITION BY r_.Categray ORDER BY r_.samount DESC)")
+            : QStringLiteral("RANK() OVER (ORDER BY r_.samount DESC)");
+    const QString sql = QStringLiteral("SELECT %1r_.Name, r_.samount, %3 AS Place FROM (%2) AS r_")
+                            .arg(columns, top, place) +
+                        order;
     return ReportData::fromQuery(sql, ReportRange::dayBounds(from, to), db);
 }
 
@@ -70,6 +83,7 @@ ReportDefinition definition(Mode mode, Kind kind, const ReportHeading &heading)
     const bool byCategory = kind == Kind::ByCategory;
     if (byCategory) {
         ReportGroup &category = r.addGroup(QStringLiteral("Categray"));
+        category.setRepeatHeader(true, ReportStyle::ContinuedMark);
         ReportBand &header = category.header().setHeight(LineH + 1);
         header.setBold();
         header.addText({0, 0, 24, LineH + 1}, QStringLiteral("影片类型:")).alignRight();
@@ -78,16 +92,15 @@ ReportDefinition definition(Mode mode, Kind kind, const ReportHeading &heading)
     }
 
     ReportBand &detail = r.detail().setHeight(LineH);
-    detail
-        .addComputed(kRank.rect(LineH),
-                     [byCategory](const ReportContext &c) {
-                         return QString::number(byCategory ? c.rowInGroup(0) : c.rowNumber());
-                     })
-        .alignRight();
+    detail.addColumn(kRank.rect(LineH), QStringLiteral("Place")).alignRight();
     detail.addColumn(kName.rect(LineH), QStringLiteral("Name"));
     detail.addColumn(quantity.rect(LineH), QStringLiteral("samount")).alignRight();
 
-    r.summary().setHeight(1).setFrame(ReportFrame::lines(true, false, 0.4));
+    // What was counted, under the last place: the rental ranking and the rental analysis
+    // count rentals only, the sales ranking the quantities sold.
+    ReportBand &summary = r.summary().setHeight(LineH + 1);
+    summary.setFrame(ReportFrame::lines(true, false, 0.4));
+    summary.addText({0, 1, ReportStyle::PageWidth, LineH}, countedNote(mode));
     return r;
 }
 

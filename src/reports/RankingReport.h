@@ -17,12 +17,15 @@ inline const QString OverallCaption = QStringLiteral("总排行");
 inline const QString ByCategoryCaption = QStringLiteral("按类型排行");
 
 QString title(Mode mode);
+// What the ranking counts, printed under it: "只计出租，不含销售" or "只计销售数量，不含出租".
+QString countedNote(Mode mode);
 // The quantity column's caption: "出租次数" or "销售数量".
 QString quantityCaption(Mode mode);
 // How many places a ranking keeps: 10 overall, 100 by category.
 int places(Kind kind);
 
-// Columns: Categray (by category only), Name, samount. Overall: highest count first.
+// Columns: Categray (by category only), Name, samount and Place (equal counts share a
+// place: 1, 2, 2, 4). Overall: highest count first.
 // By category: the categories in order, each with its films highest count first.
 ReportData rows(Mode mode, Kind kind, const QDate &from, const QDate &to,
                 const QSqlDatabase &db = Db::mainConn());

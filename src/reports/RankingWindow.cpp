@@ -33,10 +33,14 @@ void TQPHFm::BuildReport()
 {
     const auto kind = ComBcate->currentIndex() == 1 ? RankingReport::Kind::ByCategory
                                                     : RankingReport::Kind::Overall;
+    if (!orderDateRange())
+        return;
     const QDate from = fromDate();
     const QDate to = toDate();
     if (!bindRows([&] { return RankingReport::rows(m_mode, kind, from, to); }))
         return;
     QuickRep1 = RankingReport::definition(m_mode, kind, heading());
+    setCsvColumns(ReportCsv::rankingColumns(kind == RankingReport::Kind::ByCategory,
+                                            RankingReport::quantityCaption(m_mode)));
     TQChildFm::BuildReport();
 }

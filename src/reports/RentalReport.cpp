@@ -1,5 +1,8 @@
 #include "RentalReport.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 namespace RentalReport {
 namespace {
 
@@ -13,9 +16,10 @@ const QString kRows = QStringLiteral(
     "WHERE d.DatTime >= ? AND d.DatTime < ? "
     "ORDER BY d.DatTime, c.Name, c.ID, b.Name, b.Categray, d.Deposit, d.RMoney, d.ID");
 
-const ReportColumn kDate{0, 24, QStringLiteral("租赁日期")};
-const ReportColumn kCustomer{24, 30, QStringLiteral("租赁人")};
-const ReportColumn kTitle{54, 58, QStringLiteral("影片名称")};
+// The date and the customer leave room for the mark of a heading repeated on the next page.
+const ReportColumn kDate{0, 27, QStringLiteral("租赁日期")};
+const ReportColumn kCustomer{27, 31, QStringLiteral("租赁人")};
+const ReportColumn kTitle{58, 54, QStringLiteral("影片名称")};
 const ReportColumn kCategory{112, 22, QStringLiteral("影片类型")};
 const ReportColumn kDeposit{134, 24, QStringLiteral("押金"), Qt::AlignRight | Qt::AlignVCenter};
 const ReportColumn kRent{158, 32, QStringLiteral("租金"), Qt::AlignRight | Qt::AlignVCenter};
@@ -46,6 +50,66 @@ ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db)
     return ReportData::fromQuery(kRows, ReportRange::dayBounds(from, to), db);
 }
 
+struct RowStream::Private
+{
+    QSqlQuery query;
+    QDate next; // the first day not read yet
+    QDate last;
+    int span = 1; // days read by one statement, more while they hold few rows
+};
+
+RowStream::RowStream(const QDate &from, const QDate &to, const QSqlDatabase &db)
+    : d(std::make_unique<Private>())
+{
+    d->query = QSqlQuery(db);
+    d->query.setForwardOnly(true);
+    if (!d->query.prepare(kRows))
+        throw Db::DbError(d->query.lastError().text());
+    d->next = from;
+    d->last = to;
+}
+
+RowStream::~RowStream() = default;
+
+QStringList RowStream::columns() const
+{
+    return {QStringLiteral("DatTime"),   QStringLiteral("CustID"),   QStringLiteral("CustName"),
+            QStringLiteral("TitleName"), QStringLiteral("Categray"), QStringLiteral("Deposit"),
+            QStringLiteral("RMoney")};
+}
+
+bool RowStream::readMore(ReportData &into, int minRows)
+{
+    // The statement orders by date first: days read one range after the other give the rows
+    // in the order one statement over the whole range gives them.
+    int added = 0;
+    const int columnCount = 7;
+    while (d->next.isValid() && d->next <= d->last && added < minRows) {
+        const QDate end = std::min(d->next.addDays(d->span - 1), d->last);
+        const QVariantList bounds = ReportRange::dayBounds(d->next, end);
+        d->query.bindValue(0, bounds.at(0));
+        d->query.bindValue(1, bounds.at(1));
+        if (!d->query.exec())
+            throw Db::DbError(d->query.lastError().text());
+        int read = 0;
+        while (d->query.next()) {
+            QVariantList row;
+            row.reserve(columnCount);
+            for (int i = 0; i < columnCount; ++i)
+                row << d->query.value(i);
+            into.appendRow(std::move(row));
+            ++read;
+        }
+        d->query.finish();
+        added += read;
+        d->next = end.addDays(1);
+        // Quiet days: read more of them at once.
+        if (read < minRows / 4)
+            d->span = std::min(d->span * 2, 64);
+    }
+    return d->next.isValid() && d->next <= d->last;
+}
+
 ReportDefinition definition(const ReportHeading &heading)
 {
     ReportDefinition r = ReportStyle::a4(QStringLiteral("租赁报表"));
@@ -57,7 +121,9 @@ ReportDefinition definition(const ReportHeading &heading)
 
     // Outer group: the rental date; inner group: the customer (by key, so that two customers
     // of the same name stay apart).
+    // Both headings are printed again, marked, on a page their rows go on to.
     ReportGroup &day = r.addGroup(QStringLiteral("DatTime"));
+    day.setRepeatHeader(true, ReportStyle::ContinuedMark);
     day.header().setHeight(LineH).addColumn(kDate.rect(LineH), QStringLiteral("DatTime"));
     // The day's sums stand apart from its last customer's: ruled above and bold.
     ReportBand &dayFooter = day.footer().setHeight(LineH + 1);
@@ -66,6 +132,7 @@ ReportDefinition definition(const ReportHeading &heading)
     addSums(dayFooter, LineH + 1, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
 
     ReportGroup &customer = r.addGroup(QStringLiteral("CustID"));
+    customer.setRepeatHeader(true, ReportStyle::ContinuedMark);
     customer.header().setHeight(LineH).addColumn(kCustomer.rect(LineH), QStringLiteral("CustName"));
     ReportBand &customerFooter = customer.footer().setHeight(LineH);
     customerFooter.setBackground(ReportStyle::LightShade);

@@ -10,10 +10,21 @@ TResQPFm::TResQPFm(QWidget *parent) : TQChildFm(parent)
 
 void TResQPFm::BuildReport()
 {
+    if (!orderDateRange())
+        return;
     const QDate from = fromDate();
     const QDate to = toDate();
-    if (!bindRows([&] { return RentalReport::rows(from, to); }))
+    // Read a few days at a time: a year's report shows its first page at once and pages on
+    // while the rest is read.
+    const bool opened = bindRowSource([&] {
+        auto stream = std::make_shared<RentalReport::RowStream>(from, to);
+        return RowSource{stream->columns(), [stream](ReportData &into, int minRows) {
+                             return stream->readMore(into, minRows);
+                         }};
+    });
+    if (!opened)
         return;
     QuickRep1 = RentalReport::definition(heading());
+    setCsvColumns(ReportCsv::rentalColumns());
     TQChildFm::BuildReport();
 }

@@ -2,14 +2,30 @@
 
 #include "data/Db.h"
 #include "shell/WorkArea.h"
+#include "toolkit/CsvExport.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/ReportFiles.h"
 #include "toolkit/ReportGenerator.h"
+#include "toolkit/ReportPeriod.h"
+#include "toolkit/ReportPeriodBox.h"
 #include "toolkit/ReportPreview.h"
+#include "toolkit/ReportPrinter.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,9 +38,13 @@ QPushButton *stripButton(const QString &caption, const char *name, QWidget *pare
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     b->setAccessibleName(caption.trimmed());
-    b->setMinimumWidth(72);
     return b;
 }
+
+TQChildFm::PrintDialogRunner g_printDialog;
+
+// The zoom list: the two fits, then percentages of the paper's size.
+const QList<int> kZoomPercents{50, 75, 100, 150, 200};
 
 QDateEdit *datePicker(const char *name, QWidget *parent)
 {
@@ -58,45 +78,93 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setBuddy(dxDateEdit1);
 
+    ComBPeriod = periodPresetBox(bar, dxDateEdit2, dxDateEdit1);
+
+    EDPage = new QSpinBox(bar);
+    EDPage->setObjectName(QStringLiteral("EDPage"));
+    EDPage->setAccessibleName(QStringLiteral("页码"));
+    EDPage->setPrefix(QStringLiteral("第 "));
+    EDPage->setSuffix(QStringLiteral(" 页"));
+    EDPage->setKeyboardTracking(false);
+    EDPage->setRange(0, 0);
     lbPg = new QLabel(bar);
     lbPg->setObjectName(QStringLiteral("lbPg"));
     lbPg->setMinimumWidth(lbPg->fontMetrics().horizontalAdvance(QStringLiteral("共 00000 页")));
     btnPrev = stripButton(QStringLiteral("上一页"), "btnPrev", bar);
     btnNext = stripButton(QStringLiteral("下一页"), "btnNext", bar);
+    ComBZoom = new QComboBox(bar);
+    ComBZoom->setObjectName(QStringLiteral("ComBZoom"));
+    ComBZoom->setAccessibleName(QStringLiteral("显示比例"));
+    ComBZoom->setToolTip(QStringLiteral("显示比例（Ctrl+滚轮、Ctrl++、Ctrl+-）"));
+    ComBZoom->addItem(QStringLiteral("整页"), -int(ReportZoom::FitPage) - 1);
+    ComBZoom->addItem(QStringLiteral("页宽"), -int(ReportZoom::FitWidth) - 1);
+    for (int percent : kZoomPercents)
+        ComBZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
     FlatButton4 = stripButton(QStringLiteral("刷新"), "FlatButton4", bar);
     BBprint = stripButton(QStringLiteral(" 打印"), "BBprint", bar);
+    BBprint->setToolTip(QStringLiteral("在默认打印机上打印"));
+    BBprintDialog = stripButton(QStringLiteral("打印…"), "BBprintDialog", bar);
+    BBprintDialog->setToolTip(QStringLiteral("选择打印机、页码范围和份数"));
+    BtnExport = stripButton(QStringLiteral("导出"), "BtnExport", bar);
+    auto *exportMenu = new QMenu(BtnExport);
+    ActExportPdf = exportMenu->addAction(QStringLiteral("导出 PDF 文件…"));
+    ActExportPdf->setObjectName(QStringLiteral("ActExportPdf"));
+    ActExportCsv = exportMenu->addAction(QStringLiteral("导出 CSV 表格…"));
+    ActExportCsv->setObjectName(QStringLiteral("ActExportCsv"));
+    BtnExport->setMenu(exportMenu);
 
+    m_strip->addWidget(ComBPeriod);
     m_strip->addWidget(Label1);
     m_strip->addWidget(dxDateEdit2);
     m_strip->addWidget(Label2);
     m_strip->addWidget(dxDateEdit1);
+    m_strip->addWidget(FlatButton4);
     m_strip->addSpacing(12);
+    m_strip->addWidget(EDPage);
     m_strip->addWidget(lbPg);
     m_strip->addWidget(btnPrev);
     m_strip->addWidget(btnNext);
+    m_strip->addWidget(ComBZoom);
     m_strip->addSpacing(12);
-    m_strip->addWidget(FlatButton4);
     m_strip->addWidget(BBprint);
+    m_strip->addWidget(BBprintDialog);
+    m_strip->addWidget(BtnExport);
     m_strip->addStretch(1);
 
     QRPreview1 = new ReportPreview(this);
     QRPreview1->setObjectName(QStringLiteral("QRPreview1"));
     QRPreview1->setToolBarVisible(false);
+    // As wide as the window: the text is read at its size instead of a whole page shrunk.
+    QRPreview1->setZoom(ReportZoom::FitWidth);
     QRPreview1->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The strip keeps its height at the top; while the preview is hidden (no data) the room
+    // below stays empty instead of the strip being spread over the window.
+    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(bar);
     layout->addWidget(QRPreview1, 1);
+    layout->addStretch(0);
 
     showPageCount(0);
-    BBprint->setEnabled(false);
+    enableOutput(false);
+    syncZoomBox();
 
     connect(btnNext, &QPushButton::clicked, this, &TQChildFm::btnNextClick);
     connect(btnPrev, &QPushButton::clicked, this, &TQChildFm::btnPrevClick);
     connect(FlatButton4, &QPushButton::clicked, this, [this] { FlatButton4Click(); });
     connect(BBprint, &QPushButton::clicked, this, [this] { BBprintClick(); });
+    connect(BBprintDialog, &QPushButton::clicked, this, &TQChildFm::BBprintDialogClick);
+    connect(ActExportPdf, &QAction::triggered, this, &TQChildFm::exportPdfClick);
+    connect(ActExportCsv, &QAction::triggered, this, &TQChildFm::exportCsvClick);
+    connect(EDPage, &QSpinBox::valueChanged, this, [this](int page) {
+        if (page > 0 && page != QRPreview1->currentPage())
+            QRPreview1->setCurrentPage(page);
+    });
+    connect(ComBZoom, &QComboBox::activated, this, &TQChildFm::zoomBoxChosen);
+    connect(QRPreview1, &ReportPreview::zoomChanged, this, [this] { syncZoomBox(); });
     // Page keys in the preview turn pages too; the strip's buttons follow.
     connect(QRPreview1, &ReportPreview::currentPageChanged, this,
             [this](int page, int) { syncPageButtons(page); });
@@ -155,6 +223,7 @@ bool TQChildFm::bindRows(const std::function<ReportData()> &query)
 {
     try {
         m_rows = query();
+        m_source.reset();
         return true;
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
@@ -169,6 +238,7 @@ void TQChildFm::setDateRangeVisible(bool visible)
     dxDateEdit1->setVisible(visible);
     Label1->setVisible(visible);
     Label2->setVisible(visible);
+    ComBPeriod->setVisible(visible);
 }
 
 void TQChildFm::setPageCountVisible(bool visible)
@@ -176,19 +246,62 @@ void TQChildFm::setPageCountVisible(bool visible)
     lbPg->setVisible(visible);
 }
 
+bool TQChildFm::orderDateRange()
+{
+    if (!m_rangeVisible)
+        return true;
+    QDate from = fromDate();
+    QDate to = toDate();
+    if (!from.isValid() || !to.isValid())
+        return false;
+    if (ReportPeriod::putInOrder(from, to)) {
+        // Swapped, not refused: the operator meant the days between the two dates.
+        setDateRange(from, to);
+        Msg::info(this, ReportPeriod::swappedNotice(from, to));
+    }
+    return true;
+}
+
+void TQChildFm::enableOutput(bool enabled)
+{
+    BBprint->setEnabled(enabled);
+    BBprintDialog->setEnabled(enabled);
+    BtnExport->setEnabled(enabled);
+    ActExportPdf->setEnabled(enabled);
+    ActExportCsv->setEnabled(enabled);
+}
+
+bool TQChildFm::bindRowSource(const std::function<RowSource()> &open)
+{
+    try {
+        m_source = open();
+        return true;
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+        return false;
+    }
+}
+
 void TQChildFm::BuildReport()
 {
+    // A build still making pages is abandoned for the new one.
+    ++m_buildId;
+    m_generation.reset();
+    if (m_source) {
+        buildInParts();
+        return;
+    }
     if (m_rows.isEmpty()) {
         // Nothing to show: no preview, nothing to print, no pages left from an earlier range.
         QRPreview1->hide();
         QRPreview1->clear();
-        BBprint->setEnabled(false);
+        enableOutput(false);
         showPageCount(0);
         Msg::info(this, kNoData);
         return;
     }
     QRPreview1->show();
-    BBprint->setEnabled(true);
+    enableOutput(true);
     // The pages of the previous build go before the new ones are made, never piling up.
     QRPreview1->clear();
     showPageCount(0);
@@ -204,10 +317,119 @@ void TQChildFm::BuildReport()
         // A layout that cannot be generated leaves an empty preview and nothing to print.
         QRPreview1->clear();
         showPageCount(0);
-        BBprint->setEnabled(false);
+        enableOutput(false);
         return;
     }
     syncPageButtons(QRPreview1->currentPage());
+    // Page keys and Ctrl with the wheel work on the pages at once.
+    if (QWidget *view = QRPreview1->findChild<QWidget *>(QStringLiteral("ReportPageView")))
+        view->setFocus();
+    emit reportBuilt();
+}
+
+namespace {
+
+// Rows read in one part: enough for a few pages, small enough to keep the window answering.
+constexpr int kRowsPerPart = 400;
+// The first call lays out a short report whole; a long one shows its first page after it.
+constexpr qint64 kFirstSliceMs = 120;
+// Later parts, each followed by the window's own events (paging, painting, another 刷新).
+constexpr qint64 kSliceMs = 40;
+
+} // namespace
+
+void TQChildFm::buildInParts()
+{
+    const RowSource source = *m_source;
+    ReportDefinition definition = QuickRep1;
+    if (definition.name().isEmpty())
+        definition.setName(windowTitle());
+    QRPreview1->clear();
+    showPageCount(0);
+    enableOutput(false);
+    m_rows = ReportData(source.columns);
+    m_generation = std::make_unique<ReportGeneration>(definition, source.columns);
+    m_moreRows = true;
+    generateSome(m_buildId, kFirstSliceMs);
+}
+
+void TQChildFm::generateSome(int buildId, qint64 budgetMs)
+{
+    if (buildId != m_buildId || !m_generation)
+        return;
+    ReportGeneration &generation = *m_generation;
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        // At least one part, then more while the slice lasts.
+        do {
+            m_moreRows = m_source->readMore(generation.data(), kRowsPerPart);
+            generation.advance();
+        } while (m_moreRows && clock.elapsed() < budgetMs);
+    } catch (const Db::DbError &e) {
+        failParts(e.message());
+        return;
+    }
+    if (!m_moreRows) {
+        finishParts();
+        return;
+    }
+    const ReportDocument pages = generation.document();
+    const int done = std::max(pages.pageCount() - 1, 0); // the last page is still filling
+    if (done > 0) {
+        if (QRPreview1->document().pageCount() == 0) {
+            // The pages of this build, shared: later ones appear as they are made.
+            QRPreview1->show();
+            QRPreview1->setDocument(pages);
+            if (QWidget *view = QRPreview1->findChild<QWidget *>(QStringLiteral("ReportPageView")))
+                view->setFocus();
+        }
+        QRPreview1->setPagesReady(done);
+        FPageCount = done;
+        lbPg->setText(QStringLiteral("共 %1 页…").arg(done));
+        const QSignalBlocker block(EDPage);
+        EDPage->setRange(1, done);
+        EDPage->setEnabled(true);
+        syncPageButtons(QRPreview1->currentPage());
+    }
+    QTimer::singleShot(0, this, [this, buildId] { generateSome(buildId, kSliceMs); });
+}
+
+void TQChildFm::finishParts()
+{
+    m_generation->finish();
+    const ReportDocument pages = m_generation->document();
+    m_rows = m_generation->data();
+    m_generation.reset();
+    if (m_rows.isEmpty()) {
+        QRPreview1->hide();
+        QRPreview1->clear();
+        enableOutput(false);
+        showPageCount(0);
+        Msg::info(this, kNoData);
+        return;
+    }
+    QRPreview1->show();
+    if (QRPreview1->document().pageCount() == 0) {
+        QRPreview1->setDocument(pages);
+        if (QWidget *view = QRPreview1->findChild<QWidget *>(QStringLiteral("ReportPageView")))
+            view->setFocus();
+    }
+    QRPreview1->setPagesReady(-1);
+    showPageCount(pages.pageCount());
+    enableOutput(true);
+    syncPageButtons(QRPreview1->currentPage());
+    emit reportBuilt();
+}
+
+void TQChildFm::failParts(const QString &why)
+{
+    m_generation.reset();
+    QRPreview1->hide();
+    QRPreview1->clear();
+    showPageCount(0);
+    enableOutput(false);
+    Msg::error(this, why);
 }
 
 void TQChildFm::showPageCount(int pages)
@@ -216,12 +438,48 @@ void TQChildFm::showPageCount(int pages)
     lbPg->setText(QStringLiteral("共 %1 页").arg(pages));
     btnNext->setEnabled(pages > 1);
     btnPrev->setEnabled(false);
+    const QSignalBlocker block(EDPage);
+    EDPage->setRange(pages > 0 ? 1 : 0, pages);
+    EDPage->setEnabled(pages > 0);
 }
 
 void TQChildFm::syncPageButtons(int page)
 {
     btnPrev->setEnabled(page > 1);
     btnNext->setEnabled(page > 0 && page < FPageCount);
+    const QSignalBlocker block(EDPage);
+    EDPage->setValue(page);
+}
+
+void TQChildFm::syncZoomBox()
+{
+    const QSignalBlocker block(ComBZoom);
+    const ReportZoom mode = QRPreview1->zoomMode();
+    int index = -1;
+    if (mode == ReportZoom::Percent) {
+        const int percent = QRPreview1->zoomPercent();
+        index = ComBZoom->findData(percent);
+        if (index < 0) {
+            // A step reached with Ctrl and the wheel: listed in its place among the others.
+            int at = 2;
+            while (at < ComBZoom->count() && ComBZoom->itemData(at).toInt() < percent)
+                ++at;
+            ComBZoom->insertItem(at, QStringLiteral("%1%").arg(percent), percent);
+            index = at;
+        }
+    } else {
+        index = ComBZoom->findData(-int(mode) - 1);
+    }
+    ComBZoom->setCurrentIndex(index);
+}
+
+void TQChildFm::zoomBoxChosen(int index)
+{
+    const int data = ComBZoom->itemData(index).toInt();
+    if (data < 0)
+        QRPreview1->setZoom(ReportZoom(-data - 1));
+    else
+        QRPreview1->setZoom(ReportZoom::Percent, data);
 }
 
 void TQChildFm::btnNextClick()
@@ -254,6 +512,94 @@ void TQChildFm::BBprintClick()
     const ReportPrintOutcome outcome = QRPreview1->print();
     if (outcome.ok)
         showStatusNotice(outcome.message);
+}
+
+void TQChildFm::setPrintDialogRunner(PrintDialogRunner runner)
+{
+    g_printDialog = std::move(runner);
+}
+
+void TQChildFm::BBprintDialogClick()
+{
+    const ReportDocument pages = document();
+    if (pages.isEmpty())
+        return;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(pages.name());
+    printer.setCreator(QStringLiteral("Rentora"));
+    if (info.isNull()) {
+        // Without a printer the dialog still offers a PDF file.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(suggestedFile(QStringLiteral(".pdf")));
+    }
+    printer.setFromTo(1, pages.pageCount());
+    bool accepted = false;
+    if (g_printDialog) {
+        accepted = g_printDialog(this, printer);
+    } else {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("打印"));
+        dialog.setMinMax(1, pages.pageCount());
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted)
+        return;
+    if (printer.printRange() != QPrinter::PageRange)
+        printer.setFromTo(0, 0);
+    const ReportPrintOutcome outcome = ReportPrinter::printWith(pages, printer);
+    if (outcome.ok)
+        showStatusNotice(outcome.message);
+    else
+        Msg::error(this, outcome.message);
+}
+
+QString TQChildFm::suggestedFile(const QString &suffix) const
+{
+    return ReportFiles::suggestedPath(
+        document().name().isEmpty() ? windowTitle() : document().name(), suffix);
+}
+
+bool TQChildFm::exportPdfClick()
+{
+    if (document().isEmpty())
+        return false;
+    const QString path = ReportFiles::chooseSaveFile(this, QStringLiteral("导出 PDF 文件"),
+                                    suggestedFile(QStringLiteral(".pdf")),
+                                    QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral(".pdf"));
+    if (path.isEmpty())
+        return false;
+    QString why;
+    if (!document().exportPdf(path, &why)) {
+        Msg::error(this, QStringLiteral("导出 PDF 失败：%1").arg(why));
+        return false;
+    }
+    showStatusNotice(QStringLiteral("已导出 PDF 文件：%1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool TQChildFm::exportCsvClick()
+{
+    if (document().isEmpty() || m_rows.isEmpty())
+        return false;
+    const QString path = ReportFiles::chooseSaveFile(this, QStringLiteral("导出 CSV 表格"),
+                                    suggestedFile(QStringLiteral(".csv")),
+                                    QStringLiteral("CSV 表格 (*.csv)"), QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return false;
+    QList<ReportCsvColumn> columns = m_csvColumns;
+    if (columns.isEmpty()) {
+        for (const QString &name : m_rows.columns())
+            columns.append({name, name});
+    }
+    QString why;
+    if (!Csv::write(path, ReportCsv::header(columns), ReportCsv::rows(m_rows, columns), &why)) {
+        Msg::error(this, QStringLiteral("导出 CSV 失败：%1").arg(why));
+        return false;
+    }
+    showStatusNotice(QStringLiteral("已导出 CSV 表格：%1").arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 void showReportWindow(TQChildFm *report)

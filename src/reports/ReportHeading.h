@@ -43,6 +43,9 @@ inline constexpr qreal HeadingHeight = 15;        // the heading and the gap bel
 inline const QColor Shade(0xD9, 0xD9, 0xD9);      // column captions, summary
 inline const QColor LightShade(0xEE, 0xEE, 0xEE); // group footers
 
+// Follows a group's heading printed again at the top of a page its rows go on to.
+inline const QString ContinuedMark = QStringLiteral(" (续)");
+
 // "#0.00", the mask of every amount in the reports.
 inline const QString MoneyMask = QStringLiteral("#0.00");
 

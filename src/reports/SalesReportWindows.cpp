@@ -10,11 +10,14 @@ TSellStockRep::TSellStockRep(QWidget *parent) : TQChildFm(parent)
 
 void TSellStockRep::BuildReport()
 {
+    if (!orderDateRange())
+        return;
     const QDate from = fromDate();
     const QDate to = toDate();
     if (!bindRows([&] { return SalesReports::summaryRows(from, to); }))
         return;
     QuickRep1 = SalesReports::summaryDefinition(heading());
+    setCsvColumns(ReportCsv::salesSummaryColumns());
     TQChildFm::BuildReport();
 }
 
@@ -26,10 +29,13 @@ TQSellDetailFm::TQSellDetailFm(QWidget *parent) : TQChildFm(parent)
 
 void TQSellDetailFm::BuildReport()
 {
+    if (!orderDateRange())
+        return;
     const QDate from = fromDate();
     const QDate to = toDate();
     if (!bindRows([&] { return SalesReports::detailRows(from, to); }))
         return;
     QuickRep1 = SalesReports::detailDefinition(heading());
+    setCsvColumns(ReportCsv::salesDetailColumns());
     TQChildFm::BuildReport();
 }

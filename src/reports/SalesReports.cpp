@@ -84,6 +84,7 @@ ReportDefinition summaryDefinition(const ReportHeading &heading)
     addPageHeader(r, heading, {SCategory, SName, SCount, SMoney});
 
     ReportGroup &category = r.addGroup(QStringLiteral("categray"));
+    category.setRepeatHeader(true, ReportStyle::ContinuedMark);
     ReportBand &groupHead = groupHeader(category.header());
     groupHead.addColumn({SCategory.left, 0, SName.left + SName.width, groupHead.height()},
                         QStringLiteral("categray"));
@@ -106,6 +107,7 @@ ReportDefinition detailDefinition(const ReportHeading &heading)
     addPageHeader(r, heading, {DDate, DName, DPrice, DCount, DMoney});
 
     ReportGroup &day = r.addGroup(QStringLiteral("dattime"));
+    day.setRepeatHeader(true, ReportStyle::ContinuedMark);
     ReportBand &groupHead = groupHeader(day.header());
     groupHead.addColumn({DDate.left, 0, DName.left + DName.width, groupHead.height()},
                         QStringLiteral("dattime"));

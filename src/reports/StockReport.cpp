@@ -81,6 +81,7 @@ ReportDefinition definition(const ReportHeading &heading)
 
     // One group per category: the rows are ordered by it first.
     ReportGroup &category = r.addGroup(QStringLiteral("Categray"));
+    category.setRepeatHeader(true, ReportStyle::ContinuedMark);
     ReportBand &groupHead = groupHeader(category.header());
     groupHead.addColumn({CategoryCol.left, 0, NameCol.left + NameCol.width, groupHead.height()},
                         QStringLiteral("Categray"));

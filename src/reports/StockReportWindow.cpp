@@ -69,5 +69,6 @@ void TQStoreRep::BuildReport()
     if (!bindRows([&] { return StockReport::rows(supplier); }))
         return;
     QuickRep1 = StockReport::definition(heading());
+    setCsvColumns(ReportCsv::stockColumns());
     TQChildFm::BuildReport();
 }

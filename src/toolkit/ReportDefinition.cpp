@@ -278,9 +278,10 @@ ReportGroup &ReportGroup::clearKey()
     return *this;
 }
 
-ReportGroup &ReportGroup::setRepeatHeader(bool repeat)
+ReportGroup &ReportGroup::setRepeatHeader(bool repeat, const QString &continuedMark)
 {
     m_repeatHeader = repeat;
+    m_continuedMark = continuedMark;
     return *this;
 }
 

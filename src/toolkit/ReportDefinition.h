@@ -256,13 +256,16 @@ public:
     ReportGroup &setColumn(const QString &column);
     ReportGroup &setKeyFunction(KeyFunction key);
     ReportGroup &clearKey();
-    // Prints the header again at the top of every page the group continues on.
-    ReportGroup &setRepeatHeader(bool repeat);
+    // Prints the header again at the top of every page the group continues on. A mark such
+    // as " (续)" follows the first value of a header printed again, so that the reader sees
+    // the group goes on from the page before.
+    ReportGroup &setRepeatHeader(bool repeat, const QString &continuedMark = QString());
 
     QString column() const { return m_column; }
     const KeyFunction &keyFunction() const { return m_key; }
     bool hasKey() const { return !m_column.isEmpty() || m_key; }
     bool repeatHeader() const { return m_repeatHeader; }
+    QString continuedMark() const { return m_continuedMark; }
 
     ReportBand &header() { return m_header; }
     ReportBand &footer() { return m_footer; }
@@ -273,6 +276,7 @@ private:
     QString m_column;
     KeyFunction m_key;
     bool m_repeatHeader = false;
+    QString m_continuedMark;
     ReportBand m_header{ReportBand::Kind::GroupHeader};
     ReportBand m_footer{ReportBand::Kind::GroupFooter};
 };
@@ -338,9 +342,12 @@ public:
     // without groups, the report).
     int rowInGroup(int level = -1) const;
     int pageNumber() const { return m_pageNumber; }
+    // True while a group header is printed again at the top of a page its group goes on to.
+    bool continued() const { return m_continued; }
 
 private:
     friend class ReportLayout;
+    bool m_continued = false;
     ReportRow m_row;
     int m_rowNumber = 0;
     int m_pageNumber = 0;

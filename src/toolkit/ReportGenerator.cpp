@@ -40,6 +40,17 @@ public:
                  const ReportGenerator::PageNotice &notice);
     ReportDocument run();
 
+    // Laying out rows as they arrive: begin() once the first rows are in, feed() after more
+    // have been appended, finish() when the last are in.
+    void begin();
+    void feed();
+    void finish();
+    bool begun() const { return m_page != nullptr || m_doc.pageCount() > 0; }
+    // Whether rows can be laid out before all of them are in: not when a band sums the rows
+    // to come (a title or group header with sums).
+    bool streams() const;
+    const ReportDocument &document() const { return m_doc; }
+
 private:
     PlacedBand place(const ReportBand &band, bool looksAhead);
     QVariant key(int level, int row) const;
@@ -50,7 +61,8 @@ private:
     void makeRoom(qreal height);
     void printGroupHeaders(int fromLevel, int row);
     void printGroupFooters(int fromLevel, int row);
-    void print(const PlacedBand &band, int row, int rangeStart = 0, int rangeEnd = 0);
+    void print(const PlacedBand &band, int row, int rangeStart = 0, int rangeEnd = 0,
+               const QString &continuedMark = QString());
     void accumulate(int row);
     QString aggregateText(const PlacedField &f, int rangeStart, int rangeEnd) const;
     QString fieldText(const PlacedField &f, const ReportContext &context, int rangeStart,
@@ -82,6 +94,9 @@ private:
     qreal m_bodyTop = 0; // where the rows of the current page begin
     qreal m_limit = 0;   // where the page footer begins
     int m_lastPrinted = -1;
+    int m_next = 0; // the first row not laid out yet
+    std::vector<QVariant> m_previous;
+    std::vector<QVariant> m_current;
     ReportContext m_context;
 };
 
@@ -191,20 +206,45 @@ int ReportLayout::groupEnd(int level, int start) const
 
 ReportDocument ReportLayout::run()
 {
+    begin();
+    feed();
+    finish();
+    return m_doc;
+}
+
+bool ReportLayout::streams() const
+{
+    if (m_title.hasAggregates)
+        return false;
+    for (const PlacedBand &header : m_groupHeaders) {
+        if (header.hasAggregates)
+            return false;
+    }
+    return true;
+}
+
+void ReportLayout::begin()
+{
+    const size_t levels = size_t(m_def.groupCount());
+    m_previous.assign(levels, QVariant());
+    m_current.assign(levels, QVariant());
+    m_next = 0;
+    newPage();
+}
+
+void ReportLayout::feed()
+{
     const int rows = m_data.rowCount();
     const int levels = m_def.groupCount();
-    newPage();
-    std::vector<QVariant> previous(static_cast<size_t>(levels));
-    std::vector<QVariant> current(static_cast<size_t>(levels));
-    for (int i = 0; i < rows; ++i) {
+    for (int i = m_next; i < rows; ++i) {
         for (int l = 0; l < levels; ++l)
-            current[size_t(l)] = key(l, i);
+            m_current[size_t(l)] = key(l, i);
         int breakLevel = levels;
         if (i == 0) {
             breakLevel = 0;
         } else {
             for (int l = 0; l < levels; ++l) {
-                if (current[size_t(l)] != previous[size_t(l)]) {
+                if (m_current[size_t(l)] != m_previous[size_t(l)]) {
                     breakLevel = l;
                     break;
                 }
@@ -221,14 +261,20 @@ ReportDocument ReportLayout::run()
         accumulate(i);
         print(m_detail, i);
         m_lastPrinted = i;
-        std::swap(previous, current);
+        std::swap(m_previous, m_current);
     }
+    m_next = rows;
+}
+
+void ReportLayout::finish()
+{
+    feed();
+    const int rows = m_data.rowCount();
     if (rows > 0)
         printGroupFooters(0, rows - 1);
     makeRoom(m_summary.band->height());
     print(m_summary, rows - 1);
     finishPage();
-    return m_doc;
 }
 
 void ReportLayout::setContext(int row)
@@ -254,7 +300,11 @@ void ReportLayout::newPage()
         if (m_groupOpen[size_t(l)] && m_def.group(l).repeatHeader()) {
             const PlacedBand &header = m_groupHeaders[size_t(l)];
             const int start = m_groupStarts[size_t(l)];
-            print(header, next, start, header.hasAggregates ? groupEnd(l, start) : start + 1);
+            // The header shows its own group's values, whatever row comes next.
+            m_context.m_continued = true;
+            print(header, start, start, header.hasAggregates ? groupEnd(l, start) : start + 1,
+                  m_def.group(l).continuedMark());
+            m_context.m_continued = false;
         }
     }
     m_bodyTop = m_y;
@@ -395,8 +445,10 @@ void ReportLayout::addFrame(std::vector<ReportItem> &items, const QRectF &r,
         line(r.topRight(), r.bottomRight());
 }
 
-void ReportLayout::print(const PlacedBand &placed, int row, int rangeStart, int rangeEnd)
+void ReportLayout::print(const PlacedBand &placed, int row, int rangeStart, int rangeEnd,
+                         const QString &continuedMark)
 {
+    QString mark = continuedMark; // goes after the first value, then is used up
     const ReportBand &band = *placed.band;
     const qreal height = band.height();
     if (height <= 0 || !m_page)
@@ -431,7 +483,13 @@ void ReportLayout::print(const PlacedBand &placed, int row, int rangeStart, int 
             fill.color = field.background();
             items.push_back(fill);
         }
-        const QString text = fieldText(f, m_context, rangeStart, rangeEnd);
+        QString text = fieldText(f, m_context, rangeStart, rangeEnd);
+        if (!mark.isEmpty() && !text.isEmpty() &&
+            (field.kind() == ReportField::Kind::Column ||
+             field.kind() == ReportField::Kind::Computed)) {
+            text += mark;
+            mark.clear();
+        }
         if (!text.isEmpty()) {
             ReportItem item;
             item.type = field.kind() == ReportField::Kind::PageNumber ? ReportItem::Type::PageText
@@ -467,4 +525,61 @@ ReportDocument ReportGenerator::generate(const ReportDefinition &definition,
 {
     ReportLayout layout(definition, data, notice);
     return layout.run();
+}
+
+struct ReportGeneration::Private
+{
+    ReportDefinition definition;
+    ReportData data;
+    ReportGenerator::PageNotice notice;
+    std::unique_ptr<ReportLayout> layout;
+    bool finished = false;
+};
+
+ReportGeneration::ReportGeneration(const ReportDefinition &definition, const QStringList &columns,
+                                   ReportGenerator::PageNotice notice)
+    : d(std::make_unique<Private>())
+{
+    d->definition = definition;
+    d->data = ReportData(columns);
+    d->notice = std::move(notice);
+    d->layout = std::make_unique<ReportLayout>(d->definition, d->data, d->notice);
+}
+
+ReportGeneration::~ReportGeneration() = default;
+
+ReportData &ReportGeneration::data()
+{
+    return d->data;
+}
+
+void ReportGeneration::advance()
+{
+    // The title and the page header take their values from the first row: the first page
+    // begins once there is one.
+    if (d->finished || !d->layout->streams() || d->data.isEmpty())
+        return;
+    if (!d->layout->begun())
+        d->layout->begin();
+    d->layout->feed();
+}
+
+void ReportGeneration::finish()
+{
+    if (d->finished)
+        return;
+    if (!d->layout->begun())
+        d->layout->begin();
+    d->layout->finish();
+    d->finished = true;
+}
+
+bool ReportGeneration::isFinished() const
+{
+    return d->finished;
+}
+
+ReportDocument ReportGeneration::document() const
+{
+    return d->layout->document();
 }

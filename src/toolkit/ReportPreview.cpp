@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -56,7 +57,7 @@ private:
     QPixmap m_cache;
 };
 
-// A grey desk with the page on it, fitted to the view or to its width.
+// A grey desk with the page on it, fitted to the view or to its width, or zoomed.
 class ReportPageView : public QScrollArea
 {
 public:
@@ -73,6 +74,7 @@ public:
         setWidgetResizable(false);
         setFocusPolicy(Qt::StrongFocus);
         m_canvas->hide();
+        applyScrollBars();
     }
 
     void showPage(const ReportDocument &document, int pageIndex)
@@ -84,13 +86,26 @@ public:
         verticalScrollBar()->setValue(0);
     }
 
-    void setFitWidth(bool fit)
+    void setZoom(ReportZoom mode, int percent)
     {
-        m_fitWidth = fit;
-        setVerticalScrollBarPolicy(fit ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+        m_mode = mode;
+        m_percent = std::clamp(percent, ReportPreview::zoomSteps().first(),
+                               ReportPreview::zoomSteps().last());
+        applyScrollBars();
         fitCanvas();
     }
-    bool fitWidth() const { return m_fitWidth; }
+    ReportZoom zoomMode() const { return m_mode; }
+
+    // Pixels of a millimetre of paper at 100 %.
+    qreal pixelsPerMm() const { return logicalDpiX() / 25.4; }
+
+    int zoomPercent() const
+    {
+        if (m_mode == ReportZoom::Percent || m_pageSize.isEmpty())
+            return m_percent;
+        const qreal width = m_canvas->width() > 0 ? m_canvas->width() : fittedWidth();
+        return std::max(1, qRound(width / (m_pageSize.width() * pixelsPerMm()) * 100));
+    }
 
 protected:
     void resizeEvent(QResizeEvent *event) override
@@ -101,6 +116,22 @@ protected:
 
     void keyPressEvent(QKeyEvent *event) override
     {
+        if (event->modifiers() & Qt::ControlModifier) {
+            switch (event->key()) {
+            case Qt::Key_Plus:
+            case Qt::Key_Equal:
+                m_preview->zoomIn();
+                return;
+            case Qt::Key_Minus:
+                m_preview->zoomOut();
+                return;
+            case Qt::Key_0:
+                m_preview->setZoom(ReportZoom::Percent, 100);
+                return;
+            default:
+                break;
+            }
+        }
         switch (event->key()) {
         case Qt::Key_PageDown:
             m_preview->nextPage();
@@ -121,18 +152,27 @@ protected:
 
     void wheelEvent(QWheelEvent *event) override
     {
-        // Fitted whole, the wheel turns pages; fitted to the width it scrolls, and turns the
-        // page at either end.
         const int delta = event->angleDelta().y();
+        if (event->modifiers() & Qt::ControlModifier) {
+            if (delta > 0)
+                m_preview->zoomIn();
+            else if (delta < 0)
+                m_preview->zoomOut();
+            event->accept();
+            return;
+        }
+        // A page that fits turns with the wheel; a page taller than the view scrolls, and
+        // turns at either end.
         QScrollBar *bar = verticalScrollBar();
+        const bool scrolls = bar->maximum() > bar->minimum();
         const bool atEnd = delta < 0 ? bar->value() >= bar->maximum()
                                      : bar->value() <= bar->minimum();
-        if (!m_fitWidth || atEnd) {
+        if (!scrolls || atEnd) {
             if (delta < 0) {
                 m_preview->nextPage();
             } else if (delta > 0 && m_preview->currentPage() > 1) {
                 m_preview->previousPage();
-                if (m_fitWidth)
+                if (scrolls)
                     bar->setValue(bar->maximum());
             }
             event->accept();
@@ -142,25 +182,46 @@ protected:
     }
 
 private:
+    void applyScrollBars()
+    {
+        setVerticalScrollBarPolicy(m_mode == ReportZoom::FitPage ? Qt::ScrollBarAlwaysOff
+                                                                 : Qt::ScrollBarAsNeeded);
+        setHorizontalScrollBarPolicy(m_mode == ReportZoom::Percent ? Qt::ScrollBarAsNeeded
+                                                                   : Qt::ScrollBarAlwaysOff);
+    }
+
+    // The canvas width of the fits, from the room in the view.
+    int fittedWidth() const
+    {
+        const int gap = 12;
+        const QSize room = viewport()->size() - QSize(2 * gap, 2 * gap);
+        if (room.width() <= 0 || room.height() <= 0 || m_pageSize.isEmpty())
+            return 0;
+        const qreal ratio = m_pageSize.height() / m_pageSize.width();
+        int width = room.width();
+        if (m_mode == ReportZoom::FitPage)
+            width = std::min<int>(width, int(room.height() / ratio));
+        return width;
+    }
+
     void fitCanvas()
     {
         if (m_pageSize.isEmpty())
             return;
-        const int gap = 12;
-        const QSize room = viewport()->size() - QSize(2 * gap, 2 * gap);
-        if (room.width() <= 0 || room.height() <= 0)
-            return;
         const qreal ratio = m_pageSize.height() / m_pageSize.width();
-        int width = room.width();
-        if (!m_fitWidth)
-            width = std::min<int>(width, int(room.height() / ratio));
+        const int width = m_mode == ReportZoom::Percent
+                              ? qRound(m_pageSize.width() * pixelsPerMm() * m_percent / 100.0)
+                              : fittedWidth();
+        if (width <= 0)
+            return;
         m_canvas->resize(width, qRound(width * ratio));
     }
 
     ReportPreview *m_preview;
     ReportPageCanvas *m_canvas;
     QSizeF m_pageSize;
-    bool m_fitWidth = false;
+    ReportZoom m_mode = ReportZoom::FitPage;
+    int m_percent = 100;
 };
 
 namespace {
@@ -236,9 +297,16 @@ ReportPreview::ReportPreview(QWidget *parent)
 
 ReportPreview::~ReportPreview() = default;
 
+void ReportPreview::setPagesReady(int pages)
+{
+    m_ready = pages;
+    updateControls();
+}
+
 void ReportPreview::setDocument(const ReportDocument &document)
 {
     m_document = document;
+    m_ready = -1;
     m_page = 0;
     setStatus(QString());
     setCurrentPage(1);
@@ -267,14 +335,63 @@ void ReportPreview::setCurrentPage(int page)
 
 void ReportPreview::setFitWidth(bool fitWidth)
 {
-    m_view->setFitWidth(fitWidth);
-    if (m_fitWidth->isChecked() != fitWidth)
-        m_fitWidth->setChecked(fitWidth);
+    setZoom(fitWidth ? ReportZoom::FitWidth : ReportZoom::FitPage);
 }
 
 bool ReportPreview::fitWidth() const
 {
-    return m_view->fitWidth();
+    return m_view->zoomMode() == ReportZoom::FitWidth;
+}
+
+void ReportPreview::setZoom(ReportZoom mode, int percent)
+{
+    m_view->setZoom(mode, percent);
+    const bool width = mode == ReportZoom::FitWidth;
+    if (m_fitWidth->isChecked() != width) {
+        const QSignalBlocker block(m_fitWidth);
+        m_fitWidth->setChecked(width);
+    }
+    emit zoomChanged(mode, zoomPercent());
+}
+
+ReportZoom ReportPreview::zoomMode() const
+{
+    return m_view->zoomMode();
+}
+
+int ReportPreview::zoomPercent() const
+{
+    return m_view->zoomPercent();
+}
+
+QList<int> ReportPreview::zoomSteps()
+{
+    return {25, 50, 75, 100, 125, 150, 200, 300, 400};
+}
+
+void ReportPreview::zoomIn()
+{
+    const int now = zoomPercent();
+    for (int step : zoomSteps()) {
+        if (step > now) {
+            setZoom(ReportZoom::Percent, step);
+            return;
+        }
+    }
+    setZoom(ReportZoom::Percent, zoomSteps().last());
+}
+
+void ReportPreview::zoomOut()
+{
+    const int now = zoomPercent();
+    const QList<int> steps = zoomSteps();
+    for (auto it = steps.crbegin(); it != steps.crend(); ++it) {
+        if (*it < now) {
+            setZoom(ReportZoom::Percent, *it);
+            return;
+        }
+    }
+    setZoom(ReportZoom::Percent, steps.first());
 }
 
 void ReportPreview::setToolBarVisible(bool visible)

@@ -5,16 +5,23 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 
 class QLabel;
 class QPushButton;
 class ReportPageView;
 
+// How big a page is shown: whole in the window, as wide as the window (scrolled), or at a
+// percentage of its size on paper.
+enum class ReportZoom { FitPage, FitWidth, Percent };
+
 // Shows a generated report one page at a time, scaled to fit the window (or the window's width,
-// scrolled), with buttons for the first, previous, next and last page, the page number, and
-// buttons to print on the default printer and to export a PDF file. A report window can hide
-// the button strip and drive the preview from its own controls.
+// scrolled, or a zoom percentage), with buttons for the first, previous, next and last page, the
+// page number, and buttons to print on the default printer and to export a PDF file. Keys on
+// the page: PgUp/PgDn, Home/End turn pages; Ctrl with +, - or the wheel zooms, Ctrl+0 shows
+// the paper's size. A report window can hide the button strip and drive the preview from its
+// own controls.
 class ReportPreview : public QWidget
 {
     Q_OBJECT
@@ -28,7 +35,14 @@ public:
     void clear();
     const ReportDocument &document() const { return m_document; }
 
-    int pageCount() const { return m_document.pageCount(); }
+    // The pages that can be shown: all of the document's, or while it is still being made
+    // the ones finished so far (setPagesReady).
+    int pageCount() const
+    {
+        return m_ready < 0 ? m_document.pageCount() : std::min(m_ready, m_document.pageCount());
+    }
+    // Limits paging to the first pages while later ones are made; -1 lifts the limit.
+    void setPagesReady(int pages);
     // 1-based; 0 when there is no document.
     int currentPage() const { return m_page; }
     void setCurrentPage(int page);
@@ -40,6 +54,16 @@ public:
     // Whole page in the window (the default) or the page's width, scrolled.
     void setFitWidth(bool fitWidth);
     bool fitWidth() const;
+
+    // The zoom: a fit, or percent of the paper's size (25 to 400) for ReportZoom::Percent.
+    void setZoom(ReportZoom mode, int percent = 100);
+    ReportZoom zoomMode() const;
+    // The page's size on screen in percent of its size on paper, whatever the mode.
+    int zoomPercent() const;
+    // One step up or down the zoom steps (25 % ... 400 %) from the size shown now.
+    void zoomIn();
+    void zoomOut();
+    static QList<int> zoomSteps();
 
     void setToolBarVisible(bool visible);
 
@@ -62,6 +86,7 @@ public:
 
 signals:
     void currentPageChanged(int page, int pageCount);
+    void zoomChanged(ReportZoom mode, int percent);
     void printed(const ReportPrintOutcome &outcome);
     void statusChanged(const QString &text);
 
@@ -72,6 +97,7 @@ private:
 
     ReportDocument m_document;
     int m_page = 0;
+    int m_ready = -1;
     std::function<bool()> m_confirmPrint;
     std::function<QString(const QString &)> m_choosePdf;
 

@@ -4,7 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -111,28 +114,127 @@ ReportPrintOutcome printOn(const ReportDocument &document, const QPrinterInfo &i
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(document.name());
     printer.setCreator(QStringLiteral("Rentora"));
-    printer.setFullPage(true); // the report draws its own margins
     printer.setCopyCount(1);
-    if (!printer.setPageLayout(document.pageLayout()))
-        printer.setPageSize(document.pageLayout().pageSize());
     if (!printer.isValid())
         return failed(QStringLiteral("打印机 %1 不可用").arg(info.printerName()));
 
+    return printWith(document, printer);
+}
+
+ReportPrintOutcome printWith(const ReportDocument &document, QPrinter &printer)
+{
+    if (document.isEmpty())
+        return failed(QStringLiteral("报表没有页面"));
+    const QString name = printer.outputFormat() == QPrinter::PdfFormat
+                             ? QDir::toNativeSeparators(printer.outputFileName())
+                             : printer.printerName();
+    printer.setFullPage(true); // the report draws its own margins
+    if (!printer.setPageLayout(document.pageLayout()))
+        printer.setPageSize(document.pageLayout().pageSize());
+    const int first = printer.fromPage() > 0 ? std::max(printer.fromPage(), 1) : 1;
+    const int last = printer.toPage() > 0 ? std::min(printer.toPage(), document.pageCount())
+                                          : document.pageCount();
+    if (first > last)
+        return failed(QStringLiteral("没有要打印的页面（报表共 %1 页）").arg(document.pageCount()));
+    // A printer that cannot make copies itself gets every page as often as asked.
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return failed(QStringLiteral("无法打开打印机 %1").arg(name));
+    const QRectF paper(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size());
+    bool firstSheet = true;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int page = first; page <= last; ++page) {
+            if (!firstSheet && !printer.newPage()) {
+                painter.end();
+                return failed(QStringLiteral("打印机 %1 没有接受第 %2 页").arg(name).arg(page));
+            }
+            firstSheet = false;
+            document.render(page - 1, painter, paper, false);
+        }
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return failed(QStringLiteral("打印机 %1 出错").arg(name));
+
+    ReportPrintOutcome o;
+    o.ok = true;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        o.target = ReportPrintOutcome::Target::PdfFile;
+        o.path = name;
+        o.message = QStringLiteral("已存为 PDF 文件：%1").arg(name);
+    } else {
+        o.target = ReportPrintOutcome::Target::Printer;
+        o.printerName = name;
+        o.message = QStringLiteral("已发送到打印机 %1").arg(name);
+    }
+    return remember(o);
+}
+
+namespace {
+
+// Draws image centred into the painter's device inside 10 mm margins.
+void drawFitted(QPainter &painter, const QImage &image, const QRectF &paper, qreal dotsPerMm)
+{
+    const QRectF room = paper.adjusted(10 * dotsPerMm, 10 * dotsPerMm, -10 * dotsPerMm,
+                                       -10 * dotsPerMm);
+    QSizeF size = image.size();
+    size.scale(room.size(), Qt::KeepAspectRatio);
+    const QRectF target(room.center() - QPointF(size.width() / 2, size.height() / 2), size);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+}
+
+const QPageLayout kLandscapeA4(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                               QMarginsF(0, 0, 0, 0));
+
+} // namespace
+
+ReportPrintOutcome printImage(const QImage &image, const QString &name)
+{
+    if (image.isNull())
+        return failed(QStringLiteral("没有可打印的图表"));
+    const QPrinterInfo info = g_pdfInstead.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                     : QPrinterInfo();
+    if (info.isNull()) {
+        const QString folder = g_pdfInstead.isEmpty() ? printsFolder() : g_pdfInstead;
+        if (!QDir().mkpath(folder))
+            return failed(QStringLiteral("无法创建文件夹 %1").arg(folder));
+        const QString path =
+            freshPath(folder, pdfFileName(name, QDateTime::currentDateTime()));
+        {
+            QPdfWriter writer(path);
+            writer.setTitle(name);
+            writer.setCreator(QStringLiteral("Rentora"));
+            writer.setResolution(300);
+            writer.setPageLayout(kLandscapeA4);
+            QPainter painter;
+            if (!painter.begin(&writer))
+                return failed(QStringLiteral("无法写入文件：%1").arg(path));
+            drawFitted(painter, image, QRectF(0, 0, writer.width(), writer.height()),
+                       300 / 25.4);
+        }
+        ReportPrintOutcome o;
+        o.target = ReportPrintOutcome::Target::PdfFile;
+        o.ok = true;
+        o.path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        o.message = g_pdfInstead.isEmpty()
+                        ? QStringLiteral("没有安装打印机，已存为 PDF 文件：%1").arg(o.path)
+                        : QStringLiteral("已存为 PDF 文件：%1").arg(o.path);
+        return remember(o);
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(name);
+    printer.setCreator(QStringLiteral("Rentora"));
+    printer.setFullPage(true);
+    printer.setPageLayout(kLandscapeA4);
     QPainter painter;
     if (!painter.begin(&printer))
         return failed(QStringLiteral("无法打开打印机 %1").arg(info.printerName()));
-    const QRectF paper(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size());
-    for (int i = 0; i < document.pageCount(); ++i) {
-        if (i > 0 && !printer.newPage()) {
-            painter.end();
-            return failed(QStringLiteral("打印机 %1 没有接受第 %2 页").arg(info.printerName())
-                              .arg(i + 1));
-        }
-        document.render(i, painter, paper, false);
-    }
+    drawFitted(painter, image, printer.paperRect(QPrinter::DevicePixel),
+               printer.resolution() / 25.4);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return failed(QStringLiteral("打印机 %1 出错").arg(info.printerName()));
-
     ReportPrintOutcome o;
     o.target = ReportPrintOutcome::Target::Printer;
     o.ok = true;

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QImage;
+class QPrinter;
 class QPrinterInfo;
 
 // Where a report's pages went when printed, and a status text saying so for the window.
@@ -26,6 +28,12 @@ namespace ReportPrinter {
 ReportPrintOutcome print(const ReportDocument &document);
 // Prints on the given printer; a null printer writes the PDF into the prints folder.
 ReportPrintOutcome printOn(const ReportDocument &document, const QPrinterInfo &printer);
+// Prints on a printer set up by the caller (the print dialog): its page range (fromPage and
+// toPage, 0 for every page) and its number of copies count.
+ReportPrintOutcome printWith(const ReportDocument &document, QPrinter &printer);
+// Prints a picture (a chart) on one A4 landscape sheet, scaled to fit inside 10 mm margins, on
+// the default printer; without one, or with PDF instead, as a PDF file named after name.
+ReportPrintOutcome printImage(const QImage &image, const QString &name);
 // Writes the pages as a PDF file named after the report and the time into folder.
 ReportPrintOutcome saveToFolder(const ReportDocument &document, const QString &folder);
 

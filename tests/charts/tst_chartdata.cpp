@@ -1,10 +1,14 @@
 #include "charts/ChartData.h"
+#include "charts/ChartScale.h"
+#include "charts/LeaseScan.h"
 
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "rental/LeaseCompletion.h"
+#include "reports/RankingReport.h"
 #include "support/TestAccount.h"
 
+#include <QSet>
 #include <QTest>
 
 using Charts::LeaseGrouping;
@@ -36,7 +40,7 @@ private slots:
     void init();
     void cleanup();
 
-    void leaseCountsEveryLineOfThePeriodInclusive();
+    void leaseCountsEveryRentalLineOfThePeriodInclusive();
     void leaseByCategoryAndUnnamedGroups();
     void smallestSlicesAreGatheredUnderOthers_data();
     void smallestSlicesAreGatheredUnderOthers();
@@ -44,6 +48,11 @@ private slots:
     void spendingPerMonthCountsEveryTitleExactly();
     void takingsAreWhatTheReturnsBooked();
     void takingsFollowARealReturnByTheDays();
+    void rentalAnalysisAgreesWithTheRentalRanking();
+    void moneyAxisHasRoundStableSteps_data();
+    void moneyAxisHasRoundStableSteps();
+    void sliceShares();
+    void longPeriodsGiveTheSameSlicesAsShortOnes();
 
 private:
     qint64 addTitle(const QString &name, const QString &category, int copies = 1, int quality = 0,
@@ -80,7 +89,7 @@ void tst_ChartData::cleanup()
     delete m_account;
 }
 
-void tst_ChartData::leaseCountsEveryLineOfThePeriodInclusive()
+void tst_ChartData::leaseCountsEveryRentalLineOfThePeriodInclusive()
 {
     const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"));
     const qint64 kungfu = addTitle(QStringLiteral("功夫"), QStringLiteral("喜剧"));
@@ -91,10 +100,11 @@ void tst_ChartData::leaseCountsEveryLineOfThePeriodInclusive()
     addLine(kungfu, QStringLiteral("2024-03-15"), 3, Schema::SaleCustomer); // a sale of three
     addLine(kungfu, QStringLiteral("2024-03-16"));
 
+    // The sale of three does not count: discs rented out only.
     const QList<Charts::Slice> march =
         Charts::leaseSlices(QDate(2024, 3, 1), QDate(2024, 3, 31), LeaseGrouping::ByTitle);
-    QCOMPARE(labels(march), (QStringList{"功夫", "英雄"}));
-    QCOMPARE(values(march), (QList<qint64>{4, 2}));
+    QCOMPARE(labels(march), (QStringList{"英雄", "功夫"}));
+    QCOMPARE(values(march), (QList<qint64>{2, 1}));
 
     // One day only, as on first opening.
     QCOMPARE(
@@ -257,6 +267,106 @@ void tst_ChartData::takingsFollowARealReturnByTheDays()
     QCOMPARE(months.at(0).month, QStringLiteral("2024-06"));
     QCOMPARE(months.at(0).rent.toString(), QStringLiteral("18.00"));
     QCOMPARE(months.at(0).deposit.toString(), QStringLiteral("60.00"));
+}
+
+void tst_ChartData::rentalAnalysisAgreesWithTheRentalRanking()
+{
+    const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"));
+    const qint64 kungfu = addTitle(QStringLiteral("功夫"), QStringLiteral("喜剧"));
+    for (const char *day : {"2024-06-01", "2024-06-02", "2024-06-03"})
+        addLine(hero, QString::fromLatin1(day));
+    addLine(kungfu, QStringLiteral("2024-06-02"));
+    addLine(kungfu, QStringLiteral("2024-06-02"), 5, Schema::SaleCustomer);
+    addLine(hero, QStringLiteral("2024-06-03"), 2, Schema::SaleCustomer);
+    const QDate from(2024, 6, 1), to(2024, 6, 30);
+
+    const QList<Charts::Slice> pie = Charts::leaseSlices(from, to, LeaseGrouping::ByTitle);
+    const ReportData ranking = RankingReport::rows(RankingReport::Mode::Rentals,
+                                                   RankingReport::Kind::Overall, from, to);
+    QCOMPARE(ranking.rowCount(), pie.size());
+    for (int i = 0; i < pie.size(); ++i) {
+        QCOMPARE(ranking.value(i, QStringLiteral("Name")).toString(), pie.at(i).label);
+        QCOMPARE(ranking.value(i, QStringLiteral("samount")).toLongLong(), pie.at(i).value);
+    }
+    QCOMPARE(values(pie), (QList<qint64>{3, 1}));
+}
+
+void tst_ChartData::moneyAxisHasRoundStableSteps_data()
+{
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<double>("step");
+    QTest::newRow("empty account") << 0.0 << 5.0 << 1.0;
+    QTest::newRow("one yuan") << 1.0 << 1.2 << 0.2;
+    QTest::newRow("a few cents") << 0.03 << 0.04 << 0.01;
+    QTest::newRow("rent of a month") << 1234.5 << 1250.0 << 250.0;
+    QTest::newRow("exactly on a step") << 2000.0 << 2500.0 << 500.0;
+    QTest::newRow("purchases") << 12345.67 << 12500.0 << 2500.0;
+}
+
+void tst_ChartData::moneyAxisHasRoundStableSteps()
+{
+    QFETCH(double, top);
+    QFETCH(double, max);
+    QFETCH(double, step);
+    const ChartScale::Axis axis = ChartScale::moneyAxis(top);
+    QCOMPARE(axis.max, max);
+    QCOMPARE(axis.step, step);
+    QCOMPARE(axis.ticks, qRound(max / step) + 1);
+    QVERIFY(axis.max > top);
+    // Every mark reads differently with two decimals (an empty chart read "0 0 0 1 1 1").
+    QStringList marks;
+    for (int i = 0; i < axis.ticks; ++i)
+        marks << QString::number(i * axis.step, 'f', 2);
+    QCOMPARE(QSet<QString>(marks.begin(), marks.end()).size(), axis.ticks);
+    // The same figures, the same axis.
+    const ChartScale::Axis again = ChartScale::moneyAxis(top);
+    QCOMPARE(again.max, axis.max);
+    QCOMPARE(again.ticks, axis.ticks);
+}
+
+void tst_ChartData::sliceShares()
+{
+    QCOMPARE(ChartScale::percent(1, 3), QStringLiteral("33.3%"));
+    QCOMPARE(ChartScale::percent(2, 3), QStringLiteral("66.7%"));
+    QCOMPARE(ChartScale::percent(1, 8), QStringLiteral("12.5%"));
+    QCOMPARE(ChartScale::percent(7, 7), QStringLiteral("100.0%"));
+    QCOMPARE(ChartScale::percent(0, 0), QStringLiteral("0.0%"));
+}
+
+void tst_ChartData::longPeriodsGiveTheSameSlicesAsShortOnes()
+{
+    // Lines at both ends of five years; the period's lines all in June 2024.
+    const qint64 edge = addTitle(QStringLiteral("边"), QStringLiteral("动作"));
+    addLine(edge, QStringLiteral("2020-01-01"));
+    addLine(edge, QStringLiteral("2024-12-31"));
+    QList<qint64> titles;
+    for (int i = 0; i < 8; ++i) {
+        const QString name = i == 7 ? QString() : QStringLiteral("片%1").arg(i);
+        titles << addTitle(name, i % 3 == 0 ? QString() : QStringLiteral("类%1").arg(i % 3));
+    }
+    titles << addTitle(QStringLiteral("片1"), QStringLiteral("类1")); // a second copy of 片1
+    for (int i = 0; i < titles.size(); ++i) {
+        for (int n = 0; n <= i % 4; ++n)
+            addLine(titles.at(i), QStringLiteral("2024-06-%1").arg(n + 10), 1 + n % 2);
+        addLine(titles.at(i), QStringLiteral("2024-06-20"), 4, Schema::SaleCustomer);
+    }
+    const QDate juneFrom(2024, 6, 1), juneTo(2024, 6, 30);
+    const QDate longFrom(2023, 1, 1), longTo(2024, 11, 30);
+    QVERIFY(!LeaseScan::worthScanning(juneFrom, juneTo, Db::mainConn()));
+    QVERIFY(LeaseScan::worthScanning(longFrom, longTo, Db::mainConn()));
+    for (const LeaseGrouping grouping : {LeaseGrouping::ByTitle, LeaseGrouping::ByCategory}) {
+        for (int keep : {20, 4, 1}) {
+            const QList<Charts::Slice> shortRead =
+                Charts::leaseSlices(juneFrom, juneTo, grouping, keep);
+            const QList<Charts::Slice> longRead =
+                Charts::leaseSlices(longFrom, longTo, grouping, keep);
+            QCOMPARE(labels(longRead), labels(shortRead));
+            QCOMPARE(values(longRead), values(shortRead));
+        }
+    }
+    QVERIFY(labels(Charts::leaseSlices(longFrom, longTo, LeaseGrouping::ByTitle))
+                .contains(QStringLiteral("未命名")));
 }
 
 QTEST_GUILESS_MAIN(tst_ChartData)

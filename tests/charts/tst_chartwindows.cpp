@@ -21,7 +21,17 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
+#include <QLabel>
+#include <QSet>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include "toolkit/ReportFiles.h"
+#include "toolkit/ReportPeriod.h"
+#include "toolkit/ReportPrinter.h"
+#include <QValueAxis>
 
 namespace {
 
@@ -57,11 +67,16 @@ private slots:
 
     void leaseChartSaysSoWhenTodayHasNothing();
     void leaseChartRedrawsOnGroupingButNotOnDates();
+    void stripsStayAtTheTopWithoutData();
     void leaseChartReportsADatabaseFailure();
     void stockChartShowsTheStockAsItIs();
     void compareChartDrawsOnFirstShowingAndOnRefresh();
     void compareChartMovesAlongTheMonthsAndKeepsTheBounds();
     void compareChartSplitsTheHeightEvenly();
+    void compareChartAxesAreRoundAndStable();
+    void pieSlicesShowTheirShareAndTheFigureOnHover();
+    void chartsSaveAsPngAndPrint();
+    void leaseChartSwapsARangeTypedTheWrongWayRound();
 
 private:
     qint64 addTitle(const QString &name, const QString &category, const QString &bought,
@@ -128,6 +143,10 @@ void tst_ChartWindows::leaseChartSaysSoWhenTodayHasNothing()
     QCOMPARE(w->DTPBegin->date(), QDate::currentDate());
     QCOMPARE(w->DTPend->date(), QDate::currentDate());
     QCOMPARE(w->Chart1->chart()->title(), QStringLiteral("租赁分析图"));
+    // The pie counts what the rental ranking counts, and says so.
+    auto *note = w->findChild<QLabel *>(QStringLiteral("LabelRentalsOnly"));
+    QVERIFY(note);
+    QCOMPARE(note->text(), QStringLiteral("只计出租，不含销售"));
     QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Information);
     QVERIFY(!w->Chart1->isVisible());
@@ -147,7 +166,7 @@ void tst_ChartWindows::leaseChartRedrawsOnGroupingButNotOnDates()
     auto *w = placed<TLeaseCharFm>();
     QVERIFY(m_boxes->shown.isEmpty());
     QVERIFY(w->Chart1->isVisible());
-    QCOMPARE(sliceLabels(w->Series1), (QStringList{"英雄 (2)", "精武门 (1)"}));
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"英雄 2 (66.7%)", "精武门 1 (33.3%)"}));
     QCOMPARE(w->Series1->slices().first()->value(), 2.0);
     QVERIFY(w->Series1->slices().first()->isLabelVisible());
 
@@ -158,20 +177,45 @@ void tst_ChartWindows::leaseChartRedrawsOnGroupingButNotOnDates()
     w->ComBCate->setFocus();
     QTest::keyClick(w->ComBCate, Qt::Key_Down);
     QCOMPARE(w->ComBCate->currentText(), QStringLiteral("按影片类型"));
-    QCOMPARE(sliceLabels(w->Series1), QStringList{"动作 (4)"});
+    QCOMPARE(sliceLabels(w->Series1), QStringList{"动作 4 (100.0%)"});
     QTest::keyClick(w->ComBCate, Qt::Key_Up);
     // Equal slices in the order of their names.
-    QCOMPARE(sliceLabels(w->Series1), (QStringList{"精武门 (2)", "英雄 (2)"}));
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"精武门 2 (50.0%)", "英雄 2 (50.0%)"}));
 
-    // "从" after "到": the chart goes, the notice comes.
+    // "从" after "到": turned round and said so, never "no data".
     w->DTPBegin->setDate(today.addDays(1));
+    w->DTPend->setDate(today);
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(m_boxes->texts(), QStringList{ReportPeriod::swappedNotice(today, today.addDays(1))});
+    QVERIFY(w->Chart1->isVisible());
+    QCOMPARE(w->DTPend->date(), today.addDays(1));
+    // A period without lines: the chart goes, the notice comes.
+    m_boxes->clear();
+    w->DTPBegin->setDate(today.addDays(5));
+    w->DTPend->setDate(today.addDays(5));
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
     QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
     QVERIFY(!w->Chart1->isVisible());
     // Opening it again keeps the dates the operator chose.
     ShowLeaseChart();
-    QCOMPARE(w->DTPBegin->date(), today.addDays(1));
+    QCOMPARE(w->DTPBegin->date(), today.addDays(5));
     w->DTPBegin->setDate(today);
+    w->DTPend->setDate(today);
+}
+
+void tst_ChartWindows::stripsStayAtTheTopWithoutData()
+{
+    ShowLeaseChart(); // nothing today
+    ShowStoreChart(); // nothing in stock
+    for (QWidget *w : {static_cast<QWidget *>(placed<TLeaseCharFm>()),
+                       static_cast<QWidget *>(placed<TQStoreCharFm>())}) {
+        QVERIFY(w);
+        QApplication::processEvents();
+        auto *strip = w->findChild<QWidget *>(QStringLiteral("HeaderStrip"));
+        QVERIFY(strip);
+        QCOMPARE(strip->y(), 0);
+        QCOMPARE(strip->height(), 33);
+    }
 }
 
 void tst_ChartWindows::leaseChartReportsADatabaseFailure()
@@ -194,13 +238,13 @@ void tst_ChartWindows::stockChartShowsTheStockAsItIs()
     QVERIFY(w);
     QCOMPARE(w->Chart1->chart()->title(), QStringLiteral("库存分析图"));
     QVERIFY(w->Chart1->chart()->titleFont().bold());
-    QCOMPARE(sliceLabels(w->Series1), QStringList{"动作 (1)"});
+    QCOMPARE(sliceLabels(w->Series1), QStringList{"动作 1 (100.0%)"});
     // The dates do not enter the figures.
     w->dxDateEdit2->setDate(QDate(2000, 1, 1));
     w->dxDateEdit1->setDate(QDate(2000, 1, 2));
     addTitle(QStringLiteral("C"), QStringLiteral("喜剧"), {}, 0);
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
-    QCOMPARE(sliceLabels(w->Series1), (QStringList{"动作 (1)", "喜剧 (1)"}));
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"动作 1 (50.0%)", "喜剧 1 (50.0%)"}));
 
     Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
@@ -295,6 +339,140 @@ void tst_ChartWindows::compareChartSplitsTheHeightEvenly()
         QCOMPARE(w->Chart2->geometry().bottom(), height - 1);
     }
     m_area->resize(1000, 700);
+}
+
+void tst_ChartWindows::compareChartAxesAreRoundAndStable()
+{
+    ShowCompareChart();
+    auto *w = placed<TCompareChFm>();
+    auto valueAxis = [](QChartView *view) {
+        const QList<QAbstractAxis *> axes = view->chart()->axes(Qt::Vertical);
+        return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis *>(axes.first());
+    };
+    auto marks = [](const QValueAxis *axis) {
+        QStringList texts;
+        for (int i = 0; i < axis->tickCount(); ++i) {
+            const double v = axis->min() + i * (axis->max() - axis->min()) / (axis->tickCount() - 1);
+            texts << QString::asprintf(axis->labelFormat().toLatin1().constData(), v);
+        }
+        return texts;
+    };
+    // An empty account: every mark reads differently, in yuan with two decimals.
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    for (QChartView *view : {w->Chart1, w->Chart2}) {
+        QValueAxis *axis = valueAxis(view);
+        QVERIFY(axis);
+        QCOMPARE(axis->labelFormat(), QStringLiteral("%.2f"));
+        const QStringList texts = marks(axis);
+        QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), texts.size());
+        QCOMPARE(texts.first(), QStringLiteral("0.00"));
+    }
+    // With figures: refreshing the same figures keeps the same scale.
+    book(QStringLiteral("2024-02-02"), Schema::TypeRent, 123456);
+    book(QStringLiteral("2024-03-02"), Schema::TypeDeposit, -30000);
+    addTitle(QStringLiteral("A"), {}, QStringLiteral("2024-01-10"), 987654);
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    const QStringList upper = marks(valueAxis(w->Chart1));
+    const QStringList lower = marks(valueAxis(w->Chart2));
+    QCOMPARE(lower.last(), QStringLiteral("1250.00"));
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+        QCOMPARE(marks(valueAxis(w->Chart1)), upper);
+        QCOMPARE(marks(valueAxis(w->Chart2)), lower);
+    }
+}
+
+void tst_ChartWindows::pieSlicesShowTheirShareAndTheFigureOnHover()
+{
+    const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"), {}, 0);
+    const qint64 kungfu = addTitle(QStringLiteral("功夫"), QStringLiteral("喜剧"), {}, 0);
+    const QDate day(2024, 7, 1);
+    for (int i = 0; i < 3; ++i)
+        addLine(hero, day);
+    addLine(kungfu, day);
+    ShowLeaseChart();
+    auto *w = placed<TLeaseCharFm>();
+    w->DTPBegin->setDate(day);
+    w->DTPend->setDate(day);
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(sliceLabels(w->Series1), (QStringList{"英雄 3 (75.0%)", "功夫 1 (25.0%)"}));
+
+    QPieSlice *slice = w->Series1->slices().at(1);
+    emit slice->hovered(true);
+    QVERIFY(slice->isExploded());
+    QCOMPARE(w->Chart1->toolTip(), QStringLiteral("功夫 1 (25.0%)"));
+    emit slice->hovered(false);
+    QVERIFY(!slice->isExploded());
+    QCOMPARE(w->Chart1->toolTip(), QString());
+}
+
+void tst_ChartWindows::chartsSaveAsPngAndPrint()
+{
+    const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"), {}, 0);
+    addLine(hero, QDate::currentDate());
+    QTemporaryDir dir;
+    int asked = 0;
+    ReportFiles::setSaveFileChooser([&](QWidget *, const QString &, const QString &,
+                                        const QString &) {
+        return dir.filePath(QStringLiteral("chart%1").arg(++asked));
+    });
+    ReportPrinter::setPdfInstead(dir.filePath(QStringLiteral("prints")));
+
+    ShowLeaseChart();
+    auto *lease = placed<TLeaseCharFm>();
+    lease->DTPBegin->setDate(QDate::currentDate());
+    lease->DTPend->setDate(QDate::currentDate());
+    QTest::mouseClick(lease->FlatButton4, Qt::LeftButton);
+    QVERIFY(lease->Chart1->isVisible());
+    QTest::mouseClick(lease->findChild<QPushButton *>(QStringLiteral("BtnSavePng")),
+                      Qt::LeftButton);
+    const QImage pie(dir.filePath(QStringLiteral("chart1.png")));
+    QCOMPARE(pie.size(), lease->Chart1->size() * lease->Chart1->devicePixelRatio());
+    QTest::mouseClick(lease->findChild<QPushButton *>(QStringLiteral("BtnPrintChart")),
+                      Qt::LeftButton);
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("prints"))).entryList(QDir::Files).size(), 1);
+
+    // Both monthly charts as one picture, without the strip.
+    ShowCompareChart();
+    auto *compare = placed<TCompareChFm>();
+    QTest::mouseClick(compare->findChild<QPushButton *>(QStringLiteral("BtnSavePng")),
+                      Qt::LeftButton);
+    const QImage months(dir.filePath(QStringLiteral("chart2.png")));
+    QCOMPARE(months.height(), (compare->height() - 33) * compare->devicePixelRatio());
+    QTest::mouseClick(compare->findChild<QPushButton *>(QStringLiteral("BtnPrintChart")),
+                      Qt::LeftButton);
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("prints"))).entryList(QDir::Files).size(), 2);
+
+    // A chart hidden for want of data is neither saved nor printed.
+    m_boxes->clear();
+    ShowStoreChart(); // one copy in stock: drawn
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
+    auto *store = placed<TQStoreCharFm>();
+    QTest::mouseClick(store->FlatButton4, Qt::LeftButton);
+    QVERIFY(!store->Chart1->isVisible());
+    QTest::mouseClick(store->findChild<QPushButton *>(QStringLiteral("BtnSavePng")),
+                      Qt::LeftButton);
+    QCOMPARE(asked, 2);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("没有可保存的图表。"));
+    ReportFiles::setSaveFileChooser({});
+    ReportPrinter::setPdfInstead(QString());
+}
+
+void tst_ChartWindows::leaseChartSwapsARangeTypedTheWrongWayRound()
+{
+    const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"), {}, 0);
+    addLine(hero, QDate(2024, 8, 10));
+    ShowLeaseChart();
+    auto *w = placed<TLeaseCharFm>();
+    m_boxes->clear();
+    w->DTPBegin->setDate(QDate(2024, 8, 31));
+    w->DTPend->setDate(QDate(2024, 8, 1));
+    QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
+    QCOMPARE(m_boxes->texts(),
+             QStringList(ReportPeriod::swappedNotice(QDate(2024, 8, 1), QDate(2024, 8, 31))));
+    QCOMPARE(w->DTPBegin->date(), QDate(2024, 8, 1));
+    QVERIFY(w->Chart1->isVisible());
+    QCOMPARE(sliceLabels(w->Series1), QStringList{"英雄 1 (100.0%)"});
 }
 
 QTEST_MAIN(tst_ChartWindows)

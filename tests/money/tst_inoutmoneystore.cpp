@@ -23,6 +23,7 @@ private slots:
     void recordThatIsGoneIsReported();
     void listJoinsTypesAndFilters();
     void typedTextIsStoredAsTyped();
+    void totalsKeepIncomesAndExpensesApart();
 
 private:
     qint64 addType(const QString &name, int flag = 0)
@@ -241,6 +242,44 @@ void tst_InOutMoneyStore::typedTextIsStoredAsTyped()
     r.memo = QStringLiteral("'");
     InOutMoney::update(r);
     QCOMPARE(InOutMoney::load(fid)->memo, QStringLiteral("'"));
+}
+
+void tst_InOutMoneyStore::totalsKeepIncomesAndExpensesApart()
+{
+    using InOutMoney::ListFilter;
+    const qint64 bills = addType(QStringLiteral("电费"));
+    addRecord(bills, -12345, QStringLiteral("2024-05-01"));
+    addRecord(bills, -55, QStringLiteral("2024-05-31"));
+    addRecord(Schema::TypeRent, 30001, QStringLiteral("2024-05-15"));
+    addRecord(Schema::TypeDeposit, -2000, QStringLiteral("2024-06-01"));
+    ListFilter all;
+    InOutMoney::Totals t = InOutMoney::totals(all);
+    QCOMPARE(t.income, Money::fromCents(30001));
+    QCOMPARE(t.expense, Money::fromCents(14400));
+    QCOMPARE(t.difference(), Money::fromCents(15601));
+
+    ListFilter may;
+    may.from = QDate(2024, 5, 1);
+    may.to = QDate(2024, 5, 31);
+    t = InOutMoney::totals(may);
+    QCOMPARE(t.expense, Money::fromCents(12400));
+    may.direction = ListFilter::Direction::Expense;
+    may.typeId = bills;
+    QVariantList params;
+    QSqlQuery q = Db::exec(InOutMoney::listSql(may, &params), params);
+    int rows = 0;
+    while (q.next())
+        ++rows;
+    QCOMPARE(rows, 2);
+    QCOMPARE(InOutMoney::totals(may).income, Money());
+
+    // Nothing in the range: zero, not an error.
+    ListFilter empty;
+    empty.from = QDate(2030, 1, 1);
+    QCOMPARE(InOutMoney::totals(empty).difference(), Money());
+    QCOMPARE(InOutMoney::usuallyExpense(bills).value_or(false), true);
+    QCOMPARE(InOutMoney::usuallyExpense(Schema::TypeRent).value_or(true), false);
+    QVERIFY(!InOutMoney::usuallyExpense(addType(QStringLiteral("新"))).has_value());
 }
 
 QTEST_GUILESS_MAIN(tst_InOutMoneyStore)

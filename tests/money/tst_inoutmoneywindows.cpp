@@ -12,6 +12,7 @@
 #include "support/TestAccount.h"
 #include "toolkit/DataGrid.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -43,6 +44,8 @@ private slots:
     void deleteRemovesOnlyTheCurrentRecord_data();
     void deleteRemovesOnlyTheCurrentRecord();
     void closeHidesTheWindow();
+    void listFiltersByDatesAndDirection();
+    void expenseIsStoredNegativeAndCorrectedAsSuch();
 
 private:
     qint64 addType(const QString &name, int flag = 0)
@@ -142,6 +145,10 @@ void tst_InOutMoneyWindows::newRecordTypedByKeys()
         typeText(d->EDMoney, QStringLiteral("-1a2.5x0"));
         QCOMPARE(d->EDMoney->text(), QStringLiteral("12.50"));
         press(Qt::Key_Return);
+        // Money that came in unless the operator says it went out.
+        QCOMPARE(focusName(), QStringLiteral("ComBDirection"));
+        QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("收入"));
+        press(Qt::Key_Return);
         QCOMPARE(focusName(), QStringLiteral("ComBPer"));
         press(Qt::Key_Return);
         QCOMPARE(focusName(), QStringLiteral("EDMemo"));
@@ -168,8 +175,8 @@ void tst_InOutMoneyWindows::newRecordTypedByKeys()
              2);
     // Listed as soon as the dialog has closed.
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 2);
-    QCOMPARE(m_list->dxDBGrid1->footerText(QStringLiteral("Moneys")),
-             QStringLiteral("共 25.00 元"));
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 25.00 元    支出 0.00 元    差额 25.00 元"));
 }
 
 void tst_InOutMoneyWindows::unreadableAmountIsRefused_data()
@@ -247,7 +254,8 @@ void tst_InOutMoneyWindows::correctingShowsTheStoredRecordAndRewritesOnlyIt()
              m_ads);
     QCOMPARE(m_list->dxDBGrid1->value(QStringLiteral("FID")).toLongLong(), fid);
     QCOMPARE(m_list->dxDBGrid1->text(QStringLiteral("Moneys")), QStringLiteral("0.10"));
-    QCOMPARE(m_list->dxDBGrid1->footerText(QStringLiteral("Moneys")), QStringLiteral("共 7.10 元"));
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 7.10 元    支出 0.00 元    差额 7.10 元"));
 }
 
 void tst_InOutMoneyWindows::correctingARecordWhoseMemberIsGoneIsRefused()
@@ -300,16 +308,19 @@ void tst_InOutMoneyWindows::listShowsRecordsWithTheirTypeAndExactSum()
     m_list->RefreshList();
 
     QCOMPARE(grid->shownFields(),
-             (QStringList{"FeeDate", "CateValue", "Moneys", "ClientID", "Per"}));
+             (QStringList{"FeeDate", "CateValue", "Moneys", "ClientName", "PerName"}));
     QCOMPARE(grid->rowCount(), 12);
-    // Incomes and expenses are added as stored; the record of a deleted type is not listed.
-    QCOMPARE(grid->footerText(QStringLiteral("Moneys")), QStringLiteral("共 999999970.99 元"));
+    // Incomes and the expense (the deposit paid back) apart, exactly; the record of a deleted
+    // type is not listed.
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 1000000000.99 元    支出 30.00 元    差额 999999970.99 元"));
     QCOMPARE(grid->textAt(10, QStringLiteral("FeeDate")), QStringLiteral("2024-02-01"));
     QCOMPARE(grid->textAt(10, QStringLiteral("CateValue")), QStringLiteral("广告"));
-    QCOMPARE(grid->textAt(10, QStringLiteral("ClientID")), QString::number(m_member));
-    QCOMPARE(grid->textAt(10, QStringLiteral("Per")), QString::number(m_staff));
+    // Member and staff by name; a record without staff shows the 0 it stores.
+    QCOMPARE(grid->textAt(10, QStringLiteral("ClientName")), QStringLiteral("安娜"));
+    QCOMPARE(grid->textAt(10, QStringLiteral("PerName")), QStringLiteral("阿丽"));
     QCOMPARE(grid->textAt(11, QStringLiteral("Moneys")), QStringLiteral("-30.00"));
-    QCOMPARE(grid->textAt(11, QStringLiteral("Per")), QStringLiteral("0"));
+    QCOMPARE(grid->textAt(11, QStringLiteral("PerName")), QStringLiteral("0"));
 }
 
 void tst_InOutMoneyWindows::builtInRecordsCannotBeChangedHere()
@@ -343,7 +354,8 @@ void tst_InOutMoneyWindows::filterShowsOneTypeAndIsRebuiltOnEveryShow()
 
     filter->setCurrentIndex(filter->findText(QStringLiteral("水电")));
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 1);
-    QCOMPARE(m_list->dxDBGrid1->footerText(QStringLiteral("Moneys")), QStringLiteral("共 1.00 元"));
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 1.00 元    支出 0.00 元    差额 1.00 元"));
     // A record added under the filter shows when it matches it.
     withDialog(m_list->BtnAdd, [](TInOutMoneyFm *d) {
         d->ComBCate->setCurrentIndex(d->ComBCate->findText(QStringLiteral("水电")));
@@ -412,6 +424,75 @@ void tst_InOutMoneyWindows::closeHidesTheWindow()
     QCOMPARE(InOutMoneyListWindow(), m_list);
     ShowInOutMoneyList();
     QVERIFY(m_list->isVisible());
+}
+
+void tst_InOutMoneyWindows::listFiltersByDatesAndDirection()
+{
+    addRecord(m_water, -18000, QStringLiteral("2024-03-05")); // electricity bill paid
+    addRecord(m_ads, 5000, QStringLiteral("2024-03-20"));     // income
+    addRecord(Schema::TypeRent, 1200, QStringLiteral("2024-04-02"));
+    addRecord(m_water, -9000, QStringLiteral("2024-04-30"));
+    m_list->RefreshList();
+    DataGrid *grid = m_list->dxDBGrid1;
+    QCOMPARE(grid->rowCount(), 4);
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 62.00 元    支出 270.00 元    差额 -208.00 元"));
+
+    m_list->ComBDirection->setCurrentIndex(2); // 只看支出
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 0.00 元    支出 270.00 元    差额 -270.00 元"));
+
+    // April only, both ends included, typed the wrong way round.
+    m_list->ComBDirection->setCurrentIndex(0);
+    m_list->DTPFrom->setDate(QDate(2024, 4, 30));
+    m_list->DTPTo->setDate(QDate(2024, 4, 2));
+    QCOMPARE(grid->rowCount(), 4); // the range counts only once 按日期 is checked
+    QVERIFY(!m_list->DTPFrom->isEnabled());
+    m_list->ChkDate->setChecked(true);
+    QVERIFY(m_list->DTPFrom->isEnabled());
+    QCOMPARE(grid->rowCount(), 2);
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 12.00 元    支出 90.00 元    差额 -78.00 元"));
+    m_list->ComBDirection->setCurrentIndex(1); // 只看收入
+    QCOMPARE(grid->rowCount(), 1);
+    QCOMPARE(grid->textAt(0, QStringLiteral("Moneys")), QStringLiteral("12.00"));
+
+    m_list->ChkDate->setChecked(false);
+    m_list->ComBDirection->setCurrentIndex(0);
+    QCOMPARE(grid->rowCount(), 4);
+}
+
+void tst_InOutMoneyWindows::expenseIsStoredNegativeAndCorrectedAsSuch()
+{
+    addRecord(m_water, -100, QStringLiteral("2024-01-01")); // water is paid out
+    m_list->RefreshList();
+    withDialog(m_list->BtnAdd, [](TInOutMoneyFm *d) {
+        // Choosing the type picks the direction its records were booked in.
+        d->ComBCate->setCurrentIndex(d->ComBCate->findText(QStringLiteral("水电")));
+        emit d->ComBCate->activated(d->ComBCate->currentIndex());
+        QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("支出"));
+        d->EDMoney->setText(QStringLiteral("180.50"));
+        d->BtnOK->click();
+    });
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney"),
+                              QStringLiteral("Moneys = -18050 AND CateID = %1").arg(m_water)),
+             1);
+    QCOMPARE(m_list->LabelTotals->text(),
+             QStringLiteral("收入 0.00 元    支出 181.50 元    差额 -181.50 元"));
+
+    // Corrected: shown as the expense it is, saved as one again.
+    const qint64 bill =
+        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -18050")).toLongLong();
+    QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), bill));
+    withDialog(m_list->BtnEdit, [](TInOutMoneyFm *d) {
+        QCOMPARE(d->EDMoney->text(), QStringLiteral("180.5"));
+        QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("支出"));
+        d->EDMoney->setText(QStringLiteral("200"));
+        d->BtnOK->click();
+    });
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney"), QStringLiteral("Moneys = -20000")),
+             1);
 }
 
 QTEST_MAIN(tst_InOutMoneyWindows)

@@ -62,6 +62,7 @@ private slots:
     void headingOnEveryPage();
     void rentalRowsCoverTheRange();
     void rentalGroupsByDayAndCustomerWithSums();
+    void rentalHeadingsRepeatOnTheNextPage();
     void overdueDays_data();
     void overdueDays();
     void overdueListsDiscsOutLongerThanTheLimit();
@@ -69,6 +70,7 @@ private slots:
     void rankingCountsRentalsAndSalesApart();
     void rankingKeepsTiesWithTheLastPlace();
     void rankingByCategoryRanksWithinEachCategory();
+    void rankingPlacesShareTies();
     void rentalReportReadBackFromPdf();
 
 private:
@@ -173,6 +175,24 @@ void tst_ReportsCore::rentalGroupsByDayAndCustomerWithSums()
     QCOMPARE(texts.count(QStringLiteral("2026-03-10")), 1);
     QVERIFY(texts.contains(QStringLiteral("30.00")));
     QVERIFY(texts.contains(QStringLiteral("5.00")));
+}
+
+void tst_ReportsCore::rentalHeadingsRepeatOnTheNextPage()
+{
+    const qint64 copy = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("片"));
+    for (int i = 0; i < 60; ++i)
+        rent(copy, m_alice, kFrom);
+    const ReportDocument doc = ReportGenerator::generate(
+        RentalReport::definition(headingFor(RentalReport::Title)), RentalReport::rows(kFrom, kTo));
+    QCOMPARE(doc.pageCount(), 2);
+    // Page 2 opens with the day and the customer its rows belong to, marked as continued,
+    // before the first of its rows.
+    const QStringList second = doc.pageTexts(1);
+    const int day = second.indexOf(QStringLiteral("2026-03-01 (续)"));
+    const int customer = second.indexOf(QStringLiteral("会员A (续)"));
+    QVERIFY2(day > 0 && customer > day, qPrintable(second.join(u'|')));
+    QVERIFY(customer < second.indexOf(QStringLiteral("片")));
+    QVERIFY(!doc.pageTexts(0).join(u'|').contains(QStringLiteral("(续)")));
 }
 
 void tst_ReportsCore::overdueDays_data()
@@ -306,6 +326,11 @@ void tst_ReportsCore::rankingCountsRentalsAndSalesApart()
     QVERIFY(texts.contains(QStringLiteral("销售数量")));
     QVERIFY(!texts.contains(QStringLiteral("出租次数")));
     QVERIFY(texts.contains(QStringLiteral("影片销售排行榜")));
+    QVERIFY(texts.contains(QStringLiteral("只计销售数量，不含出租")));
+    QVERIFY(allTexts(ReportGenerator::generate(
+                         definition(Mode::Rentals, Kind::Overall, headingFor(title(Mode::Rentals))),
+                         rentals))
+                .contains(QStringLiteral("只计出租，不含销售")));
 }
 
 void tst_ReportsCore::rankingKeepsTiesWithTheLastPlace()
@@ -327,9 +352,14 @@ void tst_ReportsCore::rankingKeepsTiesWithTheLastPlace()
 
     const QStringList texts = allTexts(ReportGenerator::generate(
         definition(Mode::Rentals, Kind::Overall, headingFor(title(Mode::Rentals))), top));
-    const int last = texts.indexOf(QStringLiteral("片12"));
-    QCOMPARE(texts.value(last - 1), QStringLiteral("12")); // numbered in order from 1
-    QCOMPARE(texts.value(last + 1), QStringLiteral("1"));
+    // Equal counts share a place: the three films rented once all stand tenth.
+    QCOMPARE(column(top, QStringLiteral("Place")).mid(8),
+             QStringList({"9", "10", "10", "10"}));
+    for (const char *name : {"片10", "片11", "片12"}) {
+        const int at = texts.indexOf(QString::fromUtf8(name));
+        QCOMPARE(texts.value(at - 1), QStringLiteral("10"));
+        QCOMPARE(texts.value(at + 1), QStringLiteral("1"));
+    }
 }
 
 void tst_ReportsCore::rankingByCategoryRanksWithinEachCategory()
@@ -366,6 +396,29 @@ void tst_ReportsCore::rankingByCategoryRanksWithinEachCategory()
     const int comedy = texts.indexOf(QStringLiteral("喜剧一"));
     QCOMPARE(texts.mid(comedy - 1, 3),
              QStringList({QStringLiteral("1"), QStringLiteral("喜剧一"), QStringLiteral("3")}));
+}
+
+void tst_ReportsCore::rankingPlacesShareTies()
+{
+    using namespace RankingReport;
+    // Counts 5, 3, 3, 3, 1: places 1, 2, 2, 2, 5, overall and within a category alike.
+    const QList<int> counts{5, 3, 3, 3, 1};
+    for (int i = 0; i < counts.size(); ++i) {
+        const qint64 copy = addCopy(*m_account, QStringLiteral("%1-1").arg(i + 1, 4, 10, QChar(u'0')),
+                                    QStringLiteral("片%1").arg(i + 1), QStringLiteral("动作"));
+        for (int t = 0; t < counts.at(i); ++t)
+            rent(copy, m_alice, kFrom.addDays(t));
+    }
+    const QStringList places{"1", "2", "2", "2", "5"};
+    QCOMPARE(column(rows(Mode::Rentals, Kind::Overall, kFrom, kTo), QStringLiteral("Place")),
+             places);
+    const ReportData byCategory = rows(Mode::Rentals, Kind::ByCategory, kFrom, kTo);
+    QCOMPARE(column(byCategory, QStringLiteral("Place")), places);
+    const QStringList texts = allTexts(ReportGenerator::generate(
+        definition(Mode::Rentals, Kind::ByCategory, headingFor(title(Mode::Rentals))),
+        byCategory));
+    QCOMPARE(texts.value(texts.indexOf(QStringLiteral("片4")) - 1), QStringLiteral("2"));
+    QCOMPARE(texts.value(texts.indexOf(QStringLiteral("片5")) - 1), QStringLiteral("5"));
 }
 
 void tst_ReportsCore::rentalReportReadBackFromPdf()

@@ -23,7 +23,19 @@
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
+
+#include "reports/RentalReport.h"
+#include "toolkit/ReportFiles.h"
+#include "toolkit/ReportGenerator.h"
+#include "toolkit/ReportPeriod.h"
 
 using namespace ReportFixtures;
 
@@ -38,6 +50,20 @@ void press(QPushButton *button)
     QVERIFY(button->isEnabled());
     button->setFocus();
     QTest::keyClick(button, Qt::Key_Space);
+}
+
+// Pages of a PDF file as pdfinfo reads them; -1 without pdfinfo.
+int pdfPages(const QString &path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForStarted() || !info.waitForFinished())
+        return -1;
+    for (const QString &line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(QStringLiteral("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
 }
 
 int pdfCount(const QString &folder)
@@ -57,6 +83,7 @@ private slots:
 
     void createdWithTodayAndNothingToPrint();
     void noDataHidesThePreviewAndRefreshShowsItAgain();
+    void stripStaysAtTheTopWithoutData();
     void onePageDisablesBothPageButtons();
     void threePagesAreWalkedWithTheButtonsAndKeys();
     void refreshingDoesNotPileUpPages();
@@ -66,6 +93,11 @@ private slots:
     void memberReportListsTheRange();
     void rankingFollowsTheModeAndTheTypeOnRefresh();
     void openersKeepOneWindowAndRebuildIt();
+    void pageNumberAndZoomFromTheStrip();
+    void periodPresetsAndASwappedRange();
+    void exportsPdfAndCsv();
+    void printDialogPrintsTheChosenPages();
+    void longReportIsBuiltInPartsWithTheSamePages();
 
 private:
     // Rentals on kDay for one customer, enough for the given number of lines.
@@ -145,6 +177,35 @@ void tst_ReportWindows::noDataHidesThePreviewAndRefreshShowsItAgain()
     QVERIFY(report.QRPreview1->isHidden());
     QVERIFY(report.document().isEmpty());
     QVERIFY(!report.btnNext->isEnabled());
+}
+
+void tst_ReportWindows::stripStaysAtTheTopWithoutData()
+{
+    rentals(1);
+    TResQPFm report;
+    report.resize(900, 700);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    auto *strip = report.findChild<QWidget *>(QStringLiteral("ReportStrip"));
+    QVERIFY(strip);
+    auto stripAtTop = [&] {
+        QApplication::processEvents();
+        QCOMPARE(strip->y(), 0);
+        QVERIFY2(strip->height() < 80, qPrintable(QString::number(strip->height())));
+        QVERIFY(report.FlatButton4->mapTo(&report, QPoint(0, 0)).y() < 40);
+    };
+    report.BuildReport(); // nothing today
+    QVERIFY(report.QRPreview1->isHidden());
+    stripAtTop();
+    report.setDateRange(kDay, kDay);
+    press(report.FlatButton4);
+    QVERIFY(report.QRPreview1->isVisible());
+    stripAtTop();
+    QApplication::processEvents();
+    QVERIFY(report.QRPreview1->height() > 500); // the pages take the room below
+    report.setDateRange(kDay.addDays(1), kDay.addDays(1));
+    press(report.FlatButton4);
+    stripAtTop();
 }
 
 void tst_ReportWindows::onePageDisablesBothPageButtons()
@@ -394,6 +455,207 @@ void tst_ReportWindows::openersKeepOneWindowAndRebuildIt()
     QCOMPARE(ranking->rows().value(0, QStringLiteral("samount")).toInt(), 2);
     QVERIFY(m_boxes->shown.isEmpty());
     delete ranking;
+}
+
+void tst_ReportWindows::pageNumberAndZoomFromTheStrip()
+{
+    rentals(120);
+    TResQPFm report;
+    report.resize(1000, 700);
+    report.setDateRange(kDay, kDay);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    report.BuildReport();
+    QCOMPARE(report.EDPage->value(), 1);
+    QCOMPARE(report.EDPage->maximum(), 3);
+    QCOMPARE(report.EDPage->text(), QStringLiteral("第 1 页"));
+    // A page number typed goes there; the buttons follow.
+    report.EDPage->setValue(3);
+    QCOMPARE(report.currentPage(), 3);
+    QVERIFY(!report.btnNext->isEnabled());
+    press(report.btnPrev);
+    QCOMPARE(report.EDPage->value(), 2);
+
+    // Shown as wide as the window at first: text at a readable size.
+    QCOMPARE(report.ComBZoom->currentText(), QStringLiteral("页宽"));
+    QCOMPARE(report.QRPreview1->zoomMode(), ReportZoom::FitWidth);
+    const int index = report.ComBZoom->findText(QStringLiteral("100%"));
+    report.ComBZoom->setCurrentIndex(index);
+    emit report.ComBZoom->activated(index);
+    QCOMPARE(report.QRPreview1->zoomPercent(), 100);
+    report.ComBZoom->setCurrentIndex(0);
+    emit report.ComBZoom->activated(0);
+    QCOMPARE(report.QRPreview1->zoomMode(), ReportZoom::FitPage);
+
+    // Ctrl and the wheel on the page zoom in steps; the list shows the step reached.
+    auto *view = report.QRPreview1->findChild<QScrollArea *>(QStringLiteral("ReportPageView"));
+    QVERIFY(view);
+    report.QRPreview1->setZoom(ReportZoom::Percent, 100);
+    const QPointF at(10, 10);
+    QWheelEvent up(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &up);
+    QCOMPARE(report.ComBZoom->currentText(), QStringLiteral("125%"));
+    // The keys page from the view after a build.
+    press(report.FlatButton4);
+    QCOMPARE(report.focusWidget(), view);
+    QTest::keyClick(view, Qt::Key_PageDown);
+    QCOMPARE(report.EDPage->value(), 2);
+}
+
+void tst_ReportWindows::periodPresetsAndASwappedRange()
+{
+    rentals(2);
+    TResQPFm report;
+    report.show();
+    QComboBox *period = report.ComBPeriod;
+    QCOMPARE(period->itemText(0), QStringLiteral("自定时段"));
+    QStringList captions;
+    for (int i = 1; i < period->count(); ++i)
+        captions << period->itemText(i);
+    QCOMPARE(captions, (QStringList{"今天", "本周", "本月", "上月", "今年", "去年"}));
+    const int lastMonth = period->findText(QStringLiteral("上月"));
+    period->setCurrentIndex(lastMonth);
+    emit period->activated(lastMonth);
+    const QDate today = QDate::currentDate();
+    const QDate first = QDate(today.year(), today.month(), 1).addMonths(-1);
+    QCOMPARE(report.fromDate(), first);
+    QCOMPARE(report.toDate(), first.addMonths(1).addDays(-1));
+    QCOMPARE(period->currentIndex(), lastMonth);
+    // A date picked by hand is a period of its own.
+    report.setDateRange(kDay, kDay);
+    QCOMPARE(period->currentIndex(), 0);
+
+    // The wrong way round: swapped, said so, and the report built, never "no data".
+    report.setDateRange(kDay.addDays(3), kDay);
+    press(report.FlatButton4);
+    QCOMPARE(m_boxes->texts(), QStringList(ReportPeriod::swappedNotice(kDay, kDay.addDays(3))));
+    QCOMPARE(report.fromDate(), kDay);
+    QCOMPARE(report.toDate(), kDay.addDays(3));
+    QCOMPARE(report.pageCount(), 1);
+    QVERIFY(report.QRPreview1->isVisible());
+}
+
+void tst_ReportWindows::exportsPdfAndCsv()
+{
+    const qint64 other = addCopy(*m_account, QStringLiteral("0002-1"),
+                                 QStringLiteral("片名, 带\"引号\""), QStringLiteral("喜剧"));
+    rentals(2);
+    rent(other, m_member, kDay, 1550, 125);
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    // Nothing to export before a build with rows.
+    QVERIFY(!report.ActExportCsv->isEnabled());
+    report.BuildReport();
+    QVERIFY(report.ActExportCsv->isEnabled());
+    QVERIFY(report.ActExportPdf->isEnabled());
+
+    QTemporaryDir dir;
+    QString asked;
+    ReportFiles::setSaveFileChooser([&](QWidget *, const QString &caption, const QString &,
+                                        const QString &) {
+        asked = caption;
+        return dir.filePath(QStringLiteral("租赁"));
+    });
+    report.ActExportPdf->trigger();
+    QCOMPARE(asked, QStringLiteral("导出 PDF 文件"));
+    const QString pdf = dir.filePath(QStringLiteral("租赁.pdf"));
+    QVERIFY(QFile::exists(pdf));
+    const int pages = pdfPages(pdf);
+    if (pages >= 0)
+        QCOMPARE(pages, report.pageCount());
+
+    report.ActExportCsv->trigger();
+    QFile csv(dir.filePath(QStringLiteral("租赁.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    ReportFiles::setSaveFileChooser({});
+    // A byte order mark, the captions, one line per rental, amounts with two decimals, a
+    // name with a comma and quotes kept whole.
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"),
+                                                                   Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(0), QStringLiteral("租赁日期,租赁人,影片名称,影片类型,押金,租金"));
+    QVERIFY(lines.contains(QStringLiteral("2026-05-12,会员甲,英雄,动作,20.00,3.00")));
+    QVERIFY(lines.contains(
+        QStringLiteral("2026-05-12,会员甲,\"片名, 带\"\"引号\"\"\",喜剧,15.50,1.25")));
+}
+
+void tst_ReportWindows::printDialogPrintsTheChosenPages()
+{
+    rentals(120);
+    TResQPFm report;
+    report.setDateRange(kDay, kDay);
+    report.show();
+    report.BuildReport();
+    QCOMPARE(report.pageCount(), 3);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dialog.pdf"));
+    int offered = 0;
+    int expected = 0;
+    TQChildFm::setPrintDialogRunner([&](QWidget *, QPrinter &printer) {
+        offered = printer.toPage();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 3);
+        printer.setCopyCount(2);
+        expected = printer.supportsMultipleCopies() ? 2 : 4;
+        return true;
+    });
+    press(report.BBprintDialog);
+    QCOMPARE(offered, 3); // every page offered
+    QVERIFY(QFile::exists(path));
+    const int pages = pdfPages(path);
+    if (pages >= 0)
+        QCOMPARE(pages, expected);
+    // Cancelled: nothing printed, nothing asked.
+    QFile::remove(path);
+    TQChildFm::setPrintDialogRunner([](QWidget *, QPrinter &) { return false; });
+    press(report.BBprintDialog);
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(m_boxes->shown.isEmpty());
+    TQChildFm::setPrintDialogRunner({});
+}
+
+void tst_ReportWindows::longReportIsBuiltInPartsWithTheSamePages()
+{
+    // Forty days of rentals by three customers: read and laid out a few days at a time.
+    const qint64 b = m_account->addMember(QStringLiteral("002"), QStringLiteral("会员乙"), 5);
+    const qint64 c = m_account->addMember(QStringLiteral("003"), QStringLiteral("会员丙"), 5);
+    Db::exec(QStringLiteral("BEGIN"));
+    for (int day = 0; day < 40; ++day) {
+        for (int i = 0; i < 30; ++i)
+            rent(m_copy, (i % 3 == 0) ? m_member : (i % 3 == 1 ? b : c), kDay.addDays(day),
+                 1000 + i, 100 + day);
+    }
+    Db::exec(QStringLiteral("COMMIT"));
+    const QDate to = kDay.addDays(39);
+    TResQPFm report;
+    report.setDateRange(kDay, to);
+    report.show();
+    QSignalSpy built(&report, &TQChildFm::reportBuilt);
+    report.BuildReport();
+    QTRY_COMPARE_WITH_TIMEOUT(built.count(), 1, 20000);
+    QVERIFY(!report.isGenerating());
+    QVERIFY(report.BBprint->isEnabled());
+    QCOMPARE(report.rows().rowCount(), 1200);
+
+    const ReportDocument whole = ReportGenerator::generate(
+        RentalReport::definition(report.heading()), RentalReport::rows(kDay, to));
+    QCOMPARE(report.pageCount(), whole.pageCount());
+    QCOMPARE(report.document().pageCount(), whole.pageCount());
+    QCOMPARE(report.lbPg->text(), QStringLiteral("共 %1 页").arg(whole.pageCount()));
+    for (int p = 0; p < whole.pageCount(); ++p)
+        QCOMPARE(report.document().pageTexts(p), whole.pageTexts(p));
+
+    // A refresh while the parts are read starts over, without piling up pages.
+    report.BuildReport();
+    report.BuildReport();
+    QTRY_VERIFY_WITH_TIMEOUT(!report.isGenerating(), 20000);
+    QCOMPARE(report.document().pageCount(), whole.pageCount());
 }
 
 QTEST_MAIN(tst_ReportWindows)

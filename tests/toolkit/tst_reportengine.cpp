@@ -93,6 +93,8 @@ private slots:
     void groupHeaderStaysWithItsFirstRow();
     void groupHeaderSumsLookAhead();
     void repeatedGroupHeader();
+    void repeatedHeaderIsMarkedAndShowsItsOwnGroup();
+    void rowsLaidOutAsTheyArriveGiveTheSamePages();
     void groupWithoutKeyNeverBreaks();
     void rankRestartsInEachGroup();
     void pageFooterNumbersAndPageSums();
@@ -374,6 +376,92 @@ void TestReportEngine::repeatedGroupHeader()
     const ReportDocument doc = ReportGenerator::generate(r, namedRows(12));
     QCOMPARE(doc.pageCount(), 2);
     QCOMPARE(doc.pageTexts(1).mid(0, 3), QStringList({"HEADER", "GROUP", "row7"}));
+}
+
+void TestReportEngine::repeatedHeaderIsMarkedAndShowsItsOwnGroup()
+{
+    ReportDefinition r = smallPageReport();
+    r.detail().clearFields();
+    r.detail().addColumn({0, 0, 80, 10}, QStringLiteral("customer"));
+    ReportGroup &day = r.addGroup(QStringLiteral("DatTime"));
+    day.setRepeatHeader(true, QStringLiteral(" (续)"));
+    day.header().setHeight(15).addColumn({0, 0, 80, 15}, QStringLiteral("DatTime"));
+    day.footer().setHeight(10).addCount({0, 0, 80, 10});
+    // Page 1 holds 50 mm below the title and header: the first day's heading and three rows
+    // fill 45, so its count goes over to page 2, where the day's heading is printed again,
+    // marked, with the first day's date although the next row is of the second day.
+    const ReportDocument doc = ReportGenerator::generate(r, rentalRows());
+    QCOMPARE(doc.pageTexts(0),
+             QStringList({"TITLE", "HEADER", "2024-03-01", "张三", "张三", "李四"}));
+    QCOMPARE(doc.pageTexts(1).mid(0, 5),
+             QStringList({"HEADER", "2024-03-01 (续)", "3", "2024-03-02", "张三"}));
+    // The second day's rows fill page 2; its count goes over to page 3 under its heading,
+    // marked again. Where a group begins its heading carries no mark.
+    QCOMPARE(doc.pageCount(), 3);
+    QCOMPARE(doc.pageTexts(2), QStringList({"HEADER", "2024-03-02 (续)", "3"}));
+}
+
+void TestReportEngine::rowsLaidOutAsTheyArriveGiveTheSamePages()
+{
+    // Groups with sums in their footers and repeated headings, page footers counting per page.
+    ReportDefinition r = smallPageReport();
+    r.detail().clearFields();
+    r.detail().addColumn({0, 0, 40, 10}, QStringLiteral("customer"));
+    r.detail().addColumn({40, 0, 40, 10}, QStringLiteral("Rmoney")).setCents();
+    ReportGroup &day = r.addGroup(QStringLiteral("DatTime"));
+    day.setRepeatHeader(true, QStringLiteral(" (续)"));
+    day.header().setHeight(10).addColumn({0, 0, 80, 10}, QStringLiteral("DatTime"));
+    day.footer().setHeight(10).addSum({0, 0, 80, 10}, QStringLiteral("Rmoney")).setCents();
+    r.pageFooter().setHeight(5).addCount({0, 0, 80, 5});
+    r.summary().setHeight(10).addSum({0, 0, 80, 10}, QStringLiteral("Deposit")).setCents();
+    ReportData all = rentalRows();
+    for (int copy = 0; copy < 6; ++copy) {
+        for (int i = 0; i < 6; ++i) {
+            QVariantList row;
+            for (int c = 0; c < all.columns().size(); ++c)
+                row << all.value(i, c);
+            row[0] = QStringLiteral("2024-04-%1").arg(copy + 10);
+            all.appendRow(row);
+        }
+    }
+    const ReportDocument whole = ReportGenerator::generate(r, all);
+    QVERIFY(whole.pageCount() > 4);
+
+    for (int part : {1, 4, 7}) {
+        int notices = 0;
+        ReportGeneration parts(r, all.columns(), [&](int) { ++notices; });
+        for (int i = 0; i < all.rowCount(); ++i) {
+            QVariantList row;
+            for (int c = 0; c < all.columns().size(); ++c)
+                row << all.value(i, c);
+            parts.data().appendRow(row);
+            if ((i + 1) % part == 0)
+                parts.advance();
+        }
+        // Pages appear before the last rows are in.
+        QVERIFY(parts.document().pageCount() > 1);
+        QVERIFY(!parts.isFinished());
+        parts.finish();
+        QVERIFY(parts.isFinished());
+        const ReportDocument pages = parts.document();
+        QCOMPARE(pages.pageCount(), whole.pageCount());
+        QCOMPARE(notices, whole.pageCount());
+        for (int p = 0; p < whole.pageCount(); ++p)
+            QCOMPARE(pages.pageTexts(p), whole.pageTexts(p));
+    }
+
+    // Sums over the rows to come (a title's) wait for the last row.
+    ReportDefinition ahead(QStringLiteral("ahead"));
+    ahead.title().setHeight(5).addSum({0, 0, 50, 5}, QStringLiteral("Rmoney")).setCents()
+        .setMask(QStringLiteral("0.00"));
+    ahead.detail().setHeight(5).addColumn({0, 0, 50, 5}, QStringLiteral("customer"));
+    ReportGeneration waiting(ahead, all.columns());
+    waiting.data().appendRow({QStringLiteral("2024-03-01"), QStringLiteral("张三"), 1, 250});
+    waiting.advance();
+    QCOMPARE(waiting.document().pageCount(), 0);
+    waiting.data().appendRow({QStringLiteral("2024-03-01"), QStringLiteral("李四"), 1, 150});
+    waiting.finish();
+    QCOMPARE(waiting.document().pageTexts(0), QStringList({"4.00", "张三", "李四"}));
 }
 
 void TestReportEngine::groupWithoutKeyNeverBreaks()

@@ -3,6 +3,7 @@
 #include "toolkit/ReportGenerator.h"
 #include "toolkit/ReportPreview.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -69,6 +71,9 @@ private slots:
     void printAsksFirst();
     void exportPdf();
     void exportPdfFailureIsReported();
+    void zoomFitsAndSteps();
+    void controlWheelAndKeysZoom();
+    void pagesReadyLimitPaging();
 };
 
 void TestReportPreview::navigation_data()
@@ -256,6 +261,116 @@ void TestReportPreview::exportPdfFailureIsReported()
     QCOMPARE(boxes.shown.first().icon, Msg::Icon::Error);
     QVERIFY(boxes.lastText().startsWith(QStringLiteral("导出PDF失败：")));
     QVERIFY(preview.statusText().startsWith(QStringLiteral("导出PDF失败：")));
+}
+
+namespace {
+
+void wheel(QWidget *viewport, int delta, Qt::KeyboardModifiers modifiers)
+{
+    const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+    QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &event);
+}
+
+} // namespace
+
+void TestReportPreview::zoomFitsAndSteps()
+{
+    ReportPreview preview;
+    preview.resize(800, 600);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    preview.setDocument(pages(2));
+    Controls c(preview);
+    QWidget *canvas = c.view->widget();
+    QSignalSpy zoomed(&preview, &ReportPreview::zoomChanged);
+
+    QCOMPARE(preview.zoomMode(), ReportZoom::FitPage);
+    const int whole = preview.zoomPercent();
+    QVERIFY2(whole < 100, qPrintable(QString::number(whole)));
+    preview.setZoom(ReportZoom::FitWidth);
+    QVERIFY(preview.fitWidth());
+    QVERIFY(preview.zoomPercent() > whole);
+    QVERIFY(canvas->height() > c.view->viewport()->height());
+
+    // 100 %: the paper's size at the screen's resolution, scrolled both ways if need be.
+    preview.setZoom(ReportZoom::Percent, 100);
+    QCOMPARE(preview.zoomPercent(), 100);
+    QCOMPARE(canvas->width(), qRound(210 * canvas->logicalDpiX() / 25.4));
+    QCOMPARE(zoomed.count(), 2);
+    QCOMPARE(zoomed.last().at(1).toInt(), 100);
+
+    preview.zoomIn();
+    QCOMPARE(preview.zoomPercent(), 125);
+    preview.zoomOut();
+    preview.zoomOut();
+    QCOMPARE(preview.zoomPercent(), 75);
+    // From a fit, the steps go on from the size shown.
+    preview.setZoom(ReportZoom::FitPage);
+    preview.zoomIn();
+    QCOMPARE(preview.zoomMode(), ReportZoom::Percent);
+    QVERIFY(preview.zoomPercent() > whole);
+    QVERIFY(ReportPreview::zoomSteps().contains(preview.zoomPercent()));
+    // The ends of the scale hold.
+    for (int i = 0; i < 12; ++i)
+        preview.zoomIn();
+    QCOMPARE(preview.zoomPercent(), ReportPreview::zoomSteps().last());
+    for (int i = 0; i < 12; ++i)
+        preview.zoomOut();
+    QCOMPARE(preview.zoomPercent(), ReportPreview::zoomSteps().first());
+    // A new document keeps the zoom chosen.
+    preview.setDocument(pages(1));
+    QCOMPARE(preview.zoomPercent(), ReportPreview::zoomSteps().first());
+}
+
+void TestReportPreview::controlWheelAndKeysZoom()
+{
+    ReportPreview preview;
+    preview.resize(800, 600);
+    preview.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&preview));
+    preview.setDocument(pages(3));
+    Controls c(preview);
+    preview.setZoom(ReportZoom::Percent, 100);
+
+    wheel(c.view->viewport(), 120, Qt::ControlModifier);
+    QCOMPARE(preview.zoomPercent(), 125);
+    QCOMPARE(preview.currentPage(), 1); // zooming does not turn the page
+    wheel(c.view->viewport(), -120, Qt::ControlModifier);
+    wheel(c.view->viewport(), -120, Qt::ControlModifier);
+    QCOMPARE(preview.zoomPercent(), 75);
+    c.view->setFocus();
+    QTest::keyClick(c.view, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(preview.zoomPercent(), 100);
+    QTest::keyClick(c.view, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(preview.zoomPercent(), 75);
+    QTest::keyClick(c.view, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(preview.zoomPercent(), 100);
+
+    // Without Ctrl the wheel turns a page that fits whole.
+    preview.setZoom(ReportZoom::FitPage);
+    wheel(c.view->viewport(), -120, Qt::NoModifier);
+    QCOMPARE(preview.currentPage(), 2);
+    wheel(c.view->viewport(), 120, Qt::NoModifier);
+    QCOMPARE(preview.currentPage(), 1);
+}
+
+void TestReportPreview::pagesReadyLimitPaging()
+{
+    ReportPreview preview;
+    preview.setDocument(pages(5));
+    Controls c(preview);
+    preview.setPagesReady(2);
+    QCOMPARE(preview.pageCount(), 2);
+    preview.lastPage();
+    QCOMPARE(preview.currentPage(), 2);
+    QVERIFY(!c.next->isEnabled());
+    QCOMPARE(c.page->text(), QStringLiteral("第 2 页 / 共 2 页"));
+    preview.setPagesReady(-1);
+    QVERIFY(c.next->isEnabled());
+    preview.lastPage();
+    QCOMPARE(preview.currentPage(), 5);
 }
 
 QTEST_MAIN(TestReportPreview)

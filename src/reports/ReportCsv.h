@@ -1,0 +1,34 @@
+#pragma once
+
+#include "toolkit/ReportData.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The rows and columns of a report as a table for a spreadsheet: one line per report row,
+// each value as the report prints it (amounts with two decimals, without masks or sums).
+struct ReportCsvColumn
+{
+    enum class Kind { Text, Money, Number };
+    QString caption;
+    QString field;
+    Kind kind = Kind::Text;
+    QString whenNull; // what an empty value reads as ("未归还" for a disc still out)
+};
+
+namespace ReportCsv {
+
+QStringList header(const QList<ReportCsvColumn> &columns);
+QList<QStringList> rows(const ReportData &data, const QList<ReportCsvColumn> &columns);
+
+// The columns of each report's table.
+QList<ReportCsvColumn> rentalColumns();
+QList<ReportCsvColumn> overdueColumns();
+QList<ReportCsvColumn> memberColumns();
+QList<ReportCsvColumn> rankingColumns(bool byCategory, const QString &quantityCaption);
+QList<ReportCsvColumn> stockColumns();
+QList<ReportCsvColumn> salesSummaryColumns();
+QList<ReportCsvColumn> salesDetailColumns();
+
+} // namespace ReportCsv

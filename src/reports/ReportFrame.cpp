@@ -52,7 +52,9 @@ QDateEdit *datePicker(const char *name, QWidget *parent)
     edit->setObjectName(QLatin1String(name));
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
-    edit->setMinimumWidth(130);
+    // The longest date and the calendar button, never cut.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("2026年12月31日")) +
+                          48);
     return edit;
 }
 

@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl-dev
+  qt6-translations-l10n
   libjpeg62-turbo-dev libsqlite3-dev sqlite3
   fonts-wqy-microhei
   xvfb xauth openbox xdotool imagemagick poppler-utils

@@ -5,6 +5,7 @@
 #include "MainWindow.h"
 #include "Openers.h"
 #include "SplashWindow.h"
+#include "Translations.h"
 
 #include "data/DataModule.h"
 #include "toolkit/MessageBox.h"
@@ -33,6 +34,8 @@ bool SingleCopyGuard::acquire()
 
 int run(QApplication &app)
 {
+    // Before the first box: even "程序已经在运行" gets its OK button in Chinese.
+    Translations::installQtTranslations(app);
     SingleCopyGuard guard;
     if (!guard.acquire()) {
         Msg::info(nullptr, QStringLiteral("程序已经在运行"), QStringLiteral("提示"));

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -94,6 +95,10 @@ void tst_Startup::secondCopyIsRefused()
     // Neither the database nor the settings were touched.
     QCOMPARE(GetRunData(), QStringLiteral("/nonexistent/should-not-be-touched.MDB"));
     QVERIFY(!QSqlDatabase::contains(QStringLiteral("MainConn")));
+    // Qt's own texts were loaded before that first box: its OK button reads 确定.
+    QDialogButtonBox ok(QDialogButtonBox::Ok);
+    QCOMPARE(ok.button(QDialogButtonBox::Ok)->text().remove(QLatin1Char('&')),
+             QStringLiteral("确定"));
 }
 
 void tst_Startup::lockIsFreeAfterTheFirstCopyEnds()

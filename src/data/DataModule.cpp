@@ -1,5 +1,6 @@
 #include "DataModule.h"
 
+#include "Collation.h"
 #include "Db.h"
 #include "Schema.h"
 #include "SettingsStore.h"
@@ -64,6 +65,9 @@ QString tryOpen(const QString &path, const QString &connectionName)
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
             return probe.lastError().text();
     }
+    // Names are ordered in pinyin by the statements that say "COLLATE PINYIN".
+    if (!Collation::registerWith(db))
+        return QStringLiteral("cannot register the name order");
     const QStringList missing = Schema::missingParts(db);
     if (!missing.isEmpty())
         return QStringLiteral("not an account file, missing ") + missing.join(u", ");

@@ -27,6 +27,10 @@ inline constexpr int WalkInCustomerId = 15;
 // Ass_Number of a sale line.
 inline constexpr int SaleCustomer = -1;
 
+// TBPersons.PerFlag of a staff member deleted on the staff page: the row stays for the
+// history, the person is no longer offered anywhere and cannot log in.
+inline constexpr int StaffDeleted = 2;
+
 // TBName.Quality codes.
 inline constexpr int QualityInStock = 0;
 inline constexpr int QualityDeleted = 3;

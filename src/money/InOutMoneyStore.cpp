@@ -1,12 +1,11 @@
 #include "InOutMoneyStore.h"
 
 #include "data/Db.h"
+#include "data/Collation.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 #include "settings/TypeStore.h"
 
-#include <QCollator>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -22,9 +21,8 @@ QList<Choice> choices(const QString &sql, const QVariantList &params, const char
     QSqlQuery q = Db::exec(sql, params);
     while (q.next())
         list.append({Db::integer(q, idColumn), Db::text(q, textColumn)});
-    QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
-    std::stable_sort(list.begin(), list.end(), [&](const Choice &a, const Choice &b) {
-        return collator.compare(a.text, b.text) < 0;
+    std::stable_sort(list.begin(), list.end(), [](const Choice &a, const Choice &b) {
+        return Collation::lessThan(a.text, b.text);
     });
     return list;
 }
@@ -84,9 +82,11 @@ QList<Choice> members()
     return choices(QStringLiteral("SELECT ID, Name FROM TBAssociator"), {}, "ID", "Name");
 }
 
-QList<Choice> staff()
+QList<Choice> staff(qint64 keep)
 {
-    return choices(QStringLiteral("SELECT ID, Name FROM TBPersons"), {}, "ID", "Name");
+    return choices(QStringLiteral("SELECT ID, Name FROM TBPersons "
+                                  "WHERE PerFlag IS NULL OR PerFlag <> ? OR ID = ?"),
+                   {Schema::StaffDeleted, keep}, "ID", "Name");
 }
 
 bool isLockedType(qint64 typeId, int flag)

@@ -39,8 +39,9 @@ QList<Choice> userTypes();
 QList<Choice> allTypes();
 // Every member and customer row (the walk-in customer included), by name.
 QList<Choice> members();
-// Every staff row, deleted staff included, by name.
-QList<Choice> staff();
+// The staff who may be booked on a record, by name: deleted staff (PerFlag 2) are left out,
+// except the one with the ID keep, whom a record being corrected names.
+QList<Choice> staff(qint64 keep = 0);
 
 // Records of built-in types and of types whose Flag marks them built in are locked.
 bool isLockedType(qint64 typeId, int flag);

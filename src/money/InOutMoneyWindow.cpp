@@ -170,6 +170,7 @@ void TInOutMoneyFm::FormShow()
             const bool expense = r->amount < Money();
             EDMoney->setText((expense ? -r->amount : r->amount).toShortString());
             ComBDirection->setCurrentIndex(expense ? 1 : 0);
+            fill(ComBPer, InOutMoney::staff(r->staffId));
             selectId(ComBPer, r->staffId);
             EDMemo->setText(r->memo);
         }

@@ -175,7 +175,8 @@ TSelectPerFm::TSelectPerFm(QWidget *parent) : TBaseDlgFM(parent)
     root->addWidget(DBGridList, 1);
 
     try {
-        DBGridList->open(QStringLiteral("SELECT ID, Num, Name FROM TBAssociator ORDER BY Name"));
+        DBGridList->open(QStringLiteral("SELECT ID, Num, Name FROM TBAssociator "
+                                         "ORDER BY Name COLLATE PINYIN, ID"));
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }

@@ -14,7 +14,7 @@ QString rowsSql()
                           "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
                           "JOIN TBAssociator AS d ON d.ID = b.Ass_Number "
                           "WHERE b.ReDate IS NULL AND b.DatTime < ? "
-                          "ORDER BY b.DatTime, d.Name, c.Name, b.ID")
+                          "ORDER BY b.DatTime, d.Name COLLATE PINYIN, c.Name COLLATE PINYIN, b.ID")
         .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("?")));
 }
 

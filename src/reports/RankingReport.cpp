@@ -54,8 +54,9 @@ ReportData rows(Mode mode, Kind kind, const QDate &from, const QDate &to, const 
     const QString top =
         SqlDialect::topNWithTies(innerSql(mode, kind), QStringLiteral("samount"), places(kind));
     const QString order = kind == Kind::ByCategory
-                              ? QStringLiteral(" ORDER BY r_.Categray, r_.samount DESC, r_.Name")
-                              : QStringLiteral(" ORDER BY r_.samount DESC, r_.Name");
+                              ? QStringLiteral(" ORDER BY r_.Categray COLLATE PINYIN, r_.Categray, "
+                                               "r_.samount DESC, r_.Name COLLATE PINYIN")
+                              : QStringLiteral(" ORDER BY r_.samount DESC, r_.Name COLLATE PINYIN");
     const QString columns = kind == Kind::ByCategory ? QStringLiteral("r_.Categray, ") : QString();
     // Equal counts share a place and the next count takes the place after all of them
     // (1, 2, 2, 4); by category the places count within the category.

@@ -14,7 +14,7 @@ const QString kRows = QStringLiteral(
     "FROM TBBusinessDetail AS d JOIN TBName AS b ON b.ID = d.CDNum "
     "JOIN TBAssociator AS c ON c.ID = d.Ass_Number "
     "WHERE d.DatTime >= ? AND d.DatTime < ? "
-    "ORDER BY d.DatTime, c.Name, c.ID, b.Name, b.Categray, d.Deposit, d.RMoney, d.ID");
+    "ORDER BY d.DatTime, c.Name COLLATE PINYIN, c.ID, b.Name COLLATE PINYIN, b.Categray, d.Deposit, d.RMoney, d.ID");
 
 // The date and the customer leave room for the mark of a heading repeated on the next page.
 const ReportColumn kDate{0, 27, QStringLiteral("租赁日期")};

@@ -56,7 +56,8 @@ QString summarySql()
     return QStringLiteral("SELECT b.Name AS name, b.Categray AS categray, "
                           "SUM(a.Amount) AS SAmount, SUM(a.RMoney * a.Amount) AS SMoney ") +
            QLatin1String(SaleLinesInRange) +
-           QStringLiteral(" GROUP BY b.Categray, b.Name ORDER BY b.Categray, b.Name");
+           QStringLiteral(" GROUP BY b.Categray, b.Name "
+                          "ORDER BY b.Categray COLLATE PINYIN, b.Categray, b.Name COLLATE PINYIN");
 }
 
 QString detailSql()
@@ -65,7 +66,7 @@ QString detailSql()
                           "a.Amount AS Amount, a.RMoney AS RMoney, "
                           "a.Amount * a.RMoney AS SumMOney ") +
            QLatin1String(SaleLinesInRange) +
-           QStringLiteral(" ORDER BY a.DatTime, b.Name, b.Categray, a.ID");
+           QStringLiteral(" ORDER BY a.DatTime, b.Name COLLATE PINYIN, b.Categray, a.ID");
 }
 
 ReportData summaryRows(const QDate &from, const QDate &to)

@@ -36,7 +36,8 @@ void addSums(ReportBand &band, const QString &caption)
 QList<Supplier> suppliers()
 {
     QList<Supplier> list;
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Company FROM TbProvide ORDER BY Company"));
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Company FROM TbProvide "
+                                          "ORDER BY Company COLLATE PINYIN"));
     while (q.next())
         list.append(Supplier{Db::integer(q, "ID"), Db::text(q, "Company")});
     return list;

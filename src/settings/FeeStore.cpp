@@ -12,6 +12,65 @@ void requireRow(const QSqlQuery &q, const char *what, qint64 id)
             QStringLiteral("%1 %2 no longer exists").arg(QLatin1String(what)).arg(id));
 }
 
+// Titles carry the name of their fee class (TBName.Ver) and of their category
+// (TBName.Categray), not its ID. A row of table with column nameColumn is "in use" when
+// titles carry its name and no other row of the same name remains to stand for them.
+struct NamedRow
+{
+    const char *table;      // TBVer or TBCategray
+    const char *nameColumn; // Name or Categray
+    const char *titleColumn; // TBName.Ver or TBName.Categray
+};
+const NamedRow kFeeClass{"TBVer", "Name", "Ver"};
+const NamedRow kCategory{"TBCategray", "Categray", "Categray"};
+
+QString nameOf(const NamedRow &r, qint64 id)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT %1 FROM %2 WHERE ID = ?")
+                               .arg(QLatin1String(r.nameColumn), QLatin1String(r.table)),
+                           {id});
+    if (!q.next())
+        throw Db::DbError(QStringLiteral("%1 %2 no longer exists")
+                              .arg(QLatin1String(r.table))
+                              .arg(id));
+    return q.value(0).toString();
+}
+
+// The titles that would lose their class or category if row id went or changed its name.
+qint64 titlesRelyingOn(const NamedRow &r, qint64 id, const QString &name)
+{
+    const bool twin = Db::scalar(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND ID <> ?")
+                                     .arg(QLatin1String(r.table), QLatin1String(r.nameColumn)),
+                                 {name, id})
+                          .isValid();
+    if (twin)
+        return 0;
+    return Db::scalar(QStringLiteral("SELECT count(*) FROM TBName WHERE %1 = ?")
+                          .arg(QLatin1String(r.titleColumn)),
+                      {name})
+        .toLongLong();
+}
+
+// A rename carries over to the titles that carry the old name, so they stay in their class.
+void carryRenameOver(const NamedRow &r, qint64 id, const QString &oldName, const QString &newName)
+{
+    if (oldName == newName || titlesRelyingOn(r, id, oldName) == 0)
+        return;
+    Db::exec(QStringLiteral("UPDATE TBName SET %1 = ? WHERE %1 = ?")
+                 .arg(QLatin1String(r.titleColumn)),
+             {newName, oldName});
+}
+
+void deleteUnused(const NamedRow &r, qint64 id, const QString &inUseText)
+{
+    Db::Transaction tx;
+    const qint64 titles = titlesRelyingOn(r, id, nameOf(r, id));
+    if (titles > 0)
+        refuse(QString(), inUseText.arg(titles));
+    Db::exec(QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(QLatin1String(r.table)), {id});
+    tx.commit();
+}
+
 } // namespace
 
 QString feeClassListSql()
@@ -44,16 +103,20 @@ qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
             Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
                      {e.name, fee->cents(), deposit->cents()}));
     }
+    Db::Transaction tx;
+    const QString oldName = nameOf(kFeeClass, id);
+    carryRenameOver(kFeeClass, id, oldName, e.name);
     requireRow(Db::exec(QStringLiteral("UPDATE TBVer SET Name = ?, Fee = ?, Deposit = ? "
                                        "WHERE ID = ?"),
                         {e.name, fee->cents(), deposit->cents(), id}),
                "fee class", id);
+    tx.commit();
     return id;
 }
 
 void deleteFeeClass(qint64 id)
 {
-    Db::exec(QStringLiteral("DELETE FROM TBVer WHERE ID = ?"), {id});
+    deleteUnused(kFeeClass, id, QStringLiteral("该费用类型还有%1部影碟在使用，不能删除！"));
 }
 
 qint64 saveCategory(qint64 id, const QString &name)
@@ -64,15 +127,19 @@ qint64 saveCategory(qint64 id, const QString &name)
         return Db::lastInsertId(
             Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name}));
     }
+    Db::Transaction tx;
+    const QString oldName = nameOf(kCategory, id);
+    carryRenameOver(kCategory, id, oldName, name);
     requireRow(
         Db::exec(QStringLiteral("UPDATE TBCategray SET Categray = ? WHERE ID = ?"), {name, id}),
         "category", id);
+    tx.commit();
     return id;
 }
 
 void deleteCategory(qint64 id)
 {
-    Db::exec(QStringLiteral("DELETE FROM TBCategray WHERE ID = ?"), {id});
+    deleteUnused(kCategory, id, QStringLiteral("该影片类型还有%1部影碟在使用，不能删除！"));
 }
 
 } // namespace Settings

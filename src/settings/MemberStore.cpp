@@ -123,8 +123,17 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
 
 void deleteMember(qint64 id)
 {
+    Db::Transaction tx;
     checkNotProtected(id);
+    // Discs still out are the member's deposit and debt: the member stays until they are back.
+    const qint64 out = Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail "
+                                                 "WHERE Ass_Number = ? AND ReDate IS NULL"),
+                                  {id})
+                           .toLongLong();
+    if (out > 0)
+        refuse(QString(), QStringLiteral("该会员还有%1张影碟未归还，不能删除！").arg(out));
     Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {id});
+    tx.commit();
 }
 
 qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo)

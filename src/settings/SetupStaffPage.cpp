@@ -76,6 +76,8 @@ QWidget *TSetupFm::buildStaffPage()
         addField(fields, 0, 0, QStringLiteral("姓    名"), QStringLiteral("EDPerName"), basic);
     EDPerPWD =
         addField(fields, 0, 2, QStringLiteral("操作口令"), QStringLiteral("EDPerPWD"), basic);
+    // The password is typed and kept, never shown: the page is open at the counter.
+    EDPerPWD->setEchoMode(QLineEdit::Password);
     EDAddR = addField(fields, 1, 0, QStringLiteral("居住地址"), QStringLiteral("EDAddR"), basic, 3);
     EDLX = addField(fields, 2, 0, QStringLiteral("联系方式"), QStringLiteral("EDLX"), basic, 3);
     EDPerMemo =

@@ -1,6 +1,7 @@
 #include "StaffStore.h"
 
 #include "data/Db.h"
+#include "data/Schema.h"
 
 namespace Settings {
 
@@ -15,10 +16,40 @@ bool someoneMayChangeSettings()
 {
     return Db::scalar(QStringLiteral("SELECT 1 FROM TBUserPower AS u "
                                      "JOIN TBPersons AS p ON p.ID = u.UserId "
-                                     "WHERE u.PowerId = ? LIMIT 1"),
-                      {PowerSystemSettings})
+                                     "WHERE u.PowerId = ? "
+                                     "AND (p.PerFlag IS NULL OR p.PerFlag <> ?) LIMIT 1"),
+                      {PowerSystemSettings, StaffDeleted})
         .isValid();
 }
+
+namespace {
+
+bool permissionControlOn()
+{
+    const QVariant mode =
+        Db::scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
+                   {Schema::OptionPermissionMode});
+    return mode.toString().trimmed().toInt() != 0;
+}
+
+bool holdsSettings(qint64 id)
+{
+    return Db::scalar(QStringLiteral("SELECT 1 FROM TBUserPower WHERE UserId = ? AND PowerId = ?"),
+                      {id, PowerSystemSettings})
+        .isValid();
+}
+
+// Inside the transaction of a change to staff member id, which held the system settings
+// permission before: with permission control on, somebody must still hold it afterwards, or
+// nobody could reach the settings again (nor switch permission control off). The refusal
+// rolls the change back.
+void keepSomeoneWithSettings(bool heldBefore)
+{
+    if (heldBefore && permissionControlOn() && !someoneMayChangeSettings())
+        refuse(QString(), LastSettingsHolderText);
+}
+
+} // namespace
 
 QList<Power> powerCatalogue()
 {
@@ -47,6 +78,7 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
         refuse(QStringLiteral("EDPerName"), QStringLiteral("请输入人员名称！"));
 
     Db::Transaction tx;
+    const bool heldSettings = id != 0 && holdsSettings(id);
     const QVariantList values{e.name, e.password, e.address, e.contact, e.memo};
     if (id == 0) {
         // PerFlag is left to its default: an ordinary staff member.
@@ -72,6 +104,7 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
                  {id, powerId});
         written.append(powerId);
     }
+    keepSomeoneWithSettings(heldSettings);
     tx.commit();
     return id;
 }
@@ -79,8 +112,10 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
 void deleteStaff(qint64 id)
 {
     Db::Transaction tx;
+    const bool heldSettings = holdsSettings(id);
     Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = ? WHERE ID = ?"), {StaffDeleted, id});
     Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});
+    keepSomeoneWithSettings(heldSettings);
     tx.commit();
 }
 

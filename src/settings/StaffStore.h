@@ -2,6 +2,8 @@
 
 #include "Refusal.h"
 
+#include "data/Schema.h"
+
 #include <QList>
 #include <QString>
 
@@ -26,7 +28,7 @@ struct Power
 };
 
 // PerFlag of a staff member deleted on the staff page: the row stays, hidden from the page.
-inline constexpr int StaffDeleted = 2;
+inline constexpr int StaffDeleted = Schema::StaffDeleted;
 
 // The catalogue in table order.
 QList<Power> powerCatalogue();
@@ -36,18 +38,26 @@ QList<int> grantedPowers(qint64 staffId);
 // Writes a staff member (a new row when id is 0) and replaces their permission rows with
 // powerIds, in that order, all in one transaction: when anything fails nothing is changed.
 // The permissions belong to this very row, whatever other staff share the name.
-// Refused: an empty name. Returns the staff ID.
+// Refused: an empty name; taking the system settings permission from the last staff member
+// who holds it while permission control is on. Returns the staff ID.
 qint64 saveStaff(qint64 id, const StaffEntry &entry, const QList<int> &powerIds);
 
 // Marks the staff member deleted (PerFlag 2) and removes their permissions, in one
-// transaction. Records that refer to the staff ID keep it.
+// transaction. Records that refer to the staff ID keep it. Refused like saveStaff when it
+// would leave nobody with the system settings permission.
 void deleteStaff(qint64 id);
 
 QString staffListSql();
 
 // The permission that opens the settings window when permission control is on.
 inline constexpr int PowerSystemSettings = 5;
-// Does any member of staff hold the system settings permission? With permission control on
+// Refusal of a staff change that would leave nobody with the system settings permission
+// while permission control is on.
+inline const QString LastSettingsHolderText =
+    QStringLiteral("权限管理方式下至少要有一名人员具有“系统设置”权限，否则将无法再进入系统设置！");
+
+// Does any member of staff (not deleted) hold the system settings permission? With
+// permission control on
 // and nobody holding it, the settings window (and with it the switch back) is out of reach.
 bool someoneMayChangeSettings();
 

@@ -7,7 +7,7 @@ namespace Settings {
 QString supplierListSql()
 {
     return QStringLiteral("SELECT ID, Company, Address, OfficeTel, Memo FROM TbProvide "
-                          "ORDER BY Company, ID");
+                          "ORDER BY Company COLLATE PINYIN, ID");
 }
 
 qint64 saveSupplier(qint64 id, const SupplierEntry &e)
@@ -31,7 +31,14 @@ qint64 saveSupplier(qint64 id, const SupplierEntry &e)
 
 void deleteSupplier(qint64 id)
 {
+    Db::Transaction tx;
+    const qint64 titles =
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBName WHERE Provide = ?"), {id})
+            .toLongLong();
+    if (titles > 0)
+        refuse(QString(), QStringLiteral("该供应商还有%1部影碟的资料，不能删除！").arg(titles));
     Db::exec(QStringLiteral("DELETE FROM TbProvide WHERE ID = ?"), {id});
+    tx.commit();
 }
 
 } // namespace Settings

@@ -25,7 +25,7 @@ void checkUserType(qint64 id)
 QString typeListSql()
 {
     return QStringLiteral("SELECT ID, CateID, CateValue, Flag, Memo FROM TBKindValue "
-                          "WHERE CateID = %1 ORDER BY CateValue, ID")
+                          "WHERE CateID = %1 ORDER BY CateValue COLLATE PINYIN, ID")
         .arg(Schema::OptionTypeRow);
 }
 
@@ -58,6 +58,12 @@ void deleteType(qint64 id)
 {
     Db::Transaction tx;
     checkUserType(id);
+    // Records of a deleted type would vanish from the income and expense list.
+    const qint64 records =
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBInOutMoney WHERE CateID = ?"), {id})
+            .toLongLong();
+    if (records > 0)
+        refuse(QString(), QStringLiteral("该收支类型已有%1笔收支记录，不能删除！").arg(records));
     Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {id});
     tx.commit();
 }

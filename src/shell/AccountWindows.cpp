@@ -4,11 +4,15 @@
 #include "WorkArea.h"
 
 #include "data/AccountFiles.h"
+#include "data/Restore.h"
 #include "data/SettingsStore.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,6 +42,25 @@ void closeTheAccountsWindows()
     }
 }
 
+BackupChooser g_chooseBackup;
+
+QString askBackupFile(QWidget *parent, const QString &folder)
+{
+    QFileDialog dialog(parent, QStringLiteral("选择要恢复的备份文件"), folder,
+                       QStringLiteral("数据文件(*.MDB *.mdb)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
 QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
     auto *b = new QPushButton(text, parent);
@@ -61,6 +84,64 @@ bool SwitchAccount(const QString &path, QWidget *parent)
     case AccountFiles::SwitchResult::Lost:
         Msg::error(parent, kOpenError);
         Msg::error(parent, QStringLiteral("数据库连接错误：%1").arg(why));
+        return false;
+    }
+    return false;
+}
+
+bool isSampleAccount(const QString &path)
+{
+    return QFileInfo(path).fileName().compare(QStringLiteral("Sample.MDB"), Qt::CaseInsensitive) ==
+           0;
+}
+
+void setBackupChooser(BackupChooser chooser)
+{
+    g_chooseBackup = std::move(chooser);
+}
+
+bool ShowRestore(QWidget *parent, const QString &folder)
+{
+    const QString backups = Restore::backupFolder(folder);
+    QDir().mkpath(backups);
+    const QString chosen =
+        g_chooseBackup ? g_chooseBackup(parent, backups) : askBackupFile(parent, backups);
+    if (chosen.isEmpty())
+        return false;
+    if (sameFile(chosen, CurrentDBFile)) {
+        Msg::error(parent, QStringLiteral("所选文件就是当前正在使用的帐户，不能用它恢复！"));
+        return false;
+    }
+    const QString question =
+        QStringLiteral("恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。\n"
+                       "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？")
+            .arg(QFileInfo(chosen).fileName(), QFileInfo(CurrentDBFile).fileName());
+    if (Msg::askYesNo(parent, question, Msg::SystemCaption, Msg::Icon::Question,
+                      QMessageBox::No) != QMessageBox::Yes)
+        return false;
+
+    // No window may keep reading the file that is about to be replaced.
+    closeTheAccountsWindows();
+    QString safety;
+    QString why;
+    switch (Restore::restoreAccount(chosen, CurrentDBFile, backups, QDateTime::currentDateTime(),
+                                    &safety, &why)) {
+    case Restore::Result::Restored:
+        Msg::info(parent, QStringLiteral("数据恢复成功！恢复前的帐户已备份为：\n") +
+                              QDir::toNativeSeparators(safety));
+        return true;
+    case Restore::Result::NotAnAccount:
+        Msg::error(parent, QStringLiteral("所选文件不是本系统的帐户数据文件，没有恢复！"));
+        return false;
+    case Restore::Result::SafetyCopyFailed:
+        Msg::error(parent, QStringLiteral("当前帐户备份失败，没有恢复。可能磁盘空间不足或磁盘不可写。"));
+        return false;
+    case Restore::Result::ReplaceFailed:
+        Msg::error(parent, QStringLiteral("数据恢复失败，当前帐户保持原样！"));
+        return false;
+    case Restore::Result::Lost:
+        Msg::error(parent, QStringLiteral("数据恢复失败，帐户无法打开！恢复前的帐户备份在：\n") +
+                               QDir::toNativeSeparators(safety));
         return false;
     }
     return false;
@@ -213,6 +294,8 @@ TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
     BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this);
     setDefaultButton(BitBtn1);
     setCancelButton(BitBtn2);
+    CheckDefault = new QCheckBox(QStringLiteral("下次启动时打开此帐户"), this);
+    CheckDefault->setObjectName(QStringLiteral("CheckDefault"));
 
     auto *top = new QHBoxLayout;
     top->addWidget(caption);
@@ -223,8 +306,10 @@ TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(top);
     layout->addWidget(ListBox1, 1);
+    layout->addWidget(CheckDefault);
 
-    setTabOrder(ListBox1, BitBtn1);
+    setTabOrder(ListBox1, CheckDefault);
+    setTabOrder(CheckDefault, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
     resize(283, 223);
     setMinimumSize(283, 223);
@@ -244,7 +329,18 @@ void TOpenAccountFm::showEvent(QShowEvent *event)
 void TOpenAccountFm::ListAccounts()
 {
     ListBox1->clear();
-    ListBox1->addItems(AccountFiles::listAccounts(m_folder));
+    const QDir folder(m_folder);
+    for (const QString &name : AccountFiles::listAccounts(m_folder)) {
+        auto *item = new QListWidgetItem(name, ListBox1);
+        item->setData(FileNameRole, name);
+        // The account in use is marked, so the operator sees where he is.
+        if (sameFile(folder.absoluteFilePath(name), CurrentDBFile)) {
+            item->setText(name + QStringLiteral("  （当前使用）"));
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
     ListBox1->setCurrentRow(-1);
 }
 
@@ -257,6 +353,10 @@ void TOpenAccountFm::BitBtn1Click()
         ListBox1->setFocus();
         return;
     }
-    SwitchAccount(QDir(m_folder).absoluteFilePath(chosen.first()->text()), this);
+    const QString path =
+        QDir(m_folder).absoluteFilePath(chosen.first()->data(FileNameRole).toString());
+    // Only an account that opened becomes the one the next start opens.
+    if (SwitchAccount(path, this) && CheckDefault->isChecked())
+        SetRunData(path);
     accept();
 }

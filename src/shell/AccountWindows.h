@@ -4,6 +4,9 @@
 
 #include "data/DataModule.h"
 
+#include <functional>
+
+class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -13,6 +16,19 @@ class QPushButton;
 // report and chart windows stop, so no query is left on the old file. A file that cannot be
 // opened is reported and the account in use stays. True when MainConn is on path.
 bool SwitchAccount(const QString &path, QWidget *parent);
+
+// The sample account the program comes with (data/Sample.MDB), whatever the letter case.
+bool isSampleAccount(const QString &path);
+
+// 文件 → 恢复: the operator picks a backup (in the data folder's backup folder), is told what
+// will happen and asked; the account in use is then backed up and replaced by the backup.
+// True when the account now holds the backup's rows.
+bool ShowRestore(QWidget *parent, const QString &folder = dataFolder());
+
+// Replaces the file dialog in which the backup to restore is picked (tests): returns the
+// chosen file, or empty when cancelled.
+using BackupChooser = std::function<QString(QWidget *parent, const QString &folder)>;
+void setBackupChooser(BackupChooser chooser);
 
 // "新建帐户": creates an account from the template and switches to it. The dialog stays open
 // after an account was created; 取消 or Esc close it.
@@ -49,6 +65,11 @@ public:
     QListWidget *ListBox1 = nullptr;
     QPushButton *BitBtn1 = nullptr; // 确定
     QPushButton *BitBtn2 = nullptr; // 取消
+    // "下次启动时打开此帐户": the opened account becomes the one the next start opens.
+    QCheckBox *CheckDefault = nullptr;
+
+    // The role of a list entry that holds its file name (the text may carry a mark).
+    static constexpr int FileNameRole = Qt::UserRole;
 
 protected:
     void showEvent(QShowEvent *event) override;

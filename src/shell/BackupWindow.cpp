@@ -3,6 +3,7 @@
 #include "Openers.h"
 
 #include "data/Backup.h"
+#include "data/Restore.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
@@ -135,8 +136,10 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     connect(BtnBak, &QPushButton::clicked, this, &TBackupFm::BtnBakClick);
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    EDPath->setText(
-        QDir::toNativeSeparators(Backup::defaultTarget(m_folder, QDate::currentDate())));
+    // Backups have a folder of their own, so they are never taken for accounts.
+    QDir().mkpath(Restore::backupFolder(m_folder));
+    EDPath->setText(QDir::toNativeSeparators(
+        Backup::defaultTarget(Restore::backupFolder(m_folder), QDate::currentDate())));
     EDPath->setFocus();
 }
 
@@ -160,8 +163,10 @@ void TBackupFm::BtnBakClick()
         EDPath->setFocus();
         return;
     }
-    // A name without a folder goes into the data folder, beside the accounts.
-    const QString target = QDir(m_folder).absoluteFilePath(QDir::fromNativeSeparators(typed));
+    // A name without a folder goes into the backup folder, apart from the accounts.
+    const QString backups = Restore::backupFolder(m_folder);
+    QDir().mkpath(backups);
+    const QString target = QDir(backups).absoluteFilePath(QDir::fromNativeSeparators(typed));
     if (QFileInfo::exists(target)) {
         const QString question = QStringLiteral("数据文件＂") + QFileInfo(target).fileName() +
                                  QStringLiteral("＂已存在，覆盖吗？");

@@ -12,7 +12,7 @@ class QProgressBar;
 class QPushButton;
 
 // "数据备份": copies the account in use to a file of the operator's choice, by default one
-// named after today's date in the data folder. The dialog stays open after a backup.
+// named after today's date in the data folder's backup folder. The dialog stays open after a backup.
 class TBackupFm : public TBaseDlgFM
 {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "BaseWindows.h"
 
+#include "Fonts.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -151,9 +153,11 @@ bool TBaseDlgFM::keyStep(QKeyEvent *event)
 
 void applyCommonLook()
 {
-    QFont font(QStringLiteral("SimSun"));
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    if (!Fonts::install()) {
+        QFont font(QStringLiteral("SimSun"));
+        font.setPixelSize(12);
+        QApplication::setFont(font);
+    }
     QApplication::setStyle(new HintStyle);
     QPalette tips = QToolTip::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(185, 209, 234)); // active title gradient

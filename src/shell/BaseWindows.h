@@ -60,6 +60,6 @@ private:
     QAbstractButton *m_defaultButton = nullptr;
 };
 
-// The common look: "SimSun" 12 pixels (fontconfig falls back to an installed CJK font),
-// hints without delay. Called once by start-up and by tests.
+// The common look: the program's one font at 12 pixels (Fonts::install), hints without
+// delay. Called once by start-up and by tests.
 void applyCommonLook();

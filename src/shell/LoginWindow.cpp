@@ -1,11 +1,12 @@
 #include "LoginWindow.h"
 
 #include "data/DataModule.h"
+#include "data/Collation.h"
 #include "data/Db.h"
+#include "data/Schema.h"
 #include "toolkit/MessageBox.h"
 
 #include <QCloseEvent>
-#include <QCollator>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
@@ -17,6 +18,18 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+
+bool isActiveStaff(qint64 id)
+{
+    return Db::scalar(QStringLiteral("SELECT 1 FROM TBPersons WHERE ID = ? "
+                                     "AND (PerFlag IS NULL OR PerFlag <> ?)"),
+                      {id, Schema::StaffDeleted})
+        .isValid();
+}
+
+} // namespace
 
 TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
 {
@@ -99,17 +112,18 @@ void TLoginFm::LoadUserList()
     };
     QList<Entry> entries;
     try {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"));
+        // Staff deleted on the staff page keep their row for the history, but are not offered.
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons "
+                                              "WHERE PerFlag IS NULL OR PerFlag <> ? ORDER BY ID"),
+                               {Schema::StaffDeleted});
         while (q.next())
             entries.append({Db::text(q, "Name"), Db::integer(q, "ID")});
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }
-    // The list is sorted by name, as an operator looks for his own name.
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(), [&](const Entry &a, const Entry &b) {
-        return collator.compare(a.name, b.name) < 0;
+    // The list is in pinyin order of the names, as an operator looks for his own name.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+        return Collation::lessThan(a.name, b.name);
     });
     CombUserName->clear();
     for (const Entry &e : entries)
@@ -122,6 +136,9 @@ bool TLoginFm::CheckPassword()
     if (CombUserName->currentIndex() < 0)
         return false;
     const qint64 id = CombUserName->currentData().toLongLong();
+    // A staff member deleted meanwhile cannot log in.
+    if (!isActiveStaff(id))
+        return false;
     const QVariant stored =
         Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id});
     // Compared verbatim: case-sensitive, no trimming; null reads as empty.
@@ -146,6 +163,14 @@ void TLoginFm::BitBtn1Click()
     }
     if (ok) {
         accept();
+        return;
+    }
+    if (!isActiveStaff(CombUserName->currentData().toLongLong())) {
+        // Deleted on the staff page while this window was open: offer the others only.
+        Msg::error(this, QStringLiteral("该人员已被删除，不能登陆！"));
+        LoadUserList();
+        EDPWD->clear();
+        CombUserName->setFocus();
         return;
     }
     Msg::error(this, QStringLiteral("登陆口令错误，请重新输入！"));

@@ -1,8 +1,12 @@
 #include "MainWindow.h"
 
+#include "AccountWindows.h"
+#include "HelpContext.h"
 #include "NavigationBar.h"
 #include "Openers.h"
 #include "WorkArea.h"
+
+#include "help/HelpWindow.h"
 
 #include "data/DataModule.h"
 #include "data/Db.h"
@@ -29,6 +33,12 @@
 
 namespace {
 const QString kProductTitle = QStringLiteral("Rentora");
+}
+
+QString clockText(const QDateTime &now)
+{
+    return QStringLiteral("系统时间：") +
+           now.toString(QStringLiteral("yyyy'年'MM'月'dd'日'  HH:mm:ss"));
 }
 
 TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
@@ -80,7 +90,11 @@ TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
 
     StatusPanel0 = new QLabel(this);
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
-    StatusPanel0->setFixedWidth(200);
+    // 200 pixels, or what the clock's longest text needs in the font on this machine.
+    StatusPanel0->setFixedWidth(
+        qMax(200, StatusPanel0->fontMetrics().horizontalAdvance(clockText(QDateTime(
+                      QDate(2088, 12, 28), QTime(20, 58, 58)))) +
+                      2 * StatusPanel0->margin() + 12));
     StatusPanel1 = new QLabel(this);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setMinimumWidth(450);
@@ -178,9 +192,9 @@ void TMainFm::buildMenus()
              QKeySequence(QStringLiteral("Ctrl+O")));
     addEntry(FileMenu, QStringLiteral("FileBackup"), QStringLiteral("保存/备份"),
              [] { ShowBackup(); }, QKeySequence(QStringLiteral("Ctrl+S")));
-    QAction *restore = addEntry(FileMenu, QStringLiteral("FileRestore"),
-                                QStringLiteral("恢     复"), nullptr);
-    restore->setVisible(false);
+    // Restore from a backup: the account in use is backed up first, and the operator is asked.
+    addEntry(FileMenu, QStringLiteral("FileRestore"), QStringLiteral("恢     复"),
+             [this] { restoreFromBackup(); });
     NNAg = addEntry(FileMenu, QStringLiteral("NNAg"), QStringLiteral("屏蔽导航条"),
                     [this] { NNAgClick(); });
     NNAg->setCheckable(true);
@@ -396,9 +410,7 @@ void TMainFm::HideWorkWindows()
 
 void TMainFm::Timer1Timer()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    StatusPanel0->setText(QStringLiteral("系统时间：") +
-                          now.toString(QStringLiteral("yyyy'年'MM'月'dd'日'  HH:mm:ss")));
+    StatusPanel0->setText(clockText(QDateTime::currentDateTime()));
     if (!m_tipsShown && isVisible() && GetNoteFlag() == 0) {
         m_tipsShown = true;
         ShowTips();
@@ -433,7 +445,11 @@ void TMainFm::showAccount()
         Msg::error(this, e.message());
     }
     const QString shop = ShopCompany.isEmpty() ? QStringLiteral("未设置单位名称 ") : ShopCompany;
-    setWindowTitle(kProductTitle + QStringLiteral("    【") + shop + QStringLiteral("】"));
+    // The sample account says what it is, so nobody keeps his shop in the demonstration rows.
+    const QString sample = isSampleAccount(CurrentDBFile)
+                               ? QStringLiteral("    （示例帐户，用“文件 → 新建”建立自己的帐户）")
+                               : QString();
+    setWindowTitle(kProductTitle + QStringLiteral("    【") + shop + QStringLiteral("】") + sample);
 }
 
 void TMainFm::openAccountDialog(void (*dialog)())
@@ -446,6 +462,19 @@ void TMainFm::openAccountDialog(void (*dialog)())
     // Another shop's file: the account line, the caption and the shop's details on receipts
     // follow it, and one of its own staff logs in, so that neither the operator's ID nor the
     // permissions of the previous account carry over.
+    ShopCompany.clear();
+    ShopAddress.clear();
+    ShopTel.clear();
+    showAccount();
+    N43Click();
+}
+
+void TMainFm::restoreFromBackup()
+{
+    HideWorkWindows();
+    if (!ShowRestore(this))
+        return;
+    // The same file with other rows: its shop details and its staff, who log in again.
     ShopCompany.clear();
     ShopAddress.clear();
     ShopTel.clear();
@@ -472,6 +501,12 @@ bool TMainFm::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
+    if (w && w->window() != this && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1 &&
+        w == QApplication::focusWidget() && w->window() == QApplication::activeModalWidget()) {
+        // F1 in a dialog: the page of that dialog, over it.
+        ShowHelp(helpTopicOf(w->window()));
+        return true;
+    }
     if (!w || w->window() != this)
         return false;
     QWidget *focus = QApplication::focusWidget();
@@ -516,11 +551,21 @@ void TMainFm::takeBack()
     ShowLeaseWindow(1);
 }
 
+QString TMainFm::helpTopic() const
+{
+    // The window in front of the work area is the last raised of the visible ones.
+    QWidget *front = nullptr;
+    for (QObject *child : MainPanel->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (w && w != Label1 && w->isVisible())
+            front = w;
+    }
+    return front ? helpTopicOf(front) : QStringLiteral("main");
+}
+
 void TMainFm::openHelp()
 {
-    const QString help = QDir::current().filePath(QStringLiteral("help.chm"));
-    if (QFileInfo::exists(help))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    ShowHelp(helpTopic());
 }
 
 void TMainFm::popupStatistics()
@@ -539,8 +584,11 @@ void TMainFm::N43Click()
 {
     if (!m_login)
         return;
-    // The next operator may hold fewer powers: nothing the last one opened stays on show.
+    // The next operator may hold fewer powers: nothing the last one opened stays on show,
+    // neither the work windows nor a report or chart with its figures.
     HideWorkWindows();
+    for (QWidget *w : MainPanel->placedWindows())
+        w->hide();
     setEnabled(false);
     const bool loggedIn = m_login();
     setEnabled(true);

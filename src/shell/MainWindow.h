@@ -5,12 +5,16 @@
 #include <functional>
 
 class QAction;
+class QDateTime;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
 class WorkArea;
 class NavigationBar;
+
+// Status panel 0: "系统时间：" with the date and the time to the second.
+QString clockText(const QDateTime &now);
 
 // The main window: menus, the navigation bar with its function keys, the work area in which
 // the work, report and chart windows appear, the clock and the account line.
@@ -65,6 +69,8 @@ public:
     void NNAgClick();
     void N43Click();
     void MainPanelDblClick();
+    // F1 and 帮助 → 使用帮助: the user guide on the page of the window in front.
+    void HelpClick() { openHelp(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -77,6 +83,8 @@ private:
     void showAccount();
     // Runs an account dialog; when it moved to another account, the window follows it.
     void openAccountDialog(void (*dialog)());
+    // 文件 → 恢复; after a restore the window shows the restored rows' shop and asks for a login.
+    void restoreFromBackup();
     void buildMenus();
     void buildNavigation();
     QAction *addEntry(QMenu *menu, const QString &objectName, const QString &text,
@@ -84,6 +92,9 @@ private:
     void rentOut();
     void takeBack();
     void openHelp();
+    // The guide's page of the window in front of the work area (the main window's page when
+    // none is on show).
+    QString helpTopic() const;
     void popupStatistics();
     bool readPermissionMode(bool *on);
 

@@ -16,9 +16,21 @@
 
 namespace Startup {
 
+namespace {
+QString g_lockFolder;
+}
+
+void setLockFolder(const QString &folder)
+{
+    g_lockFolder = folder;
+}
+
 QString lockFilePath()
 {
-    return QDir::temp().filePath(QStringLiteral("LumoManage.lock"));
+    // Not QDir::temp(): it follows TMPDIR, and two copies started with different TMPDIR
+    // values would never see each other's lock.
+    const QString folder = g_lockFolder.isEmpty() ? QStringLiteral("/tmp") : g_lockFolder;
+    return QDir(folder).filePath(QStringLiteral("LumoManage.lock"));
 }
 
 SingleCopyGuard::SingleCopyGuard() : m_lock(lockFilePath())

@@ -7,8 +7,9 @@ class QApplication;
 
 namespace Startup {
 
-// One copy of the program per machine: a lock file named LumoManage.lock in the temporary
-// folder, held while the program runs and gone with the process.
+// One copy of the program per machine: a lock file named LumoManage.lock in the machine's
+// temporary folder (/tmp, whatever TMPDIR a copy was started with), held while the program
+// runs and taken over when the copy that held it is gone.
 class SingleCopyGuard
 {
 public:
@@ -21,6 +22,9 @@ private:
 };
 
 QString lockFilePath();
+// Puts the lock into another folder (tests, so that they never meet a running program);
+// an empty folder returns to the machine's own.
+void setLockFolder(const QString &folder);
 
 // The whole run: guard, splash, data module, login, main window and work windows, the
 // message loop. Returns the process's exit code, 0 on every path.

@@ -92,6 +92,10 @@ TNoteFm::TNoteFm(QWidget *parent) : TBaseDlgFM(parent)
                   nullptr, false),
         paragraph(QStringLiteral("3：您现在可以利用系统的各项功能快捷方便的管理的您的业务了。"), nullptr,
                   false),
+        // The program starts on the sample account: how to begin one's own shop.
+        paragraph(QStringLiteral("开始自己的店：程序自带的示例帐户（Sample.MDB）里都是演示数据。"
+                                 "请用菜单“文件 → 新建”建立您自己的帐户，以后每次启动都会打开它。"),
+                  nullptr, false),
     }));
     PageControl1->addWidget(page({
         heading(QStringLiteral("影碟信息的输入：")),

@@ -1,13 +1,12 @@
 #include "EntryHelpers.h"
 
+#include "data/Collation.h"
 #include "toolkit/CharacterFilter.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -69,10 +68,9 @@ void fillLookup(QComboBox *box, const QList<StockStore::LookupItem> &items, bool
 {
     QList<StockStore::LookupItem> sorted = items;
     if (sortByText) {
-        QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
         std::stable_sort(sorted.begin(), sorted.end(),
-                         [&](const StockStore::LookupItem &a, const StockStore::LookupItem &b) {
-                             return collator.compare(a.text, b.text) < 0;
+                         [](const StockStore::LookupItem &a, const StockStore::LookupItem &b) {
+                             return Collation::lessThan(a.text, b.text);
                          });
     }
     box->clear();

@@ -1,6 +1,7 @@
 #include "GridTable.h"
 
-#include <QCollator>
+#include "data/Collation.h"
+
 #include <QHash>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -401,12 +402,8 @@ void GridTable::prepareOrder(int field) const
     if (!c.decided || c.storage != Storage::Text || int(c.ranks.size()) == m_rows)
         return;
     // Rank the distinct texts once (a stock list repeats its categories and suppliers), with
-    // sort keys, which compare far faster than the collator itself.
-    static const QCollator collator = [] {
-        QCollator col(QLocale(QLocale::Chinese, QLocale::China));
-        col.setCaseSensitivity(Qt::CaseInsensitive);
-        return col;
-    }();
+    // sort keys of the program's name order (pinyin), which compare far faster than the
+    // collation itself.
     QHash<QStringView, int> ids;
     std::vector<QStringView> distinct;
     std::vector<int> idOfRow(m_rows);
@@ -422,7 +419,7 @@ void GridTable::prepareOrder(int field) const
     std::vector<QCollatorSortKey> keys;
     keys.reserve(distinct.size());
     for (QStringView t : distinct)
-        keys.push_back(collator.sortKey(t.toString()));
+        keys.push_back(Collation::sortKey(t.toString()));
     std::vector<int> order(distinct.size());
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) {

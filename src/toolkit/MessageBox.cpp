@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QWidget>
 
 namespace Msg {
@@ -28,6 +30,13 @@ QMessageBox::StandardButton showReal(const Request &r)
     if (r.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(r.defaultButton);
     box.setTextFormat(Qt::PlainText);
+    // A short text makes a narrow box, and the window manager then cuts the caption down to
+    // "系… 示": keep the box wide enough for the caption beside the title-bar buttons.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(r.caption) * 2 + 200;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -86,6 +86,10 @@ private slots:
     void staffOfTheSameNameKeepTheirOwnPermissions();
     void failedStaffSaveChangesNothing();
     void deletedStaffKeepTheirRow();
+    void someoneKeepsTheSettingsPermission();
+    void deletingWhatIsInUseIsRefused();
+    void renamingAClassCarriesOverToItsTitles_data();
+    void renamingAClassCarriesOverToItsTitles();
 
     void builtInTypesAreLocked_data();
     void builtInTypesAreLocked();
@@ -244,10 +248,12 @@ void tst_SettingsStores::deletingMemberKeepsPaymentsAndRentals()
     const qint64 other = m_account->addMember(QStringLiteral("A2"), QStringLiteral("乙"), 5);
     const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("片"), "DVD");
     for (qint64 m : {gone, other}) {
+        // The member to be deleted has brought the disc back; the other still has it.
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                                "DatTime, Deposit, Persons) VALUES (?, 300, 1, ?, '2024-01-01', "
-                                "2000, 1)"),
-                 {copy, m});
+                                "DatTime, Deposit, Persons, ReDate) VALUES (?, 300, 1, ?, "
+                                "'2024-01-01', 2000, 1, ?)"),
+                 {copy, m, m == gone ? QVariant(QStringLiteral("2024-01-03 10:00:00"))
+                                     : QVariant()});
         addMemberPayment(m, QDate(2024, 1, 2), Money::fromYuan(50), QStringLiteral("年费"));
     }
     deleteMember(gone);
@@ -607,6 +613,132 @@ void tst_SettingsStores::deletedStaffKeepTheirRow()
     QVERIFY(listed.contains(other));
 }
 
+void tst_SettingsStores::someoneKeepsTheSettingsPermission()
+{
+    const StaffEntry owner{QStringLiteral("店主"), {}, {}, {}, {}};
+    const StaffEntry clerk{QStringLiteral("店员"), {}, {}, {}, {}};
+    const qint64 a = saveStaff(0, owner, {1, PowerSystemSettings});
+    const qint64 b = saveStaff(0, clerk, {1});
+
+    // Without permission control nobody needs the permission: it may go.
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("0"));
+    saveStaff(a, owner, {1});
+    saveStaff(a, owner, {1, PowerSystemSettings});
+
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
+    // Taking it from the last holder, or deleting him, is refused and changes nothing.
+    QCOMPARE(refusalOf([&] { saveStaff(a, {QStringLiteral("新名"), {}, {}, {}, {}}, {1}); })
+                 .message,
+             LastSettingsHolderText);
+    QCOMPARE(value(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {a}),
+             QVariant(owner.name));
+    QCOMPARE(grantedPowers(a), (QList<int>{1, PowerSystemSettings}));
+    QCOMPARE(refusalOf([&] { deleteStaff(a); }).message, LastSettingsHolderText);
+    QCOMPARE(value(QStringLiteral("SELECT PerFlag FROM TBPersons WHERE ID = ?"), {a}), QVariant(0));
+
+    // Other staff are saved as usual, and once another holds it the first may give it up.
+    saveStaff(b, clerk, {1, 4});
+    saveStaff(b, clerk, {PowerSystemSettings});
+    saveStaff(a, owner, {1});
+    QCOMPARE(grantedPowers(a), QList<int>{1});
+    QCOMPARE(refusalOf([&] { deleteStaff(b); }).message, LastSettingsHolderText);
+
+    // A permission row left behind by a deleted member of staff counts for nobody.
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = ? WHERE ID = ?"), {StaffDeleted, a});
+    m_account->grant(a, PowerSystemSettings);
+    QCOMPARE(refusalOf([&] { saveStaff(b, clerk, {}); }).message, LastSettingsHolderText);
+}
+
+void tst_SettingsStores::deletingWhatIsInUseIsRefused()
+{
+    const qint64 member = m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 5);
+    const qint64 feeClass = m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
+    const qint64 unusedClass = m_account->addFeeClass(QStringLiteral("VCD"), 100, 1000);
+    const qint64 category = saveCategory(0, QStringLiteral("动作"));
+    const qint64 supplier = saveSupplier(0, {QStringLiteral("华纳"), {}, {}, {}});
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("片"), "DVD");
+    Db::exec(QStringLiteral("UPDATE TBName SET Categray = ?, Provide = ? WHERE ID = ?"),
+             {QStringLiteral("动作"), supplier, copy});
+    const qint64 type = saveType(0, QStringLiteral("水电费"), {});
+    Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per) "
+                            "VALUES ('2024-01-01', ?, -5000, 15, 1)"),
+             {type});
+    Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                            "DatTime, Deposit, Persons) VALUES (?, 300, 1, ?, '2024-01-01', 2000, "
+                            "1)"),
+             {copy, member});
+
+    const QList<std::pair<std::function<void()>, QString>> refused = {
+        {[&] { deleteMember(member); }, QStringLiteral("该会员还有1张影碟未归还，不能删除！")},
+        {[&] { deleteFeeClass(feeClass); }, QStringLiteral("该费用类型还有1部影碟在使用，不能删除！")},
+        {[&] { deleteCategory(category); }, QStringLiteral("该影片类型还有1部影碟在使用，不能删除！")},
+        {[&] { deleteSupplier(supplier); }, QStringLiteral("该供应商还有1部影碟的资料，不能删除！")},
+        {[&] { deleteType(type); }, QStringLiteral("该收支类型已有1笔收支记录，不能删除！")},
+    };
+    for (const auto &[action, message] : refused)
+        QCOMPARE(refusalOf(action).message, message);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(member)),
+             1);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer")), 2);
+    QCOMPARE(m_account->count(QStringLiteral("TBCategray"), QStringLiteral("ID = %1").arg(category)),
+             1);
+    QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+    QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = %1").arg(type)),
+             1);
+
+    // What nothing uses goes; a member goes once the disc is back.
+    deleteFeeClass(unusedClass);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer")), 1);
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-01-02 09:00:00'"));
+    deleteMember(member);
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(member)),
+             0);
+    // A class whose name a second class still carries leaves its titles in that one.
+    const qint64 twin = m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
+    deleteFeeClass(twin);
+    QCOMPARE(m_account->count(QStringLiteral("TBVer"), QStringLiteral("Name = 'DVD'")), 1);
+}
+
+void tst_SettingsStores::renamingAClassCarriesOverToItsTitles_data()
+{
+    QTest::addColumn<bool>("twin");
+    QTest::newRow("only class of its name") << false;
+    QTest::newRow("a second class keeps the old name") << true;
+}
+
+void tst_SettingsStores::renamingAClassCarriesOverToItsTitles()
+{
+    QFETCH(bool, twin);
+    const qint64 dvd = m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
+    const qint64 action = saveCategory(0, QStringLiteral("动作"));
+    if (twin) {
+        m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
+        saveCategory(0, QStringLiteral("动作"));
+    }
+    const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("片"), "DVD");
+    const qint64 other = m_account->addCopy(QStringLiteral("0002-1"), QStringLiteral("片"), "VCD");
+    Db::exec(QStringLiteral("UPDATE TBName SET Categray = ? WHERE ID = ?"),
+             {QStringLiteral("动作"), copy});
+
+    saveFeeClass(dvd, {QStringLiteral("DVD-9"), QStringLiteral("3"), QStringLiteral("20")});
+    saveCategory(action, QStringLiteral("武侠"));
+    const QString ver = twin ? QStringLiteral("DVD") : QStringLiteral("DVD-9");
+    const QString cat = twin ? QStringLiteral("动作") : QStringLiteral("武侠");
+    QCOMPARE(value(QStringLiteral("SELECT Ver FROM TBName WHERE ID = ?"), {copy}), QVariant(ver));
+    QCOMPARE(value(QStringLiteral("SELECT Categray FROM TBName WHERE ID = ?"), {copy}),
+             QVariant(cat));
+    QCOMPARE(value(QStringLiteral("SELECT Ver FROM TBName WHERE ID = ?"), {other}),
+             QVariant(QStringLiteral("VCD")));
+
+    // A rename that fails half way leaves the titles as they were.
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_ver BEFORE UPDATE ON TBVer "
+                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    QVERIFY_THROWS_EXCEPTION(
+        Db::DbError,
+        saveFeeClass(dvd, {QStringLiteral("DVD-5"), QStringLiteral("3"), QStringLiteral("20")}));
+    QCOMPARE(value(QStringLiteral("SELECT Ver FROM TBName WHERE ID = ?"), {copy}), QVariant(ver));
+}
+
 void tst_SettingsStores::builtInTypesAreLocked_data()
 {
     QTest::addColumn<qint64>("id");
@@ -645,13 +777,9 @@ void tst_SettingsStores::userTypes()
     QCOMPARE(value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}),
              QVariant(QStringLiteral("水电费")));
 
-    // Records booked under a deleted type stay.
-    Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per) "
-                            "VALUES ('2024-01-01', ?, -5000, 15, 1)"),
-             {id});
+    // A type without records goes.
     deleteType(id);
     QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = %1").arg(id)), 0);
-    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 1);
 
     // Option rows are not types and cannot be reached through the type functions.
     QVERIFY_THROWS_EXCEPTION(Db::DbError, deleteType(1));

@@ -486,10 +486,12 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
     const qint64 copy =
         m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     for (qint64 m : {gone, other}) {
+        // The member to be deleted has brought his disc back; the other has not.
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
-                                "Ass_Number, DatTime, Deposit, Persons) "
-                                "VALUES (?, 300, 1, ?, '2024-03-01', 2000, 1)"),
-                 {copy, m});
+                                "Ass_Number, DatTime, Deposit, Persons, ReDate) "
+                                "VALUES (?, 300, 1, ?, '2024-03-01', 2000, 1, ?)"),
+                 {copy, m, m == gone ? QVariant(QStringLiteral("2024-03-02 10:00:00"))
+                                     : QVariant()});
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per) VALUES ('2024-03-01', 9, 1000, ?, 0)"),
                  {m});
@@ -514,6 +516,14 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
     pickRow(w->ASGrid, 1);
     QCOMPARE(column(w->SDBGridLease, QStringLiteral("CustomNum")),
              QStringList{QStringLiteral("0001-1")});
+
+    // The member with the disc still out is refused, with the reason, and stays.
+    m_boxes->clear();
+    click(w->BtnASDel);
+    QCOMPARE(m_boxes->texts(), (QStringList{QStringLiteral("确定要删除会员【李四】相关资料吗？"),
+                                            QStringLiteral("该会员还有1张影碟未归还，不能删除！")}));
+    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(other)),
+             1);
 }
 
 void tst_SetupWindow::rentalOptions()
@@ -721,6 +731,9 @@ void tst_SetupWindow::staffAndPermissions()
     QVERIFY(w->PerSonGrid->locateValue(QStringLiteral("ID"), first));
     QCOMPARE(entries(w->LbUserPower), (QStringList{catalogue[1], catalogue[0]}));
     QCOMPARE(w->EDPerPWD->text(), QStringLiteral("1'2"));
+    // Kept, but never shown on the screen.
+    QCOMPARE(w->EDPerPWD->echoMode(), QLineEdit::Password);
+    QVERIFY(!w->EDPerPWD->displayText().contains(QStringLiteral("1'2")));
     click(w->BtnAllToL);
     click(w->BtnPerSave);
     QCOMPARE(grantedTo(first), QList<int>());
@@ -838,15 +851,16 @@ void tst_SetupWindow::suppliersInsertOnceAfterAddUpdateOtherwise()
     typeText(w->EDCompany, QStringLiteral("中录"));
     click(w->BtnPSave);
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 2);
+    // Pinyin order: 华 (hua) before 中 (zhong), whatever the character codes.
     QCOMPARE(column(w->PGrid, QStringLiteral("Company")),
-             (QStringList{QStringLiteral("中录"), QStringLiteral("华纳'音像")}));
+             (QStringList{QStringLiteral("华纳'音像"), QStringLiteral("中录")}));
 
     click(w->BtnPAdd);
     click(w->BtnPSave);
     QCOMPARE(m_boxes->lastText(), QStringLiteral("请输入供应商公司名称！"));
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 2);
 
-    pickRow(w->PGrid, 0);
+    pickRow(w->PGrid, 1);
     click(w->BtnPDel);
     QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除供应商【中录】吗？"));
     QCOMPARE(column(w->PGrid, QStringLiteral("Company")), QStringList{QStringLiteral("华纳'音像")});

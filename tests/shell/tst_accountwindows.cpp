@@ -5,6 +5,7 @@
 #include "shell/WorkArea.h"
 
 #include "data/AccountFiles.h"
+#include "data/Backup.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SampleAccount.h"
@@ -13,6 +14,7 @@
 #include "toolkit/DataGrid.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
@@ -80,6 +82,10 @@ private slots:
     void newAccountRefusals();
     void newAccountEscapeCloses();
     void openListsAccountsAndSwitchesWithoutChangingRunData();
+    void openCanMakeTheAccountTheNextStartsOne();
+    void restoreBacksUpFirstAndAsks_data();
+    void restoreBacksUpFirstAndAsks();
+    void restoreOfAFileThatIsNoAccountChangesNothing();
     void openWithNothingChosenKeepsTheDialog();
     void openOfABrokenFileReturnsToTheAccountInUse();
     void switchLeavesNoWindowOnTheOldFile();
@@ -245,7 +251,10 @@ void tst_AccountWindows::openListsAccountsAndSwitchesWithoutChangingRunData()
     QStringList listed;
     for (int i = 0; i < dialog.ListBox1->count(); ++i)
         listed << dialog.ListBox1->item(i)->text();
-    QCOMPARE(listed, (QStringList{"2004.MDB", "Sample.MDB"}));
+    // The account in use is marked.
+    QCOMPARE(listed, (QStringList{"2004.MDB", QStringLiteral("Sample.MDB  （当前使用）")}));
+    QVERIFY(dialog.ListBox1->item(1)->font().bold());
+    QVERIFY(!dialog.ListBox1->item(0)->font().bold());
     QVERIFY(dialog.ListBox1->selectedItems().isEmpty());
 
     QCOMPARE(QApplication::focusWidget(), dialog.ListBox1);
@@ -262,6 +271,123 @@ void tst_AccountWindows::openListsAccountsAndSwitchesWithoutChangingRunData()
     QCOMPARE(Db::scalar(QStringLiteral("SELECT file FROM pragma_database_list")).toString(),
              data(QStringLiteral("2004.MDB")));
     QCOMPARE(GetRunData(), m_sample);
+}
+
+void tst_AccountWindows::openCanMakeTheAccountTheNextStartsOne()
+{
+    QVERIFY(AccountFiles::createAccountFile(m_folder, QStringLiteral("2004"), nullptr));
+    const QString broken = data(QStringLiteral("Broken.MDB"));
+    {
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'j'));
+    }
+    for (const QString &name : {QStringLiteral("Broken.MDB"), QStringLiteral("2004.MDB")}) {
+        TOpenAccountFm dialog(nullptr, m_folder);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(!dialog.CheckDefault->isChecked());
+        dialog.CheckDefault->setChecked(true);
+        const QList<QListWidgetItem *> found = dialog.ListBox1->findItems(name, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        dialog.ListBox1->setCurrentItem(found.first());
+        dialog.BitBtn1->click();
+    }
+    // A file that did not open never becomes the next start's account; the one that did does.
+    QCOMPARE(m_boxes->texts(),
+             QStringList{QStringLiteral("帐户打开错误,系统将恢复到当前使用的帐户！")});
+    QCOMPARE(CurrentDBFile, data(QStringLiteral("2004.MDB")));
+    QCOMPARE(GetRunData(), data(QStringLiteral("2004.MDB")));
+}
+
+void tst_AccountWindows::restoreBacksUpFirstAndAsks_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::newRow("no") << QMessageBox::No;
+    QTest::newRow("yes") << QMessageBox::Yes;
+}
+
+void tst_AccountWindows::restoreBacksUpFirstAndAsks()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    const QString backups = data(QStringLiteral("backup"));
+    QVERIFY(QDir().mkpath(backups));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('in the backup')"));
+    const QString backup = QDir(backups).filePath(QStringLiteral("20240101.MDB"));
+    QVERIFY(Backup::copyDataFile(m_sample, backup, {}, nullptr));
+    // Rows written after the backup, still in the write-ahead log.
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after the backup')"));
+
+    QString askedIn;
+    setBackupChooser([&](QWidget *, const QString &folder) {
+        askedIn = folder;
+        return backup;
+    });
+    m_boxes->answers.enqueue(answer);
+    const bool restored = ShowRestore(nullptr, m_folder);
+    setBackupChooser({});
+
+    QCOMPARE(QDir(askedIn).absolutePath(), QDir(backups).absolutePath());
+    QCOMPARE(m_boxes->shown.first().text,
+             QStringLiteral("恢复将用备份文件＂20240101.MDB＂替换当前帐户＂Sample.MDB＂中的全部数据。\n"
+                            "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"));
+    QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Question);
+    QCOMPARE(restored, answer == QMessageBox::Yes);
+    QCOMPARE(CurrentDBFile, m_sample);
+    const int rows = Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt();
+    const QStringList copies = filesIn(backups);
+    if (answer == QMessageBox::No) {
+        QCOMPARE(m_boxes->shown.size(), 1);
+        QCOMPARE(rows, 2);
+        QCOMPARE(copies, QStringList{QStringLiteral("20240101.MDB")});
+        return;
+    }
+    QCOMPARE(rows, 1); // the backup's rows
+    QCOMPARE(copies.size(), 2);
+    const QString safety = QDir(backups).filePath(
+        copies.first() == QStringLiteral("20240101.MDB") ? copies.last() : copies.first());
+    QVERIFY2(QFileInfo(safety).fileName().startsWith(QStringLiteral("Sample-恢复前-")),
+             qPrintable(safety));
+    QVERIFY(m_boxes->lastText().startsWith(QStringLiteral("数据恢复成功！")));
+    QVERIFY(m_boxes->lastText().endsWith(QDir::toNativeSeparators(safety)));
+    // The copy made first holds every row the account had, the last one included.
+    QString why;
+    QVERIFY2(openAccountFile(safety, QStringLiteral("safety"), &why), qPrintable(why));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {},
+                        QSqlDatabase::database(QStringLiteral("safety")))
+                 .toInt(),
+             2);
+    QSqlDatabase::database(QStringLiteral("safety")).close();
+    QSqlDatabase::removeDatabase(QStringLiteral("safety"));
+    // Backups are never listed as accounts.
+    QCOMPARE(AccountFiles::listAccounts(m_folder),
+             (QStringList{QStringLiteral("Sample.MDB")}));
+}
+
+void tst_AccountWindows::restoreOfAFileThatIsNoAccountChangesNothing()
+{
+    const QString junk = data(QStringLiteral("backup/junk.MDB"));
+    QVERIFY(QDir().mkpath(data(QStringLiteral("backup"))));
+    {
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'j'));
+    }
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('ours')"));
+    setBackupChooser([&](QWidget *, const QString &) { return junk; });
+    QVERIFY(!ShowRestore(nullptr, m_folder));
+    // Asked in use: the account itself is no backup to restore from.
+    setBackupChooser([&](QWidget *, const QString &) { return m_sample; });
+    QVERIFY(!ShowRestore(nullptr, m_folder));
+    setBackupChooser({});
+    QCOMPARE(m_boxes->texts(),
+             (QStringList{QStringLiteral("恢复将用备份文件＂junk.MDB＂替换当前帐户＂Sample.MDB＂中的全部数据。\n"
+                                         "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"),
+                          QStringLiteral("所选文件不是本系统的帐户数据文件，没有恢复！"),
+                          QStringLiteral("所选文件就是当前正在使用的帐户，不能用它恢复！")}));
+    QCOMPARE(filesIn(data(QStringLiteral("backup"))), QStringList{QStringLiteral("junk.MDB")});
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+             QStringLiteral("ours"));
 }
 
 void tst_AccountWindows::openWithNothingChosenKeepsTheDialog()
@@ -410,7 +536,8 @@ void tst_AccountWindows::backupProposesTodaysFile()
     TBackupFm dialog(nullptr, m_sample, m_folder);
     QCOMPARE(
         QDir::fromNativeSeparators(dialog.EDPath->text()),
-        data(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".MDB")));
+        data(QStringLiteral("backup/") +
+             QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".MDB")));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("数据备份"));
 }
 
@@ -475,7 +602,8 @@ void tst_AccountWindows::backupOverwriteQuestion_data()
 void tst_AccountWindows::backupOverwriteQuestion()
 {
     QFETCH(QMessageBox::StandardButton, answer);
-    const QString target = data(QStringLiteral("20030701.MDB"));
+    QVERIFY(QDir().mkpath(data(QStringLiteral("backup"))));
+    const QString target = data(QStringLiteral("backup/20030701.MDB"));
     {
         QFile f(target);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -483,7 +611,7 @@ void tst_AccountWindows::backupOverwriteQuestion()
     }
     const QByteArray before = digest(target);
     TBackupFm dialog(nullptr, m_sample, m_folder);
-    dialog.EDPath->setText(QStringLiteral("20030701.MDB")); // a name alone: the data folder
+    dialog.EDPath->setText(QStringLiteral("20030701.MDB")); // a name alone: the backup folder
     m_boxes->answers.enqueue(answer);
     dialog.BtnBak->click();
 
@@ -496,7 +624,8 @@ void tst_AccountWindows::backupOverwriteQuestion()
     } else {
         QCOMPARE(m_boxes->lastText(), QStringLiteral("数据备份成功！"));
         QVERIFY(digest(target) != before);
-        QVERIFY(AccountFiles::listAccounts(m_folder).contains(QStringLiteral("20030701.MDB")));
+        // A backup is no account: the list of accounts does not offer it.
+        QVERIFY(!AccountFiles::listAccounts(m_folder).contains(QStringLiteral("20030701.MDB")));
     }
 }
 
@@ -532,7 +661,7 @@ void tst_AccountWindows::backupBrowseAddsTheExtension()
     });
     TBackupFm dialog(nullptr, m_sample, m_folder);
     dialog.BitBtn1->click();
-    QCOMPARE(askedIn, QDir(m_folder).absolutePath());
+    QCOMPARE(askedIn, QDir(data(QStringLiteral("backup"))).absolutePath());
     QCOMPARE(QDir::fromNativeSeparators(dialog.EDPath->text()),
              QStringLiteral("/srv/backups/shop.MDB"));
     answer = QStringLiteral("/srv/backups/shop.bak");

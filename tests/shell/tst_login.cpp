@@ -36,7 +36,9 @@ private slots:
     void init();
     void cleanup();
 
-    void listsEveryStaffSortedByName();
+    void listsActiveStaffInPinyinOrder();
+    void chineseNamesInPinyinOrder();
+    void deletedStaffCannotLogIn();
     void enterWalksToPasswordThenOk();
     void passwordCompare_data();
     void passwordCompare();
@@ -65,26 +67,59 @@ void tst_Login::cleanup()
     delete m_account;
 }
 
-void tst_Login::listsEveryStaffSortedByName()
+void tst_Login::listsActiveStaffInPinyinOrder()
 {
-    // The template's own staff member has ID 1; later ones sort before it by name.
+    // The template's own staff member 管理员 has ID 1; in pinyin order Chinese names come
+    // first, then Latin ones without regard to letter case.
     m_account->addStaff(QStringLiteral("bob"), QStringLiteral("b"));
     const qint64 alice = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("a"));
     const qint64 gone = m_account->addStaff(QStringLiteral("carl"), QStringLiteral("c"));
     Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone});
 
     TLoginFm login;
-    QCOMPARE(login.CombUserName->count(), 4);
+    QCOMPARE(login.CombUserName->count(), 3); // deleted staff are not offered
+    QCOMPARE(login.CombUserName->findText(QStringLiteral("carl")), -1);
     QCOMPARE(login.CombUserName->currentIndex(), 0);
-    QCOMPARE(login.CombUserName->currentText(), QStringLiteral("Alice"));
-    QCOMPARE(login.CombUserName->currentData().toLongLong(), alice);
-    QCOMPARE(login.CombUserName->itemText(1), QStringLiteral("bob"));
-    QCOMPARE(login.CombUserName->itemText(2), QStringLiteral("carl")); // deleted staff still listed
+    QCOMPARE(login.CombUserName->currentText(), QStringLiteral("管理员"));
+    QCOMPARE(login.CombUserName->itemText(1), QStringLiteral("Alice"));
+    QCOMPARE(login.CombUserName->itemData(1).toLongLong(), alice);
+    QCOMPARE(login.CombUserName->itemText(2), QStringLiteral("bob"));
+}
+
+void tst_Login::chineseNamesInPinyinOrder()
+{
+    Db::exec(QStringLiteral("DELETE FROM TBPersons"));
+    // Code-point order would be 李 (674E), 王 (738B), 张 (5F20), 赵 (8D75), 阿 (963F).
+    for (const char *name : {"赵六", "王五", "李四", "张三", "阿华"})
+        m_account->addStaff(QString::fromUtf8(name), QString());
+    TLoginFm login;
+    QStringList listed;
+    for (int i = 0; i < login.CombUserName->count(); ++i)
+        listed << login.CombUserName->itemText(i);
+    QCOMPARE(listed, (QStringList{QStringLiteral("阿华"), QStringLiteral("李四"),
+                                  QStringLiteral("王五"), QStringLiteral("张三"),
+                                  QStringLiteral("赵六")}));
+}
+
+void tst_Login::deletedStaffCannotLogIn()
+{
+    const qint64 id = m_account->addStaff(QStringLiteral("Aaron"), QStringLiteral("pw"));
+    TLoginFm login;
+    selectName(login, QStringLiteral("Aaron"));
+    // Deleted on the staff page while the login window was open.
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {id});
+    typeText(login.EDPWD, QStringLiteral("pw"));
+    QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
+    QCOMPARE(CurrentUserID, 0);
+    QCOMPARE(login.result(), int(QDialog::Rejected));
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("该人员已被删除，不能登陆！")});
+    QCOMPARE(login.CombUserName->findText(QStringLiteral("Aaron")), -1);
 }
 
 void tst_Login::enterWalksToPasswordThenOk()
 {
-    const qint64 id = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("pw"));
+    // 阿 (a) comes before the template's 管理员 (guan) in pinyin order.
+    const qint64 id = m_account->addStaff(QStringLiteral("阿丽"), QStringLiteral("pw"));
     TLoginFm login;
     login.show();
     QVERIFY(QTest::qWaitForWindowActive(&login));

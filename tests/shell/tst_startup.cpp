@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -56,6 +57,7 @@ private slots:
     void initTestCase();
     void init();
 
+    void lockIsTheSameWhateverTmpdir();
     void secondCopyIsRefused();
     void lockIsFreeAfterTheFirstCopyEnds();
     void connectionFailureEndsBeforeLogin_data();
@@ -71,8 +73,26 @@ private:
 void tst_Startup::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    // Keep the lock of this test apart from a copy of the program running on the machine.
+    // Keep the lock of these tests apart from a copy of the program running on the machine.
+    Startup::setLockFolder(m_dir.path());
+}
+
+void tst_Startup::lockIsTheSameWhateverTmpdir()
+{
+    Startup::setLockFolder(QString());
+    const QByteArray saved = qgetenv("TMPDIR");
     qputenv("TMPDIR", m_dir.path().toLocal8Bit());
+    const QString first = Startup::lockFilePath();
+    qputenv("TMPDIR", QDir(m_dir.path()).filePath(QStringLiteral("other")).toLocal8Bit());
+    const QString second = Startup::lockFilePath();
+    if (saved.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", saved);
+    QCOMPARE(first, second);
+    QVERIFY(!first.startsWith(m_dir.path()));
+    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("LumoManage.lock"));
+    Startup::setLockFolder(m_dir.path());
     QVERIFY(Startup::lockFilePath().startsWith(m_dir.path()));
 }
 

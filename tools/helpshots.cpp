@@ -1,0 +1,179 @@
+// Takes the screenshots of the user guide and of a walk through the program's windows, as a
+// user sees them on the screen (window frames included). Run it under an X server with a
+// window manager (scripts/helpshots.sh does that with Xvfb and openbox):
+//   helpshots <account file> <folder for the guide's pictures> <folder for the walk>
+// It opens the account read as it is, changes nothing in it and keeps its settings in a
+// temporary folder.
+#include "help/HelpWindow.h"
+#include "shell/AccountWindows.h"
+#include "shell/BackupWindow.h"
+#include "shell/BaseWindows.h"
+#include "shell/LoginWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/Openers.h"
+#include "shell/Translations.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/SettingsStore.h"
+#include "toolkit/MessageBox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+QString g_guide;
+QString g_walk;
+
+void settle(int ms = 600)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+// The whole screen, as the user sees it.
+void shot(const QString &folder, const QString &name)
+{
+    settle();
+    const QString file = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!QGuiApplication::primaryScreen()->grabWindow(0).save(file))
+        std::fprintf(stderr, "helpshots: cannot write %s\n", qPrintable(file));
+    else
+        std::printf("%s\n", qPrintable(file));
+}
+
+// Opens a modal window with open(), takes the shot once it is up, then closes it.
+void shotOfModal(const QString &folder, const QString &name, const std::function<void()> &open,
+                 const std::function<void(QWidget *)> &prepare = {})
+{
+    QTimer::singleShot(900, [folder, name, prepare] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && prepare)
+            prepare(modal);
+        shot(folder, name);
+        if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            d->reject();
+    });
+    open();
+    settle(200);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: helpshots <account file> <guide folder> <walk folder>\n");
+        return 2;
+    }
+    const QString account = QString::fromLocal8Bit(argv[1]);
+    g_guide = QString::fromLocal8Bit(argv[2]);
+    g_walk = QString::fromLocal8Bit(argv[3]);
+    QDir().mkpath(g_guide);
+    QDir().mkpath(g_walk);
+
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    SetNoteFlag(1);
+    Translations::installQtTranslations(app);
+    app.setApplicationName(QStringLiteral("Tarvane Rentora"));
+    applyCommonLook();
+
+    QString why;
+    if (!openAccountFile(account, QLatin1String(Db::MainConnName), &why)) {
+        std::fprintf(stderr, "helpshots: %s\n", qPrintable(why));
+        return 1;
+    }
+    CurrentDBFile = account;
+
+    // The login window over an empty desktop.
+    {
+        TLoginFm login;
+        login.show();
+        shot(g_walk, QStringLiteral("login"));
+        CurrentUserID = login.CombUserName->currentData().toInt();
+    }
+
+    TMainFm main;
+    CreateLeaseList();
+    CreateRepertoryFm();
+    CreateSellMainFm();
+    CreateSetupFm();
+    CreateInOutMoneyList();
+    main.show();
+    main.showMaximized();
+    shot(g_guide, QStringLiteral("main"));
+
+    ShowLeaseList();
+    shot(g_walk, QStringLiteral("leaselist"));
+    shotOfModal(g_guide, QStringLiteral("rent"), [] { ShowLeaseWindow(0); });
+    shotOfModal(g_guide, QStringLiteral("return"), [] { ShowLeaseWindow(1); });
+    ShowSellMainFm();
+    shot(g_guide, QStringLiteral("sell"));
+    ShowRepertoryFm();
+    shot(g_guide, QStringLiteral("stock"));
+    ShowSetupPage(0);
+    shot(g_guide, QStringLiteral("members"));
+    ShowSetupPage(3);
+    shot(g_guide, QStringLiteral("staff"));
+    ShowSetupPage(1);
+    shot(g_guide, QStringLiteral("options"));
+    ShowSetupPage(2);
+    shot(g_walk, QStringLiteral("fees"));
+    ShowInOutMoneyList();
+    shot(g_guide, QStringLiteral("money"));
+    ShowRentalReport();
+    shot(g_guide, QStringLiteral("reports"));
+    ShowQStoreRep();
+    shot(g_walk, QStringLiteral("stockreport"));
+    ShowLeaseChart();
+    shot(g_guide, QStringLiteral("charts"));
+    ShowCompareChart();
+    shot(g_walk, QStringLiteral("comparechart"));
+
+    shotOfModal(g_guide, QStringLiteral("accounts"), [] { ShowOpenAccount(); });
+    shotOfModal(g_walk, QStringLiteral("newaccount"), [] { ShowNewAccount(); });
+    shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); });
+    // The backup's file dialog (Qt's own, in Chinese), over the backup dialog.
+    shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); }, [](QWidget *backup) {
+        QTimer::singleShot(0, [backup] {
+            if (auto *browse = backup->findChild<QPushButton *>(QStringLiteral("BitBtn1")))
+                browse->click();
+        });
+        QTimer::singleShot(900, [] {
+            shot(g_walk, QStringLiteral("filedialog"));
+            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                d->reject();
+        });
+        settle(1500);
+    });
+    // A message box as every window shows it.
+    shotOfModal(g_walk, QStringLiteral("messagebox"), [&main] {
+        Msg::askYesNo(&main, QStringLiteral("确认退出系统吗？"), Msg::SystemCaption,
+                      Msg::Icon::Information, QMessageBox::No);
+    });
+    shotOfModal(g_walk, QStringLiteral("notice"), [&main] {
+        Msg::info(&main, QStringLiteral("程序已经在运行"), QStringLiteral("提示"));
+    });
+
+    ShowTips();
+    shot(g_walk, QStringLiteral("tips"));
+    ShowHelp(QStringLiteral("accounts"));
+    shot(g_walk, QStringLiteral("help"));
+    return 0;
+}

@@ -65,7 +65,7 @@ THelpFm::THelpFm(QWidget *parent) : QDialog(parent)
     row->setContentsMargins(6, 6, 6, 6);
     row->addWidget(HelpTopicList);
     row->addWidget(HelpText, 1);
-    resize(900, 640);
+    resize(860, 560);
 
     connect(HelpTopicList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0)

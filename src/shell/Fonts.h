@@ -13,7 +13,7 @@ namespace Fonts {
 // The family used everywhere: WenQuanYi Micro Hei (set-up script: fonts-wqy-microhei).
 QString family();
 
-// The families the program's windows and reports ask for.
+// The families of the windows that are mapped to family().
 QStringList namedFamilies();
 
 // Maps the named families to family() and makes it the application font (12 pixels).

@@ -100,10 +100,14 @@ void tst_InOutMoneyStore::entryListsOfferUserTypesAndEveryoneByName()
     QCOMPARE(members.at(1).id, qint64(Schema::WalkInCustomerId));
     QCOMPARE(members.at(2).id, zhang);
 
-    // Deleted staff (PerFlag 2) are still offered; 阿 (a) comes before 管理员 (guan).
+    // Deleted staff (PerFlag 2) are not offered for a new record, only for the record that
+    // names them; 阿 (a) comes before 管理员 (guan).
     const qint64 gone = m_account->addStaff(QStringLiteral("阿伟"), QString());
     Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone});
-    QCOMPARE(InOutMoney::staff().first().id, gone);
+    QCOMPARE(InOutMoney::staff().size(), 1);
+    QCOMPARE(InOutMoney::staff().first().id, 1);
+    QCOMPARE(InOutMoney::staff(gone).size(), 2);
+    QCOMPARE(InOutMoney::staff(gone).first().id, gone);
 }
 
 void tst_InOutMoneyStore::addStoresExactCentsAndReadsBack()

@@ -118,9 +118,9 @@ private slots:
         QVERIFY(report.Label1->isHidden());
         QVERIFY(report.Label2->isHidden());
         QVERIFY(report.lbPg->isHidden());
-        // All suppliers first, then by name as the database orders it.
-        QCOMPARE(comboItems(report.ComProvice), QStringList({"所有供应商", "华纳", "福克斯"}));
-        QCOMPARE(report.ComProvice->itemData(1).toLongLong(), m_warner);
+        // All suppliers first, then by name in pinyin (福 fu before 华 hua).
+        QCOMPARE(comboItems(report.ComProvice), QStringList({"所有供应商", "福克斯", "华纳"}));
+        QCOMPARE(report.ComProvice->itemData(2).toLongLong(), m_warner);
         QCOMPARE(report.ComProvice->currentIndex(), 0);
         auto *caption = report.findChild<QLabel *>(QStringLiteral("Label3"));
         QVERIFY(caption);

@@ -24,6 +24,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -39,14 +40,39 @@ void report(const QString &what, double value)
     out() << QStringLiteral("%1 %2 ms").arg(what, -48).arg(value, 9, 'f', 2) << Qt::endl;
 }
 
+void reportWithCpu(const QString &what, double value, double cpu)
+{
+    out() << QStringLiteral("%1 %2 ms (processor %3 ms)")
+                 .arg(what, -48)
+                 .arg(value, 9, 'f', 2)
+                 .arg(cpu, 0, 'f', 1)
+          << Qt::endl;
+}
+
+// The processor time of this program in milliseconds: on a machine shared with other work
+// it tells what the program itself spent, where the clock on the wall also counts the waits.
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+double g_lastCpu = 0; // the processor time of the best run of the last bestOf3
+
 double bestOf3(const std::function<void()> &run)
 {
     double best = 1e300;
     for (int i = 0; i < 3; ++i) {
         QElapsedTimer t;
         t.start();
+        const double cpu = cpuMs();
         run();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
+        const double wall = double(t.nsecsElapsed()) / 1e6;
+        if (wall < best) {
+            best = wall;
+            g_lastCpu = cpuMs() - cpu;
+        }
     }
     return best;
 }
@@ -87,12 +113,12 @@ int main(int argc, char **argv)
             int slices = 0;
             const double t =
                 bestOf3([&] { slices = int(Charts::leaseSlices(p.from, last, grouping).size()); });
-            report(QStringLiteral("rental analysis, %1, %2 (%3 slices)")
-                       .arg(QLatin1String(p.name), grouping == LeaseGrouping::ByTitle
-                                                       ? QStringLiteral("by title")
-                                                       : QStringLiteral("by category"))
-                       .arg(slices),
-                   t);
+            reportWithCpu(QStringLiteral("rental analysis, %1, %2 (%3 slices)")
+                              .arg(QLatin1String(p.name), grouping == LeaseGrouping::ByTitle
+                                                              ? QStringLiteral("by title")
+                                                              : QStringLiteral("by category"))
+                              .arg(slices),
+                          t, g_lastCpu);
         }
     }
     report(QStringLiteral("stock analysis"), bestOf3([] { Charts::stockSlices(); }));

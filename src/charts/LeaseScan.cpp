@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <unordered_map>
+#include <vector>
 
 namespace LeaseScan {
 namespace {
@@ -81,9 +82,11 @@ bool worthScanning(const QDate &from, const QDate &to, const QSqlDatabase &db)
 {
     if (!sqliteHandle(db) || !from.isValid() || !to.isValid() || from > to)
         return false;
-    QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT MIN(DatTime) AS lo, MAX(DatTime) AS hi FROM TBBusinessDetail"), {},
-        db);
+    // Each bound alone, so that the engine reads it at one end of the date index (both in
+    // one SELECT would read the whole index).
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT (SELECT MIN(DatTime) FROM TBBusinessDetail) AS lo, "
+                                          "(SELECT MAX(DatTime) FROM TBBusinessDetail) AS hi"),
+                           {}, db);
     if (!q.next())
         return false;
     const QDate lo = SqlDialect::parseDate(Db::text(q, "lo"));
@@ -106,29 +109,49 @@ std::optional<QHash<QString, qint64>> sums(const QDate &from, const QDate &to, b
 
     // Every rental line of the period, summed per copy; "+DatTime" keeps the engine from
     // going through the date index.
-    std::unordered_map<qint64, qint64> perCopy;
-    perCopy.reserve(1 << 17);
+    // Copy IDs are dense from 1 up: a plain array indexed by ID, a map for any beyond it.
+    constexpr qint64 DenseIds = 1 << 22;
+    std::vector<qint64> dense;
+    std::vector<bool> seen;
+    std::unordered_map<qint64, qint64> sparse;
     {
         Statement lines(handle, "SELECT CDNum, Amount FROM TBBusinessDetail "
                                 "WHERE +DatTime >= ? AND +DatTime <= ? AND Ass_Number <> ?");
         lines.bindText(1, SqlDialect::dateText(from));
         lines.bindText(2, SqlDialect::dateText(to));
         lines.bindInt(3, Schema::SaleCustomer);
-        while (lines.step())
-            perCopy[lines.integer(0)] += lines.integer(1);
+        while (lines.step()) {
+            const qint64 copy = lines.integer(0);
+            if (copy >= 0 && copy < DenseIds) {
+                if (size_t(copy) >= dense.size()) {
+                    dense.resize(size_t(copy) * 2 + 1024, 0);
+                    seen.resize(dense.size(), false);
+                }
+                dense[size_t(copy)] += lines.integer(1);
+                seen[size_t(copy)] = true;
+            } else {
+                sparse[copy] += lines.integer(1);
+            }
+        }
     }
+    const auto countOf = [&](qint64 copy) -> std::optional<qint64> {
+        if (copy >= 0 && size_t(copy) < dense.size())
+            return seen[size_t(copy)] ? std::optional<qint64>(dense[size_t(copy)]) : std::nullopt;
+        const auto it = sparse.find(copy);
+        return it == sparse.end() ? std::nullopt : std::optional<qint64>(it->second);
+    };
 
     QHash<QString, qint64> groups;
     Statement titles(handle, byTitle ? "SELECT ID, Name FROM TBName"
                                      : "SELECT ID, Categray FROM TBName");
     while (titles.step()) {
-        const auto it = perCopy.find(titles.integer(0));
-        if (it == perCopy.end())
+        const std::optional<qint64> count = countOf(titles.integer(0));
+        if (!count)
             continue;
         QString name = titles.text(1);
         if (name.isEmpty())
             name = unnamed;
-        groups[name] += it->second;
+        groups[name] += *count;
     }
     return groups;
 }

@@ -335,6 +335,8 @@ namespace {
 constexpr int kRowsPerPart = 400;
 // The first call lays out a short report whole; a long one shows its first page after it.
 constexpr qint64 kFirstSliceMs = 120;
+// A report not done by then shows its first page as soon as that page is complete.
+constexpr qint64 kShowFirstAfterMs = 40;
 // Later parts, each followed by the window's own events (paging, painting, another 刷新).
 constexpr qint64 kSliceMs = 40;
 
@@ -363,11 +365,15 @@ void TQChildFm::generateSome(int buildId, qint64 budgetMs)
     QElapsedTimer clock;
     clock.start();
     try {
-        // At least one part, then more while the slice lasts.
+        // At least one part, then more while the slice lasts; a long report's first page goes
+        // on screen as soon as it is complete, once the slice has run a little.
+        const bool showing = QRPreview1->document().pageCount() > 0;
         do {
             m_moreRows = m_source->readMore(generation.data(), kRowsPerPart);
             generation.advance();
-        } while (m_moreRows && clock.elapsed() < budgetMs);
+        } while (m_moreRows && clock.elapsed() < budgetMs &&
+                 (showing || clock.elapsed() < kShowFirstAfterMs ||
+                  generation.document().pageCount() < 2));
     } catch (const Db::DbError &e) {
         failParts(e.message());
         return;

@@ -39,7 +39,8 @@ struct Item
     CopyInfo copy;
     Money addedDeposit;
     Money addedRent;
-    qint64 days = 0; // taking back: the days charged
+    qint64 days = 0;     // taking back: the days charged
+    qint64 daysLate = 0; // taking back: the days past the due date
 };
 
 // A line of a member's discs still out, with the deposit it holds.

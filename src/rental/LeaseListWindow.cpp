@@ -4,6 +4,7 @@
 
 #include "data/Db.h"
 #include "shell/Openers.h"
+#include "stock/StockStore.h"
 #include "toolkit/DataGrid.h"
 #include "toolkit/MessageBox.h"
 
@@ -93,6 +94,7 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
     connect(EDSearch, &QLineEdit::textChanged, this, &TLeaseMainFM::EDSearchChange);
 
     try {
+        m_readAt = StockStore::changeStamp();
         dxDBGrid1->open(kOpenLines);
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
@@ -102,16 +104,28 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
 void TLeaseMainFM::requery()
 {
     try {
+        m_readAt = StockStore::changeStamp();
         dxDBGrid1->requery();
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }
 }
 
+void TLeaseMainFM::RefreshIfChanged()
+{
+    try {
+        if (StockStore::changeStamp() == m_readAt)
+            return;
+    } catch (const Db::DbError &) {
+        // Unknown: read the rows again.
+    }
+    requery();
+}
+
 void TLeaseMainFM::showEvent(QShowEvent *event)
 {
     TBaseFm::showEvent(event);
-    requery();
+    RefreshIfChanged();
 }
 
 void TLeaseMainFM::BtnAddClick()

@@ -16,6 +16,9 @@ public:
 
     // Re-reads the rows, keeping the current one where it still exists. A failure is shown.
     void requery();
+    // Re-reads the rows when anything was written to the account since they were read (a
+    // sale, a member deleted, another counter's rental), as the window comes to the front.
+    void RefreshIfChanged();
 
     void BtnAddClick();
     void EDSearchChange(const QString &text);
@@ -27,4 +30,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+
+private:
+    QString m_readAt; // the account's change stamp when the rows were read
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LeaseItem.h"
+
 #include "data/Money.h"
 
 #include <QString>
@@ -30,5 +32,14 @@ std::optional<QString> adjustedTotal(const QString &fieldText, Money delta);
 // The amount a total field holds at completion: digits and at most one point; nullopt for an
 // empty field, letters or a negative amount.
 std::optional<Money> completedTotal(const QString &fieldText);
+
+// What the operator should know at once about a member, shown beside the member's discs:
+// "过期未还2部：英雄超期3天、功夫超期1天", then "会员已于yyyy-MM-dd到期" when the membership has
+// ended. Empty when there is nothing to say.
+QString memberNotice(const Member &member);
+
+// The totals in words under the item list. Renting: "本次实收押金50.00元，租金还碟时结算".
+// Taking back: "押金50.00 − 租金14.00 = 应退客户36.00元" (or "应收客户6.00元").
+QString totalsExplained(Mode mode, Money deposit, Money rent);
 
 } // namespace Lease

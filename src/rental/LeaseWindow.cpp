@@ -70,6 +70,9 @@ TLeaseFm::TLeaseFm(QWidget *parent) : TBaseDlgFM(parent)
     });
     connect(EDPic, &QLineEdit::textChanged, this, [this] { m_lookedUpTitle.clear(); });
     connect(dxDBGrid2, &DataGrid::currentRowChanged, this, &TLeaseFm::updateButtons);
+    connect(dxDBGrid1, &DataGrid::rowActivated, this, &TLeaseFm::takeBackFromList);
+    connect(EDYJ, &QLineEdit::textChanged, this, &TLeaseFm::explainTotals);
+    connect(EDZJ, &QLineEdit::textChanged, this, &TLeaseFm::explainTotals);
     prepare(0);
 }
 
@@ -88,6 +91,9 @@ void TLeaseFm::prepare(int mode)
     }
     Label19Caption->setVisible(FMode != 0);
     Label19->setVisible(FMode != 0);
+    for (const char *field : {"Days", "Charge", "DaysLate"})
+        dxDBGrid2->setColumnVisible(QLatin1String(field), FMode != 0);
+    explainTotals();
 }
 
 Mode TLeaseFm::mode() const
@@ -142,6 +148,17 @@ bool TLeaseFm::keyStep(QKeyEvent *event)
     }
     if (!isEnter(event))
         m_swallowNextEnter = false;
+    if (event->key() == Qt::Key_F2 && (focus == EDPic || focus == EdPer)) {
+        if (focus == EDPic)
+            BtnSearchClick();
+        else
+            BtnFindPerClick();
+        return true;
+    }
+    if (isEnter(event) && focus && (focus == dxDBGrid1 || dxDBGrid1->isAncestorOf(focus))) {
+        takeBackFromList();
+        return true;
+    }
     if (event->key() == Qt::Key_Escape) {
         if (m_items.isEmpty())
             reject();
@@ -249,7 +266,10 @@ bool TLeaseFm::LookupMember()
     Label22->setText(member->sdt.isValid() && member->sdt != noEndDate()
                          ? SqlDialect::dateText(member->sdt)
                          : kNoLimit);
+    if (member->expired)
+        Label22->setText(Label22->text() + QStringLiteral("（已到期）"));
     showOpenRentals(member->openRentals);
+    LabelOverdue->setText(memberNotice(*member));
     EDBeYJ->setText(member->depositHeld.toString());
     EDBeZj->setText(member->rentSoFar.toString());
     EDPic->setFocus();
@@ -310,7 +330,39 @@ void TLeaseFm::clearCustomer()
     Label22->setText(kNoLimit);
     EDBeYJ->setText(kZero);
     EDBeZj->setText(kZero);
+    LabelOverdue->clear();
     showOpenRentals({});
+}
+
+void TLeaseFm::explainTotals()
+{
+    const std::optional<Money> deposit = completedTotal(EDYJ->text());
+    const std::optional<Money> rent = completedTotal(EDZJ->text());
+    LabelSettle->setText(m_items.isEmpty() || !deposit || !rent
+                             ? QString()
+                             : totalsExplained(mode(), *deposit, *rent));
+}
+
+// Taking back: the disc of the member's list the operator picked comes back.
+void TLeaseFm::takeBackFromList()
+{
+    if (FMode == 0 || m_busy || !dxDBGrid1->hasCurrentRow())
+        return;
+    const qint64 line = dxDBGrid1->value(QStringLiteral("LineID")).toLongLong();
+    std::optional<CopyInfo> copy;
+    try {
+        copy = findOpenLine(line);
+    } catch (const Db::DbError &e) {
+        refuse(e.message(), EDPic);
+        return;
+    }
+    if (!copy) {
+        refuse(QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"), EDPic);
+        return;
+    }
+    showFoundTitle(*copy);
+    m_found = copy;
+    AddItem();
 }
 
 // The customer shown is the one the member number names: a number changed since its lookup is
@@ -383,12 +435,15 @@ void TLeaseFm::showFoundTitle(const CopyInfo &copy)
 void TLeaseFm::BtnFindPerClick()
 {
     EdPer->setText(SelectMember(this));
+    activateWindow(); // the pick list is gone: keys belong to this window again
     EdPer->setFocus();
 }
 
 void TLeaseFm::BtnSearchClick()
 {
-    EDPic->setText(SelectTitle(this));
+    EDPic->setText(SelectTitle(this, mode() == Mode::RentOut ? TitleChoice::Available
+                                                             : TitleChoice::Out));
+    activateWindow();
     EDPic->setFocus();
 }
 
@@ -429,6 +484,14 @@ void TLeaseFm::AddItem()
     } catch (const Db::DbError &e) {
         refuse(e.message(), EDPic);
         return;
+    }
+    if (item && mode() == Mode::TakeBack) {
+        try {
+            item->daysLate = RentRule::daysLate(
+                RentRule::dueDate(copy.rentedOn, RentRule::overdueDays()), QDate::currentDate());
+        } catch (const Db::DbError &) {
+            item->daysLate = 0; // only shown; the money does not depend on it
+        }
     }
     if (!item) {
         // The fee class was removed since the lookup: the copy can no longer be priced.
@@ -499,31 +562,48 @@ void TLeaseFm::showItems(qint64 currentSeq)
         QStringLiteral("Seq"),      QStringLiteral("CDNum"),   QStringLiteral("CustomNum"),
         QStringLiteral("Name"),     QStringLiteral("NLang"),   QStringLiteral("Ver"),
         QStringLiteral("Categray"), QStringLiteral("Direct"),  QStringLiteral("ActRole"),
-        QStringLiteral("Address1"), QStringLiteral("Deposit"), QStringLiteral("RMoney")};
+        QStringLiteral("Address1"), QStringLiteral("Deposit"), QStringLiteral("RMoney"),
+        QStringLiteral("Days"),     QStringLiteral("Charge"),  QStringLiteral("DaysLate")};
     QList<QVariantList> rows;
     for (int i = 0; i < m_items.size(); ++i) {
-        const CopyInfo &c = m_items.at(i).copy;
-        rows << QVariantList{m_seqs.at(i), c.cdNum,    c.customNum,       c.name,
-                             c.nlang,      c.ver,      c.categray,        c.direct,
-                             c.actRole,    c.address1, c.deposit.cents(), c.rmoney.cents()};
+        const Item &item = m_items.at(i);
+        const CopyInfo &c = item.copy;
+        rows << QVariantList{m_seqs.at(i),
+                             c.cdNum,
+                             c.customNum,
+                             c.name,
+                             c.nlang,
+                             c.ver,
+                             c.categray,
+                             c.direct,
+                             c.actRole,
+                             c.address1,
+                             item.addedDeposit.cents(),
+                             c.rmoney.cents(),
+                             item.days,
+                             item.addedRent.cents(),
+                             item.daysLate};
     }
     dxDBGrid2->setRows(fields, rows);
     if (currentSeq != 0)
         dxDBGrid2->locateValue(QStringLiteral("Seq"), currentSeq);
     updateButtons();
+    explainTotals();
 }
 
 void TLeaseFm::showOpenRentals(const QList<OpenRental> &rentals)
 {
-    static const QStringList fields = {QStringLiteral("LineID"),    QStringLiteral("DatTime"),
-                                       QStringLiteral("CustomNum"), QStringLiteral("Name"),
-                                       QStringLiteral("Direct"),    QStringLiteral("ActRole"),
-                                       QStringLiteral("Address1")};
+    static const QStringList fields = {
+        QStringLiteral("LineID"),   QStringLiteral("DatTime"), QStringLiteral("CustomNum"),
+        QStringLiteral("Name"),     QStringLiteral("Direct"),  QStringLiteral("ActRole"),
+        QStringLiteral("Address1"), QStringLiteral("Due"),     QStringLiteral("DaysLate")};
     QList<QVariantList> rows;
     for (const OpenRental &r : rentals) {
-        rows << QVariantList{
-            r.lineId,  SqlDialect::dateText(r.rentedOn), r.customNum, r.name, r.direct, r.actRole,
-            r.address1};
+        rows << QVariantList{r.lineId,   SqlDialect::dateText(r.rentedOn),
+                             r.customNum, r.name,
+                             r.direct,   r.actRole,
+                             r.address1, SqlDialect::dateText(r.due),
+                             r.daysLate};
     }
     dxDBGrid1->setRows(fields, rows);
 }

@@ -20,8 +20,9 @@ class QToolButton;
 // Keyboard: a code typed or scanned into "影片编码" followed by Enter is looked up and, when
 // found, added at once, so a scanner fills the list without a key in between; leaving the
 // field any other way looks it up and puts the focus on "添加". Enter in "客户编号" looks the
-// member up. F12 completes from anywhere; Esc removes the current row, or closes the window
-// when the list is empty.
+// member up. F2 in either code field opens its pick list. Taking back, Enter or a double click
+// on a row of the member's discs adds that disc. F12 completes from anywhere; Esc removes the
+// current row, or closes the window when the list is empty.
 class TLeaseFm : public TBaseDlgFM
 {
     Q_OBJECT
@@ -66,6 +67,8 @@ public:
     QLineEdit *EDBeYJ = nullptr, *EDBeZj = nullptr;                    // totals of the open rentals
     DataGrid *dxDBGrid2 = nullptr;                                     // 本次出租列表
     DataGrid *dxDBGrid1 = nullptr;                                     // 客户已租列表
+    QLabel *LabelSettle = nullptr;  // the item list's totals in words
+    QLabel *LabelOverdue = nullptr; // the member's overdue discs and ended membership
 
 protected:
     bool keyStep(QKeyEvent *event) override;
@@ -78,7 +81,9 @@ private:
     QGroupBox *buildFilmBox();
     QGroupBox *buildCustomerBox();
     QWidget *buildListStrip(const QString &tag, QLineEdit *&deposit, QLineEdit *&rent,
-                            bool editable);
+                            QLabel *&note, bool editable);
+    void explainTotals();
+    void takeBackFromList();
 
     void fieldLeft(QObject *field);
     void clearCustomer();

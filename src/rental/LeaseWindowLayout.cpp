@@ -90,6 +90,13 @@ void TLeaseFm::buildLayout()
                          60);
     dxDBGrid2->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money, 55);
     dxDBGrid2->addColumn(QStringLiteral("RMoney"), QStringLiteral("租金"), Grid::Kind::Money, 55);
+    // Taking back: the days each disc was out, the rent it comes to, and how late it is.
+    dxDBGrid2->addColumn(QStringLiteral("Days"), QStringLiteral("天数"), Grid::Kind::Integer, 40);
+    dxDBGrid2->addColumn(QStringLiteral("Charge"), QStringLiteral("应收租金"), Grid::Kind::Money,
+                         65);
+    dxDBGrid2->addColumn(QStringLiteral("DaysLate"), QStringLiteral("超期天数"),
+                         Grid::Kind::Integer, 60);
+    RentalLook::markRowsOver(dxDBGrid2, QStringLiteral("超期天数"));
     dxDBGrid2->setSort(QStringLiteral("RMoney"), Qt::AscendingOrder);
     dxDBGrid2->setKeyField(QStringLiteral("Seq"));
     keepOutOfTabOrder(dxDBGrid2);
@@ -107,15 +114,22 @@ void TLeaseFm::buildLayout()
     dxDBGrid1->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 130);
     dxDBGrid1->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"), Grid::Kind::Text,
                          70);
+    dxDBGrid1->addColumn(QStringLiteral("Due"), QStringLiteral("应还日期"), Grid::Kind::Date, 80);
+    dxDBGrid1->addColumn(QStringLiteral("DaysLate"), QStringLiteral("超期天数"),
+                         Grid::Kind::Integer, 60);
+    RentalLook::markRowsOver(dxDBGrid1, QStringLiteral("超期天数"));
+    dxDBGrid1->setKeyField(QStringLiteral("LineID"));
     dxDBGrid1->setSort(QStringLiteral("Address1"), Qt::DescendingOrder);
     keepOutOfTabOrder(dxDBGrid1);
 
     auto *lists = new QVBoxLayout;
     lists->setContentsMargins(6, 0, 6, 0);
     lists->setSpacing(2);
-    lists->addWidget(buildListStrip(QStringLiteral("本次出租列表"), EDYJ, EDZJ, true));
+    lists->addWidget(
+        buildListStrip(QStringLiteral("本次出租列表"), EDYJ, EDZJ, LabelSettle, true));
     lists->addWidget(dxDBGrid2, 1);
-    lists->addWidget(buildListStrip(QStringLiteral("客户已租列表"), EDBeYJ, EDBeZj, false));
+    lists->addWidget(
+        buildListStrip(QStringLiteral("客户已租列表"), EDBeYJ, EDBeZj, LabelOverdue, false));
     lists->addWidget(dxDBGrid1, 1);
     root->addLayout(lists, 1);
 
@@ -123,6 +137,8 @@ void TLeaseFm::buildLayout()
     EDZJ->setObjectName(QStringLiteral("EDZJ"));
     EDBeYJ->setObjectName(QStringLiteral("EDBeYJ"));
     EDBeZj->setObjectName(QStringLiteral("EDBeZj"));
+    LabelSettle->setObjectName(QStringLiteral("LabelSettle"));
+    LabelOverdue->setObjectName(QStringLiteral("LabelOverdue"));
 
     // Codes first: a walk-in customer needs nothing else.
     setTabOrder(EDPic, EdPer);
@@ -142,9 +158,11 @@ QGroupBox *TLeaseFm::buildRentalBox()
     EdPer = new QLineEdit(box);
     EdPer->setObjectName(QStringLiteral("EdPer"));
     BtnFindPer = magnifier(QStringLiteral("BtnFindPer"), QStringLiteral("选择会员"), box);
+    BtnFindPer->setToolTip(QStringLiteral("选择会员 (F2)"));
     EDPic = new QLineEdit(box);
     EDPic->setObjectName(QStringLiteral("EDPic"));
     BtnSearch = magnifier(QStringLiteral("BtnSearch"), QStringLiteral("选择影片"), box);
+    BtnSearch->setToolTip(QStringLiteral("选择影片 (F2)"));
 
     grid->addWidget(captionFor(QStringLiteral("客户编号"), EdPer, box), 0, 0);
     grid->addWidget(EdPer, 0, 1);
@@ -160,6 +178,13 @@ QGroupBox *TLeaseFm::buildRentalBox()
     for (QPushButton *b : {BtnAdd, BtnDel, BtnSave})
         buttons->addWidget(b);
     grid->addLayout(buttons, 2, 0, 1, 3);
+    auto *hint = new QLabel(QStringLiteral("F2：在编码栏中打开选择列表"), box);
+    hint->setObjectName(QStringLiteral("LabelHint"));
+    QFont small = hint->font();
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+    hint->setFont(small);
+    grid->addWidget(hint, 3, 0, 1, 3);
     return box;
 }
 
@@ -223,7 +248,7 @@ QGroupBox *TLeaseFm::buildCustomerBox()
 }
 
 QWidget *TLeaseFm::buildListStrip(const QString &tag, QLineEdit *&deposit, QLineEdit *&rent,
-                                  bool editable)
+                                  QLabel *&note, bool editable)
 {
     auto *strip = new QWidget(this);
     auto *row = new QHBoxLayout(strip);
@@ -233,7 +258,9 @@ QWidget *TLeaseFm::buildListStrip(const QString &tag, QLineEdit *&deposit, QLine
     bold.setBold(true);
     tagLabel->setFont(bold);
     row->addWidget(tagLabel);
-    row->addStretch();
+    note = editable ? RentalLook::valueLabel(strip) : RentalLook::alertLabel(strip);
+    note->setWordWrap(true);
+    row->addWidget(note, 1);
     for (QLineEdit **field : {&deposit, &rent}) {
         *field = new QLineEdit(strip);
         (*field)->setAlignment(Qt::AlignRight);

@@ -10,16 +10,90 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-const QString kAllTitles = QStringLiteral(
-    "SELECT ID, CustomNum, Name, Nlang, Ver, Categray, Direct, ActRole, Address1 FROM TBName");
+// Every title with its state; the conditions of the choice, the category and the search
+// are added to the WHERE clause.
+const QString kTitles = QStringLiteral(
+    "SELECT b.ID, b.CustomNum, b.Name, b.Nlang, b.Ver, b.Categray, b.Direct, b.ActRole, "
+    "b.Address1, CASE "
+    "WHEN EXISTS (SELECT 1 FROM TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL "
+    "AND d.Ass_Number <> -1) THEN '已出租' "
+    "WHEN b.Quality = 5 OR EXISTS (SELECT 1 FROM TBBusinessDetail AS d WHERE d.CDNum = b.ID "
+    "AND d.ReDate IS NULL) THEN '已售出' "
+    "WHEN b.Quality = 3 THEN '已删除' WHEN b.Quality = 4 THEN '已报废' ELSE '在库' END AS State "
+    "FROM TBName AS b WHERE 1 = 1");
+
+QString choiceCondition(TitleChoice choice)
+{
+    switch (choice) {
+    case TitleChoice::Available:
+        return QStringLiteral(
+            " AND NOT EXISTS (SELECT 1 FROM TBBusinessDetail AS d WHERE d.CDNum = b.ID AND "
+            "d.ReDate IS NULL) AND EXISTS (SELECT 1 FROM TBVer AS v WHERE v.Name = b.Ver)");
+    case TitleChoice::Out:
+        return QStringLiteral(" AND EXISTS (SELECT 1 FROM TBBusinessDetail AS d WHERE "
+                              "d.CDNum = b.ID AND d.ReDate IS NULL AND d.Ass_Number <> -1)");
+    case TitleChoice::Any:
+        break;
+    }
+    return QString();
+}
+
+// The searched text as a LIKE pattern that matches it anywhere, its own % and _ taken as such.
+QString containing(const QString &text)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + t + QLatin1Char('%');
+}
+
+QLineEdit *searchField(QWidget *parent)
+{
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(QStringLiteral("EDSearch"));
+    e->setPlaceholderText(QStringLiteral("输入编号或名称查找"));
+    e->setMinimumWidth(160);
+    return e;
+}
+
+// Up, Down, Page Up and Page Down typed into the search field move the highlight of the list.
+bool moveHighlight(DataGrid *grid, const QKeyEvent *event)
+{
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Down:
+        step = 1;
+        break;
+    case Qt::Key_Up:
+        step = -1;
+        break;
+    case Qt::Key_PageDown:
+        step = 10;
+        break;
+    case Qt::Key_PageUp:
+        step = -10;
+        break;
+    default:
+        return false;
+    }
+    if (grid->isEmpty())
+        return true;
+    const int from = grid->hasCurrentRow() ? grid->currentPosition() : (step > 0 ? -1 : 0);
+    grid->setCurrentPosition(std::clamp(from + step, 0, grid->rowCount() - 1));
+    return true;
+}
 
 QPushButton *button(const QString &name, const QString &caption, QWidget *parent)
 {
@@ -29,20 +103,22 @@ QPushButton *button(const QString &name, const QString &caption, QWidget *parent
     return b;
 }
 
-// Enter on a row of the list chooses it, as a double click does.
-bool enterOnGrid(DataGrid *grid, const QKeyEvent *event)
+// Enter on a row of the list, or in the search field, chooses the highlighted row, as a
+// double click does.
+bool enterChooses(DataGrid *grid, QLineEdit *search, const QKeyEvent *event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
         return false;
     const QWidget *focus = QApplication::focusWidget();
-    return focus && (focus == grid || grid->isAncestorOf(focus));
+    return focus && (focus == search || focus == grid || grid->isAncestorOf(focus));
 }
 
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
 
-TSelectPicFm::TSelectPicFm(QWidget *parent) : TBaseDlgFM(parent)
+TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
+    : TBaseDlgFM(parent), m_choice(choice)
 {
     setObjectName(QStringLiteral("TSelectPicFm"));
     setWindowTitle(QStringLiteral("选择影片"));
@@ -51,6 +127,11 @@ TSelectPicFm::TSelectPicFm(QWidget *parent) : TBaseDlgFM(parent)
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
     auto *top = new QHBoxLayout;
+    EDSearch = searchField(this);
+    auto *searchCaption = new QLabel(QStringLiteral("查找"), this);
+    searchCaption->setBuddy(EDSearch);
+    top->addWidget(searchCaption);
+    top->addWidget(EDSearch);
     CombCate = new QComboBox(this);
     CombCate->setObjectName(QStringLiteral("CombCate"));
     CombCate->setEditable(false);
@@ -79,7 +160,9 @@ TSelectPicFm::TSelectPicFm(QWidget *parent) : TBaseDlgFM(parent)
     DBGridList->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"), Grid::Kind::Text, 50);
     DBGridList->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 90);
     DBGridList->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 130);
-    DBGridList->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"));
+    DBGridList->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"), Grid::Kind::Text,
+                          70);
+    DBGridList->addColumn(QStringLiteral("State"), QStringLiteral("状态"));
     DBGridList->setLastColumnFills(true);
     DBGridList->setKeyField(QStringLiteral("ID"));
     root->addWidget(DBGridList, 1);
@@ -90,11 +173,17 @@ TSelectPicFm::TSelectPicFm(QWidget *parent) : TBaseDlgFM(parent)
         QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Categray FROM TBCategray ORDER BY ID"));
         while (q.next())
             CombCate->addItem(Db::text(q, "Categray"), Db::integer(q, "ID"));
-        DBGridList->open(kAllTitles);
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }
     CombCate->setCurrentIndex(0);
+    reopen();
+    DBGridList->setCurrentPosition(0);
+    EDSearch->setFocus();
+    connect(EDSearch, &QLineEdit::textChanged, this, [this] {
+        reopen();
+        DBGridList->setCurrentPosition(0);
+    });
 
     connect(CombCate, &QComboBox::currentIndexChanged, this, &TSelectPicFm::CombCateChange);
     connect(BtnOk, &QPushButton::clicked, this, &TSelectPicFm::BtnOkClick);
@@ -102,18 +191,29 @@ TSelectPicFm::TSelectPicFm(QWidget *parent) : TBaseDlgFM(parent)
     connect(DBGridList, &DataGrid::rowActivated, this, &TSelectPicFm::BtnOkClick);
 }
 
-void TSelectPicFm::CombCateChange(int index)
+void TSelectPicFm::reopen()
 {
+    QString sql = kTitles + choiceCondition(m_choice);
+    QVariantList params;
+    if (CombCate->currentIndex() > 0) {
+        sql += QStringLiteral(" AND b.Categray = ?");
+        params << CombCate->currentText();
+    }
+    if (!EDSearch->text().trimmed().isEmpty()) {
+        sql += QStringLiteral(
+            " AND (b.CustomNum LIKE ? ESCAPE '\\' OR b.Name LIKE ? ESCAPE '\\')");
+        params << containing(EDSearch->text()) << containing(EDSearch->text());
+    }
     try {
-        if (index <= 0)
-            DBGridList->open(kAllTitles);
-        else
-            DBGridList->open(kAllTitles + QStringLiteral(" WHERE Categray = ?"),
-                             {CombCate->itemText(index)});
+        DBGridList->open(sql, params);
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
-        return;
     }
+}
+
+void TSelectPicFm::CombCateChange(int)
+{
+    reopen();
     DBGridList->setCurrentPosition(0);
     // The first title of the new list is the answer unless another is chosen.
     m_answer = DBGridList->isEmpty() ? QString()
@@ -130,16 +230,18 @@ void TSelectPicFm::BtnOkClick()
 
 bool TSelectPicFm::keyStep(QKeyEvent *event)
 {
-    if (enterOnGrid(DBGridList, event)) {
+    if (enterChooses(DBGridList, EDSearch, event)) {
         BtnOkClick();
         return true;
     }
+    if (QApplication::focusWidget() == EDSearch && moveHighlight(DBGridList, event))
+        return true;
     return TBaseDlgFM::keyStep(event);
 }
 
-QString SelectTitle(QWidget *parent)
+QString SelectTitle(QWidget *parent, TitleChoice choice)
 {
-    TSelectPicFm dialog(parent);
+    TSelectPicFm dialog(parent, choice);
     dialog.exec();
     return dialog.DBGridList->isEmpty() ? QString() : dialog.answer();
 }
@@ -155,7 +257,12 @@ TSelectPerFm::TSelectPerFm(QWidget *parent) : TBaseDlgFM(parent)
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
     auto *top = new QHBoxLayout;
-    top->addStretch();
+    EDSearch = searchField(this);
+    EDSearch->setMinimumWidth(100);
+    auto *searchCaption = new QLabel(QStringLiteral("查找"), this);
+    searchCaption->setBuddy(EDSearch);
+    top->addWidget(searchCaption);
+    top->addWidget(EDSearch, 1);
     BtnOk = button(QStringLiteral("BtnOk"), QStringLiteral("选中"), this);
     BtnClose = button(QStringLiteral("BtnClose"), QStringLiteral("退出"), this);
     top->addWidget(BtnOk);
@@ -174,12 +281,13 @@ TSelectPerFm::TSelectPerFm(QWidget *parent) : TBaseDlgFM(parent)
     DBGridList->setKeyField(QStringLiteral("ID"));
     root->addWidget(DBGridList, 1);
 
-    try {
-        DBGridList->open(QStringLiteral("SELECT ID, Num, Name FROM TBAssociator "
-                                         "ORDER BY Name COLLATE PINYIN, ID"));
-    } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
-    }
+    reopen();
+    DBGridList->setCurrentPosition(0);
+    EDSearch->setFocus();
+    connect(EDSearch, &QLineEdit::textChanged, this, [this] {
+        reopen();
+        DBGridList->setCurrentPosition(0);
+    });
 
     connect(BtnOk, &QPushButton::clicked, this, &TSelectPerFm::BtnOkClick);
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -194,12 +302,29 @@ void TSelectPerFm::BtnOkClick()
     accept();
 }
 
+void TSelectPerFm::reopen()
+{
+    QString sql = QStringLiteral("SELECT ID, Num, Name FROM TBAssociator");
+    QVariantList params;
+    if (!EDSearch->text().trimmed().isEmpty()) {
+        sql += QStringLiteral(" WHERE Num LIKE ? ESCAPE '\\' OR Name LIKE ? ESCAPE '\\'");
+        params << containing(EDSearch->text()) << containing(EDSearch->text());
+    }
+    try {
+        DBGridList->open(sql + QStringLiteral(" ORDER BY Name COLLATE PINYIN, ID"), params);
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
+}
+
 bool TSelectPerFm::keyStep(QKeyEvent *event)
 {
-    if (enterOnGrid(DBGridList, event)) {
+    if (enterChooses(DBGridList, EDSearch, event)) {
         BtnOkClick();
         return true;
     }
+    if (QApplication::focusWidget() == EDSearch && moveHighlight(DBGridList, event))
+        return true;
     return TBaseDlgFM::keyStep(event);
 }
 

@@ -1,17 +1,24 @@
 #pragma once
 
+#include "PickLists.h"
+
 #include "shell/BaseWindows.h"
 
 class DataGrid;
 class QComboBox;
+class QLineEdit;
 class QPushButton;
 
-// "选择影片": every title, narrowed to one category when one is chosen.
+// Both pick lists are worked from the keyboard: the focus starts in the search field, typing
+// narrows the list by code (number) or name, the arrow and page keys move the highlight, and
+// Enter takes the highlighted row.
+
+// "选择影片": the titles of the choice, narrowed to one category when one is chosen.
 class TSelectPicFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TSelectPicFm(QWidget *parent = nullptr);
+    explicit TSelectPicFm(QWidget *parent = nullptr, TitleChoice choice = TitleChoice::Any);
 
     // The code chosen, or preset by the last change of category; empty at first.
     QString answer() const { return m_answer; }
@@ -19,6 +26,7 @@ public:
     void CombCateChange(int index);
     void BtnOkClick();
 
+    QLineEdit *EDSearch = nullptr;
     QComboBox *CombCate = nullptr;
     QPushButton *BtnOk = nullptr;
     QPushButton *BtnClose = nullptr;
@@ -28,6 +36,9 @@ protected:
     bool keyStep(QKeyEvent *event) override;
 
 private:
+    void reopen();
+
+    TitleChoice m_choice;
     QString m_answer;
 };
 
@@ -42,6 +53,7 @@ public:
 
     void BtnOkClick();
 
+    QLineEdit *EDSearch = nullptr;
     QPushButton *BtnOk = nullptr;
     QPushButton *BtnClose = nullptr;
     DataGrid *DBGridList = nullptr;
@@ -50,5 +62,7 @@ protected:
     bool keyStep(QKeyEvent *event) override;
 
 private:
+    void reopen();
+
     QString m_answer;
 };

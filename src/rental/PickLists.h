@@ -7,11 +7,20 @@ class QWidget;
 // Pick lists for an operator who does not know a code by heart. Neither checks anything:
 // the caller looks the returned code up itself.
 
-// "选择影片": every title, optionally narrowed to one category. Returns the chosen
-// TBName.CustomNum; after "退出" the code of the current row of a narrowed list; empty text
-// when nothing was chosen or the list was empty.
-QString SelectTitle(QWidget *parent = nullptr);
+// Which copies the title list offers.
+enum class TitleChoice {
+    Any,       // every title, whatever its state
+    Available, // copies that can be rented or sold: no open line, a fee class that exists
+    Out,       // copies out on rent, for taking back
+};
 
-// "会员选择": every member row, the walk-in customer's included. Returns the chosen
-// TBAssociator.Num, or empty text when nothing was chosen.
+// "选择影片": the titles of the choice, optionally narrowed to one category and to those whose
+// code or name holds the searched text, each with its state (在库, 已出租, ...). Returns the
+// chosen TBName.CustomNum; after "退出" the code of the current row of a narrowed list; empty
+// text when nothing was chosen or the list was empty.
+QString SelectTitle(QWidget *parent = nullptr, TitleChoice choice = TitleChoice::Any);
+
+// "会员选择": every member row, the walk-in customer's included, narrowed to those whose number
+// or name holds the searched text. Returns the chosen TBAssociator.Num, or empty text when
+// nothing was chosen.
 QString SelectMember(QWidget *parent = nullptr);

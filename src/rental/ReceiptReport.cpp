@@ -92,14 +92,16 @@ qreal addTitle(ReportBand &title, const Header &header, const Content &content)
         .setWordWrap()
         .setAlignment(Qt::AlignLeft | Qt::AlignTop);
     y += addressHeight;
-    const QString rows[] = {QStringLiteral("电话：") + header.tel,
-                            QStringLiteral("单 据 号：") + number(header.day),
-                            QStringLiteral("日    期：") + SqlDialect::dateText(header.day),
-                            QStringLiteral("操作人员：") + header.operatorName};
-    for (const QString &text : rows) {
-        title.addText({Inset, y, Inner, LineH}, text);
-        y += LineH;
-    }
+    title.addText({Inset, y, Inner, LineH}, QStringLiteral("电话：") + header.tel);
+    y += LineH;
+    // Receipt number and date share a line, as do the operator and, below, the customer.
+    const qreal half = Inner / 2;
+    title.addText({Inset, y, half + 4, LineH}, QStringLiteral("单据号：") + number(header.day));
+    title.addText({Inset + half + 4, y, half - 4, LineH}, SqlDialect::dateText(header.day))
+        .alignRight();
+    y += LineH;
+    title.addText({Inset, y, Inner, LineH}, QStringLiteral("操作人员：") + header.operatorName);
+    y += LineH;
     title.addText({Inset, y, Inner, customerHeight}, customer)
         .setWordWrap()
         .setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -137,23 +139,15 @@ void addSaleRows(ReportDefinition &r)
 
 void addLeaseRows(ReportDefinition &r, const Content &content)
 {
-    const QStringList captions =
-        content.kind == Kind::Rental
-            ? QStringList{QStringLiteral("租金"), QStringLiteral("押金"), QStringLiteral("应还日期")}
-            : QStringList{QStringLiteral("天数"), QStringLiteral("租金"), QStringLiteral("退押金")};
-    ReportBand &head = r.pageHeader().setHeight(2 * LineH + 1);
+    // Each figure under a disc's name says what it is; the header names the column once.
+    ReportBand &head = r.pageHeader().setHeight(LineH + 1);
     head.setFont(bold9());
     head.setFrame(ReportFrame::lines(true, true));
     head.addText({Inset, 0.5, Inner, LineH}, QStringLiteral("影碟名称"));
-    qreal x = Inset;
-    for (int k = 0; k < 3; ++k) {
-        head.addText({x, 0.5 + LineH, FigureWidth[k], LineH}, captions.at(k));
-        x += FigureWidth[k];
-    }
 
     ReportBand &detail = r.detail().setHeight(2 * LineH);
     detail.addColumn({Inset, 0, Inner, LineH}, QStringLiteral("name"));
-    x = Inset;
+    qreal x = Inset;
     for (int k = 0; k < 3; ++k) {
         detail.addColumn({x, LineH, FigureWidth[k], LineH}, QStringLiteral("F%1").arg(k));
         x += FigureWidth[k];

@@ -32,11 +32,15 @@ QWidget *LeaseListWindow()
 
 void ShowLeaseList()
 {
+    const bool created = !g_leaseList;
     CreateLeaseList();
     if (WorkArea *area = mainWorkArea())
         area->bringToFront(g_leaseList);
     else
         g_leaseList->show();
+    // A window already on screen gets no show event: it checks for changes here.
+    if (!created)
+        g_leaseList->RefreshIfChanged();
     g_leaseList->update();
 }
 

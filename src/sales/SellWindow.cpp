@@ -68,7 +68,7 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     EDPic->setMaxLength(50);
     BtnSearch = button(QStringLiteral("..."), "BtnSearch", this);
     BtnSearch->setAccessibleName(QStringLiteral("选择影片"));
-    BtnSearch->setToolTip(QStringLiteral("选择影片"));
+    BtnSearch->setToolTip(QStringLiteral("选择影片 (F2)"));
     BtnSearch->setFocusPolicy(Qt::NoFocus);
     BtnSearch->setFixedWidth(28);
     EDPrice = edit("EDPrice", QStringLiteral("0.00"), this);
@@ -227,6 +227,10 @@ bool TSellFm::keyStep(QKeyEvent *event)
         BtnSaveClick();
         return true;
     }
+    if (event->key() == Qt::Key_F2 && QApplication::focusWidget() == EDPic) {
+        BtnSearchClick();
+        return true;
+    }
     return TBaseDlgFM::keyStep(event);
 }
 
@@ -319,8 +323,9 @@ void TSellFm::reportMiss()
 
 void TSellFm::BtnSearchClick()
 {
-    EDPic->setText(SelectTitle(this));
+    EDPic->setText(SelectTitle(this, TitleChoice::Available));
     m_found.reset();
+    activateWindow(); // the pick list is gone: keys belong to this window again
     EDPic->setFocus(Qt::OtherFocusReason);
 }
 

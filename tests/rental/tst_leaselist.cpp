@@ -45,6 +45,7 @@ private slots:
     void searchMovesByPrefixAsTyped();
     void clickingTheSearchFieldEmptiesIt();
     void addOpensTheRentalWindowAndRereads();
+    void rereadsWhenBroughtBackAfterAChange();
 
 private:
     TestAccount *m_account = nullptr;
@@ -161,6 +162,20 @@ void tst_LeaseList::addOpensTheRentalWindowAndRereads()
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 5);
     QCOMPARE(m_list->dxDBGrid1->footerText(QStringLiteral("Deposit")),
              QStringLiteral("共85.00 元"));
+}
+
+void tst_LeaseList::rereadsWhenBroughtBackAfterAChange()
+{
+    QCOMPARE(m_list->dxDBGrid1->rowCount(), 4);
+    // A member deleted elsewhere (the settings page, another counter) while the list stays up.
+    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE Num = 'B300'"));
+    m_list->RefreshIfChanged();
+    QCOMPARE(m_list->dxDBGrid1->rowCount(), 3);
+    // Nothing written since: the rows are kept as they are, the current one included.
+    m_list->dxDBGrid1->setCurrentPosition(2);
+    const QVariant current = m_list->dxDBGrid1->value(QStringLiteral("ID"));
+    m_list->RefreshIfChanged();
+    QCOMPARE(m_list->dxDBGrid1->value(QStringLiteral("ID")), current);
 }
 
 QTEST_MAIN(tst_LeaseList)

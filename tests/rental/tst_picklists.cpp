@@ -10,6 +10,7 @@
 #include "toolkit/DataGrid.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
@@ -32,6 +33,11 @@ private slots:
     void enterOnTheListChooses();
     void memberAnswer_data();
     void memberAnswer();
+    void arrowsMoveTheHighlightEnterTakesIt();
+    void statesAndChoices_data();
+    void statesAndChoices();
+    void searchByCodeOrName_data();
+    void searchByCodeOrName();
 
 private:
     TestAccount *m_account = nullptr;
@@ -168,6 +174,85 @@ void tst_PickLists::memberAnswer()
     });
     QCOMPARE(SelectMember(), answer);
     QCOMPARE(listed, 3);
+}
+
+void tst_PickLists::arrowsMoveTheHighlightEnterTakesIt()
+{
+    QStringList shown;
+    whenModal<TSelectPicFm>([&](TSelectPicFm *dlg) {
+        QCOMPARE(QApplication::focusWidget(), dlg->EDSearch);
+        for (int k = 0; k < dlg->DBGridList->rowCount(); ++k)
+            shown << dlg->DBGridList->textAt(k, QStringLiteral("CustomNum"));
+        key(dlg, Qt::Key_Down);
+        key(dlg, Qt::Key_Down);
+        key(dlg, Qt::Key_Down);
+        key(dlg, Qt::Key_Up);
+        // The row taken is the one highlighted.
+        const QModelIndexList selected =
+            dlg->DBGridList->view()->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(dlg->DBGridList->currentPosition(), 2);
+        key(dlg, Qt::Key_Return);
+    });
+    const QString answer = SelectTitle();
+    QCOMPARE(answer, shown.value(2));
+}
+
+void tst_PickLists::statesAndChoices_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QStringList>("offered"); // code:state
+    QTest::newRow("any") << int(TitleChoice::Any)
+                         << QStringList{"0001:已出租", "0002:已售出", "0003:已报废", "0004:在库"};
+    QTest::newRow("available") << int(TitleChoice::Available)
+                               << QStringList{"0003:已报废", "0004:在库"};
+    QTest::newRow("out") << int(TitleChoice::Out) << QStringList{"0001:已出租"};
+}
+
+void tst_PickLists::statesAndChoices()
+{
+    QFETCH(int, choice);
+    QFETCH(QStringList, offered);
+    Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                            "DatTime) VALUES (1, 300, 1, 15, '2024-05-01')"));
+    Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                            "DatTime) VALUES (2, 2500, 1, -1, '2024-05-01')"));
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 4 WHERE CustomNum = '0003'"));
+    TSelectPicFm dlg(nullptr, TitleChoice(choice));
+    QStringList got;
+    for (int k = 0; k < dlg.DBGridList->rowCount(); ++k) {
+        got << dlg.DBGridList->textAt(k, QStringLiteral("CustomNum")) + QLatin1Char(':') +
+                   dlg.DBGridList->textAt(k, QStringLiteral("State"));
+    }
+    got.sort();
+    QCOMPARE(got, offered);
+}
+
+void tst_PickLists::searchByCodeOrName_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("part of a code") << "003" << 1;
+    QTest::newRow("part of a name") << "功" << 2;
+    QTest::newRow("a percent sign is a character") << "%" << 0;
+    QTest::newRow("nothing matches") << "xyz" << 0;
+}
+
+void tst_PickLists::searchByCodeOrName()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, rows);
+    TSelectPicFm dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    for (QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, dlg.EDSearch, Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
+    QCOMPARE(dlg.DBGridList->rowCount(), rows);
+    TSelectPerFm members;
+    members.EDSearch->setText(QStringLiteral("王"));
+    QCOMPARE(members.DBGridList->rowCount(), 1);
+    QCOMPARE(members.DBGridList->text(QStringLiteral("Num")), QStringLiteral("B002"));
 }
 
 QTEST_MAIN(tst_PickLists)

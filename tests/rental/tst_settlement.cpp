@@ -177,8 +177,8 @@ void tst_Settlement::receiptOfARental()
     for (const QString &expected :
          {QStringLiteral("欢迎光临"), QStringLiteral("星光影碟租售店"), QStringLiteral("出租单"),
           QStringLiteral("地址：文三路 128 号"), QStringLiteral("电话：0571-88886666"),
-          QStringLiteral("单 据 号：") + day + QLatin1Char('0'),
-          QStringLiteral("日 期：") + QDate::currentDate().toString(Qt::ISODate),
+          QStringLiteral("单据号：") + day + QLatin1Char('0') + QLatin1Char(' ') +
+              QDate::currentDate().toString(Qt::ISODate),
           QStringLiteral("客户：M001 张伟"), QStringLiteral("操作人员：李娜"),
           QStringLiteral("英雄 租金3.00/天 押金20.00 应还") + due,
           QStringLiteral("甜蜜蜜 租金5.50/天 押金50.00 应还") + due,

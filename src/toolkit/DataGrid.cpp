@@ -1,5 +1,7 @@
 #include "DataGrid.h"
 
+#include "CsvExport.h"
+
 #include "DataGridModel.h"
 #include "GridFooterBar.h"
 #include "GridGroupPanel.h"
@@ -8,12 +10,12 @@
 #include "MessageBox.h"
 #include "data/Db.h"
 
+#include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSet>
 #include <QSqlQuery>
@@ -125,6 +127,14 @@ DataGrid::DataGrid(QWidget *parent)
             &DataGrid::showHeaderMenu);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &DataGrid::showViewMenu);
+
+    // Export from the context menus and with Ctrl+E while the grid has the focus.
+    m_exportAction = new QAction(QStringLiteral("导出 CSV..."), this);
+    m_exportAction->setObjectName(QStringLiteral("ActExportCsv"));
+    m_exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_exportAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_exportAction, &QAction::triggered, this, &DataGrid::exportWithDialog);
+    addAction(m_exportAction);
 
     // No sort until a window or the operator asks for one: rows as the query gives them.
     m_view->header()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -886,19 +896,8 @@ QString DataGrid::textAt(int position, const QString &field) const
 bool DataGrid::exportCsv(const QString &path, QString *error) const
 {
     ensureLoaded();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!m_model->writeCsv(&file, shownColumns()) || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const QList<int> columns = shownColumns();
+    return Csv::write(path, m_model->captions(columns), m_model->shownTexts(columns), error);
 }
 
 void DataGrid::setSaveNameProvider(SaveNameProvider provider)
@@ -962,7 +961,7 @@ void DataGrid::showHeaderMenu(const QPoint &pos)
         menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
         menu.addSeparator();
     }
-    menu.addAction(QStringLiteral("导出..."), this, &DataGrid::exportWithDialog);
+    menu.addAction(m_exportAction);
     menu.exec(m_view->header()->mapToGlobal(pos));
 }
 
@@ -974,6 +973,6 @@ void DataGrid::showViewMenu(const QPoint &pos)
         menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
         menu.addSeparator();
     }
-    menu.addAction(QStringLiteral("导出..."), this, &DataGrid::exportWithDialog);
+    menu.addAction(m_exportAction);
     menu.exec(m_view->viewport()->mapToGlobal(pos));
 }

@@ -62,8 +62,12 @@ int run(QApplication &app)
     app.setApplicationName(QStringLiteral("Tarvane Rentora"));
     applyCommonLook();
 
-    TDataModule1 dataModule;
+    // Installed, the accounts live in the user's folder, filled on the first start; a failure
+    // shows as the connection error below.
     QString why;
+    if (!prepareDataFolder(&why))
+        qWarning("data folder: %s", qPrintable(why));
+    TDataModule1 dataModule;
     if (!dataModule.connectCurrentAccount(&why)) {
         Msg::error(nullptr, QStringLiteral("数据库连接错误,程序无法运行！"));
         if (splash)

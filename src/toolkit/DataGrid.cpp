@@ -129,7 +129,7 @@ DataGrid::DataGrid(QWidget *parent)
     connect(m_view, &QWidget::customContextMenuRequested, this, &DataGrid::showViewMenu);
 
     // Export from the context menus and with Ctrl+E while the grid has the focus.
-    m_exportAction = new QAction(QStringLiteral("导出 CSV..."), this);
+    m_exportAction = new QAction(tr("导出 CSV..."), this);
     m_exportAction->setObjectName(QStringLiteral("ActExportCsv"));
     m_exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     m_exportAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -618,7 +618,7 @@ void DataGrid::loadSlice()
     m_footer->update();
     emit loadFinished();
     if (!failure.isEmpty())
-        Msg::error(this, QStringLiteral("读取列表失败：%1").arg(failure));
+        Msg::error(this, tr("读取列表失败：%1").arg(failure));
 }
 
 void DataGrid::fetchAll()
@@ -638,7 +638,7 @@ void DataGrid::fetchAll()
     m_footer->update();
     emit loadFinished();
     if (!failure.isEmpty())
-        Msg::error(this, QStringLiteral("读取列表失败：%1").arg(failure));
+        Msg::error(this, tr("读取列表失败：%1").arg(failure));
 }
 
 void DataGrid::stopLoading()
@@ -911,7 +911,7 @@ QString DataGrid::suggestedExportName() const
     if (base.isEmpty())
         base = window() ? window()->windowTitle() : QString();
     if (base.isEmpty())
-        base = QStringLiteral("导出");
+        base = tr("导出");
     base.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(dir).filePath(base + QLatin1Char('_') +
@@ -922,21 +922,19 @@ QString DataGrid::suggestedExportName() const
 void DataGrid::exportWithDialog()
 {
     const QString suggested = suggestedExportName();
-    QString path = saveNameProvider()
-                       ? saveNameProvider()(this, suggested)
-                       : QFileDialog::getSaveFileName(this, QStringLiteral("导出"), suggested,
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
+    QString path = saveNameProvider() ? saveNameProvider()(this, suggested)
+                                      : QFileDialog::getSaveFileName(this, tr("导出"), suggested,
+                                                                     tr("CSV 文件 (*.csv)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         path += QStringLiteral(".csv");
     QString error;
     if (exportCsv(path, &error)) {
-        Msg::info(this, QStringLiteral("已导出 %1 行到\n%2")
-                            .arg(rowCount())
-                            .arg(QDir::toNativeSeparators(path)));
+        Msg::info(this,
+                  tr("已导出 %1 行到\n%2").arg(rowCount()).arg(QDir::toNativeSeparators(path)));
     } else {
-        Msg::error(this, QStringLiteral("导出失败：%1").arg(error));
+        Msg::error(this, tr("导出失败：%1").arg(error));
     }
 }
 
@@ -948,17 +946,17 @@ void DataGrid::showHeaderMenu(const QPoint &pos)
     QMenu menu(this);
     if (column >= 0 && isGroupBoxVisible()) {
         if (m_model->groupColumns().contains(column)) {
-            menu.addAction(QStringLiteral("取消按此列分组"), this,
+            menu.addAction(tr("取消按此列分组"), this,
                            [this, column] { ungroup(m_columns[column].field); });
         } else {
-            menu.addAction(QStringLiteral("按此列分组"), this,
+            menu.addAction(tr("按此列分组"), this,
                            [this, column] { groupBy(m_columns[column].field); });
         }
         menu.addSeparator();
     }
     if (!m_model->groupColumns().isEmpty()) {
-        menu.addAction(QStringLiteral("全部展开"), this, &DataGrid::expandAll);
-        menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
+        menu.addAction(tr("全部展开"), this, &DataGrid::expandAll);
+        menu.addAction(tr("全部折叠"), this, &DataGrid::collapseAll);
         menu.addSeparator();
     }
     menu.addAction(m_exportAction);
@@ -969,8 +967,8 @@ void DataGrid::showViewMenu(const QPoint &pos)
 {
     QMenu menu(this);
     if (!m_model->groupColumns().isEmpty()) {
-        menu.addAction(QStringLiteral("全部展开"), this, &DataGrid::expandAll);
-        menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
+        menu.addAction(tr("全部展开"), this, &DataGrid::expandAll);
+        menu.addAction(tr("全部折叠"), this, &DataGrid::collapseAll);
         menu.addSeparator();
     }
     menu.addAction(m_exportAction);

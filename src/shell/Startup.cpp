@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "BaseWindows.h"
+#include "Language.h"
 #include "LoginWindow.h"
 #include "MainWindow.h"
 #include "Openers.h"
@@ -11,6 +12,7 @@
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
 
@@ -46,11 +48,14 @@ bool SingleCopyGuard::acquire()
 
 int run(QApplication &app)
 {
-    // Before the first box: even "程序已经在运行" gets its OK button in Chinese.
-    Translations::installQtTranslations(app);
+    // Before the first box: the program's texts in the chosen language, and for Chinese Qt's
+    // own texts too, so even "程序已经在运行" gets its OK button in Chinese.
+    if (Language::installForStartup(&app) == Language::Chinese)
+        Translations::installQtTranslations(app);
     SingleCopyGuard guard;
     if (!guard.acquire()) {
-        Msg::info(nullptr, QStringLiteral("程序已经在运行"), QStringLiteral("提示"));
+        Msg::info(nullptr, QCoreApplication::translate("Startup", "程序已经在运行"),
+                  QStringLiteral("提示"));
         return 0;
     }
 
@@ -69,7 +74,8 @@ int run(QApplication &app)
         qWarning("data folder: %s", qPrintable(why));
     TDataModule1 dataModule;
     if (!dataModule.connectCurrentAccount(&why)) {
-        Msg::error(nullptr, QStringLiteral("数据库连接错误,程序无法运行！"));
+        Msg::error(nullptr,
+                   QCoreApplication::translate("Startup", "数据库连接错误,程序无法运行！"));
         if (splash)
             splash->close();
         return 0;

@@ -1,3 +1,4 @@
+#include "support/CsvReader.h"
 #include "toolkit/CsvExport.h"
 
 #include <QFile>
@@ -7,45 +8,6 @@
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
-
-// Splits CSV text (without BOM) into records of fields, the way a spreadsheet reads it:
-// quoted fields may hold commas, doubled quotes and line breaks.
-QList<QStringList> parse(const QString &text)
-{
-    QList<QStringList> records;
-    QStringList record;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
-                field += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == u'"') {
-            quoted = true;
-        } else if (c == u',') {
-            record << field;
-            field.clear();
-        } else if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            record << field;
-            records << record;
-            record.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    if (!field.isEmpty() || !record.isEmpty())
-        records << (record << field);
-    return records;
-}
 
 } // namespace
 
@@ -106,7 +68,7 @@ private slots:
             {QString(), QString(), QString()},
         };
         const QByteArray bytes = Csv::toBytes(header, rows);
-        const QList<QStringList> back = parse(QString::fromUtf8(bytes.mid(3)));
+        const QList<QStringList> back = CsvReader::parse(QString::fromUtf8(bytes.mid(3)));
         QCOMPARE(back.size(), 4);
         QCOMPARE(back.at(0), header);
         QCOMPARE(back.mid(1), rows);

@@ -572,6 +572,10 @@
         <source>确认退出系统吗？</source>
         <translation>Leave the program?</translation>
     </message>
+    <message>
+        <source>%1    【%2】</source>
+        <translation>%1    [%2]</translation>
+    </message>
 </context>
 <context>
     <name>TNewAccountFm</name>

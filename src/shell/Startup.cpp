@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QPointer>
 
 namespace Startup {
@@ -65,6 +66,10 @@ int run(QApplication &app)
     QApplication::processEvents();
 
     app.setApplicationName(QStringLiteral("Tarvane Rentora"));
+    // The installed icon theme's, else the copy built into the program.
+    QIcon icon(QStringLiteral(":/icons/rentora-256.png"));
+    icon.addFile(QStringLiteral(":/icons/rentora-48.png"));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("rentora"), icon));
     applyCommonLook();
 
     // Installed, the accounts live in the user's folder, filled on the first start; a failure

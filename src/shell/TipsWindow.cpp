@@ -19,9 +19,11 @@ QPointer<TNoteFm> g_tips;
 
 const QString kIndent = QStringLiteral("\u3000\u3000");
 
+// Chinese paragraphs open with two ideographic blanks; translated ones keep their own style.
 QLabel *paragraph(const QString &text, QWidget *parent, bool indent = true)
 {
-    auto *l = new QLabel(indent ? kIndent + text : text, parent);
+    const bool chinese = !text.isEmpty() && text.front().script() == QChar::Script_Han;
+    auto *l = new QLabel(indent && chinese ? kIndent + text : text, parent);
     l->setWordWrap(true);
     l->setTextFormat(Qt::PlainText);
     return l;

@@ -3,7 +3,7 @@
 # installs it with its dependencies, starts the installed program under a virtual display as
 # a user who never ran it, logs in as 店长 (password 8888), rents the disc 0002 to a walk-in
 # customer (F5, scan, F12, Enter), and reads the rental back from the user's account file.
-#   scripts/check-package.sh build/rentora_1.0.3_amd64.deb [screenshot.png]
+#   scripts/check-package.sh build-package/rentora_1.0.3_amd64.deb [screenshot.png]
 set -euo pipefail
 deb=$(realpath "$1")
 shot=${2:-}

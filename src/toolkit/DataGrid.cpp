@@ -1,7 +1,6 @@
 #include "DataGrid.h"
 
 #include "CsvExport.h"
-
 #include "DataGridModel.h"
 #include "GridFooterBar.h"
 #include "GridGroupPanel.h"

@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeView>
 
 class tst_StockCsv : public QObject
 {

@@ -225,6 +225,18 @@
         <source>已发送到打印机 %1</source>
         <translation>Sent to the printer %1</translation>
     </message>
+    <message>
+        <source>没有要打印的页面（报表共 %1 页）</source>
+        <translation>No pages to print (the report has %1 pages)</translation>
+    </message>
+    <message>
+        <source>没有可打印的图表</source>
+        <translation>No chart to print</translation>
+    </message>
+    <message>
+        <source>无法写入文件：%1</source>
+        <translation>Cannot write the file: %1</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>

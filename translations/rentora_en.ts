@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>费用收支(F9)</source>
-        <translation>Income/Expense (F9)</translation>
+        <translation>Money (F9)</translation>
     </message>
     <message>
         <source>业务资料查看</source>

@@ -11,7 +11,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 # Tools of this check only (not needed by the program).
-apt-get install -y -qq --no-install-recommends xvfb xauth xdotool sqlite3 desktop-file-utils \
+apt-get install -y -qq --no-install-recommends xvfb xauth xdotool openbox sqlite3 desktop-file-utils \
   ${shot:+imagemagick} >/dev/null
 
 fail() { echo "check-package: FAILED: $*" >&2; exit 1; }
@@ -34,10 +34,14 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=:71
 sleep 2
+# A window manager, as on a desktop: windows get the focus and the main window its full size.
+openbox >/dev/null 2>&1 &
+wm=$!
+sleep 1
 cd "$home"
 rentora >"$home/rentora.log" 2>&1 &
 app=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
+trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
 
 wait_for() { # window name
   for _ in $(seq 60); do

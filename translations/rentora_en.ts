@@ -341,6 +341,10 @@
         <source>您要退出系统吗？</source>
         <translation>Do you want to leave the program?</translation>
     </message>
+    <message>
+        <source>该人员已被删除，不能登陆！</source>
+        <translation>This staff member has been deleted and cannot log in!</translation>
+    </message>
 </context>
 <context>
     <name>TMainFm</name>
@@ -565,14 +569,6 @@
         <translation>The permission mode setting is missing or invalid; this run does not check permissions.</translation>
     </message>
     <message>
-        <source>系统时间：</source>
-        <translation>Time: </translation>
-    </message>
-    <message>
-        <source>yyyy&apos;年&apos;MM&apos;月&apos;dd&apos;日&apos;  HH:mm:ss</source>
-        <translation>yyyy-MM-dd  HH:mm:ss</translation>
-    </message>
-    <message>
         <source>当前帐户：</source>
         <translation>Account: </translation>
     </message>
@@ -587,6 +583,18 @@
     <message>
         <source>%1    【%2】</source>
         <translation>%1    [%2]</translation>
+    </message>
+    <message>
+        <source>    （示例帐户，用“文件 → 新建”建立自己的帐户）</source>
+        <translation>    (sample account: make your own with File &gt; New)</translation>
+    </message>
+    <message>
+        <source>系统时间：</source>
+        <translation>Time: </translation>
+    </message>
+    <message>
+        <source>yyyy&apos;年&apos;MM&apos;月&apos;dd&apos;日&apos;  HH:mm:ss</source>
+        <translation>yyyy-MM-dd  HH:mm:ss</translation>
     </message>
 </context>
 <context>
@@ -714,6 +722,10 @@
         <source>关&#x3000;闭</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>开始自己的店：程序自带的示例帐户（Sample.MDB）里都是演示数据。请用菜单“文件 → 新建”建立您自己的帐户，以后每次启动都会打开它。</source>
+        <translation>Starting your own shop: the sample account that comes with the program (Sample.MDB) holds demonstration data only. Make your own account with File &gt; New; every later start opens it.</translation>
+    </message>
 </context>
 <context>
     <name>TOpenAccountFm</name>
@@ -744,6 +756,58 @@
     <message>
         <source>请选择要打开的帐户！</source>
         <translation>Please choose the account to open!</translation>
+    </message>
+    <message>
+        <source>下次启动时打开此帐户</source>
+        <translation>Open this account at the next start</translation>
+    </message>
+    <message>
+        <source>  （当前使用）</source>
+        <translation>  (in use)</translation>
+    </message>
+    <message>
+        <source>选择要恢复的备份文件</source>
+        <translation>Choose the backup file to restore</translation>
+    </message>
+    <message>
+        <source>数据文件(*.MDB *.mdb)</source>
+        <translation>Data files (*.MDB *.mdb)</translation>
+    </message>
+    <message>
+        <source>所选文件就是当前正在使用的帐户，不能用它恢复！</source>
+        <translation>The chosen file is the account in use; it cannot be restored from!</translation>
+    </message>
+    <message>
+        <source>恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。
+替换之前，系统会先把当前帐户备份到备份文件夹中。
+确定要恢复吗？</source>
+        <translation>Restoring replaces all data of the account &quot;%2&quot; with the backup file &quot;%1&quot;.
+The account is first backed up into the backup folder.
+Restore now?</translation>
+    </message>
+    <message>
+        <source>数据恢复成功！恢复前的帐户已备份为：
+</source>
+        <translation>Data restored! The account as it was before is backed up as:
+</translation>
+    </message>
+    <message>
+        <source>所选文件不是本系统的帐户数据文件，没有恢复！</source>
+        <translation>The chosen file is not an account of this program; nothing was restored!</translation>
+    </message>
+    <message>
+        <source>当前帐户备份失败，没有恢复。可能磁盘空间不足或磁盘不可写。</source>
+        <translation>Backing up the account in use failed; nothing was restored. The disk may be full or not writable.</translation>
+    </message>
+    <message>
+        <source>数据恢复失败，当前帐户保持原样！</source>
+        <translation>Restoring failed; the account in use is unchanged!</translation>
+    </message>
+    <message>
+        <source>数据恢复失败，帐户无法打开！恢复前的帐户备份在：
+</source>
+        <translation>Restoring failed and the account cannot be opened! The backup made before restoring is at:
+</translation>
     </message>
 </context>
 </TS>

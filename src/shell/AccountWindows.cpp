@@ -49,7 +49,8 @@ BackupChooser g_chooseBackup;
 
 QString askBackupFile(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, tr("选择要恢复的备份文件"), folder, tr("数据文件(*.MDB *.mdb)"));
+    QFileDialog dialog(parent, TOpenAccountFm::tr("选择要恢复的备份文件"), folder,
+                       TOpenAccountFm::tr("数据文件(*.MDB *.mdb)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -111,15 +112,15 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     if (chosen.isEmpty())
         return false;
     if (sameFile(chosen, CurrentDBFile)) {
-        Msg::error(parent, tr("所选文件就是当前正在使用的帐户，不能用它恢复！"));
+        Msg::error(parent, TOpenAccountFm::tr("所选文件就是当前正在使用的帐户，不能用它恢复！"));
         return false;
     }
     const QString question =
-        tr("恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。\n"
-           "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？")
+        TOpenAccountFm::tr("恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。\n"
+                           "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？")
             .arg(QFileInfo(chosen).fileName(), QFileInfo(CurrentDBFile).fileName());
-    if (Msg::askYesNo(parent, question, Msg::SystemCaption, Msg::Icon::Question,
-                      QMessageBox::No) != QMessageBox::Yes)
+    if (Msg::askYesNo(parent, question, Msg::SystemCaption, Msg::Icon::Question, QMessageBox::No) !=
+        QMessageBox::Yes)
         return false;
 
     // No window may keep reading the file that is about to be replaced.
@@ -129,21 +130,23 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     switch (Restore::restoreAccount(chosen, CurrentDBFile, backups, QDateTime::currentDateTime(),
                                     &safety, &why)) {
     case Restore::Result::Restored:
-        Msg::info(parent,
-                  tr("数据恢复成功！恢复前的帐户已备份为：\n") + QDir::toNativeSeparators(safety));
+        Msg::info(parent, TOpenAccountFm::tr("数据恢复成功！恢复前的帐户已备份为：\n") +
+                              QDir::toNativeSeparators(safety));
         return true;
     case Restore::Result::NotAnAccount:
-        Msg::error(parent, tr("所选文件不是本系统的帐户数据文件，没有恢复！"));
+        Msg::error(parent, TOpenAccountFm::tr("所选文件不是本系统的帐户数据文件，没有恢复！"));
         return false;
     case Restore::Result::SafetyCopyFailed:
-        Msg::error(parent, tr("当前帐户备份失败，没有恢复。可能磁盘空间不足或磁盘不可写。"));
+        Msg::error(parent, TOpenAccountFm::tr(
+                               "当前帐户备份失败，没有恢复。可能磁盘空间不足或磁盘不可写。"));
         return false;
     case Restore::Result::ReplaceFailed:
-        Msg::error(parent, tr("数据恢复失败，当前帐户保持原样！"));
+        Msg::error(parent, TOpenAccountFm::tr("数据恢复失败，当前帐户保持原样！"));
         return false;
     case Restore::Result::Lost:
-        Msg::error(parent, tr("数据恢复失败，帐户无法打开！恢复前的帐户备份在：\n") +
-                               QDir::toNativeSeparators(safety));
+        Msg::error(parent,
+                   TOpenAccountFm::tr("数据恢复失败，帐户无法打开！恢复前的帐户备份在：\n") +
+                       QDir::toNativeSeparators(safety));
         return false;
     }
     return false;

@@ -38,7 +38,7 @@ const QString kProductTitle = QStringLiteral("Rentora");
 
 QString clockText(const QDateTime &now)
 {
-    return tr("系统时间：") + now.toString(tr("yyyy'年'MM'月'dd'日'  HH:mm:ss"));
+    return TMainFm::tr("系统时间：") + now.toString(TMainFm::tr("yyyy'年'MM'月'dd'日'  HH:mm:ss"));
 }
 
 TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
@@ -91,10 +91,9 @@ TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
     StatusPanel0 = new QLabel(this);
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
     // 200 pixels, or what the clock's longest text needs in the font on this machine.
-    StatusPanel0->setFixedWidth(
-        qMax(200, StatusPanel0->fontMetrics().horizontalAdvance(clockText(QDateTime(
-                      QDate(2088, 12, 28), QTime(20, 58, 58)))) +
-                      2 * StatusPanel0->margin() + 12));
+    StatusPanel0->setFixedWidth(qMax(200, StatusPanel0->fontMetrics().horizontalAdvance(clockText(
+                                              QDateTime(QDate(2088, 12, 28), QTime(20, 58, 58)))) +
+                                              2 * StatusPanel0->margin() + 12));
     StatusPanel1 = new QLabel(this);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setMinimumWidth(450);
@@ -265,10 +264,10 @@ void TMainFm::buildMenus()
         addEntry(StatisticsMenu, QLatin1String(r.name), tr(r.menuText), r.act);
     }
     // The pop-up of the statistics button lists the same reports in its own order.
-    const char *popupOrder[] = {"StatRentalReport", "StatRentalChart", "StatSalesSummary",
-                                "StatSalesDetail",  "StatStockReport", "StatStockChart",
-                                "StatMonthly",      "StatOverdueReport", "StatMemberReport",
-                                nullptr,            "StatRentalRanking", "StatSalesRanking"};
+    const char *popupOrder[] = {
+        "StatRentalReport", "StatRentalChart", "StatSalesSummary",  "StatSalesDetail",
+        "StatStockReport",  "StatStockChart",  "StatMonthly",       "StatOverdueReport",
+        "StatMemberReport", nullptr,           "StatRentalRanking", "StatSalesRanking"};
     for (const char *name : popupOrder) {
         if (!name) {
             PopupMenu1->addSeparator();

@@ -20,12 +20,6 @@ QString ShopAddress;
 QString ShopTel;
 TDataModule1 *DataModule1 = nullptr;
 
-QString dataFolder()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("data")) +
-           QLatin1Char('/');
-}
-
 namespace {
 
 void dropConnection(const QString &connectionName)

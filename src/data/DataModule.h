@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFolder.h"
+
 #include <QObject>
 #include <QSqlDatabase>
 #include <QString>
@@ -11,8 +13,6 @@ extern QString ShopCompany;     // TBSetup.company
 extern QString ShopAddress;     // TBSetup.comAddr
 extern QString ShopTel;         // TBSetup.comTel
 
-// The folder "data" beside the program: accounts, the template and backups live there.
-QString dataFolder();
 
 // Opens an existing account file on the connection named connectionName. Never creates a
 // file: a missing file, a file that is not SQLite and an SQLite file without this program's

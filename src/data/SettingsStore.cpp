@@ -38,3 +38,18 @@ void SetNoteFlag(int flag)
     s.setValue(QStringLiteral("Note_Flag"), flag);
     s.sync();
 }
+
+QString GetLanguage()
+{
+    return store().value(QStringLiteral("Language")).toString();
+}
+
+void SetLanguage(const QString &language)
+{
+    QSettings s = store();
+    if (language.isEmpty())
+        s.remove(QStringLiteral("Language"));
+    else
+        s.setValue(QStringLiteral("Language"), language);
+    s.sync();
+}

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// The two values kept outside the database: the current account file and the tips flag.
+// The values kept outside the database: the current account file, the tips flag and the
+// language chosen in the main window's menu.
 // Stored with QSettings under "Quorvale SoftWare"/"Rentora" in the user's configuration.
 
 // The path of the current account file, or an empty string when none is stored.
@@ -13,3 +14,7 @@ bool SetRunData(const QString &path);
 // value reads as 0 (show the tips), so a fresh installation greets its first user.
 int GetNoteFlag();
 void SetNoteFlag(int flag);
+
+// The language of the user interface: "zh_CN", "en", or empty to follow the system.
+QString GetLanguage();
+void SetLanguage(const QString &language);

@@ -24,7 +24,7 @@ TAboutFm::TAboutFm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("AboutFm"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("关于"));
+    setWindowTitle(tr("关于"));
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));

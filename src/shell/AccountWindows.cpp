@@ -24,7 +24,10 @@
 
 namespace {
 
-const QString kOpenError = QStringLiteral("帐户打开错误,系统将恢复到当前使用的帐户！");
+QString openError()
+{
+    return TOpenAccountFm::tr("帐户打开错误,系统将恢复到当前使用的帐户！");
+}
 
 // Every window of the work area shows rows of the account in use, and a list may still be
 // reading them: the five long-lived work windows, the reports and the charts all go, so that
@@ -46,8 +49,8 @@ BackupChooser g_chooseBackup;
 
 QString askBackupFile(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("选择要恢复的备份文件"), folder,
-                       QStringLiteral("数据文件(*.MDB *.mdb)"));
+    QFileDialog dialog(parent, TOpenAccountFm::tr("选择要恢复的备份文件"), folder,
+                       TOpenAccountFm::tr("数据文件(*.MDB *.mdb)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -79,11 +82,11 @@ bool SwitchAccount(const QString &path, QWidget *parent)
     case AccountFiles::SwitchResult::Switched:
         return true;
     case AccountFiles::SwitchResult::Restored:
-        Msg::error(parent, kOpenError);
+        Msg::error(parent, openError());
         return false;
     case AccountFiles::SwitchResult::Lost:
-        Msg::error(parent, kOpenError);
-        Msg::error(parent, QStringLiteral("数据库连接错误：%1").arg(why));
+        Msg::error(parent, openError());
+        Msg::error(parent, TOpenAccountFm::tr("数据库连接错误：%1").arg(why));
         return false;
     }
     return false;
@@ -109,15 +112,15 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     if (chosen.isEmpty())
         return false;
     if (sameFile(chosen, CurrentDBFile)) {
-        Msg::error(parent, QStringLiteral("所选文件就是当前正在使用的帐户，不能用它恢复！"));
+        Msg::error(parent, TOpenAccountFm::tr("所选文件就是当前正在使用的帐户，不能用它恢复！"));
         return false;
     }
     const QString question =
-        QStringLiteral("恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。\n"
-                       "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？")
+        TOpenAccountFm::tr("恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。\n"
+                           "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？")
             .arg(QFileInfo(chosen).fileName(), QFileInfo(CurrentDBFile).fileName());
-    if (Msg::askYesNo(parent, question, Msg::SystemCaption, Msg::Icon::Question,
-                      QMessageBox::No) != QMessageBox::Yes)
+    if (Msg::askYesNo(parent, question, Msg::SystemCaption, Msg::Icon::Question, QMessageBox::No) !=
+        QMessageBox::Yes)
         return false;
 
     // No window may keep reading the file that is about to be replaced.
@@ -127,21 +130,23 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     switch (Restore::restoreAccount(chosen, CurrentDBFile, backups, QDateTime::currentDateTime(),
                                     &safety, &why)) {
     case Restore::Result::Restored:
-        Msg::info(parent, QStringLiteral("数据恢复成功！恢复前的帐户已备份为：\n") +
+        Msg::info(parent, TOpenAccountFm::tr("数据恢复成功！恢复前的帐户已备份为：\n") +
                               QDir::toNativeSeparators(safety));
         return true;
     case Restore::Result::NotAnAccount:
-        Msg::error(parent, QStringLiteral("所选文件不是本系统的帐户数据文件，没有恢复！"));
+        Msg::error(parent, TOpenAccountFm::tr("所选文件不是本系统的帐户数据文件，没有恢复！"));
         return false;
     case Restore::Result::SafetyCopyFailed:
-        Msg::error(parent, QStringLiteral("当前帐户备份失败，没有恢复。可能磁盘空间不足或磁盘不可写。"));
+        Msg::error(parent, TOpenAccountFm::tr(
+                               "当前帐户备份失败，没有恢复。可能磁盘空间不足或磁盘不可写。"));
         return false;
     case Restore::Result::ReplaceFailed:
-        Msg::error(parent, QStringLiteral("数据恢复失败，当前帐户保持原样！"));
+        Msg::error(parent, TOpenAccountFm::tr("数据恢复失败，当前帐户保持原样！"));
         return false;
     case Restore::Result::Lost:
-        Msg::error(parent, QStringLiteral("数据恢复失败，帐户无法打开！恢复前的帐户备份在：\n") +
-                               QDir::toNativeSeparators(safety));
+        Msg::error(parent,
+                   TOpenAccountFm::tr("数据恢复失败，帐户无法打开！恢复前的帐户备份在：\n") +
+                       QDir::toNativeSeparators(safety));
         return false;
     }
     return false;
@@ -163,7 +168,7 @@ TNewAccountFm::TNewAccountFm(QWidget *parent, const QString &folder)
     : TBaseDlgFM(parent), m_folder(folder)
 {
     setObjectName(QStringLiteral("NewAccountFm"));
-    setWindowTitle(QStringLiteral("新建帐户"));
+    setWindowTitle(tr("新建帐户"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -172,7 +177,7 @@ TNewAccountFm::TNewAccountFm(QWidget *parent, const QString &folder)
     icon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogNewFolder).pixmap(32, 32));
     icon->setFixedSize(32, 32);
 
-    auto *caption = new QLabel(QStringLiteral("帐户名称"), this);
+    auto *caption = new QLabel(tr("帐户名称"), this);
     caption->setObjectName(QStringLiteral("Label1"));
     EDName = new QLineEdit(this);
     EDName->setObjectName(QStringLiteral("EDName"));
@@ -183,8 +188,8 @@ TNewAccountFm::TNewAccountFm(QWidget *parent, const QString &folder)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("确定"), this);
-    BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this);
+    BitBtn1 = button(QStringLiteral("BitBtn1"), tr("确定"), this);
+    BitBtn2 = button(QStringLiteral("BitBtn2"), tr("取消"), this);
     setDefaultButton(BitBtn1);
     setCancelButton(BitBtn2);
 
@@ -230,19 +235,19 @@ bool TNewAccountFm::CheckAccountName()
     case NameCheck::Ok:
         return true;
     case NameCheck::Empty:
-        refuse(QStringLiteral("请输入帐户名称！"), true);
+        refuse(tr("请输入帐户名称！"), true);
         return false;
     case NameCheck::NotAllowed:
         // A name that is no file name ("a/b", "..\x") cannot become an account file.
-        Msg::info(this, QStringLiteral("帐户创建失败!"));
+        Msg::info(this, tr("帐户创建失败!"));
         EDName->setFocus();
         EDName->selectAll();
         return false;
     case NameCheck::NoTemplate:
-        refuse(QStringLiteral("数据库模板不存在，请检查！"), false);
+        refuse(tr("数据库模板不存在，请检查！"), false);
         return false;
     case NameCheck::Exists:
-        refuse(QStringLiteral("文件已经存在，请重新命名！"), true);
+        refuse(tr("文件已经存在，请重新命名！"), true);
         return false;
     }
     return false;
@@ -252,10 +257,10 @@ bool TNewAccountFm::CreateAccountFile()
 {
     QString why;
     if (!AccountFiles::createAccountFile(m_folder, EDName->text(), &why)) {
-        Msg::info(this, QStringLiteral("帐户创建失败!"));
+        Msg::info(this, tr("帐户创建失败!"));
         return false;
     }
-    Msg::info(this, QStringLiteral("帐户创建成功!"));
+    Msg::info(this, tr("帐户创建成功!"));
     return true;
 }
 
@@ -279,22 +284,22 @@ TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
     : TBaseDlgFM(parent), m_folder(folder)
 {
     setObjectName(QStringLiteral("OpenAccountFm"));
-    setWindowTitle(QStringLiteral("打开帐户"));
+    setWindowTitle(tr("打开帐户"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    auto *caption = new QLabel(QStringLiteral("帐户列表："), this);
+    auto *caption = new QLabel(tr("帐户列表："), this);
     caption->setObjectName(QStringLiteral("Label1"));
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     caption->setBuddy(ListBox1);
 
-    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("确定"), this);
-    BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("取消"), this);
+    BitBtn1 = button(QStringLiteral("BitBtn1"), tr("确定"), this);
+    BitBtn2 = button(QStringLiteral("BitBtn2"), tr("取消"), this);
     setDefaultButton(BitBtn1);
     setCancelButton(BitBtn2);
-    CheckDefault = new QCheckBox(QStringLiteral("下次启动时打开此帐户"), this);
+    CheckDefault = new QCheckBox(tr("下次启动时打开此帐户"), this);
     CheckDefault->setObjectName(QStringLiteral("CheckDefault"));
 
     auto *top = new QHBoxLayout;
@@ -335,7 +340,7 @@ void TOpenAccountFm::ListAccounts()
         item->setData(FileNameRole, name);
         // The account in use is marked, so the operator sees where he is.
         if (sameFile(folder.absoluteFilePath(name), CurrentDBFile)) {
-            item->setText(name + QStringLiteral("  （当前使用）"));
+            item->setText(name + tr("  （当前使用）"));
             QFont bold = item->font();
             bold.setBold(true);
             item->setFont(bold);
@@ -349,7 +354,7 @@ void TOpenAccountFm::BitBtn1Click()
     const QList<QListWidgetItem *> chosen = ListBox1->selectedItems();
     if (chosen.isEmpty()) {
         // Nothing to open yet: the dialog stays for the choice.
-        Msg::info(this, QStringLiteral("请选择要打开的帐户！"));
+        Msg::info(this, tr("请选择要打开的帐户！"));
         ListBox1->setFocus();
         return;
     }

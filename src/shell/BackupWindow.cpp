@@ -25,8 +25,8 @@ TBackupFm::SaveNameProvider g_saveName;
 
 QString askSaveName(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, QStringLiteral("数据文件备份到"), folder,
-                       QStringLiteral("数据文件(*.MDB)"));
+    QFileDialog dialog(parent, TBackupFm::tr("数据文件备份到"), folder,
+                       TBackupFm::tr("数据文件(*.MDB)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("MDB"));
@@ -61,7 +61,7 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     : TBaseDlgFM(parent), m_source(source), m_folder(folder)
 {
     setObjectName(QStringLiteral("BackupFm"));
-    setWindowTitle(QStringLiteral("数据备份"));
+    setWindowTitle(tr("数据备份"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -71,14 +71,14 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     QPalette strip = header->palette();
     strip.setColor(QPalette::Window, QColor(160, 150, 131));
     header->setPalette(strip);
-    Label3 = new QLabel(QStringLiteral("进行数据备份操作"), header);
+    Label3 = new QLabel(tr("进行数据备份操作"), header);
     Label3->setObjectName(QStringLiteral("Label3"));
     auto *headerRow = new QHBoxLayout(header);
     headerRow->setContentsMargins(10, 5, 10, 5);
     headerRow->addWidget(Label3);
     header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    auto *caption = new QLabel(QStringLiteral("备份文件夹"), this);
+    auto *caption = new QLabel(tr("备份文件夹"), this);
     caption->setObjectName(QStringLiteral("Label2"));
     EDPath = new QLineEdit(this);
     EDPath->setObjectName(QStringLiteral("EDPath"));
@@ -86,7 +86,7 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     caption->setBuddy(EDPath);
     BitBtn1 = new QPushButton(QStringLiteral("..."), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setAccessibleName(QStringLiteral("浏览"));
+    BitBtn1->setAccessibleName(tr("浏览"));
     BitBtn1->setAutoDefault(false);
     BitBtn1->setFixedWidth(28);
 
@@ -97,10 +97,10 @@ TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &fold
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
 
-    BtnBak = new QPushButton(QStringLiteral("备份"), this);
+    BtnBak = new QPushButton(tr("备份"), this);
     BtnBak->setObjectName(QStringLiteral("BtnBak"));
     BtnBak->setAutoDefault(false);
-    BtnClose = new QPushButton(QStringLiteral("退出"), this);
+    BtnClose = new QPushButton(tr("退出"), this);
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     BtnClose->setAutoDefault(false);
     setCancelButton(BtnClose);
@@ -158,8 +158,7 @@ void TBackupFm::BtnBakClick()
 {
     const QString typed = EDPath->text().trimmed();
     if (typed.isEmpty()) {
-        Msg::show({this, Msg::SystemCaption, QStringLiteral("请输入备份数据的文件名称！"),
-                   Msg::Icon::Warning});
+        Msg::show({this, Msg::SystemCaption, tr("请输入备份数据的文件名称！"), Msg::Icon::Warning});
         EDPath->setFocus();
         return;
     }
@@ -168,15 +167,14 @@ void TBackupFm::BtnBakClick()
     QDir().mkpath(backups);
     const QString target = QDir(backups).absoluteFilePath(QDir::fromNativeSeparators(typed));
     if (QFileInfo::exists(target)) {
-        const QString question = QStringLiteral("数据文件＂") + QFileInfo(target).fileName() +
-                                 QStringLiteral("＂已存在，覆盖吗？");
+        const QString question =
+            tr("数据文件＂%1＂已存在，覆盖吗？").arg(QFileInfo(target).fileName());
         if (Msg::askYesNo(this, question, Msg::SystemCaption, Msg::Icon::Question) !=
             QMessageBox::Yes)
             return;
     }
     if (!CopyDataFile(m_source, target)) {
-        Msg::error(this,
-                   QStringLiteral("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."));
+        Msg::error(this, tr("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."));
     }
 }
 
@@ -191,6 +189,6 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
     if (!Backup::copyDataFile(source, target, advance, nullptr))
         return false;          // the bar keeps the position it reached
     ProgressBar1->setValue(0); // empty again
-    Msg::info(this, QStringLiteral("数据备份成功！"));
+    Msg::info(this, tr("数据备份成功！"));
     return true;
 }

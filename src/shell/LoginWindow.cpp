@@ -34,7 +34,7 @@ bool isActiveStaff(qint64 id)
 TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
 {
     setObjectName(QStringLiteral("LoginFm"));
-    setWindowTitle(QStringLiteral("登陆窗口"));
+    setWindowTitle(tr("登陆窗口"));
     // A dialog frame without title-bar buttons: the only ways out are the two buttons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
@@ -42,14 +42,14 @@ TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
     icon->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
     icon->setFixedSize(32, 32);
 
-    auto *label1 = new QLabel(QStringLiteral("用 户 名"), this);
+    auto *label1 = new QLabel(tr("用 户 名"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     CombUserName = new QComboBox(this);
     CombUserName->setObjectName(QStringLiteral("CombUserName"));
     CombUserName->setEditable(false);
     label1->setBuddy(CombUserName);
 
-    auto *label2 = new QLabel(QStringLiteral("登陆口令"), this);
+    auto *label2 = new QLabel(tr("登陆口令"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     EDPWD = new QLineEdit(this);
     EDPWD->setObjectName(QStringLiteral("EDPWD"));
@@ -57,10 +57,10 @@ TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
     EDPWD->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     label2->setBuddy(EDPWD);
 
-    BitBtn1 = new QPushButton(QStringLiteral("确定"), this);
+    BitBtn1 = new QPushButton(tr("确定"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setAutoDefault(false);
-    BitBtn2 = new QPushButton(QStringLiteral("取消"), this);
+    BitBtn2 = new QPushButton(tr("取消"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setAutoDefault(false);
     setCancelButton(BitBtn2);
@@ -151,7 +151,7 @@ bool TLoginFm::CheckPassword()
 void TLoginFm::BitBtn1Click()
 {
     if (CombUserName->currentIndex() < 0) {
-        Msg::error(this, QStringLiteral("没有可登陆的人员，请先在人员管理中添加人员！"));
+        Msg::error(this, tr("没有可登陆的人员，请先在人员管理中添加人员！"));
         return;
     }
     bool ok = false;
@@ -167,20 +167,20 @@ void TLoginFm::BitBtn1Click()
     }
     if (!isActiveStaff(CombUserName->currentData().toLongLong())) {
         // Deleted on the staff page while this window was open: offer the others only.
-        Msg::error(this, QStringLiteral("该人员已被删除，不能登陆！"));
+        Msg::error(this, tr("该人员已被删除，不能登陆！"));
         LoadUserList();
         EDPWD->clear();
         CombUserName->setFocus();
         return;
     }
-    Msg::error(this, QStringLiteral("登陆口令错误，请重新输入！"));
+    Msg::error(this, tr("登陆口令错误，请重新输入！"));
     EDPWD->selectAll();
     EDPWD->setFocus();
 }
 
 void TLoginFm::BitBtn2Click()
 {
-    const auto answer = Msg::askYesNo(this, QStringLiteral("您要退出系统吗？"));
+    const auto answer = Msg::askYesNo(this, tr("您要退出系统吗？"));
     if (answer != QMessageBox::No)
         reject();
 }

@@ -2,6 +2,7 @@
 
 #include "AccountWindows.h"
 #include "HelpContext.h"
+#include "Language.h"
 #include "NavigationBar.h"
 #include "Openers.h"
 #include "WorkArea.h"
@@ -37,8 +38,7 @@ const QString kProductTitle = QStringLiteral("Rentora");
 
 QString clockText(const QDateTime &now)
 {
-    return QStringLiteral("系统时间：") +
-           now.toString(QStringLiteral("yyyy'年'MM'月'dd'日'  HH:mm:ss"));
+    return TMainFm::tr("系统时间：") + now.toString(TMainFm::tr("yyyy'年'MM'月'dd'日'  HH:mm:ss"));
 }
 
 TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
@@ -69,7 +69,7 @@ TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
     LeftPan = new NavigationBar(central);
     MainPanel = new WorkArea(central);
     MainPanel->setAutoFillBackground(true);
-    Label1 = new QLabel(QStringLiteral("让科技生活化"), MainPanel);
+    Label1 = new QLabel(tr("让科技生活化"), MainPanel);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont slogan(QStringLiteral("华文彩云"));
     slogan.setPixelSize(56);
@@ -91,10 +91,9 @@ TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
     StatusPanel0 = new QLabel(this);
     StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
     // 200 pixels, or what the clock's longest text needs in the font on this machine.
-    StatusPanel0->setFixedWidth(
-        qMax(200, StatusPanel0->fontMetrics().horizontalAdvance(clockText(QDateTime(
-                      QDate(2088, 12, 28), QTime(20, 58, 58)))) +
-                      2 * StatusPanel0->margin() + 12));
+    StatusPanel0->setFixedWidth(qMax(200, StatusPanel0->fontMetrics().horizontalAdvance(clockText(
+                                              QDateTime(QDate(2088, 12, 28), QTime(20, 58, 58)))) +
+                                              2 * StatusPanel0->margin() + 12));
     StatusPanel1 = new QLabel(this);
     StatusPanel1->setObjectName(QStringLiteral("StatusPanel1"));
     StatusPanel1->setMinimumWidth(450);
@@ -130,29 +129,22 @@ TMainFm::~TMainFm()
 
 void TMainFm::buildNavigation()
 {
-    FlatSpeedButton1 = LeftPan->addButton(QStringLiteral("FlatSpeedButton1"),
-                                          QStringLiteral("出    租(F5)"),
-                                          QStringLiteral("影碟出租业务"), 48);
-    FlatSpeedButton2 = LeftPan->addButton(QStringLiteral("FlatSpeedButton2"),
-                                          QStringLiteral("归    还(F6)"),
-                                          QStringLiteral("影碟归还业务"), 96);
-    FlatSpeedButton8 = LeftPan->addButton(QStringLiteral("FlatSpeedButton8"),
-                                          QStringLiteral("销    售(F7)"),
-                                          QStringLiteral("影碟销售管理"), 144);
-    FlatSpeedButton3 = LeftPan->addButton(QStringLiteral("FlatSpeedButton3"),
-                                          QStringLiteral("库    存(F8)"),
-                                          QStringLiteral("库存影碟管理"), 192);
-    FlatSpeedButton7 = LeftPan->addButton(QStringLiteral("FlatSpeedButton7"),
-                                          QStringLiteral("统计/分析  "),
-                                          QStringLiteral("统计/汇总报表"), 240);
-    FlatSpeedButton4 = LeftPan->addButton(QStringLiteral("FlatSpeedButton4"),
-                                          QStringLiteral("费用收支(F9)"),
-                                          QStringLiteral("业务资料查看"), 288);
-    FlatSpeedButton6 = LeftPan->addButton(QStringLiteral("FlatSpeedButton6"),
-                                          QStringLiteral("设    置(F4)"),
-                                          QStringLiteral("系统参数设定"), 337);
-    FlatSpeedButton5 = LeftPan->addButton(QStringLiteral("FlatSpeedButton5"),
-                                          QStringLiteral("退   出"), QString(), 400);
+    FlatSpeedButton1 = LeftPan->addButton(QStringLiteral("FlatSpeedButton1"), tr("出    租(F5)"),
+                                          tr("影碟出租业务"), 48);
+    FlatSpeedButton2 = LeftPan->addButton(QStringLiteral("FlatSpeedButton2"), tr("归    还(F6)"),
+                                          tr("影碟归还业务"), 96);
+    FlatSpeedButton8 = LeftPan->addButton(QStringLiteral("FlatSpeedButton8"), tr("销    售(F7)"),
+                                          tr("影碟销售管理"), 144);
+    FlatSpeedButton3 = LeftPan->addButton(QStringLiteral("FlatSpeedButton3"), tr("库    存(F8)"),
+                                          tr("库存影碟管理"), 192);
+    FlatSpeedButton7 = LeftPan->addButton(QStringLiteral("FlatSpeedButton7"), tr("统计/分析  "),
+                                          tr("统计/汇总报表"), 240);
+    FlatSpeedButton4 = LeftPan->addButton(QStringLiteral("FlatSpeedButton4"), tr("费用收支(F9)"),
+                                          tr("业务资料查看"), 288);
+    FlatSpeedButton6 = LeftPan->addButton(QStringLiteral("FlatSpeedButton6"), tr("设    置(F4)"),
+                                          tr("系统参数设定"), 337);
+    FlatSpeedButton5 =
+        LeftPan->addButton(QStringLiteral("FlatSpeedButton5"), tr("退   出"), QString(), 400);
     LeftPan->setLeaveButton(FlatSpeedButton5);
 
     connect(FlatSpeedButton1, &QPushButton::clicked, this, &TMainFm::rentOut);
@@ -182,45 +174,49 @@ void TMainFm::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    FileMenu = bar->addMenu(QStringLiteral("文件"));
+    FileMenu = bar->addMenu(tr("文件"));
     FileMenu->setObjectName(QStringLiteral("FileMenu"));
-    addEntry(FileMenu, QStringLiteral("FileNew"), QStringLiteral("新      建"),
-             [this] { openAccountDialog(ShowNewAccount); },
-             QKeySequence(QStringLiteral("Ctrl+N")));
-    addEntry(FileMenu, QStringLiteral("FileOpen"), QStringLiteral("打     开"),
-             [this] { openAccountDialog(ShowOpenAccount); },
-             QKeySequence(QStringLiteral("Ctrl+O")));
-    addEntry(FileMenu, QStringLiteral("FileBackup"), QStringLiteral("保存/备份"),
-             [] { ShowBackup(); }, QKeySequence(QStringLiteral("Ctrl+S")));
+    addEntry(
+        FileMenu, QStringLiteral("FileNew"), tr("新      建"),
+        [this] { openAccountDialog(ShowNewAccount); }, QKeySequence(QStringLiteral("Ctrl+N")));
+    addEntry(
+        FileMenu, QStringLiteral("FileOpen"), tr("打     开"),
+        [this] { openAccountDialog(ShowOpenAccount); }, QKeySequence(QStringLiteral("Ctrl+O")));
+    addEntry(
+        FileMenu, QStringLiteral("FileBackup"), tr("保存/备份"), [] { ShowBackup(); },
+        QKeySequence(QStringLiteral("Ctrl+S")));
     // Restore from a backup: the account in use is backed up first, and the operator is asked.
-    addEntry(FileMenu, QStringLiteral("FileRestore"), QStringLiteral("恢     复"),
+    addEntry(FileMenu, QStringLiteral("FileRestore"), tr("恢     复"),
              [this] { restoreFromBackup(); });
-    NNAg = addEntry(FileMenu, QStringLiteral("NNAg"), QStringLiteral("屏蔽导航条"),
-                    [this] { NNAgClick(); });
+    NNAg = addEntry(FileMenu, QStringLiteral("NNAg"), tr("屏蔽导航条"), [this] { NNAgClick(); });
     NNAg->setCheckable(true);
-    N43 = addEntry(FileMenu, QStringLiteral("N43"), QStringLiteral("暂时离开"),
-                   [this] { N43Click(); });
+    N43 = addEntry(FileMenu, QStringLiteral("N43"), tr("暂时离开"), [this] { N43Click(); });
     FileMenu->addSeparator();
     // The menu's leave entry closes the window like the leave button, with the confirmation.
-    addEntry(FileMenu, QStringLiteral("FileExit"), QStringLiteral("退     出"),
-             [this] { close(); }, QKeySequence(QStringLiteral("Ctrl+X")));
+    addEntry(
+        FileMenu, QStringLiteral("FileExit"), tr("退     出"), [this] { close(); },
+        QKeySequence(QStringLiteral("Ctrl+X")));
 
-    BusinessMenu = bar->addMenu(QStringLiteral("业务管理"));
+    BusinessMenu = bar->addMenu(tr("业务管理"));
     BusinessMenu->setObjectName(QStringLiteral("BusinessMenu"));
-    addEntry(BusinessMenu, QStringLiteral("BizRent"), QStringLiteral("租    赁"),
-             [this] { rentOut(); }, QKeySequence(QStringLiteral("Ctrl+L")));
-    addEntry(BusinessMenu, QStringLiteral("BizReturn"), QStringLiteral("归    还"),
-             [this] { takeBack(); }, QKeySequence(QStringLiteral("Ctrl+R")));
-    addEntry(BusinessMenu, QStringLiteral("BizSell"), QStringLiteral("销    售"),
-             [] { ShowSellMainFm(); }, QKeySequence(QStringLiteral("Ctrl+I")));
-    addEntry(BusinessMenu, QStringLiteral("BizStock"), QStringLiteral("库存管理"),
-             [] { ShowRepertoryFm(); }, QKeySequence(QStringLiteral("Ctrl+T")));
+    addEntry(
+        BusinessMenu, QStringLiteral("BizRent"), tr("租    赁"), [this] { rentOut(); },
+        QKeySequence(QStringLiteral("Ctrl+L")));
+    addEntry(
+        BusinessMenu, QStringLiteral("BizReturn"), tr("归    还"), [this] { takeBack(); },
+        QKeySequence(QStringLiteral("Ctrl+R")));
+    addEntry(
+        BusinessMenu, QStringLiteral("BizSell"), tr("销    售"), [] { ShowSellMainFm(); },
+        QKeySequence(QStringLiteral("Ctrl+I")));
+    addEntry(
+        BusinessMenu, QStringLiteral("BizStock"), tr("库存管理"), [] { ShowRepertoryFm(); },
+        QKeySequence(QStringLiteral("Ctrl+T")));
 
-    InOutMenuEntry = bar->addAction(QStringLiteral("费用收支"));
+    InOutMenuEntry = bar->addAction(tr("费用收支"));
     InOutMenuEntry->setObjectName(QStringLiteral("InOutMenuEntry"));
     connect(InOutMenuEntry, &QAction::triggered, this, [] { ShowInOutMoneyList(); });
 
-    StatisticsMenu = bar->addMenu(QStringLiteral("统计/分析"));
+    StatisticsMenu = bar->addMenu(tr("统计/分析"));
     StatisticsMenu->setObjectName(QStringLiteral("StatisticsMenu"));
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -233,34 +229,45 @@ void TMainFm::buildMenus()
         std::function<void()> act;
     };
     const Report reports[] = {
-        {"StatRentalReport", "租赁报表", "租赁报表", [] { ShowRentalReport(); }},
-        {"StatRentalChart", "租赁分析", "租赁分析", [] { ShowLeaseChart(); }},
+        {"StatRentalReport", QT_TR_NOOP("租赁报表"), QT_TR_NOOP("租赁报表"),
+         [] { ShowRentalReport(); }},
+        {"StatRentalChart", QT_TR_NOOP("租赁分析"), QT_TR_NOOP("租赁分析"),
+         [] { ShowLeaseChart(); }},
         {nullptr, nullptr, nullptr, {}},
-        {"StatSalesSummary", "销售汇总表", "销售汇总报表", [] { ShowSellStockRep(); }},
-        {"StatSalesDetail", "销售明细表", "销售明细报表", [] { ShowQSellDetailFm(); }},
+        {"StatSalesSummary", QT_TR_NOOP("销售汇总表"), QT_TR_NOOP("销售汇总报表"),
+         [] { ShowSellStockRep(); }},
+        {"StatSalesDetail", QT_TR_NOOP("销售明细表"), QT_TR_NOOP("销售明细报表"),
+         [] { ShowQSellDetailFm(); }},
         {nullptr, nullptr, nullptr, {}},
-        {"StatStockReport", "库存报表", "库存报表", [] { ShowQStoreRep(); }},
-        {"StatStockChart", "库存分析", "库存分析", [] { ShowStoreChart(); }},
+        {"StatStockReport", QT_TR_NOOP("库存报表"), QT_TR_NOOP("库存报表"),
+         [] { ShowQStoreRep(); }},
+        {"StatStockChart", QT_TR_NOOP("库存分析"), QT_TR_NOOP("库存分析"),
+         [] { ShowStoreChart(); }},
         {nullptr, nullptr, nullptr, {}},
-        {"StatMemberReport", "会员报表", "会员报表", [] { ShowMemberReport(); }},
-        {"StatOverdueReport", "租赁过期报表", "租赁过期报表", [] { ShowOverdueReport(); }},
-        {"StatMonthly", "月平均收支", "月平均收支", [] { ShowCompareChart(); }},
+        {"StatMemberReport", QT_TR_NOOP("会员报表"), QT_TR_NOOP("会员报表"),
+         [] { ShowMemberReport(); }},
+        {"StatOverdueReport", QT_TR_NOOP("租赁过期报表"), QT_TR_NOOP("租赁过期报表"),
+         [] { ShowOverdueReport(); }},
+        {"StatMonthly", QT_TR_NOOP("月平均收支"), QT_TR_NOOP("月平均收支"),
+         [] { ShowCompareChart(); }},
         {nullptr, nullptr, nullptr, {}},
-        {"StatRentalRanking", "租赁排行榜", "租赁排行榜", [] { ShowQPHFm(0); }},
-        {"StatSalesRanking", "销售排行榜", "销售排行榜", [] { ShowQPHFm(1); }},
+        {"StatRentalRanking", QT_TR_NOOP("租赁排行榜"), QT_TR_NOOP("租赁排行榜"),
+         [] { ShowQPHFm(0); }},
+        {"StatSalesRanking", QT_TR_NOOP("销售排行榜"), QT_TR_NOOP("销售排行榜"),
+         [] { ShowQPHFm(1); }},
     };
     for (const Report &r : reports) {
         if (!r.name) {
             StatisticsMenu->addSeparator();
             continue;
         }
-        addEntry(StatisticsMenu, QLatin1String(r.name), QString::fromUtf8(r.menuText), r.act);
+        addEntry(StatisticsMenu, QLatin1String(r.name), tr(r.menuText), r.act);
     }
     // The pop-up of the statistics button lists the same reports in its own order.
-    const char *popupOrder[] = {"StatRentalReport", "StatRentalChart", "StatSalesSummary",
-                                "StatSalesDetail",  "StatStockReport", "StatStockChart",
-                                "StatMonthly",      "StatOverdueReport", "StatMemberReport",
-                                nullptr,            "StatRentalRanking", "StatSalesRanking"};
+    const char *popupOrder[] = {
+        "StatRentalReport", "StatRentalChart", "StatSalesSummary",  "StatSalesDetail",
+        "StatStockReport",  "StatStockChart",  "StatMonthly",       "StatOverdueReport",
+        "StatMemberReport", nullptr,           "StatRentalRanking", "StatSalesRanking"};
     for (const char *name : popupOrder) {
         if (!name) {
             PopupMenu1->addSeparator();
@@ -269,32 +276,30 @@ void TMainFm::buildMenus()
         for (const Report &r : reports) {
             if (r.name && qstrcmp(r.name, name) == 0) {
                 addEntry(PopupMenu1, QStringLiteral("Popup") + QLatin1String(r.name),
-                         QString::fromUtf8(r.popupText), r.act);
+                         tr(r.popupText), r.act);
             }
         }
     }
 
-    SettingsMenu = bar->addMenu(QStringLiteral("系统设置"));
+    SettingsMenu = bar->addMenu(tr("系统设置"));
     SettingsMenu->setObjectName(QStringLiteral("SettingsMenu"));
-    addEntry(SettingsMenu, QStringLiteral("SetMembers"), QStringLiteral("会员设置"),
-             [] { ShowSetupPage(0); });
-    addEntry(SettingsMenu, QStringLiteral("SetRental"), QStringLiteral("出    租"),
-             [] { ShowSetupPage(1); });
-    addEntry(SettingsMenu, QStringLiteral("SetFees"), QStringLiteral("费    用"),
-             [] { ShowSetupPage(2); });
-    addEntry(SettingsMenu, QStringLiteral("SetStaff"), QStringLiteral("人员管理"),
-             [] { ShowSetupPage(3); });
-    addEntry(SettingsMenu, QStringLiteral("SetInOutTypes"), QStringLiteral("收支类型"),
+    addEntry(SettingsMenu, QStringLiteral("SetMembers"), tr("会员设置"), [] { ShowSetupPage(0); });
+    addEntry(SettingsMenu, QStringLiteral("SetRental"), tr("出    租"), [] { ShowSetupPage(1); });
+    addEntry(SettingsMenu, QStringLiteral("SetFees"), tr("费    用"), [] { ShowSetupPage(2); });
+    addEntry(SettingsMenu, QStringLiteral("SetStaff"), tr("人员管理"), [] { ShowSetupPage(3); });
+    addEntry(SettingsMenu, QStringLiteral("SetInOutTypes"), tr("收支类型"),
              [] { ShowSetupPage(4); });
 
-    HelpMenu = bar->addMenu(QStringLiteral("帮助"));
+    HelpMenu = bar->addMenu(tr("帮助"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    addEntry(HelpMenu, QStringLiteral("HelpUse"), QStringLiteral("使用帮助"),
-             [this] { openHelp(); });
-    addEntry(HelpMenu, QStringLiteral("HelpTips"), QStringLiteral("技巧与提示"),
-             [this] { m_tipsShown = true; ShowTips(); });
-    addEntry(HelpMenu, QStringLiteral("HelpAbout"), QStringLiteral("关    于"),
-             [] { ShowAbout(); });
+    addEntry(HelpMenu, QStringLiteral("HelpUse"), tr("使用帮助"), [this] { openHelp(); });
+    addEntry(HelpMenu, QStringLiteral("HelpTips"), tr("技巧与提示"), [this] {
+        m_tipsShown = true;
+        ShowTips();
+    });
+    // Always open to every operator, like the rest of the help menu.
+    HelpMenu->addMenu(Language::createMenu(this))->setObjectName(QStringLiteral("HelpLanguage"));
+    addEntry(HelpMenu, QStringLiteral("HelpAbout"), tr("关    于"), [] { ShowAbout(); });
 }
 
 QAction *TMainFm::action(const QString &objectName) const
@@ -339,7 +344,7 @@ void TMainFm::ApplyPowers()
 
     bool on = false;
     if (!readPermissionMode(&on)) {
-        Msg::error(this, QStringLiteral("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
+        Msg::error(this, tr("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
         on = false;
     }
     if (!on) {
@@ -348,7 +353,8 @@ void TMainFm::ApplyPowers()
     }
 
     setAll(false);
-    for (const char *name : {"FileExit", "NNAg", "N43", "HelpUse", "HelpTips", "HelpAbout"})
+    for (const char *name :
+         {"FileExit", "NNAg", "N43", "HelpUse", "HelpTips", "HelpLanguage", "HelpAbout"})
         action(QLatin1String(name))->setEnabled(true);
 
     auto enableMenu = [](QMenu *m) {
@@ -433,7 +439,7 @@ void TMainFm::FormShow()
 
 void TMainFm::showAccount()
 {
-    StatusPanel1->setText(QStringLiteral("当前帐户：") + CurrentDBFile);
+    StatusPanel1->setText(tr("当前帐户：") + CurrentDBFile);
     try {
         QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup"));
         if (q.next()) {
@@ -444,12 +450,12 @@ void TMainFm::showAccount()
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }
-    const QString shop = ShopCompany.isEmpty() ? QStringLiteral("未设置单位名称 ") : ShopCompany;
+    const QString shop = ShopCompany.isEmpty() ? tr("未设置单位名称 ") : ShopCompany;
     // The sample account says what it is, so nobody keeps his shop in the demonstration rows.
     const QString sample = isSampleAccount(CurrentDBFile)
-                               ? QStringLiteral("    （示例帐户，用“文件 → 新建”建立自己的帐户）")
+                               ? tr("    （示例帐户，用“文件 → 新建”建立自己的帐户）")
                                : QString();
-    setWindowTitle(kProductTitle + QStringLiteral("    【") + shop + QStringLiteral("】") + sample);
+    setWindowTitle(tr("%1    【%2】").arg(kProductTitle, shop) + sample);
 }
 
 void TMainFm::openAccountDialog(void (*dialog)())
@@ -488,7 +494,7 @@ void TMainFm::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    const auto answer = Msg::askYesNo(this, QStringLiteral("确认退出系统吗？"), Msg::SystemCaption,
+    const auto answer = Msg::askYesNo(this, tr("确认退出系统吗？"), Msg::SystemCaption,
                                       Msg::Icon::Information, QMessageBox::No);
     if (answer == QMessageBox::Yes)
         event->accept();

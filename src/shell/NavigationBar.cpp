@@ -12,7 +12,7 @@ NavigationBar::NavigationBar(QWidget *parent) : QFrame(parent)
     p.setColor(QPalette::Window, QColor(160, 150, 131));
     setPalette(p);
 
-    auto *header = new QLabel(QStringLiteral("导航条"), this);
+    auto *header = new QLabel(tr("导航条"), this);
     header->setObjectName(QStringLiteral("NavHeader"));
     header->setAlignment(Qt::AlignCenter);
     header->setGeometry(0, 0, FullWidth, 24);

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "BaseWindows.h"
+#include "Language.h"
 #include "LoginWindow.h"
 #include "MainWindow.h"
 #include "Openers.h"
@@ -11,7 +12,9 @@
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
+#include <QIcon>
 #include <QPointer>
 
 namespace Startup {
@@ -46,11 +49,14 @@ bool SingleCopyGuard::acquire()
 
 int run(QApplication &app)
 {
-    // Before the first box: even "程序已经在运行" gets its OK button in Chinese.
-    Translations::installQtTranslations(app);
+    // Before the first box: the program's texts in the chosen language, and for Chinese Qt's
+    // own texts too, so even "程序已经在运行" gets its OK button in Chinese.
+    if (Language::installForStartup(&app) == Language::Chinese)
+        Translations::installQtTranslations(app);
     SingleCopyGuard guard;
     if (!guard.acquire()) {
-        Msg::info(nullptr, QStringLiteral("程序已经在运行"), QStringLiteral("提示"));
+        Msg::info(nullptr, QCoreApplication::translate("Startup", "程序已经在运行"),
+                  QStringLiteral("提示"));
         return 0;
     }
 
@@ -60,12 +66,21 @@ int run(QApplication &app)
     QApplication::processEvents();
 
     app.setApplicationName(QStringLiteral("Tarvane Rentora"));
+    // The installed icon theme's, else the copy built into the program.
+    QIcon icon(QStringLiteral(":/icons/rentora-256.png"));
+    icon.addFile(QStringLiteral(":/icons/rentora-48.png"));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("rentora"), icon));
     applyCommonLook();
 
-    TDataModule1 dataModule;
+    // Installed, the accounts live in the user's folder, filled on the first start; a failure
+    // shows as the connection error below.
     QString why;
+    if (!prepareDataFolder(&why))
+        qWarning("data folder: %s", qPrintable(why));
+    TDataModule1 dataModule;
     if (!dataModule.connectCurrentAccount(&why)) {
-        Msg::error(nullptr, QStringLiteral("数据库连接错误,程序无法运行！"));
+        Msg::error(nullptr,
+                   QCoreApplication::translate("Startup", "数据库连接错误,程序无法运行！"));
         if (splash)
             splash->close();
         return 0;

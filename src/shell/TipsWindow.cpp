@@ -19,9 +19,11 @@ QPointer<TNoteFm> g_tips;
 
 const QString kIndent = QStringLiteral("\u3000\u3000");
 
+// Chinese paragraphs open with two ideographic blanks; translated ones keep their own style.
 QLabel *paragraph(const QString &text, QWidget *parent, bool indent = true)
 {
-    auto *l = new QLabel(indent ? kIndent + text : text, parent);
+    const bool chinese = !text.isEmpty() && text.front().script() == QChar::Script_Han;
+    auto *l = new QLabel(indent && chinese ? kIndent + text : text, parent);
     l->setWordWrap(true);
     l->setTextFormat(Qt::PlainText);
     return l;
@@ -69,14 +71,14 @@ void ShowTips()
 TNoteFm::TNoteFm(QWidget *parent) : TBaseDlgFM(parent)
 {
     setObjectName(QStringLiteral("NoteFm"));
-    setWindowTitle(QStringLiteral("技巧与提示"));
+    setWindowTitle(tr("技巧与提示"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setModal(false);
 
     PageControl1 = new QStackedWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
 
-    auto *welcome = new QLabel(QStringLiteral("欢迎使用Tarvane"));
+    auto *welcome = new QLabel(tr("欢迎使用Tarvane"));
     QFont big(QStringLiteral("新宋体"));
     big.setPixelSize(21);
     big.setBold(true);
@@ -84,62 +86,66 @@ TNoteFm::TNoteFm(QWidget *parent) : TBaseDlgFM(parent)
     welcome->setStyleSheet(QStringLiteral("color: blue;"));
     PageControl1->addWidget(page({
         welcome,
-        heading(QStringLiteral("准备工作：")),
-        paragraph(QStringLiteral("1：首先请在系统设置中输入供应商的信息，然后根据不同的供应商提供的影碟，"
-                                 "依次在库存输入您的影碟信息。"),
+        heading(tr("准备工作：")),
+        paragraph(tr("1：首先请在系统设置中输入供应商的信息，然后根据不同的供应商提供的影碟，"
+                     "依次在库存输入您的影碟信息。"),
                   nullptr, false),
-        paragraph(QStringLiteral("2：在系统设置中设置您的出租相关的选项，包括费用、员工、会员、单位信息。"),
+        paragraph(tr("2：在系统设置中设置您的出租相关的选项，包括费用、员工、会员、单位信息。"),
                   nullptr, false),
-        paragraph(QStringLiteral("3：您现在可以利用系统的各项功能快捷方便的管理的您的业务了。"), nullptr,
+        paragraph(tr("3：您现在可以利用系统的各项功能快捷方便的管理的您的业务了。"), nullptr,
                   false),
         // The program starts on the sample account: how to begin one's own shop.
-        paragraph(QStringLiteral("开始自己的店：程序自带的示例帐户（Sample.MDB）里都是演示数据。"
-                                 "请用菜单“文件 → 新建”建立您自己的帐户，以后每次启动都会打开它。"),
+        paragraph(tr("开始自己的店：程序自带的示例帐户（Sample.MDB）里都是演示数据。"
+                     "请用菜单“文件 → 新建”建立您自己的帐户，以后每次启动都会打开它。"),
                   nullptr, false),
     }));
     PageControl1->addWidget(page({
-        heading(QStringLiteral("影碟信息的输入：")),
-        paragraph(QStringLiteral(
-            "本系统对影碟的编码处理，每套影碟有一个不重复的编号，出租和销售的影碟进行统一编码，"
-            "可以保持编码的唯一性，也可方便的在销售和出租业务中交互使用。对同种影碟有多套时，"
-            "系统会自动拆开编码生成如：０００１-１、０００１-２编码。"), nullptr),
-        paragraph(QStringLiteral("批量输入影碟时，以同一供应商来同时输入。输入影碟信息时您可以用"
-                                 "“ＥＮＴＥＲ”回车键操作输入框向下一输入框移动。"),
+        heading(tr("影碟信息的输入：")),
+        paragraph(
+            tr("本系统对影碟的编码处理，每套影碟有一个不重复的编号，出租和销售的影碟进行统一编码，"
+               "可以保持编码的唯一性，也可方便的在销售和出租业务中交互使用。对同种影碟有多套时，"
+               "系统会自动拆开编码生成如：０００１-１、０００１-２编码。"),
+            nullptr),
+        paragraph(tr("批量输入影碟时，以同一供应商来同时输入。输入影碟信息时您可以用"
+                     "“ＥＮＴＥＲ”回车键操作输入框向下一输入框移动。"),
                   nullptr),
-        paragraph(QStringLiteral("影碟输入时的一些选项，如供应商、语言、类型等修改和添加操作请到系统设置"
-                                 "中的相关页面进行设置。"),
+        paragraph(tr("影碟输入时的一些选项，如供应商、语言、类型等修改和添加操作请到系统设置"
+                     "中的相关页面进行设置。"),
                   nullptr),
     }));
     PageControl1->addWidget(page({
-        heading(QStringLiteral("影碟出租：")),
-        paragraph(QStringLiteral(
-            "影碟出租时，系统根据您在系统设置中所设置的押金和租金自动计算本次出租所产生的押金租金"
-            "总和，如果实际的押金和租金数有不同的话，请在押金和租金的显示框中直接输入。"), nullptr),
-        heading(QStringLiteral("单据的打印：")),
-        paragraph(QStringLiteral("系统提供单据的打印服务，当您在系统设置中选择了“打印单据”后，每次业务"
-                                 "完成后，确定业务的金额，系统就会自动打印本次的业务单据。"),
+        heading(tr("影碟出租：")),
+        paragraph(tr("影碟出租时，系统根据您在系统设置中所设置的押金和租金自动计算本次出租所产生的"
+                     "押金租金"
+                     "总和，如果实际的押金和租金数有不同的话，请在押金和租金的显示框中直接输入。"),
+                  nullptr),
+        heading(tr("单据的打印：")),
+        paragraph(tr("系统提供单据的打印服务，当您在系统设置中选择了“打印单据”后，每次业务"
+                     "完成后，确定业务的金额，系统就会自动打印本次的业务单据。"),
                   nullptr),
     }));
-    QLabel *thanks = paragraph(QStringLiteral("再次感谢您使用Tarvane，请把你在使用过程中的任何建议和"
-                                              "意见告诉我们。联系我们：Quorvale SoftWare 客户服务部。"),
+    QLabel *thanks = paragraph(tr("再次感谢您使用Tarvane，请把你在使用过程中的任何建议和"
+                                  "意见告诉我们。联系我们：Quorvale SoftWare 客户服务部。"),
                                nullptr);
     thanks->setStyleSheet(QStringLiteral("color: blue;"));
     PageControl1->addWidget(page({
-        heading(QStringLiteral("系统的表格操作：")),
-        paragraph(QStringLiteral(
-            "本系统中使用的表格，您可以按照自己的要求进行排序，点击您需要排序的列的列名，系统自动"
-            "以该列进行正反序排列。同样您也可以把某一列拉到表格上方的分组框中，系统会自动按该列进行"
-            "分组显示。"), nullptr),
+        heading(tr("系统的表格操作：")),
+        paragraph(tr("本系统中使用的表格，您可以按照自己的要求进行排序，点击您需要排序的列的列名，"
+                     "系统自动"
+                     "以该列进行正反序排列。同样您也可以把某一列拉到表格上方的分组框中，系统会自动"
+                     "按该列进行"
+                     "分组显示。"),
+                  nullptr),
         thanks,
     }));
 
-    FlatCheckBox1 = new QCheckBox(QStringLiteral("下次启动时显示"), this);
+    FlatCheckBox1 = new QCheckBox(tr("下次启动时显示"), this);
     FlatCheckBox1->setObjectName(QStringLiteral("FlatCheckBox1"));
-    BtnUp = new QPushButton(QStringLiteral("上一页"), this);
+    BtnUp = new QPushButton(tr("上一页"), this);
     BtnUp->setObjectName(QStringLiteral("BtnUp"));
-    BtnDown = new QPushButton(QStringLiteral("下一页"), this);
+    BtnDown = new QPushButton(tr("下一页"), this);
     BtnDown->setObjectName(QStringLiteral("BtnDown"));
-    BtnClose = new QPushButton(QStringLiteral("关\u3000闭"), this);
+    BtnClose = new QPushButton(tr("关\u3000闭"), this);
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     for (QPushButton *b : {BtnUp, BtnDown, BtnClose})
         b->setAutoDefault(false);

@@ -1,28 +1,54 @@
 #include "CsvExport.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace Csv {
+
 namespace {
 
-QString field(const QString &value)
+// A plain decimal number, optionally signed, with thousands separators or a percent sign.
+bool isPlainNumber(const QString &field)
 {
-    if (!value.contains(QLatin1Char(',')) && !value.contains(QLatin1Char('"')) &&
-        !value.contains(QLatin1Char('\n')) && !value.contains(QLatin1Char('\r'))) {
-        return value;
-    }
-    QString quoted = value;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?((\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?|\\.\\d+)%?$"));
+    return number.match(field).hasMatch();
 }
 
-void appendLine(QByteArray &out, const QStringList &values)
+bool startsLikeFormula(const QString &field)
 {
-    QStringList fields;
-    fields.reserve(values.size());
-    for (const QString &v : values)
-        fields << field(v);
-    out += fields.join(QLatin1Char(',')).toUtf8();
+    if (field.size() < 2) // a lone "-" or "=" is a placeholder, never a formula
+        return false;
+    const QChar first = field.front();
+    const bool formulaStart = first == u'=' || first == u'+' || first == u'-' || first == u'@'
+                              || first == u'\t' || first == u'\r';
+    return formulaStart && !isPlainNumber(field);
+}
+
+QString encodeField(const QString &value)
+{
+    QString field = startsLikeFormula(value) ? QLatin1Char('\'') + value : value;
+    const bool needsQuotes = field.contains(u',') || field.contains(u'"')
+                             || field.contains(u'\n') || field.contains(u'\r')
+                             || (!field.isEmpty()
+                                 && (field.front().isSpace() || field.back().isSpace()));
+    if (!needsQuotes)
+        return field;
+    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+void appendRecord(QByteArray &out, const QStringList &fields)
+{
+    QString line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            line += QLatin1Char(',');
+        line += encodeField(fields.at(i));
+    }
+    out += line.toUtf8();
     out += "\r\n";
 }
 
@@ -31,9 +57,10 @@ void appendLine(QByteArray &out, const QStringList &values)
 QByteArray toBytes(const QStringList &header, const QList<QStringList> &rows)
 {
     QByteArray out("\xEF\xBB\xBF");
-    appendLine(out, header);
+    if (!header.isEmpty())
+        appendRecord(out, header);
     for (const QStringList &row : rows)
-        appendLine(out, row);
+        appendRecord(out, row);
     return out;
 }
 
@@ -41,13 +68,14 @@ bool write(const QString &path, const QStringList &header, const QList<QStringLi
            QString *error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(toBytes(header, rows)) < 0 ||
-        !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    const QByteArray bytes = toBytes(header, rows);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error) {
+        *error = QCoreApplication::translate("Csv", "无法写入文件 %1：%2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
     }
-    return true;
+    return false;
 }
 
 } // namespace Csv

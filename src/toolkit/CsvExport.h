@@ -5,15 +5,23 @@
 #include <QString>
 #include <QStringList>
 
-// Tables written for spreadsheets: comma-separated, fields quoted where they hold a comma, a
-// quote or a line break (quotes doubled), lines ended by CR LF, UTF-8 with a byte order mark so
-// that a spreadsheet opens Chinese text intact.
+// The one place that writes CSV: every list the program exports (grids, reports, audit
+// trails) goes through here, so all files read the same way in a spreadsheet.
+//
+// Format: fields separated by commas, records ended by CR LF, a field quoted when it holds a
+// comma, a quote, a line break or leading/trailing blanks (quotes inside doubled); UTF-8 with
+// a byte order mark so spreadsheets recognise the Chinese texts.
+//
+// A field that starts like a spreadsheet formula (=, +, -, @, tab, CR) and is not a plain
+// number gets a leading apostrophe, so text typed by a user (a member's name, a note) is never
+// run as a formula when the file is opened. Numbers such as "-12.50" stay as they are.
 namespace Csv {
 
+// The whole file's bytes: BOM, the header line (left out when the header is empty), the rows.
 QByteArray toBytes(const QStringList &header, const QList<QStringList> &rows);
 
-// Writes the table into path, replacing the file only when all of it was written. False with
-// the reason in *error.
+// Writes the file in one go (a failed write leaves an existing file untouched). On failure
+// returns false and, when error is given, sets it to a message for the user.
 bool write(const QString &path, const QStringList &header, const QList<QStringList> &rows,
            QString *error);
 

@@ -1,5 +1,6 @@
 #include "DataGrid.h"
 
+#include "CsvExport.h"
 #include "DataGridModel.h"
 #include "GridFooterBar.h"
 #include "GridGroupPanel.h"
@@ -8,12 +9,12 @@
 #include "MessageBox.h"
 #include "data/Db.h"
 
+#include <QAction>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSet>
 #include <QSqlQuery>
@@ -125,6 +126,14 @@ DataGrid::DataGrid(QWidget *parent)
             &DataGrid::showHeaderMenu);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &DataGrid::showViewMenu);
+
+    // Export from the context menus and with Ctrl+E while the grid has the focus.
+    m_exportAction = new QAction(tr("导出 CSV..."), this);
+    m_exportAction->setObjectName(QStringLiteral("ActExportCsv"));
+    m_exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_exportAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(m_exportAction, &QAction::triggered, this, &DataGrid::exportWithDialog);
+    addAction(m_exportAction);
 
     // No sort until a window or the operator asks for one: rows as the query gives them.
     m_view->header()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -608,7 +617,7 @@ void DataGrid::loadSlice()
     m_footer->update();
     emit loadFinished();
     if (!failure.isEmpty())
-        Msg::error(this, QStringLiteral("读取列表失败：%1").arg(failure));
+        Msg::error(this, tr("读取列表失败：%1").arg(failure));
 }
 
 void DataGrid::fetchAll()
@@ -628,7 +637,7 @@ void DataGrid::fetchAll()
     m_footer->update();
     emit loadFinished();
     if (!failure.isEmpty())
-        Msg::error(this, QStringLiteral("读取列表失败：%1").arg(failure));
+        Msg::error(this, tr("读取列表失败：%1").arg(failure));
 }
 
 void DataGrid::stopLoading()
@@ -886,19 +895,8 @@ QString DataGrid::textAt(int position, const QString &field) const
 bool DataGrid::exportCsv(const QString &path, QString *error) const
 {
     ensureLoaded();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!m_model->writeCsv(&file, shownColumns()) || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const QList<int> columns = shownColumns();
+    return Csv::write(path, m_model->captions(columns), m_model->shownTexts(columns), error);
 }
 
 void DataGrid::setSaveNameProvider(SaveNameProvider provider)
@@ -912,7 +910,7 @@ QString DataGrid::suggestedExportName() const
     if (base.isEmpty())
         base = window() ? window()->windowTitle() : QString();
     if (base.isEmpty())
-        base = QStringLiteral("导出");
+        base = tr("导出");
     base.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\s]+")), QStringLiteral("_"));
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(dir).filePath(base + QLatin1Char('_') +
@@ -923,21 +921,19 @@ QString DataGrid::suggestedExportName() const
 void DataGrid::exportWithDialog()
 {
     const QString suggested = suggestedExportName();
-    QString path = saveNameProvider()
-                       ? saveNameProvider()(this, suggested)
-                       : QFileDialog::getSaveFileName(this, QStringLiteral("导出"), suggested,
-                                                      QStringLiteral("CSV 文件 (*.csv)"));
+    QString path = saveNameProvider() ? saveNameProvider()(this, suggested)
+                                      : QFileDialog::getSaveFileName(this, tr("导出"), suggested,
+                                                                     tr("CSV 文件 (*.csv)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
         path += QStringLiteral(".csv");
     QString error;
     if (exportCsv(path, &error)) {
-        Msg::info(this, QStringLiteral("已导出 %1 行到\n%2")
-                            .arg(rowCount())
-                            .arg(QDir::toNativeSeparators(path)));
+        Msg::info(this,
+                  tr("已导出 %1 行到\n%2").arg(rowCount()).arg(QDir::toNativeSeparators(path)));
     } else {
-        Msg::error(this, QStringLiteral("导出失败：%1").arg(error));
+        Msg::error(this, tr("导出失败：%1").arg(error));
     }
 }
 
@@ -949,20 +945,20 @@ void DataGrid::showHeaderMenu(const QPoint &pos)
     QMenu menu(this);
     if (column >= 0 && isGroupBoxVisible()) {
         if (m_model->groupColumns().contains(column)) {
-            menu.addAction(QStringLiteral("取消按此列分组"), this,
+            menu.addAction(tr("取消按此列分组"), this,
                            [this, column] { ungroup(m_columns[column].field); });
         } else {
-            menu.addAction(QStringLiteral("按此列分组"), this,
+            menu.addAction(tr("按此列分组"), this,
                            [this, column] { groupBy(m_columns[column].field); });
         }
         menu.addSeparator();
     }
     if (!m_model->groupColumns().isEmpty()) {
-        menu.addAction(QStringLiteral("全部展开"), this, &DataGrid::expandAll);
-        menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
+        menu.addAction(tr("全部展开"), this, &DataGrid::expandAll);
+        menu.addAction(tr("全部折叠"), this, &DataGrid::collapseAll);
         menu.addSeparator();
     }
-    menu.addAction(QStringLiteral("导出..."), this, &DataGrid::exportWithDialog);
+    menu.addAction(m_exportAction);
     menu.exec(m_view->header()->mapToGlobal(pos));
 }
 
@@ -970,10 +966,10 @@ void DataGrid::showViewMenu(const QPoint &pos)
 {
     QMenu menu(this);
     if (!m_model->groupColumns().isEmpty()) {
-        menu.addAction(QStringLiteral("全部展开"), this, &DataGrid::expandAll);
-        menu.addAction(QStringLiteral("全部折叠"), this, &DataGrid::collapseAll);
+        menu.addAction(tr("全部展开"), this, &DataGrid::expandAll);
+        menu.addAction(tr("全部折叠"), this, &DataGrid::collapseAll);
         menu.addSeparator();
     }
-    menu.addAction(QStringLiteral("导出..."), this, &DataGrid::exportWithDialog);
+    menu.addAction(m_exportAction);
     menu.exec(m_view->viewport()->mapToGlobal(pos));
 }

@@ -27,7 +27,7 @@
 // Traits: whole-row selection, read-only, keyboard navigation; a header click sorts, a second
 // click reverses; dragging a header into the group box above groups by that column (several
 // levels), dragging it back out ungroups; a footer with sums or counts through masks; columns
-// move and resize; "导出..." in the context menu writes the rows shown as CSV.
+// move and resize; "导出 CSV..." in the context menu (or Ctrl+E) writes the rows shown as CSV.
 //
 // Columns are named by the field names of the query result. SQLite names a selected column
 // by its name without the table ("a.Name" comes out as "Name"); the grid accepts either.
@@ -49,6 +49,7 @@ namespace GridReader {
 class Cursor;
 }
 class DataGridModel;
+class QAction;
 class QTimer;
 class GridFooterBar;
 class GridGroupPanel;
@@ -154,7 +155,8 @@ public:
     // Writes the rows in the order shown, visible columns in the order shown, as CSV
     // (UTF-8 with a byte order mark). On failure returns false and sets *error.
     bool exportCsv(const QString &path, QString *error = nullptr) const;
-    // "导出...": asks for a file name and writes the CSV, telling the operator the outcome.
+    // "导出 CSV..." (context menu, Ctrl+E): asks for a file name and writes the CSV, telling
+    // the operator the outcome.
     void exportWithDialog();
     // Replaces the file dialog of exportWithDialog (tests); an empty function restores it.
     using SaveNameProvider = std::function<QString(QWidget *parent, const QString &suggested)>;
@@ -228,4 +230,5 @@ private:
     std::optional<PendingLocate> m_pendingLocate; // a search waiting for rows to arrive
     bool m_applyingLocate = false;
     QTimer *m_loadTimer;
+    QAction *m_exportAction;
 };

@@ -2,9 +2,7 @@
 
 #include "GridMask.h"
 
-#include <QIODevice>
 #include <QStringConverter>
-#include <QTextStream>
 
 #include <algorithm>
 #include <numeric>
@@ -26,29 +24,6 @@ quintptr makeId(int parentGroup, int row)
 int parentGroupOf(const QModelIndex &index)
 {
     return int(quint32(index.internalId() >> 32)) - 1;
-}
-
-// Guards a text against spreadsheet formulas: a cell beginning with = + - @ (or a tab or
-// carriage return) is run as a formula by spreadsheet programs, so it is written with a
-// leading apostrophe, which they show as plain text.
-QString defuseFormula(const QString &s)
-{
-    if (!s.isEmpty()) {
-        const QChar c = s.front();
-        if (c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r')
-            return QLatin1Char('\'') + s;
-    }
-    return s;
-}
-
-QString csvField(const QString &s)
-{
-    if (s.contains(u',') || s.contains(u'"') || s.contains(u'\n') || s.contains(u'\r')) {
-        QString quoted = s;
-        quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-        return u'"' + quoted + u'"';
-    }
-    return s;
 }
 
 } // namespace
@@ -637,25 +612,24 @@ Qt::ItemFlags DataGridModel::flags(const QModelIndex &index) const
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
-bool DataGridModel::writeCsv(QIODevice *out, const QList<int> &columns) const
+QStringList DataGridModel::captions(const QList<int> &columns) const
 {
-    QTextStream ts(out);
-    ts.setEncoding(QStringConverter::Utf8);
-    ts.setGenerateByteOrderMark(true);
-    QStringList line;
+    QStringList captions;
     for (int c : columns)
-        line << csvField(m_columns[c].caption);
-    ts << line.join(u',') << "\r\n";
+        captions << m_columns[c].caption;
+    return captions;
+}
+
+QList<QStringList> DataGridModel::shownTexts(const QList<int> &columns) const
+{
+    QList<QStringList> rows;
+    rows.reserve(qsizetype(m_order.size()));
     for (int row : m_order) {
-        line.clear();
-        for (int c : columns) {
-            QString s = displayText(row, c);
-            if (m_columns[c].kind == Grid::Kind::Text)
-                s = defuseFormula(s);
-            line << csvField(s);
-        }
-        ts << line.join(u',') << "\r\n";
+        QStringList line;
+        line.reserve(columns.size());
+        for (int c : columns)
+            line << displayText(row, c);
+        rows << line;
     }
-    ts.flush();
-    return ts.status() == QTextStream::Ok;
+    return rows;
 }

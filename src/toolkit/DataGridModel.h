@@ -8,7 +8,6 @@
 
 #include <vector>
 
-class QIODevice;
 
 // The model behind a DataGrid, free of widgets: the rows (a GridTable), the configured
 // columns, the order (an index array sorted by the group fields and the sort field) and the
@@ -90,9 +89,10 @@ public:
     QString groupSummaryText(const QModelIndex &group, int column) const;
     bool hasFooter() const { return !m_footers.isEmpty(); }
 
-    // Writes the shown rows as CSV (UTF-8 with a byte order mark, CRLF line ends): a line of
-    // captions, then one line per row in shown order, the columns given (model columns).
-    bool writeCsv(QIODevice *out, const QList<int> &columns) const;
+    // The captions of the given model columns, and the texts the rows show in them, one list
+    // per row in the order shown (what an export writes).
+    QStringList captions(const QList<int> &columns) const;
+    QList<QStringList> shownTexts(const QList<int> &columns) const;
 
     // QAbstractItemModel
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;

@@ -21,7 +21,10 @@ const char *const kChipMime = "application/x-rentora-grid-group-level";
 
 } // namespace
 
-const QString GridGroupPanel::EmptyText = QStringLiteral("把列拖到这儿，按列进行分组");
+QString GridGroupPanel::emptyText()
+{
+    return tr("把列拖到这儿，按列进行分组");
+}
 
 GridGroupPanel::GridGroupPanel(QWidget *parent) : QWidget(parent)
 {
@@ -29,7 +32,7 @@ GridGroupPanel::GridGroupPanel(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Dark);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    setToolTip(EmptyText);
+    setToolTip(emptyText());
     updateAccessibleName();
 }
 
@@ -45,8 +48,8 @@ void GridGroupPanel::setLevels(const QList<int> &columns, const QStringList &cap
 void GridGroupPanel::updateAccessibleName()
 {
     setAccessibleName(m_columns.isEmpty()
-                          ? EmptyText
-                          : QStringLiteral("按列分组: ") + m_captions.join(QStringLiteral(" > ")));
+                          ? emptyText()
+                          : tr("按列分组: ") + m_captions.join(QStringLiteral(" > ")));
 }
 
 QSize GridGroupPanel::sizeHint() const
@@ -95,7 +98,7 @@ void GridGroupPanel::paintEvent(QPaintEvent *)
     if (m_columns.isEmpty()) {
         p.setPen(palette().color(QPalette::BrightText));
         p.drawText(rect().adjusted(kMargin * 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   EmptyText);
+                   emptyText());
         return;
     }
     const QList<QRect> rects = chipRects();
@@ -166,11 +169,10 @@ void GridGroupPanel::contextMenuEvent(QContextMenuEvent *event)
     QMenu menu(this);
     if (chip >= 0) {
         const int column = m_columns[chip];
-        menu.addAction(QStringLiteral("取消分组"), this,
-                       [this, column] { emit ungroupRequested(column); });
+        menu.addAction(tr("取消分组"), this, [this, column] { emit ungroupRequested(column); });
     }
     if (!m_columns.isEmpty())
-        menu.addAction(QStringLiteral("清除全部分组"), this, [this] { emit clearRequested(); });
+        menu.addAction(tr("清除全部分组"), this, [this] { emit clearRequested(); });
     if (!menu.isEmpty())
         menu.exec(event->globalPos());
 }

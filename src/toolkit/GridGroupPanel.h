@@ -15,7 +15,7 @@ class GridGroupPanel : public QWidget
 {
     Q_OBJECT
 public:
-    static const QString EmptyText;
+    static QString emptyText(); // the hint shown while nothing is grouped
 
     explicit GridGroupPanel(QWidget *parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QSpacerItem>
 #include <QWidget>
@@ -22,6 +23,18 @@ QMessageBox::Icon qtIcon(Icon icon)
         return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
+}
+
+// The captions every window uses, shown in the language of the user interface.
+QString translatedCaption(const QString &caption)
+{
+    static const char *const common[] = {QT_TRANSLATE_NOOP("Msg", "系统提示"),
+                                         QT_TRANSLATE_NOOP("Msg", "提示")};
+    for (const char *source : common) {
+        if (caption == QString::fromUtf8(source))
+            return QCoreApplication::translate("Msg", source);
+    }
+    return caption;
 }
 
 QMessageBox::StandardButton showReal(const Request &r)
@@ -51,7 +64,9 @@ Presenter *setPresenter(Presenter *presenter)
 
 QMessageBox::StandardButton show(const Request &request)
 {
-    return g_presenter ? g_presenter->present(request) : showReal(request);
+    Request r = request;
+    r.caption = translatedCaption(r.caption);
+    return g_presenter ? g_presenter->present(r) : showReal(r);
 }
 
 void error(QWidget *parent, const QString &text, const QString &caption)

@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -159,14 +160,14 @@ bool ReportDocument::exportPdf(const QString &path, QString *why) const
         return false;
     };
     if (isEmpty())
-        return fail(QStringLiteral("报表没有页面"));
+        return fail(tr("报表没有页面"));
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        return fail(QStringLiteral("无法创建文件夹：%1").arg(info.absolutePath()));
+        return fail(tr("无法创建文件夹：%1").arg(info.absolutePath()));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("无法写入文件：%1（%2）").arg(path, file.errorString()));
+        return fail(tr("无法写入文件：%1（%2）").arg(path, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setTitle(name());
@@ -176,7 +177,7 @@ bool ReportDocument::exportPdf(const QString &path, QString *why) const
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
-            return fail(QStringLiteral("无法写入文件：%1").arg(path));
+            return fail(tr("无法写入文件：%1").arg(path));
         }
         const QRectF target(0, 0, writer.width(), writer.height());
         for (int i = 0; i < pageCount(); ++i) {
@@ -187,6 +188,6 @@ bool ReportDocument::exportPdf(const QString &path, QString *why) const
         painter.end();
     }
     if (!file.commit())
-        return fail(QStringLiteral("无法写入文件：%1（%2）").arg(path, file.errorString()));
+        return fail(tr("无法写入文件：%1（%2）").arg(path, file.errorString()));
     return true;
 }

@@ -3,6 +3,8 @@
 #include "ReportDefinition.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 #include <QLineF>
@@ -37,6 +39,8 @@ struct ReportItem
 // painter at any scale. Copies share the pages.
 class ReportDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportDocument)
+
 public:
     ReportDocument() = default;
     ReportDocument(const QString &name, const ReportPage &page);

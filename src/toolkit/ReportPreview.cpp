@@ -67,7 +67,7 @@ public:
         , m_canvas(new ReportPageCanvas(this))
     {
         setObjectName(QStringLiteral("ReportPageView"));
-        setAccessibleName(QStringLiteral("报表页面"));
+        setAccessibleName(ReportPreview::tr("报表页面"));
         setBackgroundRole(QPalette::Dark);
         setAlignment(Qt::AlignCenter);
         setWidget(m_canvas);
@@ -242,20 +242,20 @@ ReportPreview::ReportPreview(QWidget *parent)
 {
     setObjectName(QStringLiteral("ReportPreview"));
     m_toolBar = new QWidget(this);
-    m_first = button(QStringLiteral("首页"), "PreviewFirst", m_toolBar);
-    m_previous = button(QStringLiteral("上一页"), "PreviewPrevious", m_toolBar);
-    m_next = button(QStringLiteral("下一页"), "PreviewNext", m_toolBar);
-    m_last = button(QStringLiteral("末页"), "PreviewLast", m_toolBar);
+    m_first = button(tr("首页"), "PreviewFirst", m_toolBar);
+    m_previous = button(tr("上一页"), "PreviewPrevious", m_toolBar);
+    m_next = button(tr("下一页"), "PreviewNext", m_toolBar);
+    m_last = button(tr("末页"), "PreviewLast", m_toolBar);
     m_pageLabel = new QLabel(m_toolBar);
     m_pageLabel->setObjectName(QStringLiteral("PreviewPage"));
-    m_pageLabel->setMinimumWidth(m_pageLabel->fontMetrics().horizontalAdvance(
-        QStringLiteral("第 0000 页 / 共 0000 页")));
+    m_pageLabel->setMinimumWidth(
+        m_pageLabel->fontMetrics().horizontalAdvance(tr("第 0000 页 / 共 0000 页")));
     m_pageLabel->setAlignment(Qt::AlignCenter);
-    m_fitWidth = button(QStringLiteral("页宽"), "PreviewFitWidth", m_toolBar);
+    m_fitWidth = button(tr("页宽"), "PreviewFitWidth", m_toolBar);
     m_fitWidth->setCheckable(true);
-    m_fitWidth->setToolTip(QStringLiteral("按页宽显示，滚动查看整页"));
-    m_print = button(QStringLiteral("打印"), "PreviewPrint", m_toolBar);
-    m_pdf = button(QStringLiteral("导出PDF"), "PreviewPdf", m_toolBar);
+    m_fitWidth->setToolTip(tr("按页宽显示，滚动查看整页"));
+    m_print = button(tr("打印"), "PreviewPrint", m_toolBar);
+    m_pdf = button(tr("导出PDF"), "PreviewPdf", m_toolBar);
     m_status = new QLabel(m_toolBar);
     m_status->setObjectName(QStringLiteral("PreviewStatus"));
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -408,8 +408,7 @@ void ReportPreview::updateControls()
     m_last->setEnabled(m_page < pages);
     m_print->setEnabled(pages > 0);
     m_pdf->setEnabled(pages > 0);
-    m_pageLabel->setText(pages > 0 ? QStringLiteral("第 %1 页 / 共 %2 页").arg(m_page).arg(pages)
-                                   : QString());
+    m_pageLabel->setText(pages > 0 ? tr("第 %1 页 / 共 %2 页").arg(m_page).arg(pages) : QString());
 }
 
 void ReportPreview::setStatus(const QString &text)
@@ -444,11 +443,11 @@ bool ReportPreview::exportPdf(const QString &path)
         return false;
     QString why;
     if (!m_document.exportPdf(path, &why)) {
-        setStatus(QStringLiteral("导出PDF失败：%1").arg(why));
-        Msg::error(this, QStringLiteral("导出PDF失败：%1").arg(why));
+        setStatus(tr("导出PDF失败：%1").arg(why));
+        Msg::error(this, tr("导出PDF失败：%1").arg(why));
         return false;
     }
-    setStatus(QStringLiteral("已导出 PDF 文件：%1").arg(QDir::toNativeSeparators(path)));
+    setStatus(tr("已导出 PDF 文件：%1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -463,8 +462,7 @@ void ReportPreview::exportPdfClicked()
     if (m_choosePdf) {
         path = m_choosePdf(suggested);
     } else {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("导出PDF"), suggested,
-                                            QStringLiteral("PDF 文件 (*.pdf)"));
+        path = QFileDialog::getSaveFileName(this, tr("导出PDF"), suggested, tr("PDF 文件 (*.pdf)"));
     }
     if (path.isEmpty())
         return;

@@ -2,6 +2,7 @@
 
 #include "data/DataModule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -26,7 +27,7 @@ ReportPrintOutcome remember(ReportPrintOutcome outcome)
 ReportPrintOutcome failed(const QString &why)
 {
     ReportPrintOutcome o;
-    o.message = QStringLiteral("打印失败：%1").arg(why);
+    o.message = QCoreApplication::translate("ReportPrinter", "打印失败：%1").arg(why);
     return remember(o);
 }
 
@@ -80,9 +81,10 @@ ReportPrintOutcome lastOutcome()
 ReportPrintOutcome saveToFolder(const ReportDocument &document, const QString &folder)
 {
     if (document.isEmpty())
-        return failed(QStringLiteral("报表没有页面"));
+        return failed(QCoreApplication::translate("ReportPrinter", "报表没有页面"));
     if (!QDir().mkpath(folder))
-        return failed(QStringLiteral("无法创建文件夹 %1").arg(folder));
+        return failed(
+            QCoreApplication::translate("ReportPrinter", "无法创建文件夹 %1").arg(folder));
     const QString path =
         freshPath(folder, pdfFileName(document.name(), QDateTime::currentDateTime()));
     QString why;
@@ -92,20 +94,22 @@ ReportPrintOutcome saveToFolder(const ReportDocument &document, const QString &f
     o.target = ReportPrintOutcome::Target::PdfFile;
     o.ok = true;
     o.path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    o.message = QStringLiteral("已存为 PDF 文件：%1").arg(o.path);
+    o.message = QCoreApplication::translate("ReportPrinter", "已存为 PDF 文件：%1").arg(o.path);
     return remember(o);
 }
 
 ReportPrintOutcome printOn(const ReportDocument &document, const QPrinterInfo &info)
 {
     if (document.isEmpty())
-        return failed(QStringLiteral("报表没有页面"));
+        return failed(QCoreApplication::translate("ReportPrinter", "报表没有页面"));
     if (!g_pdfInstead.isEmpty())
         return saveToFolder(document, g_pdfInstead);
     if (info.isNull()) {
         ReportPrintOutcome o = saveToFolder(document, printsFolder());
         if (o.ok) {
-            o.message = QStringLiteral("没有安装打印机，已存为 PDF 文件：%1").arg(o.path);
+            o.message =
+                QCoreApplication::translate("ReportPrinter", "没有安装打印机，已存为 PDF 文件：%1")
+                    .arg(o.path);
             remember(o);
         }
         return o;
@@ -116,7 +120,8 @@ ReportPrintOutcome printOn(const ReportDocument &document, const QPrinterInfo &i
     printer.setCreator(QStringLiteral("Rentora"));
     printer.setCopyCount(1);
     if (!printer.isValid())
-        return failed(QStringLiteral("打印机 %1 不可用").arg(info.printerName()));
+        return failed(QCoreApplication::translate("ReportPrinter", "打印机 %1 不可用")
+                          .arg(info.printerName()));
 
     return printWith(document, printer);
 }
@@ -124,7 +129,7 @@ ReportPrintOutcome printOn(const ReportDocument &document, const QPrinterInfo &i
 ReportPrintOutcome printWith(const ReportDocument &document, QPrinter &printer)
 {
     if (document.isEmpty())
-        return failed(QStringLiteral("报表没有页面"));
+        return failed(QCoreApplication::translate("ReportPrinter", "报表没有页面"));
     const QString name = printer.outputFormat() == QPrinter::PdfFormat
                              ? QDir::toNativeSeparators(printer.outputFileName())
                              : printer.printerName();
@@ -135,38 +140,43 @@ ReportPrintOutcome printWith(const ReportDocument &document, QPrinter &printer)
     const int last = printer.toPage() > 0 ? std::min(printer.toPage(), document.pageCount())
                                           : document.pageCount();
     if (first > last)
-        return failed(QStringLiteral("没有要打印的页面（报表共 %1 页）").arg(document.pageCount()));
+        return failed(
+            QCoreApplication::translate("ReportPrinter", "没有要打印的页面（报表共 %1 页）")
+                .arg(document.pageCount()));
     // A printer that cannot make copies itself gets every page as often as asked.
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return failed(QStringLiteral("无法打开打印机 %1").arg(name));
+        return failed(QCoreApplication::translate("ReportPrinter", "无法打开打印机 %1").arg(name));
     const QRectF paper(QPointF(0, 0), printer.paperRect(QPrinter::DevicePixel).size());
     bool firstSheet = true;
     for (int copy = 0; copy < copies; ++copy) {
         for (int page = first; page <= last; ++page) {
             if (!firstSheet && !printer.newPage()) {
                 painter.end();
-                return failed(QStringLiteral("打印机 %1 没有接受第 %2 页").arg(name).arg(page));
+                return failed(
+                    QCoreApplication::translate("ReportPrinter", "打印机 %1 没有接受第 %2 页")
+                        .arg(name)
+                        .arg(page));
             }
             firstSheet = false;
             document.render(page - 1, painter, paper, false);
         }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return failed(QStringLiteral("打印机 %1 出错").arg(name));
+        return failed(QCoreApplication::translate("ReportPrinter", "打印机 %1 出错").arg(name));
 
     ReportPrintOutcome o;
     o.ok = true;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         o.target = ReportPrintOutcome::Target::PdfFile;
         o.path = name;
-        o.message = QStringLiteral("已存为 PDF 文件：%1").arg(name);
+        o.message = QCoreApplication::translate("ReportPrinter", "已存为 PDF 文件：%1").arg(name);
     } else {
         o.target = ReportPrintOutcome::Target::Printer;
         o.printerName = name;
-        o.message = QStringLiteral("已发送到打印机 %1").arg(name);
+        o.message = QCoreApplication::translate("ReportPrinter", "已发送到打印机 %1").arg(name);
     }
     return remember(o);
 }
@@ -176,8 +186,8 @@ namespace {
 // Draws image centred into the painter's device inside 10 mm margins.
 void drawFitted(QPainter &painter, const QImage &image, const QRectF &paper, qreal dotsPerMm)
 {
-    const QRectF room = paper.adjusted(10 * dotsPerMm, 10 * dotsPerMm, -10 * dotsPerMm,
-                                       -10 * dotsPerMm);
+    const QRectF room =
+        paper.adjusted(10 * dotsPerMm, 10 * dotsPerMm, -10 * dotsPerMm, -10 * dotsPerMm);
     QSizeF size = image.size();
     size.scale(room.size(), Qt::KeepAspectRatio);
     const QRectF target(room.center() - QPointF(size.width() / 2, size.height() / 2), size);
@@ -193,15 +203,15 @@ const QPageLayout kLandscapeA4(QPageSize(QPageSize::A4), QPageLayout::Landscape,
 ReportPrintOutcome printImage(const QImage &image, const QString &name)
 {
     if (image.isNull())
-        return failed(QStringLiteral("没有可打印的图表"));
-    const QPrinterInfo info = g_pdfInstead.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                     : QPrinterInfo();
+        return failed(QCoreApplication::translate("ReportPrinter", "没有可打印的图表"));
+    const QPrinterInfo info =
+        g_pdfInstead.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo();
     if (info.isNull()) {
         const QString folder = g_pdfInstead.isEmpty() ? printsFolder() : g_pdfInstead;
         if (!QDir().mkpath(folder))
-            return failed(QStringLiteral("无法创建文件夹 %1").arg(folder));
-        const QString path =
-            freshPath(folder, pdfFileName(name, QDateTime::currentDateTime()));
+            return failed(
+                QCoreApplication::translate("ReportPrinter", "无法创建文件夹 %1").arg(folder));
+        const QString path = freshPath(folder, pdfFileName(name, QDateTime::currentDateTime()));
         {
             QPdfWriter writer(path);
             writer.setTitle(name);
@@ -210,17 +220,20 @@ ReportPrintOutcome printImage(const QImage &image, const QString &name)
             writer.setPageLayout(kLandscapeA4);
             QPainter painter;
             if (!painter.begin(&writer))
-                return failed(QStringLiteral("无法写入文件：%1").arg(path));
-            drawFitted(painter, image, QRectF(0, 0, writer.width(), writer.height()),
-                       300 / 25.4);
+                return failed(
+                    QCoreApplication::translate("ReportPrinter", "无法写入文件：%1").arg(path));
+            drawFitted(painter, image, QRectF(0, 0, writer.width(), writer.height()), 300 / 25.4);
         }
         ReportPrintOutcome o;
         o.target = ReportPrintOutcome::Target::PdfFile;
         o.ok = true;
         o.path = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-        o.message = g_pdfInstead.isEmpty()
-                        ? QStringLiteral("没有安装打印机，已存为 PDF 文件：%1").arg(o.path)
-                        : QStringLiteral("已存为 PDF 文件：%1").arg(o.path);
+        o.message =
+            g_pdfInstead.isEmpty()
+                ? QCoreApplication::translate("ReportPrinter",
+                                              "没有安装打印机，已存为 PDF 文件：%1")
+                      .arg(o.path)
+                : QCoreApplication::translate("ReportPrinter", "已存为 PDF 文件：%1").arg(o.path);
         return remember(o);
     }
     QPrinter printer(info, QPrinter::HighResolution);
@@ -230,16 +243,19 @@ ReportPrintOutcome printImage(const QImage &image, const QString &name)
     printer.setPageLayout(kLandscapeA4);
     QPainter painter;
     if (!painter.begin(&printer))
-        return failed(QStringLiteral("无法打开打印机 %1").arg(info.printerName()));
+        return failed(QCoreApplication::translate("ReportPrinter", "无法打开打印机 %1")
+                          .arg(info.printerName()));
     drawFitted(painter, image, printer.paperRect(QPrinter::DevicePixel),
                printer.resolution() / 25.4);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return failed(QStringLiteral("打印机 %1 出错").arg(info.printerName()));
+        return failed(
+            QCoreApplication::translate("ReportPrinter", "打印机 %1 出错").arg(info.printerName()));
     ReportPrintOutcome o;
     o.target = ReportPrintOutcome::Target::Printer;
     o.ok = true;
     o.printerName = info.printerName();
-    o.message = QStringLiteral("已发送到打印机 %1").arg(o.printerName);
+    o.message =
+        QCoreApplication::translate("ReportPrinter", "已发送到打印机 %1").arg(o.printerName);
     return remember(o);
 }
 

@@ -130,7 +130,7 @@ void tst_MainWindow::permissionsOnWithoutPowers()
                                                       QStringLiteral("FileExit")}));
     QCOMPARE(enabledEntries(w.HelpMenu),
              (QStringList{QStringLiteral("HelpUse"), QStringLiteral("HelpTips"),
-                          QStringLiteral("HelpAbout")}));
+                          QStringLiteral("HelpLanguage"), QStringLiteral("HelpAbout")}));
     QCOMPARE(enabledEntries(w.BusinessMenu), QStringList());
     QCOMPARE(enabledEntries(w.StatisticsMenu), QStringList());
     QCOMPARE(enabledEntries(w.SettingsMenu), QStringList());

@@ -8,6 +8,7 @@
 #include "toolkit/GridTable.h"
 #include "toolkit/GridView.h"
 
+#include <QAction>
 #include <QFile>
 #include <QHeaderView>
 #include <QMimeData>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <algorithm>
 #include <memory>
 #include <numeric>
 
@@ -788,6 +790,7 @@ void tst_DataGrid::csvExport()
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
+    f.close();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 9); // captions, seven rows, the empty text after the last line end
@@ -799,6 +802,17 @@ void tst_DataGrid::csvExport()
     QCOMPARE(lines[2], QStringLiteral("2024-03-01,大话西游,2001,王五,1.00,0.05"));
     QCOMPARE(lines[7], QStringLiteral("2024-03-02,无间道,1001,张三,2.50,30.00"));
     QVERIFY(lines[8].isEmpty());
+
+    // Grouped: the rows come group by group, as the grid shows them.
+    m_grid->groupBy(QStringLiteral("Num"));
+    QVERIFY2(m_grid->exportCsv(path, &error), qPrintable(error));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QStringList grouped = QString::fromUtf8(f.readAll().mid(3)).split(QStringLiteral("\r\n"));
+    f.close();
+    QStringList members;
+    for (const QString &line : grouped.mid(1, 7))
+        members << line.section(u',', 2, 2);
+    QCOMPARE(members, QStringList({"1001", "1001", "1002", "1002", "2001", "2001", "4001"}));
 
     // A folder that cannot be written reports why.
     QVERIFY(!m_grid->exportCsv(dir.filePath(QStringLiteral("missing/x.csv")), &error));
@@ -814,12 +828,21 @@ void tst_DataGrid::csvExportThroughMenuProvider()
     DataGrid::setSaveNameProvider([&](QWidget *, const QString &suggested) {
         return suggested.endsWith(QStringLiteral(".csv")) ? path : QString();
     });
-    m_grid->exportWithDialog();
+    // Ctrl+E on the focused grid asks for the file, as the context menu's entry does.
+    m_grid->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
+    m_grid->view()->setFocus();
+    QTest::keyClick(m_grid->view(), Qt::Key_E, Qt::ControlModifier);
     DataGrid::setSaveNameProvider({});
     // The suffix is added; the operator is told where the rows went.
     QVERIFY(QFile::exists(path + QStringLiteral(".csv")));
     QCOMPARE(boxes.shown.size(), 1);
     QVERIFY(boxes.lastText().startsWith(QStringLiteral("已导出 6 行到")));
+
+    const QList<QAction *> actions = m_grid->actions();
+    QVERIFY(std::any_of(actions.begin(), actions.end(), [](QAction *a) {
+        return a->text() == QStringLiteral("导出 CSV...");
+    }));
 
     // Cancelled: nothing written, nothing said.
     boxes.clear();

@@ -1,0 +1,286 @@
+// The main windows walked in English: with the English translation loaded, no Chinese is
+// left in what they show (captions, labels, buttons, menus, tips, accessible names), nor in
+// the message boxes they raise.
+#include "shell/AboutWindow.h"
+#include "shell/AccountWindows.h"
+#include "shell/BackupWindow.h"
+#include "shell/Language.h"
+#include "shell/LoginWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/TipsWindow.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/SettingsStore.h"
+#include "support/RecordingPresenter.h"
+#include "support/TestAccount.h"
+#include "toolkit/DataGrid.h"
+#include "toolkit/GridGroupPanel.h"
+#include "toolkit/ReportPreview.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+bool hasChinese(const QString &text)
+{
+    static const QRegularExpression han(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}"
+                                                       "\\x{ff00}-\\x{ffef}]"));
+    return han.match(text).hasMatch();
+}
+
+// Texts of a menu and its submenus; the entry naming Chinese in Chinese is meant to stay.
+void menuTexts(const QMenu *menu, const QString &where, QStringList &found)
+{
+    for (const QAction *a : menu->actions()) {
+        if (a->objectName() == QStringLiteral("LangChinese"))
+            continue;
+        if (hasChinese(a->text()) || hasChinese(a->toolTip()))
+            found << where + QStringLiteral(" > ") + a->text();
+        if (a->menu())
+            menuTexts(a->menu(), where + QStringLiteral(" > ") + a->text(), found);
+    }
+}
+
+// Every text a window shows of its own (not the data in its fields and lists).
+QStringList chineseTexts(const QWidget *window)
+{
+    QStringList found;
+    auto check = [&found](const QObject *o, const QString &what, const QString &text) {
+        if (hasChinese(text))
+            found << o->metaObject()->className() + QStringLiteral(" ") + o->objectName() +
+                         QStringLiteral(" ") + what + QStringLiteral(": ") + text;
+    };
+    check(window, QStringLiteral("title"), window->windowTitle());
+    QList<const QWidget *> widgets{window};
+    for (const QWidget *w : window->findChildren<QWidget *>())
+        widgets << w;
+    for (const QWidget *w : widgets) {
+        check(w, QStringLiteral("tip"), w->toolTip());
+        check(w, QStringLiteral("name"), w->accessibleName());
+        if (auto *l = qobject_cast<const QLabel *>(w))
+            check(w, QStringLiteral("label"), l->text());
+        if (auto *b = qobject_cast<const QAbstractButton *>(w))
+            check(w, QStringLiteral("button"), b->text());
+        if (auto *g = qobject_cast<const QGroupBox *>(w))
+            check(w, QStringLiteral("group"), g->title());
+        if (auto *e = qobject_cast<const QLineEdit *>(w))
+            check(w, QStringLiteral("placeholder"), e->placeholderText());
+        if (auto *t = qobject_cast<const QTabWidget *>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                check(w, QStringLiteral("tab"), t->tabText(i));
+        }
+        if (auto *bar = qobject_cast<const QMenuBar *>(w)) {
+            for (const QAction *a : bar->actions()) {
+                check(a, QStringLiteral("menu"), a->text());
+                if (a->menu())
+                    menuTexts(a->menu(), a->text(), found);
+            }
+        }
+        if (auto *m = qobject_cast<const QMenu *>(w))
+            menuTexts(m, m->title(), found);
+        for (const QAction *a : w->actions()) {
+            if (a->objectName() != QStringLiteral("LangChinese"))
+                check(a, QStringLiteral("action"), a->text());
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+// Fails naming every Chinese text found.
+#define EXPECT_ENGLISH(window)                                                                    \
+    do {                                                                                          \
+        const QStringList found = chineseTexts(window);                                           \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));                  \
+    } while (false)
+
+class tst_English : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void languageFollowsTheStoredChoiceThenTheSystem_data();
+    void languageFollowsTheStoredChoiceThenTheSystem();
+    void translationsFolderBesideOrInstalled();
+    void languageMenuStoresTheChoice();
+
+    void loginWindow();
+    void mainWindowMenusAndNavigation();
+    void smallWindows();
+    void gridAndPreview();
+
+private:
+    TestAccount *m_account = nullptr;
+    RecordingPresenter *m_boxes = nullptr;
+};
+
+void tst_English::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    SetNoteFlag(1);
+    QVERIFY2(Language::install(qApp, Language::English, QStringLiteral(RENTORA_QM_DIR)),
+             "the English translation was not built");
+}
+
+void tst_English::init()
+{
+    m_account = new TestAccount;
+    m_boxes = new RecordingPresenter;
+    CurrentUserID = 1;
+}
+
+void tst_English::cleanup()
+{
+    delete m_boxes;
+    delete m_account;
+}
+
+void tst_English::languageFollowsTheStoredChoiceThenTheSystem_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("chinese system") << QString() << "zh_CN" << "zh_CN";
+    QTest::newRow("taiwan system") << QString() << "zh_TW" << "zh_CN";
+    QTest::newRow("english system") << QString() << "en_GB" << "en";
+    QTest::newRow("german system") << QString() << "de_DE" << "en";
+    QTest::newRow("C locale") << QString() << "C" << "zh_CN";
+    QTest::newRow("chosen english") << "en" << "zh_CN" << "en";
+    QTest::newRow("chosen chinese") << "zh_CN" << "en_US" << "zh_CN";
+    QTest::newRow("unknown choice") << "fr" << "zh_CN" << "zh_CN";
+}
+
+void tst_English::languageFollowsTheStoredChoiceThenTheSystem()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, system);
+    QFETCH(QString, expected);
+    QCOMPARE(Language::resolve(stored, QLocale(system)), expected);
+}
+
+void tst_English::translationsFolderBesideOrInstalled()
+{
+    QTemporaryDir root;
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("usr/bin"))));
+    QCOMPARE(Language::translationsFolder(root.filePath(QStringLiteral("usr/bin"))),
+             root.filePath(QStringLiteral("usr/share/rentora/translations")));
+    QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("build/translations"))));
+    QCOMPARE(Language::translationsFolder(root.filePath(QStringLiteral("build"))),
+             root.filePath(QStringLiteral("build/translations")));
+    // A missing file leaves the texts as they are.
+    QVERIFY(!Language::install(qApp, QStringLiteral("xx"), root.path()));
+    QVERIFY(Language::install(qApp, Language::Chinese, root.path()));
+}
+
+void tst_English::languageMenuStoresTheChoice()
+{
+    TMainFm w;
+    auto *english = w.findChild<QAction *>(QStringLiteral("LangEnglish"));
+    auto *system = w.findChild<QAction *>(QStringLiteral("LangSystem"));
+    QVERIFY(english && system);
+    SetLanguage(QString());
+    english->trigger();
+    QCOMPARE(GetLanguage(), Language::English);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("The language applies from the next start of the "
+                                                 "program."));
+    // Choosing what is already chosen says nothing.
+    english->trigger();
+    QCOMPARE(m_boxes->shown.size(), 1);
+    system->trigger();
+    QVERIFY(GetLanguage().isEmpty());
+    SetLanguage(QString());
+}
+
+void tst_English::loginWindow()
+{
+    TLoginFm login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&login));
+    EXPECT_ENGLISH(&login);
+
+    // Its messages come in English too, with the common caption.
+    auto *password = login.findChild<QLineEdit *>(QStringLiteral("EDPWD"));
+    QVERIFY(password);
+    password->setText(QStringLiteral("not the password"));
+    QTest::keyClick(password, Qt::Key_Return);
+    QTest::keyClick(login.findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::Key_Space);
+    QVERIFY(!m_boxes->shown.isEmpty());
+    for (const Msg::Request &r : m_boxes->shown) {
+        QVERIFY2(!hasChinese(r.text), qPrintable(r.text));
+        QCOMPARE(r.caption, QStringLiteral("System Notice"));
+    }
+}
+
+void tst_English::mainWindowMenusAndNavigation()
+{
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    EXPECT_ENGLISH(&w);
+    EXPECT_ENGLISH(w.PopupMenu1);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    [No shop name set ]"));
+
+    // Leaving asks in English.
+    m_boxes->answers.enqueue(QMessageBox::No);
+    w.close();
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("Leave the program?"));
+}
+
+void tst_English::smallWindows()
+{
+    TAboutFm about;
+    EXPECT_ENGLISH(&about);
+    TNoteFm tips;
+    EXPECT_ENGLISH(&tips);
+
+    QTemporaryDir folder;
+    TNewAccountFm newAccount(nullptr, folder.path() + QLatin1Char('/'));
+    EXPECT_ENGLISH(&newAccount);
+    TOpenAccountFm openAccount(nullptr, folder.path() + QLatin1Char('/'));
+    EXPECT_ENGLISH(&openAccount);
+    TBackupFm backup(nullptr, m_account->path(), folder.path() + QLatin1Char('/'));
+    EXPECT_ENGLISH(&backup);
+
+    // A refused account name is told in English.
+    QTest::keyClick(newAccount.findChild<QPushButton *>(QStringLiteral("BitBtn1")),
+                    Qt::Key_Space);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("Please enter the account name!"));
+}
+
+void tst_English::gridAndPreview()
+{
+    DataGrid grid;
+    grid.addColumn(QStringLiteral("Name"), QStringLiteral("Title"));
+    grid.setRows({QStringLiteral("Name")}, {{QStringLiteral("Hero")}});
+    grid.groupBy(QStringLiteral("Name"));
+    grid.ungroup(QStringLiteral("Name"));
+    EXPECT_ENGLISH(&grid);
+    QCOMPARE(GridGroupPanel::emptyText(),
+             QStringLiteral("Drag a column header here to group by that column"));
+
+    ReportPreview preview;
+    EXPECT_ENGLISH(&preview);
+}
+
+QTEST_MAIN(tst_English)
+#include "tst_english.moc"

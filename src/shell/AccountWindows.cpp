@@ -4,6 +4,7 @@
 #include "WorkArea.h"
 
 #include "data/AccountFiles.h"
+#include "data/Db.h"
 #include "data/SettingsStore.h"
 #include "toolkit/MessageBox.h"
 
@@ -56,7 +57,9 @@ bool SwitchAccount(const QString &path, QWidget *parent)
     case AccountFiles::SwitchResult::Switched:
         return true;
     case AccountFiles::SwitchResult::Restored:
-        Msg::error(parent, kOpenError);
+        qCWarning(lcData).noquote() << "cannot open the account" << path << ":" << why;
+        Msg::show({parent, Msg::SystemCaption, kOpenError, Msg::Icon::Error, QMessageBox::Ok,
+                   QMessageBox::Ok, why});
         return false;
     case AccountFiles::SwitchResult::Lost:
         Msg::error(parent, kOpenError);

@@ -3,6 +3,7 @@
 #include "Openers.h"
 
 #include "data/Backup.h"
+#include "data/Db.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
@@ -162,6 +163,12 @@ void TBackupFm::BtnBakClick()
     }
     // A name without a folder goes into the data folder, beside the accounts.
     const QString target = QDir(m_folder).absoluteFilePath(QDir::fromNativeSeparators(typed));
+    if (Backup::isOwnFile(m_source, target)) {
+        Msg::error(this, QStringLiteral("备份文件不能是正在使用的帐户文件或它的日志文件，"
+                                        "请换一个文件名！"));
+        EDPath->setFocus();
+        return;
+    }
     if (QFileInfo::exists(target)) {
         const QString question = QStringLiteral("数据文件＂") + QFileInfo(target).fileName() +
                                  QStringLiteral("＂已存在，覆盖吗？");
@@ -170,8 +177,10 @@ void TBackupFm::BtnBakClick()
             return;
     }
     if (!CopyDataFile(m_source, target)) {
-        Msg::error(this,
-                   QStringLiteral("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."));
+        qCWarning(lcData).noquote() << "backup to" << target << "failed:" << m_lastFailure;
+        Msg::show({this, Msg::SystemCaption,
+                   QStringLiteral("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."),
+                   Msg::Icon::Error, QMessageBox::Ok, QMessageBox::Ok, m_lastFailure});
     }
 }
 
@@ -183,7 +192,8 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
         ProgressBar1->setRange(0, int(qMax<qint64>(total, 1)));
         ProgressBar1->setValue(int(done));
     };
-    if (!Backup::copyDataFile(source, target, advance, nullptr))
+    m_lastFailure.clear();
+    if (!Backup::copyDataFile(source, target, advance, &m_lastFailure))
         return false;          // the bar keeps the position it reached
     ProgressBar1->setValue(0); // empty again
     Msg::info(this, QStringLiteral("数据备份成功！"));

@@ -7,7 +7,9 @@
 #include "SplashWindow.h"
 
 #include "data/DataModule.h"
+#include "data/Db.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/WaitCursor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,11 +48,14 @@ int run(QApplication &app)
 
     app.setApplicationName(QStringLiteral("Tarvane Rentora"));
     applyCommonLook();
+    WaitCursor::showDuringDataWaits();
 
     TDataModule1 dataModule;
     QString why;
     if (!dataModule.connectCurrentAccount(&why)) {
-        Msg::error(nullptr, QStringLiteral("数据库连接错误,程序无法运行！"));
+        qCWarning(lcData).noquote() << "cannot open the account:" << why;
+        Msg::show({nullptr, Msg::SystemCaption, QStringLiteral("数据库连接错误,程序无法运行！"),
+                   Msg::Icon::Error, QMessageBox::Ok, QMessageBox::Ok, why});
         if (splash)
             splash->close();
         return 0;

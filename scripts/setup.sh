@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake ninja-build pkg-config ccache dpkg-dev file
+  build-essential cmake ninja-build pkg-config ccache clang libclang-rt-14-dev util-linux dpkg-dev file
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl-dev
   qt6-l10n-tools qt6-translations-l10n
   libjpeg62-turbo-dev libsqlite3-dev sqlite3

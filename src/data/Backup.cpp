@@ -11,6 +11,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 namespace Backup {
 
 namespace {
@@ -55,10 +57,27 @@ int execute(Connection &c, const char *sql)
     return sqlite3_exec(c.handle, sql, nullptr, nullptr, nullptr);
 }
 
-bool sameFile(const QString &a, const QString &b)
+// The file a path ends up at: symbolic links followed (a dangling one too), the folder made
+// canonical. Empty when the chain of links does not end.
+QString resolvedPath(const QString &path)
 {
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+    QFileInfo info(QFileInfo(path).absoluteFilePath());
+    for (int hops = 0; info.isSymLink(); ++hops) {
+        if (hops > 40)
+            return {};
+        info = QFileInfo(info.symLinkTarget());
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+}
+
+bool sameInode(const QString &a, const QString &b)
+{
+    struct stat sa;
+    struct stat sb;
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
 }
 
 // Copies every page of source into target (an empty database file), stepping so the caller
@@ -117,6 +136,20 @@ QString copyPages(const QString &source, const QString &target, const Progress &
 
 } // namespace
 
+bool isOwnFile(const QString &account, const QString &target)
+{
+    const QString resolvedTarget = resolvedPath(target);
+    if (resolvedTarget.isEmpty())
+        return true;
+    const QString resolvedAccount = resolvedPath(account);
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QString own = resolvedAccount + QLatin1String(suffix);
+        if (resolvedTarget == own || sameInode(target, own))
+            return true;
+    }
+    return false;
+}
+
 QString defaultTarget(const QString &folder, const QDate &day)
 {
     return QDir(folder).absoluteFilePath(day.toString(QStringLiteral("yyyyMMdd")) +
@@ -135,9 +168,8 @@ bool copyDataFile(const QString &source, const QString &target, const Progress &
         return fail(QStringLiteral("no target file"));
     if (!QFileInfo(source).isFile())
         return fail(QStringLiteral("no such file: ") + source);
-    // Replacing the file in use would cut the program off from its own data.
-    if (sameFile(source, target))
-        return fail(QStringLiteral("the target is the file being backed up"));
+    if (isOwnFile(source, target))
+        return fail(QStringLiteral("the target is one of the account's own files"));
     if (QFileInfo(target).isDir())
         return fail(QStringLiteral("the target is a folder"));
 
@@ -159,9 +191,10 @@ bool copyDataFile(const QString &source, const QString &target, const Progress &
     const QString error = copyPages(source, partName, progress);
     if (!error.isEmpty())
         return discard(error);
-    QFile::setPermissions(partName, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // The copy holds what the account holds, passwords included: it gets the account's
+    // permissions, never more (the temporary file was created readable by its owner only).
+    if (!QFile::setPermissions(partName, QFile::permissions(source)))
+        return discard(QStringLiteral("cannot set the permissions of ") + partName);
 
     // A log or journal left beside an old target would be applied to the new copy the next
     // time it is opened: the overwritten file takes its leftovers with it.

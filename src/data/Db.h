@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QLoggingCategory>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 
-#include <stdexcept>
+#include "DbError.h"
+
+class QSqlError;
+
+// The data layer's log: every statement the engine refused, with the engine's own text.
+Q_DECLARE_LOGGING_CATEGORY(lcData)
 
 // Thin helpers over Qt SQL that make every failure visible: a statement that fails throws
-// DbError with the engine's text, so no caller can mistake it for success.
+// DbError, so no caller can mistake it for success.
 namespace Db {
 
 inline constexpr const char *MainConnName = "MainConn";
@@ -17,12 +23,10 @@ inline constexpr const char *MainConnName = "MainConn";
 // The program's one connection (MainConn). Valid once the data module has opened it.
 QSqlDatabase mainConn();
 
-class DbError : public std::runtime_error
-{
-public:
-    explicit DbError(const QString &message);
-    QString message() const { return QString::fromStdString(what()); }
-};
+// The fault an engine result code (SQLITE_BUSY, SQLITE_FULL, ...) stands for.
+Fault faultOfEngineCode(int code);
+// An error of the engine on db, e.g. of a statement that failed; context names the statement.
+DbError engineError(const QSqlError &error, const QString &context);
 
 // Prepares sql, binds params in order to its '?' placeholders and executes it.
 QSqlQuery exec(const QString &sql, const QVariantList &params = {},
@@ -35,7 +39,10 @@ QVariant scalar(const QString &sql, const QVariantList &params = {},
 // The key the engine gave the row just inserted.
 qint64 lastInsertId(const QSqlQuery &q);
 
-// Begins a transaction; rolls it back on destruction unless commit() was called.
+// A transaction that will write. It starts as a writer (BEGIN IMMEDIATE on SQLite), so it
+// takes the account's write lock before reading anything: a commit of another counter is
+// waited for within the busy timeout instead of failing when the transaction first writes.
+// Rolls back on destruction unless commit() was called.
 class Transaction
 {
 public:
@@ -50,6 +57,17 @@ private:
     QSqlDatabase m_db;
     bool m_done = false;
 };
+
+// Waiting for another program's lock. The engine calls back while it waits; the first call
+// of a wait tells the notifier (the user interface shows a wait cursor until it gets control
+// back). A wait longer than the timeout gives up with Fault::Busy.
+inline constexpr int DefaultBusyTimeoutMs = 10000;
+using WaitNotifier = void (*)();
+void setWaitNotifier(WaitNotifier notifier);
+void setBusyTimeout(int milliseconds);
+int busyTimeout();
+// Makes db wait as above; the data module does it for every account it opens.
+void installBusyHandler(const QSqlDatabase &db);
 
 // Reads a column by name; null reads as 0 or empty, as the program's readers expect.
 QString text(const QSqlQuery &q, const char *column);

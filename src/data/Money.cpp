@@ -20,6 +20,11 @@ bool isPoint(QChar c)
 
 } // namespace
 
+MoneyRangeError::MoneyRangeError()
+    : Db::DbError(QStringLiteral("金额超出范围，本次操作未完成！\n金额最大为999999999.99元。"))
+{
+}
+
 std::optional<Money> Money::parse(QStringView text, Sign sign)
 {
     QStringView t = text.trimmed();
@@ -69,14 +74,8 @@ std::optional<Money> Money::parse(QStringView text, Sign sign)
     for (int i = fractionDigits; i < 4; ++i)
         fraction *= 10;
     const qint64 units = whole * Scale + fraction;
-    return Money(negative ? -units : units);
-}
-
-qint64 Money::cents() const
-{
-    const qint64 magnitude = m_units < 0 ? -m_units : m_units;
-    const qint64 c = (magnitude + UnitsPerCent / 2) / UnitsPerCent;
-    return m_units < 0 ? -c : c;
+    // 999999999.9999 would show as 1000000000.00, which is no longer an amount: refused.
+    return tryFromUnits(negative ? -units : units);
 }
 
 QString Money::toString() const

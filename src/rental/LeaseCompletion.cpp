@@ -149,7 +149,8 @@ Outcome completeRental(const Completion &c)
         return r.outcome;
     } catch (const Db::DbError &e) {
         Outcome o = refused(Outcome::Status::Failed, customer);
-        o.error = e.message();
+        o.error = e.details();
+        o.failure = e;
         return o;
     }
     return done;
@@ -223,7 +224,8 @@ Outcome completeReturn(const Completion &c)
         return r.outcome;
     } catch (const Db::DbError &e) {
         Outcome o = refused(Outcome::Status::Failed, customer);
-        o.error = e.message();
+        o.error = e.details();
+        o.failure = e;
         return o;
     }
     return done;

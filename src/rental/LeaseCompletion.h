@@ -2,6 +2,8 @@
 
 #include "LeaseItem.h"
 
+#include "data/Db.h"
+
 #include <QDateTime>
 
 // Completing a transaction at the counter: everything it writes happens in one transaction on
@@ -41,13 +43,14 @@ struct Outcome
         AllowanceExceeded, // allowanceLeft says how many discs the member may still rent
         NotAvailable,      // refusedCode was rented, sold or returned since it was looked up
         DuplicateCopy,     // refusedCode is in the list twice
-        Failed,            // a database error; error holds the engine's text
+        Failed,            // a database error; failure holds it
     };
     Status status = Status::Failed;
     qint64 customerId = 0; // the customer the transaction was booked to
     qint64 allowanceLeft = 0;
     QString refusedCode;
-    QString error;
+    QString error;                      // the engine's text of a failure
+    std::optional<Db::DbError> failure; // Failed: what the data layer reported
     QList<qint64> lineIds; // lines written (renting) or closed (taking back)
     QList<LineFigures> lines; // the same lines with their money, in the items' order
 };

@@ -62,7 +62,11 @@ std::optional<QString> adjustedTotal(const QString &fieldText, Money delta)
     const std::optional<Money> current = Money::parse(fieldText, Money::Sign::AllowNegative);
     if (!current)
         return std::nullopt;
-    return (*current + delta).toString();
+    // A total beyond the largest amount is refused like an unreadable one.
+    const std::optional<Money> total = current->plus(delta);
+    if (!total)
+        return std::nullopt;
+    return total->toString();
 }
 
 std::optional<Money> completedTotal(const QString &fieldText)

@@ -26,7 +26,7 @@ QString returnSummary(int n, Money deposit, Money rent);
 
 // A total field changed by delta: the field's amount plus delta, "%0.2f". nullopt when the
 // field does not hold an amount (emptied or garbled by the operator), so nothing is computed
-// from it.
+// from it, and when the sum would leave Money's range.
 std::optional<QString> adjustedTotal(const QString &fieldText, Money delta);
 
 // The amount a total field holds at completion: digits and at most one point; nullopt for an

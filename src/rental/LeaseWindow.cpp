@@ -683,7 +683,12 @@ void TLeaseFm::BtnSaveClick()
         Msg::error(this, QStringLiteral("出租列表不能为空!"));
         return;
     case Outcome::Status::Failed:
-        Msg::error(this, QStringLiteral("数据保存错误!"));
+        // What went wrong (a full disk, a read-only file, another program holding the
+        // account); the list stays as it was, so the operator can try again.
+        if (o.failure)
+            Msg::fault(this, *o.failure);
+        else
+            Msg::error(this, QStringLiteral("数据保存错误!"));
         return;
     }
 

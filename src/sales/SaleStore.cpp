@@ -132,6 +132,9 @@ QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int 
     QList<qint64> lineIds;
     if (rows.isEmpty())
         return lineIds;
+    // Every line's amount and the sale's total must be amounts: a quantity times a price
+    // beyond the range is refused (MoneyRangeError) before anything is written.
+    total(rows);
     Db::Transaction tx;
 
     std::optional<qint64> editedCopy;

@@ -430,8 +430,8 @@ void TSellFm::BtnSaveClick()
                                         "请从列表中删除!")
                              .arg(e.copy.name, e.copy.customNum));
         return;
-    } catch (const Db::DbError &) {
-        Msg::error(this, QStringLiteral("数据保存错误!"));
+    } catch (const Db::DbError &e) {
+        Msg::fault(this, e);
         return;
     }
     const Money total = SaleStore::total(m_rows);

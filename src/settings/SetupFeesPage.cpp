@@ -105,7 +105,10 @@ void TSetupFm::feeAfterScroll()
     if (!FeeGrid->hasCurrentRow())
         return;
     auto amount = [this](const char *field) {
-        return Money::fromCents(FeeGrid->value(QLatin1String(field)).toLongLong()).toShortString();
+        // A stored value beyond any amount (a file written elsewhere) shows as it is stored.
+        const qint64 cents = FeeGrid->value(QLatin1String(field)).toLongLong();
+        const auto m = Money::tryFromCents(cents);
+        return m ? m->toShortString() : QString::number(cents);
     };
     EDFeeName->setText(FeeGrid->value(QStringLiteral("Name")).toString());
     EDFee->setText(amount("Fee"));

@@ -313,7 +313,13 @@ void TSetupFm::BtnSEditClick()
         return;
     const qint64 payment = SDBGridFee->value(QStringLiteral("FID")).toLongLong();
     QDate date = SqlDialect::parseDate(SDBGridFee->value(QStringLiteral("FeeDate")).toString());
-    Money amount = Money::fromCents(SDBGridFee->value(QStringLiteral("Moneys")).toLongLong());
+    const auto stored =
+        Money::tryFromCents(SDBGridFee->value(QStringLiteral("Moneys")).toLongLong());
+    if (!stored) {
+        Msg::error(this, MoneyRangeError().message());
+        return;
+    }
+    Money amount = *stored;
     QString memo = SDBGridFee->value(QStringLiteral("Memo")).toString();
     if (EditMemberPayment(date, amount, memo, this)) {
         try {

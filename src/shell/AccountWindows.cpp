@@ -5,6 +5,7 @@
 
 #include "data/AccountFiles.h"
 #include "data/Restore.h"
+#include "data/Db.h"
 #include "data/SettingsStore.h"
 #include "toolkit/MessageBox.h"
 
@@ -82,7 +83,9 @@ bool SwitchAccount(const QString &path, QWidget *parent)
     case AccountFiles::SwitchResult::Switched:
         return true;
     case AccountFiles::SwitchResult::Restored:
-        Msg::error(parent, openError());
+        qCWarning(lcData).noquote() << "cannot open the account" << path << ":" << why;
+        Msg::show({parent, Msg::SystemCaption, openError(), Msg::Icon::Error, QMessageBox::Ok,
+                   QMessageBox::Ok, why});
         return false;
     case AccountFiles::SwitchResult::Lost:
         Msg::error(parent, openError());

@@ -3,6 +3,7 @@
 #include "Openers.h"
 
 #include "data/Backup.h"
+#include "data/Db.h"
 #include "data/Restore.h"
 #include "toolkit/MessageBox.h"
 
@@ -166,6 +167,12 @@ void TBackupFm::BtnBakClick()
     const QString backups = Restore::backupFolder(m_folder);
     QDir().mkpath(backups);
     const QString target = QDir(backups).absoluteFilePath(QDir::fromNativeSeparators(typed));
+    if (Backup::isOwnFile(m_source, target)) {
+        Msg::error(this, QStringLiteral("备份文件不能是正在使用的帐户文件或它的日志文件，"
+                                        "请换一个文件名！"));
+        EDPath->setFocus();
+        return;
+    }
     if (QFileInfo::exists(target)) {
         const QString question =
             tr("数据文件＂%1＂已存在，覆盖吗？").arg(QFileInfo(target).fileName());
@@ -174,7 +181,10 @@ void TBackupFm::BtnBakClick()
             return;
     }
     if (!CopyDataFile(m_source, target)) {
-        Msg::error(this, tr("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."));
+        qCWarning(lcData).noquote() << "backup to" << target << "failed:" << m_lastFailure;
+        Msg::show({this, Msg::SystemCaption,
+                   tr("备份失败.可能磁盘空间不足,或磁盘不可写,或目标文件不能被覆盖.."),
+                   Msg::Icon::Error, QMessageBox::Ok, QMessageBox::Ok, m_lastFailure});
     }
 }
 
@@ -186,7 +196,8 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
         ProgressBar1->setRange(0, int(qMax<qint64>(total, 1)));
         ProgressBar1->setValue(int(done));
     };
-    if (!Backup::copyDataFile(source, target, advance, nullptr))
+    m_lastFailure.clear();
+    if (!Backup::copyDataFile(source, target, advance, &m_lastFailure))
         return false;          // the bar keeps the position it reached
     ProgressBar1->setValue(0); // empty again
     Msg::info(this, tr("数据备份成功！"));

@@ -39,6 +39,7 @@ public:
 
 private:
     QString m_source;
+    QString m_lastFailure; // the reason of the last failed copy, for the details
     QString m_folder;
 };
 

@@ -9,7 +9,9 @@
 #include "Translations.h"
 
 #include "data/DataModule.h"
+#include "data/Db.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/WaitCursor.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -71,6 +73,7 @@ int run(QApplication &app)
     icon.addFile(QStringLiteral(":/icons/rentora-48.png"));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("rentora"), icon));
     applyCommonLook();
+    WaitCursor::showDuringDataWaits();
 
     // Installed, the accounts live in the user's folder, filled on the first start; a failure
     // shows as the connection error below.
@@ -79,8 +82,9 @@ int run(QApplication &app)
         qWarning("data folder: %s", qPrintable(why));
     TDataModule1 dataModule;
     if (!dataModule.connectCurrentAccount(&why)) {
-        Msg::error(nullptr,
-                   QCoreApplication::translate("Startup", "数据库连接错误,程序无法运行！"));
+        qCWarning(lcData).noquote() << "cannot open the account:" << why;
+        Msg::show({nullptr, Msg::SystemCaption, QCoreApplication::translate("Startup", "数据库连接错误,程序无法运行！"),
+                   Msg::Icon::Error, QMessageBox::Ok, QMessageBox::Ok, why});
         if (splash)
             splash->close();
         return 0;

@@ -168,12 +168,24 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
     // A click on the row that is already current loads it as well.
     connect(dxDBGrid1->view(), &QAbstractItemView::clicked, this,
             &TRepertoryDetailFM::ADOListAfterScroll);
-    connect(dxCurrencyEdit1, &QLineEdit::editingFinished, this, [this] {
-        if (const auto price = Money::parse(dxCurrencyEdit1->text()))
-            dxCurrencyEdit1->setText(price->toString());
-    });
+    // Tied to the field alone: the field still loses its focus while the dialog is being
+    // destroyed, when nothing of this class may be touched any more.
+    connect(dxCurrencyEdit1, &QLineEdit::editingFinished, dxCurrencyEdit1,
+            [edit = dxCurrencyEdit1] {
+                if (const auto price = Money::parse(edit->text()))
+                    edit->setText(price->toString());
+            });
 
     FormShow();
+}
+
+TRepertoryDetailFM::~TRepertoryDetailFM()
+{
+    // The base class destroys the controls after this class's part is gone; a control losing
+    // its focus then must not call back into this class.
+    const QList<QObject *> controls = findChildren<QObject *>();
+    for (QObject *control : controls)
+        disconnect(control, nullptr, this, nullptr);
 }
 
 void TRepertoryDetailFM::showEvent(QShowEvent *event)

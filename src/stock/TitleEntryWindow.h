@@ -18,6 +18,7 @@ class TRepertoryDetailFM : public TBaseDlgFM
     Q_OBJECT
 public:
     explicit TRepertoryDetailFM(QWidget *parent = nullptr);
+    ~TRepertoryDetailFM() override;
 
     QDateEdit *dxDateEdit1 = nullptr;
     QComboBox *ProComB = nullptr;

@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "data/Db.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -50,6 +52,8 @@ QMessageBox::StandardButton showReal(const Request &r)
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
     }
+    if (!r.details.isEmpty())
+        box.setDetailedText(r.details);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -77,6 +81,14 @@ void error(QWidget *parent, const QString &text, const QString &caption)
 void info(QWidget *parent, const QString &text, const QString &caption)
 {
     show({parent, caption, text, Icon::Information, QMessageBox::Ok, QMessageBox::Ok});
+}
+
+void fault(QWidget *parent, const Db::DbError &error, const QString &lead)
+{
+    const QString text =
+        lead.isEmpty() ? error.message() : lead + QLatin1Char('\n') + error.message();
+    show({parent, SystemCaption, text, Icon::Error, QMessageBox::Ok, QMessageBox::Ok,
+          error.details()});
 }
 
 QMessageBox::StandardButton askYesNo(QWidget *parent, const QString &text, const QString &caption,

@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace Db {
+class DbError;
+}
+
 // Every message box of the program goes through here, so that tests can replace the
 // presenter: record what would have been shown and answer questions without a modal box.
 namespace Msg {
@@ -21,6 +25,8 @@ struct Request
     Icon icon = Icon::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    // Shown under the box's "details" button: the engine's own text of a failure.
+    QString details;
 };
 
 class Presenter
@@ -39,6 +45,9 @@ QMessageBox::StandardButton show(const Request &request);
 void error(QWidget *parent, const QString &text, const QString &caption = SystemCaption);
 // An information icon and OK: results and notices.
 void info(QWidget *parent, const QString &text, const QString &caption = SystemCaption);
+// A failure of the data layer: an error icon, the fault's own message (after lead, the
+// window's words for what failed, when given), the engine's text under the details.
+void fault(QWidget *parent, const Db::DbError &error, const QString &lead = QString());
 // Yes and No; returns the button pressed (a closed box counts as neither).
 QMessageBox::StandardButton askYesNo(QWidget *parent, const QString &text,
                                      const QString &caption = SystemCaption,

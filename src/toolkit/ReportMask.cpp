@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -124,27 +125,48 @@ QString groupThousands(const QString &digits)
     return out;
 }
 
-// Rounds |units| half away from zero to the given decimals (at most four) and returns the
-// whole part and the fraction as digits.
-void splitRounded(qint64 units, int decimals, quint64 *whole, quint64 *fraction)
+// Magnitudes are counted in 128 bits: a 64-bit value of cents scaled to 1/10000 units, and a
+// rounding step added to the largest 64-bit value, both stay exact.
+using Magnitude = unsigned __int128;
+
+Magnitude magnitudeOf(qint64 units)
 {
-    quint64 magnitude = units < 0 ? quint64(-(units + 1)) + 1 : quint64(units);
+    return units < 0 ? Magnitude(quint64(-(units + 1)) + 1) : Magnitude(quint64(units));
+}
+
+QString digitsOf(Magnitude value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    char buffer[48];
+    int at = sizeof buffer;
+    while (value != 0) {
+        buffer[--at] = char('0' + int(value % 10));
+        value /= 10;
+    }
+    return QString::fromLatin1(buffer + at, int(sizeof buffer) - at);
+}
+
+// Rounds a magnitude of 1/10000 units half away from zero to the given decimals (at most
+// four) and returns the whole part and the fraction as digits.
+void splitRounded(Magnitude magnitude, int decimals, Magnitude *whole, quint64 *fraction)
+{
     const int kept = std::min(decimals, 4);
     quint64 step = 1;
     for (int i = kept; i < 4; ++i)
         step *= 10;
     magnitude = (magnitude + step / 2) / step * step;
     *whole = magnitude / ReportMask::UnitsPerOne;
-    *fraction = (magnitude % ReportMask::UnitsPerOne) / step;
+    *fraction = quint64(magnitude % ReportMask::UnitsPerOne) / step;
 }
 
-QString formatSection(qint64 units, const Section &s, bool showMinus)
+QString formatSection(bool negative, Magnitude magnitude, const Section &s, bool showMinus)
 {
     if (!s.hasNumber)
         return s.prefix + s.suffix;
-    quint64 whole = 0;
+    Magnitude whole = 0;
     quint64 fraction = 0;
-    splitRounded(units, s.maxDecimals, &whole, &fraction);
+    splitRounded(magnitude, s.maxDecimals, &whole, &fraction);
 
     QString fractionText;
     if (s.maxDecimals > 0) {
@@ -154,7 +176,7 @@ QString formatSection(qint64 units, const Section &s, bool showMinus)
         while (fractionText.size() > s.minDecimals && fractionText.endsWith(u'0'))
             fractionText.chop(1);
     }
-    QString wholeText = whole == 0 ? QString() : QString::number(whole);
+    QString wholeText = whole == 0 ? QString() : digitsOf(whole);
     if (wholeText.size() < s.minIntegerDigits)
         wholeText = wholeText.rightJustified(s.minIntegerDigits, u'0');
     if (wholeText.isEmpty() && fractionText.isEmpty())
@@ -166,18 +188,17 @@ QString formatSection(qint64 units, const Section &s, bool showMinus)
     if (!fractionText.isEmpty())
         number += u'.' + fractionText;
     const bool isZero = whole == 0 && fraction == 0;
-    if (showMinus && units < 0 && !isZero)
+    if (showMinus && negative && !isZero)
         number.prepend(u'-');
     return s.prefix + number + s.suffix;
 }
 
-QString shortest(qint64 units)
+QString shortest(bool negative, Magnitude magnitude)
 {
-    const bool negative = units < 0;
-    quint64 whole = 0;
+    Magnitude whole = 0;
     quint64 fraction = 0;
-    splitRounded(units, 4, &whole, &fraction);
-    QString text = QString::number(whole);
+    splitRounded(magnitude, 4, &whole, &fraction);
+    QString text = digitsOf(whole);
     if (fraction != 0) {
         QString f = QString::number(fraction).rightJustified(4, u'0');
         while (f.endsWith(u'0'))
@@ -187,6 +208,20 @@ QString shortest(qint64 units)
     if (negative && (whole != 0 || fraction != 0))
         text.prepend(u'-');
     return text;
+}
+
+QString formatMagnitude(bool negative, Magnitude magnitude, const QString &mask)
+{
+    if (mask.isEmpty())
+        return shortest(negative, magnitude);
+    const QStringList sections = splitSections(mask);
+    if (sections.size() >= 3 && magnitude == 0 && !sections.at(2).isEmpty())
+        return formatSection(false, magnitude, parseSection(sections.at(2)), false);
+    if (sections.size() >= 2 && negative && magnitude != 0 && !sections.at(1).isEmpty()) {
+        // The negative section carries its own sign, if any.
+        return formatSection(true, magnitude, parseSection(sections.at(1)), false);
+    }
+    return formatSection(negative, magnitude, parseSection(sections.at(0)), true);
 }
 
 // Parses a decimal written as text: an optional sign, digits, at most one point.
@@ -243,16 +278,25 @@ namespace ReportMask {
 
 QString format(qint64 units, const QString &mask)
 {
-    if (mask.isEmpty())
-        return shortest(units);
-    const QStringList sections = splitSections(mask);
-    if (sections.size() >= 3 && units == 0 && !sections.at(2).isEmpty())
-        return formatSection(units, parseSection(sections.at(2)), false);
-    if (sections.size() >= 2 && units < 0 && !sections.at(1).isEmpty()) {
-        // The negative section carries its own sign, if any.
-        return formatSection(units, parseSection(sections.at(1)), false);
-    }
-    return formatSection(units, parseSection(sections.at(0)), true);
+    return formatMagnitude(units < 0, magnitudeOf(units), mask);
+}
+
+QString formatScaled(qint64 value, int scale, const QString &mask)
+{
+    Magnitude magnitude = magnitudeOf(value);
+    for (int i = std::clamp(scale, 0, 4); i < 4; ++i)
+        magnitude *= 10;
+    return formatMagnitude(value < 0, magnitude, mask);
+}
+
+QString formatReal(double value, const QString &mask)
+{
+    const long double units = std::fabs(static_cast<long double>(value)) * UnitsPerOne;
+    // Up to 10^36 units the rounded value fits the 128-bit magnitude exactly as the double
+    // stands; beyond (or for infinities and NaN) there is no amount to format.
+    if (!std::isfinite(value) || units >= 1e36L)
+        return QString::number(value);
+    return formatMagnitude(value < 0, Magnitude(std::roundl(units)), mask);
 }
 
 std::optional<qint64> toUnits(const QVariant &value, int valueDivisor)

@@ -17,6 +17,11 @@ inline constexpr qint64 UnitsPerOne = 10000;
 
 // Formats units/10000 through mask. An empty mask gives the shortest exact form (17, 12.5).
 QString format(qint64 units, const QString &mask);
+// The same for value * 10^-scale (scale 0 to 4: counts are (n, 0), cents (n, 2)), exact for
+// every 64-bit value.
+QString formatScaled(qint64 value, int scale, const QString &mask);
+// A floating value, rounded to 1/10000 first; a value beyond any amount as the number stands.
+QString formatReal(double value, const QString &mask);
 
 // The exact number a report value stands for, in 1/10000 units: integers, decimals held as
 // text and floating values (rounded to four decimals). valueDivisor scales integer storage,

@@ -213,6 +213,7 @@ void tst_Account::refusesWhatIsNotAnAccount_data()
     QTest::newRow("empty file") << "empty";
     QTest::newRow("sqlite without this schema") << "foreign";
     QTest::newRow("sqlite missing a column") << "column";
+    QTest::newRow("account with damaged pages") << "damaged";
 }
 
 void tst_Account::refusesWhatIsNotAnAccount()
@@ -239,11 +240,46 @@ void tst_Account::refusesWhatIsNotAnAccount()
             db.close();
         }
         QSqlDatabase::removeDatabase(kConn);
+    } else if (kind == QLatin1String("damaged")) {
+        // An account whose schema page is intact but whose stock pages hold garbage.
+        QVERIFY(SampleAccount::createEmptyAccount(path, nullptr));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConn);
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode = DELETE")));
+            for (int i = 0; i < 400; ++i)
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name) VALUES "
+                                              "('%1', 'a title long enough to fill pages')")
+                                   .arg(i)));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(kConn);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const qint64 pages = f.size() / 4096;
+        QVERIFY(pages > 8);
+        for (qint64 page = pages / 2; page < pages / 2 + 3; ++page) {
+            QVERIFY(f.seek(page * 4096));
+            f.write(QByteArray(4096, char(0xA5)));
+        }
     }
+    QFile before(path);
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    before.close();
+
     QString why;
     QVERIFY(!openAccountFile(path, kConn, &why));
     QVERIFY(!why.isEmpty());
     QVERIFY(!QSqlDatabase::contains(kConn));
+    // Refused before anything was written: not a byte changed (no journal mode switched in
+    // the header, no index added), no log left beside it.
+    QFile after(path);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QVERIFY(after.readAll() == bytes);
+    QVERIFY(!QFile::exists(path + QStringLiteral("-wal")));
 }
 
 void tst_Account::neverCreatesAFile()

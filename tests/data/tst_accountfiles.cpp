@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 using AccountFiles::NameCheck;
 using AccountFiles::SwitchResult;
 
@@ -98,6 +100,9 @@ private slots:
     void backupFailureLeavesNothingBehind_data();
     void backupFailureLeavesNothingBehind();
     void backupNeverOverwritesTheAccountInUse();
+    void backupRefusesEveryFileOfTheAccount_data();
+    void backupRefusesEveryFileOfTheAccount();
+    void backupKeepsTheAccountsPermissions();
 
 private:
     QString account(const QString &name) const { return m_data.filePath(name); }
@@ -463,6 +468,86 @@ void tst_AccountFiles::backupNeverOverwritesTheAccountInUse()
     Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 2);
     QCOMPARE(categoriesIn(source, QStringLiteral("still")), 1);
+}
+
+void tst_AccountFiles::backupRefusesEveryFileOfTheAccount_data()
+{
+    QTest::addColumn<QString>("suffix"); // of the account's file the target stands for
+    QTest::addColumn<QString>("how");    // "name", "symlink" or "hardlink"
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+        for (const char *how : {"name", "symlink", "hardlink"}) {
+            if (QByteArray(suffix) == "-journal" && QByteArray(how) == "hardlink")
+                continue; // no journal file exists while the log is used
+            QTest::addRow("%s by %s", *suffix ? suffix : "account", how) << suffix << how;
+        }
+    }
+    QTest::newRow("log by a link to a link") << "-wal" << "symlink2";
+    QTest::newRow("log by another spelling") << "-wal" << "dotted";
+}
+
+void tst_AccountFiles::backupRefusesEveryFileOfTheAccount()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QString, how);
+    const QString source = account(QStringLiteral("Shop.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
+    useAccount(source);
+    // A commit waiting in the log: a backup written over the log would lose it.
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('in the log')"));
+    const QString own = source + suffix;
+    QVERIFY(QFileInfo::exists(source + QStringLiteral("-wal")));
+
+    QString target = own;
+    if (how == QLatin1String("symlink")) {
+        target = m_root.filePath(QStringLiteral("link.MDB"));
+        QFile::remove(target);
+        QVERIFY(QFile::link(own, target));
+    } else if (how == QLatin1String("symlink2")) {
+        const QString first = m_root.filePath(QStringLiteral("first.MDB"));
+        target = m_data.filePath(QStringLiteral("second.MDB"));
+        QFile::remove(first);
+        QVERIFY(QFile::link(own, first));
+        QVERIFY(QFile::link(first, target));
+    } else if (how == QLatin1String("hardlink")) {
+        target = m_root.filePath(QStringLiteral("hard.MDB"));
+        QFile::remove(target);
+        QCOMPARE(::link(QFile::encodeName(own).constData(), QFile::encodeName(target).constData()),
+                 0);
+    } else if (how == QLatin1String("dotted")) {
+        target = m_data.filePath(QStringLiteral("../data/./Shop.MDB") + suffix);
+    }
+    QVERIFY(Backup::isOwnFile(source, target));
+    QString why;
+    QVERIFY(!Backup::copyDataFile(source, target, {}, &why));
+    QVERIFY(!why.isEmpty());
+
+    // The account and its log are untouched: the committed row is still there, and after the
+    // connection closes (the log folded in) it is in the file.
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 1);
+    closeMainConn();
+    QCOMPARE(categoriesIn(source, QStringLiteral("in the log")), 1);
+    QVERIFY(!Backup::isOwnFile(source, account(QStringLiteral("Shop.MDB.bak"))));
+    QVERIFY(!Backup::isOwnFile(source, account(QStringLiteral("Shop-wal.MDB"))));
+}
+
+void tst_AccountFiles::backupKeepsTheAccountsPermissions()
+{
+    const QString source = account(QStringLiteral("Shop.MDB"));
+    QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
+    const QString target = account(QStringLiteral("20261209.MDB"));
+    for (const QFile::Permissions perms :
+         {QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner),
+          QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup),
+          QFile::Permissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                             QFile::ReadOther)}) {
+        QVERIFY(QFile::setPermissions(source, perms));
+        QString why;
+        QVERIFY2(Backup::copyDataFile(source, target, {}, &why), qPrintable(why));
+        // The copy holds the staff's passwords: nobody may read it who may not read the account.
+        const QFile::Permissions mask = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                                        QFile::WriteOther | QFile::ReadOwner | QFile::WriteOwner;
+        QCOMPARE(QFile::permissions(target) & mask, perms & mask);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_AccountFiles)

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class tst_Money : public QObject
 {
     Q_OBJECT
@@ -16,6 +18,13 @@ private slots:
     void shortForm_data();
     void shortForm();
     void arithmeticIsExact();
+    void rangeEnds_data();
+    void rangeEnds();
+    void arithmeticBeyondTheRangeIsRefused_data();
+    void arithmeticBeyondTheRangeIsRefused();
+    void storedCentsBeyondTheRangeAreRefused();
+    void displayedValueParsesBack_data();
+    void displayedValueParsesBack();
 };
 
 void tst_Money::parseAccepted_data()
@@ -58,6 +67,7 @@ void tst_Money::parseRefused_data()
     QTest::newRow("inner blank") << "1 2";
     QTest::newRow("thousands separator") << "1,200";
     QTest::newRow("five decimals") << "1.00001";
+    QTest::newRow("rounds beyond the largest amount") << "999999999.995";
     QTest::newRow("beyond any shop") << "1000000000";
     QTest::newRow("overflowing digits") << "99999999999999999999999";
     QTest::newRow("exponent") << "1e3";
@@ -135,6 +145,117 @@ void tst_Money::arithmeticIsExact()
     QCOMPARE((Money::fromCents(2000) - Money::fromCents(300)).toShortString(), QStringLiteral("17"));
     QVERIFY(Money::fromCents(-1).isNegative());
     QVERIFY(Money::fromCents(-1) < Money());
+}
+
+void tst_Money::rangeEnds_data()
+{
+    QTest::addColumn<qint64>("units");
+    QTest::addColumn<qint64>("cents");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("largest") << Money::MaxUnits << Money::MaxCents << "999999999.99";
+    QTest::newRow("smallest") << -Money::MaxUnits << -Money::MaxCents << "-999999999.99";
+    QTest::newRow("largest whole cents")
+        << Money::MaxCents * 100 << Money::MaxCents << "999999999.99";
+    QTest::newRow("one unit below a cent at the end")
+        << Money::MaxCents * 100 - 51 << Money::MaxCents - 1 << "999999999.98";
+}
+
+void tst_Money::rangeEnds()
+{
+    QFETCH(qint64, units);
+    QFETCH(qint64, cents);
+    QFETCH(QString, shown);
+    const Money m = Money::fromUnits(units);
+    QCOMPARE(m.cents(), cents);
+    QCOMPARE(m.toString(), shown);
+    QCOMPARE(Money::fromCents(cents).toString(), shown);
+    QCOMPARE(m.roundedToCents(), Money::fromCents(cents));
+}
+
+void tst_Money::arithmeticBeyondTheRangeIsRefused_data()
+{
+    QTest::addColumn<qint64>("aUnits");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<qint64>("b"); // units of the second amount, or the factor
+    const qint64 max = Money::MaxUnits;
+    QTest::newRow("sum one unit beyond") << max << "+" << qint64(1);
+    QTest::newRow("sum of the two largest") << max << "+" << max;
+    QTest::newRow("difference below the smallest") << -max << "-" << qint64(1);
+    QTest::newRow("largest minus smallest") << max << "-" << -max;
+    // 5,000,000 sets at 2,147,483,647 cents each: 64 bits hold the product, the range does not.
+    QTest::newRow("quantity times a large price")
+        << qint64(214748364700) << "*" << qint64(5'000'000);
+    // A product that wraps 64 bits: the wrapped value must not pass for a small amount.
+    QTest::newRow("product wrapping 64 bits")
+        << qint64(9'999'999'999'900) << "*" << qint64(1'844'674'407'370'955);
+    QTest::newRow("times the smallest 64-bit value")
+        << qint64(1) << "*" << std::numeric_limits<qint64>::min();
+    QTest::newRow("negative times a factor") << qint64(-20000) << "*" << qint64(500'000'000);
+}
+
+void tst_Money::arithmeticBeyondTheRangeIsRefused()
+{
+    QFETCH(qint64, aUnits);
+    QFETCH(QString, op);
+    QFETCH(qint64, b);
+    const Money a = Money::fromUnits(aUnits);
+    if (op == QLatin1String("*")) {
+        QVERIFY(!a.times(b).has_value());
+        QVERIFY_THROWS_EXCEPTION(MoneyRangeError, a * b);
+        return;
+    }
+    const Money other = Money::fromUnits(b);
+    if (op == QLatin1String("+")) {
+        QVERIFY(!a.plus(other).has_value());
+        QVERIFY_THROWS_EXCEPTION(MoneyRangeError, a + other);
+        Money sum = a;
+        QVERIFY_THROWS_EXCEPTION(MoneyRangeError, sum += other);
+        QCOMPARE(sum, a); // a refused sum leaves the amount as it was
+    } else {
+        QVERIFY(!a.minus(other).has_value());
+        QVERIFY_THROWS_EXCEPTION(MoneyRangeError, a - other);
+        Money rest = a;
+        QVERIFY_THROWS_EXCEPTION(MoneyRangeError, rest -= other);
+        QCOMPARE(rest, a);
+    }
+}
+
+void tst_Money::storedCentsBeyondTheRangeAreRefused()
+{
+    for (qint64 cents : {Money::MaxCents + 1, -Money::MaxCents - 1,
+                         std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min()}) {
+        QVERIFY(!Money::tryFromCents(cents).has_value());
+        QVERIFY_THROWS_EXCEPTION(MoneyRangeError, Money::fromCents(cents));
+    }
+    QVERIFY_THROWS_EXCEPTION(MoneyRangeError, Money::fromYuan(Money::MaxYuan + 1));
+    QVERIFY_THROWS_EXCEPTION(MoneyRangeError, Money::fromUnits(Money::MaxUnits + 1));
+    // Within the range the checked forms agree with the operators.
+    const Money a = Money::fromCents(Money::MaxCents - 5);
+    QCOMPARE(*a.plus(Money::fromCents(5)), Money::fromCents(Money::MaxCents));
+    QCOMPARE(*Money::fromCents(-7).times(3), Money::fromCents(-21));
+}
+
+void tst_Money::displayedValueParsesBack_data()
+{
+    QTest::addColumn<qint64>("units");
+    QTest::newRow("zero") << qint64(0);
+    QTest::newRow("a cent") << qint64(100);
+    QTest::newRow("rounded half up") << qint64(12345);
+    QTest::newRow("negative rounded") << qint64(-12355);
+    QTest::newRow("largest") << Money::MaxUnits;
+    QTest::newRow("smallest") << -Money::MaxUnits;
+    QTest::newRow("just below a yuan carry") << qint64(99999999949);
+}
+
+void tst_Money::displayedValueParsesBack()
+{
+    QFETCH(qint64, units);
+    const Money m = Money::fromUnits(units);
+    for (const QString &shown : {m.toString(), m.toShortString()}) {
+        const auto back = Money::parse(shown, Money::Sign::AllowNegative);
+        QVERIFY2(back.has_value(), qPrintable(shown));
+        QCOMPARE(*back, m.roundedToCents());
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_Money)

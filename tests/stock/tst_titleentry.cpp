@@ -9,6 +9,8 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTreeView>
@@ -45,6 +47,7 @@ private slots:
     void quantityZeroAddsNothingButClears();
     void editModeRewritesOrAdds();
     void deleteLoadsNextRow();
+    void destroyedWhileThePriceHasTheFocus();
     void escapeDiscardsPending();
     void saveAgainWritesAndKeepsFields();
     void failedBatchKeepsPendingAndWindow();
@@ -333,6 +336,25 @@ void tst_TitleEntry::editModeRewritesOrAdds()
     QCOMPARE(m_dlg->pending().size(), 1);
     QCOMPARE(m_dlg->pending().at(0).customNum, QStringLiteral("0003"));
     QCOMPARE(storedCodes().size(), 4);
+}
+
+void tst_TitleEntry::destroyedWhileThePriceHasTheFocus()
+{
+    // The price field formats what was typed when it loses the focus; when the dialog is
+    // destroyed with the focus in it, that must not run on the half-destroyed dialog (the
+    // sanitizer run reports any access to it).
+    m_dlg->dxCurrencyEdit1->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(m_dlg));
+    QTest::keyClicks(m_dlg->dxCurrencyEdit1, QStringLiteral("12.5"));
+    QTest::keyClick(m_dlg->dxCurrencyEdit1, Qt::Key_Tab);
+    QCOMPARE(m_dlg->dxCurrencyEdit1->text(), QStringLiteral("12.50"));
+    m_dlg->dxCurrencyEdit1->setFocus();
+    QTest::keyClicks(m_dlg->dxCurrencyEdit1, QStringLiteral("3"));
+    QPointer<QLineEdit> price = m_dlg->dxCurrencyEdit1;
+    delete m_dlg;
+    m_dlg = nullptr;
+    QVERIFY(price.isNull());
+    QVERIFY(m_boxes->shown.isEmpty());
 }
 
 void tst_TitleEntry::deleteLoadsNextRow()

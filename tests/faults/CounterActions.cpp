@@ -1,0 +1,127 @@
+#include "CounterActions.h"
+
+#include "data/Db.h"
+#include "rental/CounterLookup.h"
+#include "rental/LeaseCompletion.h"
+#include "sales/SaleStore.h"
+
+#include <QDateTime>
+
+namespace CounterActions {
+namespace {
+
+Result refused()
+{
+    return {};
+}
+
+Result failed(const QString &why)
+{
+    Result r;
+    r.status = Result::Status::Failed;
+    r.error = why;
+    return r;
+}
+
+Result fromOutcome(const Lease::Outcome &o)
+{
+    Result r;
+    switch (o.status) {
+    case Lease::Outcome::Status::Done:
+        r.status = Result::Status::Done;
+        r.lineIds = o.lineIds;
+        break;
+    case Lease::Outcome::Status::NotAvailable:
+        r.status = Result::Status::Refused;
+        break;
+    default:
+        r.status = Result::Status::Failed;
+        r.error = o.error.isEmpty() ? QStringLiteral("refused with status %1").arg(int(o.status))
+                                    : o.error;
+        break;
+    }
+    return r;
+}
+
+Lease::Completion completion(Lease::Mode mode, qint64 memberId, const Lease::Item &item)
+{
+    Lease::Completion c;
+    c.mode = mode;
+    c.memberId = memberId;
+    c.items = {item};
+    c.depositTotal = item.addedDeposit;
+    c.rentTotal = item.addedRent;
+    c.operatorId = 1;
+    c.now = QDateTime::currentDateTime();
+    return c;
+}
+
+} // namespace
+
+Result rent(const QString &code, qint64 memberId)
+{
+    try {
+        const auto copy = Lease::findCopyForRent(code);
+        if (!copy)
+            return refused();
+        const auto item =
+            Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
+        if (!item)
+            return failed(QStringLiteral("no fee class for ") + code);
+        return fromOutcome(Lease::complete(completion(Lease::Mode::RentOut, memberId, *item)));
+    } catch (const Db::DbError &e) {
+        return failed(e.details().isEmpty() ? e.message() : e.details());
+    }
+}
+
+Result takeBack(const QString &code)
+{
+    try {
+        const auto copy = Lease::findCopyForReturn(code);
+        if (!copy)
+            return refused();
+        const auto item =
+            Lease::makeItem(*copy, Lease::Mode::TakeBack, false, QDate::currentDate());
+        if (!item)
+            return failed(QStringLiteral("no fee class for ") + code);
+        return fromOutcome(Lease::complete(completion(Lease::Mode::TakeBack, 0, *item)));
+    } catch (const Db::DbError &e) {
+        return failed(e.details().isEmpty() ? e.message() : e.details());
+    }
+}
+
+Result sell(const QString &code)
+{
+    try {
+        const auto copy = SaleStore::findSaleableCopy(code);
+        if (!copy)
+            return refused();
+        SaleStore::SaleRow row;
+        row.copy = *copy;
+        row.amount = 1;
+        row.rmoney = Money::fromCents(2500);
+        Result r;
+        r.status = Result::Status::Done;
+        r.lineIds = SaleStore::completeSale({row}, -1, 1, QDate::currentDate());
+        return r;
+    } catch (const SaleStore::CopyNotAvailable &) {
+        return refused();
+    } catch (const Db::DbError &e) {
+        return failed(e.details().isEmpty() ? e.message() : e.details());
+    }
+}
+
+Result undoSale(qint64 lineId)
+{
+    try {
+        Result r;
+        r.status = SaleStore::undoSale(lineId) ? Result::Status::Done : Result::Status::Refused;
+        if (r.status == Result::Status::Done)
+            r.lineIds = {lineId};
+        return r;
+    } catch (const Db::DbError &e) {
+        return failed(e.details().isEmpty() ? e.message() : e.details());
+    }
+}
+
+} // namespace CounterActions

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// The account the fault tests work on: one fee class, a few copies, one member with a large
+// allowance, and a watch that records any moment a copy has two open lines.
+namespace FaultAccount {
+
+inline constexpr int CopyCount = 8;
+inline constexpr qint64 Allowance = 1'000'000;
+inline constexpr qint64 FeeCents = 300;
+inline constexpr qint64 DepositCents = 2000;
+
+QString copyCode(int index);
+
+// Writes the account at path; false with *why when it could not.
+bool create(const QString &path, QString *why);
+
+// The member's ID on MainConn.
+qint64 memberId();
+
+// Every broken rule of the account on db: the engine's integrity check, copies rented or sold
+// twice at once, deposits and refunds booked against the lines, allowances, sold copies.
+// With a journal of committed operations (see faultchild), also every one of them missing.
+QStringList violations(const QSqlDatabase &db, const QString &journalPath = QString());
+
+// Rows of a table on db.
+qint64 count(const QSqlDatabase &db, const QString &table, const QString &where = QString());
+
+} // namespace FaultAccount

@@ -1,0 +1,424 @@
+#include "CounterActions.h"
+#include "FaultAccount.h"
+#include "support/RecordingPresenter.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/FaultText.h"
+#include "rental/CounterLookup.h"
+#include "rental/LeaseCompletion.h"
+#include "toolkit/MessageBox.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <atomic>
+#include <thread>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+// The faults an operator meets, each provoked for real: another program holding the account,
+// a full disk, a read-only file, damaged pages. Each gives its own message, leaves nothing
+// half-written, and the same action succeeds once the fault is gone.
+class tst_FaultMessages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void lockHeldForAMomentIsWaitedOut();
+    void lockHeldTooLongGivesTheBusyMessage();
+    void fullDiskGivesItsMessage();
+    void readOnlyFileGivesItsMessage();
+    void readOnlyMountGivesItsMessage();
+    void damageFoundMidWorkNamesTheLatestBackup();
+    void faultMessageShowsTheEngineTextUnderDetails();
+
+private:
+    bool openMain(const QString &path);
+    void closeMain();
+    // Rows and allowance that a completion changes.
+    QList<qint64> snapshot() const;
+    Lease::Outcome rentFirstCopy();
+
+    QTemporaryDir *m_dir = nullptr;
+    QString m_account;
+};
+
+namespace {
+
+int g_waits = 0;
+void countWait()
+{
+    ++g_waits;
+}
+
+// Another program holding the account's write lock for a while, on a thread of its own.
+class LockHolder
+{
+public:
+    LockHolder(const QString &path, int milliseconds)
+    {
+        m_thread = std::thread([this, path, milliseconds] {
+            sqlite3 *db = nullptr;
+            sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE,
+                            nullptr);
+            sqlite3_busy_timeout(db, 5000);
+            m_ok = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+            m_holding = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        });
+        while (!m_holding)
+            std::this_thread::yield();
+    }
+    ~LockHolder() { m_thread.join(); }
+    bool ok() const { return m_ok; }
+
+private:
+    std::thread m_thread;
+    std::atomic<bool> m_holding{false};
+    std::atomic<bool> m_ok{false};
+};
+
+QByteArray fileHash(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+// A small file system of its own, where the machine allows mounting one.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &where, const char *options) : m_where(where)
+    {
+        QDir().mkpath(where);
+        m_mounted = ::mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0,
+                            options) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_where).constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    bool remountReadOnly()
+    {
+        return ::mount("tmpfs", QFile::encodeName(m_where).constData(), "tmpfs",
+                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+private:
+    QString m_where;
+    bool m_mounted = false;
+};
+
+} // namespace
+
+bool tst_FaultMessages::openMain(const QString &path)
+{
+    QString why;
+    if (!openAccountFile(path, QLatin1String(Db::MainConnName), &why)) {
+        qWarning("%s", qPrintable(why));
+        return false;
+    }
+    CurrentDBFile = path;
+    CurrentUserID = 1;
+    return true;
+}
+
+void tst_FaultMessages::closeMain()
+{
+    {
+        QSqlDatabase db = Db::mainConn();
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
+    CurrentDBFile.clear();
+}
+
+void tst_FaultMessages::init()
+{
+    m_dir = new QTemporaryDir;
+    m_account = m_dir->filePath(QStringLiteral("Shop.MDB"));
+    QString why;
+    QVERIFY2(FaultAccount::create(m_account, &why), qPrintable(why));
+    QVERIFY(openMain(m_account));
+    Db::setBusyTimeout(Db::DefaultBusyTimeoutMs);
+    Db::setWaitNotifier(&countWait);
+    g_waits = 0;
+}
+
+void tst_FaultMessages::cleanup()
+{
+    closeMain();
+    Db::setWaitNotifier(nullptr);
+    Db::setBusyTimeout(Db::DefaultBusyTimeoutMs);
+    delete m_dir;
+    m_dir = nullptr;
+}
+
+QList<qint64> tst_FaultMessages::snapshot() const
+{
+    const QSqlDatabase db = Db::mainConn();
+    return {FaultAccount::count(db, QStringLiteral("TBBusinessDetail")),
+            FaultAccount::count(db, QStringLiteral("TBInOutMoney")),
+            Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE Num = 'M1'")).toLongLong()};
+}
+
+Lease::Outcome tst_FaultMessages::rentFirstCopy()
+{
+    const auto copy = Lease::findCopyForRent(FaultAccount::copyCode(0));
+    if (!copy)
+        return {};
+    const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
+    Lease::Completion c;
+    c.memberId = FaultAccount::memberId();
+    c.items = {*item};
+    c.depositTotal = item->addedDeposit;
+    c.rentTotal = item->addedRent;
+    c.operatorId = 1;
+    c.now = QDateTime::currentDateTime();
+    return Lease::complete(c);
+}
+
+void tst_FaultMessages::lockHeldForAMomentIsWaitedOut()
+{
+    // Another program writes for 3 seconds: the rental waits for it and then goes through.
+    LockHolder holder(m_account, 3000);
+    QVERIFY(holder.ok());
+    const Lease::Outcome o = rentFirstCopy();
+    QVERIFY2(o.status == Lease::Outcome::Status::Done, qPrintable(o.error));
+    QCOMPARE(g_waits, 1); // one wait, shown once with the wait cursor
+}
+
+void tst_FaultMessages::lockHeldTooLongGivesTheBusyMessage()
+{
+    Db::setBusyTimeout(300);
+    const QList<qint64> before = snapshot();
+    {
+        LockHolder holder(m_account, 1500);
+        QVERIFY(holder.ok());
+        const Lease::Outcome o = rentFirstCopy();
+        QCOMPARE(o.status, Lease::Outcome::Status::Failed);
+        QVERIFY(o.failure.has_value());
+        QCOMPARE(o.failure->fault(), Db::Fault::Busy);
+        QCOMPARE(o.failure->message(), FaultText::message(Db::Fault::Busy));
+        QVERIFY(o.failure->message().contains(QStringLiteral("其他程序占用")));
+        QVERIFY(o.failure->details().contains(QStringLiteral("locked")));
+        QCOMPARE(snapshot(), before);
+    }
+    // The other program is done: the operator's second try goes through.
+    QCOMPARE(rentFirstCopy().status, Lease::Outcome::Status::Done);
+}
+
+void tst_FaultMessages::fullDiskGivesItsMessage()
+{
+    closeMain();
+    const QString where = m_dir->filePath(QStringLiteral("disk"));
+    SmallDisk disk(where, "size=4m");
+    QString account = m_account;
+    QString filler;
+    if (disk.mounted()) {
+        // The account on a small disk that is then filled to the last byte.
+        account = where + QStringLiteral("/Shop.MDB");
+        QVERIFY(QFile::copy(m_account, account));
+        filler = where + QStringLiteral("/filler");
+        QFile f(filler);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (f.write(block) == block.size() && f.flush()) {
+        }
+    }
+    QVERIFY(openMain(account));
+    if (!disk.mounted()) {
+        // No file system of our own here: the engine's own limit on the file's size gives the
+        // same "disk full" as a full disk does.
+        qInfo("no tmpfs allowed: the full disk is the engine's page limit");
+        Db::exec(QStringLiteral("PRAGMA max_page_count = %1")
+                     .arg(Db::scalar(QStringLiteral("PRAGMA page_count")).toLongLong()));
+        try {
+            for (int i = 0; i < 10000; ++i)
+                Db::exec(QStringLiteral("INSERT INTO FaultDoubleOpen VALUES (0, 0)"));
+        } catch (const Db::DbError &) {
+        }
+    }
+    const QList<qint64> before = snapshot();
+    const QByteArray fileBefore = fileHash(account);
+    const Lease::Outcome o = rentFirstCopy();
+    QCOMPARE(o.status, Lease::Outcome::Status::Failed);
+    QVERIFY(o.failure.has_value());
+    QVERIFY2(o.failure->fault() == Db::Fault::DiskFull, qPrintable(o.failure->details()));
+    QCOMPARE(o.failure->message(), FaultText::message(Db::Fault::DiskFull));
+    QVERIFY(o.failure->message().contains(QStringLiteral("磁盘空间不足")));
+    QCOMPARE(snapshot(), before);
+    QCOMPARE(fileHash(account), fileBefore);
+
+    // Space again: the same rental goes through.
+    if (disk.mounted())
+        QVERIFY(QFile::remove(filler));
+    else
+        Db::exec(QStringLiteral("DELETE FROM FaultDoubleOpen"));
+    Db::exec(QStringLiteral("PRAGMA max_page_count = 1073741823"));
+    QCOMPARE(rentFirstCopy().status, Lease::Outcome::Status::Done);
+    closeMain();
+}
+
+void tst_FaultMessages::readOnlyFileGivesItsMessage()
+{
+    closeMain();
+    QVERIFY(QFile::setPermissions(m_account, QFile::ReadOwner | QFile::ReadGroup |
+                                                 QFile::ReadOther));
+    const QByteArray fileBefore = fileHash(m_account);
+    if (::geteuid() == 0) {
+        // Root writes any file whatever its permissions: the counter runs as nobody instead.
+        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ExeOwner | QFile::ReadOther |
+                                                 QFile::ExeOther);
+        QProcess counter;
+        counter.start(QStringLiteral("setpriv"),
+                      {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                       QStringLiteral("--clear-groups"), QStringLiteral(FAULTCHILD_PATH),
+                       QStringLiteral("rent"), m_account, FaultAccount::copyCode(0)});
+        QVERIFY(counter.waitForFinished(60000));
+        const QString out = QString::fromUtf8(counter.readAllStandardOutput());
+        QVERIFY2(counter.exitCode() == 0, counter.readAllStandardError().constData());
+        QCOMPARE(out.section(u'\n', 0, 0), QStringLiteral("fault=%1").arg(int(Db::Fault::ReadOnly)));
+        QVERIFY(out.contains(FaultText::message(Db::Fault::ReadOnly)));
+    } else {
+        QVERIFY(openMain(m_account));
+        const Lease::Outcome o = rentFirstCopy();
+        QCOMPARE(o.status, Lease::Outcome::Status::Failed);
+        QCOMPARE(o.failure->fault(), Db::Fault::ReadOnly);
+        closeMain();
+    }
+    QCOMPARE(fileHash(m_account), fileBefore);
+    QVERIFY(!QFile::exists(m_account + QStringLiteral("-wal")) ||
+            QFileInfo(m_account + QStringLiteral("-wal")).size() == 0);
+
+    // Writable again: the rental goes through.
+    QVERIFY(QFile::setPermissions(m_account, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(openMain(m_account));
+    QCOMPARE(rentFirstCopy().status, Lease::Outcome::Status::Done);
+}
+
+void tst_FaultMessages::readOnlyMountGivesItsMessage()
+{
+    closeMain();
+    const QString where = m_dir->filePath(QStringLiteral("disc"));
+    SmallDisk disk(where, "size=4m");
+    if (!disk.mounted())
+        QSKIP("this machine allows no mount of a file system of our own");
+    // A copy of the account on a read-only medium, the way a backup is kept.
+    const QString account = where + QStringLiteral("/Shop.MDB");
+    QVERIFY(QFile::copy(m_account, account));
+    {
+        sqlite3 *db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(account).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db, "PRAGMA journal_mode = DELETE", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(db);
+    }
+    QVERIFY(disk.remountReadOnly());
+    const QByteArray fileBefore = fileHash(account);
+    QVERIFY(openMain(account));
+    const QList<qint64> before = snapshot();
+    const Lease::Outcome o = rentFirstCopy();
+    QCOMPARE(o.status, Lease::Outcome::Status::Failed);
+    QVERIFY(o.failure.has_value());
+    QVERIFY2(o.failure->fault() == Db::Fault::ReadOnly, qPrintable(o.failure->details()));
+    QVERIFY(o.failure->message().contains(QStringLiteral("只读")));
+    QCOMPARE(snapshot(), before);
+    closeMain();
+    QCOMPARE(fileHash(account), fileBefore);
+}
+
+void tst_FaultMessages::damageFoundMidWorkNamesTheLatestBackup()
+{
+    closeMain();
+    // Two backups beside the account; the newer one is the way back.
+    const QString older = m_dir->filePath(QStringLiteral("20261201.MDB"));
+    const QString newer = m_dir->filePath(QStringLiteral("20261208.MDB"));
+    QVERIFY(QFile::copy(m_account, older));
+    QVERIFY(QFile::copy(m_account, newer));
+    {
+        QFile f(older);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-8),
+                              QFileDevice::FileModificationTime));
+    }
+    {
+        QFile f(newer);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addDays(-1),
+                              QFileDevice::FileModificationTime));
+    }
+    QVERIFY(openMain(m_account));
+    // Damage arrives after the account was opened: the pages of the stock table are
+    // overwritten behind the connection's back, and the cache is dropped so they are read.
+    const qint64 root =
+        Db::scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'TBName'"))
+            .toLongLong();
+    const qint64 pageSize = Db::scalar(QStringLiteral("PRAGMA page_size")).toLongLong();
+    Db::exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    {
+        QFile f(m_account);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.seek((root - 1) * pageSize));
+        f.write(QByteArray(int(pageSize), char(0x5a)));
+    }
+    Db::exec(QStringLiteral("PRAGMA cache_size = 0"));
+    Db::exec(QStringLiteral("PRAGMA cache_size = -2000"));
+    try {
+        Lease::findCopyForRent(FaultAccount::copyCode(0));
+        QFAIL("a damaged page was read without an error");
+    } catch (const Db::DbError &e) {
+        QCOMPARE(e.fault(), Db::Fault::Damaged);
+        QVERIFY(e.message().contains(QStringLiteral("帐户文件已损坏")));
+        QVERIFY2(e.message().contains(QStringLiteral("20261208.MDB")), qPrintable(e.message()));
+        QVERIFY(!e.message().contains(QStringLiteral("SELECT")));
+        QVERIFY(e.details().contains(QStringLiteral("malformed")));
+    }
+}
+
+void tst_FaultMessages::faultMessageShowsTheEngineTextUnderDetails()
+{
+    RecordingPresenter boxes;
+    try {
+        Db::exec(QStringLiteral("SELECT nothing FROM NoSuchTable"));
+        QFAIL("the statement did not fail");
+    } catch (const Db::DbError &e) {
+        Msg::fault(nullptr, e, QStringLiteral("影片保存失败!"));
+    }
+    QCOMPARE(boxes.shown.size(), 1);
+    const Msg::Request r = boxes.shown.first();
+    QCOMPARE(r.icon, Msg::Icon::Error);
+    QCOMPARE(r.caption, Msg::SystemCaption);
+    QVERIFY(r.text.startsWith(QStringLiteral("影片保存失败!\n")));
+    QVERIFY(!r.text.contains(QStringLiteral("NoSuchTable")));
+    QVERIFY(r.details.contains(QStringLiteral("NoSuchTable")));
+
+    // Each fault has a message of its own.
+    QSet<QString> texts;
+    for (Db::Fault f : {Db::Fault::Busy, Db::Fault::DiskFull, Db::Fault::ReadOnly,
+                        Db::Fault::Damaged, Db::Fault::Other})
+        texts.insert(FaultText::message(f));
+    QCOMPARE(texts.size(), 5);
+}
+
+QTEST_GUILESS_MAIN(tst_FaultMessages)
+#include "tst_faultmessages.moc"

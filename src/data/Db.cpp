@@ -148,6 +148,19 @@ Transaction::~Transaction()
 
 void Transaction::commit()
 {
+    if (isSqlite(m_db)) {
+        // Through a statement, so that a failure carries the engine's code (a full disk, a
+        // read-only file) and not only its text.
+        QSqlQuery end(m_db);
+        if (!end.exec(QStringLiteral("COMMIT"))) {
+            const QSqlError why = end.lastError();
+            m_db.rollback();
+            m_done = true;
+            throw engineError(why, QStringLiteral("COMMIT"));
+        }
+        m_done = true;
+        return;
+    }
     if (!m_db.commit()) {
         const QSqlError why = m_db.lastError();
         m_db.rollback();

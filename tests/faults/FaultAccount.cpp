@@ -124,6 +124,9 @@ void checkJournal(const QSqlDatabase &db, const QString &journalPath, QStringLis
         case 'S':
             ok = exists && sale;
             break;
+        case 'u': // an undo begun: committed or not when the counter was killed
+            ok = !exists || sale;
+            break;
         case 'U':
             ok = !exists;
             break;

@@ -72,7 +72,9 @@ void tst_Crash::killedCounterLosesNothing()
     }
     QFile log(journal);
     QVERIFY(log.open(QIODevice::ReadOnly));
-    const int committed = int(log.readAll().count('\n'));
+    int committed = 0;
+    for (const QByteArray &line : log.readAll().split('\n'))
+        committed += !line.isEmpty() && line.at(0) != 'u'; // "u": an undo begun, not one done
     qInfo("crash: %d kills, %d checks, %d committed operations, none lost or partial", kills,
           checks, committed);
     QVERIFY(kills >= 50);

@@ -232,11 +232,14 @@ void tst_FaultMessages::fullDiskGivesItsMessage()
     const QString where = m_dir->filePath(QStringLiteral("disk"));
     SmallDisk disk(where, "size=4m");
     QString account = m_account;
-    QString filler;
     if (disk.mounted()) {
-        // The account on a small disk that is then filled to the last byte.
         account = where + QStringLiteral("/Shop.MDB");
         QVERIFY(QFile::copy(m_account, account));
+    }
+    // The account is open when the disk fills up, as at a counter in the middle of the day.
+    QVERIFY(openMain(account));
+    QString filler;
+    if (disk.mounted()) {
         filler = where + QStringLiteral("/filler");
         QFile f(filler);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -244,7 +247,6 @@ void tst_FaultMessages::fullDiskGivesItsMessage()
         while (f.write(block) == block.size() && f.flush()) {
         }
     }
-    QVERIFY(openMain(account));
     if (!disk.mounted()) {
         // No file system of our own here: the engine's own limit on the file's size gives the
         // same "disk full" as a full disk does.
@@ -285,10 +287,9 @@ void tst_FaultMessages::readOnlyFileGivesItsMessage()
                                                  QFile::ReadOther));
     const QByteArray fileBefore = fileHash(m_account);
     if (::geteuid() == 0) {
-        // Root writes any file whatever its permissions: the counter runs as nobody instead.
-        QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ExeOwner | QFile::ReadOther |
-                                                 QFile::ExeOther);
+        // Root writes any file whatever its permissions: the counter runs as nobody instead,
+        // in a folder it may write (only the account file itself is read-only).
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::Permissions(0x7777)));
         QProcess counter;
         counter.start(QStringLiteral("setpriv"),
                       {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),

@@ -685,10 +685,11 @@ void TLeaseFm::BtnSaveClick()
     case Outcome::Status::Failed:
         // What went wrong (a full disk, a read-only file, another program holding the
         // account); the list stays as it was, so the operator can try again.
-        if (o.failure)
+        if (o.failure && o.failure->fault() != Db::Fault::Other)
             Msg::fault(this, *o.failure);
         else
-            Msg::error(this, QStringLiteral("数据保存错误!"));
+            Msg::show({this, Msg::SystemCaption, QStringLiteral("数据保存错误!"), Msg::Icon::Error,
+                       QMessageBox::Ok, QMessageBox::Ok, o.error});
         return;
     }
 

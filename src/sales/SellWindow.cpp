@@ -431,7 +431,12 @@ void TSellFm::BtnSaveClick()
                              .arg(e.copy.name, e.copy.customNum));
         return;
     } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
+        // A fault the operator can act on gets its own message; anything else the system's.
+        if (e.fault() == Db::Fault::Other)
+            Msg::show({this, Msg::SystemCaption, QStringLiteral("数据保存错误!"), Msg::Icon::Error,
+                       QMessageBox::Ok, QMessageBox::Ok, e.details()});
+        else
+            Msg::fault(this, e);
         return;
     }
     const Money total = SaleStore::total(m_rows);

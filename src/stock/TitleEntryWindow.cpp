@@ -361,7 +361,7 @@ bool TRepertoryDetailFM::BtnSaveAginClick()
     try {
         StockStore::writeTitles(m_pending.rows());
     } catch (const Db::DbError &e) {
-        Msg::error(this, QStringLiteral("影片保存失败，未写入任何记录!\n") + e.message());
+        Msg::fault(this, e, QStringLiteral("影片保存失败，未写入任何记录!"));
         return false;
     }
     m_pending.clear();

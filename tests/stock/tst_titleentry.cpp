@@ -408,7 +408,7 @@ void tst_TitleEntry::failedBatchKeepsPendingAndWindow()
                             "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
     QTest::mouseClick(m_dlg->BtnSave, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 1);
-    QVERIFY(m_boxes->lastText().contains(QStringLiteral("disk full")));
+    QVERIFY(m_boxes->shown.last().details.contains(QStringLiteral("disk full")));
     QVERIFY(m_dlg->isVisible());
     QCOMPARE(m_dlg->pending().size(), 3);
     QVERIFY(storedCodes().isEmpty());

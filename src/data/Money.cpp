@@ -21,11 +21,21 @@ bool isPoint(QChar c)
 } // namespace
 
 MoneyRangeError::MoneyRangeError()
-    : Db::DbError(QStringLiteral("金额超出范围，本次操作未完成！\n金额最大为999999999.99元。"))
+    : Db::DbError(QStringLiteral("金额超出范围，本次操作未完成！\n金额最大为99999999999999.99元。"))
 {
 }
 
 std::optional<Money> Money::parse(QStringView text, Sign sign)
+{
+    return parseWithin(text, sign, MaxTypedCents);
+}
+
+std::optional<Money> Money::parseShown(QStringView text)
+{
+    return parseWithin(text, Sign::AllowNegative, MaxCents);
+}
+
+std::optional<Money> Money::parseWithin(QStringView text, Sign sign, qint64 maxCents)
 {
     QStringView t = text.trimmed();
     if (t.isEmpty())
@@ -65,7 +75,7 @@ std::optional<Money> Money::parse(QStringView text, Sign sign)
             fraction = fraction * 10 + d;
         } else {
             whole = whole * 10 + d;
-            if (whole > MaxYuan)
+            if (whole > maxCents / 100)
                 return std::nullopt;
         }
     }
@@ -73,9 +83,12 @@ std::optional<Money> Money::parse(QStringView text, Sign sign)
         return std::nullopt;
     for (int i = fractionDigits; i < 4; ++i)
         fraction *= 10;
-    const qint64 units = whole * Scale + fraction;
-    // 999999999.9999 would show as 1000000000.00, which is no longer an amount: refused.
-    return tryFromUnits(negative ? -units : units);
+    const Money m(negative ? -(whole * Scale + fraction) : whole * Scale + fraction);
+    // 999999999.9999 would show as 1000000000.00, which is beyond the limit: refused.
+    const qint64 c = m.cents();
+    if (c > maxCents || c < -maxCents)
+        return std::nullopt;
+    return m;
 }
 
 QString Money::toString() const

@@ -22,18 +22,24 @@ public:
 // An exact amount of money: a 64-bit count of 1/10000 yuan. Amounts are shown and stored
 // rounded half away from zero to two decimals; the database holds whole cents.
 //
-// The range is what an operator can type, -999999999.99 to 999999999.99 yuan: every amount in
-// it rounds to a cent value in the same range, shows in at most 13 characters and parses back
-// from what toString() shows. Arithmetic that would leave it is refused: the checked forms
-// (plus, minus, times, tryFromCents) give nullopt, the operators throw MoneyRangeError.
+// Two limits. What an operator can type is -999999999.99 to 999999999.99 yuan (parse): nothing
+// a video shop handles comes near a billion, anything beyond is a typing slip. Sums of lists,
+// reports and charts legitimately go beyond that, so the range of the arithmetic is wider,
+// +-99999999999999.99 yuan (10^16 - 1 cents): a cent count times 100 and a sum of two amounts
+// still fit 64 bits, and every amount in it shows in at most 18 characters and reads back with
+// parseShown. Arithmetic that would leave it is refused: the checked forms (plus, minus, times,
+// tryFromCents) give nullopt, the operators throw MoneyRangeError.
 class Money
 {
 public:
     static constexpr qint64 Scale = 10000;        // units per yuan
     static constexpr qint64 UnitsPerCent = 100;
-    // Nothing a video shop handles comes near a billion yuan; anything beyond is a typing slip.
-    static constexpr qint64 MaxYuan = 999'999'999;
-    static constexpr qint64 MaxCents = MaxYuan * 100 + 99;
+    // The largest amount an operator can type.
+    static constexpr qint64 MaxTypedYuan = 999'999'999;
+    static constexpr qint64 MaxTypedCents = MaxTypedYuan * 100 + 99;
+    // The largest amount the arithmetic keeps.
+    static constexpr qint64 MaxCents = 9'999'999'999'999'999;
+    static constexpr qint64 MaxYuan = MaxCents / 100;
     // The largest count of units that still rounds to MaxCents.
     static constexpr qint64 MaxUnits = MaxCents * UnitsPerCent + UnitsPerCent / 2 - 1;
 
@@ -62,8 +68,12 @@ public:
     enum class Sign { PositiveOnly, AllowNegative };
     // Parses what an operator typed: digits with at most one decimal point and at most four
     // decimals, surrounding blanks ignored, full-width digits accepted. Letters, a second point,
-    // a sign where none belongs, an empty text or an amount beyond the range give nullopt.
+    // a sign where none belongs, an empty text or an amount that would show beyond
+    // MaxTypedCents give nullopt.
     static std::optional<Money> parse(QStringView text, Sign sign = Sign::PositiveOnly);
+    // The same over the whole range, a sign allowed: reads back any amount toString() or
+    // toShortString() showed, sums included.
+    static std::optional<Money> parseShown(QStringView text);
 
     constexpr qint64 units() const { return m_units; }
     // Rounded half away from zero to whole cents: the value stored in the database.
@@ -106,6 +116,7 @@ public:
 
 private:
     constexpr explicit Money(qint64 units) : m_units(units) {}
+    static std::optional<Money> parseWithin(QStringView text, Sign sign, qint64 maxCents);
     static constexpr Money orThrow(std::optional<Money> m)
     {
         if (!m)

@@ -110,8 +110,9 @@ Money total(const QList<SaleRow> &rows)
 
 std::optional<Money> checkedTotal(const QList<SaleRow> &rows)
 {
-    // Each row is at most MaxYuan times 999 units, so the wide sum cannot overflow itself.
-    const __int128 limit = __int128(Money::MaxYuan) * Money::Scale;
+    // Each row is at most Money's range times a 32-bit quantity, so the wide sum cannot
+    // overflow itself.
+    const __int128 limit = __int128(Money::MaxTypedCents) * Money::UnitsPerCent;
     __int128 sum = 0;
     for (const SaleRow &r : rows) {
         sum += __int128(r.rmoney.roundedToCents().units()) * r.amount;
@@ -132,9 +133,10 @@ QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int 
     QList<qint64> lineIds;
     if (rows.isEmpty())
         return lineIds;
-    // Every line's amount and the sale's total must be amounts: a quantity times a price
-    // beyond the range is refused (MoneyRangeError) before anything is written.
-    total(rows);
+    // The sale's total must be an amount an operator could have typed: a quantity times a
+    // price beyond it is refused (MoneyRangeError) before anything is written.
+    if (!checkedTotal(rows))
+        throw MoneyRangeError();
     Db::Transaction tx;
 
     std::optional<qint64> editedCopy;

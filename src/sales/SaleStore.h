@@ -47,8 +47,8 @@ std::optional<SaleCopy> findSaleableCopy(const QString &code);
 QList<SaleRow> loadSaleLine(qint64 lineId);
 
 Money total(const QList<SaleRow> &rows);
-// The total, or nullopt when it would go beyond the largest amount the program keeps
-// (Money::MaxYuan): a slip of the keyboard, never a figure to sell at.
+// The total, or nullopt when it would go beyond the largest amount an operator can type
+// (Money::MaxTypedCents): a slip of the keyboard, never a figure to sell at.
 std::optional<Money> checkedTotal(const QList<SaleRow> &rows);
 
 // Raised when a copy in the list has been rented or sold since it was looked up.

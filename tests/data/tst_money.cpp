@@ -23,6 +23,7 @@ private slots:
     void arithmeticBeyondTheRangeIsRefused_data();
     void arithmeticBeyondTheRangeIsRefused();
     void storedCentsBeyondTheRangeAreRefused();
+    void sumsGoBeyondWhatCanBeTyped();
     void displayedValueParsesBack_data();
     void displayedValueParsesBack();
 };
@@ -152,12 +153,16 @@ void tst_Money::rangeEnds_data()
     QTest::addColumn<qint64>("units");
     QTest::addColumn<qint64>("cents");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("largest") << Money::MaxUnits << Money::MaxCents << "999999999.99";
-    QTest::newRow("smallest") << -Money::MaxUnits << -Money::MaxCents << "-999999999.99";
+    QTest::newRow("largest")
+        << qint64(999'999'999'999'999'949) << qint64(9'999'999'999'999'999) << "99999999999999.99";
+    QTest::newRow("smallest")
+        << -qint64(999'999'999'999'999'949) << -qint64(9'999'999'999'999'999) << "-99999999999999.99";
     QTest::newRow("largest whole cents")
-        << Money::MaxCents * 100 << Money::MaxCents << "999999999.99";
+        << Money::MaxCents * 100 << Money::MaxCents << "99999999999999.99";
     QTest::newRow("one unit below a cent at the end")
-        << Money::MaxCents * 100 - 51 << Money::MaxCents - 1 << "999999999.98";
+        << Money::MaxCents * 100 - 51 << Money::MaxCents - 1 << "99999999999999.98";
+    QTest::newRow("largest typed amount")
+        << qint64(9'999'999'999'900) << qint64(99'999'999'999) << "999999999.99";
 }
 
 void tst_Money::rangeEnds()
@@ -185,12 +190,14 @@ void tst_Money::arithmeticBeyondTheRangeIsRefused_data()
     // 5,000,000 sets at 2,147,483,647 cents each: 64 bits hold the product, the range does not.
     QTest::newRow("quantity times a large price")
         << qint64(214748364700) << "*" << qint64(5'000'000);
+    // 10^16 cents: one cent beyond the range, far below 64 bits.
+    QTest::newRow("product one cent beyond") << qint64(10'000) << "*" << qint64(100'000'000'000'000);
     // A product that wraps 64 bits: the wrapped value must not pass for a small amount.
     QTest::newRow("product wrapping 64 bits")
         << qint64(9'999'999'999'900) << "*" << qint64(1'844'674'407'370'955);
     QTest::newRow("times the smallest 64-bit value")
         << qint64(1) << "*" << std::numeric_limits<qint64>::min();
-    QTest::newRow("negative times a factor") << qint64(-20000) << "*" << qint64(500'000'000);
+    QTest::newRow("negative times a factor") << qint64(-20000) << "*" << qint64(60'000'000'000'000);
 }
 
 void tst_Money::arithmeticBeyondTheRangeIsRefused()
@@ -245,17 +252,42 @@ void tst_Money::displayedValueParsesBack_data()
     QTest::newRow("largest") << Money::MaxUnits;
     QTest::newRow("smallest") << -Money::MaxUnits;
     QTest::newRow("just below a yuan carry") << qint64(99999999949);
+    QTest::newRow("largest typed amount") << qint64(9'999'999'999'900);
+    QTest::newRow("a sum beyond what can be typed") << qint64(10'000'000'009'900);
 }
 
 void tst_Money::displayedValueParsesBack()
 {
     QFETCH(qint64, units);
     const Money m = Money::fromUnits(units);
+    const bool typable = m.cents() <= Money::MaxTypedCents && m.cents() >= -Money::MaxTypedCents;
     for (const QString &shown : {m.toString(), m.toShortString()}) {
-        const auto back = Money::parse(shown, Money::Sign::AllowNegative);
+        const auto back = Money::parseShown(shown);
         QVERIFY2(back.has_value(), qPrintable(shown));
         QCOMPARE(*back, m.roundedToCents());
+        // Typed, the same text is taken exactly when it is within the typing limit.
+        const auto typed = Money::parse(shown, Money::Sign::AllowNegative);
+        QCOMPARE(typed.has_value(), typable);
+        if (typed)
+            QCOMPARE(*typed, m.roundedToCents());
     }
+}
+
+// A list's or chart's sum may pass a billion yuan; the operator still cannot type it, and the
+// whole-range reading refuses what lies beyond the range.
+void tst_Money::sumsGoBeyondWhatCanBeTyped()
+{
+    const Money largestTyped = *Money::parse(u"999999999.99");
+    const Money sum = largestTyped + Money::fromCents(100);
+    QCOMPARE(sum.toString(), QStringLiteral("1000000000.99"));
+    QVERIFY(!Money::parse(sum.toString()).has_value());
+    QCOMPARE(Money::parseShown(sum.toString()), sum);
+    QCOMPARE(largestTyped * 1000, Money::fromCents(99'999'999'999'000));
+    QVERIFY(!Money::parseShown(u"100000000000000").has_value());
+    QVERIFY(!Money::parseShown(u"99999999999999.995").has_value());
+    QVERIFY(!Money::parseShown(u"99999999999999999999999").has_value());
+    QCOMPARE(Money::parseShown(u"-99999999999999.99"), Money::fromCents(-Money::MaxCents));
+    QVERIFY(!Money::parseShown(u"12a").has_value());
 }
 
 QTEST_APPLESS_MAIN(tst_Money)

@@ -22,10 +22,12 @@ void checkDisplay(Money m)
     require(Money::centsInRange(m.cents()));
     const Money rounded = m.roundedToCents();
     require(Money::tryFromCents(m.cents()) == rounded);
+    const bool typable = m.cents() <= Money::MaxTypedCents && m.cents() >= -Money::MaxTypedCents;
     for (const QString &shown : {m.toString(), m.toShortString()}) {
-        const auto back = Money::parse(shown, Money::Sign::AllowNegative);
+        const auto back = Money::parseShown(shown);
         require(back.has_value());
         require(*back == rounded);
+        require(Money::parse(shown, Money::Sign::AllowNegative).has_value() == typable);
     }
 }
 
@@ -86,8 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (Money::Sign sign : {Money::Sign::PositiveOnly, Money::Sign::AllowNegative}) {
         if (const auto m = Money::parse(text, sign)) {
             require(sign == Money::Sign::AllowNegative || !m->isNegative());
+            require(m->cents() <= Money::MaxTypedCents && m->cents() >= -Money::MaxTypedCents);
+            require(Money::parseShown(text) == m);
             checkDisplay(*m);
         }
     }
+    if (const auto m = Money::parseShown(text))
+        checkDisplay(*m);
     return 0;
 }

@@ -360,7 +360,7 @@ void tst_SellWindow::quantityBounds()
 void tst_SellWindow::totalBeyondRangeIsRefused()
 {
     open();
-    // The largest price at the largest quantity is beyond any amount the program keeps.
+    // The largest price at the largest quantity is beyond any amount an operator can type.
     m_win->EDPic->setText(QStringLiteral("0001-1"));
     m_win->EDPrice->setText(QStringLiteral("999999999.99"));
     m_win->EDAmount->setText(QStringLiteral("999"));

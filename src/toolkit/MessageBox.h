@@ -26,7 +26,7 @@ struct Request
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     // Shown under the box's "details" button: the engine's own text of a failure.
-    QString details;
+    QString details = {};
 };
 
 class Presenter

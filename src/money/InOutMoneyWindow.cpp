@@ -5,7 +5,7 @@
 #include "stock/EntryHelpers.h"
 
 #include "data/Db.h"
-#include "toolkit/CharacterFilter.h"
+#include "toolkit/InputFilters.h"
 #include "toolkit/MessageBox.h"
 
 #include <QComboBox>
@@ -63,8 +63,8 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     EDMoney = new QLineEdit(this);
     EDMoney->setObjectName(QStringLiteral("EDMoney"));
     EDMoney->setMaxLength(16);
-    // The digits and the point; a minus sign never gets in.
-    acceptOnlyCharacters(EDMoney, QStringLiteral("0123456789."));
+    // An amount, typed or pasted; a minus sign never gets in (the direction is chosen below).
+    Input::acceptMoneyOnly(EDMoney);
     // Which way the money went: an expense is stored as a negative amount, so the list can
     // show incomes and expenses apart and their difference.
     ComBDirection = pickList("ComBDirection", this);

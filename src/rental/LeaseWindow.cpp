@@ -166,8 +166,6 @@ bool TLeaseFm::keyStep(QKeyEvent *event)
             BtnDelClick();
         return true;
     }
-    if ((focus == EDYJ || focus == EDZJ) && !totalsKeyAccepted(event))
-        return true;
     if (isEnter(event) && focus == EdPer && !EdPer->text().trimmed().isEmpty()) {
         LookupMember();
         return true;
@@ -184,21 +182,6 @@ bool TLeaseFm::keyStep(QKeyEvent *event)
         }
     }
     return TBaseDlgFM::keyStep(event);
-}
-
-bool TLeaseFm::totalsKeyAccepted(const QKeyEvent *event) const
-{
-    // The editable totals take digits and a decimal point; editing keys pass.
-    const QString text = event->text();
-    if (text.isEmpty() || !text.at(0).isPrint())
-        return true;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool digit = (u >= u'0' && u <= u'9') || (u >= 0xFF10 && u <= 0xFF19);
-        if (!digit && u != u'.' && u != 0xFF0E)
-            return false;
-    }
-    return true;
 }
 
 bool TLeaseFm::eventFilter(QObject *watched, QEvent *event)

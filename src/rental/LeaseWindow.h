@@ -95,7 +95,6 @@ private:
     void showOpenRentals(const QList<Lease::OpenRental> &rentals);
     void updateButtons();
     void refuse(const QString &text, QLineEdit *field);
-    bool totalsKeyAccepted(const QKeyEvent *event) const;
     void afterCompletion();
     Lease::Mode mode() const;
 

@@ -4,6 +4,7 @@
 #include "RentalLook.h"
 
 #include "toolkit/DataGrid.h"
+#include "toolkit/InputFilters.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -135,6 +136,9 @@ void TLeaseFm::buildLayout()
 
     EDYJ->setObjectName(QStringLiteral("EDYJ"));
     EDZJ->setObjectName(QStringLiteral("EDZJ"));
+    // The editable totals take an amount, typed or pasted.
+    Input::acceptMoneyOnly(EDYJ);
+    Input::acceptMoneyOnly(EDZJ);
     EDBeYJ->setObjectName(QStringLiteral("EDBeYJ"));
     EDBeZj->setObjectName(QStringLiteral("EDBeZj"));
     LabelSettle->setObjectName(QStringLiteral("LabelSettle"));

@@ -1,9 +1,9 @@
 #include "PriceBox.h"
 
+#include "toolkit/InputFilters.h"
+
 #include <QEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QTimer>
 
 namespace PriceBox {
@@ -76,19 +76,9 @@ std::optional<int> parseQuantity(const QString &text)
     return n;
 }
 
-QValidator::State PriceValidator::validate(QString &input, int &) const
-{
-    const QString t = input.trimmed();
-    if (!priceShape(t))
-        return Invalid;
-    if (t.isEmpty() || isPoint(t.back()))
-        return Intermediate;
-    return Money::parse(t) ? Acceptable : Invalid;
-}
-
 void makePriceBox(QLineEdit *box)
 {
-    box->setValidator(new PriceValidator(box));
+    Input::acceptMoneyOnly(box);
     box->installEventFilter(new SelectOnFocus(box));
     QObject::connect(box, &QLineEdit::editingFinished, box, [box] {
         if (const std::optional<Money> price = parsePrice(box->text()))
@@ -98,8 +88,7 @@ void makePriceBox(QLineEdit *box)
 
 void makeQuantityBox(QLineEdit *box)
 {
-    box->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), box));
+    Input::acceptDigitsOnly(box, 3);
     box->installEventFilter(new SelectOnFocus(box));
 }
 

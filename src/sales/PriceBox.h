@@ -3,7 +3,6 @@
 #include "data/Money.h"
 
 #include <QString>
-#include <QValidator>
 
 #include <optional>
 
@@ -20,14 +19,6 @@ inline constexpr int MaxQuantity = 999;
 std::optional<Money> parsePrice(const QString &text);
 // A quantity from 1 to 999.
 std::optional<int> parseQuantity(const QString &text);
-
-// Lets through only what can still become a price: digits, one point, two decimals.
-class PriceValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override;
-};
 
 // Makes box a price box: the validator, and the whole text selected whenever the box gets the
 // focus, so typing replaces "0.00" instead of being appended to it. Leaving the box writes a

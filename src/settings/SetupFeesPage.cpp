@@ -5,6 +5,7 @@
 #include "FeeStore.h"
 
 #include "toolkit/DataGrid.h"
+#include "toolkit/InputFilters.h"
 #include "toolkit/MessageBox.h"
 
 #include "data/Db.h"
@@ -32,8 +33,8 @@ QWidget *TSetupFm::buildFeesPage()
         addField(feeFields, 0, 0, QStringLiteral("类型名称"), QStringLiteral("EDFeeName"), fees);
     EDFee = addField(feeFields, 1, 0, QStringLiteral("租金/天"), QStringLiteral("EDFee"), fees);
     EDFeeYJ = addField(feeFields, 2, 0, QStringLiteral("押   金"), QStringLiteral("EDFeeYJ"), fees);
-    acceptOnly(EDFee, QStringLiteral("0-9."));
-    acceptOnly(EDFeeYJ, QStringLiteral("0-9."));
+    Input::acceptMoneyOnly(EDFee);
+    Input::acceptMoneyOnly(EDFeeYJ);
     feeTop->addLayout(feeFields, 1);
     auto *feeButtons = new QVBoxLayout;
     BtnFeeAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnFeeAdd"), fees);

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace SetupLayout {
 
@@ -29,12 +28,6 @@ QLineEdit *addField(QGridLayout *grid, int row, int column, const QString &capti
     edit->setObjectName(objectName);
     addCaption(grid, row, column, caption, edit, span);
     return edit;
-}
-
-void acceptOnly(QLineEdit *edit, const QString &characterClass)
-{
-    edit->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[%1]*").arg(characterClass)), edit));
 }
 
 QPushButton *button(const QString &caption, const QString &objectName, QWidget *parent)

@@ -22,8 +22,6 @@ QLabel *addCaption(QGridLayout *grid, int row, int column, const QString &captio
 // The same with a new single-line edit named objectName.
 QLineEdit *addField(QGridLayout *grid, int row, int column, const QString &caption,
                     const QString &objectName, QWidget *parent, int span = 1);
-// Lets only these characters be typed into an edit (pasted text is checked on save).
-void acceptOnly(QLineEdit *edit, const QString &characterClass);
 QPushButton *button(const QString &caption, const QString &objectName, QWidget *parent);
 QFrame *rule(QWidget *parent);
 // The three buttons of a list page in one row, right-aligned.

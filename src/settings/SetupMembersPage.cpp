@@ -7,6 +7,7 @@
 
 #include "rental/MemberPayment.h"
 #include "toolkit/DataGrid.h"
+#include "toolkit/InputFilters.h"
 #include "toolkit/MessageBox.h"
 
 #include "data/Db.h"
@@ -61,7 +62,7 @@ QWidget *TSetupFm::buildMembersPage()
     EDGrade = addField(grid, 1, 2, QStringLiteral("等    级"), QStringLiteral("EDGrade"), panel);
     EDViewNum =
         addField(grid, 2, 0, QStringLiteral("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
-    acceptOnly(EDViewNum, QStringLiteral("0-9"));
+    Input::acceptDigitsOnly(EDViewNum);
     grid->addWidget(new QLabel(QStringLiteral("(每租一张减一，0：表示已不能再租)"), panel), 2, 2,
                     1, 2);
     EDViewDate = new QDateEdit(panel);

@@ -5,6 +5,7 @@
 #include "OptionStore.h"
 #include "StaffStore.h"
 
+#include "toolkit/InputFilters.h"
 #include "toolkit/MessageBox.h"
 
 #include "data/Db.h"
@@ -81,7 +82,7 @@ QWidget *TSetupFm::buildOptionsPage()
     EDPassDays = new QLineEdit(QStringLiteral("3"), overdue);
     EDPassDays->setObjectName(QStringLiteral("EDPassDays"));
     EDPassDays->setMaximumWidth(60);
-    acceptOnly(EDPassDays, QStringLiteral("0-9"));
+    Input::acceptDigitsOnly(EDPassDays);
     auto *caption = new QLabel(QStringLiteral("过期天数"), overdue);
     caption->setBuddy(EDPassDays);
     days->addWidget(caption);

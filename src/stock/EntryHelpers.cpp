@@ -1,7 +1,7 @@
 #include "EntryHelpers.h"
 
 #include "data/Collation.h"
-#include "toolkit/CharacterFilter.h"
+#include "toolkit/InputFilters.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -56,7 +56,7 @@ QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
 
 void acceptDigitsOnly(QLineEdit *edit)
 {
-    acceptOnlyCharacters(edit, QStringLiteral("0123456789"));
+    Input::acceptDigitsOnly(edit);
 }
 
 void emptyOnClick(QLineEdit *edit)

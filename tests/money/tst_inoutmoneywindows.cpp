@@ -33,6 +33,8 @@ private slots:
     void newRecordTypedByKeys();
     void unreadableAmountIsRefused_data();
     void unreadableAmountIsRefused();
+    void amountFieldTakesOnlyAnAmount_data();
+    void amountFieldTakesOnlyAnAmount();
     void withoutUserTypesNothingIsSaved();
     void correctingShowsTheStoredRecordAndRewritesOnlyIt();
     void correctingARecordWhoseMemberIsGoneIsRefused();
@@ -184,9 +186,35 @@ void tst_InOutMoneyWindows::unreadableAmountIsRefused_data()
     QTest::addColumn<QString>("typed");
     QTest::newRow("empty") << "";
     QTest::newRow("a point alone") << ".";
-    QTest::newRow("two points") << "1.2.3";
-    QTest::newRow("five decimals") << "1.23456";
-    QTest::newRow("beyond a billion") << "12345678901";
+}
+
+// The amount field takes only what can become an amount, key by key or pasted: the keys that
+// would make it unreadable are swallowed, a pasted text that would is refused whole.
+void tst_InOutMoneyWindows::amountFieldTakesOnlyAnAmount_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("held");
+    QTest::newRow("two points") << "1.2.3" << "1.23";
+    QTest::newRow("five decimals") << "1.23456" << "1.23";
+    QTest::newRow("beyond a billion") << "12345678901" << "123456789";
+    QTest::newRow("a minus sign") << "-8" << "8";
+    QTest::newRow("full-width") << "１２．５" << "12.5";
+}
+
+void tst_InOutMoneyWindows::amountFieldTakesOnlyAnAmount()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, held);
+    withDialog(m_list->BtnAdd, [&](TInOutMoneyFm *d) {
+        d->EDMoney->setFocus();
+        typeText(d->EDMoney, typed);
+        QCOMPARE(d->EDMoney->text(), held);
+        d->EDMoney->selectAll();
+        d->EDMoney->insert(typed); // the same text pasted over it: refused, or taken as typed
+        QCOMPARE(d->EDMoney->text(), held);
+        d->reject();
+    });
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 0);
 }
 
 void tst_InOutMoneyWindows::unreadableAmountIsRefused()

@@ -241,9 +241,12 @@ void tst_TitleEntry::quantityTakesDigitsOnly()
     m_dlg->FlatEdit4->setFocus();
     m_dlg->FlatEdit4->selectAll();
     typeText(m_dlg->FlatEdit4, QStringLiteral("1a.-2３"));
-    QCOMPARE(m_dlg->FlatEdit4->text(), QStringLiteral("12"));
+    // A full-width digit (from a Chinese input method) is taken as the digit.
+    QCOMPARE(m_dlg->FlatEdit4->text(), QStringLiteral("123"));
     QTest::keyClick(m_dlg->FlatEdit4, Qt::Key_Backspace);
-    QCOMPARE(m_dlg->FlatEdit4->text(), QStringLiteral("1"));
+    QCOMPARE(m_dlg->FlatEdit4->text(), QStringLiteral("12"));
+    m_dlg->FlatEdit4->insert(QStringLiteral("4x")); // pasted: refused whole
+    QCOMPARE(m_dlg->FlatEdit4->text(), QStringLiteral("12"));
     // Discs per set has no filter.
     m_dlg->FlatEdit3->setFocus();
     typeText(m_dlg->FlatEdit3, QStringLiteral("x"));

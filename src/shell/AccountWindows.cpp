@@ -1,8 +1,12 @@
 #include "AccountWindows.h"
 
+
 #include "Openers.h"
 #include "WorkArea.h"
 
+#include "audit/AuditLog.h"
+#include "data/DataModule.h"
+#include "data/Db.h"
 #include "data/AccountFiles.h"
 #include "data/Restore.h"
 #include "data/Db.h"
@@ -77,6 +81,13 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 bool SwitchAccount(const QString &path, QWidget *parent)
 {
+    // The account left behind keeps the record of who moved away from it and to which file.
+    try {
+        Audit::record(Audit::Kind::AccountSwitch, QDir::toNativeSeparators(path),
+                      QDir::toNativeSeparators(CurrentDBFile), QDir::toNativeSeparators(path));
+    } catch (const Db::DbError &e) {
+        Msg::error(parent, e.message());
+    }
     closeTheAccountsWindows();
     QString why;
     switch (AccountFiles::switchAccount(path, &why)) {

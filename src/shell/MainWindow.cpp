@@ -288,6 +288,11 @@ void TMainFm::buildMenus()
             }
         }
     }
+    PopupMenu1->addSeparator();
+    addEntry(PopupMenu1, QStringLiteral("PopupStatAuditLog"), tr("操作日志"),
+             [] { ShowAuditLog(); });
+    addEntry(PopupMenu1, QStringLiteral("PopupStatCashUpList"), tr("交班记录"),
+             [] { ShowCashUpList(); });
 
     SettingsMenu = bar->addMenu(tr("系统设置"));
     SettingsMenu->setObjectName(QStringLiteral("SettingsMenu"));

@@ -1,6 +1,5 @@
 #include "AccountWindows.h"
 
-
 #include "Openers.h"
 #include "WorkArea.h"
 
@@ -144,6 +143,14 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     switch (Restore::restoreAccount(chosen, CurrentDBFile, backups, QDateTime::currentDateTime(),
                                     &safety, &why)) {
     case Restore::Result::Restored:
+        // The restored account records who replaced its rows by which backup, and where the
+        // rows it held before were kept.
+        try {
+            Audit::record(Audit::Kind::Restore, QDir::toNativeSeparators(chosen),
+                          QDir::toNativeSeparators(safety), QDir::toNativeSeparators(chosen));
+        } catch (const Db::DbError &e) {
+            Msg::error(parent, e.message());
+        }
         Msg::info(parent, TOpenAccountFm::tr("数据恢复成功！恢复前的帐户已备份为：\n") +
                               QDir::toNativeSeparators(safety));
         return true;

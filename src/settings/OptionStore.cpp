@@ -92,7 +92,7 @@ RentalOptions readRentalOptions()
 {
     RentalOptions o;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, CateValue FROM TBKindValue "
-                                          "WHERE CateID IN (1, 2, 4, 5, 6) ORDER BY ID"));
+                                          "WHERE CateID IN (1, 2, 4, 5, 6, 7) ORDER BY ID"));
     // When a group code occurs twice, the later row wins.
     while (q.next()) {
         const int cateId = int(Db::integer(q, "CateID"));
@@ -112,6 +112,9 @@ RentalOptions readRentalOptions()
             break;
         case Schema::OptionReceiptPaper:
             o.posPaper = flagValue(cateId, value);
+            break;
+        case Schema::OptionReceiptRoll:
+            o.receiptRoll = value.trimmed();
             break;
         }
     }
@@ -135,6 +138,10 @@ RentalOptions saveRentalOptions(const RentalOptions &options)
     writeOption(Schema::OptionOverdueDays, *days);
     writeOption(Schema::OptionReceiptPrinting, flagText(stored.noReceipt));
     writeOption(Schema::OptionReceiptPaper, flagText(stored.posPaper));
+    // Only the three papers the receipt knows; anything else is the slip.
+    if (stored.receiptRoll != QLatin1String("58") && stored.receiptRoll != QLatin1String("80"))
+        stored.receiptRoll = QStringLiteral("0");
+    writeOption(Schema::OptionReceiptRoll, stored.receiptRoll);
     Audit::record(Audit::Kind::Option, QStringLiteral("TBKindValue"), before, optionRowsText());
     tx.commit();
     return stored;

@@ -2,13 +2,47 @@
 
 #include "Barcode.h"
 
+#include <cmath>
+
 #include <QFont>
+#include <QFontMetricsF>
 
 namespace LabelSheet {
 namespace {
 
 constexpr qreal SheetMargin = 10; // A4: around the grid of labels
 constexpr qreal LabelPad = 2;     // inside each label
+
+constexpr qreal SmallestPoints = 6; // still legible on a label printer
+
+qreal emMm(qreal points)
+{
+    return points * 25.4 / 72;
+}
+
+// The width text takes in millimetres at points, measured on the font itself (at a size of
+// 100 pixels to the em, so the measure does not depend on a screen's resolution).
+qreal widthMm(const QFont &font, qreal points, const QString &text)
+{
+    QFont f(font);
+    f.setPixelSize(100);
+    return QFontMetricsF(f).horizontalAdvance(text) / 100 * emMm(points);
+}
+
+// A line under the bars that fits the label: a smaller size down to SmallestPoints for a long
+// title, and what is still too long cut off with an ellipsis. *points is the size to print at.
+QString fitted(const QFont &font, const QString &text, qreal width, qreal *points)
+{
+    const qreal wanted = widthMm(font, *points, text);
+    if (wanted <= width)
+        return text;
+    *points = qMax(SmallestPoints, std::floor(*points * width / wanted * 2) / 2);
+    if (widthMm(font, *points, text) <= width)
+        return text;
+    QFont f(font);
+    f.setPixelSize(100);
+    return QFontMetricsF(f).elidedText(text, Qt::ElideRight, width / emMm(*points) * 100);
+}
 
 void drawLabel(ReportDocument &doc, std::vector<ReportItem> &page, const QRectF &area,
                const Barcode::Symbol &symbol, const Label &label)
@@ -24,13 +58,17 @@ void drawLabel(ReportDocument &doc, std::vector<ReportItem> &page, const QRectF 
         fill.color = Qt::black;
         page.push_back(fill);
     }
-    const int font = doc.addFont(QFont(QStringLiteral("SimSun"), textH > 4 ? 9 : 7));
+    const QFont base(QStringLiteral("SimSun"), textH > 4 ? 9 : 7);
     auto text = [&](const QString &s, qreal top) {
+        qreal points = base.pointSizeF();
+        const QString shown = fitted(base, s, inner.width(), &points);
+        QFont font(base);
+        font.setPointSizeF(points);
         ReportItem t;
         t.type = ReportItem::Type::Text;
         t.rect = QRectF(inner.left(), top, inner.width(), textH);
-        t.text = s;
-        t.font = font;
+        t.text = shown;
+        t.font = doc.addFont(font);
         t.flags = Qt::AlignHCenter | Qt::AlignVCenter;
         t.color = Qt::black;
         page.push_back(t);

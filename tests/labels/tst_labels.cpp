@@ -6,6 +6,7 @@
 #include "toolkit/ReportPrinter.h"
 
 #include <QDir>
+#include <QImage>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -58,6 +59,7 @@ private slots:
     void labelDecodesBackToItsCode();
     void sheetPlacesRowsAndColumns();
     void codeWithoutABarcodeIsRefused();
+    void longTitleStaysOnItsLabel();
     void dialogPrintsTheTickedCopies();
 };
 
@@ -132,6 +134,43 @@ void tst_Labels::codeWithoutABarcodeIsRefused()
         LabelSheet::Layout{LabelSheet::Layout::Kind::LabelPrinter, 1, 1}, &refused);
     QCOMPARE(doc.pageCount(), 1);
     QCOMPARE(refused.size(), 1);
+}
+
+void tst_Labels::longTitleStaysOnItsLabel()
+{
+    // On the 40 x 30 mm label a long title is printed smaller, and what still does not fit is
+    // cut off with an ellipsis: nothing may run over the label's edge, where the printer
+    // would lose it.
+    const QString title = QStringLiteral("指环王：王者无敌（加长版）第二碟 导演剪辑版");
+    const ReportDocument doc = LabelSheet::document(
+        {{QStringLiteral("0001-3"), QStringLiteral("指环王：王者无敌（加长版）")},
+         {QStringLiteral("0001-4"), title}},
+        LabelSheet::Layout{LabelSheet::Layout::Kind::LabelPrinter, 1, 1});
+    QCOMPARE(doc.pageCount(), 2);
+    QCOMPARE(doc.pageTexts(0).last(), QStringLiteral("指环王：王者无敌（加长版）"));
+    const QString cut = doc.pageTexts(1).last();
+    QVERIFY2(cut.startsWith(QStringLiteral("指环王")) && cut.endsWith(QChar(0x2026)),
+             qPrintable(cut));
+
+    QTemporaryDir folder;
+    QCOMPARE(scan(doc, folder.path()),
+             (QStringList{QStringLiteral("0001-3"), QStringLiteral("0001-4")}));
+    // The rendered pages: the outer millimetre left and right is blank paper.
+    const QStringList pages =
+        QDir(folder.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
+    QCOMPARE(pages.size(), 2);
+    for (const QString &name : pages) {
+        const QImage page(QDir(folder.path()).filePath(name));
+        QVERIFY(!page.isNull());
+        const int mm = qRound(page.width() / 40.0);
+        int inked = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x : {0, mm / 2, mm, page.width() - 1 - mm, page.width() - 1 - mm / 2,
+                          page.width() - 1})
+                inked += qGray(page.pixel(x, y)) < 128;
+        }
+        QVERIFY2(inked == 0, qPrintable(name));
+    }
 }
 
 void tst_Labels::dialogPrintsTheTickedCopies()

@@ -97,6 +97,8 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
     layout->addLayout(form);
     layout->addWidget(line);
     layout->addLayout(buttons);
+    // Narrow, so each figure stands near its caption.
+    resize(380, layout->sizeHint().height());
 
     connect(BtnOK, &QPushButton::clicked, this, &TCashUpFm::BtnOKClick);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);

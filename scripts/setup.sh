@@ -11,6 +11,7 @@ PACKAGES=(
   fonts-wqy-microhei
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-bsd cups-client printer-driver-cups-pdf procps
+  libsodium-dev libzint-dev zbar-tools
 )
 
 SUDO=""

@@ -334,16 +334,16 @@
         <translation>Nobody can log in: please add staff under Staff first!</translation>
     </message>
     <message>
-        <source>登陆口令错误，请重新输入！</source>
-        <translation>Wrong password, please enter it again!</translation>
-    </message>
-    <message>
         <source>您要退出系统吗？</source>
         <translation>Do you want to leave the program?</translation>
     </message>
     <message>
         <source>该人员已被删除，不能登陆！</source>
         <translation>This staff member has been deleted and cannot log in!</translation>
+    </message>
+    <message>
+        <source>用户名或口令错误，请重新输入！</source>
+        <translation>Wrong user name or password, please enter them again!</translation>
     </message>
 </context>
 <context>
@@ -596,6 +596,18 @@
         <source>yyyy&apos;年&apos;MM&apos;月&apos;dd&apos;日&apos;  HH:mm:ss</source>
         <translation>yyyy-MM-dd  HH:mm:ss</translation>
     </message>
+    <message>
+        <source>交班结算</source>
+        <translation>Shift cash-up</translation>
+    </message>
+    <message>
+        <source>操作日志</source>
+        <translation>Audit log</translation>
+    </message>
+    <message>
+        <source>交班记录</source>
+        <translation>Cash-up records</translation>
+    </message>
 </context>
 <context>
     <name>TNewAccountFm</name>
@@ -656,11 +668,11 @@
     </message>
     <message>
         <source>2：在系统设置中设置您的出租相关的选项，包括费用、员工、会员、单位信息。</source>
-        <translation>2: Under Settings, set up the rental options: fees, staff, members and the shop's details.</translation>
+        <translation>2: Under Settings, set up the rental options: fees, staff, members and the shop&apos;s details.</translation>
     </message>
     <message>
         <source>3：您现在可以利用系统的各项功能快捷方便的管理的您的业务了。</source>
-        <translation>3: Now you can run your business quickly and easily with the program's functions.</translation>
+        <translation>3: Now you can run your business quickly and easily with the program&apos;s functions.</translation>
     </message>
     <message>
         <source>影碟信息的输入：</source>
@@ -704,7 +716,7 @@
     </message>
     <message>
         <source>本系统中使用的表格，您可以按照自己的要求进行排序，点击您需要排序的列的列名，系统自动以该列进行正反序排列。同样您也可以把某一列拉到表格上方的分组框中，系统会自动按该列进行分组显示。</source>
-        <translation>Tables can be sorted as you like: click a column's header to sort by it, click again to reverse. Drag a column's header into the box above the table to group the rows by that column.</translation>
+        <translation>Tables can be sorted as you like: click a column&apos;s header to sort by it, click again to reverse. Drag a column&apos;s header into the box above the table to group the rows by that column.</translation>
     </message>
     <message>
         <source>下次启动时显示</source>

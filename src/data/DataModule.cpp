@@ -86,6 +86,7 @@ QString tryOpen(const QString &path, const QString &connectionName)
     }
     try {
         Schema::ensureIndexes(db);
+        Schema::addNewParts(db);
     } catch (const Db::DbError &e) {
         // A read-only account is opened as it is: its first write gets the read-only message.
         if (e.fault() != Db::Fault::ReadOnly)

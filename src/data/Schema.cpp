@@ -68,6 +68,39 @@ const char *const kIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_userpower_user ON TBUserPower(UserId)",
 };
 
+// Tables added after the first accounts were made: created in new accounts with the others and
+// added to an older account when it is opened, so neither is refused for lacking them.
+const Table kAddedTables[] = {
+    // Who did what and when, with the values before and after; rows are only ever added.
+    {"TBAuditLog",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT, UserId INTEGER, Kind TEXT, Subject TEXT, "
+     "Before TEXT, After TEXT"},
+    // The cash each booking moved in or out of the till, by the operator at the counter; a
+    // row belongs to the open shift until a cash-up closes it (CashUpID set).
+    {"TBTill",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT, UserId INTEGER, Line INTEGER, "
+     "Amount BIGINT, CashUpID INTEGER"},
+    // One closed shift: its lines as summed at the cash-up, the cash counted and the difference.
+    {"TBCashUp",
+     "ID INTEGER PRIMARY KEY AUTOINCREMENT, UserId INTEGER, StartAt TEXT, EndAt TEXT, "
+     "DepositIn BIGINT, DepositOut BIGINT, Rent BIGINT, Sales BIGINT, OtherIn BIGINT, "
+     "Expense BIGINT, Expected BIGINT, Counted BIGINT, Difference BIGINT, Note TEXT"},
+};
+
+void addNewTables(const QSqlDatabase &db);
+void addNewRows(const QSqlDatabase &db);
+
+// The log is append-only: the engine itself refuses to change or remove a row.
+const char *const kAddedStatements[] = {
+    "CREATE INDEX IF NOT EXISTS ix_audit_at ON TBAuditLog(At)",
+    "CREATE INDEX IF NOT EXISTS ix_till_open ON TBTill(UserId) WHERE CashUpID IS NULL",
+    "CREATE INDEX IF NOT EXISTS ix_cashup_end ON TBCashUp(EndAt)",
+    "CREATE TRIGGER IF NOT EXISTS audit_no_update BEFORE UPDATE ON TBAuditLog "
+    "BEGIN SELECT RAISE(ABORT, 'audit log rows are never changed'); END",
+    "CREATE TRIGGER IF NOT EXISTS audit_no_delete BEFORE DELETE ON TBAuditLog "
+    "BEGIN SELECT RAISE(ABORT, 'audit log rows are never deleted'); END",
+};
+
 QStringList columnNames(const char *columns)
 {
     QStringList names;
@@ -89,6 +122,50 @@ void create(const QSqlDatabase &db)
     }
     for (const char *ix : kIndexes)
         Db::exec(QLatin1String(ix), {}, db);
+    addNewTables(db);
+    tx.commit();
+}
+
+namespace {
+
+void addNewTables(const QSqlDatabase &db)
+{
+    for (const Table &t : kAddedTables) {
+        Db::exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
+                     .arg(QLatin1String(t.name), QLatin1String(t.columns)),
+                 {}, db);
+    }
+    for (const char *statement : kAddedStatements)
+        Db::exec(QLatin1String(statement), {}, db);
+}
+
+void addNewRows(const QSqlDatabase &db)
+{
+    // The cash-up permission and the receipt roll option, for accounts made without them.
+    if (Db::scalar(QStringLiteral("SELECT count(*) FROM TBPowerStand WHERE PowerId = ?"),
+                   {PowerCashUp}, db)
+            .toInt()
+        == 0) {
+        Db::exec(QStringLiteral("INSERT INTO TBPowerStand (PowerId, PowerName) VALUES (?, ?)"),
+                 {PowerCashUp, QStringLiteral("交班结算")}, db);
+    }
+    if (Db::scalar(QStringLiteral("SELECT count(*) FROM TBKindValue WHERE CateID = ?"),
+                   {OptionReceiptRoll}, db)
+            .toInt()
+        == 0) {
+        Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
+                                "VALUES (?, '0', 0, ?)"),
+                 {OptionReceiptRoll, QStringLiteral("小票纸卷")}, db);
+    }
+}
+
+} // namespace
+
+void addNewParts(const QSqlDatabase &db)
+{
+    Db::Transaction tx(db);
+    addNewTables(db);
+    addNewRows(db);
     tx.commit();
 }
 
@@ -143,6 +220,7 @@ void writeRequiredRows(const QSqlDatabase &db)
         Db::exec(QStringLiteral("INSERT INTO TBLanguage (NLang) VALUES (?)"),
                  {QString::fromUtf8(lang)}, db);
     }
+    addNewRows(db);
     tx.commit();
 }
 

@@ -21,6 +21,11 @@ inline constexpr int OptionTypeRow = 3;
 inline constexpr int OptionOverdueDays = 4;
 inline constexpr int OptionReceiptPrinting = 5;
 inline constexpr int OptionReceiptPaper = 6;
+// The receipt's paper: "0" the 70 x 100 mm slip, "58" or "80" a roll of that width.
+inline constexpr int OptionReceiptRoll = 7;
+
+// The permission to close one's own shift with a cash-up.
+inline constexpr int PowerCashUp = 11;
 
 // The walk-in customer; member IDs up to this one are reserved and exempt from the allowance.
 inline constexpr int WalkInCustomerId = 15;
@@ -42,6 +47,9 @@ void create(const QSqlDatabase &db);
 // Writes the rows a new account needs: option rows, built-in types, the walk-in customer,
 // one staff member, the permission catalogue and the languages.
 void writeRequiredRows(const QSqlDatabase &db);
+// Adds the tables, triggers, option row and permission that came after the first accounts,
+// where they are missing (one transaction); harmless when present.
+void addNewParts(const QSqlDatabase &db);
 // Creates the indexes that may be missing from an older file; harmless when present.
 void ensureIndexes(const QSqlDatabase &db);
 

@@ -1,5 +1,8 @@
 #include "InOutMoneyStore.h"
 
+#include "audit/AuditLog.h"
+#include "cashup/Till.h"
+
 #include "data/Db.h"
 #include "data/Collation.h"
 #include "data/Schema.h"
@@ -11,6 +14,16 @@
 
 namespace InOutMoney {
 namespace {
+
+const QString kTable = QStringLiteral("TBInOutMoney");
+const QString kFid = QStringLiteral("FID");
+
+Money storedAmount(qint64 fid)
+{
+    return Money::fromCents(
+        Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid})
+            .toLongLong());
+}
 
 // Reads ID and a name column into choices, ordered by name as a Chinese reader expects
 // (pinyin), ties by ID so the order is stable from one opening to the next.
@@ -198,6 +211,8 @@ qint64 add(const Record &record)
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per, Memo) VALUES (?, ?, ?, ?, ?, ?)"),
                  values(record)));
+    Till::bookRecordChange(Money(), record.amount);
+    Audit::RowChange(Audit::Kind::InOutRecord, kTable, kFid, 0).record(fid);
     tx.commit();
     return fid;
 }
@@ -207,6 +222,8 @@ void update(const Record &record)
     Db::Transaction tx;
     checkChangeable(record.fid);
     checkUserType(record.typeId);
+    const Audit::RowChange change(Audit::Kind::InOutRecord, kTable, kFid, record.fid);
+    const Money before = storedAmount(record.fid);
     QVariantList params = values(record);
     params.append(record.fid);
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, CateID = ?, "
@@ -215,6 +232,8 @@ void update(const Record &record)
                            params);
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+    Till::bookRecordChange(before, record.amount);
+    change.record();
     tx.commit();
 }
 
@@ -222,9 +241,13 @@ void remove(qint64 fid)
 {
     Db::Transaction tx;
     checkChangeable(fid);
+    const Audit::RowChange change(Audit::Kind::InOutRecord, kTable, kFid, fid);
+    const Money before = storedAmount(fid);
     QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid});
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+    Till::bookRecordChange(before, Money());
+    change.record();
     tx.commit();
 }
 

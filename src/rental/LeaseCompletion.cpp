@@ -1,5 +1,8 @@
 #include "LeaseCompletion.h"
 
+#include "audit/AuditLog.h"
+#include "cashup/Till.h"
+
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
@@ -37,6 +40,15 @@ void bookMoney(const QString &day, int type, Money amount, qint64 customer)
     Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                             "VALUES (?, ?, ?, 0, ?)"),
              {day, type, amount.cents(), customer});
+}
+
+// The audit log's subject of a transaction: the customer and the copies' codes.
+QString auditSubject(qint64 customer, const QList<Item> &items)
+{
+    QStringList codes;
+    for (const Item &i : items)
+        codes << i.copy.customNum;
+    return QStringLiteral("客户 %1：%2").arg(customer).arg(codes.join(u", "));
 }
 
 // Thrown inside the transaction to leave it, rolled back, with a refusal.
@@ -144,6 +156,9 @@ Outcome completeRental(const Completion &c)
                      {n, customer});
         }
         bookMoney(today, Schema::TypeDeposit, c.depositTotal, customer);
+        Till::bookAs(c.operatorId, Till::Line::DepositIn, c.depositTotal);
+        Audit::recordAs(c.operatorId, Audit::Kind::Rental, auditSubject(customer, c.items),
+                        QString(), QStringLiteral("押金=%1").arg(c.depositTotal.toString()));
         tx.commit();
     } catch (const Refusal &r) {
         return r.outcome;
@@ -219,6 +234,13 @@ Outcome completeReturn(const Completion &c)
             bookMoney(today, Schema::TypeRent, owed[renter].first, renter);
             bookMoney(today, Schema::TypeDeposit, -owed[renter].second, renter);
         }
+        // The split lines add up to the totals the operator took and paid out.
+        Till::bookAs(c.operatorId, Till::Line::Rent, c.rentTotal);
+        Till::bookAs(c.operatorId, Till::Line::DepositOut, -c.depositTotal);
+        Audit::recordAs(c.operatorId, Audit::Kind::Return, auditSubject(done.customerId, c.items),
+                        QString(),
+                        QStringLiteral("租金=%1; 退还押金=%2")
+                            .arg(c.rentTotal.toString(), c.depositTotal.toString()));
         tx.commit();
     } catch (const Refusal &r) {
         return r.outcome;

@@ -7,18 +7,48 @@
 namespace Receipt {
 namespace {
 
-constexpr qreal Width = 70;
 constexpr qreal Inset = 2;   // keeps the text off the paper's edge on narrow printers
 constexpr qreal LineH = 4.5; // one line of 9 pt text
-constexpr qreal Inner = Width - 2 * Inset;
 
-// Sale columns: name, quantity, amount.
-constexpr qreal NameLeft = Inset, NameWidth = 40;
-constexpr qreal CountLeft = 42, CountWidth = 10;
-constexpr qreal MoneyLeft = 52, MoneyWidth = Width - Inset - 52;
+// Where the columns go on paper of a width: the 70 mm slip, or a 58 mm or 80 mm roll.
+struct Geometry
+{
+    explicit Geometry(qreal paperWidth)
+        : width(paperWidth), inner(paperWidth - 2 * Inset), narrow(paperWidth < 70)
+    {
+        const qreal scale = inner / 66; // the slip's columns, widened or narrowed
+        moneyWidth = 16 * scale;
+        moneyLeft = width - Inset - moneyWidth;
+        countLeft = moneyLeft - 10;
+        nameWidth = countLeft - Inset;
+        if (narrow) {
+            // Two figures on the line under the name, the third on a line of its own.
+            figures[0] = {Inset, 1, inner / 2};
+            figures[1] = {Inset + inner / 2, 1, inner / 2};
+            figures[2] = {Inset, 2, inner};
+        } else {
+            figures[0] = {Inset, 1, 20 * scale};
+            figures[1] = {Inset + 20 * scale, 1, 20 * scale};
+            figures[2] = {Inset + 40 * scale, 1, inner - 40 * scale};
+        }
+    }
+    int leaseLines() const { return narrow ? 3 : 2; }
 
-// Rental and return rows take two lines: the name, then three figures under it.
-constexpr qreal FigureWidth[] = {20, 20, Inner - 40};
+    struct Figure
+    {
+        qreal left = 0;
+        int line = 0; // 0 is the name's line
+        qreal width = 0;
+    };
+    qreal width;
+    qreal inner;
+    bool narrow;
+    qreal moneyWidth = 0;
+    qreal moneyLeft = 0;
+    qreal countLeft = 0;
+    qreal nameWidth = 0;
+    Figure figures[3];
+};
 
 QFont big()
 {
@@ -68,8 +98,11 @@ QStringList figures(const Content &c, const Line &l)
             QStringLiteral("退押金") + l.deposit.toString()};
 }
 
-qreal addTitle(ReportBand &title, const Header &header, const Content &content)
+qreal addTitle(ReportBand &title, const Header &header, const Content &content,
+               const Geometry &g)
 {
+    const qreal Width = g.width;
+    const qreal Inner = g.inner;
     // Lines grow only for a shop name or an address too long for one line of the paper.
     const qreal nameHeight = textWidthMm(header.company, 16) > Width ? 14 : 8;
     const QString address = QStringLiteral("地址：") + header.address;
@@ -109,8 +142,11 @@ qreal addTitle(ReportBand &title, const Header &header, const Content &content)
     return y + 1;
 }
 
-void addSaleRows(ReportDefinition &r)
+void addSaleRows(ReportDefinition &r, const Geometry &g)
 {
+    const qreal NameLeft = Inset, NameWidth = g.nameWidth;
+    const qreal CountLeft = g.countLeft, CountWidth = 10;
+    const qreal MoneyLeft = g.moneyLeft, MoneyWidth = g.moneyWidth;
     ReportBand &head = r.pageHeader().setHeight(5);
     head.setFont(bold9());
     head.setFrame(ReportFrame::lines(true, true));
@@ -137,20 +173,20 @@ void addSaleRows(ReportDefinition &r)
         .setBold();
 }
 
-void addLeaseRows(ReportDefinition &r, const Content &content)
+void addLeaseRows(ReportDefinition &r, const Content &content, const Geometry &g)
 {
+    const qreal Inner = g.inner;
     // Each figure under a disc's name says what it is; the header names the column once.
     ReportBand &head = r.pageHeader().setHeight(LineH + 1);
     head.setFont(bold9());
     head.setFrame(ReportFrame::lines(true, true));
     head.addText({Inset, 0.5, Inner, LineH}, QStringLiteral("影碟名称"));
 
-    ReportBand &detail = r.detail().setHeight(2 * LineH);
+    ReportBand &detail = r.detail().setHeight(g.leaseLines() * LineH);
     detail.addColumn({Inset, 0, Inner, LineH}, QStringLiteral("name"));
-    qreal x = Inset;
     for (int k = 0; k < 3; ++k) {
-        detail.addColumn({x, LineH, FigureWidth[k], LineH}, QStringLiteral("F%1").arg(k));
-        x += FigureWidth[k];
+        const Geometry::Figure &f = g.figures[k];
+        detail.addColumn({f.left, f.line * LineH, f.width, LineH}, QStringLiteral("F%1").arg(k));
     }
 
     const QList<std::pair<QString, QString>> closing = settlementLines(content);
@@ -212,23 +248,29 @@ ReportData data(const Content &content)
     return rows;
 }
 
-ReportDefinition definition(const Header &header, const Content &content)
+ReportDefinition definition(const Header &header, const Content &content,
+                            ReceiptPaper::Format paper)
 {
+    const Geometry g(ReceiptPaper::widthMm(paper));
     ReportDefinition r(QStringLiteral("单据"));
-    r.setPage(ReportPage::custom(QSizeF(Width, 100), QMarginsF(0, 10, 0, 10)));
     r.setFont(QFont(QStringLiteral("SimSun"), 9));
     ReportBand &title = r.title();
-    title.setHeight(addTitle(title, header, content));
+    title.setHeight(addTitle(title, header, content, g));
     if (content.kind == Kind::Sale)
-        addSaleRows(r);
+        addSaleRows(r, g);
     else
-        addLeaseRows(r, content);
+        addLeaseRows(r, content, g);
+    // A roll is cut right after the last line: as long as the bands the content fills.
+    const qreal length = r.title().height() + r.pageHeader().height() +
+                         content.lines.size() * r.detail().height() + r.summary().height();
+    r.setPage(ReceiptPaper::page(paper, length));
     return r;
 }
 
-ReportDocument document(const Header &header, const Content &content)
+ReportDocument document(const Header &header, const Content &content,
+                        ReceiptPaper::Format paper)
 {
-    return ReportGenerator::generate(definition(header, content), data(content));
+    return ReportGenerator::generate(definition(header, content, paper), data(content));
 }
 
 } // namespace Receipt

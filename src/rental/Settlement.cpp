@@ -22,7 +22,7 @@ void printReceipt(const Receipt::Content &receipt, QWidget *parent)
     try {
         if (!Receipt::printingOn())
             return;
-        doc = Receipt::document(Receipt::currentHeader(), receipt);
+        doc = Receipt::document(Receipt::currentHeader(), receipt, ReceiptPaper::current());
     } catch (const Db::DbError &e) {
         Msg::error(parent, QStringLiteral("单据打印失败：") + e.message());
         return;

@@ -1,5 +1,8 @@
 #include "SaleStore.h"
 
+#include "audit/AuditLog.h"
+#include "cashup/Till.h"
+
 #include "data/Db.h"
 #include "rental/CodeMatch.h"
 #include "data/Schema.h"
@@ -51,6 +54,15 @@ void backToStockUnlessSold(qint64 copyId)
 }
 
 // The copy of a sale line, or nothing when lineId is not a sale line.
+// What a sale line came to: unit price times quantity.
+Money lineValue(qint64 lineId)
+{
+    return Money::fromCents(
+        Db::scalar(QStringLiteral("SELECT RMoney * Amount FROM TBBusinessDetail WHERE ID = ?"),
+                   {lineId})
+            .toLongLong());
+}
+
 std::optional<qint64> saleLineCopy(qint64 lineId)
 {
     const QVariant v = Db::scalar(QStringLiteral("SELECT CDNum FROM TBBusinessDetail "
@@ -140,9 +152,14 @@ QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int 
     Db::Transaction tx;
 
     std::optional<qint64> editedCopy;
+    QString before;
+    Money replaced;
     if (editedLineId > 0) {
         editedCopy = saleLineCopy(editedLineId);
         if (editedCopy) {
+            before = Audit::snapshot(QStringLiteral("TBBusinessDetail"), QStringLiteral("ID"),
+                                     editedLineId);
+            replaced = lineValue(editedLineId);
             Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {editedLineId});
         }
     }
@@ -170,6 +187,13 @@ QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int 
 
     if (editedCopy && !checked.contains(*editedCopy))
         backToStockUnlessSold(*editedCopy);
+    Till::bookAs(operatorId, Till::Line::Sales, total(rows) - replaced);
+    QStringList codes;
+    for (const SaleRow &r : rows)
+        codes << QStringLiteral("%1×%2").arg(r.copy.customNum).arg(r.amount);
+    Audit::recordAs(operatorId, editedCopy ? Audit::Kind::SaleEdit : Audit::Kind::Sale,
+                    codes.join(u", "), before,
+                    QStringLiteral("金额=%1").arg(total(rows).toString()));
     tx.commit();
     return lineIds;
 }
@@ -180,8 +204,12 @@ bool undoSale(qint64 lineId)
     const std::optional<qint64> copy = saleLineCopy(lineId);
     if (!copy)
         return false;
+    const QString before =
+        Audit::snapshot(QStringLiteral("TBBusinessDetail"), QStringLiteral("ID"), lineId);
+    Till::book(Till::Line::Sales, -lineValue(lineId));
     Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {lineId});
     backToStockUnlessSold(*copy);
+    Audit::record(Audit::Kind::SaleUndo, QStringLiteral("ID=%1").arg(lineId), before);
     tx.commit();
     return true;
 }

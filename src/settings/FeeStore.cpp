@@ -1,9 +1,13 @@
 #include "FeeStore.h"
 
+#include "audit/AuditLog.h"
+
 #include "data/Db.h"
 
 namespace Settings {
 namespace {
+
+const QString kId = QStringLiteral("ID");
 
 void requireRow(const QSqlQuery &q, const char *what, qint64 id)
 {
@@ -20,9 +24,10 @@ struct NamedRow
     const char *table;      // TBVer or TBCategray
     const char *nameColumn; // Name or Categray
     const char *titleColumn; // TBName.Ver or TBName.Categray
+    Audit::Kind kind;
 };
-const NamedRow kFeeClass{"TBVer", "Name", "Ver"};
-const NamedRow kCategory{"TBCategray", "Categray", "Categray"};
+const NamedRow kFeeClass{"TBVer", "Name", "Ver", Audit::Kind::FeeClass};
+const NamedRow kCategory{"TBCategray", "Categray", "Categray", Audit::Kind::Category};
 
 QString nameOf(const NamedRow &r, qint64 id)
 {
@@ -67,7 +72,9 @@ void deleteUnused(const NamedRow &r, qint64 id, const QString &inUseText)
     const qint64 titles = titlesRelyingOn(r, id, nameOf(r, id));
     if (titles > 0)
         refuse(QString(), inUseText.arg(titles));
+    const Audit::RowChange change(r.kind, QLatin1String(r.table), kId, id);
     Db::exec(QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(QLatin1String(r.table)), {id});
+    change.record();
     tx.commit();
 }
 
@@ -98,18 +105,23 @@ qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
     if (!deposit)
         refuse(QStringLiteral("EDFeeYJ"), QStringLiteral("押金金额输入有错误，请检查！"));
 
+    Db::Transaction tx;
+    const Audit::RowChange change(kFeeClass.kind, QLatin1String(kFeeClass.table), kId, id);
     if (id == 0) {
-        return Db::lastInsertId(
+        id = Db::lastInsertId(
             Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
                      {e.name, fee->cents(), deposit->cents()}));
+        change.record(id);
+        tx.commit();
+        return id;
     }
-    Db::Transaction tx;
     const QString oldName = nameOf(kFeeClass, id);
     carryRenameOver(kFeeClass, id, oldName, e.name);
     requireRow(Db::exec(QStringLiteral("UPDATE TBVer SET Name = ?, Fee = ?, Deposit = ? "
                                        "WHERE ID = ?"),
                         {e.name, fee->cents(), deposit->cents(), id}),
                "fee class", id);
+    change.record();
     tx.commit();
     return id;
 }
@@ -123,16 +135,21 @@ qint64 saveCategory(qint64 id, const QString &name)
 {
     if (name.isEmpty())
         refuse(QStringLiteral("EDCateName"), QStringLiteral("请输入影片类型！"));
-    if (id == 0) {
-        return Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name}));
-    }
     Db::Transaction tx;
+    const Audit::RowChange change(kCategory.kind, QLatin1String(kCategory.table), kId, id);
+    if (id == 0) {
+        id = Db::lastInsertId(
+            Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name}));
+        change.record(id);
+        tx.commit();
+        return id;
+    }
     const QString oldName = nameOf(kCategory, id);
     carryRenameOver(kCategory, id, oldName, name);
     requireRow(
         Db::exec(QStringLiteral("UPDATE TBCategray SET Categray = ? WHERE ID = ?"), {name, id}),
         "category", id);
+    change.record();
     tx.commit();
     return id;
 }

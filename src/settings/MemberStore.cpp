@@ -1,5 +1,8 @@
 #include "MemberStore.h"
 
+#include "audit/AuditLog.h"
+#include "cashup/Till.h"
+
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
@@ -8,6 +11,19 @@
 
 namespace Settings {
 namespace {
+
+const QString kMembers = QStringLiteral("TBAssociator");
+const QString kId = QStringLiteral("ID");
+const QString kPayments = QStringLiteral("TBInOutMoney");
+const QString kFid = QStringLiteral("FID");
+
+Money paymentAmount(qint64 paymentId)
+{
+    return Money::fromCents(
+        Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ? AND CateID = ?"),
+                   {paymentId, Schema::TypeMemberPayment})
+            .toLongLong());
+}
 
 // The allowance edit takes digits only, but pasted text reaches it unchecked: it must be a
 // whole, non-negative number of films within the integer range.
@@ -91,6 +107,8 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
     const QString sdt = SqlDialect::dateText(e.endDate.isValid() ? e.endDate : noEndDate());
     const QString dateT = SqlDialect::dateText(today);
 
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::Member, kMembers, kId, id);
     if (id == 0) {
         // ASFlag is left to its default (0); without an allowance Sum keeps its default too.
         QString sql = QStringLiteral("INSERT INTO TBAssociator (Num, Name, Telephone, Grade, "
@@ -102,7 +120,10 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
         } else {
             sql = sql.arg(QString(), QString());
         }
-        return Db::lastInsertId(Db::exec(sql, params));
+        const qint64 newId = Db::lastInsertId(Db::exec(sql, params));
+        change.record(newId);
+        tx.commit();
+        return newId;
     }
 
     QString sql = QStringLiteral("UPDATE TBAssociator SET Num = ?, Name = ?, Telephone = ?, "
@@ -118,6 +139,8 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
     QSqlQuery q = Db::exec(sql, params);
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QStringLiteral("member %1 no longer exists").arg(id));
+    change.record();
+    tx.commit();
     return id;
 }
 
@@ -132,32 +155,53 @@ void deleteMember(qint64 id)
                            .toLongLong();
     if (out > 0)
         refuse(QString(), QStringLiteral("该会员还有%1张影碟未归还，不能删除！").arg(out));
+    const Audit::RowChange change(Audit::Kind::Member, kMembers, kId, id);
     Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {id});
+    change.record();
     tx.commit();
 }
 
 qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo)
 {
-    return Db::lastInsertId(Db::exec(
+    Db::Transaction tx;
+    const qint64 fid = Db::lastInsertId(Db::exec(
         QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                        "Per, Memo) VALUES (?, ?, ?, ?, 0, ?)"),
         {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(), memberId, memo}));
+    Till::bookRecordChange(Money(), amount);
+    Audit::RowChange(Audit::Kind::MemberPayment, kPayments, kFid, 0).record(fid);
+    tx.commit();
+    return fid;
 }
 
 void updateMemberPayment(qint64 paymentId, const QDate &date, Money amount, const QString &memo)
 {
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::MemberPayment, kPayments, kFid, paymentId);
+    const Money before = paymentAmount(paymentId);
     QSqlQuery q = Db::exec(
         QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, Moneys = ?, "
                        "Memo = ? WHERE FID = ? AND CateID = ?"),
         {SqlDialect::dateText(date), amount.cents(), memo, paymentId, Schema::TypeMemberPayment});
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QStringLiteral("payment %1 no longer exists").arg(paymentId));
+    Till::bookRecordChange(before, amount);
+    change.record();
+    tx.commit();
 }
 
 void deleteMemberPayment(qint64 paymentId)
 {
-    Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ? AND CateID = ?"),
-             {paymentId, Schema::TypeMemberPayment});
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::MemberPayment, kPayments, kFid, paymentId);
+    const Money before = paymentAmount(paymentId);
+    QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ? AND CateID = ?"),
+                           {paymentId, Schema::TypeMemberPayment});
+    if (q.numRowsAffected() == 1) {
+        Till::bookRecordChange(before, Money());
+        change.record();
+    }
+    tx.commit();
 }
 
 } // namespace Settings

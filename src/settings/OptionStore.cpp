@@ -1,5 +1,7 @@
 #include "OptionStore.h"
 
+#include "audit/AuditLog.h"
+
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
@@ -66,13 +68,31 @@ void writeOption(int cateId, const QString &value)
              {cateId, value, optionMemo(cateId)});
 }
 
+// The option rows as the audit log shows them: "CateID=value; ...".
+QString optionRowsText()
+{
+    QStringList parts;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, CateValue FROM TBKindValue "
+                                          "WHERE CateID <> ? ORDER BY CateID, ID"),
+                           {Schema::OptionTypeRow});
+    while (q.next())
+        parts << Db::text(q, "CateID") + QLatin1Char('=') + Db::text(q, "CateValue");
+    return parts.join(QLatin1String("; "));
+}
+
+QString shopText(const ShopDetails &d)
+{
+    return QStringLiteral("company=%1; comAddr=%2; comTel=%3").arg(d.company, d.address,
+                                                                  d.telephone);
+}
+
 } // namespace
 
 RentalOptions readRentalOptions()
 {
     RentalOptions o;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, CateValue FROM TBKindValue "
-                                          "WHERE CateID IN (1, 2, 4, 5, 6) ORDER BY ID"));
+                                          "WHERE CateID IN (1, 2, 4, 5, 6, 7) ORDER BY ID"));
     // When a group code occurs twice, the later row wins.
     while (q.next()) {
         const int cateId = int(Db::integer(q, "CateID"));
@@ -93,6 +113,9 @@ RentalOptions readRentalOptions()
         case Schema::OptionReceiptPaper:
             o.posPaper = flagValue(cateId, value);
             break;
+        case Schema::OptionReceiptRoll:
+            o.receiptRoll = value.trimmed();
+            break;
         }
     }
     return o;
@@ -109,11 +132,17 @@ RentalOptions saveRentalOptions(const RentalOptions &options)
     stored.overdueDays = *days;
 
     Db::Transaction tx;
+    const QString before = optionRowsText();
     writeOption(Schema::OptionRentRule, flagText(stored.rentPerDisc));
     writeOption(Schema::OptionPermissionMode, flagText(stored.permissionControl));
     writeOption(Schema::OptionOverdueDays, *days);
     writeOption(Schema::OptionReceiptPrinting, flagText(stored.noReceipt));
     writeOption(Schema::OptionReceiptPaper, flagText(stored.posPaper));
+    // Only the three papers the receipt knows; anything else is the slip.
+    if (stored.receiptRoll != QLatin1String("58") && stored.receiptRoll != QLatin1String("80"))
+        stored.receiptRoll = QStringLiteral("0");
+    writeOption(Schema::OptionReceiptRoll, stored.receiptRoll);
+    Audit::record(Audit::Kind::Option, QStringLiteral("TBKindValue"), before, optionRowsText());
     tx.commit();
     return stored;
 }
@@ -134,6 +163,7 @@ ShopDetails readShopDetails()
 void saveShopDetails(const ShopDetails &d)
 {
     Db::Transaction tx;
+    const QString before = shopText(readShopDetails());
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBSetup SET company = ?, comAddr = ?, "
                                           "comTel = ? WHERE rowid = "
                                           "(SELECT min(rowid) FROM TBSetup)"),
@@ -143,6 +173,7 @@ void saveShopDetails(const ShopDetails &d)
                                 "VALUES (?, ?, ?)"),
                  {d.company, d.address, d.telephone});
     }
+    Audit::record(Audit::Kind::ShopDetails, QStringLiteral("TBSetup"), before, shopText(d));
     tx.commit();
     ShopCompany = d.company;
     ShopAddress = d.address;

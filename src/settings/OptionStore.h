@@ -15,6 +15,8 @@ struct RentalOptions
     bool permissionControl = false; // option 2: "1" permission control, "0" none
     bool noReceipt = false;         // option 5: "1" no receipt, "0" print one
     bool posPaper = false;          // option 6: "1" POS paper, "0" A4
+    // Option 7, the receipt's paper: "0" the 70 x 100 mm slip, "58" or "80" a roll.
+    QString receiptRoll = QStringLiteral("0");
     // Option 4, the day count after which a rental is overdue; unset when the row is missing.
     std::optional<QString> overdueDays;
 };

@@ -10,6 +10,7 @@
 
 #include "data/Db.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,6 +78,20 @@ QWidget *TSetupFm::buildOptionsPage()
     static_cast<QHBoxLayout *>(print->layout())->insertWidget(2, GroupPaper);
     column->addWidget(print);
 
+    auto *roll = new QGroupBox(QStringLiteral("小票纸张"), page);
+    auto *rollRow = new QHBoxLayout(roll);
+    CombRoll = new QComboBox(roll);
+    CombRoll->setObjectName(QStringLiteral("CombRoll"));
+    CombRoll->addItem(QStringLiteral("70 x 100 mm 单据"), QStringLiteral("0"));
+    CombRoll->addItem(QStringLiteral("58 mm 纸卷"), QStringLiteral("58"));
+    CombRoll->addItem(QStringLiteral("80 mm 纸卷"), QStringLiteral("80"));
+    auto *rollCaption = new QLabel(QStringLiteral("单据和交班结算单的纸张"), roll);
+    rollCaption->setBuddy(CombRoll);
+    rollRow->addWidget(rollCaption);
+    rollRow->addWidget(CombRoll);
+    rollRow->addStretch(1);
+    column->addWidget(roll);
+
     auto *overdue = new QGroupBox(QStringLiteral("租赁过期设置"), page);
     auto *days = new QHBoxLayout(overdue);
     EDPassDays = new QLineEdit(QStringLiteral("3"), overdue);
@@ -118,6 +133,7 @@ void TSetupFm::TabSheet2Show()
     (o.permissionControl ? RbtnReg : RBtnNo)->setChecked(true);
     (o.noReceipt ? RBtnPrintNo : RBtnPrint)->setChecked(true);
     (o.posPaper ? RBTnPrintPOS : RBTnPrA4)->setChecked(true);
+    CombRoll->setCurrentIndex(qMax(0, CombRoll->findData(o.receiptRoll)));
     if (o.overdueDays)
         EDPassDays->setText(*o.overdueDays);
 }
@@ -129,6 +145,7 @@ void TSetupFm::BitBtn1Click()
     o.permissionControl = !RBtnNo->isChecked();
     o.noReceipt = !RBtnPrint->isChecked();
     o.posPaper = !RBTnPrA4->isChecked();
+    o.receiptRoll = CombRoll->currentData().toString();
     o.overdueDays = EDPassDays->text();
     try {
         // Permission control without anybody allowed into the settings would lock the shop

@@ -78,6 +78,7 @@ QWidget *TSetupFm::buildStaffPage()
         addField(fields, 0, 2, QStringLiteral("操作口令"), QStringLiteral("EDPerPWD"), basic);
     // The password is typed and kept, never shown: the page is open at the counter.
     EDPerPWD->setEchoMode(QLineEdit::Password);
+    EDPerPWD->setPlaceholderText(QStringLiteral("不修改口令请留空"));
     EDAddR = addField(fields, 1, 0, QStringLiteral("居住地址"), QStringLiteral("EDAddR"), basic, 3);
     EDLX = addField(fields, 2, 0, QStringLiteral("联系方式"), QStringLiteral("EDLX"), basic, 3);
     EDPerMemo =
@@ -174,7 +175,10 @@ void TSetupFm::staffAfterScroll()
         return PerSonGrid->value(QLatin1String(name)).toString();
     };
     EDPerName->setText(field("Name"));
-    EDPerPWD->setText(field("PWS"));
+    // Only a hash is stored: the field stays empty, and a save keeps the password unless the
+    // operator typed a new one.
+    EDPerPWD->clear();
+    EDPerPWD->setModified(false);
     EDAddR->setText(field("Address"));
     EDLX->setText(field("Telephone"));
     EDPerMemo->setText(field("Memo"));
@@ -258,7 +262,8 @@ void TSetupFm::BtnPerSaveClick()
     for (int i = 0; i < LbUserPower->count(); ++i)
         powerIds << LbUserPower->item(i)->data(PowerIdRole).toInt();
     const Settings::StaffEntry entry{EDPerName->text(), EDPerPWD->text(), EDAddR->text(),
-                                     EDLX->text(), EDPerMemo->text()};
+                                     EDLX->text(), EDPerMemo->text(),
+                                     !m_staffAdding && !EDPerPWD->isModified()};
     // The staff row and its permissions are saved together.
     saveRow(PerSonGrid, &m_staffAdding, SaveNotice::Told,
             [&] { return Settings::saveStaff(keyOf(PerSonGrid, m_staffAdding), entry, powerIds); });

@@ -6,6 +6,7 @@
 
 class DataGrid;
 class QButtonGroup;
+class QComboBox;
 class QDateEdit;
 class QFrame;
 class QLabel;
@@ -71,6 +72,7 @@ public:
                  *RBtnPrint = nullptr, *RBtnPrintNo = nullptr, *RBTnPrA4 = nullptr,
                  *RBTnPrintPOS = nullptr;
     QGroupBox *GroupPaper = nullptr;
+    QComboBox *CombRoll = nullptr; // the receipt's paper: slip or roll
     QLineEdit *EDPassDays = nullptr;
     QPushButton *BitBtn1 = nullptr;
 

@@ -1,6 +1,9 @@
 #include "StaffStore.h"
 
+#include "audit/AuditLog.h"
+
 #include "data/Db.h"
+#include "data/Password.h"
 #include "data/Schema.h"
 
 namespace Settings {
@@ -72,6 +75,25 @@ QList<int> grantedPowers(qint64 staffId)
     return ids;
 }
 
+namespace {
+
+QString storedPassword(qint64 staffId)
+{
+    return Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {staffId})
+        .toString();
+}
+
+// The permissions of a staff member as the audit log shows them: "1, 3, 11".
+QString powersText(qint64 staffId)
+{
+    QStringList ids;
+    for (int p : grantedPowers(staffId))
+        ids << QString::number(p);
+    return ids.join(QLatin1String(", "));
+}
+
+} // namespace
+
 qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
 {
     if (e.name.isEmpty())
@@ -79,7 +101,12 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
 
     Db::Transaction tx;
     const bool heldSettings = id != 0 && holdsSettings(id);
-    const QVariantList values{e.name, e.password, e.address, e.contact, e.memo};
+    const Audit::RowChange change(Audit::Kind::Staff, QStringLiteral("TBPersons"),
+                                  QStringLiteral("ID"), id);
+    const QString powersBefore = id != 0 ? powersText(id) : QString();
+    const QString stored = id != 0 && e.keepPassword ? storedPassword(id)
+                                                     : Password::hash(e.password);
+    const QVariantList values{e.name, stored, e.address, e.contact, e.memo};
     if (id == 0) {
         // PerFlag is left to its default: an ordinary staff member.
         id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS, "
@@ -105,6 +132,12 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
         written.append(powerId);
     }
     keepSomeoneWithSettings(heldSettings);
+    change.record(id);
+    const QString powersAfter = powersText(id);
+    if (powersAfter != powersBefore) {
+        Audit::record(Audit::Kind::Permission, QStringLiteral("UserId=%1").arg(id), powersBefore,
+                      powersAfter);
+    }
     tx.commit();
     return id;
 }
@@ -113,9 +146,17 @@ void deleteStaff(qint64 id)
 {
     Db::Transaction tx;
     const bool heldSettings = holdsSettings(id);
+    const Audit::RowChange change(Audit::Kind::Staff, QStringLiteral("TBPersons"),
+                                  QStringLiteral("ID"), id);
+    const QString powersBefore = powersText(id);
     Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = ? WHERE ID = ?"), {StaffDeleted, id});
     Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});
     keepSomeoneWithSettings(heldSettings);
+    change.record();
+    if (!powersBefore.isEmpty()) {
+        Audit::record(Audit::Kind::Permission, QStringLiteral("UserId=%1").arg(id), powersBefore,
+                      QString());
+    }
     tx.commit();
 }
 

@@ -13,10 +13,12 @@ namespace Settings {
 struct StaffEntry
 {
     QString name;
-    QString password; // stored and shown in plain text; may be empty
+    QString password; // stored as its hash, never shown again; may be empty
     QString address;
     QString contact; // stored in Telephone
     QString memo;
+    // Saving an existing staff member leaves the stored password as it is.
+    bool keepPassword = false;
 };
 
 // One entry of the permission catalogue (TBPowerStand), which comes with the database.

@@ -1,8 +1,14 @@
 #include "SupplierStore.h"
 
+#include "audit/AuditLog.h"
+
 #include "data/Db.h"
 
 namespace Settings {
+namespace {
+const QString kTable = QStringLiteral("TbProvide");
+const QString kId = QStringLiteral("ID");
+} // namespace
 
 QString supplierListSql()
 {
@@ -15,17 +21,22 @@ qint64 saveSupplier(qint64 id, const SupplierEntry &e)
     if (e.company.isEmpty())
         refuse(QStringLiteral("EDCompany"), QStringLiteral("请输入供应商公司名称！"));
     const QVariantList values{e.company, e.address, e.telephone, e.memo};
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::Supplier, kTable, kId, id);
     if (id == 0) {
-        return Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, "
-                                                        "Address, OfficeTel, Memo) "
-                                                        "VALUES (?, ?, ?, ?)"),
-                                         values));
+        id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, "
+                                                      "Address, OfficeTel, Memo) "
+                                                      "VALUES (?, ?, ?, ?)"),
+                                       values));
+    } else {
+        QSqlQuery q = Db::exec(QStringLiteral("UPDATE TbProvide SET Company = ?, Address = ?, "
+                                              "OfficeTel = ?, Memo = ? WHERE ID = ?"),
+                               QVariantList(values) << id);
+        if (q.numRowsAffected() != 1)
+            throw Db::DbError(QStringLiteral("supplier %1 no longer exists").arg(id));
     }
-    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TbProvide SET Company = ?, Address = ?, "
-                                          "OfficeTel = ?, Memo = ? WHERE ID = ?"),
-                           QVariantList(values) << id);
-    if (q.numRowsAffected() != 1)
-        throw Db::DbError(QStringLiteral("supplier %1 no longer exists").arg(id));
+    change.record(id);
+    tx.commit();
     return id;
 }
 
@@ -37,7 +48,9 @@ void deleteSupplier(qint64 id)
             .toLongLong();
     if (titles > 0)
         refuse(QString(), QStringLiteral("该供应商还有%1部影碟的资料，不能删除！").arg(titles));
+    const Audit::RowChange change(Audit::Kind::Supplier, kTable, kId, id);
     Db::exec(QStringLiteral("DELETE FROM TbProvide WHERE ID = ?"), {id});
+    change.record();
     tx.commit();
 }
 

@@ -1,11 +1,15 @@
 #include "TypeStore.h"
 
+#include "audit/AuditLog.h"
+
 #include "data/Db.h"
 #include "data/Schema.h"
 
 namespace Settings {
 namespace {
 
+const QString kTable = QStringLiteral("TBKindValue");
+const QString kId = QStringLiteral("ID");
 const QString kLockedText = QStringLiteral("系统内置的收支类型不能修改或删除！");
 
 // Refuses a row that is built in; throws when the row is gone or is not a type row.
@@ -39,17 +43,20 @@ qint64 saveType(qint64 id, const QString &name, const QString &memo)
 {
     if (name.isEmpty())
         refuse(QStringLiteral("EDCNAme"), QStringLiteral("请输入收支名称！"));
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
     if (id == 0) {
-        return Db::lastInsertId(
+        id = Db::lastInsertId(
             Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
                                     "VALUES (?, ?, 0, ?)"),
                      {Schema::OptionTypeRow, name, memo}));
+    } else {
+        checkUserType(id);
+        Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ?, Flag = 0, Memo = ? "
+                                "WHERE ID = ?"),
+                 {name, memo, id});
     }
-    Db::Transaction tx;
-    checkUserType(id);
-    Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ?, Flag = 0, Memo = ? "
-                            "WHERE ID = ?"),
-             {name, memo, id});
+    change.record(id);
     tx.commit();
     return id;
 }
@@ -64,7 +71,9 @@ void deleteType(qint64 id)
             .toLongLong();
     if (records > 0)
         refuse(QString(), QStringLiteral("该收支类型已有%1笔收支记录，不能删除！").arg(records));
+    const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
     Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {id});
+    change.record();
     tx.commit();
 }
 

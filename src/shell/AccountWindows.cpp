@@ -3,6 +3,9 @@
 #include "Openers.h"
 #include "WorkArea.h"
 
+#include "audit/AuditLog.h"
+#include "data/DataModule.h"
+#include "data/Db.h"
 #include "data/AccountFiles.h"
 #include "data/Restore.h"
 #include "data/Db.h"
@@ -77,6 +80,13 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 bool SwitchAccount(const QString &path, QWidget *parent)
 {
+    // The account left behind keeps the record of who moved away from it and to which file.
+    try {
+        Audit::record(Audit::Kind::AccountSwitch, QDir::toNativeSeparators(path),
+                      QDir::toNativeSeparators(CurrentDBFile), QDir::toNativeSeparators(path));
+    } catch (const Db::DbError &e) {
+        Msg::error(parent, e.message());
+    }
     closeTheAccountsWindows();
     QString why;
     switch (AccountFiles::switchAccount(path, &why)) {
@@ -133,6 +143,14 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     switch (Restore::restoreAccount(chosen, CurrentDBFile, backups, QDateTime::currentDateTime(),
                                     &safety, &why)) {
     case Restore::Result::Restored:
+        // The restored account records who replaced its rows by which backup, and where the
+        // rows it held before were kept.
+        try {
+            Audit::record(Audit::Kind::Restore, QDir::toNativeSeparators(chosen),
+                          QDir::toNativeSeparators(safety), QDir::toNativeSeparators(chosen));
+        } catch (const Db::DbError &e) {
+            Msg::error(parent, e.message());
+        }
         Msg::info(parent, TOpenAccountFm::tr("数据恢复成功！恢复前的帐户已备份为：\n") +
                               QDir::toNativeSeparators(safety));
         return true;

@@ -2,6 +2,9 @@
 
 #include "Openers.h"
 
+#include "audit/AuditLog.h"
+#include "data/DataModule.h"
+#include "data/Db.h"
 #include "data/Backup.h"
 #include "data/Db.h"
 #include "data/Restore.h"
@@ -200,6 +203,12 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
     if (!Backup::copyDataFile(source, target, advance, &m_lastFailure))
         return false;          // the bar keeps the position it reached
     ProgressBar1->setValue(0); // empty again
+    try {
+        Audit::record(Audit::Kind::Backup, QDir::toNativeSeparators(target), QString(),
+                      QDir::toNativeSeparators(source));
+    } catch (const Db::DbError &e) {
+        Msg::error(this, e.message());
+    }
     Msg::info(this, tr("数据备份成功！"));
     return true;
 }

@@ -1,13 +1,16 @@
 #include "LoginWindow.h"
 
+#include "audit/AuditLog.h"
 #include "data/DataModule.h"
 #include "data/Collation.h"
 #include "data/Db.h"
+#include "data/Password.h"
 #include "data/Schema.h"
 #include "toolkit/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -30,6 +34,8 @@ bool isActiveStaff(qint64 id)
 }
 
 } // namespace
+
+int TLoginFm::s_failureDelayMs = 1000;
 
 TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
 {
@@ -139,11 +145,28 @@ bool TLoginFm::CheckPassword()
     // A staff member deleted meanwhile cannot log in.
     if (!isActiveStaff(id))
         return false;
-    const QVariant stored =
-        Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id});
-    // Compared verbatim: case-sensitive, no trimming; null reads as empty.
-    if (stored.toString() != EDPWD->text())
+    // A null password reads as empty. The slow hashing is done before the transaction, so
+    // other counters are not kept waiting for it.
+    const QString stored =
+        Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}).toString();
+    const bool matches = Password::matches(stored, EDPWD->text());
+    // A password kept in plain text by an older account is replaced by its hash now, unless
+    // another counter changed it meanwhile.
+    const QString rehashed =
+        matches && !Password::isHash(stored) ? Password::hash(EDPWD->text()) : QString();
+    Db::Transaction tx;
+    if (!matches) {
+        Audit::recordAs(id, Audit::Kind::LoginFailed, CombUserName->currentText());
+        tx.commit();
         return false;
+    }
+    if (!rehashed.isEmpty()) {
+        Db::exec(QStringLiteral("UPDATE TBPersons SET PWS = ? WHERE ID = ? AND "
+                                "COALESCE(PWS, '') = ?"),
+                 {rehashed, id, stored});
+    }
+    Audit::recordAs(id, Audit::Kind::Login, CombUserName->currentText());
+    tx.commit();
     CurrentUserID = static_cast<int>(id);
     return true;
 }
@@ -173,7 +196,14 @@ void TLoginFm::BitBtn1Click()
         CombUserName->setFocus();
         return;
     }
-    Msg::error(this, tr("登陆口令错误，请重新输入！"));
+    // A failed login costs a moment before the next try, and the message never tells whether
+    // the name or the password was wrong.
+    setEnabled(false);
+    QEventLoop wait;
+    QTimer::singleShot(s_failureDelayMs, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    setEnabled(true);
+    Msg::error(this, tr("用户名或口令错误，请重新输入！"));
     EDPWD->selectAll();
     EDPWD->setFocus();
 }

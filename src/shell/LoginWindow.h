@@ -15,7 +15,12 @@ public:
     explicit TLoginFm(QWidget *parent = nullptr);
 
     void LoadUserList();
+    // Checks the typed password; a success or a failure is written into the audit log.
     bool CheckPassword();
+
+    // How long a failed login holds the window before the message (tests shorten it).
+    static void setFailureDelay(int ms) { s_failureDelayMs = ms; }
+    static int failureDelay() { return s_failureDelayMs; }
 
     QComboBox *CombUserName = nullptr;
     QLineEdit *EDPWD = nullptr;
@@ -27,6 +32,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    static int s_failureDelayMs;
     void BitBtn1Click();
     void BitBtn2Click();
 };

@@ -7,6 +7,7 @@
 #include "Openers.h"
 #include "WorkArea.h"
 
+#include "audit/AuditLog.h"
 #include "help/HelpWindow.h"
 
 #include "data/DataModule.h"
@@ -211,6 +212,8 @@ void TMainFm::buildMenus()
     addEntry(
         BusinessMenu, QStringLiteral("BizStock"), tr("库存管理"), [] { ShowRepertoryFm(); },
         QKeySequence(QStringLiteral("Ctrl+T")));
+    BusinessMenu->addSeparator();
+    addEntry(BusinessMenu, QStringLiteral("BizCashUp"), tr("交班结算"), [] { ShowCashUp(); });
 
     InOutMenuEntry = bar->addAction(tr("费用收支"));
     InOutMenuEntry->setObjectName(QStringLiteral("InOutMenuEntry"));
@@ -263,6 +266,11 @@ void TMainFm::buildMenus()
         }
         addEntry(StatisticsMenu, QLatin1String(r.name), tr(r.menuText), r.act);
     }
+    // What the owner checks on the counter: who did what, and the shifts' cash.
+    StatisticsMenu->addSeparator();
+    addEntry(StatisticsMenu, QStringLiteral("StatAuditLog"), tr("操作日志"), [] { ShowAuditLog(); });
+    addEntry(StatisticsMenu, QStringLiteral("StatCashUpList"), tr("交班记录"),
+             [] { ShowCashUpList(); });
     // The pop-up of the statistics button lists the same reports in its own order.
     const char *popupOrder[] = {
         "StatRentalReport", "StatRentalChart", "StatSalesSummary",  "StatSalesDetail",
@@ -280,6 +288,11 @@ void TMainFm::buildMenus()
             }
         }
     }
+    PopupMenu1->addSeparator();
+    addEntry(PopupMenu1, QStringLiteral("PopupStatAuditLog"), tr("操作日志"),
+             [] { ShowAuditLog(); });
+    addEntry(PopupMenu1, QStringLiteral("PopupStatCashUpList"), tr("交班记录"),
+             [] { ShowCashUpList(); });
 
     SettingsMenu = bar->addMenu(tr("系统设置"));
     SettingsMenu->setObjectName(QStringLiteral("SettingsMenu"));
@@ -396,6 +409,9 @@ void TMainFm::ApplyPowers()
             case 10:
                 enableMenu(FileMenu);
                 break;
+            case Schema::PowerCashUp:
+                action(QStringLiteral("BizCashUp"))->setEnabled(true);
+                break;
             default:
                 break;
             }
@@ -472,6 +488,8 @@ void TMainFm::openAccountDialog(void (*dialog)())
     ShopAddress.clear();
     ShopTel.clear();
     showAccount();
+    // The ID of the last operator names nobody in this file: no one is logged in until the login.
+    CurrentUserID = 0;
     N43Click();
 }
 
@@ -595,6 +613,13 @@ void TMainFm::N43Click()
     HideWorkWindows();
     for (QWidget *w : MainPanel->placedWindows())
         w->hide();
+    if (CurrentUserID != 0) {
+        try {
+            Audit::record(Audit::Kind::Leave, QString());
+        } catch (const Db::DbError &e) {
+            Msg::error(this, e.message());
+        }
+    }
     setEnabled(false);
     const bool loggedIn = m_login();
     setEnabled(true);

@@ -41,6 +41,11 @@ void ShowLeaseChart();
 void ShowStoreChart();
 void ShowCompareChart();
 
+// The audit log and the shift cash-up.
+void ShowAuditLog();
+void ShowCashUp();     // the dialog closing the logged-in operator's shift
+void ShowCashUpList(); // past cash-ups, their list and report
+
 // Help menu and accounts.
 void ShowTips();
 void ShowAbout();

@@ -1,5 +1,7 @@
 #include "RepertoryWindow.h"
 
+#include "labels/LabelWindow.h"
+
 #include "EntryHelpers.h"
 #include "StockDialogs.h"
 #include "StockStore.h"
@@ -39,6 +41,7 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     BtnEdit = button(QStringLiteral("修改"), "BtnEdit", this);
     BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
     BtnLost = button(QStringLiteral("注销"), "BtnLost", this);
+    BtnLabel = button(QStringLiteral("标签"), "BtnLabel", this);
     BtnClose = button(QStringLiteral("退出"), "BtnClose", this);
     EDSearch = new QLineEdit(QStringLiteral("请输入查询的影片名称"), this);
     EDSearch->setObjectName(QStringLiteral("EDSearch"));
@@ -69,7 +72,7 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     dxDBGrid1->setKeyField(QStringLiteral("ID"));
 
     auto *tools = new QHBoxLayout;
-    for (QPushButton *b : {BtnAdd, BtnEdit, BtnDel, BtnLost})
+    for (QPushButton *b : {BtnAdd, BtnEdit, BtnDel, BtnLost, BtnLabel})
         tools->addWidget(b);
     tools->addSpacing(16);
     tools->addWidget(EntryHelpers::caption(QStringLiteral("查找影片"), EDSearch, this));
@@ -92,6 +95,7 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     connect(BtnEdit, &QPushButton::clicked, this, &TRepertoryFm::BtnEditClick);
     connect(BtnDel, &QPushButton::clicked, this, &TRepertoryFm::BtnDelClick);
     connect(BtnLost, &QPushButton::clicked, this, &TRepertoryFm::BtnLostClick);
+    connect(BtnLabel, &QPushButton::clicked, this, &TRepertoryFm::BtnLabelClick);
     connect(BtnClose, &QPushButton::clicked, this, &TRepertoryFm::BtnCloseClick);
     connect(EDSearch, &QLineEdit::textChanged, this, &TRepertoryFm::EDSearchChange);
     connect(dxDBGrid1, &DataGrid::rowActivated, this, &TRepertoryFm::BtnEditClick);
@@ -206,4 +210,17 @@ void TRepertoryFm::BtnLostClick()
 void TRepertoryFm::BtnCloseClick()
 {
     hide();
+}
+
+void TRepertoryFm::BtnLabelClick()
+{
+    // Every copy listed is offered; the current one is ticked.
+    QList<LabelSheet::Label> labels;
+    for (int i = 0; i < dxDBGrid1->rowCount(); ++i) {
+        labels.append({dxDBGrid1->textAt(i, QStringLiteral("CustomNum")),
+                       dxDBGrid1->textAt(i, QStringLiteral("Name"))});
+    }
+    if (labels.isEmpty())
+        return;
+    ShowLabelPrint(labels, {qMax(0, dxDBGrid1->currentPosition())}, this);
 }

@@ -24,6 +24,7 @@ public:
     QPushButton *BtnEdit = nullptr;
     QPushButton *BtnDel = nullptr;
     QPushButton *BtnLost = nullptr;
+    QPushButton *BtnLabel = nullptr; // 标签: code labels for copies of the list
     QPushButton *BtnClose = nullptr;
     QLineEdit *EDSearch = nullptr;
     DataGrid *dxDBGrid1 = nullptr;
@@ -32,6 +33,7 @@ public:
     void BtnEditClick();
     void BtnDelClick();
     void BtnLostClick();
+    void BtnLabelClick();
     void BtnCloseClick();
 
 protected:

@@ -1,11 +1,16 @@
 #include "StockStore.h"
 
+#include "audit/AuditLog.h"
+
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 
 namespace StockStore {
 namespace {
+
+const QString kTable = QStringLiteral("TBName");
+const QString kKey = QStringLiteral("ID");
 
 QList<LookupItem> readLookup(const QString &sql)
 {
@@ -50,6 +55,7 @@ QList<qint64> writeTitles(const QList<TitleRecord> &rows)
             Db::exec(insert, {r.customNum, r.name, r.nlang, r.ver, r.categray, r.amount, r.copy,
                               SqlDialect::dateText(r.datTime), r.provide, r.mone.cents(),
                               r.address1, r.direct, r.actRole}));
+        Audit::RowChange(Audit::Kind::StockAdd, kTable, kKey, 0).record(ids.last());
     }
     tx.commit();
     return ids;
@@ -57,15 +63,22 @@ QList<qint64> writeTitles(const QList<TitleRecord> &rows)
 
 Outcome deleteFromStock(qint64 titleId)
 {
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::StockDelete, kTable, kKey, titleId);
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
                                           "AND Quality < ?"),
                            {Schema::QualityDeleted, titleId, Schema::QualityDeleted});
-    return q.numRowsAffected() > 0 ? Outcome::Done : Outcome::NotInStock;
+    if (q.numRowsAffected() <= 0)
+        return Outcome::NotInStock;
+    change.record();
+    tx.commit();
+    return Outcome::Done;
 }
 
 Outcome writeOff(qint64 titleId)
 {
     Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::WriteOff, kTable, kKey, titleId);
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
                                           "AND Quality < ?"),
                            {Schema::QualityWrittenOff, titleId, Schema::QualityDeleted});
@@ -75,6 +88,7 @@ Outcome writeOff(qint64 titleId)
     Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL "
                             "AND (Ass_Number IS NULL OR Ass_Number <> ?)"),
              {titleId, Schema::SaleCustomer});
+    change.record();
     tx.commit();
     return Outcome::Done;
 }
@@ -103,6 +117,8 @@ std::optional<TitleRecord> loadTitle(qint64 titleId)
 
 bool updateTitle(qint64 titleId, const TitleRecord &t)
 {
+    Db::Transaction tx;
+    const Audit::RowChange change(Audit::Kind::StockEdit, kTable, kKey, titleId);
     QSqlQuery q = Db::exec(
         QStringLiteral("UPDATE TBName SET CustomNum = ?, Name = ?, Nlang = ?, Ver = ?, "
                        "Categray = ?, Amount = ?, Copy = ?, Bu = 0, DatTime = ?, Provide = ?, "
@@ -110,7 +126,11 @@ bool updateTitle(qint64 titleId, const TitleRecord &t)
         {t.customNum, t.name, t.nlang, t.ver, t.categray, t.amount, t.copy,
          SqlDialect::dateText(t.datTime), t.provide, t.mone.cents(), t.address1, t.direct,
          t.actRole, titleId});
-    return q.numRowsAffected() > 0;
+    if (q.numRowsAffected() <= 0)
+        return false;
+    change.record();
+    tx.commit();
+    return true;
 }
 
 QList<LookupItem> languages()

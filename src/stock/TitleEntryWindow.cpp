@@ -1,5 +1,7 @@
 #include "TitleEntryWindow.h"
 
+#include "labels/LabelWindow.h"
+
 #include "EntryHelpers.h"
 #include "StockStore.h"
 
@@ -73,6 +75,7 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
     BtnEdit = button(QStringLiteral("保存"), "BtnEdit", this);
     BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
     BtnSaveAgin = button(QStringLiteral("保存/新添"), "BtnSaveAgin", this);
+    BtnLabel = button(QStringLiteral("打印标签"), "BtnLabel", this);
     BtnSave = button(QStringLiteral("保存/退出"), "BtnSave", this);
     BtnClose = button(QStringLiteral("退出"), "BtnClose", this);
 
@@ -125,6 +128,7 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
     listButtons->addWidget(BtnAdd);
     listButtons->addWidget(BtnEdit);
     listButtons->addWidget(BtnDel);
+    listButtons->addWidget(BtnLabel);
     listButtons->addStretch();
 
     auto *bottom = new QHBoxLayout;
@@ -160,6 +164,7 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
     connect(BtnDel, &QPushButton::clicked, this, &TRepertoryDetailFM::BtnDelClick);
     connect(BtnSaveAgin, &QPushButton::clicked, this, &TRepertoryDetailFM::BtnSaveAginClick);
     connect(BtnSave, &QPushButton::clicked, this, &TRepertoryDetailFM::BtnSaveClick);
+    connect(BtnLabel, &QPushButton::clicked, this, &TRepertoryDetailFM::BtnLabelClick);
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(dxDBGrid1, &DataGrid::currentRowChanged, this, [this] {
         if (!m_showingRows)
@@ -373,4 +378,19 @@ void TRepertoryDetailFM::BtnSaveClick()
 {
     if (BtnSaveAginClick())
         accept();
+}
+
+void TRepertoryDetailFM::BtnLabelClick()
+{
+    // The copies of the list, all ticked: labels go on the discs as they are shelved.
+    QList<LabelSheet::Label> labels;
+    QList<int> all;
+    for (int i = 0; i < dxDBGrid1->rowCount(); ++i) {
+        labels.append({dxDBGrid1->textAt(i, QStringLiteral("CustomNum")),
+                       dxDBGrid1->textAt(i, QStringLiteral("Name"))});
+        all << i;
+    }
+    if (labels.isEmpty())
+        return;
+    ShowLabelPrint(labels, all, this);
 }

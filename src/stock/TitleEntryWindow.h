@@ -40,6 +40,7 @@ public:
     QPushButton *BtnSaveAgin = nullptr;
     QPushButton *BtnSave = nullptr;
     QPushButton *BtnClose = nullptr;
+    QPushButton *BtnLabel = nullptr; // 打印标签: labels for the copies in the list
 
     const CopyNumbering::PendingTitles &pending() const { return m_pending; }
     CopyNumbering::Mode mode() const { return m_mode; }
@@ -50,6 +51,7 @@ public:
     // Writes the pending rows; false (with the reason shown) when the database refused.
     bool BtnSaveAginClick();
     void BtnSaveClick();
+    void BtnLabelClick();
 
 protected:
     void showEvent(QShowEvent *event) override;

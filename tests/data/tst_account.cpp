@@ -107,7 +107,7 @@ void tst_Account::newAccountHoldsRequiredRows()
     QList<int> codes;
     while (powers.next())
         codes << powers.value(0).toInt();
-    QCOMPARE(codes, (QList<int>{1, 2, 3, 4, 5, 6, 10}));
+    QCOMPARE(codes, (QList<int>{1, 2, 3, 4, 5, 6, 10, Schema::PowerCashUp}));
     QVERIFY(Db::scalar(QStringLiteral("SELECT count(*) FROM TBLanguage"), {}, db).toInt() > 0);
     // Opened accounts write ahead to a log, each commit synced.
     QCOMPARE(Db::scalar(QStringLiteral("PRAGMA journal_mode"), {}, db).toString(),

@@ -5,6 +5,8 @@
 #include "rental/RentalTestKeys.h"
 #include "stock/StockFixtures.h"
 
+#include "cashup/CashUp.h"
+#include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "shell/Openers.h"
@@ -48,6 +50,7 @@ private slots:
     void closeHidesTheWindow();
     void listFiltersByDatesAndDirection();
     void expenseIsStoredNegativeAndCorrectedAsSuch();
+    void directionChosenInTheDialogIsTheCashUpLine();
 
 private:
     qint64 addType(const QString &name, int flag = 0)
@@ -521,6 +524,47 @@ void tst_InOutMoneyWindows::expenseIsStoredNegativeAndCorrectedAsSuch()
     });
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney"), QStringLiteral("Moneys = -20000")),
              1);
+}
+
+void tst_InOutMoneyWindows::directionChosenInTheDialogIsTheCashUpLine()
+{
+    // The cash at the counter is the logged-in operator's, whoever is named as handling it.
+    const auto shift = [] { return CashUp::openShift(CurrentUserID); };
+    QCOMPARE(shift().expected(), Money());
+
+    // 广告 has no records yet, so nothing preselects the direction: the operator picks 支出.
+    withDialog(m_list->BtnAdd, [](TInOutMoneyFm *d) {
+        d->ComBCate->setCurrentIndex(d->ComBCate->findText(QStringLiteral("广告")));
+        d->EDMoney->setText(QStringLiteral("35"));
+        d->ComBDirection->setFocus();
+        QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("收入"));
+        press(Qt::Key_Down);
+        QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("支出"));
+        d->BtnAddSave->click();
+        // And an income of the same type beside it.
+        d->ComBDirection->setCurrentIndex(0);
+        d->EDMoney->setText(QStringLiteral("12.40"));
+        d->BtnOK->click();
+    });
+    CashUp::Figures f = shift();
+    QCOMPARE(f.expense, Money::fromCents(-3500));
+    QCOMPARE(f.otherIn, Money::fromCents(1240));
+    QCOMPARE(f.expected(), Money::fromCents(1240 - 3500));
+
+    // The expense corrected into an income leaves the expense line and joins the income line.
+    const qint64 bill =
+        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -3500")).toLongLong();
+    QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), bill));
+    withDialog(m_list->BtnEdit, [](TInOutMoneyFm *d) {
+        QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("支出"));
+        d->ComBDirection->setCurrentIndex(0);
+        d->BtnOK->click();
+    });
+    f = shift();
+    QCOMPARE(f.expense, Money());
+    QCOMPARE(f.otherIn, Money::fromCents(1240 + 3500));
+    QCOMPARE(CashUp::lineText(Till::Line::Expense), QStringLiteral("费用支出"));
+    QCOMPARE(CashUp::lineText(Till::Line::OtherIn), QStringLiteral("其他收入"));
 }
 
 QTEST_MAIN(tst_InOutMoneyWindows)

@@ -10,6 +10,7 @@
 
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/Password.h"
 #include "data/Schema.h"
 
 #include <QSqlQuery>
@@ -528,9 +529,9 @@ void tst_SettingsStores::feeClassesAndCategories()
 void tst_SettingsStores::staffWithPermissions()
 {
     const QList<Power> catalogue = powerCatalogue();
-    QCOMPARE(catalogue.size(), 7);
+    QCOMPARE(catalogue.size(), 8);
     QCOMPARE(catalogue.first().id, 1);
-    QCOMPARE(catalogue.last().id, 10);
+    QCOMPARE(catalogue.last().id, Schema::PowerCashUp);
 
     QVERIFY(!someoneMayChangeSettings());
     QCOMPARE(refusalOf([] { saveStaff(0, {}, {1}); }).field, QStringLiteral("EDPerName"));
@@ -543,7 +544,9 @@ void tst_SettingsStores::staffWithPermissions()
     QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBPersons WHERE ID = ?"), {id});
     QVERIFY(q.next());
     QCOMPARE(Db::text(q, "Name"), e.name);
-    QCOMPARE(Db::text(q, "PWS"), QString());
+    // Never the password itself: its hash, here of the empty password.
+    QVERIFY(Password::isHash(Db::text(q, "PWS")));
+    QVERIFY(Password::matches(Db::text(q, "PWS"), QString()));
     QCOMPARE(Db::text(q, "Address"), e.address);
     QCOMPARE(Db::text(q, "Telephone"), e.contact);
     QCOMPARE(Db::integer(q, "PerFlag"), 0);
@@ -556,9 +559,16 @@ void tst_SettingsStores::staffWithPermissions()
     e.password = QStringLiteral("p'w");
     saveStaff(id, e, {6});
     QCOMPARE(grantedPowers(id), QList<int>{6});
-    QCOMPARE(value(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}),
-             QVariant(QStringLiteral("p'w")));
+    const QString stored =
+        value(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}).toString();
+    QVERIFY(Password::matches(stored, QStringLiteral("p'w")));
+    QVERIFY(!Password::matches(stored, QString()));
+    // A save that leaves the password alone keeps the stored hash.
+    e.password.clear();
+    e.keepPassword = true;
     saveStaff(id, e, {});
+    QCOMPARE(value(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}).toString(),
+             stored);
     QVERIFY(grantedPowers(id).isEmpty());
 }
 

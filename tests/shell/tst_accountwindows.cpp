@@ -62,6 +62,21 @@ void closeMainConnAndRemove(const QString &path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
+// The log rows of a kind ("恢复"), as "user|subject|before|after".
+QStringList auditRows(const QString &kind)
+{
+    QStringList rows;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT UserId, Subject, Before, After FROM TBAuditLog "
+                                          "WHERE Kind = ? ORDER BY ID"),
+                           {kind});
+    while (q.next()) {
+        rows << QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                            q.value(3).toString()}
+                    .join(u'|');
+    }
+    return rows;
+}
+
 qint64 titles()
 {
     return Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toLongLong();
@@ -340,6 +355,7 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
         QCOMPARE(m_boxes->shown.size(), 1);
         QCOMPARE(rows, 2);
         QCOMPARE(copies, QStringList{QStringLiteral("20240101.MDB")});
+        QCOMPARE(auditRows(QStringLiteral("恢复")), QStringList());
         return;
     }
     QCOMPARE(rows, 1); // the backup's rows
@@ -350,6 +366,10 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
              qPrintable(safety));
     QVERIFY(m_boxes->lastText().startsWith(QStringLiteral("数据恢复成功！")));
     QVERIFY(m_boxes->lastText().endsWith(QDir::toNativeSeparators(safety)));
+    // The restored account says who restored it from which backup, and where its rows went.
+    QCOMPARE(auditRows(QStringLiteral("恢复")),
+             QStringList{QStringLiteral("1|%1|%2|%1").arg(QDir::toNativeSeparators(backup),
+                                                          QDir::toNativeSeparators(safety))});
     // The copy made first holds every row the account had, the last one included.
     QString why;
     QVERIFY2(openAccountFile(safety, QStringLiteral("safety"), &why), qPrintable(why));
@@ -388,6 +408,8 @@ void tst_AccountWindows::restoreOfAFileThatIsNoAccountChangesNothing()
     QCOMPARE(filesIn(data(QStringLiteral("backup"))), QStringList{QStringLiteral("junk.MDB")});
     QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
              QStringLiteral("ours"));
+    // Nothing was restored, so nothing is logged as restored.
+    QCOMPARE(auditRows(QStringLiteral("恢复")), QStringList());
 }
 
 void tst_AccountWindows::openWithNothingChosenKeepsTheDialog()

@@ -2,10 +2,12 @@
 
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/Password.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +50,10 @@ private slots:
     void escapeAsksToLeave_data();
     void escapeAsksToLeave();
     void passwordShownAsStars();
+    void plainPasswordHashedAtFirstLogin();
+    void hashedPasswordsCompare_data();
+    void hashedPasswordsCompare();
+    void failedLoginSlowedAndLogged();
 
 private:
     TestAccount *m_account = nullptr;
@@ -59,6 +65,7 @@ void tst_Login::init()
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
     CurrentUserID = 0;
+    TLoginFm::setFailureDelay(150);
 }
 
 void tst_Login::cleanup()
@@ -176,7 +183,7 @@ void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
     QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
 
     QCOMPARE(m_boxes->shown.size(), 1);
-    QCOMPARE(m_boxes->lastText(), QStringLiteral("登陆口令错误，请重新输入！"));
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("用户名或口令错误，请重新输入！"));
     QCOMPARE(m_boxes->shown.last().caption, QStringLiteral("系统提示"));
     QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Error);
     QVERIFY(login.isVisible());
@@ -247,6 +254,117 @@ void tst_Login::passwordShownAsStars()
     QVERIFY(login.EDPWD->styleSheet().contains(QStringLiteral("42")));
     QCOMPARE(login.windowTitle(), QStringLiteral("登陆窗口"));
     QVERIFY(!(login.windowFlags() & Qt::WindowCloseButtonHint));
+}
+
+namespace {
+
+QString storedPassword(qint64 id)
+{
+    return Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}).toString();
+}
+
+qint64 logRows(const QString &kind, qint64 userId)
+{
+    return Db::scalar(QStringLiteral("SELECT count(*) FROM TBAuditLog WHERE Kind = ? "
+                                     "AND UserId = ?"),
+                      {kind, userId})
+        .toLongLong();
+}
+
+} // namespace
+
+void tst_Login::plainPasswordHashedAtFirstLogin()
+{
+    // An account from before hashing: the password in plain text.
+    const qint64 id = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("Secret"));
+    QCOMPARE(storedPassword(id), QStringLiteral("Secret"));
+    {
+        TLoginFm login;
+        selectName(login, QStringLiteral("Alice"));
+        QTest::keyClicks(login.EDPWD, QStringLiteral("Secret"));
+        QVERIFY(login.CheckPassword());
+    }
+    const QString stored = storedPassword(id);
+    QVERIFY2(stored.startsWith(QLatin1String("$argon2id$")), qPrintable(stored));
+    QVERIFY(!stored.contains(QLatin1String("Secret")));
+    QCOMPARE(logRows(QStringLiteral("登陆"), id), 1);
+
+    // The hash now does the work: the same password logs in, the hash is kept, a wrong one fails.
+    CurrentUserID = 0;
+    {
+        TLoginFm login;
+        selectName(login, QStringLiteral("Alice"));
+        QTest::keyClicks(login.EDPWD, QStringLiteral("secret"));
+        QVERIFY(!login.CheckPassword());
+        login.EDPWD->clear();
+        QTest::keyClicks(login.EDPWD, QStringLiteral("Secret"));
+        QVERIFY(login.CheckPassword());
+    }
+    QCOMPARE(CurrentUserID, int(id));
+    QCOMPARE(storedPassword(id), stored);
+}
+
+void tst_Login::hashedPasswordsCompare_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("exact") << "Secret" << "Secret" << true;
+    QTest::newRow("case differs") << "Secret" << "secret" << false;
+    QTest::newRow("no trimming") << "Secret" << "Secret " << false;
+    QTest::newRow("empty password") << "" << "" << true;
+    QTest::newRow("empty refuses text") << "" << "x" << false;
+    QTest::newRow("chinese") << QStringLiteral("口令") << QStringLiteral("口令") << true;
+}
+
+void tst_Login::hashedPasswordsCompare()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    const QString hash = Password::hash(password);
+    QVERIFY(Password::isHash(hash));
+    QCOMPARE(Password::matches(hash, typed), accepted);
+    // Two hashes of one password differ (a salt of their own) and both match it.
+    const QString again = Password::hash(password);
+    QVERIFY(again != hash);
+    QVERIFY(Password::matches(again, password));
+    const qint64 id = Db::lastInsertId(Db::exec(
+        QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash}));
+    TLoginFm login;
+    selectName(login, QStringLiteral("Aaron"));
+    typeText(login.EDPWD, typed);
+    QCOMPARE(login.CheckPassword(), accepted);
+    QCOMPARE(CurrentUserID, accepted ? int(id) : 0);
+}
+
+void tst_Login::failedLoginSlowedAndLogged()
+{
+    const qint64 bob = m_account->addStaff(QStringLiteral("Bob"), QStringLiteral("bob"));
+    TLoginFm login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowActive(&login));
+    selectName(login, QStringLiteral("Bob"));
+    bool enabledWhileShown = true;
+    m_boxes->onShow = [&](const Msg::Request &) { enabledWhileShown = login.isEnabled(); };
+    QTest::keyClicks(login.EDPWD, QStringLiteral("guess"));
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
+    // The message came only after the delay; the window is usable again for the next try.
+    QVERIFY(clock.elapsed() >= TLoginFm::failureDelay());
+    QVERIFY(enabledWhileShown);
+    QVERIFY(login.isEnabled());
+    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("用户名或口令错误，请重新输入！")});
+    QCOMPARE(logRows(QStringLiteral("登陆失败"), bob), 1);
+    QCOMPARE(logRows(QStringLiteral("登陆"), bob), 0);
+    // The password tried is never written anywhere.
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBAuditLog WHERE Subject LIKE "
+                                       "'%guess%' OR Before LIKE '%guess%' OR After LIKE "
+                                       "'%guess%'"))
+                 .toInt(),
+             0);
+    QCOMPARE(CurrentUserID, 0);
 }
 
 QTEST_MAIN(tst_Login)

@@ -153,7 +153,7 @@ void tst_MainWindow::eachPowerEnablesItsFunctions_data()
         << QStringList{"BizRent", "BizReturn"} << 0 << 0 << 3 << false;
     QTest::newRow("2 stock") << 2 << QStringList{"FlatSpeedButton3"} << QStringList{"BizStock"} << 0
                              << 0 << 3 << false;
-    QTest::newRow("3 statistics") << 3 << QStringList{"FlatSpeedButton7"} << none << 11 << 0 << 3
+    QTest::newRow("3 statistics") << 3 << QStringList{"FlatSpeedButton7"} << none << 13 << 0 << 3
                                   << false;
     QTest::newRow("4 sales") << 4 << QStringList{"FlatSpeedButton8"} << QStringList{"BizSell"} << 0
                              << 0 << 3 << false;
@@ -162,6 +162,8 @@ void tst_MainWindow::eachPowerEnablesItsFunctions_data()
     QTest::newRow("6 income and expense")
         << 6 << QStringList{"FlatSpeedButton4"} << none << 0 << 0 << 3 << true;
     QTest::newRow("10 file menu") << 10 << none << none << 0 << 0 << 7 << false; // with 恢复
+    QTest::newRow("11 cash-up") << 11 << none << QStringList{"BizCashUp"} << 0 << 0 << 3
+                                << false;
     QTest::newRow("7 has no effect") << 7 << none << none << 0 << 0 << 3 << false;
 }
 

@@ -1,0 +1,156 @@
+#include "AuditLog.h"
+
+#include "data/DataModule.h"
+#include "data/Db.h"
+#include "data/Money.h"
+#include "data/SqlDialect.h"
+
+#include <QDateTime>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace Audit {
+namespace {
+
+struct KindName
+{
+    Kind kind;
+    const char *text;
+};
+
+const KindName kKinds[] = {
+    {Kind::Rental, "出租"},
+    {Kind::Return, "归还"},
+    {Kind::Sale, "销售"},
+    {Kind::SaleEdit, "销售修改"},
+    {Kind::SaleUndo, "销售撤销"},
+    {Kind::StockAdd, "入库"},
+    {Kind::StockEdit, "影碟修改"},
+    {Kind::StockDelete, "库存删除"},
+    {Kind::WriteOff, "报损"},
+    {Kind::Member, "会员"},
+    {Kind::MemberPayment, "会员缴费"},
+    {Kind::Staff, "人员"},
+    {Kind::Permission, "权限"},
+    {Kind::Option, "出租选项"},
+    {Kind::ShopDetails, "单位信息"},
+    {Kind::FeeClass, "费用类别"},
+    {Kind::Category, "影片类别"},
+    {Kind::IncomeType, "收支类型"},
+    {Kind::Supplier, "供应商"},
+    {Kind::InOutRecord, "费用收支"},
+    {Kind::Login, "登陆"},
+    {Kind::LoginFailed, "登陆失败"},
+    {Kind::Leave, "暂时离开"},
+    {Kind::Backup, "备份"},
+    {Kind::Restore, "恢复"},
+    {Kind::AccountSwitch, "帐户切换"},
+    {Kind::CashUp, "交班结算"},
+};
+
+// Columns never written into the log, whatever table they are in.
+bool secret(const QString &column)
+{
+    return column.compare(QLatin1String("PWS"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QString kindText(Kind kind)
+{
+    for (const KindName &k : kKinds) {
+        if (k.kind == kind)
+            return QString::fromUtf8(k.text);
+    }
+    return QString();
+}
+
+QList<Kind> allKinds()
+{
+    QList<Kind> kinds;
+    for (const KindName &k : kKinds)
+        kinds << k.kind;
+    return kinds;
+}
+
+void recordAs(qint64 userId, Kind kind, const QString &subject, const QString &before,
+              const QString &after)
+{
+    Db::exec(QStringLiteral("INSERT INTO TBAuditLog (At, UserId, Kind, Subject, Before, After) "
+                            "VALUES (?, ?, ?, ?, ?, ?)"),
+             {SqlDialect::dateTimeText(QDateTime::currentDateTime()), userId, kindText(kind),
+              subject, before, after});
+}
+
+void record(Kind kind, const QString &subject, const QString &before, const QString &after)
+{
+    recordAs(CurrentUserID, kind, subject, before, after);
+}
+
+QString snapshot(const QString &table, const QString &keyColumn, qint64 key)
+{
+    // Money columns are declared BIGINT and hold cents.
+    QStringList moneyColumns;
+    QSqlQuery info = Db::exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table));
+    while (info.next()) {
+        if (info.value(2).toString().compare(QLatin1String("BIGINT"), Qt::CaseInsensitive) == 0)
+            moneyColumns << info.value(1).toString();
+    }
+    QSqlQuery q = Db::exec(
+        QStringLiteral("SELECT * FROM \"%1\" WHERE \"%2\" = ?").arg(table, keyColumn), {key});
+    if (!q.next())
+        return QString();
+    const QSqlRecord row = q.record();
+    QStringList parts;
+    for (int i = 0; i < row.count(); ++i) {
+        const QString column = row.fieldName(i);
+        if (secret(column) || column.compare(keyColumn, Qt::CaseInsensitive) == 0)
+            continue;
+        const QVariant value = row.value(i);
+        QString text = value.isNull() ? QString() : value.toString();
+        if (!value.isNull() && moneyColumns.contains(column, Qt::CaseInsensitive))
+            text = Money::fromCents(value.toLongLong()).toString();
+        parts << column + QLatin1Char('=') + text;
+    }
+    return parts.join(QLatin1String("; "));
+}
+
+RowChange::RowChange(Kind kind, const QString &table, const QString &keyColumn, qint64 key)
+    : m_kind(kind), m_table(table), m_keyColumn(keyColumn), m_key(key),
+      m_before(key != 0 ? snapshot(table, keyColumn, key) : QString())
+{
+}
+
+void RowChange::record(qint64 key) const
+{
+    const qint64 row = key != 0 ? key : m_key;
+    Audit::record(m_kind, QStringLiteral("%1=%2").arg(m_keyColumn).arg(row), m_before,
+                  snapshot(m_table, m_keyColumn, row));
+}
+
+QString listSql(const Filter &filter, QVariantList *params)
+{
+    QString sql = QStringLiteral("SELECT a.ID, a.At, a.UserId, p.Name, a.Kind, a.Subject, "
+                                 "a.Before, a.After FROM TBAuditLog AS a "
+                                 "LEFT JOIN TBPersons AS p ON p.ID = a.UserId WHERE 1 = 1");
+    // The stored time is "yyyy-MM-dd HH:mm:ss": a day's rows sort between the day and the next.
+    if (filter.from.isValid()) {
+        sql += QStringLiteral(" AND a.At >= ?");
+        params->append(SqlDialect::dateText(filter.from));
+    }
+    if (filter.to.isValid()) {
+        sql += QStringLiteral(" AND a.At < ?");
+        params->append(SqlDialect::dateText(filter.to.addDays(1)));
+    }
+    if (filter.userId != 0) {
+        sql += QStringLiteral(" AND a.UserId = ?");
+        params->append(filter.userId);
+    }
+    if (!filter.kind.isEmpty()) {
+        sql += QStringLiteral(" AND a.Kind = ?");
+        params->append(filter.kind);
+    }
+    return sql + QStringLiteral(" ORDER BY a.ID DESC");
+}
+
+} // namespace Audit

@@ -172,7 +172,7 @@ void TInOutMoneyListFm::FormShow()
             for (const InOutMoney::Choice &c : InOutMoney::allTypes())
                 ComBCate->addItem(c.text, c.id);
         } catch (const Db::DbError &e) {
-            Msg::error(this, e.message());
+            Msg::fault(this, e);
         }
         ComBCate->setCurrentIndex(0);
     }
@@ -216,7 +216,7 @@ void TInOutMoneyListFm::openList()
         dxDBGrid1->open(sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     showTotals();
     ADOListAfterScroll();
@@ -238,7 +238,7 @@ void TInOutMoneyListFm::RefreshList()
     try {
         dxDBGrid1->requery();
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     showTotals();
     ADOListAfterScroll();
@@ -279,7 +279,7 @@ void TInOutMoneyListFm::BtnDelClick()
     try {
         InOutMoney::remove(fid);
     } catch (const Db::DbError &e) {
-        Msg::error(this, QStringLiteral("收支记录删除失败！\n") + e.message());
+        Msg::fault(this, e, QStringLiteral("收支记录删除失败！"));
         return;
     }
     RefreshList();

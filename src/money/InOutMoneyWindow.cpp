@@ -175,7 +175,7 @@ void TInOutMoneyFm::FormShow()
             EDMemo->setText(r->memo);
         }
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     DTPDate->setFocus();
 }
@@ -224,7 +224,7 @@ bool TInOutMoneyFm::BtnAddSaveClick()
             m_savedFid = m_mode;
         }
     } catch (const Db::DbError &e) {
-        Msg::error(this, QStringLiteral("数据保存失败！\n") + e.message());
+        Msg::fault(this, e, QStringLiteral("数据保存失败！"));
         return false;
     }
     ++m_saves;

@@ -97,7 +97,7 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
         m_readAt = StockStore::changeStamp();
         dxDBGrid1->open(kOpenLines);
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -107,7 +107,7 @@ void TLeaseMainFM::requery()
         m_readAt = StockStore::changeStamp();
         dxDBGrid1->requery();
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 

@@ -174,7 +174,7 @@ TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
         while (q.next())
             CombCate->addItem(Db::text(q, "Categray"), Db::integer(q, "ID"));
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     CombCate->setCurrentIndex(0);
     reopen();
@@ -207,7 +207,7 @@ void TSelectPicFm::reopen()
     try {
         DBGridList->open(sql, params);
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -313,7 +313,7 @@ void TSelectPerFm::reopen()
     try {
         DBGridList->open(sql + QStringLiteral(" ORDER BY Name COLLATE PINYIN, ID"), params);
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 

@@ -88,7 +88,7 @@ TSellMainFm::TSellMainFm(QWidget *parent) : TBaseFm(parent)
     try {
         dxDBGrid1->open(SaleStore::salesListSql());
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     ADOListAfterScroll();
 }
@@ -98,7 +98,7 @@ void TSellMainFm::RefreshList()
     try {
         dxDBGrid1->requery();
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     ADOListAfterScroll();
 }
@@ -140,7 +140,7 @@ void TSellMainFm::BtnDelClick()
     try {
         SaleStore::undoSale(dxDBGrid1->value(QStringLiteral("ID")).toLongLong());
     } catch (const Db::DbError &e) {
-        Msg::error(this, QStringLiteral("销售记录删除失败!\n") + e.message());
+        Msg::fault(this, e, QStringLiteral("销售记录删除失败!"));
         return;
     }
     RefreshList();

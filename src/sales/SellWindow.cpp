@@ -290,7 +290,7 @@ bool TSellFm::lookUp(Leaving leaving)
         m_found = SaleStore::findSaleableCopy(code);
     } catch (const Db::DbError &e) {
         m_found.reset();
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return false;
     }
     if (m_found) {

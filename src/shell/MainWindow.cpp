@@ -327,7 +327,7 @@ bool TMainFm::readPermissionMode(bool *on)
         value = Db::scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
                            {Schema::OptionPermissionMode});
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return false;
     }
     bool ok = false;
@@ -417,7 +417,7 @@ void TMainFm::ApplyPowers()
             }
         }
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -464,7 +464,7 @@ void TMainFm::showAccount()
             ShopTel = Db::text(q, "comTel");
         }
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     const QString shop = ShopCompany.isEmpty() ? tr("未设置单位名称 ") : ShopCompany;
     // The sample account says what it is, so nobody keeps his shop in the demonstration rows.

@@ -130,7 +130,7 @@ void TRepertoryFm::RefreshList()
             m_opened = true;
         }
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 

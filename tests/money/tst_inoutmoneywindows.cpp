@@ -47,6 +47,7 @@ private slots:
     void filterShowsOneTypeAndIsRebuiltOnEveryShow();
     void deleteRemovesOnlyTheCurrentRecord_data();
     void deleteRemovesOnlyTheCurrentRecord();
+    void failedDeleteSaysWhatFailedAndKeepsTheRecord();
     void closeHidesTheWindow();
     void listFiltersByDatesAndDirection();
     void expenseIsStoredNegativeAndCorrectedAsSuch();
@@ -446,6 +447,28 @@ void tst_InOutMoneyWindows::deleteRemovesOnlyTheCurrentRecord()
              2);
     QCOMPARE(
         m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = %1").arg(m_water)), 1);
+}
+
+// A refused delete names what failed and the fault, with the engine's text under the box's
+// details (never in its text); the record and the list stay as they were.
+void tst_InOutMoneyWindows::failedDeleteSaysWhatFailedAndKeepsTheRecord()
+{
+    const qint64 a = addRecord(m_water, 100, QStringLiteral("2024-01-01"));
+    addRecord(m_water, 200, QStringLiteral("2024-01-02"));
+    m_list->RefreshList();
+    QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), a));
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE DELETE ON TBInOutMoney "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+    m_boxes->answers.enqueue(QMessageBox::Yes);
+    QTest::mouseClick(m_list->BtnDel, Qt::LeftButton);
+    QCOMPARE(m_boxes->shown.size(), 2);
+    const Msg::Request &failure = m_boxes->shown.last();
+    QCOMPARE(failure.icon, Msg::Icon::Error);
+    QCOMPARE(failure.text, QStringLiteral("收支记录删除失败！\n数据库操作失败，本次操作未完成！"));
+    QVERIFY(failure.details.contains(QStringLiteral("refused by the test")));
+    QVERIFY(!failure.text.contains(QStringLiteral("refused by the test")));
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 2);
+    QCOMPARE(m_list->dxDBGrid1->rowCount(), 2);
 }
 
 void tst_InOutMoneyWindows::closeHidesTheWindow()

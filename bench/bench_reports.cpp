@@ -15,6 +15,8 @@
 #include "toolkit/ReportGenerator.h"
 
 #include <QApplication>
+#include <QSqlDriver>
+#include <sqlite3.h>
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -64,6 +66,16 @@ int main(int argc, char **argv)
     QString why;
     if (!openAccountFile(QString::fromLocal8Bit(argv[1]), QLatin1String(Db::MainConnName), &why))
         qFatal("cannot open: %s", qPrintable(why));
+    if (argc > 2) {
+        // Baseline: the name order replaced by plain code-point order.
+        auto *h = *static_cast<sqlite3 *const *>(Db::mainConn().driver()->handle().data());
+        sqlite3_create_collation(h, "PINYIN", SQLITE_UTF16_ALIGNED, nullptr,
+                                 [](void *, int la, const void *a, int lb, const void *b) {
+                                     const int c = memcmp(a, b, size_t(qMin(la, lb)));
+                                     return c != 0 ? c : la - lb;
+                                 });
+        std::printf("baseline: code-point order\n");
+    }
     Silent silent;
     Msg::setPresenter(&silent);
 

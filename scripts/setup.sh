@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config ccache clang libclang-rt-14-dev util-linux dpkg-dev file
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev libgl-dev
   qt6-l10n-tools qt6-translations-l10n
-  libjpeg62-turbo-dev libsqlite3-dev sqlite3
+  libjpeg62-turbo-dev libsqlite3-dev sqlite3 libicu-dev
   fonts-wqy-microhei
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-bsd cups-client printer-driver-cups-pdf procps

@@ -2,6 +2,7 @@
 
 #include "LeaseScan.h"
 
+#include "data/Collation.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
@@ -18,7 +19,7 @@ QString foldedSql(const QString &groupsSql)
 {
     return QStringLiteral(
                "WITH g AS (%1), "
-               "r AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name) AS n, "
+               "r AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name COLLATE PINYIN) AS n, "
                "COUNT(*) OVER () AS total FROM g) "
                "SELECT CASE WHEN total <= ? OR n < ? THEN Name ELSE ? END AS Name, "
                "SUM(b) AS b, MIN(n) AS n FROM r "
@@ -26,7 +27,7 @@ QString foldedSql(const QString &groupsSql)
         .arg(groupsSql);
 }
 
-// The same folding for groups summed in memory: largest first, ties by name.
+// The same folding for groups summed in memory: largest first, ties by name (pinyin).
 QList<Slice> foldSlices(const QHash<QString, qint64> &groups, int maxSlices)
 {
     const int keep = qMax(1, maxSlices);
@@ -35,7 +36,7 @@ QList<Slice> foldSlices(const QHash<QString, qint64> &groups, int maxSlices)
     for (auto it = groups.cbegin(); it != groups.cend(); ++it)
         all.append({it.key(), it.value()});
     std::sort(all.begin(), all.end(), [](const Slice &a, const Slice &b) {
-        return a.value != b.value ? a.value > b.value : a.label < b.label;
+        return a.value != b.value ? a.value > b.value : Collation::lessThan(a.label, b.label);
     });
     if (all.size() <= keep)
         return all;

@@ -5,6 +5,7 @@
 
 #include "data/Db.h"
 #include "shell/WorkArea.h"
+#include "toolkit/CsvExport.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportFiles.h"
 #include "toolkit/ReportPrinter.h"
@@ -143,6 +144,37 @@ void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const
                      [window, picture, name] { printPicture(window, picture(), name); });
 }
 
+void addCsvButton(QWidget *window, QHBoxLayout *row, Figures table, const QString &name)
+{
+    auto *csv = new QPushButton(QStringLiteral("导出 CSV"), window);
+    csv->setObjectName(QStringLiteral("BtnExportCsv"));
+    csv->setToolTip(QStringLiteral("把图表的数字导出为 CSV 表格"));
+    csv->setAutoDefault(false);
+    row->addWidget(csv);
+    QObject::connect(csv, &QPushButton::clicked, window,
+                     [window, table, name] { exportCsv(window, table(), name); });
+}
+
+bool exportCsv(QWidget *window, const ChartCsv::Table &table, const QString &name)
+{
+    if (table.rows.isEmpty()) {
+        Msg::info(window, QStringLiteral("没有可导出的数据。"));
+        return false;
+    }
+    const QString path = ReportFiles::chooseSaveFile(
+        window, QStringLiteral("导出 CSV 表格"), ReportFiles::suggestedPath(name, QStringLiteral(".csv")),
+        QStringLiteral("CSV 表格 (*.csv)"), QStringLiteral(".csv"));
+    if (path.isEmpty())
+        return false;
+    QString why;
+    if (!Csv::write(path, table.header, table.rows, &why)) {
+        Msg::error(window, QStringLiteral("导出 CSV 失败：%1").arg(why));
+        return false;
+    }
+    showStatusNotice(QStringLiteral("已导出 CSV 表格：%1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
 QPixmap pictureOf(QWidget *view)
 {
     return view && view->isVisible() ? view->grab() : QPixmap();
@@ -182,8 +214,9 @@ bool printPicture(QWidget *window, const QPixmap &picture, const QString &name)
     return true;
 }
 
-void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
-             const std::function<QList<Charts::Slice>()> &read, const QString &failText)
+QList<Charts::Slice> drawPie(QWidget *window, QChartView *view, QPieSeries *series,
+                             const std::function<QList<Charts::Slice>()> &read,
+                             const QString &failText)
 {
     QList<Charts::Slice> slices;
     try {
@@ -192,16 +225,17 @@ void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
         view->hide();
         series->clear();
         Msg::error(window, failText + QLatin1Char('\n') + e.message());
-        return;
+        return {};
     }
     if (slices.isEmpty()) {
         view->hide();
         series->clear();
         tellNoData(window);
-        return;
+        return {};
     }
     view->show();
     showSlices(view, series, slices);
+    return slices;
 }
 
 } // namespace ChartLook

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartCsv.h"
+
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -39,6 +41,13 @@ void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const
 // The same two actions, callable by tests and the buttons.
 bool savePng(QWidget *window, const QPixmap &picture, const QString &name);
 bool printPicture(QWidget *window, const QPixmap &picture, const QString &name);
+// Adds "导出 CSV" (BtnExportCsv) to a header strip: the figures the chart shows now (table()
+// has no rows while nothing is drawn) go to a CSV file chosen by the operator, as a report's
+// rows do from its 导出 menu.
+using Figures = std::function<ChartCsv::Table()>;
+void addCsvButton(QWidget *window, QHBoxLayout *row, Figures table, const QString &name);
+// The same action, callable by tests and the button.
+bool exportCsv(QWidget *window, const ChartCsv::Table &table, const QString &name);
 // What a chart view shows, or a null picture while it is hidden.
 QPixmap pictureOf(QWidget *view);
 
@@ -48,8 +57,9 @@ QString sliceLabel(const Charts::Slice &slice, qint64 total);
 // Reads the slices and shows them in the pie, one slice per entry labelled with its share. A
 // database error (reported with failText before the engine's message) or an empty result hides
 // the chart and clears its slices; an empty result says "我没有找到您需要的数据!". A slice the
-// mouse is over stands out, and the chart's tool tip gives its figure.
-void drawPie(QWidget *window, QChartView *view, QPieSeries *series,
+// mouse is over stands out, and the chart's tool tip gives its figure. Returns the slices
+// drawn (none when the chart was hidden).
+QList<Charts::Slice> drawPie(QWidget *window, QChartView *view, QPieSeries *series,
              const std::function<QList<Charts::Slice>()> &read, const QString &failText);
 
 } // namespace ChartLook

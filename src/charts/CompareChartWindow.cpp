@@ -153,6 +153,9 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
                                : QPixmap();
         },
         QStringLiteral("月平均收支"));
+    ChartLook::addCsvButton(
+        this, row, [this] { return ChartCsv::months(m_spent, m_taken); },
+        QStringLiteral("月平均收支"));
 
     // Upper chart: spending per month.
     Chart1 = trendView(QStringLiteral("月支出走势图"), this, "Chart1");
@@ -238,11 +241,15 @@ void TCompareChFm::Draw()
     BarSeries1->remove(0, BarSeries1->count());
     Series2->remove(0, Series2->count());
 
+    m_spent.clear();
+    m_taken.clear();
     QList<Charts::MonthSpending> spent;
     QList<Charts::MonthTakings> taken;
     try {
         spent = Charts::monthlySpending();
         taken = Charts::monthlyTakings();
+        m_spent = spent;
+        m_taken = taken;
     } catch (const Db::DbError &e) {
         Msg::error(this, QStringLiteral("收支数据读取失败！\n") + e.message());
         return;

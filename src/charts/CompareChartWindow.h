@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartData.h"
+
 #include <QWidget>
 
 class QBarSet;
@@ -56,4 +58,7 @@ private:
     QValueAxis *m_chart1Values = nullptr;
     QValueAxis *m_chart2Values = nullptr;
     bool m_boundsFixed = false;
+    // As drawn, for 导出 CSV.
+    QList<Charts::MonthSpending> m_spent;
+    QList<Charts::MonthTakings> m_taken;
 };

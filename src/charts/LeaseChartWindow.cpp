@@ -71,6 +71,15 @@ TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
     row->addStretch();
     ChartLook::addPictureButtons(this, row, [this] { return ChartLook::pictureOf(Chart1); },
                                  QStringLiteral("租赁分析图"));
+    ChartLook::addCsvButton(
+        this, row,
+        [this] {
+            return ChartCsv::slices(m_slices,
+                                    m_byCategory ? QStringLiteral("影片类型")
+                                                 : QStringLiteral("影片名称"),
+                                    QStringLiteral("出租数量"));
+        },
+        QStringLiteral("租赁分析"));
 
     Chart1 = ChartLook::pieView(QStringLiteral("租赁分析图"), 19, this, &Series1);
     Chart1->chart()->setTitleBrush(Qt::black);
@@ -99,7 +108,8 @@ void TLeaseCharFm::Draw()
         DTPend->setDate(to);
         Msg::info(this, ReportPeriod::swappedNotice(from, to));
     }
-    ChartLook::drawPie(
+    m_byCategory = grouping == Charts::LeaseGrouping::ByCategory;
+    m_slices = ChartLook::drawPie(
         this, Chart1, Series1, [&] { return Charts::leaseSlices(from, to, grouping); },
         QStringLiteral("租赁数据读取失败！"));
 }

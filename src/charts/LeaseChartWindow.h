@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartData.h"
+
 #include <QWidget>
 
 class QChartView;
@@ -24,4 +26,9 @@ public:
     QPushButton *FlatButton4 = nullptr; // 刷新
     QChartView *Chart1 = nullptr;
     QPieSeries *Series1 = nullptr;
+
+private:
+    // As drawn, for 导出 CSV.
+    QList<Charts::Slice> m_slices;
+    bool m_byCategory = false;
 };

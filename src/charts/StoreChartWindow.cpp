@@ -41,6 +41,13 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
     row->addStretch();
     ChartLook::addPictureButtons(this, row, [this] { return ChartLook::pictureOf(Chart1); },
                                  QStringLiteral("库存分析图"));
+    ChartLook::addCsvButton(
+        this, row,
+        [this] {
+            return ChartCsv::slices(m_slices, QStringLiteral("影片类型"),
+                                    QStringLiteral("库存数量"));
+        },
+        QStringLiteral("库存分析"));
 
     Chart1 = ChartLook::pieView(QStringLiteral("库存分析图"), 19, this, &Series1);
     QFont title = Chart1->chart()->titleFont();
@@ -61,6 +68,6 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
 
 void TQStoreCharFm::Draw()
 {
-    ChartLook::drawPie(this, Chart1, Series1, [] { return Charts::stockSlices(); },
-                       QStringLiteral("库存数据读取失败！"));
+    m_slices = ChartLook::drawPie(this, Chart1, Series1, [] { return Charts::stockSlices(); },
+                                  QStringLiteral("库存数据读取失败！"));
 }

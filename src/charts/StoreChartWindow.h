@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChartData.h"
+
 #include <QWidget>
 
 class QChartView;
@@ -23,4 +25,7 @@ public:
     QPushButton *FlatButton4 = nullptr; // 刷新
     QChartView *Chart1 = nullptr;
     QPieSeries *Series1 = nullptr;
+
+private:
+    QList<Charts::Slice> m_slices; // as drawn, for 导出 CSV
 };

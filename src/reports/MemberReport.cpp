@@ -14,7 +14,7 @@ QString rowsSql()
                "FROM TBBusinessDetail AS b JOIN TBAssociator AS c ON c.ID = b.Ass_Number "
                "JOIN TBName AS d ON d.ID = b.CDNum "
                "WHERE b.Ass_Number <> 1 AND b.DatTime >= ? AND b.DatTime < ? "
-               "ORDER BY c.Name COLLATE PINYIN, c.ID, b.DatTime, d.Name, b.ReDate, b.ID")
+               "ORDER BY c.Name COLLATE PINYIN, c.ID, b.DatTime, d.Name COLLATE PINYIN, b.ReDate, b.ID")
         .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("b.ReDate")));
 }
 

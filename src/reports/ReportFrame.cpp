@@ -138,6 +138,8 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     QRPreview1->setToolBarVisible(false);
     // As wide as the window: the text is read at its size instead of a whole page shrunk.
     QRPreview1->setZoom(ReportZoom::FitWidth);
+    // PgUp/PgDn, Home/End turn pages wherever the focus is in the window, the strip included.
+    QRPreview1->takePageKeysFrom(this);
     QRPreview1->hide();
 
     auto *layout = new QVBoxLayout(this);

@@ -58,8 +58,12 @@ QString sql(bool oneSupplier)
         statement += QStringLiteral(" AND a.Provide = ?");
     const QString columns = QStringLiteral(
         "a.Categray, a.DatTime, b.Company, a.Nlang, a.Name, a.Copy, a.Amount, a.Mone");
+    // The same columns in order, the names in pinyin.
+    const QString order = QStringLiteral(
+        "a.Categray COLLATE PINYIN, a.DatTime, b.Company COLLATE PINYIN, a.Nlang COLLATE PINYIN, "
+        "a.Name COLLATE PINYIN, a.Copy, a.Amount, a.Mone");
     return statement + QStringLiteral(" GROUP BY ") + columns + QStringLiteral(" ORDER BY ") +
-           columns;
+           order;
 }
 
 ReportData rows(std::optional<qint64> supplierId)

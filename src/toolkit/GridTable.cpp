@@ -416,16 +416,14 @@ void GridTable::prepareOrder(int field) const
         }
         idOfRow[r] = *it;
     }
-    std::vector<QCollatorSortKey> keys;
+    std::vector<QByteArray> keys;
     keys.reserve(distinct.size());
     for (QStringView t : distinct)
-        keys.push_back(Collation::sortKey(t.toString()));
+        keys.push_back(Collation::sortKey(t));
     std::vector<int> order(distinct.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const int k = keys[a].compare(keys[b]);
-        return k != 0 ? k < 0 : distinct[a].compare(distinct[b]) < 0;
-    });
+    std::sort(order.begin(), order.end(),
+              [&](int a, int b) { return Collation::compareKeys(keys[a], keys[b]) < 0; });
     std::vector<int> rankOfId(distinct.size());
     for (int i = 0; i < int(order.size()); ++i)
         rankOfId[order[i]] = i;

@@ -2,16 +2,24 @@
 
 #include "MessageBox.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -132,22 +140,8 @@ protected:
                 break;
             }
         }
-        switch (event->key()) {
-        case Qt::Key_PageDown:
-            m_preview->nextPage();
-            return;
-        case Qt::Key_PageUp:
-            m_preview->previousPage();
-            return;
-        case Qt::Key_Home:
-            m_preview->firstPage();
-            return;
-        case Qt::Key_End:
-            m_preview->lastPage();
-            return;
-        default:
+        if (!m_preview->turnPageByKey(event, false))
             QScrollArea::keyPressEvent(event);
-        }
     }
 
     void wheelEvent(QWheelEvent *event) override
@@ -224,6 +218,50 @@ private:
     int m_percent = 100;
 };
 
+// Sees the keys typed anywhere in the application first and hands the page keys typed
+// inside its scope (not in a pop-up of it, such as an open drop-down list) to the preview.
+class ReportPageKeys : public QObject
+{
+public:
+    ReportPageKeys(ReportPreview *preview, QWidget *scope)
+        : QObject(preview)
+        , m_preview(preview)
+        , m_scope(scope)
+    {
+        qApp->installEventFilter(this);
+    }
+
+    void setScope(QWidget *scope) { m_scope = scope; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType() || !m_scope)
+            return false;
+        auto *widget = static_cast<QWidget *>(watched);
+        if ((widget != m_scope && !m_scope->isAncestorOf(widget)) ||
+            widget->window() != m_scope->window() || !m_scope->isVisible()) {
+            return false;
+        }
+        return m_preview->turnPageByKey(static_cast<QKeyEvent *>(event), usesHomeAndEnd(widget));
+    }
+
+private:
+    // Fields that move their cursor or their choice with Home and End.
+    static bool usesHomeAndEnd(const QWidget *widget)
+    {
+        return qobject_cast<const QLineEdit *>(widget) ||
+               qobject_cast<const QAbstractSpinBox *>(widget) ||
+               qobject_cast<const QComboBox *>(widget) ||
+               qobject_cast<const QAbstractItemView *>(widget) ||
+               qobject_cast<const QTextEdit *>(widget) ||
+               qobject_cast<const QPlainTextEdit *>(widget);
+    }
+
+    ReportPreview *m_preview;
+    QPointer<QWidget> m_scope;
+};
+
 namespace {
 
 QPushButton *button(const QString &caption, const char *name, QWidget *parent)
@@ -292,7 +330,43 @@ ReportPreview::ReportPreview(QWidget *parent)
         print();
     });
     connect(m_pdf, &QPushButton::clicked, this, &ReportPreview::exportPdfClicked);
+    m_keys = new ReportPageKeys(this, this);
     updateControls();
+}
+
+void ReportPreview::takePageKeysFrom(QWidget *scope)
+{
+    m_keys->setScope(scope ? scope : this);
+}
+
+bool ReportPreview::turnPageByKey(const QKeyEvent *event, bool fieldUsesHomeAndEnd)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        if (!plain)
+            return false;
+        nextPage();
+        return true;
+    case Qt::Key_PageUp:
+        if (!plain)
+            return false;
+        previousPage();
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        // Ctrl+Home/Ctrl+End everywhere; plain Home/End where the field has no use for them.
+        if (modifiers != Qt::ControlModifier && (fieldUsesHomeAndEnd || !plain))
+            return false;
+        if (event->key() == Qt::Key_Home)
+            firstPage();
+        else
+            lastPage();
+        return true;
+    default:
+        return false;
+    }
 }
 
 ReportPreview::~ReportPreview() = default;

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <functional>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
+class ReportPageKeys;
 class ReportPageView;
 
 // How big a page is shown: whole in the window, as wide as the window (scrolled), or at a
@@ -18,8 +20,9 @@ enum class ReportZoom { FitPage, FitWidth, Percent };
 
 // Shows a generated report one page at a time, scaled to fit the window (or the window's width,
 // scrolled, or a zoom percentage), with buttons for the first, previous, next and last page, the
-// page number, and buttons to print on the default printer and to export a PDF file. Keys on
-// the page: PgUp/PgDn, Home/End turn pages; Ctrl with +, - or the wheel zooms, Ctrl+0 shows
+// page number, and buttons to print on the default printer and to export a PDF file. Keys:
+// PgUp/PgDn, Home/End turn pages wherever the focus is in the preview (or in the window that
+// holds it, see takePageKeysFrom); on the page Ctrl with +, - or the wheel zooms, Ctrl+0 shows
 // the paper's size. A report window can hide the button strip and drive the preview from its
 // own controls.
 class ReportPreview : public QWidget
@@ -67,6 +70,14 @@ public:
 
     void setToolBarVisible(bool visible);
 
+    // The page keys turn this preview's pages wherever the focus is inside scope (the preview
+    // itself unless a window holding it says otherwise): PgUp/PgDn always; Home/End too,
+    // except in a field that moves its cursor or its choice with them (text and date fields,
+    // drop-down lists), where Ctrl+Home/Ctrl+End turn to the first and the last page instead.
+    void takePageKeysFrom(QWidget *scope);
+    // Turns the page a key asks for; false when the key is no page key there.
+    bool turnPageByKey(const QKeyEvent *event, bool fieldUsesHomeAndEnd);
+
     // Asked before the print button prints; false cancels (a question to the operator).
     void setPrintConfirmation(std::function<bool()> confirm)
     {
@@ -112,4 +123,5 @@ private:
     QLabel *m_pageLabel = nullptr;
     QLabel *m_status = nullptr;
     ReportPageView *m_view = nullptr;
+    ReportPageKeys *m_keys = nullptr;
 };

@@ -136,7 +136,8 @@ void tst_ChartData::leaseByCategoryAndUnnamedGroups()
 
     const QList<Charts::Slice> byTitle =
         Charts::leaseSlices(QDate(2024, 5, 1), QDate(2024, 5, 31), LeaseGrouping::ByTitle);
-    QCOMPARE(labels(byTitle), (QStringList{"A", "B", "O'Neil", "未命名"}));
+    // Equal counts by name in the program's name order, Chinese before Latin letters.
+    QCOMPARE(labels(byTitle), (QStringList{"A", "未命名", "B", "O'Neil"}));
 }
 
 void tst_ChartData::smallestSlicesAreGatheredUnderOthers_data()

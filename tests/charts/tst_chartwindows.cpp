@@ -8,6 +8,7 @@
 #include "shell/BaseWindows.h"
 #include "shell/Openers.h"
 #include "shell/WorkArea.h"
+#include "support/CsvReader.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
 
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QSet>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -76,6 +78,7 @@ private slots:
     void compareChartAxesAreRoundAndStable();
     void pieSlicesShowTheirShareAndTheFigureOnHover();
     void chartsSaveAsPngAndPrint();
+    void chartsExportTheirFiguresAsCsv();
     void leaseChartSwapsARangeTypedTheWrongWayRound();
 
 private:
@@ -456,6 +459,75 @@ void tst_ChartWindows::chartsSaveAsPngAndPrint()
     QCOMPARE(m_boxes->lastText(), QStringLiteral("没有可保存的图表。"));
     ReportFiles::setSaveFileChooser({});
     ReportPrinter::setPdfInstead(QString());
+}
+
+void tst_ChartWindows::chartsExportTheirFiguresAsCsv()
+{
+    const QDate today = QDate::currentDate();
+    const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"), "2024-05-03",
+                                 1999);
+    const qint64 other = addTitle(QStringLiteral("无间道, 续"), QStringLiteral("剧情"), {}, 0);
+    for (int i = 0; i < 3; ++i)
+        addLine(hero, today);
+    addLine(other, today);
+    book(QStringLiteral("2024-06-10"), Schema::TypeRent, 500);
+    book(QStringLiteral("2024-06-11"), Schema::TypeDeposit, -3000);
+    book(QStringLiteral("2024-06-12"), Schema::TypeDeposit, 3000); // taken in: not drawn
+    QTemporaryDir dir;
+    QStringList files;
+    ReportFiles::setSaveFileChooser([&](QWidget *, const QString &, const QString &suggested,
+                                        const QString &) {
+        files << dir.filePath(QFileInfo(suggested).fileName());
+        return files.last();
+    });
+    const auto press = [](QWidget *window) {
+        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("BtnExportCsv")),
+                          Qt::LeftButton);
+    };
+    const auto read = [&] {
+        bool bom = false;
+        const QList<QStringList> records = CsvReader::parseFile(files.last(), &bom);
+        return bom ? records : QList<QStringList>();
+    };
+
+    // The pie's slices with their figures and shares, the name column as grouped.
+    ShowLeaseChart();
+    auto *lease = placed<TLeaseCharFm>();
+    lease->DTPBegin->setDate(today);
+    lease->DTPend->setDate(today);
+    QTest::mouseClick(lease->FlatButton4, Qt::LeftButton);
+    press(lease);
+    QCOMPARE(files.size(), 1);
+    QVERIFY2(files.last().endsWith(QStringLiteral(".csv")), qPrintable(files.last()));
+    QCOMPARE(read(), (QList<QStringList>{{"影片名称", "出租数量", "占比(%)"},
+                                         {"英雄", "3", "75.0"},
+                                         {"无间道, 续", "1", "25.0"}}));
+    lease->ComBCate->setCurrentIndex(1);
+    press(lease);
+    QCOMPARE(read(), (QList<QStringList>{{"影片类型", "出租数量", "占比(%)"},
+                                         {"动作", "3", "75.0"},
+                                         {"剧情", "1", "25.0"}}));
+
+    // The monthly charts: a row per month of either chart, money with two decimals.
+    ShowCompareChart();
+    auto *compare = placed<TCompareChFm>();
+    QTest::mouseClick(compare->FlatButton4, Qt::LeftButton);
+    press(compare);
+    QCOMPARE(read(), (QList<QStringList>{{"月份", "购片支出(元)", "租金收入(元)", "押金(元)"},
+                                         {"2024-05", "19.99", "", ""},
+                                         {"2024-06", "", "5.00", "30.00"}}));
+
+    // Nothing drawn, nothing to export: no file asked for.
+    ShowStoreChart();
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
+    auto *store = placed<TQStoreCharFm>();
+    QTest::mouseClick(store->FlatButton4, Qt::LeftButton);
+    m_boxes->clear();
+    press(store);
+    QCOMPARE(files.size(), 3);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("没有可导出的数据。"));
+    ReportFiles::setSaveFileChooser({});
+    lease->ComBCate->setCurrentIndex(0);
 }
 
 void tst_ChartWindows::leaseChartSwapsARangeTypedTheWrongWayRound()

@@ -72,6 +72,7 @@ private slots:
     void rankingByCategoryRanksWithinEachCategory();
     void rankingPlacesShareTies();
     void rentalReportReadBackFromPdf();
+    void namesInPinyinOrder();
 
 private:
     TestAccount *m_account = nullptr;
@@ -448,6 +449,59 @@ void tst_ReportsCore::rentalReportReadBackFromPdf()
         QVERIFY2(out.contains(QString(expected).remove(QLatin1Char(' '))),
                  qPrintable(expected + QStringLiteral(" in\n") + out));
     }
+}
+
+void tst_ReportsCore::namesInPinyinOrder()
+{
+    // Code point order would put 张 (zhang) before 李 (li) before 王 (wang) before 阿 (a), and
+    // 中 (zhong) before 北 (bei) before 大 (da): every report orders such names by pinyin.
+    const qint64 zhang = m_account->addMember(QStringLiteral("101"), QStringLiteral("张三"), 1);
+    const qint64 li = m_account->addMember(QStringLiteral("102"), QStringLiteral("李四"), 1);
+    const qint64 wang = m_account->addMember(QStringLiteral("103"), QStringLiteral("王五"), 1);
+    const qint64 a = m_account->addMember(QStringLiteral("104"), QStringLiteral("阿明"), 1);
+    const qint64 zhong = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("中国"));
+    const qint64 bei = addCopy(*m_account, QStringLiteral("0002-1"), QStringLiteral("北京"));
+    const qint64 da = addCopy(*m_account, QStringLiteral("0003-1"), QStringLiteral("大海"));
+    const QDate day = QDate::currentDate().addDays(-10);
+    for (qint64 customer : {zhang, li, wang, a}) {
+        for (qint64 title : {zhong, bei, da})
+            rent(title, customer, day);
+    }
+    const QStringList customers{QStringLiteral("阿明"), QStringLiteral("李四"),
+                                QStringLiteral("王五"), QStringLiteral("张三")};
+    const QStringList titles{QStringLiteral("北京"), QStringLiteral("大海"), QStringLiteral("中国")};
+    QStringList customerOfRow;
+    QStringList titleOfRow;
+    for (const QString &customer : customers) {
+        for (const QString &title : titles) {
+            customerOfRow << customer;
+            titleOfRow << title;
+        }
+    }
+
+    const ReportData rental = RentalReport::rows(day, day);
+    QCOMPARE(column(rental, QStringLiteral("CustName")), customerOfRow);
+    QCOMPARE(column(rental, QStringLiteral("TitleName")), titleOfRow);
+    // The window's reader, a few days at a time, gives the same order.
+    RentalReport::RowStream stream(day, day, Db::mainConn());
+    ReportData streamed(stream.columns());
+    while (stream.readMore(streamed, 2)) {
+    }
+    QCOMPARE(column(streamed, QStringLiteral("CustName")), customerOfRow);
+    QCOMPARE(column(streamed, QStringLiteral("TitleName")), titleOfRow);
+
+    const ReportData members = MemberReport::rows(day, day);
+    QCOMPARE(column(members, QStringLiteral("CustName")), customerOfRow);
+    QCOMPARE(column(members, QStringLiteral("TitleName")), titleOfRow);
+
+    const ReportData overdue = OverdueReport::rows(3, QDate::currentDate());
+    QCOMPARE(column(overdue, QStringLiteral("CustName")), customerOfRow);
+    QCOMPARE(column(overdue, QStringLiteral("TitleName")), titleOfRow);
+
+    // Equal counts in a ranking: by name.
+    using namespace RankingReport;
+    const ReportData ranked = rows(Mode::Rentals, Kind::Overall, day, day);
+    QCOMPARE(column(ranked, QStringLiteral("Name")), titles);
 }
 
 QTEST_MAIN(tst_ReportsCore)

@@ -94,6 +94,7 @@ private slots:
     void rankingFollowsTheModeAndTheTypeOnRefresh();
     void openersKeepOneWindowAndRebuildIt();
     void pageNumberAndZoomFromTheStrip();
+    void pageKeysWhereverTheFocusIs();
     void periodPresetsAndASwappedRange();
     void exportsPdfAndCsv();
     void printDialogPrintsTheChosenPages();
@@ -501,6 +502,56 @@ void tst_ReportWindows::pageNumberAndZoomFromTheStrip()
     QCOMPARE(report.focusWidget(), view);
     QTest::keyClick(view, Qt::Key_PageDown);
     QCOMPARE(report.EDPage->value(), 2);
+}
+
+void tst_ReportWindows::pageKeysWhereverTheFocusIs()
+{
+    rentals(160);
+    TResQPFm report;
+    report.resize(1000, 700);
+    report.setDateRange(kDay, kDay);
+    report.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&report));
+    report.BuildReport();
+    QCOMPARE(report.EDPage->maximum(), 4);
+
+    // On a strip button every page key turns the page.
+    report.BBprint->setFocus();
+    QTest::keyClick(report.BBprint, Qt::Key_PageDown);
+    QCOMPARE(report.currentPage(), 2);
+    QTest::keyClick(report.BBprint, Qt::Key_End);
+    QCOMPARE(report.currentPage(), 4);
+    QTest::keyClick(report.BBprint, Qt::Key_Home);
+    QCOMPARE(report.currentPage(), 1);
+    // In the zoom list and the page number PgUp/PgDn turn the page and nothing else moves.
+    QTest::keyClick(report.ComBZoom, Qt::Key_PageDown);
+    QCOMPARE(report.currentPage(), 2);
+    QCOMPARE(report.ComBZoom->currentText(), QStringLiteral("页宽"));
+    QTest::keyClick(report.EDPage, Qt::Key_PageDown);
+    QCOMPARE(report.EDPage->value(), 3);
+
+    // In a date field PgUp/PgDn turn pages too; Home/End move its cursor, and with Ctrl they
+    // go to the first and the last page (so in a drop-down list, whose Home picks its first
+    // entry).
+    const QDate from = report.dxDateEdit2->date();
+    report.dxDateEdit2->setFocus();
+    QTest::keyClick(report.dxDateEdit2, Qt::Key_PageDown);
+    QCOMPARE(report.currentPage(), 4);
+    QTest::keyClick(report.dxDateEdit2, Qt::Key_Home);
+    QCOMPARE(report.currentPage(), 4);
+    QTest::keyClick(report.dxDateEdit2, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(report.currentPage(), 1);
+    QTest::keyClick(report.dxDateEdit2, Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(report.currentPage(), 4);
+    QCOMPARE(report.dxDateEdit2->date(), from);
+    QTest::keyClick(report.ComBPeriod, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(report.currentPage(), 1);
+
+    // Keys typed in another window leave this report alone.
+    TResQPFm other;
+    other.show();
+    QTest::keyClick(other.FlatButton4, Qt::Key_End);
+    QCOMPARE(report.currentPage(), 1);
 }
 
 void tst_ReportWindows::periodPresetsAndASwappedRange()

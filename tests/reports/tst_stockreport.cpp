@@ -205,6 +205,26 @@ private slots:
         QCOMPARE(StockReport::suppliers().value(0).company, QStringLiteral("O'Brien's"));
     }
 
+    void namesInPinyinOrder()
+    {
+        // Code point order would give 动 (dong), 战 (zhan), 爱 (ai) and 中, 北, 大.
+        TestAccount account;
+        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        int code = 0;
+        for (const char *category : {"战争", "爱情", "动作"}) {
+            for (const char *name : {"中国", "北京", "大海"}) {
+                addCopy({QString::number(++code), QString::fromUtf8(name),
+                         QString::fromUtf8(category), QStringLiteral("国语"), s});
+            }
+        }
+        const ReportData rows = StockReport::rows();
+        QStringList order;
+        for (int r = 0; r < rows.rowCount(); ++r)
+            order << rows.value(r, "Categray").toString() + rows.value(r, "Name").toString();
+        QCOMPARE(order, QStringList({"爱情北京", "爱情大海", "爱情中国", "动作北京", "动作大海",
+                                     "动作中国", "战争北京", "战争大海", "战争中国"}));
+    }
+
     void categorySubtotalsAndTotals()
     {
         TestAccount account;

@@ -13,11 +13,11 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SqlDialect.h"
+#include "data/SqliteStatement.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportGenerator.h"
 
 #include <QApplication>
-#include <QSqlDriver>
 #include <sqlite3.h>
 #include <QElapsedTimer>
 
@@ -82,8 +82,7 @@ int main(int argc, char **argv)
     if (argc > 2) {
         // Baseline: the name order replaced by plain code-point order, compared as the engine's
         // own BINARY order does (bytes of UTF-8, no conversion).
-        auto *h = *static_cast<sqlite3 *const *>(Db::mainConn().driver()->handle().data());
-        sqlite3_create_collation(h, "PINYIN", SQLITE_UTF8, nullptr,
+        sqlite3_create_collation(Sqlite::handle(Db::mainConn()), "PINYIN", SQLITE_UTF8, nullptr,
                                  [](void *, int la, const void *a, int lb, const void *b) {
                                      const int c = memcmp(a, b, size_t(qMin(la, lb)));
                                      return c != 0 ? c : la - lb;

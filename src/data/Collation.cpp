@@ -1,10 +1,8 @@
 #include "Collation.h"
 
 #include "CollationKeyCache.h"
+#include "SqliteStatement.h"
 
-#include <QSqlDatabase>
-#include <QSqlDriver>
-#include <QVariant>
 
 #include <sqlite3.h>
 #include <unicode/ucol.h>
@@ -101,12 +99,7 @@ int compareKeys(const QByteArray &a, const QByteArray &b)
 
 bool registerWith(const QSqlDatabase &db)
 {
-    if (!db.isOpen() || !db.driver())
-        return false;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    auto *connection = *static_cast<sqlite3 *const *>(handle.data());
+    sqlite3 *connection = Sqlite::handle(db);
     if (!connection)
         return false;
     // The engine keeps the cache with the collation and deletes it with the connection (or

@@ -1,9 +1,9 @@
 #include "Db.h"
 
 #include "FaultText.h"
+#include "SqliteStatement.h"
 
 #include <QElapsedTimer>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -21,14 +21,6 @@ int g_busyTimeoutMs = DefaultBusyTimeoutMs;
 bool isSqlite(const QSqlDatabase &db)
 {
     return db.driverName() == QLatin1String("QSQLITE");
-}
-
-sqlite3 *engineHandle(const QSqlDatabase &db)
-{
-    const QVariant v = db.driver() ? db.driver()->handle() : QVariant();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(v.constData());
 }
 
 // The engine's wait for a lock another connection holds: sleeps in growing steps up to the
@@ -187,7 +179,7 @@ int busyTimeout()
 
 void installBusyHandler(const QSqlDatabase &db)
 {
-    if (sqlite3 *handle = engineHandle(db))
+    if (sqlite3 *handle = Sqlite::handle(db))
         sqlite3_busy_handler(handle, &waitForLock, nullptr);
 }
 

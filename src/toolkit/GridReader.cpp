@@ -1,11 +1,11 @@
 #include "GridReader.h"
 
 #include "data/Db.h"
+#include "data/SqliteStatement.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -13,29 +13,6 @@
 
 namespace GridReader {
 namespace {
-
-sqlite3 *sqliteHandle(const QSqlDatabase &db)
-{
-    if (!db.isValid() || !db.isOpen() || db.driverName() != QLatin1String("QSQLITE"))
-        return nullptr;
-    const QVariant v = db.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(v.constData());
-}
-
-// Finalizes the statement whatever happens, so the connection can always be closed.
-struct Statement
-{
-    sqlite3_stmt *stmt = nullptr;
-    ~Statement() { sqlite3_finalize(stmt); }
-};
-
-[[noreturn]] void fail(sqlite3 *handle, const QString &sql)
-{
-    throw Db::DbError(QString::fromUtf8(sqlite3_errmsg(handle)) + QStringLiteral(" [") + sql +
-                      QLatin1Char(']'));
-}
 
 // Binds as the Qt driver does: numbers as numbers, dates as ISO text, the rest as text.
 int bind(sqlite3_stmt *stmt, int i, const QVariant &v)
@@ -76,27 +53,24 @@ int bind(sqlite3_stmt *stmt, int i, const QVariant &v)
 GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &params,
                      const QHash<QString, GridTable::Storage> &storages)
 {
-    Statement st;
-    if (sqlite3_prepare16_v2(handle, sql.utf16(), int(sql.size() * sizeof(char16_t)), &st.stmt,
-                             nullptr) != SQLITE_OK ||
-        !st.stmt)
-        fail(handle, sql);
-    if (sqlite3_bind_parameter_count(st.stmt) != params.size()) {
+    Sqlite::Statement statement(handle, sql);
+    sqlite3_stmt *stmt = statement.get();
+    if (sqlite3_bind_parameter_count(stmt) != params.size()) {
         throw Db::DbError(QStringLiteral("%1 values for %2 placeholders [%3]")
                               .arg(params.size())
-                              .arg(sqlite3_bind_parameter_count(st.stmt))
+                              .arg(sqlite3_bind_parameter_count(stmt))
                               .arg(sql));
     }
     for (int i = 0; i < params.size(); ++i) {
-        if (bind(st.stmt, i + 1, params[i]) != SQLITE_OK)
-            fail(handle, sql);
+        if (bind(stmt, i + 1, params[i]) != SQLITE_OK)
+            statement.fail();
     }
 
-    const int n = sqlite3_column_count(st.stmt);
+    const int n = sqlite3_column_count(stmt);
     QStringList names;
     QList<std::optional<GridTable::Storage>> forced;
     for (int i = 0; i < n; ++i) {
-        const auto *name = static_cast<const char16_t *>(sqlite3_column_name16(st.stmt, i));
+        const auto *name = static_cast<const char16_t *>(sqlite3_column_name16(stmt, i));
         names << (name ? QString::fromUtf16(name) : QString());
         QString key = names.last().toLower();
         key = key.mid(key.lastIndexOf(u'.') + 1);
@@ -106,26 +80,21 @@ GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &pa
     GridTable table;
     table.setFields(names, forced);
 
-    for (;;) {
-        const int rc = sqlite3_step(st.stmt);
-        if (rc == SQLITE_DONE)
-            break;
-        if (rc != SQLITE_ROW)
-            fail(handle, sql);
+    while (statement.step()) {
         for (int i = 0; i < n; ++i) {
-            switch (sqlite3_column_type(st.stmt, i)) {
+            switch (sqlite3_column_type(stmt, i)) {
             case SQLITE_INTEGER:
-                table.appendInt(i, sqlite3_column_int64(st.stmt, i));
+                table.appendInt(i, sqlite3_column_int64(stmt, i));
                 break;
             case SQLITE_FLOAT:
-                table.appendReal(i, sqlite3_column_double(st.stmt, i));
+                table.appendReal(i, sqlite3_column_double(stmt, i));
                 break;
             case SQLITE_NULL:
                 table.appendNull(i);
                 break;
             default: { // text, and blobs read as text
-                const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(st.stmt, i));
-                const int bytes = sqlite3_column_bytes16(st.stmt, i);
+                const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(stmt, i));
+                const int bytes = sqlite3_column_bytes16(stmt, i);
                 table.appendText(i, QStringView(text, bytes / qsizetype(sizeof(char16_t))));
                 break;
             }
@@ -173,7 +142,7 @@ bool Cursor::fetch(GridTable &table, int maxRows, int budgetMs)
 GridTable read(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
                const QHash<QString, GridTable::Storage> &storages)
 {
-    if (sqlite3 *handle = sqliteHandle(db))
+    if (sqlite3 *handle = Sqlite::handle(db))
         return readSqlite(handle, sql, params, storages);
     QSqlQuery q = Db::exec(sql, params, db);
     GridTable table;

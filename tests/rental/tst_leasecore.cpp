@@ -145,9 +145,6 @@ private slots:
     void totalsFields_data();
     void totalsFields();
 
-    void lookupsUseIndexes_data();
-    void lookupsUseIndexes();
-
 private:
     TestAccount *m_account = nullptr;
     qint64 m_member = 0; // M001, allowance 10
@@ -807,55 +804,6 @@ void tst_LeaseCore::totalsFields()
         QCOMPARE(completedTotal(*a).has_value(), !a->startsWith(QLatin1Char('-')));
     }
     QCOMPARE(completedTotal(field).has_value(), completes);
-}
-
-void tst_LeaseCore::lookupsUseIndexes_data()
-{
-    QTest::addColumn<QString>("sql");
-    QTest::addColumn<QString>("index");
-    QTest::newRow("availability of a copy")
-        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1' COLLATE NOCASE AND NOT EXISTS (SELECT 1 FROM "
-           "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL)"
-        << "ix_detail_open_copy";
-    QTest::newRow("copy by code") << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = '1'"
-                                  << "ix_name_code";
-    QTest::newRow("member by number")
-        << "SELECT ID FROM TBAssociator WHERE Num = '1' ORDER BY ID LIMIT 1"
-        << "ix_member_num";
-    QTest::newRow("a member's open lines")
-        << "SELECT b.ID FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
-           "WHERE b.Ass_Number = 16 AND b.ReDate IS NULL"
-        << "ix_detail_open_customer";
-    QTest::newRow("open line of a copy for return")
-        << "SELECT a.ID FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID "
-           "WHERE b.CustomNum = '1' COLLATE NOCASE AND a.ReDate IS NULL AND a.Ass_Number <> -1"
-        << "ix_detail_open_copy";
-    QTest::newRow("copy by code, any letter case")
-        << "SELECT 1 FROM TBName AS b WHERE b.CustomNum = 'a1' COLLATE NOCASE"
-        << "ix_name_code_nocase";
-    QTest::newRow("member by number, any letter case")
-        << "SELECT ID FROM TBAssociator WHERE Num = 'm1' COLLATE NOCASE ORDER BY Num = 'm1' DESC, "
-           "ID LIMIT 1"
-        << "ix_member_num_nocase";
-    QTest::newRow("the guarded insert")
-        << "SELECT 1 WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail WHERE CDNum = 5 "
-           "AND ReDate IS NULL)"
-        << "ix_detail_open_copy";
-}
-
-void tst_LeaseCore::lookupsUseIndexes()
-{
-    QFETCH(QString, sql);
-    QFETCH(QString, index);
-    QSqlQuery q = Db::exec(QStringLiteral("EXPLAIN QUERY PLAN ") + sql);
-    QStringList plan;
-    while (q.next())
-        plan << q.value(3).toString();
-    const QString all = plan.join(QLatin1Char('\n'));
-    QVERIFY2(all.contains(index), qPrintable(all));
-    QVERIFY2(!all.contains(QStringLiteral("SCAN b\n")) && !all.endsWith(QStringLiteral("SCAN b")),
-             qPrintable(all));
-    QVERIFY2(!all.contains(QStringLiteral("SCAN TBBusinessDetail")), qPrintable(all));
 }
 
 QTEST_GUILESS_MAIN(tst_LeaseCore)

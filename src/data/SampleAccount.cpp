@@ -183,8 +183,7 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
              QStringLiteral("1390571%1").arg(1000 + n * 37), n % 3 == 0 ? QStringLiteral("金卡")
                                                                          : QStringLiteral("普通"),
              20 + (n % 4) * 10,
-             n % 4 == 0 ? QStringLiteral("2000-01-01")
-                        : SqlDialect::dateText(joined.addYears(1)),
+             SqlDialect::dateText(n % 4 == 0 ? Schema::noEndDate() : joined.addYears(1)),
              SqlDialect::dateText(joined), QString()});
         memberIds << Db::lastInsertId(q);
         exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, Memo) "

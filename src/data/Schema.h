@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,12 @@ inline constexpr int PowerCashUp = 11;
 inline constexpr int WalkInCustomerId = 15;
 // Ass_Number of a sale line.
 inline constexpr int SaleCustomer = -1;
+
+// TBAssociator.SDT of a member whose membership does not end (the members page shows it so).
+inline QDate noEndDate()
+{
+    return QDate(2000, 1, 1);
+}
 
 // TBPersons.PerFlag of a staff member deleted on the staff page: the row stays for the
 // history, the person is no longer offered anywhere and cannot log in.

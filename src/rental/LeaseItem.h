@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Money.h"
+#include "data/Schema.h"
 
 #include <QDate>
 #include <QList>
@@ -77,10 +78,6 @@ struct Member
     QList<OpenRental> overdue() const;
 };
 
-// The end date the members page stores for a member without one.
-inline QDate noEndDate()
-{
-    return QDate(2000, 1, 1);
-}
+using Schema::noEndDate;
 
 } // namespace Lease

@@ -3,6 +3,7 @@
 #include "Refusal.h"
 
 #include "data/Money.h"
+#include "data/Schema.h"
 
 #include <QDate>
 #include <QString>
@@ -25,11 +26,7 @@ struct MemberEntry
     QString memo;
 };
 
-// The date the members page uses for "no end date".
-inline QDate noEndDate()
-{
-    return QDate(2000, 1, 1);
-}
+using Schema::noEndDate;
 
 // Members with ASFlag 1 are shown but protected: they cannot be saved or deleted here.
 inline constexpr int MemberProtected = 1;

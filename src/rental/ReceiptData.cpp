@@ -2,6 +2,7 @@
 
 #include "data/Db.h"
 #include "data/Schema.h"
+#include "data/ShopOptions.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -107,15 +108,7 @@ QString number(const QDate &day)
 
 bool printingOn()
 {
-    const QVariant v = Db::scalar(
-        QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ? ORDER BY ID LIMIT 1"),
-        {Schema::OptionReceiptPrinting});
-    if (!v.isValid() || v.toString().trimmed().isEmpty())
-        return true;
-    bool ok = false;
-    const int value = v.toString().trimmed().toInt(&ok);
-    // A value that is not a number is not the "print" setting the settings page writes.
-    return ok && value == 0;
+    return ShopOptions::read().printReceipt;
 }
 
 Money total(const QList<Line> &lines)

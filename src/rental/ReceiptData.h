@@ -61,7 +61,8 @@ QString operatorName(int operatorId);
 // The day's receipt number: "yyyyMMdd" followed by the digit 0.
 QString number(const QDate &day);
 
-// The receipt option (TBKindValue CateID 5): 0 or a missing row prints, anything else not.
+// The receipt option (TBKindValue CateID 5) as the shop's options read it: "0" prints, and a
+// missing or garbled row prints too.
 bool printingOn();
 
 // The sum of the lines' charges.

@@ -1,7 +1,6 @@
 #include "ReceiptPaper.h"
 
-#include "data/Db.h"
-#include "data/Schema.h"
+#include "data/ShopOptions.h"
 
 #include <QtMath>
 
@@ -32,10 +31,7 @@ QString optionValue(Format format)
 
 Format current()
 {
-    return fromOption(Db::scalar(QStringLiteral("SELECT CateValue FROM TBKindValue "
-                                                "WHERE CateID = ? ORDER BY ID DESC LIMIT 1"),
-                                 {Schema::OptionReceiptRoll})
-                          .toString());
+    return fromOption(ShopOptions::read().receiptRoll);
 }
 
 qreal widthMm(Format format)

@@ -1,7 +1,7 @@
 #include "RentRule.h"
 
 #include "data/Db.h"
-#include "data/Schema.h"
+#include "data/ShopOptions.h"
 #include "data/SqlDialect.h"
 
 #include <algorithm>
@@ -10,12 +10,7 @@ namespace RentRule {
 
 bool isRentPerDisc()
 {
-    const QVariant v = Db::scalar(
-        QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ? ORDER BY ID LIMIT 1"),
-        {Schema::OptionRentRule});
-    bool ok = false;
-    const int value = v.toString().trimmed().toInt(&ok);
-    return ok && value != 0;
+    return ShopOptions::read().rentPerDisc;
 }
 
 qint64 daysRunning(const QDate &rentedOn, const QDate &today)
@@ -38,12 +33,7 @@ Money rent(Money fee, bool perDisc, qint64 days)
 
 int overdueDays()
 {
-    const QVariant v = Db::scalar(
-        QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ? ORDER BY ID LIMIT 1"),
-        {Schema::OptionOverdueDays});
-    bool ok = false;
-    const int days = v.toString().trimmed().toInt(&ok);
-    return ok && days >= 0 ? days : 7;
+    return ShopOptions::read().overdueDays;
 }
 
 QDate dueDate(const QDate &rentedOn, int overdueDays)

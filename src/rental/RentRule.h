@@ -7,7 +7,7 @@
 // How rent is charged: per day rented (option CateID 1 is 0 or missing) or once per disc.
 namespace RentRule {
 
-// Reads the option afresh; a missing row or a value that is not a number counts as per day.
+// The rent rule (option CateID 1) as the shop's options read it, afresh at each call.
 bool isRentPerDisc();
 
 // Days a returned disc is charged for: calendar days from the rental date to today, at least 1.
@@ -19,8 +19,7 @@ qint64 daysRunning(const QDate &rentedOn, const QDate &today);
 Money rent(Money fee, bool perDisc, qint64 days);
 
 // The shop's overdue days (option CateID 4, "过期天数"): a disc is due back that many days
-// after its rental date. A missing row or a value that is not a day count reads 7, the value
-// every new account starts with.
+// after its rental date. As the shop's options read it (a missing or garbled row: 7).
 int overdueDays();
 QDate dueDate(const QDate &rentedOn, int overdueDays);
 // Days past the due date; 0 while the disc is not overdue.

@@ -5,6 +5,7 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
+#include "data/ShopOptions.h"
 
 namespace Settings {
 namespace {
@@ -23,19 +24,10 @@ QString optionMemo(int cateId)
         return QStringLiteral("打印设置");
     case Schema::OptionReceiptPaper:
         return QStringLiteral("单据类型");
+    case Schema::OptionReceiptRoll:
+        return QStringLiteral("小票纸卷");
     }
     return {};
-}
-
-bool flagValue(int cateId, const QString &stored)
-{
-    bool ok = false;
-    const int v = stored.trimmed().toInt(&ok);
-    if (!ok) {
-        throw Db::DbError(
-            QStringLiteral("选项【%1】的值“%2”不是整数。").arg(optionMemo(cateId), stored));
-    }
-    return v != 0;
 }
 
 QString flagText(bool on)
@@ -90,35 +82,27 @@ QString shopText(const ShopDetails &d)
 
 RentalOptions readRentalOptions()
 {
+    const ShopOptions shop = ShopOptions::read();
     RentalOptions o;
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, CateValue FROM TBKindValue "
-                                          "WHERE CateID IN (1, 2, 4, 5, 6, 7) ORDER BY ID"));
-    // When a group code occurs twice, the later row wins.
-    while (q.next()) {
-        const int cateId = int(Db::integer(q, "CateID"));
-        const QString value = Db::text(q, "CateValue");
-        switch (cateId) {
-        case Schema::OptionRentRule:
-            o.rentPerDisc = flagValue(cateId, value);
-            break;
-        case Schema::OptionPermissionMode:
-            o.permissionControl = flagValue(cateId, value);
-            break;
-        case Schema::OptionOverdueDays:
-            o.overdueDays = value;
-            break;
-        case Schema::OptionReceiptPrinting:
-            o.noReceipt = flagValue(cateId, value);
-            break;
-        case Schema::OptionReceiptPaper:
-            o.posPaper = flagValue(cateId, value);
-            break;
-        case Schema::OptionReceiptRoll:
-            o.receiptRoll = value.trimmed();
-            break;
-        }
-    }
+    o.rentPerDisc = shop.rentPerDisc;
+    o.permissionControl = shop.permissionControl;
+    o.noReceipt = !shop.printReceipt;
+    o.posPaper = shop.posPaper;
+    o.receiptRoll = shop.receiptRoll;
+    o.overdueDays = QString::number(shop.overdueDays);
+    o.unreadable = shop.unreadable;
     return o;
+}
+
+QString unreadableNotice(const RentalOptions &options)
+{
+    QStringList names;
+    for (int cateId : options.unreadable)
+        names << QStringLiteral("【%1】").arg(optionMemo(cateId));
+    if (names.isEmpty())
+        return {};
+    return QStringLiteral("选项%1在帐户中缺失或无效，现按默认值显示，保存后即更正。")
+        .arg(names.join(QString()));
 }
 
 RentalOptions saveRentalOptions(const RentalOptions &options)

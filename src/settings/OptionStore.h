@@ -2,6 +2,7 @@
 
 #include "Refusal.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -17,16 +18,21 @@ struct RentalOptions
     bool posPaper = false;          // option 6: "1" POS paper, "0" A4
     // Option 7, the receipt's paper: "0" the 70 x 100 mm slip, "58" or "80" a roll.
     QString receiptRoll = QStringLiteral("0");
-    // Option 4, the day count after which a rental is overdue; unset when the row is missing.
+    // Option 4, the day count after which a rental is overdue (as typed when saving).
     std::optional<QString> overdueDays;
+    // Option codes that were missing or garbled and are shown at their defaults.
+    QList<int> unreadable;
 };
 
 // The day count used when the operator leaves the edit empty.
 inline const QString DefaultOverdueDays = QStringLiteral("3");
 
-// Reads the option rows; a missing row leaves its option at the first choice. An option
-// whose stored value is not a whole number throws Db::DbError naming it.
+// Reads the option rows through the shop's one reader of options (ShopOptions), so the page
+// shows what the counter acts on; a missing or garbled row is shown at its default and listed
+// in `unreadable`.
 RentalOptions readRentalOptions();
+// What the page tells the operator about unreadable rows; empty when every row was read.
+QString unreadableNotice(const RentalOptions &options);
 
 // Stores all five option rows in one transaction: either every row is written or none.
 // An empty day count becomes "3"; one that is not a whole number of days is refused.

@@ -136,6 +136,8 @@ void TSetupFm::TabSheet2Show()
     CombRoll->setCurrentIndex(qMax(0, CombRoll->findData(o.receiptRoll)));
     if (o.overdueDays)
         EDPassDays->setText(*o.overdueDays);
+    if (const QString notice = Settings::unreadableNotice(o); !notice.isEmpty())
+        reportFailure(notice);
 }
 
 void TSetupFm::BitBtn1Click()

@@ -13,6 +13,7 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
+#include "data/ShopOptions.h"
 #include "data/SettingsStore.h"
 #include "toolkit/JpegImage.h"
 #include "toolkit/MessageBox.h"
@@ -322,20 +323,15 @@ QAction *TMainFm::action(const QString &objectName) const
 
 bool TMainFm::readPermissionMode(bool *on)
 {
-    QVariant value;
+    ShopOptions options;
     try {
-        value = Db::scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
-                           {Schema::OptionPermissionMode});
+        options = ShopOptions::read();
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
         return false;
     }
-    bool ok = false;
-    const int mode = value.toString().trimmed().toInt(&ok);
-    if (!value.isValid() || !ok)
-        return false;
-    *on = mode != 0;
-    return true;
+    *on = options.permissionControl;
+    return options.isReadable(Schema::OptionPermissionMode);
 }
 
 void TMainFm::ApplyPowers()

@@ -590,13 +590,17 @@ void tst_SetupWindow::rentalOptions()
     QVERIFY(w->RBtnPrint->isChecked());
     QCOMPARE(w->EDPassDays->text(), QStringLiteral("3"));
 
-    // A stored value that is no number is reported; the radios keep their state.
+    // A stored value that is no number is reported by name, and the page shows the default the
+    // counter acts on meanwhile; saving the page mends the row.
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("x"));
     m_boxes->clear();
     clickTab(w->PageControl1, TSetupFm::PageMembers);
     clickTab(w->PageControl1, TSetupFm::PageOptions);
     QCOMPARE(m_boxes->shown.size(), 1);
-    QVERIFY(w->RBtnVCD->isChecked());
+    QVERIFY(m_boxes->shown.first().text.contains(QStringLiteral("租金计算方法")));
+    QVERIFY(w->RBtnDay->isChecked());
+    click(w->BitBtn1);
+    QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("0"));
 }
 
 void tst_SetupWindow::shopDetailsUpdateTheSharedValues()

@@ -1,0 +1,115 @@
+// The shop's options are read by one reader with one policy: the counter, the receipt and the
+// settings page see the same values for every state an account's option rows can be in.
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/ShopOptions.h"
+#include "rental/ReceiptData.h"
+#include "rental/ReceiptPaper.h"
+#include "rental/RentRule.h"
+#include "settings/OptionStore.h"
+#include "support/TestAccount.h"
+
+#include <QTest>
+
+namespace {
+
+// Option rows to write: a code with its value (replacing the row), or a negative code for a
+// further row of that code added after the existing one.
+using Rows = QList<QPair<int, QString>>;
+
+void addOptionRow(int cateId, const QString &value)
+{
+    Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
+                            "VALUES (?, ?, 0, '')"),
+             {cateId, value});
+}
+
+// What every reader of the program makes of the rows, as one line to compare.
+QString everyReader()
+{
+    const ShopOptions shop = ShopOptions::read();
+    const Settings::RentalOptions page = Settings::readRentalOptions();
+    return QStringLiteral("counter: %1 %2 %3 %4 | page: %5 %6 %7 %8 %9 %10")
+        .arg(RentRule::isRentPerDisc())
+        .arg(RentRule::overdueDays())
+        .arg(Receipt::printingOn())
+        .arg(ReceiptPaper::optionValue(ReceiptPaper::current()))
+        .arg(page.rentPerDisc)
+        .arg(page.overdueDays.value_or(QStringLiteral("-")))
+        .arg(!page.noReceipt)
+        .arg(page.receiptRoll)
+        .arg(page.permissionControl)
+        .arg(shop.permissionControl);
+}
+
+} // namespace
+
+class tst_ShopOptions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_account = std::make_unique<TestAccount>(); }
+    void cleanup() { m_account.reset(); }
+    void everyReaderSeesTheSameValues_data();
+    void everyReaderSeesTheSameValues();
+    void unreadableRowsAreNamedAndMendedBySaving();
+
+private:
+    std::unique_ptr<TestAccount> m_account;
+};
+
+void tst_ShopOptions::everyReaderSeesTheSameValues_data()
+{
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QList<int>>("unreadable");
+    QTest::newRow("a new account") << Rows{} << "counter: 0 7 0 0 | page: 0 7 0 0 0 0"
+                                   << QList<int>{};
+    QTest::newRow("every second choice")
+        << Rows{{1, "1"}, {2, "1"}, {4, "10"}, {5, "0"}, {7, "58"}}
+        << "counter: 1 10 1 58 | page: 1 10 1 58 1 1" << QList<int>{};
+    QTest::newRow("any other whole number is the second choice")
+        << Rows{{1, " 2 "}, {2, "-1"}} << "counter: 1 7 0 0 | page: 1 7 0 0 1 1" << QList<int>{};
+    // Two rows for one code: the first (lowest ID) holds the option, for every reader.
+    QTest::newRow("a second row for a code")
+        << Rows{{1, "0"}, {-1, "1"}, {5, "0"}, {-5, "1"}, {7, "80"}, {-7, "58"}}
+        << "counter: 0 7 1 80 | page: 0 7 1 80 0 0" << QList<int>{};
+    QTest::newRow("garbled values read as their defaults")
+        << Rows{{1, "x"}, {2, "是"}, {4, "2.5"}, {5, "no"}, {7, "100"}}
+        << "counter: 0 7 1 0 | page: 0 7 1 0 0 0" << QList<int>{1, 2, 4, 5, 7};
+}
+
+void tst_ShopOptions::everyReaderSeesTheSameValues()
+{
+    QFETCH(Rows, rows);
+    QFETCH(QString, expected);
+    QFETCH(QList<int>, unreadable);
+    for (const auto &[code, value] : rows) {
+        if (code < 0)
+            addOptionRow(-code, value);
+        else
+            m_account->setOption(code, value);
+    }
+    QCOMPARE(everyReader(), expected);
+    QCOMPARE(ShopOptions::read().unreadable, unreadable);
+    QCOMPARE(Settings::readRentalOptions().unreadable, unreadable);
+}
+
+void tst_ShopOptions::unreadableRowsAreNamedAndMendedBySaving()
+{
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = ?"),
+             {Schema::OptionPermissionMode});
+    m_account->setOption(Schema::OptionRentRule, QStringLiteral("x"));
+    Settings::RentalOptions o = Settings::readRentalOptions();
+    const QString notice = Settings::unreadableNotice(o);
+    QVERIFY2(notice.contains(QStringLiteral("【租金计算方法】【系统运行方式】")), qPrintable(notice));
+
+    Settings::saveRentalOptions(o);
+    o = Settings::readRentalOptions();
+    QVERIFY(o.unreadable.isEmpty());
+    QVERIFY(Settings::unreadableNotice(o).isEmpty());
+    QCOMPARE(everyReader(), QStringLiteral("counter: 0 7 0 0 | page: 0 7 0 0 0 0"));
+}
+
+QTEST_GUILESS_MAIN(tst_ShopOptions)
+#include "tst_shopoptions.moc"

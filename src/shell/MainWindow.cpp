@@ -13,7 +13,7 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
-#include "data/ShopOptions.h"
+#include "data/OperatorSession.h"
 #include "data/SettingsStore.h"
 #include "toolkit/JpegImage.h"
 #include "toolkit/MessageBox.h"
@@ -321,100 +321,53 @@ QAction *TMainFm::action(const QString &objectName) const
     return findChild<QAction *>(objectName);
 }
 
-bool TMainFm::readPermissionMode(bool *on)
+QList<TMainFm::PowerTargets> TMainFm::powerTargets() const
 {
-    ShopOptions options;
-    try {
-        options = ShopOptions::read();
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-        return false;
-    }
-    *on = options.permissionControl;
-    return options.isReadable(Schema::OptionPermissionMode);
+    auto entries = [](const QMenu *m) { return m->actions(); };
+    return {
+        {Power::Rental,
+         {action(QStringLiteral("BizRent")), action(QStringLiteral("BizReturn"))},
+         {FlatSpeedButton1, FlatSpeedButton2}},
+        {Power::Stock, {action(QStringLiteral("BizStock"))}, {FlatSpeedButton3}},
+        {Power::Statistics, entries(StatisticsMenu) + entries(PopupMenu1), {FlatSpeedButton7}},
+        {Power::Sale, {action(QStringLiteral("BizSell"))}, {FlatSpeedButton8}},
+        {Power::Settings, entries(SettingsMenu), {FlatSpeedButton6}},
+        {Power::IncomeExpense, {InOutMenuEntry}, {FlatSpeedButton4}},
+        {Power::File, entries(FileMenu), {}},
+        {Power::CashUp, {action(QStringLiteral("BizCashUp"))}, {}},
+    };
 }
 
 void TMainFm::ApplyPowers()
 {
+    OperatorSession session;
+    try {
+        session = OperatorSession::load(CurrentUserID);
+    } catch (const Db::DbError &e) {
+        Msg::fault(this, e);
+        session = OperatorSession::lockedDown(CurrentUserID);
+    }
+    if (!session.modeReadable)
+        Msg::error(this, tr("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
+
+    // Everything closed first, then what the session may use; entries that belong to no power
+    // (leaving, logging in again, exit, help) are always open.
     const QList<QMenu *> menus = {FileMenu,     BusinessMenu, StatisticsMenu,
                                   SettingsMenu, HelpMenu,     PopupMenu1};
-    const QList<QPushButton *> guarded = {FlatSpeedButton1, FlatSpeedButton2, FlatSpeedButton8,
-                                          FlatSpeedButton3, FlatSpeedButton7, FlatSpeedButton4,
-                                          FlatSpeedButton6};
-    auto setAll = [&](bool enabled) {
-        for (QMenu *m : menus) {
-            for (QAction *a : m->actions())
-                a->setEnabled(enabled);
-        }
-        for (QPushButton *b : guarded)
-            b->setEnabled(enabled);
-        InOutMenuEntry->setEnabled(enabled);
-    };
-
-    bool on = false;
-    if (!readPermissionMode(&on)) {
-        Msg::error(this, tr("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
-        on = false;
+    for (QMenu *m : menus) {
+        for (QAction *a : m->actions())
+            a->setEnabled(!session.permissionControl);
     }
-    if (!on) {
-        setAll(true);
-        return;
+    for (const PowerTargets &t : powerTargets()) {
+        const bool open = session.may(t.power);
+        for (QAction *a : t.actions)
+            a->setEnabled(open);
+        for (QWidget *w : t.widgets)
+            w->setEnabled(open);
     }
-
-    setAll(false);
     for (const char *name :
          {"FileExit", "NNAg", "N43", "HelpUse", "HelpTips", "HelpLanguage", "HelpAbout"})
         action(QLatin1String(name))->setEnabled(true);
-
-    auto enableMenu = [](QMenu *m) {
-        for (QAction *a : m->actions())
-            a->setEnabled(true);
-    };
-    try {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ?"),
-                               {CurrentUserID});
-        while (q.next()) {
-            switch (q.value(0).toInt()) {
-            case 1:
-                action(QStringLiteral("BizRent"))->setEnabled(true);
-                action(QStringLiteral("BizReturn"))->setEnabled(true);
-                FlatSpeedButton1->setEnabled(true);
-                FlatSpeedButton2->setEnabled(true);
-                break;
-            case 2:
-                action(QStringLiteral("BizStock"))->setEnabled(true);
-                FlatSpeedButton3->setEnabled(true);
-                break;
-            case 3:
-                enableMenu(StatisticsMenu);
-                enableMenu(PopupMenu1);
-                FlatSpeedButton7->setEnabled(true);
-                break;
-            case 4:
-                action(QStringLiteral("BizSell"))->setEnabled(true);
-                FlatSpeedButton8->setEnabled(true);
-                break;
-            case 5:
-                enableMenu(SettingsMenu);
-                FlatSpeedButton6->setEnabled(true);
-                break;
-            case 6:
-                InOutMenuEntry->setEnabled(true);
-                FlatSpeedButton4->setEnabled(true);
-                break;
-            case 10:
-                enableMenu(FileMenu);
-                break;
-            case Schema::PowerCashUp:
-                action(QStringLiteral("BizCashUp"))->setEnabled(true);
-                break;
-            default:
-                break;
-            }
-        }
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
 }
 
 void TMainFm::HideWorkWindows()

@@ -96,7 +96,14 @@ private:
     // none is on show).
     QString helpTopic() const;
     void popupStatistics();
-    bool readPermissionMode(bool *on);
+    // What one power opens: menu entries and side buttons.
+    struct PowerTargets
+    {
+        int power = 0;
+        QList<QAction *> actions;
+        QList<QWidget *> widgets;
+    };
+    QList<PowerTargets> powerTargets() const;
 
     std::function<bool()> m_login;
     bool m_shownOnce = false;

@@ -1,6 +1,7 @@
 // The shop's options are read by one reader with one policy: the counter, the receipt and the
 // settings page see the same values for every state an account's option rows can be in.
 #include "data/Db.h"
+#include "data/OperatorSession.h"
 #include "data/Schema.h"
 #include "data/ShopOptions.h"
 #include "rental/ReceiptData.h"
@@ -53,6 +54,7 @@ private slots:
     void everyReaderSeesTheSameValues_data();
     void everyReaderSeesTheSameValues();
     void unreadableRowsAreNamedAndMendedBySaving();
+    void operatorSessionFollowsTheModeAndTheGrants();
 
 private:
     std::unique_ptr<TestAccount> m_account;
@@ -109,6 +111,43 @@ void tst_ShopOptions::unreadableRowsAreNamedAndMendedBySaving()
     QVERIFY(o.unreadable.isEmpty());
     QVERIFY(Settings::unreadableNotice(o).isEmpty());
     QCOMPARE(everyReader(), QStringLiteral("counter: 0 7 0 0 | page: 0 7 0 0 0 0"));
+}
+
+// What an operator may use: everything without permission control, his grants with it; a
+// garbled mode row reads as no control and says so; an unreadable account opens nothing.
+void tst_ShopOptions::operatorSessionFollowsTheModeAndTheGrants()
+{
+    const qint64 clerk = m_account->addStaff(QStringLiteral("王芳"), QString());
+    m_account->grant(clerk, Power::Rental);
+    m_account->grant(clerk, Power::CashUp);
+    const QList<int> all = {Power::Rental,     Power::Stock, Power::Statistics, Power::Sale,
+                            Power::Settings,   Power::IncomeExpense, Power::File,
+                            Power::CashUp};
+    auto mayList = [&](const OperatorSession &s) {
+        QList<int> out;
+        for (int p : all) {
+            if (s.may(p))
+                out << p;
+        }
+        return out;
+    };
+
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("0"));
+    OperatorSession s = OperatorSession::load(int(clerk));
+    QVERIFY(s.modeReadable);
+    QCOMPARE(mayList(s), all);
+
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
+    s = OperatorSession::load(int(clerk));
+    QCOMPARE(mayList(s), (QList<int>{Power::Rental, Power::CashUp}));
+    QCOMPARE(mayList(OperatorSession::load(int(clerk) + 100)), QList<int>{}); // nobody
+
+    m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("?"));
+    s = OperatorSession::load(int(clerk));
+    QVERIFY(!s.modeReadable);
+    QCOMPARE(mayList(s), all);
+
+    QCOMPARE(mayList(OperatorSession::lockedDown(int(clerk))), QList<int>{});
 }
 
 QTEST_GUILESS_MAIN(tst_ShopOptions)

@@ -2,6 +2,234 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>Audit</name>
+    <message>
+        <source>出租</source>
+        <translation>Rental</translation>
+    </message>
+    <message>
+        <source>归还</source>
+        <translation>Return</translation>
+    </message>
+    <message>
+        <source>销售</source>
+        <translation>Sale</translation>
+    </message>
+    <message>
+        <source>销售修改</source>
+        <translation>Sale changed</translation>
+    </message>
+    <message>
+        <source>销售撤销</source>
+        <translation>Sale undone</translation>
+    </message>
+    <message>
+        <source>入库</source>
+        <translation>Stock in</translation>
+    </message>
+    <message>
+        <source>影碟修改</source>
+        <translation>Title changed</translation>
+    </message>
+    <message>
+        <source>库存删除</source>
+        <translation>Stock deleted</translation>
+    </message>
+    <message>
+        <source>报损</source>
+        <translation>Written off</translation>
+    </message>
+    <message>
+        <source>会员</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>会员缴费</source>
+        <translation>Member payment</translation>
+    </message>
+    <message>
+        <source>人员</source>
+        <translation>Staff</translation>
+    </message>
+    <message>
+        <source>权限</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>出租选项</source>
+        <translation>Rental options</translation>
+    </message>
+    <message>
+        <source>单位信息</source>
+        <translation>Shop details</translation>
+    </message>
+    <message>
+        <source>费用类别</source>
+        <translation>Fee class</translation>
+    </message>
+    <message>
+        <source>影片类别</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>收支类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>供应商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>费用收支</source>
+        <translation>Income/expense</translation>
+    </message>
+    <message>
+        <source>登陆</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>登陆失败</source>
+        <translation>Login failed</translation>
+    </message>
+    <message>
+        <source>暂时离开</source>
+        <translation>Away</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>恢复</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>帐户切换</source>
+        <translation>Account switch</translation>
+    </message>
+    <message>
+        <source>交班结算</source>
+        <translation>Cash-up</translation>
+    </message>
+</context>
+<context>
+    <name>Barcode</name>
+    <message>
+        <source>没有编码</source>
+        <translation>No code</translation>
+    </message>
+    <message>
+        <source>编码“%1”含有条码不能表示的字符</source>
+        <translation>The code "%1" holds characters a barcode cannot show</translation>
+    </message>
+</context>
+<context>
+    <name>CashUp</name>
+    <message>
+        <source>收取押金</source>
+        <translation>Deposits in</translation>
+    </message>
+    <message>
+        <source>退还押金</source>
+        <translation>Deposits back</translation>
+    </message>
+    <message>
+        <source>租金收入</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>销售收入</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>其他收入</source>
+        <translation>Other income</translation>
+    </message>
+    <message>
+        <source>费用支出</source>
+        <translation>Expenses</translation>
+    </message>
+</context>
+<context>
+    <name>CashUpSlip</name>
+    <message>
+        <source>交班结算单</source>
+        <translation>Cash-up Slip</translation>
+    </message>
+    <message>
+        <source>单    号：%1</source>
+        <translation>No.: %1</translation>
+    </message>
+    <message>
+        <source>操作人员：%1（%2）</source>
+        <translation>Operator: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>开始：%1</source>
+        <translation>From: %1</translation>
+    </message>
+    <message>
+        <source>无营业</source>
+        <translation>no business</translation>
+    </message>
+    <message>
+        <source>结束：%1</source>
+        <translation>To: %1</translation>
+    </message>
+    <message>
+        <source>应有现金</source>
+        <translation>Expected cash</translation>
+    </message>
+    <message>
+        <source>实点现金</source>
+        <translation>Counted cash</translation>
+    </message>
+    <message>
+        <source>差    额</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>备注：%1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>交班人签字：</source>
+        <translation>Signature:</translation>
+    </message>
+    <message>
+        <source>交班结算报表</source>
+        <translation>Cash-up Report</translation>
+    </message>
+    <message>
+        <source>日期：%1 至 %2</source>
+        <translation>Dates: %1 to %2</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>操作人员</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>差额</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>本日合计</source>
+        <translation>Day total</translation>
+    </message>
+    <message>
+        <source>总计</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
     <name>Csv</name>
     <message>
         <source>无法写入文件 %1：%2</source>
@@ -73,6 +301,32 @@
     </message>
 </context>
 <context>
+    <name>InOutMoney</name>
+    <message>
+        <source>该收支记录已不存在！</source>
+        <translation>This entry no longer exists.</translation>
+    </message>
+    <message>
+        <source>系统内置类型的收支记录不能修改或删除！</source>
+        <translation>Entries of a built-in type cannot be changed or deleted.</translation>
+    </message>
+    <message>
+        <source>所选的收支类型已不存在！</source>
+        <translation>The chosen type no longer exists.</translation>
+    </message>
+    <message>
+        <source>系统内置的收支类型不能用于手工记帐！</source>
+        <translation>Built-in types cannot be used for entries made by hand.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>影碟标签</source>
+        <translation>Disc labels</translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>语言</source>
@@ -85,6 +339,77 @@
     <message>
         <source>语言设置将在下次启动程序时生效。</source>
         <translation>The language applies from the next start of the program.</translation>
+    </message>
+</context>
+<context>
+    <name>LeaseTexts</name>
+    <message>
+        <source>共出租影片：%1部，</source>
+        <translation>Discs rented: %1,</translation>
+    </message>
+    <message>
+        <source>押&#x3000;&#x3000;&#x3000;金：%1元，</source>
+        <translation>Deposit:  %1,</translation>
+    </message>
+    <message>
+        <source>租&#x3000;&#x3000;&#x3000;金：%1元，</source>
+        <translation>Rent:  %1,</translation>
+    </message>
+    <message>
+        <source>本次实收：%1元</source>
+        <translation>Taken now: %1</translation>
+    </message>
+    <message>
+        <source>共归还影片：%1部，</source>
+        <translation>Discs returned: %1,</translation>
+    </message>
+    <message>
+        <source>应退&#x3000;押金：%1元，</source>
+        <translation>Deposit back: %1,</translation>
+    </message>
+    <message>
+        <source>应收客户：%1元</source>
+        <translation>Customer pays: %1</translation>
+    </message>
+    <message>
+        <source>应退客户：%1元</source>
+        <translation>Pay customer: %1</translation>
+    </message>
+    <message>
+        <source>%1超期%2天</source>
+        <translation>%1 %2 days late</translation>
+    </message>
+    <message>
+        <source>过期未还%1部：</source>
+        <translation>%1 overdue: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>会员已于%1到期</source>
+        <translation>Membership expired on %1</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>本次实收押金%1元，租金还碟时结算</source>
+        <translation>Deposit taken now: %1; rent is paid on return</translation>
+    </message>
+    <message>
+        <source>应收客户%1元</source>
+        <translation>customer pays %1</translation>
+    </message>
+    <message>
+        <source>应退客户%1元</source>
+        <translation>pay customer %1</translation>
+    </message>
+    <message>
+        <source>押金%1 − 租金%2 = %3</source>
+        <translation>Deposit %1 − rent %2 = %3</translation>
     </message>
 </context>
 <context>
@@ -103,6 +428,156 @@
     <message>
         <source>导航条</source>
         <translation>Navigation</translation>
+    </message>
+</context>
+<context>
+    <name>PickLists</name>
+    <message>
+        <source>输入编号或名称查找</source>
+        <translation>Code or name to find</translation>
+    </message>
+</context>
+<context>
+    <name>Receipt</name>
+    <message>
+        <source>零售</source>
+        <translation>Retail</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>零租客户</source>
+        <translation>Walk-in customer</translation>
+    </message>
+    <message>
+        <source>出 租 单</source>
+        <translation>RENTAL</translation>
+    </message>
+    <message>
+        <source>归 还 单</source>
+        <translation>RETURN</translation>
+    </message>
+    <message>
+        <source>销 售 单</source>
+        <translation>SALE</translation>
+    </message>
+    <message>
+        <source>租金%1/张</source>
+        <translation>Rent %1/disc</translation>
+    </message>
+    <message>
+        <source>租金%1/天</source>
+        <translation>Rent %1/day</translation>
+    </message>
+    <message>
+        <source>押金%1</source>
+        <translation>Deposit %1</translation>
+    </message>
+    <message>
+        <source>应还%1</source>
+        <translation>Due %1</translation>
+    </message>
+    <message>
+        <source>%1天</source>
+        <translation>%1 days</translation>
+    </message>
+    <message>
+        <source>租金%1</source>
+        <translation>Rent %1</translation>
+    </message>
+    <message>
+        <source>退押金%1</source>
+        <translation>Deposit back %1</translation>
+    </message>
+    <message>
+        <source>地址：%1</source>
+        <translation>Address: %1</translation>
+    </message>
+    <message>
+        <source>客户：%1</source>
+        <translation>Customer: %1</translation>
+    </message>
+    <message>
+        <source>欢迎光临</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>电话：%1</source>
+        <translation>Phone: %1</translation>
+    </message>
+    <message>
+        <source>单据号：%1</source>
+        <translation>Receipt no.: %1</translation>
+    </message>
+    <message>
+        <source>操作人员：%1</source>
+        <translation>Operator: %1</translation>
+    </message>
+    <message>
+        <source>影碟名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>合计：</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>共 %1 部</source>
+        <translation>%1 discs</translation>
+    </message>
+    <message>
+        <source>%1元</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>押&#x3000;&#x3000;金：</source>
+        <translation>Deposit:</translation>
+    </message>
+    <message>
+        <source>租金(还碟时付)：</source>
+        <translation>Rent (on return):</translation>
+    </message>
+    <message>
+        <source>租金/天(还碟时付)：</source>
+        <translation>Rent/day (on return):</translation>
+    </message>
+    <message>
+        <source>本次实收：</source>
+        <translation>Taken now:</translation>
+    </message>
+    <message>
+        <source>退还押金：</source>
+        <translation>Deposit back:</translation>
+    </message>
+    <message>
+        <source>收取租金：</source>
+        <translation>Rent taken:</translation>
+    </message>
+    <message>
+        <source>应收客户：</source>
+        <translation>Customer pays:</translation>
+    </message>
+    <message>
+        <source>应退客户：</source>
+        <translation>Pay customer:</translation>
+    </message>
+    <message>
+        <source>合&#x3000;&#x3000;计：</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>单据</source>
+        <translation>Receipt</translation>
     </message>
 </context>
 <context>
@@ -239,6 +714,108 @@
     </message>
 </context>
 <context>
+    <name>SaleStore</name>
+    <message>
+        <source>共销售影片：%1部</source>
+        <translation>Discs sold: %1</translation>
+    </message>
+    <message>
+        <source>总  金  额：%1元</source>
+        <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>请输入类型名称！</source>
+        <translation>Please enter the fee class name.</translation>
+    </message>
+    <message>
+        <source>请输入租金/天金额！</source>
+        <translation>Please enter the rent per day.</translation>
+    </message>
+    <message>
+        <source>请输入押金金额！</source>
+        <translation>Please enter the deposit.</translation>
+    </message>
+    <message>
+        <source>租金/天金额输入有错误，请检查！</source>
+        <translation>The rent per day is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>押金金额输入有错误，请检查！</source>
+        <translation>The deposit is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>该费用类型还有%1部影碟在使用，不能删除！</source>
+        <translation>%1 discs still use this fee class; it cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>请输入影片类型！</source>
+        <translation>Please enter the category.</translation>
+    </message>
+    <message>
+        <source>该影片类型还有%1部影碟在使用，不能删除！</source>
+        <translation>%1 discs are still in this category; it cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>请输入会员编号！</source>
+        <translation>Please enter the member number.</translation>
+    </message>
+    <message>
+        <source>请输入会员姓名！</source>
+        <translation>Please enter the member's name.</translation>
+    </message>
+    <message>
+        <source>会员编号【%1】已被会员【%2】使用，请输入其他编号！</source>
+        <translation>Member number %1 is used by %2. Please enter another number.</translation>
+    </message>
+    <message>
+        <source>该会员资料受保护，不能修改或删除！</source>
+        <translation>This member is protected and cannot be changed or deleted.</translation>
+    </message>
+    <message>
+        <source>该会员还有%1张影碟未归还，不能删除！</source>
+        <translation>This member still has %1 discs out and cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>数据保存成功！</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>数据保存失败！</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <source>请输入人员名称！</source>
+        <translation>Please enter the name.</translation>
+    </message>
+    <message>
+        <source>权限管理方式下至少要有一名人员具有“系统设置”权限，否则将无法再进入系统设置！</source>
+        <translation>With permission control on, at least one person must hold the "Settings" permission, or nobody can open the settings again.</translation>
+    </message>
+    <message>
+        <source>请输入供应商公司名称！</source>
+        <translation>Please enter the supplier's company name.</translation>
+    </message>
+    <message>
+        <source>该供应商还有%1部影碟的资料，不能删除！</source>
+        <translation>%1 titles still name this supplier; it cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>系统内置的收支类型不能修改或删除！</source>
+        <translation>Built-in types cannot be changed or deleted.</translation>
+    </message>
+    <message>
+        <source>请输入收支名称！</source>
+        <translation>Please enter the name of the type.</translation>
+    </message>
+    <message>
+        <source>该收支类型已有%1笔收支记录，不能删除！</source>
+        <translation>%1 entries use this type; it cannot be deleted.</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>程序已经在运行</source>
@@ -250,10 +827,116 @@
     </message>
 </context>
 <context>
+    <name>TASSmoneyFm</name>
+    <message>
+        <source>会员交费（按ESC键关闭窗口）</source>
+        <translation>Member Payment (Esc to close)</translation>
+    </message>
+    <message>
+        <source>会员交费情况</source>
+        <translation>Member payment</translation>
+    </message>
+    <message>
+        <source>交费日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>交费金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>交费说明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>请输入会员交费金额！</source>
+        <translation>Please enter the amount paid.</translation>
+    </message>
+    <message>
+        <source>会员交费金额输入有错，请检查！</source>
+        <translation>The amount paid is not valid. Please check it.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutFm</name>
     <message>
         <source>关于</source>
         <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>TAuditLogFm</name>
+    <message>
+        <source>操作日志</source>
+        <translation>Activity Log</translation>
+    </message>
+    <message>
+        <source>所有类型</source>
+        <translation>All types</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>时间</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>操作人员</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>对象</source>
+        <translation>Subject</translation>
+    </message>
+    <message>
+        <source>修改前</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>修改后</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>共0条</source>
+        <translation>0 entries</translation>
+    </message>
+    <message>
+        <source>起始日期</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>截止日期</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>操作类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>所有人员</source>
+        <translation>All staff</translation>
     </message>
 </context>
 <context>
@@ -305,6 +988,738 @@
     <message>
         <source>数据备份成功！</source>
         <translation>Data backed up!</translation>
+    </message>
+</context>
+<context>
+    <name>TCashUpFm</name>
+    <message>
+        <source>交班结算</source>
+        <translation>Cash-up</translation>
+    </message>
+    <message>
+        <source>操作人员</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>本班开始</source>
+        <translation>Shift began</translation>
+    </message>
+    <message>
+        <source>应有现金</source>
+        <translation>Expected cash</translation>
+    </message>
+    <message>
+        <source>实点现金</source>
+        <translation>Counted cash</translation>
+    </message>
+    <message>
+        <source>差    额</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>备    注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>结算</source>
+        <translation>Close shift</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>本班尚无收付</source>
+        <translation>No takings yet this shift</translation>
+    </message>
+    <message>
+        <source>金额输入有错，请检查！</source>
+        <translation>The amount is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>确定结算本班吗？结算后本班的收付不再改变。</source>
+        <translation>Close this shift? Its takings cannot change afterwards.</translation>
+    </message>
+    <message>
+        <source>交班结算完成，差额 %1 元。</source>
+        <translation>Shift closed; difference %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TCashUpListFm</name>
+    <message>
+        <source>交班记录</source>
+        <translation>Cash-ups</translation>
+    </message>
+    <message>
+        <source>查询</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>报表</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>操作人员</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>开始时间</source>
+        <translation>Began</translation>
+    </message>
+    <message>
+        <source>结束时间</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>收取押金</source>
+        <translation>Deposits in</translation>
+    </message>
+    <message>
+        <source>退还押金</source>
+        <translation>Deposits back</translation>
+    </message>
+    <message>
+        <source>租金收入</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>销售收入</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>其他收入</source>
+        <translation>Other income</translation>
+    </message>
+    <message>
+        <source>费用支出</source>
+        <translation>Expenses</translation>
+    </message>
+    <message>
+        <source>应有现金</source>
+        <translation>Expected cash</translation>
+    </message>
+    <message>
+        <source>实点现金</source>
+        <translation>Counted cash</translation>
+    </message>
+    <message>
+        <source>差额</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>起始日期</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>截止日期</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>所有人员</source>
+        <translation>All staff</translation>
+    </message>
+    <message>
+        <source>交班结算报表</source>
+        <translation>Cash-up Report</translation>
+    </message>
+</context>
+<context>
+    <name>TInOutMoneyFm</name>
+    <message>
+        <source>费用收支（按ESC键关闭窗口）</source>
+        <translation>Income and Expense (Esc to close)</translation>
+    </message>
+    <message>
+        <source>费用收支添加</source>
+        <translation>New income or expense</translation>
+    </message>
+    <message>
+        <source>费用收支编辑</source>
+        <translation>Edit income or expense</translation>
+    </message>
+    <message>
+        <source>收入</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>支出</source>
+        <translation>Expense</translation>
+    </message>
+    <message>
+        <source>收支日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>收支类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>对应客户</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>收支金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>经 手 人</source>
+        <translation>Handled by</translation>
+    </message>
+    <message>
+        <source>收支方向</source>
+        <translation>In or out</translation>
+    </message>
+    <message>
+        <source>收支说明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>保存/添加</source>
+        <translation>Save/New</translation>
+    </message>
+    <message>
+        <source>保存/退出</source>
+        <translation>Save/Close</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>该收支记录已不存在！</source>
+        <translation>This entry no longer exists.</translation>
+    </message>
+    <message>
+        <source>请选择收支类型！</source>
+        <translation>Please choose a type.</translation>
+    </message>
+    <message>
+        <source>金额输入有错，请检查！</source>
+        <translation>The amount is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>请选择对应客户！</source>
+        <translation>Please choose a customer.</translation>
+    </message>
+    <message>
+        <source>请选择经手人！</source>
+        <translation>Please choose who handled it.</translation>
+    </message>
+    <message>
+        <source>数据保存失败！
+%1</source>
+        <translation>Saving failed.
+%1</translation>
+    </message>
+    <message>
+        <source>已添加 %1 条记录</source>
+        <translation>%1 entries added</translation>
+    </message>
+    <message>
+        <source>已保存</source>
+        <translation>Saved</translation>
+    </message>
+</context>
+<context>
+    <name>TInOutMoneyListFm</name>
+    <message>
+        <source>所有费用收支列表</source>
+        <translation>Income and Expenses</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>收支日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>收支类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>对应客户</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>经手人</source>
+        <translation>Handled by</translation>
+    </message>
+    <message>
+        <source>按日期</source>
+        <translation>By date</translation>
+    </message>
+    <message>
+        <source>收入和支出</source>
+        <translation>Income and expense</translation>
+    </message>
+    <message>
+        <source>只看收入</source>
+        <translation>Income only</translation>
+    </message>
+    <message>
+        <source>只看支出</source>
+        <translation>Expense only</translation>
+    </message>
+    <message>
+        <source>收支方向</source>
+        <translation>In or out</translation>
+    </message>
+    <message>
+        <source>数据过滤</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>所有类型</source>
+        <translation>All types</translation>
+    </message>
+    <message>
+        <source>%1 元</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>收入 %1    支出 %2    差额 %3</source>
+        <translation>Income %1    Expense %2    Balance %3</translation>
+    </message>
+    <message>
+        <source>合计读取失败：%1</source>
+        <translation>Reading the totals failed: %1</translation>
+    </message>
+    <message>
+        <source>确定要删除收支记录吗？</source>
+        <translation>Delete this entry?</translation>
+    </message>
+    <message>
+        <source>收支记录删除失败！
+%1</source>
+        <translation>Deleting the entry failed.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TInforFm</name>
+    <message>
+        <source>单据打印失败：%1</source>
+        <translation>Printing the receipt failed: %1</translation>
+    </message>
+    <message>
+        <source>结算提示</source>
+        <translation>Settlement</translation>
+    </message>
+    <message>
+        <source>结算信息</source>
+        <translation>To settle</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TLabelPrintFm</name>
+    <message>
+        <source>打印标签</source>
+        <translation>Print labels</translation>
+    </message>
+    <message>
+        <source>影碟</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>A4 标签纸</source>
+        <translation>A4 label sheet</translation>
+    </message>
+    <message>
+        <source>标签打印机 40 x 30 mm</source>
+        <translation>Label printer 40 x 30 mm</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>行数</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>列数</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>请选择要打印标签的影碟！</source>
+        <translation>Please choose the discs to label.</translation>
+    </message>
+    <message>
+        <source>以下影碟不能打印条码：
+%1</source>
+        <translation>These discs cannot get a barcode:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TLeaseFm</name>
+    <message>
+        <source>无限制</source>
+        <translation>No limit</translation>
+    </message>
+    <message>
+        <source>零租客户</source>
+        <translation>Walk-in customer</translation>
+    </message>
+    <message>
+        <source>影碟归还（按ESC键关闭窗口）</source>
+        <translation>Return Discs (Esc to close)</translation>
+    </message>
+    <message>
+        <source>影片归还数据录入</source>
+        <translation>Enter returned discs</translation>
+    </message>
+    <message>
+        <source>影碟出租（按ESC键关闭窗口）</source>
+        <translation>Rent Discs (Esc to close)</translation>
+    </message>
+    <message>
+        <source>影片出租数据录入</source>
+        <translation>Enter rented discs</translation>
+    </message>
+    <message>
+        <source>客户编码不存在,请检查!</source>
+        <translation>No customer has this number. Please check it.</translation>
+    </message>
+    <message>
+        <source>会  员</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>（已到期）</source>
+        <translation> (expired)</translation>
+    </message>
+    <message>
+        <source>影片已出租或影片编码不存在,请检查!</source>
+        <translation>The disc is rented out or its code does not exist. Please check it.</translation>
+    </message>
+    <message>
+        <source>影片影片编码不存在或没有出租记录,请检查!</source>
+        <translation>The disc code does not exist or the disc is not rented out. Please check it.</translation>
+    </message>
+    <message>
+        <source>编号为%1的客户</source>
+        <translation>customer no. %1</translation>
+    </message>
+    <message>
+        <source>会员%1 %2</source>
+        <translation>member %1 %2</translation>
+    </message>
+    <message>
+        <source>影片【%1】（编码 %2）是%3租的，不是当前客户的。
+确认归还吗？它的租金和押金记在%3名下。</source>
+        <translation>The disc &quot;%1&quot; (code %2) was rented by %3, not by this customer.
+Take it back? Its rent and deposit are booked to %3.</translation>
+    </message>
+    <message>
+        <source>会员租借数量还剩%1本次租碟数已超出！</source>
+        <translation>The member may rent %1 more discs; this rental is over the limit.</translation>
+    </message>
+    <message>
+        <source>请输入影片编号！</source>
+        <translation>Please enter a disc code.</translation>
+    </message>
+    <message>
+        <source>影片%1已在本次列表中，同一张影碟不能重复添加！</source>
+        <translation>Disc %1 is already in this list; a disc cannot be added twice.</translation>
+    </message>
+    <message>
+        <source>押金输入有错误，请检查！</source>
+        <translation>The deposit is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>租金输入有错误，请检查！</source>
+        <translation>The rent is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>出租列表不能为空!</source>
+        <translation>The list is empty.</translation>
+    </message>
+    <message>
+        <source>影片%1已被出租或售出，请从本次列表中删除！</source>
+        <translation>Disc %1 has been rented or sold. Please delete it from the list.</translation>
+    </message>
+    <message>
+        <source>影片%1已经归还，请从本次列表中删除！</source>
+        <translation>Disc %1 has already been returned. Please delete it from the list.</translation>
+    </message>
+    <message>
+        <source>数据保存错误!</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <source>单据数据读取失败：%1</source>
+        <translation>Reading the receipt failed: %1</translation>
+    </message>
+    <message>
+        <source>本次出租列表</source>
+        <translation>Discs in this transaction</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>导演</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>主演</source>
+        <translation>Starring</translation>
+    </message>
+    <message>
+        <source>存放地址</source>
+        <translation>Shelf</translation>
+    </message>
+    <message>
+        <source>押金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>租金</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>天数</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>应收租金</source>
+        <translation>Rent due</translation>
+    </message>
+    <message>
+        <source>超期天数</source>
+        <translation>Days late</translation>
+    </message>
+    <message>
+        <source>客户已租列表</source>
+        <translation>Discs the customer has</translation>
+    </message>
+    <message>
+        <source>出租日期</source>
+        <translation>Rented on</translation>
+    </message>
+    <message>
+        <source>应还日期</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>出租信息</source>
+        <translation>Rental</translation>
+    </message>
+    <message>
+        <source>选择会员</source>
+        <translation>Choose member</translation>
+    </message>
+    <message>
+        <source>选择会员 (F2)</source>
+        <translation>Choose member (F2)</translation>
+    </message>
+    <message>
+        <source>选择影片</source>
+        <translation>Choose Disc</translation>
+    </message>
+    <message>
+        <source>选择影片 (F2)</source>
+        <translation>Choose disc (F2)</translation>
+    </message>
+    <message>
+        <source>客户编号</source>
+        <translation>Customer no.</translation>
+    </message>
+    <message>
+        <source>影片编码</source>
+        <translation>Disc code</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>完成(F12)</source>
+        <translation>Done (F12)</translation>
+    </message>
+    <message>
+        <source>F2：在编码栏中打开选择列表</source>
+        <translation>F2 in a code field: pick from a list</translation>
+    </message>
+    <message>
+        <source>影片信息</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>版本:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>语言:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>导演:</source>
+        <translation>Director:</translation>
+    </message>
+    <message>
+        <source>主演:</source>
+        <translation>Starring:</translation>
+    </message>
+    <message>
+        <source>客户信息</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>类    型:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>剩余数量:</source>
+        <translation>Discs left:</translation>
+    </message>
+    <message>
+        <source>到期日期:</source>
+        <translation>Expires:</translation>
+    </message>
+</context>
+<context>
+    <name>TLeaseMainFM</name>
+    <message>
+        <source>影碟出租列表</source>
+        <translation>Rentals</translation>
+    </message>
+    <message>
+        <source>出租影碟列表,只列出出租未归还的出租信息.</source>
+        <translation>Discs rented out and not yet returned.</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>添加业务信息</source>
+        <translation>New transaction</translation>
+    </message>
+    <message>
+        <source>在这儿输入会员的编码</source>
+        <translation>Type a member number here</translation>
+    </message>
+    <message>
+        <source>查   询</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>客户出租列表</source>
+        <translation>Open rentals</translation>
+    </message>
+    <message>
+        <source>出租日期</source>
+        <translation>Rented on</translation>
+    </message>
+    <message>
+        <source>会员编号</source>
+        <translation>Member no.</translation>
+    </message>
+    <message>
+        <source>客户名称</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>影片名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>租金</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>押金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>员工编号</source>
+        <translation>Staff no.</translation>
+    </message>
+    <message>
+        <source>共0.00 元</source>
+        <translation>Total 0.00</translation>
     </message>
 </context>
 <context>
@@ -820,6 +2235,1136 @@ Restore now?</translation>
 </source>
         <translation>Restoring failed and the account cannot be opened! The backup made before restoring is at:
 </translation>
+    </message>
+</context>
+<context>
+    <name>TRepertoryDetailEditFm</name>
+    <message>
+        <source>影片资料修改（按ESC键关闭窗口）</source>
+        <translation>Edit Title (Esc to close)</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>进货日期</source>
+        <translation>Bought on</translation>
+    </message>
+    <message>
+        <source>供 应 商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>自 编 码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>影片名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>导    演</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>主要演员</source>
+        <translation>Starring</translation>
+    </message>
+    <message>
+        <source>语言类型</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>张数/每套</source>
+        <translation>Discs/set</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>套    数</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>总 价 格</source>
+        <translation>Total price</translation>
+    </message>
+    <message>
+        <source>存放地址</source>
+        <translation>Shelf</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的整数!</source>
+        <translation>"%1" is not a whole number.</translation>
+    </message>
+    <message>
+        <source>请输入影片自编码!</source>
+        <translation>Please enter the code.</translation>
+    </message>
+    <message>
+        <source>请输入影片名称!</source>
+        <translation>Please enter the title.</translation>
+    </message>
+    <message>
+        <source>请选择影片版本!</source>
+        <translation>Please choose the version.</translation>
+    </message>
+    <message>
+        <source>请选择供应商!</source>
+        <translation>Please choose the supplier.</translation>
+    </message>
+    <message>
+        <source>请输入影片价格!</source>
+        <translation>Please enter the price.</translation>
+    </message>
+    <message>
+        <source>影片保存操作成功!</source>
+        <translation>The title was saved.</translation>
+    </message>
+    <message>
+        <source>影片保存操作失败!</source>
+        <translation>Saving the title failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TRepertoryDetailFM</name>
+    <message>
+        <source>库存影片编辑（按ESC键关闭窗口）</source>
+        <translation>Stock Entry (Esc to close)</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>保存/新添</source>
+        <translation>Save/New</translation>
+    </message>
+    <message>
+        <source>打印标签</source>
+        <translation>Print labels</translation>
+    </message>
+    <message>
+        <source>保存/退出</source>
+        <translation>Save/Close</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>进货日期</source>
+        <translation>Bought on</translation>
+    </message>
+    <message>
+        <source>自编码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>共 0 部</source>
+        <translation>0 titles</translation>
+    </message>
+    <message>
+        <source>供 应 商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>自 编 码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>影片名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>导    演</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>主要演员</source>
+        <translation>Starring</translation>
+    </message>
+    <message>
+        <source>语言类型</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>版本说明</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>张数/每套</source>
+        <translation>Discs/set</translation>
+    </message>
+    <message>
+        <source>数    量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>总 价 格</source>
+        <translation>Total price</translation>
+    </message>
+    <message>
+        <source>存放地址</source>
+        <translation>Shelf</translation>
+    </message>
+    <message>
+        <source>影碟信息输入</source>
+        <translation>Enter titles</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的整数!</source>
+        <translation>"%1" is not a whole number.</translation>
+    </message>
+    <message>
+        <source>请输入自编码!</source>
+        <translation>Please enter the code.</translation>
+    </message>
+    <message>
+        <source>请输入影片名称!</source>
+        <translation>Please enter the title.</translation>
+    </message>
+    <message>
+        <source>请输入影片价格!</source>
+        <translation>Please enter the price.</translation>
+    </message>
+    <message>
+        <source>请选择供应商!</source>
+        <translation>Please choose the supplier.</translation>
+    </message>
+    <message>
+        <source>影片保存失败，未写入任何记录!</source>
+        <translation>Saving the titles failed; nothing was written.</translation>
+    </message>
+</context>
+<context>
+    <name>TRepertoryFm</name>
+    <message>
+        <source>影片库存</source>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>注销</source>
+        <translation>Write off</translation>
+    </message>
+    <message>
+        <source>标签</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>请输入查询的影片名称</source>
+        <translation>Type a title to find</translation>
+    </message>
+    <message>
+        <source>编码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>导演</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>主演</source>
+        <translation>Starring</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>部数</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>进货日期</source>
+        <translation>Bought on</translation>
+    </message>
+    <message>
+        <source>供货商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>存放地址</source>
+        <translation>Shelf</translation>
+    </message>
+    <message>
+        <source>共 0 部</source>
+        <translation>0 titles</translation>
+    </message>
+    <message>
+        <source>共0.00 元</source>
+        <translation>Total 0.00</translation>
+    </message>
+    <message>
+        <source>查找影片</source>
+        <translation>Find title</translation>
+    </message>
+    <message>
+        <source>库存影碟管理,进行影碟的录入、修改和遗失处理</source>
+        <translation>Stock: enter, edit and write off titles</translation>
+    </message>
+    <message>
+        <source>确定要删除影片【%1】记录吗?</source>
+        <translation>Delete the title "%1"?</translation>
+    </message>
+    <message>
+        <source>该影片已不在库存中!</source>
+        <translation>This title is no longer in stock.</translation>
+    </message>
+    <message>
+        <source>影片删除操作失败!</source>
+        <translation>Deleting the title failed.</translation>
+    </message>
+    <message>
+        <source>影片注销后将不能进行相关的操作，
+并将删除该影片的未归还的出租记录！
+确定要注销影片【%1】吗?</source>
+        <translation>A title written off can no longer be used,
+and its open rentals are deleted.
+Write off "%1"?</translation>
+    </message>
+    <message>
+        <source>影片注销操作失败!</source>
+        <translation>Writing off the title failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TSelectPerFm</name>
+    <message>
+        <source>会员选择</source>
+        <translation>Choose Member</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>选中</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>会员列表</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>TSelectPicFm</name>
+    <message>
+        <source>选择影片</source>
+        <translation>Choose Disc</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>选中</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>影片列表</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>导演</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>主演</source>
+        <translation>Starring</translation>
+    </message>
+    <message>
+        <source>存放地址</source>
+        <translation>Shelf</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>所有类型</source>
+        <translation>All types</translation>
+    </message>
+</context>
+<context>
+    <name>TSellFm</name>
+    <message>
+        <source>影碟销售(按ESC键退出)</source>
+        <translation>Sell Discs (Esc to close)</translation>
+    </message>
+    <message>
+        <source>选择影片</source>
+        <translation>Choose Disc</translation>
+    </message>
+    <message>
+        <source>选择影片 (F2)</source>
+        <translation>Choose disc (F2)</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>完成(F12)</source>
+        <translation>Done (F12)</translation>
+    </message>
+    <message>
+        <source>销售信息</source>
+        <translation>Sale</translation>
+    </message>
+    <message>
+        <source>影片编码</source>
+        <translation>Disc code</translation>
+    </message>
+    <message>
+        <source>销售价格</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>元</source>
+        <translation>yuan</translation>
+    </message>
+    <message>
+        <source>销售数量</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>套</source>
+        <translation>pcs</translation>
+    </message>
+    <message>
+        <source>影片信息</source>
+        <translation>Disc</translation>
+    </message>
+    <message>
+        <source>名称:</source>
+        <translation>Title:</translation>
+    </message>
+    <message>
+        <source>类型:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>版本:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>语言:</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>导演:</source>
+        <translation>Director:</translation>
+    </message>
+    <message>
+        <source>主演:</source>
+        <translation>Starring:</translation>
+    </message>
+    <message>
+        <source>总金额</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>导演</source>
+        <translation>Director</translation>
+    </message>
+    <message>
+        <source>主演</source>
+        <translation>Starring</translation>
+    </message>
+    <message>
+        <source>存放地址</source>
+        <translation>Shelf</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>录入影碟销售情况</source>
+        <translation>Enter the discs sold</translation>
+    </message>
+    <message>
+        <source>影片影片编码不存在或没有出租记录,请检查!</source>
+        <translation>The disc code does not exist or the disc is not rented out. Please check it.</translation>
+    </message>
+    <message>
+        <source>请输入影片的编码！</source>
+        <translation>Please enter the disc code.</translation>
+    </message>
+    <message>
+        <source>请输入影片的价格！</source>
+        <translation>Please enter the price.</translation>
+    </message>
+    <message>
+        <source>请输入影片的数量！</source>
+        <translation>Please enter the quantity.</translation>
+    </message>
+    <message>
+        <source>影片的价格输入有错误，请检查！</source>
+        <translation>The price is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>影片的数量输入有错误，请检查！</source>
+        <translation>The quantity is not valid. Please check it.</translation>
+    </message>
+    <message>
+        <source>总金额超出范围，请检查影片的价格和数量！</source>
+        <translation>The total is too large. Please check the price and quantity.</translation>
+    </message>
+    <message>
+        <source>出租列表不能为空!</source>
+        <translation>The list is empty.</translation>
+    </message>
+    <message>
+        <source>影片【%1】（编码 %2）已出租或已售出，不能销售，请从列表中删除!</source>
+        <translation>The disc &quot;%1&quot; (code %2) is rented out or sold and cannot be sold. Please delete it from the list.</translation>
+    </message>
+    <message>
+        <source>数据保存错误!</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <source>单据数据读取失败：%1</source>
+        <translation>Reading the receipt failed: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TSellMainFm</name>
+    <message>
+        <source>影碟销售列表</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>添加业务信息</source>
+        <translation>New transaction</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>修改业务信息</source>
+        <translation>Edit the sale</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>删除业务记录</source>
+        <translation>Delete the sale</translation>
+    </message>
+    <message>
+        <source>在这儿输入影片的名称</source>
+        <translation>Type a title here</translation>
+    </message>
+    <message>
+        <source>销售日期</source>
+        <translation>Sold on</translation>
+    </message>
+    <message>
+        <source>影片名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>共0部</source>
+        <translation>0 discs</translation>
+    </message>
+    <message>
+        <source> 共0.00元</source>
+        <translation> Total 0.00</translation>
+    </message>
+    <message>
+        <source>查找影片</source>
+        <translation>Find title</translation>
+    </message>
+    <message>
+        <source>影碟销售列表,列出影片销售信息.</source>
+        <translation>Discs sold.</translation>
+    </message>
+    <message>
+        <source>确认要删除销售记录吗？</source>
+        <translation>Delete this sale?</translation>
+    </message>
+    <message>
+        <source>销售记录删除失败!
+%1</source>
+        <translation>Deleting the sale failed.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TSetupFm</name>
+    <message>
+        <source>收费标准</source>
+        <translation>Fee classes</translation>
+    </message>
+    <message>
+        <source>类型名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>租金/天</source>
+        <translation>Rent/day</translation>
+    </message>
+    <message>
+        <source>押   金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>添  加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保  存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删  除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>押金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>影片分类</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置出租影片的租金费用，以及影片的分类情况。</source>
+        <translation>Set the rent of the discs and the categories of the titles here.</translation>
+    </message>
+    <message>
+        <source>确定要删除类型【%1】吗？</source>
+        <translation>Delete the type "%1"?</translation>
+    </message>
+    <message>
+        <source>确定要删除分类【%1】吗？</source>
+        <translation>Delete the category "%1"?</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>会员列表</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>会员编号</source>
+        <translation>Member no.</translation>
+    </message>
+    <message>
+        <source>姓    名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>电    话</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>等    级</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>可观看的影片数</source>
+        <translation>Discs allowed</translation>
+    </message>
+    <message>
+        <source>(每租一张减一，0：表示已不能再租)</source>
+        <translation>(one less per disc rented; 0: no more rentals)</translation>
+    </message>
+    <message>
+        <source>观看影片的终止日期</source>
+        <translation>Allowed until</translation>
+    </message>
+    <message>
+        <source>(“2000-01-01”表示不限制终止日期)</source>
+        <translation>("2000-01-01": no end date)</translation>
+    </message>
+    <message>
+        <source>说    明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>当前状态：</source>
+        <translation>State:</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>会员交费</source>
+        <translation>Payments</translation>
+    </message>
+    <message>
+        <source>交费日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>共0.00 元</source>
+        <translation>Total 0.00</translation>
+    </message>
+    <message>
+        <source>用户租赁列表，其中归还日期为空表示该影片未归还。</source>
+        <translation>The member's rentals; no return date means the disc is still out.</translation>
+    </message>
+    <message>
+        <source>会员租碟</source>
+        <translation>Rentals</translation>
+    </message>
+    <message>
+        <source>出租日期</source>
+        <translation>Rented on</translation>
+    </message>
+    <message>
+        <source>归还日期</source>
+        <translation>Returned on</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>共 0 部</source>
+        <translation>0 titles</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置出租会员的基本信息。</source>
+        <translation>Set the members' details here.</translation>
+    </message>
+    <message>
+        <source>确定要删除会员【%1】相关资料吗？</source>
+        <translation>Delete the member "%1" and his records?</translation>
+    </message>
+    <message>
+        <source>确定要删除交费记录吗?</source>
+        <translation>Delete this payment?</translation>
+    </message>
+    <message>
+        <source>目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。确定要启用权限管理方式吗？</source>
+        <translation>Nobody holds the "Settings" permission yet; with permission control on, nobody could open the settings again. Turn permission control on?</translation>
+    </message>
+    <message>
+        <source>租金计算方法</source>
+        <translation>Rent is charged</translation>
+    </message>
+    <message>
+        <source>按出租天数记费</source>
+        <translation>per day</translation>
+    </message>
+    <message>
+        <source>按VCD每碟记费</source>
+        <translation>per disc</translation>
+    </message>
+    <message>
+        <source>系统运行方式</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>无权限管理方式（任何人都可以使用系统所有功能）</source>
+        <translation>Off (everyone can use everything)</translation>
+    </message>
+    <message>
+        <source>权限管理方式（根据管理员所分配的权限进行操作）</source>
+        <translation>On (as the manager assigns)</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>打印单据</source>
+        <translation>Print receipts</translation>
+    </message>
+    <message>
+        <source>不打印单据</source>
+        <translation>No receipts</translation>
+    </message>
+    <message>
+        <source>单据类型</source>
+        <translation>Receipt form</translation>
+    </message>
+    <message>
+        <source>A4幅面</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>POS机票据幅面</source>
+        <translation>POS slip</translation>
+    </message>
+    <message>
+        <source>小票纸张</source>
+        <translation>Slip paper</translation>
+    </message>
+    <message>
+        <source>70 x 100 mm 单据</source>
+        <translation>70 x 100 mm slip</translation>
+    </message>
+    <message>
+        <source>58 mm 纸卷</source>
+        <translation>58 mm roll</translation>
+    </message>
+    <message>
+        <source>80 mm 纸卷</source>
+        <translation>80 mm roll</translation>
+    </message>
+    <message>
+        <source>单据和交班结算单的纸张</source>
+        <translation>Paper of receipts and cash-up slips</translation>
+    </message>
+    <message>
+        <source>租赁过期设置</source>
+        <translation>Overdue</translation>
+    </message>
+    <message>
+        <source>过期天数</source>
+        <translation>Days allowed</translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。</source>
+        <translation>Set how rent is charged and how permissions work here.</translation>
+    </message>
+    <message>
+        <source>数据保存出错！</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <source>单位名称</source>
+        <translation>Shop name</translation>
+    </message>
+    <message>
+        <source>单位地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>联系电话</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>应  用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>人员列表</source>
+        <translation>Staff</translation>
+    </message>
+    <message>
+        <source>基本信息</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>操作口令</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>不修改口令请留空</source>
+        <translation>Leave empty to keep the password</translation>
+    </message>
+    <message>
+        <source>居住地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>说   明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>权限分配</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>所有权限</source>
+        <translation>All permissions</translation>
+    </message>
+    <message>
+        <source>人员所具有的权限</source>
+        <translation>Held by this person</translation>
+    </message>
+    <message>
+        <source>在这儿您可以进行员工的管理操作。</source>
+        <translation>Manage the staff here.</translation>
+    </message>
+    <message>
+        <source>确定要删除人员【%1】吗？</source>
+        <translation>Delete "%1"?</translation>
+    </message>
+    <message>
+        <source>收支类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>收支名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>说&#x3000;&#x3000;明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置收支类型的基本信息。</source>
+        <translation>Set the income and expense types here.</translation>
+    </message>
+    <message>
+        <source>供应商</source>
+        <translation>Suppliers</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>公司地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置供应商的基本信息。</source>
+        <translation>Set the suppliers' details here.</translation>
+    </message>
+    <message>
+        <source>确定要删除供应商【%1】吗？</source>
+        <translation>Delete the supplier "%1"?</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>系统参数各种基础设置</source>
+        <translation>The shop's basic settings</translation>
+    </message>
+    <message>
+        <source>会  员</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>出  租</source>
+        <translation>Rental</translation>
+    </message>
+    <message>
+        <source>费  用</source>
+        <translation>Fees</translation>
+    </message>
+    <message>
+        <source>人  员</source>
+        <translation>Staff</translation>
+    </message>
+    <message>
+        <source>单位信息</source>
+        <translation>Shop</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "data/Money.h"
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -19,33 +20,33 @@ struct KindName
 };
 
 const KindName kKinds[] = {
-    {Kind::Rental, "出租"},
-    {Kind::Return, "归还"},
-    {Kind::Sale, "销售"},
-    {Kind::SaleEdit, "销售修改"},
-    {Kind::SaleUndo, "销售撤销"},
-    {Kind::StockAdd, "入库"},
-    {Kind::StockEdit, "影碟修改"},
-    {Kind::StockDelete, "库存删除"},
-    {Kind::WriteOff, "报损"},
-    {Kind::Member, "会员"},
-    {Kind::MemberPayment, "会员缴费"},
-    {Kind::Staff, "人员"},
-    {Kind::Permission, "权限"},
-    {Kind::Option, "出租选项"},
-    {Kind::ShopDetails, "单位信息"},
-    {Kind::FeeClass, "费用类别"},
-    {Kind::Category, "影片类别"},
-    {Kind::IncomeType, "收支类型"},
-    {Kind::Supplier, "供应商"},
-    {Kind::InOutRecord, "费用收支"},
-    {Kind::Login, "登陆"},
-    {Kind::LoginFailed, "登陆失败"},
-    {Kind::Leave, "暂时离开"},
-    {Kind::Backup, "备份"},
-    {Kind::Restore, "恢复"},
-    {Kind::AccountSwitch, "帐户切换"},
-    {Kind::CashUp, "交班结算"},
+    {Kind::Rental, QT_TRANSLATE_NOOP("Audit", "出租")},
+    {Kind::Return, QT_TRANSLATE_NOOP("Audit", "归还")},
+    {Kind::Sale, QT_TRANSLATE_NOOP("Audit", "销售")},
+    {Kind::SaleEdit, QT_TRANSLATE_NOOP("Audit", "销售修改")},
+    {Kind::SaleUndo, QT_TRANSLATE_NOOP("Audit", "销售撤销")},
+    {Kind::StockAdd, QT_TRANSLATE_NOOP("Audit", "入库")},
+    {Kind::StockEdit, QT_TRANSLATE_NOOP("Audit", "影碟修改")},
+    {Kind::StockDelete, QT_TRANSLATE_NOOP("Audit", "库存删除")},
+    {Kind::WriteOff, QT_TRANSLATE_NOOP("Audit", "报损")},
+    {Kind::Member, QT_TRANSLATE_NOOP("Audit", "会员")},
+    {Kind::MemberPayment, QT_TRANSLATE_NOOP("Audit", "会员缴费")},
+    {Kind::Staff, QT_TRANSLATE_NOOP("Audit", "人员")},
+    {Kind::Permission, QT_TRANSLATE_NOOP("Audit", "权限")},
+    {Kind::Option, QT_TRANSLATE_NOOP("Audit", "出租选项")},
+    {Kind::ShopDetails, QT_TRANSLATE_NOOP("Audit", "单位信息")},
+    {Kind::FeeClass, QT_TRANSLATE_NOOP("Audit", "费用类别")},
+    {Kind::Category, QT_TRANSLATE_NOOP("Audit", "影片类别")},
+    {Kind::IncomeType, QT_TRANSLATE_NOOP("Audit", "收支类型")},
+    {Kind::Supplier, QT_TRANSLATE_NOOP("Audit", "供应商")},
+    {Kind::InOutRecord, QT_TRANSLATE_NOOP("Audit", "费用收支")},
+    {Kind::Login, QT_TRANSLATE_NOOP("Audit", "登陆")},
+    {Kind::LoginFailed, QT_TRANSLATE_NOOP("Audit", "登陆失败")},
+    {Kind::Leave, QT_TRANSLATE_NOOP("Audit", "暂时离开")},
+    {Kind::Backup, QT_TRANSLATE_NOOP("Audit", "备份")},
+    {Kind::Restore, QT_TRANSLATE_NOOP("Audit", "恢复")},
+    {Kind::AccountSwitch, QT_TRANSLATE_NOOP("Audit", "帐户切换")},
+    {Kind::CashUp, QT_TRANSLATE_NOOP("Audit", "交班结算")},
 };
 
 // Columns never written into the log, whatever table they are in.
@@ -61,6 +62,15 @@ QString kindText(Kind kind)
     for (const KindName &k : kKinds) {
         if (k.kind == kind)
             return QString::fromUtf8(k.text);
+    }
+    return QString();
+}
+
+QString kindCaption(Kind kind)
+{
+    for (const KindName &k : kKinds) {
+        if (k.kind == kind)
+            return QCoreApplication::translate("Audit", k.text);
     }
     return QString();
 }
@@ -130,8 +140,21 @@ void RowChange::record(qint64 key) const
 
 QString listSql(const Filter &filter, QVariantList *params)
 {
-    QString sql = QStringLiteral("SELECT a.ID, a.At, a.UserId, p.Name, a.Kind, a.Subject, "
-                                 "a.Before, a.After FROM TBAuditLog AS a "
+    // The log stores the kind in Chinese whatever the language; the list shows it translated.
+    QString kind;
+    for (const KindName &k : kKinds) {
+        const QString stored = QString::fromUtf8(k.text);
+        const QString caption = QCoreApplication::translate("Audit", k.text);
+        if (caption == stored)
+            continue;
+        kind += QStringLiteral(" WHEN ? THEN ?");
+        params->append(stored);
+        params->append(caption);
+    }
+    kind = kind.isEmpty() ? QStringLiteral("a.Kind")
+                          : QStringLiteral("CASE a.Kind") + kind + QStringLiteral(" ELSE a.Kind END AS Kind");
+    QString sql = QStringLiteral("SELECT a.ID, a.At, a.UserId, p.Name, ") + kind +
+                  QStringLiteral(", a.Subject, a.Before, a.After FROM TBAuditLog AS a "
                                  "LEFT JOIN TBPersons AS p ON p.ID = a.UserId WHERE 1 = 1");
     // The stored time is "yyyy-MM-dd HH:mm:ss": a day's rows sort between the day and the next.
     if (filter.from.isValid()) {

@@ -41,8 +41,10 @@ enum class Kind {
     CashUp,
 };
 
-// The kind as the log and its viewer show it ("出租", "登陆失败", ...).
+// The kind as the log stores it ("出租", "登陆失败", ...), whatever the language.
 QString kindText(Kind kind);
+// The kind as the operator reads it, in the program's language.
+QString kindCaption(Kind kind);
 QList<Kind> allKinds();
 
 // Adds one row for the logged-in operator (CurrentUserID). Throws Db::DbError.
@@ -87,7 +89,8 @@ struct Filter
     QString kind;
 };
 
-// The log rows that pass the filter, newest first, with the operator's name (Name).
+// The log rows that pass the filter, newest first, with the operator's name (Name) and the
+// kind in the program's language.
 QString listSql(const Filter &filter, QVariantList *params);
 
 } // namespace Audit

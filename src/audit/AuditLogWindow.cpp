@@ -46,7 +46,7 @@ QPointer<TAuditLogFm> g_auditLog;
 TAuditLogFm::TAuditLogFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("AuditLogFm"));
-    setWindowTitle(QStringLiteral("操作日志"));
+    setWindowTitle(tr("操作日志"));
     setAutoFillBackground(true);
 
     const QDate today = QDate::currentDate();
@@ -57,35 +57,35 @@ TAuditLogFm::TAuditLogFm(QWidget *parent) : TBaseFm(parent)
     CombUser->setMinimumWidth(110);
     CombKind = new QComboBox(this);
     CombKind->setObjectName(QStringLiteral("CombKind"));
-    CombKind->addItem(QStringLiteral("所有类型"));
+    CombKind->addItem(tr("所有类型"));
     for (Audit::Kind k : Audit::allKinds())
-        CombKind->addItem(Audit::kindText(k), Audit::kindText(k));
-    BtnQuery = button(QStringLiteral("查询"), "BtnQuery", this);
-    BtnExport = button(QStringLiteral("导出"), "BtnExport", this);
-    BitBtn1 = button(QStringLiteral("关闭"), "BitBtn1", this);
+        CombKind->addItem(Audit::kindCaption(k), Audit::kindText(k));
+    BtnQuery = button(tr("查询"), "BtnQuery", this);
+    BtnExport = button(tr("导出"), "BtnExport", this);
+    BitBtn1 = button(tr("关闭"), "BitBtn1", this);
 
     dxDBGrid1 = new DataGrid(this);
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
-    dxDBGrid1->setAccessibleName(QStringLiteral("操作日志"));
+    dxDBGrid1->setAccessibleName(tr("操作日志"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
-    dxDBGrid1->addColumn(QStringLiteral("At"), QStringLiteral("时间"), Grid::Kind::DateTime, 150);
-    dxDBGrid1->addColumn(QStringLiteral("Name"), QStringLiteral("操作人员"), Grid::Kind::Text, 80);
-    dxDBGrid1->addColumn(QStringLiteral("Kind"), QStringLiteral("类型"), Grid::Kind::Text, 80);
-    dxDBGrid1->addColumn(QStringLiteral("Subject"), QStringLiteral("对象"), Grid::Kind::Text, 180);
-    dxDBGrid1->addColumn(QStringLiteral("Before"), QStringLiteral("修改前"), Grid::Kind::Text, 260);
-    dxDBGrid1->addColumn(QStringLiteral("After"), QStringLiteral("修改后"), Grid::Kind::Text, 260);
-    dxDBGrid1->setFooter(QStringLiteral("Name"), Grid::Summary::Count, QStringLiteral("共0条"));
+    dxDBGrid1->addColumn(QStringLiteral("At"), tr("时间"), Grid::Kind::DateTime, 150);
+    dxDBGrid1->addColumn(QStringLiteral("Name"), tr("操作人员"), Grid::Kind::Text, 80);
+    dxDBGrid1->addColumn(QStringLiteral("Kind"), tr("类型"), Grid::Kind::Text, 80);
+    dxDBGrid1->addColumn(QStringLiteral("Subject"), tr("对象"), Grid::Kind::Text, 180);
+    dxDBGrid1->addColumn(QStringLiteral("Before"), tr("修改前"), Grid::Kind::Text, 260);
+    dxDBGrid1->addColumn(QStringLiteral("After"), tr("修改后"), Grid::Kind::Text, 260);
+    dxDBGrid1->setFooter(QStringLiteral("Name"), Grid::Summary::Count, tr("共0条"));
     dxDBGrid1->setKeyField(QStringLiteral("ID"));
 
     auto *tools = new QHBoxLayout;
     tools->setContentsMargins(6, 0, 6, 0);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("起始日期"), DTPFrom, this));
+    tools->addWidget(EntryHelpers::caption(tr("起始日期"), DTPFrom, this));
     tools->addWidget(DTPFrom);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("截止日期"), DTPTo, this));
+    tools->addWidget(EntryHelpers::caption(tr("截止日期"), DTPTo, this));
     tools->addWidget(DTPTo);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("操作人员"), CombUser, this));
+    tools->addWidget(EntryHelpers::caption(tr("操作人员"), CombUser, this));
     tools->addWidget(CombUser);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("操作类型"), CombKind, this));
+    tools->addWidget(EntryHelpers::caption(tr("操作类型"), CombKind, this));
     tools->addWidget(CombKind);
     tools->addWidget(BtnQuery);
     tools->addWidget(BtnExport);
@@ -95,7 +95,7 @@ TAuditLogFm::TAuditLogFm(QWidget *parent) : TBaseFm(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(EntryHelpers::banner(QStringLiteral("操作日志"), this));
+    layout->addWidget(EntryHelpers::banner(tr("操作日志"), this));
     layout->addLayout(tools);
     layout->addWidget(dxDBGrid1, 1);
 
@@ -117,7 +117,7 @@ void TAuditLogFm::fillUsers()
 {
     const qint64 chosen = CombUser->currentData().toLongLong();
     CombUser->clear();
-    CombUser->addItem(QStringLiteral("所有人员"), 0);
+    CombUser->addItem(tr("所有人员"), 0);
     try {
         QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"));
         while (q.next())

@@ -5,6 +5,7 @@
 #include "data/Db.h"
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 
 namespace CashUp {
@@ -18,12 +19,12 @@ struct LineName
 };
 
 const LineName kLines[] = {
-    {Till::Line::DepositIn, "收取押金", "DepositIn"},
-    {Till::Line::DepositOut, "退还押金", "DepositOut"},
-    {Till::Line::Rent, "租金收入", "Rent"},
-    {Till::Line::Sales, "销售收入", "Sales"},
-    {Till::Line::OtherIn, "其他收入", "OtherIn"},
-    {Till::Line::Expense, "费用支出", "Expense"},
+    {Till::Line::DepositIn, QT_TRANSLATE_NOOP("CashUp", "收取押金"), "DepositIn"},
+    {Till::Line::DepositOut, QT_TRANSLATE_NOOP("CashUp", "退还押金"), "DepositOut"},
+    {Till::Line::Rent, QT_TRANSLATE_NOOP("CashUp", "租金收入"), "Rent"},
+    {Till::Line::Sales, QT_TRANSLATE_NOOP("CashUp", "销售收入"), "Sales"},
+    {Till::Line::OtherIn, QT_TRANSLATE_NOOP("CashUp", "其他收入"), "OtherIn"},
+    {Till::Line::Expense, QT_TRANSLATE_NOOP("CashUp", "费用支出"), "Expense"},
 };
 
 Figures sumOpen(qint64 userId)
@@ -85,7 +86,7 @@ QString lineText(Till::Line line)
 {
     for (const LineName &l : kLines) {
         if (l.line == line)
-            return QString::fromUtf8(l.text);
+            return QCoreApplication::translate("CashUp", l.text);
     }
     return QString();
 }

@@ -49,7 +49,7 @@ QPointer<TCashUpListFm> g_cashUpList;
 TCashUpListFm::TCashUpListFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("CashUpListFm"));
-    setWindowTitle(QStringLiteral("交班记录"));
+    setWindowTitle(tr("交班记录"));
     setAutoFillBackground(true);
 
     const QDate today = QDate::currentDate();
@@ -58,40 +58,42 @@ TCashUpListFm::TCashUpListFm(QWidget *parent) : TBaseFm(parent)
     CombUser = new QComboBox(this);
     CombUser->setObjectName(QStringLiteral("CombUser"));
     CombUser->setMinimumWidth(110);
-    BtnQuery = button(QStringLiteral("查询"), "BtnQuery", this);
-    BtnReport = button(QStringLiteral("报表"), "BtnReport", this);
-    BitBtn1 = button(QStringLiteral("关闭"), "BitBtn1", this);
+    BtnQuery = button(tr("查询"), "BtnQuery", this);
+    BtnReport = button(tr("报表"), "BtnReport", this);
+    BitBtn1 = button(tr("关闭"), "BitBtn1", this);
 
     dxDBGrid1 = new DataGrid(this);
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
-    dxDBGrid1->setAccessibleName(QStringLiteral("交班记录"));
+    dxDBGrid1->setAccessibleName(tr("交班记录"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
-    dxDBGrid1->addColumn(QStringLiteral("Day"), QStringLiteral("日期"), Grid::Kind::Date, 90);
-    dxDBGrid1->addColumn(QStringLiteral("Name"), QStringLiteral("操作人员"), Grid::Kind::Text, 80);
-    dxDBGrid1->addColumn(QStringLiteral("StartAt"), QStringLiteral("开始时间"),
+    dxDBGrid1->addColumn(QStringLiteral("Day"), tr("日期"), Grid::Kind::Date, 90);
+    dxDBGrid1->addColumn(QStringLiteral("Name"), tr("操作人员"), Grid::Kind::Text, 80);
+    dxDBGrid1->addColumn(QStringLiteral("StartAt"), tr("开始时间"),
                          Grid::Kind::DateTime, 140);
-    dxDBGrid1->addColumn(QStringLiteral("EndAt"), QStringLiteral("结束时间"), Grid::Kind::DateTime,
+    dxDBGrid1->addColumn(QStringLiteral("EndAt"), tr("结束时间"), Grid::Kind::DateTime,
                          140);
     const std::pair<const char *, const char *> money[] = {
-        {"DepositIn", "收取押金"}, {"DepositOut", "退还押金"}, {"Rent", "租金收入"},
-        {"Sales", "销售收入"},     {"OtherIn", "其他收入"},    {"Expense", "费用支出"},
-        {"Expected", "应有现金"},  {"Counted", "实点现金"},    {"Difference", "差额"},
+        {"DepositIn", QT_TR_NOOP("收取押金")}, {"DepositOut", QT_TR_NOOP("退还押金")},
+        {"Rent", QT_TR_NOOP("租金收入")},      {"Sales", QT_TR_NOOP("销售收入")},
+        {"OtherIn", QT_TR_NOOP("其他收入")},   {"Expense", QT_TR_NOOP("费用支出")},
+        {"Expected", QT_TR_NOOP("应有现金")},  {"Counted", QT_TR_NOOP("实点现金")},
+        {"Difference", QT_TR_NOOP("差额")},
     };
     for (const auto &[field, caption] : money) {
-        dxDBGrid1->addColumn(QLatin1String(field), QString::fromUtf8(caption), Grid::Kind::Money,
+        dxDBGrid1->addColumn(QLatin1String(field), tr(caption), Grid::Kind::Money,
                              80);
         dxDBGrid1->setFooter(QLatin1String(field), Grid::Summary::Sum, QStringLiteral("0.00"));
     }
-    dxDBGrid1->addColumn(QStringLiteral("Note"), QStringLiteral("备注"), Grid::Kind::Text, 160);
+    dxDBGrid1->addColumn(QStringLiteral("Note"), tr("备注"), Grid::Kind::Text, 160);
     dxDBGrid1->setKeyField(QStringLiteral("ID"));
 
     auto *tools = new QHBoxLayout;
     tools->setContentsMargins(6, 0, 6, 0);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("起始日期"), DTPFrom, this));
+    tools->addWidget(EntryHelpers::caption(tr("起始日期"), DTPFrom, this));
     tools->addWidget(DTPFrom);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("截止日期"), DTPTo, this));
+    tools->addWidget(EntryHelpers::caption(tr("截止日期"), DTPTo, this));
     tools->addWidget(DTPTo);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("操作人员"), CombUser, this));
+    tools->addWidget(EntryHelpers::caption(tr("操作人员"), CombUser, this));
     tools->addWidget(CombUser);
     tools->addWidget(BtnQuery);
     tools->addWidget(BtnReport);
@@ -101,7 +103,7 @@ TCashUpListFm::TCashUpListFm(QWidget *parent) : TBaseFm(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(EntryHelpers::banner(QStringLiteral("交班记录"), this));
+    layout->addWidget(EntryHelpers::banner(tr("交班记录"), this));
     layout->addLayout(tools);
     layout->addWidget(dxDBGrid1, 1);
 
@@ -123,7 +125,7 @@ void TCashUpListFm::fillUsers()
 {
     const qint64 chosen = CombUser->currentData().toLongLong();
     CombUser->clear();
-    CombUser->addItem(QStringLiteral("所有人员"), 0);
+    CombUser->addItem(tr("所有人员"), 0);
     try {
         QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"));
         while (q.next())
@@ -162,7 +164,7 @@ void TCashUpListFm::BtnReportClick()
     }
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("CashUpReportFm"));
-    dialog.setWindowTitle(QStringLiteral("交班结算报表"));
+    dialog.setWindowTitle(tr("交班结算报表"));
     auto *preview = new ReportPreview(&dialog);
     preview->setObjectName(QStringLiteral("ReportPreview"));
     preview->setDocument(doc);

@@ -2,6 +2,7 @@
 
 #include "toolkit/ReportGenerator.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 
 namespace CashUpSlip {
@@ -22,12 +23,12 @@ ReportDefinition definition(const CashUp::Record &record, const QString &shopNam
 {
     const qreal width = ReceiptPaper::widthMm(format);
     const qreal inner = width - 2 * Inset;
-    ReportDefinition r(QStringLiteral("交班结算单"));
+    ReportDefinition r(QCoreApplication::translate("CashUpSlip", "交班结算单"));
     r.setFont(body());
 
     ReportBand &title = r.title();
     qreal y = 0;
-    title.addText({0, y, width, 7}, QStringLiteral("交班结算单"))
+    title.addText({0, y, width, 7}, QCoreApplication::translate("CashUpSlip", "交班结算单"))
         .setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold))
         .alignCenter();
     y += 7;
@@ -47,35 +48,35 @@ ReportDefinition definition(const CashUp::Record &record, const QString &shopNam
         title.addLine({Inset, y}, {width - Inset, y});
         y += 1;
     };
-    title.addText({Inset, y, inner, LineH}, QStringLiteral("单    号：%1").arg(record.id));
+    title.addText({Inset, y, inner, LineH}, QCoreApplication::translate("CashUpSlip", "单    号：%1").arg(record.id));
     y += LineH;
     title.addText({Inset, y, inner, LineH},
-                  QStringLiteral("操作人员：%1（%2）").arg(record.userName).arg(record.userId));
+                  QCoreApplication::translate("CashUpSlip", "操作人员：%1（%2）").arg(record.userName, QString::number(record.userId)));
     y += LineH;
     title.addText({Inset, y, inner, LineH},
-                  QStringLiteral("开始：") + (record.figures.startAt.isEmpty()
-                                                  ? QStringLiteral("无营业")
-                                                  : record.figures.startAt));
+                  QCoreApplication::translate("CashUpSlip", "开始：%1")
+                      .arg(record.figures.startAt.isEmpty() ? QCoreApplication::translate("CashUpSlip", "无营业")
+                                                            : record.figures.startAt));
     y += LineH;
-    title.addText({Inset, y, inner, LineH}, QStringLiteral("结束：") + record.endAt);
+    title.addText({Inset, y, inner, LineH}, QCoreApplication::translate("CashUpSlip", "结束：%1").arg(record.endAt));
     y += LineH;
     rule();
     for (Till::Line line : CashUp::allLines())
         row(CashUp::lineText(line), record.figures.line(line).toString());
     rule();
-    row(QStringLiteral("应有现金"), record.figures.expected().toString(), true);
-    row(QStringLiteral("实点现金"), record.counted.toString());
-    row(QStringLiteral("差    额"), record.difference.toString(), true);
+    row(QCoreApplication::translate("CashUpSlip", "应有现金"), record.figures.expected().toString(), true);
+    row(QCoreApplication::translate("CashUpSlip", "实点现金"), record.counted.toString());
+    row(QCoreApplication::translate("CashUpSlip", "差    额"), record.difference.toString(), true);
     if (!record.note.isEmpty()) {
         // A long note wraps; about one line per paper width of text.
         const int lines = 1 + int(record.note.size() * 3.2 / inner);
-        title.addText({Inset, y, inner, LineH * lines}, QStringLiteral("备注：") + record.note)
+        title.addText({Inset, y, inner, LineH * lines}, QCoreApplication::translate("CashUpSlip", "备注：%1").arg(record.note))
             .setWordWrap()
             .setAlignment(Qt::AlignLeft | Qt::AlignTop);
         y += LineH * lines;
     }
     y += 3;
-    title.addText({Inset, y, inner, LineH}, QStringLiteral("交班人签字："));
+    title.addText({Inset, y, inner, LineH}, QCoreApplication::translate("CashUpSlip", "交班人签字："));
     y += LineH + 2;
     title.setHeight(y);
     ReportPage page = ReceiptPaper::page(format, y);
@@ -95,16 +96,16 @@ ReportDocument document(const CashUp::Record &record, const QString &shopName,
 
 ReportDocument report(const ReportData &rows, const QDate &from, const QDate &to)
 {
-    ReportDefinition r(QStringLiteral("交班结算报表"));
+    ReportDefinition r(QCoreApplication::translate("CashUpSlip", "交班结算报表"));
     r.setPage(ReportPage::a4());
     r.setFont(body());
     constexpr qreal W = 190;
     ReportBand &title = r.title().setHeight(16);
-    title.addText({0, 0, W, 9}, QStringLiteral("交班结算报表"))
+    title.addText({0, 0, W, 9}, QCoreApplication::translate("CashUpSlip", "交班结算报表"))
         .setFont(QFont(QStringLiteral("SimSun"), 16, QFont::Bold))
         .alignCenter();
     title
-        .addText({0, 10, W, 5}, QStringLiteral("日期：%1 至 %2")
+        .addText({0, 10, W, 5}, QCoreApplication::translate("CashUpSlip", "日期：%1 至 %2")
                                     .arg(from.toString(QStringLiteral("yyyy-MM-dd")),
                                          to.toString(QStringLiteral("yyyy-MM-dd"))))
         .alignCenter();
@@ -118,15 +119,19 @@ ReportDocument report(const ReportData &rows, const QDate &from, const QDate &to
         bool money;
     };
     const Col cols[] = {
-        {"EndAt", "结束时间", 0, 40, false},    {"Name", "操作人员", 40, 30, false},
-        {"Expected", "应有现金", 70, 30, true}, {"Counted", "实点现金", 100, 30, true},
-        {"Difference", "差额", 130, 25, true},  {"Note", "备注", 157, 33, false},
+        {"EndAt", QT_TRANSLATE_NOOP("CashUpSlip", "结束时间"), 0, 40, false},
+        {"Name", QT_TRANSLATE_NOOP("CashUpSlip", "操作人员"), 40, 30, false},
+        {"Expected", QT_TRANSLATE_NOOP("CashUpSlip", "应有现金"), 70, 30, true},
+        {"Counted", QT_TRANSLATE_NOOP("CashUpSlip", "实点现金"), 100, 30, true},
+        {"Difference", QT_TRANSLATE_NOOP("CashUpSlip", "差额"), 130, 25, true},
+        {"Note", QT_TRANSLATE_NOOP("CashUpSlip", "备注"), 157, 33, false},
     };
     ReportBand &head = r.pageHeader().setHeight(6);
     head.setBold().setFrame(ReportFrame::lines(true, true));
     ReportBand &detail = r.detail().setHeight(5);
     for (const Col &c : cols) {
-        ReportField &h = head.addText({c.left, 0, c.width, 6}, QString::fromUtf8(c.caption));
+        ReportField &h = head.addText({c.left, 0, c.width, 6},
+                                         QCoreApplication::translate("CashUpSlip", c.caption));
         ReportField &d = detail.addColumn({c.left, 0, c.width, 5}, QLatin1String(c.field));
         if (c.money) {
             h.alignRight();
@@ -148,8 +153,8 @@ ReportDocument report(const ReportData &rows, const QDate &from, const QDate &to
     };
     ReportGroup &day = r.addGroup(QStringLiteral("Day"));
     day.header().setHeight(6).addColumn({0, 0, 60, 6}, QStringLiteral("Day")).setBold();
-    sums(day.footer(), QStringLiteral("本日合计"));
-    sums(r.summary(), QStringLiteral("总计"));
+    sums(day.footer(), QCoreApplication::translate("CashUpSlip", "本日合计"));
+    sums(r.summary(), QCoreApplication::translate("CashUpSlip", "总计"));
     return ReportGenerator::generate(r, rows);
 }
 

@@ -41,15 +41,15 @@ QLabel *amountLabel(const char *name, QWidget *parent, bool bold = false)
 TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
 {
     setObjectName(QStringLiteral("CashUpFm"));
-    setWindowTitle(QStringLiteral("交班结算"));
+    setWindowTitle(tr("交班结算"));
 
     auto *form = new QFormLayout;
     LblOperator = new QLabel(this);
     LblOperator->setObjectName(QStringLiteral("LblOperator"));
     LblStart = new QLabel(this);
     LblStart->setObjectName(QStringLiteral("LblStart"));
-    form->addRow(QStringLiteral("操作人员"), LblOperator);
-    form->addRow(QStringLiteral("本班开始"), LblStart);
+    form->addRow(tr("操作人员"), LblOperator);
+    form->addRow(tr("本班开始"), LblStart);
     const char *names[] = {"LblDepositIn", "LblDepositOut", "LblRent",
                            "LblSales",     "LblOtherIn",    "LblExpense"};
     int i = 0;
@@ -59,17 +59,17 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
         form->addRow(CashUp::lineText(line), l);
     }
     LblExpected = amountLabel("LblExpected", this, true);
-    form->addRow(QStringLiteral("应有现金"), LblExpected);
+    form->addRow(tr("应有现金"), LblExpected);
     EDCounted = new QLineEdit(this);
     EDCounted->setObjectName(QStringLiteral("EDCounted"));
     EDCounted->setAlignment(Qt::AlignRight);
     Input::acceptMoneyOnly(EDCounted);
-    form->addRow(QStringLiteral("实点现金"), EDCounted);
+    form->addRow(tr("实点现金"), EDCounted);
     LblDifference = amountLabel("LblDifference", this, true);
-    form->addRow(QStringLiteral("差    额"), LblDifference);
+    form->addRow(tr("差    额"), LblDifference);
     EDNote = new QLineEdit(this);
     EDNote->setObjectName(QStringLiteral("EDNote"));
-    form->addRow(QStringLiteral("备    注"), EDNote);
+    form->addRow(tr("备    注"), EDNote);
     // Every field is named by its caption for screen readers and automation.
     for (int row = 0; row < form->rowCount(); ++row) {
         auto *caption = qobject_cast<QLabel *>(form->itemAt(row, QFormLayout::LabelRole)->widget());
@@ -78,10 +78,10 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
             caption->setBuddy(field);
     }
 
-    BtnOK = new QPushButton(QStringLiteral("结算"), this);
+    BtnOK = new QPushButton(tr("结算"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
     BtnOK->setAutoDefault(false);
-    BtnCancel = new QPushButton(QStringLiteral("取消"), this);
+    BtnCancel = new QPushButton(tr("取消"), this);
     BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
     BtnCancel->setAutoDefault(false);
     setCancelButton(BtnCancel);
@@ -112,7 +112,7 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
     } catch (const Db::DbError &e) {
         Msg::error(this, e.message());
     }
-    LblStart->setText(m_figures.startAt.isEmpty() ? QStringLiteral("本班尚无收付")
+    LblStart->setText(m_figures.startAt.isEmpty() ? tr("本班尚无收付")
                                                   : m_figures.startAt);
     for (auto it = lineLabels.cbegin(); it != lineLabels.cend(); ++it)
         it.value()->setText(m_figures.line(it.key()).toString());
@@ -131,12 +131,12 @@ void TCashUpFm::BtnOKClick()
 {
     const std::optional<Money> counted = Money::parse(EDCounted->text());
     if (!counted) {
-        Msg::error(this, QStringLiteral("金额输入有错，请检查！"));
+        Msg::error(this, tr("金额输入有错，请检查！"));
         EDCounted->selectAll();
         EDCounted->setFocus();
         return;
     }
-    if (Msg::askYesNo(this, QStringLiteral("确定结算本班吗？结算后本班的收付不再改变。")) !=
+    if (Msg::askYesNo(this, tr("确定结算本班吗？结算后本班的收付不再改变。")) !=
         QMessageBox::Yes) {
         return;
     }
@@ -155,7 +155,7 @@ void TCashUpFm::BtnOKClick()
         Msg::error(this, e.message());
     }
     Msg::info(this,
-              QStringLiteral("交班结算完成，差额 %1 元。").arg(m_stored.difference.toString()));
+              tr("交班结算完成，差额 %1 元。").arg(m_stored.difference.toString()));
     accept();
 }
 

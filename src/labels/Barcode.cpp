@@ -2,6 +2,8 @@
 
 #include <zint.h>
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace Barcode {
@@ -28,10 +30,10 @@ std::optional<Symbol> code128(const QString &text, QString *error)
         return std::nullopt;
     };
     if (text.isEmpty())
-        return fail(QStringLiteral("没有编码"));
+        return fail(QCoreApplication::translate("Barcode", "没有编码"));
     for (QChar c : text) {
         if (c.unicode() > 0xFF)
-            return fail(QStringLiteral("编码“%1”含有条码不能表示的字符").arg(text));
+            return fail(QCoreApplication::translate("Barcode", "编码“%1”含有条码不能表示的字符").arg(text));
     }
     std::unique_ptr<zint_symbol, void (*)(zint_symbol *)> symbol(ZBarcode_Create(),
                                                                  ZBarcode_Delete);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 
@@ -92,7 +93,7 @@ ReportDocument document(const QList<Label> &labels, const Layout &layout, QStrin
     const bool printer = layout.kind == Layout::Kind::LabelPrinter;
     const ReportPage paper = printer ? ReportPage::custom(QSizeF(40, 30), QMarginsF(0, 0, 0, 0))
                                      : ReportPage::a4(SheetMargin);
-    ReportDocument doc(QStringLiteral("影碟标签"), paper);
+    ReportDocument doc(QCoreApplication::translate("LabelSheet", "影碟标签"), paper);
     const QSizeF size = labelSize(layout);
     const int perPage = printer ? 1 : qMax(1, layout.rows) * qMax(1, layout.columns);
     const int columns = printer ? 1 : qMax(1, layout.columns);

@@ -40,30 +40,30 @@ TLabelPrintFm::TLabelPrintFm(const QList<LabelSheet::Label> &labels, const QList
     : TBaseDlgFM(parent), m_labels(labels)
 {
     setObjectName(QStringLiteral("LabelPrintFm"));
-    setWindowTitle(QStringLiteral("打印标签"));
+    setWindowTitle(tr("打印标签"));
 
     LbCopies = new QListWidget(this);
     LbCopies->setObjectName(QStringLiteral("LbCopies"));
-    LbCopies->setAccessibleName(QStringLiteral("影碟"));
+    LbCopies->setAccessibleName(tr("影碟"));
     for (int i = 0; i < labels.size(); ++i) {
         auto *item = new QListWidgetItem(
             labels.at(i).code + QStringLiteral("    ") + labels.at(i).title, LbCopies);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(checkedRows.contains(i) ? Qt::Checked : Qt::Unchecked);
     }
-    BtnAll = button(QStringLiteral("全选"), "BtnAll", this);
-    BtnNone = button(QStringLiteral("全不选"), "BtnNone", this);
+    BtnAll = button(tr("全选"), "BtnAll", this);
+    BtnNone = button(tr("全不选"), "BtnNone", this);
 
-    RbSheet = new QRadioButton(QStringLiteral("A4 标签纸"), this);
+    RbSheet = new QRadioButton(tr("A4 标签纸"), this);
     RbSheet->setObjectName(QStringLiteral("RbSheet"));
     RbSheet->setChecked(true);
     EDRows = spin("EDRows", 10, 30, this);
     EDCols = spin("EDCols", 3, 8, this);
-    RbPrinter = new QRadioButton(QStringLiteral("标签打印机 40 x 30 mm"), this);
+    RbPrinter = new QRadioButton(tr("标签打印机 40 x 30 mm"), this);
     RbPrinter->setObjectName(QStringLiteral("RbPrinter"));
 
-    BtnPrint = button(QStringLiteral("打印"), "BtnPrint", this);
-    BtnCancel = button(QStringLiteral("取消"), "BtnCancel", this);
+    BtnPrint = button(tr("打印"), "BtnPrint", this);
+    BtnCancel = button(tr("取消"), "BtnCancel", this);
     setCancelButton(BtnCancel);
 
     auto *pick = new QHBoxLayout;
@@ -73,9 +73,9 @@ TLabelPrintFm::TLabelPrintFm(const QList<LabelSheet::Label> &labels, const QList
 
     auto *paper = new QGridLayout;
     paper->addWidget(RbSheet, 0, 0);
-    auto *rowsCaption = new QLabel(QStringLiteral("行数"), this);
+    auto *rowsCaption = new QLabel(tr("行数"), this);
     rowsCaption->setBuddy(EDRows);
-    auto *colsCaption = new QLabel(QStringLiteral("列数"), this);
+    auto *colsCaption = new QLabel(tr("列数"), this);
     colsCaption->setBuddy(EDCols);
     paper->addWidget(rowsCaption, 0, 1);
     paper->addWidget(EDRows, 0, 2);
@@ -137,14 +137,14 @@ void TLabelPrintFm::BtnPrintClick()
 {
     const QList<LabelSheet::Label> chosen = checkedLabels();
     if (chosen.isEmpty()) {
-        Msg::error(this, QStringLiteral("请选择要打印标签的影碟！"));
+        Msg::error(this, tr("请选择要打印标签的影碟！"));
         LbCopies->setFocus();
         return;
     }
     QStringList refused;
     const ReportDocument doc = LabelSheet::document(chosen, layout(), &refused);
     if (!refused.isEmpty())
-        Msg::error(this, QStringLiteral("以下影碟不能打印条码：\n") + refused.join(u'\n'));
+        Msg::error(this, tr("以下影碟不能打印条码：\n%1").arg(refused.join(u'\n')));
     if (doc.isEmpty())
         return;
     const ReportPrintOutcome outcome = ReportPrinter::print(doc);

@@ -10,6 +10,7 @@
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportPeriodBox.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -37,14 +38,14 @@ const QString kFid = QStringLiteral("FID");
 TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("InOutMoneyListFm"));
-    setWindowTitle(QStringLiteral("所有费用收支列表"));
+    setWindowTitle(tr("所有费用收支列表"));
     // Placed over the other work windows: paint the whole area, never let them show through.
     setAutoFillBackground(true);
 
-    BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
-    BtnEdit = button(QStringLiteral("修改"), "BtnEdit", this);
-    BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
-    BitBtn1 = button(QStringLiteral("关闭"), "BitBtn1", this);
+    BtnAdd = button(tr("添加"), "BtnAdd", this);
+    BtnEdit = button(tr("修改"), "BtnEdit", this);
+    BtnDel = button(tr("删除"), "BtnDel", this);
+    BitBtn1 = button(tr("关闭"), "BitBtn1", this);
     ComBCate = new QComboBox(this);
     ComBCate->setObjectName(QStringLiteral("ComBCate"));
     ComBCate->setEditable(false);
@@ -53,26 +54,26 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     dxDBGrid1 = new DataGrid(this);
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
-    dxDBGrid1->setAccessibleName(QStringLiteral("所有费用收支列表"));
+    dxDBGrid1->setAccessibleName(tr("所有费用收支列表"));
     dxDBGrid1->addHiddenColumn(kFid);
     dxDBGrid1->addHiddenColumn(QStringLiteral("CateID"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("Flag"));
-    dxDBGrid1->addColumn(QStringLiteral("FeeDate"), QStringLiteral("收支日期"), Grid::Kind::Date,
+    dxDBGrid1->addColumn(QStringLiteral("FeeDate"), tr("收支日期"), Grid::Kind::Date,
                          100, right);
-    dxDBGrid1->addColumn(QStringLiteral("CateValue"), QStringLiteral("收支类型"), Grid::Kind::Text,
+    dxDBGrid1->addColumn(QStringLiteral("CateValue"), tr("收支类型"), Grid::Kind::Text,
                          120, right);
-    dxDBGrid1->addColumn(QStringLiteral("Moneys"), QStringLiteral("金额"), Grid::Kind::Money, 140);
+    dxDBGrid1->addColumn(QStringLiteral("Moneys"), tr("金额"), Grid::Kind::Money, 140);
     // Members and staff by name; a row deleted since shows the number stored.
     dxDBGrid1->addHiddenColumn(QStringLiteral("ClientID"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("Per"));
-    dxDBGrid1->addColumn(QStringLiteral("ClientName"), QStringLiteral("对应客户"),
+    dxDBGrid1->addColumn(QStringLiteral("ClientName"), tr("对应客户"),
                          Grid::Kind::Text, 110);
-    dxDBGrid1->addColumn(QStringLiteral("PerName"), QStringLiteral("经手人"), Grid::Kind::Text,
+    dxDBGrid1->addColumn(QStringLiteral("PerName"), tr("经手人"), Grid::Kind::Text,
                          90);
     dxDBGrid1->setKeyField(kFid);
 
     // Filters beside the type: a date range (off at first: every record) and the direction.
-    ChkDate = new QCheckBox(QStringLiteral("按日期"), this);
+    ChkDate = new QCheckBox(tr("按日期"), this);
     ChkDate->setObjectName(QStringLiteral("ChkDate"));
     const auto picker = [this](const char *name, const QDate &date) {
         auto *edit = new QDateEdit(date, this);
@@ -89,10 +90,10 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     period->setEnabled(false);
     ComBDirection = new QComboBox(this);
     ComBDirection->setObjectName(QStringLiteral("ComBDirection"));
-    ComBDirection->addItem(QStringLiteral("收入和支出"), int(InOutMoney::ListFilter::Direction::Both));
-    ComBDirection->addItem(QStringLiteral("只看收入"), int(InOutMoney::ListFilter::Direction::Income));
-    ComBDirection->addItem(QStringLiteral("只看支出"), int(InOutMoney::ListFilter::Direction::Expense));
-    ComBDirection->setAccessibleName(QStringLiteral("收支方向"));
+    ComBDirection->addItem(tr("收入和支出"), int(InOutMoney::ListFilter::Direction::Both));
+    ComBDirection->addItem(tr("只看收入"), int(InOutMoney::ListFilter::Direction::Income));
+    ComBDirection->addItem(tr("只看支出"), int(InOutMoney::ListFilter::Direction::Expense));
+    ComBDirection->setAccessibleName(tr("收支方向"));
 
     LabelTotals = new QLabel(this);
     LabelTotals->setObjectName(QStringLiteral("LabelTotals"));
@@ -105,13 +106,13 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     tools->addWidget(BtnEdit);
     tools->addWidget(BtnDel);
     tools->addSpacing(16);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("数据过滤"), ComBCate, this));
+    tools->addWidget(EntryHelpers::caption(tr("数据过滤"), ComBCate, this));
     tools->addWidget(ComBCate);
     tools->addSpacing(12);
     tools->addWidget(ChkDate);
     tools->addWidget(period);
     tools->addWidget(DTPFrom);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("到"), DTPTo, this));
+    tools->addWidget(EntryHelpers::caption(tr("到"), DTPTo, this));
     tools->addWidget(DTPTo);
     tools->addSpacing(12);
     tools->addWidget(ComBDirection);
@@ -121,7 +122,7 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(EntryHelpers::banner(QStringLiteral("所有费用收支列表"), this));
+    layout->addWidget(EntryHelpers::banner(tr("所有费用收支列表"), this));
     layout->addLayout(tools);
     layout->addWidget(dxDBGrid1, 1);
     layout->addWidget(LabelTotals);
@@ -167,7 +168,7 @@ void TInOutMoneyListFm::FormShow()
     {
         const QSignalBlocker block(ComBCate);
         ComBCate->clear();
-        ComBCate->addItem(QStringLiteral("所有类型"));
+        ComBCate->addItem(tr("所有类型"));
         try {
             for (const InOutMoney::Choice &c : InOutMoney::allTypes())
                 ComBCate->addItem(c.text, c.id);
@@ -203,7 +204,7 @@ InOutMoney::ListFilter filterOf(const TInOutMoneyListFm &w)
 
 QString yuan(Money m)
 {
-    return m.toString() + QStringLiteral(" 元");
+    return QCoreApplication::translate("TInOutMoneyListFm", "%1 元").arg(m.toString());
 }
 
 } // namespace
@@ -226,10 +227,10 @@ void TInOutMoneyListFm::showTotals()
 {
     try {
         const InOutMoney::Totals t = InOutMoney::totals(filterOf(*this));
-        LabelTotals->setText(QStringLiteral("收入 %1    支出 %2    差额 %3")
+        LabelTotals->setText(tr("收入 %1    支出 %2    差额 %3")
                                  .arg(yuan(t.income), yuan(t.expense), yuan(t.difference())));
     } catch (const Db::DbError &e) {
-        LabelTotals->setText(QStringLiteral("合计读取失败：%1").arg(e.message()));
+        LabelTotals->setText(tr("合计读取失败：%1").arg(e.message()));
     }
 }
 
@@ -272,14 +273,14 @@ void TInOutMoneyListFm::BtnDelClick()
     if (!dxDBGrid1->hasCurrentRow() || !BtnDel->isEnabled())
         return;
     const qint64 fid = dxDBGrid1->value(kFid).toLongLong();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除收支记录吗？"), Msg::SystemCaption,
+    if (Msg::askYesNo(this, tr("确定要删除收支记录吗？"), Msg::SystemCaption,
                       Msg::Icon::Warning) != QMessageBox::Yes) {
         return;
     }
     try {
         InOutMoney::remove(fid);
     } catch (const Db::DbError &e) {
-        Msg::fault(this, e, QStringLiteral("收支记录删除失败！"));
+        Msg::fault(this, e, tr("收支记录删除失败！"));
         return;
     }
     RefreshList();

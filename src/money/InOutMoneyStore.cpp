@@ -10,6 +10,8 @@
 #include "settings/TypeStore.h"
 
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace InOutMoney {
@@ -49,9 +51,9 @@ void checkChangeable(qint64 fid)
                                           "WHERE a.FID = ?"),
                            {fid});
     if (!q.next())
-        throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+        throw Db::DbError(QCoreApplication::translate("InOutMoney", "该收支记录已不存在！"));
     if (isLockedType(Db::integer(q, "CateID"), int(Db::integer(q, "Flag"))))
-        throw Db::DbError(QStringLiteral("系统内置类型的收支记录不能修改或删除！"));
+        throw Db::DbError(QCoreApplication::translate("InOutMoney", "系统内置类型的收支记录不能修改或删除！"));
 }
 
 // Only user types may be chosen for a record.
@@ -61,9 +63,9 @@ void checkUserType(qint64 typeId)
                                           "WHERE ID = ? AND CateID = ?"),
                            {typeId, Schema::OptionTypeRow});
     if (!q.next())
-        throw Db::DbError(QStringLiteral("所选的收支类型已不存在！"));
+        throw Db::DbError(QCoreApplication::translate("InOutMoney", "所选的收支类型已不存在！"));
     if (isLockedType(typeId, int(Db::integer(q, "Flag"))))
-        throw Db::DbError(QStringLiteral("系统内置的收支类型不能用于手工记帐！"));
+        throw Db::DbError(QCoreApplication::translate("InOutMoney", "系统内置的收支类型不能用于手工记帐！"));
 }
 
 QVariantList values(const Record &r)
@@ -231,7 +233,7 @@ void update(const Record &record)
                                           "WHERE FID = ?"),
                            params);
     if (q.numRowsAffected() != 1)
-        throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+        throw Db::DbError(QCoreApplication::translate("InOutMoney", "该收支记录已不存在！"));
     Till::bookRecordChange(before, record.amount);
     change.record();
     tx.commit();
@@ -245,7 +247,7 @@ void remove(qint64 fid)
     const Money before = storedAmount(fid);
     QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid});
     if (q.numRowsAffected() != 1)
-        throw Db::DbError(QStringLiteral("该收支记录已不存在！"));
+        throw Db::DbError(QCoreApplication::translate("InOutMoney", "该收支记录已不存在！"));
     Till::bookRecordChange(before, Money());
     change.record();
     tx.commit();

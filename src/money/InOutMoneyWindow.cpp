@@ -47,11 +47,11 @@ void selectId(QComboBox *box, qint64 id)
 TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent), m_mode(mode)
 {
     setObjectName(QStringLiteral("InOutMoneyFm"));
-    setWindowTitle(QStringLiteral("费用收支（按ESC键关闭窗口）"));
+    setWindowTitle(tr("费用收支（按ESC键关闭窗口）"));
     resize(430, 250);
 
     Label7 = EntryHelpers::banner(
-        m_mode < 0 ? QStringLiteral("费用收支添加") : QStringLiteral("费用收支编辑"), this);
+        m_mode < 0 ? tr("费用收支添加") : tr("费用收支编辑"), this);
     Label7->setObjectName(QStringLiteral("Label7"));
 
     DTPDate = new QDateEdit(this);
@@ -68,8 +68,8 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     // Which way the money went: an expense is stored as a negative amount, so the list can
     // show incomes and expenses apart and their difference.
     ComBDirection = pickList("ComBDirection", this);
-    ComBDirection->addItem(QStringLiteral("收入"));
-    ComBDirection->addItem(QStringLiteral("支出"));
+    ComBDirection->addItem(tr("收入"));
+    ComBDirection->addItem(tr("支出"));
     ComBPer = pickList("ComBPer", this);
     EDMemo = new QLineEdit(this);
     EDMemo->setObjectName(QStringLiteral("EDMemo"));
@@ -79,16 +79,16 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(8);
     const auto add = [&](const char *text, QWidget *field, int row, int column) {
-        grid->addWidget(EntryHelpers::caption(QString::fromUtf8(text), field, this), row, column);
+        grid->addWidget(EntryHelpers::caption(tr(text), field, this), row, column);
         grid->addWidget(field, row, column + 1);
     };
-    add("收支日期", DTPDate, 0, 0);
-    add("收支类型", ComBCate, 0, 2);
-    add("对应客户", CombClient, 1, 0);
-    add("收支金额", EDMoney, 1, 2);
-    add("经 手 人", ComBPer, 2, 0);
-    add("收支方向", ComBDirection, 2, 2);
-    grid->addWidget(EntryHelpers::caption(QStringLiteral("收支说明"), EDMemo, this), 3, 0);
+    add(QT_TR_NOOP("收支日期"), DTPDate, 0, 0);
+    add(QT_TR_NOOP("收支类型"), ComBCate, 0, 2);
+    add(QT_TR_NOOP("对应客户"), CombClient, 1, 0);
+    add(QT_TR_NOOP("收支金额"), EDMoney, 1, 2);
+    add(QT_TR_NOOP("经 手 人"), ComBPer, 2, 0);
+    add(QT_TR_NOOP("收支方向"), ComBDirection, 2, 2);
+    grid->addWidget(EntryHelpers::caption(tr("收支说明"), EDMemo, this), 3, 0);
     grid->addWidget(EDMemo, 3, 1, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -97,11 +97,11 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    BtnAddSave = new QPushButton(QStringLiteral("保存/添加"), this);
+    BtnAddSave = new QPushButton(tr("保存/添加"), this);
     BtnAddSave->setObjectName(QStringLiteral("BtnAddSave"));
-    BtnOK = new QPushButton(QStringLiteral("保存/退出"), this);
+    BtnOK = new QPushButton(tr("保存/退出"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnClose = new QPushButton(QStringLiteral("退出"), this);
+    BtnClose = new QPushButton(tr("退出"), this);
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     LabelSaved = new QLabel(this);
     LabelSaved->setObjectName(QStringLiteral("LabelSaved"));
@@ -161,7 +161,7 @@ void TInOutMoneyFm::FormShow()
                 // Deleted meanwhile (another counter): nothing to correct, nothing to save.
                 BtnAddSave->setEnabled(false);
                 BtnOK->setEnabled(false);
-                Msg::error(this, QStringLiteral("该收支记录已不存在！"));
+                Msg::error(this, tr("该收支记录已不存在！"));
                 return;
             }
             DTPDate->setDate(r->date.isValid() ? r->date : QDate::currentDate());
@@ -190,15 +190,15 @@ std::optional<InOutMoney::Record> TInOutMoneyFm::readInput()
         return std::nullopt;
     };
     if (ComBCate->currentIndex() < 0)
-        return refuse(QStringLiteral("请选择收支类型！"), ComBCate);
+        return refuse(tr("请选择收支类型！"), ComBCate);
     const std::optional<Money> amount = Money::parse(EDMoney->text());
     if (!amount)
-        return refuse(QStringLiteral("金额输入有错，请检查！"), EDMoney);
+        return refuse(tr("金额输入有错，请检查！"), EDMoney);
     // A record always names its member and the staff member who handled it.
     if (CombClient->currentIndex() < 0)
-        return refuse(QStringLiteral("请选择对应客户！"), CombClient);
+        return refuse(tr("请选择对应客户！"), CombClient);
     if (ComBPer->currentIndex() < 0)
-        return refuse(QStringLiteral("请选择经手人！"), ComBPer);
+        return refuse(tr("请选择经手人！"), ComBPer);
 
     InOutMoney::Record r;
     r.fid = m_mode;
@@ -224,14 +224,14 @@ bool TInOutMoneyFm::BtnAddSaveClick()
             m_savedFid = m_mode;
         }
     } catch (const Db::DbError &e) {
-        Msg::fault(this, e, QStringLiteral("数据保存失败！"));
+        Msg::fault(this, e, tr("数据保存失败！"));
         return false;
     }
     ++m_saves;
     // The dialog keeps its contents for the next record of the same kind; this line tells
     // the operator that the click did store one.
-    LabelSaved->setText(m_mode < 0 ? QStringLiteral("已添加 %1 条记录").arg(m_saves)
-                                   : QStringLiteral("已保存"));
+    LabelSaved->setText(m_mode < 0 ? tr("已添加 %1 条记录").arg(m_saves)
+                                   : tr("已保存"));
     return true;
 }
 

@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString kSearchPrompt = QStringLiteral("在这儿输入会员的编码");
-
 // Open rental lines of customers that exist: sale lines (customer -1) have no customer row.
 // Reads the open lines through the partial index of lines without a return date.
 const QString kOpenLines = QStringLiteral(
@@ -32,7 +30,7 @@ const QString kOpenLines = QStringLiteral(
 TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("TLeaseMainFM"));
-    setWindowTitle(QStringLiteral("影碟出租列表"));
+    setWindowTitle(tr("影碟出租列表"));
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
@@ -44,24 +42,24 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
     topLayout->setContentsMargins(0, 0, 0, 4);
     topLayout->setSpacing(4);
     topLayout->addWidget(RentalLook::titleStrip(
-        QStringLiteral("出租影碟列表,只列出出租未归还的出租信息."), top, 26));
+        tr("出租影碟列表,只列出出租未归还的出租信息."), top, 26));
     auto *bar = new QHBoxLayout;
     bar->setContentsMargins(8, 0, 8, 0);
-    BtnAdd = new QPushButton(QStringLiteral("添加"), top);
+    BtnAdd = new QPushButton(tr("添加"), top);
     BtnAdd->setObjectName(QStringLiteral("BtnAdd"));
-    BtnAdd->setToolTip(QStringLiteral("添加业务信息"));
+    BtnAdd->setToolTip(tr("添加业务信息"));
     bar->addWidget(BtnAdd);
     bar->addSpacing(24);
     EDSearch = new QLineEdit(top);
     EDSearch->setObjectName(QStringLiteral("EDSearch"));
-    EDSearch->setText(kSearchPrompt);
+    EDSearch->setText(tr("在这儿输入会员的编码"));
     EDSearch->setFixedWidth(200);
-    auto *caption = new QLabel(QStringLiteral("查   询"), top);
+    auto *caption = new QLabel(tr("查   询"), top);
     caption->setBuddy(EDSearch);
     bar->addWidget(caption);
     bar->addWidget(EDSearch);
     bar->addStretch();
-    auto *tag = new QLabel(QStringLiteral("客户出租列表"), top);
+    auto *tag = new QLabel(tr("客户出租列表"), top);
     QFont bold = tag->font();
     bold.setBold(true);
     tag->setFont(bold);
@@ -71,21 +69,21 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
 
     dxDBGrid1 = new DataGrid(this);
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
-    dxDBGrid1->setAccessibleName(QStringLiteral("客户出租列表"));
+    dxDBGrid1->setAccessibleName(tr("客户出租列表"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
-    dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date,
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), tr("出租日期"), Grid::Kind::Date,
                          90);
-    dxDBGrid1->addColumn(QStringLiteral("Num"), QStringLiteral("会员编号"), Grid::Kind::Text, 80);
-    dxDBGrid1->addColumn(QStringLiteral("CustName"), QStringLiteral("客户名称"), Grid::Kind::Text,
+    dxDBGrid1->addColumn(QStringLiteral("Num"), tr("会员编号"), Grid::Kind::Text, 80);
+    dxDBGrid1->addColumn(QStringLiteral("CustName"), tr("客户名称"), Grid::Kind::Text,
                          100);
-    dxDBGrid1->addColumn(QStringLiteral("TitleName"), QStringLiteral("影片名称"), Grid::Kind::Text,
+    dxDBGrid1->addColumn(QStringLiteral("TitleName"), tr("影片名称"), Grid::Kind::Text,
                          180);
-    dxDBGrid1->addColumn(QStringLiteral("RMoney"), QStringLiteral("租金"), Grid::Kind::Money, 70);
-    dxDBGrid1->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money, 110);
-    dxDBGrid1->addColumn(QStringLiteral("Persons"), QStringLiteral("员工编号"), Grid::Kind::Integer,
+    dxDBGrid1->addColumn(QStringLiteral("RMoney"), tr("租金"), Grid::Kind::Money, 70);
+    dxDBGrid1->addColumn(QStringLiteral("Deposit"), tr("押金"), Grid::Kind::Money, 110);
+    dxDBGrid1->addColumn(QStringLiteral("Persons"), tr("员工编号"), Grid::Kind::Integer,
                          70);
     dxDBGrid1->setFooter(QStringLiteral("Deposit"), Grid::Summary::Sum,
-                         QStringLiteral("共0.00 元"));
+                         tr("共0.00 元"));
     dxDBGrid1->setSort(QStringLiteral("CustName"), Qt::DescendingOrder);
     dxDBGrid1->setKeyField(QStringLiteral("ID"));
     root->addWidget(dxDBGrid1, 1);

@@ -2,29 +2,27 @@
 
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace Lease {
 
 QString rentalSummary(int n, Money deposit, Money rent)
 {
-    return QStringLiteral("共出租影片：") + QString::number(n) + QStringLiteral("部，") +
-           SummaryBreak + QStringLiteral("押　　　金：") + deposit.toString() +
-           QStringLiteral("元，") + SummaryBreak + QStringLiteral("租　　　金：") +
-           rent.toString() + QStringLiteral("元，") + SummaryBreak +
-           QStringLiteral("本次实收：") + deposit.toString() + QStringLiteral("元");
+    return QCoreApplication::translate("LeaseTexts", "共出租影片：%1部，").arg(n) + SummaryBreak +
+           QCoreApplication::translate("LeaseTexts", "押　　　金：%1元，").arg(deposit.toString()) + SummaryBreak +
+           QCoreApplication::translate("LeaseTexts", "租　　　金：%1元，").arg(rent.toString()) + SummaryBreak +
+           QCoreApplication::translate("LeaseTexts", "本次实收：%1元").arg(deposit.toString());
 }
 
 QString returnSummary(int n, Money deposit, Money rent)
 {
     const Money difference = deposit - rent;
-    return QStringLiteral("共归还影片：") + QString::number(n) + QStringLiteral("部，") +
-           SummaryBreak + QStringLiteral("应退　押金：") + deposit.toString() +
-           QStringLiteral("元，") + SummaryBreak + QStringLiteral("租　　　金：") +
-           rent.toString() + QStringLiteral("元，") + SummaryBreak +
-           (difference.isNegative() ? QStringLiteral("应收客户：") + (-difference).toString()
-                                    : QStringLiteral("应退客户：") + difference.toString()) +
-           QStringLiteral("元");
+    return QCoreApplication::translate("LeaseTexts", "共归还影片：%1部，").arg(n) + SummaryBreak +
+           QCoreApplication::translate("LeaseTexts", "应退　押金：%1元，").arg(deposit.toString()) + SummaryBreak +
+           QCoreApplication::translate("LeaseTexts", "租　　　金：%1元，").arg(rent.toString()) + SummaryBreak +
+           (difference.isNegative() ? QCoreApplication::translate("LeaseTexts", "应收客户：%1元").arg((-difference).toString())
+                                    : QCoreApplication::translate("LeaseTexts", "应退客户：%1元").arg(difference.toString()));
 }
 
 QString memberNotice(const Member &member)
@@ -34,26 +32,23 @@ QString memberNotice(const Member &member)
     if (!late.isEmpty()) {
         QStringList discs;
         for (const OpenRental &r : late)
-            discs << r.name + QStringLiteral("超期%1天").arg(r.daysLate);
-        parts << QStringLiteral("过期未还%1部：").arg(late.size()) + discs.join(QStringLiteral("、"));
+            discs << QCoreApplication::translate("LeaseTexts", "%1超期%2天").arg(r.name, QString::number(r.daysLate));
+        parts << QCoreApplication::translate("LeaseTexts", "过期未还%1部：").arg(late.size()) + discs.join(QCoreApplication::translate("LeaseTexts", "、"));
     }
     if (member.expired)
-        parts << QStringLiteral("会员已于%1到期").arg(SqlDialect::dateText(member.sdt));
-    return parts.join(QStringLiteral("；"));
+        parts << QCoreApplication::translate("LeaseTexts", "会员已于%1到期").arg(SqlDialect::dateText(member.sdt));
+    return parts.join(QCoreApplication::translate("LeaseTexts", "；"));
 }
 
 QString totalsExplained(Mode mode, Money deposit, Money rent)
 {
-    if (mode == Mode::RentOut) {
-        return QStringLiteral("本次实收押金") + deposit.toString() +
-               QStringLiteral("元，租金还碟时结算");
-    }
+    if (mode == Mode::RentOut)
+        return QCoreApplication::translate("LeaseTexts", "本次实收押金%1元，租金还碟时结算").arg(deposit.toString());
     const Money difference = deposit - rent;
-    return QStringLiteral("押金") + deposit.toString() + QStringLiteral(" − 租金") +
-           rent.toString() + QStringLiteral(" = ") +
-           (difference.isNegative() ? QStringLiteral("应收客户") + (-difference).toString()
-                                    : QStringLiteral("应退客户") + difference.toString()) +
-           QStringLiteral("元");
+    const QString rest = difference.isNegative()
+                             ? QCoreApplication::translate("LeaseTexts", "应收客户%1元").arg((-difference).toString())
+                             : QCoreApplication::translate("LeaseTexts", "应退客户%1元").arg(difference.toString());
+    return QCoreApplication::translate("LeaseTexts", "押金%1 − 租金%2 = %3").arg(deposit.toString(), rent.toString(), rest);
 }
 
 std::optional<QString> adjustedTotal(const QString &fieldText, Money delta)

@@ -28,8 +28,16 @@ using namespace Lease;
 
 namespace {
 
-const QString kNoLimit = QStringLiteral("无限制");
-const QString kWalkIn = QStringLiteral("零租客户");
+QString noLimit()
+{
+    return QCoreApplication::translate("TLeaseFm", "无限制");
+}
+
+QString walkIn()
+{
+    return QCoreApplication::translate("TLeaseFm", "零租客户");
+}
+
 const QString kZero = QStringLiteral("0.00");
 
 bool isEnter(const QKeyEvent *e)
@@ -82,12 +90,12 @@ void TLeaseFm::prepare(int mode)
 {
     FMode = mode == 0 ? 0 : 1;
     if (FMode == 1) {
-        setWindowTitle(QStringLiteral("影碟归还（按ESC键关闭窗口）"));
-        Label23->setText(QStringLiteral("影片归还数据录入"));
+        setWindowTitle(tr("影碟归还（按ESC键关闭窗口）"));
+        Label23->setText(tr("影片归还数据录入"));
         Label19->clear();
     } else {
-        setWindowTitle(QStringLiteral("影碟出租（按ESC键关闭窗口）"));
-        Label23->setText(QStringLiteral("影片出租数据录入"));
+        setWindowTitle(tr("影碟出租（按ESC键关闭窗口）"));
+        Label23->setText(tr("影片出租数据录入"));
     }
     Label19Caption->setVisible(FMode != 0);
     Label19->setVisible(FMode != 0);
@@ -127,9 +135,9 @@ void TLeaseFm::ResetEntry()
 {
     for (QLabel *l : {Label9, Label10, Label11, Label12, Label13, Label14})
         l->clear();
-    Label20->setText(kWalkIn);
-    Label21->setText(kNoLimit);
-    Label22->setText(kNoLimit);
+    Label20->setText(walkIn());
+    Label21->setText(noLimit());
+    Label22->setText(noLimit());
     for (QLineEdit *e : {EDYJ, EDZJ, EDBeYJ, EDBeZj})
         e->setText(kZero);
     EdPer->clear();
@@ -238,19 +246,19 @@ bool TLeaseFm::LookupMember()
         return false;
     }
     if (!member) {
-        refuse(QStringLiteral("客户编码不存在,请检查!"), EdPer);
+        refuse(tr("客户编码不存在,请检查!"), EdPer);
         return false;
     }
     m_lookedUpMember = num;
     m_member = member;
-    Label20->setText(QStringLiteral("会  员"));
-    Label21->setText(member->allowanceApplies() ? QString::number(member->sum) : kNoLimit);
+    Label20->setText(tr("会  员"));
+    Label21->setText(member->allowanceApplies() ? QString::number(member->sum) : noLimit());
     FMemberID = member->id;
     Label22->setText(member->sdt.isValid() && member->sdt != noEndDate()
                          ? SqlDialect::dateText(member->sdt)
-                         : kNoLimit);
+                         : noLimit());
     if (member->expired)
-        Label22->setText(Label22->text() + QStringLiteral("（已到期）"));
+        Label22->setText(Label22->text() + tr("（已到期）"));
     showOpenRentals(member->openRentals);
     LabelOverdue->setText(memberNotice(*member));
     EDBeYJ->setText(member->depositHeld.toString());
@@ -278,8 +286,8 @@ bool TLeaseFm::LookupTitle(bool addWhenFound)
         if (!copy) {
             m_found.reset();
             refuse(mode() == Mode::RentOut
-                       ? QStringLiteral("影片已出租或影片编码不存在,请检查!")
-                       : QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"),
+                       ? tr("影片已出租或影片编码不存在,请检查!")
+                       : tr("影片影片编码不存在或没有出租记录,请检查!"),
                    EDPic);
             return false;
         }
@@ -308,9 +316,9 @@ void TLeaseFm::clearCustomer()
     FMemberID = 0;
     m_member.reset();
     m_lookedUpMember.clear();
-    Label20->setText(kWalkIn);
-    Label21->setText(kNoLimit);
-    Label22->setText(kNoLimit);
+    Label20->setText(walkIn());
+    Label21->setText(noLimit());
+    Label22->setText(noLimit());
     EDBeYJ->setText(kZero);
     EDBeZj->setText(kZero);
     LabelOverdue->clear();
@@ -340,7 +348,7 @@ void TLeaseFm::takeBackFromList()
         return;
     }
     if (!copy) {
-        refuse(QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"), EDPic);
+        refuse(tr("影片影片编码不存在或没有出租记录,请检查!"), EDPic);
         return;
     }
     showFoundTitle(*copy);
@@ -370,17 +378,17 @@ bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
     if (FMemberID == 0 || copy.renter == FMemberID)
         return true;
     QString renter = copy.renter == Schema::WalkInCustomerId
-                         ? kWalkIn
-                         : QStringLiteral("编号为%1的客户").arg(copy.renter);
+                         ? walkIn()
+                         : tr("编号为%1的客户").arg(copy.renter);
     try {
         const auto member = memberNumberAndName(copy.renter);
         if (member && copy.renter != Schema::WalkInCustomerId)
-            renter = QStringLiteral("会员%1 %2").arg(member->first, member->second).trimmed();
+            renter = tr("会员%1 %2").arg(member->first, member->second).trimmed();
     } catch (const Db::DbError &) {
         // Named by ID: the question is still asked.
     }
-    const QString text = QStringLiteral("影片【%1】（编码 %2）是%3租的，不是当前客户的。\n"
-                                        "确认归还吗？它的租金和押金记在%3名下。")
+    const QString text = tr("影片【%1】（编码 %2）是%3租的，不是当前客户的。\n"
+                            "确认归还吗？它的租金和押金记在%3名下。")
                              .arg(copy.name, copy.customNum, renter);
     return Msg::askYesNo(this, text, Msg::SystemCaption, Msg::Icon::Question) ==
            QMessageBox::Yes;
@@ -394,8 +402,7 @@ bool TLeaseFm::overAllowance()
         return false;
     Msg::Request r;
     r.parent = this;
-    r.text = QStringLiteral("会员租借数量还剩") + QString::number(m_member->sum) +
-             QStringLiteral("本次租碟数已超出！");
+    r.text = tr("会员租借数量还剩%1本次租碟数已超出！").arg(m_member->sum);
     r.icon = Msg::Icon::Warning;
     Msg::show(r);
     EDPic->setFocus();
@@ -445,7 +452,7 @@ void TLeaseFm::AddItem()
     }
     BusyGuard busy(m_busy);
     if (!m_found) {
-        refuse(QStringLiteral("请输入影片编号！"), EDPic);
+        refuse(tr("请输入影片编号！"), EDPic);
         return;
     }
     const CopyInfo copy = *m_found;
@@ -453,8 +460,7 @@ void TLeaseFm::AddItem()
         if (i.copy.cdNum == copy.cdNum) {
             // One physical disc cannot be rented or returned twice in one transaction.
             m_found.reset();
-            refuse(QStringLiteral("影片") + copy.customNum +
-                       QStringLiteral("已在本次列表中，同一张影碟不能重复添加！"),
+            refuse(tr("影片%1已在本次列表中，同一张影碟不能重复添加！").arg(copy.customNum),
                    EDPic);
             return;
         }
@@ -479,20 +485,20 @@ void TLeaseFm::AddItem()
     if (!item) {
         // The fee class was removed since the lookup: the copy can no longer be priced.
         m_found.reset();
-        refuse(mode() == Mode::RentOut ? QStringLiteral("影片已出租或影片编码不存在,请检查!")
-                                       : QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"),
+        refuse(mode() == Mode::RentOut ? tr("影片已出租或影片编码不存在,请检查!")
+                                       : tr("影片影片编码不存在或没有出租记录,请检查!"),
                EDPic);
         return;
     }
     // Totals the operator emptied or garbled are not computed with: say so, add nothing.
     const std::optional<QString> deposit = adjustedTotal(EDYJ->text(), item->addedDeposit);
     if (!deposit) {
-        refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
+        refuse(tr("押金输入有错误，请检查！"), EDYJ);
         return;
     }
     const std::optional<QString> rent = adjustedTotal(EDZJ->text(), item->addedRent);
     if (!rent) {
-        refuse(QStringLiteral("租金输入有错误，请检查！"), EDZJ);
+        refuse(tr("租金输入有错误，请检查！"), EDZJ);
         return;
     }
     EDYJ->setText(*deposit);
@@ -519,12 +525,12 @@ void TLeaseFm::BtnDelClick()
     // What adding the row put on comes off again, so add-then-remove leaves the totals.
     const std::optional<QString> deposit = adjustedTotal(EDYJ->text(), -item.addedDeposit);
     if (!deposit) {
-        refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
+        refuse(tr("押金输入有错误，请检查！"), EDYJ);
         return;
     }
     const std::optional<QString> rent = adjustedTotal(EDZJ->text(), -item.addedRent);
     if (!rent) {
-        refuse(QStringLiteral("租金输入有错误，请检查！"), EDZJ);
+        refuse(tr("租金输入有错误，请检查！"), EDZJ);
         return;
     }
     EDYJ->setText(*deposit);
@@ -607,7 +613,7 @@ void TLeaseFm::BtnSaveClick()
         return;
     BusyGuard busy(m_busy);
     if (m_items.isEmpty()) {
-        Msg::error(this, QStringLiteral("出租列表不能为空!"));
+        Msg::error(this, tr("出租列表不能为空!"));
         return;
     }
     {
@@ -620,12 +626,12 @@ void TLeaseFm::BtnSaveClick()
     }
     const std::optional<Money> deposit = completedTotal(EDYJ->text());
     if (!deposit) {
-        refuse(QStringLiteral("押金输入有错误，请检查！"), EDYJ);
+        refuse(tr("押金输入有错误，请检查！"), EDYJ);
         return;
     }
     const std::optional<Money> rent = completedTotal(EDZJ->text());
     if (!rent) {
-        refuse(QStringLiteral("租金输入有错误，请检查！"), EDZJ);
+        refuse(tr("租金输入有错误，请检查！"), EDZJ);
         return;
     }
 
@@ -645,25 +651,21 @@ void TLeaseFm::BtnSaveClick()
     case Outcome::Status::AllowanceExceeded: {
         Msg::Request r;
         r.parent = this;
-        r.text = QStringLiteral("会员租借数量还剩") + QString::number(o.allowanceLeft) +
-                 QStringLiteral("本次租碟数已超出！");
+        r.text = tr("会员租借数量还剩%1本次租碟数已超出！").arg(o.allowanceLeft);
         r.icon = Msg::Icon::Warning;
         Msg::show(r);
         return;
     }
     case Outcome::Status::NotAvailable:
         Msg::error(this, mode() == Mode::RentOut
-                             ? QStringLiteral("影片") + o.refusedCode +
-                                   QStringLiteral("已被出租或售出，请从本次列表中删除！")
-                             : QStringLiteral("影片") + o.refusedCode +
-                                   QStringLiteral("已经归还，请从本次列表中删除！"));
+                             ? tr("影片%1已被出租或售出，请从本次列表中删除！").arg(o.refusedCode)
+                             : tr("影片%1已经归还，请从本次列表中删除！").arg(o.refusedCode));
         return;
     case Outcome::Status::DuplicateCopy:
-        Msg::error(this, QStringLiteral("影片") + o.refusedCode +
-                             QStringLiteral("已在本次列表中，同一张影碟不能重复添加！"));
+        Msg::error(this, tr("影片%1已在本次列表中，同一张影碟不能重复添加！").arg(o.refusedCode));
         return;
     case Outcome::Status::EmptyList:
-        Msg::error(this, QStringLiteral("出租列表不能为空!"));
+        Msg::error(this, tr("出租列表不能为空!"));
         return;
     case Outcome::Status::Failed:
         // What went wrong (a full disk, a read-only file, another program holding the
@@ -671,7 +673,7 @@ void TLeaseFm::BtnSaveClick()
         if (o.failure && o.failure->fault() != Db::Fault::Other)
             Msg::fault(this, *o.failure);
         else
-            Msg::show({this, Msg::SystemCaption, QStringLiteral("数据保存错误!"), Msg::Icon::Error,
+            Msg::show({this, Msg::SystemCaption, tr("数据保存错误!"), Msg::Icon::Error,
                        QMessageBox::Ok, QMessageBox::Ok, o.error});
         return;
     }
@@ -685,7 +687,7 @@ void TLeaseFm::BtnSaveClick()
                                         RentRule::overdueDays());
     } catch (const Db::DbError &e) {
         // Written and committed: the prompt still shows the figures, the receipt has no rows.
-        Msg::error(this, QStringLiteral("单据数据读取失败：") + e.message());
+        Msg::error(this, tr("单据数据读取失败：%1").arg(e.message()));
     }
     ShowSettlement(summary, receipt, this);
     afterCompletion();

@@ -16,12 +16,12 @@
 TASSmoneyFm::TASSmoneyFm(QWidget *parent) : TBaseDlgFM(parent)
 {
     setObjectName(QStringLiteral("TASSmoneyFm"));
-    setWindowTitle(QStringLiteral("会员交费（按ESC键关闭窗口）"));
+    setWindowTitle(tr("会员交费（按ESC键关闭窗口）"));
     resize(290, 170);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 8);
-    root->addWidget(RentalLook::titleStrip(QStringLiteral("会员交费情况"), this, 24));
+    root->addWidget(RentalLook::titleStrip(tr("会员交费情况"), this, 24));
 
     auto *form = new QFormLayout;
     form->setContentsMargins(16, 6, 16, 0);
@@ -34,9 +34,11 @@ TASSmoneyFm::TASSmoneyFm(QWidget *parent) : TBaseDlgFM(parent)
     EDRemark = new QLineEdit(this);
     EDRemark->setObjectName(QStringLiteral("EDRemark"));
     const std::pair<const char *, QWidget *> fields[] = {
-        {"交费日期", DTPSDate}, {"交费金额", EDSMoney}, {"交费说明", EDRemark}};
+        {QT_TR_NOOP("交费日期"), DTPSDate},
+        {QT_TR_NOOP("交费金额"), EDSMoney},
+        {QT_TR_NOOP("交费说明"), EDRemark}};
     for (const auto &[caption, field] : fields) {
-        auto *label = new QLabel(QString::fromUtf8(caption), this);
+        auto *label = new QLabel(tr(caption), this);
         label->setBuddy(field);
         form->addRow(label, field);
     }
@@ -50,9 +52,9 @@ TASSmoneyFm::TASSmoneyFm(QWidget *parent) : TBaseDlgFM(parent)
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(16, 0, 16, 0);
     buttons->addStretch();
-    Btnok = new QPushButton(QStringLiteral("确定"), this);
+    Btnok = new QPushButton(tr("确定"), this);
     Btnok->setObjectName(QStringLiteral("Btnok"));
-    BtnClose = new QPushButton(QStringLiteral("取消"), this);
+    BtnClose = new QPushButton(tr("取消"), this);
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     for (QPushButton *b : {Btnok, BtnClose}) {
         b->setAutoDefault(false);
@@ -101,13 +103,13 @@ void TASSmoneyFm::BtnokClick()
         EDSMoney->selectAll();
     };
     if (EDSMoney->text().trimmed().isEmpty()) {
-        refuse(QStringLiteral("请输入会员交费金额！"));
+        refuse(tr("请输入会员交费金额！"));
         return;
     }
     // A correction may also be a refund, so a minus sign is read as one.
     const std::optional<Money> amount = Money::parse(EDSMoney->text(), Money::Sign::AllowNegative);
     if (!amount) {
-        refuse(QStringLiteral("会员交费金额输入有错，请检查！"));
+        refuse(tr("会员交费金额输入有错，请检查！"));
         return;
     }
     m_amount = *amount;

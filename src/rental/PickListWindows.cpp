@@ -63,7 +63,7 @@ QLineEdit *searchField(QWidget *parent)
 {
     auto *e = new QLineEdit(parent);
     e->setObjectName(QStringLiteral("EDSearch"));
-    e->setPlaceholderText(QStringLiteral("输入编号或名称查找"));
+    e->setPlaceholderText(QCoreApplication::translate("PickLists", "输入编号或名称查找"));
     e->setMinimumWidth(160);
     return e;
 }
@@ -121,14 +121,14 @@ TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
     : TBaseDlgFM(parent), m_choice(choice)
 {
     setObjectName(QStringLiteral("TSelectPicFm"));
-    setWindowTitle(QStringLiteral("选择影片"));
+    setWindowTitle(tr("选择影片"));
     resize(710, 360);
 
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(6, 6, 6, 6);
     auto *top = new QHBoxLayout;
     EDSearch = searchField(this);
-    auto *searchCaption = new QLabel(QStringLiteral("查找"), this);
+    auto *searchCaption = new QLabel(tr("查找"), this);
     searchCaption->setBuddy(EDSearch);
     top->addWidget(searchCaption);
     top->addWidget(EDSearch);
@@ -136,39 +136,39 @@ TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
     CombCate->setObjectName(QStringLiteral("CombCate"));
     CombCate->setEditable(false);
     CombCate->setMinimumWidth(150);
-    auto *caption = new QLabel(QStringLiteral("影片类型"), this);
+    auto *caption = new QLabel(tr("影片类型"), this);
     caption->setBuddy(CombCate);
     top->addWidget(caption);
     top->addWidget(CombCate);
     top->addStretch();
-    BtnOk = button(QStringLiteral("BtnOk"), QStringLiteral("选中"), this);
-    BtnClose = button(QStringLiteral("BtnClose"), QStringLiteral("退出"), this);
+    BtnOk = button(QStringLiteral("BtnOk"), tr("选中"), this);
+    BtnClose = button(QStringLiteral("BtnClose"), tr("退出"), this);
     top->addWidget(BtnOk);
     top->addWidget(BtnClose);
     root->addLayout(top);
 
     DBGridList = new DataGrid(this);
     DBGridList->setObjectName(QStringLiteral("DBGridList"));
-    DBGridList->setAccessibleName(QStringLiteral("影片列表"));
+    DBGridList->setAccessibleName(tr("影片列表"));
     DBGridList->setGroupBoxVisible(false);
     DBGridList->addHiddenColumn(QStringLiteral("ID"));
-    DBGridList->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text,
+    DBGridList->addColumn(QStringLiteral("CustomNum"), tr("编号"), Grid::Kind::Text,
                           70);
-    DBGridList->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 140);
-    DBGridList->addColumn(QStringLiteral("Nlang"), QStringLiteral("语言"), Grid::Kind::Text, 45);
-    DBGridList->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 45);
-    DBGridList->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"), Grid::Kind::Text, 50);
-    DBGridList->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 90);
-    DBGridList->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 130);
-    DBGridList->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"), Grid::Kind::Text,
+    DBGridList->addColumn(QStringLiteral("Name"), tr("名称"), Grid::Kind::Text, 140);
+    DBGridList->addColumn(QStringLiteral("Nlang"), tr("语言"), Grid::Kind::Text, 45);
+    DBGridList->addColumn(QStringLiteral("Ver"), tr("版本"), Grid::Kind::Text, 45);
+    DBGridList->addColumn(QStringLiteral("Categray"), tr("类型"), Grid::Kind::Text, 50);
+    DBGridList->addColumn(QStringLiteral("Direct"), tr("导演"), Grid::Kind::Text, 90);
+    DBGridList->addColumn(QStringLiteral("ActRole"), tr("主演"), Grid::Kind::Text, 130);
+    DBGridList->addColumn(QStringLiteral("Address1"), tr("存放地址"), Grid::Kind::Text,
                           70);
-    DBGridList->addColumn(QStringLiteral("State"), QStringLiteral("状态"));
+    DBGridList->addColumn(QStringLiteral("State"), tr("状态"));
     DBGridList->setLastColumnFills(true);
     DBGridList->setKeyField(QStringLiteral("ID"));
     root->addWidget(DBGridList, 1);
 
     // Categories in the order they were made; "所有类型" shows every title.
-    CombCate->addItem(QStringLiteral("所有类型"), 0);
+    CombCate->addItem(tr("所有类型"), 0);
     try {
         QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Categray FROM TBCategray ORDER BY ID"));
         while (q.next())
@@ -251,7 +251,7 @@ QString SelectTitle(QWidget *parent, TitleChoice choice)
 TSelectPerFm::TSelectPerFm(QWidget *parent) : TBaseDlgFM(parent)
 {
     setObjectName(QStringLiteral("TSelectPerFm"));
-    setWindowTitle(QStringLiteral("会员选择"));
+    setWindowTitle(tr("会员选择"));
     resize(270, 310);
 
     auto *root = new QVBoxLayout(this);
@@ -259,23 +259,23 @@ TSelectPerFm::TSelectPerFm(QWidget *parent) : TBaseDlgFM(parent)
     auto *top = new QHBoxLayout;
     EDSearch = searchField(this);
     EDSearch->setMinimumWidth(100);
-    auto *searchCaption = new QLabel(QStringLiteral("查找"), this);
+    auto *searchCaption = new QLabel(tr("查找"), this);
     searchCaption->setBuddy(EDSearch);
     top->addWidget(searchCaption);
     top->addWidget(EDSearch, 1);
-    BtnOk = button(QStringLiteral("BtnOk"), QStringLiteral("选中"), this);
-    BtnClose = button(QStringLiteral("BtnClose"), QStringLiteral("退出"), this);
+    BtnOk = button(QStringLiteral("BtnOk"), tr("选中"), this);
+    BtnClose = button(QStringLiteral("BtnClose"), tr("退出"), this);
     top->addWidget(BtnOk);
     top->addWidget(BtnClose);
     root->addLayout(top);
 
     DBGridList = new DataGrid(this);
     DBGridList->setObjectName(QStringLiteral("DBGridList"));
-    DBGridList->setAccessibleName(QStringLiteral("会员列表"));
+    DBGridList->setAccessibleName(tr("会员列表"));
     DBGridList->setGroupBoxVisible(false);
     DBGridList->addHiddenColumn(QStringLiteral("ID"));
-    DBGridList->addColumn(QStringLiteral("Num"), QStringLiteral("编号"), Grid::Kind::Text, 90);
-    DBGridList->addColumn(QStringLiteral("Name"), QStringLiteral("姓名"));
+    DBGridList->addColumn(QStringLiteral("Num"), tr("编号"), Grid::Kind::Text, 90);
+    DBGridList->addColumn(QStringLiteral("Name"), tr("姓名"));
     DBGridList->setLastColumnFills(true);
     DBGridList->setSort(QStringLiteral("Num"), Qt::AscendingOrder);
     DBGridList->setKeyField(QStringLiteral("ID"));

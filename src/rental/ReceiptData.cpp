@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "data/ShopOptions.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -50,7 +51,7 @@ Content saleContent(const QList<qint64> &lineIds)
     Content c;
     c.kind = Kind::Sale;
     c.lines = lines(lineIds);
-    c.customer = QStringLiteral("零售");
+    c.customer = QCoreApplication::translate("Receipt", "零售");
     return c;
 }
 
@@ -80,7 +81,7 @@ Content leaseContent(Lease::Mode mode, const Lease::Outcome &outcome, bool perDi
     QStringList names;
     for (qint64 id : std::as_const(customers))
         names << customerText(id);
-    c.customer = names.join(QStringLiteral("、"));
+    c.customer = names.join(QCoreApplication::translate("Receipt", "、"));
     return c;
 }
 
@@ -91,7 +92,7 @@ QString customerText(qint64 customerId)
     if (!q.next())
         return QString::number(customerId);
     if (customerId == Schema::WalkInCustomerId)
-        return QStringLiteral("零租客户");
+        return QCoreApplication::translate("Receipt", "零租客户");
     return (Db::text(q, "Num") + QLatin1Char(' ') + Db::text(q, "Name")).trimmed();
 }
 

@@ -4,6 +4,8 @@
 #include "data/SqlDialect.h"
 #include "toolkit/ReportGenerator.h"
 
+#include <QCoreApplication>
+
 namespace Receipt {
 namespace {
 
@@ -75,27 +77,26 @@ QString kindCaption(Kind kind)
 {
     switch (kind) {
     case Kind::Rental:
-        return QStringLiteral("出 租 单");
+        return QCoreApplication::translate("Receipt", "出 租 单");
     case Kind::Return:
-        return QStringLiteral("归 还 单");
+        return QCoreApplication::translate("Receipt", "归 还 单");
     case Kind::Sale:
         break;
     }
-    return QStringLiteral("销 售 单");
+    return QCoreApplication::translate("Receipt", "销 售 单");
 }
 
 // The three figures of a rental or return row, as text.
 QStringList figures(const Content &c, const Line &l)
 {
     if (c.kind == Kind::Rental) {
-        return {QStringLiteral("租金") + l.rmoney.toString() +
-                    (c.perDisc ? QStringLiteral("/张") : QStringLiteral("/天")),
-                QStringLiteral("押金") + l.deposit.toString(),
-                QStringLiteral("应还") + SqlDialect::dateText(l.due)};
+        return {(c.perDisc ? QCoreApplication::translate("Receipt", "租金%1/张") : QCoreApplication::translate("Receipt", "租金%1/天")).arg(l.rmoney.toString()),
+                QCoreApplication::translate("Receipt", "押金%1").arg(l.deposit.toString()),
+                QCoreApplication::translate("Receipt", "应还%1").arg(SqlDialect::dateText(l.due))};
     }
-    return {QString::number(l.days) + QStringLiteral("天"),
-            QStringLiteral("租金") + l.rent.toString(),
-            QStringLiteral("退押金") + l.deposit.toString()};
+    return {QCoreApplication::translate("Receipt", "%1天").arg(l.days),
+            QCoreApplication::translate("Receipt", "租金%1").arg(l.rent.toString()),
+            QCoreApplication::translate("Receipt", "退押金%1").arg(l.deposit.toString())};
 }
 
 qreal addTitle(ReportBand &title, const Header &header, const Content &content,
@@ -105,12 +106,12 @@ qreal addTitle(ReportBand &title, const Header &header, const Content &content,
     const qreal Inner = g.inner;
     // Lines grow only for a shop name or an address too long for one line of the paper.
     const qreal nameHeight = textWidthMm(header.company, 16) > Width ? 14 : 8;
-    const QString address = QStringLiteral("地址：") + header.address;
+    const QString address = QCoreApplication::translate("Receipt", "地址：%1").arg(header.address);
     const qreal addressHeight = textWidthMm(address, 9) > Inner ? 2 * LineH : LineH;
-    const QString customer = QStringLiteral("客户：") + content.customer;
+    const QString customer = QCoreApplication::translate("Receipt", "客户：%1").arg(content.customer);
     const qreal customerHeight = textWidthMm(customer, 9) > Inner ? 2 * LineH : LineH;
     qreal y = 0;
-    title.addText({0, y, Width, 8}, QStringLiteral("欢迎光临")).setFont(big()).alignCenter();
+    title.addText({0, y, Width, 8}, QCoreApplication::translate("Receipt", "欢迎光临")).setFont(big()).alignCenter();
     y += 8;
     title.addText({0, y, Width, nameHeight}, header.company)
         .setFont(big())
@@ -125,15 +126,15 @@ qreal addTitle(ReportBand &title, const Header &header, const Content &content,
         .setWordWrap()
         .setAlignment(Qt::AlignLeft | Qt::AlignTop);
     y += addressHeight;
-    title.addText({Inset, y, Inner, LineH}, QStringLiteral("电话：") + header.tel);
+    title.addText({Inset, y, Inner, LineH}, QCoreApplication::translate("Receipt", "电话：%1").arg(header.tel));
     y += LineH;
     // Receipt number and date share a line, as do the operator and, below, the customer.
     const qreal half = Inner / 2;
-    title.addText({Inset, y, half + 4, LineH}, QStringLiteral("单据号：") + number(header.day));
+    title.addText({Inset, y, half + 4, LineH}, QCoreApplication::translate("Receipt", "单据号：%1").arg(number(header.day)));
     title.addText({Inset + half + 4, y, half - 4, LineH}, SqlDialect::dateText(header.day))
         .alignRight();
     y += LineH;
-    title.addText({Inset, y, Inner, LineH}, QStringLiteral("操作人员：") + header.operatorName);
+    title.addText({Inset, y, Inner, LineH}, QCoreApplication::translate("Receipt", "操作人员：%1").arg(header.operatorName));
     y += LineH;
     title.addText({Inset, y, Inner, customerHeight}, customer)
         .setWordWrap()
@@ -150,9 +151,9 @@ void addSaleRows(ReportDefinition &r, const Geometry &g)
     ReportBand &head = r.pageHeader().setHeight(5);
     head.setFont(bold9());
     head.setFrame(ReportFrame::lines(true, true));
-    head.addText({NameLeft, 0, NameWidth, 5}, QStringLiteral("影碟名称"));
-    head.addText({CountLeft, 0, CountWidth, 5}, QStringLiteral("数量")).alignRight();
-    head.addText({MoneyLeft, 0, MoneyWidth, 5}, QStringLiteral("金额")).alignRight();
+    head.addText({NameLeft, 0, NameWidth, 5}, QCoreApplication::translate("Receipt", "影碟名称"));
+    head.addText({CountLeft, 0, CountWidth, 5}, QCoreApplication::translate("Receipt", "数量")).alignRight();
+    head.addText({MoneyLeft, 0, MoneyWidth, 5}, QCoreApplication::translate("Receipt", "金额")).alignRight();
 
     ReportBand &detail = r.detail().setHeight(LineH);
     detail.addColumn({NameLeft, 0, NameWidth, LineH}, QStringLiteral("name"));
@@ -164,7 +165,7 @@ void addSaleRows(ReportDefinition &r, const Geometry &g)
 
     ReportBand &sum = r.summary().setHeight(6);
     sum.setFrame(ReportFrame::lines(true, false));
-    sum.addText({NameLeft, 0, 20, 6}, QStringLiteral("合计：")).setFont(bold9());
+    sum.addText({NameLeft, 0, 20, 6}, QCoreApplication::translate("Receipt", "合计：")).setFont(bold9());
     sum.addCount({CountLeft, 0, CountWidth, 6}).alignRight();
     sum.addSum({MoneyLeft, 0, MoneyWidth, 6}, QStringLiteral("Charge"))
         .setCents()
@@ -180,7 +181,7 @@ void addLeaseRows(ReportDefinition &r, const Content &content, const Geometry &g
     ReportBand &head = r.pageHeader().setHeight(LineH + 1);
     head.setFont(bold9());
     head.setFrame(ReportFrame::lines(true, true));
-    head.addText({Inset, 0.5, Inner, LineH}, QStringLiteral("影碟名称"));
+    head.addText({Inset, 0.5, Inner, LineH}, QCoreApplication::translate("Receipt", "影碟名称"));
 
     ReportBand &detail = r.detail().setHeight(g.leaseLines() * LineH);
     detail.addColumn({Inset, 0, Inner, LineH}, QStringLiteral("name"));
@@ -193,7 +194,7 @@ void addLeaseRows(ReportDefinition &r, const Content &content, const Geometry &g
     ReportBand &sum = r.summary().setHeight(LineH * (closing.size() + 1) + 1);
     sum.setFrame(ReportFrame::lines(true, false));
     sum.addText({Inset, 0.5, Inner, LineH},
-                QStringLiteral("共 %1 部").arg(content.lines.size()));
+                QCoreApplication::translate("Receipt", "共 %1 部").arg(content.lines.size()));
     qreal y = 0.5 + LineH;
     for (qsizetype k = 0; k < closing.size(); ++k) {
         const bool last = k == closing.size() - 1;
@@ -215,22 +216,22 @@ Header currentHeader()
 
 QList<std::pair<QString, QString>> settlementLines(const Content &c)
 {
-    const auto yuan = [](Money m) { return m.toString() + QStringLiteral("元"); };
+    const auto yuan = [](Money m) { return QCoreApplication::translate("Receipt", "%1元").arg(m.toString()); };
     if (c.kind == Kind::Rental) {
-        return {{QStringLiteral("押　　金："), yuan(c.deposit)},
-                {c.perDisc ? QStringLiteral("租金(还碟时付)：")
-                           : QStringLiteral("租金/天(还碟时付)："),
+        return {{QCoreApplication::translate("Receipt", "押　　金："), yuan(c.deposit)},
+                {c.perDisc ? QCoreApplication::translate("Receipt", "租金(还碟时付)：")
+                           : QCoreApplication::translate("Receipt", "租金/天(还碟时付)："),
                  yuan(c.rent)},
-                {QStringLiteral("本次实收："), yuan(c.settled())}};
+                {QCoreApplication::translate("Receipt", "本次实收："), yuan(c.settled())}};
     }
     if (c.kind == Kind::Return) {
         const Money diff = c.settled();
-        return {{QStringLiteral("退还押金："), yuan(c.deposit)},
-                {QStringLiteral("收取租金："), yuan(c.rent)},
-                {diff.isNegative() ? QStringLiteral("应收客户：") : QStringLiteral("应退客户："),
+        return {{QCoreApplication::translate("Receipt", "退还押金："), yuan(c.deposit)},
+                {QCoreApplication::translate("Receipt", "收取租金："), yuan(c.rent)},
+                {diff.isNegative() ? QCoreApplication::translate("Receipt", "应收客户：") : QCoreApplication::translate("Receipt", "应退客户："),
                  yuan(diff.isNegative() ? -diff : diff)}};
     }
-    return {{QStringLiteral("合　　计："), yuan(total(c.lines))}};
+    return {{QCoreApplication::translate("Receipt", "合　　计："), yuan(total(c.lines))}};
 }
 
 ReportData data(const Content &content)
@@ -252,7 +253,7 @@ ReportDefinition definition(const Header &header, const Content &content,
                             ReceiptPaper::Format paper)
 {
     const Geometry g(ReceiptPaper::widthMm(paper));
-    ReportDefinition r(QStringLiteral("单据"));
+    ReportDefinition r(QCoreApplication::translate("Receipt", "单据"));
     r.setFont(QFont(QStringLiteral("SimSun"), 9));
     ReportBand &title = r.title();
     title.setHeight(addTitle(title, header, content, g));

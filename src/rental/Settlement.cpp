@@ -8,6 +8,7 @@
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportPrinter.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,13 +25,13 @@ void printReceipt(const Receipt::Content &receipt, QWidget *parent)
             return;
         doc = Receipt::document(Receipt::currentHeader(), receipt, ReceiptPaper::current());
     } catch (const Db::DbError &e) {
-        Msg::error(parent, QStringLiteral("单据打印失败：") + e.message());
+        Msg::error(parent, QCoreApplication::translate("TInforFm", "单据打印失败：%1").arg(e.message()));
         return;
     }
     const ReportPrintOutcome outcome = ReportPrinter::print(doc);
     showStatusNotice(outcome.message);
     if (!outcome.ok)
-        Msg::error(parent, QStringLiteral("单据打印失败：") + outcome.message);
+        Msg::error(parent, QCoreApplication::translate("TInforFm", "单据打印失败：%1").arg(outcome.message));
 }
 
 } // namespace
@@ -38,12 +39,12 @@ void printReceipt(const Receipt::Content &receipt, QWidget *parent)
 TInforFm::TInforFm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TInforFm"));
-    setWindowTitle(QStringLiteral("结算提示"));
+    setWindowTitle(tr("结算提示"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     resize(440, 235);
 
     auto *root = new QVBoxLayout(this);
-    auto *box = new QGroupBox(QStringLiteral("结算信息"), this);
+    auto *box = new QGroupBox(tr("结算信息"), this);
     auto *boxLayout = new QVBoxLayout(box);
     Label1 = new QLabel(box);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -59,7 +60,7 @@ TInforFm::TInforFm(QWidget *parent) : QDialog(parent)
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    BitBtn1 = new QPushButton(QStringLiteral("确定"), this);
+    BitBtn1 = new QPushButton(tr("确定"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
     buttons->addWidget(BitBtn1);

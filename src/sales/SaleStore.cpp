@@ -8,6 +8,7 @@
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace SaleStore {
@@ -216,8 +217,8 @@ bool undoSale(qint64 lineId)
 
 QString saleSummary(int rowCount, Money total)
 {
-    return QStringLiteral("共销售影片：%1部").arg(rowCount) + QChar(13) +
-           QStringLiteral("总  金  额：%1元").arg(total.toString());
+    return QCoreApplication::translate("SaleStore", "共销售影片：%1部").arg(rowCount) + QChar(13) +
+           QCoreApplication::translate("SaleStore", "总  金  额：%1元").arg(total.toString());
 }
 
 QString salesListSql()

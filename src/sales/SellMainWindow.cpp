@@ -31,14 +31,14 @@ QPushButton *button(const QString &text, const QString &hint, const char *name, 
 TSellMainFm::TSellMainFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("SellMainFm"));
-    setWindowTitle(QStringLiteral("影碟销售列表"));
+    setWindowTitle(tr("影碟销售列表"));
     // Placed over the other work windows: paint the whole area, never let them show through.
     setAutoFillBackground(true);
 
-    BtnAdd = button(QStringLiteral("添加"), QStringLiteral("添加业务信息"), "BtnAdd", this);
-    BtnEdit = button(QStringLiteral("修改"), QStringLiteral("修改业务信息"), "BtnEdit", this);
-    BtnDel = button(QStringLiteral("删除"), QStringLiteral("删除业务记录"), "BtnDel", this);
-    Edsearch = new QLineEdit(QStringLiteral("在这儿输入影片的名称"), this);
+    BtnAdd = button(tr("添加"), tr("添加业务信息"), "BtnAdd", this);
+    BtnEdit = button(tr("修改"), tr("修改业务信息"), "BtnEdit", this);
+    BtnDel = button(tr("删除"), tr("删除业务记录"), "BtnDel", this);
+    Edsearch = new QLineEdit(tr("在这儿输入影片的名称"), this);
     Edsearch->setObjectName(QStringLiteral("Edsearch"));
     Edsearch->setMinimumWidth(220);
     EntryHelpers::emptyOnClick(Edsearch);
@@ -47,18 +47,18 @@ TSellMainFm::TSellMainFm(QWidget *parent) : TBaseFm(parent)
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
     dxDBGrid1->addHiddenColumn(QStringLiteral("CDnum"));
-    dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("销售日期"), Grid::Kind::Date,
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), tr("销售日期"), Grid::Kind::Date,
                          90);
-    dxDBGrid1->addColumn(QStringLiteral("Name"), QStringLiteral("影片名称"), Grid::Kind::Text, 160);
-    dxDBGrid1->addColumn(QStringLiteral("Nlang"), QStringLiteral("语言"), Grid::Kind::Text, 60);
-    dxDBGrid1->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 60);
-    dxDBGrid1->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"), Grid::Kind::Text, 60);
-    dxDBGrid1->addColumn(QStringLiteral("Amount"), QStringLiteral("数量"), Grid::Kind::Integer, 70);
-    dxDBGrid1->addColumn(QStringLiteral("Rmoney"), QStringLiteral("单价"), Grid::Kind::Money, 80);
-    dxDBGrid1->addColumn(QStringLiteral("Summoney"), QStringLiteral("金额"), Grid::Kind::Money);
-    dxDBGrid1->setFooter(QStringLiteral("Amount"), Grid::Summary::Sum, QStringLiteral("共0部"));
+    dxDBGrid1->addColumn(QStringLiteral("Name"), tr("影片名称"), Grid::Kind::Text, 160);
+    dxDBGrid1->addColumn(QStringLiteral("Nlang"), tr("语言"), Grid::Kind::Text, 60);
+    dxDBGrid1->addColumn(QStringLiteral("Ver"), tr("版本"), Grid::Kind::Text, 60);
+    dxDBGrid1->addColumn(QStringLiteral("Categray"), tr("类型"), Grid::Kind::Text, 60);
+    dxDBGrid1->addColumn(QStringLiteral("Amount"), tr("数量"), Grid::Kind::Integer, 70);
+    dxDBGrid1->addColumn(QStringLiteral("Rmoney"), tr("单价"), Grid::Kind::Money, 80);
+    dxDBGrid1->addColumn(QStringLiteral("Summoney"), tr("金额"), Grid::Kind::Money);
+    dxDBGrid1->setFooter(QStringLiteral("Amount"), Grid::Summary::Sum, tr("共0部"));
     dxDBGrid1->setFooter(QStringLiteral("Summoney"), Grid::Summary::Sum,
-                         QStringLiteral(" 共0.00元"));
+                         tr(" 共0.00元"));
     dxDBGrid1->setSort(QStringLiteral("DatTime"), Qt::AscendingOrder);
     dxDBGrid1->setKeyField(QStringLiteral("ID"));
 
@@ -68,14 +68,14 @@ TSellMainFm::TSellMainFm(QWidget *parent) : TBaseFm(parent)
     tools->addWidget(BtnEdit);
     tools->addWidget(BtnDel);
     tools->addSpacing(16);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("查找影片"), Edsearch, this));
+    tools->addWidget(EntryHelpers::caption(tr("查找影片"), Edsearch, this));
     tools->addWidget(Edsearch);
     tools->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(EntryHelpers::banner(QStringLiteral("影碟销售列表,列出影片销售信息."), this));
+    layout->addWidget(EntryHelpers::banner(tr("影碟销售列表,列出影片销售信息."), this));
     layout->addLayout(tools);
     layout->addWidget(dxDBGrid1, 1);
 
@@ -133,14 +133,14 @@ void TSellMainFm::BtnDelClick()
 {
     if (!dxDBGrid1->hasCurrentRow())
         return;
-    if (Msg::askYesNo(this, QStringLiteral("确认要删除销售记录吗？"), Msg::SystemCaption,
+    if (Msg::askYesNo(this, tr("确认要删除销售记录吗？"), Msg::SystemCaption,
                       Msg::Icon::Error) != QMessageBox::Yes) {
         return;
     }
     try {
         SaleStore::undoSale(dxDBGrid1->value(QStringLiteral("ID")).toLongLong());
     } catch (const Db::DbError &e) {
-        Msg::fault(this, e, QStringLiteral("销售记录删除失败!"));
+        Msg::fault(this, e, tr("销售记录删除失败!"));
         return;
     }
     RefreshList();

@@ -61,14 +61,14 @@ QLabel *valueLabel(const char *name, QWidget *parent)
 TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(saleId)
 {
     setObjectName(QStringLiteral("SellFm"));
-    setWindowTitle(QStringLiteral("影碟销售(按ESC键退出)"));
+    setWindowTitle(tr("影碟销售(按ESC键退出)"));
     resize(720, 500);
 
     EDPic = edit("EDPic", QString(), this);
     EDPic->setMaxLength(50);
     BtnSearch = button(QStringLiteral("..."), "BtnSearch", this);
-    BtnSearch->setAccessibleName(QStringLiteral("选择影片"));
-    BtnSearch->setToolTip(QStringLiteral("选择影片 (F2)"));
+    BtnSearch->setAccessibleName(tr("选择影片"));
+    BtnSearch->setToolTip(tr("选择影片 (F2)"));
     BtnSearch->setFocusPolicy(Qt::NoFocus);
     BtnSearch->setFixedWidth(28);
     EDPrice = edit("EDPrice", QStringLiteral("0.00"), this);
@@ -77,26 +77,26 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     EDAmount = edit("EDAmount", QStringLiteral("1"), this);
     EDAmount->setAlignment(Qt::AlignRight);
     PriceBox::makeQuantityBox(EDAmount);
-    BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
-    BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
-    BtnSave = button(QStringLiteral("完成(F12)"), "BtnSave", this);
+    BtnAdd = button(tr("添加"), "BtnAdd", this);
+    BtnDel = button(tr("删除"), "BtnDel", this);
+    BtnSave = button(tr("完成(F12)"), "BtnSave", this);
     BtnDel->setEnabled(false);
     BtnSave->setEnabled(false);
 
-    auto *saleBox = new QGroupBox(QStringLiteral("销售信息"), this);
+    auto *saleBox = new QGroupBox(tr("销售信息"), this);
     auto *saleGrid = new QGridLayout(saleBox);
-    saleGrid->addWidget(EntryHelpers::caption(QStringLiteral("影片编码"), EDPic, saleBox), 0, 0);
+    saleGrid->addWidget(EntryHelpers::caption(tr("影片编码"), EDPic, saleBox), 0, 0);
     auto *codeRow = new QHBoxLayout;
     codeRow->setSpacing(2);
     codeRow->addWidget(EDPic);
     codeRow->addWidget(BtnSearch);
     saleGrid->addLayout(codeRow, 0, 1);
-    saleGrid->addWidget(EntryHelpers::caption(QStringLiteral("销售价格"), EDPrice, saleBox), 1, 0);
+    saleGrid->addWidget(EntryHelpers::caption(tr("销售价格"), EDPrice, saleBox), 1, 0);
     saleGrid->addWidget(EDPrice, 1, 1);
-    saleGrid->addWidget(new QLabel(QStringLiteral("元"), saleBox), 1, 2);
-    saleGrid->addWidget(EntryHelpers::caption(QStringLiteral("销售数量"), EDAmount, saleBox), 2, 0);
+    saleGrid->addWidget(new QLabel(tr("元"), saleBox), 1, 2);
+    saleGrid->addWidget(EntryHelpers::caption(tr("销售数量"), EDAmount, saleBox), 2, 0);
     saleGrid->addWidget(EDAmount, 2, 1);
-    saleGrid->addWidget(new QLabel(QStringLiteral("套"), saleBox), 2, 2);
+    saleGrid->addWidget(new QLabel(tr("套"), saleBox), 2, 2);
     auto *saleButtons = new QHBoxLayout;
     saleButtons->addWidget(BtnAdd);
     saleButtons->addWidget(BtnDel);
@@ -109,14 +109,15 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     LabLang = valueLabel("LabLang", this);
     LabDirect = valueLabel("LabDirect", this);
     LabActRole = valueLabel("LabActRole", this);
-    auto *infoBox = new QGroupBox(QStringLiteral("影片信息"), this);
+    auto *infoBox = new QGroupBox(tr("影片信息"), this);
     auto *infoGrid = new QGridLayout(infoBox);
-    const std::pair<const char *, QLabel *> info[] = {{"名称:", LabName},   {"类型:", LabCate},
-                                                      {"版本:", LabVer},    {"语言:", LabLang},
-                                                      {"导演:", LabDirect}, {"主演:", LabActRole}};
+    const std::pair<const char *, QLabel *> info[] = {
+        {QT_TR_NOOP("名称:"), LabName},   {QT_TR_NOOP("类型:"), LabCate},
+        {QT_TR_NOOP("版本:"), LabVer},    {QT_TR_NOOP("语言:"), LabLang},
+        {QT_TR_NOOP("导演:"), LabDirect}, {QT_TR_NOOP("主演:"), LabActRole}};
     int i = 0;
     for (const auto &[text, value] : info) {
-        auto *caption = new QLabel(QString::fromUtf8(text), infoBox);
+        auto *caption = new QLabel(tr(text), infoBox);
         caption->setBuddy(value);
         infoGrid->addWidget(caption, i / 2, (i % 2) * 2);
         infoGrid->addWidget(value, i / 2, (i % 2) * 2 + 1);
@@ -134,23 +135,23 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     big.setPixelSize(18);
     big.setBold(true);
     EDYJ->setFont(big);
-    auto *totalCaption = EntryHelpers::caption(QStringLiteral("总金额"), EDYJ, this);
+    auto *totalCaption = EntryHelpers::caption(tr("总金额"), EDYJ, this);
     totalCaption->setFont(big);
 
     dxDBGrid2 = new DataGrid(this);
     dxDBGrid2->setObjectName(QStringLiteral("dxDBGrid2"));
     dxDBGrid2->addHiddenColumn(kRow);
-    dxDBGrid2->addColumn(QStringLiteral("name"), QStringLiteral("名称"), Grid::Kind::Text, 110);
-    dxDBGrid2->addColumn(QStringLiteral("NLang"), QStringLiteral("语言"), Grid::Kind::Text, 50);
-    dxDBGrid2->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 50);
-    dxDBGrid2->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"), Grid::Kind::Text, 50);
-    dxDBGrid2->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 70);
-    dxDBGrid2->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 80);
-    dxDBGrid2->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"), Grid::Kind::Text,
+    dxDBGrid2->addColumn(QStringLiteral("name"), tr("名称"), Grid::Kind::Text, 110);
+    dxDBGrid2->addColumn(QStringLiteral("NLang"), tr("语言"), Grid::Kind::Text, 50);
+    dxDBGrid2->addColumn(QStringLiteral("Ver"), tr("版本"), Grid::Kind::Text, 50);
+    dxDBGrid2->addColumn(QStringLiteral("Categray"), tr("类型"), Grid::Kind::Text, 50);
+    dxDBGrid2->addColumn(QStringLiteral("Direct"), tr("导演"), Grid::Kind::Text, 70);
+    dxDBGrid2->addColumn(QStringLiteral("ActRole"), tr("主演"), Grid::Kind::Text, 80);
+    dxDBGrid2->addColumn(QStringLiteral("Address1"), tr("存放地址"), Grid::Kind::Text,
                          60);
-    dxDBGrid2->addColumn(QStringLiteral("RMoney"), QStringLiteral("单价"), Grid::Kind::Money, 60);
-    dxDBGrid2->addColumn(QStringLiteral("Amount"), QStringLiteral("数量"), Grid::Kind::Integer, 45);
-    dxDBGrid2->addColumn(QStringLiteral("SumMoney"), QStringLiteral("金额"), Grid::Kind::Money);
+    dxDBGrid2->addColumn(QStringLiteral("RMoney"), tr("单价"), Grid::Kind::Money, 60);
+    dxDBGrid2->addColumn(QStringLiteral("Amount"), tr("数量"), Grid::Kind::Integer, 45);
+    dxDBGrid2->addColumn(QStringLiteral("SumMoney"), tr("金额"), Grid::Kind::Money);
     dxDBGrid2->setKeyField(kRow);
     dxDBGrid2->setLastColumnFills(true);
     dxDBGrid2->view()->setFocusPolicy(Qt::ClickFocus);
@@ -170,7 +171,7 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     body->addWidget(dxDBGrid2, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(EntryHelpers::banner(QStringLiteral("录入影碟销售情况"), this));
+    layout->addWidget(EntryHelpers::banner(tr("录入影碟销售情况"), this));
     layout->addLayout(body, 1);
 
     QWidget *order[] = {EDPic, EDPrice, EDAmount, BtnAdd, BtnDel, BtnSave};
@@ -315,7 +316,7 @@ bool TSellFm::lookUp(Leaving leaving)
 
 void TSellFm::reportMiss()
 {
-    Msg::error(this, QStringLiteral("影片影片编码不存在或没有出租记录,请检查!"));
+    Msg::error(this, tr("影片影片编码不存在或没有出租记录,请检查!"));
     activateWindow(); // the box is gone: keys belong to this window again
     EDPic->setFocus(Qt::OtherFocusReason);
     EDPic->selectAll();
@@ -339,17 +340,17 @@ void TSellFm::refuse(const QString &text, QLineEdit *field)
 void TSellFm::BtnAddClick()
 {
     if (EDPic->text().isEmpty())
-        return refuse(QStringLiteral("请输入影片的编码！"), EDPic);
+        return refuse(tr("请输入影片的编码！"), EDPic);
     if (EDPrice->text().isEmpty())
-        return refuse(QStringLiteral("请输入影片的价格！"), EDPrice);
+        return refuse(tr("请输入影片的价格！"), EDPrice);
     if (EDAmount->text().isEmpty())
-        return refuse(QStringLiteral("请输入影片的数量！"), EDAmount);
+        return refuse(tr("请输入影片的数量！"), EDAmount);
     const std::optional<Money> price = PriceBox::parsePrice(EDPrice->text());
     if (!price)
-        return refuse(QStringLiteral("影片的价格输入有错误，请检查！"), EDPrice);
+        return refuse(tr("影片的价格输入有错误，请检查！"), EDPrice);
     const std::optional<int> amount = PriceBox::parseQuantity(EDAmount->text());
     if (!amount)
-        return refuse(QStringLiteral("影片的数量输入有错误，请检查！"), EDAmount);
+        return refuse(tr("影片的数量输入有错误，请检查！"), EDAmount);
     // The row always takes the copy whose code stands in the box, whatever was looked up last.
     if (!EDPicExit())
         return;
@@ -361,7 +362,7 @@ void TSellFm::BtnAddClick()
     QList<SaleRow> rows = m_rows;
     rows.append(row);
     if (!SaleStore::checkedTotal(rows)) {
-        return refuse(QStringLiteral("总金额超出范围，请检查影片的价格和数量！"), EDPrice);
+        return refuse(tr("总金额超出范围，请检查影片的价格和数量！"), EDPrice);
     }
     m_rows.append(row);
     showRows();
@@ -419,21 +420,21 @@ void TSellFm::EditRow()
 void TSellFm::BtnSaveClick()
 {
     if (m_rows.isEmpty()) {
-        Msg::error(this, QStringLiteral("出租列表不能为空!"));
+        Msg::error(this, tr("出租列表不能为空!"));
         return;
     }
     QList<qint64> lineIds;
     try {
         lineIds = SaleStore::completeSale(m_rows, m_saleId, CurrentUserID, QDate::currentDate());
     } catch (const SaleStore::CopyNotAvailable &e) {
-        Msg::error(this, QStringLiteral("影片【%1】（编码 %2）已出租或已售出，不能销售，"
-                                        "请从列表中删除!")
+        Msg::error(this, tr("影片【%1】（编码 %2）已出租或已售出，不能销售，"
+                            "请从列表中删除!")
                              .arg(e.copy.name, e.copy.customNum));
         return;
     } catch (const Db::DbError &e) {
         // A fault the operator can act on gets its own message; anything else the system's.
         if (e.fault() == Db::Fault::Other)
-            Msg::show({this, Msg::SystemCaption, QStringLiteral("数据保存错误!"), Msg::Icon::Error,
+            Msg::show({this, Msg::SystemCaption, tr("数据保存错误!"), Msg::Icon::Error,
                        QMessageBox::Ok, QMessageBox::Ok, e.details()});
         else
             Msg::fault(this, e);
@@ -447,7 +448,7 @@ void TSellFm::BtnSaveClick()
     try {
         receipt = Receipt::saleContent(lineIds);
     } catch (const Db::DbError &e) {
-        Msg::error(this, QStringLiteral("单据数据读取失败：") + e.message());
+        Msg::error(this, tr("单据数据读取失败：%1").arg(e.message()));
     }
     ShowSettlement(summary, receipt, this);
     m_rows.clear();

@@ -93,17 +93,17 @@ QString categoryListSql()
 qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
 {
     if (e.name.isEmpty())
-        refuse(QStringLiteral("EDFeeName"), QStringLiteral("请输入类型名称！"));
+        refuse(QStringLiteral("EDFeeName"), QCoreApplication::translate("Settings", "请输入类型名称！"));
     if (e.fee.isEmpty())
-        refuse(QStringLiteral("EDFee"), QStringLiteral("请输入租金/天金额！"));
+        refuse(QStringLiteral("EDFee"), QCoreApplication::translate("Settings", "请输入租金/天金额！"));
     if (e.deposit.isEmpty())
-        refuse(QStringLiteral("EDFeeYJ"), QStringLiteral("请输入押金金额！"));
+        refuse(QStringLiteral("EDFeeYJ"), QCoreApplication::translate("Settings", "请输入押金金额！"));
     const std::optional<Money> fee = Money::parse(e.fee);
     if (!fee)
-        refuse(QStringLiteral("EDFee"), QStringLiteral("租金/天金额输入有错误，请检查！"));
+        refuse(QStringLiteral("EDFee"), QCoreApplication::translate("Settings", "租金/天金额输入有错误，请检查！"));
     const std::optional<Money> deposit = Money::parse(e.deposit);
     if (!deposit)
-        refuse(QStringLiteral("EDFeeYJ"), QStringLiteral("押金金额输入有错误，请检查！"));
+        refuse(QStringLiteral("EDFeeYJ"), QCoreApplication::translate("Settings", "押金金额输入有错误，请检查！"));
 
     Db::Transaction tx;
     const Audit::RowChange change(kFeeClass.kind, QLatin1String(kFeeClass.table), kId, id);
@@ -128,13 +128,13 @@ qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
 
 void deleteFeeClass(qint64 id)
 {
-    deleteUnused(kFeeClass, id, QStringLiteral("该费用类型还有%1部影碟在使用，不能删除！"));
+    deleteUnused(kFeeClass, id, QCoreApplication::translate("Settings", "该费用类型还有%1部影碟在使用，不能删除！"));
 }
 
 qint64 saveCategory(qint64 id, const QString &name)
 {
     if (name.isEmpty())
-        refuse(QStringLiteral("EDCateName"), QStringLiteral("请输入影片类型！"));
+        refuse(QStringLiteral("EDCateName"), QCoreApplication::translate("Settings", "请输入影片类型！"));
     Db::Transaction tx;
     const Audit::RowChange change(kCategory.kind, QLatin1String(kCategory.table), kId, id);
     if (id == 0) {
@@ -156,7 +156,7 @@ qint64 saveCategory(qint64 id, const QString &name)
 
 void deleteCategory(qint64 id)
 {
-    deleteUnused(kCategory, id, QStringLiteral("该影片类型还有%1部影碟在使用，不能删除！"));
+    deleteUnused(kCategory, id, QCoreApplication::translate("Settings", "该影片类型还有%1部影碟在使用，不能删除！"));
 }
 
 } // namespace Settings

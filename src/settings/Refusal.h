@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -37,7 +38,13 @@ private:
 }
 
 // Messages the pages share.
-inline const QString SavedText = QStringLiteral("数据保存成功！");
-inline const QString SaveFailedText = QStringLiteral("数据保存失败！");
+inline QString savedText()
+{
+    return QCoreApplication::translate("Settings", "数据保存成功！");
+}
+inline QString saveFailedText()
+{
+    return QCoreApplication::translate("Settings", "数据保存失败！");
+}
 
 } // namespace Settings

@@ -25,51 +25,51 @@ QWidget *TSetupFm::buildFeesPage()
     auto *row = new QHBoxLayout(page);
     row->setContentsMargins(4, 4, 4, 4);
 
-    auto *fees = new QGroupBox(QStringLiteral("收费标准"), page);
+    auto *fees = new QGroupBox(tr("收费标准"), page);
     auto *feeColumn = new QVBoxLayout(fees);
     auto *feeTop = new QHBoxLayout;
     auto *feeFields = new QGridLayout;
     EDFeeName =
-        addField(feeFields, 0, 0, QStringLiteral("类型名称"), QStringLiteral("EDFeeName"), fees);
-    EDFee = addField(feeFields, 1, 0, QStringLiteral("租金/天"), QStringLiteral("EDFee"), fees);
-    EDFeeYJ = addField(feeFields, 2, 0, QStringLiteral("押   金"), QStringLiteral("EDFeeYJ"), fees);
+        addField(feeFields, 0, 0, tr("类型名称"), QStringLiteral("EDFeeName"), fees);
+    EDFee = addField(feeFields, 1, 0, tr("租金/天"), QStringLiteral("EDFee"), fees);
+    EDFeeYJ = addField(feeFields, 2, 0, tr("押   金"), QStringLiteral("EDFeeYJ"), fees);
     Input::acceptMoneyOnly(EDFee);
     Input::acceptMoneyOnly(EDFeeYJ);
     feeTop->addLayout(feeFields, 1);
     auto *feeButtons = new QVBoxLayout;
-    BtnFeeAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnFeeAdd"), fees);
-    BtnFeeSave = button(QStringLiteral("保  存"), QStringLiteral("BtnFeeSave"), fees);
-    BtnFeeDel = button(QStringLiteral("删  除"), QStringLiteral("BtnFeeDel"), fees);
+    BtnFeeAdd = button(tr("添  加"), QStringLiteral("BtnFeeAdd"), fees);
+    BtnFeeSave = button(tr("保  存"), QStringLiteral("BtnFeeSave"), fees);
+    BtnFeeDel = button(tr("删  除"), QStringLiteral("BtnFeeDel"), fees);
     for (QPushButton *b : {BtnFeeAdd, BtnFeeSave, BtnFeeDel})
         feeButtons->addWidget(b);
     feeTop->addLayout(feeButtons);
     feeColumn->addLayout(feeTop);
-    FeeGrid = makeGrid(QStringLiteral("FeeGrid"), QStringLiteral("收费标准"));
+    FeeGrid = makeGrid(QStringLiteral("FeeGrid"), tr("收费标准"));
     FeeGrid->setParent(fees);
     FeeGrid->addHiddenColumn(QStringLiteral("ID"));
-    FeeGrid->addColumn(QStringLiteral("Name"), QStringLiteral("类型名称"), Grid::Kind::Text, 110);
-    FeeGrid->addColumn(QStringLiteral("Fee"), QStringLiteral("租金/天"), Grid::Kind::Money, 80);
-    FeeGrid->addColumn(QStringLiteral("Deposit"), QStringLiteral("押金"), Grid::Kind::Money, 80);
+    FeeGrid->addColumn(QStringLiteral("Name"), tr("类型名称"), Grid::Kind::Text, 110);
+    FeeGrid->addColumn(QStringLiteral("Fee"), tr("租金/天"), Grid::Kind::Money, 80);
+    FeeGrid->addColumn(QStringLiteral("Deposit"), tr("押金"), Grid::Kind::Money, 80);
     FeeGrid->setFooterVisible(false);
     FeeGrid->setLastColumnFills(true);
     routeMainList(FeeGrid);
     feeColumn->addWidget(FeeGrid, 1);
     row->addWidget(fees, 3);
 
-    auto *categories = new QGroupBox(QStringLiteral("影片分类"), page);
+    auto *categories = new QGroupBox(tr("影片分类"), page);
     auto *cateColumn = new QVBoxLayout(categories);
     auto *cateField = new QGridLayout;
-    EDCateName = addField(cateField, 0, 0, QStringLiteral("影片类型"), QStringLiteral("EDCateName"),
+    EDCateName = addField(cateField, 0, 0, tr("影片类型"), QStringLiteral("EDCateName"),
                           categories);
     cateColumn->addLayout(cateField);
-    BtnCateAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnCateAdd"), categories);
-    BtnCateSave = button(QStringLiteral("保  存"), QStringLiteral("BtnCateSave"), categories);
-    BtnCateDel = button(QStringLiteral("删  除"), QStringLiteral("BtnCateDel"), categories);
+    BtnCateAdd = button(tr("添  加"), QStringLiteral("BtnCateAdd"), categories);
+    BtnCateSave = button(tr("保  存"), QStringLiteral("BtnCateSave"), categories);
+    BtnCateDel = button(tr("删  除"), QStringLiteral("BtnCateDel"), categories);
     cateColumn->addLayout(buttonRow(BtnCateAdd, BtnCateSave, BtnCateDel));
-    CateGrid = makeGrid(QStringLiteral("CateGrid"), QStringLiteral("影片分类"));
+    CateGrid = makeGrid(QStringLiteral("CateGrid"), tr("影片分类"));
     CateGrid->setParent(categories);
     CateGrid->addHiddenColumn(QStringLiteral("ID"));
-    CateGrid->addColumn(QStringLiteral("Categray"), QStringLiteral("影片类型"));
+    CateGrid->addColumn(QStringLiteral("Categray"), tr("影片类型"));
     CateGrid->setFooterVisible(false);
     CateGrid->setLastColumnFills(true);
     routeSecondList(CateGrid);
@@ -88,7 +88,7 @@ QWidget *TSetupFm::buildFeesPage()
 void TSetupFm::TabSheet3Show()
 {
     m_pageKind = KindFees;
-    setHeader(QStringLiteral("在这儿您可以设置出租影片的租金费用，以及影片的分类情况。"));
+    setHeader(tr("在这儿您可以设置出租影片的租金费用，以及影片的分类情况。"));
     m_feeAdding = false;
     m_cateAdding = false;
     try {
@@ -136,8 +136,7 @@ void TSetupFm::BtnFeeSaveClick()
 void TSetupFm::BtnFeeDelClick()
 {
     deleteRow(FeeGrid, keyOf(FeeGrid, m_feeAdding),
-              QStringLiteral("确定要删除类型【") +
-                  FeeGrid->value(QStringLiteral("Name")).toString() + QStringLiteral("】吗？"),
+              tr("确定要删除类型【%1】吗？").arg(FeeGrid->value(QStringLiteral("Name")).toString()),
               &Settings::deleteFeeClass);
 }
 
@@ -159,7 +158,6 @@ void TSetupFm::BtnCateSaveClick()
 void TSetupFm::BtnCateDelClick()
 {
     deleteRow(CateGrid, keyOf(CateGrid, m_cateAdding),
-              QStringLiteral("确定要删除分类【") +
-                  CateGrid->value(QStringLiteral("Categray")).toString() + QStringLiteral("】吗？"),
+              tr("确定要删除分类【%1】吗？").arg(CateGrid->value(QStringLiteral("Categray")).toString()),
               &Settings::deleteCategory);
 }

@@ -26,8 +26,15 @@
 using namespace SetupLayout;
 
 namespace {
-const QString kEditing = QStringLiteral("修改");
-const QString kAdding = QStringLiteral("添加");
+QString editingText()
+{
+    return QCoreApplication::translate("TSetupFm", "修改");
+}
+
+QString addingText()
+{
+    return QCoreApplication::translate("TSetupFm", "添加");
+}
 } // namespace
 
 QWidget *TSetupFm::buildMembersPage()
@@ -36,12 +43,12 @@ QWidget *TSetupFm::buildMembersPage()
     auto *row = new QHBoxLayout(page);
     row->setContentsMargins(4, 4, 4, 4);
 
-    ASGrid = makeGrid(QStringLiteral("ASGrid"), QStringLiteral("会员列表"));
+    ASGrid = makeGrid(QStringLiteral("ASGrid"), tr("会员列表"));
     ASGrid->setParent(page);
     ASGrid->addHiddenColumn(QStringLiteral("ID"));
-    ASGrid->addColumn(QStringLiteral("Num"), QStringLiteral("编号"), Grid::Kind::Text, 38,
+    ASGrid->addColumn(QStringLiteral("Num"), tr("编号"), Grid::Kind::Text, 38,
                       Qt::AlignCenter);
-    ASGrid->addColumn(QStringLiteral("Name"), QStringLiteral("姓名"), Grid::Kind::Text, 107);
+    ASGrid->addColumn(QStringLiteral("Name"), tr("姓名"), Grid::Kind::Text, 107);
     ASGrid->setFooterVisible(false);
     ASGrid->setFixedWidth(161);
     routeMainList(ASGrid);
@@ -56,37 +63,37 @@ QWidget *TSetupFm::buildMembersPage()
     auto *grid = new QGridLayout(panel);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    EDNum = addField(grid, 0, 0, QStringLiteral("会员编号"), QStringLiteral("EDNum"), panel);
-    EDNAme = addField(grid, 0, 2, QStringLiteral("姓    名"), QStringLiteral("EDNAme"), panel);
-    EDPhone = addField(grid, 1, 0, QStringLiteral("电    话"), QStringLiteral("EDPhone"), panel);
-    EDGrade = addField(grid, 1, 2, QStringLiteral("等    级"), QStringLiteral("EDGrade"), panel);
+    EDNum = addField(grid, 0, 0, tr("会员编号"), QStringLiteral("EDNum"), panel);
+    EDNAme = addField(grid, 0, 2, tr("姓    名"), QStringLiteral("EDNAme"), panel);
+    EDPhone = addField(grid, 1, 0, tr("电    话"), QStringLiteral("EDPhone"), panel);
+    EDGrade = addField(grid, 1, 2, tr("等    级"), QStringLiteral("EDGrade"), panel);
     EDViewNum =
-        addField(grid, 2, 0, QStringLiteral("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
+        addField(grid, 2, 0, tr("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
     Input::acceptDigitsOnly(EDViewNum);
-    grid->addWidget(new QLabel(QStringLiteral("(每租一张减一，0：表示已不能再租)"), panel), 2, 2,
+    grid->addWidget(new QLabel(tr("(每租一张减一，0：表示已不能再租)"), panel), 2, 2,
                     1, 2);
     EDViewDate = new QDateEdit(panel);
     EDViewDate->setObjectName(QStringLiteral("EDViewDate"));
     EDViewDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     EDViewDate->setCalendarPopup(true);
     EDViewDate->setDate(Settings::noEndDate());
-    addCaption(grid, 3, 0, QStringLiteral("观看影片的终止日期"), EDViewDate);
-    grid->addWidget(new QLabel(QStringLiteral("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2, 1,
+    addCaption(grid, 3, 0, tr("观看影片的终止日期"), EDViewDate);
+    grid->addWidget(new QLabel(tr("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2, 1,
                     2);
-    EDMemo = addField(grid, 4, 0, QStringLiteral("说    明"), QStringLiteral("EDMemo"), panel, 3);
+    EDMemo = addField(grid, 4, 0, tr("说    明"), QStringLiteral("EDMemo"), panel, 3);
     grid->addWidget(rule(panel), 5, 0, 1, 4);
 
     auto *state = new QHBoxLayout;
-    state->addWidget(new QLabel(QStringLiteral("当前状态："), panel));
-    Label20 = new QLabel(kEditing, panel);
+    state->addWidget(new QLabel(tr("当前状态："), panel));
+    Label20 = new QLabel(editingText(), panel);
     Label20->setObjectName(QStringLiteral("Label20"));
     QPalette statePalette = Label20->palette();
     statePalette.setColor(QPalette::WindowText, Qt::darkRed);
     Label20->setPalette(statePalette);
     state->addWidget(Label20);
-    BtnASAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnASAdd"), panel);
-    BtnAsSave = button(QStringLiteral("保  存"), QStringLiteral("BtnAsSave"), panel);
-    BtnASDel = button(QStringLiteral("删  除"), QStringLiteral("BtnASDel"), panel);
+    BtnASAdd = button(tr("添  加"), QStringLiteral("BtnASAdd"), panel);
+    BtnAsSave = button(tr("保  存"), QStringLiteral("BtnAsSave"), panel);
+    BtnASDel = button(tr("删  除"), QStringLiteral("BtnASDel"), panel);
     QBoxLayout *buttons = buttonRow(BtnASAdd, BtnAsSave, BtnASDel);
     buttons->insertLayout(0, state);
     grid->addLayout(buttons, 6, 0, 1, 4);
@@ -101,53 +108,53 @@ QWidget *TSetupFm::buildMembersPage()
     auto *fees = new QVBoxLayout(TabSheet5);
     fees->setContentsMargins(2, 2, 2, 2);
     auto *toolbar = new QHBoxLayout;
-    BtnSAdd = button(QStringLiteral("添加"), QStringLiteral("BtnSAdd"), TabSheet5);
-    BtnSEdit = button(QStringLiteral("修改"), QStringLiteral("BtnSEdit"), TabSheet5);
-    BtnDel = button(QStringLiteral("删除"), QStringLiteral("BtnDel"), TabSheet5);
+    BtnSAdd = button(tr("添加"), QStringLiteral("BtnSAdd"), TabSheet5);
+    BtnSEdit = button(tr("修改"), QStringLiteral("BtnSEdit"), TabSheet5);
+    BtnDel = button(tr("删除"), QStringLiteral("BtnDel"), TabSheet5);
     for (QPushButton *b : {BtnSAdd, BtnSEdit, BtnDel})
         toolbar->addWidget(b);
     toolbar->addStretch(1);
     fees->addLayout(toolbar);
-    SDBGridFee = makeGrid(QStringLiteral("SDBGridFee"), QStringLiteral("会员交费"));
+    SDBGridFee = makeGrid(QStringLiteral("SDBGridFee"), tr("会员交费"));
     SDBGridFee->setParent(TabSheet5);
     SDBGridFee->setKeyField(QStringLiteral("FID"));
     SDBGridFee->addHiddenColumn(QStringLiteral("FID"));
-    SDBGridFee->addColumn(QStringLiteral("FeeDate"), QStringLiteral("交费日期"), Grid::Kind::Date,
+    SDBGridFee->addColumn(QStringLiteral("FeeDate"), tr("交费日期"), Grid::Kind::Date,
                           100);
-    SDBGridFee->addColumn(QStringLiteral("Moneys"), QStringLiteral("金额"), Grid::Kind::Money, 110);
-    SDBGridFee->addColumn(QStringLiteral("Memo"), QStringLiteral("说明"));
+    SDBGridFee->addColumn(QStringLiteral("Moneys"), tr("金额"), Grid::Kind::Money, 110);
+    SDBGridFee->addColumn(QStringLiteral("Memo"), tr("说明"));
     SDBGridFee->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum,
-                          QStringLiteral("共0.00 元"));
+                          tr("共0.00 元"));
     SDBGridFee->setLastColumnFills(true);
     routeSecondList(SDBGridFee);
     fees->addWidget(SDBGridFee, 1);
-    PageControl2->addTab(TabSheet5, QStringLiteral("会员交费"));
+    PageControl2->addTab(TabSheet5, tr("会员交费"));
 
     TabSheet6 = new QWidget(PageControl2);
     TabSheet6->setObjectName(QStringLiteral("TabSheet6"));
     auto *leases = new QVBoxLayout(TabSheet6);
     leases->setContentsMargins(2, 2, 2, 2);
     leases->addWidget(
-        new QLabel(QStringLiteral("用户租赁列表，其中归还日期为空表示该影片未归还。"), TabSheet6));
-    SDBGridLease = makeGrid(QStringLiteral("SDBGridLease"), QStringLiteral("会员租碟"));
+        new QLabel(tr("用户租赁列表，其中归还日期为空表示该影片未归还。"), TabSheet6));
+    SDBGridLease = makeGrid(QStringLiteral("SDBGridLease"), tr("会员租碟"));
     SDBGridLease->setParent(TabSheet6);
     SDBGridLease->addHiddenColumn(QStringLiteral("ID"));
-    SDBGridLease->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编号"), Grid::Kind::Text,
+    SDBGridLease->addColumn(QStringLiteral("CustomNum"), tr("编号"), Grid::Kind::Text,
                             70, Qt::AlignCenter);
-    SDBGridLease->addColumn(QStringLiteral("DatTime"), QStringLiteral("出租日期"), Grid::Kind::Date,
+    SDBGridLease->addColumn(QStringLiteral("DatTime"), tr("出租日期"), Grid::Kind::Date,
                             86);
-    SDBGridLease->addColumn(QStringLiteral("ReDate"), QStringLiteral("归还日期"), Grid::Kind::Date,
+    SDBGridLease->addColumn(QStringLiteral("ReDate"), tr("归还日期"), Grid::Kind::Date,
                             86);
-    SDBGridLease->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 140);
-    SDBGridLease->addColumn(QStringLiteral("Nlang"), QStringLiteral("语言"), Grid::Kind::Text, 50);
-    SDBGridLease->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 50);
-    SDBGridLease->addColumn(QStringLiteral("Categray"), QStringLiteral("类型"));
+    SDBGridLease->addColumn(QStringLiteral("Name"), tr("名称"), Grid::Kind::Text, 140);
+    SDBGridLease->addColumn(QStringLiteral("Nlang"), tr("语言"), Grid::Kind::Text, 50);
+    SDBGridLease->addColumn(QStringLiteral("Ver"), tr("版本"), Grid::Kind::Text, 50);
+    SDBGridLease->addColumn(QStringLiteral("Categray"), tr("类型"));
     SDBGridLease->setFooter(QStringLiteral("Name"), Grid::Summary::Count,
-                            QStringLiteral("共 0 部"));
+                            tr("共 0 部"));
     SDBGridLease->setLastColumnFills(true);
     routeSecondList(SDBGridLease);
     leases->addWidget(SDBGridLease, 1);
-    PageControl2->addTab(TabSheet6, QStringLiteral("会员租碟"));
+    PageControl2->addTab(TabSheet6, tr("会员租碟"));
     PageControl2->setCurrentWidget(TabSheet6);
 
     connect(PageControl2, &QTabWidget::currentChanged, this, [this] {
@@ -167,7 +174,7 @@ QWidget *TSetupFm::buildMembersPage()
 void TSetupFm::TabSheet1Show()
 {
     m_pageKind = KindMembers;
-    setHeader(QStringLiteral("在这儿您可以设置出租会员的基本信息。"));
+    setHeader(tr("在这儿您可以设置出租会员的基本信息。"));
     EDViewDate->setDate(Settings::noEndDate());
     m_memberAdding = false;
     try {
@@ -193,7 +200,7 @@ void TSetupFm::memberAfterScroll()
     m_memberAdding = false;
     if (!ASGrid->hasCurrentRow()) {
         // No member on show: a save starts a new one, whatever the edits still hold.
-        Label20->setText(kAdding);
+        Label20->setText(addingText());
         setMemberEditsEnabled(true, false);
         openMemberSubList();
         return;
@@ -211,7 +218,7 @@ void TSetupFm::memberAfterScroll()
     const bool isProtected =
         ASGrid->value(QStringLiteral("ASFlag")).toInt() == Settings::MemberProtected;
     setMemberEditsEnabled(!isProtected, !isProtected);
-    Label20->setText(kEditing);
+    Label20->setText(editingText());
     openMemberSubList();
 }
 
@@ -260,7 +267,7 @@ void TSetupFm::BtnASAddClick()
     for (QLineEdit *e : {EDNum, EDNAme, EDPhone, EDGrade, EDViewNum, EDMemo})
         e->clear();
     EDViewDate->setDate(QDate::currentDate());
-    Label20->setText(kAdding);
+    Label20->setText(addingText());
     setMemberEditsEnabled(true, false);
     openMemberSubList();
     EDNum->setFocus(Qt::OtherFocusReason);
@@ -283,9 +290,7 @@ void TSetupFm::BtnAsSaveClick()
 void TSetupFm::BtnASDelClick()
 {
     deleteRow(ASGrid, currentMemberId(),
-              QStringLiteral("确定要删除会员【") +
-                  ASGrid->value(QStringLiteral("Name")).toString() +
-                  QStringLiteral("】相关资料吗？"),
+              tr("确定要删除会员【%1】相关资料吗？").arg(ASGrid->value(QStringLiteral("Name")).toString()),
               &Settings::deleteMember);
 }
 
@@ -302,7 +307,7 @@ void TSetupFm::BtnSAddClick()
         try {
             added = Settings::addMemberPayment(member, date, amount, memo);
         } catch (const Db::DbError &) {
-            Msg::info(this, Settings::SaveFailedText);
+            Msg::info(this, Settings::saveFailedText());
         }
     }
     reopenAt(SDBGridFee, added);
@@ -326,7 +331,7 @@ void TSetupFm::BtnSEditClick()
         try {
             Settings::updateMemberPayment(payment, date, amount, memo);
         } catch (const Db::DbError &) {
-            Msg::info(this, Settings::SaveFailedText);
+            Msg::info(this, Settings::saveFailedText());
         }
     }
     reopenAt(SDBGridFee, payment);
@@ -337,7 +342,7 @@ void TSetupFm::BtnDelClick()
     if (!SDBGridFee->hasCurrentRow())
         return;
     const qint64 payment = SDBGridFee->value(QStringLiteral("FID")).toLongLong();
-    if (Msg::askYesNo(this, QStringLiteral("确定要删除交费记录吗?"), Msg::SystemCaption,
+    if (Msg::askYesNo(this, tr("确定要删除交费记录吗?"), Msg::SystemCaption,
                       Msg::Icon::Warning) != QMessageBox::Yes) {
         return;
     }

@@ -22,9 +22,16 @@
 
 using namespace SetupLayout;
 
-const QString TSetupFm::LockOutQuestion =
-    QStringLiteral("目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。"
-                   "确定要启用权限管理方式吗？");
+namespace {
+
+const char kLockOutSource[] = QT_TRANSLATE_NOOP(
+    "TSetupFm", "目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。"
+                "确定要启用权限管理方式吗？");
+
+} // namespace
+
+// The Chinese source; the question itself is asked in the program's language.
+const QString TSetupFm::LockOutQuestion = QString::fromUtf8(kLockOutSource);
 
 namespace {
 
@@ -54,62 +61,62 @@ QWidget *TSetupFm::buildOptionsPage()
     auto *column = new QVBoxLayout(page);
     column->setContentsMargins(12, 10, 12, 10);
 
-    column->addWidget(radioPair(page, QStringLiteral("租金计算方法"), &RBtnDay,
-                                QStringLiteral("RBtnDay"), QStringLiteral("按出租天数记费"),
+    column->addWidget(radioPair(page, tr("租金计算方法"), &RBtnDay,
+                                QStringLiteral("RBtnDay"), tr("按出租天数记费"),
                                 &RBtnVCD, QStringLiteral("RBtnVCD"),
-                                QStringLiteral("按VCD每碟记费")));
-    column->addWidget(radioPair(page, QStringLiteral("系统运行方式"), &RBtnNo,
+                                tr("按VCD每碟记费")));
+    column->addWidget(radioPair(page, tr("系统运行方式"), &RBtnNo,
                                 QStringLiteral("RBtnNo"),
-                                QStringLiteral("无权限管理方式（任何人都可以使用系统所有功能）"),
+                                tr("无权限管理方式（任何人都可以使用系统所有功能）"),
                                 &RbtnReg, QStringLiteral("RbtnReg"),
-                                QStringLiteral("权限管理方式（根据管理员所分配的权限进行操作）")));
+                                tr("权限管理方式（根据管理员所分配的权限进行操作）")));
 
     QGroupBox *print =
-        radioPair(page, QStringLiteral("打印设置"), &RBtnPrint, QStringLiteral("RBtnPrint"),
-                  QStringLiteral("打印单据"), &RBtnPrintNo, QStringLiteral("RBtnPrintNo"),
-                  QStringLiteral("不打印单据"));
+        radioPair(page, tr("打印设置"), &RBtnPrint, QStringLiteral("RBtnPrint"),
+                  tr("打印单据"), &RBtnPrintNo, QStringLiteral("RBtnPrintNo"),
+                  tr("不打印单据"));
     // The receipt paper is kept but not offered: the receipt prints on one paper size.
-    GroupPaper = radioPair(print, QStringLiteral("单据类型"), &RBTnPrA4, QStringLiteral("RBTnPrA4"),
-                           QStringLiteral("A4幅面"), &RBTnPrintPOS, QStringLiteral("RBTnPrintPOS"),
-                           QStringLiteral("POS机票据幅面"));
+    GroupPaper = radioPair(print, tr("单据类型"), &RBTnPrA4, QStringLiteral("RBTnPrA4"),
+                           tr("A4幅面"), &RBTnPrintPOS, QStringLiteral("RBTnPrintPOS"),
+                           tr("POS机票据幅面"));
     GroupPaper->setObjectName(QStringLiteral("GroupPaper"));
     RBTnPrintPOS->setChecked(true);
     GroupPaper->setVisible(false);
     static_cast<QHBoxLayout *>(print->layout())->insertWidget(2, GroupPaper);
     column->addWidget(print);
 
-    auto *roll = new QGroupBox(QStringLiteral("小票纸张"), page);
+    auto *roll = new QGroupBox(tr("小票纸张"), page);
     auto *rollRow = new QHBoxLayout(roll);
     CombRoll = new QComboBox(roll);
     CombRoll->setObjectName(QStringLiteral("CombRoll"));
-    CombRoll->addItem(QStringLiteral("70 x 100 mm 单据"), QStringLiteral("0"));
-    CombRoll->addItem(QStringLiteral("58 mm 纸卷"), QStringLiteral("58"));
-    CombRoll->addItem(QStringLiteral("80 mm 纸卷"), QStringLiteral("80"));
-    auto *rollCaption = new QLabel(QStringLiteral("单据和交班结算单的纸张"), roll);
+    CombRoll->addItem(tr("70 x 100 mm 单据"), QStringLiteral("0"));
+    CombRoll->addItem(tr("58 mm 纸卷"), QStringLiteral("58"));
+    CombRoll->addItem(tr("80 mm 纸卷"), QStringLiteral("80"));
+    auto *rollCaption = new QLabel(tr("单据和交班结算单的纸张"), roll);
     rollCaption->setBuddy(CombRoll);
     rollRow->addWidget(rollCaption);
     rollRow->addWidget(CombRoll);
     rollRow->addStretch(1);
     column->addWidget(roll);
 
-    auto *overdue = new QGroupBox(QStringLiteral("租赁过期设置"), page);
+    auto *overdue = new QGroupBox(tr("租赁过期设置"), page);
     auto *days = new QHBoxLayout(overdue);
     EDPassDays = new QLineEdit(QStringLiteral("3"), overdue);
     EDPassDays->setObjectName(QStringLiteral("EDPassDays"));
     EDPassDays->setMaximumWidth(60);
     Input::acceptDigitsOnly(EDPassDays);
-    auto *caption = new QLabel(QStringLiteral("过期天数"), overdue);
+    auto *caption = new QLabel(tr("过期天数"), overdue);
     caption->setBuddy(EDPassDays);
     days->addWidget(caption);
     days->addWidget(EDPassDays);
-    days->addWidget(new QLabel(QStringLiteral("天"), overdue));
+    days->addWidget(new QLabel(tr("天"), overdue));
     days->addStretch(1);
     column->addWidget(overdue);
 
     column->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    BitBtn1 = button(QStringLiteral("应用"), QStringLiteral("BitBtn1"), page);
+    BitBtn1 = button(tr("应用"), QStringLiteral("BitBtn1"), page);
     buttons->addWidget(BitBtn1);
     column->addLayout(buttons);
 
@@ -120,7 +127,7 @@ QWidget *TSetupFm::buildOptionsPage()
 void TSetupFm::TabSheet2Show()
 {
     m_pageKind = KindOptions;
-    setHeader(QStringLiteral("在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。"));
+    setHeader(tr("在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。"));
     Settings::RentalOptions o;
     try {
         o = Settings::readRentalOptions();
@@ -153,7 +160,7 @@ void TSetupFm::BitBtn1Click()
         // Permission control without anybody allowed into the settings would lock the shop
         // out of this very page: the operator is asked before it is switched on.
         if (o.permissionControl && !Settings::someoneMayChangeSettings() &&
-            Msg::askYesNo(this, LockOutQuestion, Msg::SystemCaption, Msg::Icon::Warning,
+            Msg::askYesNo(this, tr(kLockOutSource), Msg::SystemCaption, Msg::Icon::Warning,
                           QMessageBox::No) != QMessageBox::Yes) {
             RbtnReg->setFocus(Qt::OtherFocusReason);
             return;
@@ -163,11 +170,11 @@ void TSetupFm::BitBtn1Click()
         showRefusal(this, r.refusal());
         return;
     } catch (const Db::DbError &) {
-        Msg::error(this, QStringLiteral("数据保存出错！"));
+        Msg::error(this, tr("数据保存出错！"));
         return;
     }
     EDPassDays->setText(o.overdueDays.value_or(Settings::DefaultOverdueDays));
-    Msg::info(this, Settings::SavedText);
+    Msg::info(this, Settings::savedText());
 }
 
 QWidget *TSetupFm::buildShopPage()
@@ -178,13 +185,13 @@ QWidget *TSetupFm::buildShopPage()
     auto *grid = new QGridLayout;
     grid->setColumnStretch(1, 1);
     EDMyCOMpany =
-        addField(grid, 0, 0, QStringLiteral("单位名称"), QStringLiteral("EDMyCOMpany"), page);
-    EDMyAddr = addField(grid, 1, 0, QStringLiteral("单位地址"), QStringLiteral("EDMyAddr"), page);
-    EDMyTel = addField(grid, 2, 0, QStringLiteral("联系电话"), QStringLiteral("EDMyTel"), page);
+        addField(grid, 0, 0, tr("单位名称"), QStringLiteral("EDMyCOMpany"), page);
+    EDMyAddr = addField(grid, 1, 0, tr("单位地址"), QStringLiteral("EDMyAddr"), page);
+    EDMyTel = addField(grid, 2, 0, tr("联系电话"), QStringLiteral("EDMyTel"), page);
     column->addLayout(grid);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    BtnMyDo = button(QStringLiteral("应  用"), QStringLiteral("BtnMyDo"), page);
+    BtnMyDo = button(tr("应  用"), QStringLiteral("BtnMyDo"), page);
     buttons->addWidget(BtnMyDo);
     column->addLayout(buttons);
     column->addStretch(1);

@@ -55,11 +55,11 @@ QWidget *TSetupFm::buildStaffPage()
     auto *row = new QHBoxLayout(page);
     row->setContentsMargins(4, 4, 4, 4);
 
-    PerSonGrid = makeGrid(QStringLiteral("PerSonGrid"), QStringLiteral("人员列表"));
+    PerSonGrid = makeGrid(QStringLiteral("PerSonGrid"), tr("人员列表"));
     PerSonGrid->setParent(page);
-    PerSonGrid->addColumn(QStringLiteral("ID"), QStringLiteral("编号"), Grid::Kind::Integer, 40,
+    PerSonGrid->addColumn(QStringLiteral("ID"), tr("编号"), Grid::Kind::Integer, 40,
                           Qt::AlignCenter);
-    PerSonGrid->addColumn(QStringLiteral("Name"), QStringLiteral("姓名"), Grid::Kind::Text, 100);
+    PerSonGrid->addColumn(QStringLiteral("Name"), tr("姓名"), Grid::Kind::Text, 100);
     PerSonGrid->setFooterVisible(false);
     PerSonGrid->setFixedWidth(161);
     routeMainList(PerSonGrid);
@@ -68,30 +68,30 @@ QWidget *TSetupFm::buildStaffPage()
     auto *right = new QVBoxLayout;
     row->addLayout(right, 1);
 
-    auto *basic = new QGroupBox(QStringLiteral("基本信息"), page);
+    auto *basic = new QGroupBox(tr("基本信息"), page);
     auto *fields = new QGridLayout(basic);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
     EDPerName =
-        addField(fields, 0, 0, QStringLiteral("姓    名"), QStringLiteral("EDPerName"), basic);
+        addField(fields, 0, 0, tr("姓    名"), QStringLiteral("EDPerName"), basic);
     EDPerPWD =
-        addField(fields, 0, 2, QStringLiteral("操作口令"), QStringLiteral("EDPerPWD"), basic);
+        addField(fields, 0, 2, tr("操作口令"), QStringLiteral("EDPerPWD"), basic);
     // The password is typed and kept, never shown: the page is open at the counter.
     EDPerPWD->setEchoMode(QLineEdit::Password);
-    EDPerPWD->setPlaceholderText(QStringLiteral("不修改口令请留空"));
-    EDAddR = addField(fields, 1, 0, QStringLiteral("居住地址"), QStringLiteral("EDAddR"), basic, 3);
-    EDLX = addField(fields, 2, 0, QStringLiteral("联系方式"), QStringLiteral("EDLX"), basic, 3);
+    EDPerPWD->setPlaceholderText(tr("不修改口令请留空"));
+    EDAddR = addField(fields, 1, 0, tr("居住地址"), QStringLiteral("EDAddR"), basic, 3);
+    EDLX = addField(fields, 2, 0, tr("联系方式"), QStringLiteral("EDLX"), basic, 3);
     EDPerMemo =
-        addField(fields, 3, 0, QStringLiteral("说   明"), QStringLiteral("EDPerMemo"), basic, 3);
+        addField(fields, 3, 0, tr("说   明"), QStringLiteral("EDPerMemo"), basic, 3);
     right->addWidget(basic);
 
-    auto *powers = new QGroupBox(QStringLiteral("权限分配"), page);
+    auto *powers = new QGroupBox(tr("权限分配"), page);
     auto *powerRow = new QGridLayout(powers);
     LbPower = powerList(QStringLiteral("LbPower"), powers);
     LbUserPower = powerList(QStringLiteral("LbUserPower"), powers);
-    auto *allCaption = new QLabel(QStringLiteral("所有权限"), powers);
+    auto *allCaption = new QLabel(tr("所有权限"), powers);
     allCaption->setBuddy(LbPower);
-    auto *heldCaption = new QLabel(QStringLiteral("人员所具有的权限"), powers);
+    auto *heldCaption = new QLabel(tr("人员所具有的权限"), powers);
     heldCaption->setBuddy(LbUserPower);
     auto *moves = new QVBoxLayout;
     BtnSingToR = moveButton(QStringLiteral(">"), QStringLiteral("BtnSingToR"), powers);
@@ -111,9 +111,9 @@ QWidget *TSetupFm::buildStaffPage()
     right->addWidget(powers, 1);
 
     right->addWidget(rule(page));
-    BtnPerAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnPerAdd"), page);
-    BtnPerSave = button(QStringLiteral("保  存"), QStringLiteral("BtnPerSave"), page);
-    BtnPerDel = button(QStringLiteral("删  除"), QStringLiteral("BtnPerDel"), page);
+    BtnPerAdd = button(tr("添  加"), QStringLiteral("BtnPerAdd"), page);
+    BtnPerSave = button(tr("保  存"), QStringLiteral("BtnPerSave"), page);
+    BtnPerDel = button(tr("删  除"), QStringLiteral("BtnPerDel"), page);
     right->addLayout(buttonRow(BtnPerAdd, BtnPerSave, BtnPerDel));
 
     connect(BtnSingToR, &QPushButton::clicked, this, &TSetupFm::BtnSingToRClick);
@@ -132,7 +132,7 @@ QWidget *TSetupFm::buildStaffPage()
 void TSetupFm::TabSheet4Show()
 {
     m_pageKind = KindStaff;
-    setHeader(QStringLiteral("在这儿您可以进行员工的管理操作。"));
+    setHeader(tr("在这儿您可以进行员工的管理操作。"));
     m_staffAdding = false;
     try {
         PerSonGrid->open(Settings::staffListSql());
@@ -272,7 +272,6 @@ void TSetupFm::BtnPerSaveClick()
 void TSetupFm::BtnPerDelClick()
 {
     deleteRow(PerSonGrid, keyOf(PerSonGrid, m_staffAdding),
-              QStringLiteral("确定要删除人员【") +
-                  PerSonGrid->value(QStringLiteral("Name")).toString() + QStringLiteral("】吗？"),
+              tr("确定要删除人员【%1】吗？").arg(PerSonGrid->value(QStringLiteral("Name")).toString()),
               &Settings::deleteStaff);
 }

@@ -40,21 +40,21 @@ QVBoxLayout *listPage(QWidget *page, QWidget *grid, QGridLayout **fields)
 QWidget *TSetupFm::buildTypesPage()
 {
     auto *page = new QWidget(this);
-    FeeCateGrid = makeGrid(QStringLiteral("FeeCateGrid"), QStringLiteral("收支类型"));
+    FeeCateGrid = makeGrid(QStringLiteral("FeeCateGrid"), tr("收支类型"));
     FeeCateGrid->setParent(page);
     FeeCateGrid->addHiddenColumn(QStringLiteral("ID"));
-    FeeCateGrid->addColumn(QStringLiteral("CateValue"), QStringLiteral("收支名称"));
+    FeeCateGrid->addColumn(QStringLiteral("CateValue"), tr("收支名称"));
     FeeCateGrid->setFooterVisible(false);
     FeeCateGrid->setLastColumnFills(true);
     routeMainList(FeeCateGrid);
 
     QGridLayout *fields = nullptr;
     QVBoxLayout *right = listPage(page, FeeCateGrid, &fields);
-    EDCNAme = addField(fields, 0, 0, QStringLiteral("收支名称"), QStringLiteral("EDCNAme"), page);
-    EDCMemo = addField(fields, 1, 0, QStringLiteral("说　　明"), QStringLiteral("EDCMemo"), page);
-    BtnCAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnCAdd"), page);
-    BtnCsave = button(QStringLiteral("保  存"), QStringLiteral("BtnCsave"), page);
-    BtnCDel = button(QStringLiteral("删  除"), QStringLiteral("BtnCDel"), page);
+    EDCNAme = addField(fields, 0, 0, tr("收支名称"), QStringLiteral("EDCNAme"), page);
+    EDCMemo = addField(fields, 1, 0, tr("说　　明"), QStringLiteral("EDCMemo"), page);
+    BtnCAdd = button(tr("添  加"), QStringLiteral("BtnCAdd"), page);
+    BtnCsave = button(tr("保  存"), QStringLiteral("BtnCsave"), page);
+    BtnCDel = button(tr("删  除"), QStringLiteral("BtnCDel"), page);
     right->addLayout(buttonRow(BtnCAdd, BtnCsave, BtnCDel));
     right->addStretch(1);
 
@@ -67,7 +67,7 @@ QWidget *TSetupFm::buildTypesPage()
 void TSetupFm::TabSheet7Show()
 {
     m_pageKind = KindTypes;
-    setHeader(QStringLiteral("在这儿您可以设置收支类型的基本信息。"));
+    setHeader(tr("在这儿您可以设置收支类型的基本信息。"));
     m_typeAdding = false;
     try {
         FeeCateGrid->open(Settings::typeListSql());
@@ -115,21 +115,19 @@ void TSetupFm::BtnCsaveClick()
 void TSetupFm::BtnCDelClick()
 {
     deleteRow(FeeCateGrid, keyOf(FeeCateGrid, m_typeAdding),
-              QStringLiteral("确定要删除类型【") +
-                  FeeCateGrid->value(QStringLiteral("CateValue")).toString() +
-                  QStringLiteral("】吗？"),
+              tr("确定要删除类型【%1】吗？").arg(FeeCateGrid->value(QStringLiteral("CateValue")).toString()),
               &Settings::deleteType);
 }
 
 QWidget *TSetupFm::buildSuppliersPage()
 {
     auto *page = new QWidget(this);
-    PGrid = makeGrid(QStringLiteral("PGrid"), QStringLiteral("供应商"));
+    PGrid = makeGrid(QStringLiteral("PGrid"), tr("供应商"));
     PGrid->setParent(page);
     PGrid->addHiddenColumn(QStringLiteral("ID"));
-    PGrid->addColumn(QStringLiteral("Company"), QStringLiteral("公司名称"), Grid::Kind::Text, 130);
-    PGrid->addColumn(QStringLiteral("OfficeTel"), QStringLiteral("联系电话"), Grid::Kind::Text, 90);
-    PGrid->addColumn(QStringLiteral("Address"), QStringLiteral("地址"));
+    PGrid->addColumn(QStringLiteral("Company"), tr("公司名称"), Grid::Kind::Text, 130);
+    PGrid->addColumn(QStringLiteral("OfficeTel"), tr("联系电话"), Grid::Kind::Text, 90);
+    PGrid->addColumn(QStringLiteral("Address"), tr("地址"));
     PGrid->setFooterVisible(false);
     PGrid->setLastColumnFills(true);
     routeMainList(PGrid);
@@ -137,13 +135,13 @@ QWidget *TSetupFm::buildSuppliersPage()
     QGridLayout *fields = nullptr;
     QVBoxLayout *right = listPage(page, PGrid, &fields);
     EDCompany =
-        addField(fields, 0, 0, QStringLiteral("公司名称"), QStringLiteral("EDCompany"), page);
-    EDPAddr = addField(fields, 1, 0, QStringLiteral("公司地址"), QStringLiteral("EDPAddr"), page);
-    EDPTel = addField(fields, 2, 0, QStringLiteral("联系电话"), QStringLiteral("EDPTel"), page);
-    EDPMemo = addField(fields, 3, 0, QStringLiteral("说    明"), QStringLiteral("EDPMemo"), page);
-    BtnPAdd = button(QStringLiteral("添  加"), QStringLiteral("BtnPAdd"), page);
-    BtnPSave = button(QStringLiteral("保  存"), QStringLiteral("BtnPSave"), page);
-    BtnPDel = button(QStringLiteral("删  除"), QStringLiteral("BtnPDel"), page);
+        addField(fields, 0, 0, tr("公司名称"), QStringLiteral("EDCompany"), page);
+    EDPAddr = addField(fields, 1, 0, tr("公司地址"), QStringLiteral("EDPAddr"), page);
+    EDPTel = addField(fields, 2, 0, tr("联系电话"), QStringLiteral("EDPTel"), page);
+    EDPMemo = addField(fields, 3, 0, tr("说    明"), QStringLiteral("EDPMemo"), page);
+    BtnPAdd = button(tr("添  加"), QStringLiteral("BtnPAdd"), page);
+    BtnPSave = button(tr("保  存"), QStringLiteral("BtnPSave"), page);
+    BtnPDel = button(tr("删  除"), QStringLiteral("BtnPDel"), page);
     right->addLayout(buttonRow(BtnPAdd, BtnPSave, BtnPDel));
     right->addStretch(1);
 
@@ -156,7 +154,7 @@ QWidget *TSetupFm::buildSuppliersPage()
 void TSetupFm::TabSheet8Show()
 {
     m_pageKind = KindSuppliers;
-    setHeader(QStringLiteral("在这儿您可以设置供应商的基本信息。"));
+    setHeader(tr("在这儿您可以设置供应商的基本信息。"));
     m_supplierAdding = false;
     try {
         PGrid->open(Settings::supplierListSql());
@@ -199,7 +197,6 @@ void TSetupFm::BtnPSaveClick()
 void TSetupFm::BtnPDelClick()
 {
     deleteRow(PGrid, keyOf(PGrid, m_supplierAdding),
-              QStringLiteral("确定要删除供应商【") +
-                  PGrid->value(QStringLiteral("Company")).toString() + QStringLiteral("】吗？"),
+              tr("确定要删除供应商【%1】吗？").arg(PGrid->value(QStringLiteral("Company")).toString()),
               &Settings::deleteSupplier);
 }

@@ -26,7 +26,6 @@ namespace {
 
 QPointer<TSetupFm> g_form;
 
-const QString kInitialHeader = QStringLiteral("系统参数各种基础设置");
 
 } // namespace
 
@@ -61,7 +60,7 @@ void ShowSetupPage(int pageIndex)
 TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("SetupFm"));
-    setWindowTitle(QStringLiteral("系统设置"));
+    setWindowTitle(tr("系统设置"));
     resize(760, 560);
     // Work windows share the work area: this one paints its whole area, so nothing of the
     // windows beneath shows through.
@@ -77,7 +76,7 @@ TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
     FlatPanel3->setFrameShape(QFrame::StyledPanel);
     auto *strip = new QHBoxLayout(FlatPanel3);
     strip->setContentsMargins(12, 0, 12, 0);
-    Label9 = new QLabel(kInitialHeader, FlatPanel3);
+    Label9 = new QLabel(tr("系统参数各种基础设置"), FlatPanel3);
     Label9->setObjectName(QStringLiteral("Label9"));
     QFont headerFont = Label9->font();
     headerFont.setBold(true);
@@ -101,22 +100,22 @@ TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
         QStyle::StandardPixmap icon;
     };
     const Page pages[] = {
-        {&TSetupFm::buildMembersPage, &TabSheet1, "TabSheet1", "会  员",
+        {&TSetupFm::buildMembersPage, &TabSheet1, "TabSheet1", QT_TR_NOOP("会  员"),
          QStyle::SP_FileDialogContentsView},
-        {&TSetupFm::buildOptionsPage, &TabSheet2, "TabSheet2", "出  租",
+        {&TSetupFm::buildOptionsPage, &TabSheet2, "TabSheet2", QT_TR_NOOP("出  租"),
          QStyle::SP_FileDialogDetailedView},
-        {&TSetupFm::buildFeesPage, &TabSheet3, "TabSheet3", "费  用", QStyle::SP_DriveCDIcon},
-        {&TSetupFm::buildStaffPage, &TabSheet4, "TabSheet4", "人  员", QStyle::SP_DirHomeIcon},
-        {&TSetupFm::buildTypesPage, &TabSheet7, "TabSheet7", "收支类型",
+        {&TSetupFm::buildFeesPage, &TabSheet3, "TabSheet3", QT_TR_NOOP("费  用"), QStyle::SP_DriveCDIcon},
+        {&TSetupFm::buildStaffPage, &TabSheet4, "TabSheet4", QT_TR_NOOP("人  员"), QStyle::SP_DirHomeIcon},
+        {&TSetupFm::buildTypesPage, &TabSheet7, "TabSheet7", QT_TR_NOOP("收支类型"),
          QStyle::SP_FileDialogListView},
-        {&TSetupFm::buildSuppliersPage, &TabSheet8, "TabSheet8", "供应商", QStyle::SP_DirLinkIcon},
-        {&TSetupFm::buildShopPage, &TabSheet9, "TabSheet9", "单位信息", QStyle::SP_ComputerIcon},
+        {&TSetupFm::buildSuppliersPage, &TabSheet8, "TabSheet8", QT_TR_NOOP("供应商"), QStyle::SP_DirLinkIcon},
+        {&TSetupFm::buildShopPage, &TabSheet9, "TabSheet9", QT_TR_NOOP("单位信息"), QStyle::SP_ComputerIcon},
     };
     for (const Page &p : pages) {
         QWidget *sheet = (this->*p.build)();
         sheet->setObjectName(QLatin1String(p.name));
         *p.sheet = sheet;
-        PageControl1->addTab(sheet, s->standardIcon(p.icon), QString::fromUtf8(p.caption));
+        PageControl1->addTab(sheet, s->standardIcon(p.icon), tr(p.caption));
     }
     PageControl1->setCurrentIndex(PageMembers);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -324,7 +323,7 @@ void TSetupFm::saveRow(DataGrid *grid, bool *adding, SaveNotice notice,
     } catch (const Db::DbError &e) {
         // Nothing was changed: every save writes its rows in one transaction.
         if (notice == SaveNotice::Told)
-            Msg::info(this, Settings::SaveFailedText);
+            Msg::info(this, Settings::saveFailedText());
         else
             reportFailure(e.message());
         return;
@@ -332,7 +331,7 @@ void TSetupFm::saveRow(DataGrid *grid, bool *adding, SaveNotice notice,
     *adding = false;
     reopenAt(grid, id);
     if (notice == SaveNotice::Told)
-        Msg::info(this, Settings::SavedText);
+        Msg::info(this, Settings::savedText());
 }
 
 void TSetupFm::deleteRow(DataGrid *grid, qint64 id, const QString &question,

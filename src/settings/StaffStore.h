@@ -55,8 +55,10 @@ QString staffListSql();
 inline constexpr int PowerSystemSettings = 5;
 // Refusal of a staff change that would leave nobody with the system settings permission
 // while permission control is on.
-inline const QString LastSettingsHolderText =
-    QStringLiteral("权限管理方式下至少要有一名人员具有“系统设置”权限，否则将无法再进入系统设置！");
+// (the Chinese source; the refusal itself is in the program's language).
+inline const char LastSettingsHolderSource[] = QT_TRANSLATE_NOOP(
+    "Settings", "权限管理方式下至少要有一名人员具有“系统设置”权限，否则将无法再进入系统设置！");
+inline const QString LastSettingsHolderText = QString::fromUtf8(LastSettingsHolderSource);
 
 // Does any member of staff (not deleted) hold the system settings permission? With
 // permission control on

@@ -33,17 +33,17 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
 TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
 {
     setObjectName(QStringLiteral("RepertoryFm"));
-    setWindowTitle(QStringLiteral("影片库存"));
+    setWindowTitle(tr("影片库存"));
     // Placed over the other work windows: paint the whole area, never let them show through.
     setAutoFillBackground(true);
 
-    BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
-    BtnEdit = button(QStringLiteral("修改"), "BtnEdit", this);
-    BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
-    BtnLost = button(QStringLiteral("注销"), "BtnLost", this);
-    BtnLabel = button(QStringLiteral("标签"), "BtnLabel", this);
-    BtnClose = button(QStringLiteral("退出"), "BtnClose", this);
-    EDSearch = new QLineEdit(QStringLiteral("请输入查询的影片名称"), this);
+    BtnAdd = button(tr("添加"), "BtnAdd", this);
+    BtnEdit = button(tr("修改"), "BtnEdit", this);
+    BtnDel = button(tr("删除"), "BtnDel", this);
+    BtnLost = button(tr("注销"), "BtnLost", this);
+    BtnLabel = button(tr("标签"), "BtnLabel", this);
+    BtnClose = button(tr("退出"), "BtnClose", this);
+    EDSearch = new QLineEdit(tr("请输入查询的影片名称"), this);
     EDSearch->setObjectName(QStringLiteral("EDSearch"));
     EDSearch->setMinimumWidth(220);
     EntryHelpers::emptyOnClick(EDSearch);
@@ -52,22 +52,22 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
     dxDBGrid1->setGroupBoxVisible(false);
     dxDBGrid1->addHiddenColumn(QStringLiteral("ID"));
-    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), QStringLiteral("编码"), Grid::Kind::Text, 80,
+    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), tr("编码"), Grid::Kind::Text, 80,
                          Qt::AlignCenter);
-    dxDBGrid1->addColumn(kName, QStringLiteral("名称"), Grid::Kind::Text, 150);
-    dxDBGrid1->addColumn(QStringLiteral("Ver"), QStringLiteral("版本"), Grid::Kind::Text, 60);
-    dxDBGrid1->addColumn(QStringLiteral("Direct"), QStringLiteral("导演"), Grid::Kind::Text, 100);
-    dxDBGrid1->addColumn(QStringLiteral("ActRole"), QStringLiteral("主演"), Grid::Kind::Text, 150);
-    dxDBGrid1->addColumn(QStringLiteral("Amount"), QStringLiteral("数量"), Grid::Kind::Integer, 50);
-    dxDBGrid1->addColumn(QStringLiteral("Mone"), QStringLiteral("价格"), Grid::Kind::Money, 70);
-    dxDBGrid1->addColumn(QStringLiteral("Copy"), QStringLiteral("部数"), Grid::Kind::Integer, 50);
-    dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("进货日期"), Grid::Kind::Date,
+    dxDBGrid1->addColumn(kName, tr("名称"), Grid::Kind::Text, 150);
+    dxDBGrid1->addColumn(QStringLiteral("Ver"), tr("版本"), Grid::Kind::Text, 60);
+    dxDBGrid1->addColumn(QStringLiteral("Direct"), tr("导演"), Grid::Kind::Text, 100);
+    dxDBGrid1->addColumn(QStringLiteral("ActRole"), tr("主演"), Grid::Kind::Text, 150);
+    dxDBGrid1->addColumn(QStringLiteral("Amount"), tr("数量"), Grid::Kind::Integer, 50);
+    dxDBGrid1->addColumn(QStringLiteral("Mone"), tr("价格"), Grid::Kind::Money, 70);
+    dxDBGrid1->addColumn(QStringLiteral("Copy"), tr("部数"), Grid::Kind::Integer, 50);
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), tr("进货日期"), Grid::Kind::Date,
                          90);
-    dxDBGrid1->addColumn(QStringLiteral("Company"), QStringLiteral("供货商"), Grid::Kind::Text,
+    dxDBGrid1->addColumn(QStringLiteral("Company"), tr("供货商"), Grid::Kind::Text,
                          130);
-    dxDBGrid1->addColumn(QStringLiteral("Address1"), QStringLiteral("存放地址"));
-    dxDBGrid1->setFooter(QStringLiteral("Direct"), Grid::Summary::Count, QStringLiteral("共 0 部"));
-    dxDBGrid1->setFooter(QStringLiteral("ActRole"), Grid::Summary::Sum, QStringLiteral("共0.00 元"),
+    dxDBGrid1->addColumn(QStringLiteral("Address1"), tr("存放地址"));
+    dxDBGrid1->setFooter(QStringLiteral("Direct"), Grid::Summary::Count, tr("共 0 部"));
+    dxDBGrid1->setFooter(QStringLiteral("ActRole"), Grid::Summary::Sum, tr("共0.00 元"),
                          QStringLiteral("Mone"));
     dxDBGrid1->setKeyField(QStringLiteral("ID"));
 
@@ -75,7 +75,7 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     for (QPushButton *b : {BtnAdd, BtnEdit, BtnDel, BtnLost, BtnLabel})
         tools->addWidget(b);
     tools->addSpacing(16);
-    tools->addWidget(EntryHelpers::caption(QStringLiteral("查找影片"), EDSearch, this));
+    tools->addWidget(EntryHelpers::caption(tr("查找影片"), EDSearch, this));
     tools->addWidget(EDSearch);
     tools->addStretch();
     tools->addWidget(BtnClose);
@@ -84,7 +84,7 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addWidget(
-        EntryHelpers::banner(QStringLiteral("库存影碟管理,进行影碟的录入、修改和遗失处理"), this));
+        EntryHelpers::banner(tr("库存影碟管理,进行影碟的录入、修改和遗失处理"), this));
     auto *toolsMargin = new QVBoxLayout;
     toolsMargin->setContentsMargins(6, 0, 6, 0);
     toolsMargin->addLayout(tools);
@@ -169,7 +169,7 @@ void TRepertoryFm::BtnDelClick()
 {
     const qint64 id = currentId();
     if (Msg::askYesNo(
-            this, QStringLiteral("确定要删除影片【") + currentName() + QStringLiteral("】记录吗?"),
+            this, tr("确定要删除影片【%1】记录吗?").arg(currentName()),
             Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
         return;
     }
@@ -177,9 +177,9 @@ void TRepertoryFm::BtnDelClick()
         return;
     try {
         if (StockStore::deleteFromStock(id) == StockStore::Outcome::NotInStock)
-            Msg::info(this, QStringLiteral("该影片已不在库存中!"));
+            Msg::info(this, tr("该影片已不在库存中!"));
     } catch (const Db::DbError &) {
-        Msg::info(this, QStringLiteral("影片删除操作失败!"));
+        Msg::info(this, tr("影片删除操作失败!"));
         return;
     }
     RefreshList();
@@ -188,10 +188,10 @@ void TRepertoryFm::BtnDelClick()
 void TRepertoryFm::BtnLostClick()
 {
     const qint64 id = currentId();
-    const QString question = QStringLiteral("影片注销后将不能进行相关的操作，\n"
-                                            "并将删除该影片的未归还的出租记录！\n"
-                                            "确定要注销影片【") +
-                             currentName() + QStringLiteral("】吗?");
+    const QString question = tr("影片注销后将不能进行相关的操作，\n"
+                                "并将删除该影片的未归还的出租记录！\n"
+                                "确定要注销影片【%1】吗?")
+                                 .arg(currentName());
     if (Msg::askYesNo(this, question, Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
         return;
     }
@@ -199,9 +199,9 @@ void TRepertoryFm::BtnLostClick()
         return;
     try {
         if (StockStore::writeOff(id) == StockStore::Outcome::NotInStock)
-            Msg::info(this, QStringLiteral("该影片已不在库存中!"));
+            Msg::info(this, tr("该影片已不在库存中!"));
     } catch (const Db::DbError &) {
-        Msg::info(this, QStringLiteral("影片注销操作失败!"));
+        Msg::info(this, tr("影片注销操作失败!"));
         return;
     }
     RefreshList();

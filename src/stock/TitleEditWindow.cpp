@@ -31,7 +31,7 @@ TRepertoryDetailEditFm::TRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
     : TBaseDlgFM(parent), m_titleId(titleId)
 {
     setObjectName(QStringLiteral("RepertoryDetailEditFm"));
-    setWindowTitle(QStringLiteral("影片资料修改（按ESC键关闭窗口）"));
+    setWindowTitle(tr("影片资料修改（按ESC键关闭窗口）"));
     resize(600, 330);
 
     dxDateEdit1 = field<QDateEdit>("dxDateEdit1", this);
@@ -58,10 +58,10 @@ TRepertoryDetailEditFm::TRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
         e->setMaxLength(100);
     CatComB->lineEdit()->setMaxLength(50);
 
-    BtnSave = new QPushButton(QStringLiteral("确定"), this);
+    BtnSave = new QPushButton(tr("确定"), this);
     BtnSave->setObjectName(QStringLiteral("BtnSave"));
     BtnSave->setAutoDefault(false);
-    BtnClose = new QPushButton(QStringLiteral("退出"), this);
+    BtnClose = new QPushButton(tr("退出"), this);
     BtnClose->setObjectName(QStringLiteral("BtnClose"));
     BtnClose->setAutoDefault(false);
 
@@ -69,10 +69,10 @@ TRepertoryDetailEditFm::TRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
     strip->setFixedHeight(10);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(EntryHelpers::caption(QStringLiteral("进货日期"), dxDateEdit1, this));
+    top->addWidget(EntryHelpers::caption(tr("进货日期"), dxDateEdit1, this));
     top->addWidget(dxDateEdit1);
     top->addSpacing(20);
-    top->addWidget(EntryHelpers::caption(QStringLiteral("供 应 商"), ProComB, this));
+    top->addWidget(EntryHelpers::caption(tr("供 应 商"), ProComB, this));
     top->addWidget(ProComB, 1);
     auto *rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -85,17 +85,17 @@ TRepertoryDetailEditFm::TRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
         form->addWidget(w, row, col * 2 + 1, 1, span);
         return label;
     };
-    add(0, 0, QStringLiteral("自 编 码"), EDNum);
-    add(0, 1, QStringLiteral("影片名称"), EDName);
-    add(1, 0, QStringLiteral("导    演"), EDDirect, 3);
-    add(2, 0, QStringLiteral("主要演员"), EDActRole, 3);
-    add(3, 0, QStringLiteral("语言类型"), LanComB);
-    add(3, 1, QStringLiteral("影片类型"), CatComB);
-    add(4, 0, QStringLiteral("张数/每套"), FlatEdit3);
-    add(4, 1, QStringLiteral("版本说明"), VerComB);
-    Label4 = add(5, 0, QStringLiteral("套    数"), FlatEdit4);
-    add(5, 1, QStringLiteral("总 价 格"), dxCurrencyEdit1);
-    add(6, 0, QStringLiteral("存放地址"), EDAddress, 3);
+    add(0, 0, tr("自 编 码"), EDNum);
+    add(0, 1, tr("影片名称"), EDName);
+    add(1, 0, tr("导    演"), EDDirect, 3);
+    add(2, 0, tr("主要演员"), EDActRole, 3);
+    add(3, 0, tr("语言类型"), LanComB);
+    add(3, 1, tr("影片类型"), CatComB);
+    add(4, 0, tr("张数/每套"), FlatEdit3);
+    add(4, 1, tr("版本说明"), VerComB);
+    Label4 = add(5, 0, tr("套    数"), FlatEdit4);
+    add(5, 1, tr("总 价 格"), dxCurrencyEdit1);
+    add(6, 0, tr("存放地址"), EDAddress, 3);
     form->setColumnStretch(1, 1);
     form->setColumnStretch(3, 1);
     FlatEdit4->setEnabled(false);
@@ -166,7 +166,7 @@ bool TRepertoryDetailEditFm::readInteger(QLineEdit *edit, int *value)
     *value = edit->text().trimmed().toInt(&ok);
     if (ok)
         return true;
-    Msg::error(this, QStringLiteral("“%1”不是有效的整数!").arg(edit->text()));
+    Msg::error(this, tr("“%1”不是有效的整数!").arg(edit->text()));
     if (edit->isEnabled()) {
         edit->setFocus(Qt::OtherFocusReason);
         edit->selectAll();
@@ -181,21 +181,21 @@ void TRepertoryDetailEditFm::BtnSaveClick()
         focus->setFocus(Qt::OtherFocusReason);
     };
     if (EDNum->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("请输入影片自编码!"), EDNum);
+        return refuse(tr("请输入影片自编码!"), EDNum);
     if (EDName->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("请输入影片名称!"), EDName);
+        return refuse(tr("请输入影片名称!"), EDName);
     if (VerComB->currentIndex() < 0)
-        return refuse(QStringLiteral("请选择影片版本!"), VerComB);
+        return refuse(tr("请选择影片版本!"), VerComB);
     // A row without a supplier would be written with no supplier at all: refuse instead.
     if (ProComB->currentIndex() < 0)
-        return refuse(QStringLiteral("请选择供应商!"), ProComB);
+        return refuse(tr("请选择供应商!"), ProComB);
     int discs = 0;
     int sets = 0;
     if (!readInteger(FlatEdit3, &discs) || !readInteger(FlatEdit4, &sets))
         return;
     const std::optional<Money> price = Money::parse(dxCurrencyEdit1->text());
     if (!price)
-        return refuse(QStringLiteral("请输入影片价格!"), dxCurrencyEdit1);
+        return refuse(tr("请输入影片价格!"), dxCurrencyEdit1);
 
     TitleRecord t;
     t.customNum = EDNum->text();
@@ -221,6 +221,6 @@ void TRepertoryDetailEditFm::BtnSaveClick()
         saved = false;
     }
     Msg::info(this,
-              saved ? QStringLiteral("影片保存操作成功!") : QStringLiteral("影片保存操作失败!"));
+              saved ? tr("影片保存操作成功!") : tr("影片保存操作失败!"));
     accept();
 }

@@ -46,7 +46,7 @@ template <typename W> W *field(const char *name, QWidget *parent)
 TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
 {
     setObjectName(QStringLiteral("RepertoryDetailFM"));
-    setWindowTitle(QStringLiteral("库存影片编辑（按ESC键关闭窗口）"));
+    setWindowTitle(tr("库存影片编辑（按ESC键关闭窗口）"));
     resize(660, 560);
 
     dxDateEdit1 = field<QDateEdit>("dxDateEdit1", this);
@@ -71,34 +71,34 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
     for (QLineEdit *e : {EDNum, EDName, EDDirect, EDActRole, FlatEdit3, FlatEdit4, EDAddress})
         e->setMaxLength(e == EDDirect || e == EDActRole ? 100 : 50);
 
-    BtnAdd = button(QStringLiteral("添加"), "BtnAdd", this);
-    BtnEdit = button(QStringLiteral("保存"), "BtnEdit", this);
-    BtnDel = button(QStringLiteral("删除"), "BtnDel", this);
-    BtnSaveAgin = button(QStringLiteral("保存/新添"), "BtnSaveAgin", this);
-    BtnLabel = button(QStringLiteral("打印标签"), "BtnLabel", this);
-    BtnSave = button(QStringLiteral("保存/退出"), "BtnSave", this);
-    BtnClose = button(QStringLiteral("退出"), "BtnClose", this);
+    BtnAdd = button(tr("添加"), "BtnAdd", this);
+    BtnEdit = button(tr("保存"), "BtnEdit", this);
+    BtnDel = button(tr("删除"), "BtnDel", this);
+    BtnSaveAgin = button(tr("保存/新添"), "BtnSaveAgin", this);
+    BtnLabel = button(tr("打印标签"), "BtnLabel", this);
+    BtnSave = button(tr("保存/退出"), "BtnSave", this);
+    BtnClose = button(tr("退出"), "BtnClose", this);
 
     dxDBGrid1 = new DataGrid(this);
     dxDBGrid1->setObjectName(QStringLiteral("dxDBGrid1"));
     dxDBGrid1->setGroupBoxVisible(false);
     dxDBGrid1->addHiddenColumn(kRow);
-    dxDBGrid1->addColumn(QStringLiteral("DatTime"), QStringLiteral("进货日期"), Grid::Kind::Date,
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), tr("进货日期"), Grid::Kind::Date,
                          90);
-    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), QStringLiteral("自编码"), Grid::Kind::Text,
+    dxDBGrid1->addColumn(QStringLiteral("CustomNum"), tr("自编码"), Grid::Kind::Text,
                          90, Qt::AlignCenter);
-    dxDBGrid1->addColumn(QStringLiteral("Name"), QStringLiteral("名称"), Grid::Kind::Text, 200);
-    dxDBGrid1->addColumn(QStringLiteral("Mone"), QStringLiteral("价格"), Grid::Kind::Money, 80);
-    dxDBGrid1->addColumn(QStringLiteral("Copy"), QStringLiteral("数量"), Grid::Kind::Integer);
-    dxDBGrid1->setFooter(QStringLiteral("Copy"), Grid::Summary::Sum, QStringLiteral("共 0 部"));
+    dxDBGrid1->addColumn(QStringLiteral("Name"), tr("名称"), Grid::Kind::Text, 200);
+    dxDBGrid1->addColumn(QStringLiteral("Mone"), tr("价格"), Grid::Kind::Money, 80);
+    dxDBGrid1->addColumn(QStringLiteral("Copy"), tr("数量"), Grid::Kind::Integer);
+    dxDBGrid1->setFooter(QStringLiteral("Copy"), Grid::Summary::Sum, tr("共 0 部"));
     dxDBGrid1->setSort(QStringLiteral("Name"), Qt::DescendingOrder);
     dxDBGrid1->setKeyField(kRow);
 
     auto *top = new QHBoxLayout;
-    top->addWidget(EntryHelpers::caption(QStringLiteral("进货日期"), dxDateEdit1, this));
+    top->addWidget(EntryHelpers::caption(tr("进货日期"), dxDateEdit1, this));
     top->addWidget(dxDateEdit1);
     top->addSpacing(20);
-    top->addWidget(EntryHelpers::caption(QStringLiteral("供 应 商"), ProComB, this));
+    top->addWidget(EntryHelpers::caption(tr("供 应 商"), ProComB, this));
     top->addWidget(ProComB, 1);
     auto *rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -110,17 +110,17 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
         form->addWidget(EntryHelpers::caption(text, w, this), row, col * 2);
         form->addWidget(w, row, col * 2 + 1, 1, span);
     };
-    add(0, 0, QStringLiteral("自 编 码"), EDNum);
-    add(0, 1, QStringLiteral("影片名称"), EDName, 3);
-    add(1, 0, QStringLiteral("导    演"), EDDirect, 5);
-    add(2, 0, QStringLiteral("主要演员"), EDActRole, 5);
-    add(3, 0, QStringLiteral("语言类型"), LanComB);
-    add(3, 1, QStringLiteral("影片类型"), CatComB);
-    add(3, 2, QStringLiteral("版本说明"), VerComB);
-    add(4, 0, QStringLiteral("张数/每套"), FlatEdit3);
-    add(4, 1, QStringLiteral("数    量"), FlatEdit4);
-    add(4, 2, QStringLiteral("总 价 格"), dxCurrencyEdit1);
-    add(5, 0, QStringLiteral("存放地址"), EDAddress, 5);
+    add(0, 0, tr("自 编 码"), EDNum);
+    add(0, 1, tr("影片名称"), EDName, 3);
+    add(1, 0, tr("导    演"), EDDirect, 5);
+    add(2, 0, tr("主要演员"), EDActRole, 5);
+    add(3, 0, tr("语言类型"), LanComB);
+    add(3, 1, tr("影片类型"), CatComB);
+    add(3, 2, tr("版本说明"), VerComB);
+    add(4, 0, tr("张数/每套"), FlatEdit3);
+    add(4, 1, tr("数    量"), FlatEdit4);
+    add(4, 2, tr("总 价 格"), dxCurrencyEdit1);
+    add(5, 0, tr("存放地址"), EDAddress, 5);
     for (int c : {1, 3, 5})
         form->setColumnStretch(c, 1);
 
@@ -148,7 +148,7 @@ TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(EntryHelpers::banner(QStringLiteral("影碟信息输入"), this));
+    layout->addWidget(EntryHelpers::banner(tr("影碟信息输入"), this));
     layout->addLayout(body, 1);
 
     // Enter walks the fields in this order, so a film is entered without the mouse.
@@ -287,7 +287,7 @@ bool TRepertoryDetailFM::readInteger(QLineEdit *edit, int *value)
     *value = edit->text().trimmed().toInt(&ok);
     if (ok)
         return true;
-    Msg::error(this, QStringLiteral("“%1”不是有效的整数!").arg(edit->text()));
+    Msg::error(this, tr("“%1”不是有效的整数!").arg(edit->text()));
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return false;
@@ -306,14 +306,14 @@ void TRepertoryDetailFM::BtnEditClick()
         focus->setFocus(Qt::OtherFocusReason);
     };
     if (EDNum->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("请输入自编码!"), EDNum);
+        return refuse(tr("请输入自编码!"), EDNum);
     if (EDName->text().trimmed().isEmpty())
-        return refuse(QStringLiteral("请输入影片名称!"), EDName);
+        return refuse(tr("请输入影片名称!"), EDName);
     const std::optional<Money> price = Money::parse(dxCurrencyEdit1->text());
     if (!price)
-        return refuse(QStringLiteral("请输入影片价格!"), dxCurrencyEdit1);
+        return refuse(tr("请输入影片价格!"), dxCurrencyEdit1);
     if (ProComB->currentIndex() < 0)
-        return refuse(QStringLiteral("请选择供应商!"), ProComB);
+        return refuse(tr("请选择供应商!"), ProComB);
     int discs = 0;
     int quantity = 0;
     if (!readInteger(FlatEdit3, &discs) || !readInteger(FlatEdit4, &quantity))
@@ -366,7 +366,7 @@ bool TRepertoryDetailFM::BtnSaveAginClick()
     try {
         StockStore::writeTitles(m_pending.rows());
     } catch (const Db::DbError &e) {
-        Msg::fault(this, e, QStringLiteral("影片保存失败，未写入任何记录!"));
+        Msg::fault(this, e, tr("影片保存失败，未写入任何记录!"));
         return false;
     }
     m_pending.clear();

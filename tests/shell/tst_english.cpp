@@ -9,6 +9,16 @@
 #include "shell/MainWindow.h"
 #include "shell/TipsWindow.h"
 
+#include "rental/LeaseListWindow.h"
+#include "rental/LeaseTexts.h"
+#include "rental/LeaseWindow.h"
+#include "rental/MemberPaymentWindow.h"
+#include "rental/PickListWindows.h"
+#include "rental/SettlementWindow.h"
+#include "sales/SaleStore.h"
+#include "sales/SellMainWindow.h"
+#include "sales/SellWindow.h"
+
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SettingsStore.h"
@@ -19,6 +29,7 @@
 #include "toolkit/ReportPreview.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -93,6 +104,11 @@ QStringList chineseTexts(const QWidget *window)
         }
         if (auto *m = qobject_cast<const QMenu *>(w))
             menuTexts(m, m->title(), found);
+        if (auto *v = qobject_cast<const QAbstractItemView *>(w); v && v->model()) {
+            for (int c = 0; c < v->model()->columnCount(); ++c)
+                check(w, QStringLiteral("column"),
+                      v->model()->headerData(c, Qt::Horizontal).toString());
+        }
         for (const QAction *a : w->actions()) {
             if (a->objectName() != QStringLiteral("LangChinese"))
                 check(a, QStringLiteral("action"), a->text());
@@ -127,6 +143,9 @@ private slots:
     void mainWindowMenusAndNavigation();
     void smallWindows();
     void gridAndPreview();
+    void rentalWindows();
+    void rentalTexts();
+    void saleWindows();
 
 private:
     TestAccount *m_account = nullptr;
@@ -280,6 +299,60 @@ void tst_English::gridAndPreview()
 
     ReportPreview preview;
     EXPECT_ENGLISH(&preview);
+}
+
+void tst_English::rentalWindows()
+{
+    for (int mode : {0, 1}) {
+        TLeaseFm lease;
+        lease.prepare(mode);
+        lease.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lease));
+        EXPECT_ENGLISH(&lease);
+        // An unknown code is refused in English.
+        lease.EDPic->setText(QStringLiteral("NO-SUCH-CODE"));
+        QTest::keyClick(lease.EDPic, Qt::Key_Return);
+        QVERIFY(!m_boxes->shown.isEmpty());
+        QVERIFY2(!hasChinese(m_boxes->lastText()), qPrintable(m_boxes->lastText()));
+    }
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("The disc code does not exist or the disc is not "
+                                                 "rented out. Please check it."));
+
+    TLeaseMainFM list;
+    EXPECT_ENGLISH(&list);
+    TSelectPicFm titles;
+    EXPECT_ENGLISH(&titles);
+    TSelectPerFm members;
+    EXPECT_ENGLISH(&members);
+    TASSmoneyFm payment;
+    EXPECT_ENGLISH(&payment);
+    TInforFm settlement;
+    EXPECT_ENGLISH(&settlement);
+}
+
+void tst_English::rentalTexts()
+{
+    const Money deposit = *Money::parse(QStringLiteral("50.00"));
+    const Money rent = *Money::parse(QStringLiteral("14.00"));
+    for (const QString &text :
+         {Lease::rentalSummary(2, deposit, rent), Lease::returnSummary(2, deposit, rent),
+          Lease::returnSummary(2, rent, deposit),
+          Lease::totalsExplained(Lease::Mode::RentOut, deposit, rent),
+          Lease::totalsExplained(Lease::Mode::TakeBack, deposit, rent),
+          SaleStore::saleSummary(3, deposit)})
+        QVERIFY2(!hasChinese(text), qPrintable(text));
+    QCOMPARE(Lease::totalsExplained(Lease::Mode::TakeBack, deposit, rent),
+             QStringLiteral("Deposit 50.00 − rent 14.00 = pay customer 36.00"));
+}
+
+void tst_English::saleWindows()
+{
+    TSellFm sale(-1);
+    sale.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sale));
+    EXPECT_ENGLISH(&sale);
+    TSellMainFm list;
+    EXPECT_ENGLISH(&list);
 }
 
 QTEST_MAIN(tst_English)

@@ -89,6 +89,8 @@ TLeaseFm::~TLeaseFm() = default;
 void TLeaseFm::prepare(int mode)
 {
     FMode = mode == 0 ? 0 : 1;
+    // Read by the help (F1): the caption is translated, the mode is not.
+    setProperty("leaseMode", FMode);
     if (FMode == 1) {
         setWindowTitle(tr("影碟归还（按ESC键关闭窗口）"));
         Label23->setText(tr("影片归还数据录入"));

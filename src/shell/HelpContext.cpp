@@ -12,8 +12,8 @@ QString helpTopicOf(const QWidget *window)
     const QString className = QString::fromLatin1(window->metaObject()->className());
     int detail = 0;
     if (className == QLatin1String("TLeaseFm")) {
-        // The caption tells the two uses apart: "影碟出租" or "影碟归还".
-        detail = window->windowTitle().contains(QStringLiteral("归还")) ? 1 : 0;
+        // Renting out (0) or taking back (1), whatever the language of the caption.
+        detail = window->property("leaseMode").toInt() == 1 ? 1 : 0;
     } else if (className == QLatin1String("TSetupFm")) {
         if (auto *pages = window->findChild<QTabWidget *>(QStringLiteral("PageControl1")))
             detail = pages->currentIndex();

@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>编码“%1”含有条码不能表示的字符</source>
-        <translation>The code "%1" holds characters a barcode cannot show</translation>
+        <translation>The code &quot;%1&quot; holds characters a barcode cannot show</translation>
     </message>
 </context>
 <context>
@@ -282,6 +282,45 @@
     </message>
 </context>
 <context>
+    <name>FaultText</name>
+    <message>
+        <source>帐户文件正被其他程序占用，等候超时，本次操作未完成！
+请稍后再试一次。</source>
+        <translation>The account file is in use by another program and did not come free in time; nothing was done.
+Please try again in a moment.</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足，数据未能写入，本次操作未完成！
+请清理磁盘空间后再试一次。</source>
+        <translation>The disk is full; nothing was written.
+Please free some disk space and try again.</translation>
+    </message>
+    <message>
+        <source>帐户文件只读，不能写入，本次操作未完成！
+请检查帐户文件及其文件夹的写入权限后再试一次。</source>
+        <translation>The account file is read-only; nothing was written.
+Please check that the file and its folder may be written, and try again.</translation>
+    </message>
+    <message>
+        <source>请用“文件→打开”打开最近的备份文件。</source>
+        <translation>Open the latest backup with File &gt; Open.</translation>
+    </message>
+    <message>
+        <source>请用“文件→打开”打开最近的备份“%1”。</source>
+        <translation>Open the latest backup "%1" with File &gt; Open.</translation>
+    </message>
+    <message>
+        <source>帐户文件已损坏，本次操作未完成！
+%1</source>
+        <translation>The account file is damaged; nothing was done.
+%1</translation>
+    </message>
+    <message>
+        <source>数据库操作失败，本次操作未完成！</source>
+        <translation>The database operation failed; nothing was done.</translation>
+    </message>
+</context>
+<context>
     <name>GridGroupPanel</name>
     <message>
         <source>把列拖到这儿，按列进行分组</source>
@@ -410,6 +449,15 @@
     <message>
         <source>押金%1 − 租金%2 = %3</source>
         <translation>Deposit %1 − rent %2 = %3</translation>
+    </message>
+</context>
+<context>
+    <name>Money</name>
+    <message>
+        <source>金额超出范围，本次操作未完成！
+金额最大为99999999999999.99元。</source>
+        <translation>The amount is out of range; nothing was done.
+The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
@@ -764,7 +812,7 @@
     </message>
     <message>
         <source>请输入会员姓名！</source>
-        <translation>Please enter the member's name.</translation>
+        <translation>Please enter the member&apos;s name.</translation>
     </message>
     <message>
         <source>会员编号【%1】已被会员【%2】使用，请输入其他编号！</source>
@@ -792,11 +840,11 @@
     </message>
     <message>
         <source>权限管理方式下至少要有一名人员具有“系统设置”权限，否则将无法再进入系统设置！</source>
-        <translation>With permission control on, at least one person must hold the "Settings" permission, or nobody can open the settings again.</translation>
+        <translation>With permission control on, at least one person must hold the &quot;Settings&quot; permission, or nobody can open the settings again.</translation>
     </message>
     <message>
         <source>请输入供应商公司名称！</source>
-        <translation>Please enter the supplier's company name.</translation>
+        <translation>Please enter the supplier&apos;s company name.</translation>
     </message>
     <message>
         <source>该供应商还有%1部影碟的资料，不能删除！</source>
@@ -2305,7 +2353,7 @@ Restore now?</translation>
     </message>
     <message>
         <source>“%1”不是有效的整数!</source>
-        <translation>"%1" is not a whole number.</translation>
+        <translation>&quot;%1&quot; is not a whole number.</translation>
     </message>
     <message>
         <source>请输入影片自编码!</source>
@@ -2448,7 +2496,7 @@ Restore now?</translation>
     </message>
     <message>
         <source>“%1”不是有效的整数!</source>
-        <translation>"%1" is not a whole number.</translation>
+        <translation>&quot;%1&quot; is not a whole number.</translation>
     </message>
     <message>
         <source>请输入自编码!</source>
@@ -2567,7 +2615,7 @@ Restore now?</translation>
     </message>
     <message>
         <source>确定要删除影片【%1】记录吗?</source>
-        <translation>Delete the title "%1"?</translation>
+        <translation>Delete the title &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>该影片已不在库存中!</source>
@@ -2583,7 +2631,7 @@ Restore now?</translation>
 确定要注销影片【%1】吗?</source>
         <translation>A title written off can no longer be used,
 and its open rentals are deleted.
-Write off "%1"?</translation>
+Write off &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>影片注销操作失败!</source>
@@ -3000,11 +3048,11 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>确定要删除类型【%1】吗？</source>
-        <translation>Delete the type "%1"?</translation>
+        <translation>Delete the type &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>确定要删除分类【%1】吗？</source>
-        <translation>Delete the category "%1"?</translation>
+        <translation>Delete the category &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>修改</source>
@@ -3056,7 +3104,7 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>(“2000-01-01”表示不限制终止日期)</source>
-        <translation>("2000-01-01": no end date)</translation>
+        <translation>(&quot;2000-01-01&quot;: no end date)</translation>
     </message>
     <message>
         <source>说    明</source>
@@ -3092,7 +3140,7 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>用户租赁列表，其中归还日期为空表示该影片未归还。</source>
-        <translation>The member's rentals; no return date means the disc is still out.</translation>
+        <translation>The member&apos;s rentals; no return date means the disc is still out.</translation>
     </message>
     <message>
         <source>会员租碟</source>
@@ -3128,11 +3176,11 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>在这儿您可以设置出租会员的基本信息。</source>
-        <translation>Set the members' details here.</translation>
+        <translation>Set the members&apos; details here.</translation>
     </message>
     <message>
         <source>确定要删除会员【%1】相关资料吗？</source>
-        <translation>Delete the member "%1" and his records?</translation>
+        <translation>Delete the member &quot;%1&quot; and his records?</translation>
     </message>
     <message>
         <source>确定要删除交费记录吗?</source>
@@ -3140,7 +3188,7 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。确定要启用权限管理方式吗？</source>
-        <translation>Nobody holds the "Settings" permission yet; with permission control on, nobody could open the settings again. Turn permission control on?</translation>
+        <translation>Nobody holds the &quot;Settings&quot; permission yet; with permission control on, nobody could open the settings again. Turn permission control on?</translation>
     </message>
     <message>
         <source>租金计算方法</source>
@@ -3296,7 +3344,7 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>确定要删除人员【%1】吗？</source>
-        <translation>Delete "%1"?</translation>
+        <translation>Delete &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>收支类型</source>
@@ -3332,11 +3380,11 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>在这儿您可以设置供应商的基本信息。</source>
-        <translation>Set the suppliers' details here.</translation>
+        <translation>Set the suppliers&apos; details here.</translation>
     </message>
     <message>
         <source>确定要删除供应商【%1】吗？</source>
-        <translation>Delete the supplier "%1"?</translation>
+        <translation>Delete the supplier &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>系统设置</source>
@@ -3344,7 +3392,7 @@ Write off "%1"?</translation>
     </message>
     <message>
         <source>系统参数各种基础设置</source>
-        <translation>The shop's basic settings</translation>
+        <translation>The shop&apos;s basic settings</translation>
     </message>
     <message>
         <source>会  员</source>

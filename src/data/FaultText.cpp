@@ -4,6 +4,7 @@
 #include "DataModule.h"
 #include "Db.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,29 +30,32 @@ QString message(Db::Fault fault)
 {
     switch (fault) {
     case Db::Fault::Busy:
-        return QStringLiteral("帐户文件正被其他程序占用，等候超时，本次操作未完成！\n"
-                              "请稍后再试一次。");
+        return QCoreApplication::translate(
+            "FaultText", "帐户文件正被其他程序占用，等候超时，本次操作未完成！\n"
+                         "请稍后再试一次。");
     case Db::Fault::DiskFull:
-        return QStringLiteral("磁盘空间不足，数据未能写入，本次操作未完成！\n"
-                              "请清理磁盘空间后再试一次。");
+        return QCoreApplication::translate(
+            "FaultText", "磁盘空间不足，数据未能写入，本次操作未完成！\n"
+                         "请清理磁盘空间后再试一次。");
     case Db::Fault::ReadOnly:
-        return QStringLiteral("帐户文件只读，不能写入，本次操作未完成！\n"
-                              "请检查帐户文件及其文件夹的写入权限后再试一次。");
+        return QCoreApplication::translate(
+            "FaultText", "帐户文件只读，不能写入，本次操作未完成！\n"
+                         "请检查帐户文件及其文件夹的写入权限后再试一次。");
     case Db::Fault::Damaged: {
         const QString folder =
             CurrentDBFile.isEmpty() ? dataFolder() : QFileInfo(CurrentDBFile).absolutePath();
         const QString backup = latestBackup(folder, CurrentDBFile);
         const QString wayBack =
             backup.isEmpty()
-                ? QStringLiteral("请用“文件→打开”打开最近的备份文件。")
-                : QStringLiteral("请用“文件→打开”打开最近的备份“%1”。").arg(backup);
-        return QStringLiteral("帐户文件已损坏，本次操作未完成！\n") + wayBack;
+                ? QCoreApplication::translate("FaultText", "请用“文件→打开”打开最近的备份文件。")
+                : QCoreApplication::translate("FaultText", "请用“文件→打开”打开最近的备份“%1”。").arg(backup);
+        return QCoreApplication::translate("FaultText", "帐户文件已损坏，本次操作未完成！\n%1").arg(wayBack);
     }
     case Db::Fault::Refused:
     case Db::Fault::Other:
         break;
     }
-    return QStringLiteral("数据库操作失败，本次操作未完成！");
+    return QCoreApplication::translate("FaultText", "数据库操作失败，本次操作未完成！");
 }
 
 } // namespace FaultText

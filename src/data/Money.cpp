@@ -1,5 +1,7 @@
 #include "Money.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Maps ASCII and full-width digits to 0..9; anything else to -1.
@@ -21,7 +23,7 @@ bool isPoint(QChar c)
 } // namespace
 
 MoneyRangeError::MoneyRangeError()
-    : Db::DbError(QStringLiteral("金额超出范围，本次操作未完成！\n金额最大为99999999999999.99元。"))
+    : Db::DbError(QCoreApplication::translate("Money", "金额超出范围，本次操作未完成！\n金额最大为99999999999999.99元。"))
 {
 }
 

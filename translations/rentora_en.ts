@@ -307,7 +307,7 @@ Please check that the file and its folder may be written, and try again.</transl
     </message>
     <message>
         <source>请用“文件→打开”打开最近的备份“%1”。</source>
-        <translation>Open the latest backup "%1" with File &gt; Open.</translation>
+        <translation>Open the latest backup &quot;%1&quot; with File &gt; Open.</translation>
     </message>
     <message>
         <source>帐户文件已损坏，本次操作未完成！
@@ -2734,6 +2734,26 @@ Write off &quot;%1&quot;?</translation>
     <message>
         <source>所有类型</source>
         <translation>All types</translation>
+    </message>
+    <message>
+        <source>已出租</source>
+        <translation>Rented</translation>
+    </message>
+    <message>
+        <source>已售出</source>
+        <translation>Sold</translation>
+    </message>
+    <message>
+        <source>已删除</source>
+        <translation>Deleted</translation>
+    </message>
+    <message>
+        <source>已报废</source>
+        <translation>Written off</translation>
+    </message>
+    <message>
+        <source>在库</source>
+        <translation>In stock</translation>
     </message>
 </context>
 <context>

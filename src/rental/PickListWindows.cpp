@@ -21,16 +21,16 @@
 
 namespace {
 
-// Every title with its state; the conditions of the choice, the category and the search
-// are added to the WHERE clause.
+// Every title with its state (the five state names are bound, in the program's language); the
+// conditions of the choice, the category and the search are added to the WHERE clause.
 const QString kTitles = QStringLiteral(
     "SELECT b.ID, b.CustomNum, b.Name, b.Nlang, b.Ver, b.Categray, b.Direct, b.ActRole, "
     "b.Address1, CASE "
     "WHEN EXISTS (SELECT 1 FROM TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL "
-    "AND d.Ass_Number <> -1) THEN '已出租' "
+    "AND d.Ass_Number <> -1) THEN ? "
     "WHEN b.Quality = 5 OR EXISTS (SELECT 1 FROM TBBusinessDetail AS d WHERE d.CDNum = b.ID "
-    "AND d.ReDate IS NULL) THEN '已售出' "
-    "WHEN b.Quality = 3 THEN '已删除' WHEN b.Quality = 4 THEN '已报废' ELSE '在库' END AS State "
+    "AND d.ReDate IS NULL) THEN ? "
+    "WHEN b.Quality = 3 THEN ? WHEN b.Quality = 4 THEN ? ELSE ? END AS State "
     "FROM TBName AS b WHERE 1 = 1");
 
 QString choiceCondition(TitleChoice choice)
@@ -194,7 +194,7 @@ TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
 void TSelectPicFm::reopen()
 {
     QString sql = kTitles + choiceCondition(m_choice);
-    QVariantList params;
+    QVariantList params{tr("已出租"), tr("已售出"), tr("已删除"), tr("已报废"), tr("在库")};
     if (CombCate->currentIndex() > 0) {
         sql += QStringLiteral(" AND b.Categray = ?");
         params << CombCate->currentText();

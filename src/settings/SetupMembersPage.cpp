@@ -13,6 +13,7 @@
 #include "data/Db.h"
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>

@@ -47,6 +47,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -148,11 +149,26 @@ QStringList chineseChoices(const QWidget *window, const char *name)
     return found;
 }
 
+// With RENTORA_SHOTS set to a folder, every window walked is saved there as a picture, to
+// look at whether the English fits.
+void keepShot(QWidget *window)
+{
+    const QString folder = qEnvironmentVariable("RENTORA_SHOTS");
+    if (folder.isEmpty())
+        return;
+    const QString name = QString::fromLatin1(window->metaObject()->className());
+    QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder + QLatin1Char('/') + name + QString::number(n) + QStringLiteral(".png");
+    window->grab().save(path);
+}
+
 } // namespace
 
 // Fails naming every Chinese text found.
 #define EXPECT_ENGLISH(window)                                                                    \
     do {                                                                                          \
+        keepShot(window);                                                                         \
         const QStringList found = chineseTexts(window);                                           \
         QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));                  \
     } while (false)

@@ -648,6 +648,49 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>ReportPeriod</name>
+    <message>
+        <source>今天</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>本周</source>
+        <translation>This week</translation>
+    </message>
+    <message>
+        <source>本月</source>
+        <translation>This month</translation>
+    </message>
+    <message>
+        <source>上月</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>今年</source>
+        <translation>This year</translation>
+    </message>
+    <message>
+        <source>去年</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>开始日期晚于结束日期，已将两个日期对调：从%1到%2。</source>
+        <translation>The start date was after the end date; the two were swapped: from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>时段</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>常用时段</source>
+        <translation>Common periods</translation>
+    </message>
+    <message>
+        <source>自定时段</source>
+        <translation>Custom period</translation>
+    </message>
+</context>
+<context>
     <name>ReportPreview</name>
     <message>
         <source>报表页面</source>

@@ -1,12 +1,17 @@
 #include "ReportPeriod.h"
 
+#include <QCoreApplication>
+
 namespace ReportPeriod {
 
 QList<Choice> choices()
 {
-    return {{QStringLiteral("今天"), Preset::Today},         {QStringLiteral("本周"), Preset::ThisWeek},
-            {QStringLiteral("本月"), Preset::ThisMonth},     {QStringLiteral("上月"), Preset::LastMonth},
-            {QStringLiteral("今年"), Preset::ThisYear},      {QStringLiteral("去年"), Preset::LastYear}};
+    return {{QCoreApplication::translate("ReportPeriod", "今天"), Preset::Today},
+            {QCoreApplication::translate("ReportPeriod", "本周"), Preset::ThisWeek},
+            {QCoreApplication::translate("ReportPeriod", "本月"), Preset::ThisMonth},
+            {QCoreApplication::translate("ReportPeriod", "上月"), Preset::LastMonth},
+            {QCoreApplication::translate("ReportPeriod", "今年"), Preset::ThisYear},
+            {QCoreApplication::translate("ReportPeriod", "去年"), Preset::LastYear}};
 }
 
 std::pair<QDate, QDate> range(Preset preset, const QDate &today)
@@ -41,7 +46,7 @@ bool putInOrder(QDate &from, QDate &to)
 
 QString swappedNotice(const QDate &from, const QDate &to)
 {
-    return QStringLiteral("开始日期晚于结束日期，已将两个日期对调：从%1到%2。")
+    return QCoreApplication::translate("ReportPeriod", "开始日期晚于结束日期，已将两个日期对调：从%1到%2。")
         .arg(from.toString(QStringLiteral("yyyy-MM-dd")), to.toString(QStringLiteral("yyyy-MM-dd")));
 }
 

@@ -3,15 +3,16 @@
 #include "ReportPeriod.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 
 QComboBox *periodPresetBox(QWidget *parent, QDateEdit *from, QDateEdit *to)
 {
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("ComBPeriod"));
-    box->setAccessibleName(QStringLiteral("时段"));
-    box->setToolTip(QStringLiteral("常用时段"));
-    box->addItem(QStringLiteral("自定时段"));
+    box->setAccessibleName(QCoreApplication::translate("ReportPeriod", "时段"));
+    box->setToolTip(QCoreApplication::translate("ReportPeriod", "常用时段"));
+    box->addItem(QCoreApplication::translate("ReportPeriod", "自定时段"));
     for (const ReportPeriod::Choice &c : ReportPeriod::choices())
         box->addItem(c.caption, int(c.preset));
 

@@ -455,6 +455,9 @@ void tst_English::settingsPages()
 
 void tst_English::cashUpAuditAndLabels()
 {
+    // The operator's name is data; the test account's own is Chinese.
+    Db::exec(QStringLiteral("UPDATE TBPersons SET Name = ? WHERE ID = ?"),
+             {QStringLiteral("Manager"), CurrentUserID});
     TCashUpFm cashUp;
     EXPECT_ENGLISH(&cashUp);
     TCashUpListFm cashUps;

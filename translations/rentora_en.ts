@@ -581,7 +581,7 @@ The largest amount is 99999999999999.99.</translation>
     </message>
     <message>
         <source>共 %1 部</source>
-        <translation>%1 discs</translation>
+        <translation>Discs: %1</translation>
     </message>
     <message>
         <source>%1元</source>
@@ -1011,7 +1011,7 @@ The largest amount is 99999999999999.99.</translation>
     </message>
     <message>
         <source>共0条</source>
-        <translation>0 entries</translation>
+        <translation>Entries: 0</translation>
     </message>
     <message>
         <source>起始日期</source>
@@ -2483,7 +2483,7 @@ Restore now?</translation>
     </message>
     <message>
         <source>共 0 部</source>
-        <translation>0 titles</translation>
+        <translation>Titles: 0</translation>
     </message>
     <message>
         <source>供 应 商</source>
@@ -2642,7 +2642,7 @@ Restore now?</translation>
     </message>
     <message>
         <source>共 0 部</source>
-        <translation>0 titles</translation>
+        <translation>Titles: 0</translation>
     </message>
     <message>
         <source>共0.00 元</source>
@@ -3038,7 +3038,7 @@ Write off &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>共0部</source>
-        <translation>0 discs</translation>
+        <translation>Discs: 0</translation>
     </message>
     <message>
         <source> 共0.00元</source>
@@ -3235,7 +3235,7 @@ Write off &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>共 0 部</source>
-        <translation>0 titles</translation>
+        <translation>Titles: 0</translation>
     </message>
     <message>
         <source>在这儿您可以设置出租会员的基本信息。</source>
@@ -3459,7 +3459,7 @@ Write off &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>会  员</source>
-        <translation>Member</translation>
+        <translation>Members</translation>
     </message>
     <message>
         <source>出  租</source>

@@ -486,6 +486,41 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>Power</name>
+    <message>
+        <source>出租/归还</source>
+        <translation>Rent/return</translation>
+    </message>
+    <message>
+        <source>库存管理</source>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <source>统计/分析</source>
+        <translation>Reports/charts</translation>
+    </message>
+    <message>
+        <source>销售管理</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>系统设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>费用收支</source>
+        <translation>Income/expense</translation>
+    </message>
+    <message>
+        <source>文件/帐户</source>
+        <translation>Files/accounts</translation>
+    </message>
+    <message>
+        <source>交班结算</source>
+        <translation>Cash-up</translation>
+    </message>
+</context>
+<context>
     <name>Receipt</name>
     <message>
         <source>零售</source>

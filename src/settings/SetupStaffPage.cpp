@@ -9,6 +9,7 @@
 
 #include "data/Db.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,9 +26,19 @@ namespace {
 // Each list entry carries the PowerId of its catalogue row.
 constexpr int PowerIdRole = Qt::UserRole;
 
+// The permission names a new account's catalogue holds, shown in the program's language; a
+// name the program does not know is shown as stored.
+[[maybe_unused]] const char *const kPowerNames[] = {
+    QT_TRANSLATE_NOOP("Power", "出租/归还"), QT_TRANSLATE_NOOP("Power", "库存管理"),
+    QT_TRANSLATE_NOOP("Power", "统计/分析"), QT_TRANSLATE_NOOP("Power", "销售管理"),
+    QT_TRANSLATE_NOOP("Power", "系统设置"),  QT_TRANSLATE_NOOP("Power", "费用收支"),
+    QT_TRANSLATE_NOOP("Power", "文件/帐户"), QT_TRANSLATE_NOOP("Power", "交班结算"),
+};
+
 QListWidgetItem *powerItem(const Settings::Power &p)
 {
-    auto *item = new QListWidgetItem(p.name);
+    auto *item =
+        new QListWidgetItem(QCoreApplication::translate("Power", p.name.toUtf8().constData()));
     item->setData(PowerIdRole, p.id);
     return item;
 }

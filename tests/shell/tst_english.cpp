@@ -52,6 +52,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -451,6 +452,12 @@ void tst_English::settingsPages()
     }
     QVERIFY2(chineseChoices(&setup, "CombRoll").isEmpty(),
              qPrintable(chineseChoices(&setup, "CombRoll").join(u'\n')));
+    // The permissions a new account's catalogue holds are named in English too.
+    auto *powers = setup.findChild<QListWidget *>(QStringLiteral("LbPower"));
+    QVERIFY(powers);
+    QVERIFY(powers->count() >= 7);
+    for (int i = 0; i < powers->count(); ++i)
+        QVERIFY2(!hasChinese(powers->item(i)->text()), qPrintable(powers->item(i)->text()));
 }
 
 void tst_English::cashUpAuditAndLabels()

@@ -1115,6 +1115,10 @@ The largest amount is 99999999999999.99.</translation>
         <source>数据备份成功！</source>
         <translation>Data backed up!</translation>
     </message>
+    <message>
+        <source>备份文件不能是正在使用的帐户文件或它的日志文件，请换一个文件名！</source>
+        <translation>The backup cannot be the account file in use or its journal. Please choose another file name.</translation>
+    </message>
 </context>
 <context>
     <name>TCashUpFm</name>
@@ -1345,18 +1349,16 @@ The largest amount is 99999999999999.99.</translation>
         <translation>Please choose who handled it.</translation>
     </message>
     <message>
-        <source>数据保存失败！
-%1</source>
-        <translation>Saving failed.
-%1</translation>
-    </message>
-    <message>
         <source>已添加 %1 条记录</source>
         <translation>%1 entries added</translation>
     </message>
     <message>
         <source>已保存</source>
         <translation>Saved</translation>
+    </message>
+    <message>
+        <source>数据保存失败！</source>
+        <translation>Saving failed.</translation>
     </message>
 </context>
 <context>
@@ -1450,10 +1452,8 @@ The largest amount is 99999999999999.99.</translation>
         <translation>Delete this entry?</translation>
     </message>
     <message>
-        <source>收支记录删除失败！
-%1</source>
-        <translation>Deleting the entry failed.
-%1</translation>
+        <source>收支记录删除失败！</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3092,10 +3092,8 @@ Write off &quot;%1&quot;?</translation>
         <translation>Delete this sale?</translation>
     </message>
     <message>
-        <source>销售记录删除失败!
-%1</source>
-        <translation>Deleting the sale failed.
-%1</translation>
+        <source>销售记录删除失败!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -171,8 +171,8 @@ void TBackupFm::BtnBakClick()
     QDir().mkpath(backups);
     const QString target = QDir(backups).absoluteFilePath(QDir::fromNativeSeparators(typed));
     if (Backup::isOwnFile(m_source, target)) {
-        Msg::error(this, QStringLiteral("备份文件不能是正在使用的帐户文件或它的日志文件，"
-                                        "请换一个文件名！"));
+        Msg::error(this, tr("备份文件不能是正在使用的帐户文件或它的日志文件，"
+                            "请换一个文件名！"));
         EDPath->setFocus();
         return;
     }

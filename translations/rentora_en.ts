@@ -1453,7 +1453,7 @@ The largest amount is 99999999999999.99.</translation>
     </message>
     <message>
         <source>收支记录删除失败！</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting the entry failed.</translation>
     </message>
 </context>
 <context>
@@ -3093,7 +3093,7 @@ Write off &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>销售记录删除失败!</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting the sale failed.</translation>
     </message>
 </context>
 <context>

@@ -85,19 +85,23 @@ inline QString focusName()
 // it early: the dialog is then rejected so that it never blocks the test.
 template <typename T> void whenModal(std::function<void(T *)> action)
 {
-    auto timer = std::make_shared<QTimer>();
+    // Owned by the application (never by a shared pointer its own connection holds, which
+    // kept every timer alive for good): deleted once it has done its work, else at exit.
+    auto *timer = new QTimer(qApp);
     auto tries = std::make_shared<int>(0);
     timer->setInterval(5);
-    QObject::connect(timer.get(), &QTimer::timeout, [timer, tries, action] {
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
         auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
         if (!dialog) {
             if (++*tries > 2000) {
                 timer->stop();
+                timer->deleteLater();
                 qWarning("no modal dialog of the expected type came up");
             }
             return;
         }
         timer->stop();
+        timer->deleteLater();
         QPointer<T> guard(dialog);
         dialog->activateWindow();
         if (!QTest::qWaitForWindowActive(dialog))

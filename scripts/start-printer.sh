@@ -78,11 +78,19 @@ else
   start_cupsd || { echo "start-printer: cupsd does not start" >&2; exit 1; }
 fi
 
-# CUPS turns the job into PostScript before cups-pdf makes a PDF of it again. Its default
-# renderers turn the fonts into Type 3 glyphs without a usable text mapping, so pdftotext
-# reads nothing back; pdftocairo keeps TrueType fonts with their text.
-admin -p "$PRINTER" -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
-  -o pdftops-renderer-default=pdftocairo -E
+# The printer keeps each job's document as it comes: a raw queue on a backend of our own
+# (scripts/rentora-pdf-backend) that writes it into $OUT. A queue of cups-pdf would pass the
+# job through PostScript first, which turns the glyphs of the CJK font into Type 3 fonts
+# without a text mapping: digits and Latin letters of a receipt could not be read back. The
+# backend is mode 0700 so that CUPS runs it as root, who owns $OUT.
+backend=/usr/lib/cups/backend/rentora-pdf
+sed "s|@OUT@|$OUT|" "$(dirname "$0")/rentora-pdf-backend" >"$backend.new"
+chmod 0700 "$backend.new"
+mv "$backend.new" "$backend"
+# A queue left by an earlier version of this script keeps its PPD (and so its filters)
+# when only its device is changed: it is made anew.
+lpadmin -x "$PRINTER" 2>/dev/null || true
+admin -p "$PRINTER" -v rentora-pdf:/ -E
 admin -d "$PRINTER"
 cupsenable "$PRINTER" || true
 cupsaccept "$PRINTER" || true

@@ -13,11 +13,9 @@ QString family()
 
 QStringList namedFamilies()
 {
-    // "SimSun" and "Arial" are left to the system for now: the receipt and the reports print
-    // with them, and the CUPS PDF printer turns this family's digits into glyphs without text.
-    return {QStringLiteral("NSimSun"), QStringLiteral("宋体"), QStringLiteral("新宋体"),
-            QStringLiteral("华文彩云"), QStringLiteral("STCaiyun"),
-            QStringLiteral("MS Shell Dlg 2")};
+    return {QStringLiteral("SimSun"),   QStringLiteral("NSimSun"),  QStringLiteral("宋体"),
+            QStringLiteral("新宋体"),   QStringLiteral("Arial"),    QStringLiteral("华文彩云"),
+            QStringLiteral("STCaiyun"), QStringLiteral("MS Shell Dlg 2")};
 }
 
 bool install()

@@ -12,17 +12,15 @@
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "shell/BaseWindows.h"
+#include "support/PrintedPdf.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
 #include "toolkit/ReportPrinter.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -30,47 +28,6 @@
 
 using RentalTest::key;
 using RentalTest::whenModal;
-
-namespace {
-
-QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString pdfText(const QString &path)
-{
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")})
-        .simplified();
-}
-
-QStringList pdfsIn(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, {QStringLiteral("*.pdf")}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next();
-    return files;
-}
-
-// Where cups-pdf writes its jobs: the "Out" folder of its configuration (${HOME}/PDF).
-QString cupsPdfFolder()
-{
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly)) {
-        for (const QString &line : QString::fromUtf8(conf.readAll()).split(u'\n')) {
-            if (line.startsWith(QLatin1String("Out ")))
-                return line.mid(4).trimmed().replace(QLatin1String("${HOME}"), QDir::homePath());
-        }
-    }
-    return QDir::homePath() + QStringLiteral("/PDF");
-}
-
-} // namespace
 
 class tst_Settlement : public QObject
 {
@@ -169,7 +126,7 @@ void tst_Settlement::receiptOfARental()
     const QString pdf = m_prints->filePath(QStringLiteral("receipt.pdf"));
     QString why;
     QVERIFY2(doc.exportPdf(pdf, &why), qPrintable(why));
-    const QString text = pdfText(pdf);
+    const QString text = PrintedPdf::text(pdf);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
     const QString day = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
@@ -187,7 +144,7 @@ void tst_Settlement::receiptOfARental()
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
     }
 
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = PrintedPdf::runTool(QStringLiteral("pdfinfo"), {pdf});
     const QRegularExpressionMatch size =
         QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
     QVERIFY2(size.hasMatch(), qPrintable(info));
@@ -206,7 +163,7 @@ void tst_Settlement::receiptOfASaleChargesTheQuantity()
     QCOMPARE(Receipt::total(content.lines), Money::fromYuan(50));
     const QString pdf = m_prints->filePath(QStringLiteral("sale.pdf"));
     QVERIFY(Receipt::document(Receipt::currentHeader(), content).exportPdf(pdf));
-    const QString text = pdfText(pdf);
+    const QString text = PrintedPdf::text(pdf);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
     QVERIFY2(text.contains(QStringLiteral("英雄 2 50.00")), qPrintable(text));
@@ -244,7 +201,7 @@ void tst_Settlement::receiptOfAReturnListsTheReturnedDiscs()
 
     const QString pdf = m_prints->filePath(QStringLiteral("return.pdf"));
     QVERIFY(Receipt::document(Receipt::currentHeader(), content).exportPdf(pdf));
-    const QString text = pdfText(pdf);
+    const QString text = PrintedPdf::text(pdf);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
     for (const QString &expected :
@@ -307,16 +264,16 @@ void tst_Settlement::printOption()
     const Receipt::Content receipt = rentalReceipt();
     int filesWhileOpen = -1;
     whenModal<TInforFm>([&](TInforFm *prompt) {
-        filesWhileOpen = int(pdfsIn(m_prints->path()).size());
+        filesWhileOpen = int(PrintedPdf::filesIn(m_prints->path()).size());
         prompt->BitBtn1->click();
     });
     ShowSettlement(QStringLiteral("共出租影片：3部，"), receipt);
     QCOMPARE(filesWhileOpen, 0); // printed when the prompt closes, not before
-    const QStringList files = pdfsIn(m_prints->path());
+    const QStringList files = PrintedPdf::filesIn(m_prints->path());
     QCOMPARE(files.size(), prints ? 1 : 0);
     QVERIFY(m_boxes->shown.isEmpty());
     if (prints) {
-        const QString text = pdfText(files.first());
+        const QString text = PrintedPdf::text(files.first());
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");
         QVERIFY2(text.contains(QStringLiteral("本次实收： 90.00元")), qPrintable(text));
@@ -336,8 +293,7 @@ void tst_Settlement::printsOnTheDefaultPrinter()
     // A title name of this run only, to find the job among earlier ones.
     const QString marker = QStringLiteral("收据%1").arg(QCoreApplication::applicationPid());
     Db::exec(QStringLiteral("UPDATE TBName SET Name = ? WHERE CustomNum = '0002'"), {marker});
-    const QString folder = cupsPdfFolder();
-    const QStringList before = pdfsIn(folder);
+    const QStringList before = PrintedPdf::filesIn(PrintedPdf::printerFolder());
 
     const Receipt::Content receipt = rentalReceipt();
     whenModal<TInforFm>([](TInforFm *prompt) { key(prompt, Qt::Key_Return); });
@@ -345,24 +301,15 @@ void tst_Settlement::printsOnTheDefaultPrinter()
     QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
     QCOMPARE(ReportPrinter::lastOutcome().target, ReportPrintOutcome::Target::Printer);
 
-    QString job, text;
-    QElapsedTimer waited;
-    waited.start();
-    while (job.isEmpty() && waited.elapsed() < 60000) {
-        QTest::qWait(250);
-        for (const QString &f : pdfsIn(folder)) {
-            if (before.contains(f))
-                continue;
-            QTest::qWait(300); // let cups-pdf finish writing
-            const QString t = pdfText(f);
-            if (t.contains(marker)) {
-                job = f;
-                text = t;
-            }
-        }
-    }
-    QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in ") + folder));
+    const QString job = PrintedPdf::waitForJob(before, marker);
+    QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in ") + PrintedPdf::printerFolder()));
+    const QString text = PrintedPdf::text(job);
+    const QStringList fonts = PrintedPdf::fonts(job);
     QFile::remove(job);
+    // The receipt prints in the program's one font, digits and Latin letters included.
+    QVERIFY(!fonts.isEmpty());
+    for (const QString &font : fonts)
+        QVERIFY2(font.contains(QLatin1String("MicroHei"), Qt::CaseInsensitive), qPrintable(font));
     QVERIFY2(text.contains(QStringLiteral("欢迎光临")), qPrintable(text));
     QVERIFY2(text.contains(marker + QStringLiteral(" 租金5.50/天 押金50.00")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("本次实收")), qPrintable(text));

@@ -3,34 +3,17 @@
 #include "toolkit/ReportGenerator.h"
 #include "toolkit/ReportPrinter.h"
 
-#include <QDirIterator>
-#include <QElapsedTimer>
+#include "support/PrintedPdf.h"
+
+#include <QDir>
 #include <QFile>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QString run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString pdfText(const QString &path)
-{
-    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path,
-                                             QStringLiteral("-")})
-        .simplified();
-}
 
 // A receipt of two rows, and fillers enough to carry it onto further pages.
 ReportDocument receipt(const QString &name = QStringLiteral("单据"), int fillers = 0)
@@ -54,39 +37,6 @@ ReportDocument receipt(const QString &name = QStringLiteral("单据"), int fille
     return ReportGenerator::generate(r, rows);
 }
 
-// Where cups-pdf writes its jobs: the "Out" folder of its configuration, with ${HOME} the
-// home of the user printing, and the usual places besides.
-QStringList cupsPdfFolders()
-{
-    QStringList folders;
-    QFile conf(QStringLiteral("/etc/cups/cups-pdf.conf"));
-    if (conf.open(QIODevice::ReadOnly)) {
-        const QStringList lines = QString::fromUtf8(conf.readAll()).split(u'\n');
-        for (const QString &line : lines) {
-            if (line.startsWith(QLatin1String("Out "))) {
-                QString out = line.mid(4).trimmed();
-                out.replace(QLatin1String("${HOME}"), QDir::homePath());
-                folders << out;
-            }
-        }
-    }
-    folders << QDir::homePath() + QStringLiteral("/PDF")
-            << QStringLiteral("/var/spool/cups-pdf/ANONYMOUS");
-    folders.removeDuplicates();
-    return folders;
-}
-
-QSet<QString> pdfFilesIn(const QStringList &folders)
-{
-    QSet<QString> files;
-    for (const QString &folder : folders) {
-        QDirIterator it(folder, {QStringLiteral("*.pdf")}, QDir::Files,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files.insert(it.next());
-    }
-    return files;
-}
 
 } // namespace
 
@@ -135,7 +85,7 @@ void TestReportPrint::noPrinterWritesPdfIntoPrintsFolder()
     QVERIFY(o.message.endsWith(o.path));
     QVERIFY(QFile::exists(o.path));
     QCOMPARE(ReportPrinter::lastOutcome().path, o.path);
-    const QString text = pdfText(o.path);
+    const QString text = PrintedPdf::text(o.path);
     QFile::remove(o.path);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
@@ -181,8 +131,7 @@ void TestReportPrint::printsOnDefaultPrinter()
         !printer.printerName().contains(QLatin1String("PDF"), Qt::CaseInsensitive)) {
         QSKIP("the default printer is not a PDF printer");
     }
-    const QStringList folders = cupsPdfFolders();
-    const QSet<QString> before = pdfFilesIn(folders);
+    const QStringList before = PrintedPdf::filesIn(PrintedPdf::printerFolder());
 
     const QString name = QStringLiteral("receipt-test-%1").arg(QCoreApplication::applicationPid());
     const ReportDocument doc = receipt(name, 20);
@@ -193,22 +142,11 @@ void TestReportPrint::printsOnDefaultPrinter()
     QCOMPARE(o.printerName, printer.printerName());
     QCOMPARE(o.message, QStringLiteral("已发送到打印机 %1").arg(printer.printerName()));
 
-    // The job reaches the PDF printer's folder a moment later.
-    QString job;
-    QElapsedTimer waited;
-    waited.start();
-    while (job.isEmpty() && waited.elapsed() < 60000) {
-        QTest::qWait(250);
-        const QSet<QString> now = pdfFilesIn(folders) - before;
-        for (const QString &f : now) {
-            if (f.contains(name))
-                job = f;
-        }
-    }
-    QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in %1").arg(folders.join(", "))));
-    QTest::qWait(500); // let cups-pdf finish writing
-    const QString text = pdfText(job);
-    const QString info = run(QStringLiteral("pdfinfo"), {job});
+    // The job reaches the printer's folder a moment later, named after the document.
+    const QString job = PrintedPdf::waitForJob(before, name);
+    QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in ") + PrintedPdf::printerFolder()));
+    const QString text = PrintedPdf::text(job);
+    const QString info = PrintedPdf::runTool(QStringLiteral("pdfinfo"), {job});
     QFile::remove(job);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");

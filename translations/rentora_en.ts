@@ -2362,6 +2362,10 @@ Restore now?</translation>
         <translation>Restoring failed and the account cannot be opened! The backup made before restoring is at:
 </translation>
     </message>
+    <message>
+        <source>账套文件在网络共享上（%1）。几台电脑通过网络共享同时使用一个账套文件并不安全：文件锁可能失效，数据可能损坏。请把账套文件放在本机硬盘上，只在一台电脑上使用。</source>
+        <translation>The account file is on a network share (%1). Several computers using one account file over a network share is not safe: file locks may fail and the data may be damaged. Keep the account file on this computer&apos;s own disk and use it on one computer only.</translation>
+    </message>
 </context>
 <context>
     <name>TRepertoryDetailEditFm</name>

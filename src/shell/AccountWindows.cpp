@@ -7,8 +7,8 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/AccountFiles.h"
+#include "data/NetworkShare.h"
 #include "data/Restore.h"
-#include "data/Db.h"
 #include "data/SettingsStore.h"
 #include "toolkit/MessageBox.h"
 
@@ -91,6 +91,7 @@ bool SwitchAccount(const QString &path, QWidget *parent)
     QString why;
     switch (AccountFiles::switchAccount(path, &why)) {
     case AccountFiles::SwitchResult::Switched:
+        warnIfOnNetworkShare(parent, path);
         return true;
     case AccountFiles::SwitchResult::Restored:
         qCWarning(lcData).noquote() << "cannot open the account" << path << ":" << why;
@@ -103,6 +104,20 @@ bool SwitchAccount(const QString &path, QWidget *parent)
         return false;
     }
     return false;
+}
+
+void warnIfOnNetworkShare(QWidget *parent, const QString &path)
+{
+    const QString share = NetworkShare::networkShareOf(path);
+    if (share.isEmpty())
+        return;
+    qCWarning(lcData).noquote() << "the account" << path << "is on a network share:" << share;
+    Msg::show({parent, Msg::SystemCaption,
+               TOpenAccountFm::tr("账套文件在网络共享上（%1）。几台电脑通过网络共享同时使用一个账套文件并不安全："
+                                  "文件锁可能失效，数据可能损坏。请把账套文件放在本机硬盘上，只在一台电脑上使用。")
+                   .arg(share),
+               Msg::Icon::Warning, QMessageBox::Ok, QMessageBox::Ok,
+               QDir::toNativeSeparators(path)});
 }
 
 bool isSampleAccount(const QString &path)

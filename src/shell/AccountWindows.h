@@ -17,6 +17,10 @@ class QPushButton;
 // opened is reported and the account in use stays. True when MainConn is on path.
 bool SwitchAccount(const QString &path, QWidget *parent);
 
+// Warns that the account file at path lies on a network share (NFS, SMB and the like), where
+// two counters sharing it can damage it; nothing is shown for a file on a local disk.
+void warnIfOnNetworkShare(QWidget *parent, const QString &path);
+
 // The sample account the program comes with (data/Sample.MDB), whatever the letter case.
 bool isSampleAccount(const QString &path);
 

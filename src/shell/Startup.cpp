@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "AccountWindows.h"
 #include "BaseWindows.h"
 #include "Language.h"
 #include "LoginWindow.h"
@@ -89,6 +90,7 @@ int run(QApplication &app)
             splash->close();
         return 0;
     }
+    warnIfOnNetworkShare(nullptr, CurrentDBFile);
 
     {
         TLoginFm login;

@@ -1,6 +1,7 @@
 #include "data/AccountFiles.h"
 #include "data/Backup.h"
 #include "data/DataModule.h"
+#include "data/NetworkShare.h"
 #include "data/Db.h"
 #include "data/SampleAccount.h"
 
@@ -103,6 +104,11 @@ private slots:
     void backupRefusesEveryFileOfTheAccount_data();
     void backupRefusesEveryFileOfTheAccount();
     void backupKeepsTheAccountsPermissions();
+
+    // A file on a network share is told from one on a local disk by the mount that holds it.
+    void networkShareFoundByTheMountHoldingTheFile_data();
+    void networkShareFoundByTheMountHoldingTheFile();
+    void localTemporaryFolderIsNoNetworkShare();
 
 private:
     QString account(const QString &name) const { return m_data.filePath(name); }
@@ -548,6 +554,60 @@ void tst_AccountFiles::backupKeepsTheAccountsPermissions()
                                         QFile::WriteOther | QFile::ReadOwner | QFile::WriteOwner;
         QCOMPARE(QFile::permissions(target) & mask, perms & mask);
     }
+}
+
+namespace {
+
+// A machine's mount table: a local root, a shop folder on NFS with a local disk mounted inside
+// it, a share whose mount point holds a space, a folder mounted twice (the later mount hides
+// the earlier), the desktop's mount of network places, and a neighbour whose name begins like
+// the share's.
+const char kMountInfo[] =
+    "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+    "30 22 0:40 / /srv/shop rw,relatime shared:7 - nfs4 server:/export/shop rw,vers=4.2\n"
+    "31 30 8:17 / /srv/shop/local rw,relatime - ext4 /dev/sdb1 rw\n"
+    "32 22 0:41 / /mnt/shop\\040share rw,relatime - cifs //server/shop rw\n"
+    "33 22 8:33 / /mnt/usb rw,relatime - vfat /dev/sdc1 rw\n"
+    "34 33 0:42 / /mnt/usb rw,relatime - smb3 //server/usb rw\n"
+    "35 22 0:43 / /run/user/1000/gvfs rw,nosuid,nodev,relatime - fuse.gvfsd-fuse gvfsd-fuse rw\n"
+    "36 22 8:49 / /srv/shopfront rw,relatime - xfs /dev/sdd1 rw\n";
+
+} // namespace
+
+void tst_AccountFiles::networkShareFoundByTheMountHoldingTheFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<bool>("network");
+    QTest::newRow("local disk") << "/home/shop/data/Shop.MDB" << "ext4" << false;
+    QTest::newRow("on the share") << "/srv/shop/Shop.MDB" << "nfs4" << true;
+    QTest::newRow("the share itself") << "/srv/shop" << "nfs4" << true;
+    QTest::newRow("local disk inside the share") << "/srv/shop/local/Shop.MDB" << "ext4" << false;
+    QTest::newRow("name beginning like the share") << "/srv/shopfront/Shop.MDB" << "xfs" << false;
+    QTest::newRow("mount point with a space") << "/mnt/shop share/Shop.MDB" << "cifs" << true;
+    QTest::newRow("later mount on the same point") << "/mnt/usb/Shop.MDB" << "smb3" << true;
+    QTest::newRow("network place of the desktop")
+        << "/run/user/1000/gvfs/smb-share:server=nas,share=shop/Shop.MDB" << "fuse.gvfsd-fuse" << true;
+}
+
+void tst_AccountFiles::networkShareFoundByTheMountHoldingTheFile()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, type);
+    QFETCH(bool, network);
+    const QString found = NetworkShare::fileSystemOf(path, QString::fromUtf8(kMountInfo));
+    QCOMPARE(found, type);
+    QCOMPARE(NetworkShare::isNetworkFileSystem(found), network);
+}
+
+void tst_AccountFiles::localTemporaryFolderIsNoNetworkShare()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Shop.MDB"));
+    // The machine's own mount table holds the folder; a test folder is never on a share.
+    QVERIFY(!NetworkShare::fileSystemOf(file).isEmpty());
+    QVERIFY(NetworkShare::networkShareOf(file).isEmpty());
+    QVERIFY(NetworkShare::fileSystemOf(QString(), QString()).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_AccountFiles)

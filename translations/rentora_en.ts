@@ -230,6 +230,107 @@
     </message>
 </context>
 <context>
+    <name>ChartCsv</name>
+    <message>
+        <source>占比(%)</source>
+        <translation>Share (%)</translation>
+    </message>
+    <message>
+        <source>月份</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>购片支出(元)</source>
+        <translation>Disc purchases</translation>
+    </message>
+    <message>
+        <source>租金收入(元)</source>
+        <translation>Rent taken</translation>
+    </message>
+    <message>
+        <source>押金(元)</source>
+        <translation>Deposits taken</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLook</name>
+    <message>
+        <source>我没有找到您需要的数据!</source>
+        <translation>No data found.</translation>
+    </message>
+    <message>
+        <source>保存图片</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>打印图表</source>
+        <translation>Print chart</translation>
+    </message>
+    <message>
+        <source>导出 CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>把图表的数字导出为 CSV 表格</source>
+        <translation>Export the chart&apos;s figures as a CSV table</translation>
+    </message>
+    <message>
+        <source>没有可导出的数据。</source>
+        <translation>There is nothing to export.</translation>
+    </message>
+    <message>
+        <source>导出 CSV 表格</source>
+        <translation>Export CSV table</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>导出 CSV 失败：%1</source>
+        <translation>CSV export failed: %1</translation>
+    </message>
+    <message>
+        <source>已导出 CSV 表格：%1</source>
+        <translation>CSV table exported: %1</translation>
+    </message>
+    <message>
+        <source>没有可保存的图表。</source>
+        <translation>There is no chart to save.</translation>
+    </message>
+    <message>
+        <source>PNG 图片 (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>图片保存失败：%1</source>
+        <translation>The picture could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>已保存图片：%1</source>
+        <translation>Picture saved: %1</translation>
+    </message>
+    <message>
+        <source>没有可打印的图表。</source>
+        <translation>There is no chart to print.</translation>
+    </message>
+</context>
+<context>
+    <name>Charts</name>
+    <message>
+        <source>其他</source>
+        <translation>Others</translation>
+    </message>
+    <message>
+        <source>未命名</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>未分类</source>
+        <translation>No type</translation>
+    </message>
+</context>
+<context>
     <name>Csv</name>
     <message>
         <source>无法写入文件 %1：%2</source>
@@ -337,6 +438,62 @@ Please check that the file and its folder may be written, and try again.</transl
     <message>
         <source>清除全部分组</source>
         <translation>Clear all groups</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTopics</name>
+    <message>
+        <source>主窗口与快捷键</source>
+        <translation>Main window and keys</translation>
+    </message>
+    <message>
+        <source>影碟出租</source>
+        <translation>Renting out</translation>
+    </message>
+    <message>
+        <source>影碟归还</source>
+        <translation>Returns</translation>
+    </message>
+    <message>
+        <source>影碟销售</source>
+        <translation>Sales</translation>
+    </message>
+    <message>
+        <source>库存管理</source>
+        <translation>Stock</translation>
+    </message>
+    <message>
+        <source>会员</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>人员与权限</source>
+        <translation>Staff and permissions</translation>
+    </message>
+    <message>
+        <source>出租选项、费用与类型</source>
+        <translation>Options, fees, types</translation>
+    </message>
+    <message>
+        <source>费用收支</source>
+        <translation>Income and expenses</translation>
+    </message>
+    <message>
+        <source>统计报表</source>
+        <translation>Reports</translation>
+    </message>
+    <message>
+        <source>统计分析图</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>帐户、备份与恢复</source>
+        <translation>Accounts and backup</translation>
+    </message>
+    <message>
+        <source>qrc:/help/%1.html</source>
+        <comment>where the guide&apos;s pages lie; English: qrc:/help/en/%1.html</comment>
+        <translation>qrc:/help/%1.html</translation>
     </message>
 </context>
 <context>
@@ -452,6 +609,27 @@ Please check that the file and its folder may be written, and try again.</transl
     </message>
 </context>
 <context>
+    <name>MemberReport</name>
+    <message>
+        <source>&apos;小计:  共 &apos;0&apos; 部&apos;</source>
+        <comment>number mask: quoted text, 0 the count</comment>
+        <translation>&apos;Subtotal:  &apos;0&apos; discs&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;合计:  共 &apos;0&apos; 部&apos;</source>
+        <comment>number mask: quoted text, 0 the count</comment>
+        <translation>&apos;Total:  &apos;0&apos; discs&apos;</translation>
+    </message>
+    <message>
+        <source>会员租赁报表</source>
+        <translation>Member Rentals Report</translation>
+    </message>
+    <message>
+        <source>未归还</source>
+        <translation>Not returned</translation>
+    </message>
+</context>
+<context>
     <name>Money</name>
     <message>
         <source>金额超出范围，本次操作未完成！
@@ -476,6 +654,17 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>导航条</source>
         <translation>Navigation</translation>
+    </message>
+</context>
+<context>
+    <name>OverdueReport</name>
+    <message>
+        <source>合  计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>租赁过期报表</source>
+        <translation>Overdue Rentals Report</translation>
     </message>
 </context>
 <context>
@@ -518,6 +707,45 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>交班结算</source>
         <translation>Cash-up</translation>
+    </message>
+</context>
+<context>
+    <name>RankingReport</name>
+    <message>
+        <source>影片销售排行榜</source>
+        <translation>Best-Selling Titles</translation>
+    </message>
+    <message>
+        <source>影片租赁排行榜</source>
+        <translation>Most Rented Titles</translation>
+    </message>
+    <message>
+        <source>只计销售数量，不含出租</source>
+        <translation>Counts the quantities sold, not rentals</translation>
+    </message>
+    <message>
+        <source>只计出租，不含销售</source>
+        <translation>Counts rentals, not sales</translation>
+    </message>
+    <message>
+        <source>销售数量</source>
+        <translation>Qty sold</translation>
+    </message>
+    <message>
+        <source>出租次数</source>
+        <translation>Times rented</translation>
+    </message>
+    <message>
+        <source>按类型排行</source>
+        <translation>By type</translation>
+    </message>
+    <message>
+        <source>总排行</source>
+        <translation>Overall</translation>
+    </message>
+    <message>
+        <source>影片类型:</source>
+        <translation>Type:</translation>
     </message>
 </context>
 <context>
@@ -664,6 +892,160 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>RentalReport</name>
+    <message>
+        <source>租赁报表</source>
+        <translation>Rental report</translation>
+    </message>
+    <message>
+        <source>押金小计:</source>
+        <translation>Deposits:</translation>
+    </message>
+    <message>
+        <source>租金小计:</source>
+        <translation>Rent:</translation>
+    </message>
+    <message>
+        <source>押金合计:</source>
+        <translation>Total deposits:</translation>
+    </message>
+    <message>
+        <source>租金合计:</source>
+        <translation>Total rent:</translation>
+    </message>
+    <message>
+        <source>租 赁 报 表</source>
+        <translation>Rental Report</translation>
+    </message>
+</context>
+<context>
+    <name>ReportColumn</name>
+    <message>
+        <source>客户名称</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>可观看影片数</source>
+        <translation>Discs left</translation>
+    </message>
+    <message>
+        <source>租赁日期</source>
+        <translation>Rented on</translation>
+    </message>
+    <message>
+        <source>影片名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>观看天数</source>
+        <translation>Days kept</translation>
+    </message>
+    <message>
+        <source>出租日期</source>
+        <translation>Rented on</translation>
+    </message>
+    <message>
+        <source>过期天数</source>
+        <translation>Days out</translation>
+    </message>
+    <message>
+        <source>押金金额</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>排  名</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>租赁人</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>押金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>租金</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>排名</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>语言种类</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>供应商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>进货日期</source>
+        <translation>Bought on</translation>
+    </message>
+    <message>
+        <source>部数</source>
+        <translation>Sets</translation>
+    </message>
+    <message>
+        <source>数量/每套</source>
+        <translation>Per set</translation>
+    </message>
+    <message>
+        <source>总数量</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>销售日期</source>
+        <translation>Sold on</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>单价</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>类    型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>名   称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>单   价</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>数   量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>金   额</source>
+        <translation>Amount</translation>
+    </message>
+</context>
+<context>
     <name>ReportDocument</name>
     <message>
         <source>报表没有页面</source>
@@ -680,6 +1062,25 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>无法写入文件：%1</source>
         <translation>Cannot write the file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportHeading</name>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>从%1到%2</source>
+        <translation>From %1 to %2</translation>
+    </message>
+    <message>
+        <source> (续)</source>
+        <translation> (cont.)</translation>
+    </message>
+    <message>
+        <source>制表日期：</source>
+        <translation>Printed on:</translation>
     </message>
 </context>
 <context>
@@ -851,6 +1252,25 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>SalesReports</name>
+    <message>
+        <source>小   计：</source>
+        <translation>Subtotal:</translation>
+    </message>
+    <message>
+        <source>合   计：</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>销售汇总报表</source>
+        <translation>Sales Summary Report</translation>
+    </message>
+    <message>
+        <source>销售明细报表</source>
+        <translation>Sales Detail Report</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>请输入类型名称！</source>
@@ -950,6 +1370,25 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>数据库连接错误,程序无法运行！</source>
         <translation>Database connection error, the program cannot run!</translation>
+    </message>
+</context>
+<context>
+    <name>StockReport</name>
+    <message>
+        <source>库存报表</source>
+        <translation>Stock report</translation>
+    </message>
+    <message>
+        <source>小  计</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>合  计</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>库 存 报 表</source>
+        <translation>Stock Report</translation>
     </message>
 </context>
 <context>
@@ -1267,6 +1706,102 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>TCompareChFm</name>
+    <message>
+        <source>%1月</source>
+        <comment>a month on the axis, %1 as yyyy-MM</comment>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>月平均收支</source>
+        <translation>Monthly income and expense</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>数量</source>
+        <translation>Qty</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>月支出走势图</source>
+        <translation>Spending per month</translation>
+    </message>
+    <message>
+        <source>左移</source>
+        <translation>Move left</translation>
+    </message>
+    <message>
+        <source>右移</source>
+        <translation>Move right</translation>
+    </message>
+    <message>
+        <source>月收入走势图</source>
+        <translation>Takings per month</translation>
+    </message>
+    <message>
+        <source>租金收入</source>
+        <translation>Rent</translation>
+    </message>
+    <message>
+        <source>押金</source>
+        <translation>Deposits</translation>
+    </message>
+    <message>
+        <source>收支数据读取失败！</source>
+        <translation>The income and expense figures could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>TDeferFm</name>
+    <message>
+        <source>过期</source>
+        <comment>before the days typed: out for more than N days</comment>
+        <translation>Out for more than</translation>
+    </message>
+    <message>
+        <source>天以上</source>
+        <comment>after the days typed</comment>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>“%1”不是有效的天数，请输入一个整数。</source>
+        <translation>&quot;%1&quot; is not a number of days; enter a whole number.</translation>
+    </message>
+</context>
+<context>
+    <name>THelpFm</name>
+    <message>
+        <source>使用帮助</source>
+        <translation>User guide</translation>
+    </message>
+    <message>
+        <source>帮助目录</source>
+        <translation>Guide contents</translation>
+    </message>
+    <message>
+        <source>帮助内容</source>
+        <translation>Guide page</translation>
+    </message>
+</context>
+<context>
     <name>TInOutMoneyFm</name>
     <message>
         <source>费用收支（按ESC键关闭窗口）</source>
@@ -1526,6 +2061,61 @@ The largest amount is 99999999999999.99.</translation>
 %1</source>
         <translation>These discs cannot get a barcode:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TLeaseCharFm</name>
+    <message>
+        <source>租赁分析</source>
+        <translation>Rental analysis</translation>
+    </message>
+    <message>
+        <source>按影片名称</source>
+        <translation>By title</translation>
+    </message>
+    <message>
+        <source>按影片类型</source>
+        <translation>By type</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>统计方式</source>
+        <translation>Count by</translation>
+    </message>
+    <message>
+        <source>只计出租，不含销售</source>
+        <translation>Rentals only, sales not counted</translation>
+    </message>
+    <message>
+        <source>租赁分析图</source>
+        <translation>Rental analysis chart</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>影片名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>出租数量</source>
+        <translation>Rentals</translation>
+    </message>
+    <message>
+        <source>租赁数据读取失败！</source>
+        <translation>The rental figures could not be read.</translation>
     </message>
 </context>
 <context>
@@ -2365,6 +2955,195 @@ Restore now?</translation>
     <message>
         <source>账套文件在网络共享上（%1）。几台电脑通过网络共享同时使用一个账套文件并不安全：文件锁可能失效，数据可能损坏。请把账套文件放在本机硬盘上，只在一台电脑上使用。</source>
         <translation>The account file is on a network share (%1). Several computers using one account file over a network share is not safe: file locks may fail and the data may be damaged. Keep the account file on this computer&apos;s own disk and use it on one computer only.</translation>
+    </message>
+</context>
+<context>
+    <name>TQChildFm</name>
+    <message>
+        <source>yyyy年M月d日</source>
+        <comment>date pickers&apos; display format</comment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>页码</source>
+        <translation>Page number</translation>
+    </message>
+    <message>
+        <source>共 %1 页</source>
+        <translation>of %1</translation>
+    </message>
+    <message>
+        <source>上一页</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>下一页</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>显示比例</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>显示比例（Ctrl+滚轮、Ctrl++、Ctrl+-）</source>
+        <translation>Zoom (Ctrl+wheel, Ctrl++, Ctrl+-)</translation>
+    </message>
+    <message>
+        <source>整页</source>
+        <translation>Whole page</translation>
+    </message>
+    <message>
+        <source>页宽</source>
+        <translation>Page width</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source> 打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>在默认打印机上打印</source>
+        <translation>Print on the default printer</translation>
+    </message>
+    <message>
+        <source>打印…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>选择打印机、页码范围和份数</source>
+        <translation>Choose the printer, the pages and the copies</translation>
+    </message>
+    <message>
+        <source>导出</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>导出 PDF 文件…</source>
+        <translation>Export PDF file…</translation>
+    </message>
+    <message>
+        <source>导出 CSV 表格…</source>
+        <translation>Export CSV table…</translation>
+    </message>
+    <message>
+        <source>我没有找到您需要的数据!</source>
+        <translation>No data found.</translation>
+    </message>
+    <message>
+        <source>制表日期</source>
+        <translation>Printed on</translation>
+    </message>
+    <message>
+        <source>共 %1 页…</source>
+        <translation>of %1…</translation>
+    </message>
+    <message>
+        <source>是否马上打印报表？</source>
+        <translation>Print the report now?</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>导出 PDF 文件</source>
+        <translation>Export PDF file</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>导出 PDF 失败：%1</source>
+        <translation>PDF export failed: %1</translation>
+    </message>
+    <message>
+        <source>已导出 PDF 文件：%1</source>
+        <translation>PDF file exported: %1</translation>
+    </message>
+    <message>
+        <source>导出 CSV 表格</source>
+        <translation>Export CSV table</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>导出 CSV 失败：%1</source>
+        <translation>CSV export failed: %1</translation>
+    </message>
+    <message>
+        <source>已导出 CSV 表格：%1</source>
+        <translation>CSV table exported: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>TQPHFm</name>
+    <message>
+        <source>排行类型</source>
+        <translation>Ranking</translation>
+    </message>
+</context>
+<context>
+    <name>TQStoreCharFm</name>
+    <message>
+        <source>库存分析</source>
+        <translation>Stock analysis</translation>
+    </message>
+    <message>
+        <source>从</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>到</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>刷新</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>库存分析图</source>
+        <translation>Stock analysis chart</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>库存数量</source>
+        <translation>Discs in stock</translation>
+    </message>
+    <message>
+        <source>库存数据读取失败！</source>
+        <translation>The stock figures could not be read.</translation>
+    </message>
+</context>
+<context>
+    <name>TQStoreRep</name>
+    <message>
+        <source>供应商</source>
+        <translation>Supplier</translation>
+    </message>
+    <message>
+        <source>所有供应商</source>
+        <translation>All suppliers</translation>
     </message>
 </context>
 <context>

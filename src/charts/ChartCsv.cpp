@@ -2,6 +2,7 @@
 
 #include "ChartScale.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 namespace ChartCsv {
@@ -10,7 +11,7 @@ Table slices(const QList<Charts::Slice> &slices, const QString &nameCaption,
              const QString &valueCaption)
 {
     Table table;
-    table.header = {nameCaption, valueCaption, QStringLiteral("占比(%)")};
+    table.header = {nameCaption, valueCaption, QCoreApplication::translate("ChartCsv", "占比(%)")};
     qint64 total = 0;
     for (const Charts::Slice &s : slices)
         total += s.value;
@@ -22,8 +23,7 @@ Table slices(const QList<Charts::Slice> &slices, const QString &nameCaption,
     return table;
 }
 
-Table months(const QList<Charts::MonthSpending> &spent,
-             const QList<Charts::MonthTakings> &taken)
+Table months(const QList<Charts::MonthSpending> &spent, const QList<Charts::MonthTakings> &taken)
 {
     // "yyyy-MM" sorts as the months do.
     QMap<QString, QStringList> byMonth;
@@ -41,8 +41,10 @@ Table months(const QList<Charts::MonthSpending> &spent,
         r[3] = m.deposit.toString();
     }
     Table table;
-    table.header = {QStringLiteral("月份"), QStringLiteral("购片支出(元)"),
-                    QStringLiteral("租金收入(元)"), QStringLiteral("押金(元)")};
+    table.header = {QCoreApplication::translate("ChartCsv", "月份"),
+                    QCoreApplication::translate("ChartCsv", "购片支出(元)"),
+                    QCoreApplication::translate("ChartCsv", "租金收入(元)"),
+                    QCoreApplication::translate("ChartCsv", "押金(元)")};
     table.rows = byMonth.values();
     return table;
 }

@@ -7,6 +7,8 @@
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace Charts {
@@ -19,7 +21,8 @@ QString foldedSql(const QString &groupsSql)
 {
     return QStringLiteral(
                "WITH g AS (%1), "
-               "r AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name COLLATE PINYIN) AS n, "
+               "r AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name COLLATE PINYIN) AS "
+               "n, "
                "COUNT(*) OVER () AS total FROM g) "
                "SELECT CASE WHEN total <= ? OR n < ? THEN Name ELSE ? END AS Name, "
                "SUM(b) AS b, MIN(n) AS n FROM r "
@@ -40,7 +43,7 @@ QList<Slice> foldSlices(const QHash<QString, qint64> &groups, int maxSlices)
     });
     if (all.size() <= keep)
         return all;
-    Slice others{QStringLiteral("其他"), 0};
+    Slice others{QCoreApplication::translate("Charts", "其他"), 0};
     for (qsizetype i = keep - 1; i < all.size(); ++i)
         others.value += all.at(i).value;
     all.resize(keep - 1);
@@ -51,7 +54,7 @@ QList<Slice> foldSlices(const QHash<QString, qint64> &groups, int maxSlices)
 QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSlices)
 {
     const int keep = qMax(1, maxSlices);
-    const QString others = QStringLiteral("其他");
+    const QString others = QCoreApplication::translate("Charts", "其他");
     params << keep << keep << others << keep << keep;
     QList<Slice> slices;
     QSqlQuery q = Db::exec(foldedSql(groupsSql), params);
@@ -77,8 +80,9 @@ QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping group
                        "GROUP BY CDNum) AS s "
                        "JOIN TBName AS n ON n.ID = s.CDNum GROUP BY 1")
             .arg(name);
-    const QString unnamed =
-        grouping == LeaseGrouping::ByTitle ? QStringLiteral("未命名") : QStringLiteral("未分类");
+    const QString unnamed = grouping == LeaseGrouping::ByTitle
+                                ? QCoreApplication::translate("Charts", "未命名")
+                                : QCoreApplication::translate("Charts", "未分类");
     // Years of lines: read once in stored order and summed in memory.
     const QSqlDatabase db = Db::mainConn();
     if (LeaseScan::worthScanning(from, to, db)) {
@@ -87,10 +91,10 @@ QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping group
             return foldSlices(*groups, maxSlices);
         }
     }
-    return readSlices(groups,
-                      {unnamed, SqlDialect::dateText(from), SqlDialect::dateText(to),
-                       Schema::SaleCustomer},
-                      maxSlices);
+    return readSlices(
+        groups,
+        {unnamed, SqlDialect::dateText(from), SqlDialect::dateText(to), Schema::SaleCustomer},
+        maxSlices);
 }
 
 QList<Slice> stockSlices(int maxSlices)
@@ -98,7 +102,9 @@ QList<Slice> stockSlices(int maxSlices)
     const QString groups =
         QStringLiteral("SELECT COALESCE(NULLIF(Categray, ''), ?) AS Name, SUM(Copy) AS b "
                        "FROM TBName WHERE Quality < ? GROUP BY 1");
-    return readSlices(groups, {QStringLiteral("未分类"), Schema::QualityDeleted}, maxSlices);
+    return readSlices(groups,
+                      {QCoreApplication::translate("Charts", "未分类"), Schema::QualityDeleted},
+                      maxSlices);
 }
 
 QList<MonthSpending> monthlySpending()

@@ -12,12 +12,13 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
-#include <QDir>
 
 #include <iterator>
 
@@ -115,7 +116,8 @@ void showSlices(QChartView *view, QPieSeries *series, const QList<Charts::Slice>
 
 void tellNoData(QWidget *parent)
 {
-    Msg::info(parent, QStringLiteral("我没有找到您需要的数据!"), QStringLiteral("Rentora"));
+    Msg::info(parent, QCoreApplication::translate("ChartLook", "我没有找到您需要的数据!"),
+              QStringLiteral("Rentora"));
 }
 
 } // namespace
@@ -130,10 +132,10 @@ QString sliceLabel(const Charts::Slice &slice, qint64 total)
 
 void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const QString &name)
 {
-    auto *save = new QPushButton(QStringLiteral("保存图片"), window);
+    auto *save = new QPushButton(QCoreApplication::translate("ChartLook", "保存图片"), window);
     save->setObjectName(QStringLiteral("BtnSavePng"));
     save->setAutoDefault(false);
-    auto *print = new QPushButton(QStringLiteral("打印图表"), window);
+    auto *print = new QPushButton(QCoreApplication::translate("ChartLook", "打印图表"), window);
     print->setObjectName(QStringLiteral("BtnPrintChart"));
     print->setAutoDefault(false);
     row->addWidget(save);
@@ -146,9 +148,9 @@ void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const
 
 void addCsvButton(QWidget *window, QHBoxLayout *row, Figures table, const QString &name)
 {
-    auto *csv = new QPushButton(QStringLiteral("导出 CSV"), window);
+    auto *csv = new QPushButton(QCoreApplication::translate("ChartLook", "导出 CSV"), window);
     csv->setObjectName(QStringLiteral("BtnExportCsv"));
-    csv->setToolTip(QStringLiteral("把图表的数字导出为 CSV 表格"));
+    csv->setToolTip(QCoreApplication::translate("ChartLook", "把图表的数字导出为 CSV 表格"));
     csv->setAutoDefault(false);
     row->addWidget(csv);
     QObject::connect(csv, &QPushButton::clicked, window,
@@ -158,20 +160,22 @@ void addCsvButton(QWidget *window, QHBoxLayout *row, Figures table, const QStrin
 bool exportCsv(QWidget *window, const ChartCsv::Table &table, const QString &name)
 {
     if (table.rows.isEmpty()) {
-        Msg::info(window, QStringLiteral("没有可导出的数据。"));
+        Msg::info(window, QCoreApplication::translate("ChartLook", "没有可导出的数据。"));
         return false;
     }
     const QString path = ReportFiles::chooseSaveFile(
-        window, QStringLiteral("导出 CSV 表格"), ReportFiles::suggestedPath(name, QStringLiteral(".csv")),
-        QStringLiteral("CSV 表格 (*.csv)"), QStringLiteral(".csv"));
+        window, QCoreApplication::translate("ChartLook", "导出 CSV 表格"),
+        ReportFiles::suggestedPath(name, QStringLiteral(".csv")),
+        QCoreApplication::translate("ChartLook", "CSV 表格 (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
     QString why;
     if (!Csv::write(path, table.header, table.rows, &why)) {
-        Msg::error(window, QStringLiteral("导出 CSV 失败：%1").arg(why));
+        Msg::error(window, QCoreApplication::translate("ChartLook", "导出 CSV 失败：%1").arg(why));
         return false;
     }
-    showStatusNotice(QStringLiteral("已导出 CSV 表格：%1").arg(QDir::toNativeSeparators(path)));
+    showStatusNotice(QCoreApplication::translate("ChartLook", "已导出 CSV 表格：%1")
+                         .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -183,26 +187,29 @@ QPixmap pictureOf(QWidget *view)
 bool savePng(QWidget *window, const QPixmap &picture, const QString &name)
 {
     if (picture.isNull()) {
-        Msg::info(window, QStringLiteral("没有可保存的图表。"));
+        Msg::info(window, QCoreApplication::translate("ChartLook", "没有可保存的图表。"));
         return false;
     }
     const QString path = ReportFiles::chooseSaveFile(
-        window, QStringLiteral("保存图片"), ReportFiles::suggestedPath(name, QStringLiteral(".png")),
-        QStringLiteral("PNG 图片 (*.png)"), QStringLiteral(".png"));
+        window, QCoreApplication::translate("ChartLook", "保存图片"),
+        ReportFiles::suggestedPath(name, QStringLiteral(".png")),
+        QCoreApplication::translate("ChartLook", "PNG 图片 (*.png)"), QStringLiteral(".png"));
     if (path.isEmpty())
         return false;
     if (!picture.save(path, "PNG")) {
-        Msg::error(window, QStringLiteral("图片保存失败：%1").arg(QDir::toNativeSeparators(path)));
+        Msg::error(window, QCoreApplication::translate("ChartLook", "图片保存失败：%1")
+                               .arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    showStatusNotice(QStringLiteral("已保存图片：%1").arg(QDir::toNativeSeparators(path)));
+    showStatusNotice(QCoreApplication::translate("ChartLook", "已保存图片：%1")
+                         .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
 bool printPicture(QWidget *window, const QPixmap &picture, const QString &name)
 {
     if (picture.isNull()) {
-        Msg::info(window, QStringLiteral("没有可打印的图表。"));
+        Msg::info(window, QCoreApplication::translate("ChartLook", "没有可打印的图表。"));
         return false;
     }
     const ReportPrintOutcome outcome = ReportPrinter::printImage(picture.toImage(), name);
@@ -224,7 +231,7 @@ QList<Charts::Slice> drawPie(QWidget *window, QChartView *view, QPieSeries *seri
     } catch (const Db::DbError &e) {
         view->hide();
         series->clear();
-        Msg::error(window, failText + QLatin1Char('\n') + e.message());
+        Msg::fault(window, e, failText);
         return {};
     }
     if (slices.isEmpty()) {

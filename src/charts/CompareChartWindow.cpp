@@ -40,7 +40,7 @@ qreal yuan(Money m)
 
 QString monthLabel(const QString &key)
 {
-    return key + QStringLiteral("月");
+    return TCompareChFm::tr("%1月", "a month on the axis, %1 as yyyy-MM").arg(key);
 }
 
 void setBarLabels(QAbstractBarSeries *series)
@@ -112,7 +112,7 @@ QChartView *trendView(const QString &title, QWidget *parent, const char *name)
 TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CompareChFm"));
-    setWindowTitle(QStringLiteral("月平均收支"));
+    setWindowTitle(tr("月平均收支"));
     setAutoFillBackground(true);
 
     QHBoxLayout *row = nullptr;
@@ -128,15 +128,15 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
         row->addWidget(edit);
         return edit;
     };
-    DateTimePicker1 = picker("DateTimePicker1", QStringLiteral("从"));
-    DateTimePicker2 = picker("DateTimePicker2", QStringLiteral("到"));
-    FlatButton4 = new QPushButton(QStringLiteral("刷新"), m_strip);
+    DateTimePicker1 = picker("DateTimePicker1", tr("从"));
+    DateTimePicker2 = picker("DateTimePicker2", tr("到"));
+    FlatButton4 = new QPushButton(tr("刷新"), m_strip);
     FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
     FlatButton4->setAutoDefault(false);
     ComBType = new QComboBox(m_strip);
     ComBType->setObjectName(QStringLiteral("ComBType"));
-    ComBType->addItems({QStringLiteral("金额"), QStringLiteral("数量")});
-    LabelType = new QLabel(QStringLiteral("类型"), m_strip);
+    ComBType->addItems({tr("金额"), tr("数量")});
+    LabelType = new QLabel(tr("类型"), m_strip);
     LabelType->setBuddy(ComBType);
     LabelType->hide();
     ComBType->hide();
@@ -152,13 +152,12 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
             return isVisible() ? grab(QRect(0, kStripHeight, width(), height() - kStripHeight))
                                : QPixmap();
         },
-        QStringLiteral("月平均收支"));
+        tr("月平均收支"));
     ChartLook::addCsvButton(
-        this, row, [this] { return ChartCsv::months(m_spent, m_taken); },
-        QStringLiteral("月平均收支"));
+        this, row, [this] { return ChartCsv::months(m_spent, m_taken); }, tr("月平均收支"));
 
     // Upper chart: spending per month.
-    Chart1 = trendView(QStringLiteral("月支出走势图"), this, "Chart1");
+    Chart1 = trendView(tr("月支出走势图"), this, "Chart1");
     auto *spending = new QBarSeries(Chart1);
     Series1 = new QBarSet(QString(), spending);
     Series1->setObjectName(QStringLiteral("Series1"));
@@ -173,12 +172,12 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
 
     BtnLeft = new QPushButton(QStringLiteral("←"), Chart1);
     BtnLeft->setObjectName(QStringLiteral("BtnLeft"));
-    BtnLeft->setToolTip(QStringLiteral("左移"));
-    BtnLeft->setAccessibleName(QStringLiteral("左移"));
+    BtnLeft->setToolTip(tr("左移"));
+    BtnLeft->setAccessibleName(tr("左移"));
     BtnRight = new QPushButton(QStringLiteral("→"), Chart1);
     BtnRight->setObjectName(QStringLiteral("BtnRight"));
-    BtnRight->setToolTip(QStringLiteral("右移"));
-    BtnRight->setAccessibleName(QStringLiteral("右移"));
+    BtnRight->setToolTip(tr("右移"));
+    BtnRight->setAccessibleName(tr("右移"));
     for (QPushButton *b : {BtnLeft, BtnRight}) {
         b->setAutoDefault(false);
         b->setFixedSize(26, 22);
@@ -186,12 +185,12 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     }
 
     // Lower chart: rent and deposits per month, stacked.
-    Chart2 = trendView(QStringLiteral("月收入走势图"), this, "Chart2");
+    Chart2 = trendView(tr("月收入走势图"), this, "Chart2");
     auto *takings = new QStackedBarSeries(Chart2);
-    BarSeries1 = new QBarSet(QStringLiteral("租金收入"), takings);
+    BarSeries1 = new QBarSet(tr("租金收入"), takings);
     BarSeries1->setObjectName(QStringLiteral("BarSeries1"));
     BarSeries1->setColor(QColor(255, 128, 64));
-    Series2 = new QBarSet(QStringLiteral("押金"), takings);
+    Series2 = new QBarSet(tr("押金"), takings);
     Series2->setObjectName(QStringLiteral("Series2"));
     Series2->setColor(Qt::red);
     takings->append(BarSeries1);
@@ -251,7 +250,7 @@ void TCompareChFm::Draw()
         m_spent = spent;
         m_taken = taken;
     } catch (const Db::DbError &e) {
-        Msg::error(this, QStringLiteral("收支数据读取失败！\n") + e.message());
+        Msg::fault(this, e, tr("收支数据读取失败！"));
         return;
     }
 

@@ -40,48 +40,46 @@ QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
 TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("LeaseCharFm"));
-    setWindowTitle(QStringLiteral("租赁分析"));
+    setWindowTitle(tr("租赁分析"));
     setAutoFillBackground(true);
 
     DTPBegin = datePicker("DTPBegin", this);
     DTPend = datePicker("DTPend", this);
     ComBCate = new QComboBox(this);
     ComBCate->setObjectName(QStringLiteral("ComBCate"));
-    ComBCate->addItems({QStringLiteral("按影片名称"), QStringLiteral("按影片类型")});
-    FlatButton4 = new QPushButton(QStringLiteral("刷新"), this);
+    ComBCate->addItems({tr("按影片名称"), tr("按影片类型")});
+    FlatButton4 = new QPushButton(tr("刷新"), this);
     FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
     FlatButton4->setAutoDefault(false);
 
     QHBoxLayout *row = nullptr;
     QWidget *strip = ChartLook::headerStrip(this, &row);
     row->addWidget(periodPresetBox(strip, DTPBegin, DTPend));
-    row->addWidget(caption(QStringLiteral("从"), DTPBegin, strip));
+    row->addWidget(caption(tr("从"), DTPBegin, strip));
     row->addWidget(DTPBegin);
-    row->addWidget(caption(QStringLiteral("到"), DTPend, strip));
+    row->addWidget(caption(tr("到"), DTPend, strip));
     row->addWidget(DTPend);
     row->addSpacing(12);
-    row->addWidget(caption(QStringLiteral("统计方式"), ComBCate, strip));
+    row->addWidget(caption(tr("统计方式"), ComBCate, strip));
     row->addWidget(ComBCate);
     row->addWidget(FlatButton4);
     row->addSpacing(12);
     // The same lines as the rental ranking: sales are counted in the sales ranking.
-    auto *rentalsOnly = new QLabel(QStringLiteral("只计出租，不含销售"), strip);
+    auto *rentalsOnly = new QLabel(tr("只计出租，不含销售"), strip);
     rentalsOnly->setObjectName(QStringLiteral("LabelRentalsOnly"));
     row->addWidget(rentalsOnly);
     row->addStretch();
-    ChartLook::addPictureButtons(this, row, [this] { return ChartLook::pictureOf(Chart1); },
-                                 QStringLiteral("租赁分析图"));
+    ChartLook::addPictureButtons(
+        this, row, [this] { return ChartLook::pictureOf(Chart1); }, tr("租赁分析图"));
     ChartLook::addCsvButton(
         this, row,
         [this] {
-            return ChartCsv::slices(m_slices,
-                                    m_byCategory ? QStringLiteral("影片类型")
-                                                 : QStringLiteral("影片名称"),
-                                    QStringLiteral("出租数量"));
+            return ChartCsv::slices(m_slices, m_byCategory ? tr("影片类型") : tr("影片名称"),
+                                    tr("出租数量"));
         },
-        QStringLiteral("租赁分析"));
+        tr("租赁分析"));
 
-    Chart1 = ChartLook::pieView(QStringLiteral("租赁分析图"), 19, this, &Series1);
+    Chart1 = ChartLook::pieView(tr("租赁分析图"), 19, this, &Series1);
     Chart1->chart()->setTitleBrush(Qt::black);
 
     auto *layout = new QVBoxLayout(this);
@@ -111,5 +109,5 @@ void TLeaseCharFm::Draw()
     m_byCategory = grouping == Charts::LeaseGrouping::ByCategory;
     m_slices = ChartLook::drawPie(
         this, Chart1, Series1, [&] { return Charts::leaseSlices(from, to, grouping); },
-        QStringLiteral("租赁数据读取失败！"));
+        tr("租赁数据读取失败！"));
 }

@@ -15,7 +15,7 @@
 TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("QStoreCharFm"));
-    setWindowTitle(QStringLiteral("库存分析"));
+    setWindowTitle(tr("库存分析"));
     setAutoFillBackground(true);
 
     QHBoxLayout *row = nullptr;
@@ -31,25 +31,21 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
         row->addWidget(edit);
         return edit;
     };
-    dxDateEdit2 = picker("dxDateEdit2", QStringLiteral("从"));
-    dxDateEdit1 = picker("dxDateEdit1", QStringLiteral("到"));
-    FlatButton4 = new QPushButton(QStringLiteral("刷新"), strip);
+    dxDateEdit2 = picker("dxDateEdit2", tr("从"));
+    dxDateEdit1 = picker("dxDateEdit1", tr("到"));
+    FlatButton4 = new QPushButton(tr("刷新"), strip);
     FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
     FlatButton4->setAutoDefault(false);
     row->addSpacing(12);
     row->addWidget(FlatButton4);
     row->addStretch();
-    ChartLook::addPictureButtons(this, row, [this] { return ChartLook::pictureOf(Chart1); },
-                                 QStringLiteral("库存分析图"));
+    ChartLook::addPictureButtons(
+        this, row, [this] { return ChartLook::pictureOf(Chart1); }, tr("库存分析图"));
     ChartLook::addCsvButton(
-        this, row,
-        [this] {
-            return ChartCsv::slices(m_slices, QStringLiteral("影片类型"),
-                                    QStringLiteral("库存数量"));
-        },
-        QStringLiteral("库存分析"));
+        this, row, [this] { return ChartCsv::slices(m_slices, tr("影片类型"), tr("库存数量")); },
+        tr("库存分析"));
 
-    Chart1 = ChartLook::pieView(QStringLiteral("库存分析图"), 19, this, &Series1);
+    Chart1 = ChartLook::pieView(tr("库存分析图"), 19, this, &Series1);
     QFont title = Chart1->chart()->titleFont();
     title.setBold(true);
     Chart1->chart()->setTitleFont(title);
@@ -68,6 +64,6 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
 
 void TQStoreCharFm::Draw()
 {
-    m_slices = ChartLook::drawPie(this, Chart1, Series1, [] { return Charts::stockSlices(); },
-                                  QStringLiteral("库存数据读取失败！"));
+    m_slices = ChartLook::drawPie(
+        this, Chart1, Series1, [] { return Charts::stockSlices(); }, tr("库存数据读取失败！"));
 }

@@ -1,5 +1,6 @@
 #include "HelpTopics.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace HelpTopics {
@@ -7,25 +8,35 @@ namespace HelpTopics {
 const QList<Topic> &topics()
 {
     static const QList<Topic> list = {
-        {QStringLiteral("main"), QStringLiteral("主窗口与快捷键")},
-        {QStringLiteral("rent"), QStringLiteral("影碟出租")},
-        {QStringLiteral("return"), QStringLiteral("影碟归还")},
-        {QStringLiteral("sell"), QStringLiteral("影碟销售")},
-        {QStringLiteral("stock"), QStringLiteral("库存管理")},
-        {QStringLiteral("members"), QStringLiteral("会员")},
-        {QStringLiteral("staff"), QStringLiteral("人员与权限")},
-        {QStringLiteral("options"), QStringLiteral("出租选项、费用与类型")},
-        {QStringLiteral("money"), QStringLiteral("费用收支")},
-        {QStringLiteral("reports"), QStringLiteral("统计报表")},
-        {QStringLiteral("charts"), QStringLiteral("统计分析图")},
-        {QStringLiteral("accounts"), QStringLiteral("帐户、备份与恢复")},
+        {QStringLiteral("main"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "主窗口与快捷键"))},
+        {QStringLiteral("rent"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "影碟出租"))},
+        {QStringLiteral("return"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "影碟归还"))},
+        {QStringLiteral("sell"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "影碟销售"))},
+        {QStringLiteral("stock"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "库存管理"))},
+        {QStringLiteral("members"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "会员"))},
+        {QStringLiteral("staff"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "人员与权限"))},
+        {QStringLiteral("options"),
+         QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "出租选项、费用与类型"))},
+        {QStringLiteral("money"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "费用收支"))},
+        {QStringLiteral("reports"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "统计报表"))},
+        {QStringLiteral("charts"), QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "统计分析图"))},
+        {QStringLiteral("accounts"),
+         QStringLiteral(QT_TRANSLATE_NOOP("HelpTopics", "帐户、备份与恢复"))},
     };
     return list;
 }
 
+QString titleOf(const Topic &topic)
+{
+    return QCoreApplication::translate("HelpTopics", topic.title.toUtf8().constData());
+}
+
 QString pageUrl(const QString &key)
 {
-    return QStringLiteral("qrc:/help/") + key + QStringLiteral(".html");
+    // The guide in the program's language: a translation names the folder of its own pages.
+    return QCoreApplication::translate("HelpTopics", "qrc:/help/%1.html",
+                                       "where the guide's pages lie; English: qrc:/help/en/%1.html")
+        .arg(key);
 }
 
 QString topicForWindow(const QString &className, int detail, bool report)
@@ -57,8 +68,7 @@ QString topicForWindow(const QString &className, int detail, bool report)
         // Members; then the options, fees, staff, types, suppliers and shop details pages.
         static const char *const pages[] = {"members", "options", "options", "staff",
                                             "options", "options", "options"};
-        return detail >= 0 && detail < 7 ? QLatin1String(pages[detail])
-                                         : QStringLiteral("members");
+        return detail >= 0 && detail < 7 ? QLatin1String(pages[detail]) : QStringLiteral("members");
     }
     if (report)
         return QStringLiteral("reports");

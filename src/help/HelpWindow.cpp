@@ -41,23 +41,23 @@ void ShowHelp(const QString &key)
 THelpFm::THelpFm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("HelpFm"));
-    setWindowTitle(QStringLiteral("使用帮助"));
+    setWindowTitle(tr("使用帮助"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     HelpTopicList = new QListWidget(this);
     HelpTopicList->setObjectName(QStringLiteral("HelpTopicList"));
-    HelpTopicList->setAccessibleName(QStringLiteral("帮助目录"));
+    HelpTopicList->setAccessibleName(tr("帮助目录"));
     HelpTopicList->setFixedWidth(170);
     for (const HelpTopics::Topic &t : HelpTopics::topics()) {
-        auto *item = new QListWidgetItem(t.title, HelpTopicList);
+        auto *item = new QListWidgetItem(HelpTopics::titleOf(t), HelpTopicList);
         item->setData(KeyRole, t.key);
     }
 
     HelpText = new QTextBrowser(this);
     HelpText->setObjectName(QStringLiteral("HelpText"));
-    HelpText->setAccessibleName(QStringLiteral("帮助内容"));
+    HelpText->setAccessibleName(tr("帮助内容"));
     HelpText->setOpenLinks(true);
     HelpText->setOpenExternalLinks(false);
 

@@ -11,8 +11,12 @@
 // customer is included.
 namespace MemberReport {
 
-inline const QString Title = QStringLiteral("会员租赁报表");
-inline const QString NotReturned = QStringLiteral("未归还");
+// The Chinese sources of the title and of "未归还"; title() and notReturned() are the texts
+// in the program's language.
+inline const QString Title = QStringLiteral(QT_TRANSLATE_NOOP("MemberReport", "会员租赁报表"));
+inline const QString NotReturned = QStringLiteral(QT_TRANSLATE_NOOP("MemberReport", "未归还"));
+QString title();
+QString notReturned();
 
 // Columns: CustID, CustName, Sum (allowance left), DatTime, TitleName, ReDate, Days (whole
 // days kept, null while out). Every rental line of the days from..to, both included, by

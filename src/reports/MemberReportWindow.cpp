@@ -5,7 +5,7 @@
 TAssociatorRepFm::TAssociatorRepFm(QWidget *parent) : TQChildFm(parent)
 {
     setObjectName(QStringLiteral("TAssociatorRepFm"));
-    setReportTitle(MemberReport::Title);
+    setReportTitle(MemberReport::title());
 }
 
 void TAssociatorRepFm::BuildReport()

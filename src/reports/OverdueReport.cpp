@@ -2,6 +2,8 @@
 
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
+
 namespace OverdueReport {
 namespace {
 
@@ -18,15 +20,22 @@ QString rowsSql()
         .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("?")));
 }
 
-const ReportColumn kTitle{0, 64, QStringLiteral("影片名称")};
-const ReportColumn kDate{64, 30, QStringLiteral("出租日期")};
-const ReportColumn kCustomer{94, 42, QStringLiteral("客户名称")};
-const ReportColumn kDays{136, 22, QStringLiteral("过期天数"), Qt::AlignRight | Qt::AlignVCenter};
-const ReportColumn kDeposit{158, 32, QStringLiteral("押金金额"), Qt::AlignRight | Qt::AlignVCenter};
+const ReportColumn kTitle{0, 64, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片名称"))};
+const ReportColumn kDate{64, 30, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "出租日期"))};
+const ReportColumn kCustomer{94, 42, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "客户名称"))};
+const ReportColumn kDays{136, 22, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "过期天数")),
+                         Qt::AlignRight | Qt::AlignVCenter};
+const ReportColumn kDeposit{158, 32, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "押金金额")),
+                            Qt::AlignRight | Qt::AlignVCenter};
 
 constexpr qreal LineH = ReportStyle::LineHeight;
 
 } // namespace
+
+QString title()
+{
+    return QCoreApplication::translate("OverdueReport", Title.toUtf8().constData());
+}
 
 std::optional<int> parseDays(const QString &text)
 {
@@ -46,7 +55,7 @@ ReportData rows(int moreThanDays, const QDate &today, const QSqlDatabase &db)
 
 ReportDefinition definition(const ReportHeading &heading)
 {
-    ReportDefinition r = ReportStyle::a4(QStringLiteral("租赁过期报表"));
+    ReportDefinition r = ReportStyle::a4(title());
 
     ReportBand &head = r.pageHeader();
     const qreal top = ReportStyle::addHeading(head, heading);
@@ -66,7 +75,7 @@ ReportDefinition definition(const ReportHeading &heading)
     ReportBand &summary = r.summary().setHeight(LineH + 2);
     summary.setBackground(ReportStyle::Shade).setBold();
     summary.setFrame(ReportFrame::lines(true, false, 0.4));
-    summary.addText(kTitle.rect(LineH + 2), QStringLiteral("合  计"));
+    summary.addText(kTitle.rect(LineH + 2), QCoreApplication::translate("OverdueReport", "合  计"));
     summary.addSum(kDeposit.rect(LineH + 2), QStringLiteral("Deposit"))
         .setCents()
         .setMask(ReportStyle::MoneyMask)

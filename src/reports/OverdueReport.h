@@ -11,7 +11,9 @@
 // the deposit held. "过期天数" is the whole time out, not the days beyond the limit.
 namespace OverdueReport {
 
-inline const QString Title = QStringLiteral("租赁过期报表");
+// The title's Chinese source; title() is the title in the program's language.
+inline const QString Title = QStringLiteral(QT_TRANSLATE_NOOP("OverdueReport", "租赁过期报表"));
+QString title();
 
 // The day count typed by the operator: a whole number of days, 0 or more; nullopt otherwise.
 std::optional<int> parseDays(const QString &text);

@@ -11,7 +11,7 @@
 TDeferFm::TDeferFm(QWidget *parent) : TQChildFm(parent)
 {
     setObjectName(QStringLiteral("TDeferFm"));
-    setReportTitle(OverdueReport::Title);
+    setReportTitle(OverdueReport::title());
 
     // The strip reads "过期 [3] 天以上": the days replace the date range.
     setDateRangeVisible(false);
@@ -26,15 +26,13 @@ TDeferFm::TDeferFm(QWidget *parent) : TQChildFm(parent)
 
 void TDeferFm::BuildReport()
 {
-    Label1->setText(QStringLiteral("过期"));
-    Label2->setText(QStringLiteral("天以上"));
+    Label1->setText(tr("过期", "before the days typed: out for more than N days"));
+    Label2->setText(tr("天以上", "after the days typed"));
     Label1->show();
     Label2->show();
     const std::optional<int> days = OverdueReport::parseDays(Edit1->text());
     if (!days) {
-        Msg::error(
-            this,
-            QStringLiteral("“%1”不是有效的天数，请输入一个整数。").arg(Edit1->text().trimmed()));
+        Msg::error(this, tr("“%1”不是有效的天数，请输入一个整数。").arg(Edit1->text().trimmed()));
         Edit1->setFocus();
         Edit1->selectAll();
         return;

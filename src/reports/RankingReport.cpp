@@ -2,11 +2,14 @@
 
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
+
 namespace RankingReport {
 namespace {
 
-const ReportColumn kRank{0, 24, QStringLiteral("排  名"), Qt::AlignRight | Qt::AlignVCenter};
-const ReportColumn kName{34, 110, QStringLiteral("影片名称")};
+const ReportColumn kRank{0, 24, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "排  名")),
+                         Qt::AlignRight | Qt::AlignVCenter};
+const ReportColumn kName{34, 110, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片名称"))};
 const ReportColumn kQuantity{150, 40, QString(), Qt::AlignRight | Qt::AlignVCenter};
 
 constexpr qreal LineH = ReportStyle::LineHeight;
@@ -27,19 +30,27 @@ QString innerSql(Mode mode, Kind kind)
 
 QString title(Mode mode)
 {
-    return mode == Mode::Sales ? QStringLiteral("影片销售排行榜")
-                               : QStringLiteral("影片租赁排行榜");
+    return mode == Mode::Sales ? QCoreApplication::translate("RankingReport", "影片销售排行榜")
+                               : QCoreApplication::translate("RankingReport", "影片租赁排行榜");
 }
 
 QString countedNote(Mode mode)
 {
-    return mode == Mode::Sales ? QStringLiteral("只计销售数量，不含出租")
-                               : QStringLiteral("只计出租，不含销售");
+    return mode == Mode::Sales
+               ? QCoreApplication::translate("RankingReport", "只计销售数量，不含出租")
+               : QCoreApplication::translate("RankingReport", "只计出租，不含销售");
 }
 
 QString quantityCaption(Mode mode)
 {
-    return mode == Mode::Sales ? QStringLiteral("销售数量") : QStringLiteral("出租次数");
+    return mode == Mode::Sales ? QCoreApplication::translate("RankingReport", "销售数量")
+                               : QCoreApplication::translate("RankingReport", "出租次数");
+}
+
+QString kindCaption(Kind kind)
+{
+    return kind == Kind::ByCategory ? QCoreApplication::translate("RankingReport", "按类型排行")
+                                    : QCoreApplication::translate("RankingReport", "总排行");
 }
 
 int places(Kind kind)
@@ -84,10 +95,13 @@ ReportDefinition definition(Mode mode, Kind kind, const ReportHeading &heading)
     const bool byCategory = kind == Kind::ByCategory;
     if (byCategory) {
         ReportGroup &category = r.addGroup(QStringLiteral("Categray"));
-        category.setRepeatHeader(true, ReportStyle::ContinuedMark);
+        category.setRepeatHeader(true, ReportStyle::continuedMark());
         ReportBand &header = category.header().setHeight(LineH + 1);
         header.setBold();
-        header.addText({0, 0, 24, LineH + 1}, QStringLiteral("影片类型:")).alignRight();
+        header
+            .addText({0, 0, 24, LineH + 1},
+                     QCoreApplication::translate("RankingReport", "影片类型:"))
+            .alignRight();
         header.addColumn({kName.left, 0, kName.width, LineH + 1}, QStringLiteral("Categray"));
         category.footer().setHeight(2);
     }

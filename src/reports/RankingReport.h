@@ -13,8 +13,8 @@ namespace RankingReport {
 enum class Mode { Rentals = 0, Sales = 1 };
 enum class Kind { Overall = 0, ByCategory = 1 };
 
-inline const QString OverallCaption = QStringLiteral("总排行");
-inline const QString ByCategoryCaption = QStringLiteral("按类型排行");
+// The kinds as the window offers them: "总排行", "按类型排行".
+QString kindCaption(Kind kind);
 
 QString title(Mode mode);
 // What the ranking counts, printed under it: "只计出租，不含销售" or "只计销售数量，不含出租".

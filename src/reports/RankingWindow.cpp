@@ -9,12 +9,13 @@ TQPHFm::TQPHFm(QWidget *parent) : TQChildFm(parent)
     setObjectName(QStringLiteral("TQPHFm"));
     setPageCountVisible(false);
 
-    auto *caption = new QLabel(QStringLiteral("排行类型"), Label1->parentWidget());
+    auto *caption = new QLabel(tr("排行类型"), Label1->parentWidget());
     caption->setObjectName(QStringLiteral("Label3"));
     ComBcate = new QComboBox(Label1->parentWidget());
     ComBcate->setObjectName(QStringLiteral("ComBcate"));
     ComBcate->setEditable(false);
-    ComBcate->addItems({RankingReport::OverallCaption, RankingReport::ByCategoryCaption});
+    ComBcate->addItems({RankingReport::kindCaption(RankingReport::Kind::Overall),
+                        RankingReport::kindCaption(RankingReport::Kind::ByCategory)});
     ComBcate->setCurrentIndex(0);
     caption->setBuddy(ComBcate);
     strip()->insertWidget(0, caption);

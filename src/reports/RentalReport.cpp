@@ -1,5 +1,6 @@
 #include "RentalReport.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -14,15 +15,19 @@ const QString kRows = QStringLiteral(
     "FROM TBBusinessDetail AS d JOIN TBName AS b ON b.ID = d.CDNum "
     "JOIN TBAssociator AS c ON c.ID = d.Ass_Number "
     "WHERE d.DatTime >= ? AND d.DatTime < ? "
-    "ORDER BY d.DatTime, c.Name COLLATE PINYIN, c.ID, b.Name COLLATE PINYIN, b.Categray, d.Deposit, d.RMoney, d.ID");
+    "ORDER BY d.DatTime, c.Name COLLATE PINYIN, c.ID, b.Name COLLATE PINYIN, b.Categray, "
+    "d.Deposit, d.RMoney, d.ID");
 
 // The date and the customer leave room for the mark of a heading repeated on the next page.
-const ReportColumn kDate{0, 27, QStringLiteral("租赁日期")};
-const ReportColumn kCustomer{27, 31, QStringLiteral("租赁人")};
-const ReportColumn kTitle{58, 54, QStringLiteral("影片名称")};
-const ReportColumn kCategory{112, 22, QStringLiteral("影片类型")};
-const ReportColumn kDeposit{134, 24, QStringLiteral("押金"), Qt::AlignRight | Qt::AlignVCenter};
-const ReportColumn kRent{158, 32, QStringLiteral("租金"), Qt::AlignRight | Qt::AlignVCenter};
+const ReportColumn kDate{0, 27, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "租赁日期"))};
+const ReportColumn kCustomer{27, 31, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "租赁人"))};
+const ReportColumn kTitle{58, 54, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片名称"))};
+const ReportColumn kCategory{112, 22,
+                             QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片类型"))};
+const ReportColumn kDeposit{134, 24, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "押金")),
+                            Qt::AlignRight | Qt::AlignVCenter};
+const ReportColumn kRent{158, 32, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "租金")),
+                         Qt::AlignRight | Qt::AlignVCenter};
 
 constexpr qreal LineH = ReportStyle::LineHeight;
 
@@ -45,6 +50,11 @@ void addSums(ReportBand &band, qreal height, const QString &depositCaption,
 
 } // namespace
 
+QString title()
+{
+    return QCoreApplication::translate("RentalReport", Title.toUtf8().constData());
+}
+
 ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db)
 {
     return ReportData::fromQuery(kRows, ReportRange::dayBounds(from, to), db);
@@ -64,7 +74,7 @@ RowStream::RowStream(const QDate &from, const QDate &to, const QSqlDatabase &db)
     d->query = QSqlQuery(db);
     d->query.setForwardOnly(true);
     if (!d->query.prepare(kRows))
-        throw Db::DbError(d->query.lastError().text());
+        throw Db::engineError(d->query.lastError(), kRows);
     d->next = from;
     d->last = to;
 }
@@ -90,7 +100,7 @@ bool RowStream::readMore(ReportData &into, int minRows)
         d->query.bindValue(0, bounds.at(0));
         d->query.bindValue(1, bounds.at(1));
         if (!d->query.exec())
-            throw Db::DbError(d->query.lastError().text());
+            throw Db::engineError(d->query.lastError(), kRows);
         int read = 0;
         while (d->query.next()) {
             QVariantList row;
@@ -112,7 +122,7 @@ bool RowStream::readMore(ReportData &into, int minRows)
 
 ReportDefinition definition(const ReportHeading &heading)
 {
-    ReportDefinition r = ReportStyle::a4(QStringLiteral("租赁报表"));
+    ReportDefinition r = ReportStyle::a4(QCoreApplication::translate("RentalReport", "租赁报表"));
 
     ReportBand &head = r.pageHeader();
     const qreal top = ReportStyle::addHeading(head, heading);
@@ -123,20 +133,22 @@ ReportDefinition definition(const ReportHeading &heading)
     // of the same name stay apart).
     // Both headings are printed again, marked, on a page their rows go on to.
     ReportGroup &day = r.addGroup(QStringLiteral("DatTime"));
-    day.setRepeatHeader(true, ReportStyle::ContinuedMark);
+    day.setRepeatHeader(true, ReportStyle::continuedMark());
     day.header().setHeight(LineH).addColumn(kDate.rect(LineH), QStringLiteral("DatTime"));
     // The day's sums stand apart from its last customer's: ruled above and bold.
     ReportBand &dayFooter = day.footer().setHeight(LineH + 1);
     dayFooter.setBackground(ReportStyle::LightShade).setBold();
     dayFooter.setFrame(ReportFrame::lines(true, false));
-    addSums(dayFooter, LineH + 1, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
+    addSums(dayFooter, LineH + 1, QCoreApplication::translate("RentalReport", "押金小计:"),
+            QCoreApplication::translate("RentalReport", "租金小计:"));
 
     ReportGroup &customer = r.addGroup(QStringLiteral("CustID"));
-    customer.setRepeatHeader(true, ReportStyle::ContinuedMark);
+    customer.setRepeatHeader(true, ReportStyle::continuedMark());
     customer.header().setHeight(LineH).addColumn(kCustomer.rect(LineH), QStringLiteral("CustName"));
     ReportBand &customerFooter = customer.footer().setHeight(LineH);
     customerFooter.setBackground(ReportStyle::LightShade);
-    addSums(customerFooter, LineH, QStringLiteral("押金小计:"), QStringLiteral("租金小计:"));
+    addSums(customerFooter, LineH, QCoreApplication::translate("RentalReport", "押金小计:"),
+            QCoreApplication::translate("RentalReport", "租金小计:"));
 
     ReportBand &detail = r.detail().setHeight(LineH);
     detail.addColumn(kTitle.rect(LineH), QStringLiteral("TitleName"));
@@ -153,7 +165,8 @@ ReportDefinition definition(const ReportHeading &heading)
     ReportBand &summary = r.summary().setHeight(LineH + 2);
     summary.setBackground(ReportStyle::Shade).setBold();
     summary.setFrame(ReportFrame::lines(true, false, 0.4));
-    addSums(summary, LineH + 2, QStringLiteral("押金合计:"), QStringLiteral("租金合计:"));
+    addSums(summary, LineH + 2, QCoreApplication::translate("RentalReport", "押金合计:"),
+            QCoreApplication::translate("RentalReport", "租金合计:"));
     return r;
 }
 

@@ -13,7 +13,9 @@
 // customer's name.
 namespace RentalReport {
 
-inline const QString Title = QStringLiteral("租 赁 报 表");
+// The title's Chinese source; title() is the title in the program's language.
+inline const QString Title = QStringLiteral(QT_TRANSLATE_NOOP("RentalReport", "租 赁 报 表"));
+QString title();
 
 // Columns: DatTime, CustID, CustName, TitleName, Categray, Deposit and RMoney (cents), ordered
 // by date, customer and title, so that each customer's rentals of a day form one group.

@@ -5,7 +5,7 @@
 TResQPFm::TResQPFm(QWidget *parent) : TQChildFm(parent)
 {
     setObjectName(QStringLiteral("TResQPFm"));
-    setReportTitle(RentalReport::Title);
+    setReportTitle(RentalReport::title());
 }
 
 void TResQPFm::BuildReport()

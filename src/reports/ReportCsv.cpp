@@ -25,6 +25,12 @@ QString cell(const QVariant &value, const ReportCsvColumn &column)
     return value.toString();
 }
 
+// A column's caption in the program's language, the same as the report prints.
+QString caption(const char *source)
+{
+    return ReportStyle::columnCaption(QString::fromUtf8(source));
+}
+
 } // namespace
 
 QStringList header(const QList<ReportCsvColumn> &columns)
@@ -56,71 +62,88 @@ QList<QStringList> rows(const ReportData &data, const QList<ReportCsvColumn> &co
 
 QList<ReportCsvColumn> rentalColumns()
 {
-    return {{QStringLiteral("租赁日期"), QStringLiteral("DatTime")},
-            {QStringLiteral("租赁人"), QStringLiteral("CustName")},
-            {QStringLiteral("影片名称"), QStringLiteral("TitleName")},
-            {QStringLiteral("影片类型"), QStringLiteral("Categray")},
-            {QStringLiteral("押金"), QStringLiteral("Deposit"), Kind::Money},
-            {QStringLiteral("租金"), QStringLiteral("RMoney"), Kind::Money}};
+    return {{caption(QT_TRANSLATE_NOOP("ReportColumn", "租赁日期")), QStringLiteral("DatTime")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "租赁人")), QStringLiteral("CustName")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片名称")), QStringLiteral("TitleName")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片类型")), QStringLiteral("Categray")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "押金")), QStringLiteral("Deposit"),
+             Kind::Money},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "租金")), QStringLiteral("RMoney"),
+             Kind::Money}};
 }
 
 QList<ReportCsvColumn> overdueColumns()
 {
-    return {{QStringLiteral("影片名称"), QStringLiteral("TitleName")},
-            {QStringLiteral("出租日期"), QStringLiteral("DatTime")},
-            {QStringLiteral("客户名称"), QStringLiteral("CustName")},
-            {QStringLiteral("过期天数"), QStringLiteral("days"), Kind::Number},
-            {QStringLiteral("押金金额"), QStringLiteral("Deposit"), Kind::Money}};
+    return {{caption(QT_TRANSLATE_NOOP("ReportColumn", "影片名称")), QStringLiteral("TitleName")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "出租日期")), QStringLiteral("DatTime")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "客户名称")), QStringLiteral("CustName")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "过期天数")), QStringLiteral("days"),
+             Kind::Number},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "押金金额")), QStringLiteral("Deposit"),
+             Kind::Money}};
 }
 
 QList<ReportCsvColumn> memberColumns()
 {
-    return {{QStringLiteral("客户名称"), QStringLiteral("CustName")},
-            {QStringLiteral("可观看影片数"), QStringLiteral("Sum"), Kind::Number},
-            {QStringLiteral("租赁日期"), QStringLiteral("DatTime")},
-            {QStringLiteral("影片名称"), QStringLiteral("TitleName")},
-            {QStringLiteral("观看天数"), QStringLiteral("Days"), Kind::Number,
-             MemberReport::NotReturned}};
+    return {{caption(QT_TRANSLATE_NOOP("ReportColumn", "客户名称")), QStringLiteral("CustName")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "可观看影片数")), QStringLiteral("Sum"),
+             Kind::Number},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "租赁日期")), QStringLiteral("DatTime")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片名称")), QStringLiteral("TitleName")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "观看天数")), QStringLiteral("Days"),
+             Kind::Number, MemberReport::notReturned()}};
 }
 
 QList<ReportCsvColumn> rankingColumns(bool byCategory, const QString &quantityCaption)
 {
-    QList<ReportCsvColumn> columns{{QStringLiteral("排名"), QStringLiteral("Place"), Kind::Number}};
+    QList<ReportCsvColumn> columns{{caption(QT_TRANSLATE_NOOP("ReportColumn", "排名")),
+                                    QStringLiteral("Place"), Kind::Number}};
     if (byCategory)
-        columns.append({QStringLiteral("影片类型"), QStringLiteral("Categray")});
-    columns.append({QStringLiteral("影片名称"), QStringLiteral("Name")});
+        columns.append(
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片类型")), QStringLiteral("Categray")});
+    columns.append(
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片名称")), QStringLiteral("Name")});
     columns.append({quantityCaption, QStringLiteral("samount"), Kind::Number});
     return columns;
 }
 
 QList<ReportCsvColumn> stockColumns()
 {
-    return {{QStringLiteral("影片类型"), QStringLiteral("Categray")},
-            {QStringLiteral("影片名称"), QStringLiteral("Name")},
-            {QStringLiteral("语言种类"), QStringLiteral("Nlang")},
-            {QStringLiteral("供应商"), QStringLiteral("Company")},
-            {QStringLiteral("进货日期"), QStringLiteral("DatTime")},
-            {QStringLiteral("部数"), QStringLiteral("SCopy"), Kind::Number},
-            {QStringLiteral("数量/每套"), QStringLiteral("Amount"), Kind::Number},
-            {QStringLiteral("总数量"), QStringLiteral("SumAmount"), Kind::Number},
-            {QStringLiteral("金额"), QStringLiteral("SumMoney"), Kind::Money}};
+    return {
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片类型")), QStringLiteral("Categray")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片名称")), QStringLiteral("Name")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "语言种类")), QStringLiteral("Nlang")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "供应商")), QStringLiteral("Company")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "进货日期")), QStringLiteral("DatTime")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "部数")), QStringLiteral("SCopy"), Kind::Number},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "数量/每套")), QStringLiteral("Amount"),
+         Kind::Number},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "总数量")), QStringLiteral("SumAmount"),
+         Kind::Number},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "金额")), QStringLiteral("SumMoney"),
+         Kind::Money}};
 }
 
 QList<ReportCsvColumn> salesSummaryColumns()
 {
-    return {{QStringLiteral("类型"), QStringLiteral("categray")},
-            {QStringLiteral("影片名称"), QStringLiteral("name")},
-            {QStringLiteral("数量"), QStringLiteral("SAmount"), Kind::Number},
-            {QStringLiteral("金额"), QStringLiteral("SMoney"), Kind::Money}};
+    return {{caption(QT_TRANSLATE_NOOP("ReportColumn", "类型")), QStringLiteral("categray")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "影片名称")), QStringLiteral("name")},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "数量")), QStringLiteral("SAmount"),
+             Kind::Number},
+            {caption(QT_TRANSLATE_NOOP("ReportColumn", "金额")), QStringLiteral("SMoney"),
+             Kind::Money}};
 }
 
 QList<ReportCsvColumn> salesDetailColumns()
 {
-    return {{QStringLiteral("销售日期"), QStringLiteral("dattime")},
-            {QStringLiteral("名称"), QStringLiteral("name")},
-            {QStringLiteral("单价"), QStringLiteral("RMoney"), Kind::Money},
-            {QStringLiteral("数量"), QStringLiteral("Amount"), Kind::Number},
-            {QStringLiteral("金额"), QStringLiteral("SumMOney"), Kind::Money}};
+    return {
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "销售日期")), QStringLiteral("dattime")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "名称")), QStringLiteral("name")},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "单价")), QStringLiteral("RMoney"), Kind::Money},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "数量")), QStringLiteral("Amount"),
+         Kind::Number},
+        {caption(QT_TRANSLATE_NOOP("ReportColumn", "金额")), QStringLiteral("SumMOney"),
+         Kind::Money}};
 }
 
 } // namespace ReportCsv

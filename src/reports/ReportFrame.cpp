@@ -30,9 +30,6 @@
 
 namespace {
 
-const QString kNoData = QStringLiteral("我没有找到您需要的数据!");
-const QString kPrintNow = QStringLiteral("是否马上打印报表？");
-
 QPushButton *stripButton(const QString &caption, const char *name, QWidget *parent)
 {
     auto *b = new QPushButton(caption, parent);
@@ -51,10 +48,11 @@ QDateEdit *datePicker(const char *name, QWidget *parent)
     auto *edit = new QDateEdit(QDate::currentDate(), parent);
     edit->setObjectName(QLatin1String(name));
     edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("yyyy年M月d日"));
+    const QString format = TQChildFm::tr("yyyy年M月d日", "date pickers' display format");
+    edit->setDisplayFormat(format);
     // The longest date and the calendar button, never cut.
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("2026年12月31日")) +
-                          48);
+    edit->setMinimumWidth(
+        edit->fontMetrics().horizontalAdvance(QDate(2026, 12, 31).toString(format)) + 48);
     return edit;
 }
 
@@ -72,11 +70,11 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     m_strip->setSpacing(6);
 
     dxDateEdit2 = datePicker("dxDateEdit2", bar);
-    Label1 = new QLabel(QStringLiteral("从"), bar);
+    Label1 = new QLabel(tr("从"), bar);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setBuddy(dxDateEdit2);
     dxDateEdit1 = datePicker("dxDateEdit1", bar);
-    Label2 = new QLabel(QStringLiteral("到"), bar);
+    Label2 = new QLabel(tr("到"), bar);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setBuddy(dxDateEdit1);
 
@@ -84,34 +82,37 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
 
     EDPage = new QSpinBox(bar);
     EDPage->setObjectName(QStringLiteral("EDPage"));
-    EDPage->setAccessibleName(QStringLiteral("页码"));
-    EDPage->setPrefix(QStringLiteral("第 "));
-    EDPage->setSuffix(QStringLiteral(" 页"));
+    EDPage->setAccessibleName(tr("页码"));
+    // "第 %1 页" around the number: the words before it and after it, in the language's order.
+    const QString pageOf = tr("第 %1 页");
+    EDPage->setPrefix(pageOf.section(QStringLiteral("%1"), 0, 0));
+    EDPage->setSuffix(pageOf.section(QStringLiteral("%1"), 1));
     EDPage->setKeyboardTracking(false);
     EDPage->setRange(0, 0);
     lbPg = new QLabel(bar);
     lbPg->setObjectName(QStringLiteral("lbPg"));
-    lbPg->setMinimumWidth(lbPg->fontMetrics().horizontalAdvance(QStringLiteral("共 00000 页")));
-    btnPrev = stripButton(QStringLiteral("上一页"), "btnPrev", bar);
-    btnNext = stripButton(QStringLiteral("下一页"), "btnNext", bar);
+    lbPg->setMinimumWidth(
+        lbPg->fontMetrics().horizontalAdvance(tr("共 %1 页").arg(QStringLiteral("00000"))));
+    btnPrev = stripButton(tr("上一页"), "btnPrev", bar);
+    btnNext = stripButton(tr("下一页"), "btnNext", bar);
     ComBZoom = new QComboBox(bar);
     ComBZoom->setObjectName(QStringLiteral("ComBZoom"));
-    ComBZoom->setAccessibleName(QStringLiteral("显示比例"));
-    ComBZoom->setToolTip(QStringLiteral("显示比例（Ctrl+滚轮、Ctrl++、Ctrl+-）"));
-    ComBZoom->addItem(QStringLiteral("整页"), -int(ReportZoom::FitPage) - 1);
-    ComBZoom->addItem(QStringLiteral("页宽"), -int(ReportZoom::FitWidth) - 1);
+    ComBZoom->setAccessibleName(tr("显示比例"));
+    ComBZoom->setToolTip(tr("显示比例（Ctrl+滚轮、Ctrl++、Ctrl+-）"));
+    ComBZoom->addItem(tr("整页"), -int(ReportZoom::FitPage) - 1);
+    ComBZoom->addItem(tr("页宽"), -int(ReportZoom::FitWidth) - 1);
     for (int percent : kZoomPercents)
         ComBZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
-    FlatButton4 = stripButton(QStringLiteral("刷新"), "FlatButton4", bar);
-    BBprint = stripButton(QStringLiteral(" 打印"), "BBprint", bar);
-    BBprint->setToolTip(QStringLiteral("在默认打印机上打印"));
-    BBprintDialog = stripButton(QStringLiteral("打印…"), "BBprintDialog", bar);
-    BBprintDialog->setToolTip(QStringLiteral("选择打印机、页码范围和份数"));
-    BtnExport = stripButton(QStringLiteral("导出"), "BtnExport", bar);
+    FlatButton4 = stripButton(tr("刷新"), "FlatButton4", bar);
+    BBprint = stripButton(tr(" 打印"), "BBprint", bar);
+    BBprint->setToolTip(tr("在默认打印机上打印"));
+    BBprintDialog = stripButton(tr("打印…"), "BBprintDialog", bar);
+    BBprintDialog->setToolTip(tr("选择打印机、页码范围和份数"));
+    BtnExport = stripButton(tr("导出"), "BtnExport", bar);
     auto *exportMenu = new QMenu(BtnExport);
-    ActExportPdf = exportMenu->addAction(QStringLiteral("导出 PDF 文件…"));
+    ActExportPdf = exportMenu->addAction(tr("导出 PDF 文件…"));
     ActExportPdf->setObjectName(QStringLiteral("ActExportPdf"));
-    ActExportCsv = exportMenu->addAction(QStringLiteral("导出 CSV 表格…"));
+    ActExportCsv = exportMenu->addAction(tr("导出 CSV 表格…"));
     ActExportCsv->setObjectName(QStringLiteral("ActExportCsv"));
     BtnExport->setMenu(exportMenu);
 
@@ -195,10 +196,28 @@ void TQChildFm::setDateRange(const QDate &from, const QDate &to)
     dxDateEdit1->setDate(to);
 }
 
+QString TQChildFm::noDataText()
+{
+    return tr("我没有找到您需要的数据!");
+}
+
 void TQChildFm::setReportTitle(const QString &title)
 {
     m_title = title;
-    setWindowTitle(title.simplified().remove(QLatin1Char(' ')));
+    // A Chinese title is spaced out on paper ("租 赁 报 表") and closed up in the window's
+    // caption; the spaces between the words of a title in another language stay.
+    QString caption = title.simplified();
+    for (qsizetype at = caption.indexOf(QLatin1Char(' ')); at >= 0;
+         at = caption.indexOf(QLatin1Char(' '), at)) {
+        const bool wide = at > 0 && at + 1 < caption.size() &&
+                          caption.at(at - 1).unicode() > 0x2e80 &&
+                          caption.at(at + 1).unicode() > 0x2e80;
+        if (wide)
+            caption.remove(at, 1);
+        else
+            ++at;
+    }
+    setWindowTitle(caption);
 }
 
 ReportHeading TQChildFm::heading() const
@@ -208,7 +227,7 @@ ReportHeading TQChildFm::heading() const
     h.from = fromDate();
     h.to = toDate();
     h.showRange = m_rangeVisible;
-    h.tabulationCaption = QStringLiteral("制表日期");
+    h.tabulationCaption = tr("制表日期");
     h.tabulated = QDate::currentDate();
     return h;
 }
@@ -230,7 +249,7 @@ bool TQChildFm::bindRows(const std::function<ReportData()> &query)
         m_source.reset();
         return true;
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return false;
     }
 }
@@ -281,7 +300,7 @@ bool TQChildFm::bindRowSource(const std::function<RowSource()> &open)
         m_source = open();
         return true;
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return false;
     }
 }
@@ -301,7 +320,7 @@ void TQChildFm::BuildReport()
         QRPreview1->clear();
         enableOutput(false);
         showPageCount(0);
-        Msg::info(this, kNoData);
+        Msg::info(this, noDataText());
         return;
     }
     QRPreview1->show();
@@ -377,7 +396,7 @@ void TQChildFm::generateSome(int buildId, qint64 budgetMs)
                  (showing || clock.elapsed() < kShowFirstAfterMs ||
                   generation.document().pageCount() < 2));
     } catch (const Db::DbError &e) {
-        failParts(e.message());
+        failParts(e);
         return;
     }
     if (!m_moreRows) {
@@ -396,7 +415,7 @@ void TQChildFm::generateSome(int buildId, qint64 budgetMs)
         }
         QRPreview1->setPagesReady(done);
         FPageCount = done;
-        lbPg->setText(QStringLiteral("共 %1 页…").arg(done));
+        lbPg->setText(tr("共 %1 页…").arg(done));
         const QSignalBlocker block(EDPage);
         EDPage->setRange(1, done);
         EDPage->setEnabled(true);
@@ -416,7 +435,7 @@ void TQChildFm::finishParts()
         QRPreview1->clear();
         enableOutput(false);
         showPageCount(0);
-        Msg::info(this, kNoData);
+        Msg::info(this, noDataText());
         return;
     }
     QRPreview1->show();
@@ -432,20 +451,20 @@ void TQChildFm::finishParts()
     emit reportBuilt();
 }
 
-void TQChildFm::failParts(const QString &why)
+void TQChildFm::failParts(const Db::DbError &why)
 {
     m_generation.reset();
     QRPreview1->hide();
     QRPreview1->clear();
     showPageCount(0);
     enableOutput(false);
-    Msg::error(this, why);
+    Msg::fault(this, why);
 }
 
 void TQChildFm::showPageCount(int pages)
 {
     FPageCount = pages;
-    lbPg->setText(QStringLiteral("共 %1 页").arg(pages));
+    lbPg->setText(tr("共 %1 页").arg(pages));
     btnNext->setEnabled(pages > 1);
     btnPrev->setEnabled(false);
     const QSignalBlocker block(EDPage);
@@ -517,7 +536,7 @@ void TQChildFm::BBprintClick()
 {
     if (document().isEmpty())
         return;
-    if (Msg::askYesNo(this, kPrintNow) != QMessageBox::Yes)
+    if (Msg::askYesNo(this, tr("是否马上打印报表？")) != QMessageBox::Yes)
         return;
     const ReportPrintOutcome outcome = QRPreview1->print();
     if (outcome.ok)
@@ -549,7 +568,7 @@ void TQChildFm::BBprintDialogClick()
         accepted = g_printDialog(this, printer);
     } else {
         QPrintDialog dialog(&printer, this);
-        dialog.setWindowTitle(QStringLiteral("打印"));
+        dialog.setWindowTitle(tr("打印"));
         dialog.setMinMax(1, pages.pageCount());
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         accepted = dialog.exec() == QDialog::Accepted;
@@ -575,17 +594,17 @@ bool TQChildFm::exportPdfClick()
 {
     if (document().isEmpty())
         return false;
-    const QString path = ReportFiles::chooseSaveFile(this, QStringLiteral("导出 PDF 文件"),
-                                    suggestedFile(QStringLiteral(".pdf")),
-                                    QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral(".pdf"));
+    const QString path = ReportFiles::chooseSaveFile(
+        this, tr("导出 PDF 文件"), suggestedFile(QStringLiteral(".pdf")), tr("PDF 文件 (*.pdf)"),
+        QStringLiteral(".pdf"));
     if (path.isEmpty())
         return false;
     QString why;
     if (!document().exportPdf(path, &why)) {
-        Msg::error(this, QStringLiteral("导出 PDF 失败：%1").arg(why));
+        Msg::error(this, tr("导出 PDF 失败：%1").arg(why));
         return false;
     }
-    showStatusNotice(QStringLiteral("已导出 PDF 文件：%1").arg(QDir::toNativeSeparators(path)));
+    showStatusNotice(tr("已导出 PDF 文件：%1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
@@ -593,9 +612,9 @@ bool TQChildFm::exportCsvClick()
 {
     if (document().isEmpty() || m_rows.isEmpty())
         return false;
-    const QString path = ReportFiles::chooseSaveFile(this, QStringLiteral("导出 CSV 表格"),
-                                    suggestedFile(QStringLiteral(".csv")),
-                                    QStringLiteral("CSV 表格 (*.csv)"), QStringLiteral(".csv"));
+    const QString path = ReportFiles::chooseSaveFile(
+        this, tr("导出 CSV 表格"), suggestedFile(QStringLiteral(".csv")), tr("CSV 表格 (*.csv)"),
+        QStringLiteral(".csv"));
     if (path.isEmpty())
         return false;
     QList<ReportCsvColumn> columns = m_csvColumns;
@@ -605,10 +624,10 @@ bool TQChildFm::exportCsvClick()
     }
     QString why;
     if (!Csv::write(path, ReportCsv::header(columns), ReportCsv::rows(m_rows, columns), &why)) {
-        Msg::error(this, QStringLiteral("导出 CSV 失败：%1").arg(why));
+        Msg::error(this, tr("导出 CSV 失败：%1").arg(why));
         return false;
     }
-    showStatusNotice(QStringLiteral("已导出 CSV 表格：%1").arg(QDir::toNativeSeparators(path)));
+    showStatusNotice(tr("已导出 CSV 表格：%1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -68,6 +68,10 @@ class QPushButton;
 class QSpinBox;
 class ReportPreview;
 
+namespace Db {
+class DbError;
+}
+
 class TQChildFm : public TBaseFm
 {
     Q_OBJECT
@@ -97,7 +101,11 @@ public:
     QDate toDate() const;
     void setDateRange(const QDate &from, const QDate &to);
 
-    // The title in the heading (QRLabel3).
+    // "我没有找到您需要的数据!", said when a build finds no rows.
+    static QString noDataText();
+
+    // The title in the heading (QRLabel3); the window's caption is the title without the
+    // spaces between its Chinese characters.
     void setReportTitle(const QString &title);
     QString reportTitle() const { return m_title; }
     // The heading of the next build: title, the pickers' dates (left out while the pickers
@@ -122,7 +130,7 @@ public:
     QLabel *lbPg = nullptr;
     QPushButton *btnPrev = nullptr;
     QPushButton *btnNext = nullptr;
-    QComboBox *ComBZoom = nullptr;   // 整页, 页宽, 50% ... 200%
+    QComboBox *ComBZoom = nullptr; // 整页, 页宽, 50% ... 200%
     QPushButton *FlatButton4 = nullptr;
     QPushButton *BBprint = nullptr;
     QPushButton *BBprintDialog = nullptr; // "打印…"
@@ -176,7 +184,7 @@ private:
     void buildInParts();
     void generateSome(int buildId, qint64 budgetMs);
     void finishParts();
-    void failParts(const QString &why);
+    void failParts(const Db::DbError &why);
     void zoomBoxChosen(int index);
     void enableOutput(bool enabled);
     QString suggestedFile(const QString &suffix) const;

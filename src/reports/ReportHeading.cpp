@@ -2,6 +2,8 @@
 
 #include "data/SqlDialect.h"
 
+#include <QCoreApplication>
+
 namespace ReportStyle {
 
 ReportDefinition a4(const QString &name)
@@ -19,12 +21,13 @@ qreal addHeading(ReportBand &band, const ReportHeading &heading)
     band.addText({45, 0, 100, 11}, heading.title)
         .setFont(QFont(QStringLiteral("SimSun"), 18, QFont::Bold))
         .alignCenter();
-    band.addPageNumber({140, 1, PageWidth - 140, LineHeight}, QStringLiteral("第 %1 页"))
+    band.addPageNumber({140, 1, PageWidth - 140, LineHeight},
+                       QCoreApplication::translate("ReportHeading", "第 %1 页"))
         .alignRight();
     if (heading.showRange) {
         band.addText({120, 7, PageWidth - 120, LineHeight},
-                     QStringLiteral("从") + dateText(heading.from) + QStringLiteral("到") +
-                         dateText(heading.to))
+                     QCoreApplication::translate("ReportHeading", "从%1到%2")
+                         .arg(dateText(heading.from), dateText(heading.to)))
             .alignRight();
     }
     band.addText({0, 7, 70, LineHeight},
@@ -38,10 +41,24 @@ qreal addColumnCaptions(ReportBand &band, qreal top, const QList<ReportColumn> &
     const qreal height = 6;
     band.addText({0, top, PageWidth, height}, QString()).setBackground(Shade);
     for (const ReportColumn &c : columns) {
-        band.addText(c.rect(height, top), c.caption).setAlignment(c.alignment).setBold();
+        band.addText(c.rect(height, top), columnCaption(c.caption))
+            .setAlignment(c.alignment)
+            .setBold();
     }
     band.addLine({0, top + height}, {PageWidth, top + height});
     return height;
+}
+
+QString continuedMark()
+{
+    return QCoreApplication::translate("ReportHeading", " (续)");
+}
+
+QString columnCaption(const QString &source)
+{
+    if (source.isEmpty())
+        return source;
+    return QCoreApplication::translate("ReportColumn", source.toUtf8().constData());
 }
 
 QString dateText(const QDate &date)

@@ -3,6 +3,7 @@
 #include "toolkit/ReportDefinition.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -20,7 +21,7 @@ struct ReportHeading
     QDate from;    // "从<from>到<to>" under the page number at the right
     QDate to;
     bool showRange = true;
-    QString tabulationCaption = QStringLiteral("制表日期：");
+    QString tabulationCaption = QCoreApplication::translate("ReportHeading", "制表日期：");
     QDate tabulated = QDate::currentDate(); // printed after the caption at the left
 };
 
@@ -29,6 +30,9 @@ struct ReportColumn
 {
     qreal left = 0;
     qreal width = 0;
+    // The Chinese source of the caption, marked QT_TRANSLATE_NOOP("ReportColumn", ...):
+    // columns are constants made before a translation is loaded, so the caption is translated
+    // where it is printed (addColumnCaptions).
     QString caption;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 
@@ -43,8 +47,8 @@ inline constexpr qreal HeadingHeight = 15;        // the heading and the gap bel
 inline const QColor Shade(0xD9, 0xD9, 0xD9);      // column captions, summary
 inline const QColor LightShade(0xEE, 0xEE, 0xEE); // group footers
 
-// Follows a group's heading printed again at the top of a page its rows go on to.
-inline const QString ContinuedMark = QStringLiteral(" (续)");
+// Follows a group's heading printed again at the top of a page its rows go on to: " (续)".
+QString continuedMark();
 
 // "#0.00", the mask of every amount in the reports.
 inline const QString MoneyMask = QStringLiteral("#0.00");
@@ -56,8 +60,12 @@ ReportDefinition a4(const QString &name);
 // returns the height it takes, gap included.
 qreal addHeading(ReportBand &band, const ReportHeading &heading);
 
-// Puts the shaded column captions into band at top and returns the height they take.
+// Puts the shaded column captions into band at top, each translated in the "ReportColumn"
+// context, and returns the height they take.
 qreal addColumnCaptions(ReportBand &band, qreal top, const QList<ReportColumn> &columns);
+
+// A column caption in the program's language (the caption of a report's CSV table too).
+QString columnCaption(const QString &source);
 
 // The form a report prints dates in.
 QString dateText(const QDate &date);

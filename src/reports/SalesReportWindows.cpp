@@ -5,7 +5,7 @@
 TSellStockRep::TSellStockRep(QWidget *parent) : TQChildFm(parent)
 {
     setObjectName(QStringLiteral("TSellStockRep"));
-    setReportTitle(QString::fromUtf8(SalesReports::SummaryTitle));
+    setReportTitle(SalesReports::summaryTitle());
 }
 
 void TSellStockRep::BuildReport()
@@ -24,7 +24,7 @@ void TSellStockRep::BuildReport()
 TQSellDetailFm::TQSellDetailFm(QWidget *parent) : TQChildFm(parent)
 {
     setObjectName(QStringLiteral("TQSellDetailFm"));
-    setReportTitle(QString::fromUtf8(SalesReports::DetailTitle));
+    setReportTitle(SalesReports::detailTitle());
 }
 
 void TQSellDetailFm::BuildReport()

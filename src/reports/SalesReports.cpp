@@ -2,6 +2,8 @@
 
 #include "ReportCells.h"
 
+#include <QCoreApplication>
+
 namespace SalesReports {
 namespace {
 
@@ -17,17 +19,22 @@ const char *const SaleLinesInRange =
     "WHERE a.Ass_Number = -1 AND a.DatTime >= ? AND a.DatTime < ?";
 
 // Summary columns.
-const ReportColumn SCategory{0, 30, QStringLiteral("类    型")};
-const ReportColumn SName{30, 90, QStringLiteral("影片名称")};
-const ReportColumn SCount{120, 30, QStringLiteral("数量"), Right};
-const ReportColumn SMoney{150, ReportStyle::PageWidth - 150, QStringLiteral("金额"), Right};
+const ReportColumn SCategory{0, 30, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "类    型"))};
+const ReportColumn SName{30, 90, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片名称"))};
+const ReportColumn SCount{120, 30, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "数量")),
+                          Right};
+const ReportColumn SMoney{150, ReportStyle::PageWidth - 150,
+                          QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "金额")), Right};
 
 // Detail columns.
-const ReportColumn DDate{0, 28, QStringLiteral("销售日期")};
-const ReportColumn DName{28, 82, QStringLiteral("名   称")};
-const ReportColumn DPrice{110, 26, QStringLiteral("单   价"), Right};
-const ReportColumn DCount{136, 22, QStringLiteral("数   量"), Right};
-const ReportColumn DMoney{158, ReportStyle::PageWidth - 158, QStringLiteral("金   额"), Right};
+const ReportColumn DDate{0, 28, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "销售日期"))};
+const ReportColumn DName{28, 82, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "名   称"))};
+const ReportColumn DPrice{110, 26, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "单   价")),
+                          Right};
+const ReportColumn DCount{136, 22, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "数   量")),
+                          Right};
+const ReportColumn DMoney{158, ReportStyle::PageWidth - 158,
+                          QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "金   额")), Right};
 
 // The heading and the column captions at the top of every page.
 void addPageHeader(ReportDefinition &r, const ReportHeading &heading,
@@ -49,6 +56,16 @@ void addSums(ReportBand &band, const ReportColumn &captionColumn, const QString 
 }
 
 } // namespace
+
+QString summaryTitle()
+{
+    return QCoreApplication::translate("SalesReports", SummaryTitle);
+}
+
+QString detailTitle()
+{
+    return QCoreApplication::translate("SalesReports", DetailTitle);
+}
 
 QString summarySql()
 {
@@ -81,11 +98,11 @@ ReportData detailRows(const QDate &from, const QDate &to)
 
 ReportDefinition summaryDefinition(const ReportHeading &heading)
 {
-    ReportDefinition r = ReportStyle::a4(QStringLiteral("销售汇总报表"));
+    ReportDefinition r = ReportStyle::a4(summaryTitle());
     addPageHeader(r, heading, {SCategory, SName, SCount, SMoney});
 
     ReportGroup &category = r.addGroup(QStringLiteral("categray"));
-    category.setRepeatHeader(true, ReportStyle::ContinuedMark);
+    category.setRepeatHeader(true, ReportStyle::continuedMark());
     ReportBand &groupHead = groupHeader(category.header());
     groupHead.addColumn({SCategory.left, 0, SName.left + SName.width, groupHead.height()},
                         QStringLiteral("categray"));
@@ -95,20 +112,22 @@ ReportDefinition summaryDefinition(const ReportHeading &heading)
     count(detail, SCount, QStringLiteral("SAmount"));
     money(detail, SMoney, QStringLiteral("SMoney"));
 
-    addSums(totals(category.footer(), ReportStyle::LightShade), SName, QStringLiteral("小   计："),
-            SCount, QStringLiteral("SAmount"), SMoney, QStringLiteral("SMoney"));
-    addSums(totals(r.summary(), ReportStyle::Shade), SName, QStringLiteral("合   计："), SCount,
+    addSums(totals(category.footer(), ReportStyle::LightShade), SName,
+            QCoreApplication::translate("SalesReports", "小   计："), SCount,
+            QStringLiteral("SAmount"), SMoney, QStringLiteral("SMoney"));
+    addSums(totals(r.summary(), ReportStyle::Shade), SName,
+            QCoreApplication::translate("SalesReports", "合   计："), SCount,
             QStringLiteral("SAmount"), SMoney, QStringLiteral("SMoney"));
     return r;
 }
 
 ReportDefinition detailDefinition(const ReportHeading &heading)
 {
-    ReportDefinition r = ReportStyle::a4(QStringLiteral("销售明细报表"));
+    ReportDefinition r = ReportStyle::a4(detailTitle());
     addPageHeader(r, heading, {DDate, DName, DPrice, DCount, DMoney});
 
     ReportGroup &day = r.addGroup(QStringLiteral("dattime"));
-    day.setRepeatHeader(true, ReportStyle::ContinuedMark);
+    day.setRepeatHeader(true, ReportStyle::continuedMark());
     ReportBand &groupHead = groupHeader(day.header());
     groupHead.addColumn({DDate.left, 0, DName.left + DName.width, groupHead.height()},
                         QStringLiteral("dattime"));
@@ -119,9 +138,11 @@ ReportDefinition detailDefinition(const ReportHeading &heading)
     count(detail, DCount, QStringLiteral("Amount"));
     money(detail, DMoney, QStringLiteral("SumMOney"));
 
-    addSums(totals(day.footer(), ReportStyle::LightShade), DName, QStringLiteral("小   计："),
-            DCount, QStringLiteral("Amount"), DMoney, QStringLiteral("SumMOney"));
-    addSums(totals(r.summary(), ReportStyle::Shade), DName, QStringLiteral("合   计："), DCount,
+    addSums(totals(day.footer(), ReportStyle::LightShade), DName,
+            QCoreApplication::translate("SalesReports", "小   计："), DCount,
+            QStringLiteral("Amount"), DMoney, QStringLiteral("SumMOney"));
+    addSums(totals(r.summary(), ReportStyle::Shade), DName,
+            QCoreApplication::translate("SalesReports", "合   计："), DCount,
             QStringLiteral("Amount"), DMoney, QStringLiteral("SumMOney"));
     return r;
 }

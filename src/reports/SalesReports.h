@@ -12,8 +12,12 @@
 // lies in a range; both days of the range count.
 namespace SalesReports {
 
-inline constexpr const char *SummaryTitle = "销售汇总报表";
-inline constexpr const char *DetailTitle = "销售明细报表";
+// The titles' Chinese sources; summaryTitle() and detailTitle() are the titles in the
+// program's language.
+inline constexpr const char *SummaryTitle = QT_TRANSLATE_NOOP("SalesReports", "销售汇总报表");
+inline constexpr const char *DetailTitle = QT_TRANSLATE_NOOP("SalesReports", "销售明细报表");
+QString summaryTitle();
+QString detailTitle();
 
 // Two '?' for the first and the last day, in that order.
 QString summarySql();

@@ -4,6 +4,8 @@
 
 #include "data/Db.h"
 
+#include <QCoreApplication>
+
 namespace StockReport {
 namespace {
 
@@ -12,15 +14,21 @@ using namespace ReportCells;
 const Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
 // The columns across the 190 mm of the page; the category heads its group.
-const ReportColumn CategoryCol{0, 16, QStringLiteral("影片类型")};
-const ReportColumn NameCol{16, 38, QStringLiteral("影片名称")};
-const ReportColumn LangCol{54, 14, QStringLiteral("语言种类")};
-const ReportColumn SupplierCol{68, 38, QStringLiteral("供应商")};
-const ReportColumn BoughtCol{106, 20, QStringLiteral("进货日期")};
-const ReportColumn SetsCol{126, 10, QStringLiteral("部数"), Right};
-const ReportColumn PerSetCol{136, 16, QStringLiteral("数量/每套"), Right};
-const ReportColumn DiscsCol{152, 14, QStringLiteral("总数量"), Right};
-const ReportColumn ValueCol{166, ReportStyle::PageWidth - 166, QStringLiteral("金额"), Right};
+const ReportColumn CategoryCol{0, 16,
+                               QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片类型"))};
+const ReportColumn NameCol{16, 38, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片名称"))};
+const ReportColumn LangCol{54, 14, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "语言种类"))};
+const ReportColumn SupplierCol{68, 38, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "供应商"))};
+const ReportColumn BoughtCol{106, 20,
+                             QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "进货日期"))};
+const ReportColumn SetsCol{126, 10, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "部数")),
+                           Right};
+const ReportColumn PerSetCol{136, 16,
+                             QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "数量/每套")), Right};
+const ReportColumn DiscsCol{152, 14, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "总数量")),
+                            Right};
+const ReportColumn ValueCol{166, ReportStyle::PageWidth - 166,
+                            QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "金额")), Right};
 
 // Footer and summary: the caption under the name, the three sums under their columns.
 void addSums(ReportBand &band, const QString &caption)
@@ -32,6 +40,11 @@ void addSums(ReportBand &band, const QString &caption)
 }
 
 } // namespace
+
+QString title()
+{
+    return QCoreApplication::translate("StockReport", Title);
+}
 
 QList<Supplier> suppliers()
 {
@@ -75,7 +88,7 @@ ReportData rows(std::optional<qint64> supplierId)
 
 ReportDefinition definition(const ReportHeading &heading)
 {
-    ReportDefinition r = ReportStyle::a4(QStringLiteral("库存报表"));
+    ReportDefinition r = ReportStyle::a4(QCoreApplication::translate("StockReport", "库存报表"));
 
     ReportBand &head = r.pageHeader();
     const qreal top = ReportStyle::addHeading(head, heading);
@@ -86,7 +99,7 @@ ReportDefinition definition(const ReportHeading &heading)
 
     // One group per category: the rows are ordered by it first.
     ReportGroup &category = r.addGroup(QStringLiteral("Categray"));
-    category.setRepeatHeader(true, ReportStyle::ContinuedMark);
+    category.setRepeatHeader(true, ReportStyle::continuedMark());
     ReportBand &groupHead = groupHeader(category.header());
     groupHead.addColumn({CategoryCol.left, 0, NameCol.left + NameCol.width, groupHead.height()},
                         QStringLiteral("Categray"));
@@ -101,8 +114,10 @@ ReportDefinition definition(const ReportHeading &heading)
     count(detail, DiscsCol, QStringLiteral("SumAmount"));
     money(detail, ValueCol, QStringLiteral("SumMoney"));
 
-    addSums(totals(category.footer(), ReportStyle::LightShade), QStringLiteral("小  计"));
-    addSums(totals(r.summary(), ReportStyle::Shade), QStringLiteral("合  计"));
+    addSums(totals(category.footer(), ReportStyle::LightShade),
+            QCoreApplication::translate("StockReport", "小  计"));
+    addSums(totals(r.summary(), ReportStyle::Shade),
+            QCoreApplication::translate("StockReport", "合  计"));
     return r;
 }
 

@@ -14,7 +14,9 @@
 // price, with the number of sets, discs and their value, for all suppliers or for one.
 namespace StockReport {
 
-inline constexpr const char *Title = "库 存 报 表";
+// The title's Chinese source; title() is the title in the program's language.
+inline constexpr const char *Title = QT_TRANSLATE_NOOP("StockReport", "库 存 报 表");
+QString title();
 
 // A supplier as the report's supplier list offers it.
 struct Supplier

@@ -9,20 +9,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-namespace {
-
-const QString kAllSuppliers = QStringLiteral("所有供应商");
-
-} // namespace
-
 TQStoreRep::TQStoreRep(QWidget *parent) : TQChildFm(parent)
 {
     setObjectName(QStringLiteral("TQStoreRep"));
-    setReportTitle(QString::fromUtf8(StockReport::Title));
+    setReportTitle(StockReport::title());
     setDateRangeVisible(false);
     setPageCountVisible(false);
 
-    auto *caption = new QLabel(QStringLiteral("供应商"), this);
+    auto *caption = new QLabel(tr("供应商"), this);
     caption->setObjectName(QStringLiteral("Label3"));
     ComProvice = new QComboBox(this);
     ComProvice->setObjectName(QStringLiteral("ComProvice"));
@@ -45,10 +39,10 @@ void TQStoreRep::fillSuppliers()
     try {
         list = StockReport::suppliers();
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     ComProvice->clear();
-    ComProvice->addItem(kAllSuppliers, QVariant());
+    ComProvice->addItem(tr("所有供应商"), QVariant());
     for (const StockReport::Supplier &s : list)
         ComProvice->addItem(s.company, s.id);
     const int again = chosen.isValid() ? ComProvice->findData(chosen) : -1;

@@ -493,7 +493,7 @@ Please check that the file and its folder may be written, and try again.</transl
     <message>
         <source>qrc:/help/%1.html</source>
         <comment>where the guide&apos;s pages lie; English: qrc:/help/en/%1.html</comment>
-        <translation>qrc:/help/%1.html</translation>
+        <translation>qrc:/help/en/%1.html</translation>
     </message>
 </context>
 <context>

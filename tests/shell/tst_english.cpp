@@ -15,28 +15,41 @@
 #include "cashup/CashUp.h"
 #include "cashup/CashUpListWindow.h"
 #include "cashup/CashUpWindow.h"
+#include "charts/CompareChartWindow.h"
+#include "charts/LeaseChartWindow.h"
+#include "charts/StoreChartWindow.h"
+#include "help/HelpTopics.h"
+#include "help/HelpWindow.h"
 #include "labels/LabelWindow.h"
 #include "money/InOutMoneyListWindow.h"
 #include "money/InOutMoneyWindow.h"
 #include "rental/LeaseListWindow.h"
+#include "rental/LeaseTexts.h"
+#include "rental/LeaseWindow.h"
+#include "rental/MemberPaymentWindow.h"
+#include "rental/PickListWindows.h"
 #include "rental/ReceiptReport.h"
+#include "rental/SettlementWindow.h"
+#include "reports/MemberReportWindow.h"
+#include "reports/OverdueReportWindow.h"
+#include "reports/RankingWindow.h"
+#include "reports/RentalReportWindow.h"
+#include "reports/SalesReportWindows.h"
+#include "reports/StockReportWindow.h"
+#include "sales/SaleStore.h"
+#include "sales/SellMainWindow.h"
+#include "sales/SellWindow.h"
 #include "settings/SetupWindow.h"
 #include "stock/RepertoryWindow.h"
 #include "stock/TitleEditWindow.h"
 #include "stock/TitleEntryWindow.h"
 #include "toolkit/ReportDocument.h"
-#include "rental/LeaseTexts.h"
-#include "rental/LeaseWindow.h"
-#include "rental/MemberPaymentWindow.h"
-#include "rental/PickListWindows.h"
-#include "rental/SettlementWindow.h"
-#include "sales/SaleStore.h"
-#include "sales/SellMainWindow.h"
-#include "sales/SellWindow.h"
+#include "toolkit/ReportFiles.h"
 
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SettingsStore.h"
+#include "data/SqlDialect.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
 #include "toolkit/DataGrid.h"
@@ -46,9 +59,13 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,13 +73,18 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 
 namespace {
 
@@ -164,14 +186,75 @@ void keepShot(QWidget *window)
     window->grab().save(path);
 }
 
+// Copies with English names in an English category, rented by an English-named member on
+// day: stored data that reads in English, so that all Chinese left in a report is the
+// report's own.
+void addEnglishRentals(TestAccount &account, const QDate &day)
+{
+    const qint64 member = account.addMember(QStringLiteral("E001"), QStringLiteral("Zhang"), 5);
+    const QStringList titles{QStringLiteral("Hero"), QStringLiteral("Kung Fu"),
+                             QStringLiteral("Red Cliff")};
+    for (int i = 0; i < titles.size(); ++i) {
+        const qint64 copy =
+            account.addCopy(QStringLiteral("E%1").arg(i + 1), titles.at(i), QStringLiteral("DVD"));
+        Db::exec(QStringLiteral("UPDATE TBName SET Categray = ?, Nlang = ? WHERE ID = ?"),
+                 {QStringLiteral("Action"), QStringLiteral("English"), copy});
+        Db::exec(
+            QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                           "DatTime, Deposit, Persons, ReDate) VALUES (?, ?, 1, ?, ?, ?, 1, ?)"),
+            {copy, 300 + 100 * i, member, SqlDialect::dateText(day), 2000,
+             i == 0
+                 ? QVariant()
+                 : QVariant(SqlDialect::dateText(day.addDays(2)) + QStringLiteral(" 10:00:00"))});
+    }
+}
+
+// The texts of every page of a report's document.
+QStringList allPageTexts(const ReportDocument &doc)
+{
+    QStringList texts;
+    for (int page = 0; page < doc.pageCount(); ++page)
+        texts << doc.pageTexts(page);
+    return texts;
+}
+
+// The texts a chart draws itself: its title, the series' names and labels, the axes' labels.
+QStringList chineseInChart(const QChartView *view)
+{
+    QStringList found;
+    const QChart *chart = view->chart();
+    QStringList texts{chart->title()};
+    for (const QAbstractSeries *series : chart->series()) {
+        texts << series->name();
+        if (auto *pie = qobject_cast<const QPieSeries *>(series)) {
+            for (const QPieSlice *slice : pie->slices())
+                texts << slice->label();
+        }
+        if (auto *bars = qobject_cast<const QAbstractBarSeries *>(series)) {
+            for (const QBarSet *set : bars->barSets())
+                texts << set->label();
+        }
+    }
+    for (const QAbstractAxis *axis : chart->axes()) {
+        texts << axis->titleText();
+        if (auto *months = qobject_cast<const QCategoryAxis *>(axis))
+            texts << months->categoriesLabels();
+    }
+    for (const QString &t : texts) {
+        if (hasChinese(t))
+            found << view->objectName() + QStringLiteral(": ") + t;
+    }
+    return found;
+}
+
 } // namespace
 
 // Fails naming every Chinese text found.
-#define EXPECT_ENGLISH(window)                                                                    \
-    do {                                                                                          \
-        keepShot(window);                                                                         \
-        const QStringList found = chineseTexts(window);                                           \
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));                  \
+#define EXPECT_ENGLISH(window)                                                                     \
+    do {                                                                                           \
+        keepShot(window);                                                                          \
+        const QStringList found = chineseTexts(window);                                            \
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("\n"))));                   \
     } while (false)
 
 class tst_English : public QObject
@@ -200,6 +283,10 @@ private slots:
     void cashUpAuditAndLabels();
     void receiptsInEnglish_data();
     void receiptsInEnglish();
+    void reportWindows();
+    void reportPrintedAndExported();
+    void charts();
+    void helpWindow();
 
 private:
     TestAccount *m_account = nullptr;
@@ -232,14 +319,25 @@ void tst_English::languageFollowsTheStoredChoiceThenTheSystem_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("chinese system") << QString() << "zh_CN" << "zh_CN";
-    QTest::newRow("taiwan system") << QString() << "zh_TW" << "zh_CN";
-    QTest::newRow("english system") << QString() << "en_GB" << "en";
-    QTest::newRow("german system") << QString() << "de_DE" << "en";
-    QTest::newRow("C locale") << QString() << "C" << "zh_CN";
-    QTest::newRow("chosen english") << "en" << "zh_CN" << "en";
-    QTest::newRow("chosen chinese") << "zh_CN" << "en_US" << "zh_CN";
-    QTest::newRow("unknown choice") << "fr" << "zh_CN" << "zh_CN";
+    QTest::newRow("chinese system") << QString() << "zh_CN"
+                                    << "zh_CN";
+    QTest::newRow("taiwan system") << QString() << "zh_TW"
+                                   << "zh_CN";
+    QTest::newRow("english system") << QString() << "en_GB"
+                                    << "en";
+    QTest::newRow("german system") << QString() << "de_DE"
+                                   << "en";
+    QTest::newRow("C locale") << QString() << "C"
+                              << "zh_CN";
+    QTest::newRow("chosen english") << "en"
+                                    << "zh_CN"
+                                    << "en";
+    QTest::newRow("chosen chinese") << "zh_CN"
+                                    << "en_US"
+                                    << "zh_CN";
+    QTest::newRow("unknown choice") << "fr"
+                                    << "zh_CN"
+                                    << "zh_CN";
 }
 
 void tst_English::languageFollowsTheStoredChoiceThenTheSystem()
@@ -335,8 +433,7 @@ void tst_English::smallWindows()
     EXPECT_ENGLISH(&backup);
 
     // A refused account name is told in English.
-    QTest::keyClick(newAccount.findChild<QPushButton *>(QStringLiteral("BitBtn1")),
-                    Qt::Key_Space);
+    QTest::keyClick(newAccount.findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::Key_Space);
     QCOMPARE(m_boxes->lastText(), QStringLiteral("Please enter the account name!"));
 }
 
@@ -364,7 +461,8 @@ void tst_English::rentalWindows()
         QVERIFY(QTest::qWaitForWindowExposed(&lease));
         EXPECT_ENGLISH(&lease);
         // F1 still finds the right help page under the English caption.
-        QCOMPARE(helpTopicOf(&lease), mode == 1 ? QStringLiteral("return") : QStringLiteral("rent"));
+        QCOMPARE(helpTopicOf(&lease),
+                 mode == 1 ? QStringLiteral("return") : QStringLiteral("rent"));
         // An unknown code is refused in English.
         lease.EDPic->setText(QStringLiteral("NO-SUCH-CODE"));
         QTest::keyClick(lease.EDPic, Qt::Key_Return);
@@ -420,8 +518,8 @@ void tst_English::stockWindows()
     TRepertoryDetailFM entry;
     EXPECT_ENGLISH(&entry);
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
-    const qint64 title = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"),
-                                            QStringLiteral("DVD"));
+    const qint64 title =
+        m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     TRepertoryDetailEditFm edit(title);
     EXPECT_ENGLISH(&edit);
 }
@@ -497,7 +595,8 @@ void tst_English::receiptsInEnglish_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("paper");
     QTest::newRow("rental slip") << int(Receipt::Kind::Rental) << int(ReceiptPaper::Format::Slip);
-    QTest::newRow("return 58 mm") << int(Receipt::Kind::Return) << int(ReceiptPaper::Format::Roll58);
+    QTest::newRow("return 58 mm") << int(Receipt::Kind::Return)
+                                  << int(ReceiptPaper::Format::Roll58);
     QTest::newRow("sale 80 mm") << int(Receipt::Kind::Sale) << int(ReceiptPaper::Format::Roll80);
 }
 
@@ -522,13 +621,192 @@ void tst_English::receiptsInEnglish()
     const Receipt::Header header{QStringLiteral("Star Video"), QStringLiteral("128 Main St"),
                                  QStringLiteral("0571-88886666"), QStringLiteral("Li"),
                                  QDate(2024, 5, 20)};
-    const ReportDocument doc =
-        Receipt::document(header, c, ReceiptPaper::Format(paper));
+    const ReportDocument doc = Receipt::document(header, c, ReceiptPaper::Format(paper));
     QVERIFY(doc.pageCount() > 0);
     const QStringList texts = doc.pageTexts(0);
     QVERIFY(texts.contains(QStringLiteral("Welcome")));
     for (const QString &t : texts)
         QVERIFY2(!hasChinese(t), qPrintable(t));
+}
+
+void tst_English::reportWindows()
+{
+    // Every report window before and after a build without rows: the strip, its lists and
+    // the no-data message.
+    TResQPFm rental;
+    TDeferFm overdue;
+    TAssociatorRepFm members;
+    TQPHFm ranking;
+    TQStoreRep stock;
+    TSellStockRep salesSummary;
+    TQSellDetailFm salesDetail;
+    const QList<TQChildFm *> reports{&rental, &overdue,      &members,    &ranking,
+                                     &stock,  &salesSummary, &salesDetail};
+    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail"));
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3"));
+    for (TQChildFm *report : reports) {
+        report->resize(1000, 600);
+        report->show();
+        QVERIFY(QTest::qWaitForWindowExposed(report));
+        report->BuildReport();
+        EXPECT_ENGLISH(report);
+        const QStringList lists =
+            chineseChoices(report, "ComBPeriod") + chineseChoices(report, "ComBZoom");
+        QVERIFY2(lists.isEmpty(), qPrintable(lists.join(u'\n')));
+    }
+    QCOMPARE(m_boxes->texts(), QStringList(reports.size(), QStringLiteral("No data found.")));
+    QCOMPARE(rental.windowTitle(), QStringLiteral("Rental Report"));
+    QCOMPARE(stock.windowTitle(), QStringLiteral("Stock Report"));
+    QCOMPARE(rental.EDPage->prefix(), QStringLiteral("Page "));
+    QVERIFY(chineseChoices(&ranking, "ComBcate").isEmpty());
+    ranking.setMode(1);
+    QCOMPARE(ranking.windowTitle(), QStringLiteral("Best-Selling Titles"));
+    QCOMPARE(stock.ComProvice->itemText(0), QStringLiteral("All suppliers"));
+
+    // A days count that is not one is refused in English.
+    m_boxes->shown.clear();
+    overdue.Edit1->setText(QStringLiteral("x"));
+    overdue.BuildReport();
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("\"x\" is not a number of days; enter a whole "
+                                                 "number."));
+}
+
+void tst_English::reportPrintedAndExported()
+{
+    const QDate day(2026, 5, 12);
+    addEnglishRentals(*m_account, day);
+
+    // The rental report: heading, captions, group sums and totals in English; the Chinese
+    // output character for character is what the report tests compare.
+    TResQPFm rental;
+    rental.setDateRange(day, day);
+    rental.BuildReport();
+    QVERIFY(!rental.isGenerating());
+    QCOMPARE(rental.pageCount(), 1);
+    const QStringList texts = allPageTexts(rental.document());
+    for (const QString &t : texts)
+        QVERIFY2(!hasChinese(t), qPrintable(t));
+    for (const char *expected : {"Rental Report", "Page 1", "From 2026-05-12 to 2026-05-12",
+                                 "Rented on", "Customer", "Deposit", "Rent"}) {
+        QVERIFY2(texts.contains(QLatin1String(expected)), expected);
+    }
+    QVERIFY(texts.contains(QStringLiteral("Total rent: 12.00")));
+    QVERIFY(texts.contains(QStringLiteral("Total deposits: 60.00")));
+    QVERIFY(std::any_of(texts.cbegin(), texts.cend(), [](const QString &t) {
+        return t.startsWith(QStringLiteral("Printed on "));
+    }));
+
+    // The member report: its counts and the disc still out.
+    TAssociatorRepFm members;
+    members.setDateRange(day, day);
+    members.BuildReport();
+    const QStringList memberTexts = allPageTexts(members.document());
+    for (const QString &t : memberTexts)
+        QVERIFY2(!hasChinese(t), qPrintable(t));
+    QVERIFY(memberTexts.contains(QStringLiteral("Not returned")));
+    QVERIFY(memberTexts.contains(QStringLiteral("Total:  3 discs")));
+
+    // Exported: the PDF holds no Chinese, the CSV table's header is English.
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("rental.pdf"));
+    const QString csv = folder.filePath(QStringLiteral("rental.csv"));
+    QString path = pdf;
+    ReportFiles::setSaveFileChooser(
+        [&path](QWidget *, const QString &caption, const QString &, const QString &filter) {
+            return hasChinese(caption) || hasChinese(filter) ? QString() : path;
+        });
+    QVERIFY(rental.exportPdfClick());
+    path = csv;
+    QVERIFY(rental.exportCsvClick());
+    ReportFiles::setSaveFileChooser({});
+    QFile table(csv);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(table.readLine()).trimmed(),
+             QStringLiteral("\uFEFFRented on,Customer,Title,Type,Deposit,Rent"));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!text.waitForStarted())
+        QSKIP("pdftotext is not installed: the PDF's text is not read back");
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains(QStringLiteral("Rental Report")), qPrintable(printed));
+    QVERIFY2(!hasChinese(printed), qPrintable(printed));
+}
+
+void tst_English::charts()
+{
+    const QDate day = QDate::currentDate();
+    addEnglishRentals(*m_account, day);
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3 WHERE Categray <> ?"),
+             {QStringLiteral("Action")});
+
+    TLeaseCharFm lease;
+    lease.resize(1000, 600);
+    lease.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lease));
+    lease.Draw();
+    EXPECT_ENGLISH(&lease);
+    QVERIFY(chineseChoices(&lease, "ComBCate").isEmpty());
+    QVERIFY(chineseChoices(&lease, "ComBPeriod").isEmpty());
+    QVERIFY(lease.Series1->count() > 0);
+    QVERIFY2(chineseInChart(lease.Chart1).isEmpty(),
+             qPrintable(chineseInChart(lease.Chart1).join(u'\n')));
+    QCOMPARE(lease.Chart1->chart()->title(), QStringLiteral("Rental analysis chart"));
+
+    TQStoreCharFm stock;
+    stock.resize(1000, 600);
+    stock.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&stock));
+    stock.Draw();
+    EXPECT_ENGLISH(&stock);
+    QVERIFY(stock.Series1->count() > 0);
+    QVERIFY2(chineseInChart(stock.Chart1).isEmpty(),
+             qPrintable(chineseInChart(stock.Chart1).join(u'\n')));
+
+    TCompareChFm money;
+    money.resize(1000, 600);
+    money.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&money));
+    EXPECT_ENGLISH(&money);
+    QVERIFY(chineseChoices(&money, "ComBType").isEmpty());
+    QVERIFY(!money.Chart2Months->categoriesLabels().isEmpty());
+    for (const QChartView *view : {money.Chart1, money.Chart2})
+        QVERIFY2(chineseInChart(view).isEmpty(), qPrintable(chineseInChart(view).join(u'\n')));
+    QVERIFY(m_boxes->shown.isEmpty());
+}
+
+void tst_English::helpWindow()
+{
+    THelpFm help;
+    help.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&help));
+    EXPECT_ENGLISH(&help);
+    for (int i = 0; i < help.HelpTopicList->count(); ++i)
+        QVERIFY2(!hasChinese(help.HelpTopicList->item(i)->text()),
+                 qPrintable(help.HelpTopicList->item(i)->text()));
+
+    // Every page of the guide in English, its picture found, its links leading to English
+    // pages.
+    for (const HelpTopics::Topic &topic : HelpTopics::topics()) {
+        help.showTopic(topic.key);
+        QCOMPARE(help.HelpText->source(),
+                 QUrl(QStringLiteral("qrc:/help/en/%1.html").arg(topic.key)));
+        const QString page = help.HelpText->toPlainText();
+        QVERIFY2(page.size() > 200, qPrintable(topic.key));
+        QVERIFY2(!hasChinese(page), qPrintable(topic.key + QStringLiteral(": ") + page));
+        QFile html(QStringLiteral(":/help/en/%1.html").arg(topic.key));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        const QRegularExpressionMatch img =
+            QRegularExpression(QStringLiteral("<img src=\"([^\"]+)\""))
+                .match(QString::fromUtf8(html.readAll()));
+        QVERIFY2(img.hasMatch(), qPrintable(topic.key));
+        const QUrl picture = help.HelpText->source().resolved(QUrl(img.captured(1)));
+        QVERIFY2(QFile::exists(QLatin1Char(':') + picture.path()), qPrintable(picture.toString()));
+    }
+    help.HelpText->setSource(QUrl(QStringLiteral("qrc:/help/en/main.html")));
+    QCOMPARE(help.currentTopic(), QStringLiteral("main"));
+    help.HelpText->setSource(help.HelpText->source().resolved(QUrl(QStringLiteral("stock.html"))));
+    QCOMPARE(help.currentTopic(), QStringLiteral("stock"));
 }
 
 QTEST_MAIN(tst_English)

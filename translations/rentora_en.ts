@@ -657,6 +657,45 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>OptionStore</name>
+    <message>
+        <source>租金计算方法</source>
+        <translation>Rent method</translation>
+    </message>
+    <message>
+        <source>系统运行方式</source>
+        <translation>Permission mode</translation>
+    </message>
+    <message>
+        <source>过期天数</source>
+        <translation>Days before overdue</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>Receipt printing</translation>
+    </message>
+    <message>
+        <source>单据类型</source>
+        <translation>Receipt form</translation>
+    </message>
+    <message>
+        <source>小票纸卷</source>
+        <translation>Receipt roll</translation>
+    </message>
+    <message>
+        <source>【%1】</source>
+        <translation> &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>选项%1在帐户中缺失或无效，现按默认值显示，保存后即更正。</source>
+        <translation>Missing or invalid in the account:%1. The defaults are shown; saving puts them right.</translation>
+    </message>
+    <message>
+        <source>过期天数输入有错误，请输入天数！</source>
+        <translation>The days before a rental is overdue are wrong: enter a number of days.</translation>
+    </message>
+</context>
+<context>
     <name>OverdueReport</name>
     <message>
         <source>合  计</source>

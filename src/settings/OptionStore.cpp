@@ -7,25 +7,28 @@
 #include "data/Schema.h"
 #include "data/ShopOptions.h"
 
+#include <QCoreApplication>
+
 namespace Settings {
 namespace {
 
-// Names written into the Memo of an option row that has to be created.
+// Names written into the Memo of an option row that has to be created (stored in Chinese;
+// shown in the program's language).
 QString optionMemo(int cateId)
 {
     switch (cateId) {
     case Schema::OptionRentRule:
-        return QStringLiteral("租金计算方法");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OptionStore", "租金计算方法"));
     case Schema::OptionPermissionMode:
-        return QStringLiteral("系统运行方式");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OptionStore", "系统运行方式"));
     case Schema::OptionOverdueDays:
-        return QStringLiteral("过期天数");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OptionStore", "过期天数"));
     case Schema::OptionReceiptPrinting:
-        return QStringLiteral("打印设置");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OptionStore", "打印设置"));
     case Schema::OptionReceiptPaper:
-        return QStringLiteral("单据类型");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OptionStore", "单据类型"));
     case Schema::OptionReceiptRoll:
-        return QStringLiteral("小票纸卷");
+        return QStringLiteral(QT_TRANSLATE_NOOP("OptionStore", "小票纸卷"));
     }
     return {};
 }
@@ -98,10 +101,13 @@ QString unreadableNotice(const RentalOptions &options)
 {
     QStringList names;
     for (int cateId : options.unreadable)
-        names << QStringLiteral("【%1】").arg(optionMemo(cateId));
+        names << QCoreApplication::translate("OptionStore", "【%1】")
+                     .arg(QCoreApplication::translate("OptionStore",
+                                                      optionMemo(cateId).toUtf8().constData()));
     if (names.isEmpty())
         return {};
-    return QStringLiteral("选项%1在帐户中缺失或无效，现按默认值显示，保存后即更正。")
+    return QCoreApplication::translate("OptionStore",
+                                       "选项%1在帐户中缺失或无效，现按默认值显示，保存后即更正。")
         .arg(names.join(QString()));
 }
 
@@ -112,7 +118,8 @@ RentalOptions saveRentalOptions(const RentalOptions &options)
     const std::optional<QString> days =
         typed.isEmpty() ? std::optional<QString>(DefaultOverdueDays) : normalisedDays(typed);
     if (!days)
-        refuse(QStringLiteral("EDPassDays"), QStringLiteral("过期天数输入有错误，请输入天数！"));
+        refuse(QStringLiteral("EDPassDays"),
+               QCoreApplication::translate("OptionStore", "过期天数输入有错误，请输入天数！"));
     stored.overdueDays = *days;
 
     Db::Transaction tx;

@@ -39,6 +39,8 @@
 #include "sales/SaleStore.h"
 #include "sales/SellMainWindow.h"
 #include "sales/SellWindow.h"
+#include "settings/OptionStore.h"
+#include "settings/Refusal.h"
 #include "settings/SetupWindow.h"
 #include "stock/RepertoryWindow.h"
 #include "stock/TitleEditWindow.h"
@@ -48,6 +50,7 @@
 
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/Schema.h"
 #include "data/SettingsStore.h"
 #include "data/SqlDialect.h"
 #include "support/RecordingPresenter.h"
@@ -287,6 +290,7 @@ private slots:
     void reportPrintedAndExported();
     void charts();
     void helpWindow();
+    void optionMessages();
 
 private:
     TestAccount *m_account = nullptr;
@@ -807,6 +811,26 @@ void tst_English::helpWindow()
     QCOMPARE(help.currentTopic(), QStringLiteral("main"));
     help.HelpText->setSource(help.HelpText->source().resolved(QUrl(QStringLiteral("stock.html"))));
     QCOMPARE(help.currentTopic(), QStringLiteral("stock"));
+}
+
+void tst_English::optionMessages()
+{
+    // Options unreadable in the account are named in English; the names stored stay Chinese.
+    Settings::RentalOptions o = Settings::readRentalOptions();
+    o.unreadable = {Schema::OptionRentRule, Schema::OptionReceiptRoll};
+    QCOMPARE(Settings::unreadableNotice(o),
+             QStringLiteral("Missing or invalid in the account: \"Rent method\" \"Receipt roll\". "
+                            "The defaults are shown; saving puts them right."));
+
+    o.unreadable.clear();
+    o.overdueDays = QStringLiteral("three");
+    try {
+        Settings::saveRentalOptions(o);
+        QFAIL("a day count that is not one was saved");
+    } catch (const Settings::Refused &r) {
+        QCOMPARE(r.refusal().field, QStringLiteral("EDPassDays"));
+        QVERIFY2(!hasChinese(r.refusal().message), qPrintable(r.refusal().message));
+    }
 }
 
 QTEST_MAIN(tst_English)

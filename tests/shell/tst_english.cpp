@@ -61,6 +61,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractBarSeries>
 #include <QAction>
 #include <QApplication>
 #include <QBarSet>
@@ -238,9 +239,9 @@ QStringList chineseInChart(const QChartView *view)
                 texts << set->label();
         }
     }
-    for (const QAbstractAxis *axis : chart->axes()) {
+    for (QAbstractAxis *axis : chart->axes()) {
         texts << axis->titleText();
-        if (auto *months = qobject_cast<const QCategoryAxis *>(axis))
+        if (auto *months = qobject_cast<QCategoryAxis *>(axis))
             texts << months->categoriesLabels();
     }
     for (const QString &t : texts) {
@@ -725,8 +726,10 @@ void tst_English::reportPrintedAndExported()
     ReportFiles::setSaveFileChooser({});
     QFile table(csv);
     QVERIFY(table.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(table.readLine()).trimmed(),
-             QStringLiteral("\uFEFFRented on,Customer,Title,Type,Deposit,Rent"));
+    const QByteArray header = table.readLine().trimmed();
+    QVERIFY(header.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(QString::fromUtf8(header.mid(3)),
+             QStringLiteral("Rented on,Customer,Title,Type,Deposit,Rent"));
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     if (!text.waitForStarted())
@@ -743,6 +746,10 @@ void tst_English::charts()
     addEnglishRentals(*m_account, day);
     Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3 WHERE Categray <> ?"),
              {QStringLiteral("Action")});
+    // A month's rent booked, for the takings chart.
+    Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per) "
+                            "VALUES (?, ?, 1200, 15, 0)"),
+             {SqlDialect::dateText(QDate(2026, 5, 12)), Schema::TypeRent});
 
     TLeaseCharFm lease;
     lease.resize(1000, 600);
@@ -773,7 +780,7 @@ void tst_English::charts()
     QVERIFY(QTest::qWaitForWindowExposed(&money));
     EXPECT_ENGLISH(&money);
     QVERIFY(chineseChoices(&money, "ComBType").isEmpty());
-    QVERIFY(!money.Chart2Months->categoriesLabels().isEmpty());
+    QVERIFY(money.Chart2Months->categoriesLabels().contains(QStringLiteral("2026-05")));
     for (const QChartView *view : {money.Chart1, money.Chart2})
         QVERIFY2(chineseInChart(view).isEmpty(), qPrintable(chineseInChart(view).join(u'\n')));
     QVERIFY(m_boxes->shown.isEmpty());

@@ -950,7 +950,7 @@ The largest amount is 99999999999999.99.</translation>
     </message>
     <message>
         <source>租金合计:</source>
-        <translation>Total rent:</translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>租 赁 报 表</source>

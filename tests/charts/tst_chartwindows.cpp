@@ -229,6 +229,10 @@ void tst_ChartWindows::leaseChartReportsADatabaseFailure()
     QCOMPARE(m_boxes->shown.size(), 1);
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Error);
     QVERIFY(m_boxes->lastText().startsWith(QStringLiteral("租赁数据读取失败！")));
+    // The engine's own words under the details, not in the text.
+    QVERIFY2(m_boxes->shown.first().details.contains(QStringLiteral("TBBusinessDetail")),
+             qPrintable(m_boxes->shown.first().details));
+    QVERIFY(!m_boxes->lastText().contains(QStringLiteral("no such table")));
     QVERIFY(!w->Chart1->isVisible());
 }
 

@@ -99,6 +99,7 @@ private slots:
     void exportsPdfAndCsv();
     void printDialogPrintsTheChosenPages();
     void longReportIsBuiltInPartsWithTheSamePages();
+    void aDatabaseFailureIsShownWithTheEnginesText();
 
 private:
     // Rentals on kDay for one customer, enough for the given number of lines.
@@ -707,6 +708,35 @@ void tst_ReportWindows::longReportIsBuiltInPartsWithTheSamePages()
     report.BuildReport();
     QTRY_VERIFY_WITH_TIMEOUT(!report.isGenerating(), 20000);
     QCOMPARE(report.document().pageCount(), whole.pageCount());
+}
+
+void tst_ReportWindows::aDatabaseFailureIsShownWithTheEnginesText()
+{
+    // Read at once (member report) and read in parts (rental report): the operator is told
+    // what failed, the engine's own words go under the details, and the pages shown stay.
+    rentals(1);
+    TAssociatorRepFm members;
+    TResQPFm rental;
+    for (TQChildFm *report :
+         {static_cast<TQChildFm *>(&members), static_cast<TQChildFm *>(&rental)}) {
+        report->setDateRange(kDay, kDay);
+        report->BuildReport();
+        QVERIFY(report->pageCount() > 0);
+    }
+    QVERIFY(m_boxes->shown.isEmpty());
+
+    Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"));
+    members.BuildReport();
+    rental.BuildReport();
+    QCOMPARE(m_boxes->shown.size(), 2);
+    for (const Msg::Request &box : m_boxes->shown) {
+        QCOMPARE(box.icon, Msg::Icon::Error);
+        QVERIFY2(box.details.contains(QStringLiteral("TBBusinessDetail")), qPrintable(box.details));
+        QVERIFY2(!box.text.contains(QStringLiteral("no such table")), qPrintable(box.text));
+        QVERIFY(!box.text.isEmpty());
+    }
+    QVERIFY(rental.pageCount() > 0);
+    QVERIFY(rental.BBprint->isEnabled());
 }
 
 QTEST_MAIN(tst_ReportWindows)

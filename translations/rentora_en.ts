@@ -4,6 +4,10 @@
 <context>
     <name>Audit</name>
     <message>
+        <source>操作日志未能写入。</source>
+        <translation>The operation log could not be written.</translation>
+    </message>
+    <message>
         <source>出租</source>
         <translation>Rental</translation>
     </message>
@@ -380,6 +384,17 @@
     <message>
         <source>全部折叠</source>
         <translation>Collapse all</translation>
+    </message>
+</context>
+<context>
+    <name>EntryHelpers</name>
+    <message>
+        <source>“%1”不是有效的整数!</source>
+        <translation>&quot;%1&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>“%1”超出范围，请输入%2到%3之间的整数!</source>
+        <translation>&quot;%1&quot; is out of range; please enter a whole number from %2 to %3.</translation>
     </message>
 </context>
 <context>
@@ -3252,10 +3267,6 @@ Restore now?</translation>
         <translation>Shelf</translation>
     </message>
     <message>
-        <source>“%1”不是有效的整数!</source>
-        <translation>&quot;%1&quot; is not a whole number.</translation>
-    </message>
-    <message>
         <source>请输入影片自编码!</source>
         <translation>Please enter the code.</translation>
     </message>
@@ -3393,10 +3404,6 @@ Restore now?</translation>
     <message>
         <source>影碟信息输入</source>
         <translation>Enter titles</translation>
-    </message>
-    <message>
-        <source>“%1”不是有效的整数!</source>
-        <translation>&quot;%1&quot; is not a whole number.</translation>
     </message>
     <message>
         <source>请输入自编码!</source>

@@ -75,6 +75,11 @@ QString kindCaption(Kind kind)
     return QString();
 }
 
+QString notRecordedText()
+{
+    return QCoreApplication::translate("Audit", "操作日志未能写入。");
+}
+
 QList<Kind> allKinds()
 {
     QList<Kind> kinds;

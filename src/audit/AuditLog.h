@@ -53,6 +53,8 @@ void record(Kind kind, const QString &subject, const QString &before = QString()
 // The same for a named staff member (a failed login names who was tried).
 void recordAs(qint64 userId, Kind kind, const QString &subject, const QString &before = QString(),
               const QString &after = QString());
+// What a window says before the fault when the row of something it did could not be added.
+QString notRecordedText();
 
 // The row of table whose keyColumn is key as "column=value; ...", money columns as amounts,
 // passwords left out; empty when there is no such row. table and keyColumn are the program's

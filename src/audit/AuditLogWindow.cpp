@@ -123,7 +123,7 @@ void TAuditLogFm::fillUsers()
         while (q.next())
             CombUser->addItem(Db::text(q, "Name"), Db::integer(q, "ID"));
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     CombUser->setCurrentIndex(qMax(0, CombUser->findData(chosen)));
 }
@@ -141,7 +141,7 @@ void TAuditLogFm::BtnQueryClick()
         dxDBGrid1->open(sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 

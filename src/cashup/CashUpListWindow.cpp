@@ -131,7 +131,7 @@ void TCashUpListFm::fillUsers()
         while (q.next())
             CombUser->addItem(Db::text(q, "Name"), Db::integer(q, "ID"));
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     CombUser->setCurrentIndex(qMax(0, CombUser->findData(chosen)));
 }
@@ -145,7 +145,7 @@ void TCashUpListFm::BtnQueryClick()
         dxDBGrid1->open(sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -159,7 +159,7 @@ void TCashUpListFm::BtnReportClick()
         doc =
             CashUpSlip::report(ReportData::fromQuery(sql, params), DTPFrom->date(), DTPTo->date());
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return;
     }
     QDialog dialog(this);

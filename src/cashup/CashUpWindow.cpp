@@ -110,7 +110,7 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
                 .toString());
         m_figures = CashUp::openShift(CurrentUserID);
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     LblStart->setText(m_figures.startAt.isEmpty() ? tr("本班尚无收付")
                                                   : m_figures.startAt);
@@ -144,7 +144,7 @@ void TCashUpFm::BtnOKClick()
         m_stored =
             CashUp::close(CurrentUserID, *counted, EDNote->text(), QDateTime::currentDateTime());
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return;
     }
     try {
@@ -152,7 +152,7 @@ void TCashUpFm::BtnOKClick()
             CashUpSlip::document(m_stored, ShopCompany, ReceiptPaper::current()));
         showStatusNotice(outcome.message);
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     Msg::info(this,
               tr("交班结算完成，差额 %1 元。").arg(m_stored.difference.toString()));

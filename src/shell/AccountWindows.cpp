@@ -85,7 +85,7 @@ bool SwitchAccount(const QString &path, QWidget *parent)
         Audit::record(Audit::Kind::AccountSwitch, QDir::toNativeSeparators(path),
                       QDir::toNativeSeparators(CurrentDBFile), QDir::toNativeSeparators(path));
     } catch (const Db::DbError &e) {
-        Msg::error(parent, e.message());
+        Msg::fault(parent, e, Audit::notRecordedText());
     }
     closeTheAccountsWindows();
     QString why;
@@ -164,7 +164,7 @@ bool ShowRestore(QWidget *parent, const QString &folder)
             Audit::record(Audit::Kind::Restore, QDir::toNativeSeparators(chosen),
                           QDir::toNativeSeparators(safety), QDir::toNativeSeparators(chosen));
         } catch (const Db::DbError &e) {
-            Msg::error(parent, e.message());
+            Msg::fault(parent, e, Audit::notRecordedText());
         }
         Msg::info(parent, TOpenAccountFm::tr("数据恢复成功！恢复前的帐户已备份为：\n") +
                               QDir::toNativeSeparators(safety));

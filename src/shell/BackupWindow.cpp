@@ -207,7 +207,7 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
         Audit::record(Audit::Kind::Backup, QDir::toNativeSeparators(target), QString(),
                       QDir::toNativeSeparators(source));
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e, Audit::notRecordedText());
     }
     Msg::info(this, tr("数据备份成功！"));
     return true;

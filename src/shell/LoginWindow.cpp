@@ -125,7 +125,7 @@ void TLoginFm::LoadUserList()
         while (q.next())
             entries.append({Db::text(q, "Name"), Db::integer(q, "ID")});
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
     }
     // The list is in pinyin order of the names, as an operator looks for his own name.
     std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
@@ -181,7 +181,7 @@ void TLoginFm::BitBtn1Click()
     try {
         ok = CheckPassword();
     } catch (const Db::DbError &e) {
-        Msg::error(this, e.message());
+        Msg::fault(this, e);
         return;
     }
     if (ok) {

@@ -566,7 +566,7 @@ void TMainFm::N43Click()
         try {
             Audit::record(Audit::Kind::Leave, QString());
         } catch (const Db::DbError &e) {
-            Msg::error(this, e.message());
+            Msg::fault(this, e, Audit::notRecordedText());
         }
     }
     setEnabled(false);

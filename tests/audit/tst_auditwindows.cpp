@@ -43,6 +43,7 @@ private slots:
     void leaveBackupAndSwitchNameTheOperator();
     void viewerFiltersAndExports();
     void menuEntriesFollowThePowers();
+    void faultsSayWhatFailedWithTheEnginesTextUnderDetails();
 
 private:
     TestAccount *m_account = nullptr;
@@ -175,6 +176,49 @@ void tst_AuditWindows::menuEntriesFollowThePowers()
     QVERIFY(w.action(QStringLiteral("StatAuditLog"))->isEnabled());
     QVERIFY(w.action(QStringLiteral("StatCashUpList"))->isEnabled());
     QVERIFY(!w.action(QStringLiteral("BizRent"))->isEnabled());
+}
+
+// A log row that cannot be added does not undo what was done, but the operator is told, with
+// the fault's own message and the engine's text under the details; the viewer's failed query
+// the same way, leaving an empty list.
+void tst_AuditWindows::faultsSayWhatFailedWithTheEnginesTextUnderDetails()
+{
+    auto checkFault = [this](const QString &text) {
+        QVERIFY(!m_boxes->shown.isEmpty());
+        const Msg::Request &r = m_boxes->shown.first();
+        QCOMPARE(r.icon, Msg::Icon::Error);
+        QCOMPARE(r.text, text);
+        QVERIFY2(r.details.contains(QStringLiteral("refused by the test")) ||
+                     r.details.contains(QStringLiteral("no such table")),
+                 qPrintable(r.details));
+    };
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE INSERT ON TBAuditLog "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+    QTemporaryDir folder;
+    const QString target = folder.filePath(QStringLiteral("20240301.MDB"));
+    {
+        TBackupFm backup(nullptr, m_account->path(), folder.path());
+        QVERIFY(backup.CopyDataFile(m_account->path(), target));
+    }
+    QVERIFY(QFile::exists(target));
+    checkFault(QStringLiteral("操作日志未能写入。\n数据库操作失败，本次操作未完成！"));
+    QCOMPARE(m_boxes->shown.size(), 2);
+    QCOMPARE(m_boxes->lastText(), QStringLiteral("数据备份成功！"));
+    m_boxes->clear();
+
+    {
+        TMainFm w;
+        w.setLoginProvider([] { return true; });
+        w.N43->trigger();
+    }
+    checkFault(QStringLiteral("操作日志未能写入。\n数据库操作失败，本次操作未完成！"));
+    m_boxes->clear();
+
+    TAuditLogFm log;
+    Db::exec(QStringLiteral("DROP TABLE TBAuditLog"));
+    QTest::mouseClick(log.BtnQuery, Qt::LeftButton);
+    checkFault(QStringLiteral("数据库操作失败，本次操作未完成！"));
+    QCOMPARE(log.dxDBGrid1->rowCount(), 0);
 }
 
 QTEST_MAIN(tst_AuditWindows)

@@ -6,8 +6,28 @@
 #include "sales/SaleStore.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 
 namespace CounterActions {
+
+QByteArray Tally::line() const
+{
+    return QStringLiteral("tries=%1 done=%2 refused=%3 failed=%4")
+        .arg(tries).arg(done).arg(refused).arg(failed)
+        .toUtf8();
+}
+
+std::optional<Tally> Tally::read(const QByteArray &output)
+{
+    static const QRegularExpression re(
+        QStringLiteral("tries=(\\d+) done=(\\d+) refused=(\\d+) failed=(\\d+)"));
+    const auto m = re.match(QString::fromUtf8(output));
+    if (!m.hasMatch())
+        return std::nullopt;
+    return Tally{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                 m.captured(4).toInt()};
+}
+
 namespace {
 
 Result refused()

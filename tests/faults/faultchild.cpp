@@ -28,16 +28,9 @@
 #include <unistd.h>
 
 using CounterActions::Result;
+using CounterActions::Tally;
 
 namespace {
-
-struct Tally
-{
-    int tries = 0;
-    int done = 0;
-    int refused = 0;
-    int failed = 0;
-};
 
 class Counter
 {
@@ -136,8 +129,7 @@ int race(const QStringList &args)
     Tally tally;
     while (tally.tries < tries)
         counter.step(tally);
-    std::printf("tries=%d done=%d refused=%d failed=%d\n", tally.tries, tally.done,
-                tally.refused, tally.failed);
+    std::printf("%s\n", tally.line().constData());
     return 0;
 }
 

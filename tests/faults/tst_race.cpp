@@ -1,10 +1,10 @@
+#include "CounterActions.h"
 #include "FaultAccount.h"
 
 #include "data/DataModule.h"
 #include "data/Db.h"
 
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,29 +16,6 @@ class tst_Race : public QObject
 private slots:
     void twoCountersNeverFailAndNeverRentTwice();
 };
-
-namespace {
-
-struct Tally
-{
-    int tries = 0;
-    int done = 0;
-    int refused = 0;
-    int failed = 0;
-};
-
-Tally parse(const QByteArray &output)
-{
-    static const QRegularExpression re(
-        QStringLiteral("tries=(\\d+) done=(\\d+) refused=(\\d+) failed=(\\d+)"));
-    const auto m = re.match(QString::fromUtf8(output));
-    if (!m.hasMatch())
-        return {-1, 0, 0, 0};
-    return {m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
-            m.captured(4).toInt()};
-}
-
-} // namespace
 
 void tst_Race::twoCountersNeverFailAndNeverRentTwice()
 {
@@ -64,17 +41,17 @@ void tst_Race::twoCountersNeverFailAndNeverRentTwice()
     }
     QFile(go).open(QIODevice::WriteOnly);
 
-    Tally total;
+    CounterActions::Tally total;
     for (QProcess &p : counters) {
         QVERIFY(p.waitForFinished(240000));
         const QByteArray errors = p.readAllStandardError();
         QCOMPARE(p.exitCode(), 0);
-        const Tally t = parse(p.readAllStandardOutput());
-        QVERIFY2(t.tries == TriesPerCounter, errors.constData());
-        QVERIFY2(t.failed == 0, errors.left(2000).constData());
-        total.tries += t.tries;
-        total.done += t.done;
-        total.refused += t.refused;
+        const auto t = CounterActions::Tally::read(p.readAllStandardOutput());
+        QVERIFY2(t && t->tries == TriesPerCounter, errors.constData());
+        QVERIFY2(t->failed == 0, errors.left(2000).constData());
+        total.tries += t->tries;
+        total.done += t->done;
+        total.refused += t->refused;
     }
     qInfo("race: %d tries, %d done, %d refused as not available, 0 save errors", total.tries,
           total.done, total.refused);

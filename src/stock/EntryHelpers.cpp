@@ -2,8 +2,10 @@
 
 #include "data/Collation.h"
 #include "toolkit/InputFilters.h"
+#include "toolkit/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,6 +59,31 @@ QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
 void acceptDigitsOnly(QLineEdit *edit)
 {
     Input::acceptDigitsOnly(edit);
+}
+
+bool readCount(QWidget *window, QLineEdit *edit, TypedCounts::Bounds bounds, int *value)
+{
+    switch (TypedCounts::read(edit->text(), bounds, value)) {
+    case TypedCounts::Reading::Ok:
+        return true;
+    case TypedCounts::Reading::NotAnInteger:
+        Msg::error(window, QCoreApplication::translate("EntryHelpers", "“%1”不是有效的整数!")
+                               .arg(edit->text()));
+        break;
+    case TypedCounts::Reading::OutOfRange:
+        Msg::error(window,
+                   QCoreApplication::translate("EntryHelpers",
+                                               "“%1”超出范围，请输入%2到%3之间的整数!")
+                       .arg(edit->text().trimmed())
+                       .arg(bounds.min)
+                       .arg(bounds.max));
+        break;
+    }
+    if (edit->isEnabled()) {
+        edit->setFocus(Qt::OtherFocusReason);
+        edit->selectAll();
+    }
+    return false;
 }
 
 void emptyOnClick(QLineEdit *edit)

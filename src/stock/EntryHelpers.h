@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StockStore.h"
+#include "TypedCounts.h"
 
 #include <QList>
 #include <QString>
@@ -23,6 +24,11 @@ QLabel *caption(const QString &text, QWidget *field, QWidget *parent);
 // Accepts only the digits 0 to 9 and Backspace as typed characters; every other character
 // (a decimal point, a letter, a minus) is dropped. Moving keys and Enter are left alone.
 void acceptDigitsOnly(QLineEdit *edit);
+
+// Reads the count typed into edit within bounds. When it is not a whole number or lies
+// beyond the bounds, says so in a message box over window, selects the text and gives edit the
+// focus (when it can take it), and returns false.
+bool readCount(QWidget *window, QLineEdit *edit, TypedCounts::Bounds bounds, int *value);
 
 // A click into the box empties it (it may hold a prompt such as "请输入查询的影片名称").
 void emptyOnClick(QLineEdit *edit);

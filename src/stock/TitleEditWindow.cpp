@@ -160,20 +160,6 @@ void TRepertoryDetailEditFm::FormShow()
     EDActRole->setText(t.actRole);
 }
 
-bool TRepertoryDetailEditFm::readInteger(QLineEdit *edit, int *value)
-{
-    bool ok = false;
-    *value = edit->text().trimmed().toInt(&ok);
-    if (ok)
-        return true;
-    Msg::error(this, tr("“%1”不是有效的整数!").arg(edit->text()));
-    if (edit->isEnabled()) {
-        edit->setFocus(Qt::OtherFocusReason);
-        edit->selectAll();
-    }
-    return false;
-}
-
 void TRepertoryDetailEditFm::BtnSaveClick()
 {
     auto refuse = [this](const QString &text, QWidget *focus) {
@@ -191,7 +177,9 @@ void TRepertoryDetailEditFm::BtnSaveClick()
         return refuse(tr("请选择供应商!"), ProComB);
     int discs = 0;
     int sets = 0;
-    if (!readInteger(FlatEdit3, &discs) || !readInteger(FlatEdit4, &sets))
+    // The number of sets cannot be changed here: it is written back as it was read.
+    if (!EntryHelpers::readCount(this, FlatEdit3, TypedCounts::DiscsPerSet, &discs) ||
+        !EntryHelpers::readCount(this, FlatEdit4, TypedCounts::AnyInteger, &sets))
         return;
     const std::optional<Money> price = Money::parse(dxCurrencyEdit1->text());
     if (!price)

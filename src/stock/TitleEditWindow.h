@@ -41,7 +41,6 @@ public:
 
 private:
     void FormShow();
-    bool readInteger(QLineEdit *edit, int *value);
 
     qint64 m_titleId;
     std::optional<TitleRecord> m_loaded;

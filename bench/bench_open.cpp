@@ -101,7 +101,7 @@ int main(int argc, char **argv)
             if (!openAccountFile(path, conn, &why))
                 qFatal("cannot open: %s", qPrintable(why));
         });
-        row("open the account (read in file order, then all checks)", cold, t);
+        row("open the account (all checks)", cold, t);
         QSqlDatabase::database(conn).close();
         QSqlDatabase::removeDatabase(conn);
     }
@@ -117,36 +117,6 @@ int main(int argc, char **argv)
                 qFatal("quick check failed");
         });
         row("quick check alone", cold, t);
-    }
-    // The same after telling the system the whole file will be read: it reads ahead in file
-    // order instead of the tree order in which the check visits the pages.
-    for (bool cold : {true, true}) {
-        if (cold)
-            dropFromCache(path);
-        const Timing t = measure([&] {
-            const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-            ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
-            ::close(fd);
-            QSqlQuery q(QSqlDatabase::database(conn));
-            if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
-                qFatal("quick check failed");
-        });
-        row("quick check after a read-ahead hint", cold, t);
-    }
-    for (bool cold : {false, true, true}) {
-        if (cold)
-            dropFromCache(path);
-        const Timing t = measure([&] {
-            QFile f(path);
-            f.open(QIODevice::ReadOnly);
-            QByteArray chunk(1 << 20, Qt::Uninitialized);
-            while (f.read(chunk.data(), chunk.size()) > 0) {
-            }
-            QSqlQuery q(QSqlDatabase::database(conn));
-            if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
-                qFatal("quick check failed");
-        });
-        row("quick check after reading the file in order", cold, t);
     }
     return 0;
 }

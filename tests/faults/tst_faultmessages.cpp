@@ -2,6 +2,7 @@
 #include "FaultAccount.h"
 #include "support/RecordingPresenter.h"
 
+#include "data/Backup.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/FaultText.h"
@@ -42,6 +43,7 @@ private slots:
     void readOnlyMountGivesItsMessage();
     void damageFoundMidWorkNamesTheLatestBackup();
     void faultMessageShowsTheEngineTextUnderDetails();
+    void anotherCounterClosingKeepsOurLog();
 
 private:
     bool openMain(const QString &path);
@@ -419,6 +421,49 @@ void tst_FaultMessages::faultMessageShowsTheEngineTextUnderDetails()
                         Db::Fault::Damaged, Db::Fault::Other})
         texts.insert(FaultText::message(f));
     QCOMPARE(texts.size(), 5);
+}
+
+// Opening the account again in this process (文件 → 打开 of the same file, a check) and a
+// backup must leave the engine's locks of the open connection alone: without them, another
+// counter closing the account takes itself for the last one and deletes the live log, and
+// every change committed afterwards is lost while the window reports it done.
+void tst_FaultMessages::anotherCounterClosingKeepsOurLog()
+{
+    const QString wal = m_account + QStringLiteral("-wal");
+    const QString openLines = QStringLiteral(
+        "SELECT count(*) FROM TBBusinessDetail WHERE ReDate IS NULL AND Ass_Number <> -1");
+    const int before = Db::scalar(openLines).toInt();
+    QCOMPARE(rentFirstCopy().status, Lease::Outcome::Status::Done);
+    QString why;
+    QVERIFY2(openAccountFile(m_account, QStringLiteral("again"), &why), qPrintable(why));
+    QSqlDatabase::database(QStringLiteral("again")).close();
+    QSqlDatabase::removeDatabase(QStringLiteral("again"));
+    QVERIFY2(Backup::copyDataFile(m_account, m_dir->filePath(QStringLiteral("Backup.MDB")),
+                                  nullptr, &why),
+             qPrintable(why));
+
+    QProcess counter;
+    counter.start(QStringLiteral(FAULTCHILD_PATH),
+                  {QStringLiteral("rent"), m_account, FaultAccount::copyCode(1)});
+    QVERIFY(counter.waitForFinished(60000));
+    QVERIFY2(counter.exitCode() == 0, counter.readAllStandardError().constData());
+    QCOMPARE(counter.readAllStandardOutput().split('\n').value(0), QByteArray("fault=-1"));
+    QVERIFY(QFile::exists(wal));
+
+    // A rental after the other counter left is in the file for everybody.
+    const auto copy = Lease::findCopyForRent(FaultAccount::copyCode(2));
+    QVERIFY(copy);
+    const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
+    Lease::Completion c;
+    c.items = {*item};
+    c.depositTotal = item->addedDeposit;
+    c.rentTotal = item->addedRent;
+    c.operatorId = 1;
+    c.now = QDateTime::currentDateTime();
+    QCOMPARE(Lease::complete(c).status, Lease::Outcome::Status::Done);
+    closeMain();
+    QVERIFY(openMain(m_account));
+    QCOMPARE(Db::scalar(openLines).toInt(), before + 3);
 }
 
 QTEST_GUILESS_MAIN(tst_FaultMessages)

@@ -1,13 +1,16 @@
 // Takes the screenshots of the user guide and of a walk through the program's windows, as a
 // user sees them on the screen (window frames included). Run it under an X server with a
 // window manager (scripts/helpshots.sh does that with Xvfb and openbox):
-//   helpshots <account file> <folder for the guide's pictures> <folder for the walk>
+//   helpshots <account file> <folder for the guide's pictures> <folder for the walk> [en]
+// With "en" the windows are in English (the translation built beside the program), for the
+// English guide's pictures.
 // It opens the account read as it is, changes nothing in it and keeps its settings in a
 // temporary folder.
 #include "help/HelpWindow.h"
 #include "shell/AccountWindows.h"
 #include "shell/BackupWindow.h"
 #include "shell/BaseWindows.h"
+#include "shell/Language.h"
 #include "shell/LoginWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/Openers.h"
@@ -18,8 +21,12 @@
 #include "data/SettingsStore.h"
 #include "toolkit/MessageBox.h"
 
+#include "charts/LeaseChartWindow.h"
+#include "reports/RentalReportWindow.h"
+
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -72,13 +79,31 @@ void shotOfModal(const QString &folder, const QString &name, const std::function
     settle(200);
 }
 
+// Answers the notices of the reports and charts that open on today's date, where the sample
+// has nothing; their pictures are taken once their dates cover the sample's last month.
+class QuietBoxes : public Msg::Presenter
+{
+public:
+    QMessageBox::StandardButton present(const Msg::Request &) override { return QMessageBox::Ok; }
+};
+
+template <class Window> Window *openWindow()
+{
+    for (QWidget *w : QApplication::allWidgets()) {
+        if (auto *window = qobject_cast<Window *>(w))
+            return window;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: helpshots <account file> <guide folder> <walk folder>\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr,
+                     "usage: helpshots <account file> <guide folder> <walk folder> [en]\n");
         return 2;
     }
     const QString account = QString::fromLocal8Bit(argv[1]);
@@ -91,6 +116,12 @@ int main(int argc, char **argv)
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     SetNoteFlag(1);
     Translations::installQtTranslations(app);
+    if (argc == 5 &&
+        !Language::install(&app, QString::fromLocal8Bit(argv[4]),
+                           Language::translationsFolder(QCoreApplication::applicationDirPath()))) {
+        std::fprintf(stderr, "helpshots: no translation %s\n", argv[4]);
+        return 1;
+    }
     app.setApplicationName(QStringLiteral("Tarvane Rentora"));
     applyCommonLook();
 
@@ -137,14 +168,30 @@ int main(int argc, char **argv)
     shot(g_walk, QStringLiteral("fees"));
     ShowInOutMoneyList();
     shot(g_guide, QStringLiteral("money"));
+    // The sample's last month of business.
+    const QDate last = Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail"))
+                           .toDate();
+    const QDate first = last.isValid() ? QDate(last.year(), last.month(), 1) : QDate::currentDate();
+    QuietBoxes quiet;
+    Msg::Presenter *boxes = Msg::setPresenter(&quiet);
     ShowRentalReport();
+    if (auto *report = openWindow<TResQPFm>()) {
+        report->setDateRange(first, last);
+        report->BuildReport();
+    }
     shot(g_guide, QStringLiteral("reports"));
     ShowQStoreRep();
     shot(g_walk, QStringLiteral("stockreport"));
     ShowLeaseChart();
+    if (auto *chart = openWindow<TLeaseCharFm>()) {
+        chart->DTPBegin->setDate(first);
+        chart->DTPend->setDate(last);
+        chart->Draw();
+    }
     shot(g_guide, QStringLiteral("charts"));
     ShowCompareChart();
     shot(g_walk, QStringLiteral("comparechart"));
+    Msg::setPresenter(boxes);
 
     shotOfModal(g_guide, QStringLiteral("accounts"), [] { ShowOpenAccount(); });
     shotOfModal(g_walk, QStringLiteral("newaccount"), [] { ShowNewAccount(); });

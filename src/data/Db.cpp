@@ -183,6 +183,11 @@ void installBusyHandler(const QSqlDatabase &db)
         sqlite3_busy_handler(handle, &waitForLock, nullptr);
 }
 
+void logSkipped(const DbError &error, const char *instead)
+{
+    qCWarning(lcData).noquote() << error.message() << error.details() << "-" << instead;
+}
+
 QString text(const QSqlQuery &q, const char *column)
 {
     return q.value(QLatin1String(column)).toString();

@@ -69,6 +69,11 @@ int busyTimeout();
 // Makes db wait as above; the data module does it for every account it opens.
 void installBusyHandler(const QSqlDatabase &db);
 
+// A failure the caller goes on without (a convenience left out, a stamp read again): the
+// fault's message, the engine's text and what the program does instead go to lcData, so the
+// cause is not lost although the operator is not interrupted.
+void logSkipped(const DbError &error, const char *instead);
+
 // Reads a column by name; null reads as 0 or empty, as the program's readers expect.
 QString text(const QSqlQuery &q, const char *column);
 qint64 integer(const QSqlQuery &q, const char *column);

@@ -137,8 +137,9 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
         try {
             if (const auto expense = InOutMoney::usuallyExpense(ComBCate->currentData().toLongLong()))
                 ComBDirection->setCurrentIndex(*expense ? 1 : 0);
-        } catch (const Db::DbError &) {
+        } catch (const Db::DbError &e) {
             // Only a convenience: the operator still picks the direction.
+            Db::logSkipped(e, "the direction is left as it is");
         }
     });
     connect(BtnAddSave, &QPushButton::clicked, this, &TInOutMoneyFm::BtnAddSaveClick);

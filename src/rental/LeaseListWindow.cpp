@@ -114,8 +114,9 @@ void TLeaseMainFM::RefreshIfChanged()
     try {
         if (StockStore::changeStamp() == m_readAt)
             return;
-    } catch (const Db::DbError &) {
+    } catch (const Db::DbError &e) {
         // Unknown: read the rows again.
+        Db::logSkipped(e, "the rental list is read again");
     }
     requery();
 }

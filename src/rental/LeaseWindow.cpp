@@ -386,8 +386,9 @@ bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
         const auto member = memberNumberAndName(copy.renter);
         if (member && copy.renter != Schema::WalkInCustomerId)
             renter = tr("会员%1 %2").arg(member->first, member->second).trimmed();
-    } catch (const Db::DbError &) {
+    } catch (const Db::DbError &e) {
         // Named by ID: the question is still asked.
+        Db::logSkipped(e, "the renter is named by ID");
     }
     const QString text = tr("影片【%1】（编码 %2）是%3租的，不是当前客户的。\n"
                             "确认归还吗？它的租金和押金记在%3名下。")
@@ -480,8 +481,9 @@ void TLeaseFm::AddItem()
         try {
             item->daysLate = RentRule::daysLate(
                 RentRule::dueDate(copy.rentedOn, RentRule::overdueDays()), QDate::currentDate());
-        } catch (const Db::DbError &) {
+        } catch (const Db::DbError &e) {
             item->daysLate = 0; // only shown; the money does not depend on it
+            Db::logSkipped(e, "the days late are shown as 0");
         }
     }
     if (!item) {

@@ -95,7 +95,7 @@ void TSetupFm::TabSheet3Show()
         FeeGrid->open(Settings::feeClassListSql());
         CateGrid->open(Settings::categoryListSql());
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }
 

@@ -181,7 +181,7 @@ void TSetupFm::TabSheet1Show()
     try {
         ASGrid->open(Settings::memberListSql());
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -248,7 +248,7 @@ void TSetupFm::openMemberSubList()
         else
             shown->open(Settings::memberRentalsSql(), {id});
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
     updatePaymentButtons();
 }
@@ -307,8 +307,8 @@ void TSetupFm::BtnSAddClick()
     if (EditMemberPayment(date, amount, memo, this)) {
         try {
             added = Settings::addMemberPayment(member, date, amount, memo);
-        } catch (const Db::DbError &) {
-            Msg::info(this, Settings::saveFailedText());
+        } catch (const Db::DbError &e) {
+            Msg::fault(this, e, Settings::saveFailedText());
         }
     }
     reopenAt(SDBGridFee, added);
@@ -331,8 +331,8 @@ void TSetupFm::BtnSEditClick()
     if (EditMemberPayment(date, amount, memo, this)) {
         try {
             Settings::updateMemberPayment(payment, date, amount, memo);
-        } catch (const Db::DbError &) {
-            Msg::info(this, Settings::saveFailedText());
+        } catch (const Db::DbError &e) {
+            Msg::fault(this, e, Settings::saveFailedText());
         }
     }
     reopenAt(SDBGridFee, payment);
@@ -350,7 +350,7 @@ void TSetupFm::BtnDelClick()
     try {
         Settings::deleteMemberPayment(payment);
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
         return;
     }
     reopenAt(SDBGridFee, 0);

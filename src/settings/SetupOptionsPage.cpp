@@ -133,7 +133,7 @@ void TSetupFm::TabSheet2Show()
         o = Settings::readRentalOptions();
     } catch (const Db::DbError &e) {
         // The radios keep what they showed.
-        reportFailure(e.message());
+        Msg::fault(this, e);
         return;
     }
     (o.rentPerDisc ? RBtnVCD : RBtnDay)->setChecked(true);
@@ -144,7 +144,7 @@ void TSetupFm::TabSheet2Show()
     if (o.overdueDays)
         EDPassDays->setText(*o.overdueDays);
     if (const QString notice = Settings::unreadableNotice(o); !notice.isEmpty())
-        reportFailure(notice);
+        Msg::error(this, notice);
 }
 
 void TSetupFm::BitBtn1Click()
@@ -169,8 +169,8 @@ void TSetupFm::BitBtn1Click()
     } catch (const Settings::Refused &r) {
         showRefusal(this, r.refusal());
         return;
-    } catch (const Db::DbError &) {
-        Msg::error(this, tr("数据保存出错！"));
+    } catch (const Db::DbError &e) {
+        Msg::fault(this, e, tr("数据保存出错！"));
         return;
     }
     EDPassDays->setText(o.overdueDays.value_or(Settings::DefaultOverdueDays));
@@ -209,7 +209,7 @@ void TSetupFm::TabSheet9Show()
         EDMyAddr->setText(d.address);
         EDMyTel->setText(d.telephone);
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -218,6 +218,6 @@ void TSetupFm::BtnMyDoClick()
     try {
         Settings::saveShopDetails({EDMyCOMpany->text(), EDMyAddr->text(), EDMyTel->text()});
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }

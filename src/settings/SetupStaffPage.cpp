@@ -148,7 +148,7 @@ void TSetupFm::TabSheet4Show()
     try {
         PerSonGrid->open(Settings::staffListSql());
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -160,7 +160,7 @@ void TSetupFm::fillPowerLists(const QList<int> &granted)
     try {
         catalogue = Settings::powerCatalogue();
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
         return;
     }
     for (const Settings::Power &p : catalogue)
@@ -197,7 +197,7 @@ void TSetupFm::staffAfterScroll()
     try {
         granted = Settings::grantedPowers(PerSonGrid->value(QStringLiteral("ID")).toLongLong());
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
     fillPowerLists(granted);
 }

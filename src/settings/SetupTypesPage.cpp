@@ -72,7 +72,7 @@ void TSetupFm::TabSheet7Show()
     try {
         FeeCateGrid->open(Settings::typeListSql());
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }
 
@@ -159,7 +159,7 @@ void TSetupFm::TabSheet8Show()
     try {
         PGrid->open(Settings::supplierListSql());
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
     }
 }
 

@@ -296,7 +296,7 @@ void TSetupFm::reopenAt(DataGrid *grid, qint64 id)
     try {
         grid->requery();
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
         return;
     }
     // A row just saved becomes current; after a deletion the list starts at its first row.
@@ -304,11 +304,6 @@ void TSetupFm::reopenAt(DataGrid *grid, qint64 id)
         grid->locateValue(grid->keyField(), id);
     else if (grid->rowCount() > 0)
         grid->setCurrentPosition(0);
-}
-
-void TSetupFm::reportFailure(const QString &what)
-{
-    Msg::error(this, what);
 }
 
 void TSetupFm::saveRow(DataGrid *grid, bool *adding, SaveNotice notice,
@@ -323,9 +318,9 @@ void TSetupFm::saveRow(DataGrid *grid, bool *adding, SaveNotice notice,
     } catch (const Db::DbError &e) {
         // Nothing was changed: every save writes its rows in one transaction.
         if (notice == SaveNotice::Told)
-            Msg::info(this, Settings::saveFailedText());
+            Msg::fault(this, e, Settings::saveFailedText());
         else
-            reportFailure(e.message());
+            Msg::fault(this, e);
         return;
     }
     *adding = false;
@@ -348,7 +343,7 @@ void TSetupFm::deleteRow(DataGrid *grid, qint64 id, const QString &question,
         SetupLayout::showRefusal(this, r.refusal());
         return;
     } catch (const Db::DbError &e) {
-        reportFailure(e.message());
+        Msg::fault(this, e);
         return;
     }
     reopenAt(grid, 0);

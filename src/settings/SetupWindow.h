@@ -191,7 +191,6 @@ private:
     // Reads a list again and makes the row with this key current (0: the first row).
     void reopenAt(DataGrid *grid, qint64 id);
     // Shows an unexpected database failure as the program's general error message.
-    void reportFailure(const QString &what);
     // How a page tells the outcome of a save: Told says "数据保存成功！" or "数据保存失败！";
     // Quiet says nothing on success and shows a failure as the general error message.
     enum class SaveNotice { Quiet, Told };

@@ -113,8 +113,9 @@ void TRepertoryFm::RefreshIfChanged()
     try {
         if (m_opened && StockStore::changeStamp() == m_readAt)
             return;
-    } catch (const Db::DbError &) {
+    } catch (const Db::DbError &e) {
         // Unknown: read the list again.
+        Db::logSkipped(e, "the stock list is read again");
     }
     RefreshList();
 }
@@ -178,8 +179,8 @@ void TRepertoryFm::BtnDelClick()
     try {
         if (StockStore::deleteFromStock(id) == StockStore::Outcome::NotInStock)
             Msg::info(this, tr("该影片已不在库存中!"));
-    } catch (const Db::DbError &) {
-        Msg::info(this, tr("影片删除操作失败!"));
+    } catch (const Db::DbError &e) {
+        Msg::fault(this, e, tr("影片删除操作失败!"));
         return;
     }
     RefreshList();
@@ -200,8 +201,8 @@ void TRepertoryFm::BtnLostClick()
     try {
         if (StockStore::writeOff(id) == StockStore::Outcome::NotInStock)
             Msg::info(this, tr("该影片已不在库存中!"));
-    } catch (const Db::DbError &) {
-        Msg::info(this, tr("影片注销操作失败!"));
+    } catch (const Db::DbError &e) {
+        Msg::fault(this, e, tr("影片注销操作失败!"));
         return;
     }
     RefreshList();

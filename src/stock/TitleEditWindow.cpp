@@ -202,13 +202,13 @@ void TRepertoryDetailEditFm::BtnSaveClick()
     t.direct = EDDirect->text();
     t.actRole = EDActRole->text();
 
-    bool saved = false;
     try {
-        saved = StockStore::updateTitle(m_titleId, t);
-    } catch (const Db::DbError &) {
-        saved = false;
+        if (StockStore::updateTitle(m_titleId, t))
+            Msg::info(this, tr("影片保存操作成功!"));
+        else
+            Msg::info(this, tr("影片保存操作失败!"));
+    } catch (const Db::DbError &e) {
+        Msg::fault(this, e, tr("影片保存操作失败!"));
     }
-    Msg::info(this,
-              saved ? tr("影片保存操作成功!") : tr("影片保存操作失败!"));
     accept();
 }

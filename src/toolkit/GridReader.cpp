@@ -56,7 +56,7 @@ GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &pa
     Sqlite::Statement statement(handle, sql);
     sqlite3_stmt *stmt = statement.get();
     if (sqlite3_bind_parameter_count(stmt) != params.size()) {
-        throw Db::DbError(QStringLiteral("%1 values for %2 placeholders [%3]")
+        throw Db::DbError(Db::Fault::Other, QStringLiteral("%1 values for %2 placeholders [%3]")
                               .arg(params.size())
                               .arg(sqlite3_bind_parameter_count(stmt))
                               .arg(sql));
@@ -133,7 +133,7 @@ bool Cursor::fetch(GridTable &table, int maxRows, int budgetMs)
     if (m_done) {
         // next() is false at the end and on a failure; only the error tells them apart.
         if (m_query.lastError().isValid())
-            throw Db::DbError(m_query.lastError().text());
+            throw Db::engineError(m_query.lastError(), m_query.lastQuery());
         table.finish();
     }
     return m_done;

@@ -601,6 +601,19 @@ void tst_SetupWindow::rentalOptions()
     QVERIFY(w->RBtnDay->isChecked());
     click(w->BitBtn1);
     QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("0"));
+
+    // A save the engine refuses says so with the engine's words under the details, and no
+    // option is half-saved.
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBKindValue "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+    click(w->RBtnVCD);
+    m_boxes->clear();
+    click(w->BitBtn1);
+    QCOMPARE(m_boxes->shown.size(), 1);
+    QVERIFY(m_boxes->lastText().startsWith(QStringLiteral("数据保存出错！\n")));
+    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Error);
+    QVERIFY(m_boxes->shown.last().details.contains(QStringLiteral("refused by the test")));
+    QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("0"));
 }
 
 void tst_SetupWindow::shopDetailsUpdateTheSharedValues()

@@ -31,7 +31,8 @@ private slots:
     void deleteAsksAndKeepsRental_data();
     void deleteAsksAndKeepsRental();
     void writeOffRemovesOpenRental();
-    void writeOffFailureChangesNothing();
+    void failureChangesNothingAndKeepsItsCause_data();
+    void failureChangesNothingAndKeepsItsCause();
     void emptyListChangesNothing();
     void addAndEditReReadTheList();
     void openerShowsCurrentStock();
@@ -168,16 +169,32 @@ void tst_RepertoryWindow::writeOffRemovesOpenRental()
     QCOMPARE(m_win->dxDBGrid1->rowCount(), 2);
 }
 
-void tst_RepertoryWindow::writeOffFailureChangesNothing()
+void tst_RepertoryWindow::failureChangesNothingAndKeepsItsCause_data()
 {
+    QTest::addColumn<bool>("writeOff");
+    QTest::addColumn<QString>("lead");
+    QTest::newRow("delete") << false << "影片删除操作失败!";
+    QTest::newRow("write off") << true << "影片注销操作失败!";
+}
+
+// A write the engine refuses: the window's words, the fault's message and, under the
+// details, the engine's own text; nothing is written.
+void tst_RepertoryWindow::failureChangesNothingAndKeepsItsCause()
+{
+    QFETCH(bool, writeOff);
+    QFETCH(QString, lead);
     addRental(m_ids[0]);
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE DELETE ON TBBusinessDetail "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBName "
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
     QVERIFY(m_win->dxDBGrid1->locate(QStringLiteral("CustomNum"), QStringLiteral("0000")));
-    QTest::mouseClick(m_win->BtnLost, Qt::LeftButton);
+    QTest::mouseClick(writeOff ? m_win->BtnLost : m_win->BtnDel, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 2);
-    QCOMPARE(m_boxes->lastText(), QStringLiteral("影片注销操作失败!"));
-    QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Information);
+    const Msg::Request &failure = m_boxes->shown.last();
+    QVERIFY2(failure.text.startsWith(lead + QLatin1Char('\n')), qPrintable(failure.text));
+    QVERIFY(failure.text.size() > lead.size() + 1);
+    QCOMPARE(failure.icon, Msg::Icon::Error);
+    QVERIFY2(failure.details.contains(QStringLiteral("refused by the test")),
+             qPrintable(failure.details));
     QCOMPARE(quality(m_ids[0]), Schema::QualityInStock);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), 1);
     QCOMPARE(m_win->dxDBGrid1->rowCount(), 3);

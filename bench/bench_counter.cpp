@@ -262,9 +262,8 @@ QList<Row> counterActions(const QString &path, int reps)
     const Stats rental = time(
         txReps,
         [&](int) {
-            const Lease::Outcome o = Lease::completeRental(c);
-            if (o.status != Lease::Outcome::Status::Done)
-                qFatal("rental refused: %s", qPrintable(o.error));
+            if (!Lease::completeRental(c).done())
+                qFatal("rental refused");
             rented << c.items;
         },
         prepareRental);
@@ -272,9 +271,8 @@ QList<Row> counterActions(const QString &path, int reps)
     const Stats ret = time(
         txReps,
         [&](int) {
-            const Lease::Outcome o = Lease::completeReturn(c);
-            if (o.status != Lease::Outcome::Status::Done)
-                qFatal("return refused: %s", qPrintable(o.error));
+            if (!Lease::completeReturn(c).done())
+                qFatal("return refused");
         },
         [&](int) {
             c = {};
@@ -298,7 +296,7 @@ QList<Row> counterActions(const QString &path, int reps)
         for (int k = 0; k < 5; ++k) {
             const auto copy = Lease::findCopyForRent(s.freeCodes[free++ % s.freeCodes.size()]);
             if (copy)
-                floorCopies << copy->cdNum;
+                floorCopies << copy->id;
         }
     };
     QList<QList<qint64>> floorRented;

@@ -151,7 +151,8 @@ int main(int argc, char **argv)
             row.copy = *copy;
             row.rmoney = Money::fromYuan(20);
             t.restart();
-            const QList<qint64> ids = SaleStore::completeSale({row}, -1, 1, QDate::currentDate());
+            const QList<qint64> ids =
+                SaleStore::completeSale({row}, -1, 1, QDate::currentDate()).value();
             report("sale of one copy (one transaction)", ms(t));
             t.restart();
             SaleStore::undoSale(ids.first());

@@ -20,15 +20,7 @@ Money money(const QSqlQuery &q, const char *column)
 CopyInfo readCopy(const QSqlQuery &q)
 {
     CopyInfo c;
-    c.cdNum = Db::integer(q, "ID");
-    c.customNum = Db::text(q, "CustomNum");
-    c.name = Db::text(q, "Name");
-    c.nlang = Db::text(q, "Nlang");
-    c.ver = Db::text(q, "Ver");
-    c.categray = Db::text(q, "Categray");
-    c.direct = Db::text(q, "Direct");
-    c.actRole = Db::text(q, "ActRole");
-    c.address1 = Db::text(q, "Address1");
+    static_cast<CopyRow &>(c) = CopyRow::read(q);
     c.rmoney = money(q, "RMoney");
     c.deposit = money(q, "Deposit");
     return c;
@@ -54,17 +46,14 @@ QList<OpenRental> Member::overdue() const
 std::optional<Member> lookupMember(const QString &num, const QDate &today)
 {
     // Member numbers are found whatever their letter case (ix_member_num_nocase).
-    QSqlQuery m = CodeMatch::first(QStringLiteral("SELECT ID, Num, Name, Sum, SDT FROM "
-                                                  "TBAssociator WHERE Num = ?%1 ORDER BY ID LIMIT 1"),
+    QSqlQuery m = CodeMatch::first(QStringLiteral("SELECT %1 FROM TBAssociator WHERE Num = ?%2 "
+                                                  "ORDER BY ID LIMIT 1")
+                                       .arg(MemberRow::columns(), QStringLiteral("%1")),
                                    {num});
     if (!m.isValid())
         return std::nullopt;
     Member member;
-    member.id = Db::integer(m, "ID");
-    member.num = Db::text(m, "Num");
-    member.name = Db::text(m, "Name");
-    member.sum = Db::integer(m, "Sum");
-    member.sdt = SqlDialect::parseDate(Db::text(m, "SDT"));
+    static_cast<MemberRow &>(member) = MemberRow::read(m);
     member.expired = member.sdt.isValid() && member.sdt != noEndDate() && member.sdt < today;
 
     // The member's lines still out (ix_detail_open_customer), with the deposit each holds.
@@ -105,12 +94,12 @@ std::optional<CopyInfo> findCopyForRent(const QString &code)
     // whatever the size of the shop's history.
     QSqlQuery q = CodeMatch::first(
         QStringLiteral(
-            "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
-            "b.Categray, a.Fee AS RMoney, a.Deposit "
+            "SELECT %1, a.Fee AS RMoney, a.Deposit "
             "FROM TBName AS b JOIN TBVer AS a ON a.Name = b.Ver "
-            "WHERE b.CustomNum = ?%1 AND NOT EXISTS (SELECT 1 FROM "
+            "WHERE b.CustomNum = ?%2 AND NOT EXISTS (SELECT 1 FROM "
             "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-            "ORDER BY b.ID, a.ID LIMIT 1"),
+            "ORDER BY b.ID, a.ID LIMIT 1")
+            .arg(CopyRow::columns(QStringLiteral("b")), QStringLiteral("%1")),
         {code});
     if (!q.isValid())
         return std::nullopt;
@@ -121,10 +110,10 @@ namespace {
 
 // An open rental line with its copy and its renter, with the rate and deposit the line holds
 // (every rental line is written with both).
-const QString kOpenLineSelect = QStringLiteral(
-    "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, b.ActRole, "
-    "b.Categray, a.ID AS LineID, a.DatTime, a.Ass_Number, a.RMoney, a.Deposit "
-    "FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID ");
+const QString kOpenLineSelect =
+    QStringLiteral("SELECT %1, a.ID AS LineID, a.DatTime, a.Ass_Number, a.RMoney, a.Deposit "
+                   "FROM TBName AS b JOIN TBBusinessDetail AS a ON a.CDNum = b.ID ")
+        .arg(CopyRow::columns(QStringLiteral("b")));
 
 CopyInfo readOpenLine(const QSqlQuery &q)
 {
@@ -160,13 +149,6 @@ std::optional<CopyInfo> findOpenLine(qint64 lineId)
     return readOpenLine(q);
 }
 
-std::optional<std::pair<QString, QString>> memberNumberAndName(qint64 id)
-{
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name FROM TBAssociator WHERE ID = ?"), {id});
-    if (!q.next())
-        return std::nullopt;
-    return std::make_pair(Db::text(q, "Num"), Db::text(q, "Name"));
-}
 
 std::optional<FeeClass> feeClass(const QString &name)
 {

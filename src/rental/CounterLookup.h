@@ -26,10 +26,6 @@ std::optional<CopyInfo> findCopyForReturn(const QString &code);
 // The open rental line with this ID, as findCopyForReturn gives it; nullopt once returned.
 std::optional<CopyInfo> findOpenLine(qint64 lineId);
 
-// The number and name of the member (or the walk-in customer) with this ID; nullopt when the
-// row is gone.
-std::optional<std::pair<QString, QString>> memberNumberAndName(qint64 id);
-
 struct FeeClass
 {
     Money fee;

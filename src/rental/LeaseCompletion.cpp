@@ -14,25 +14,23 @@
 namespace Lease {
 namespace {
 
-Outcome refused(Outcome::Status status, qint64 customer, const QString &code = QString())
+// Refuses a list that is empty or names a copy twice (a second row would rent one physical
+// disc twice).
+void checkList(const QList<Item> &items)
 {
-    Outcome o;
-    o.status = status;
-    o.customerId = customer;
-    o.refusedCode = code;
-    return o;
-}
-
-// The list may name a copy once only: a second row would rent one physical disc twice.
-std::optional<QString> duplicateCode(const QList<Item> &items)
-{
+    if (items.isEmpty())
+        Db::refuse({Db::Refusal::Reason::EmptyList});
     QSet<qint64> seen;
     for (const Item &i : items) {
-        if (seen.contains(i.copy.cdNum))
-            return i.copy.customNum;
-        seen.insert(i.copy.cdNum);
+        if (seen.contains(i.copy.id))
+            Db::refuse({Db::Refusal::Reason::DuplicateCopy, i.copy.customNum, i.copy.name});
+        seen.insert(i.copy.id);
     }
-    return std::nullopt;
+}
+
+[[noreturn]] void refuseCopy(const CopyInfo &copy)
+{
+    Db::refuse({Db::Refusal::Reason::NotAvailable, copy.customNum, copy.name});
 }
 
 void bookMoney(const QString &day, int type, Money amount, qint64 customer)
@@ -50,12 +48,6 @@ QString auditSubject(qint64 customer, const QList<Item> &items)
         codes << i.copy.customNum;
     return QStringLiteral("客户 %1：%2").arg(customer).arg(codes.join(u", "));
 }
-
-// Thrown inside the transaction to leave it, rolled back, with a refusal.
-struct Refusal
-{
-    Outcome outcome;
-};
 
 QList<Money> addedDeposits(const QList<Item> &items)
 {
@@ -86,8 +78,8 @@ QList<Money> splitTotal(Money total, const QList<Money> &weights)
         sum += w.cents();
     qint64 given = 0;
     for (Money w : weights) {
-        const qint64 part = sum == 0 ? cents / weights.size()
-                                     : qint64(__int128(cents) * w.cents() / sum);
+        const qint64 part =
+            sum == 0 ? cents / weights.size() : qint64(__int128(cents) * w.cents() / sum);
         parts << Money::fromCents(part);
         given += part;
     }
@@ -100,29 +92,24 @@ QList<Money> splitTotal(Money total, const QList<Money> &weights)
     return parts;
 }
 
-Outcome completeRental(const Completion &c)
+Result completeRental(const Completion &c)
 {
-    const qint64 customer = c.memberId == 0 ? Schema::WalkInCustomerId : c.memberId;
-    if (c.items.isEmpty())
-        return refused(Outcome::Status::EmptyList, customer);
-    if (const auto dup = duplicateCode(c.items))
-        return refused(Outcome::Status::DuplicateCopy, customer, *dup);
-
-    const qint64 n = c.items.size();
-    const QString today = SqlDialect::dateText(c.now.date());
-    Outcome done;
-    done.status = Outcome::Status::Done;
-    done.customerId = customer;
-    try {
+    return Db::complete([&c] {
+        checkList(c.items);
+        const qint64 customer = c.memberId == 0 ? Schema::WalkInCustomerId : c.memberId;
+        const qint64 n = c.items.size();
+        const QString today = SqlDialect::dateText(c.now.date());
+        Done done;
+        done.customerId = customer;
         Db::Transaction tx;
         if (customer > Schema::WalkInCustomerId) {
             QSqlQuery q =
                 Db::exec(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {customer});
             const qint64 left = q.next() ? Db::integer(q, "Sum") : 0;
             if (left < n) {
-                Outcome o = refused(Outcome::Status::AllowanceExceeded, customer);
-                o.allowanceLeft = left;
-                throw Refusal{o};
+                Db::Refusal r{Db::Refusal::Reason::AllowanceExceeded};
+                r.allowanceLeft = left;
+                Db::refuse(r);
             }
         }
         // The insert happens only while the copy has no open line, in one statement, so the
@@ -135,10 +122,10 @@ Outcome completeRental(const Completion &c)
         const QList<Money> rates = splitTotal(c.rentTotal, addedRents(c.items));
         for (qsizetype k = 0; k < c.items.size(); ++k) {
             const CopyInfo &copy = c.items.at(k).copy;
-            QSqlQuery q = Db::exec(insert, {copy.cdNum, rates.at(k).cents(), customer, today,
-                                            deposits.at(k).cents(), c.operatorId, copy.cdNum});
+            QSqlQuery q = Db::exec(insert, {copy.id, rates.at(k).cents(), customer, today,
+                                            deposits.at(k).cents(), c.operatorId, copy.id});
             if (q.numRowsAffected() != 1)
-                throw Refusal{refused(Outcome::Status::NotAvailable, customer, copy.customNum)};
+                refuseCopy(copy);
             LineFigures f;
             f.lineId = Db::lastInsertId(q);
             f.customer = customer;
@@ -160,35 +147,21 @@ Outcome completeRental(const Completion &c)
         Audit::recordAs(c.operatorId, Audit::Kind::Rental, auditSubject(customer, c.items),
                         QString(), QStringLiteral("押金=%1").arg(c.depositTotal.toString()));
         tx.commit();
-    } catch (const Refusal &r) {
-        return r.outcome;
-    } catch (const Db::DbError &e) {
-        Outcome o = refused(Outcome::Status::Failed, customer);
-        o.error = e.details();
-        o.failure = e;
-        return o;
-    }
-    return done;
+        return done;
+    });
 }
 
-Outcome completeReturn(const Completion &c)
+Result completeReturn(const Completion &c)
 {
-    const qint64 customer = c.memberId == 0 ? Schema::WalkInCustomerId : c.memberId;
-    if (c.items.isEmpty())
-        return refused(Outcome::Status::EmptyList, customer);
-    if (const auto dup = duplicateCode(c.items))
-        return refused(Outcome::Status::DuplicateCopy, customer, *dup);
-
-    const QString today = SqlDialect::dateText(c.now.date());
-    const QString returnedAt = SqlDialect::dateTimeText(c.now);
-    const QList<Money> refunds = splitTotal(c.depositTotal, addedDeposits(c.items));
-    const QList<Money> rents = splitTotal(c.rentTotal, addedRents(c.items));
-    Outcome done;
-    done.status = Outcome::Status::Done;
-    done.customerId = customer;
-    try {
+    return Db::complete([&c] {
+        checkList(c.items);
+        const QString today = SqlDialect::dateText(c.now.date());
+        const QString returnedAt = SqlDialect::dateTimeText(c.now);
+        const QList<Money> refunds = splitTotal(c.depositTotal, addedDeposits(c.items));
+        const QList<Money> rents = splitTotal(c.rentTotal, addedRents(c.items));
+        Done done;
         Db::Transaction tx;
-        QList<qint64> renters; // in the order of their first disc
+        QList<qint64> renters;                       // in the order of their first disc
         QHash<qint64, std::pair<Money, Money>> owed; // renter: rent charged, deposit refunded
         for (qsizetype k = 0; k < c.items.size(); ++k) {
             const Item &i = c.items.at(k);
@@ -199,7 +172,7 @@ Outcome completeReturn(const Completion &c)
                 QSqlQuery q = Db::exec(
                     QStringLiteral("SELECT ID FROM TBBusinessDetail WHERE CDNum = ? "
                                    "AND ReDate IS NULL AND Ass_Number <> ? ORDER BY ID LIMIT 1"),
-                    {i.copy.cdNum, Schema::SaleCustomer});
+                    {i.copy.id, Schema::SaleCustomer});
                 line = q.next() ? Db::integer(q, "ID") : 0;
             }
             // Closed only while still open: a disc returned meanwhile elsewhere is refused.
@@ -207,9 +180,9 @@ Outcome completeReturn(const Completion &c)
             QSqlQuery u = Db::exec(
                 QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ? AND CDNum = ? "
                                "AND ReDate IS NULL AND Ass_Number <> ? RETURNING Ass_Number"),
-                {returnedAt, line, i.copy.cdNum, Schema::SaleCustomer});
+                {returnedAt, line, i.copy.id, Schema::SaleCustomer});
             if (!u.next())
-                throw Refusal{refused(Outcome::Status::NotAvailable, customer, i.copy.customNum)};
+                refuseCopy(i.copy);
             const qint64 renter = Db::integer(u, "Ass_Number");
             u.finish();
             if (!owed.contains(renter))
@@ -242,18 +215,11 @@ Outcome completeReturn(const Completion &c)
                         QStringLiteral("租金=%1; 退还押金=%2")
                             .arg(c.rentTotal.toString(), c.depositTotal.toString()));
         tx.commit();
-    } catch (const Refusal &r) {
-        return r.outcome;
-    } catch (const Db::DbError &e) {
-        Outcome o = refused(Outcome::Status::Failed, customer);
-        o.error = e.details();
-        o.failure = e;
-        return o;
-    }
-    return done;
+        return done;
+    });
 }
 
-Outcome complete(const Completion &c)
+Result complete(const Completion &c)
 {
     return c.mode == Mode::RentOut ? completeRental(c) : completeReturn(c);
 }

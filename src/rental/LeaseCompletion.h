@@ -2,6 +2,7 @@
 
 #include "LeaseItem.h"
 
+#include "data/Completed.h"
 #include "data/Db.h"
 
 #include <QDateTime>
@@ -29,31 +30,25 @@ struct LineFigures
     QString code;
     QString name;
     QDate rentedOn;
-    Money rate;    // the rent per day (or per disc) stored on the line
-    Money deposit; // renting: the deposit taken; taking back: the deposit refunded
-    Money rent;    // taking back: the rent charged
+    Money rate;      // the rent per day (or per disc) stored on the line
+    Money deposit;   // renting: the deposit taken; taking back: the deposit refunded
+    Money rent;      // taking back: the rent charged
     qint64 days = 0; // taking back: the days charged
 };
 
-struct Outcome
+// What a completed transaction wrote.
+struct Done
 {
-    enum class Status {
-        Done,
-        EmptyList,
-        AllowanceExceeded, // allowanceLeft says how many discs the member may still rent
-        NotAvailable,      // refusedCode was rented, sold or returned since it was looked up
-        DuplicateCopy,     // refusedCode is in the list twice
-        Failed,            // a database error; failure holds it
-    };
-    Status status = Status::Failed;
-    qint64 customerId = 0; // the customer the transaction was booked to
-    qint64 allowanceLeft = 0;
-    QString refusedCode;
-    QString error;                      // the engine's text of a failure
-    std::optional<Db::DbError> failure; // Failed: what the data layer reported
-    QList<qint64> lineIds; // lines written (renting) or closed (taking back)
+    qint64 customerId = 0;    // the customer the transaction was booked to (taking back: the
+                              // renter of the first disc)
+    QList<qint64> lineIds;    // lines written (renting) or closed (taking back)
     QList<LineFigures> lines; // the same lines with their money, in the items' order
 };
+
+// Done, or refused with nothing written: an empty list, a copy listed twice, a member over his
+// allowance, a copy rented, sold or returned since it was looked up. A failure of the engine
+// throws Db::DbError; nothing is written then either.
+using Result = Db::Completed<Done>;
 
 // Splits an amount over lines in proportion to their weights (equally when every weight is 0),
 // in whole cents, so that the parts add up to the amount exactly; the cents left over by the
@@ -67,15 +62,15 @@ QList<Money> splitTotal(Money total, const QList<Money> &weights);
 // in proportion to what each added, so the deposits stored add up to the deposit booked and
 // come back as such. Each copy is checked again for an open line by the very statement that
 // inserts its line.
-Outcome completeRental(const Completion &c);
+Result completeRental(const Completion &c);
 
 // Taking back: closes the open line of each item with the return time and books the rent total
 // (type 3) and minus the deposit total (type 8) to the customers who rented the discs, whoever
 // is named in the window: both totals are split over the items in proportion to what each
 // added, and each renter is booked the sum of the parts of his discs. Allowances are not
 // touched.
-Outcome completeReturn(const Completion &c);
+Result completeReturn(const Completion &c);
 
-Outcome complete(const Completion &c);
+Result complete(const Completion &c);
 
 } // namespace Lease

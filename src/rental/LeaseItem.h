@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/CopyRow.h"
+#include "data/MemberRow.h"
 #include "data/Money.h"
 #include "data/Schema.h"
 
@@ -14,17 +16,8 @@ namespace Lease {
 enum class Mode { RentOut = 0, TakeBack = 1 };
 
 // A copy (TBName row) with the money of its fee class, or, when taking back, of its open line.
-struct CopyInfo
+struct CopyInfo : CopyRow
 {
-    qint64 cdNum = 0; // TBName.ID
-    QString customNum;
-    QString name;
-    QString nlang;
-    QString ver; // fee class name
-    QString categray;
-    QString direct;
-    QString actRole;
-    QString address1;
     Money rmoney;      // renting: the class's fee; taking back: the rate stored on the line
     Money deposit;     // renting: the class's deposit; taking back: the deposit on the line
     qint64 lineId = 0; // taking back: the open TBBusinessDetail line found
@@ -61,13 +54,9 @@ struct OpenRental
     qint64 daysLate = 0; // days past the due date, 0 when not overdue
 };
 
-struct Member
+// A member (sdt null when there is no end date) with what the counter shows beside him.
+struct Member : MemberRow
 {
-    qint64 id = 0;
-    QString num;
-    QString name;
-    qint64 sum = 0; // remaining allowance; null reads 0
-    QDate sdt;      // null when the member has no end date
     QList<OpenRental> openRentals;
     Money depositHeld; // sum of the deposits stored on the open rentals
     Money rentSoFar;   // the rent run up by the open rentals until today

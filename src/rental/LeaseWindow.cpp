@@ -287,9 +287,8 @@ bool TLeaseFm::LookupTitle(bool addWhenFound)
         }
         if (!copy) {
             m_found.reset();
-            refuse(mode() == Mode::RentOut
-                       ? tr("影片已出租或影片编码不存在,请检查!")
-                       : tr("影片影片编码不存在或没有出租记录,请检查!"),
+            refuse(mode() == Mode::RentOut ? tr("影片已出租或影片编码不存在,请检查!")
+                                           : tr("影片影片编码不存在或没有出租记录,请检查!"),
                    EDPic);
             return false;
         }
@@ -379,13 +378,12 @@ bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
 {
     if (FMemberID == 0 || copy.renter == FMemberID)
         return true;
-    QString renter = copy.renter == Schema::WalkInCustomerId
-                         ? walkIn()
-                         : tr("编号为%1的客户").arg(copy.renter);
+    QString renter =
+        copy.renter == Schema::WalkInCustomerId ? walkIn() : tr("编号为%1的客户").arg(copy.renter);
     try {
-        const auto member = memberNumberAndName(copy.renter);
+        const auto member = MemberRow::find(copy.renter);
         if (member && copy.renter != Schema::WalkInCustomerId)
-            renter = tr("会员%1 %2").arg(member->first, member->second).trimmed();
+            renter = tr("会员%1 %2").arg(member->num, member->name).trimmed();
     } catch (const Db::DbError &e) {
         // Named by ID: the question is still asked.
         Db::logSkipped(e, "the renter is named by ID");
@@ -393,8 +391,7 @@ bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
     const QString text = tr("影片【%1】（编码 %2）是%3租的，不是当前客户的。\n"
                             "确认归还吗？它的租金和押金记在%3名下。")
                              .arg(copy.name, copy.customNum, renter);
-    return Msg::askYesNo(this, text, Msg::SystemCaption, Msg::Icon::Question) ==
-           QMessageBox::Yes;
+    return Msg::askYesNo(this, text, Msg::SystemCaption, Msg::Icon::Question) == QMessageBox::Yes;
 }
 
 // Renting to a member with an allowance: one disc more than he has left is refused at the scan.
@@ -434,8 +431,8 @@ void TLeaseFm::BtnFindPerClick()
 
 void TLeaseFm::BtnSearchClick()
 {
-    EDPic->setText(SelectTitle(this, mode() == Mode::RentOut ? TitleChoice::Available
-                                                             : TitleChoice::Out));
+    EDPic->setText(
+        SelectTitle(this, mode() == Mode::RentOut ? TitleChoice::Available : TitleChoice::Out));
     activateWindow();
     EDPic->setFocus();
 }
@@ -460,11 +457,10 @@ void TLeaseFm::AddItem()
     }
     const CopyInfo copy = *m_found;
     for (const Item &i : std::as_const(m_items)) {
-        if (i.copy.cdNum == copy.cdNum) {
+        if (i.copy.id == copy.id) {
             // One physical disc cannot be rented or returned twice in one transaction.
             m_found.reset();
-            refuse(tr("影片%1已在本次列表中，同一张影碟不能重复添加！").arg(copy.customNum),
-                   EDPic);
+            refuse(tr("影片%1已在本次列表中，同一张影碟不能重复添加！").arg(copy.customNum), EDPic);
             return;
         }
     }
@@ -562,7 +558,7 @@ void TLeaseFm::showItems(qint64 currentSeq)
         const Item &item = m_items.at(i);
         const CopyInfo &c = item.copy;
         rows << QVariantList{m_seqs.at(i),
-                             c.cdNum,
+                             c.id,
                              c.customNum,
                              c.name,
                              c.nlang,
@@ -592,11 +588,9 @@ void TLeaseFm::showOpenRentals(const QList<OpenRental> &rentals)
         QStringLiteral("Address1"), QStringLiteral("Due"),     QStringLiteral("DaysLate")};
     QList<QVariantList> rows;
     for (const OpenRental &r : rentals) {
-        rows << QVariantList{r.lineId,   SqlDialect::dateText(r.rentedOn),
-                             r.customNum, r.name,
-                             r.direct,   r.actRole,
-                             r.address1, SqlDialect::dateText(r.due),
-                             r.daysLate};
+        rows << QVariantList{
+            r.lineId,   SqlDialect::dateText(r.rentedOn), r.customNum, r.name, r.direct, r.actRole,
+            r.address1, SqlDialect::dateText(r.due),      r.daysLate};
     }
     dxDBGrid1->setRows(fields, rows);
 }
@@ -647,38 +641,21 @@ void TLeaseFm::BtnSaveClick()
     c.rentTotal = *rent;
     c.operatorId = CurrentUserID;
     c.now = QDateTime::currentDateTime();
-    const Outcome o = complete(c);
-
-    switch (o.status) {
-    case Outcome::Status::Done:
-        break;
-    case Outcome::Status::AllowanceExceeded: {
-        Msg::Request r;
-        r.parent = this;
-        r.text = tr("会员租借数量还剩%1本次租碟数已超出！").arg(o.allowanceLeft);
-        r.icon = Msg::Icon::Warning;
-        Msg::show(r);
-        return;
-    }
-    case Outcome::Status::NotAvailable:
-        Msg::error(this, mode() == Mode::RentOut
-                             ? tr("影片%1已被出租或售出，请从本次列表中删除！").arg(o.refusedCode)
-                             : tr("影片%1已经归还，请从本次列表中删除！").arg(o.refusedCode));
-        return;
-    case Outcome::Status::DuplicateCopy:
-        Msg::error(this, tr("影片%1已在本次列表中，同一张影碟不能重复添加！").arg(o.refusedCode));
-        return;
-    case Outcome::Status::EmptyList:
-        Msg::error(this, tr("出租列表不能为空!"));
-        return;
-    case Outcome::Status::Failed:
+    std::optional<Result> o;
+    try {
+        o = complete(c);
+    } catch (const Db::DbError &e) {
         // What went wrong (a full disk, a read-only file, another program holding the
         // account); the list stays as it was, so the operator can try again.
-        if (o.failure && o.failure->fault() != Db::Fault::Other)
-            Msg::fault(this, *o.failure);
+        if (e.fault() != Db::Fault::Other)
+            Msg::fault(this, e);
         else
             Msg::show({this, Msg::SystemCaption, tr("数据保存错误!"), Msg::Icon::Error,
-                       QMessageBox::Ok, QMessageBox::Ok, o.error});
+                       QMessageBox::Ok, QMessageBox::Ok, e.details()});
+        return;
+    }
+    if (!o->done()) {
+        showRefusal(o->refusal());
         return;
     }
 
@@ -687,7 +664,7 @@ void TLeaseFm::BtnSaveClick()
                                                     : returnSummary(n, *deposit, *rent);
     Receipt::Content receipt;
     try {
-        receipt = Receipt::leaseContent(mode(), o, RentRule::isRentPerDisc(),
+        receipt = Receipt::leaseContent(mode(), o->value(), RentRule::isRentPerDisc(),
                                         RentRule::overdueDays());
     } catch (const Db::DbError &e) {
         // Written and committed: the prompt still shows the figures, the receipt has no rows.
@@ -695,6 +672,32 @@ void TLeaseFm::BtnSaveClick()
     }
     ShowSettlement(summary, receipt, this);
     afterCompletion();
+}
+
+void TLeaseFm::showRefusal(const Db::Refusal &r)
+{
+    switch (r.reason) {
+    case Db::Refusal::Reason::AllowanceExceeded: {
+        Msg::Request box;
+        box.parent = this;
+        box.text = tr("会员租借数量还剩%1本次租碟数已超出！").arg(r.allowanceLeft);
+        box.icon = Msg::Icon::Warning;
+        Msg::show(box);
+        return;
+    }
+    case Db::Refusal::Reason::NotAvailable:
+    case Db::Refusal::Reason::NotInStock:
+        Msg::error(this, mode() == Mode::RentOut
+                             ? tr("影片%1已被出租或售出，请从本次列表中删除！").arg(r.code)
+                             : tr("影片%1已经归还，请从本次列表中删除！").arg(r.code));
+        return;
+    case Db::Refusal::Reason::DuplicateCopy:
+        Msg::error(this, tr("影片%1已在本次列表中，同一张影碟不能重复添加！").arg(r.code));
+        return;
+    case Db::Refusal::Reason::EmptyList:
+        Msg::error(this, tr("出租列表不能为空!"));
+        return;
+    }
 }
 
 void TLeaseFm::afterCompletion()

@@ -7,6 +7,9 @@
 #include <optional>
 
 class DataGrid;
+namespace Db {
+struct Refusal;
+}
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -96,6 +99,7 @@ private:
     void updateButtons();
     void refuse(const QString &text, QLineEdit *field);
     void afterCompletion();
+    void showRefusal(const Db::Refusal &r);
     Lease::Mode mode() const;
 
     QList<Lease::Item> m_items;

@@ -55,8 +55,7 @@ Content saleContent(const QList<qint64> &lineIds)
     return c;
 }
 
-Content leaseContent(Lease::Mode mode, const Lease::Outcome &outcome, bool perDisc,
-                     int overdueDays)
+Content leaseContent(Lease::Mode mode, const Lease::Done &outcome, bool perDisc, int overdueDays)
 {
     Content c;
     c.kind = mode == Lease::Mode::RentOut ? Kind::Rental : Kind::Return;
@@ -87,13 +86,12 @@ Content leaseContent(Lease::Mode mode, const Lease::Outcome &outcome, bool perDi
 
 QString customerText(qint64 customerId)
 {
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name FROM TBAssociator WHERE ID = ?"),
-                           {customerId});
-    if (!q.next())
+    const auto member = MemberRow::find(customerId);
+    if (!member)
         return QString::number(customerId);
     if (customerId == Schema::WalkInCustomerId)
         return QCoreApplication::translate("Receipt", "零租客户");
-    return (Db::text(q, "Num") + QLatin1Char(' ') + Db::text(q, "Name")).trimmed();
+    return member->label();
 }
 
 QString operatorName(int operatorId)

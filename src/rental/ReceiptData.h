@@ -20,9 +20,9 @@ struct Line
     qint64 customer = 0; // Ass_Number: member ID, 15 for the walk-in customer, -1 for a sale
     QString name;        // the title's name
     qint64 amount = 1;
-    Money rmoney;  // sale: unit price; rental and return: the rate stored on the line
-    Money deposit; // rental: taken; return: refunded
-    QDate due;     // rental: when the disc is due back
+    Money rmoney;    // sale: unit price; rental and return: the rate stored on the line
+    Money deposit;   // rental: taken; return: refunded
+    QDate due;       // rental: when the disc is due back
     qint64 days = 0; // return: the days charged
     Money rent;      // return: the rent charged
 
@@ -34,10 +34,10 @@ struct Content
 {
     Kind kind = Kind::Sale;
     QList<Line> lines;
-    QString customer; // "M001 张伟", "零租客户", or for a sale "零售"
+    QString customer;     // "M001 张伟", "零租客户", or for a sale "零售"
     bool perDisc = false; // rent once per disc rather than per day
     Money deposit;        // rental: taken; return: refunded
-    Money rent;           // rental: the rent the discs run up (per day or per disc); return: charged
+    Money rent; // rental: the rent the discs run up (per day or per disc); return: charged
 
     // Rental: the deposit taken is what the customer pays now. Return: the deposit refunded
     // minus the rent, given back when positive, collected when negative.
@@ -50,8 +50,7 @@ Content saleContent(const QList<qint64> &lineIds);
 
 // The receipt of a completed rental or return, from what the completion wrote. The customer is
 // the one the lines were booked to (a return of several customers' discs names them all).
-Content leaseContent(Lease::Mode mode, const Lease::Outcome &outcome, bool perDisc,
-                     int overdueDays);
+Content leaseContent(Lease::Mode mode, const Lease::Done &outcome, bool perDisc, int overdueDays);
 
 // "M001 张伟" of a member, "零租客户" of the walk-in customer; the ID only when the row is gone.
 QString customerText(qint64 customerId);

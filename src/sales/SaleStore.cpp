@@ -4,30 +4,15 @@
 #include "cashup/Till.h"
 
 #include "data/Db.h"
-#include "rental/CodeMatch.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
+#include "rental/CodeMatch.h"
 
 #include <QCoreApplication>
 #include <QSet>
 
 namespace SaleStore {
 namespace {
-
-SaleCopy readCopy(const QSqlQuery &q)
-{
-    SaleCopy c;
-    c.id = Db::integer(q, "ID");
-    c.customNum = Db::text(q, "CustomNum");
-    c.name = Db::text(q, "Name");
-    c.nlang = Db::text(q, "Nlang");
-    c.ver = Db::text(q, "Ver");
-    c.categray = Db::text(q, "Categray");
-    c.address1 = Db::text(q, "Address1");
-    c.direct = Db::text(q, "Direct");
-    c.actRole = Db::text(q, "ActRole");
-    return c;
-}
 
 // Any line without a return date for this copy: an open rental or a sale line.
 bool hasOtherOpenLine(qint64 copyId)
@@ -81,31 +66,31 @@ std::optional<SaleCopy> findSaleableCopy(const QString &code)
     if (code.isEmpty())
         return std::nullopt;
     QSqlQuery q = CodeMatch::first(
-        QStringLiteral("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, b.Nlang, "
-                       "b.ActRole, b.Categray FROM TBName AS b "
-                       "WHERE b.CustomNum = ?%1 "
+        QStringLiteral("SELECT %1 FROM TBName AS b "
+                       "WHERE b.CustomNum = ?%2 "
                        "AND EXISTS (SELECT 1 FROM TBVer AS a WHERE a.Name = b.Ver) "
                        "AND NOT EXISTS (SELECT 1 FROM TBBusinessDetail AS d "
                        "WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-                       "ORDER BY b.ID LIMIT 1"),
+                       "ORDER BY b.ID LIMIT 1")
+            .arg(CopyRow::columns(QStringLiteral("b")), QStringLiteral("%1")),
         {code});
     if (!q.isValid())
         return std::nullopt;
-    return readCopy(q);
+    return CopyRow::read(q);
 }
 
 QList<SaleRow> loadSaleLine(qint64 lineId)
 {
     QList<SaleRow> rows;
     QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT b.ID, b.CustomNum, b.Name, b.Nlang, b.Ver, b.Categray, "
-                       "b.Address1, b.Direct, b.ActRole, a.Amount AS Amount, a.RMoney AS RMoney "
+        QStringLiteral("SELECT %1, a.Amount AS Amount, a.RMoney AS RMoney "
                        "FROM TBBusinessDetail AS a JOIN TBName AS b ON a.CDNum = b.ID "
-                       "WHERE a.ID = ? AND a.Ass_Number = ?"),
+                       "WHERE a.ID = ? AND a.Ass_Number = ?")
+            .arg(CopyRow::columns(QStringLiteral("b"))),
         {lineId, Schema::SaleCustomer});
     while (q.next()) {
         SaleRow r;
-        r.copy = readCopy(q);
+        r.copy = CopyRow::read(q);
         r.amount = int(Db::integer(q, "Amount"));
         r.rmoney = Money::fromCents(Db::integer(q, "RMoney"));
         rows << r;
@@ -135,21 +120,13 @@ std::optional<Money> checkedTotal(const QList<SaleRow> &rows)
     return Money::fromUnits(qint64(sum));
 }
 
-CopyNotAvailable::CopyNotAvailable(const SaleCopy &c)
-    : std::runtime_error("copy not available: " + c.customNum.toStdString()), copy(c)
-{
-}
+namespace {
 
-QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
-                           const QDate &today)
+// The writing part of completeSale, in one transaction; a copy no longer free refuses it.
+QList<qint64> writeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
+                        const QDate &today)
 {
     QList<qint64> lineIds;
-    if (rows.isEmpty())
-        return lineIds;
-    // The sale's total must be an amount an operator could have typed: a quantity times a
-    // price beyond it is refused (MoneyRangeError) before anything is written.
-    if (!checkedTotal(rows))
-        throw MoneyRangeError();
     Db::Transaction tx;
 
     std::optional<qint64> editedCopy;
@@ -172,7 +149,7 @@ QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int 
             continue;
         checked.insert(r.copy.id);
         if (hasOtherOpenLine(r.copy.id))
-            throw CopyNotAvailable(r.copy);
+            Db::refuse({Db::Refusal::Reason::NotAvailable, r.copy.customNum, r.copy.name});
     }
 
     const QString insert = QStringLiteral(
@@ -197,6 +174,20 @@ QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int 
                     QStringLiteral("金额=%1").arg(total(rows).toString()));
     tx.commit();
     return lineIds;
+}
+
+} // namespace
+
+Db::Completed<QList<qint64>> completeSale(const QList<SaleRow> &rows, qint64 editedLineId,
+                                          int operatorId, const QDate &today)
+{
+    if (rows.isEmpty())
+        return QList<qint64>();
+    // The sale's total must be an amount an operator could have typed: a quantity times a
+    // price beyond it is refused (MoneyRangeError) before anything is written.
+    if (!checkedTotal(rows))
+        throw MoneyRangeError();
+    return Db::complete([&] { return writeSale(rows, editedLineId, operatorId, today); });
 }
 
 bool undoSale(qint64 lineId)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Completed.h"
+#include "data/CopyRow.h"
 #include "data/Money.h"
 
 #include <QDate>
@@ -7,7 +9,6 @@
 #include <QString>
 
 #include <optional>
-#include <stdexcept>
 
 // Selling discs: finding a copy that can be sold, writing a sale, correcting and undoing a
 // sale line. Every function works on MainConn and throws Db::DbError when the database
@@ -15,18 +16,7 @@
 namespace SaleStore {
 
 // A copy as the sale window shows and sells it.
-struct SaleCopy
-{
-    qint64 id = 0; // TBName.ID
-    QString customNum;
-    QString name;
-    QString nlang;
-    QString ver;
-    QString categray;
-    QString address1;
-    QString direct;
-    QString actRole;
-};
+using SaleCopy = CopyRow;
 
 // One row of the sale window's list: a copy with its price and quantity.
 struct SaleRow
@@ -38,9 +28,10 @@ struct SaleRow
     Money sum() const { return rmoney.roundedToCents() * amount; }
 };
 
-// The copy with this code (whatever its letter case, the exact spelling first) that can be sold: its version is a fee class and it has no
-// line without a return date (not rented out, not sold). Several copies under one code: the
-// oldest. Quality is not looked at, so a deleted or written-off copy can still be sold.
+// The copy with this code (whatever its letter case, the exact spelling first) that can be sold:
+// its version is a fee class and it has no line without a return date (not rented out, not sold).
+// Several copies under one code: the oldest. Quality is not looked at, so a deleted or written-off
+// copy can still be sold.
 std::optional<SaleCopy> findSaleableCopy(const QString &code);
 
 // The rows of one sale line, for correcting it; empty when there is no such sale line.
@@ -51,22 +42,15 @@ Money total(const QList<SaleRow> &rows);
 // (Money::MaxTypedCents): a slip of the keyboard, never a figure to sell at.
 std::optional<Money> checkedTotal(const QList<SaleRow> &rows);
 
-// Raised when a copy in the list has been rented or sold since it was looked up.
-class CopyNotAvailable : public std::runtime_error
-{
-public:
-    explicit CopyNotAvailable(const SaleCopy &c);
-    SaleCopy copy;
-};
-
 // Writes the sale: one line per row (Ass_Number -1, today's date, the operator), each copy
 // marked sold. With editedLineId > 0 the line being corrected is deleted in the same
 // transaction, and its copy, when no longer in the sale and no other sale line refers to it,
 // goes back into stock. Each copy must still be free, apart from lines of this very sale
-// (a copy listed twice writes two lines); otherwise CopyNotAvailable and nothing is written.
-// Returns the IDs of the lines written, in the rows' order.
-QList<qint64> completeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
-                           const QDate &today);
+// (a copy listed twice writes two lines); otherwise the sale is refused (NotAvailable, with
+// the copy's code and title) and nothing is written. Done: the IDs of the lines written, in the
+// rows' order.
+Db::Completed<QList<qint64>> completeSale(const QList<SaleRow> &rows, qint64 editedLineId,
+                                          int operatorId, const QDate &today);
 
 // Undoes one sale line: the line is deleted and its copy returns to stock, unless another
 // sale line still refers to the copy. Lines that are not sale lines are never touched.

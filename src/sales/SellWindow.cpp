@@ -147,8 +147,7 @@ TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(
     dxDBGrid2->addColumn(QStringLiteral("Categray"), tr("类型"), Grid::Kind::Text, 50);
     dxDBGrid2->addColumn(QStringLiteral("Direct"), tr("导演"), Grid::Kind::Text, 70);
     dxDBGrid2->addColumn(QStringLiteral("ActRole"), tr("主演"), Grid::Kind::Text, 80);
-    dxDBGrid2->addColumn(QStringLiteral("Address1"), tr("存放地址"), Grid::Kind::Text,
-                         60);
+    dxDBGrid2->addColumn(QStringLiteral("Address1"), tr("存放地址"), Grid::Kind::Text, 60);
     dxDBGrid2->addColumn(QStringLiteral("RMoney"), tr("单价"), Grid::Kind::Money, 60);
     dxDBGrid2->addColumn(QStringLiteral("Amount"), tr("数量"), Grid::Kind::Integer, 45);
     dxDBGrid2->addColumn(QStringLiteral("SumMoney"), tr("金额"), Grid::Kind::Money);
@@ -425,12 +424,15 @@ void TSellFm::BtnSaveClick()
     }
     QList<qint64> lineIds;
     try {
-        lineIds = SaleStore::completeSale(m_rows, m_saleId, CurrentUserID, QDate::currentDate());
-    } catch (const SaleStore::CopyNotAvailable &e) {
-        Msg::error(this, tr("影片【%1】（编码 %2）已出租或已售出，不能销售，"
-                            "请从列表中删除!")
-                             .arg(e.copy.name, e.copy.customNum));
-        return;
+        const auto sold =
+            SaleStore::completeSale(m_rows, m_saleId, CurrentUserID, QDate::currentDate());
+        if (!sold) {
+            Msg::error(this, tr("影片【%1】（编码 %2）已出租或已售出，不能销售，"
+                                "请从列表中删除!")
+                                 .arg(sold.refusal().name, sold.refusal().code));
+            return;
+        }
+        lineIds = sold.value();
     } catch (const Db::DbError &e) {
         // A fault the operator can act on gets its own message; anything else the system's.
         if (e.fault() == Db::Fault::Other)

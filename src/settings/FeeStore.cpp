@@ -71,7 +71,7 @@ void deleteUnused(const NamedRow &r, qint64 id, const QString &inUseText)
     Db::Transaction tx;
     const qint64 titles = titlesRelyingOn(r, id, nameOf(r, id));
     if (titles > 0)
-        refuse(QString(), inUseText.arg(titles));
+        refuse(Field::None, inUseText.arg(titles));
     const Audit::RowChange change(r.kind, QLatin1String(r.table), kId, id);
     Db::exec(QStringLiteral("DELETE FROM %1 WHERE ID = ?").arg(QLatin1String(r.table)), {id});
     change.record();
@@ -93,17 +93,17 @@ QString categoryListSql()
 qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
 {
     if (e.name.isEmpty())
-        refuse(QStringLiteral("EDFeeName"), QCoreApplication::translate("Settings", "请输入类型名称！"));
+        refuse(Field::FeeClassName, QCoreApplication::translate("Settings", "请输入类型名称！"));
     if (e.fee.isEmpty())
-        refuse(QStringLiteral("EDFee"), QCoreApplication::translate("Settings", "请输入租金/天金额！"));
+        refuse(Field::FeeRent, QCoreApplication::translate("Settings", "请输入租金/天金额！"));
     if (e.deposit.isEmpty())
-        refuse(QStringLiteral("EDFeeYJ"), QCoreApplication::translate("Settings", "请输入押金金额！"));
+        refuse(Field::FeeDeposit, QCoreApplication::translate("Settings", "请输入押金金额！"));
     const std::optional<Money> fee = Money::parse(e.fee);
     if (!fee)
-        refuse(QStringLiteral("EDFee"), QCoreApplication::translate("Settings", "租金/天金额输入有错误，请检查！"));
+        refuse(Field::FeeRent, QCoreApplication::translate("Settings", "租金/天金额输入有错误，请检查！"));
     const std::optional<Money> deposit = Money::parse(e.deposit);
     if (!deposit)
-        refuse(QStringLiteral("EDFeeYJ"), QCoreApplication::translate("Settings", "押金金额输入有错误，请检查！"));
+        refuse(Field::FeeDeposit, QCoreApplication::translate("Settings", "押金金额输入有错误，请检查！"));
 
     Db::Transaction tx;
     const Audit::RowChange change(kFeeClass.kind, QLatin1String(kFeeClass.table), kId, id);
@@ -134,7 +134,7 @@ void deleteFeeClass(qint64 id)
 qint64 saveCategory(qint64 id, const QString &name)
 {
     if (name.isEmpty())
-        refuse(QStringLiteral("EDCateName"), QCoreApplication::translate("Settings", "请输入影片类型！"));
+        refuse(Field::CategoryName, QCoreApplication::translate("Settings", "请输入影片类型！"));
     Db::Transaction tx;
     const Audit::RowChange change(kCategory.kind, QLatin1String(kCategory.table), kId, id);
     if (id == 0) {

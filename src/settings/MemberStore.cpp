@@ -46,11 +46,11 @@ std::optional<int> parseAllowance(const QString &text)
 void checkMember(qint64 id, const MemberEntry &e)
 {
     if (e.num.isEmpty())
-        refuse(QStringLiteral("EDNum"), QCoreApplication::translate("Settings", "请输入会员编号！"));
+        refuse(Field::MemberNumber, QCoreApplication::translate("Settings", "请输入会员编号！"));
     if (e.name.isEmpty())
-        refuse(QStringLiteral("EDNAme"), QCoreApplication::translate("Settings", "请输入会员姓名！"));
+        refuse(Field::MemberName, QCoreApplication::translate("Settings", "请输入会员姓名！"));
     if (!e.allowance.isEmpty() && !parseAllowance(e.allowance))
-        refuse(QStringLiteral("EDViewNum"), saveFailedText(), Refusal::Tone::Information);
+        refuse(Field::MemberAllowance, saveFailedText(), Refusal::Tone::Information);
 
     // The rental window finds a member by number: two members sharing one would have
     // rentals booked to whichever the lookup meets first.
@@ -58,7 +58,7 @@ void checkMember(qint64 id, const MemberEntry &e)
                                           "WHERE Num = ? AND ID <> ? LIMIT 1"),
                            {e.num, id});
     if (q.next()) {
-        refuse(QStringLiteral("EDNum"),
+        refuse(Field::MemberNumber,
                QCoreApplication::translate("Settings", "会员编号【%1】已被会员【%2】使用，请输入其他编号！")
                    .arg(e.num, Db::text(q, "Name")));
     }
@@ -71,7 +71,7 @@ void checkNotProtected(qint64 id)
     if (!flag.isValid())
         throw Db::DbError(QStringLiteral("member %1 no longer exists").arg(id));
     if (flag.toInt() == MemberProtected)
-        refuse(QString(), QCoreApplication::translate("Settings", "该会员资料受保护，不能修改或删除！"));
+        refuse(Field::None, QCoreApplication::translate("Settings", "该会员资料受保护，不能修改或删除！"));
 }
 
 } // namespace
@@ -154,7 +154,7 @@ void deleteMember(qint64 id)
                                   {id})
                            .toLongLong();
     if (out > 0)
-        refuse(QString(), QCoreApplication::translate("Settings", "该会员还有%1张影碟未归还，不能删除！").arg(out));
+        refuse(Field::None, QCoreApplication::translate("Settings", "该会员还有%1张影碟未归还，不能删除！").arg(out));
     const Audit::RowChange change(Audit::Kind::Member, kMembers, kId, id);
     Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {id});
     change.record();

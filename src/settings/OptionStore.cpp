@@ -118,7 +118,7 @@ RentalOptions saveRentalOptions(const RentalOptions &options)
     const std::optional<QString> days =
         typed.isEmpty() ? std::optional<QString>(DefaultOverdueDays) : normalisedDays(typed);
     if (!days)
-        refuse(QStringLiteral("EDPassDays"),
+        refuse(Field::OverdueDays,
                QCoreApplication::translate("OptionStore", "过期天数输入有错误，请输入天数！"));
     stored.overdueDays = *days;
 

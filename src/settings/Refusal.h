@@ -9,11 +9,27 @@
 // entry carries the message to show, how to show it and the field that gets the focus.
 namespace Settings {
 
+// The entry at fault, named by what it holds; each page knows its own edit for it.
+enum class Field {
+    None, // no field is to blame
+    MemberNumber,
+    MemberName,
+    MemberAllowance,
+    OverdueDays,
+    FeeClassName,
+    FeeRent,
+    FeeDeposit,
+    CategoryName,
+    StaffName,
+    TypeName,
+    SupplierCompany,
+};
+
 struct Refusal
 {
     enum class Tone { Error, Information };
 
-    QString field; // objectName of the edit at fault; empty when no field is to blame
+    Field field = Field::None;
     QString message;
     Tone tone = Tone::Error;
 };
@@ -31,7 +47,7 @@ private:
     Refusal m_refusal;
 };
 
-[[noreturn]] inline void refuse(const QString &field, const QString &message,
+[[noreturn]] inline void refuse(Field field, const QString &message,
                                 Refusal::Tone tone = Refusal::Tone::Error)
 {
     throw Refused(Refusal{field, message, tone});

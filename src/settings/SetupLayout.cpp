@@ -55,15 +55,48 @@ QBoxLayout *buttonRow(QPushButton *add, QPushButton *save, QPushButton *del)
     return row;
 }
 
+QString fieldName(Settings::Field field)
+{
+    using F = Settings::Field;
+    switch (field) {
+    case F::None:
+        return QString();
+    case F::MemberNumber:
+        return QStringLiteral("EDNum");
+    case F::MemberName:
+        return QStringLiteral("EDNAme");
+    case F::MemberAllowance:
+        return QStringLiteral("EDViewNum");
+    case F::OverdueDays:
+        return QStringLiteral("EDPassDays");
+    case F::FeeClassName:
+        return QStringLiteral("EDFeeName");
+    case F::FeeRent:
+        return QStringLiteral("EDFee");
+    case F::FeeDeposit:
+        return QStringLiteral("EDFeeYJ");
+    case F::CategoryName:
+        return QStringLiteral("EDCateName");
+    case F::StaffName:
+        return QStringLiteral("EDPerName");
+    case F::TypeName:
+        return QStringLiteral("EDCNAme");
+    case F::SupplierCompany:
+        return QStringLiteral("EDCompany");
+    }
+    return QString();
+}
+
 void showRefusal(QWidget *window, const Settings::Refusal &refusal)
 {
     if (refusal.tone == Settings::Refusal::Tone::Information)
         Msg::info(window, refusal.message);
     else
         Msg::error(window, refusal.message);
-    if (refusal.field.isEmpty())
+    const QString name = fieldName(refusal.field);
+    if (name.isEmpty())
         return;
-    if (auto *field = window->findChild<QWidget *>(refusal.field)) {
+    if (auto *field = window->findChild<QWidget *>(name)) {
         field->setFocus(Qt::OtherFocusReason);
         if (auto *edit = qobject_cast<QLineEdit *>(field))
             edit->selectAll();

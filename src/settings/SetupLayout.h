@@ -27,6 +27,8 @@ QFrame *rule(QWidget *parent);
 // The three buttons of a list page in one row, right-aligned.
 QBoxLayout *buttonRow(QPushButton *add, QPushButton *save, QPushButton *del);
 
+// The object name of the edit that holds field; empty for Field::None.
+QString fieldName(Settings::Field field);
 // Shows a refused entry and puts the focus on the field at fault (its text selected).
 void showRefusal(QWidget *window, const Settings::Refusal &refusal);
 

@@ -49,7 +49,7 @@ bool holdsSettings(qint64 id)
 void keepSomeoneWithSettings(bool heldBefore)
 {
     if (heldBefore && permissionControlOn() && !someoneMayChangeSettings())
-        refuse(QString(), QCoreApplication::translate("Settings", LastSettingsHolderSource));
+        refuse(Field::None, QCoreApplication::translate("Settings", LastSettingsHolderSource));
 }
 
 } // namespace
@@ -97,7 +97,7 @@ QString powersText(qint64 staffId)
 qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
 {
     if (e.name.isEmpty())
-        refuse(QStringLiteral("EDPerName"), QCoreApplication::translate("Settings", "请输入人员名称！"));
+        refuse(Field::StaffName, QCoreApplication::translate("Settings", "请输入人员名称！"));
 
     Db::Transaction tx;
     const bool heldSettings = id != 0 && holdsSettings(id);

@@ -19,7 +19,7 @@ QString supplierListSql()
 qint64 saveSupplier(qint64 id, const SupplierEntry &e)
 {
     if (e.company.isEmpty())
-        refuse(QStringLiteral("EDCompany"), QCoreApplication::translate("Settings", "请输入供应商公司名称！"));
+        refuse(Field::SupplierCompany, QCoreApplication::translate("Settings", "请输入供应商公司名称！"));
     const QVariantList values{e.company, e.address, e.telephone, e.memo};
     Db::Transaction tx;
     const Audit::RowChange change(Audit::Kind::Supplier, kTable, kId, id);
@@ -47,7 +47,7 @@ void deleteSupplier(qint64 id)
         Db::scalar(QStringLiteral("SELECT count(*) FROM TBName WHERE Provide = ?"), {id})
             .toLongLong();
     if (titles > 0)
-        refuse(QString(), QCoreApplication::translate("Settings", "该供应商还有%1部影碟的资料，不能删除！").arg(titles));
+        refuse(Field::None, QCoreApplication::translate("Settings", "该供应商还有%1部影碟的资料，不能删除！").arg(titles));
     const Audit::RowChange change(Audit::Kind::Supplier, kTable, kId, id);
     Db::exec(QStringLiteral("DELETE FROM TbProvide WHERE ID = ?"), {id});
     change.record();

@@ -20,7 +20,7 @@ void checkUserType(qint64 id)
     if (!q.next())
         throw Db::DbError(QStringLiteral("income/expense type %1 no longer exists").arg(id));
     if (isBuiltInType(id, int(Db::integer(q, "Flag"))))
-        refuse(QString(), QCoreApplication::translate("Settings", "系统内置的收支类型不能修改或删除！"));
+        refuse(Field::None, QCoreApplication::translate("Settings", "系统内置的收支类型不能修改或删除！"));
 }
 
 } // namespace
@@ -41,7 +41,7 @@ bool isBuiltInType(qint64 id, int flag)
 qint64 saveType(qint64 id, const QString &name, const QString &memo)
 {
     if (name.isEmpty())
-        refuse(QStringLiteral("EDCNAme"), QCoreApplication::translate("Settings", "请输入收支名称！"));
+        refuse(Field::TypeName, QCoreApplication::translate("Settings", "请输入收支名称！"));
     Db::Transaction tx;
     const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
     if (id == 0) {
@@ -69,7 +69,7 @@ void deleteType(qint64 id)
         Db::scalar(QStringLiteral("SELECT count(*) FROM TBInOutMoney WHERE CateID = ?"), {id})
             .toLongLong();
     if (records > 0)
-        refuse(QString(), QCoreApplication::translate("Settings", "该收支类型已有%1笔收支记录，不能删除！").arg(records));
+        refuse(Field::None, QCoreApplication::translate("Settings", "该收支类型已有%1笔收支记录，不能删除！").arg(records));
     const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
     Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {id});
     change.record();

@@ -61,10 +61,8 @@ TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
     dxDBGrid1->addColumn(QStringLiteral("Amount"), tr("数量"), Grid::Kind::Integer, 50);
     dxDBGrid1->addColumn(QStringLiteral("Mone"), tr("价格"), Grid::Kind::Money, 70);
     dxDBGrid1->addColumn(QStringLiteral("Copy"), tr("部数"), Grid::Kind::Integer, 50);
-    dxDBGrid1->addColumn(QStringLiteral("DatTime"), tr("进货日期"), Grid::Kind::Date,
-                         90);
-    dxDBGrid1->addColumn(QStringLiteral("Company"), tr("供货商"), Grid::Kind::Text,
-                         130);
+    dxDBGrid1->addColumn(QStringLiteral("DatTime"), tr("进货日期"), Grid::Kind::Date, 90);
+    dxDBGrid1->addColumn(QStringLiteral("Company"), tr("供货商"), Grid::Kind::Text, 130);
     dxDBGrid1->addColumn(QStringLiteral("Address1"), tr("存放地址"));
     dxDBGrid1->setFooter(QStringLiteral("Direct"), Grid::Summary::Count, tr("共 0 部"));
     dxDBGrid1->setFooter(QStringLiteral("ActRole"), Grid::Summary::Sum, tr("共0.00 元"),
@@ -169,15 +167,14 @@ void TRepertoryFm::BtnEditClick()
 void TRepertoryFm::BtnDelClick()
 {
     const qint64 id = currentId();
-    if (Msg::askYesNo(
-            this, tr("确定要删除影片【%1】记录吗?").arg(currentName()),
-            Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
+    if (Msg::askYesNo(this, tr("确定要删除影片【%1】记录吗?").arg(currentName()),
+                      Msg::SystemCaption, Msg::Icon::Warning) != QMessageBox::Yes) {
         return;
     }
     if (id == 0)
         return;
     try {
-        if (StockStore::deleteFromStock(id) == StockStore::Outcome::NotInStock)
+        if (!StockStore::deleteFromStock(id))
             Msg::info(this, tr("该影片已不在库存中!"));
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("影片删除操作失败!"));
@@ -199,7 +196,7 @@ void TRepertoryFm::BtnLostClick()
     if (id == 0)
         return;
     try {
-        if (StockStore::writeOff(id) == StockStore::Outcome::NotInStock)
+        if (!StockStore::writeOff(id))
             Msg::info(this, tr("该影片已不在库存中!"));
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("影片注销操作失败!"));

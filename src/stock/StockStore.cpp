@@ -61,36 +61,49 @@ QList<qint64> writeTitles(const QList<TitleRecord> &rows)
     return ids;
 }
 
-Outcome deleteFromStock(qint64 titleId)
+namespace {
+
+[[noreturn]] void refuseNotInStock()
 {
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::StockDelete, kTable, kKey, titleId);
-    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
-                                          "AND Quality < ?"),
-                           {Schema::QualityDeleted, titleId, Schema::QualityDeleted});
-    if (q.numRowsAffected() <= 0)
-        return Outcome::NotInStock;
-    change.record();
-    tx.commit();
-    return Outcome::Done;
+    Db::refuse({Db::Refusal::Reason::NotInStock});
 }
 
-Outcome writeOff(qint64 titleId)
+} // namespace
+
+Db::Completed<Db::Nothing> deleteFromStock(qint64 titleId)
 {
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::WriteOff, kTable, kKey, titleId);
-    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
-                                          "AND Quality < ?"),
-                           {Schema::QualityWrittenOff, titleId, Schema::QualityDeleted});
-    if (q.numRowsAffected() <= 0)
-        return Outcome::NotInStock; // rolled back, nothing changed
-    // Open lines are the open rentals and the sale lines; only the rentals go.
-    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL "
-                            "AND (Ass_Number IS NULL OR Ass_Number <> ?)"),
-             {titleId, Schema::SaleCustomer});
-    change.record();
-    tx.commit();
-    return Outcome::Done;
+    return Db::complete([titleId] {
+        Db::Transaction tx;
+        const Audit::RowChange change(Audit::Kind::StockDelete, kTable, kKey, titleId);
+        QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
+                                              "AND Quality < ?"),
+                               {Schema::QualityDeleted, titleId, Schema::QualityDeleted});
+        if (q.numRowsAffected() <= 0)
+            refuseNotInStock();
+        change.record();
+        tx.commit();
+        return Db::Nothing();
+    });
+}
+
+Db::Completed<Db::Nothing> writeOff(qint64 titleId)
+{
+    return Db::complete([titleId] {
+        Db::Transaction tx;
+        const Audit::RowChange change(Audit::Kind::WriteOff, kTable, kKey, titleId);
+        QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
+                                              "AND Quality < ?"),
+                               {Schema::QualityWrittenOff, titleId, Schema::QualityDeleted});
+        if (q.numRowsAffected() <= 0)
+            refuseNotInStock(); // rolled back, nothing changed
+        // Open lines are the open rentals and the sale lines; only the rentals go.
+        Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL "
+                                "AND (Ass_Number IS NULL OR Ass_Number <> ?)"),
+                 {titleId, Schema::SaleCustomer});
+        change.record();
+        tx.commit();
+        return Db::Nothing();
+    });
 }
 
 std::optional<TitleRecord> loadTitle(qint64 titleId)
@@ -99,19 +112,12 @@ std::optional<TitleRecord> loadTitle(qint64 titleId)
     if (!q.next())
         return std::nullopt;
     TitleRecord t;
-    t.customNum = Db::text(q, "CustomNum");
-    t.name = Db::text(q, "Name");
-    t.nlang = Db::text(q, "Nlang");
-    t.ver = Db::text(q, "Ver");
-    t.categray = Db::text(q, "Categray");
+    static_cast<CopyRow &>(t) = CopyRow::read(q);
     t.amount = int(Db::integer(q, "Amount"));
     t.copy = int(Db::integer(q, "Copy"));
     t.datTime = SqlDialect::parseDate(Db::text(q, "DatTime"));
     t.provide = Db::integer(q, "Provide");
     t.mone = Money::fromCents(Db::integer(q, "Mone"));
-    t.address1 = Db::text(q, "Address1");
-    t.direct = Db::text(q, "Direct");
-    t.actRole = Db::text(q, "ActRole");
     return t;
 }
 

@@ -2,6 +2,8 @@
 
 #include "TitleRecord.h"
 
+#include "data/Completed.h"
+
 #include <QList>
 #include <QString>
 
@@ -24,15 +26,13 @@ QString changeStamp();
 // column default, so every new copy is in stock. Returns the new IDs in the rows' order.
 QList<qint64> writeTitles(const QList<TitleRecord> &rows);
 
-enum class Outcome { Done, NotInStock };
-
 // Marks a copy as deleted from stock. Its rental lines stay as they are. A copy that has left
-// the stock meanwhile (sold, deleted, written off) is not touched: NotInStock.
-Outcome deleteFromStock(qint64 titleId);
+// the stock meanwhile (sold, deleted, written off) is not touched: refused (NotInStock).
+Db::Completed<Db::Nothing> deleteFromStock(qint64 titleId);
 
 // Writes a lost copy off and removes its open rental lines, in one transaction. Sale lines are
-// never removed: they are the record of money taken. NotInStock as for deleteFromStock.
-Outcome writeOff(qint64 titleId);
+// never removed: they are the record of money taken. Refused as deleteFromStock.
+Db::Completed<Db::Nothing> writeOff(qint64 titleId);
 
 std::optional<TitleRecord> loadTitle(qint64 titleId);
 

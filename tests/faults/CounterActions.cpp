@@ -43,22 +43,17 @@ Result failed(const QString &why)
     return r;
 }
 
-Result fromOutcome(const Lease::Outcome &o)
+Result fromLeaseResult(const Lease::Result &o)
 {
     Result r;
-    switch (o.status) {
-    case Lease::Outcome::Status::Done:
+    if (o.done()) {
         r.status = Result::Status::Done;
-        r.lineIds = o.lineIds;
-        break;
-    case Lease::Outcome::Status::NotAvailable:
+        r.lineIds = o->lineIds;
+    } else if (o.refusal().reason == Db::Refusal::Reason::NotAvailable) {
         r.status = Result::Status::Refused;
-        break;
-    default:
+    } else {
         r.status = Result::Status::Failed;
-        r.error = o.error.isEmpty() ? QStringLiteral("refused with status %1").arg(int(o.status))
-                                    : o.error;
-        break;
+        r.error = QStringLiteral("refused for reason %1").arg(int(o.refusal().reason));
     }
     return r;
 }
@@ -84,11 +79,10 @@ Result rent(const QString &code, qint64 memberId)
         const auto copy = Lease::findCopyForRent(code);
         if (!copy)
             return refused();
-        const auto item =
-            Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
+        const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
         if (!item)
             return failed(QStringLiteral("no fee class for ") + code);
-        return fromOutcome(Lease::complete(completion(Lease::Mode::RentOut, memberId, *item)));
+        return fromLeaseResult(Lease::complete(completion(Lease::Mode::RentOut, memberId, *item)));
     } catch (const Db::DbError &e) {
         return failed(e.details().isEmpty() ? e.message() : e.details());
     }
@@ -104,7 +98,7 @@ Result takeBack(const QString &code)
             Lease::makeItem(*copy, Lease::Mode::TakeBack, false, QDate::currentDate());
         if (!item)
             return failed(QStringLiteral("no fee class for ") + code);
-        return fromOutcome(Lease::complete(completion(Lease::Mode::TakeBack, 0, *item)));
+        return fromLeaseResult(Lease::complete(completion(Lease::Mode::TakeBack, 0, *item)));
     } catch (const Db::DbError &e) {
         return failed(e.details().isEmpty() ? e.message() : e.details());
     }
@@ -120,12 +114,13 @@ Result sell(const QString &code)
         row.copy = *copy;
         row.amount = 1;
         row.rmoney = Money::fromCents(2500);
+        const auto sold = SaleStore::completeSale({row}, -1, 1, QDate::currentDate());
+        if (!sold)
+            return refused();
         Result r;
         r.status = Result::Status::Done;
-        r.lineIds = SaleStore::completeSale({row}, -1, 1, QDate::currentDate());
+        r.lineIds = sold.value();
         return r;
-    } catch (const SaleStore::CopyNotAvailable &) {
-        return refused();
     } catch (const Db::DbError &e) {
         return failed(e.details().isEmpty() ? e.message() : e.details());
     }

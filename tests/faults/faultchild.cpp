@@ -77,8 +77,7 @@ public:
             break;
         case Result::Status::Failed:
             ++tally.failed;
-            std::fprintf(stderr, "failed %c %s: %s\n", kind, qPrintable(code),
-                         qPrintable(r.error));
+            std::fprintf(stderr, "failed %c %s: %s\n", kind, qPrintable(code), qPrintable(r.error));
             break;
         }
         return true;
@@ -137,8 +136,8 @@ int crash(const QStringList &args)
 {
     if (!open(args.value(2)))
         return 2;
-    const int journal = ::open(QFile::encodeName(args.value(4)).constData(),
-                               O_WRONLY | O_APPEND | O_CREAT, 0600);
+    const int journal =
+        ::open(QFile::encodeName(args.value(4)).constData(), O_WRONLY | O_APPEND | O_CREAT, 0600);
     if (journal < 0)
         return 2;
     Counter counter(args.value(3).toUInt(), journal);
@@ -163,9 +162,12 @@ int rentOnce(const QStringList &args)
     c.rentTotal = item->addedRent;
     c.operatorId = 1;
     c.now = QDateTime::currentDateTime();
-    const Lease::Outcome o = Lease::complete(c);
-    const int fault = o.failure ? int(o.failure->fault()) : -1;
-    std::printf("fault=%d\n%s\n", fault, o.failure ? qPrintable(o.failure->message()) : "");
+    try {
+        Lease::complete(c);
+        std::printf("fault=-1\n\n");
+    } catch (const Db::DbError &e) {
+        std::printf("fault=%d\n%s\n", int(e.fault()), qPrintable(e.message()));
+    }
     return 0;
 }
 

@@ -82,9 +82,9 @@ QString tableNamed(const QString &sql, const QString &name)
         if (name.compare(table, Qt::CaseInsensitive) == 0)
             return table;
     }
-    const QRegularExpression alias(QStringLiteral("\\b(\\w+)\\s+(?:AS\\s+)?%1\\b")
-                                       .arg(QRegularExpression::escape(name)),
-                                   QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression alias(
+        QStringLiteral("\\b(\\w+)\\s+(?:AS\\s+)?%1\\b").arg(QRegularExpression::escape(name)),
+        QRegularExpression::CaseInsensitiveOption);
     auto it = alias.globalMatch(sql);
     while (it.hasNext()) {
         const QString candidate = it.next().captured(1);
@@ -197,8 +197,8 @@ void tst_CounterPlans::rentingAndTakingBackReadThroughIndexes()
         rent.memberId = m_member;
         rent.operatorId = 1;
         rent.now = now;
-        for (const QString &code : {QStringLiteral("A001"), QStringLiteral("a002"),
-                                    QStringLiteral("A003")}) {
+        for (const QString &code :
+             {QStringLiteral("A001"), QStringLiteral("a002"), QStringLiteral("A003")}) {
             const auto copy = findCopyForRent(code);
             QVERIFY(copy);
             const auto item = makeItem(*copy, Mode::RentOut, RentRule::isRentPerDisc(), now.date());
@@ -207,8 +207,7 @@ void tst_CounterPlans::rentingAndTakingBackReadThroughIndexes()
             rent.depositTotal = rent.depositTotal + item->addedDeposit;
             rent.rentTotal = rent.rentTotal + item->addedRent;
         }
-        const Outcome rented = complete(rent);
-        QCOMPARE(rented.status, Outcome::Status::Done);
+        QVERIFY(complete(rent).done());
         QVERIFY(!findCopyForRent(QStringLiteral("A001"))); // out now
 
         // The member again (discs out, overdue), then two of the discs back.
@@ -222,14 +221,15 @@ void tst_CounterPlans::rentingAndTakingBackReadThroughIndexes()
             const auto copy = findCopyForReturn(code);
             QVERIFY(copy);
             QVERIFY(findOpenLine(copy->lineId));
-            QVERIFY(memberNumberAndName(copy->renter));
-            const auto item = makeItem(*copy, Mode::TakeBack, RentRule::isRentPerDisc(), now.date());
+            QVERIFY(MemberRow::find(copy->renter));
+            const auto item =
+                makeItem(*copy, Mode::TakeBack, RentRule::isRentPerDisc(), now.date());
             QVERIFY(item);
             back.items << *item;
             back.depositTotal = back.depositTotal + item->addedDeposit;
             back.rentTotal = back.rentTotal + item->addedRent;
         }
-        QCOMPARE(complete(back).status, Outcome::Status::Done);
+        QVERIFY(complete(back).done());
     });
     for (const QString &failure : checked.failures)
         qWarning("a full scan:\n%s", qPrintable(failure));
@@ -249,7 +249,8 @@ void tst_CounterPlans::sellingReadsThroughIndexes()
             row.rmoney = Money::fromYuan(25);
             rows << row;
         }
-        const QList<qint64> lines = SaleStore::completeSale(rows, 0, 1, QDate::currentDate());
+        const QList<qint64> lines =
+            SaleStore::completeSale(rows, 0, 1, QDate::currentDate()).value();
         QCOMPARE(lines.size(), 2);
         QVERIFY(!SaleStore::findSaleableCopy(QStringLiteral("A010")));
         QCOMPARE(SaleStore::loadSaleLine(lines.first()).size(), 1);

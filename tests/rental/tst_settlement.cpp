@@ -47,7 +47,7 @@ private slots:
     void printsOnTheDefaultPrinter();
 
 private:
-    Lease::Outcome rentThree();
+    Lease::Done rentThree();
     Receipt::Content rentalReceipt();
 
     TestAccount *m_account = nullptr;
@@ -90,7 +90,7 @@ void tst_Settlement::cleanup()
     m_account = nullptr;
 }
 
-Lease::Outcome tst_Settlement::rentThree()
+Lease::Done tst_Settlement::rentThree()
 {
     Lease::Completion c;
     c.memberId = m_member;
@@ -102,10 +102,10 @@ Lease::Outcome tst_Settlement::rentThree()
         c.depositTotal += c.items.last().addedDeposit;
         c.rentTotal += c.items.last().addedRent;
     }
-    const Lease::Outcome o = Lease::completeRental(c);
-    if (o.status != Lease::Outcome::Status::Done)
+    const Lease::Result o = Lease::completeRental(c);
+    if (!o.done())
         qFatal("fixture rental failed");
-    return o;
+    return o.value();
 }
 
 Receipt::Content tst_Settlement::rentalReceipt()
@@ -138,9 +138,9 @@ void tst_Settlement::receiptOfARental()
               QDate::currentDate().toString(Qt::ISODate),
           QStringLiteral("客户：M001 张伟"), QStringLiteral("操作人员：李娜"),
           QStringLiteral("英雄 租金3.00/天 押金20.00 应还") + due,
-          QStringLiteral("甜蜜蜜 租金5.50/天 押金50.00 应还") + due,
-          QStringLiteral("共3部"), QStringLiteral("押 金： 90.00元"),
-          QStringLiteral("11.50元"), QStringLiteral("本次实收： 90.00元")}) {
+          QStringLiteral("甜蜜蜜 租金5.50/天 押金50.00 应还") + due, QStringLiteral("共3部"),
+          QStringLiteral("押 金： 90.00元"), QStringLiteral("11.50元"),
+          QStringLiteral("本次实收： 90.00元")}) {
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in: ") + text));
     }
 
@@ -187,9 +187,10 @@ void tst_Settlement::receiptOfAReturnListsTheReturnedDiscs()
         c.depositTotal += c.items.last().addedDeposit;
         c.rentTotal += c.items.last().addedRent;
     }
-    const Lease::Outcome o = Lease::completeReturn(c);
-    QCOMPARE(o.status, Lease::Outcome::Status::Done);
-    const Receipt::Content content = Receipt::leaseContent(Lease::Mode::TakeBack, o, false, 7);
+    const Lease::Result o = Lease::completeReturn(c);
+    QVERIFY(o.done());
+    const Receipt::Content content =
+        Receipt::leaseContent(Lease::Mode::TakeBack, o.value(), false, 7);
     QCOMPARE(content.lines.size(), 2);
     QCOMPARE(content.lines[0].name, QStringLiteral("甜蜜蜜"));
     QCOMPARE(content.lines[0].days, qint64(3));

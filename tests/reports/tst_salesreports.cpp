@@ -201,7 +201,7 @@ private slots:
         second.amount = 2;
         second.rmoney = Money::fromCents(800);
         const QDate day(2024, 3, 2);
-        const QList<qint64> lines = SaleStore::completeSale({first, second}, 0, 1, day);
+        const QList<qint64> lines = SaleStore::completeSale({first, second}, 0, 1, day).value();
         QCOMPARE(SalesReports::detailRows(day, day).rowCount(), 2);
 
         QVERIFY(SaleStore::undoSale(lines.at(0)));

@@ -123,12 +123,12 @@ void tst_SaleCore::lookup_data()
 
 void tst_SaleCore::lookupWhateverTheCase()
 {
-    const qint64 upper = m_account->addCopy(QStringLiteral("DVD-X1"), QStringLiteral("功夫"),
-                                            QStringLiteral("DVD"));
+    const qint64 upper =
+        m_account->addCopy(QStringLiteral("DVD-X1"), QStringLiteral("功夫"), QStringLiteral("DVD"));
     QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("dvd-x1"))->id, upper);
     // Two copies whose codes differ in case only: the one typed exactly is taken.
-    const qint64 lower = m_account->addCopy(QStringLiteral("dvd-x1"), QStringLiteral("功夫"),
-                                            QStringLiteral("DVD"));
+    const qint64 lower =
+        m_account->addCopy(QStringLiteral("dvd-x1"), QStringLiteral("功夫"), QStringLiteral("DVD"));
     QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("dvd-x1"))->id, lower);
     QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("DVD-X1"))->id, upper);
     QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("Dvd-x1"))->id, upper); // lowest ID
@@ -178,7 +178,7 @@ void tst_SaleCore::completeWritesLinesAndMarksSold()
     // The same copy twice writes two lines, as the operator listed it.
     const QList<SaleRow> rows = {row(a, QStringLiteral("10"), 3), row(b, QStringLiteral("5"), 1),
                                  row(b, QStringLiteral("0.00"), 1)};
-    const QList<qint64> ids = SaleStore::completeSale(rows, -1, 7, kToday);
+    const QList<qint64> ids = SaleStore::completeSale(rows, -1, 7, kToday).value();
     QCOMPARE(ids.size(), 3);
     QVERIFY(ids[0] < ids[1] && ids[1] < ids[2]);
 
@@ -197,7 +197,7 @@ void tst_SaleCore::completeWritesLinesAndMarksSold()
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
                               QStringLiteral("CDNum = %1 AND ReDate IS NULL").arg(b)),
              2);
-    QVERIFY(SaleStore::completeSale({}, -1, 7, kToday).isEmpty());
+    QVERIFY(SaleStore::completeSale({}, -1, 7, kToday).value().isEmpty());
 }
 
 void tst_SaleCore::completeIsAllOrNothing()
@@ -217,14 +217,15 @@ void tst_SaleCore::completeRefusesCopyTakenMeanwhile()
 {
     const qint64 a = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD");
     const qint64 b = m_account->addCopy(QStringLiteral("B"), QStringLiteral("乙"), "DVD");
-    const QList<SaleRow> rows = {row(a, QStringLiteral("10"), 1), row(b, QStringLiteral("5"), 1)};
+    QList<SaleRow> rows = {row(a, QStringLiteral("10"), 1), row(b, QStringLiteral("5"), 1)};
+    rows[1].copy.customNum = QStringLiteral("B"); // as the lookup found it, to name it
+    rows[1].copy.name = QStringLiteral("乙");
     addLine(b, Schema::WalkInCustomerId); // rented out after the lookup
-    try {
-        SaleStore::completeSale(rows, -1, 1, kToday);
-        QFAIL("a rented copy was sold");
-    } catch (const SaleStore::CopyNotAvailable &e) {
-        QCOMPARE(e.copy.id, b);
-    }
+    const auto sold = SaleStore::completeSale(rows, -1, 1, kToday);
+    QVERIFY2(!sold.done(), "a rented copy was sold");
+    QCOMPARE(sold.refusal().reason, Db::Refusal::Reason::NotAvailable);
+    QCOMPARE(sold.refusal().code, QStringLiteral("B"));
+    QCOMPARE(sold.refusal().name, QStringLiteral("乙"));
     QVERIFY(saleLines().isEmpty());
     QCOMPARE(quality(a), Schema::QualityInStock);
 }
@@ -262,7 +263,7 @@ void tst_SaleCore::editReplacesLine()
         rows.clear();
     rows << row(other, QStringLiteral("8"), 1);
 
-    QCOMPARE(SaleStore::completeSale(rows, line, 9, kToday).size(), rows.size());
+    QCOMPARE(SaleStore::completeSale(rows, line, 9, kToday).value().size(), rows.size());
     QCOMPARE(
         m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ID = %1").arg(line)),
         0);

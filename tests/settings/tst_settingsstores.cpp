@@ -106,7 +106,7 @@ void tst_SettingsStores::memberEntryRefused_data()
     QTest::addColumn<QString>("num");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("allowance");
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<Settings::Field>("field");
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("errorTone");
 
@@ -114,39 +114,39 @@ void tst_SettingsStores::memberEntryRefused_data()
     QTest::newRow("no number") << ""
                                << "张三"
                                << "3"
-                               << "EDNum"
+                               << Settings::Field::MemberNumber
                                << "请输入会员编号！" << true;
     QTest::newRow("no name") << "M9"
                              << ""
                              << "3"
-                             << "EDNAme"
+                             << Settings::Field::MemberName
                              << "请输入会员姓名！" << true;
     QTest::newRow("number checked before name") << ""
                                                 << ""
                                                 << ""
-                                                << "EDNum"
+                                                << Settings::Field::MemberNumber
                                                 << "请输入会员编号！" << true;
     QTest::newRow("pasted letters") << "M9"
                                     << "张三"
                                     << "3a"
-                                    << "EDViewNum" << failed << false;
+                                    << Settings::Field::MemberAllowance << failed << false;
     QTest::newRow("pasted fraction") << "M9"
                                      << "张三"
                                      << "1.5"
-                                     << "EDViewNum" << failed << false;
+                                     << Settings::Field::MemberAllowance << failed << false;
     QTest::newRow("pasted negative") << "M9"
                                      << "张三"
                                      << "-2"
-                                     << "EDViewNum" << failed << false;
+                                     << Settings::Field::MemberAllowance << failed << false;
     QTest::newRow("beyond integer range") << "M9"
                                           << "张三"
                                           << "2147483648"
-                                          << "EDViewNum" << failed << false;
+                                          << Settings::Field::MemberAllowance << failed << false;
     QTest::newRow("number of another member")
         << "A001"
         << "李四"
         << ""
-        << "EDNum"
+        << Settings::Field::MemberNumber
         << "会员编号【A001】已被会员【王五】使用，请输入其他编号！" << true;
 }
 
@@ -155,7 +155,7 @@ void tst_SettingsStores::memberEntryRefused()
     QFETCH(QString, num);
     QFETCH(QString, name);
     QFETCH(QString, allowance);
-    QFETCH(QString, field);
+    QFETCH(Settings::Field, field);
     QFETCH(QString, message);
     QFETCH(bool, errorTone);
 
@@ -372,7 +372,7 @@ void tst_SettingsStores::overdueDaysChecked()
     o.overdueDays = typed;
     if (stored.isEmpty()) {
         const Refusal r = refusalOf([&] { saveRentalOptions(o); });
-        QCOMPARE(r.field, QStringLiteral("EDPassDays"));
+        QCOMPARE(r.field, Settings::Field::OverdueDays);
         QVERIFY(!r.message.isEmpty());
         // Nothing half-saved: the options before the day count are unchanged too.
         QCOMPARE(option(Schema::OptionRentRule), QStringLiteral("0"));
@@ -446,38 +446,38 @@ void tst_SettingsStores::feeClassEntryRefused_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("fee");
     QTest::addColumn<QString>("deposit");
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<Settings::Field>("field");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("no name") << ""
                              << ""
                              << ""
-                             << "EDFeeName"
+                             << Settings::Field::FeeClassName
                              << "请输入类型名称！";
     QTest::newRow("no fee") << "DVD"
                             << ""
                             << ""
-                            << "EDFee"
+                            << Settings::Field::FeeRent
                             << "请输入租金/天金额！";
     QTest::newRow("no deposit") << "DVD"
                                 << "3"
                                 << ""
-                                << "EDFeeYJ"
+                                << Settings::Field::FeeDeposit
                                 << "请输入押金金额！";
     QTest::newRow("fee before deposit") << "DVD"
                                         << "3..5"
                                         << "x"
-                                        << "EDFee"
+                                        << Settings::Field::FeeRent
                                         << "租金/天金额输入有错误，请检查！";
     QTest::newRow("pasted fee") << "DVD"
                                 << "3元"
                                 << "20"
-                                << "EDFee"
+                                << Settings::Field::FeeRent
                                 << "租金/天金额输入有错误，请检查！";
     QTest::newRow("negative deposit") << "DVD"
                                       << "3"
                                       << "-20"
-                                      << "EDFeeYJ"
+                                      << Settings::Field::FeeDeposit
                                       << "押金金额输入有错误，请检查！";
 }
 
@@ -486,7 +486,7 @@ void tst_SettingsStores::feeClassEntryRefused()
     QFETCH(QString, name);
     QFETCH(QString, fee);
     QFETCH(QString, deposit);
-    QFETCH(QString, field);
+    QFETCH(Settings::Field, field);
     QFETCH(QString, message);
 
     const Refusal r = refusalOf([&] { saveFeeClass(0, {name, fee, deposit}); });
@@ -516,7 +516,7 @@ void tst_SettingsStores::feeClassesAndCategories()
     deleteFeeClass(dvd);
     QCOMPARE(m_account->count(QStringLiteral("TBVer")), 1);
 
-    QCOMPARE(refusalOf([] { saveCategory(0, QString()); }).field, QStringLiteral("EDCateName"));
+    QCOMPARE(refusalOf([] { saveCategory(0, QString()); }).field, Settings::Field::CategoryName);
     const qint64 action = saveCategory(0, QStringLiteral("动作"));
     saveCategory(0, QStringLiteral("动作")); // a second of the same name may be stored
     saveCategory(action, QStringLiteral("武'侠"));
@@ -534,7 +534,7 @@ void tst_SettingsStores::staffWithPermissions()
     QCOMPARE(catalogue.last().id, Schema::PowerCashUp);
 
     QVERIFY(!someoneMayChangeSettings());
-    QCOMPARE(refusalOf([] { saveStaff(0, {}, {1}); }).field, QStringLiteral("EDPerName"));
+    QCOMPARE(refusalOf([] { saveStaff(0, {}, {1}); }).field, Settings::Field::StaffName);
     QCOMPARE(m_account->count(QStringLiteral("TBUserPower")), 0);
 
     StaffEntry e{QStringLiteral("小'李"), QString(), QStringLiteral("东街"), QStringLiteral("139"),
@@ -777,7 +777,7 @@ void tst_SettingsStores::builtInTypesAreLocked()
 void tst_SettingsStores::userTypes()
 {
     QCOMPARE(refusalOf([] { saveType(0, QString(), QStringLiteral("x")); }).field,
-             QStringLiteral("EDCNAme"));
+             Settings::Field::TypeName);
     const qint64 id = saveType(0, QStringLiteral("水电'费"), QStringLiteral("每月"));
     QVERIFY(!isBuiltInType(id, 0));
     QCOMPARE(
@@ -798,7 +798,7 @@ void tst_SettingsStores::userTypes()
 
 void tst_SettingsStores::suppliers()
 {
-    QCOMPARE(refusalOf([] { saveSupplier(0, {}); }).field, QStringLiteral("EDCompany"));
+    QCOMPARE(refusalOf([] { saveSupplier(0, {}); }).field, Settings::Field::SupplierCompany);
     const qint64 a = saveSupplier(
         0, {QStringLiteral("华纳'音像"), QStringLiteral("北京"), QStringLiteral("010"), {}});
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);

@@ -840,7 +840,7 @@ void tst_English::optionMessages()
         Settings::saveRentalOptions(o);
         QFAIL("a day count that is not one was saved");
     } catch (const Settings::Refused &r) {
-        QCOMPARE(r.refusal().field, QStringLiteral("EDPassDays"));
+        QCOMPARE(r.refusal().field, Settings::Field::OverdueDays);
         QVERIFY2(!hasChinese(r.refusal().message), qPrintable(r.refusal().message));
     }
 }

@@ -122,17 +122,28 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     m_strip->addWidget(Label2);
     m_strip->addWidget(dxDateEdit1);
     m_strip->addWidget(FlatButton4);
-    m_strip->addSpacing(12);
-    m_strip->addWidget(EDPage);
-    m_strip->addWidget(lbPg);
-    m_strip->addWidget(btnPrev);
-    m_strip->addWidget(btnNext);
-    m_strip->addWidget(ComBZoom);
-    m_strip->addSpacing(12);
+    m_strip->addStretch(1);
     m_strip->addWidget(BBprint);
     m_strip->addWidget(BBprintDialog);
     m_strip->addWidget(BtnExport);
-    m_strip->addStretch(1);
+
+    // Paging and zoom sit under the pages, as in a document viewer: the strip above keeps
+    // room for the period and a report's own choices on a 1024-pixel screen.
+    auto *pageBar = new QWidget(this);
+    pageBar->setObjectName(QStringLiteral("PageBar"));
+    pageBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto *paging = new QHBoxLayout(pageBar);
+    paging->setContentsMargins(8, 4, 8, 4);
+    paging->setSpacing(6);
+    paging->addStretch(1);
+    for (QWidget *w : {static_cast<QWidget *>(btnPrev), static_cast<QWidget *>(EDPage),
+                       static_cast<QWidget *>(lbPg), static_cast<QWidget *>(btnNext)}) {
+        w->setParent(pageBar);
+        paging->addWidget(w);
+    }
+    paging->addSpacing(12);
+    ComBZoom->setParent(pageBar);
+    paging->addWidget(ComBZoom);
 
     QRPreview1 = new ReportPreview(this);
     QRPreview1->setObjectName(QStringLiteral("QRPreview1"));
@@ -152,6 +163,7 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     layout->addWidget(bar);
     layout->addWidget(QRPreview1, 1);
     layout->addStretch(0);
+    layout->addWidget(pageBar);
 
     showPageCount(0);
     enableOutput(false);

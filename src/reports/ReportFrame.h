@@ -1,8 +1,9 @@
 #pragma once
 
 // TQChildFm, the frame of every report window: a strip of controls at the top (the date range
-// "从 … 到 …", the page count, "上一页", "下一页", "刷新", " 打印") and the pages in a preview
-// below. It lives in the main window's work area, filling it.
+// "从 … 到 …", "刷新", " 打印", "打印…", "导出"), the pages in a preview below it, and under
+// them the paging ("上一页", the page number, the page count, "下一页") and the zoom. It lives
+// in the main window's work area, filling it.
 //
 // How a report plugs in:
 //

@@ -482,7 +482,7 @@ int main(int argc, char **argv)
     QString why;
     if (!openAccountFile(large, QLatin1String(Db::MainConnName), &why))
         qFatal("cannot open: %s", qPrintable(why));
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     const QStringList memberKeys = {QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("1"),
                                     QStringLiteral("9"), QStringLiteral("5")};
     const QStringList nameKeys = {QStringLiteral("a"), QStringLiteral("0"), QStringLiteral("1"),

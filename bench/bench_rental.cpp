@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     QString why;
     if (!openAccountFile(path, QLatin1String(Db::MainConnName), &why))
         qFatal("cannot open: %s", qPrintable(why));
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = '1' WHERE CateID = ?"),
              {Schema::OptionReceiptPrinting});
     out() << "lines: "

@@ -90,7 +90,7 @@ int main(int argc, char **argv)
         out() << "cannot open: " << why << Qt::endl;
         return 1;
     }
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     const qint64 copies = Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toLongLong();
     const qint64 lines =
         Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail")).toLongLong();

@@ -102,8 +102,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr,
-                     "usage: helpshots <account file> <guide folder> <walk folder> [en]\n");
+        std::fprintf(stderr, "usage: helpshots <account file> <guide folder> <walk folder> [en]\n");
         return 2;
     }
     const QString account = QString::fromLocal8Bit(argv[1]);
@@ -137,7 +136,7 @@ int main(int argc, char **argv)
         TLoginFm login;
         login.show();
         shot(g_walk, QStringLiteral("login"));
-        CurrentUserID = login.CombUserName->currentData().toInt();
+        AccountContext::current().setOperator(login.CombUserName->currentData().toInt());
     }
 
     TMainFm main;
@@ -169,8 +168,8 @@ int main(int argc, char **argv)
     ShowInOutMoneyList();
     shot(g_guide, QStringLiteral("money"));
     // The sample's last month of business.
-    const QDate last = Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail"))
-                           .toDate();
+    const QDate last =
+        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail")).toDate();
     const QDate first = last.isValid() ? QDate(last.year(), last.month(), 1) : QDate::currentDate();
     QuietBoxes quiet;
     Msg::Presenter *boxes = Msg::setPresenter(&quiet);
@@ -197,18 +196,20 @@ int main(int argc, char **argv)
     shotOfModal(g_walk, QStringLiteral("newaccount"), [] { ShowNewAccount(); });
     shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); });
     // The backup's file dialog (Qt's own, in Chinese), over the backup dialog.
-    shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); }, [](QWidget *backup) {
-        QTimer::singleShot(0, [backup] {
-            if (auto *browse = backup->findChild<QPushButton *>(QStringLiteral("BitBtn1")))
-                browse->click();
+    shotOfModal(
+        g_walk, QStringLiteral("backup"), [] { ShowBackup(); },
+        [](QWidget *backup) {
+            QTimer::singleShot(0, [backup] {
+                if (auto *browse = backup->findChild<QPushButton *>(QStringLiteral("BitBtn1")))
+                    browse->click();
+            });
+            QTimer::singleShot(900, [] {
+                shot(g_walk, QStringLiteral("filedialog"));
+                if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                    d->reject();
+            });
+            settle(1500);
         });
-        QTimer::singleShot(900, [] {
-            shot(g_walk, QStringLiteral("filedialog"));
-            if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-                d->reject();
-        });
-        settle(1500);
-    });
     // A message box as every window shows it.
     shotOfModal(g_walk, QStringLiteral("messagebox"), [&main] {
         Msg::askYesNo(&main, QStringLiteral("确认退出系统吗？"), Msg::SystemCaption,

@@ -99,7 +99,7 @@ void recordAs(qint64 userId, Kind kind, const QString &subject, const QString &b
 
 void record(Kind kind, const QString &subject, const QString &before, const QString &after)
 {
-    recordAs(CurrentUserID, kind, subject, before, after);
+    recordAs(AccountContext::current().operatorId(), kind, subject, before, after);
 }
 
 QString snapshot(const QString &table, const QString &keyColumn, qint64 key)
@@ -156,8 +156,9 @@ QString listSql(const Filter &filter, QVariantList *params)
         params->append(stored);
         params->append(caption);
     }
-    kind = kind.isEmpty() ? QStringLiteral("a.Kind")
-                          : QStringLiteral("CASE a.Kind") + kind + QStringLiteral(" ELSE a.Kind END AS Kind");
+    kind = kind.isEmpty()
+               ? QStringLiteral("a.Kind")
+               : QStringLiteral("CASE a.Kind") + kind + QStringLiteral(" ELSE a.Kind END AS Kind");
     QString sql = QStringLiteral("SELECT a.ID, a.At, a.UserId, p.Name, ") + kind +
                   QStringLiteral(", a.Subject, a.Before, a.After FROM TBAuditLog AS a "
                                  "LEFT JOIN TBPersons AS p ON p.ID = a.UserId WHERE 1 = 1");

@@ -47,7 +47,7 @@ QString kindText(Kind kind);
 QString kindCaption(Kind kind);
 QList<Kind> allKinds();
 
-// Adds one row for the logged-in operator (CurrentUserID). Throws Db::DbError.
+// Adds one row for the logged-in operator (the account's operatorId). Throws Db::DbError.
 void record(Kind kind, const QString &subject, const QString &before = QString(),
             const QString &after = QString());
 // The same for a named staff member (a failed login names who was tried).

@@ -105,15 +105,14 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
     connect(EDCounted, &QLineEdit::textChanged, this, &TCashUpFm::showDifference);
 
     try {
-        LblOperator->setText(
-            Db::scalar(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {CurrentUserID})
-                .toString());
-        m_figures = CashUp::openShift(CurrentUserID);
+        LblOperator->setText(Db::scalar(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"),
+                                        {AccountContext::current().operatorId()})
+                                 .toString());
+        m_figures = CashUp::openShift(AccountContext::current().operatorId());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
-    LblStart->setText(m_figures.startAt.isEmpty() ? tr("本班尚无收付")
-                                                  : m_figures.startAt);
+    LblStart->setText(m_figures.startAt.isEmpty() ? tr("本班尚无收付") : m_figures.startAt);
     for (auto it = lineLabels.cbegin(); it != lineLabels.cend(); ++it)
         it.value()->setText(m_figures.line(it.key()).toString());
     LblExpected->setText(m_figures.expected().toString());
@@ -136,26 +135,24 @@ void TCashUpFm::BtnOKClick()
         EDCounted->setFocus();
         return;
     }
-    if (Msg::askYesNo(this, tr("确定结算本班吗？结算后本班的收付不再改变。")) !=
-        QMessageBox::Yes) {
+    if (Msg::askYesNo(this, tr("确定结算本班吗？结算后本班的收付不再改变。")) != QMessageBox::Yes) {
         return;
     }
     try {
-        m_stored =
-            CashUp::close(CurrentUserID, *counted, EDNote->text(), QDateTime::currentDateTime());
+        m_stored = CashUp::close(AccountContext::current().operatorId(), *counted, EDNote->text(),
+                                 QDateTime::currentDateTime());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
         return;
     }
     try {
-        const ReportPrintOutcome outcome = ReportPrinter::print(
-            CashUpSlip::document(m_stored, ShopCompany, ReceiptPaper::current()));
+        const ReportPrintOutcome outcome = ReportPrinter::print(CashUpSlip::document(
+            m_stored, AccountContext::current().shop().company, ReceiptPaper::current()));
         showStatusNotice(outcome.message);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
-    Msg::info(this,
-              tr("交班结算完成，差额 %1 元。").arg(m_stored.difference.toString()));
+    Msg::info(this, tr("交班结算完成，差额 %1 元。").arg(m_stored.difference.toString()));
     accept();
 }
 

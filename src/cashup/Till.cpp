@@ -19,7 +19,7 @@ void bookAs(qint64 userId, Line line, Money amount)
 
 void book(Line line, Money amount)
 {
-    bookAs(CurrentUserID, line, amount);
+    bookAs(AccountContext::current().operatorId(), line, amount);
 }
 
 void bookRecordChange(Money before, Money after)

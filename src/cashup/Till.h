@@ -19,8 +19,8 @@ enum class Line {
     Expense = 6,    // expense records (negative)
 };
 
-// Books amount on line for the logged-in operator (CurrentUserID); nothing when it is zero.
-// Throws Db::DbError.
+// Books amount on line for the logged-in operator (the account's operatorId); nothing when it is
+// zero. Throws Db::DbError.
 void book(Line line, Money amount);
 // The same for the operator of a transaction that names its own.
 void bookAs(qint64 userId, Line line, Money amount);

@@ -13,11 +13,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-int CurrentUserID = 0;
 QString CurrentDBFile;
-QString ShopCompany;
-QString ShopAddress;
-QString ShopTel;
 TDataModule1 *DataModule1 = nullptr;
 
 namespace {

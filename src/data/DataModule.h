@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccountContext.h"
 #include "DataFolder.h"
 
 #include <QObject>
@@ -7,12 +8,7 @@
 #include <QString>
 
 // Values every part of the program shares while it runs.
-extern int CurrentUserID;       // TBPersons.ID of the logged-in operator; 0 before login
-extern QString CurrentDBFile;   // full path of the file MainConn is open on
-extern QString ShopCompany;     // TBSetup.company
-extern QString ShopAddress;     // TBSetup.comAddr
-extern QString ShopTel;         // TBSetup.comTel
-
+extern QString CurrentDBFile; // full path of the file MainConn is open on
 
 // Opens an existing account file on the connection named connectionName. Never creates a
 // file: a missing file, a file that is not SQLite and an SQLite file without this program's

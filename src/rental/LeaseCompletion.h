@@ -18,7 +18,7 @@ struct Completion
     QList<Item> items;   // in the order they were added
     Money depositTotal;  // what the operator's deposit field holds
     Money rentTotal;     // what the operator's rent field holds
-    int operatorId = 0;  // CurrentUserID
+    int operatorId = 0;  // the operator logged in
     QDateTime now;       // today's date for the lines and bookings; the return time
 };
 

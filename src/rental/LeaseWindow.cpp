@@ -639,7 +639,7 @@ void TLeaseFm::BtnSaveClick()
     c.items = m_items;
     c.depositTotal = *deposit;
     c.rentTotal = *rent;
-    c.operatorId = CurrentUserID;
+    c.operatorId = AccountContext::current().operatorId();
     c.now = QDateTime::currentDateTime();
     std::optional<Result> o;
     try {

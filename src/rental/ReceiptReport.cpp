@@ -90,7 +90,9 @@ QString kindCaption(Kind kind)
 QStringList figures(const Content &c, const Line &l)
 {
     if (c.kind == Kind::Rental) {
-        return {(c.perDisc ? QCoreApplication::translate("Receipt", "租金%1/张") : QCoreApplication::translate("Receipt", "租金%1/天")).arg(l.rmoney.toString()),
+        return {(c.perDisc ? QCoreApplication::translate("Receipt", "租金%1/张")
+                           : QCoreApplication::translate("Receipt", "租金%1/天"))
+                    .arg(l.rmoney.toString()),
                 QCoreApplication::translate("Receipt", "押金%1").arg(l.deposit.toString()),
                 QCoreApplication::translate("Receipt", "应还%1").arg(SqlDialect::dateText(l.due))};
     }
@@ -99,8 +101,7 @@ QStringList figures(const Content &c, const Line &l)
             QCoreApplication::translate("Receipt", "退押金%1").arg(l.deposit.toString())};
 }
 
-qreal addTitle(ReportBand &title, const Header &header, const Content &content,
-               const Geometry &g)
+qreal addTitle(ReportBand &title, const Header &header, const Content &content, const Geometry &g)
 {
     const qreal Width = g.width;
     const qreal Inner = g.inner;
@@ -108,10 +109,13 @@ qreal addTitle(ReportBand &title, const Header &header, const Content &content,
     const qreal nameHeight = textWidthMm(header.company, 16) > Width ? 14 : 8;
     const QString address = QCoreApplication::translate("Receipt", "地址：%1").arg(header.address);
     const qreal addressHeight = textWidthMm(address, 9) > Inner ? 2 * LineH : LineH;
-    const QString customer = QCoreApplication::translate("Receipt", "客户：%1").arg(content.customer);
+    const QString customer =
+        QCoreApplication::translate("Receipt", "客户：%1").arg(content.customer);
     const qreal customerHeight = textWidthMm(customer, 9) > Inner ? 2 * LineH : LineH;
     qreal y = 0;
-    title.addText({0, y, Width, 8}, QCoreApplication::translate("Receipt", "欢迎光临")).setFont(big()).alignCenter();
+    title.addText({0, y, Width, 8}, QCoreApplication::translate("Receipt", "欢迎光临"))
+        .setFont(big())
+        .alignCenter();
     y += 8;
     title.addText({0, y, Width, nameHeight}, header.company)
         .setFont(big())
@@ -126,15 +130,18 @@ qreal addTitle(ReportBand &title, const Header &header, const Content &content,
         .setWordWrap()
         .setAlignment(Qt::AlignLeft | Qt::AlignTop);
     y += addressHeight;
-    title.addText({Inset, y, Inner, LineH}, QCoreApplication::translate("Receipt", "电话：%1").arg(header.tel));
+    title.addText({Inset, y, Inner, LineH},
+                  QCoreApplication::translate("Receipt", "电话：%1").arg(header.tel));
     y += LineH;
     // Receipt number and date share a line, as do the operator and, below, the customer.
     const qreal half = Inner / 2;
-    title.addText({Inset, y, half + 4, LineH}, QCoreApplication::translate("Receipt", "单据号：%1").arg(number(header.day)));
+    title.addText({Inset, y, half + 4, LineH},
+                  QCoreApplication::translate("Receipt", "单据号：%1").arg(number(header.day)));
     title.addText({Inset + half + 4, y, half - 4, LineH}, SqlDialect::dateText(header.day))
         .alignRight();
     y += LineH;
-    title.addText({Inset, y, Inner, LineH}, QCoreApplication::translate("Receipt", "操作人员：%1").arg(header.operatorName));
+    title.addText({Inset, y, Inner, LineH},
+                  QCoreApplication::translate("Receipt", "操作人员：%1").arg(header.operatorName));
     y += LineH;
     title.addText({Inset, y, Inner, customerHeight}, customer)
         .setWordWrap()
@@ -152,8 +159,10 @@ void addSaleRows(ReportDefinition &r, const Geometry &g)
     head.setFont(bold9());
     head.setFrame(ReportFrame::lines(true, true));
     head.addText({NameLeft, 0, NameWidth, 5}, QCoreApplication::translate("Receipt", "影碟名称"));
-    head.addText({CountLeft, 0, CountWidth, 5}, QCoreApplication::translate("Receipt", "数量")).alignRight();
-    head.addText({MoneyLeft, 0, MoneyWidth, 5}, QCoreApplication::translate("Receipt", "金额")).alignRight();
+    head.addText({CountLeft, 0, CountWidth, 5}, QCoreApplication::translate("Receipt", "数量"))
+        .alignRight();
+    head.addText({MoneyLeft, 0, MoneyWidth, 5}, QCoreApplication::translate("Receipt", "金额"))
+        .alignRight();
 
     ReportBand &detail = r.detail().setHeight(LineH);
     detail.addColumn({NameLeft, 0, NameWidth, LineH}, QStringLiteral("name"));
@@ -165,7 +174,8 @@ void addSaleRows(ReportDefinition &r, const Geometry &g)
 
     ReportBand &sum = r.summary().setHeight(6);
     sum.setFrame(ReportFrame::lines(true, false));
-    sum.addText({NameLeft, 0, 20, 6}, QCoreApplication::translate("Receipt", "合计：")).setFont(bold9());
+    sum.addText({NameLeft, 0, 20, 6}, QCoreApplication::translate("Receipt", "合计："))
+        .setFont(bold9());
     sum.addCount({CountLeft, 0, CountWidth, 6}).alignRight();
     sum.addSum({MoneyLeft, 0, MoneyWidth, 6}, QStringLiteral("Charge"))
         .setCents()
@@ -210,13 +220,16 @@ void addLeaseRows(ReportDefinition &r, const Content &content, const Geometry &g
 
 Header currentHeader()
 {
-    return Header{ShopCompany, ShopAddress, ShopTel, operatorName(CurrentUserID),
-                  QDate::currentDate()};
+    const AccountContext &account = AccountContext::current();
+    return Header{account.shop().company, account.shop().address, account.shop().telephone,
+                  operatorName(account.operatorId()), QDate::currentDate()};
 }
 
 QList<std::pair<QString, QString>> settlementLines(const Content &c)
 {
-    const auto yuan = [](Money m) { return QCoreApplication::translate("Receipt", "%1元").arg(m.toString()); };
+    const auto yuan = [](Money m) {
+        return QCoreApplication::translate("Receipt", "%1元").arg(m.toString());
+    };
     if (c.kind == Kind::Rental) {
         return {{QCoreApplication::translate("Receipt", "押　　金："), yuan(c.deposit)},
                 {c.perDisc ? QCoreApplication::translate("Receipt", "租金(还碟时付)：")
@@ -228,7 +241,8 @@ QList<std::pair<QString, QString>> settlementLines(const Content &c)
         const Money diff = c.settled();
         return {{QCoreApplication::translate("Receipt", "退还押金："), yuan(c.deposit)},
                 {QCoreApplication::translate("Receipt", "收取租金："), yuan(c.rent)},
-                {diff.isNegative() ? QCoreApplication::translate("Receipt", "应收客户：") : QCoreApplication::translate("Receipt", "应退客户："),
+                {diff.isNegative() ? QCoreApplication::translate("Receipt", "应收客户：")
+                                   : QCoreApplication::translate("Receipt", "应退客户："),
                  yuan(diff.isNegative() ? -diff : diff)}};
     }
     return {{QCoreApplication::translate("Receipt", "合　　计："), yuan(total(c.lines))}};
@@ -243,8 +257,8 @@ ReportData data(const Content &content)
         const QStringList f = content.kind == Kind::Sale
                                   ? QStringList{QString(), QString(), QString()}
                                   : figures(content, l);
-        rows.appendRow({l.customer, l.name, l.amount, l.rmoney.cents(), l.charge().cents(),
-                        f.at(0), f.at(1), f.at(2)});
+        rows.appendRow({l.customer, l.name, l.amount, l.rmoney.cents(), l.charge().cents(), f.at(0),
+                        f.at(1), f.at(2)});
     }
     return rows;
 }
@@ -268,8 +282,7 @@ ReportDefinition definition(const Header &header, const Content &content,
     return r;
 }
 
-ReportDocument document(const Header &header, const Content &content,
-                        ReceiptPaper::Format paper)
+ReportDocument document(const Header &header, const Content &content, ReceiptPaper::Format paper)
 {
     return ReportGenerator::generate(definition(header, content, paper), data(content));
 }

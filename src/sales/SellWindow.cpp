@@ -424,8 +424,8 @@ void TSellFm::BtnSaveClick()
     }
     QList<qint64> lineIds;
     try {
-        const auto sold =
-            SaleStore::completeSale(m_rows, m_saleId, CurrentUserID, QDate::currentDate());
+        const auto sold = SaleStore::completeSale(
+            m_rows, m_saleId, AccountContext::current().operatorId(), QDate::currentDate());
         if (!sold) {
             Msg::error(this, tr("影片【%1】（编码 %2）已出租或已售出，不能销售，"
                                 "请从列表中删除!")

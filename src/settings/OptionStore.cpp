@@ -77,8 +77,8 @@ QString optionRowsText()
 
 QString shopText(const ShopDetails &d)
 {
-    return QStringLiteral("company=%1; comAddr=%2; comTel=%3").arg(d.company, d.address,
-                                                                  d.telephone);
+    return QStringLiteral("company=%1; comAddr=%2; comTel=%3")
+        .arg(d.company, d.address, d.telephone);
 }
 
 } // namespace
@@ -166,9 +166,7 @@ void saveShopDetails(const ShopDetails &d)
     }
     Audit::record(Audit::Kind::ShopDetails, QStringLiteral("TBSetup"), before, shopText(d));
     tx.commit();
-    ShopCompany = d.company;
-    ShopAddress = d.address;
-    ShopTel = d.telephone;
+    AccountContext::current().setShop(d);
 }
 
 } // namespace Settings

@@ -2,6 +2,8 @@
 
 #include "Refusal.h"
 
+#include "data/AccountContext.h"
+
 #include <QList>
 #include <QString>
 
@@ -40,17 +42,12 @@ QString unreadableNotice(const RentalOptions &options);
 // Returns the options as stored (the day count normalised).
 RentalOptions saveRentalOptions(const RentalOptions &options);
 
-struct ShopDetails
-{
-    QString company;
-    QString address;
-    QString telephone;
-};
+using ::ShopDetails;
 
 // The first TBSetup row; empty texts when there is none.
 ShopDetails readShopDetails();
-// Writes the first TBSetup row (creating it on an empty table), then updates ShopCompany,
-// ShopAddress and ShopTel. On a database error the shared values stay as they were.
+// Writes the first TBSetup row (creating it on an empty table), then the account context's
+// shop details. On a database error they stay as they were.
 void saveShopDetails(const ShopDetails &details);
 
 } // namespace Settings

@@ -1,8 +1,8 @@
 #include "LoginWindow.h"
 
 #include "audit/AuditLog.h"
-#include "data/DataModule.h"
 #include "data/Collation.h"
+#include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Password.h"
 #include "data/Schema.h"
@@ -167,7 +167,13 @@ bool TLoginFm::CheckPassword()
     }
     Audit::recordAs(id, Audit::Kind::Login, CombUserName->currentText());
     tx.commit();
-    CurrentUserID = static_cast<int>(id);
+    // The login produces the operator's session; an account whose permissions cannot be read
+    // leaves him with nothing granted, and the main window says why when it applies them.
+    try {
+        AccountContext::current().signIn(static_cast<int>(id));
+    } catch (const Db::DbError &e) {
+        Db::logSkipped(e, "the operator is logged in with nothing granted");
+    }
     return true;
 }
 

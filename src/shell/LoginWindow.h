@@ -7,7 +7,8 @@ class QLineEdit;
 class QPushButton;
 
 // The login window: an operator picks his name and types his password. A successful login
-// sets CurrentUserID and accepts the dialog; leaving the program rejects it.
+// signs the operator in to the account context and accepts the dialog; leaving the program rejects
+// it.
 class TLoginFm : public TBaseDlgFM
 {
     Q_OBJECT

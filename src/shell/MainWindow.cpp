@@ -12,8 +12,8 @@
 
 #include "data/DataModule.h"
 #include "data/Db.h"
-#include "data/Schema.h"
 #include "data/OperatorSession.h"
+#include "data/Schema.h"
 #include "data/SettingsStore.h"
 #include "toolkit/JpegImage.h"
 #include "toolkit/MessageBox.h"
@@ -269,7 +269,8 @@ void TMainFm::buildMenus()
     }
     // What the owner checks on the counter: who did what, and the shifts' cash.
     StatisticsMenu->addSeparator();
-    addEntry(StatisticsMenu, QStringLiteral("StatAuditLog"), tr("操作日志"), [] { ShowAuditLog(); });
+    addEntry(StatisticsMenu, QStringLiteral("StatAuditLog"), tr("操作日志"),
+             [] { ShowAuditLog(); });
     addEntry(StatisticsMenu, QStringLiteral("StatCashUpList"), tr("交班记录"),
              [] { ShowCashUpList(); });
     // The pop-up of the statistics button lists the same reports in its own order.
@@ -340,13 +341,13 @@ QList<TMainFm::PowerTargets> TMainFm::powerTargets() const
 
 void TMainFm::ApplyPowers()
 {
-    OperatorSession session;
+    AccountContext &account = AccountContext::current();
     try {
-        session = OperatorSession::load(CurrentUserID);
+        account.refreshSession();
     } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-        session = OperatorSession::lockedDown(CurrentUserID);
+        Msg::fault(this, e); // the session is locked down: nothing opens
     }
+    const OperatorSession &session = account.session();
     if (!session.modeReadable)
         Msg::error(this, tr("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
 
@@ -405,17 +406,14 @@ void TMainFm::FormShow()
 void TMainFm::showAccount()
 {
     StatusPanel1->setText(tr("当前帐户：") + CurrentDBFile);
+    AccountContext &account = AccountContext::current();
     try {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup"));
-        if (q.next()) {
-            ShopCompany = Db::text(q, "company");
-            ShopAddress = Db::text(q, "comAddr");
-            ShopTel = Db::text(q, "comTel");
-        }
+        account.readShop();
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
-    const QString shop = ShopCompany.isEmpty() ? tr("未设置单位名称 ") : ShopCompany;
+    const QString company = account.shop().company;
+    const QString shop = company.isEmpty() ? tr("未设置单位名称 ") : company;
     // The sample account says what it is, so nobody keeps his shop in the demonstration rows.
     const QString sample = isSampleAccount(CurrentDBFile)
                                ? tr("    （示例帐户，用“文件 → 新建”建立自己的帐户）")
@@ -433,12 +431,9 @@ void TMainFm::openAccountDialog(void (*dialog)())
     // Another shop's file: the account line, the caption and the shop's details on receipts
     // follow it, and one of its own staff logs in, so that neither the operator's ID nor the
     // permissions of the previous account carry over.
-    ShopCompany.clear();
-    ShopAddress.clear();
-    ShopTel.clear();
-    showAccount();
     // The ID of the last operator names nobody in this file: no one is logged in until the login.
-    CurrentUserID = 0;
+    AccountContext::current().forget();
+    showAccount();
     N43Click();
 }
 
@@ -448,9 +443,7 @@ void TMainFm::restoreFromBackup()
     if (!ShowRestore(this))
         return;
     // The same file with other rows: its shop details and its staff, who log in again.
-    ShopCompany.clear();
-    ShopAddress.clear();
-    ShopTel.clear();
+    AccountContext::current().setShop(ShopDetails());
     showAccount();
     N43Click();
 }
@@ -562,7 +555,7 @@ void TMainFm::N43Click()
     HideWorkWindows();
     for (QWidget *w : MainPanel->placedWindows())
         w->hide();
-    if (CurrentUserID != 0) {
+    if (AccountContext::current().operatorId() != 0) {
         try {
             Audit::record(Audit::Kind::Leave, QString());
         } catch (const Db::DbError &e) {

@@ -14,7 +14,7 @@
 //   ReportBand &title = r.title().setHeight(16);
 //   title.addText({0, 0, 70, 8}, QStringLiteral("欢迎光临"))
 //       .setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold)).alignCenter();
-//   title.addText({0, 8, 70, 8}, ShopCompany).setFont(QFont(QStringLiteral("Arial"), 16,
+//   title.addText({0, 8, 70, 8}, shopName).setFont(QFont(QStringLiteral("Arial"), 16,
 //                                                            QFont::Bold)).alignCenter();
 //
 //   ReportBand &head = r.pageHeader().setHeight(5);
@@ -220,8 +220,7 @@ public:
     ReportField &addSum(const QRectF &rectMm, ReportField::ValueFunction value);
     ReportField &addCount(const QRectF &rectMm);
     // format: "%1" is replaced by the page number, "%2" by the number of pages.
-    ReportField &addPageNumber(const QRectF &rectMm,
-                               const QString &format = QStringLiteral("%1"));
+    ReportField &addPageNumber(const QRectF &rectMm, const QString &format = QStringLiteral("%1"));
     ReportField &addLine(const QPointF &fromMm, const QPointF &toMm, qreal widthMm = 0.2);
 
     const std::deque<ReportField> &fields() const { return m_fields; }
@@ -297,11 +296,11 @@ public:
     void setFont(const QFont &font) { m_font = font; }
     QFont font() const { return m_font; }
 
-    ReportBand &title() { return m_title; }             // first page, at the top
-    ReportBand &pageHeader() { return m_pageHeader; }   // every page (column headers)
-    ReportBand &detail() { return m_detail; }           // one per row
-    ReportBand &summary() { return m_summary; }         // after the last row, last page
-    ReportBand &pageFooter() { return m_pageFooter; }   // bottom of every page
+    ReportBand &title() { return m_title; }           // first page, at the top
+    ReportBand &pageHeader() { return m_pageHeader; } // every page (column headers)
+    ReportBand &detail() { return m_detail; }         // one per row
+    ReportBand &summary() { return m_summary; }       // after the last row, last page
+    ReportBand &pageFooter() { return m_pageFooter; } // bottom of every page
     const ReportBand &title() const { return m_title; }
     const ReportBand &pageHeader() const { return m_pageHeader; }
     const ReportBand &detail() const { return m_detail; }

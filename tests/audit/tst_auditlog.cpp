@@ -55,7 +55,10 @@ qint64 sell(const QString &code, qint64 editedLine = 0)
     row.copy = *copy;
     row.amount = 1;
     row.rmoney = Money::fromYuan(30);
-    return SaleStore::completeSale({row}, editedLine, CurrentUserID, kToday).value().value(0);
+    return SaleStore::completeSale({row}, editedLine, AccountContext::current().operatorId(),
+                                   kToday)
+        .value()
+        .value(0);
 }
 
 qint64 userType()
@@ -114,7 +117,7 @@ void tst_AuditLog::init()
 {
     m_account = new TestAccount;
     m_operator = m_account->addStaff(QStringLiteral("小王"), QString());
-    CurrentUserID = int(m_operator);
+    AccountContext::current().setOperator(int(m_operator));
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
     m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     m_account->addCopy(QStringLiteral("0002-1"), QStringLiteral("卧虎藏龙"), QStringLiteral("DVD"));
@@ -138,15 +141,16 @@ void tst_AuditLog::everyChangeLogsItsKindAndOperator_data()
             .toLongLong();
     };
     row("rental", "出租", [](TestAccount &) {
-        QVERIFY(
-            Lease::complete(leaseOf(Lease::Mode::RentOut, QStringLiteral("0001-1"), CurrentUserID))
-                .done());
+        QVERIFY(Lease::complete(leaseOf(Lease::Mode::RentOut, QStringLiteral("0001-1"),
+                                        AccountContext::current().operatorId()))
+                    .done());
     });
     row("return", "归还", [](TestAccount &) {
-        Lease::complete(leaseOf(Lease::Mode::RentOut, QStringLiteral("0001-1"), CurrentUserID));
-        QVERIFY(
-            Lease::complete(leaseOf(Lease::Mode::TakeBack, QStringLiteral("0001-1"), CurrentUserID))
-                .done());
+        Lease::complete(leaseOf(Lease::Mode::RentOut, QStringLiteral("0001-1"),
+                                AccountContext::current().operatorId()));
+        QVERIFY(Lease::complete(leaseOf(Lease::Mode::TakeBack, QStringLiteral("0001-1"),
+                                        AccountContext::current().operatorId()))
+                    .done());
     });
     row("sale", "销售", [](TestAccount &) { QVERIFY(sell(QStringLiteral("0001-1")) > 0); });
     row("sale edit", "销售修改", [](TestAccount &) {
@@ -216,7 +220,7 @@ void tst_AuditLog::everyChangeLogsItsKindAndOperator_data()
         r.typeId = userType();
         r.amount = Money::fromYuan(12);
         r.clientId = Schema::WalkInCustomerId;
-        r.staffId = CurrentUserID;
+        r.staffId = AccountContext::current().operatorId();
         const qint64 fid = InOutMoney::add(r);
         r.fid = fid;
         r.amount = Money::fromYuan(15);
@@ -257,7 +261,8 @@ void tst_AuditLog::rowsCannotBeChangedOrDeleted()
 void tst_AuditLog::failedChangeLeavesNoRow()
 {
     // A refused rental writes nothing, its log row included.
-    Lease::Completion c = leaseOf(Lease::Mode::RentOut, QStringLiteral("0001-1"), CurrentUserID);
+    Lease::Completion c = leaseOf(Lease::Mode::RentOut, QStringLiteral("0001-1"),
+                                  AccountContext::current().operatorId());
     QVERIFY(Lease::complete(c).done());
     QCOMPARE(m_account->count(QStringLiteral("TBAuditLog")), 1);
     QCOMPARE(Lease::complete(c).refusal().reason, Db::Refusal::Reason::NotAvailable);

@@ -58,7 +58,7 @@ void tst_AuditWindows::init()
     m_boxes = new RecordingPresenter;
     m_clerk = m_account->addStaff(QStringLiteral("小王"), QString());
     m_owner = m_account->addStaff(QStringLiteral("老板"), QString());
-    CurrentUserID = int(m_clerk);
+    AccountContext::current().setOperator(int(m_clerk));
 }
 
 void tst_AuditWindows::cleanup()
@@ -72,14 +72,14 @@ void tst_AuditWindows::leaveBackupAndSwitchNameTheOperator()
     {
         TMainFm w;
         w.setLoginProvider([this] {
-            CurrentUserID = int(m_owner);
+            AccountContext::current().setOperator(int(m_owner));
             return true;
         });
         w.N43->trigger();
     }
     // The operator who stepped away is named, not the one who came back.
     QCOMPARE(newestOperator(QStringLiteral("暂时离开")), m_clerk);
-    QCOMPARE(CurrentUserID, int(m_owner));
+    QCOMPARE(AccountContext::current().operatorId(), int(m_owner));
 
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("20240301.MDB"));
@@ -164,13 +164,13 @@ void tst_AuditWindows::menuEntriesFollowThePowers()
     m_account->grant(m_owner, 3);
     m_account->grant(m_owner, Schema::PowerCashUp);
 
-    CurrentUserID = int(m_clerk);
+    AccountContext::current().setOperator(int(m_clerk));
     TMainFm w;
     QVERIFY(!w.action(QStringLiteral("BizCashUp"))->isEnabled());
     QVERIFY(!w.action(QStringLiteral("StatAuditLog"))->isEnabled());
     QVERIFY(w.action(QStringLiteral("BizRent"))->isEnabled());
 
-    CurrentUserID = int(m_owner);
+    AccountContext::current().setOperator(int(m_owner));
     w.ApplyPowers();
     QVERIFY(w.action(QStringLiteral("BizCashUp"))->isEnabled());
     QVERIFY(w.action(QStringLiteral("StatAuditLog"))->isEnabled());

@@ -45,7 +45,7 @@ void lease(Lease::Mode mode, const QStringList &codes, Money rent = Money())
         c.depositTotal += c.items.last().addedDeposit;
     }
     c.rentTotal = rent; // what the operator's rent field holds
-    c.operatorId = CurrentUserID;
+    c.operatorId = AccountContext::current().operatorId();
     c.now = QDateTime::currentDateTime();
     QVERIFY(Lease::complete(c).done());
 }
@@ -59,7 +59,10 @@ qint64 sell(const QString &code, Money price, qint64 editedLine = 0)
     row.copy = *copy;
     row.amount = 1;
     row.rmoney = price;
-    return SaleStore::completeSale({row}, editedLine, CurrentUserID, kToday).value().value(0);
+    return SaleStore::completeSale({row}, editedLine, AccountContext::current().operatorId(),
+                                   kToday)
+        .value()
+        .value(0);
 }
 
 qint64 record(qint64 type, Money amount)
@@ -69,7 +72,7 @@ qint64 record(qint64 type, Money amount)
     r.typeId = type;
     r.amount = amount;
     r.clientId = Schema::WalkInCustomerId;
-    r.staffId = CurrentUserID;
+    r.staffId = AccountContext::current().operatorId();
     return InOutMoney::add(r);
 }
 
@@ -110,7 +113,7 @@ void tst_CashUp::init()
         m_account->addCopy(QStringLiteral("000%1-1").arg(i), QStringLiteral("影片%1").arg(i),
                            QStringLiteral("DVD"));
     }
-    CurrentUserID = int(m_clerk);
+    AccountContext::current().setOperator(int(m_clerk));
 }
 
 void tst_CashUp::cleanup()
@@ -134,9 +137,9 @@ void tst_CashUp::scriptedDay()
     r.amount = yuan(15);
     InOutMoney::update(r);  // +3
     record(type, -yuan(8)); // -8
-    CurrentUserID = int(m_other);
+    AccountContext::current().setOperator(int(m_other));
     sell(QStringLiteral("0006-1"), yuan(99));
-    CurrentUserID = int(m_clerk);
+    AccountContext::current().setOperator(int(m_clerk));
 }
 
 void tst_CashUp::scriptedDayAddsUpByHand()

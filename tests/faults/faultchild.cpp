@@ -110,7 +110,7 @@ bool open(const QString &account)
         return false;
     }
     CurrentDBFile = account;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     return true;
 }
 

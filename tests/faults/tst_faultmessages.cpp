@@ -145,7 +145,7 @@ bool tst_FaultMessages::openMain(const QString &path)
         return false;
     }
     CurrentDBFile = path;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     return true;
 }
 
@@ -453,8 +453,8 @@ void tst_FaultMessages::anotherCounterClosingKeepsOurLog()
     QVERIFY2(openAccountFile(m_account, QStringLiteral("again"), &why), qPrintable(why));
     QSqlDatabase::database(QStringLiteral("again")).close();
     QSqlDatabase::removeDatabase(QStringLiteral("again"));
-    QVERIFY2(Backup::copyDataFile(m_account, m_dir->filePath(QStringLiteral("Backup.MDB")),
-                                  nullptr, &why),
+    QVERIFY2(Backup::copyDataFile(m_account, m_dir->filePath(QStringLiteral("Backup.MDB")), nullptr,
+                                  &why),
              qPrintable(why));
 
     QProcess counter;

@@ -198,11 +198,16 @@ void tst_InOutMoneyWindows::amountFieldTakesOnlyAnAmount_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("held");
-    QTest::newRow("two points") << "1.2.3" << "1.23";
-    QTest::newRow("five decimals") << "1.23456" << "1.23";
-    QTest::newRow("beyond a billion") << "12345678901" << "123456789";
-    QTest::newRow("a minus sign") << "-8" << "8";
-    QTest::newRow("full-width") << "１２．５" << "12.5";
+    QTest::newRow("two points") << "1.2.3"
+                                << "1.23";
+    QTest::newRow("five decimals") << "1.23456"
+                                   << "1.23";
+    QTest::newRow("beyond a billion") << "12345678901"
+                                      << "123456789";
+    QTest::newRow("a minus sign") << "-8"
+                                  << "8";
+    QTest::newRow("full-width") << "１２．５"
+                                << "12.5";
 }
 
 void tst_InOutMoneyWindows::amountFieldTakesOnlyAnAmount()
@@ -537,7 +542,8 @@ void tst_InOutMoneyWindows::expenseIsStoredNegativeAndCorrectedAsSuch()
 
     // Corrected: shown as the expense it is, saved as one again.
     const qint64 bill =
-        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -18050")).toLongLong();
+        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -18050"))
+            .toLongLong();
     QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), bill));
     withDialog(m_list->BtnEdit, [](TInOutMoneyFm *d) {
         QCOMPARE(d->EDMoney->text(), QStringLiteral("180.5"));
@@ -552,7 +558,7 @@ void tst_InOutMoneyWindows::expenseIsStoredNegativeAndCorrectedAsSuch()
 void tst_InOutMoneyWindows::directionChosenInTheDialogIsTheCashUpLine()
 {
     // The cash at the counter is the logged-in operator's, whoever is named as handling it.
-    const auto shift = [] { return CashUp::openShift(CurrentUserID); };
+    const auto shift = [] { return CashUp::openShift(AccountContext::current().operatorId()); };
     QCOMPARE(shift().expected(), Money());
 
     // 广告 has no records yet, so nothing preselects the direction: the operator picks 支出.
@@ -576,7 +582,8 @@ void tst_InOutMoneyWindows::directionChosenInTheDialogIsTheCashUpLine()
 
     // The expense corrected into an income leaves the expense line and joins the income line.
     const qint64 bill =
-        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -3500")).toLongLong();
+        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -3500"))
+            .toLongLong();
     QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), bill));
     withDialog(m_list->BtnEdit, [](TInOutMoneyFm *d) {
         QCOMPARE(d->ComBDirection->currentText(), QStringLiteral("支出"));

@@ -121,7 +121,7 @@ void tst_LeaseWindow::init()
     m_account->addCopy(QStringLiteral("0003"), QStringLiteral("无间道"), QStringLiteral("DVD"));
     m_account->addCopy(QStringLiteral("0004"), QStringLiteral("龙猫"), QStringLiteral("DVD"));
     m_member = m_account->addMember(QStringLiteral("M001"), QStringLiteral("张伟"), 10);
-    CurrentUserID = 2;
+    AccountContext::current().setOperator(2);
 }
 
 void tst_LeaseWindow::cleanup()
@@ -631,10 +631,10 @@ void tst_LeaseWindow::otherRentersDiscNeedsConfirming()
     if (!confirmed)
         return;
     completeAndReadPrompt();
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT COUNT(*) FROM TBInOutMoney WHERE ClientID = ?"),
-                        {other})
-                 .toLongLong(),
-             qint64(2));
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT COUNT(*) FROM TBInOutMoney WHERE ClientID = ?"), {other})
+            .toLongLong(),
+        qint64(2));
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(2));
 }
 
@@ -758,8 +758,8 @@ void tst_LeaseWindow::f2OpensThePickList()
     });
     key(m_w, Qt::Key_F2);
     offered.sort();
-    QCOMPARE(offered, (QStringList{QStringLiteral("0001"), QStringLiteral("0003"),
-                                   QStringLiteral("0004")}));
+    QCOMPARE(offered,
+             (QStringList{QStringLiteral("0001"), QStringLiteral("0003"), QStringLiteral("0004")}));
     QCOMPARE(m_w->EDPic->text(), QStringLiteral("0004"));
     m_w->EDPic->clear();
     QVERIFY(QTest::qWaitForWindowActive(m_w));

@@ -73,10 +73,11 @@ void tst_Settlement::init()
     m_account->addCopy(QStringLiteral("0002"), QStringLiteral("甜蜜蜜"), QStringLiteral("蓝光"));
     m_account->addCopy(QStringLiteral("0003"), QStringLiteral("无间道"), QStringLiteral("DVD"));
     m_member = m_account->addMember(QStringLiteral("M001"), QStringLiteral("张伟"), 10);
-    ShopCompany = QStringLiteral("星光影碟租售店");
-    ShopAddress = QStringLiteral("文三路 128 号");
-    ShopTel = QStringLiteral("0571-88886666");
-    CurrentUserID = int(m_account->addStaff(QStringLiteral("李娜"), QString()));
+    AccountContext::current().setShop({QStringLiteral("星光影碟租售店"),
+                                       QStringLiteral("文三路 128 号"),
+                                       QStringLiteral("0571-88886666")});
+    AccountContext::current().setOperator(
+        int(m_account->addStaff(QStringLiteral("李娜"), QString())));
 }
 
 void tst_Settlement::cleanup()
@@ -94,7 +95,7 @@ Lease::Done tst_Settlement::rentThree()
 {
     Lease::Completion c;
     c.memberId = m_member;
-    c.operatorId = CurrentUserID;
+    c.operatorId = AccountContext::current().operatorId();
     c.now = QDateTime::currentDateTime();
     for (const char *code : {"0001", "0002", "0003"}) {
         const auto copy = Lease::findCopyForRent(QLatin1String(code));
@@ -303,7 +304,8 @@ void tst_Settlement::printsOnTheDefaultPrinter()
     QCOMPARE(ReportPrinter::lastOutcome().target, ReportPrintOutcome::Target::Printer);
 
     const QString job = PrintedPdf::waitForJob(before, marker);
-    QVERIFY2(!job.isEmpty(), qPrintable(QStringLiteral("no job in ") + PrintedPdf::printerFolder()));
+    QVERIFY2(!job.isEmpty(),
+             qPrintable(QStringLiteral("no job in ") + PrintedPdf::printerFolder()));
     const QString text = PrintedPdf::text(job);
     const QStringList fonts = PrintedPdf::fonts(job);
     QFile::remove(job);

@@ -172,7 +172,7 @@ void tst_SellMainWindow::newSaleShowsAfterTheWindowCloses()
 
 void tst_SellMainWindow::editedLineIsReplaced()
 {
-    CurrentUserID = 9;
+    AccountContext::current().setOperator(9);
     QVERIFY(m_win->dxDBGrid1->locateValue(QStringLiteral("ID"), m_lines[1]));
     whenModal<TSellFm>([this](TSellFm *sale) {
         QCOMPARE(sale->saleId(), m_lines[1]);

@@ -95,7 +95,7 @@ void tst_SellWindow::init()
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
     m_a = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), "DVD");
     m_b = m_account->addCopy(QStringLiteral("O'2"), QStringLiteral("Ocean's Eleven"), "DVD");
-    CurrentUserID = 7;
+    AccountContext::current().setOperator(7);
 }
 
 void tst_SellWindow::cleanup()
@@ -297,12 +297,18 @@ void tst_SellWindow::priceBoxTakesAnAmount_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown"); // what the box holds after the keys
     QTest::addColumn<qint64>("cents");  // the unit price of the row added
-    QTest::newRow("whole yuan replaces 0.00") << "25" << "25" << qint64(2500);
-    QTest::newRow("one decimal") << "25.5" << "25.5" << qint64(2550);
-    QTest::newRow("two decimals") << "7.05" << "7.05" << qint64(705);
-    QTest::newRow("a third decimal is not taken") << "0.0025" << "0.00" << qint64(0);
-    QTest::newRow("letters and signs are not taken") << "1.5a-0" << "1.50" << qint64(150);
-    QTest::newRow("a second point is not taken") << "3.2.1" << "3.21" << qint64(321);
+    QTest::newRow("whole yuan replaces 0.00") << "25"
+                                              << "25" << qint64(2500);
+    QTest::newRow("one decimal") << "25.5"
+                                 << "25.5" << qint64(2550);
+    QTest::newRow("two decimals") << "7.05"
+                                  << "7.05" << qint64(705);
+    QTest::newRow("a third decimal is not taken") << "0.0025"
+                                                  << "0.00" << qint64(0);
+    QTest::newRow("letters and signs are not taken") << "1.5a-0"
+                                                     << "1.50" << qint64(150);
+    QTest::newRow("a second point is not taken") << "3.2.1"
+                                                 << "3.21" << qint64(321);
 }
 
 void tst_SellWindow::priceBoxTakesAnAmount()

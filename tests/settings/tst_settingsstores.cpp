@@ -113,40 +113,33 @@ void tst_SettingsStores::memberEntryRefused_data()
     const QString failed = QStringLiteral("数据保存失败！");
     QTest::newRow("no number") << ""
                                << "张三"
-                               << "3"
-                               << Settings::Field::MemberNumber
-                               << "请输入会员编号！" << true;
+                               << "3" << Settings::Field::MemberNumber << "请输入会员编号！"
+                               << true;
     QTest::newRow("no name") << "M9"
                              << ""
-                             << "3"
-                             << Settings::Field::MemberName
-                             << "请输入会员姓名！" << true;
-    QTest::newRow("number checked before name") << ""
-                                                << ""
-                                                << ""
-                                                << Settings::Field::MemberNumber
-                                                << "请输入会员编号！" << true;
+                             << "3" << Settings::Field::MemberName << "请输入会员姓名！" << true;
+    QTest::newRow("number checked before name")
+        << ""
+        << ""
+        << "" << Settings::Field::MemberNumber << "请输入会员编号！" << true;
     QTest::newRow("pasted letters") << "M9"
                                     << "张三"
-                                    << "3a"
-                                    << Settings::Field::MemberAllowance << failed << false;
-    QTest::newRow("pasted fraction") << "M9"
-                                     << "张三"
-                                     << "1.5"
-                                     << Settings::Field::MemberAllowance << failed << false;
+                                    << "3a" << Settings::Field::MemberAllowance << failed << false;
+    QTest::newRow("pasted fraction")
+        << "M9"
+        << "张三"
+        << "1.5" << Settings::Field::MemberAllowance << failed << false;
     QTest::newRow("pasted negative") << "M9"
                                      << "张三"
-                                     << "-2"
-                                     << Settings::Field::MemberAllowance << failed << false;
-    QTest::newRow("beyond integer range") << "M9"
-                                          << "张三"
-                                          << "2147483648"
-                                          << Settings::Field::MemberAllowance << failed << false;
+                                     << "-2" << Settings::Field::MemberAllowance << failed << false;
+    QTest::newRow("beyond integer range")
+        << "M9"
+        << "张三"
+        << "2147483648" << Settings::Field::MemberAllowance << failed << false;
     QTest::newRow("number of another member")
         << "A001"
         << "李四"
-        << ""
-        << Settings::Field::MemberNumber
+        << "" << Settings::Field::MemberNumber
         << "会员编号【A001】已被会员【王五】使用，请输入其他编号！" << true;
 }
 
@@ -250,11 +243,11 @@ void tst_SettingsStores::deletingMemberKeepsPaymentsAndRentals()
     const qint64 copy = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("片"), "DVD");
     for (qint64 m : {gone, other}) {
         // The member to be deleted has brought the disc back; the other still has it.
-        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                                "DatTime, Deposit, Persons, ReDate) VALUES (?, 300, 1, ?, "
-                                "'2024-01-01', 2000, 1, ?)"),
-                 {copy, m, m == gone ? QVariant(QStringLiteral("2024-01-03 10:00:00"))
-                                     : QVariant()});
+        Db::exec(
+            QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                           "DatTime, Deposit, Persons, ReDate) VALUES (?, 300, 1, ?, "
+                           "'2024-01-01', 2000, 1, ?)"),
+            {copy, m, m == gone ? QVariant(QStringLiteral("2024-01-03 10:00:00")) : QVariant()});
         addMemberPayment(m, QDate(2024, 1, 2), Money::fromYuan(50), QStringLiteral("年费"));
     }
     deleteMember(gone);
@@ -417,15 +410,16 @@ void tst_SettingsStores::brokenOptionValueIsReported()
 
 void tst_SettingsStores::shopDetails()
 {
-    ShopCompany = ShopAddress = ShopTel = QStringLiteral("old");
+    AccountContext::current().setShop(
+        {QStringLiteral("old"), QStringLiteral("old"), QStringLiteral("old")});
     QCOMPARE(readShopDetails().company, QString());
 
     saveShopDetails(
         {QStringLiteral("星光'影碟"), QStringLiteral("人民路 1 号"), QStringLiteral("8888")});
     QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
-    QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
-    QCOMPARE(ShopAddress, QStringLiteral("人民路 1 号"));
-    QCOMPARE(ShopTel, QStringLiteral("8888"));
+    QCOMPARE(AccountContext::current().shop(),
+             (ShopDetails{QStringLiteral("星光'影碟"), QStringLiteral("人民路 1 号"),
+                          QStringLiteral("8888")}));
 
     saveShopDetails({QStringLiteral("新名"), QString(), QStringLiteral("9")});
     QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
@@ -438,7 +432,7 @@ void tst_SettingsStores::shopDetails()
     Db::exec(QStringLiteral("DROP TABLE TBSetup"));
     QVERIFY_THROWS_EXCEPTION(Db::DbError,
                              saveShopDetails({QStringLiteral("x"), QString(), QString()}));
-    QCOMPARE(ShopCompany, QStringLiteral("新名"));
+    QCOMPARE(AccountContext::current().shop().company, QStringLiteral("新名"));
 }
 
 void tst_SettingsStores::feeClassEntryRefused_data()
@@ -451,34 +445,25 @@ void tst_SettingsStores::feeClassEntryRefused_data()
 
     QTest::newRow("no name") << ""
                              << ""
-                             << ""
-                             << Settings::Field::FeeClassName
-                             << "请输入类型名称！";
+                             << "" << Settings::Field::FeeClassName << "请输入类型名称！";
     QTest::newRow("no fee") << "DVD"
                             << ""
-                            << ""
-                            << Settings::Field::FeeRent
-                            << "请输入租金/天金额！";
+                            << "" << Settings::Field::FeeRent << "请输入租金/天金额！";
     QTest::newRow("no deposit") << "DVD"
                                 << "3"
-                                << ""
-                                << Settings::Field::FeeDeposit
-                                << "请输入押金金额！";
-    QTest::newRow("fee before deposit") << "DVD"
-                                        << "3..5"
-                                        << "x"
-                                        << Settings::Field::FeeRent
-                                        << "租金/天金额输入有错误，请检查！";
+                                << "" << Settings::Field::FeeDeposit << "请输入押金金额！";
+    QTest::newRow("fee before deposit")
+        << "DVD"
+        << "3..5"
+        << "x" << Settings::Field::FeeRent << "租金/天金额输入有错误，请检查！";
     QTest::newRow("pasted fee") << "DVD"
                                 << "3元"
-                                << "20"
-                                << Settings::Field::FeeRent
+                                << "20" << Settings::Field::FeeRent
                                 << "租金/天金额输入有错误，请检查！";
-    QTest::newRow("negative deposit") << "DVD"
-                                      << "3"
-                                      << "-20"
-                                      << Settings::Field::FeeDeposit
-                                      << "押金金额输入有错误，请检查！";
+    QTest::newRow("negative deposit")
+        << "DVD"
+        << "3"
+        << "-20" << Settings::Field::FeeDeposit << "押金金额输入有错误，请检查！";
 }
 
 void tst_SettingsStores::feeClassEntryRefused()
@@ -528,7 +513,7 @@ void tst_SettingsStores::feeClassesAndCategories()
 
 void tst_SettingsStores::staffWithPermissions()
 {
-    const QList<Power> catalogue = powerCatalogue();
+    const QList<Settings::Power> catalogue = powerCatalogue();
     QCOMPARE(catalogue.size(), 8);
     QCOMPARE(catalogue.first().id, 1);
     QCOMPARE(catalogue.last().id, Schema::PowerCashUp);
@@ -637,8 +622,9 @@ void tst_SettingsStores::someoneKeepsTheSettingsPermission()
 
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
     // Taking it from the last holder, or deleting him, is refused and changes nothing.
-    QCOMPARE(refusalOf([&] { saveStaff(a, {QStringLiteral("新名"), {}, {}, {}, {}}, {1}); })
-                 .message,
+    QCOMPARE(refusalOf([&] {
+                 saveStaff(a, {QStringLiteral("新名"), {}, {}, {}, {}}, {1});
+             }).message,
              LastSettingsHolderText);
     QCOMPARE(value(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {a}),
              QVariant(owner.name));
@@ -680,18 +666,21 @@ void tst_SettingsStores::deletingWhatIsInUseIsRefused()
 
     const QList<std::pair<std::function<void()>, QString>> refused = {
         {[&] { deleteMember(member); }, QStringLiteral("该会员还有1张影碟未归还，不能删除！")},
-        {[&] { deleteFeeClass(feeClass); }, QStringLiteral("该费用类型还有1部影碟在使用，不能删除！")},
-        {[&] { deleteCategory(category); }, QStringLiteral("该影片类型还有1部影碟在使用，不能删除！")},
-        {[&] { deleteSupplier(supplier); }, QStringLiteral("该供应商还有1部影碟的资料，不能删除！")},
+        {[&] { deleteFeeClass(feeClass); },
+         QStringLiteral("该费用类型还有1部影碟在使用，不能删除！")},
+        {[&] { deleteCategory(category); },
+         QStringLiteral("该影片类型还有1部影碟在使用，不能删除！")},
+        {[&] { deleteSupplier(supplier); },
+         QStringLiteral("该供应商还有1部影碟的资料，不能删除！")},
         {[&] { deleteType(type); }, QStringLiteral("该收支类型已有1笔收支记录，不能删除！")},
     };
     for (const auto &[action, message] : refused)
         QCOMPARE(refusalOf(action).message, message);
-    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(member)),
-             1);
+    QCOMPARE(
+        m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(member)), 1);
     QCOMPARE(m_account->count(QStringLiteral("TBVer")), 2);
-    QCOMPARE(m_account->count(QStringLiteral("TBCategray"), QStringLiteral("ID = %1").arg(category)),
-             1);
+    QCOMPARE(
+        m_account->count(QStringLiteral("TBCategray"), QStringLiteral("ID = %1").arg(category)), 1);
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
     QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = %1").arg(type)),
              1);
@@ -701,8 +690,8 @@ void tst_SettingsStores::deletingWhatIsInUseIsRefused()
     QCOMPARE(m_account->count(QStringLiteral("TBVer")), 1);
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-01-02 09:00:00'"));
     deleteMember(member);
-    QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(member)),
-             0);
+    QCOMPARE(
+        m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(member)), 0);
     // A class whose name a second class still carries leaves its titles in that one.
     const qint64 twin = m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
     deleteFeeClass(twin);

@@ -9,9 +9,9 @@
 #include "shell/WorkArea.h"
 #include "toolkit/DataGrid.h"
 
-#include "data/Password.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/Password.h"
 #include "data/Schema.h"
 #include "data/SettingsStore.h"
 
@@ -488,11 +488,11 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
         m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("DVD"));
     for (qint64 m : {gone, other}) {
         // The member to be deleted has brought his disc back; the other has not.
-        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
-                                "Ass_Number, DatTime, Deposit, Persons, ReDate) "
-                                "VALUES (?, 300, 1, ?, '2024-03-01', 2000, 1, ?)"),
-                 {copy, m, m == gone ? QVariant(QStringLiteral("2024-03-02 10:00:00"))
-                                     : QVariant()});
+        Db::exec(
+            QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
+                           "Ass_Number, DatTime, Deposit, Persons, ReDate) "
+                           "VALUES (?, 300, 1, ?, '2024-03-01', 2000, 1, ?)"),
+            {copy, m, m == gone ? QVariant(QStringLiteral("2024-03-02 10:00:00")) : QVariant()});
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per) VALUES ('2024-03-01', 9, 1000, ?, 0)"),
                  {m});
@@ -521,8 +521,9 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
     // The member with the disc still out is refused, with the reason, and stays.
     m_boxes->clear();
     click(w->BtnASDel);
-    QCOMPARE(m_boxes->texts(), (QStringList{QStringLiteral("确定要删除会员【李四】相关资料吗？"),
-                                            QStringLiteral("该会员还有1张影碟未归还，不能删除！")}));
+    QCOMPARE(m_boxes->texts(),
+             (QStringList{QStringLiteral("确定要删除会员【李四】相关资料吗？"),
+                          QStringLiteral("该会员还有1张影碟未归还，不能删除！")}));
     QCOMPARE(m_account->count(QStringLiteral("TBAssociator"), QStringLiteral("ID = %1").arg(other)),
              1);
 }
@@ -618,7 +619,7 @@ void tst_SetupWindow::rentalOptions()
 
 void tst_SetupWindow::shopDetailsUpdateTheSharedValues()
 {
-    ShopCompany.clear();
+    AccountContext::current().setShop(ShopDetails());
     TSetupFm *w = openOn(TSetupFm::PageShop);
     QCOMPARE(w->EDMyCOMpany->text(), QString());
     typeText(w->EDMyCOMpany, QStringLiteral("星光'影碟"));
@@ -626,9 +627,9 @@ void tst_SetupWindow::shopDetailsUpdateTheSharedValues()
     typeText(w->EDMyTel, QStringLiteral("0571-888"));
     click(w->BtnMyDo);
     QVERIFY(m_boxes->shown.isEmpty());
-    QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
-    QCOMPARE(ShopAddress, QStringLiteral("人民路1号"));
-    QCOMPARE(ShopTel, QStringLiteral("0571-888"));
+    QCOMPARE(AccountContext::current().shop(),
+             (ShopDetails{QStringLiteral("星光'影碟"), QStringLiteral("人民路1号"),
+                          QStringLiteral("0571-888")}));
     QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
 
     retype(w->EDMyTel, QStringLiteral("110"));
@@ -732,8 +733,7 @@ void tst_SetupWindow::staffAndPermissions()
                     {first}),
              QVariant(QStringLiteral("小'李/0")));
     const auto storedPassword = [&] {
-        return scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {first})
-            .toString();
+        return scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {first}).toString();
     };
     QVERIFY(Password::matches(storedPassword(), QStringLiteral("1'2")));
     QCOMPARE(grantedTo(first), (QList<int>{1, 2}));
@@ -950,7 +950,7 @@ void tst_SetupWindow::newShopSetUpThroughTheWindow()
 
     // The clerk logs in: renting and stock are open, nothing else that is guarded.
     main.setLoginProvider([clerk] {
-        CurrentUserID = int(clerk);
+        AccountContext::current().setOperator(int(clerk));
         return true;
     });
     main.N43Click();

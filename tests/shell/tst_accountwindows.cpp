@@ -143,7 +143,7 @@ void tst_AccountWindows::init()
     QString why;
     QVERIFY2(openAccountFile(m_sample, QLatin1String(Db::MainConnName), &why), qPrintable(why));
     CurrentDBFile = m_sample;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     SetRunData(m_sample);
     m_boxes = new RecordingPresenter;
 }
@@ -343,9 +343,10 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
     setBackupChooser({});
 
     QCOMPARE(QDir(askedIn).absolutePath(), QDir(backups).absolutePath());
-    QCOMPARE(m_boxes->shown.first().text,
-             QStringLiteral("恢复将用备份文件＂20240101.MDB＂替换当前帐户＂Sample.MDB＂中的全部数据。\n"
-                            "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"));
+    QCOMPARE(
+        m_boxes->shown.first().text,
+        QStringLiteral("恢复将用备份文件＂20240101.MDB＂替换当前帐户＂Sample.MDB＂中的全部数据。\n"
+                       "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"));
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Question);
     QCOMPARE(restored, answer == QMessageBox::Yes);
     QCOMPARE(CurrentDBFile, m_sample);
@@ -367,9 +368,10 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
     QVERIFY(m_boxes->lastText().startsWith(QStringLiteral("数据恢复成功！")));
     QVERIFY(m_boxes->lastText().endsWith(QDir::toNativeSeparators(safety)));
     // The restored account says who restored it from which backup, and where its rows went.
-    QCOMPARE(auditRows(QStringLiteral("恢复")),
-             QStringList{QStringLiteral("1|%1|%2|%1").arg(QDir::toNativeSeparators(backup),
-                                                          QDir::toNativeSeparators(safety))});
+    QCOMPARE(
+        auditRows(QStringLiteral("恢复")),
+        QStringList{QStringLiteral("1|%1|%2|%1")
+                        .arg(QDir::toNativeSeparators(backup), QDir::toNativeSeparators(safety))});
     // The copy made first holds every row the account had, the last one included.
     QString why;
     QVERIFY2(openAccountFile(safety, QStringLiteral("safety"), &why), qPrintable(why));
@@ -380,8 +382,7 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
     QSqlDatabase::database(QStringLiteral("safety")).close();
     QSqlDatabase::removeDatabase(QStringLiteral("safety"));
     // Backups are never listed as accounts.
-    QCOMPARE(AccountFiles::listAccounts(m_folder),
-             (QStringList{QStringLiteral("Sample.MDB")}));
+    QCOMPARE(AccountFiles::listAccounts(m_folder), (QStringList{QStringLiteral("Sample.MDB")}));
 }
 
 void tst_AccountWindows::restoreOfAFileThatIsNoAccountChangesNothing()
@@ -400,11 +401,13 @@ void tst_AccountWindows::restoreOfAFileThatIsNoAccountChangesNothing()
     setBackupChooser([&](QWidget *, const QString &) { return m_sample; });
     QVERIFY(!ShowRestore(nullptr, m_folder));
     setBackupChooser({});
-    QCOMPARE(m_boxes->texts(),
-             (QStringList{QStringLiteral("恢复将用备份文件＂junk.MDB＂替换当前帐户＂Sample.MDB＂中的全部数据。\n"
-                                         "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"),
-                          QStringLiteral("所选文件不是本系统的帐户数据文件，没有恢复！"),
-                          QStringLiteral("所选文件就是当前正在使用的帐户，不能用它恢复！")}));
+    QCOMPARE(
+        m_boxes->texts(),
+        (QStringList{
+            QStringLiteral("恢复将用备份文件＂junk.MDB＂替换当前帐户＂Sample.MDB＂中的全部数据。\n"
+                           "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"),
+            QStringLiteral("所选文件不是本系统的帐户数据文件，没有恢复！"),
+            QStringLiteral("所选文件就是当前正在使用的帐户，不能用它恢复！")}));
     QCOMPARE(filesIn(data(QStringLiteral("backup"))), QStringList{QStringLiteral("junk.MDB")});
     QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
              QStringLiteral("ours"));
@@ -516,7 +519,7 @@ void tst_AccountWindows::mainWindowFollowsTheOpenedAccount()
     int logins = 0;
     w.setLoginProvider([&logins] {
         ++logins;
-        CurrentUserID = 1;
+        AccountContext::current().setOperator(1);
         return true;
     });
     w.show();
@@ -549,17 +552,17 @@ void tst_AccountWindows::mainWindowFollowsTheOpenedAccount()
     QVERIFY(moved);
     QVERIFY(status.endsWith(other));
     QVERIFY(title.contains(QStringLiteral("【未设置单位名称 】")));
-    QVERIFY(ShopCompany.isEmpty());
+    QVERIFY(AccountContext::current().shop().company.isEmpty());
     QCOMPARE(logins, 1); // one of the opened account's staff logs in
 }
 
 void tst_AccountWindows::backupProposesTodaysFile()
 {
     TBackupFm dialog(nullptr, m_sample, m_folder);
-    QCOMPARE(
-        QDir::fromNativeSeparators(dialog.EDPath->text()),
-        data(QStringLiteral("backup/") +
-             QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".MDB")));
+    QCOMPARE(QDir::fromNativeSeparators(dialog.EDPath->text()),
+             data(QStringLiteral("backup/") +
+                  QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+                  QStringLiteral(".MDB")));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("数据备份"));
 }
 
@@ -667,8 +670,9 @@ void tst_AccountWindows::backupFailureIsReported()
     dialog.EDPath->setText(m_sample);
     dialog.BtnBak->click();
     // Refused before the overwrite question: the account is none of the targets offered.
-    QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral(
-                                   "备份文件不能是正在使用的帐户文件或它的日志文件，请换一个文件名！")});
+    QCOMPARE(m_boxes->texts(),
+             QStringList{QStringLiteral(
+                 "备份文件不能是正在使用的帐户文件或它的日志文件，请换一个文件名！")});
     Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 2);
 }

@@ -59,9 +59,9 @@
 #include "toolkit/GridGroupPanel.h"
 #include "toolkit/ReportPreview.h"
 
+#include <QAbstractBarSeries>
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAbstractBarSeries>
 #include <QAction>
 #include <QApplication>
 #include <QBarSet>
@@ -310,7 +310,7 @@ void tst_English::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
 }
 
 void tst_English::cleanup()
@@ -567,7 +567,7 @@ void tst_English::cashUpAuditAndLabels()
 {
     // The operator's name is data; the test account's own is Chinese.
     Db::exec(QStringLiteral("UPDATE TBPersons SET Name = ? WHERE ID = ?"),
-             {QStringLiteral("Manager"), CurrentUserID});
+             {QStringLiteral("Manager"), AccountContext::current().operatorId()});
     TCashUpFm cashUp;
     EXPECT_ENGLISH(&cashUp);
     TCashUpListFm cashUps;

@@ -60,7 +60,8 @@ void tst_Help::everyPageIsBuiltInWithItsPicturesAndLinks()
         QVERIFY2(pictures.hasNext(), qPrintable(key));
         while (pictures.hasNext()) {
             const QString file = pictures.next().captured(1);
-            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + file), qPrintable(key + u' ' + file));
+            QVERIFY2(QFile::exists(QStringLiteral(":/help/") + file),
+                     qPrintable(key + u' ' + file));
         }
         auto links = link.globalMatch(html);
         while (links.hasNext()) {
@@ -105,7 +106,7 @@ void tst_Help::f1OpensThePageOfTheWindowInFront()
 {
     TestAccount account;
     RecordingPresenter boxes;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -134,8 +135,8 @@ void tst_Help::f1OpensThePageOfTheWindowInFront()
     QCOMPARE(help->HelpTopicList->currentItem()->text(), QStringLiteral("帐户、备份与恢复"));
     QVERIFY(help->HelpText->toPlainText().contains(QStringLiteral("文件 → 新建")));
     help->close();
-    for (QWidget *window : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(),
-                            SetupWindow(), InOutMoneyListWindow()})
+    for (QWidget *window : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(), SetupWindow(),
+                            InOutMoneyListWindow()})
         delete window;
     w.hide();
 }
@@ -144,7 +145,7 @@ void tst_Help::f1InADialogOpensItsPageOverIt()
 {
     TestAccount account;
     RecordingPresenter boxes;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -7,8 +7,8 @@
 #include "support/TestAccount.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -64,7 +64,7 @@ void tst_Login::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    CurrentUserID = 0;
+    AccountContext::current().setOperator(0);
     TLoginFm::setFailureDelay(150);
 }
 
@@ -103,9 +103,9 @@ void tst_Login::chineseNamesInPinyinOrder()
     QStringList listed;
     for (int i = 0; i < login.CombUserName->count(); ++i)
         listed << login.CombUserName->itemText(i);
-    QCOMPARE(listed, (QStringList{QStringLiteral("阿华"), QStringLiteral("李四"),
-                                  QStringLiteral("王五"), QStringLiteral("张三"),
-                                  QStringLiteral("赵六")}));
+    QCOMPARE(listed,
+             (QStringList{QStringLiteral("阿华"), QStringLiteral("李四"), QStringLiteral("王五"),
+                          QStringLiteral("张三"), QStringLiteral("赵六")}));
 }
 
 void tst_Login::deletedStaffCannotLogIn()
@@ -117,7 +117,7 @@ void tst_Login::deletedStaffCannotLogIn()
     Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {id});
     typeText(login.EDPWD, QStringLiteral("pw"));
     QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
-    QCOMPARE(CurrentUserID, 0);
+    QCOMPARE(AccountContext::current().operatorId(), 0);
     QCOMPARE(login.result(), int(QDialog::Rejected));
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("该人员已被删除，不能登陆！")});
     QCOMPARE(login.CombUserName->findText(QStringLiteral("Aaron")), -1);
@@ -139,7 +139,7 @@ void tst_Login::enterWalksToPasswordThenOk()
     QVERIFY(login.isVisible());
     QTest::keyClick(login.BitBtn1, Qt::Key_Return);
     QCOMPARE(login.result(), int(QDialog::Accepted));
-    QCOMPARE(CurrentUserID, int(id));
+    QCOMPARE(AccountContext::current().operatorId(), int(id));
     QVERIFY(m_boxes->shown.isEmpty());
 }
 
@@ -168,7 +168,7 @@ void tst_Login::passwordCompare()
     selectName(login, QStringLiteral("Aaron"));
     typeText(login.EDPWD, typed);
     QCOMPARE(login.CheckPassword(), accepted);
-    QCOMPARE(CurrentUserID, accepted ? int(id) : 0);
+    QCOMPARE(AccountContext::current().operatorId(), accepted ? int(id) : 0);
 }
 
 void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
@@ -190,7 +190,7 @@ void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
     QCOMPARE(login.CombUserName->currentText(), QStringLiteral("Bob"));
     QCOMPARE(login.EDPWD->selectedText(), QStringLiteral("wrong"));
     QCOMPARE(QApplication::focusWidget(), login.EDPWD);
-    QCOMPARE(CurrentUserID, 0);
+    QCOMPARE(AccountContext::current().operatorId(), 0);
 
     // Retrying is unlimited: the right password then logs in.
     QTest::keyClicks(login.EDPWD, QStringLiteral("bob")); // replaces the selection
@@ -205,7 +205,7 @@ void tst_Login::nameWithQuoteLogsIn()
     selectName(login, QStringLiteral("O'Brien"));
     QTest::keyClicks(login.EDPWD, QStringLiteral("it's"));
     QVERIFY(login.CheckPassword());
-    QCOMPARE(CurrentUserID, int(id));
+    QCOMPARE(AccountContext::current().operatorId(), int(id));
 }
 
 void tst_Login::emptyStaffListRefusesClearly()
@@ -218,7 +218,7 @@ void tst_Login::emptyStaffListRefusesClearly()
     QCOMPARE(m_boxes->shown.size(), 1);
     QVERIFY(m_boxes->lastText().contains(QStringLiteral("人员")));
     QCOMPARE(login.result(), int(QDialog::Rejected));
-    QCOMPARE(CurrentUserID, 0);
+    QCOMPARE(AccountContext::current().operatorId(), 0);
 }
 
 void tst_Login::escapeAsksToLeave_data()
@@ -290,7 +290,7 @@ void tst_Login::plainPasswordHashedAtFirstLogin()
     QCOMPARE(logRows(QStringLiteral("登陆"), id), 1);
 
     // The hash now does the work: the same password logs in, the hash is kept, a wrong one fails.
-    CurrentUserID = 0;
+    AccountContext::current().setOperator(0);
     {
         TLoginFm login;
         selectName(login, QStringLiteral("Alice"));
@@ -300,7 +300,7 @@ void tst_Login::plainPasswordHashedAtFirstLogin()
         QTest::keyClicks(login.EDPWD, QStringLiteral("Secret"));
         QVERIFY(login.CheckPassword());
     }
-    QCOMPARE(CurrentUserID, int(id));
+    QCOMPARE(AccountContext::current().operatorId(), int(id));
     QCOMPARE(storedPassword(id), stored);
 }
 
@@ -309,11 +309,16 @@ void tst_Login::hashedPasswordsCompare_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("exact") << "Secret" << "Secret" << true;
-    QTest::newRow("case differs") << "Secret" << "secret" << false;
-    QTest::newRow("no trimming") << "Secret" << "Secret " << false;
-    QTest::newRow("empty password") << "" << "" << true;
-    QTest::newRow("empty refuses text") << "" << "x" << false;
+    QTest::newRow("exact") << "Secret"
+                           << "Secret" << true;
+    QTest::newRow("case differs") << "Secret"
+                                  << "secret" << false;
+    QTest::newRow("no trimming") << "Secret"
+                                 << "Secret " << false;
+    QTest::newRow("empty password") << ""
+                                    << "" << true;
+    QTest::newRow("empty refuses text") << ""
+                                        << "x" << false;
     QTest::newRow("chinese") << QStringLiteral("口令") << QStringLiteral("口令") << true;
 }
 
@@ -329,13 +334,13 @@ void tst_Login::hashedPasswordsCompare()
     const QString again = Password::hash(password);
     QVERIFY(again != hash);
     QVERIFY(Password::matches(again, password));
-    const qint64 id = Db::lastInsertId(Db::exec(
-        QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash}));
+    const qint64 id = Db::lastInsertId(
+        Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash}));
     TLoginFm login;
     selectName(login, QStringLiteral("Aaron"));
     typeText(login.EDPWD, typed);
     QCOMPARE(login.CheckPassword(), accepted);
-    QCOMPARE(CurrentUserID, accepted ? int(id) : 0);
+    QCOMPARE(AccountContext::current().operatorId(), accepted ? int(id) : 0);
 }
 
 void tst_Login::failedLoginSlowedAndLogged()
@@ -364,7 +369,7 @@ void tst_Login::failedLoginSlowedAndLogged()
                                        "'%guess%'"))
                  .toInt(),
              0);
-    QCOMPARE(CurrentUserID, 0);
+    QCOMPARE(AccountContext::current().operatorId(), 0);
 }
 
 QTEST_MAIN(tst_Login)

@@ -106,7 +106,8 @@ void tst_MainWindow::cleanup()
 void tst_MainWindow::permissionsOffEnablesEverything()
 {
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("0"));
-    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    AccountContext::current().setOperator(
+        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
     TMainFm w;
     QCOMPARE(enabledButtons(w).size(), 7);
     for (QMenu *m : {w.FileMenu, w.BusinessMenu, w.StatisticsMenu, w.SettingsMenu, w.HelpMenu}) {
@@ -122,7 +123,8 @@ void tst_MainWindow::permissionsOffEnablesEverything()
 void tst_MainWindow::permissionsOnWithoutPowers()
 {
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
-    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    AccountContext::current().setOperator(
+        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
     TMainFm w;
     QCOMPARE(enabledButtons(w), QStringList());
     QVERIFY(w.FlatSpeedButton5->isEnabled());
@@ -162,8 +164,7 @@ void tst_MainWindow::eachPowerEnablesItsFunctions_data()
     QTest::newRow("6 income and expense")
         << 6 << QStringList{"FlatSpeedButton4"} << none << 0 << 0 << 3 << true;
     QTest::newRow("10 file menu") << 10 << none << none << 0 << 0 << 7 << false; // with 恢复
-    QTest::newRow("11 cash-up") << 11 << none << QStringList{"BizCashUp"} << 0 << 0 << 3
-                                << false;
+    QTest::newRow("11 cash-up") << 11 << none << QStringList{"BizCashUp"} << 0 << 0 << 3 << false;
     QTest::newRow("7 has no effect") << 7 << none << none << 0 << 0 << 3 << false;
 }
 
@@ -183,7 +184,7 @@ void tst_MainWindow::eachPowerEnablesItsFunctions()
     m_account->grant(clerk, power);
     for (int p : {1, 2, 3, 4, 5, 6, 10})
         m_account->grant(other, p); // another operator's powers never leak
-    CurrentUserID = int(clerk);
+    AccountContext::current().setOperator(int(clerk));
 
     TMainFm w;
     buttons.sort();
@@ -211,7 +212,8 @@ void tst_MainWindow::brokenPermissionOptionIsReportedAndIgnored()
         Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = 2"));
     else
         m_account->setOption(Schema::OptionPermissionMode, fault);
-    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    AccountContext::current().setOperator(
+        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
 
     TMainFm w;
     QCOMPARE(m_boxes->shown.size(), 1); // reported once
@@ -229,16 +231,16 @@ void tst_MainWindow::reloginAppliesTheNewOperatorsPowers()
     for (int p : {1, 2, 3, 4, 5, 6, 10})
         m_account->grant(owner, p);
     m_account->grant(clerk, 4);
-    CurrentUserID = int(owner);
+    AccountContext::current().setOperator(int(owner));
     TMainFm w;
     QCOMPARE(enabledButtons(w).size(), 7);
 
     w.setLoginProvider([&] {
-        CurrentUserID = int(clerk);
+        AccountContext::current().setOperator(int(clerk));
         return true;
     });
     w.N43->trigger();
-    QCOMPARE(CurrentUserID, int(clerk));
+    QCOMPARE(AccountContext::current().operatorId(), int(clerk));
     QCOMPARE(enabledButtons(w), QStringList{QStringLiteral("FlatSpeedButton8")});
     QVERIFY(w.isEnabled());
 }
@@ -249,7 +251,7 @@ void tst_MainWindow::reloginHidesEveryWindowOfTheLastOperator()
     const qint64 owner = m_account->addStaff(QStringLiteral("owner"), QString());
     const qint64 clerk = m_account->addStaff(QStringLiteral("clerk"), QString());
     m_account->grant(owner, 3);
-    CurrentUserID = int(owner);
+    AccountContext::current().setOperator(int(owner));
     TMainFm w;
     // A report or chart the owner opened: a window of the work area that is none of the five
     // long-lived work windows.
@@ -264,7 +266,7 @@ void tst_MainWindow::reloginHidesEveryWindowOfTheLastOperator()
     bool reportShownDuringLogin = true;
     w.setLoginProvider([&] {
         reportShownDuringLogin = report->isVisible();
-        CurrentUserID = int(clerk); // no statistics permission
+        AccountContext::current().setOperator(int(clerk)); // no statistics permission
         return true;
     });
     w.N43->trigger();
@@ -276,7 +278,7 @@ void tst_MainWindow::reloginHidesEveryWindowOfTheLastOperator()
 
 void tst_MainWindow::cancelledReloginClosesWithoutConfirmation()
 {
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -288,7 +290,7 @@ void tst_MainWindow::cancelledReloginClosesWithoutConfirmation()
 
 void tst_MainWindow::functionKeysReachTheMainWindowFromAWorkWindow()
 {
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     auto *work = new TBaseFm;
     auto *search = new QLineEdit(work);
@@ -317,7 +319,8 @@ void tst_MainWindow::functionKeysReachTheMainWindowFromAWorkWindow()
 void tst_MainWindow::functionKeyOfADisabledButtonDoesNothing()
 {
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
-    CurrentUserID = int(m_account->addStaff(QStringLiteral("nobody"), QString()));
+    AccountContext::current().setOperator(
+        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -332,14 +335,14 @@ void tst_MainWindow::captionAndStatusBar()
 {
     Db::exec(QStringLiteral("INSERT INTO TBSetup (company, comAddr, comTel) VALUES (?, ?, ?)"),
              {QStringLiteral("星光'影碟"), QStringLiteral("文三路"), QStringLiteral("123")});
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    【星光'影碟】"));
-    QCOMPARE(ShopCompany, QStringLiteral("星光'影碟"));
-    QCOMPARE(ShopAddress, QStringLiteral("文三路"));
-    QCOMPARE(ShopTel, QStringLiteral("123"));
+    QCOMPARE(AccountContext::current().shop(),
+             (ShopDetails{QStringLiteral("星光'影碟"), QStringLiteral("文三路"),
+                          QStringLiteral("123")}));
     QCOMPARE(w.StatusPanel1->text(), QStringLiteral("当前帐户：") + CurrentDBFile);
     // A passing notice (where a receipt was printed) reaches this window's status bar.
     showStatusNotice(QStringLiteral("已发送到打印机 X"));
@@ -353,8 +356,8 @@ void tst_MainWindow::captionAndStatusBar()
 
 void tst_MainWindow::captionWithoutShopName()
 {
-    ShopCompany.clear();
-    CurrentUserID = 1;
+    AccountContext::current().setShop(ShopDetails());
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -364,7 +367,7 @@ void tst_MainWindow::captionWithoutShopName()
 
 void tst_MainWindow::sampleAccountSaysWhatItIs()
 {
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     const QString own = CurrentDBFile;
     // Only the file's name tells: the caption is read when the window first shows.
     CurrentDBFile = QStringLiteral("/opt/rentora/data/sample.mdb");
@@ -373,7 +376,8 @@ void tst_MainWindow::sampleAccountSaysWhatItIs()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     CurrentDBFile = own;
     QCOMPARE(w.windowTitle(),
-             QStringLiteral("Rentora    【未设置单位名称 】    （示例帐户，用“文件 → 新建”建立自己的帐户）"));
+             QStringLiteral(
+                 "Rentora    【未设置单位名称 】    （示例帐户，用“文件 → 新建”建立自己的帐户）"));
     w.hide();
 }
 
@@ -382,20 +386,21 @@ void tst_MainWindow::restoreIsOfferedInTheFileMenu()
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
     const qint64 owner = m_account->addStaff(QStringLiteral("owner"), QString());
     m_account->grant(owner, 10);
-    CurrentUserID = int(owner);
+    AccountContext::current().setOperator(int(owner));
     TMainFm w;
     QAction *restore = w.action(QStringLiteral("FileRestore"));
     QVERIFY(restore);
     QVERIFY(restore->isVisible());
     QVERIFY(restore->isEnabled());
-    CurrentUserID = int(m_account->addStaff(QStringLiteral("clerk"), QString()));
+    AccountContext::current().setOperator(
+        int(m_account->addStaff(QStringLiteral("clerk"), QString())));
     w.ApplyPowers(); // without the file menu's permission it is out of reach
     QVERIFY(!restore->isEnabled());
 }
 
 void tst_MainWindow::clockShowsDateAndTime()
 {
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.Timer1Timer();
     const QString text = w.StatusPanel0->text();
@@ -410,7 +415,7 @@ void tst_MainWindow::clockShowsDateAndTime()
 void tst_MainWindow::clockPanelHoldsItsWholeText()
 {
     applyCommonLook();
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -419,17 +424,17 @@ void tst_MainWindow::clockPanelHoldsItsWholeText()
                                QDateTime(QDate(2003, 7, 1), QTime(0, 0, 0))}) {
         const QString text = clockText(t);
         const int needed = w.StatusPanel0->fontMetrics().horizontalAdvance(text);
-        QVERIFY2(w.StatusPanel0->contentsRect().width() >= needed,
-                 qPrintable(QStringLiteral("%1 < %2")
-                                .arg(w.StatusPanel0->contentsRect().width())
-                                .arg(needed)));
+        QVERIFY2(
+            w.StatusPanel0->contentsRect().width() >= needed,
+            qPrintable(
+                QStringLiteral("%1 < %2").arg(w.StatusPanel0->contentsRect().width()).arg(needed)));
     }
     w.hide();
 }
 
 void tst_MainWindow::navigationBarHidesAndComesBack()
 {
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.resize(1000, 700);
     w.show();
@@ -452,7 +457,7 @@ void tst_MainWindow::navigationBarHidesAndComesBack()
 
 void tst_MainWindow::closingAsksFirst()
 {
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
     TMainFm w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));

@@ -99,7 +99,7 @@ void tst_Startup::lockIsTheSameWhateverTmpdir()
 void tst_Startup::init()
 {
     SetNoteFlag(1);
-    CurrentUserID = 0;
+    AccountContext::current().setOperator(0);
 }
 
 void tst_Startup::secondCopyIsRefused()
@@ -173,7 +173,7 @@ void tst_Startup::cancelledLoginEndsWithoutMainWindow()
     QCOMPARE(Startup::run(*qApp), 0);
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("您要退出系统吗？")});
     QVERIFY(!findMainWindow());
-    QCOMPARE(CurrentUserID, 0);
+    QCOMPARE(AccountContext::current().operatorId(), 0);
 }
 
 void tst_Startup::loginBuildsHiddenWorkWindowsAndRuns_data()
@@ -208,7 +208,7 @@ void tst_Startup::loginBuildsHiddenWorkWindowsAndRuns()
             }
             mainShown = main->isVisible();
             openedFile = CurrentDBFile;
-            operatorId = CurrentUserID;
+            operatorId = AccountContext::current().operatorId();
             for (QWidget *w : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(),
                                SetupWindow(), InOutMoneyListWindow()}) {
                 if (w && w->isVisible())

@@ -15,7 +15,7 @@ TestAccount::TestAccount()
     if (!openAccountFile(m_path, QLatin1String(Db::MainConnName), &why))
         qFatal("cannot open the test account: %s", qPrintable(why));
     CurrentDBFile = m_path;
-    CurrentUserID = 1;
+    AccountContext::current().setOperator(1);
 }
 
 TestAccount::~TestAccount()
@@ -26,7 +26,7 @@ TestAccount::~TestAccount()
             db.close();
     }
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
-    CurrentUserID = 0;
+    AccountContext::current().setOperator(0);
     CurrentDBFile.clear();
 }
 
@@ -37,18 +37,19 @@ QSqlDatabase TestAccount::db() const
 
 qint64 TestAccount::addFeeClass(const QString &name, qint64 feeCents, qint64 depositCents)
 {
-    return Db::lastInsertId(Db::exec(
-        QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
-        {name, feeCents, depositCents}));
+    return Db::lastInsertId(
+        Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
+                 {name, feeCents, depositCents}));
 }
 
 qint64 TestAccount::addCopy(const QString &code, const QString &name, const QString &feeClass,
                             int quality)
 {
-    return Db::lastInsertId(Db::exec(
-        QStringLiteral("INSERT INTO TBName (CustomNum, Name, Ver, Nlang, Categray, Amount, Copy, "
-                       "Provide, Mone, Quality) VALUES (?, ?, ?, '国语', '动作', 1, 1, 1, 1000, ?)"),
-        {code, name, feeClass, quality}));
+    return Db::lastInsertId(
+        Db::exec(QStringLiteral(
+                     "INSERT INTO TBName (CustomNum, Name, Ver, Nlang, Categray, Amount, Copy, "
+                     "Provide, Mone, Quality) VALUES (?, ?, ?, '国语', '动作', 1, 1, 1, 1000, ?)"),
+                 {code, name, feeClass, quality}));
 }
 
 qint64 TestAccount::addMember(const QString &num, const QString &name, int allowance)

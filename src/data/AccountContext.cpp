@@ -1,0 +1,45 @@
+#include "AccountContext.h"
+
+#include "Db.h"
+
+ShopDetails ShopDetails::read(const QSqlDatabase &db)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup "
+                                          "ORDER BY rowid LIMIT 1"),
+                           {}, db);
+    ShopDetails d;
+    if (q.next()) {
+        d.company = Db::text(q, "company");
+        d.address = Db::text(q, "comAddr");
+        d.telephone = Db::text(q, "comTel");
+    }
+    return d;
+}
+
+AccountContext &AccountContext::current()
+{
+    static AccountContext account;
+    return account;
+}
+
+QSqlDatabase AccountContext::db() const
+{
+    return Db::mainConn();
+}
+
+void AccountContext::readShop()
+{
+    m_shop = ShopDetails::read(db());
+}
+
+void AccountContext::signIn(int userId)
+{
+    m_session = OperatorSession::lockedDown(userId);
+    m_session = OperatorSession::load(userId, db());
+}
+
+void AccountContext::forget()
+{
+    m_shop = ShopDetails();
+    m_session = OperatorSession();
+}

@@ -140,15 +140,7 @@ RentalOptions saveRentalOptions(const RentalOptions &options)
 
 ShopDetails readShopDetails()
 {
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup "
-                                          "ORDER BY rowid LIMIT 1"));
-    ShopDetails d;
-    if (q.next()) {
-        d.company = Db::text(q, "company");
-        d.address = Db::text(q, "comAddr");
-        d.telephone = Db::text(q, "comTel");
-    }
-    return d;
+    return ShopDetails::read(AccountContext::current().db());
 }
 
 void saveShopDetails(const ShopDetails &d)

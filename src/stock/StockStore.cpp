@@ -68,6 +68,16 @@ namespace {
     Db::refuse({Db::Refusal::Reason::NotInStock});
 }
 
+// Gives a copy still in stock the quality that takes it out (deleted or written off); a copy
+// already out is refused, which rolls the caller's transaction back.
+void takeOutOfStock(qint64 titleId, int quality)
+{
+    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? AND Quality < ?"),
+                           {quality, titleId, Schema::QualityDeleted});
+    if (q.numRowsAffected() <= 0)
+        refuseNotInStock();
+}
+
 } // namespace
 
 Db::Completed<Db::Nothing> deleteFromStock(qint64 titleId)
@@ -75,11 +85,7 @@ Db::Completed<Db::Nothing> deleteFromStock(qint64 titleId)
     return Db::complete([titleId] {
         Db::Transaction tx;
         const Audit::RowChange change(Audit::Kind::StockDelete, kTable, kKey, titleId);
-        QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
-                                              "AND Quality < ?"),
-                               {Schema::QualityDeleted, titleId, Schema::QualityDeleted});
-        if (q.numRowsAffected() <= 0)
-            refuseNotInStock();
+        takeOutOfStock(titleId, Schema::QualityDeleted);
         change.record();
         tx.commit();
         return Db::Nothing();
@@ -91,11 +97,7 @@ Db::Completed<Db::Nothing> writeOff(qint64 titleId)
     return Db::complete([titleId] {
         Db::Transaction tx;
         const Audit::RowChange change(Audit::Kind::WriteOff, kTable, kKey, titleId);
-        QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? "
-                                              "AND Quality < ?"),
-                               {Schema::QualityWrittenOff, titleId, Schema::QualityDeleted});
-        if (q.numRowsAffected() <= 0)
-            refuseNotInStock(); // rolled back, nothing changed
+        takeOutOfStock(titleId, Schema::QualityWrittenOff); // refused: rolled back
         // Open lines are the open rentals and the sale lines; only the rentals go.
         Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL "
                                 "AND (Ass_Number IS NULL OR Ass_Number <> ?)"),

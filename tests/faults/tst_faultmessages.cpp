@@ -466,16 +466,8 @@ void tst_FaultMessages::anotherCounterClosingKeepsOurLog()
     QVERIFY(QFile::exists(wal));
 
     // A rental after the other counter left is in the file for everybody.
-    const auto copy = Lease::findCopyForRent(FaultAccount::copyCode(2));
-    QVERIFY(copy);
-    const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
-    Lease::Completion c;
-    c.items = {*item};
-    c.depositTotal = item->addedDeposit;
-    c.rentTotal = item->addedRent;
-    c.operatorId = 1;
-    c.now = QDateTime::currentDateTime();
-    QVERIFY(Lease::complete(c).done());
+    const CounterActions::Result rented = CounterActions::rent(FaultAccount::copyCode(2), 0);
+    QVERIFY2(rented.status == CounterActions::Result::Status::Done, qPrintable(rented.error));
     closeMain();
     QVERIFY(openMain(m_account));
     QCOMPARE(Db::scalar(openLines).toInt(), before + 3);

@@ -1416,6 +1416,483 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>SetupFeesPage</name>
+    <message>
+        <source>收费标准</source>
+        <translation>Fee classes</translation>
+    </message>
+    <message>
+        <source>类型名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>租金/天</source>
+        <translation>Rent/day</translation>
+    </message>
+    <message>
+        <source>押   金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>添  加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保  存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删  除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>押金</source>
+        <translation>Deposit</translation>
+    </message>
+    <message>
+        <source>影片分类</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>影片类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置出租影片的租金费用，以及影片的分类情况。</source>
+        <translation>Set the rent of the discs and the categories of the titles here.</translation>
+    </message>
+    <message>
+        <source>确定要删除类型【%1】吗？</source>
+        <translation>Delete the type &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>确定要删除分类【%1】吗？</source>
+        <translation>Delete the category &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupMembersPage</name>
+    <message>
+        <source>会员列表</source>
+        <translation>Members</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>会员编号</source>
+        <translation>Member no.</translation>
+    </message>
+    <message>
+        <source>姓    名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>电    话</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>等    级</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>可观看的影片数</source>
+        <translation>Discs allowed</translation>
+    </message>
+    <message>
+        <source>(每租一张减一，0：表示已不能再租)</source>
+        <translation>(one less per disc rented; 0: no more rentals)</translation>
+    </message>
+    <message>
+        <source>观看影片的终止日期</source>
+        <translation>Allowed until</translation>
+    </message>
+    <message>
+        <source>(“2000-01-01”表示不限制终止日期)</source>
+        <translation>(&quot;2000-01-01&quot;: no end date)</translation>
+    </message>
+    <message>
+        <source>说    明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>当前状态：</source>
+        <translation>State:</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>添  加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保  存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删  除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>会员交费</source>
+        <translation>Payments</translation>
+    </message>
+    <message>
+        <source>交费日期</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>金额</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>共0.00 元</source>
+        <translation>Total 0.00</translation>
+    </message>
+    <message>
+        <source>用户租赁列表，其中归还日期为空表示该影片未归还。</source>
+        <translation>The member&apos;s rentals; no return date means the disc is still out.</translation>
+    </message>
+    <message>
+        <source>会员租碟</source>
+        <translation>Rentals</translation>
+    </message>
+    <message>
+        <source>出租日期</source>
+        <translation>Rented on</translation>
+    </message>
+    <message>
+        <source>归还日期</source>
+        <translation>Returned on</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Lang.</translation>
+    </message>
+    <message>
+        <source>版本</source>
+        <translation>Ver.</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>共 0 部</source>
+        <translation>Titles: 0</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置出租会员的基本信息。</source>
+        <translation>Set the members&apos; details here.</translation>
+    </message>
+    <message>
+        <source>确定要删除会员【%1】相关资料吗？</source>
+        <translation>Delete the member &quot;%1&quot; and his records?</translation>
+    </message>
+    <message>
+        <source>确定要删除交费记录吗?</source>
+        <translation>Delete this payment?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupOptionsPage</name>
+    <message>
+        <source>目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。确定要启用权限管理方式吗？</source>
+        <translation>Nobody holds the &quot;Settings&quot; permission yet; with permission control on, nobody could open the settings again. Turn permission control on?</translation>
+    </message>
+    <message>
+        <source>租金计算方法</source>
+        <translation>Rent is charged</translation>
+    </message>
+    <message>
+        <source>按出租天数记费</source>
+        <translation>per day</translation>
+    </message>
+    <message>
+        <source>按VCD每碟记费</source>
+        <translation>per disc</translation>
+    </message>
+    <message>
+        <source>系统运行方式</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>无权限管理方式（任何人都可以使用系统所有功能）</source>
+        <translation>Off (everyone can use everything)</translation>
+    </message>
+    <message>
+        <source>权限管理方式（根据管理员所分配的权限进行操作）</source>
+        <translation>On (as the manager assigns)</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>Printing</translation>
+    </message>
+    <message>
+        <source>打印单据</source>
+        <translation>Print receipts</translation>
+    </message>
+    <message>
+        <source>不打印单据</source>
+        <translation>No receipts</translation>
+    </message>
+    <message>
+        <source>单据类型</source>
+        <translation>Receipt form</translation>
+    </message>
+    <message>
+        <source>A4幅面</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>POS机票据幅面</source>
+        <translation>POS slip</translation>
+    </message>
+    <message>
+        <source>小票纸张</source>
+        <translation>Slip paper</translation>
+    </message>
+    <message>
+        <source>70 x 100 mm 单据</source>
+        <translation>70 x 100 mm slip</translation>
+    </message>
+    <message>
+        <source>58 mm 纸卷</source>
+        <translation>58 mm roll</translation>
+    </message>
+    <message>
+        <source>80 mm 纸卷</source>
+        <translation>80 mm roll</translation>
+    </message>
+    <message>
+        <source>单据和交班结算单的纸张</source>
+        <translation>Paper of receipts and cash-up slips</translation>
+    </message>
+    <message>
+        <source>租赁过期设置</source>
+        <translation>Overdue</translation>
+    </message>
+    <message>
+        <source>过期天数</source>
+        <translation>Days allowed</translation>
+    </message>
+    <message>
+        <source>天</source>
+        <translation>days</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。</source>
+        <translation>Set how rent is charged and how permissions work here.</translation>
+    </message>
+    <message>
+        <source>数据保存出错！</source>
+        <translation>Saving failed.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupShopPage</name>
+    <message>
+        <source>单位名称</source>
+        <translation>Shop name</translation>
+    </message>
+    <message>
+        <source>单位地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>联系电话</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>应  用</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+<context>
+    <name>SetupStaffPage</name>
+    <message>
+        <source>人员列表</source>
+        <translation>Staff</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>姓名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>基本信息</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>姓    名</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>操作口令</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>不修改口令请留空</source>
+        <translation>Leave empty to keep the password</translation>
+    </message>
+    <message>
+        <source>居住地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>联系方式</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>说   明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>权限分配</source>
+        <translation>Permissions</translation>
+    </message>
+    <message>
+        <source>所有权限</source>
+        <translation>All permissions</translation>
+    </message>
+    <message>
+        <source>人员所具有的权限</source>
+        <translation>Held by this person</translation>
+    </message>
+    <message>
+        <source>添  加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保  存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删  除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>在这儿您可以进行员工的管理操作。</source>
+        <translation>Manage the staff here.</translation>
+    </message>
+    <message>
+        <source>确定要删除人员【%1】吗？</source>
+        <translation>Delete &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSuppliersPage</name>
+    <message>
+        <source>供应商</source>
+        <translation>Suppliers</translation>
+    </message>
+    <message>
+        <source>公司名称</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>联系电话</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>公司地址</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>说    明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>添  加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保  存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删  除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置供应商的基本信息。</source>
+        <translation>Set the suppliers&apos; details here.</translation>
+    </message>
+    <message>
+        <source>确定要删除供应商【%1】吗？</source>
+        <translation>Delete the supplier &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>SetupTypesPage</name>
+    <message>
+        <source>收支类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>收支名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>说&#x3000;&#x3000;明</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>添  加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>保  存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>删  除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>在这儿您可以设置收支类型的基本信息。</source>
+        <translation>Set the income and expense types here.</translation>
+    </message>
+    <message>
+        <source>确定要删除类型【%1】吗？</source>
+        <translation>Delete the type &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>程序已经在运行</source>
@@ -3928,388 +4405,12 @@ Write off &quot;%1&quot;?</translation>
 <context>
     <name>TSetupFm</name>
     <message>
-        <source>收费标准</source>
-        <translation>Fee classes</translation>
-    </message>
-    <message>
-        <source>类型名称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>租金/天</source>
-        <translation>Rent/day</translation>
-    </message>
-    <message>
-        <source>押   金</source>
-        <translation>Deposit</translation>
-    </message>
-    <message>
-        <source>添  加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>保  存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>删  除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>押金</source>
-        <translation>Deposit</translation>
-    </message>
-    <message>
-        <source>影片分类</source>
-        <translation>Categories</translation>
-    </message>
-    <message>
-        <source>影片类型</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>在这儿您可以设置出租影片的租金费用，以及影片的分类情况。</source>
-        <translation>Set the rent of the discs and the categories of the titles here.</translation>
-    </message>
-    <message>
-        <source>确定要删除类型【%1】吗？</source>
-        <translation>Delete the type &quot;%1&quot;?</translation>
-    </message>
-    <message>
-        <source>确定要删除分类【%1】吗？</source>
-        <translation>Delete the category &quot;%1&quot;?</translation>
-    </message>
-    <message>
-        <source>修改</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>添加</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>会员列表</source>
-        <translation>Members</translation>
-    </message>
-    <message>
-        <source>编号</source>
-        <translation>Code</translation>
-    </message>
-    <message>
-        <source>姓名</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>会员编号</source>
-        <translation>Member no.</translation>
-    </message>
-    <message>
-        <source>姓    名</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>电    话</source>
-        <translation>Phone</translation>
-    </message>
-    <message>
-        <source>等    级</source>
-        <translation>Grade</translation>
-    </message>
-    <message>
-        <source>可观看的影片数</source>
-        <translation>Discs allowed</translation>
-    </message>
-    <message>
-        <source>(每租一张减一，0：表示已不能再租)</source>
-        <translation>(one less per disc rented; 0: no more rentals)</translation>
-    </message>
-    <message>
-        <source>观看影片的终止日期</source>
-        <translation>Allowed until</translation>
-    </message>
-    <message>
-        <source>(“2000-01-01”表示不限制终止日期)</source>
-        <translation>(&quot;2000-01-01&quot;: no end date)</translation>
-    </message>
-    <message>
-        <source>说    明</source>
-        <translation>Remark</translation>
-    </message>
-    <message>
-        <source>当前状态：</source>
-        <translation>State:</translation>
-    </message>
-    <message>
-        <source>删除</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>会员交费</source>
-        <translation>Payments</translation>
-    </message>
-    <message>
-        <source>交费日期</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>金额</source>
-        <translation>Amount</translation>
-    </message>
-    <message>
-        <source>说明</source>
-        <translation>Remark</translation>
-    </message>
-    <message>
-        <source>共0.00 元</source>
-        <translation>Total 0.00</translation>
-    </message>
-    <message>
-        <source>用户租赁列表，其中归还日期为空表示该影片未归还。</source>
-        <translation>The member&apos;s rentals; no return date means the disc is still out.</translation>
-    </message>
-    <message>
-        <source>会员租碟</source>
-        <translation>Rentals</translation>
-    </message>
-    <message>
-        <source>出租日期</source>
-        <translation>Rented on</translation>
-    </message>
-    <message>
-        <source>归还日期</source>
-        <translation>Returned on</translation>
-    </message>
-    <message>
-        <source>名称</source>
-        <translation>Title</translation>
-    </message>
-    <message>
-        <source>语言</source>
-        <translation>Lang.</translation>
-    </message>
-    <message>
-        <source>版本</source>
-        <translation>Ver.</translation>
-    </message>
-    <message>
-        <source>类型</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>共 0 部</source>
-        <translation>Titles: 0</translation>
-    </message>
-    <message>
-        <source>在这儿您可以设置出租会员的基本信息。</source>
-        <translation>Set the members&apos; details here.</translation>
-    </message>
-    <message>
-        <source>确定要删除会员【%1】相关资料吗？</source>
-        <translation>Delete the member &quot;%1&quot; and his records?</translation>
-    </message>
-    <message>
-        <source>确定要删除交费记录吗?</source>
-        <translation>Delete this payment?</translation>
-    </message>
-    <message>
-        <source>目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。确定要启用权限管理方式吗？</source>
-        <translation>Nobody holds the &quot;Settings&quot; permission yet; with permission control on, nobody could open the settings again. Turn permission control on?</translation>
-    </message>
-    <message>
-        <source>租金计算方法</source>
-        <translation>Rent is charged</translation>
-    </message>
-    <message>
-        <source>按出租天数记费</source>
-        <translation>per day</translation>
-    </message>
-    <message>
-        <source>按VCD每碟记费</source>
-        <translation>per disc</translation>
-    </message>
-    <message>
-        <source>系统运行方式</source>
-        <translation>Permissions</translation>
-    </message>
-    <message>
-        <source>无权限管理方式（任何人都可以使用系统所有功能）</source>
-        <translation>Off (everyone can use everything)</translation>
-    </message>
-    <message>
-        <source>权限管理方式（根据管理员所分配的权限进行操作）</source>
-        <translation>On (as the manager assigns)</translation>
-    </message>
-    <message>
-        <source>打印设置</source>
-        <translation>Printing</translation>
-    </message>
-    <message>
-        <source>打印单据</source>
-        <translation>Print receipts</translation>
-    </message>
-    <message>
-        <source>不打印单据</source>
-        <translation>No receipts</translation>
-    </message>
-    <message>
-        <source>单据类型</source>
-        <translation>Receipt form</translation>
-    </message>
-    <message>
-        <source>A4幅面</source>
-        <translation>A4</translation>
-    </message>
-    <message>
-        <source>POS机票据幅面</source>
-        <translation>POS slip</translation>
-    </message>
-    <message>
-        <source>小票纸张</source>
-        <translation>Slip paper</translation>
-    </message>
-    <message>
-        <source>70 x 100 mm 单据</source>
-        <translation>70 x 100 mm slip</translation>
-    </message>
-    <message>
-        <source>58 mm 纸卷</source>
-        <translation>58 mm roll</translation>
-    </message>
-    <message>
-        <source>80 mm 纸卷</source>
-        <translation>80 mm roll</translation>
-    </message>
-    <message>
-        <source>单据和交班结算单的纸张</source>
-        <translation>Paper of receipts and cash-up slips</translation>
-    </message>
-    <message>
-        <source>租赁过期设置</source>
-        <translation>Overdue</translation>
-    </message>
-    <message>
-        <source>过期天数</source>
-        <translation>Days allowed</translation>
-    </message>
-    <message>
-        <source>天</source>
-        <translation>days</translation>
-    </message>
-    <message>
-        <source>应用</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。</source>
-        <translation>Set how rent is charged and how permissions work here.</translation>
-    </message>
-    <message>
-        <source>数据保存出错！</source>
-        <translation>Saving failed.</translation>
-    </message>
-    <message>
-        <source>单位名称</source>
-        <translation>Shop name</translation>
-    </message>
-    <message>
-        <source>单位地址</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>联系电话</source>
-        <translation>Phone</translation>
-    </message>
-    <message>
-        <source>应  用</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
-        <source>人员列表</source>
-        <translation>Staff</translation>
-    </message>
-    <message>
-        <source>基本信息</source>
-        <translation>Details</translation>
-    </message>
-    <message>
-        <source>操作口令</source>
-        <translation>Password</translation>
-    </message>
-    <message>
-        <source>不修改口令请留空</source>
-        <translation>Leave empty to keep the password</translation>
-    </message>
-    <message>
-        <source>居住地址</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>联系方式</source>
-        <translation>Contact</translation>
-    </message>
-    <message>
-        <source>说   明</source>
-        <translation>Remark</translation>
-    </message>
-    <message>
-        <source>权限分配</source>
-        <translation>Permissions</translation>
-    </message>
-    <message>
-        <source>所有权限</source>
-        <translation>All permissions</translation>
-    </message>
-    <message>
-        <source>人员所具有的权限</source>
-        <translation>Held by this person</translation>
-    </message>
-    <message>
-        <source>在这儿您可以进行员工的管理操作。</source>
-        <translation>Manage the staff here.</translation>
-    </message>
-    <message>
-        <source>确定要删除人员【%1】吗？</source>
-        <translation>Delete &quot;%1&quot;?</translation>
-    </message>
-    <message>
         <source>收支类型</source>
         <translation>Type</translation>
     </message>
     <message>
-        <source>收支名称</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>说&#x3000;&#x3000;明</source>
-        <translation>Remark</translation>
-    </message>
-    <message>
-        <source>在这儿您可以设置收支类型的基本信息。</source>
-        <translation>Set the income and expense types here.</translation>
-    </message>
-    <message>
         <source>供应商</source>
         <translation>Suppliers</translation>
-    </message>
-    <message>
-        <source>公司名称</source>
-        <translation>Company</translation>
-    </message>
-    <message>
-        <source>地址</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>公司地址</source>
-        <translation>Address</translation>
-    </message>
-    <message>
-        <source>在这儿您可以设置供应商的基本信息。</source>
-        <translation>Set the suppliers&apos; details here.</translation>
-    </message>
-    <message>
-        <source>确定要删除供应商【%1】吗？</source>
-        <translation>Delete the supplier &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>系统设置</source>

@@ -1,14 +1,11 @@
-// The fees page: fee classes (rent and deposit per disc) and film categories side by side.
-#include "SetupLayout.h"
-#include "SetupWindow.h"
+#include "SetupFeesPage.h"
 
 #include "FeeStore.h"
+#include "ListEditor.h"
+#include "SetupLayout.h"
 
 #include "toolkit/DataGrid.h"
 #include "toolkit/InputFilters.h"
-#include "toolkit/MessageBox.h"
-
-#include "data/Db.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,18 +16,16 @@
 
 using namespace SetupLayout;
 
-QWidget *TSetupFm::buildFeesPage()
+SetupFeesPage::SetupFeesPage(QWidget *parent) : SetupPage(parent)
 {
-    auto *page = new QWidget(this);
-    auto *row = new QHBoxLayout(page);
+    auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
 
-    auto *fees = new QGroupBox(tr("收费标准"), page);
+    auto *fees = new QGroupBox(tr("收费标准"), this);
     auto *feeColumn = new QVBoxLayout(fees);
     auto *feeTop = new QHBoxLayout;
     auto *feeFields = new QGridLayout;
-    EDFeeName =
-        addField(feeFields, 0, 0, tr("类型名称"), QStringLiteral("EDFeeName"), fees);
+    EDFeeName = addField(feeFields, 0, 0, tr("类型名称"), QStringLiteral("EDFeeName"), fees);
     EDFee = addField(feeFields, 1, 0, tr("租金/天"), QStringLiteral("EDFee"), fees);
     EDFeeYJ = addField(feeFields, 2, 0, tr("押   金"), QStringLiteral("EDFeeYJ"), fees);
     Input::acceptMoneyOnly(EDFee);
@@ -44,64 +39,60 @@ QWidget *TSetupFm::buildFeesPage()
         feeButtons->addWidget(b);
     feeTop->addLayout(feeButtons);
     feeColumn->addLayout(feeTop);
-    FeeGrid = makeGrid(QStringLiteral("FeeGrid"), tr("收费标准"));
-    FeeGrid->setParent(fees);
+    FeeGrid = listGrid(QStringLiteral("FeeGrid"), tr("收费标准"), fees);
     FeeGrid->addHiddenColumn(QStringLiteral("ID"));
     FeeGrid->addColumn(QStringLiteral("Name"), tr("类型名称"), Grid::Kind::Text, 110);
     FeeGrid->addColumn(QStringLiteral("Fee"), tr("租金/天"), Grid::Kind::Money, 80);
     FeeGrid->addColumn(QStringLiteral("Deposit"), tr("押金"), Grid::Kind::Money, 80);
     FeeGrid->setFooterVisible(false);
     FeeGrid->setLastColumnFills(true);
-    routeMainList(FeeGrid);
     feeColumn->addWidget(FeeGrid, 1);
     row->addWidget(fees, 3);
 
-    auto *categories = new QGroupBox(tr("影片分类"), page);
+    auto *categories = new QGroupBox(tr("影片分类"), this);
     auto *cateColumn = new QVBoxLayout(categories);
     auto *cateField = new QGridLayout;
-    EDCateName = addField(cateField, 0, 0, tr("影片类型"), QStringLiteral("EDCateName"),
-                          categories);
+    EDCateName =
+        addField(cateField, 0, 0, tr("影片类型"), QStringLiteral("EDCateName"), categories);
     cateColumn->addLayout(cateField);
     BtnCateAdd = button(tr("添  加"), QStringLiteral("BtnCateAdd"), categories);
     BtnCateSave = button(tr("保  存"), QStringLiteral("BtnCateSave"), categories);
     BtnCateDel = button(tr("删  除"), QStringLiteral("BtnCateDel"), categories);
     cateColumn->addLayout(buttonRow(BtnCateAdd, BtnCateSave, BtnCateDel));
-    CateGrid = makeGrid(QStringLiteral("CateGrid"), tr("影片分类"));
-    CateGrid->setParent(categories);
+    CateGrid = listGrid(QStringLiteral("CateGrid"), tr("影片分类"), categories);
     CateGrid->addHiddenColumn(QStringLiteral("ID"));
     CateGrid->addColumn(QStringLiteral("Categray"), tr("影片类型"));
     CateGrid->setFooterVisible(false);
     CateGrid->setLastColumnFills(true);
-    routeSecondList(CateGrid);
     cateColumn->addWidget(CateGrid, 1);
     row->addWidget(categories, 2);
 
-    connect(BtnFeeAdd, &QPushButton::clicked, this, &TSetupFm::BtnFeeAddClick);
-    connect(BtnFeeSave, &QPushButton::clicked, this, &TSetupFm::BtnFeeSaveClick);
-    connect(BtnFeeDel, &QPushButton::clicked, this, &TSetupFm::BtnFeeDelClick);
-    connect(BtnCateAdd, &QPushButton::clicked, this, &TSetupFm::BtnCateAddClick);
-    connect(BtnCateSave, &QPushButton::clicked, this, &TSetupFm::BtnCateSaveClick);
-    connect(BtnCateDel, &QPushButton::clicked, this, &TSetupFm::BtnCateDelClick);
-    return page;
+    // Both lists save without a word on success.
+    m_feeClasses = new ListEditor(FeeGrid, ListEditor::SaveNotice::Quiet, this);
+    m_categories = new ListEditor(CateGrid, ListEditor::SaveNotice::Quiet, this);
+    connect(m_feeClasses, &ListEditor::rowChanged, this, &SetupFeesPage::feeClassShown);
+    connect(m_categories, &ListEditor::rowChanged, this, &SetupFeesPage::categoryShown);
+    connect(BtnFeeAdd, &QPushButton::clicked, this, &SetupFeesPage::startNewFeeClass);
+    connect(BtnFeeSave, &QPushButton::clicked, this, &SetupFeesPage::saveFeeClass);
+    connect(BtnFeeDel, &QPushButton::clicked, this, &SetupFeesPage::deleteFeeClass);
+    connect(BtnCateAdd, &QPushButton::clicked, this, &SetupFeesPage::startNewCategory);
+    connect(BtnCateSave, &QPushButton::clicked, this, &SetupFeesPage::saveCategory);
+    connect(BtnCateDel, &QPushButton::clicked, this, &SetupFeesPage::deleteCategory);
 }
 
-void TSetupFm::TabSheet3Show()
+QString SetupFeesPage::header() const
 {
-    m_pageKind = KindFees;
-    setHeader(tr("在这儿您可以设置出租影片的租金费用，以及影片的分类情况。"));
-    m_feeAdding = false;
-    m_cateAdding = false;
-    try {
-        FeeGrid->open(Settings::feeClassListSql());
-        CateGrid->open(Settings::categoryListSql());
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
+    return tr("在这儿您可以设置出租影片的租金费用，以及影片的分类情况。");
 }
 
-void TSetupFm::feeAfterScroll()
+void SetupFeesPage::enter()
 {
-    m_feeAdding = false;
+    if (m_feeClasses->open(Settings::feeClassListSql()))
+        m_categories->open(Settings::categoryListSql());
+}
+
+void SetupFeesPage::feeClassShown()
+{
     BtnFeeDel->setEnabled(FeeGrid->hasCurrentRow());
     if (!FeeGrid->hasCurrentRow())
         return;
@@ -116,48 +107,54 @@ void TSetupFm::feeAfterScroll()
     EDFeeYJ->setText(amount("Deposit"));
 }
 
-void TSetupFm::BtnFeeAddClick()
+void SetupFeesPage::startNewFeeClass()
 {
-    startNewRow(FeeGrid, &m_feeAdding);
+    m_feeClasses->startNew();
     for (QLineEdit *e : {EDFeeName, EDFee, EDFeeYJ})
         e->clear();
     BtnFeeDel->setEnabled(false);
     EDFeeName->setFocus(Qt::OtherFocusReason);
 }
 
-void TSetupFm::BtnFeeSaveClick()
+void SetupFeesPage::saveFeeClass()
 {
-    saveRow(FeeGrid, &m_feeAdding, SaveNotice::Quiet, [this] {
-        return Settings::saveFeeClass(keyOf(FeeGrid, m_feeAdding),
+    m_feeClasses->save([this] {
+        return Settings::saveFeeClass(m_feeClasses->currentKey(),
                                       {EDFeeName->text(), EDFee->text(), EDFeeYJ->text()});
     });
 }
 
-void TSetupFm::BtnFeeDelClick()
+void SetupFeesPage::deleteFeeClass()
 {
-    deleteRow(FeeGrid, keyOf(FeeGrid, m_feeAdding),
-              tr("确定要删除类型【%1】吗？").arg(FeeGrid->value(QStringLiteral("Name")).toString()),
-              &Settings::deleteFeeClass);
+    m_feeClasses->remove(
+        tr("确定要删除类型【%1】吗？").arg(FeeGrid->value(QStringLiteral("Name")).toString()),
+        &Settings::deleteFeeClass);
 }
 
-void TSetupFm::BtnCateAddClick()
+void SetupFeesPage::categoryShown()
 {
-    startNewRow(CateGrid, &m_cateAdding);
+    if (CateGrid->hasCurrentRow())
+        EDCateName->setText(CateGrid->value(QStringLiteral("Categray")).toString());
+    BtnCateDel->setEnabled(CateGrid->hasCurrentRow());
+}
+
+void SetupFeesPage::startNewCategory()
+{
+    m_categories->startNew();
     EDCateName->clear();
     BtnCateDel->setEnabled(false);
     EDCateName->setFocus(Qt::OtherFocusReason);
 }
 
-void TSetupFm::BtnCateSaveClick()
+void SetupFeesPage::saveCategory()
 {
-    saveRow(CateGrid, &m_cateAdding, SaveNotice::Quiet, [this] {
-        return Settings::saveCategory(keyOf(CateGrid, m_cateAdding), EDCateName->text());
-    });
+    m_categories->save(
+        [this] { return Settings::saveCategory(m_categories->currentKey(), EDCateName->text()); });
 }
 
-void TSetupFm::BtnCateDelClick()
+void SetupFeesPage::deleteCategory()
 {
-    deleteRow(CateGrid, keyOf(CateGrid, m_cateAdding),
-              tr("确定要删除分类【%1】吗？").arg(CateGrid->value(QStringLiteral("Categray")).toString()),
-              &Settings::deleteCategory);
+    m_categories->remove(
+        tr("确定要删除分类【%1】吗？").arg(CateGrid->value(QStringLiteral("Categray")).toString()),
+        &Settings::deleteCategory);
 }

@@ -1,5 +1,6 @@
 #include "SetupLayout.h"
 
+#include "toolkit/DataGrid.h"
 #include "toolkit/MessageBox.h"
 
 #include <QFrame>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace SetupLayout {
 
@@ -53,6 +55,30 @@ QBoxLayout *buttonRow(QPushButton *add, QPushButton *save, QPushButton *del)
     for (QPushButton *b : {add, save, del})
         row->addWidget(b);
     return row;
+}
+
+DataGrid *listGrid(const QString &objectName, const QString &accessibleName, QWidget *parent)
+{
+    auto *grid = new DataGrid(parent);
+    grid->setObjectName(objectName);
+    grid->setAccessibleName(accessibleName);
+    grid->setGroupBoxVisible(false);
+    grid->setKeyField(QStringLiteral("ID"));
+    return grid;
+}
+
+QVBoxLayout *listBesideFields(QWidget *page, QWidget *list, QGridLayout **fields)
+{
+    auto *row = new QHBoxLayout(page);
+    row->setContentsMargins(4, 4, 4, 4);
+    row->addWidget(list, 1);
+    auto *right = new QVBoxLayout;
+    *fields = new QGridLayout;
+    (*fields)->setColumnStretch(1, 1);
+    right->addLayout(*fields);
+    right->addWidget(rule(page));
+    row->addLayout(right, 1);
+    return right;
 }
 
 QString fieldName(Settings::Field field)

@@ -4,12 +4,14 @@
 
 #include <QString>
 
+class DataGrid;
 class QBoxLayout;
 class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 // Small builders the settings pages share, so every field is labelled the same way.
@@ -26,6 +28,11 @@ QPushButton *button(const QString &caption, const QString &objectName, QWidget *
 QFrame *rule(QWidget *parent);
 // The three buttons of a list page in one row, right-aligned.
 QBoxLayout *buttonRow(QPushButton *add, QPushButton *save, QPushButton *del);
+// A list of a page, keyed by its ID column, without the grouping box.
+DataGrid *listGrid(const QString &objectName, const QString &accessibleName, QWidget *parent);
+// Lays page out as a list on the left and, on the right, a grid for the fields (returned in
+// fields) above a rule; the caller adds the buttons to the returned column.
+QVBoxLayout *listBesideFields(QWidget *page, QWidget *list, QGridLayout **fields);
 
 // The object name of the edit that holds field; empty for Field::None.
 QString fieldName(Settings::Field field);

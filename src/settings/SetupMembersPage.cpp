@@ -1,9 +1,8 @@
-// The members page: the member list, the member's details, and the two sub-pages with the
-// member's payments and rentals.
-#include "SetupLayout.h"
-#include "SetupWindow.h"
+#include "SetupMembersPage.h"
 
+#include "ListEditor.h"
 #include "MemberStore.h"
+#include "SetupLayout.h"
 
 #include "rental/MemberPayment.h"
 #include "toolkit/DataGrid.h"
@@ -13,7 +12,6 @@
 #include "data/Db.h"
 #include "data/SqlDialect.h"
 
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFrame>
 #include <QGridLayout>
@@ -26,39 +24,23 @@
 
 using namespace SetupLayout;
 
-namespace {
-QString editingText()
+SetupMembersPage::SetupMembersPage(QWidget *parent) : SetupPage(parent)
 {
-    return QCoreApplication::translate("TSetupFm", "修改");
-}
-
-QString addingText()
-{
-    return QCoreApplication::translate("TSetupFm", "添加");
-}
-} // namespace
-
-QWidget *TSetupFm::buildMembersPage()
-{
-    auto *page = new QWidget(this);
-    auto *row = new QHBoxLayout(page);
+    auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
 
-    ASGrid = makeGrid(QStringLiteral("ASGrid"), tr("会员列表"));
-    ASGrid->setParent(page);
+    ASGrid = listGrid(QStringLiteral("ASGrid"), tr("会员列表"), this);
     ASGrid->addHiddenColumn(QStringLiteral("ID"));
-    ASGrid->addColumn(QStringLiteral("Num"), tr("编号"), Grid::Kind::Text, 38,
-                      Qt::AlignCenter);
+    ASGrid->addColumn(QStringLiteral("Num"), tr("编号"), Grid::Kind::Text, 38, Qt::AlignCenter);
     ASGrid->addColumn(QStringLiteral("Name"), tr("姓名"), Grid::Kind::Text, 107);
     ASGrid->setFooterVisible(false);
     ASGrid->setFixedWidth(161);
-    routeMainList(ASGrid);
     row->addWidget(ASGrid);
 
     auto *right = new QVBoxLayout;
     row->addLayout(right, 1);
 
-    auto *panel = new QFrame(page);
+    auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("FlatPanel2"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(panel);
@@ -68,25 +50,22 @@ QWidget *TSetupFm::buildMembersPage()
     EDNAme = addField(grid, 0, 2, tr("姓    名"), QStringLiteral("EDNAme"), panel);
     EDPhone = addField(grid, 1, 0, tr("电    话"), QStringLiteral("EDPhone"), panel);
     EDGrade = addField(grid, 1, 2, tr("等    级"), QStringLiteral("EDGrade"), panel);
-    EDViewNum =
-        addField(grid, 2, 0, tr("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
+    EDViewNum = addField(grid, 2, 0, tr("可观看的影片数"), QStringLiteral("EDViewNum"), panel);
     Input::acceptDigitsOnly(EDViewNum);
-    grid->addWidget(new QLabel(tr("(每租一张减一，0：表示已不能再租)"), panel), 2, 2,
-                    1, 2);
+    grid->addWidget(new QLabel(tr("(每租一张减一，0：表示已不能再租)"), panel), 2, 2, 1, 2);
     EDViewDate = new QDateEdit(panel);
     EDViewDate->setObjectName(QStringLiteral("EDViewDate"));
     EDViewDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     EDViewDate->setCalendarPopup(true);
     EDViewDate->setDate(Settings::noEndDate());
     addCaption(grid, 3, 0, tr("观看影片的终止日期"), EDViewDate);
-    grid->addWidget(new QLabel(tr("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2, 1,
-                    2);
+    grid->addWidget(new QLabel(tr("(“2000-01-01”表示不限制终止日期)"), panel), 3, 2, 1, 2);
     EDMemo = addField(grid, 4, 0, tr("说    明"), QStringLiteral("EDMemo"), panel, 3);
     grid->addWidget(rule(panel), 5, 0, 1, 4);
 
     auto *state = new QHBoxLayout;
     state->addWidget(new QLabel(tr("当前状态："), panel));
-    Label20 = new QLabel(editingText(), panel);
+    Label20 = new QLabel(tr("修改"), panel);
     Label20->setObjectName(QStringLiteral("Label20"));
     QPalette statePalette = Label20->palette();
     statePalette.setColor(QPalette::WindowText, Qt::darkRed);
@@ -100,7 +79,7 @@ QWidget *TSetupFm::buildMembersPage()
     grid->addLayout(buttons, 6, 0, 1, 4);
     right->addWidget(panel);
 
-    PageControl2 = new QTabWidget(page);
+    PageControl2 = new QTabWidget(this);
     PageControl2->setObjectName(QStringLiteral("PageControl2"));
     right->addWidget(PageControl2, 1);
 
@@ -116,94 +95,84 @@ QWidget *TSetupFm::buildMembersPage()
         toolbar->addWidget(b);
     toolbar->addStretch(1);
     fees->addLayout(toolbar);
-    SDBGridFee = makeGrid(QStringLiteral("SDBGridFee"), tr("会员交费"));
-    SDBGridFee->setParent(TabSheet5);
+    SDBGridFee = listGrid(QStringLiteral("SDBGridFee"), tr("会员交费"), TabSheet5);
     SDBGridFee->setKeyField(QStringLiteral("FID"));
     SDBGridFee->addHiddenColumn(QStringLiteral("FID"));
-    SDBGridFee->addColumn(QStringLiteral("FeeDate"), tr("交费日期"), Grid::Kind::Date,
-                          100);
+    SDBGridFee->addColumn(QStringLiteral("FeeDate"), tr("交费日期"), Grid::Kind::Date, 100);
     SDBGridFee->addColumn(QStringLiteral("Moneys"), tr("金额"), Grid::Kind::Money, 110);
     SDBGridFee->addColumn(QStringLiteral("Memo"), tr("说明"));
-    SDBGridFee->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum,
-                          tr("共0.00 元"));
+    SDBGridFee->setFooter(QStringLiteral("Moneys"), Grid::Summary::Sum, tr("共0.00 元"));
     SDBGridFee->setLastColumnFills(true);
-    routeSecondList(SDBGridFee);
     fees->addWidget(SDBGridFee, 1);
     PageControl2->addTab(TabSheet5, tr("会员交费"));
 
-    TabSheet6 = new QWidget(PageControl2);
-    TabSheet6->setObjectName(QStringLiteral("TabSheet6"));
-    auto *leases = new QVBoxLayout(TabSheet6);
+    auto *rentals = new QWidget(PageControl2);
+    rentals->setObjectName(QStringLiteral("TabSheet6"));
+    auto *leases = new QVBoxLayout(rentals);
     leases->setContentsMargins(2, 2, 2, 2);
-    leases->addWidget(
-        new QLabel(tr("用户租赁列表，其中归还日期为空表示该影片未归还。"), TabSheet6));
-    SDBGridLease = makeGrid(QStringLiteral("SDBGridLease"), tr("会员租碟"));
-    SDBGridLease->setParent(TabSheet6);
+    leases->addWidget(new QLabel(tr("用户租赁列表，其中归还日期为空表示该影片未归还。"), rentals));
+    SDBGridLease = listGrid(QStringLiteral("SDBGridLease"), tr("会员租碟"), rentals);
     SDBGridLease->addHiddenColumn(QStringLiteral("ID"));
-    SDBGridLease->addColumn(QStringLiteral("CustomNum"), tr("编号"), Grid::Kind::Text,
-                            70, Qt::AlignCenter);
-    SDBGridLease->addColumn(QStringLiteral("DatTime"), tr("出租日期"), Grid::Kind::Date,
-                            86);
-    SDBGridLease->addColumn(QStringLiteral("ReDate"), tr("归还日期"), Grid::Kind::Date,
-                            86);
+    SDBGridLease->addColumn(QStringLiteral("CustomNum"), tr("编号"), Grid::Kind::Text, 70,
+                            Qt::AlignCenter);
+    SDBGridLease->addColumn(QStringLiteral("DatTime"), tr("出租日期"), Grid::Kind::Date, 86);
+    SDBGridLease->addColumn(QStringLiteral("ReDate"), tr("归还日期"), Grid::Kind::Date, 86);
     SDBGridLease->addColumn(QStringLiteral("Name"), tr("名称"), Grid::Kind::Text, 140);
     SDBGridLease->addColumn(QStringLiteral("Nlang"), tr("语言"), Grid::Kind::Text, 50);
     SDBGridLease->addColumn(QStringLiteral("Ver"), tr("版本"), Grid::Kind::Text, 50);
     SDBGridLease->addColumn(QStringLiteral("Categray"), tr("类型"));
-    SDBGridLease->setFooter(QStringLiteral("Name"), Grid::Summary::Count,
-                            tr("共 0 部"));
+    SDBGridLease->setFooter(QStringLiteral("Name"), Grid::Summary::Count, tr("共 0 部"));
     SDBGridLease->setLastColumnFills(true);
-    routeSecondList(SDBGridLease);
     leases->addWidget(SDBGridLease, 1);
-    PageControl2->addTab(TabSheet6, tr("会员租碟"));
-    PageControl2->setCurrentWidget(TabSheet6);
+    PageControl2->addTab(rentals, tr("会员租碟"));
+    PageControl2->setCurrentWidget(rentals);
 
+    // Payments are entered in the member payment dialog and shown at once: a save there says
+    // nothing more.
+    m_members = new ListEditor(ASGrid, ListEditor::SaveNotice::Told, this);
+    m_payments = new ListEditor(SDBGridFee, ListEditor::SaveNotice::Quiet, this);
+    m_rentals = new ListEditor(SDBGridLease, ListEditor::SaveNotice::Quiet, this);
+    connect(m_members, &ListEditor::rowChanged, this, &SetupMembersPage::memberShown);
+    connect(m_payments, &ListEditor::rowChanged, this, &SetupMembersPage::updatePaymentButtons);
+    connect(m_rentals, &ListEditor::rowChanged, this, &SetupMembersPage::updatePaymentButtons);
     connect(PageControl2, &QTabWidget::currentChanged, this, [this] {
-        PageControl2Changing();
-        openMemberSubList(); // TabSheet5Show / TabSheet6Show
+        m_payments->clearQuietly();
+        m_rentals->clearQuietly();
+        openSubList();
     });
-    connect(BtnASAdd, &QPushButton::clicked, this, &TSetupFm::BtnASAddClick);
-    connect(BtnAsSave, &QPushButton::clicked, this, &TSetupFm::BtnAsSaveClick);
-    connect(BtnASDel, &QPushButton::clicked, this, &TSetupFm::BtnASDelClick);
-    connect(BtnSAdd, &QPushButton::clicked, this, &TSetupFm::BtnSAddClick);
-    connect(BtnSEdit, &QPushButton::clicked, this, &TSetupFm::BtnSEditClick);
-    connect(BtnDel, &QPushButton::clicked, this, &TSetupFm::BtnDelClick);
+    connect(BtnASAdd, &QPushButton::clicked, this, &SetupMembersPage::startNewMember);
+    connect(BtnAsSave, &QPushButton::clicked, this, &SetupMembersPage::saveMember);
+    connect(BtnASDel, &QPushButton::clicked, this, &SetupMembersPage::deleteMember);
+    connect(BtnSAdd, &QPushButton::clicked, this, &SetupMembersPage::addPayment);
+    connect(BtnSEdit, &QPushButton::clicked, this, &SetupMembersPage::editPayment);
+    connect(BtnDel, &QPushButton::clicked, this, &SetupMembersPage::deletePayment);
     updatePaymentButtons();
-    return page;
 }
 
-void TSetupFm::TabSheet1Show()
+QString SetupMembersPage::header() const
 {
-    m_pageKind = KindMembers;
-    setHeader(tr("在这儿您可以设置出租会员的基本信息。"));
+    return tr("在这儿您可以设置出租会员的基本信息。");
+}
+
+void SetupMembersPage::enter()
+{
     EDViewDate->setDate(Settings::noEndDate());
-    m_memberAdding = false;
-    try {
-        ASGrid->open(Settings::memberListSql());
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
+    m_members->open(Settings::memberListSql());
 }
 
-qint64 TSetupFm::currentMemberId() const
-{
-    return keyOf(ASGrid, m_memberAdding);
-}
-
-void TSetupFm::setMemberEditsEnabled(bool saveAllowed, bool deleteAllowed)
+void SetupMembersPage::setMemberEditsEnabled(bool saveAllowed, bool deleteAllowed)
 {
     BtnAsSave->setEnabled(saveAllowed);
     BtnASDel->setEnabled(deleteAllowed);
 }
 
-void TSetupFm::memberAfterScroll()
+void SetupMembersPage::memberShown()
 {
-    m_memberAdding = false;
     if (!ASGrid->hasCurrentRow()) {
         // No member on show: a save starts a new one, whatever the edits still hold.
-        Label20->setText(addingText());
+        Label20->setText(tr("添加"));
         setMemberEditsEnabled(true, false);
-        openMemberSubList();
+        openSubList();
         return;
     }
     auto field = [this](const char *name) { return ASGrid->value(QLatin1String(name)).toString(); };
@@ -219,62 +188,23 @@ void TSetupFm::memberAfterScroll()
     const bool isProtected =
         ASGrid->value(QStringLiteral("ASFlag")).toInt() == Settings::MemberProtected;
     setMemberEditsEnabled(!isProtected, !isProtected);
-    Label20->setText(editingText());
-    openMemberSubList();
+    Label20->setText(tr("修改"));
+    openSubList();
 }
 
-void TSetupFm::PageControl2Changing()
+void SetupMembersPage::startNewMember()
 {
-    m_routing = false;
-    SDBGridFee->clear();
-    SDBGridLease->clear();
-    m_routing = true;
-}
-
-void TSetupFm::openMemberSubList()
-{
-    const qint64 id = currentMemberId();
-    const bool payments = PageControl2->currentWidget() == TabSheet5;
-    DataGrid *shown = payments ? SDBGridFee : SDBGridLease;
-    DataGrid *other = payments ? SDBGridLease : SDBGridFee;
-    m_routing = false;
-    other->clear();
-    m_routing = true;
-    try {
-        if (id == 0)
-            shown->clear();
-        else if (payments)
-            shown->open(Settings::memberPaymentsSql(), {id});
-        else
-            shown->open(Settings::memberRentalsSql(), {id});
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
-    updatePaymentButtons();
-}
-
-void TSetupFm::updatePaymentButtons()
-{
-    const bool payments = PageControl2->currentWidget() == TabSheet5;
-    BtnSAdd->setEnabled(payments && currentMemberId() != 0);
-    const bool hasRow = payments && SDBGridFee->hasCurrentRow();
-    BtnSEdit->setEnabled(hasRow);
-    BtnDel->setEnabled(hasRow);
-}
-
-void TSetupFm::BtnASAddClick()
-{
-    startNewRow(ASGrid, &m_memberAdding);
+    m_members->startNew();
     for (QLineEdit *e : {EDNum, EDNAme, EDPhone, EDGrade, EDViewNum, EDMemo})
         e->clear();
     EDViewDate->setDate(QDate::currentDate());
-    Label20->setText(addingText());
+    Label20->setText(tr("添加"));
     setMemberEditsEnabled(true, false);
-    openMemberSubList();
+    openSubList();
     EDNum->setFocus(Qt::OtherFocusReason);
 }
 
-void TSetupFm::BtnAsSaveClick()
+void SetupMembersPage::saveMember()
 {
     Settings::MemberEntry entry;
     entry.num = EDNum->text();
@@ -284,20 +214,49 @@ void TSetupFm::BtnAsSaveClick()
     entry.allowance = EDViewNum->text();
     entry.endDate = EDViewDate->date();
     entry.memo = EDMemo->text();
-    saveRow(ASGrid, &m_memberAdding, SaveNotice::Told,
-            [&] { return Settings::saveMember(currentMemberId(), entry, QDate::currentDate()); });
+    const qint64 id = m_members->currentKey();
+    m_members->save([&] { return Settings::saveMember(id, entry, QDate::currentDate()); });
 }
 
-void TSetupFm::BtnASDelClick()
+void SetupMembersPage::deleteMember()
 {
-    deleteRow(ASGrid, currentMemberId(),
-              tr("确定要删除会员【%1】相关资料吗？").arg(ASGrid->value(QStringLiteral("Name")).toString()),
-              &Settings::deleteMember);
+    m_members->remove(tr("确定要删除会员【%1】相关资料吗？")
+                          .arg(ASGrid->value(QStringLiteral("Name")).toString()),
+                      &Settings::deleteMember);
 }
 
-void TSetupFm::BtnSAddClick()
+bool SetupMembersPage::paymentsOnShow() const
 {
-    const qint64 member = currentMemberId();
+    return PageControl2->currentWidget() == TabSheet5;
+}
+
+void SetupMembersPage::openSubList()
+{
+    const qint64 id = m_members->currentKey();
+    const bool payments = paymentsOnShow();
+    ListEditor *shown = payments ? m_payments : m_rentals;
+    (payments ? m_rentals : m_payments)->clearQuietly();
+    if (id == 0)
+        shown->grid()->clear();
+    else if (payments)
+        shown->open(Settings::memberPaymentsSql(), {id});
+    else
+        shown->open(Settings::memberRentalsSql(), {id});
+    updatePaymentButtons();
+}
+
+void SetupMembersPage::updatePaymentButtons()
+{
+    const bool payments = paymentsOnShow();
+    BtnSAdd->setEnabled(payments && m_members->currentKey() != 0);
+    const bool hasRow = payments && SDBGridFee->hasCurrentRow();
+    BtnSEdit->setEnabled(hasRow);
+    BtnDel->setEnabled(hasRow);
+}
+
+void SetupMembersPage::addPayment()
+{
+    const qint64 member = m_members->currentKey();
     if (member == 0)
         return;
     QDate date = QDate::currentDate();
@@ -311,14 +270,14 @@ void TSetupFm::BtnSAddClick()
             Msg::fault(this, e, Settings::saveFailedText());
         }
     }
-    reopenAt(SDBGridFee, added);
+    m_payments->reopenAt(added);
 }
 
-void TSetupFm::BtnSEditClick()
+void SetupMembersPage::editPayment()
 {
-    if (!SDBGridFee->hasCurrentRow())
+    const qint64 payment = m_payments->currentKey();
+    if (payment == 0)
         return;
-    const qint64 payment = SDBGridFee->value(QStringLiteral("FID")).toLongLong();
     QDate date = SqlDialect::parseDate(SDBGridFee->value(QStringLiteral("FeeDate")).toString());
     const auto stored =
         Money::tryFromCents(SDBGridFee->value(QStringLiteral("Moneys")).toLongLong());
@@ -335,23 +294,10 @@ void TSetupFm::BtnSEditClick()
             Msg::fault(this, e, Settings::saveFailedText());
         }
     }
-    reopenAt(SDBGridFee, payment);
+    m_payments->reopenAt(payment);
 }
 
-void TSetupFm::BtnDelClick()
+void SetupMembersPage::deletePayment()
 {
-    if (!SDBGridFee->hasCurrentRow())
-        return;
-    const qint64 payment = SDBGridFee->value(QStringLiteral("FID")).toLongLong();
-    if (Msg::askYesNo(this, tr("确定要删除交费记录吗?"), Msg::SystemCaption,
-                      Msg::Icon::Warning) != QMessageBox::Yes) {
-        return;
-    }
-    try {
-        Settings::deleteMemberPayment(payment);
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-        return;
-    }
-    reopenAt(SDBGridFee, 0);
+    m_payments->remove(tr("确定要删除交费记录吗?"), &Settings::deleteMemberPayment);
 }

@@ -1,8 +1,7 @@
-// The rental options page and the shop details page: single values, no lists.
-#include "SetupLayout.h"
-#include "SetupWindow.h"
+#include "SetupOptionsPage.h"
 
 #include "OptionStore.h"
+#include "SetupLayout.h"
 #include "StaffStore.h"
 
 #include "toolkit/InputFilters.h"
@@ -24,14 +23,15 @@ using namespace SetupLayout;
 
 namespace {
 
-const char kLockOutSource[] = QT_TRANSLATE_NOOP(
-    "TSetupFm", "目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。"
-                "确定要启用权限管理方式吗？");
+const char kLockOutSource[] =
+    QT_TRANSLATE_NOOP("SetupOptionsPage",
+                      "目前没有任何人员具有“系统设置”权限，启用权限管理方式后将无法再进入系统设置。"
+                      "确定要启用权限管理方式吗？");
 
 } // namespace
 
 // The Chinese source; the question itself is asked in the program's language.
-const QString TSetupFm::LockOutQuestion = QString::fromUtf8(kLockOutSource);
+const QString SetupOptionsPage::LockOutQuestion = QString::fromUtf8(kLockOutSource);
 
 namespace {
 
@@ -55,37 +55,33 @@ QGroupBox *radioPair(QWidget *parent, const QString &caption, QRadioButton **fir
 
 } // namespace
 
-QWidget *TSetupFm::buildOptionsPage()
+SetupOptionsPage::SetupOptionsPage(QWidget *parent) : SetupPage(parent)
 {
-    auto *page = new QWidget(this);
-    auto *column = new QVBoxLayout(page);
+    auto *column = new QVBoxLayout(this);
     column->setContentsMargins(12, 10, 12, 10);
 
-    column->addWidget(radioPair(page, tr("租金计算方法"), &RBtnDay,
-                                QStringLiteral("RBtnDay"), tr("按出租天数记费"),
-                                &RBtnVCD, QStringLiteral("RBtnVCD"),
+    column->addWidget(radioPair(this, tr("租金计算方法"), &RBtnDay, QStringLiteral("RBtnDay"),
+                                tr("按出租天数记费"), &RBtnVCD, QStringLiteral("RBtnVCD"),
                                 tr("按VCD每碟记费")));
-    column->addWidget(radioPair(page, tr("系统运行方式"), &RBtnNo,
-                                QStringLiteral("RBtnNo"),
-                                tr("无权限管理方式（任何人都可以使用系统所有功能）"),
-                                &RbtnReg, QStringLiteral("RbtnReg"),
+    column->addWidget(radioPair(this, tr("系统运行方式"), &RBtnNo, QStringLiteral("RBtnNo"),
+                                tr("无权限管理方式（任何人都可以使用系统所有功能）"), &RbtnReg,
+                                QStringLiteral("RbtnReg"),
                                 tr("权限管理方式（根据管理员所分配的权限进行操作）")));
 
     QGroupBox *print =
-        radioPair(page, tr("打印设置"), &RBtnPrint, QStringLiteral("RBtnPrint"),
-                  tr("打印单据"), &RBtnPrintNo, QStringLiteral("RBtnPrintNo"),
-                  tr("不打印单据"));
+        radioPair(this, tr("打印设置"), &RBtnPrint, QStringLiteral("RBtnPrint"), tr("打印单据"),
+                  &RBtnPrintNo, QStringLiteral("RBtnPrintNo"), tr("不打印单据"));
     // The receipt paper is kept but not offered: the receipt prints on one paper size.
-    GroupPaper = radioPair(print, tr("单据类型"), &RBTnPrA4, QStringLiteral("RBTnPrA4"),
-                           tr("A4幅面"), &RBTnPrintPOS, QStringLiteral("RBTnPrintPOS"),
-                           tr("POS机票据幅面"));
+    GroupPaper =
+        radioPair(print, tr("单据类型"), &RBTnPrA4, QStringLiteral("RBTnPrA4"), tr("A4幅面"),
+                  &RBTnPrintPOS, QStringLiteral("RBTnPrintPOS"), tr("POS机票据幅面"));
     GroupPaper->setObjectName(QStringLiteral("GroupPaper"));
     RBTnPrintPOS->setChecked(true);
     GroupPaper->setVisible(false);
     static_cast<QHBoxLayout *>(print->layout())->insertWidget(2, GroupPaper);
     column->addWidget(print);
 
-    auto *roll = new QGroupBox(tr("小票纸张"), page);
+    auto *roll = new QGroupBox(tr("小票纸张"), this);
     auto *rollRow = new QHBoxLayout(roll);
     CombRoll = new QComboBox(roll);
     CombRoll->setObjectName(QStringLiteral("CombRoll"));
@@ -99,7 +95,7 @@ QWidget *TSetupFm::buildOptionsPage()
     rollRow->addStretch(1);
     column->addWidget(roll);
 
-    auto *overdue = new QGroupBox(tr("租赁过期设置"), page);
+    auto *overdue = new QGroupBox(tr("租赁过期设置"), this);
     auto *days = new QHBoxLayout(overdue);
     EDPassDays = new QLineEdit(QStringLiteral("3"), overdue);
     EDPassDays->setObjectName(QStringLiteral("EDPassDays"));
@@ -116,18 +112,20 @@ QWidget *TSetupFm::buildOptionsPage()
     column->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    BitBtn1 = button(tr("应用"), QStringLiteral("BitBtn1"), page);
+    BitBtn1 = button(tr("应用"), QStringLiteral("BitBtn1"), this);
     buttons->addWidget(BitBtn1);
     column->addLayout(buttons);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &TSetupFm::BitBtn1Click);
-    return page;
+    connect(BitBtn1, &QPushButton::clicked, this, &SetupOptionsPage::apply);
 }
 
-void TSetupFm::TabSheet2Show()
+QString SetupOptionsPage::header() const
 {
-    m_pageKind = KindOptions;
-    setHeader(tr("在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。"));
+    return tr("在这儿您可以设置出租影片的租金计算的方法以及系统管理方式。");
+}
+
+void SetupOptionsPage::enter()
+{
     Settings::RentalOptions o;
     try {
         o = Settings::readRentalOptions();
@@ -147,7 +145,7 @@ void TSetupFm::TabSheet2Show()
         Msg::error(this, notice);
 }
 
-void TSetupFm::BitBtn1Click()
+void SetupOptionsPage::apply()
 {
     Settings::RentalOptions o;
     o.rentPerDisc = !RBtnDay->isChecked();
@@ -175,49 +173,4 @@ void TSetupFm::BitBtn1Click()
     }
     EDPassDays->setText(o.overdueDays.value_or(Settings::DefaultOverdueDays));
     Msg::info(this, Settings::savedText());
-}
-
-QWidget *TSetupFm::buildShopPage()
-{
-    auto *page = new QWidget(this);
-    auto *column = new QVBoxLayout(page);
-    column->setContentsMargins(24, 20, 24, 12);
-    auto *grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    EDMyCOMpany =
-        addField(grid, 0, 0, tr("单位名称"), QStringLiteral("EDMyCOMpany"), page);
-    EDMyAddr = addField(grid, 1, 0, tr("单位地址"), QStringLiteral("EDMyAddr"), page);
-    EDMyTel = addField(grid, 2, 0, tr("联系电话"), QStringLiteral("EDMyTel"), page);
-    column->addLayout(grid);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    BtnMyDo = button(tr("应  用"), QStringLiteral("BtnMyDo"), page);
-    buttons->addWidget(BtnMyDo);
-    column->addLayout(buttons);
-    column->addStretch(1);
-
-    connect(BtnMyDo, &QPushButton::clicked, this, &TSetupFm::BtnMyDoClick);
-    return page;
-}
-
-void TSetupFm::TabSheet9Show()
-{
-    // The page kind and the header stay as the last list page left them.
-    try {
-        const Settings::ShopDetails d = Settings::readShopDetails();
-        EDMyCOMpany->setText(d.company);
-        EDMyAddr->setText(d.address);
-        EDMyTel->setText(d.telephone);
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
-}
-
-void TSetupFm::BtnMyDoClick()
-{
-    try {
-        Settings::saveShopDetails({EDMyCOMpany->text(), EDMyAddr->text(), EDMyTel->text()});
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
 }

@@ -1,7 +1,7 @@
-// The staff page: the staff, their details and the permissions granted to each.
-#include "SetupLayout.h"
-#include "SetupWindow.h"
+#include "SetupStaffPage.h"
 
+#include "ListEditor.h"
+#include "SetupLayout.h"
 #include "StaffStore.h"
 
 #include "toolkit/DataGrid.h"
@@ -60,43 +60,37 @@ QPushButton *moveButton(const QString &caption, const QString &objectName, QWidg
 
 } // namespace
 
-QWidget *TSetupFm::buildStaffPage()
+SetupStaffPage::SetupStaffPage(QWidget *parent) : SetupPage(parent)
 {
-    auto *page = new QWidget(this);
-    auto *row = new QHBoxLayout(page);
+    auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
 
-    PerSonGrid = makeGrid(QStringLiteral("PerSonGrid"), tr("人员列表"));
-    PerSonGrid->setParent(page);
+    PerSonGrid = listGrid(QStringLiteral("PerSonGrid"), tr("人员列表"), this);
     PerSonGrid->addColumn(QStringLiteral("ID"), tr("编号"), Grid::Kind::Integer, 40,
                           Qt::AlignCenter);
     PerSonGrid->addColumn(QStringLiteral("Name"), tr("姓名"), Grid::Kind::Text, 100);
     PerSonGrid->setFooterVisible(false);
     PerSonGrid->setFixedWidth(161);
-    routeMainList(PerSonGrid);
     row->addWidget(PerSonGrid);
 
     auto *right = new QVBoxLayout;
     row->addLayout(right, 1);
 
-    auto *basic = new QGroupBox(tr("基本信息"), page);
+    auto *basic = new QGroupBox(tr("基本信息"), this);
     auto *fields = new QGridLayout(basic);
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
-    EDPerName =
-        addField(fields, 0, 0, tr("姓    名"), QStringLiteral("EDPerName"), basic);
-    EDPerPWD =
-        addField(fields, 0, 2, tr("操作口令"), QStringLiteral("EDPerPWD"), basic);
+    EDPerName = addField(fields, 0, 0, tr("姓    名"), QStringLiteral("EDPerName"), basic);
+    EDPerPWD = addField(fields, 0, 2, tr("操作口令"), QStringLiteral("EDPerPWD"), basic);
     // The password is typed and kept, never shown: the page is open at the counter.
     EDPerPWD->setEchoMode(QLineEdit::Password);
     EDPerPWD->setPlaceholderText(tr("不修改口令请留空"));
     EDAddR = addField(fields, 1, 0, tr("居住地址"), QStringLiteral("EDAddR"), basic, 3);
     EDLX = addField(fields, 2, 0, tr("联系方式"), QStringLiteral("EDLX"), basic, 3);
-    EDPerMemo =
-        addField(fields, 3, 0, tr("说   明"), QStringLiteral("EDPerMemo"), basic, 3);
+    EDPerMemo = addField(fields, 3, 0, tr("说   明"), QStringLiteral("EDPerMemo"), basic, 3);
     right->addWidget(basic);
 
-    auto *powers = new QGroupBox(tr("权限分配"), page);
+    auto *powers = new QGroupBox(tr("权限分配"), this);
     auto *powerRow = new QGridLayout(powers);
     LbPower = powerList(QStringLiteral("LbPower"), powers);
     LbUserPower = powerList(QStringLiteral("LbUserPower"), powers);
@@ -121,38 +115,39 @@ QWidget *TSetupFm::buildStaffPage()
     powerRow->addWidget(LbUserPower, 1, 2);
     right->addWidget(powers, 1);
 
-    right->addWidget(rule(page));
-    BtnPerAdd = button(tr("添  加"), QStringLiteral("BtnPerAdd"), page);
-    BtnPerSave = button(tr("保  存"), QStringLiteral("BtnPerSave"), page);
-    BtnPerDel = button(tr("删  除"), QStringLiteral("BtnPerDel"), page);
+    right->addWidget(rule(this));
+    BtnPerAdd = button(tr("添  加"), QStringLiteral("BtnPerAdd"), this);
+    BtnPerSave = button(tr("保  存"), QStringLiteral("BtnPerSave"), this);
+    BtnPerDel = button(tr("删  除"), QStringLiteral("BtnPerDel"), this);
     right->addLayout(buttonRow(BtnPerAdd, BtnPerSave, BtnPerDel));
 
-    connect(BtnSingToR, &QPushButton::clicked, this, &TSetupFm::BtnSingToRClick);
-    connect(BtnSingToL, &QPushButton::clicked, this, &TSetupFm::BtnSingToLClick);
-    connect(BtnAllToR, &QPushButton::clicked, this, &TSetupFm::BtnAllToRClick);
-    connect(BtnAllToL, &QPushButton::clicked, this, &TSetupFm::BtnAllToLClick);
+    m_staff = new ListEditor(PerSonGrid, ListEditor::SaveNotice::Told, this);
+    connect(m_staff, &ListEditor::rowChanged, this, &SetupStaffPage::staffShown);
+    const auto toRight = [this] { moveSelected(LbPower, LbUserPower); };
+    const auto toLeft = [this] { moveSelected(LbUserPower, LbPower); };
+    connect(BtnSingToR, &QPushButton::clicked, this, toRight);
+    connect(BtnSingToL, &QPushButton::clicked, this, toLeft);
+    connect(BtnAllToR, &QPushButton::clicked, this, [this] { moveAll(LbPower, LbUserPower); });
+    connect(BtnAllToL, &QPushButton::clicked, this, [this] { moveAll(LbUserPower, LbPower); });
     // A double click moves the entry across, as the single-move buttons do.
-    connect(LbPower, &QListWidget::itemDoubleClicked, this, &TSetupFm::BtnSingToRClick);
-    connect(LbUserPower, &QListWidget::itemDoubleClicked, this, &TSetupFm::BtnSingToLClick);
-    connect(BtnPerAdd, &QPushButton::clicked, this, &TSetupFm::BtnPerAddClick);
-    connect(BtnPerSave, &QPushButton::clicked, this, &TSetupFm::BtnPerSaveClick);
-    connect(BtnPerDel, &QPushButton::clicked, this, &TSetupFm::BtnPerDelClick);
-    return page;
+    connect(LbPower, &QListWidget::itemDoubleClicked, this, toRight);
+    connect(LbUserPower, &QListWidget::itemDoubleClicked, this, toLeft);
+    connect(BtnPerAdd, &QPushButton::clicked, this, &SetupStaffPage::startNewStaff);
+    connect(BtnPerSave, &QPushButton::clicked, this, &SetupStaffPage::saveStaff);
+    connect(BtnPerDel, &QPushButton::clicked, this, &SetupStaffPage::deleteStaff);
 }
 
-void TSetupFm::TabSheet4Show()
+QString SetupStaffPage::header() const
 {
-    m_pageKind = KindStaff;
-    setHeader(tr("在这儿您可以进行员工的管理操作。"));
-    m_staffAdding = false;
-    try {
-        PerSonGrid->open(Settings::staffListSql());
-    } catch (const Db::DbError &e) {
-        Msg::fault(this, e);
-    }
+    return tr("在这儿您可以进行员工的管理操作。");
 }
 
-void TSetupFm::fillPowerLists(const QList<int> &granted)
+void SetupStaffPage::enter()
+{
+    m_staff->open(Settings::staffListSql());
+}
+
+void SetupStaffPage::fillPowerLists(const QList<int> &granted)
 {
     LbPower->clear();
     LbUserPower->clear();
@@ -176,9 +171,8 @@ void TSetupFm::fillPowerLists(const QList<int> &granted)
     }
 }
 
-void TSetupFm::staffAfterScroll()
+void SetupStaffPage::staffShown()
 {
-    m_staffAdding = false;
     BtnPerDel->setEnabled(PerSonGrid->hasCurrentRow());
     if (!PerSonGrid->hasCurrentRow())
         return; // the edits and the permission lists keep what they showed
@@ -202,7 +196,7 @@ void TSetupFm::staffAfterScroll()
     fillPowerLists(granted);
 }
 
-void TSetupFm::moveSelected(QListWidget *from, QListWidget *to)
+void SetupStaffPage::moveSelected(QListWidget *from, QListWidget *to)
 {
     if (from->count() == 0)
         return;
@@ -227,7 +221,7 @@ void TSetupFm::moveSelected(QListWidget *from, QListWidget *to)
     }
 }
 
-void TSetupFm::moveAll(QListWidget *from, QListWidget *to)
+void SetupStaffPage::moveAll(QListWidget *from, QListWidget *to)
 {
     while (from->count() > 0) {
         QListWidgetItem *item = from->takeItem(0);
@@ -237,29 +231,9 @@ void TSetupFm::moveAll(QListWidget *from, QListWidget *to)
     from->setFocus(Qt::OtherFocusReason);
 }
 
-void TSetupFm::BtnSingToRClick()
+void SetupStaffPage::startNewStaff()
 {
-    moveSelected(LbPower, LbUserPower);
-}
-
-void TSetupFm::BtnSingToLClick()
-{
-    moveSelected(LbUserPower, LbPower);
-}
-
-void TSetupFm::BtnAllToRClick()
-{
-    moveAll(LbPower, LbUserPower);
-}
-
-void TSetupFm::BtnAllToLClick()
-{
-    moveAll(LbUserPower, LbPower);
-}
-
-void TSetupFm::BtnPerAddClick()
-{
-    startNewRow(PerSonGrid, &m_staffAdding);
+    m_staff->startNew();
     for (QLineEdit *e : {EDPerName, EDPerPWD, EDAddR, EDLX, EDPerMemo})
         e->clear();
     fillPowerLists({});
@@ -267,22 +241,22 @@ void TSetupFm::BtnPerAddClick()
     EDPerName->setFocus(Qt::OtherFocusReason);
 }
 
-void TSetupFm::BtnPerSaveClick()
+void SetupStaffPage::saveStaff()
 {
     QList<int> powerIds;
     for (int i = 0; i < LbUserPower->count(); ++i)
         powerIds << LbUserPower->item(i)->data(PowerIdRole).toInt();
-    const Settings::StaffEntry entry{EDPerName->text(), EDPerPWD->text(), EDAddR->text(),
-                                     EDLX->text(), EDPerMemo->text(),
-                                     !m_staffAdding && !EDPerPWD->isModified()};
+    const Settings::StaffEntry entry{
+        EDPerName->text(), EDPerPWD->text(),  EDAddR->text(),
+        EDLX->text(),      EDPerMemo->text(), !m_staff->isAdding() && !EDPerPWD->isModified()};
     // The staff row and its permissions are saved together.
-    saveRow(PerSonGrid, &m_staffAdding, SaveNotice::Told,
-            [&] { return Settings::saveStaff(keyOf(PerSonGrid, m_staffAdding), entry, powerIds); });
+    const qint64 id = m_staff->currentKey();
+    m_staff->save([&] { return Settings::saveStaff(id, entry, powerIds); });
 }
 
-void TSetupFm::BtnPerDelClick()
+void SetupStaffPage::deleteStaff()
 {
-    deleteRow(PerSonGrid, keyOf(PerSonGrid, m_staffAdding),
-              tr("确定要删除人员【%1】吗？").arg(PerSonGrid->value(QStringLiteral("Name")).toString()),
-              &Settings::deleteStaff);
+    m_staff->remove(
+        tr("确定要删除人员【%1】吗？").arg(PerSonGrid->value(QStringLiteral("Name")).toString()),
+        &Settings::deleteStaff);
 }

@@ -1,0 +1,9 @@
+#include "SetupPage.h"
+
+#include "ListEditor.h"
+
+void SetupPage::leave()
+{
+    for (ListEditor *list : findChildren<ListEditor *>())
+        list->clearQuietly();
+}

@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>Banner</name>
+    <message>
+        <source>Rentora  影碟租售管理系统</source>
+        <translation>Rentora  Video Disc Rental and Sales Management</translation>
+    </message>
+</context>
+<context>
     <name>Barcode</name>
     <message>
         <source>没有编码</source>

@@ -9,12 +9,12 @@
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportFiles.h"
 #include "toolkit/ReportPrinter.h"
+#include "toolkit/WrapLayout.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QDir>
-#include <QHBoxLayout>
 #include <QLegend>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -36,14 +36,16 @@ const QColor kSliceColours[] = {
 
 } // namespace
 
-QWidget *headerStrip(QWidget *parent, QHBoxLayout **layout)
+QWidget *headerStrip(QWidget *parent, WrapLayout **layout)
 {
     auto *strip = new QWidget(parent);
     strip->setObjectName(QStringLiteral("HeaderStrip"));
-    strip->setFixedHeight(33);
-    auto *row = new QHBoxLayout(strip);
+    auto *row = new WrapLayout(strip);
+    // One line: 3 + 27 + 3 pixels.
     row->setContentsMargins(8, 3, 8, 3);
+    row->setMinimumLineHeight(27);
     row->setSpacing(6);
+    row->setLineSpacing(4);
     *layout = row;
     return strip;
 }
@@ -130,7 +132,7 @@ QString sliceLabel(const Charts::Slice &slice, qint64 total)
         .arg(ChartScale::percent(slice.value, total));
 }
 
-void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const QString &name)
+void addPictureButtons(QWidget *window, QLayout *row, Picture picture, const QString &name)
 {
     auto *save = new QPushButton(QCoreApplication::translate("ChartLook", "保存图片"), window);
     save->setObjectName(QStringLiteral("BtnSavePng"));
@@ -146,7 +148,7 @@ void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const
                      [window, picture, name] { printPicture(window, picture(), name); });
 }
 
-void addCsvButton(QWidget *window, QHBoxLayout *row, Figures table, const QString &name)
+void addCsvButton(QWidget *window, QLayout *row, Figures table, const QString &name)
 {
     auto *csv = new QPushButton(QCoreApplication::translate("ChartLook", "导出 CSV"), window);
     csv->setObjectName(QStringLiteral("BtnExportCsv"));

@@ -10,9 +10,10 @@
 
 class QChart;
 class QChartView;
-class QHBoxLayout;
+class QLayout;
 class QPieSeries;
 class QWidget;
+class WrapLayout;
 
 namespace Charts {
 struct Slice;
@@ -22,8 +23,10 @@ struct Slice;
 // there is nothing to draw.
 namespace ChartLook {
 
-// The header strip (33 pixels) above a chart; its layout takes the captions and fields.
-QWidget *headerStrip(QWidget *parent, QHBoxLayout **layout);
+// The header strip above a chart, 33 pixels high while its controls fit one line; on a
+// narrower window they go on in a second line (and more) instead of being cut. Its layout
+// takes the captions and fields (a caption and its field as one group).
+QWidget *headerStrip(QWidget *parent, WrapLayout **layout);
 
 // A chart view without zooming or panning, its chart without a frame or background margins,
 // titled in "SimSun" at the given pixel size.
@@ -37,7 +40,7 @@ QChartView *pieView(const QString &title, int titlePixels, QWidget *parent, QPie
 // saved as a PNG file chosen by the operator, or printed on one sheet (the default printer, or
 // a PDF file without one).
 using Picture = std::function<QPixmap()>;
-void addPictureButtons(QWidget *window, QHBoxLayout *row, Picture picture, const QString &name);
+void addPictureButtons(QWidget *window, QLayout *row, Picture picture, const QString &name);
 // The same two actions, callable by tests and the buttons.
 bool savePng(QWidget *window, const QPixmap &picture, const QString &name);
 bool printPicture(QWidget *window, const QPixmap &picture, const QString &name);
@@ -45,7 +48,7 @@ bool printPicture(QWidget *window, const QPixmap &picture, const QString &name);
 // has no rows while nothing is drawn) go to a CSV file chosen by the operator, as a report's
 // rows do from its 导出 menu.
 using Figures = std::function<ChartCsv::Table()>;
-void addCsvButton(QWidget *window, QHBoxLayout *row, Figures table, const QString &name);
+void addCsvButton(QWidget *window, QLayout *row, Figures table, const QString &name);
 // The same action, callable by tests and the button.
 bool exportCsv(QWidget *window, const ChartCsv::Table &table, const QString &name);
 // What a chart view shows, or a null picture while it is hidden.

@@ -6,6 +6,7 @@
 
 #include "data/Db.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/WrapLayout.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -14,13 +15,12 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShowEvent>
 #include <QStackedBarSeries>
+#include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -28,7 +28,6 @@
 
 namespace {
 
-constexpr int kStripHeight = 33;
 // Narrower than this a month's bar and its value mark run into the next month's.
 constexpr int kPixelsPerMonth = 72;
 
@@ -115,7 +114,7 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     setWindowTitle(tr("月平均收支"));
     setAutoFillBackground(true);
 
-    QHBoxLayout *row = nullptr;
+    WrapLayout *row = nullptr;
     m_strip = ChartLook::headerStrip(this, &row);
     const auto picker = [&](const char *name, const QString &text) {
         auto *edit = new QDateEdit(QDate::currentDate(), m_strip);
@@ -124,8 +123,7 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         auto *label = new QLabel(text, m_strip);
         label->setBuddy(edit);
-        row->addWidget(label);
-        row->addWidget(edit);
+        row->addGroup({label, edit});
         return edit;
     };
     DateTimePicker1 = picker("DateTimePicker1", tr("从"));
@@ -141,6 +139,7 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     LabelType->hide();
     ComBType->hide();
     row->addSpacing(12);
+    // Hidden, so they take no room (a box around them would).
     row->addWidget(LabelType);
     row->addWidget(ComBType);
     row->addWidget(FlatButton4);
@@ -149,8 +148,8 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     ChartLook::addPictureButtons(
         this, row,
         [this] {
-            return isVisible() ? grab(QRect(0, kStripHeight, width(), height() - kStripHeight))
-                               : QPixmap();
+            const int top = m_strip->height();
+            return isVisible() ? grab(QRect(0, top, width(), height() - top)) : QPixmap();
         },
         tr("月平均收支"));
     ChartLook::addCsvButton(
@@ -202,6 +201,17 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     Chart2Months = monthAxis(Chart2->chart(), takings);
     m_chart2Values = valueAxis(Chart2->chart(), takings);
 
+    // The strip on top, as many lines high as its controls need at the window's width; the
+    // two charts share the rest evenly.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_strip);
+    layout->addWidget(Chart1, 1);
+    layout->addWidget(Chart2, 1);
+    // ← and → stay at the upper chart's top right corner.
+    Chart1->installEventFilter(this);
+
     connect(FlatButton4, &QPushButton::clicked, this, &TCompareChFm::Draw);
     connect(BtnLeft, &QPushButton::clicked, this, &TCompareChFm::BtnLeftClick);
     connect(BtnRight, &QPushButton::clicked, this, &TCompareChFm::BtnRightClick);
@@ -215,23 +225,13 @@ void TCompareChFm::showEvent(QShowEvent *event)
         Draw();
 }
 
-void TCompareChFm::resizeEvent(QResizeEvent *event)
+bool TCompareChFm::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    placeCharts();
-}
-
-void TCompareChFm::placeCharts()
-{
-    const int w = width();
-    const int h = height();
-    m_strip->setGeometry(0, 0, w, kStripHeight);
-    const int lower = std::max(0, (h - kStripHeight) / 2);
-    const int upper = std::max(0, h - kStripHeight - lower);
-    Chart1->setGeometry(0, kStripHeight, w, upper);
-    Chart2->setGeometry(0, kStripHeight + upper, w, lower);
-    BtnRight->move(Chart1->width() - BtnRight->width() - 8, 6);
-    BtnLeft->move(BtnRight->x() - BtnLeft->width() - 2, 6);
+    if (watched == Chart1 && event->type() == QEvent::Resize) {
+        BtnRight->move(Chart1->width() - BtnRight->width() - 8, 6);
+        BtnLeft->move(BtnRight->x() - BtnLeft->width() - 2, 6);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TCompareChFm::Draw()

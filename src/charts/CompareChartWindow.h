@@ -47,10 +47,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void placeCharts();
     void shiftMonths(int percent);
     void fitMonths(QCategoryAxis *axis, int months);
 

@@ -6,12 +6,12 @@
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportPeriod.h"
 #include "toolkit/ReportPeriodBox.h"
+#include "toolkit/WrapLayout.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPieSeries>
 #include <QPushButton>
@@ -52,16 +52,14 @@ TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
     FlatButton4->setObjectName(QStringLiteral("FlatButton4"));
     FlatButton4->setAutoDefault(false);
 
-    QHBoxLayout *row = nullptr;
+    WrapLayout *row = nullptr;
     QWidget *strip = ChartLook::headerStrip(this, &row);
+    // Each caption with its field: on a narrow window they go to the next line together.
     row->addWidget(periodPresetBox(strip, DTPBegin, DTPend));
-    row->addWidget(caption(tr("从"), DTPBegin, strip));
-    row->addWidget(DTPBegin);
-    row->addWidget(caption(tr("到"), DTPend, strip));
-    row->addWidget(DTPend);
+    row->addGroup({caption(tr("从"), DTPBegin, strip), DTPBegin});
+    row->addGroup({caption(tr("到"), DTPend, strip), DTPend});
     row->addSpacing(12);
-    row->addWidget(caption(tr("统计方式"), ComBCate, strip));
-    row->addWidget(ComBCate);
+    row->addGroup({caption(tr("统计方式"), ComBCate, strip), ComBCate});
     row->addWidget(FlatButton4);
     row->addSpacing(12);
     // The same lines as the rental ranking: sales are counted in the sales ranking.

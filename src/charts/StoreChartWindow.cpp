@@ -3,10 +3,11 @@
 #include "ChartData.h"
 #include "ChartLook.h"
 
+#include "toolkit/WrapLayout.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QDateEdit>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPieSeries>
 #include <QPushButton>
@@ -18,7 +19,7 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
     setWindowTitle(tr("库存分析"));
     setAutoFillBackground(true);
 
-    QHBoxLayout *row = nullptr;
+    WrapLayout *row = nullptr;
     QWidget *strip = ChartLook::headerStrip(this, &row);
     const auto picker = [&](const char *name, const QString &text) {
         auto *edit = new QDateEdit(QDate::currentDate(), strip);
@@ -27,8 +28,7 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         auto *label = new QLabel(text, strip);
         label->setBuddy(edit);
-        row->addWidget(label);
-        row->addWidget(edit);
+        row->addGroup({label, edit});
         return edit;
     };
     dxDateEdit2 = picker("dxDateEdit2", tr("从"));

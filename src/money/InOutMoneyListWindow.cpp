@@ -9,12 +9,12 @@
 #include "toolkit/DataGrid.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/ReportPeriodBox.h"
+#include "toolkit/WrapLayout.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -100,20 +100,17 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     LabelTotals->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelTotals->setContentsMargins(8, 2, 8, 4);
 
-    auto *tools = new QHBoxLayout;
+    // One line while the window is wide enough, more lines below on a narrow screen; each
+    // caption stays with its field, the date filter's parts stay together.
+    auto *strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("ToolStrip"));
+    auto *tools = new WrapLayout(strip);
     tools->setContentsMargins(6, 0, 6, 0);
-    tools->addWidget(BtnAdd);
-    tools->addWidget(BtnEdit);
-    tools->addWidget(BtnDel);
+    tools->addGroup({BtnAdd, BtnEdit, BtnDel});
     tools->addSpacing(16);
-    tools->addWidget(EntryHelpers::caption(tr("数据过滤"), ComBCate, this));
-    tools->addWidget(ComBCate);
+    tools->addGroup({EntryHelpers::caption(tr("数据过滤"), ComBCate, strip), ComBCate});
     tools->addSpacing(12);
-    tools->addWidget(ChkDate);
-    tools->addWidget(period);
-    tools->addWidget(DTPFrom);
-    tools->addWidget(EntryHelpers::caption(tr("到"), DTPTo, this));
-    tools->addWidget(DTPTo);
+    tools->addGroup({ChkDate, period, DTPFrom, EntryHelpers::caption(tr("到"), DTPTo, strip), DTPTo});
     tools->addSpacing(12);
     tools->addWidget(ComBDirection);
     tools->addStretch();
@@ -123,7 +120,7 @@ TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
     layout->addWidget(EntryHelpers::banner(tr("所有费用收支列表"), this));
-    layout->addLayout(tools);
+    layout->addWidget(strip);
     layout->addWidget(dxDBGrid1, 1);
     layout->addWidget(LabelTotals);
 

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AccountWindows.h"
+#include "Banner.h"
 #include "HelpContext.h"
 #include "Language.h"
 #include "NavigationBar.h"
@@ -15,7 +16,6 @@
 #include "data/OperatorSession.h"
 #include "data/Schema.h"
 #include "data/SettingsStore.h"
-#include "toolkit/JpegImage.h"
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
@@ -55,14 +55,7 @@ TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    FlatPanel3 = new QLabel(central);
-    FlatPanel3->setObjectName(QStringLiteral("FlatPanel3"));
-    FlatPanel3->setFixedHeight(41);
-    FlatPanel3->setScaledContents(true);
-    // The picture stretches to the window's width and never widens the window.
-    FlatPanel3->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    FlatPanel3->setMinimumWidth(1);
-    FlatPanel3->setPixmap(QPixmap::fromImage(JpegImage::load(QStringLiteral(":/banner.jpg"))));
+    FlatPanel3 = Banner::create(central);
     column->addWidget(FlatPanel3);
 
     auto *row = new QHBoxLayout;

@@ -10,6 +10,7 @@
 #include "shell/WorkArea.h"
 #include "support/CsvReader.h"
 #include "support/RecordingPresenter.h"
+#include "support/StripFit.h"
 #include "support/TestAccount.h"
 
 #include <QApplication>
@@ -80,6 +81,8 @@ private slots:
     void chartsSaveAsPngAndPrint();
     void chartsExportTheirFiguresAsCsv();
     void leaseChartSwapsARangeTypedTheWrongWayRound();
+    // Opens all three windows: last.
+    void stripsFitANarrowScreen();
 
 private:
     qint64 addTitle(const QString &name, const QString &category, const QString &bought,
@@ -221,6 +224,56 @@ void tst_ChartWindows::stripsStayAtTheTopWithoutData()
     }
 }
 
+// The work area of a maximised main window on a 1024-pixel screen is about 870 pixels wide:
+// there the strips take a second line rather than cut or cover a control; on a wide screen they
+// keep to one line of 33 pixels. The charts start under them.
+void tst_ChartWindows::stripsFitANarrowScreen()
+{
+    const QDate day(2026, 12, 3);
+    addLine(m_account->addCopy(QStringLiteral("001"), QStringLiteral("英雄"), QStringLiteral("DVD")),
+            day);
+    ShowLeaseChart();
+    ShowStoreChart();
+    ShowCompareChart();
+    auto *lease = placed<TLeaseCharFm>();
+    QVERIFY(lease);
+    lease->DTPBegin->setDate(day);
+    lease->DTPend->setDate(day);
+    lease->Draw();
+    QVERIFY(lease->Chart1->isVisible());
+    const QList<QWidget *> windows{lease, placed<TQStoreCharFm>(), placed<TCompareChFm>()};
+    for (int width : {860, 1400}) {
+        m_area->resize(width, 640);
+        for (QWidget *w : windows) {
+            QVERIFY(w);
+            w->raise();
+            QCOMPARE(w->width(), width);
+            auto *strip = w->findChild<QWidget *>(QStringLiteral("HeaderStrip"));
+            QVERIFY(strip);
+            QTRY_COMPARE(strip->width(), width);
+            QApplication::processEvents();
+            const QString where = QStringLiteral("%1 at %2: ").arg(w->objectName()).arg(width);
+            QVERIFY2(stripFaults(strip).isEmpty(),
+                     qPrintable(where + stripFaults(strip).join(u'\n')));
+            QCOMPARE(strip->y(), 0);
+            if (width == 1400) {
+                QCOMPARE(stripRows(strip), 1);
+                QCOMPARE(strip->height(), 33);
+            }
+            for (auto *chart : w->findChildren<QChartView *>()) {
+                if (chart->isVisible())
+                    QVERIFY2(chart->y() >= strip->height(), qPrintable(where + chart->objectName()));
+            }
+        }
+    }
+    // The rental chart's strip cannot keep to one line at 860 pixels.
+    m_area->resize(860, 640);
+    QApplication::processEvents();
+    QVERIFY(stripRows(lease->findChild<QWidget *>(QStringLiteral("HeaderStrip"))) >= 2);
+    m_area->resize(1000, 700);
+    QApplication::processEvents();
+}
+
 void tst_ChartWindows::leaseChartReportsADatabaseFailure()
 {
     Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"));
@@ -337,13 +390,22 @@ void tst_ChartWindows::compareChartSplitsTheHeightEvenly()
 {
     ShowCompareChart();
     auto *w = placed<TCompareChFm>();
-    for (int height : {700, 533, 402}) {
-        m_area->resize(1000, height);
-        QCOMPARE(w->height(), height);
-        QCOMPARE(w->Chart2->height(), (height - 33) / 2);
-        QCOMPARE(w->Chart1->y(), 33);
-        QCOMPARE(w->Chart1->height() + w->Chart2->height(), height - 33);
-        QCOMPARE(w->Chart2->geometry().bottom(), height - 1);
+    auto *strip = w->findChild<QWidget *>(QStringLiteral("HeaderStrip"));
+    QVERIFY(strip);
+    for (int width : {1000, 700}) {
+        for (int height : {700, 533, 402}) {
+            m_area->resize(width, height);
+            QApplication::processEvents();
+            QCOMPARE(w->height(), height);
+            const int top = strip->height();
+            QVERIFY(top >= 33);
+            QVERIFY(std::abs(w->Chart1->height() - w->Chart2->height()) <= 1);
+            QCOMPARE(w->Chart1->y(), top);
+            QCOMPARE(w->Chart1->height() + w->Chart2->height(), height - top);
+            QCOMPARE(w->Chart2->geometry().bottom(), height - 1);
+            // ← and → at the upper chart's top right corner.
+            QCOMPARE(w->BtnRight->geometry().right(), w->Chart1->width() - 8 - 1);
+        }
     }
     m_area->resize(1000, 700);
 }

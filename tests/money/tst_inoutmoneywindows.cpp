@@ -11,6 +11,7 @@
 #include "data/Schema.h"
 #include "shell/Openers.h"
 #include "support/RecordingPresenter.h"
+#include "support/StripFit.h"
 #include "support/TestAccount.h"
 #include "toolkit/DataGrid.h"
 
@@ -50,6 +51,7 @@ private slots:
     void failedDeleteSaysWhatFailedAndKeepsTheRecord();
     void closeHidesTheWindow();
     void listFiltersByDatesAndDirection();
+    void stripFitsANarrowScreen();
     void expenseIsStoredNegativeAndCorrectedAsSuch();
     void directionChosenInTheDialogIsTheCashUpLine();
 
@@ -483,6 +485,30 @@ void tst_InOutMoneyWindows::closeHidesTheWindow()
     QCOMPARE(InOutMoneyListWindow(), m_list);
     ShowInOutMoneyList();
     QVERIFY(m_list->isVisible());
+}
+
+// In the work area of a 1024-pixel screen (about 870 pixels) the strip takes as many lines as
+// it needs: no control cut or drawn over another, the list under the strip; wide, one line.
+void tst_InOutMoneyWindows::stripFitsANarrowScreen()
+{
+    auto *strip = m_list->findChild<QWidget *>(QStringLiteral("ToolStrip"));
+    QVERIFY(strip);
+    m_list->ChkDate->setChecked(true);
+    for (int width : {860, 1400, 640}) {
+        m_list->resize(width, 600);
+        QTRY_COMPARE(strip->width(), width);
+        QApplication::processEvents();
+        QVERIFY2(stripFaults(strip).isEmpty(),
+                 qPrintable(QString::number(width) + QStringLiteral(": ") +
+                            stripFaults(strip).join(u'\n')));
+        QVERIFY(m_list->dxDBGrid1->y() >= strip->geometry().bottom());
+        if (width == 1400)
+            QCOMPARE(stripRows(strip), 1);
+        if (width == 640)
+            QVERIFY(stripRows(strip) >= 2);
+    }
+    // 关闭 stays at the right end of its line.
+    QCOMPARE(m_list->BitBtn1->geometry().right(), strip->width() - 6 - 1);
 }
 
 void tst_InOutMoneyWindows::listFiltersByDatesAndDirection()

@@ -3,6 +3,7 @@
 // the message boxes they raise.
 #include "shell/AboutWindow.h"
 #include "shell/AccountWindows.h"
+#include "shell/Banner.h"
 #include "shell/BackupWindow.h"
 #include "shell/HelpContext.h"
 #include "shell/Language.h"
@@ -54,6 +55,7 @@
 #include "data/SettingsStore.h"
 #include "data/SqlDialect.h"
 #include "support/RecordingPresenter.h"
+#include "support/StripFit.h"
 #include "support/TestAccount.h"
 #include "toolkit/DataGrid.h"
 #include "toolkit/GridGroupPanel.h"
@@ -68,6 +70,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -415,6 +418,11 @@ void tst_English::mainWindowMenusAndNavigation()
     EXPECT_ENGLISH(&w);
     EXPECT_ENGLISH(w.PopupMenu1);
     QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    [No shop name set ]"));
+    auto *banner = w.FlatPanel3->findChild<QLabel *>(QStringLiteral("BannerTitle"));
+    QVERIFY(banner);
+    QCOMPARE(banner->text(), Banner::title());
+    QVERIFY(banner->text().startsWith(QStringLiteral("Rentora  ")));
+    QVERIFY(banner->width() >= banner->fontMetrics().horizontalAdvance(banner->text()));
 
     // Leaving asks in English.
     m_boxes->answers.enqueue(QMessageBox::No);
@@ -535,6 +543,17 @@ void tst_English::moneyWindows()
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     EXPECT_ENGLISH(&list);
+    // The English strip is longer than the Chinese: in the work area of a 1024-pixel screen
+    // it takes two lines, with nothing cut.
+    list.ChkDate->setChecked(true);
+    list.resize(860, 600);
+    auto *strip = list.findChild<QWidget *>(QStringLiteral("ToolStrip"));
+    QVERIFY(strip);
+    QTRY_COMPARE(strip->width(), 860);
+    QApplication::processEvents();
+    QVERIFY2(stripFaults(strip).isEmpty(), qPrintable(stripFaults(strip).join(u'\n')));
+    QVERIFY(list.dxDBGrid1->y() >= strip->geometry().bottom());
+    keepShot(&list);
     QVERIFY2(chineseChoices(&list, "ComBDirection").isEmpty(),
              qPrintable(chineseChoices(&list, "ComBDirection").join(u'\n')));
     TInOutMoneyFm entry(-1);
@@ -789,6 +808,20 @@ void tst_English::charts()
     for (const QChartView *view : {money.Chart1, money.Chart2})
         QVERIFY2(chineseInChart(view).isEmpty(), qPrintable(chineseInChart(view).join(u'\n')));
     QVERIFY(m_boxes->shown.isEmpty());
+
+    // In the work area of a 1024-pixel screen the English strips take more lines, with
+    // nothing cut or drawn over another.
+    for (QWidget *window : {static_cast<QWidget *>(&lease), static_cast<QWidget *>(&stock),
+                            static_cast<QWidget *>(&money)}) {
+        window->resize(860, 600);
+        auto *strip = window->findChild<QWidget *>(QStringLiteral("HeaderStrip"));
+        QVERIFY(strip);
+        QTRY_COMPARE(strip->width(), 860);
+        QApplication::processEvents();
+        QVERIFY2(stripFaults(strip).isEmpty(),
+                 qPrintable(window->objectName() + u' ' + stripFaults(strip).join(u'\n')));
+        keepShot(window);
+    }
 }
 
 void tst_English::helpWindow()

@@ -1,3 +1,4 @@
+#include "shell/Banner.h"
 #include "shell/BaseWindows.h"
 #include "shell/MainWindow.h"
 #include "shell/NavigationBar.h"
@@ -9,7 +10,9 @@
 #include "data/SettingsStore.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
+#include "toolkit/JpegImage.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -77,6 +80,7 @@ private slots:
     void restoreIsOfferedInTheFileMenu();
     void clockShowsDateAndTime();
     void clockPanelHoldsItsWholeText();
+    void bannerTitleIsTextOverAPlainPicture();
     void navigationBarHidesAndComesBack();
     void closingAsksFirst();
 
@@ -428,6 +432,51 @@ void tst_MainWindow::clockPanelHoldsItsWholeText()
             w.StatusPanel0->contentsRect().width() >= needed,
             qPrintable(
                 QStringLiteral("%1 < %2").arg(w.StatusPanel0->contentsRect().width()).arg(needed)));
+    }
+    w.hide();
+}
+
+// The banner's title is text in the program's font over the picture, whole at the width of a
+// 1024-pixel screen and at a wide one; the picture itself holds no writing: each of its rows
+// is one colour, from dark at the top to light at the bottom.
+void tst_MainWindow::bannerTitleIsTextOverAPlainPicture()
+{
+    applyCommonLook();
+    const QImage picture = JpegImage::load(QStringLiteral(":/banner.jpg"));
+    QCOMPARE(picture.size(), QSize(1600, 41));
+    for (int y = 0; y < picture.height(); ++y) {
+        const QColor first = picture.pixelColor(0, y);
+        for (int x = 0; x < picture.width(); x += 7) {
+            const QColor c = picture.pixelColor(x, y);
+            QVERIFY2(std::abs(c.red() - first.red()) <= 3 && std::abs(c.green() - first.green()) <= 3 &&
+                         std::abs(c.blue() - first.blue()) <= 3,
+                     qPrintable(QStringLiteral("writing at %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY(picture.pixelColor(0, 0).lightness() < picture.pixelColor(0, 40).lightness());
+
+    AccountContext::current().setOperator(1);
+    TMainFm w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *title = w.FlatPanel3->findChild<QLabel *>(QStringLiteral("BannerTitle"));
+    QVERIFY(title);
+    QCOMPARE(title->text(), QStringLiteral("Rentora  影碟租售管理系统"));
+    QCOMPARE(title->text(), Banner::title());
+    QCOMPARE(title->font().family(), QApplication::font().family());
+    for (int width : {1024, 1600}) {
+        w.setWindowState(Qt::WindowNoState);
+        w.resize(width, 700);
+        QTRY_COMPARE(w.FlatPanel3->width(), w.width());
+        QApplication::processEvents();
+        QCOMPARE(w.FlatPanel3->height(), 41);
+        QVERIFY(title->isVisible());
+        QVERIFY2(title->width() >= title->fontMetrics().horizontalAdvance(title->text()),
+                 qPrintable(QString::number(title->width())));
+        QVERIFY(w.FlatPanel3->rect().contains(title->geometry()));
+        // Centred in the band's height, at its left end.
+        QVERIFY(std::abs(title->geometry().center().y() - 20) <= 1);
+        QCOMPARE(title->x(), 16);
     }
     w.hide();
 }

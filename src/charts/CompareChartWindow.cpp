@@ -145,15 +145,17 @@ TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
     row->addWidget(FlatButton4);
     row->addStretch();
     // Both charts, one above the other, as they are on screen.
+    // The picture and CSV buttons stay together at the right end of their line.
+    QLayout *outputs = row->addGroup({})->layout();
     ChartLook::addPictureButtons(
-        this, row,
+        this, outputs,
         [this] {
             const int top = m_strip->height();
             return isVisible() ? grab(QRect(0, top, width(), height() - top)) : QPixmap();
         },
         tr("月平均收支"));
     ChartLook::addCsvButton(
-        this, row, [this] { return ChartCsv::months(m_spent, m_taken); }, tr("月平均收支"));
+        this, outputs, [this] { return ChartCsv::months(m_spent, m_taken); }, tr("月平均收支"));
 
     // Upper chart: spending per month.
     Chart1 = trendView(tr("月支出走势图"), this, "Chart1");

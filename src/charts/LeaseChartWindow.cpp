@@ -67,10 +67,12 @@ TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
     rentalsOnly->setObjectName(QStringLiteral("LabelRentalsOnly"));
     row->addWidget(rentalsOnly);
     row->addStretch();
+    // The picture and CSV buttons stay together at the right end of their line.
+    QLayout *outputs = row->addGroup({})->layout();
     ChartLook::addPictureButtons(
-        this, row, [this] { return ChartLook::pictureOf(Chart1); }, tr("租赁分析图"));
+        this, outputs, [this] { return ChartLook::pictureOf(Chart1); }, tr("租赁分析图"));
     ChartLook::addCsvButton(
-        this, row,
+        this, outputs,
         [this] {
             return ChartCsv::slices(m_slices, m_byCategory ? tr("影片类型") : tr("影片名称"),
                                     tr("出租数量"));

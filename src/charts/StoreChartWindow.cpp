@@ -39,10 +39,12 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
     row->addSpacing(12);
     row->addWidget(FlatButton4);
     row->addStretch();
+    // The picture and CSV buttons stay together at the right end of their line.
+    QLayout *outputs = row->addGroup({})->layout();
     ChartLook::addPictureButtons(
-        this, row, [this] { return ChartLook::pictureOf(Chart1); }, tr("库存分析图"));
+        this, outputs, [this] { return ChartLook::pictureOf(Chart1); }, tr("库存分析图"));
     ChartLook::addCsvButton(
-        this, row, [this] { return ChartCsv::slices(m_slices, tr("影片类型"), tr("库存数量")); },
+        this, outputs, [this] { return ChartCsv::slices(m_slices, tr("影片类型"), tr("库存数量")); },
         tr("库存分析"));
 
     Chart1 = ChartLook::pieView(tr("库存分析图"), 19, this, &Series1);

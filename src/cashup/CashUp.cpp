@@ -126,7 +126,7 @@ Record close(qint64 userId, Money counted, const QString &note, const QDateTime 
     tx.commit();
     std::optional<Record> stored = load(id);
     if (!stored)
-        throw Db::DbError(QStringLiteral("cash-up %1 was not stored").arg(id));
+        throw Db::DbError(QCoreApplication::translate("CashUp", "交班结算记录%1未能保存！").arg(id));
     return *stored;
 }
 

@@ -9,13 +9,6 @@ namespace {
 
 const QString kId = QStringLiteral("ID");
 
-void requireRow(const QSqlQuery &q, const char *what, qint64 id)
-{
-    if (q.numRowsAffected() != 1)
-        throw Db::DbError(
-            QStringLiteral("%1 %2 no longer exists").arg(QLatin1String(what)).arg(id));
-}
-
 // Titles carry the name of their fee class (TBName.Ver) and of their category
 // (TBName.Categray), not its ID. A row of table with column nameColumn is "in use" when
 // titles carry its name and no other row of the same name remains to stand for them.
@@ -25,9 +18,23 @@ struct NamedRow
     const char *nameColumn; // Name or Categray
     const char *titleColumn; // TBName.Ver or TBName.Categray
     Audit::Kind kind;
+    const char *goneText; // the row was deleted meanwhile (e.g. at another counter)
 };
-const NamedRow kFeeClass{"TBVer", "Name", "Ver", Audit::Kind::FeeClass};
-const NamedRow kCategory{"TBCategray", "Categray", "Categray", Audit::Kind::Category};
+const NamedRow kFeeClass{"TBVer", "Name", "Ver", Audit::Kind::FeeClass,
+                         QT_TRANSLATE_NOOP("Settings", "该费用类型已不存在！")};
+const NamedRow kCategory{"TBCategray", "Categray", "Categray", Audit::Kind::Category,
+                         QT_TRANSLATE_NOOP("Settings", "该影片类型已不存在！")};
+
+[[noreturn]] void rowGone(const NamedRow &r)
+{
+    throw Db::DbError(QCoreApplication::translate("Settings", r.goneText));
+}
+
+void requireRow(const QSqlQuery &q, const NamedRow &r)
+{
+    if (q.numRowsAffected() != 1)
+        rowGone(r);
+}
 
 QString nameOf(const NamedRow &r, qint64 id)
 {
@@ -35,9 +42,7 @@ QString nameOf(const NamedRow &r, qint64 id)
                                .arg(QLatin1String(r.nameColumn), QLatin1String(r.table)),
                            {id});
     if (!q.next())
-        throw Db::DbError(QStringLiteral("%1 %2 no longer exists")
-                              .arg(QLatin1String(r.table))
-                              .arg(id));
+        rowGone(r);
     return q.value(0).toString();
 }
 
@@ -120,7 +125,7 @@ qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
     requireRow(Db::exec(QStringLiteral("UPDATE TBVer SET Name = ?, Fee = ?, Deposit = ? "
                                        "WHERE ID = ?"),
                         {e.name, fee->cents(), deposit->cents(), id}),
-               "fee class", id);
+               kFeeClass);
     change.record();
     tx.commit();
     return id;
@@ -148,7 +153,7 @@ qint64 saveCategory(qint64 id, const QString &name)
     carryRenameOver(kCategory, id, oldName, name);
     requireRow(
         Db::exec(QStringLiteral("UPDATE TBCategray SET Categray = ? WHERE ID = ?"), {name, id}),
-        "category", id);
+        kCategory);
     change.record();
     tx.commit();
     return id;

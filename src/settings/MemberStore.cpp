@@ -69,7 +69,7 @@ void checkNotProtected(qint64 id)
     const QVariant flag =
         Db::scalar(QStringLiteral("SELECT ASFlag FROM TBAssociator WHERE ID = ?"), {id});
     if (!flag.isValid())
-        throw Db::DbError(QStringLiteral("member %1 no longer exists").arg(id));
+        throw Db::DbError(QCoreApplication::translate("Settings", "该会员已不存在！"));
     if (flag.toInt() == MemberProtected)
         refuse(Field::None, QCoreApplication::translate("Settings", "该会员资料受保护，不能修改或删除！"));
 }
@@ -138,7 +138,7 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
     params << id;
     QSqlQuery q = Db::exec(sql, params);
     if (q.numRowsAffected() != 1)
-        throw Db::DbError(QStringLiteral("member %1 no longer exists").arg(id));
+        throw Db::DbError(QCoreApplication::translate("Settings", "该会员已不存在！"));
     change.record();
     tx.commit();
     return id;
@@ -184,7 +184,7 @@ void updateMemberPayment(qint64 paymentId, const QDate &date, Money amount, cons
                        "Memo = ? WHERE FID = ? AND CateID = ?"),
         {SqlDialect::dateText(date), amount.cents(), memo, paymentId, Schema::TypeMemberPayment});
     if (q.numRowsAffected() != 1)
-        throw Db::DbError(QStringLiteral("payment %1 no longer exists").arg(paymentId));
+        throw Db::DbError(QCoreApplication::translate("Settings", "该交费记录已不存在！"));
     Till::bookRecordChange(before, amount);
     change.record();
     tx.commit();

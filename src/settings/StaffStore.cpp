@@ -119,7 +119,7 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
                                               "WHERE ID = ?"),
                                QVariantList(values) << id);
         if (q.numRowsAffected() != 1)
-            throw Db::DbError(QStringLiteral("staff member %1 no longer exists").arg(id));
+            throw Db::DbError(QCoreApplication::translate("Settings", "该人员已不存在！"));
     }
 
     Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});

@@ -33,7 +33,7 @@ qint64 saveSupplier(qint64 id, const SupplierEntry &e)
                                               "OfficeTel = ?, Memo = ? WHERE ID = ?"),
                                QVariantList(values) << id);
         if (q.numRowsAffected() != 1)
-            throw Db::DbError(QStringLiteral("supplier %1 no longer exists").arg(id));
+            throw Db::DbError(QCoreApplication::translate("Settings", "该供应商已不存在！"));
     }
     change.record(id);
     tx.commit();

@@ -18,7 +18,7 @@ void checkUserType(qint64 id)
                                           "WHERE ID = ? AND CateID = ?"),
                            {id, Schema::OptionTypeRow});
     if (!q.next())
-        throw Db::DbError(QStringLiteral("income/expense type %1 no longer exists").arg(id));
+        throw Db::DbError(QCoreApplication::translate("Settings", "该收支类型已不存在！"));
     if (isBuiltInType(id, int(Db::integer(q, "Flag"))))
         refuse(Field::None, QCoreApplication::translate("Settings", "系统内置的收支类型不能修改或删除！"));
 }

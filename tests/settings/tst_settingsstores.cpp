@@ -96,6 +96,7 @@ private slots:
     void builtInTypesAreLocked();
     void userTypes();
     void suppliers();
+    void rowDeletedMeanwhileIsSaidAndNothingWritten();
 
 private:
     std::unique_ptr<TestAccount> m_account;
@@ -799,6 +800,75 @@ void tst_SettingsStores::suppliers()
     QVERIFY(b != a);
     deleteSupplier(a);
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
+}
+
+void tst_SettingsStores::rowDeletedMeanwhileIsSaidAndNothingWritten()
+{
+    // The row on show was deleted meanwhile (at another counter): a save or a deletion of it
+    // says so in the operator's words and writes nothing, least of all a new row.
+    const qint64 gone = 9999;
+    struct Case
+    {
+        const char *name;
+        QString table;
+        std::function<void()> action;
+        QString message;
+    };
+    const Case cases[] = {
+        {"member saved", QStringLiteral("TBAssociator"),
+         [&] {
+             saveMember(gone, member(QStringLiteral("B1"), QStringLiteral("甲")),
+                        QDate::currentDate());
+         },
+         QStringLiteral("该会员已不存在！")},
+        {"member deleted", QStringLiteral("TBAssociator"), [&] { deleteMember(gone); },
+         QStringLiteral("该会员已不存在！")},
+        {"payment changed", QStringLiteral("TBInOutMoney"),
+         [&] { updateMemberPayment(gone, QDate::currentDate(), Money::fromCents(100), {}); },
+         QStringLiteral("该交费记录已不存在！")},
+        {"staff saved", QStringLiteral("TBPersons"),
+         [&] { saveStaff(gone, {QStringLiteral("乙"), QStringLiteral("1"), {}, {}, {}}, {1}); },
+         QStringLiteral("该人员已不存在！")},
+        {"supplier saved", QStringLiteral("TbProvide"),
+         [&] { saveSupplier(gone, {QStringLiteral("中录"), {}, {}, {}}); },
+         QStringLiteral("该供应商已不存在！")},
+        {"type saved", QStringLiteral("TBKindValue"),
+         [&] { saveType(gone, QStringLiteral("水费"), {}); },
+         QStringLiteral("该收支类型已不存在！")},
+        {"type deleted", QStringLiteral("TBKindValue"), [&] { deleteType(gone); },
+         QStringLiteral("该收支类型已不存在！")},
+        {"fee class saved", QStringLiteral("TBVer"),
+         [&] {
+             saveFeeClass(gone, {QStringLiteral("DVD"), QStringLiteral("3"), QStringLiteral("20")});
+         },
+         QStringLiteral("该费用类型已不存在！")},
+        {"fee class deleted", QStringLiteral("TBVer"), [&] { deleteFeeClass(gone); },
+         QStringLiteral("该费用类型已不存在！")},
+        {"category saved", QStringLiteral("TBCategray"),
+         [&] { saveCategory(gone, QStringLiteral("动作")); },
+         QStringLiteral("该影片类型已不存在！")},
+        {"category deleted", QStringLiteral("TBCategray"), [&] { deleteCategory(gone); },
+         QStringLiteral("该影片类型已不存在！")},
+    };
+    for (const Case &c : cases) {
+        const qint64 rows = m_account->count(c.table);
+        const qint64 logged = m_account->count(QStringLiteral("TBAuditLog"));
+        QString message;
+        QString details;
+        Db::Fault fault = Db::Fault::Other;
+        try {
+            c.action();
+        } catch (const Db::DbError &e) {
+            message = e.message();
+            details = e.details();
+            fault = e.fault();
+        }
+        QVERIFY2(message == c.message,
+                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(c.name), message)));
+        QVERIFY2(fault == Db::Fault::Refused && details.isEmpty(), c.name);
+        QVERIFY2(m_account->count(c.table) == rows, c.name);
+        QVERIFY2(m_account->count(QStringLiteral("TBAuditLog")) == logged, c.name);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStores)

@@ -160,6 +160,10 @@
         <source>费用支出</source>
         <translation>Expenses</translation>
     </message>
+    <message>
+        <source>交班结算记录%1未能保存！</source>
+        <translation>Cash-up %1 was not stored.</translation>
+    </message>
 </context>
 <context>
     <name>CashUpSlip</name>
@@ -1420,6 +1424,34 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>该收支类型已有%1笔收支记录，不能删除！</source>
         <translation>%1 entries use this type; it cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>该费用类型已不存在！</source>
+        <translation>This fee class no longer exists.</translation>
+    </message>
+    <message>
+        <source>该影片类型已不存在！</source>
+        <translation>This category no longer exists.</translation>
+    </message>
+    <message>
+        <source>该会员已不存在！</source>
+        <translation>This member no longer exists.</translation>
+    </message>
+    <message>
+        <source>该交费记录已不存在！</source>
+        <translation>This payment no longer exists.</translation>
+    </message>
+    <message>
+        <source>该人员已不存在！</source>
+        <translation>This member of staff no longer exists.</translation>
+    </message>
+    <message>
+        <source>该供应商已不存在！</source>
+        <translation>This supplier no longer exists.</translation>
+    </message>
+    <message>
+        <source>该收支类型已不存在！</source>
+        <translation>This type no longer exists.</translation>
     </message>
 </context>
 <context>
@@ -2753,10 +2785,6 @@ Take it back? Its rent and deposit are booked to %3.</translation>
         <translation>Saving failed.</translation>
     </message>
     <message>
-        <source>单据数据读取失败：%1</source>
-        <translation>Reading the receipt failed: %1</translation>
-    </message>
-    <message>
         <source>本次出租列表</source>
         <translation>Discs in this transaction</translation>
     </message>
@@ -2911,6 +2939,10 @@ Take it back? Its rent and deposit are booked to %3.</translation>
     <message>
         <source>到期日期:</source>
         <translation>Expires:</translation>
+    </message>
+    <message>
+        <source>单据数据读取失败：</source>
+        <translation>Reading the receipt failed:</translation>
     </message>
 </context>
 <context>
@@ -4314,8 +4346,8 @@ Write off &quot;%1&quot;?</translation>
         <translation>Saving failed.</translation>
     </message>
     <message>
-        <source>单据数据读取失败：%1</source>
-        <translation>Reading the receipt failed: %1</translation>
+        <source>单据数据读取失败：</source>
+        <translation>Reading the receipt failed:</translation>
     </message>
 </context>
 <context>

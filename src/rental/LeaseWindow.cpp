@@ -668,7 +668,7 @@ void TLeaseFm::BtnSaveClick()
                                         RentRule::overdueDays());
     } catch (const Db::DbError &e) {
         // Written and committed: the prompt still shows the figures, the receipt has no rows.
-        Msg::error(this, tr("单据数据读取失败：%1").arg(e.message()));
+        Msg::fault(this, e, tr("单据数据读取失败："));
     }
     ShowSettlement(summary, receipt, this);
     afterCompletion();

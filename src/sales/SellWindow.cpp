@@ -450,7 +450,7 @@ void TSellFm::BtnSaveClick()
     try {
         receipt = Receipt::saleContent(lineIds);
     } catch (const Db::DbError &e) {
-        Msg::error(this, tr("单据数据读取失败：%1").arg(e.message()));
+        Msg::fault(this, e, tr("单据数据读取失败："));
     }
     ShowSettlement(summary, receipt, this);
     m_rows.clear();

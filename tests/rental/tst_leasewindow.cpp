@@ -11,6 +11,7 @@
 #include "data/SqlDialect.h"
 #include "shell/BaseWindows.h"
 #include "shell/Openers.h"
+#include "support/ReadDeniedAfterCommit.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
 #include "toolkit/DataGrid.h"
@@ -78,6 +79,7 @@ private slots:
     void emptiedTotalIsReported();
     void allowanceRefusalKeepsEverything();
     void failedSaveKeepsEverything();
+    void receiptUnreadableAfterTheRentalKeepsItsCause();
     void memberShowsOpenRentals();
     void nextCustomerIsWalkIn();
     void returnByKeysShowsTheDifference();
@@ -504,6 +506,34 @@ void tst_LeaseWindow::failedSaveKeepsEverything()
     completeAndReadPrompt();
     QVERIFY(m_boxes->shown.isEmpty());
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(1));
+}
+
+void tst_LeaseWindow::receiptUnreadableAfterTheRentalKeepsItsCause()
+{
+    showWindow(0);
+    m_w->EdPer->setFocus();
+    typeLine(QStringLiteral("M001"));
+    typeLine(QStringLiteral("0001"));
+    m_boxes->clear();
+    QString prompt;
+    QString engineText;
+    {
+        // The receipt names the customer; the member's name can no longer be read.
+        const ReadDeniedAfterCommit deny("TBAssociator", "Name");
+        prompt = completeAndReadPrompt();
+        engineText = deny.engineText();
+    }
+    // The rental stands and its settlement is shown; the failed receipt says what failed, with
+    // the engine's words under the details rather than in the message.
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(1));
+    QCOMPARE(memberSum(m_member), qint64(9));
+    QVERIFY(!prompt.isEmpty());
+    QVERIFY(!m_boxes->shown.isEmpty());
+    const Msg::Request &box = m_boxes->shown.first();
+    QVERIFY2(box.text.startsWith(QStringLiteral("单据数据读取失败：\n")), qPrintable(box.text));
+    QCOMPARE(box.icon, Msg::Icon::Error);
+    QVERIFY2(box.details.contains(engineText), qPrintable(box.details));
+    QVERIFY(!box.text.contains(engineText));
 }
 
 void tst_LeaseWindow::memberShowsOpenRentals()

@@ -8,6 +8,7 @@
 #include "data/SqlDialect.h"
 #include "rental/PickListWindows.h"
 #include "rental/SettlementWindow.h"
+#include "support/ReadDeniedAfterCommit.h"
 #include "support/RecordingPresenter.h"
 #include "support/TestAccount.h"
 #include "toolkit/DataGrid.h"
@@ -71,6 +72,7 @@ private slots:
     void editedSaleChangesPriceAndQuantity();
     void escapeRemovesRowsThenCloses();
     void completeRefusals();
+    void receiptUnreadableAfterTheSaleKeepsItsCause();
     void sameCopyTwiceWritesTwoLines();
     void editReplacesLine();
     void searchButtonFillsCode();
@@ -463,6 +465,30 @@ void tst_SellWindow::completeRefusals()
     QVERIFY(m_boxes->lastText().contains(QStringLiteral("Ocean's Eleven")));
     QVERIFY(saleLines().isEmpty());
     QCOMPARE(m_win->rows().size(), 2);
+}
+
+void tst_SellWindow::receiptUnreadableAfterTheSaleKeepsItsCause()
+{
+    open();
+    addByKeys(QStringLiteral("0001-1"), QStringLiteral("10"), QStringLiteral("1"));
+    m_boxes->clear();
+    QString prompt;
+    QString engineText;
+    {
+        const ReadDeniedAfterCommit deny("TBName", "Name");
+        prompt = completeAndReadPrompt();
+        engineText = deny.engineText();
+    }
+    // The sale stands and its settlement is shown; the failed receipt says what failed, with
+    // the engine's words under the details rather than in the message.
+    QCOMPARE(saleLines().size(), 1);
+    QCOMPARE(prompt, QStringLiteral("共销售影片：1部\n总  金  额：10.00元"));
+    QVERIFY(!m_boxes->shown.isEmpty());
+    const Msg::Request &box = m_boxes->shown.first();
+    QVERIFY2(box.text.startsWith(QStringLiteral("单据数据读取失败：\n")), qPrintable(box.text));
+    QCOMPARE(box.icon, Msg::Icon::Error);
+    QVERIFY2(box.details.contains(engineText), qPrintable(box.details));
+    QVERIFY(!box.text.contains(engineText));
 }
 
 void tst_SellWindow::sameCopyTwiceWritesTwoLines()

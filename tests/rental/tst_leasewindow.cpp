@@ -516,24 +516,21 @@ void tst_LeaseWindow::receiptUnreadableAfterTheRentalKeepsItsCause()
     typeLine(QStringLiteral("0001"));
     m_boxes->clear();
     QString prompt;
-    QString engineText;
+    QString mismatch = QStringLiteral("no box");
     {
         // The receipt names the customer; the member's name can no longer be read.
         const ReadDeniedAfterCommit deny("TBAssociator", "Name");
         prompt = completeAndReadPrompt();
-        engineText = deny.engineText();
+        if (!m_boxes->shown.isEmpty())
+            mismatch =
+                deny.faultMismatch(m_boxes->shown.first(), QStringLiteral("单据数据读取失败："));
     }
     // The rental stands and its settlement is shown; the failed receipt says what failed, with
     // the engine's words under the details rather than in the message.
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(1));
     QCOMPARE(memberSum(m_member), qint64(9));
     QVERIFY(!prompt.isEmpty());
-    QVERIFY(!m_boxes->shown.isEmpty());
-    const Msg::Request &box = m_boxes->shown.first();
-    QVERIFY2(box.text.startsWith(QStringLiteral("单据数据读取失败：\n")), qPrintable(box.text));
-    QCOMPARE(box.icon, Msg::Icon::Error);
-    QVERIFY2(box.details.contains(engineText), qPrintable(box.details));
-    QVERIFY(!box.text.contains(engineText));
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
 void tst_LeaseWindow::memberShowsOpenRentals()

@@ -473,22 +473,19 @@ void tst_SellWindow::receiptUnreadableAfterTheSaleKeepsItsCause()
     addByKeys(QStringLiteral("0001-1"), QStringLiteral("10"), QStringLiteral("1"));
     m_boxes->clear();
     QString prompt;
-    QString engineText;
+    QString mismatch = QStringLiteral("no box");
     {
         const ReadDeniedAfterCommit deny("TBName", "Name");
         prompt = completeAndReadPrompt();
-        engineText = deny.engineText();
+        if (!m_boxes->shown.isEmpty())
+            mismatch =
+                deny.faultMismatch(m_boxes->shown.first(), QStringLiteral("单据数据读取失败："));
     }
     // The sale stands and its settlement is shown; the failed receipt says what failed, with
     // the engine's words under the details rather than in the message.
     QCOMPARE(saleLines().size(), 1);
     QCOMPARE(prompt, QStringLiteral("共销售影片：1部\n总  金  额：10.00元"));
-    QVERIFY(!m_boxes->shown.isEmpty());
-    const Msg::Request &box = m_boxes->shown.first();
-    QVERIFY2(box.text.startsWith(QStringLiteral("单据数据读取失败：\n")), qPrintable(box.text));
-    QCOMPARE(box.icon, Msg::Icon::Error);
-    QVERIFY2(box.details.contains(engineText), qPrintable(box.details));
-    QVERIFY(!box.text.contains(engineText));
+    QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
 void tst_SellWindow::sameCopyTwiceWritesTwoLines()

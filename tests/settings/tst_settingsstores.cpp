@@ -827,10 +827,14 @@ void tst_SettingsStores::rowDeletedMeanwhileIsSaidAndNothingWritten()
          [&] { updateMemberPayment(gone, QDate::currentDate(), Money::fromCents(100), {}); },
          QStringLiteral("该交费记录已不存在！")},
         {"staff saved", QStringLiteral("TBPersons"),
-         [&] { saveStaff(gone, {QStringLiteral("乙"), QStringLiteral("1"), {}, {}, {}}, {1}); },
+         [&] {
+             saveStaff(gone, {QStringLiteral("乙"), QStringLiteral("1"), {}, {}, {}}, {1});
+         },
          QStringLiteral("该人员已不存在！")},
         {"supplier saved", QStringLiteral("TbProvide"),
-         [&] { saveSupplier(gone, {QStringLiteral("中录"), {}, {}, {}}); },
+         [&] {
+             saveSupplier(gone, {QStringLiteral("中录"), {}, {}, {}});
+         },
          QStringLiteral("该供应商已不存在！")},
         {"type saved", QStringLiteral("TBKindValue"),
          [&] { saveType(gone, QStringLiteral("水费"), {}); },

@@ -2,6 +2,7 @@
 
 #include "data/Db.h"
 #include "data/SqliteStatement.h"
+#include "toolkit/MessageBox.h"
 
 #include <QByteArray>
 
@@ -32,6 +33,20 @@ public:
     {
         return QStringLiteral("access to %1.%2 is prohibited")
             .arg(QLatin1String(m_table), QLatin1String(m_column));
+    }
+
+    // Empty when box tells the refused read as a fault: an error, lead on a line of its own
+    // before the fault's message, the engine's words under the details and not in the text.
+    // Otherwise what is wrong with it.
+    QString faultMismatch(const Msg::Request &box, const QString &lead) const
+    {
+        if (box.icon != Msg::Icon::Error)
+            return QStringLiteral("not an error: ") + box.text;
+        if (!box.text.startsWith(lead + QLatin1Char('\n')))
+            return QStringLiteral("the text: ") + box.text;
+        if (!box.details.contains(engineText()) || box.text.contains(engineText()))
+            return QStringLiteral("the details: ") + box.details;
+        return QString();
     }
 
 private:

@@ -242,6 +242,8 @@ void tst_SetupWindow::showPageReadsOnlyWhenNeeded()
     // Another page through the menu, then the members tab: read afresh.
     ShowSetupPage(TSetupFm::PageOptions);
     QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageOptions));
+    // The page left behind has let its rows go.
+    QCOMPARE(control<DataGrid>(w, "ASGrid")->rowCount(), 0);
     clickTab(w->PageControl1, TSetupFm::PageMembers);
     QCOMPARE(control<DataGrid>(w, "ASGrid")->rowCount(), 2);
 

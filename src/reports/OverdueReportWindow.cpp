@@ -20,7 +20,9 @@ TDeferFm::TDeferFm(QWidget *parent) : TQChildFm(parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(Edit1->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     Edit1->setAlignment(Qt::AlignRight);
-    strip()->insertWidget(strip()->indexOf(Label1) + 1, Edit1);
+    // Beside its caption, in the caption's group of the strip.
+    auto *pair = qobject_cast<QHBoxLayout *>(Label1->parentWidget()->layout());
+    pair->insertWidget(pair->indexOf(Label1) + 1, Edit1);
     Label1->setBuddy(Edit1);
 }
 

@@ -1,7 +1,8 @@
 #include "RankingWindow.h"
 
+#include "toolkit/WrapLayout.h"
+
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 
 TQPHFm::TQPHFm(QWidget *parent) : TQChildFm(parent)
@@ -18,9 +19,8 @@ TQPHFm::TQPHFm(QWidget *parent) : TQChildFm(parent)
                         RankingReport::kindCaption(RankingReport::Kind::ByCategory)});
     ComBcate->setCurrentIndex(0);
     caption->setBuddy(ComBcate);
-    strip()->insertWidget(0, caption);
-    strip()->insertWidget(1, ComBcate);
-    strip()->insertSpacing(2, 12);
+    strip()->insertGroup(0, {caption, ComBcate});
+    strip()->insertSpacing(1, 12);
     setMode(0);
 }
 

@@ -10,6 +10,7 @@
 #include "toolkit/ReportPeriodBox.h"
 #include "toolkit/ReportPreview.h"
 #include "toolkit/ReportPrinter.h"
+#include "toolkit/WrapLayout.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -65,9 +66,12 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
 
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("ReportStrip"));
-    m_strip = new QHBoxLayout(bar);
+    // One line while the window is wide enough; on a narrow screen the controls go on in a
+    // second line instead of being squeezed over each other.
+    m_strip = new WrapLayout(bar);
     m_strip->setContentsMargins(8, 6, 8, 6);
     m_strip->setSpacing(6);
+    m_strip->setLineSpacing(4);
 
     dxDateEdit2 = datePicker("dxDateEdit2", bar);
     Label1 = new QLabel(tr("从"), bar);
@@ -116,16 +120,13 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     ActExportCsv->setObjectName(QStringLiteral("ActExportCsv"));
     BtnExport->setMenu(exportMenu);
 
+    // Each caption stays with its picker, the output buttons stay together at the right end.
     m_strip->addWidget(ComBPeriod);
-    m_strip->addWidget(Label1);
-    m_strip->addWidget(dxDateEdit2);
-    m_strip->addWidget(Label2);
-    m_strip->addWidget(dxDateEdit1);
+    m_strip->addGroup({Label1, dxDateEdit2});
+    m_strip->addGroup({Label2, dxDateEdit1});
     m_strip->addWidget(FlatButton4);
-    m_strip->addStretch(1);
-    m_strip->addWidget(BBprint);
-    m_strip->addWidget(BBprintDialog);
-    m_strip->addWidget(BtnExport);
+    m_strip->addStretch();
+    m_strip->addGroup({BBprint, BBprintDialog, BtnExport});
 
     // Paging and zoom sit under the pages, as in a document viewer: the strip above keeps
     // room for the period and a report's own choices on a 1024-pixel screen.
@@ -157,9 +158,9 @@ TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    // The strip keeps its height at the top; while the preview is hidden (no data) the room
-    // below stays empty instead of the strip being spread over the window.
-    bar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    // The strip keeps its height (its lines' height for the window's width) at the top;
+    // while the preview is hidden (no data) the stretch below takes the room instead of the
+    // strip being spread over the window.
     layout->addWidget(bar);
     layout->addWidget(QRPreview1, 1);
     layout->addStretch(0);

@@ -63,6 +63,7 @@ class QAction;
 class QComboBox;
 class QDateEdit;
 class QHBoxLayout;
+class WrapLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -172,7 +173,7 @@ protected:
     bool dateRangeVisible() const { return m_rangeVisible; }
     void setPageCountVisible(bool visible);
     // The strip of controls, for a report's own controls.
-    QHBoxLayout *strip() const { return m_strip; }
+    WrapLayout *strip() const { return m_strip; }
 
     // The report layout (bands) the frame generates from.
     ReportDefinition QuickRep1;
@@ -190,7 +191,7 @@ private:
     void enableOutput(bool enabled);
     QString suggestedFile(const QString &suffix) const;
 
-    QHBoxLayout *m_strip = nullptr;
+    WrapLayout *m_strip = nullptr;
     QString m_title;
     ReportData m_rows;
     QList<ReportCsvColumn> m_csvColumns;

@@ -4,9 +4,9 @@
 
 #include "data/Db.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/WrapLayout.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 
 TQStoreRep::TQStoreRep(QWidget *parent) : TQChildFm(parent)
@@ -25,9 +25,8 @@ TQStoreRep::TQStoreRep(QWidget *parent) : TQChildFm(parent)
     ComProvice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     caption->setBuddy(ComProvice);
     // In front of the strip's own controls: the pickers it would have held are hidden.
-    strip()->insertWidget(0, caption);
-    strip()->insertWidget(1, ComProvice);
-    strip()->insertSpacing(2, 12);
+    strip()->insertGroup(0, {caption, ComProvice});
+    strip()->insertSpacing(1, 12);
 
     fillSuppliers();
 }

@@ -7,10 +7,13 @@
 
 namespace {
 
-// A hidden widget takes no room; a spacing counts as empty to Qt but does take its room here.
-bool isHidden(const QLayoutItem *item)
+// A hidden widget takes no room, nor does a group whose widgets are all hidden; a spacing
+// counts as empty to Qt but does take its room here.
+bool isHidden(QLayoutItem *item)
 {
-    return item->isEmpty() && !const_cast<QLayoutItem *>(item)->spacerItem();
+    if (QWidget *w = item->widget(); w && w->layout() && w->layout()->isEmpty())
+        return true;
+    return item->isEmpty() && !item->spacerItem();
 }
 
 } // namespace
@@ -38,19 +41,46 @@ void WrapLayout::addSpacing(int pixels)
 
 QWidget *WrapLayout::addGroup(const QList<QWidget *> &widgets)
 {
+    return insertGroup(count(), widgets);
+}
+
+QWidget *WrapLayout::insertGroup(int index, const QList<QWidget *> &widgets)
+{
     auto *box = new QWidget(parentWidget());
     auto *row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(spacing());
     for (QWidget *w : widgets)
         row->addWidget(w);
-    addWidget(box);
+    insertWidget(index, box);
     return box;
+}
+
+void WrapLayout::insertWidget(int index, QWidget *widget)
+{
+    addChildWidget(widget);
+    insertItem(index, new QWidgetItem(widget));
+}
+
+void WrapLayout::insertSpacing(int index, int pixels)
+{
+    insertItem(index, new QSpacerItem(pixels, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+}
+
+void WrapLayout::insertItem(int index, QLayoutItem *item)
+{
+    if (index < 0 || index >= m_entries.size()) {
+        addItem(item);
+        return;
+    }
+    // Left of the stretch when the item now at its place is.
+    m_entries.insert(index, Entry{item, m_entries.at(index).right});
+    invalidate();
 }
 
 void WrapLayout::addItem(QLayoutItem *item)
 {
-    m_entries.append({item, m_rightPending});
+    m_entries.append(Entry{item, m_rightPending});
     invalidate();
 }
 
@@ -101,7 +131,7 @@ QSize WrapLayout::minimumSize() const
     // takes comes through heightForWidth.
     int widest = 0;
     for (const Entry &e : m_entries) {
-        if (!e.item->isEmpty() && !e.item->spacerItem())
+        if (!isHidden(e.item) && !e.item->spacerItem())
             widest = std::max(widest, e.item->sizeHint().width());
     }
     const QMargins m = contentsMargins();
@@ -144,8 +174,12 @@ int WrapLayout::arrange(const QRect &rect, bool apply, int *lines) const
     QList<QList<Placed>> rows(1);
     int x = 0;
     for (const Entry &e : m_entries) {
-        if (isHidden(e.item))
+        if (isHidden(e.item)) {
+            // A box of hidden widgets keeps no room it had, so it covers nothing.
+            if (apply && e.item->widget())
+                e.item->widget()->setGeometry(QRect(area.topLeft(), QSize(0, 0)));
             continue;
+        }
         const bool spacer = e.item->spacerItem() != nullptr;
         int width = std::min(e.item->sizeHint().width(), available);
         width = std::max(width, std::min(e.item->minimumSize().width(), available));

@@ -25,8 +25,14 @@ public:
     // The items added after this are at the right end of their line.
     void addStretch();
     void addSpacing(int pixels);
-    // A box holding the widgets side by side, added as one item: they wrap together.
+    // A box holding the widgets side by side, added as one item: they wrap together. A box
+    // whose widgets are all hidden takes no room.
     QWidget *addGroup(const QList<QWidget *> &widgets);
+    // The same at a place among the items (as indexOf() counts them); an item inserted
+    // before the stretch's first item stays on the left.
+    void insertWidget(int index, QWidget *widget);
+    void insertSpacing(int index, int pixels);
+    QWidget *insertGroup(int index, const QList<QWidget *> &widgets);
 
     // How many lines the items take in a layout width pixels wide.
     int lineCount(int width) const;
@@ -43,6 +49,8 @@ public:
     void setGeometry(const QRect &rect) override;
 
 private:
+    void insertItem(int index, QLayoutItem *item);
+
     struct Entry
     {
         QLayoutItem *item = nullptr;

@@ -10,6 +10,7 @@
 #include "shell/BaseWindows.h"
 #include "shell/Openers.h"
 #include "support/RecordingPresenter.h"
+#include "support/StripFit.h"
 #include "toolkit/ReportPreview.h"
 #include "toolkit/ReportPrinter.h"
 
@@ -84,6 +85,7 @@ private slots:
     void createdWithTodayAndNothingToPrint();
     void noDataHidesThePreviewAndRefreshShowsItAgain();
     void stripStaysAtTheTopWithoutData();
+    void stripsFitANarrowScreen();
     void onePageDisablesBothPageButtons();
     void threePagesAreWalkedWithTheButtonsAndKeys();
     void refreshingDoesNotPileUpPages();
@@ -208,6 +210,51 @@ void tst_ReportWindows::stripStaysAtTheTopWithoutData()
     report.setDateRange(kDay.addDays(1), kDay.addDays(1));
     press(report.FlatButton4);
     stripAtTop();
+}
+
+// In the work area of a 1024-pixel screen (about 870 pixels) a strip with a report's own
+// choice takes a second line instead of drawing its controls over each other; wide, one line.
+// The overdue strip still reads "过期 [3] 天以上" from left to right.
+void tst_ReportWindows::stripsFitANarrowScreen()
+{
+    TResQPFm rental;
+    TDeferFm overdue;
+    TAssociatorRepFm members;
+    TQPHFm ranking;
+    rentals(1);
+    rental.setDateRange(kDay, kDay);
+    rental.BuildReport(); // with its pages under the strip
+    QVERIFY(!rental.QRPreview1->isHidden());
+    for (TQChildFm *report : QList<TQChildFm *>{&rental, &overdue, &members, &ranking}) {
+        report->show();
+        QVERIFY(QTest::qWaitForWindowExposed(report));
+        auto *strip = report->findChild<QWidget *>(QStringLiteral("ReportStrip"));
+        QVERIFY(strip);
+        for (int width : {860, 1400}) {
+            report->resize(width, 600);
+            QTRY_COMPARE(strip->width(), width);
+            QApplication::processEvents();
+            const QString where = report->objectName() + u' ' + QString::number(width) + u' ';
+            QVERIFY2(stripFaults(strip).isEmpty(),
+                     qPrintable(where + stripFaults(strip).join(u'\n')));
+            if (report->QRPreview1->isVisible())
+                QVERIFY(report->QRPreview1->y() >= strip->geometry().bottom());
+            if (width == 1400)
+                QCOMPARE(stripRows(strip), 1);
+        }
+        report->hide();
+    }
+    overdue.show();
+    overdue.BuildReport(); // shows the two captions around the days
+    QApplication::processEvents();
+    QVERIFY2(stripFaults(overdue.findChild<QWidget *>(QStringLiteral("ReportStrip"))).isEmpty(),
+             qPrintable(stripFaults(overdue.findChild<QWidget *>(QStringLiteral("ReportStrip")))
+                            .join(u'\n')));
+    const auto left = [&](QWidget *w) { return w->mapTo(&overdue, QPoint(0, 0)).x(); };
+    QVERIFY(overdue.Label1->isVisible());
+    QVERIFY(left(overdue.Label1) < left(overdue.Edit1));
+    QVERIFY(left(overdue.Edit1) < left(overdue.Label2));
+    QCOMPARE(overdue.Label1->buddy(), overdue.Edit1);
 }
 
 void tst_ReportWindows::onePageDisablesBothPageButtons()

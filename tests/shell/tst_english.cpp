@@ -677,6 +677,15 @@ void tst_English::reportWindows()
         const QStringList lists =
             chineseChoices(report, "ComBPeriod") + chineseChoices(report, "ComBZoom");
         QVERIFY2(lists.isEmpty(), qPrintable(lists.join(u'\n')));
+        // In the work area of a 1024-pixel screen nothing of the strip is cut or covered.
+        report->resize(860, 600);
+        auto *strip = report->findChild<QWidget *>(QStringLiteral("ReportStrip"));
+        QVERIFY(strip);
+        QTRY_COMPARE(strip->width(), 860);
+        QApplication::processEvents();
+        QVERIFY2(stripFaults(strip).isEmpty(),
+                 qPrintable(report->objectName() + u' ' + stripFaults(strip).join(u'\n')));
+        keepShot(report);
     }
     QCOMPARE(m_boxes->texts(), QStringList(reports.size(), QStringLiteral("No data found.")));
     QCOMPARE(rental.windowTitle(), QStringLiteral("Rental Report"));

@@ -86,9 +86,9 @@ QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping group
     // Years of lines: read once in stored order and summed in memory.
     const QSqlDatabase db = Db::mainConn();
     if (LeaseScan::worthScanning(from, to, db)) {
-        if (const auto groups =
+        if (const auto scanned =
                 LeaseScan::sums(from, to, grouping == LeaseGrouping::ByTitle, unnamed, db)) {
-            return foldSlices(*groups, maxSlices);
+            return foldSlices(*scanned, maxSlices);
         }
     }
     return readSlices(

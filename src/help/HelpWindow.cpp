@@ -67,10 +67,11 @@ THelpFm::THelpFm(QWidget *parent) : QDialog(parent)
     row->addWidget(HelpText, 1);
     resize(860, 560);
 
-    connect(HelpTopicList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row < 0)
+    connect(HelpTopicList, &QListWidget::currentRowChanged, this, [this](int current) {
+        if (current < 0)
             return;
-        const QUrl url(HelpTopics::pageUrl(HelpTopicList->item(row)->data(KeyRole).toString()));
+        const QUrl url(
+            HelpTopics::pageUrl(HelpTopicList->item(current)->data(KeyRole).toString()));
         if (HelpText->source() != url)
             HelpText->setSource(url);
     });

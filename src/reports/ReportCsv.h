@@ -6,11 +6,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 // The rows and columns of a report as a table for a spreadsheet: one line per report row,
 // each value as the report prints it (amounts with two decimals, without masks or sums).
 struct ReportCsvColumn
 {
     enum class Kind { Text, Money, Number };
+    // All four spelt out, so a list of columns names only what differs from a text column.
+    ReportCsvColumn(QString header, QString name, Kind type = Kind::Text,
+                    QString emptyText = QString())
+        : caption(std::move(header)), field(std::move(name)), kind(type),
+          whenNull(std::move(emptyText))
+    {
+    }
     QString caption;
     QString field;
     Kind kind = Kind::Text;

@@ -517,11 +517,11 @@ void TQChildFm::syncZoomBox()
 
 void TQChildFm::zoomBoxChosen(int index)
 {
-    const int data = ComBZoom->itemData(index).toInt();
-    if (data < 0)
-        QRPreview1->setZoom(ReportZoom(-data - 1));
+    const int choice = ComBZoom->itemData(index).toInt();
+    if (choice < 0)
+        QRPreview1->setZoom(ReportZoom(-choice - 1));
     else
-        QRPreview1->setZoom(ReportZoom::Percent, data);
+        QRPreview1->setZoom(ReportZoom::Percent, choice);
 }
 
 void TQChildFm::btnNextClick()

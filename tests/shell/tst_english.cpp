@@ -293,6 +293,7 @@ private slots:
     void reportWindows();
     void reportPrintedAndExported();
     void charts();
+    void workWindowsFitTheWorkArea();
     void helpWindow();
     void optionMessages();
 
@@ -830,6 +831,26 @@ void tst_English::charts()
         QVERIFY2(stripFaults(strip).isEmpty(),
                  qPrintable(window->objectName() + u' ' + stripFaults(strip).join(u'\n')));
         keepShot(window);
+    }
+}
+
+// The lists that fill the work area, at its width on a 1024-pixel screen: the English
+// captions, buttons and fields above and below the grid are whole and apart.
+void tst_English::workWindowsFitTheWorkArea()
+{
+    TLeaseMainFM rentals;
+    TRepertoryFm stock;
+    TSellMainFm sales;
+    TInOutMoneyListFm money;
+    for (QWidget *window : QList<QWidget *>{&rentals, &stock, &sales, &money}) {
+        window->resize(860, 600);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE(window->width(), 860);
+        QApplication::processEvents();
+        QVERIFY2(stripFaults(window).isEmpty(),
+                 qPrintable(window->objectName() + u' ' + stripFaults(window).join(u'\n')));
+        window->hide();
     }
 }
 

@@ -1,5 +1,11 @@
 #include "toolkit/WrapLayout.h"
 
+#include "support/StripFit.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -30,6 +36,7 @@ private slots:
     void stretchPushesTheRestToTheRightEnd();
     void groupsHiddenWidgetsAndSpacings();
     void heightFollowsTheWidthInABoxLayout();
+    void aRowSqueezesWhereTheWrapGoesOn();
 };
 
 void tst_WrapLayout::oneLineWhileTheWidthAllows()
@@ -181,6 +188,41 @@ void tst_WrapLayout::heightFollowsTheWidthInABoxLayout()
     QTRY_COMPARE(strip->height(), 2 + 26 + 4 + 26 + 2);
     QCOMPARE(below->y(), strip->height());
     QCOMPARE(below->height(), 400 - strip->height());
+}
+
+// The same controls in a plain row and in a wrapping strip, 300 pixels wide: the row cuts
+// them (as the strips did on a 1024-pixel screen), the wrapping strip does not.
+void tst_WrapLayout::aRowSqueezesWhereTheWrapGoesOn()
+{
+    const auto fill = [](QWidget *strip, QLayout *layout) {
+        auto *from = new QDateEdit(QDate(2026, 12, 31), strip);
+        from->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        auto *kind = new QComboBox(strip);
+        kind->addItems({QStringLiteral("Income and expense"), QStringLiteral("Income only")});
+        for (QWidget *w : QList<QWidget *>{new QLabel(QStringLiteral("From"), strip), from,
+                                           new QLabel(QStringLiteral("Count by"), strip), kind,
+                                           new QPushButton(QStringLiteral("Refresh"), strip)})
+            layout->addWidget(w);
+    };
+    QWidget row;
+    auto *rowLayout = new QHBoxLayout(&row);
+    fill(&row, rowLayout);
+    QWidget wrapped;
+    auto *wrapLayout = new WrapLayout(&wrapped);
+    fill(&wrapped, wrapLayout);
+    for (QWidget *strip : {&row, &wrapped}) {
+        // Free to be narrower than the controls, as a window placed in the work area is.
+        strip->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        strip->show();
+        QVERIFY(QTest::qWaitForWindowExposed(strip));
+        strip->resize(300, 120);
+        QTRY_COMPARE(strip->width(), 300);
+        QApplication::processEvents();
+    }
+    QVERIFY(!stripFaults(&row).isEmpty());
+    QCOMPARE(stripRows(&row), 1);
+    QVERIFY2(stripFaults(&wrapped).isEmpty(), qPrintable(stripFaults(&wrapped).join(u'\n')));
+    QVERIFY(stripRows(&wrapped) >= 2);
 }
 
 QTEST_MAIN(tst_WrapLayout)

@@ -18,8 +18,11 @@ namespace {
 // disc twice).
 void checkList(const QList<Item> &items)
 {
-    if (items.isEmpty())
-        Db::refuse({Db::Refusal::Reason::EmptyList});
+    if (items.isEmpty()) {
+        Db::Refusal empty;
+        empty.reason = Db::Refusal::Reason::EmptyList;
+        Db::refuse(empty);
+    }
     QSet<qint64> seen;
     for (const Item &i : items) {
         if (seen.contains(i.copy.id))
@@ -107,7 +110,8 @@ Result completeRental(const Completion &c)
                 Db::exec(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {customer});
             const qint64 left = q.next() ? Db::integer(q, "Sum") : 0;
             if (left < n) {
-                Db::Refusal r{Db::Refusal::Reason::AllowanceExceeded};
+                Db::Refusal r;
+                r.reason = Db::Refusal::Reason::AllowanceExceeded;
                 r.allowanceLeft = left;
                 Db::refuse(r);
             }

@@ -65,7 +65,9 @@ namespace {
 
 [[noreturn]] void refuseNotInStock()
 {
-    Db::refuse({Db::Refusal::Reason::NotInStock});
+    Db::Refusal gone;
+    gone.reason = Db::Refusal::Reason::NotInStock;
+    Db::refuse(gone);
 }
 
 // Gives a copy still in stock the quality that takes it out (deleted or written off); a copy

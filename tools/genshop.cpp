@@ -92,18 +92,17 @@ void generate(const QSqlDatabase &db, const Sizes &size, quint32 seed, const QDa
                   QStringLiteral("0571-%1").arg(80000000 + i)},
                  db);
     for (int i = 1; i <= 12; ++i) {
-        const qint64 id = Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES (?, ?)"),
-                     {QStringLiteral("店员%1").arg(i), QStringLiteral("%1").arg(1000 + i)}, db));
+        const qint64 id = Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES (?, ?)"),
+                     {QStringLiteral("店员%1").arg(i), QStringLiteral("%1").arg(1000 + i)}, db);
         for (int p : {1, 2, 4})
             Db::exec(QStringLiteral("INSERT INTO TBUserPower (UserId, PowerId) VALUES (?, ?)"),
                      {id, p}, db);
     }
     QList<qint64> types;
     for (const char *t : {"房租", "水电费", "进货", "工资", "其他收入"}) {
-        types << Db::lastInsertId(Db::exec(
+        types << Db::insert(
             QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) VALUES (3, ?, 0)"),
-            {QString::fromUtf8(t)}, db));
+            {QString::fromUtf8(t)}, db);
     }
 
     const QDate first = today.addYears(-10);

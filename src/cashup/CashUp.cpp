@@ -111,13 +111,13 @@ Record close(qint64 userId, Money counted, const QString &note, const QDateTime 
     const Money expected = f.expected();
     const Money difference = counted - expected;
     const QString endAt = SqlDialect::dateTimeText(now);
-    const qint64 id = Db::lastInsertId(Db::exec(
+    const qint64 id = Db::insert(
         QStringLiteral("INSERT INTO TBCashUp (UserId, StartAt, EndAt, DepositIn, DepositOut, "
                        "Rent, Sales, OtherIn, Expense, Expected, Counted, Difference, Note) "
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {userId, f.startAt, endAt, f.depositIn.cents(), f.depositOut.cents(), f.rent.cents(),
          f.sales.cents(), f.otherIn.cents(), f.expense.cents(), expected.cents(), counted.cents(),
-         difference.cents(), note}));
+         difference.cents(), note});
     Db::exec(QStringLiteral("UPDATE TBTill SET CashUpID = ? WHERE UserId = ? "
                             "AND CashUpID IS NULL"),
              {id, userId});

@@ -4,6 +4,7 @@
 #include "Db.h"
 #include "Schema.h"
 #include "SettingsStore.h"
+#include "SqlDialect.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -106,7 +107,85 @@ QString tryOpen(const QString &path, const QString &connectionName)
     return {};
 }
 
+// The tables in the database's schema, lower case.
+QStringList serverTables(const QSqlDatabase &db)
+{
+    QStringList tables;
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT table_name FROM information_schema.tables "
+                                          "WHERE table_schema = current_schema()"),
+                           {}, db);
+    while (q.next())
+        tables << q.value(0).toString().toLower();
+    return tables;
+}
+
+bool carriesMark(const QSqlDatabase &db)
+{
+    return Db::scalar(QStringLiteral("SELECT obj_description(to_regclass('tbsetup'), 'pg_class')"),
+                      {}, db)
+               .toString()
+           == QLatin1String(ServerAccountMark);
+}
+
+QString tryOpenServer(const ServerAddress &address, const QString &connectionName)
+{
+    if (!address.isValid())
+        return QStringLiteral("no server address (host and database) given");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
+    if (!db.isValid())
+        return QStringLiteral("the PostgreSQL driver of Qt (QPSQL) is not installed");
+    db.setHostName(address.host);
+    db.setPort(address.port);
+    db.setDatabaseName(address.database);
+    if (!address.user.isEmpty())
+        db.setUserName(address.user);
+    db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Rentora"));
+    if (!db.open())
+        return db.lastError().text();
+    try {
+        // Statements outside a writer's transaction wait no longer for a lock than it does.
+        Db::exec(QStringLiteral("SET lock_timeout = %1").arg(qMax(1, Db::busyTimeout())), {}, db);
+        Db::exec(QStringLiteral("SET client_encoding = 'UTF8'"), {}, db);
+        const QStringList tables = serverTables(db);
+        if (tables.isEmpty()) {
+            Schema::create(db);
+            Schema::writeRequiredRows(db);
+            Db::exec(QStringLiteral("COMMENT ON TABLE TBSetup IS '%1'")
+                         .arg(QLatin1String(ServerAccountMark)),
+                     {}, db);
+            return {};
+        }
+        if (!tables.contains(QStringLiteral("tbsetup")) || !carriesMark(db)) {
+            return QStringLiteral("the database %1 holds %2 tables of another program; an account "
+                                  "is made only in an empty database")
+                .arg(address.database)
+                .arg(tables.size());
+        }
+        const QStringList missing = Schema::missingParts(db);
+        if (!missing.isEmpty())
+            return QStringLiteral("not a complete account, missing ") + missing.join(u", ");
+        Schema::ensureIndexes(db);
+        Schema::addNewParts(db);
+    } catch (const Db::DbError &e) {
+        return e.details().isEmpty() ? e.message() : e.details();
+    }
+    return {};
+}
+
 } // namespace
+
+bool openServerAccount(const ServerAddress &address, const QString &connectionName, QString *why)
+{
+    if (QSqlDatabase::contains(connectionName))
+        dropConnection(connectionName);
+    const QString error = tryOpenServer(address, connectionName);
+    if (error.isEmpty())
+        return true;
+    if (why)
+        *why = error;
+    dropConnection(connectionName);
+    return false;
+}
 
 bool openAccountFile(const QString &path, const QString &connectionName, QString *why)
 {
@@ -131,8 +210,10 @@ TDataModule1::~TDataModule1()
     {
         QSqlDatabase db = Db::mainConn();
         if (db.isValid() && db.isOpen()) {
-            // Lets the engine refresh its statistics for the query planner when they are stale.
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA optimize"));
+            // Lets the engine refresh its statistics for the query planner when they are stale
+            // (a server keeps its own).
+            if (SqlDialect::engineOf(db) == SqlDialect::Engine::Sqlite)
+                QSqlQuery(db).exec(QStringLiteral("PRAGMA optimize"));
             db.close();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "AccountContext.h"
 #include "DataFolder.h"
+#include "ServerAddress.h"
 
 #include <QObject>
 #include <QSqlDatabase>
@@ -14,6 +15,17 @@ extern QString CurrentDBFile; // full path of the file MainConn is open on
 // file: a missing file, a file that is not SQLite and an SQLite file without this program's
 // tables all fail, with the reason in *why. The path may hold any characters.
 bool openAccountFile(const QString &path, const QString &connectionName, QString *why);
+
+// Opens the account in a PostgreSQL database on the connection named connectionName. An empty
+// database (no table in its schema) becomes a new account: the schema and the rows a new
+// account needs, marked as this program's. A database holding tables that are not this
+// program's account is refused and left as it is; so is one that cannot be reached. The
+// reason goes to *why. The password comes from the client library's password or service file.
+// Writers wait for each other within the busy timeout, as on a file.
+bool openServerAccount(const ServerAddress &address, const QString &connectionName, QString *why);
+
+// The mark an account database carries (the comment on its TBSetup table).
+inline constexpr const char *ServerAccountMark = "Rentora account";
 
 // The data module: owns MainConn from start-up to exit.
 class TDataModule1 : public QObject

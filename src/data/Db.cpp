@@ -4,6 +4,7 @@
 #include "SqliteStatement.h"
 
 #include <QElapsedTimer>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -22,6 +23,15 @@ bool isSqlite(const QSqlDatabase &db)
 {
     return db.driverName() == QLatin1String("QSQLITE");
 }
+
+bool isPostgres(const QSqlDriver *driver)
+{
+    return driver && driver->dbmsType() == QSqlDriver::PostgreSQL;
+}
+
+// The key of the account's writer lock on a server: one per database, as the file's write
+// lock is one per file ("RNTW").
+constexpr qint64 WriterLockKey = 0x524e5457;
 
 // The engine's wait for a lock another connection holds: sleeps in growing steps up to the
 // busy timeout. The first call of a wait (count 0) starts the clock and tells the notifier.
@@ -76,29 +86,76 @@ Fault faultOfEngineCode(int code)
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
         return Fault::Damaged;
+    case SQLITE_CONSTRAINT:
+        // The primary code alone (Qt's driver reports it) or SQLITE_CONSTRAINT_UNIQUE: the
+        // only constraints of the schema are its keys and unique indexes.
+        return Fault::Duplicate;
     default:
         return Fault::Other;
     }
 }
 
-DbError engineError(const QSqlError &error, const QString &context)
+Fault faultOfSqlState(const QString &sqlState)
 {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok);
-    const Fault fault = ok ? faultOfEngineCode(code) : Fault::Other;
+    const QString s = sqlState.toUpper();
+    // Lock waits beyond lock_timeout, deadlocks, transactions the server gave up on, a
+    // statement cancelled: another writer held the account too long.
+    if (s == u"55P03" || s == u"55006" || s == u"40P01" || s == u"40001" || s == u"57014")
+        return Fault::Busy;
+    if (s == u"53100")
+        return Fault::DiskFull;
+    if (s == u"25006" || s == u"42501" || s == u"28000" || s == u"28P01")
+        return Fault::ReadOnly;
+    if (s == u"XX001" || s == u"XX002")
+        return Fault::Damaged;
+    // Connection exceptions, the server shutting down or not accepting connections yet.
+    if (s.startsWith(u"08") || s == u"57P01" || s == u"57P02" || s == u"57P03")
+        return Fault::Lost;
+    if (s == u"23505")
+        return Fault::Duplicate;
+    return Fault::Other;
+}
+
+DbError engineError(const QSqlError &error, const QString &context, const QSqlDriver *driver)
+{
+    const QString native = error.nativeErrorCode();
+    Fault fault = Fault::Other;
+    if (isPostgres(driver)) {
+        fault = faultOfSqlState(native);
+        // A broken connection reports no state of the server: the driver only knows that the
+        // connection is gone.
+        if (native.isEmpty() && error.type() == QSqlError::ConnectionError)
+            fault = Fault::Lost;
+    } else {
+        bool ok = false;
+        const int code = native.toInt(&ok);
+        if (ok)
+            fault = faultOfEngineCode(code);
+    }
     return DbError(fault, error.text() + QStringLiteral(" [") + context + QLatin1Char(']'));
 }
 
 QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabase &db)
 {
     QSqlQuery q(db);
-    q.setForwardOnly(true);
+    // A file's rows are read one step at a time whatever else runs on the connection. The
+    // server's driver streams a forward-only result, and running another statement on the
+    // connection meanwhile drops the rest of it: there the rows are fetched whole, so readers
+    // may run statements while they walk a result, as they do on a file.
+    q.setForwardOnly(isSqlite(db));
+    if (params.isEmpty()) {
+        // Run as it stands: PostgreSQL prepares only queries and changes of rows, not the
+        // schema's statements.
+        if (!q.exec(sql))
+            throw engineError(q.lastError(), sql, db.driver());
+        return q;
+    }
     if (!q.prepare(sql))
-        throw engineError(q.lastError(), sql);
+        throw engineError(q.lastError(), sql, db.driver());
     for (const QVariant &p : params)
         q.addBindValue(p);
     if (!q.exec())
-        throw engineError(q.lastError(), sql);
+        throw engineError(q.lastError(), sql, db.driver());
     return q;
 }
 
@@ -110,12 +167,14 @@ QVariant scalar(const QString &sql, const QVariantList &params, const QSqlDataba
     return q.value(0);
 }
 
-qint64 lastInsertId(const QSqlQuery &q)
+qint64 insert(const QString &sql, const QVariantList &params, const QSqlDatabase &db,
+              const QString &keyColumn)
 {
-    const QVariant id = q.lastInsertId();
-    if (!id.isValid())
-        throw DbError(Fault::Other, QStringLiteral("the engine gave no key for the inserted row"));
-    return id.toLongLong();
+    QSqlQuery q = exec(sql + QStringLiteral(" RETURNING ") + keyColumn, params, db);
+    if (!q.next())
+        throw DbError(Fault::Other, QStringLiteral("the engine gave no key for the inserted row [")
+                                        + sql + QLatin1Char(']'));
+    return q.value(0).toLongLong();
 }
 
 Transaction::Transaction(const QSqlDatabase &db) : m_db(db)
@@ -125,11 +184,31 @@ Transaction::Transaction(const QSqlDatabase &db) : m_db(db)
         // writer when another connection committed meanwhile; an immediate one waits instead.
         QSqlQuery begin(m_db);
         if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
-            throw engineError(begin.lastError(), QStringLiteral("BEGIN IMMEDIATE"));
+            throw engineError(begin.lastError(), QStringLiteral("BEGIN IMMEDIATE"), m_db.driver());
         return;
     }
     if (!m_db.transaction())
-        throw engineError(m_db.lastError(), QStringLiteral("BEGIN"));
+        throw engineError(m_db.lastError(), QStringLiteral("BEGIN"), m_db.driver());
+    if (!isPostgres(m_db.driver()))
+        return;
+    try {
+        // The account's one writer, as on a file: the lock is taken before anything is read,
+        // and released by the commit or rollback. A free lock is taken at once; a held one is
+        // waited for (the notifier told) until the busy timeout, which the server reports as
+        // a lock not available (55P03, Fault::Busy).
+        exec(QStringLiteral("SET LOCAL lock_timeout = %1").arg(qMax(1, g_busyTimeoutMs)), {},
+             m_db);
+        if (!scalar(QStringLiteral("SELECT pg_try_advisory_xact_lock(%1)").arg(WriterLockKey), {},
+                    m_db)
+                 .toBool()) {
+            if (g_waitNotifier)
+                g_waitNotifier();
+            exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WriterLockKey), {}, m_db);
+        }
+    } catch (...) {
+        m_db.rollback();
+        throw;
+    }
 }
 
 Transaction::~Transaction()
@@ -148,7 +227,7 @@ void Transaction::commit()
             const QSqlError why = end.lastError();
             m_db.rollback();
             m_done = true;
-            throw engineError(why, QStringLiteral("COMMIT"));
+            throw engineError(why, QStringLiteral("COMMIT"), m_db.driver());
         }
         m_done = true;
         return;
@@ -157,7 +236,7 @@ void Transaction::commit()
         const QSqlError why = m_db.lastError();
         m_db.rollback();
         m_done = true;
-        throw engineError(why, QStringLiteral("COMMIT"));
+        throw engineError(why, QStringLiteral("COMMIT"), m_db.driver());
     }
     m_done = true;
 }

@@ -10,6 +10,7 @@
 #include "DbError.h"
 
 class QSqlError;
+class QSqlDriver;
 
 // The data layer's log: every statement the engine refused, with the engine's own text.
 Q_DECLARE_LOGGING_CATEGORY(lcData)
@@ -23,10 +24,13 @@ inline constexpr const char *MainConnName = "MainConn";
 // The program's one connection (MainConn). Valid once the data module has opened it.
 QSqlDatabase mainConn();
 
-// The fault an engine result code (SQLITE_BUSY, SQLITE_FULL, ...) stands for.
+// The fault an SQLite result code (SQLITE_BUSY, SQLITE_FULL, ...) stands for.
 Fault faultOfEngineCode(int code);
-// An error of the engine on db, e.g. of a statement that failed; context names the statement.
-DbError engineError(const QSqlError &error, const QString &context);
+// The fault a PostgreSQL SQLSTATE ("55P03", "53100", ...) stands for.
+Fault faultOfSqlState(const QString &sqlState);
+// An error of the engine behind driver, e.g. of a statement that failed; context names the
+// statement.
+DbError engineError(const QSqlError &error, const QString &context, const QSqlDriver *driver);
 
 // Prepares sql, binds params in order to its '?' placeholders and executes it.
 QSqlQuery exec(const QString &sql, const QVariantList &params = {},
@@ -36,12 +40,16 @@ QSqlQuery exec(const QString &sql, const QVariantList &params = {},
 QVariant scalar(const QString &sql, const QVariantList &params = {},
                 const QSqlDatabase &db = mainConn());
 
-// The key the engine gave the row just inserted.
-qint64 lastInsertId(const QSqlQuery &q);
+// Runs an INSERT of one row and returns the key the engine gave it: the statement is run with
+// "RETURNING keyColumn", which both engines answer in the same statement.
+qint64 insert(const QString &sql, const QVariantList &params = {},
+              const QSqlDatabase &db = mainConn(), const QString &keyColumn = QStringLiteral("ID"));
 
-// A transaction that will write. It starts as a writer (BEGIN IMMEDIATE on SQLite), so it
-// takes the account's write lock before reading anything: a commit of another counter is
-// waited for within the busy timeout instead of failing when the transaction first writes.
+// A transaction that will write. It starts as the account's one writer, so it takes the
+// account's write lock before reading anything: a commit of another counter is waited for
+// within the busy timeout instead of failing when the transaction first writes. On SQLite
+// that is BEGIN IMMEDIATE; on PostgreSQL a lock of the database's own (an advisory lock held
+// to the end of the transaction), taken first, its wait bounded by the busy timeout.
 // Rolls back on destruction unless commit() was called.
 class Transaction
 {

@@ -16,6 +16,8 @@ enum class Fault {
     DiskFull, // the disk holding the account (or its log) is full
     ReadOnly, // the account file, its folder or the disk cannot be written
     Damaged,  // the file is damaged or no database at all
+    Lost,     // the connection to the database server broke off
+    Duplicate,// a row the database keeps unique exists already (its own guard held)
     Other,    // any other failure of the engine
 };
 

@@ -51,6 +51,14 @@ QString message(Db::Fault fault)
                 : QCoreApplication::translate("FaultText", "请用“文件→打开”打开最近的备份“%1”。").arg(backup);
         return QCoreApplication::translate("FaultText", "帐户文件已损坏，本次操作未完成！\n%1").arg(wayBack);
     }
+    case Db::Fault::Lost:
+        return QCoreApplication::translate(
+            "FaultText", "与数据库服务器的连接已断开，本次操作未完成！\n"
+                         "请检查网络和服务器后再试一次。");
+    case Db::Fault::Duplicate:
+        return QCoreApplication::translate(
+            "FaultText", "要写入的记录已经存在（可能刚被其他收银台写入），本次操作未完成！\n"
+                         "请刷新后再试一次。");
     case Db::Fault::Refused:
     case Db::Fault::Other:
         break;

@@ -158,15 +158,13 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
     // User-defined income and expense types.
     QList<qint64> expenseTypes;
     for (const char *t : {"房租", "水电费", "进货", "工资"}) {
-        QSqlQuery q = exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
-                                          "VALUES (3, ?, 0, '')"),
-                           {QString::fromUtf8(t)});
-        expenseTypes << Db::lastInsertId(q);
+        expenseTypes << Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, "
+                                                  "Flag, Memo) VALUES (3, ?, 0, '')"),
+                                   {QString::fromUtf8(t)}, db);
     }
-    QSqlQuery other = exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
-                                          "VALUES (3, ?, 0, '')"),
-                           {QStringLiteral("其他收入")});
-    const qint64 otherIncome = Db::lastInsertId(other);
+    const qint64 otherIncome = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, "
+                                                         "CateValue, Flag, Memo) VALUES (3, ?, 0, '')"),
+                                          {QStringLiteral("其他收入")}, db);
 
     // Members, IDs from 16 on.
     const char *members[] = {"张伟", "王秀英", "李娜", "刘洋", "陈静", "杨帆",
@@ -176,7 +174,7 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
     for (const char *m : members) {
         ++n;
         const QDate joined = today.addDays(-300 + n * 11);
-        QSqlQuery q = exec(
+        memberIds << Db::insert(
             QStringLiteral("INSERT INTO TBAssociator (Num, Name, Telephone, Grade, Sum, SDT, "
                            "DateT, Memo) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
             {QStringLiteral("A%1").arg(n, 3, 10, QLatin1Char('0')), QString::fromUtf8(m),
@@ -184,8 +182,8 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
                                                                          : QStringLiteral("普通"),
              20 + (n % 4) * 10,
              SqlDialect::dateText(n % 4 == 0 ? Schema::noEndDate() : joined.addYears(1)),
-             SqlDialect::dateText(joined), QString()});
-        memberIds << Db::lastInsertId(q);
+             SqlDialect::dateText(joined), QString()},
+            db);
         exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, Memo) "
                             "VALUES (?, ?, ?, ?, 0, ?)"),
              {SqlDialect::dateText(joined), Schema::TypeMemberPayment,
@@ -209,7 +207,7 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
         const QString base = QStringLiteral("%1").arg(code, 4, 10, QLatin1Char('0'));
         for (int c = 1; c <= count; ++c) {
             const QString customNum = count == 1 ? base : base + QStringLiteral("-%1").arg(c);
-            QSqlQuery q = exec(
+            const qint64 id = Db::insert(
                 QStringLiteral("INSERT INTO TBName (CustomNum, Name, Nlang, Ver, Categray, Amount, "
                                "Copy, DatTime, Provide, Mone, Address1, Direct, ActRole) "
                                "VALUES (?, ?, ?, ?, ?, ?, 1, ?, ?, ?, ?, ?, ?)"),
@@ -218,8 +216,9 @@ void fillSampleShop(const QSqlDatabase &db, const QDate &today)
                  cls == 0 ? 2 : 1, SqlDialect::dateText(bought), 1 + (code % 3),
                  (kClasses[cls].depositCents * 3) / 2,
                  QStringLiteral("%1号架").arg(1 + code % 6), QString::fromUtf8(f.director),
-                 QString::fromUtf8(f.actors)});
-            copies.append({Db::lastInsertId(q), cls});
+                 QString::fromUtf8(f.actors)},
+                db);
+            copies.append({id, cls});
         }
     }
 

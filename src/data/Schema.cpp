@@ -1,6 +1,7 @@
 #include "Schema.h"
 
 #include "Db.h"
+#include "SqlDialect.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -11,41 +12,27 @@ namespace {
 struct Table
 {
     const char *name;
-    const char *columns; // column definitions, as in CREATE TABLE
+    const char *key;     // the key column filled by the engine, or null
+    const char *columns; // the other column definitions, as in CREATE TABLE
 };
 
-// Money columns hold integer cents; dates are ISO text (yyyy-MM-dd, ReDate with the time).
-// IDs are filled by the engine and never reused, as AutoNumber keys are.
+// Money columns hold integer cents; dates are ISO text (yyyy-MM-dd, ReDate with the time) on
+// both engines, so they compare and sort alike. IDs are filled by the engine and never reused,
+// as AutoNumber keys are (SqlDialect::keyColumn).
 const Table kTables[] = {
-    {"TBName",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, CustomNum TEXT, Name TEXT, Nlang TEXT, Ver TEXT, "
-     "Categray TEXT, Amount INTEGER, Copy INTEGER, Bu INTEGER, DatTime TEXT, Provide INTEGER, "
-     "Mone BIGINT, Address1 TEXT, Direct TEXT, ActRole TEXT, Quality INTEGER DEFAULT 0"},
-    {"TBBusinessDetail",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, CDNum INTEGER, RMoney BIGINT, Amount INTEGER, "
-     "Ass_Number INTEGER, DatTime TEXT, Deposit BIGINT, Persons INTEGER, ReDate TEXT, "
-     "ParentID INTEGER"},
-    {"TBAssociator",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, Num TEXT, Name TEXT, Telephone TEXT, Grade TEXT, "
-     "Sum INTEGER, SDT TEXT, DateT TEXT, Memo TEXT, ASFlag INTEGER DEFAULT 0"},
-    {"TBPersons",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, Number TEXT, Name TEXT, Telephone TEXT, "
-     "Address TEXT, PWS TEXT, Memo TEXT, PerFlag INTEGER DEFAULT 0"},
-    {"TBPowerStand", "PowerId INTEGER, PowerName TEXT"},
-    {"TBUserPower", "UserId INTEGER, PowerId INTEGER"},
-    {"TBKindValue",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, CateID INTEGER, CateValue TEXT, Flag INTEGER, "
-     "Memo TEXT"},
-    {"TBInOutMoney",
-     "FID INTEGER PRIMARY KEY AUTOINCREMENT, FeeDate TEXT, CateID INTEGER, Moneys BIGINT, "
-     "ClientID INTEGER, Per INTEGER, Memo TEXT"},
-    {"TBVer", "ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT, Fee BIGINT, Deposit BIGINT"},
-    {"TBCategray", "ID INTEGER PRIMARY KEY AUTOINCREMENT, Categray TEXT"},
-    {"TBLanguage", "ID INTEGER PRIMARY KEY AUTOINCREMENT, NLang TEXT"},
-    {"TbProvide",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, Company TEXT, Address TEXT, OfficeTel TEXT, "
-     "Memo TEXT, Name TEXT"},
-    {"TBSetup", "company TEXT, comAddr TEXT, comTel TEXT"},
+    {"TBName", "ID", "CustomNum TEXT, Name TEXT, Nlang TEXT, Ver TEXT, Categray TEXT, Amount INTEGER, Copy INTEGER, Bu INTEGER, DatTime TEXT, Provide INTEGER, Mone BIGINT, Address1 TEXT, Direct TEXT, ActRole TEXT, Quality INTEGER DEFAULT 0"},
+    {"TBBusinessDetail", "ID", "CDNum INTEGER, RMoney BIGINT, Amount INTEGER, Ass_Number INTEGER, DatTime TEXT, Deposit BIGINT, Persons INTEGER, ReDate TEXT, ParentID INTEGER"},
+    {"TBAssociator", "ID", "Num TEXT, Name TEXT, Telephone TEXT, Grade TEXT, Sum INTEGER, SDT TEXT, DateT TEXT, Memo TEXT, ASFlag INTEGER DEFAULT 0"},
+    {"TBPersons", "ID", "Number TEXT, Name TEXT, Telephone TEXT, Address TEXT, PWS TEXT, Memo TEXT, PerFlag INTEGER DEFAULT 0"},
+    {"TBPowerStand", nullptr, "PowerId INTEGER, PowerName TEXT"},
+    {"TBUserPower", nullptr, "UserId INTEGER, PowerId INTEGER"},
+    {"TBKindValue", "ID", "CateID INTEGER, CateValue TEXT, Flag INTEGER, Memo TEXT"},
+    {"TBInOutMoney", "FID", "FeeDate TEXT, CateID INTEGER, Moneys BIGINT, ClientID INTEGER, Per INTEGER, Memo TEXT"},
+    {"TBVer", "ID", "Name TEXT, Fee BIGINT, Deposit BIGINT"},
+    {"TBCategray", "ID", "Categray TEXT"},
+    {"TBLanguage", "ID", "NLang TEXT"},
+    {"TbProvide", "ID", "Company TEXT, Address TEXT, OfficeTel TEXT, Memo TEXT, Name TEXT"},
+    {"TBSetup", nullptr, "company TEXT, comAddr TEXT, comTel TEXT"},
 };
 
 // The lookups the counter makes on every keystroke and transaction, so none of them scans
@@ -72,42 +59,86 @@ const char *const kIndexes[] = {
 // added to an older account when it is opened, so neither is refused for lacking them.
 const Table kAddedTables[] = {
     // Who did what and when, with the values before and after; rows are only ever added.
-    {"TBAuditLog",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT, UserId INTEGER, Kind TEXT, Subject TEXT, "
-     "Before TEXT, After TEXT"},
+    {"TBAuditLog", "ID", "At TEXT, UserId INTEGER, Kind TEXT, Subject TEXT, Before TEXT, After TEXT"},
     // The cash each booking moved in or out of the till, by the operator at the counter; a
     // row belongs to the open shift until a cash-up closes it (CashUpID set).
-    {"TBTill",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, At TEXT, UserId INTEGER, Line INTEGER, "
-     "Amount BIGINT, CashUpID INTEGER"},
+    {"TBTill", "ID", "At TEXT, UserId INTEGER, Line INTEGER, Amount BIGINT, CashUpID INTEGER"},
     // One closed shift: its lines as summed at the cash-up, the cash counted and the difference.
-    {"TBCashUp",
-     "ID INTEGER PRIMARY KEY AUTOINCREMENT, UserId INTEGER, StartAt TEXT, EndAt TEXT, "
-     "DepositIn BIGINT, DepositOut BIGINT, Rent BIGINT, Sales BIGINT, OtherIn BIGINT, "
-     "Expense BIGINT, Expected BIGINT, Counted BIGINT, Difference BIGINT, Note TEXT"},
+    {"TBCashUp", "ID", "UserId INTEGER, StartAt TEXT, EndAt TEXT, DepositIn BIGINT, DepositOut BIGINT, Rent BIGINT, Sales BIGINT, OtherIn BIGINT, Expense BIGINT, Expected BIGINT, Counted BIGINT, Difference BIGINT, Note TEXT"},
 };
 
 void addNewTables(const QSqlDatabase &db);
 void addNewRows(const QSqlDatabase &db);
 
-// The log is append-only: the engine itself refuses to change or remove a row.
-const char *const kAddedStatements[] = {
+// The indexes of the tables added later, on both engines.
+const char *const kAddedIndexes[] = {
     "CREATE INDEX IF NOT EXISTS ix_audit_at ON TBAuditLog(At)",
     "CREATE INDEX IF NOT EXISTS ix_till_open ON TBTill(UserId) WHERE CashUpID IS NULL",
     "CREATE INDEX IF NOT EXISTS ix_cashup_end ON TBCashUp(EndAt)",
+};
+
+// The log is append-only: the engine itself refuses to change or remove a row. Triggers are
+// written in each engine's own language.
+const char *const kSqliteAuditGuards[] = {
     "CREATE TRIGGER IF NOT EXISTS audit_no_update BEFORE UPDATE ON TBAuditLog "
     "BEGIN SELECT RAISE(ABORT, 'audit log rows are never changed'); END",
     "CREATE TRIGGER IF NOT EXISTS audit_no_delete BEFORE DELETE ON TBAuditLog "
     "BEGIN SELECT RAISE(ABORT, 'audit log rows are never deleted'); END",
 };
+const char *const kPostgresAuditGuards[] = {
+    "CREATE OR REPLACE FUNCTION audit_unchanged() RETURNS trigger LANGUAGE plpgsql AS "
+    "$$BEGIN RAISE EXCEPTION 'audit log rows are never %', "
+    "CASE TG_OP WHEN 'UPDATE' THEN 'changed' ELSE 'deleted' END; END$$",
+    "CREATE OR REPLACE TRIGGER audit_no_update BEFORE UPDATE ON TBAuditLog "
+    "FOR EACH ROW EXECUTE FUNCTION audit_unchanged()",
+    "CREATE OR REPLACE TRIGGER audit_no_delete BEFORE DELETE ON TBAuditLog "
+    "FOR EACH ROW EXECUTE FUNCTION audit_unchanged()",
+};
 
-QStringList columnNames(const char *columns)
+// The collations the statements name, on a server: PINYIN (Chinese names in pinyin order,
+// case ignored, digits by value, ties in a fixed order: the order of the file's collation) and
+// NOCASE (codes whatever their letter case). Unquoted names fold to lower case, so the
+// statements' "COLLATE PINYIN" and "COLLATE NOCASE" find them. A file registers its own.
+const char *const kPostgresCollations[] = {
+    "CREATE COLLATION IF NOT EXISTS pinyin "
+    "(provider = icu, locale = 'zh-u-co-pinyin-kn-ks-level2')",
+    "CREATE COLLATION IF NOT EXISTS nocase "
+    "(provider = icu, locale = 'und-u-ks-level2', deterministic = false)",
+};
+
+// The database's own guard against renting one copy twice: at most one open rental line per
+// copy. Sale lines (Ass_Number -1) are left out: a copy listed twice in one sale writes two.
+const char *const kOpenRentalGuard =
+    "CREATE UNIQUE INDEX IF NOT EXISTS ux_detail_open_rental ON TBBusinessDetail(CDNum) "
+    "WHERE ReDate IS NULL AND Ass_Number <> -1";
+
+QString definition(const Table &t, const QSqlDatabase &db)
+{
+    const QString columns = QLatin1String(t.columns);
+    if (!t.key)
+        return columns;
+    return SqlDialect::keyColumn(QLatin1String(t.key), db) + QStringLiteral(", ") + columns;
+}
+
+QStringList columnNames(const Table &t)
 {
     QStringList names;
-    const QStringList defs = QString::fromLatin1(columns).split(QLatin1Char(','));
+    if (t.key)
+        names << QLatin1String(t.key);
+    const QStringList defs = QString::fromLatin1(t.columns).split(QLatin1Char(','));
     for (const QString &d : defs)
         names << d.trimmed().section(QLatin1Char(' '), 0, 0);
     return names;
+}
+
+bool onServer(const QSqlDatabase &db)
+{
+    return SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres;
+}
+
+void createOpenRentalGuard(const QSqlDatabase &db)
+{
+    Db::exec(QLatin1String(kOpenRentalGuard), {}, db);
 }
 
 } // namespace
@@ -115,13 +146,18 @@ QStringList columnNames(const char *columns)
 void create(const QSqlDatabase &db)
 {
     Db::Transaction tx(db);
+    if (onServer(db)) {
+        for (const char *collation : kPostgresCollations)
+            Db::exec(QLatin1String(collation), {}, db);
+    }
     for (const Table &t : kTables) {
         Db::exec(QStringLiteral("CREATE TABLE %1 (%2)")
-                     .arg(QLatin1String(t.name), QLatin1String(t.columns)),
+                     .arg(QLatin1String(t.name), definition(t, db)),
                  {}, db);
     }
     for (const char *ix : kIndexes)
         Db::exec(QLatin1String(ix), {}, db);
+    createOpenRentalGuard(db);
     addNewTables(db);
     tx.commit();
 }
@@ -132,11 +168,18 @@ void addNewTables(const QSqlDatabase &db)
 {
     for (const Table &t : kAddedTables) {
         Db::exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)")
-                     .arg(QLatin1String(t.name), QLatin1String(t.columns)),
+                     .arg(QLatin1String(t.name), definition(t, db)),
                  {}, db);
     }
-    for (const char *statement : kAddedStatements)
+    for (const char *statement : kAddedIndexes)
         Db::exec(QLatin1String(statement), {}, db);
+    if (onServer(db)) {
+        for (const char *statement : kPostgresAuditGuards)
+            Db::exec(QLatin1String(statement), {}, db);
+    } else {
+        for (const char *statement : kSqliteAuditGuards)
+            Db::exec(QLatin1String(statement), {}, db);
+    }
 }
 
 void addNewRows(const QSqlDatabase &db)
@@ -173,6 +216,27 @@ void ensureIndexes(const QSqlDatabase &db)
 {
     for (const char *ix : kIndexes)
         Db::exec(QLatin1String(ix), {}, db);
+    try {
+        createOpenRentalGuard(db);
+    } catch (const Db::DbError &e) {
+        // An older file that already holds two open rental lines of one copy: it is opened as
+        // it is, the non-unique index serves the lookups, and the one writer at a time keeps
+        // the counter from adding another.
+        if (e.fault() != Db::Fault::Duplicate)
+            throw;
+        Db::logSkipped(e, "the account holds a copy rented twice; opened without the unique "
+                          "index over open rental lines");
+    }
+}
+
+bool hasOpenRentalGuard(const QSqlDatabase &db)
+{
+    const QString sql =
+        onServer(db) ? QStringLiteral("SELECT count(*) FROM pg_indexes WHERE schemaname = "
+                                      "current_schema() AND indexname = 'ux_detail_open_rental'")
+                     : QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' "
+                                      "AND name = 'ux_detail_open_rental'");
+    return Db::scalar(sql, {}, db).toInt() > 0;
 }
 
 void writeRequiredRows(const QSqlDatabase &db)
@@ -203,6 +267,9 @@ void writeRequiredRows(const QSqlDatabase &db)
     Db::exec(QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum, ASFlag) "
                             "VALUES (?, '', ?, 0, 1)"),
              {WalkInCustomerId, QStringLiteral("零租客户")}, db);
+    // The rows above were written with their keys; the next keys follow them.
+    SqlDialect::followKeys(QStringLiteral("TBKindValue"), QStringLiteral("ID"), db);
+    SqlDialect::followKeys(QStringLiteral("TBAssociator"), QStringLiteral("ID"), db);
 
     Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS, Memo) VALUES (?, ?, ?)"),
              {QStringLiteral("管理员"), QString(), QStringLiteral("初始帐户，无口令")}, db);
@@ -229,19 +296,12 @@ QStringList missingParts(const QSqlDatabase &db)
     QStringList missing;
     for (const Table &t : kTables) {
         const QString table = QLatin1String(t.name);
-        QSqlQuery q(db);
-        if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
-            missing << table;
-            continue;
-        }
-        QStringList present;
-        while (q.next())
-            present << q.value(1).toString().toLower();
+        const QStringList present = SqlDialect::columnsOf(table, db);
         if (present.isEmpty()) {
             missing << table;
             continue;
         }
-        for (const QString &c : columnNames(t.columns)) {
+        for (const QString &c : columnNames(t)) {
             if (!present.contains(c.toLower()))
                 missing << table + QLatin1Char('.') + c;
         }

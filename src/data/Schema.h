@@ -57,8 +57,12 @@ void writeRequiredRows(const QSqlDatabase &db);
 // Adds the tables, triggers, option row and permission that came after the first accounts,
 // where they are missing (one transaction); harmless when present.
 void addNewParts(const QSqlDatabase &db);
-// Creates the indexes that may be missing from an older file; harmless when present.
+// Creates the indexes that may be missing from an older file; harmless when present. The
+// unique index over open rental lines is left out (and the fact logged) where the account
+// already holds a copy rented twice.
 void ensureIndexes(const QSqlDatabase &db);
+// Whether the database guards against two open rental lines of one copy by itself.
+bool hasOpenRentalGuard(const QSqlDatabase &db);
 
 // The tables this program needs; empty when the database holds them all with their columns,
 // otherwise what is missing ("TBName", "TBName.Quality").

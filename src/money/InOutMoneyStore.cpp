@@ -209,10 +209,9 @@ qint64 add(const Record &record)
 {
     Db::Transaction tx;
     checkUserType(record.typeId);
-    const qint64 fid = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+    const qint64 fid = Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per, Memo) VALUES (?, ?, ?, ?, ?, ?)"),
-                 values(record)));
+                 values(record), Db::mainConn(), QStringLiteral("FID"));
     Till::bookRecordChange(Money(), record.amount);
     Audit::RowChange(Audit::Kind::InOutRecord, kTable, kFid, 0).record(fid);
     tx.commit();

@@ -117,21 +117,30 @@ Result completeRental(const Completion &c)
             }
         }
         // The insert happens only while the copy has no open line, in one statement, so the
-        // check and the write cannot be separated by another counter.
+        // check and the write cannot be separated by another counter; the database's unique
+        // index over open rental lines refuses a second one whatever reaches it.
         const QString insert = QStringLiteral(
             "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, Deposit, "
-            "Persons) SELECT ?, ?, 1, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM "
-            "TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL)");
+            "Persons) SELECT CAST(? AS INTEGER), CAST(? AS BIGINT), 1, CAST(? AS INTEGER), "
+            "CAST(? AS TEXT), CAST(? AS BIGINT), CAST(? AS INTEGER) WHERE NOT EXISTS "
+            "(SELECT 1 FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL) RETURNING ID");
         const QList<Money> deposits = splitTotal(c.depositTotal, addedDeposits(c.items));
         const QList<Money> rates = splitTotal(c.rentTotal, addedRents(c.items));
         for (qsizetype k = 0; k < c.items.size(); ++k) {
             const CopyInfo &copy = c.items.at(k).copy;
-            QSqlQuery q = Db::exec(insert, {copy.id, rates.at(k).cents(), customer, today,
-                                            deposits.at(k).cents(), c.operatorId, copy.id});
-            if (q.numRowsAffected() != 1)
+            QSqlQuery q;
+            try {
+                q = Db::exec(insert, {copy.id, rates.at(k).cents(), customer, today,
+                                      deposits.at(k).cents(), c.operatorId, copy.id});
+            } catch (const Db::DbError &e) {
+                if (e.fault() != Db::Fault::Duplicate)
+                    throw;
+                refuseCopy(copy);
+            }
+            if (!q.next())
                 refuseCopy(copy);
             LineFigures f;
-            f.lineId = Db::lastInsertId(q);
+            f.lineId = Db::integer(q, "ID");
             f.customer = customer;
             f.code = copy.customNum;
             f.name = copy.name;

@@ -74,7 +74,7 @@ RowStream::RowStream(const QDate &from, const QDate &to, const QSqlDatabase &db)
     d->query = QSqlQuery(db);
     d->query.setForwardOnly(true);
     if (!d->query.prepare(kRows))
-        throw Db::engineError(d->query.lastError(), kRows);
+        throw Db::engineError(d->query.lastError(), kRows, d->query.driver());
     d->next = from;
     d->last = to;
 }
@@ -100,7 +100,7 @@ bool RowStream::readMore(ReportData &into, int minRows)
         d->query.bindValue(0, bounds.at(0));
         d->query.bindValue(1, bounds.at(1));
         if (!d->query.exec())
-            throw Db::engineError(d->query.lastError(), kRows);
+            throw Db::engineError(d->query.lastError(), kRows, d->query.driver());
         int read = 0;
         while (d->query.next()) {
             QVariantList row;

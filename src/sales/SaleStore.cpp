@@ -157,9 +157,8 @@ QList<qint64> writeSale(const QList<SaleRow> &rows, qint64 editedLineId, int ope
         "VALUES (?, ?, ?, ?, ?, ?)");
     const QString sold = QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?");
     for (const SaleRow &r : rows) {
-        lineIds << Db::lastInsertId(
-            Db::exec(insert, {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
-                              SqlDialect::dateText(today), operatorId}));
+        lineIds << Db::insert(insert, {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
+                              SqlDialect::dateText(today), operatorId});
         Db::exec(sold, {Schema::QualitySold, r.copy.id});
     }
 

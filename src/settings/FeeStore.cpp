@@ -113,9 +113,8 @@ qint64 saveFeeClass(qint64 id, const FeeClassEntry &e)
     Db::Transaction tx;
     const Audit::RowChange change(kFeeClass.kind, QLatin1String(kFeeClass.table), kId, id);
     if (id == 0) {
-        id = Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
-                     {e.name, fee->cents(), deposit->cents()}));
+        id = Db::insert(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
+                     {e.name, fee->cents(), deposit->cents()});
         change.record(id);
         tx.commit();
         return id;
@@ -143,8 +142,7 @@ qint64 saveCategory(qint64 id, const QString &name)
     Db::Transaction tx;
     const Audit::RowChange change(kCategory.kind, QLatin1String(kCategory.table), kId, id);
     if (id == 0) {
-        id = Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name}));
+        id = Db::insert(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name});
         change.record(id);
         tx.commit();
         return id;

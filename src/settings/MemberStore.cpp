@@ -120,7 +120,7 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
         } else {
             sql = sql.arg(QString(), QString());
         }
-        const qint64 newId = Db::lastInsertId(Db::exec(sql, params));
+        const qint64 newId = Db::insert(sql, params);
         change.record(newId);
         tx.commit();
         return newId;
@@ -164,10 +164,10 @@ void deleteMember(qint64 id)
 qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo)
 {
     Db::Transaction tx;
-    const qint64 fid = Db::lastInsertId(Db::exec(
+    const qint64 fid = Db::insert(
         QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                        "Per, Memo) VALUES (?, ?, ?, ?, 0, ?)"),
-        {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(), memberId, memo}));
+        {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(), memberId, memo}, Db::mainConn(), QStringLiteral("FID"));
     Till::bookRecordChange(Money(), amount);
     Audit::RowChange(Audit::Kind::MemberPayment, kPayments, kFid, 0).record(fid);
     tx.commit();

@@ -109,10 +109,10 @@ qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
     const QVariantList values{e.name, stored, e.address, e.contact, e.memo};
     if (id == 0) {
         // PerFlag is left to its default: an ordinary staff member.
-        id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS, "
+        id = Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS, "
                                                       "Address, Telephone, Memo) "
                                                       "VALUES (?, ?, ?, ?, ?)"),
-                                       values));
+                                       values);
     } else {
         QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBPersons SET Name = ?, PWS = ?, "
                                               "Address = ?, Telephone = ?, Memo = ? "

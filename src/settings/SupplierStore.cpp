@@ -24,10 +24,10 @@ qint64 saveSupplier(qint64 id, const SupplierEntry &e)
     Db::Transaction tx;
     const Audit::RowChange change(Audit::Kind::Supplier, kTable, kId, id);
     if (id == 0) {
-        id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, "
+        id = Db::insert(QStringLiteral("INSERT INTO TbProvide (Company, "
                                                       "Address, OfficeTel, Memo) "
                                                       "VALUES (?, ?, ?, ?)"),
-                                       values));
+                                       values);
     } else {
         QSqlQuery q = Db::exec(QStringLiteral("UPDATE TbProvide SET Company = ?, Address = ?, "
                                               "OfficeTel = ?, Memo = ? WHERE ID = ?"),

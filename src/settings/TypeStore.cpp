@@ -45,10 +45,9 @@ qint64 saveType(qint64 id, const QString &name, const QString &memo)
     Db::Transaction tx;
     const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
     if (id == 0) {
-        id = Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
+        id = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
                                     "VALUES (?, ?, 0, ?)"),
-                     {Schema::OptionTypeRow, name, memo}));
+                     {Schema::OptionTypeRow, name, memo});
     } else {
         checkUserType(id);
         Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ?, Flag = 0, Memo = ? "

@@ -51,10 +51,9 @@ QList<qint64> writeTitles(const QList<TitleRecord> &rows)
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     Db::Transaction tx;
     for (const TitleRecord &r : rows) {
-        ids << Db::lastInsertId(
-            Db::exec(insert, {r.customNum, r.name, r.nlang, r.ver, r.categray, r.amount, r.copy,
+        ids << Db::insert(insert, {r.customNum, r.name, r.nlang, r.ver, r.categray, r.amount, r.copy,
                               SqlDialect::dateText(r.datTime), r.provide, r.mone.cents(),
-                              r.address1, r.direct, r.actRole}));
+                              r.address1, r.direct, r.actRole});
         Audit::RowChange(Audit::Kind::StockAdd, kTable, kKey, 0).record(ids.last());
     }
     tx.commit();

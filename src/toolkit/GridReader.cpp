@@ -133,7 +133,7 @@ bool Cursor::fetch(GridTable &table, int maxRows, int budgetMs)
     if (m_done) {
         // next() is false at the end and on a failure; only the error tells them apart.
         if (m_query.lastError().isValid())
-            throw Db::engineError(m_query.lastError(), m_query.lastQuery());
+            throw Db::engineError(m_query.lastError(), m_query.lastQuery(), m_query.driver());
         table.finish();
     }
     return m_done;

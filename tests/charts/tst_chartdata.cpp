@@ -58,10 +58,9 @@ private:
     qint64 addTitle(const QString &name, const QString &category, int copies = 1, int quality = 0,
                     const QVariant &bought = QVariant(), qint64 cents = 0)
     {
-        return Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
+        return Db::insert(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
                                     "DatTime, Mone, Ver) VALUES (?, ?, ?, ?, ?, ?, ?, 'DVD')"),
-                     {name, name, category, copies, quality, bought, cents}));
+                     {name, name, category, copies, quality, bought, cents});
     }
     void addLine(qint64 copy, const QString &date, int amount = 1, int customer = 15)
     {
@@ -206,9 +205,8 @@ void tst_ChartData::spendingPerMonthCountsEveryTitleExactly()
 
 void tst_ChartData::takingsAreWhatTheReturnsBooked()
 {
-    const qint64 water = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) "
-                                "VALUES (3, '水电', 0)")));
+    const qint64 water = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) "
+                                "VALUES (3, '水电', 0)"));
     book(QStringLiteral("2024-01-05"), Schema::TypeDeposit, 6000); // taken at a rental
     book(QStringLiteral("2024-01-09"), Schema::TypeRent, 1200);
     book(QStringLiteral("2024-01-09"), Schema::TypeDeposit, -6000); // paid back at the return

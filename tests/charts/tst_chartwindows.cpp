@@ -88,10 +88,9 @@ private:
     qint64 addTitle(const QString &name, const QString &category, const QString &bought,
                     qint64 cents, int quality = 0)
     {
-        return Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
+        return Db::insert(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
                                     "DatTime, Mone) VALUES (?, ?, ?, 1, ?, ?, ?)"),
-                     {name, name, category, quality, bought, cents}));
+                     {name, name, category, quality, bought, cents});
     }
     void addLine(qint64 copy, const QDate &date)
     {

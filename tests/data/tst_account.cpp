@@ -137,13 +137,11 @@ void tst_Account::newMembersGetIdsAboveFifteen()
     QVERIFY(SampleAccount::createEmptyAccount(path, nullptr));
     QVERIFY(openAccountFile(path, kConn, nullptr));
     const QSqlDatabase db = QSqlDatabase::database(kConn);
-    const qint64 first = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Name) VALUES ('A1', 'a')"), {}, db));
+    const qint64 first = Db::insert(QStringLiteral("INSERT INTO TBAssociator (Num, Name) VALUES ('A1', 'a')"), {}, db);
     QCOMPARE(first, qint64(16));
     // IDs are never handed out twice, even after the newest member is deleted.
     Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {first}, db);
-    const qint64 second = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Name) VALUES ('A2', 'b')"), {}, db));
+    const qint64 second = Db::insert(QStringLiteral("INSERT INTO TBAssociator (Num, Name) VALUES ('A2', 'b')"), {}, db);
     QCOMPARE(second, qint64(17));
 }
 

@@ -28,16 +28,15 @@ private slots:
 private:
     qint64 addType(const QString &name, int flag = 0)
     {
-        return Db::lastInsertId(Db::exec(
+        return Db::insert(
             QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) VALUES (3, ?, ?)"),
-            {name, flag}));
+            {name, flag});
     }
     qint64 addRecord(qint64 type, qint64 cents, const QString &date = QStringLiteral("2024-05-01"))
     {
-        return Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+        return Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                     "Per, Memo) VALUES (?, ?, ?, 15, 0, 'x')"),
-                     {date, type, cents}));
+                     {date, type, cents}, Db::mainConn(), QStringLiteral("FID"));
     }
     QList<qint64> listed(qint64 typeId)
     {

@@ -58,17 +58,16 @@ private slots:
 private:
     qint64 addType(const QString &name, int flag = 0)
     {
-        return Db::lastInsertId(Db::exec(
+        return Db::insert(
             QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) VALUES (3, ?, ?)"),
-            {name, flag}));
+            {name, flag});
     }
     qint64 addRecord(qint64 type, qint64 cents, const QString &date, qint64 client = 15,
                      qint64 per = 0)
     {
-        return Db::lastInsertId(
-            Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+        return Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                     "Per, Memo) VALUES (?, ?, ?, ?, ?, '')"),
-                     {date, type, cents, client, per}));
+                     {date, type, cents, client, per}, Db::mainConn(), QStringLiteral("FID"));
     }
     qint64 cents(qint64 fid)
     {

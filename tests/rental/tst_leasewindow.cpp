@@ -36,10 +36,10 @@ const QString CR = QString(QChar(13));
 qint64 openLine(qint64 copy, qint64 customer, const QDate &on, qint64 rentCents,
                 qint64 depositCents)
 {
-    return Db::lastInsertId(Db::exec(
+    return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Deposit, Persons) VALUES (?, ?, 1, ?, ?, ?, 2)"),
-        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents}));
+        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents});
 }
 
 qint64 memberSum(qint64 id)

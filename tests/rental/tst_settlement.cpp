@@ -155,9 +155,9 @@ void tst_Settlement::receiptOfARental()
 
 void tst_Settlement::receiptOfASaleChargesTheQuantity()
 {
-    const qint64 id = Db::lastInsertId(Db::exec(
+    const qint64 id = Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
-                       "Persons) VALUES (1, 2500, 2, -1, '2024-05-20', 3)")));
+                       "Persons) VALUES (1, 2500, 2, -1, '2024-05-20', 3)"));
     const Receipt::Content content = Receipt::saleContent({id});
     QCOMPARE(content.customer, QStringLiteral("零售"));
     // Two sets at 25.00 come to 50.00 on the customer's receipt.

@@ -27,11 +27,11 @@ struct Line
 
 inline qint64 addLine(const Line &l)
 {
-    return Db::lastInsertId(Db::exec(
+    return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                        "DatTime, Deposit, Persons, ReDate) VALUES (?, ?, ?, ?, ?, ?, 1, ?)"),
         {l.copy, l.rentCents, l.amount, l.customer, SqlDialect::dateText(l.day), l.depositCents,
-         l.returned.isEmpty() ? QVariant() : QVariant(l.returned)}));
+         l.returned.isEmpty() ? QVariant() : QVariant(l.returned)});
 }
 
 inline qint64 rent(qint64 copy, qint64 customer, const QDate &day, qint64 depositCents = 2000,

@@ -21,10 +21,10 @@ int quality(qint64 id)
 qint64 addLine(qint64 copy, int customer, const QVariant &reDate = QVariant(),
                const QString &date = QStringLiteral("2024-01-02"), int persons = 2)
 {
-    return Db::lastInsertId(Db::exec(
+    return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons, ReDate) VALUES (?, 2500, 1, ?, ?, ?, ?)"),
-        {copy, customer, date, persons, reDate}));
+        {copy, customer, date, persons, reDate});
 }
 
 SaleRow row(qint64 copyId, const QString &price, int amount)
@@ -205,9 +205,8 @@ void tst_SaleCore::completeIsAllOrNothing()
     const qint64 a = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD");
     const qint64 b = m_account->addCopy(QStringLiteral("B"), QStringLiteral("乙"), "DVD");
     const QList<SaleRow> rows = {row(a, QStringLiteral("10"), 1), row(b, QStringLiteral("5"), 1)};
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBName WHEN NEW.ID = %1 "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                 .arg(b));
+    m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("UPDATE"),
+                            QStringLiteral("TBName"), QStringLiteral("NEW.ID = %1").arg(b));
     QVERIFY_THROWS_EXCEPTION(Db::DbError, SaleStore::completeSale(rows, -1, 1, kToday));
     QVERIFY(saleLines().isEmpty());
     QCOMPARE(quality(a), Schema::QualityInStock);
@@ -284,8 +283,8 @@ void tst_SaleCore::failedEditKeepsOldLine()
     const qint64 other = m_account->addCopy(QStringLiteral("B"), QStringLiteral("乙"), "DVD");
     SaleStore::completeSale({row(old, QStringLiteral("20"), 1)}, -1, 1, QDate(2024, 1, 1));
     const qint64 line = Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail")).toLongLong();
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE INSERT ON TBBusinessDetail "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("INSERT"),
+                            QStringLiteral("TBBusinessDetail"));
     QVERIFY_THROWS_EXCEPTION(
         Db::DbError,
         SaleStore::completeSale({row(other, QStringLiteral("8"), 1)}, line, 1, kToday));
@@ -334,8 +333,8 @@ void tst_SaleCore::undoTouchesOnlySaleLines()
     SaleStore::completeSale({row(copy, QStringLiteral("3"), 1)}, -1, 1, kToday);
     const qint64 sale =
         Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail")).toLongLong();
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBName "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("UPDATE"),
+                            QStringLiteral("TBName"));
     QVERIFY_THROWS_EXCEPTION(Db::DbError, SaleStore::undoSale(sale));
     QCOMPARE(saleLines().size(), 1);
     QCOMPARE(quality(copy), Schema::QualitySold);

@@ -36,10 +36,10 @@ private:
     qint64 addSale(qint64 copy, qint64 cents, int amount, const QString &date)
     {
         Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {copy});
-        return Db::lastInsertId(Db::exec(
+        return Db::insert(
             QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                            "DatTime, Persons) VALUES (?, ?, ?, -1, ?, 2)"),
-            {copy, cents, amount, date}));
+            {copy, cents, amount, date});
     }
     int quality(qint64 id)
     {

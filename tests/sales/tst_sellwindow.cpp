@@ -381,10 +381,9 @@ void tst_SellWindow::totalBeyondRangeIsRefused()
 
 void tst_SellWindow::editedSaleChangesPriceAndQuantity()
 {
-    const qint64 old = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+    const qint64 old = Db::insert(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                                 "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
-                 {m_a}));
+                 {m_a});
     Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a});
     open(old);
     // A double click on the row brings it back into the entry boxes.
@@ -500,10 +499,9 @@ void tst_SellWindow::sameCopyTwiceWritesTwoLines()
 
 void tst_SellWindow::editReplacesLine()
 {
-    const qint64 old = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+    const qint64 old = Db::insert(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                                 "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
-                 {m_a}));
+                 {m_a});
     Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a});
     open(old);
     QCOMPARE(m_win->rows().size(), 1);

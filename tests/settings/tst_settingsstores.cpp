@@ -576,8 +576,8 @@ void tst_SettingsStores::failedStaffSaveChangesNothing()
 {
     const qint64 id = saveStaff(0, {QStringLiteral("甲"), QStringLiteral("1"), {}, {}, {}}, {1, 2});
     // A permission row the database refuses half way through the list.
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_power BEFORE INSERT ON TBUserPower "
-                            "WHEN NEW.PowerId = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_account->refuseWrites(QStringLiteral("refuse_power"), QStringLiteral("INSERT"),
+                            QStringLiteral("TBUserPower"), QStringLiteral("NEW.PowerId = 99"));
     QVERIFY_THROWS_EXCEPTION(
         Db::DbError,
         saveStaff(id, {QStringLiteral("乙"), QStringLiteral("2"), {}, {}, {}}, {3, 99}));
@@ -731,8 +731,8 @@ void tst_SettingsStores::renamingAClassCarriesOverToItsTitles()
              QVariant(QStringLiteral("VCD")));
 
     // A rename that fails half way leaves the titles as they were.
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_ver BEFORE UPDATE ON TBVer "
-                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_account->refuseWrites(QStringLiteral("refuse_ver"), QStringLiteral("UPDATE"),
+                            QStringLiteral("TBVer"));
     QVERIFY_THROWS_EXCEPTION(
         Db::DbError,
         saveFeeClass(dvd, {QStringLiteral("DVD-5"), QStringLiteral("3"), QStringLiteral("20")}));
@@ -752,8 +752,8 @@ void tst_SettingsStores::builtInTypesAreLocked()
 {
     QFETCH(qint64, id);
     if (id < 0) {
-        id = Db::lastInsertId(Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, "
-                                                      "CateValue, Flag) VALUES (3, '杂项', 2)")));
+        id = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, "
+                                                      "CateValue, Flag) VALUES (3, '杂项', 2)"));
     }
     const QString name =
         value(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE ID = ?"), {id}).toString();

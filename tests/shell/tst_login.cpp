@@ -162,8 +162,8 @@ void tst_Login::passwordCompare()
     QFETCH(QVariant, stored);
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
-    const qint64 id = Db::lastInsertId(Db::exec(
-        QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {stored}));
+    const qint64 id = Db::insert(
+        QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {stored});
     TLoginFm login;
     selectName(login, QStringLiteral("Aaron"));
     typeText(login.EDPWD, typed);
@@ -334,8 +334,7 @@ void tst_Login::hashedPasswordsCompare()
     const QString again = Password::hash(password);
     QVERIFY(again != hash);
     QVERIFY(Password::matches(again, password));
-    const qint64 id = Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash}));
+    const qint64 id = Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash});
     TLoginFm login;
     selectName(login, QStringLiteral("Aaron"));
     typeText(login.EDPWD, typed);

@@ -8,8 +8,7 @@ namespace StockFixtures {
 
 inline qint64 addSupplier(const QString &company)
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TbProvide (Company) VALUES (?)"), {company}));
+    return Db::insert(QStringLiteral("INSERT INTO TbProvide (Company) VALUES (?)"), {company});
 }
 
 inline void addCategory(const QString &name)

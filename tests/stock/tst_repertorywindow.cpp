@@ -44,11 +44,11 @@ private:
     }
     qint64 addRental(qint64 copy)
     {
-        return Db::lastInsertId(Db::exec(
+        return Db::insert(
             QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                            "DatTime, Deposit, Persons) VALUES (?, 300, 1, 15, '2024-01-02', "
                            "3000, 1)"),
-            {copy}));
+            {copy});
     }
 
     TestAccount *m_account = nullptr;

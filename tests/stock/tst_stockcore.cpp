@@ -51,27 +51,21 @@ QStringList listedCodes()
 
 qint64 addOpenRental(qint64 copy, const QVariant &reDate = QVariant())
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral(
+    return Db::insert(QStringLiteral(
                      "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                      "Deposit, Persons, ReDate) VALUES (?, 300, 1, 15, '2024-01-02', 3000, 1, ?)"),
-                 {copy, reDate}));
+                 {copy, reDate});
 }
 
 qint64 addSaleLine(qint64 copy)
 {
-    return Db::lastInsertId(Db::exec(
+    return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons) VALUES (?, 2500, 1, -1, '2024-01-02', 1)"),
-        {copy}));
+        {copy});
 }
 
 // Makes the engine refuse a statement, to prove that a change is all or nothing.
-void refuse(const QString &triggerBody)
-{
-    Db::exec(QStringLiteral("CREATE TRIGGER refuse_it ") + triggerBody);
-}
-
 } // namespace
 
 class tst_StockCore : public QObject
@@ -236,8 +230,8 @@ void tst_StockCore::writeTitlesStoresAsTyped()
 
 void tst_StockCore::writeTitlesIsAllOrNothing()
 {
-    refuse(QStringLiteral("BEFORE INSERT ON TBName WHEN NEW.CustomNum = '0001-3' "
-                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("INSERT"),
+                            QStringLiteral("TBName"), QStringLiteral("NEW.CustomNum = '0001-3'"));
     PendingTitles pending;
     pending.apply(film(QStringLiteral("0001")), 4, Mode::Entry, -1);
     QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeTitles(pending.rows()));
@@ -301,8 +295,8 @@ void tst_StockCore::writeOffRollsBackWhole()
 {
     const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
     addOpenRental(copy);
-    refuse(QStringLiteral("BEFORE DELETE ON TBBusinessDetail "
-                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("DELETE"),
+                            QStringLiteral("TBBusinessDetail"));
     QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeOff(copy));
     QCOMPARE(quality(copy), Schema::QualityInStock);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),

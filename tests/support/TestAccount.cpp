@@ -1,20 +1,35 @@
 #include "TestAccount.h"
 
+#include "TestServer.h"
+
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SampleAccount.h"
 
 #include <QTest>
 
+bool TestAccount::serverRun()
+{
+    return TestServer::requested();
+}
+
 TestAccount::TestAccount()
 {
-    m_path = m_dir.filePath(QStringLiteral("Test.MDB"));
     QString why;
-    if (!SampleAccount::createEmptyAccount(m_path, &why))
-        qFatal("cannot create the test account: %s", qPrintable(why));
-    if (!openAccountFile(m_path, QLatin1String(Db::MainConnName), &why))
-        qFatal("cannot open the test account: %s", qPrintable(why));
-    CurrentDBFile = m_path;
+    if (serverRun()) {
+        m_database = TestServer::createDatabase();
+        ServerAddress address = TestServer::address();
+        address.database = m_database;
+        if (!openServerAccount(address, QLatin1String(Db::MainConnName), &why))
+            qFatal("cannot open the test account on the server: %s", qPrintable(why));
+    } else {
+        m_path = m_dir.filePath(QStringLiteral("Test.MDB"));
+        if (!SampleAccount::createEmptyAccount(m_path, &why))
+            qFatal("cannot create the test account: %s", qPrintable(why));
+        if (!openAccountFile(m_path, QLatin1String(Db::MainConnName), &why))
+            qFatal("cannot open the test account: %s", qPrintable(why));
+        CurrentDBFile = m_path;
+    }
     AccountContext::current().setOperator(1);
 }
 
@@ -28,6 +43,8 @@ TestAccount::~TestAccount()
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
     AccountContext::current().setOperator(0);
     CurrentDBFile.clear();
+    if (!m_database.isEmpty())
+        TestServer::dropDatabase(m_database);
 }
 
 QSqlDatabase TestAccount::db() const
@@ -37,33 +54,29 @@ QSqlDatabase TestAccount::db() const
 
 qint64 TestAccount::addFeeClass(const QString &name, qint64 feeCents, qint64 depositCents)
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
-                 {name, feeCents, depositCents}));
+    return Db::insert(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),
+                      {name, feeCents, depositCents});
 }
 
 qint64 TestAccount::addCopy(const QString &code, const QString &name, const QString &feeClass,
                             int quality)
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral(
-                     "INSERT INTO TBName (CustomNum, Name, Ver, Nlang, Categray, Amount, Copy, "
-                     "Provide, Mone, Quality) VALUES (?, ?, ?, '国语', '动作', 1, 1, 1, 1000, ?)"),
-                 {code, name, feeClass, quality}));
+    return Db::insert(
+        QStringLiteral("INSERT INTO TBName (CustomNum, Name, Ver, Nlang, Categray, Amount, Copy, "
+                       "Provide, Mone, Quality) VALUES (?, ?, ?, '国语', '动作', 1, 1, 1, 1000, ?)"),
+        {code, name, feeClass, quality});
 }
 
 qint64 TestAccount::addMember(const QString &num, const QString &name, int allowance)
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Name, Sum) VALUES (?, ?, ?)"),
-                 {num, name, allowance}));
+    return Db::insert(QStringLiteral("INSERT INTO TBAssociator (Num, Name, Sum) VALUES (?, ?, ?)"),
+                      {num, name, allowance});
 }
 
 qint64 TestAccount::addStaff(const QString &name, const QString &password)
 {
-    return Db::lastInsertId(
-        Db::exec(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES (?, ?)"),
-                 {name, password.isNull() ? QVariant() : QVariant(password)}));
+    return Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES (?, ?)"),
+                      {name, password.isNull() ? QVariant() : QVariant(password)});
 }
 
 void TestAccount::grant(qint64 staffId, int powerId)
@@ -84,4 +97,34 @@ qint64 TestAccount::count(const QString &table, const QString &where)
     return Db::scalar(QStringLiteral("SELECT count(*) FROM ") + table +
                       (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where))
         .toLongLong();
+}
+
+void TestAccount::refuseWrites(const QString &name, const QString &event, const QString &table,
+                               const QString &when, const QString &message)
+{
+    // Names, conditions and the message come from the test's own code.
+    if (onServer()) {
+        Db::exec(QStringLiteral("CREATE FUNCTION %1_fn() RETURNS trigger LANGUAGE plpgsql AS "
+                                "$$BEGIN RAISE EXCEPTION '%2'; END$$")
+                     .arg(name, message));
+        Db::exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 FOR EACH ROW %4 "
+                                "EXECUTE FUNCTION %1_fn()")
+                     .arg(name, event, table,
+                          when.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(when)));
+        return;
+    }
+    Db::exec(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 ON %3 %4 "
+                            "BEGIN SELECT RAISE(ABORT, '%5'); END")
+                 .arg(name, event, table,
+                      when.isEmpty() ? QString() : QStringLiteral("WHEN %1").arg(when), message));
+}
+
+void TestAccount::allowWrites(const QString &name, const QString &table)
+{
+    if (onServer()) {
+        Db::exec(QStringLiteral("DROP TRIGGER %1 ON %2").arg(name, table));
+        Db::exec(QStringLiteral("DROP FUNCTION %1_fn()").arg(name));
+        return;
+    }
+    Db::exec(QStringLiteral("DROP TRIGGER %1").arg(name));
 }

@@ -4,15 +4,28 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh account file in a temporary folder, open as MainConn for the test's lifetime:
-// the schema and the required rows, nothing else.
+// A fresh account, open as MainConn for the test's lifetime: the schema and the required rows,
+// nothing else. The engine is chosen by the environment: RENTORA_TEST_ENGINE=postgres makes
+// the account a fresh database on the test server RENTORA_TEST_PG names ("host=... port=...
+// user=..."; scripts/pg-test-server.sh starts one), dropped again by the destructor; otherwise
+// the account is a file in a temporary folder. Asked for a server without an address, the test
+// stops with a fatal error rather than passing on the file.
 class TestAccount
 {
 public:
     TestAccount();
     ~TestAccount();
+    TestAccount(const TestAccount &) = delete;
+    TestAccount &operator=(const TestAccount &) = delete;
 
+    // Whether this run's accounts are on the server.
+    static bool serverRun();
+
+    bool onServer() const { return !m_database.isEmpty(); }
+    // The account file; empty on the server.
     QString path() const { return m_path; }
+    // The database on the server; empty for a file.
+    QString database() const { return m_database; }
     QSqlDatabase db() const;
 
     // Small helpers for fixtures; every value is bound, never pasted.
@@ -25,7 +38,24 @@ public:
     void setOption(int cateId, const QString &value);
     qint64 count(const QString &table, const QString &where = QString());
 
+    // Makes the engine refuse event ("INSERT", "UPDATE" or "DELETE") on table, for the rows
+    // when (a condition on NEW or OLD, empty for every row) holds, as a failing disk would,
+    // with the engine's text message: a trigger named name, in the engine's own language.
+    // allowWrites removes it.
+    void refuseWrites(const QString &name, const QString &event, const QString &table,
+                      const QString &when = QString(),
+                      const QString &message = QStringLiteral("refused"));
+    void allowWrites(const QString &name, const QString &table);
+
 private:
     QTemporaryDir m_dir;
     QString m_path;
+    QString m_database;
 };
+
+// Skips a case that inspects the account file itself (its bytes, its pragmas) on a server run.
+#define SKIP_ON_SERVER(why)                                                                        \
+    do {                                                                                           \
+        if (TestAccount::serverRun())                                                              \
+            QSKIP("the account file itself: " why);                                               \
+    } while (false)

@@ -3,6 +3,7 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Money.h"
+#include "data/Schema.h"
 #include "data/SqlDialect.h"
 
 #include <QCoreApplication>
@@ -104,26 +105,22 @@ void record(Kind kind, const QString &subject, const QString &before, const QStr
 
 QString snapshot(const QString &table, const QString &keyColumn, qint64 key)
 {
-    // Money columns are declared BIGINT and hold cents.
-    QStringList moneyColumns;
-    QSqlQuery info = Db::exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table));
-    while (info.next()) {
-        if (info.value(2).toString().compare(QLatin1String("BIGINT"), Qt::CaseInsensitive) == 0)
-            moneyColumns << info.value(1).toString();
-    }
+    // The schema's columns in its order and spelling (a server reports names in lower case);
+    // money columns are declared BIGINT and hold cents. Table and key are the program's own.
+    const QList<Schema::Column> columns = Schema::declaredColumns(table);
     QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT * FROM \"%1\" WHERE \"%2\" = ?").arg(table, keyColumn), {key});
+        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key});
     if (!q.next())
         return QString();
     const QSqlRecord row = q.record();
     QStringList parts;
-    for (int i = 0; i < row.count(); ++i) {
-        const QString column = row.fieldName(i);
+    for (const Schema::Column &c : columns) {
+        const QString &column = c.name;
         if (secret(column) || column.compare(keyColumn, Qt::CaseInsensitive) == 0)
             continue;
-        const QVariant value = row.value(i);
+        const QVariant value = row.value(column);
         QString text = value.isNull() ? QString() : value.toString();
-        if (!value.isNull() && moneyColumns.contains(column, Qt::CaseInsensitive))
+        if (!value.isNull() && c.type == QLatin1String("BIGINT"))
             text = Money::fromCents(value.toLongLong()).toString();
         parts << column + QLatin1Char('=') + text;
     }

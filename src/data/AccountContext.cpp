@@ -1,11 +1,13 @@
 #include "AccountContext.h"
 
 #include "Db.h"
+#include "SqlDialect.h"
 
 ShopDetails ShopDetails::read(const QSqlDatabase &db)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT company, comAddr, comTel FROM TBSetup "
-                                          "ORDER BY rowid LIMIT 1"),
+                                          "ORDER BY %1 LIMIT 1")
+                               .arg(SqlDialect::insertionOrder(db)),
                            {}, db);
     ShopDetails d;
     if (q.next()) {

@@ -122,9 +122,12 @@ DbError engineError(const QSqlError &error, const QString &context, const QSqlDr
     Fault fault = Fault::Other;
     if (isPostgres(driver)) {
         fault = faultOfSqlState(native);
-        // A broken connection reports no state of the server: the driver only knows that the
-        // connection is gone.
-        if (native.isEmpty() && error.type() == QSqlError::ConnectionError)
+        // A broken connection reports no state of the server: only the client library's text
+        // ("server closed the connection unexpectedly", "no connection to the server") says
+        // that the connection is gone.
+        if (native.isEmpty()
+            && (error.type() == QSqlError::ConnectionError
+                || error.text().contains(QLatin1String("connection"), Qt::CaseInsensitive)))
             fault = Fault::Lost;
     } else {
         bool ok = false;
@@ -150,6 +153,19 @@ QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabas
             throw engineError(q.lastError(), sql, db.driver());
         return q;
     }
+    if (!q.prepare(sql))
+        throw engineError(q.lastError(), sql, db.driver());
+    for (const QVariant &p : params)
+        q.addBindValue(p);
+    if (!q.exec())
+        throw engineError(q.lastError(), sql, db.driver());
+    return q;
+}
+
+QSqlQuery stream(const QString &sql, const QVariantList &params, const QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
     if (!q.prepare(sql))
         throw engineError(q.lastError(), sql, db.driver());
     for (const QVariant &p : params)

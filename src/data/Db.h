@@ -36,6 +36,12 @@ DbError engineError(const QSqlError &error, const QString &context, const QSqlDr
 QSqlQuery exec(const QString &sql, const QVariantList &params = {},
                const QSqlDatabase &db = mainConn());
 
+// As exec, for a reader that walks the whole result at once and runs nothing else on the
+// connection meanwhile: the rows come forward-only on both engines, which the server's driver
+// streams row by row (libpq's single-row mode) instead of fetching the whole result first.
+QSqlQuery stream(const QString &sql, const QVariantList &params = {},
+                 const QSqlDatabase &db = mainConn());
+
 // First column of the first row, or an invalid QVariant when there is no row.
 QVariant scalar(const QString &sql, const QVariantList &params = {},
                 const QSqlDatabase &db = mainConn());

@@ -291,6 +291,28 @@ void writeRequiredRows(const QSqlDatabase &db)
     tx.commit();
 }
 
+QList<Column> declaredColumns(const QString &table)
+{
+    QList<Column> columns;
+    const auto read = [&](const Table &t) {
+        if (table.compare(QLatin1String(t.name), Qt::CaseInsensitive) != 0)
+            return;
+        if (t.key)
+            columns.append({QLatin1String(t.key), QStringLiteral("KEY")});
+        const QStringList defs = QString::fromLatin1(t.columns).split(QLatin1Char(','));
+        for (const QString &d : defs) {
+            const QString def = d.trimmed();
+            columns.append({def.section(QLatin1Char(' '), 0, 0),
+                            def.section(QLatin1Char(' '), 1, 1).toUpper()});
+        }
+    };
+    for (const Table &t : kTables)
+        read(t);
+    for (const Table &t : kAddedTables)
+        read(t);
+    return columns;
+}
+
 QStringList missingParts(const QSqlDatabase &db)
 {
     QStringList missing;

@@ -64,6 +64,17 @@ void ensureIndexes(const QSqlDatabase &db);
 // Whether the database guards against two open rental lines of one copy by itself.
 bool hasOpenRentalGuard(const QSqlDatabase &db);
 
+// A column as the schema declares it: its name as the program spells it, its type ("TEXT",
+// "INTEGER"; "BIGINT" for money in cents; "KEY" for the key the engine fills).
+struct Column
+{
+    QString name;
+    QString type;
+};
+// The columns of table (matched without regard to case), key first; empty for a table that
+// is not the schema's.
+QList<Column> declaredColumns(const QString &table);
+
 // The tables this program needs; empty when the database holds them all with their columns,
 // otherwise what is missing ("TBName", "TBName.Quality").
 QStringList missingParts(const QSqlDatabase &db);

@@ -85,6 +85,16 @@ void followKeys(const QString &table, const QString &keyColumn, const QSqlDataba
              {table.toLower(), keyColumn.toLower()}, db);
 }
 
+QString changeStamp(const QSqlDatabase &db)
+{
+    if (engineOf(db) == Engine::Postgres)
+        return Db::scalar(QStringLiteral("SELECT CAST(pg_current_wal_lsn() AS TEXT)"), {}, db)
+            .toString();
+    const QString ours = Db::scalar(QStringLiteral("SELECT total_changes()"), {}, db).toString();
+    const QString others = Db::scalar(QStringLiteral("PRAGMA data_version"), {}, db).toString();
+    return ours + QLatin1Char('/') + others;
+}
+
 QStringList columnsOf(const QString &table, const QSqlDatabase &db)
 {
     QStringList names;

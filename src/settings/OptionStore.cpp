@@ -4,6 +4,7 @@
 
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/SqlDialect.h"
 #include "data/Schema.h"
 #include "data/ShopOptions.h"
 
@@ -148,8 +149,9 @@ void saveShopDetails(const ShopDetails &d)
     Db::Transaction tx;
     const QString before = shopText(readShopDetails());
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBSetup SET company = ?, comAddr = ?, "
-                                          "comTel = ? WHERE rowid = "
-                                          "(SELECT min(rowid) FROM TBSetup)"),
+                                          "comTel = ? WHERE %1 = "
+                                          "(SELECT min(%1) FROM TBSetup)")
+                               .arg(SqlDialect::insertionOrder()),
                            {d.company, d.address, d.telephone});
     if (q.numRowsAffected() == 0) {
         Db::exec(QStringLiteral("INSERT INTO TBSetup (company, comAddr, comTel) "

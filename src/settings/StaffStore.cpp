@@ -3,6 +3,7 @@
 #include "audit/AuditLog.h"
 
 #include "data/Db.h"
+#include "data/SqlDialect.h"
 #include "data/Password.h"
 #include "data/Schema.h"
 
@@ -58,7 +59,8 @@ QList<Power> powerCatalogue()
 {
     QList<Power> list;
     QSqlQuery q =
-        Db::exec(QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY rowid"));
+        Db::exec(QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY %1")
+                     .arg(SqlDialect::insertionOrder()));
     while (q.next())
         list.append({int(Db::integer(q, "PowerId")), Db::text(q, "PowerName")});
     return list;
@@ -68,7 +70,8 @@ QList<int> grantedPowers(qint64 staffId)
 {
     QList<int> ids;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ? "
-                                          "ORDER BY rowid"),
+                                          "ORDER BY %1")
+                               .arg(SqlDialect::insertionOrder()),
                            {staffId});
     while (q.next())
         ids.append(int(Db::integer(q, "PowerId")));

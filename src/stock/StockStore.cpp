@@ -35,9 +35,7 @@ QString stockListSql()
 
 QString changeStamp()
 {
-    const QString ours = Db::scalar(QStringLiteral("SELECT total_changes()")).toString();
-    const QString others = Db::scalar(QStringLiteral("PRAGMA data_version")).toString();
-    return ours + QLatin1Char('/') + others;
+    return SqlDialect::changeStamp();
 }
 
 QList<qint64> writeTitles(const QList<TitleRecord> &rows)

@@ -144,7 +144,8 @@ GridTable read(const QSqlDatabase &db, const QString &sql, const QVariantList &p
 {
     if (sqlite3 *handle = Sqlite::handle(db))
         return readSqlite(handle, sql, params, storages);
-    QSqlQuery q = Db::exec(sql, params, db);
+    // A server: the rows streamed through the driver, read to the end before returning.
+    QSqlQuery q = Db::stream(sql, params, db);
     GridTable table;
     table.load(q, storages);
     return table;

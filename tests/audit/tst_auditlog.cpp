@@ -348,13 +348,12 @@ void tst_AuditLog::filterByDaysOperatorAndKind()
 
 void tst_AuditLog::olderAccountGetsTheNewTables()
 {
-    const QString path = m_account->path();
     for (const char *sql : {"DROP TABLE TBAuditLog", "DROP TABLE TBTill", "DROP TABLE TBCashUp",
                             "DELETE FROM TBPowerStand WHERE PowerId = 11",
                             "DELETE FROM TBKindValue WHERE CateID = 7"})
         Db::exec(QLatin1String(sql));
     QString why;
-    QVERIFY2(openAccountFile(path, QLatin1String(Db::MainConnName), &why), qPrintable(why));
+    QVERIFY2(m_account->reopen(&why), qPrintable(why));
     Audit::record(Audit::Kind::Login, QStringLiteral("小王"));
     QCOMPARE(m_account->count(QStringLiteral("TBAuditLog")), 1);
     QCOMPARE(m_account->count(QStringLiteral("TBCashUp")), 0);
@@ -362,7 +361,7 @@ void tst_AuditLog::olderAccountGetsTheNewTables()
     QCOMPARE(m_account->count(QStringLiteral("TBPowerStand"), QStringLiteral("PowerId = 11")), 1);
     QCOMPARE(m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("CateID = 7")), 1);
     // Opening again adds nothing twice.
-    QVERIFY(openAccountFile(path, QLatin1String(Db::MainConnName), &why));
+    QVERIFY(m_account->reopen(&why));
     QCOMPARE(m_account->count(QStringLiteral("TBPowerStand"), QStringLiteral("PowerId = 11")), 1);
     QVERIFY_THROWS_EXCEPTION(Db::DbError, Db::exec(QStringLiteral("DELETE FROM TBAuditLog")));
 }

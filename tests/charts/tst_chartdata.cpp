@@ -62,11 +62,15 @@ private:
                                     "DatTime, Mone, Ver) VALUES (?, ?, ?, ?, ?, ?, ?, 'DVD')"),
                      {name, name, category, copies, quality, bought, cents});
     }
+    // A rental line of the history, returned the same evening (a copy is out to one customer
+    // at a time); a sale line stays open, as sales do.
     void addLine(qint64 copy, const QString &date, int amount = 1, int customer = 15)
     {
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                                "DatTime, Deposit) VALUES (?, 300, ?, ?, ?, 3000)"),
-                 {copy, amount, customer, date});
+                                "DatTime, Deposit, ReDate) VALUES (?, 300, ?, ?, ?, 3000, ?)"),
+                 {copy, amount, customer, date,
+                  customer == Schema::SaleCustomer ? QVariant()
+                                                   : QVariant(date + QStringLiteral(" 20:00:00"))});
     }
     void book(const QString &date, int type, qint64 cents)
     {

@@ -10,6 +10,10 @@
 
 #include <QSqlQuery>
 #include <QTest>
+#include <QThread>
+
+#include <future>
+#include <thread>
 
 using namespace Lease;
 
@@ -126,6 +130,7 @@ private slots:
     void refusedCompletionsWriteNothing();
     void failureInTheMiddleRollsBack_data();
     void failureInTheMiddleRollsBack();
+    void anotherCounterRentingTheSameCopyWins();
 
     void returnClosesLinesAndBooksMoney_data();
     void returnClosesLinesAndBooksMoney();
@@ -507,6 +512,46 @@ void tst_LeaseCore::failureInTheMiddleRollsBack()
     // The connection is usable afterwards: the same completion succeeds once the fault is gone.
     m_account->allowWrites(QStringLiteral("fail_booking"), QStringLiteral("TBInOutMoney"));
     QVERIFY(complete(c).done());
+}
+
+void tst_LeaseCore::anotherCounterRentingTheSameCopyWins()
+{
+    // Another counter has written an open line for 0001 and not yet committed it when this
+    // counter completes its rental of the same disc. Whichever way the engine lets this one
+    // see the other's line (its lock waited for, or the unique index over open rental lines
+    // meeting the other's row at the insert), the desk refuses the disc as not available,
+    // nothing of this rental is written, and the copy has one open line.
+    const auto copy = findCopyForRent(QStringLiteral("0001"));
+    QVERIFY(copy);
+    const Completion c = rental(m_member, {rentItem(QStringLiteral("0001"))});
+    std::promise<void> written;
+    std::thread other([&] {
+        const QString name = QStringLiteral("other-counter");
+        {
+            QSqlDatabase db = m_account->openAnother(name);
+            db.transaction();
+            Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
+                                    "Ass_Number, DatTime, Deposit, Persons) "
+                                    "VALUES (?, 300, 1, ?, '2024-05-20', 2000, 1)"),
+                     {copy->id, Schema::WalkInCustomerId}, db);
+            written.set_value();
+            QThread::msleep(300);
+            db.commit();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
+    written.get_future().wait();
+    const Result r = completeRental(c);
+    other.join();
+    QVERIFY(!r.done());
+    QCOMPARE(r.refusal().reason, Db::Refusal::Reason::NotAvailable);
+    QCOMPARE(r.refusal().code, QStringLiteral("0001"));
+    QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
+                              QStringLiteral("ReDate IS NULL AND CDNum = %1").arg(copy->id)),
+             qint64(1));
+    QCOMPARE(memberSum(m_member), qint64(10));
+    QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(0));
 }
 
 void tst_LeaseCore::returnClosesLinesAndBooksMoney_data()

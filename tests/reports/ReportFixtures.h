@@ -27,6 +27,14 @@ struct Line
 
 inline qint64 addLine(const Line &l)
 {
+    // A copy is out to one customer at a time (the account's unique index): a rental line
+    // written while the copy is still out closes the earlier one on the new line's day.
+    if (l.customer != SaleCustomer && l.returned.isEmpty()) {
+        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? "
+                                "AND ReDate IS NULL AND Ass_Number <> ?"),
+                 {SqlDialect::dateText(l.day) + QStringLiteral(" 00:00:00"), l.copy,
+                  SaleCustomer});
+    }
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                        "DatTime, Deposit, Persons, ReDate) VALUES (?, ?, ?, ?, ?, ?, 1, ?)"),

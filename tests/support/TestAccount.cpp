@@ -52,6 +52,32 @@ QSqlDatabase TestAccount::db() const
     return Db::mainConn();
 }
 
+bool TestAccount::reopen(QString *why)
+{
+    if (onServer()) {
+        ServerAddress address = TestServer::address();
+        address.database = m_database;
+        return openServerAccount(address, QLatin1String(Db::MainConnName), why);
+    }
+    return openAccountFile(m_path, QLatin1String(Db::MainConnName), why);
+}
+
+QSqlDatabase TestAccount::openAnother(const QString &connectionName) const
+{
+    QString why;
+    bool opened = false;
+    if (onServer()) {
+        ServerAddress address = TestServer::address();
+        address.database = m_database;
+        opened = openServerAccount(address, connectionName, &why);
+    } else {
+        opened = openAccountFile(m_path, connectionName, &why);
+    }
+    if (!opened)
+        qFatal("cannot open a second connection to the test account: %s", qPrintable(why));
+    return QSqlDatabase::database(connectionName, false);
+}
+
 qint64 TestAccount::addFeeClass(const QString &name, qint64 feeCents, qint64 depositCents)
 {
     return Db::insert(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES (?, ?, ?)"),

@@ -27,6 +27,11 @@ public:
     // The database on the server; empty for a file.
     QString database() const { return m_database; }
     QSqlDatabase db() const;
+    // Opens the account again as MainConn, as the program does at its next start.
+    bool reopen(QString *why);
+    // A second connection to the same account, as another counter has, named connectionName;
+    // for the thread that calls it. Fatal when it cannot be opened.
+    QSqlDatabase openAnother(const QString &connectionName) const;
 
     // Small helpers for fixtures; every value is bound, never pasted.
     qint64 addFeeClass(const QString &name, qint64 feeCents, qint64 depositCents);

@@ -19,14 +19,16 @@ namespace {
 // named by the last bound parameter. With no more than keep groups every group is kept.
 QString foldedSql(const QString &groupsSql)
 {
+    // k is a kept group's place, 0 for the groups folded together; the name is chosen per k,
+    // so the statement groups by one expression only, as a server requires.
     return QStringLiteral(
                "WITH g AS (%1), "
-               "r AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name COLLATE PINYIN) AS "
-               "n, "
-               "COUNT(*) OVER () AS total FROM g) "
-               "SELECT CASE WHEN total <= ? OR n < ? THEN Name ELSE ? END AS Name, "
-               "SUM(b) AS b, MIN(n) AS n FROM r "
-               "GROUP BY CASE WHEN total <= ? OR n < ? THEN n ELSE 0 END ORDER BY MIN(n)")
+               "ranked AS (SELECT Name, b, ROW_NUMBER() OVER (ORDER BY b DESC, Name COLLATE "
+               "PINYIN) AS n, COUNT(*) OVER () AS total FROM g), "
+               "r AS (SELECT Name, b, n, CASE WHEN total <= ? OR n < ? THEN n ELSE 0 END AS k "
+               "FROM ranked) "
+               "SELECT CASE WHEN k = 0 THEN ? ELSE MIN(Name) END AS Name, "
+               "SUM(b) AS b, MIN(n) AS n FROM r GROUP BY k ORDER BY MIN(n)")
         .arg(groupsSql);
 }
 
@@ -55,7 +57,7 @@ QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSl
 {
     const int keep = qMax(1, maxSlices);
     const QString others = QCoreApplication::translate("Charts", "其他");
-    params << keep << keep << others << keep << keep;
+    params << keep << keep << others;
     QList<Slice> slices;
     QSqlQuery q = Db::exec(foldedSql(groupsSql), params);
     while (q.next())

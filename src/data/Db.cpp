@@ -87,9 +87,11 @@ Fault faultOfEngineCode(int code)
     case SQLITE_NOTADB:
         return Fault::Damaged;
     case SQLITE_CONSTRAINT:
-        // The primary code alone (Qt's driver reports it) or SQLITE_CONSTRAINT_UNIQUE: the
-        // only constraints of the schema are its keys and unique indexes.
-        return Fault::Duplicate;
+        // A unique index or a key refused a row; any other constraint (a trigger's refusal)
+        // is no duplicate.
+        if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY)
+            return Fault::Duplicate;
+        return Fault::Other;
     default:
         return Fault::Other;
     }

@@ -357,7 +357,9 @@ void tst_ChartData::longPeriodsGiveTheSameSlicesAsShortOnes()
     const QDate juneFrom(2024, 6, 1), juneTo(2024, 6, 30);
     const QDate longFrom(2023, 1, 1), longTo(2024, 11, 30);
     QVERIFY(!LeaseScan::worthScanning(juneFrom, juneTo, Db::mainConn()));
-    QVERIFY(LeaseScan::worthScanning(longFrom, longTo, Db::mainConn()));
+    // The scan reads a file through the engine's own interface; a server's lines are summed
+    // by the statement, and both reads must agree all the same.
+    QCOMPARE(LeaseScan::worthScanning(longFrom, longTo, Db::mainConn()), !TestAccount::serverRun());
     for (const LeaseGrouping grouping : {LeaseGrouping::ByTitle, LeaseGrouping::ByCategory}) {
         for (int keep : {20, 4, 1}) {
             const QList<Charts::Slice> shortRead =

@@ -92,11 +92,14 @@ private:
                                     "DatTime, Mone) VALUES (?, ?, ?, 1, ?, ?, ?)"),
                      {name, name, category, quality, bought, cents});
     }
+    // A rental line of the history, returned the same evening (a copy is out to one customer
+    // at a time).
     void addLine(qint64 copy, const QDate &date)
     {
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                                "DatTime, Deposit) VALUES (?, 300, 1, 15, ?, 3000)"),
-                 {copy, SqlDialect::dateText(date)});
+                                "DatTime, Deposit, ReDate) VALUES (?, 300, 1, 15, ?, 3000, ?)"),
+                 {copy, SqlDialect::dateText(date),
+                  SqlDialect::dateText(date) + QStringLiteral(" 20:00:00")});
     }
     void book(const QString &date, int type, qint64 cents)
     {

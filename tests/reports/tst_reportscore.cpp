@@ -122,6 +122,10 @@ void tst_ReportsCore::rentalRowsCoverTheRange()
 {
     const qint64 a = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("甲片"));
     const qint64 b = addCopy(*m_account, QStringLiteral("0002-1"), QStringLiteral("乙片"));
+    // More copies of 乙片: a copy is out to one customer at a time.
+    const qint64 b2 = addCopy(*m_account, QStringLiteral("0002-2"), QStringLiteral("乙片"));
+    const qint64 b3 = addCopy(*m_account, QStringLiteral("0002-3"), QStringLiteral("乙片"));
+    const qint64 b4 = addCopy(*m_account, QStringLiteral("0002-4"), QStringLiteral("乙片"));
     rent(a, m_alice, kFrom.addDays(-1));     // the day before: out
     rent(a, m_alice, kFrom);                 // first day: in
     const qint64 back = rent(b, m_bob, kTo); // last day, returned: in
@@ -257,6 +261,10 @@ void tst_ReportsCore::memberReportGroupsAndCounts()
     const qint64 a = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("同名片"));
     const qint64 a2 = addCopy(*m_account, QStringLiteral("0001-2"), QStringLiteral("同名片"));
     const qint64 b = addCopy(*m_account, QStringLiteral("0002-1"), QStringLiteral("乙片"));
+    // More copies of 乙片: a copy is out to one customer at a time.
+    const qint64 b2 = addCopy(*m_account, QStringLiteral("0002-2"), QStringLiteral("乙片"));
+    const qint64 b3 = addCopy(*m_account, QStringLiteral("0002-3"), QStringLiteral("乙片"));
+    const qint64 b4 = addCopy(*m_account, QStringLiteral("0002-4"), QStringLiteral("乙片"));
     Db::exec(QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum) VALUES (1, '', ?, 0)"),
              {QStringLiteral("保留客户")});
     const QDate day = kFrom.addDays(4);
@@ -266,9 +274,9 @@ void tst_ReportsCore::memberReportGroupsAndCounts()
     giveBack(rent(b, m_alice, day), QDateTime(day, QTime(21, 30)));
     // Bob: kept two days and a half; rented on the last day of the range.
     giveBack(rent(b, m_bob, kTo), QDateTime(kTo.addDays(2), QTime(18, 0)));
-    rent(b, WalkIn, kFrom);
-    rent(b, 1, day);                // customer 1 is left out
-    rent(b, m_bob, kTo.addDays(1)); // after the range
+    rent(b2, WalkIn, kFrom);
+    rent(b3, 1, day);                // customer 1 is left out
+    rent(b4, m_bob, kTo.addDays(1)); // after the range
 
     const ReportData rows = MemberReport::rows(kFrom, kTo);
     QCOMPARE(column(rows, QStringLiteral("CustName")),
@@ -459,13 +467,18 @@ void tst_ReportsCore::namesInPinyinOrder()
     const qint64 li = m_account->addMember(QStringLiteral("102"), QStringLiteral("李四"), 1);
     const qint64 wang = m_account->addMember(QStringLiteral("103"), QStringLiteral("王五"), 1);
     const qint64 a = m_account->addMember(QStringLiteral("104"), QStringLiteral("阿明"), 1);
-    const qint64 zhong = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("中国"));
-    const qint64 bei = addCopy(*m_account, QStringLiteral("0002-1"), QStringLiteral("北京"));
-    const qint64 da = addCopy(*m_account, QStringLiteral("0003-1"), QStringLiteral("大海"));
+    // Each customer has a copy of each title out (a copy is out to one customer at a time).
+    const QStringList titleNames{QStringLiteral("中国"), QStringLiteral("北京"),
+                                 QStringLiteral("大海")};
     const QDate day = QDate::currentDate().addDays(-10);
+    int copyNo = 0;
     for (qint64 customer : {zhang, li, wang, a}) {
-        for (qint64 title : {zhong, bei, da})
-            rent(title, customer, day);
+        ++copyNo;
+        for (qsizetype t = 0; t < titleNames.size(); ++t) {
+            rent(addCopy(*m_account, QStringLiteral("000%1-%2").arg(t + 1).arg(copyNo),
+                         titleNames.at(t)),
+                 customer, day);
+        }
     }
     const QStringList customers{QStringLiteral("阿明"), QStringLiteral("李四"),
                                 QStringLiteral("王五"), QStringLiteral("张三")};

@@ -379,8 +379,10 @@ void tst_ReportWindows::printAsksFirst()
 void tst_ReportWindows::overdueReadsItsDaysAndRefusesText()
 {
     const QDate today = QDate::currentDate();
+    // 110 copies of one title out for four days, one more for two.
     for (int i = 0; i < 110; ++i)
-        rent(m_copy, m_member, today.addDays(-4));
+        rent(addCopy(*m_account, QStringLiteral("0100-%1").arg(i), QStringLiteral("英雄")),
+             m_member, today.addDays(-4));
     rent(m_copy, m_member, today.addDays(-2));
 
     TDeferFm report;

@@ -645,12 +645,20 @@ void tst_DataGrid::groupArrowsInFirstShownColumn()
 void tst_DataGrid::longListArrivesInSteps()
 {
     {
+        // 1500 more copies of the first line's title, each out once like the first line (a
+        // copy is out to one customer at a time).
         Db::Transaction tx;
         for (int i = 0; i < 1500; ++i) {
+            const qint64 copy = Db::insert(
+                QStringLiteral("INSERT INTO TBName (CustomNum, Name, Ver, Quality) "
+                               "SELECT CustomNum || ?, Name, Ver, Quality FROM TBName "
+                               "WHERE ID = (SELECT CDNum FROM TBBusinessDetail WHERE ID = 1)"),
+                {QStringLiteral("-%1").arg(i)});
             Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
                                     "Ass_Number, DatTime, Deposit, Persons) "
-                                    "SELECT CDNum, RMoney, 1, Ass_Number, DatTime, 100, 3 "
-                                    "FROM TBBusinessDetail WHERE ID = 1"));
+                                    "SELECT ?, RMoney, 1, Ass_Number, DatTime, 100, 3 "
+                                    "FROM TBBusinessDetail WHERE ID = 1"),
+                     {copy});
         }
         tx.commit();
     }

@@ -6,6 +6,10 @@
 
 #include <QSqlQuery>
 #include <QTest>
+#include <QThread>
+
+#include <future>
+#include <thread>
 
 using SaleStore::SaleRow;
 
@@ -75,6 +79,7 @@ private slots:
     void completeWritesLinesAndMarksSold();
     void completeIsAllOrNothing();
     void completeRefusesCopyTakenMeanwhile();
+    void anotherCounterSellingTheSameCopyWins();
     void editReplacesLine_data();
     void editReplacesLine();
     void failedEditKeepsOldLine();
@@ -227,6 +232,42 @@ void tst_SaleCore::completeRefusesCopyTakenMeanwhile()
     QCOMPARE(sold.refusal().name, QStringLiteral("乙"));
     QVERIFY(saleLines().isEmpty());
     QCOMPARE(quality(a), Schema::QualityInStock);
+}
+
+void tst_SaleCore::anotherCounterSellingTheSameCopyWins()
+{
+    // Another counter is in the middle of selling copy A (its sale written, not yet committed)
+    // when this counter sells A too: this sale waits for the other's writer lock, then finds
+    // A's open sale line and is refused; A is sold once.
+    const qint64 a = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD");
+    QList<SaleRow> rows = {row(a, QStringLiteral("10"), 1)};
+    rows[0].copy.customNum = QStringLiteral("A");
+    std::promise<void> written;
+    std::thread other([&] {
+        const QString name = QStringLiteral("other-counter");
+        {
+            QSqlDatabase db = m_account->openAnother(name);
+            Db::Transaction tx(db);
+            Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
+                                    "Ass_Number, DatTime, Persons) "
+                                    "VALUES (?, 1200, 1, ?, '2024-06-01', 1)"),
+                     {a, Schema::SaleCustomer}, db);
+            Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"),
+                     {Schema::QualitySold, a}, db);
+            written.set_value();
+            QThread::msleep(300);
+            tx.commit();
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
+    written.get_future().wait();
+    const auto sold = SaleStore::completeSale(rows, -1, 1, kToday);
+    other.join();
+    QVERIFY2(!sold.done(), "one copy was sold at two counters");
+    QCOMPARE(sold.refusal().reason, Db::Refusal::Reason::NotAvailable);
+    QCOMPARE(sold.refusal().code, QStringLiteral("A"));
+    QCOMPARE(saleLines().size(), 1);
+    QCOMPARE(saleLines().first().rmoney, qint64(1200));
 }
 
 void tst_SaleCore::editReplacesLine_data()

@@ -57,10 +57,3 @@ private:
     QString m_path;
     QString m_database;
 };
-
-// Skips a case that inspects the account file itself (its bytes, its pragmas) on a server run.
-#define SKIP_ON_SERVER(why)                                                                        \
-    do {                                                                                           \
-        if (TestAccount::serverRun())                                                              \
-            QSKIP("the account file itself: " why);                                               \
-    } while (false)

@@ -33,6 +33,12 @@ stop_server() {
 # start_server folder port: a fresh cluster in folder, listening on its socket folder only.
 start_server() {
   local dir=$1 port=$2
+  # The server would inherit every open descriptor of its caller (a landing's lock file, a
+  # ctest pipe) and hold it as long as it runs: only the standard ones go along.
+  local fd
+  for fd in $(ls /proc/$$/fd); do
+    if [ "$fd" -gt 2 ]; then eval "exec $fd>&-" 2>/dev/null || true; fi
+  done
   stop_server "$dir"
   mkdir -p "$dir/data" "$dir/socket"
   chown -R postgres:postgres "$dir"

@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 ./scripts/build.sh
 ./scripts/start-printer.sh || echo "test: no CUPS printer; printing tests fall back to PDF files"
 eval "$(./scripts/pg-test-server.sh start)"
-trap './scripts/pg-test-server.sh stop "$RENTORA_TEST_PG_DIR"' EXIT
+root=$PWD
+trap '"$root/scripts/pg-test-server.sh" stop "$RENTORA_TEST_PG_DIR"' EXIT
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600

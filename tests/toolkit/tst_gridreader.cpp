@@ -1,0 +1,114 @@
+// The grid's two readers on either engine (the test runs once per engine): the whole read and
+// the read in steps give the same rows with the same kinds of values, and the read in steps
+// keeps its rows while other statements run on the connection between its steps, as the
+// windows run them.
+#include "toolkit/GridReader.h"
+
+#include "data/Db.h"
+#include "support/TestAccount.h"
+
+#include <QTest>
+
+#include <initializer_list>
+#include <memory>
+
+class tst_GridReader : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { m_account.reset(); }
+
+    void wholeReadAndStepsAgree();
+    void stepsSurviveOtherStatementsBetweenThem();
+    void failureIsThrown();
+
+private:
+    std::unique_ptr<TestAccount> m_account;
+};
+
+namespace {
+
+const QString kSql = QStringLiteral(
+    "SELECT a.ID, a.CustomNum, a.Name, a.Mone, a.Address1 FROM TBName AS a "
+    "WHERE a.Quality < ? ORDER BY a.ID");
+
+} // namespace
+
+void tst_GridReader::init()
+{
+    m_account = std::make_unique<TestAccount>();
+    Db::Transaction tx;
+    for (int i = 0; i < 700; ++i) {
+        Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Mone, Address1, Quality) "
+                                "VALUES (?, ?, ?, ?, 0)"),
+                 {QStringLiteral("C%1").arg(i, 4, 10, QLatin1Char('0')),
+                  QStringLiteral("片名%1 '引号'").arg(i), qint64(i) * 10000000LL,
+                  i % 3 == 0 ? QVariant() : QVariant(QStringLiteral("%1号架").arg(i % 7))});
+    }
+    tx.commit();
+}
+
+void tst_GridReader::wholeReadAndStepsAgree()
+{
+    const GridTable whole = GridReader::read(Db::mainConn(), kSql, {3});
+    QCOMPARE(whole.rowCount(), 700);
+    GridTable stepped;
+    GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, stepped);
+    int steps = 0;
+    while (!cursor.fetch(stepped, 128))
+        ++steps;
+    QVERIFY(steps >= 5);
+    QCOMPARE(stepped.rowCount(), whole.rowCount());
+    QCOMPARE(stepped.fieldCount(), 5);
+    for (const GridTable *t : std::initializer_list<const GridTable *>{&whole, &stepped}) {
+        const int mone = t->fieldIndex(QStringLiteral("Mone"));
+        const int name = t->fieldIndex(QStringLiteral("Name"));
+        const int shelf = t->fieldIndex(QStringLiteral("Address1"));
+        QVERIFY(mone >= 0 && name >= 0 && shelf >= 0);
+        QCOMPARE(t->storage(mone), GridTable::Storage::Int);
+        QCOMPARE(t->storage(name), GridTable::Storage::Text);
+        QCOMPARE(t->integer(699, mone), qint64(6990000000));
+        QCOMPARE(t->text(5, name), QStringLiteral("片名5 '引号'"));
+        QVERIFY(t->isNull(0, shelf));
+        QCOMPARE(t->toText(1, shelf), QStringLiteral("1号架"));
+    }
+    for (int r = 0; r < whole.rowCount(); r += 37) {
+        for (int f = 0; f < whole.fieldCount(); ++f)
+            QCOMPARE(stepped.value(r, f), whole.value(r, f));
+    }
+}
+
+void tst_GridReader::stepsSurviveOtherStatementsBetweenThem()
+{
+    GridTable table;
+    GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, table);
+    QVERIFY(!cursor.fetch(table, 100));
+    // A window looks something up and writes while the list is still arriving.
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toInt(), 700);
+    Db::exec(QStringLiteral("UPDATE TBName SET Address1 = ? WHERE ID = ?"),
+             {QStringLiteral("柜台"), 1});
+    while (!cursor.fetch(table, 100)) {
+        QCOMPARE(Db::scalar(QStringLiteral("SELECT Name FROM TBName WHERE ID = ?"), {2})
+                     .toString(),
+                 QStringLiteral("片名1 '引号'"));
+    }
+    QCOMPARE(table.rowCount(), 700);
+    QCOMPARE(table.toText(699, table.fieldIndex(QStringLiteral("CustomNum"))),
+             QStringLiteral("C0699"));
+}
+
+void tst_GridReader::failureIsThrown()
+{
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, GridReader::read(Db::mainConn(),
+                                                           QStringLiteral("SELECT x FROM nowhere"),
+                                                           {}));
+    GridTable table;
+    QVERIFY_THROWS_EXCEPTION(Db::DbError,
+                             GridReader::Cursor(Db::mainConn(),
+                                                QStringLiteral("SELECT x FROM nowhere"), {}, {},
+                                                table));
+}
+
+QTEST_GUILESS_MAIN(tst_GridReader)
+#include "tst_gridreader.moc"

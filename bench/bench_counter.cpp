@@ -12,6 +12,7 @@
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
+#include "ServerShop.h"
 #include "rental/CounterLookup.h"
 #include "rental/LeaseCompletion.h"
 #include "rental/LeaseListWindow.h"
@@ -33,6 +34,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -74,22 +77,31 @@ Stats time(int n, const std::function<void(int)> &body, const std::function<void
     return stats(ms);
 }
 
-// ---- the engine floor: the same statements through sqlite3 directly ----
+// ---- the engine floor: the same statements straight through the engine's own library ----
 
-class Raw
+// Runs statements with '?' parameters and reads every column of every row, as the program
+// reads its results; begin() and commit() frame a change as the program's writer does.
+class Floor
 {
 public:
-    explicit Raw(const QString &path)
+    virtual ~Floor() = default;
+    virtual void run(const char *sql, const QVariantList &params = {}) = 0;
+    virtual void begin() = 0;
+    void commit() { run("COMMIT"); }
+};
+
+class SqliteFloor : public Floor
+{
+public:
+    explicit SqliteFloor(const QString &path)
     {
         if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr))
             qFatal("cannot open %s", qPrintable(path));
         sqlite3_busy_timeout(m_db, 5000);
     }
-    ~Raw() { sqlite3_close(m_db); }
+    ~SqliteFloor() override { sqlite3_close(m_db); }
 
-    // Runs sql with text/integer parameters and steps through every row, reading each column
-    // (as the program reads its results).
-    void run(const char *sql, const QVariantList &params = {})
+    void run(const char *sql, const QVariantList &params = {}) override
     {
         sqlite3_stmt *st = nullptr;
         if (sqlite3_prepare_v2(m_db, sql, -1, &st, nullptr) != SQLITE_OK)
@@ -114,10 +126,66 @@ public:
             qFatal("floor: %s: %s", sql, sqlite3_errmsg(m_db));
         sqlite3_finalize(st);
     }
-    qint64 lastId() const { return sqlite3_last_insert_rowid(m_db); }
+    void begin() override { run("BEGIN IMMEDIATE"); }
 
 private:
     sqlite3 *m_db = nullptr;
+};
+
+// The server's floor: each statement prepared once (PQprepare) and then executed with its
+// values (PQexecPrepared), one round trip per statement; a change takes the account's writer
+// lock right after BEGIN, as the program's transaction does.
+class ServerFloor : public Floor
+{
+public:
+    explicit ServerFloor(const ServerAddress &address) : m_conn(address) {}
+
+    void run(const char *sql, const QVariantList &params = {}) override
+    {
+        QByteArray &name = m_prepared[QByteArray(sql)];
+        if (name.isEmpty()) {
+            name = "floor" + QByteArray::number(m_prepared.size());
+            m_conn.check(PQprepare(m_conn.pg, name.constData(), dollarParameters(sql).constData(),
+                                   0, nullptr),
+                         sql);
+        }
+        QList<QByteArray> values;
+        QList<const char *> pointers;
+        for (const QVariant &p : params) {
+            values << (p.isNull() ? QByteArray() : p.toString().toUtf8());
+            pointers << (p.isNull() ? nullptr : values.last().constData());
+        }
+        PGresult *r = PQexecPrepared(m_conn.pg, name.constData(), int(pointers.size()),
+                                     pointers.constData(), nullptr, nullptr, 0);
+        for (int row = 0; row < PQntuples(r); ++row) {
+            for (int c = 0; c < PQnfields(r); ++c)
+                PQgetvalue(r, row, c);
+        }
+        m_conn.check(r, sql);
+    }
+    void begin() override
+    {
+        run("BEGIN");
+        run("SELECT pg_try_advisory_xact_lock(1380865111)");
+    }
+
+private:
+    // '?' placeholders as the server numbers them ($1, $2, ...).
+    static QByteArray dollarParameters(const char *sql)
+    {
+        QByteArray out;
+        int n = 0;
+        for (const char *c = sql; *c; ++c) {
+            if (*c == '?')
+                out += '$' + QByteArray::number(++n);
+            else
+                out += *c;
+        }
+        return out;
+    }
+
+    ServerConnection m_conn;
+    QHash<QByteArray, QByteArray> m_prepared;
 };
 
 // ---- the shop under test ----
@@ -163,13 +231,39 @@ struct Row
     Stats small;
 };
 
-// The counter actions on one shop. `floorDb` runs the floor statements on the same file.
-QList<Row> counterActions(const QString &path, int reps)
+// One shop under test, in a file or in a server database.
+struct Shop
 {
-    QString why;
-    if (!openAccountFile(path, QLatin1String(Db::MainConnName), &why))
-        qFatal("cannot open %s: %s", qPrintable(path), qPrintable(why));
-    Raw raw(path);
+    QString path;          // the account file, when in a file
+    ServerAddress address; // the account database, when on a server
+
+    bool onServer() const { return path.isEmpty(); }
+    // Opens MainConn on the shop.
+    void open() const
+    {
+        QString why;
+        const bool opened =
+            onServer() ? openServerAccount(address, QLatin1String(Db::MainConnName), &why)
+                       : openAccountFile(path, QLatin1String(Db::MainConnName), &why);
+        if (!opened)
+            qFatal("cannot open %s: %s", qPrintable(onServer() ? address.toText() : path),
+                   qPrintable(why));
+    }
+    // The engine floor on the same shop, through a connection of its own.
+    std::unique_ptr<Floor> floor() const
+    {
+        if (onServer())
+            return std::make_unique<ServerFloor>(address);
+        return std::make_unique<SqliteFloor>(path);
+    }
+};
+
+// The counter actions on one shop; the floor runs the same statements on the same shop.
+QList<Row> counterActions(const Shop &shop, int reps)
+{
+    shop.open();
+    const std::unique_ptr<Floor> engineFloor = shop.floor();
+    Floor &floor = *engineFloor;
     const Samples s = pickSamples(reps);
     const QDate today = QDate::currentDate();
     const QDateTime now = QDateTime::currentDateTime();
@@ -185,10 +279,10 @@ QList<Row> counterActions(const QString &path, int reps)
          time(reps,
               [&](int i) {
                   const QString num = s.memberNums[i % s.memberNums.size()];
-                  raw.run("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
+                  floor.run("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
                           "ORDER BY ID LIMIT 1",
                           {num});
-                  raw.run("SELECT b.ID, b.DatTime, b.RMoney, b.Deposit, c.CustomNum, c.Name, "
+                  floor.run("SELECT b.ID, b.DatTime, b.RMoney, b.Deposit, c.CustomNum, c.Name, "
                           "c.Direct, c.ActRole, c.Address1, c.Ver FROM TBBusinessDetail b "
                           "JOIN TBName c ON c.ID = b.CDNum "
                           "WHERE b.Ass_Number = (SELECT ID FROM TBAssociator WHERE Num = ? "
@@ -200,7 +294,7 @@ QList<Row> counterActions(const QString &path, int reps)
                  time(reps, [&](int i) { Lease::findCopyForRent(s.freeCodes[i]); }),
                  time(reps,
                       [&](int i) {
-                          raw.run(
+                          floor.run(
                               "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
                               "b.Nlang, b.ActRole, b.Categray, a.Fee, a.Deposit FROM TBName b "
                               "JOIN TBVer a ON a.Name = b.Ver WHERE b.CustomNum = ? AND NOT EXISTS "
@@ -215,7 +309,7 @@ QList<Row> counterActions(const QString &path, int reps)
          time(reps,
               [&](int i) {
                   const QString code = s.outCodes[i % s.outCodes.size()];
-                  raw.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
+                  floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
                           "b.Nlang, b.ActRole, b.Categray, a.ID, a.DatTime, a.Ass_Number, "
                           "a.RMoney, a.Deposit FROM TBName b JOIN TBBusinessDetail a "
                           "ON a.CDNum = b.ID "
@@ -228,7 +322,7 @@ QList<Row> counterActions(const QString &path, int reps)
                  time(reps, [&](int i) { SaleStore::findSaleableCopy(s.freeCodes[i]); }),
                  time(reps,
                       [&](int i) {
-                          raw.run(
+                          floor.run(
                               "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
                               "b.Nlang, b.ActRole, b.Categray FROM TBName b WHERE b.CustomNum = ? "
                               "AND EXISTS (SELECT 1 FROM TBVer a WHERE a.Name = b.Ver) AND NOT "
@@ -303,39 +397,40 @@ QList<Row> counterActions(const QString &path, int reps)
     const Stats rentalFloor = time(
         txReps,
         [&](int) {
-            raw.run("BEGIN IMMEDIATE");
+            floor.begin();
             for (qint64 id : floorCopies) {
-                raw.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
-                        "Deposit, Persons) SELECT ?, 300, 1, 15, ?, 3000, 1 WHERE NOT EXISTS "
+                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+                        "Deposit, Persons) SELECT CAST(? AS INTEGER), 300, 1, 15, CAST(? AS TEXT), "
+                        "3000, 1 WHERE NOT EXISTS "
                         "(SELECT 1 FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL)",
                         {id, todayText, id});
             }
-            raw.run("UPDATE TBAssociator SET Sum = COALESCE(Sum, 0) - 5 WHERE ID = 15");
-            raw.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+            floor.run("UPDATE TBAssociator SET Sum = COALESCE(Sum, 0) - 5 WHERE ID = 15");
+            floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                     "VALUES (?, 8, 15000, 0, 15)",
                     {todayText});
-            raw.run("COMMIT");
+            floor.commit();
             floorRented << floorCopies;
         },
         copyIds);
     int floorBack = 0;
     const Stats returnFloor = time(txReps, [&](int) {
-        raw.run("BEGIN IMMEDIATE");
+        floor.begin();
         for (qint64 id : floorRented[floorBack]) {
-            raw.run("SELECT ID FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL AND "
+            floor.run("SELECT ID FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL AND "
                     "Ass_Number <> -1 ORDER BY ID LIMIT 1",
                     {id});
-            raw.run("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? AND ReDate IS NULL "
+            floor.run("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? AND ReDate IS NULL "
                     "AND Ass_Number <> -1 RETURNING Ass_Number",
                     {SqlDialect::dateTimeText(now), id});
         }
-        raw.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+        floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                 "VALUES (?, 3, 1500, 0, 15)",
                 {todayText});
-        raw.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+        floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                 "VALUES (?, 8, -15000, 0, 15)",
                 {todayText});
-        raw.run("COMMIT");
+        floor.commit();
         ++floorBack;
     });
     rows.append({QStringLiteral("complete a five-disc rental"), rental, rentalFloor, {}});
@@ -357,18 +452,18 @@ QList<Row> counterActions(const QString &path, int reps)
     const Stats saleFloor = time(
         txReps,
         [&](int) {
-            raw.run("BEGIN IMMEDIATE");
+            floor.begin();
             for (int k = 0; k < 3 && k < floorCopies.size(); ++k) {
                 const qint64 id = floorCopies[k];
-                raw.run("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail WHERE CDNum = ? AND "
+                floor.run("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail WHERE CDNum = ? AND "
                         "ReDate IS NULL)",
                         {id});
-                raw.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                         "Persons) VALUES (?, 2500, 1, -1, ?, 1)",
                         {id, todayText});
-                raw.run("UPDATE TBName SET Quality = 5 WHERE ID = ?", {id});
+                floor.run("UPDATE TBName SET Quality = 5 WHERE ID = ?", {id});
             }
-            raw.run("COMMIT");
+            floor.commit();
         },
         copyIds);
     rows.append({QStringLiteral("complete a three-line sale"), saleStats, saleFloor, {}});
@@ -452,24 +547,49 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    // --server BASE: the shops are written onto throw-away databases of the server at BASE
+    // (host, port, user) and measured there; the floor is the server's client library.
+    std::optional<ServerAddress> server;
+    if (args.size() > 2 && args[1] == QLatin1String("--server")) {
+        server = ServerAddress::fromText(args[2]);
+        if (!server)
+            qFatal("not a server address: %s", qPrintable(args[2]));
+        args.remove(1, 2);
+    }
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: bench_counter LARGE.MDB SMALL.MDB [REPS]\n";
+        QTextStream(stderr)
+            << "usage: bench_counter [--server 'host=... port=... user=...'] LARGE.MDB SMALL.MDB "
+               "[REPS]\n";
         return 2;
     }
     const int reps = args.size() > 3 ? args[3].toInt() : 200;
     QTemporaryDir dir;
-    const QString large = dir.filePath(QStringLiteral("large.MDB"));
-    const QString small = dir.filePath(QStringLiteral("small.MDB"));
-    if (!QFile::copy(args[1], large) || !QFile::copy(args[2], small))
+    Shop large{dir.filePath(QStringLiteral("large.MDB")), {}};
+    Shop small{dir.filePath(QStringLiteral("small.MDB")), {}};
+    if (!QFile::copy(args[1], large.path) || !QFile::copy(args[2], small.path))
         qFatal("cannot copy the accounts");
+    if (server) {
+        // The copies are opened once, so that they carry the program's newest parts.
+        for (Shop *shop : {&large, &small}) {
+            shop->open();
+            QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
+        }
+        large.address = freshDatabase(*server, QStringLiteral("rentora_bench_large"));
+        copyShopToServer(large.path, large.address);
+        small.address = freshDatabase(*server, QStringLiteral("rentora_bench_small"));
+        copyShopToServer(small.path, small.address);
+        large.path.clear();
+        small.path.clear();
+    }
 
     QList<Row> rows = counterActions(large, reps);
     const QList<Row> smallRows = counterActions(small, reps);
     for (int i = 0; i < rows.size(); ++i)
         rows[i].small = smallRows[i].ours;
 
-    out() << "\n| action | median ms | p95 ms | floor median ms | ratio to floor | large/small |\n"
+    out() << "\n| action" << (server ? " (server)" : "")
+          << " | median ms | p95 ms | floor median ms | ratio to floor | large/small |\n"
           << "|---|---:|---:|---:|---:|---:|\n";
     for (const Row &r : rows) {
         out() << "| " << r.action << " | " << ms(r.ours.median) << " | " << ms(r.ours.p95) << " | "
@@ -479,9 +599,7 @@ int main(int argc, char **argv)
     }
     out().flush();
 
-    QString why;
-    if (!openAccountFile(large, QLatin1String(Db::MainConnName), &why))
-        qFatal("cannot open: %s", qPrintable(why));
+    large.open();
     AccountContext::current().setOperator(1);
     const QStringList memberKeys = {QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("1"),
                                     QStringLiteral("9"), QStringLiteral("5")};
@@ -501,5 +619,10 @@ int main(int argc, char **argv)
     }
     out() << "\nresident memory with the stock list of the large account open: " << rss / 1024
           << " MB\n";
+    if (server) {
+        QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
+        dropDatabase(large.address);
+        dropDatabase(small.address);
+    }
     return 0;
 }

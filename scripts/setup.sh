@@ -12,7 +12,7 @@ PACKAGES=(
   xvfb xauth openbox xdotool imagemagick poppler-utils
   cups cups-bsd cups-client printer-driver-cups-pdf procps
   libsodium-dev libzint-dev zbar-tools
-  postgresql-15 libqt6sql6-psql
+  postgresql-15 libqt6sql6-psql libpq-dev
 )
 
 SUDO=""

@@ -4,6 +4,8 @@
 # The first run writes a large shop (100,000 copies, 2,000,000 lines) and a small one (1/100)
 # into /var/tmp/rentora-bench (RENTORA_BENCH_DIR), which takes a few minutes; later runs reuse
 # them. Name benchmarks to run only those: ./scripts/bench.sh bench_grid bench_report
+# bench_counter_server writes both shops onto a throw-away PostgreSQL cluster that this script
+# starts (scripts/pg-test-server.sh, needs root or the postgres user) and stops again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -16,6 +18,7 @@ small=$dir/small.MDB
 # name | what it measures | arguments
 benchmarks=(
   "bench_counter|counter actions and list windows, large and small shop|$large $small"
+  "bench_counter_server|the same on a local PostgreSQL server|$large $small"
   "bench_grid|the data grid at 100,000 rows|"
   "bench_report|the report engine: generating, drawing, PDF|"
   "bench_rental|the rental desk's windows on the large shop|$large"
@@ -66,6 +69,11 @@ as_table() {
     }'
 }
 
+# The server benchmark's cluster, started only when it runs.
+server_dir=""
+stop_server() { [ -z "$server_dir" ] || ./scripts/pg-test-server.sh stop "$server_dir"; }
+trap stop_server EXIT
+
 status=0
 for b in "${benchmarks[@]}"; do
   IFS='|' read -r name what args <<<"$b"
@@ -73,8 +81,14 @@ for b in "${benchmarks[@]}"; do
   echo
   echo "### $name: $what"
   echo
+  program=(./build/bench/"$name")
+  if [ "$name" = bench_counter_server ]; then
+    eval "$(./scripts/pg-test-server.sh start)"
+    server_dir=$RENTORA_TEST_PG_DIR
+    program=(./build/bench/bench_counter --server "$RENTORA_TEST_PG")
+  fi
   # shellcheck disable=SC2086
-  if ! out=$("./build/bench/$name" $args 2>&1); then
+  if ! out=$("${program[@]}" $args 2>&1 | grep -v -e '^NOTICE:' -e 'propagateSizeHints'); then
     status=1
     echo "$out" | as_table
     echo "($name failed)"

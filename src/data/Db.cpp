@@ -1,6 +1,7 @@
 #include "Db.h"
 
 #include "FaultText.h"
+#include "ServerStatement.h"
 #include "SqliteStatement.h"
 
 #include <QElapsedTimer>
@@ -155,6 +156,9 @@ QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabas
             throw engineError(q.lastError(), sql, db.driver());
         return q;
     }
+    // On a server: one round trip with the values apart from the statement.
+    if (!isSqlite(db) && ServerStatement::available(db))
+        return ServerStatement::exec(sql, params, db);
     if (!q.prepare(sql))
         throw engineError(q.lastError(), sql, db.driver());
     for (const QVariant &p : params)

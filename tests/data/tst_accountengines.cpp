@@ -1,13 +1,15 @@
 // What an account needs from its engine, on the file and on the server alike (the test runs
 // once per engine): the unique guard over open rental lines, keys the engine gives, the name
 // order and case-free codes, the writer lock and its timeout, the faults of the server's
-// states, the server's address in the settings, and what is refused as an account.
+// states, the server's address in the settings, what is refused as an account, and values
+// going through statements unchanged.
 #include "data/Collation.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SampleAccount.h"
 #include "data/Schema.h"
 #include "data/ServerAddress.h"
+#include "data/ServerStatement.h"
 #include "data/SqlDialect.h"
 #include "support/TestAccount.h"
 #include "support/TestServer.h"
@@ -62,6 +64,8 @@ private slots:
     void olderFileWithACopyRentedTwiceStillOpens();
     void foreignDatabaseIsRefused();
     void sampleShopOnEitherEngine();
+    void valuesComeBackAsTheyWentIn();
+    void placeholdersAreNumberedOutsideQuotesOnly();
 
     void serverStatesMapToFaults_data();
     void serverStatesMapToFaults();
@@ -334,6 +338,75 @@ void tst_AccountEngines::serverStatesMapToFaults_data()
     QTest::newRow("unique violation") << "23505" << Db::Fault::Duplicate;
     QTest::newRow("syntax error") << "42601" << Db::Fault::Other;
     QTest::newRow("lower case") << "55p03" << Db::Fault::Busy;
+}
+
+void tst_AccountEngines::valuesComeBackAsTheyWentIn()
+{
+    // Beyond 32 bits, beyond a double's exact range once summed, text the statement's own
+    // syntax uses, and nothing at all.
+    const qint64 big = (qint64(1) << 53) + 1;
+    // On a server the statements go their one-round-trip way.
+    QCOMPARE(ServerStatement::available(m_account->db()), m_account->onServer());
+    const QString awkward = QStringLiteral("O'Brien \\ 50% ? 张伟 \"x\"");
+    const qint64 member = m_account->addMember(QStringLiteral("B001"), awkward, 5);
+    for (qint64 amount : {big, qint64(2)}) {
+        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+                                "VALUES (?, ?, ?, ?, ?)"),
+                 {QStringLiteral("2024-05-01"), Schema::TypeRent, amount, 0, member});
+    }
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT Moneys, ClientID FROM TBInOutMoney "
+                                          "WHERE ClientID = ? AND Moneys > ? ORDER BY Moneys"),
+                           {member, qint64(1) << 40});
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toLongLong(), big);
+    QCOMPARE(q.value(QStringLiteral("clientid")).toLongLong(), member);
+    QVERIFY(!q.next());
+    // A sum of money is exact where a double would round it to the next even number.
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT SUM(Moneys) FROM TBInOutMoney WHERE ClientID = ?"),
+                        {member})
+                 .toLongLong(),
+             big + 2);
+
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = ?"),
+                        {QStringLiteral("B001")})
+                 .toString(),
+             awkward);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ID FROM TBAssociator WHERE Name = ?"), {awkward})
+                 .toLongLong(),
+             member);
+    QVERIFY(Db::scalar(QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = ?"),
+                       {QStringLiteral("no such")})
+                .isNull());
+
+    // A missing value is written as nothing and read back as nothing.
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Name = ? WHERE ID = ?"),
+             {QVariant(QMetaType::fromType<QString>()), member});
+    q = Db::exec(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID = ?"), {member});
+    QVERIFY(q.next());
+    QVERIFY(q.isNull(0));
+
+    // Rows touched are counted, as the stores check them.
+    q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET Per = ? WHERE ClientID = ?"), {1, member});
+    QCOMPARE(q.numRowsAffected(), 2);
+    q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE ClientID = ?"), {-12345});
+    QCOMPARE(q.numRowsAffected(), 0);
+
+    // A question mark inside quotes is text, not a value to fill in.
+    q = Db::exec(QStringLiteral("SELECT COUNT(*) FROM TBAssociator WHERE Num <> '?' AND ID = ?"),
+                 {member});
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toLongLong(), qint64(1));
+}
+
+void tst_AccountEngines::placeholdersAreNumberedOutsideQuotesOnly()
+{
+    QCOMPARE(ServerStatement::numberedPlaceholders(
+                 QStringLiteral("SELECT a FROM t WHERE b = ? AND c = '?' AND \"d?\" IN (?, ?)")),
+             QByteArray("SELECT a FROM t WHERE b = $1 AND c = '?' AND \"d?\" IN ($2, $3)"));
+    QCOMPARE(ServerStatement::numberedPlaceholders(QStringLiteral("SELECT 'it''s ?', ?")),
+             QByteArray("SELECT 'it''s ?', $1"));
+    QCOMPARE(ServerStatement::numberedPlaceholders(QStringLiteral("SELECT 1")),
+             QByteArray("SELECT 1"));
 }
 
 void tst_AccountEngines::serverStatesMapToFaults()

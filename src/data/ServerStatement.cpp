@@ -114,17 +114,20 @@ protected:
     bool fetchLast() override { return fetch(PQntuples(m_result) - 1); }
     int size() override { return isSelect() ? PQntuples(m_result) : -1; }
     int numRowsAffected() override { return QByteArray(PQcmdTuples(m_result)).toInt(); }
+    // Made once: a value read by its column's name looks the name up in it every time.
     QSqlRecord record() const override
     {
-        QSqlRecord r;
-        for (int c = 0; c < PQnfields(m_result); ++c)
-            r.append(QSqlField(QString::fromUtf8(PQfname(m_result, c)),
-                               metaTypeOf(PQftype(m_result, c))));
-        return r;
+        if (m_record.isEmpty()) {
+            for (int c = 0; c < PQnfields(m_result); ++c)
+                m_record.append(QSqlField(QString::fromUtf8(PQfname(m_result, c)),
+                                          metaTypeOf(PQftype(m_result, c))));
+        }
+        return m_record;
     }
 
 private:
     PGresult *m_result;
+    mutable QSqlRecord m_record;
 };
 
 PGconn *connectionOf(const QSqlDatabase &db)

@@ -127,7 +127,8 @@ bool carriesMark(const QSqlDatabase &db)
            == QLatin1String(ServerAccountMark);
 }
 
-QString tryOpenServer(const ServerAddress &address, const QString &connectionName)
+// A plain connection to the server's database with the program's settings.
+QString tryConnectServer(const ServerAddress &address, const QString &connectionName)
 {
     if (!address.isValid())
         return QStringLiteral("no server address (host and database) given");
@@ -146,13 +147,24 @@ QString tryOpenServer(const ServerAddress &address, const QString &connectionNam
         // Statements outside a writer's transaction wait no longer for a lock than it does.
         Db::exec(QStringLiteral("SET lock_timeout = %1").arg(qMax(1, Db::busyTimeout())), {}, db);
         Db::exec(QStringLiteral("SET client_encoding = 'UTF8'"), {}, db);
+    } catch (const Db::DbError &e) {
+        return e.details().isEmpty() ? e.message() : e.details();
+    }
+    return {};
+}
+
+QString tryOpenServer(const ServerAddress &address, const QString &connectionName)
+{
+    const QString unreachable = tryConnectServer(address, connectionName);
+    if (!unreachable.isEmpty())
+        return unreachable;
+    const QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+    try {
         const QStringList tables = serverTables(db);
         if (tables.isEmpty()) {
             Schema::create(db);
             Schema::writeRequiredRows(db);
-            Db::exec(QStringLiteral("COMMENT ON TABLE TBSetup IS '%1'")
-                         .arg(QLatin1String(ServerAccountMark)),
-                     {}, db);
+            markServerAccount(db);
             return {};
         }
         if (!tables.contains(QStringLiteral("tbsetup")) || !carriesMark(db)) {
@@ -173,6 +185,30 @@ QString tryOpenServer(const ServerAddress &address, const QString &connectionNam
 }
 
 } // namespace
+
+void markServerAccount(const QSqlDatabase &db)
+{
+    Db::exec(QStringLiteral("COMMENT ON TABLE TBSetup IS '%1'").arg(QLatin1String(ServerAccountMark)),
+             {}, db);
+}
+
+QStringList serverTableNames(const QSqlDatabase &db)
+{
+    return serverTables(db);
+}
+
+bool connectServer(const ServerAddress &address, const QString &connectionName, QString *why)
+{
+    if (QSqlDatabase::contains(connectionName))
+        dropConnection(connectionName);
+    const QString error = tryConnectServer(address, connectionName);
+    if (error.isEmpty())
+        return true;
+    if (why)
+        *why = error;
+    dropConnection(connectionName);
+    return false;
+}
 
 bool openServerAccount(const ServerAddress &address, const QString &connectionName, QString *why)
 {

@@ -26,6 +26,14 @@ bool openServerAccount(const ServerAddress &address, const QString &connectionNa
 
 // The mark an account database carries (the comment on its TBSetup table).
 inline constexpr const char *ServerAccountMark = "Rentora account";
+// Puts the mark on the account in db (its schema written).
+void markServerAccount(const QSqlDatabase &db);
+// The tables in the schema of the server database db, lower case.
+QStringList serverTableNames(const QSqlDatabase &db);
+
+// A plain connection to the database at address on connectionName, with the settings of an
+// account's connection (lock waits within the busy timeout, UTF-8), nothing read or written.
+bool connectServer(const ServerAddress &address, const QString &connectionName, QString *why);
 
 // The data module: owns MainConn from start-up to exit.
 class TDataModule1 : public QObject

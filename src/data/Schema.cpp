@@ -313,6 +313,16 @@ QList<Column> declaredColumns(const QString &table)
     return columns;
 }
 
+QStringList tableNames()
+{
+    QStringList names;
+    for (const Table &t : kTables)
+        names << QLatin1String(t.name);
+    for (const Table &t : kAddedTables)
+        names << QLatin1String(t.name);
+    return names;
+}
+
 QStringList missingParts(const QSqlDatabase &db)
 {
     QStringList missing;

@@ -74,6 +74,8 @@ struct Column
 // The columns of table (matched without regard to case), key first; empty for a table that
 // is not the schema's.
 QList<Column> declaredColumns(const QString &table);
+// Every table of an account, in the order the schema creates them.
+QStringList tableNames();
 
 // The tables this program needs; empty when the database holds them all with their columns,
 // otherwise what is missing ("TBName", "TBName.Quality").

@@ -3,6 +3,7 @@
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SampleAccount.h"
+#include "data/SqlDialect.h"
 
 #include <QFile>
 #include <QHash>
@@ -15,12 +16,30 @@ QString copyCode(int index)
     return QStringLiteral("F%1").arg(index + 1, 2, 10, QLatin1Char('0'));
 }
 
-bool create(const QString &path, QString *why)
+bool onServer(const QString &account)
 {
-    if (!SampleAccount::createEmptyAccount(path, why))
+    return account.contains(QLatin1Char('='));
+}
+
+bool open(const QString &account, const QString &connectionName, QString *why)
+{
+    if (!onServer(account))
+        return openAccountFile(account, connectionName, why);
+    const std::optional<ServerAddress> address = ServerAddress::fromText(account);
+    if (!address) {
+        if (why)
+            *why = QStringLiteral("no server address: ") + account;
+        return false;
+    }
+    return openServerAccount(*address, connectionName, why);
+}
+
+bool create(const QString &account, QString *why)
+{
+    if (!onServer(account) && !SampleAccount::createEmptyAccount(account, why))
         return false;
     const QString conn = QStringLiteral("faultaccount-create");
-    bool ok = openAccountFile(path, conn, why);
+    bool ok = open(account, conn, why);
     if (ok) {
         const QSqlDatabase db = QSqlDatabase::database(conn, false);
         try {
@@ -40,12 +59,25 @@ bool create(const QString &path, QString *why)
             // transaction that made it.
             Db::exec(QStringLiteral("CREATE TABLE FaultDoubleOpen (CDNum INTEGER, LineID INTEGER)"),
                      {}, db);
-            Db::exec(QStringLiteral(
-                         "CREATE TRIGGER FaultWatch AFTER INSERT ON TBBusinessDetail "
-                         "WHEN (SELECT count(*) FROM TBBusinessDetail WHERE CDNum = NEW.CDNum "
-                         "AND ReDate IS NULL) > 1 BEGIN INSERT INTO FaultDoubleOpen "
-                         "VALUES (NEW.CDNum, NEW.ID); END"),
-                     {}, db);
+            if (onServer(account)) {
+                Db::exec(QStringLiteral(
+                             "CREATE FUNCTION fault_watch() RETURNS trigger LANGUAGE plpgsql AS "
+                             "$$BEGIN IF (SELECT count(*) FROM TBBusinessDetail WHERE CDNum = "
+                             "NEW.CDNum AND ReDate IS NULL) > 1 THEN INSERT INTO FaultDoubleOpen "
+                             "VALUES (NEW.CDNum, NEW.ID); END IF; RETURN NULL; END$$"),
+                         {}, db);
+                Db::exec(QStringLiteral("CREATE TRIGGER FaultWatch AFTER INSERT ON "
+                                        "TBBusinessDetail FOR EACH ROW EXECUTE FUNCTION "
+                                        "fault_watch()"),
+                         {}, db);
+            } else {
+                Db::exec(QStringLiteral(
+                             "CREATE TRIGGER FaultWatch AFTER INSERT ON TBBusinessDetail "
+                             "WHEN (SELECT count(*) FROM TBBusinessDetail WHERE CDNum = NEW.CDNum "
+                             "AND ReDate IS NULL) > 1 BEGIN INSERT INTO FaultDoubleOpen "
+                             "VALUES (NEW.CDNum, NEW.ID); END"),
+                         {}, db);
+            }
             tx.commit();
         } catch (const Db::DbError &e) {
             ok = false;
@@ -143,9 +175,13 @@ void checkJournal(const QSqlDatabase &db, const QString &journalPath, QStringLis
 QStringList violations(const QSqlDatabase &db, const QString &journalPath)
 {
     QStringList out;
-    const QString integrity = Db::scalar(QStringLiteral("PRAGMA integrity_check"), {}, db).toString();
-    if (integrity != QLatin1String("ok"))
-        out << QStringLiteral("integrity check: ") + integrity;
+    // A file's pages checked by its engine; a server keeps its own.
+    if (SqlDialect::engineOf(db) == SqlDialect::Engine::Sqlite) {
+        const QString integrity =
+            Db::scalar(QStringLiteral("PRAGMA integrity_check"), {}, db).toString();
+        if (integrity != QLatin1String("ok"))
+            out << QStringLiteral("integrity check: ") + integrity;
+    }
 
     if (const qint64 n = count(db, QStringLiteral("FaultDoubleOpen")))
         out << QStringLiteral("%1 times a copy had two open lines").arg(n);

@@ -15,8 +15,15 @@ inline constexpr qint64 DepositCents = 2000;
 
 QString copyCode(int index);
 
-// Writes the account at path; false with *why when it could not.
-bool create(const QString &path, QString *why);
+// The account is a file's path or, for a run on a server, the address of a database on it in
+// its text form (ServerAddress::toText).
+bool onServer(const QString &account);
+// Opens the account on the connection named connectionName.
+bool open(const QString &account, const QString &connectionName, QString *why);
+
+// Writes the account (a new file at the path, or into the empty database at the address);
+// false with *why when it could not.
+bool create(const QString &account, QString *why);
 
 // The member's ID on MainConn.
 qint64 memberId();

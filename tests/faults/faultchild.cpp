@@ -105,7 +105,7 @@ private:
 bool open(const QString &account)
 {
     QString why;
-    if (!openAccountFile(account, QLatin1String(Db::MainConnName), &why)) {
+    if (!FaultAccount::open(account, QLatin1String(Db::MainConnName), &why)) {
         std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(account), qPrintable(why));
         return false;
     }

@@ -130,12 +130,12 @@ SwitchResult switchAccount(const QString &path, QString *why)
 {
     const QString previous = CurrentDBFile;
     const QString connection = QLatin1String(Db::MainConnName);
-    if (openAccountFile(path, connection, why)) {
+    if (openAccount(path, connection, why)) {
         CurrentDBFile = path;
         return SwitchResult::Switched;
     }
     QString again;
-    if (!previous.isEmpty() && openAccountFile(previous, connection, &again))
+    if (!previous.isEmpty() && openAccount(previous, connection, &again))
         return SwitchResult::Restored;
     if (why) {
         *why += QLatin1Char('\n') +

@@ -41,7 +41,8 @@ enum class SwitchResult {
     Lost,     // neither opened: MainConn is closed
 };
 
-// Closes MainConn and opens it on path; a file that is missing, not SQLite or not an account
+// Closes MainConn and opens it on path (a file's path, or a server account's address, see
+// openAccount); a file that is missing, not SQLite or not an account
 // of this program is refused without being changed or created, and MainConn returns to the
 // file it had. Callers drop their own queries on MainConn first. *why holds the reason of a
 // failure.

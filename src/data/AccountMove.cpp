@@ -3,6 +3,7 @@
 #include "Collation.h"
 #include "DataModule.h"
 #include "Db.h"
+#include "PgCopy.h"
 #include "Schema.h"
 #include "SqlDialect.h"
 
@@ -15,6 +16,7 @@
 #include <QUuid>
 
 #include <cstdio>
+#include <optional>
 
 namespace AccountMove {
 namespace {
@@ -98,7 +100,64 @@ QVariant normalised(const QVariant &value, const Schema::Column &column, const Q
                       .arg(table, column.name, rowKey.toString(), value.toString())};
 }
 
-// Copies the rows of table in the order they were written, many rows to a statement.
+// Rows into one table of an account file: many rows to a prepared statement.
+class FileRows
+{
+public:
+    FileRows(const QSqlDatabase &db, const QString &table, const QStringList &columns)
+        : m_db(db), m_table(table), m_columns(columns), m_full(db),
+          m_perStatement(qMax(1, 4000 / int(columns.size())))
+    {
+    }
+    void add(const QVariantList &row)
+    {
+        m_batch += row;
+        if (m_batch.size() == m_perStatement * m_columns.size())
+            flush();
+    }
+    void finish() { flush(); }
+
+private:
+    QString statementFor(int rows) const
+    {
+        const QString oneRow = QLatin1Char('(')
+                               + QStringList(m_columns.size(), QStringLiteral("?")).join(u", ")
+                               + QLatin1Char(')');
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+            .arg(m_table, m_columns.join(u", "), QStringList(rows, oneRow).join(u", "));
+    }
+    void flush()
+    {
+        const int rows = int(m_batch.size() / m_columns.size());
+        if (rows == 0)
+            return;
+        QSqlQuery partial(m_db);
+        const bool full = rows == m_perStatement;
+        QSqlQuery &write = full ? m_full : partial;
+        if (!full || !m_fullPrepared) {
+            if (!write.prepare(statementFor(rows)))
+                throw Db::engineError(write.lastError(), m_table, m_db.driver());
+            m_fullPrepared = m_fullPrepared || full;
+        }
+        for (int i = 0; i < m_batch.size(); ++i)
+            write.bindValue(i, m_batch.at(i));
+        if (!write.exec())
+            throw Db::engineError(write.lastError(), QStringLiteral("INSERT INTO ") + m_table,
+                                  m_db.driver());
+        m_batch.clear();
+    }
+
+    QSqlDatabase m_db;
+    QString m_table;
+    QStringList m_columns;
+    QSqlQuery m_full;
+    bool m_fullPrepared = false;
+    int m_perStatement;
+    QVariantList m_batch;
+};
+
+// Copies the rows of table in the order they were written: into a server through its bulk
+// load, into a file through batched inserts.
 void copyTable(const QString &table, qint64 total, const QSqlDatabase &from,
                const QSqlDatabase &to, const Progress &progress)
 {
@@ -116,55 +175,38 @@ void copyTable(const QString &table, qint64 total, const QSqlDatabase &from,
         throw Db::engineError(read.lastError(), read.lastQuery(), from.driver());
     }
 
-    // Both engines take a few thousand bound values in one statement.
-    const int perStatement = qMax(1, 4000 / int(columns.size()));
-    const QString oneRow =
-        QLatin1Char('(') + QStringList(columns.size(), QStringLiteral("?")).join(u", ")
-        + QLatin1Char(')');
-    const auto statementFor = [&](int rows) {
-        return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
-            .arg(table, names.join(u", "), QStringList(rows, oneRow).join(u", "));
-    };
-    QSqlQuery full(to);
-    bool fullPrepared = false;
+    std::optional<PgCopy> bulk;
+    std::optional<FileRows> rows;
+    if (SqlDialect::engineOf(to) == SqlDialect::Engine::Postgres)
+        bulk.emplace(to, table, names);
+    else
+        rows.emplace(to, table, names);
 
-    QVariantList batch;
-    batch.reserve(perStatement * columns.size());
+    constexpr qint64 ProgressEvery = 2000;
     qint64 done = 0;
-    const auto flush = [&] {
-        const int rows = int(batch.size() / columns.size());
-        if (rows == 0)
-            return;
-        QSqlQuery partial(to);
-        QSqlQuery &write = rows == perStatement ? full : partial;
-        if (&write == &partial || !fullPrepared) {
-            if (!write.prepare(statementFor(rows)))
-                throw Db::engineError(write.lastError(), table, to.driver());
-            fullPrepared = fullPrepared || &write == &full;
-        }
-        for (int i = 0; i < batch.size(); ++i)
-            write.bindValue(i, batch.at(i));
-        if (!write.exec())
-            throw Db::engineError(write.lastError(), QStringLiteral("INSERT INTO ") + table,
-                                  to.driver());
-        done += rows;
-        batch.clear();
-        if (progress)
-            progress(table, done, total);
-    };
+    QVariantList row;
+    row.reserve(columns.size());
     while (read.next()) {
-        const QVariant rowKey = key.isEmpty() ? QVariant(done + batch.size() / columns.size() + 1)
-                                              : read.value(0);
+        row.clear();
+        const QVariant rowKey = key.isEmpty() ? QVariant(done + 1) : read.value(0);
         for (int c = 0; c < columns.size(); ++c)
-            batch.append(normalised(read.value(c), columns.at(c), table, rowKey));
-        if (batch.size() == perStatement * columns.size())
-            flush();
+            row.append(normalised(read.value(c), columns.at(c), table, rowKey));
+        if (bulk)
+            bulk->add(row);
+        else
+            rows->add(row);
+        ++done;
+        if (progress && done % ProgressEvery == 0)
+            progress(table, done, total);
     }
     if (read.lastError().isValid())
         throw Db::engineError(read.lastError(), read.lastQuery(), from.driver());
-    flush();
-    if (progress && total == 0)
-        progress(table, 0, 0);
+    if (bulk)
+        bulk->finish();
+    else
+        rows->finish();
+    if (progress)
+        progress(table, done, total);
 }
 
 QString difference(const TableFigures &source, const TableFigures &target)

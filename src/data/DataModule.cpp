@@ -223,6 +223,30 @@ bool openServerAccount(const ServerAddress &address, const QString &connectionNa
     return false;
 }
 
+std::optional<ServerAddress> serverAccountOf(const QString &account)
+{
+    if (!account.contains(QLatin1Char('=')))
+        return std::nullopt;
+    const std::optional<ServerAddress> address = ServerAddress::fromText(account);
+    if (!address || !address->isValid())
+        return std::nullopt;
+    return address;
+}
+
+QString accountDisplayName(const QString &account)
+{
+    if (const auto address = serverAccountOf(account))
+        return address->displayName();
+    return QDir::toNativeSeparators(account);
+}
+
+bool openAccount(const QString &account, const QString &connectionName, QString *why)
+{
+    if (const auto address = serverAccountOf(account))
+        return openServerAccount(*address, connectionName, why);
+    return openAccountFile(account, connectionName, why);
+}
+
 bool openAccountFile(const QString &path, const QString &connectionName, QString *why)
 {
     if (QSqlDatabase::contains(connectionName))
@@ -265,7 +289,7 @@ bool TDataModule1::connectCurrentAccount(QString *why)
         path = dataFolder() + QStringLiteral("Sample.MDB");
         SetRunData(path);
     }
-    if (!openAccountFile(path, QLatin1String(Db::MainConnName), why))
+    if (!openAccount(path, QLatin1String(Db::MainConnName), why))
         return false;
     CurrentDBFile = path;
     return true;

@@ -9,7 +9,18 @@
 #include <QString>
 
 // Values every part of the program shares while it runs.
-extern QString CurrentDBFile; // full path of the file MainConn is open on
+// The account MainConn is open on: the file's full path, or for an account on a server the
+// server's address in its text form (serverAccountOf tells them apart).
+extern QString CurrentDBFile;
+
+// The server address an account's name holds, or nothing for a file's path. A path never
+// reads as an address: an address names a host and a database in "key=value" parts.
+std::optional<ServerAddress> serverAccountOf(const QString &account);
+// How the operator is shown an account: the file's path, or the server's name.
+QString accountDisplayName(const QString &account);
+// Opens the account named account (a file's path or a server's address, as CurrentDBFile
+// holds them) on connectionName: openAccountFile or openServerAccount.
+bool openAccount(const QString &account, const QString &connectionName, QString *why);
 
 // Opens an existing account file on the connection named connectionName. Never creates a
 // file: a missing file, a file that is not SQLite and an SQLite file without this program's
@@ -43,8 +54,8 @@ public:
     explicit TDataModule1(QObject *parent = nullptr);
     ~TDataModule1() override;
 
-    // Finds the current account (the stored path, or data/Sample.MDB which is then stored)
-    // and opens MainConn on it. False when it cannot be opened; *why says why.
+    // Finds the current account (the stored path or server address, or data/Sample.MDB which
+    // is then stored) and opens MainConn on it. False when it cannot be opened; *why says why.
     bool connectCurrentAccount(QString *why);
 };
 

@@ -1,6 +1,7 @@
 #include "AccountWindows.h"
 
 #include "Openers.h"
+#include "ServerAccountWindow.h"
 #include "WorkArea.h"
 
 #include "audit/AuditLog.h"
@@ -108,13 +109,17 @@ bool SwitchAccount(const QString &path, QWidget *parent)
 
 void warnIfOnNetworkShare(QWidget *parent, const QString &path)
 {
+    if (serverAccountOf(path))
+        return;
     const QString share = NetworkShare::networkShareOf(path);
     if (share.isEmpty())
         return;
     qCWarning(lcData).noquote() << "the account" << path << "is on a network share:" << share;
     Msg::show({parent, Msg::SystemCaption,
                TOpenAccountFm::tr("账套文件在网络共享上（%1）。几台电脑通过网络共享同时使用一个账套文件并不安全："
-                                  "文件锁可能失效，数据可能损坏。请把账套文件放在本机硬盘上，只在一台电脑上使用。")
+                                  "文件锁可能失效，数据可能损坏。几台电脑要共用一个帐户时，请把帐户迁移到数据库服务器上"
+                                  "（“文件 → 迁移到服务器”），各台电脑用“文件 → 打开 → 服务器帐户”打开它；"
+                                  "否则请把账套文件放在本机硬盘上，只在一台电脑上使用。")
                    .arg(share),
                Msg::Icon::Warning, QMessageBox::Ok, QMessageBox::Ok,
                QDir::toNativeSeparators(path)});
@@ -133,6 +138,13 @@ void setBackupChooser(BackupChooser chooser)
 
 bool ShowRestore(QWidget *parent, const QString &folder)
 {
+    // A server account is never replaced from here: other counters are working on it.
+    if (serverAccountOf(CurrentDBFile)) {
+        Msg::info(parent, TOpenAccountFm::tr("服务器上的帐户不能在这里恢复：其他收银台正在使用它。"
+                                             "请把备份文件迁移到一个空数据库（rentora-move），"
+                                             "再用“文件 → 打开 → 服务器帐户”打开它。"));
+        return false;
+    }
     const QString backups = Restore::backupFolder(folder);
     QDir().mkpath(backups);
     const QString chosen =
@@ -337,6 +349,7 @@ TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
     setCancelButton(BitBtn2);
     CheckDefault = new QCheckBox(tr("下次启动时打开此帐户"), this);
     CheckDefault->setObjectName(QStringLiteral("CheckDefault"));
+    BtnServer = button(QStringLiteral("BtnServer"), tr("服务器帐户…"), this);
 
     auto *top = new QHBoxLayout;
     top->addWidget(caption);
@@ -347,15 +360,21 @@ TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
     layout->setContentsMargins(8, 8, 8, 8);
     layout->addLayout(top);
     layout->addWidget(ListBox1, 1);
-    layout->addWidget(CheckDefault);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(CheckDefault);
+    bottom->addStretch();
+    bottom->addWidget(BtnServer);
+    layout->addLayout(bottom);
 
     setTabOrder(ListBox1, CheckDefault);
-    setTabOrder(CheckDefault, BitBtn1);
+    setTabOrder(CheckDefault, BtnServer);
+    setTabOrder(BtnServer, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
-    resize(283, 223);
-    setMinimumSize(283, 223);
+    resize(340, 240);
+    setMinimumSize(340, 240);
 
     connect(BitBtn1, &QPushButton::clicked, this, &TOpenAccountFm::BitBtn1Click);
+    connect(BtnServer, &QPushButton::clicked, this, &TOpenAccountFm::BtnServerClick);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TOpenAccountFm::BitBtn1Click);
     ListBox1->setFocus();
@@ -399,5 +418,25 @@ void TOpenAccountFm::BitBtn1Click()
     // Only an account that opened becomes the one the next start opens.
     if (SwitchAccount(path, this) && CheckDefault->isChecked())
         SetRunData(path);
+    accept();
+}
+
+void TOpenAccountFm::BtnServerClick()
+{
+    // The server account in use, else the one stored last, is proposed.
+    auto proposed = serverAccountOf(CurrentDBFile);
+    if (!proposed)
+        proposed = serverAccountOf(GetRunData());
+    TServerAccountFm ask(this, proposed.value_or(ServerAddress()));
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const QString account = ask.address().toText();
+    if (account == CurrentDBFile) {
+        accept();
+        return;
+    }
+    // As for a file: only an account that opened is stored (its address, never a password).
+    if (SwitchAccount(account, this) && CheckDefault->isChecked())
+        SetRunData(account);
     accept();
 }

@@ -56,7 +56,8 @@ private:
     QString m_folder;
 };
 
-// "打开帐户": lists the account files of the data folder and switches to the one chosen.
+// "打开帐户": lists the account files of the data folder and switches to the one chosen, or
+// to an account on a database server.
 class TOpenAccountFm : public TBaseDlgFM
 {
     Q_OBJECT
@@ -65,8 +66,11 @@ public:
 
     void ListAccounts();
     void BitBtn1Click();
+    // "服务器帐户…": asks for a server account's address and switches to it.
+    void BtnServerClick();
 
     QListWidget *ListBox1 = nullptr;
+    QPushButton *BtnServer = nullptr; // 服务器帐户…
     QPushButton *BitBtn1 = nullptr; // 确定
     QPushButton *BitBtn2 = nullptr; // 取消
     // "下次启动时打开此帐户": the opened account becomes the one the next start opens.

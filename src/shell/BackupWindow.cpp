@@ -5,8 +5,8 @@
 #include "audit/AuditLog.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
+#include "data/AccountMove.h"
 #include "data/Backup.h"
-#include "data/Db.h"
 #include "data/Restore.h"
 #include "toolkit/MessageBox.h"
 
@@ -200,8 +200,21 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
         ProgressBar1->setValue(int(done));
     };
     m_lastFailure.clear();
-    if (!Backup::copyDataFile(source, target, advance, &m_lastFailure))
-        return false;          // the bar keeps the position it reached
+    if (serverAccountOf(source)) {
+        // A server account is written out as an account file, moved and checked table by
+        // table; the file is the usual backup, opened and restored like any other.
+        const AccountMove::Result moved = AccountMove::toFile(
+            Db::mainConn(), target, true, [&](const QString &, qint64 done, qint64 total) {
+                advance(done, total);
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            });
+        if (!moved.ok) {
+            m_lastFailure = moved.why;
+            return false;
+        }
+    } else if (!Backup::copyDataFile(source, target, advance, &m_lastFailure)) {
+        return false; // the bar keeps the position it reached
+    }
     ProgressBar1->setValue(0); // empty again
     try {
         Audit::record(Audit::Kind::Backup, QDir::toNativeSeparators(target), QString(),

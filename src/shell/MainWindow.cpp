@@ -6,6 +6,7 @@
 #include "Language.h"
 #include "NavigationBar.h"
 #include "Openers.h"
+#include "ServerAccountWindow.h"
 #include "WorkArea.h"
 
 #include "audit/AuditLog.h"
@@ -183,6 +184,10 @@ void TMainFm::buildMenus()
     // Restore from a backup: the account in use is backed up first, and the operator is asked.
     addEntry(FileMenu, QStringLiteral("FileRestore"), tr("恢     复"),
              [this] { restoreFromBackup(); });
+    // Moves of the account between a file and a database server.
+    addEntry(FileMenu, QStringLiteral("FileMoveToServer"), tr("迁移到服务器"),
+             [] { ShowMoveToServer(); });
+    addEntry(FileMenu, QStringLiteral("FileMoveToFile"), tr("迁移到文件"), [] { ShowMoveToFile(); });
     NNAg = addEntry(FileMenu, QStringLiteral("NNAg"), tr("屏蔽导航条"), [this] { NNAgClick(); });
     NNAg->setCheckable(true);
     N43 = addEntry(FileMenu, QStringLiteral("N43"), tr("暂时离开"), [this] { N43Click(); });
@@ -398,7 +403,7 @@ void TMainFm::FormShow()
 
 void TMainFm::showAccount()
 {
-    StatusPanel1->setText(tr("当前帐户：") + CurrentDBFile);
+    StatusPanel1->setText(tr("当前帐户：") + accountDisplayName(CurrentDBFile));
     AccountContext &account = AccountContext::current();
     try {
         account.readShop();
@@ -411,7 +416,11 @@ void TMainFm::showAccount()
     const QString sample = isSampleAccount(CurrentDBFile)
                                ? tr("    （示例帐户，用“文件 → 新建”建立自己的帐户）")
                                : QString();
-    setWindowTitle(tr("%1    【%2】").arg(kProductTitle, shop) + sample);
+    // An account on a server is named in the caption, so a counter sees which database it uses.
+    const auto server = serverAccountOf(CurrentDBFile);
+    const QString where =
+        server ? tr("    （服务器帐户：%1）").arg(server->displayName()) : QString();
+    setWindowTitle(tr("%1    【%2】").arg(kProductTitle, shop) + sample + where);
 }
 
 void TMainFm::openAccountDialog(void (*dialog)())

@@ -78,6 +78,8 @@ private slots:
     void nonEmptyDatabaseIsRefusedAndKeptAsItWas();
     void existingFileIsReplacedOnlyWhenAsked();
     void valueNotOfItsColumnUndoesTheMove();
+    void awkwardTextsSurviveTheRoundTrip();
+    void accountNamesTellFilesFromServers();
 
 private:
     ServerAddress newDatabase();
@@ -272,6 +274,83 @@ void tst_AccountMove::valueNotOfItsColumnUndoesTheMove()
     QVERIFY(!result.ok);
     QVERIFY(!QFileInfo::exists(target));
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.part-*")}), QStringList());
+}
+
+void tst_AccountMove::awkwardTextsSurviveTheRoundTrip()
+{
+    // Texts the server's bulk load must escape, an empty text beside a missing one, and the
+    // extremes of the money columns.
+    const QString path = m_dir.filePath(QStringLiteral("awkward.MDB"));
+    QString why;
+    QVERIFY2(SampleAccount::createEmptyAccount(path, &why), qPrintable(why));
+    const QSqlDatabase file = openFile(path, QStringLiteral("awkward"));
+    const QStringList texts = {
+        QStringLiteral("tab\there"),     QStringLiteral("line\nend"),
+        QStringLiteral("a\\b"),         QStringLiteral("\\N"),
+        QStringLiteral("\\."),          QString(),
+        QStringLiteral("'quoted' \"x\""), QStringLiteral("张三\r\n李四"),
+    };
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString memo = texts.at(i);
+        Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Name, Memo, Sum) VALUES (?, ?, ?, ?)"),
+                 {QStringLiteral("A%1").arg(i), memo, i == 5 ? QVariant(QStringLiteral("")) : QVariant(memo),
+                  i},
+                 file);
+    }
+    Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Memo) VALUES ('NULL', NULL)"), {}, file);
+    Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES ('max', ?, ?)"),
+             {Q_INT64_C(9'999'999'999'999'999), Q_INT64_C(-9'999'999'999'999'999)}, file);
+    const QMap<QString, QStringList> before = everything(file);
+    QVERIFY(before.value(QStringLiteral("TBAssociator")).join(QString()).contains(QLatin1Char('\t')));
+
+    const ServerAddress server = newDatabase();
+    AccountMove::Result result = AccountMove::toServer(file, server);
+    QVERIFY2(result.ok, qPrintable(result.why));
+    QVERIFY2(openServerAccount(server, QStringLiteral("server"), &why), qPrintable(why));
+    const QSqlDatabase onServer = QSqlDatabase::database(QStringLiteral("server"), false);
+    QCOMPARE(everything(onServer), before);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBAssociator WHERE Memo = ''"), {},
+                        onServer)
+                 .toInt(),
+             1);
+    const QString back = m_dir.filePath(QStringLiteral("awkward-back.MDB"));
+    result = AccountMove::toFile(onServer, back, false);
+    QVERIFY2(result.ok, qPrintable(result.why));
+    QCOMPARE(everything(openFile(back, QStringLiteral("back"))), before);
+}
+
+void tst_AccountMove::accountNamesTellFilesFromServers()
+{
+    // Paths, even with '=' or blanks in them, stay files.
+    for (const QString &path : {QStringLiteral("/srv/shop/Shop.MDB"),
+                                QStringLiteral("/srv/a=b/shop.MDB"),
+                                QStringLiteral("/home/x/my shop=2024.MDB"),
+                                QStringLiteral("dbname=x.MDB")}) {
+        QVERIFY2(!serverAccountOf(path), qPrintable(path));
+        QCOMPARE(accountDisplayName(path), QDir::toNativeSeparators(path));
+    }
+    ServerAddress a;
+    a.host = QStringLiteral("db.shop.lan");
+    a.port = 5433;
+    a.database = QStringLiteral("shop");
+    a.user = QStringLiteral("counter 1");
+    const auto read = serverAccountOf(a.toText());
+    QVERIFY(read);
+    QCOMPARE(*read, a);
+    QCOMPARE(accountDisplayName(a.toText()), QStringLiteral("shop @ db.shop.lan:5433 (counter 1)"));
+    // An address without a database names no account.
+    QVERIFY(!serverAccountOf(QStringLiteral("host=db.shop.lan port=5432")));
+
+    // Opening goes to the engine the name says: a server that is not there fails as a server.
+    QString why;
+    ServerAddress nowhere = TestServer::address();
+    nowhere.database = QStringLiteral("no_such_database_here");
+    QVERIFY(!openAccount(nowhere.toText(), QStringLiteral("nowhere"), &why));
+    QVERIFY2(why.contains(QStringLiteral("no_such_database_here")), qPrintable(why));
+    QVERIFY(!QSqlDatabase::contains(QStringLiteral("nowhere")));
+    QVERIFY(openAccount(m_sample, QStringLiteral("file"), &why));
+    QCOMPARE(SqlDialect::engineOf(QSqlDatabase::database(QStringLiteral("file"))),
+             SqlDialect::Engine::Sqlite);
 }
 
 QTEST_GUILESS_MAIN(tst_AccountMove)

@@ -89,8 +89,8 @@ int main(int argc, char **argv)
         }
         QElapsedTimer clock;
         clock.start();
-        const auto there = AccountMove::toServer(QSqlDatabase::database(QStringLiteral("file")),
-                                                 *server);
+        const auto there =
+            AccountMove::toServer(QSqlDatabase::database(QStringLiteral("file")), *server);
         const qint64 toServerMs = clock.elapsed();
         if (!there.ok) {
             out() << "file -> server failed: " << there.why << Qt::endl;
@@ -103,16 +103,16 @@ int main(int argc, char **argv)
                 status = 1;
             } else {
                 clock.restart();
-                const auto back = AccountMove::toFile(
-                    QSqlDatabase::database(QStringLiteral("server")),
-                    dir.filePath(QStringLiteral("back.MDB")), false);
+                const auto back =
+                    AccountMove::toFile(QSqlDatabase::database(QStringLiteral("server")),
+                                        dir.filePath(QStringLiteral("back.MDB")), false);
                 const qint64 toFileMs = clock.elapsed();
                 if (!back.ok) {
                     out() << "server -> file failed: " << back.why << Qt::endl;
                     status = 1;
                 } else {
-                    out() << "server -> file: " << rowsOf(back.tables) << " rows in "
-                          << toFileMs << " ms (checked)" << Qt::endl;
+                    out() << "server -> file: " << rowsOf(back.tables) << " rows in " << toFileMs
+                          << " ms (checked)" << Qt::endl;
                 }
             }
         }

@@ -9,6 +9,7 @@
 #include "help/HelpWindow.h"
 #include "shell/AccountWindows.h"
 #include "shell/BackupWindow.h"
+#include "shell/ServerAccountWindow.h"
 #include "shell/BaseWindows.h"
 #include "shell/Language.h"
 #include "shell/LoginWindow.h"
@@ -195,6 +196,11 @@ int main(int argc, char **argv)
     shotOfModal(g_guide, QStringLiteral("accounts"), [] { ShowOpenAccount(); });
     shotOfModal(g_walk, QStringLiteral("newaccount"), [] { ShowNewAccount(); });
     shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); });
+    shotOfModal(g_walk, QStringLiteral("movetoserver"), [] { ShowMoveToServer(); });
+    shotOfModal(g_walk, QStringLiteral("serveraccount"), [] {
+        TServerAccountFm dialog(QApplication::activeWindow());
+        dialog.exec();
+    });
     // The backup's file dialog (Qt's own, in Chinese), over the backup dialog.
     shotOfModal(
         g_walk, QStringLiteral("backup"), [] { ShowBackup(); },

@@ -72,7 +72,8 @@ int main(int argc, char **argv)
         if (!connectServer(*fromServer, source, &why))
             return fail(why);
         if (serverTableNames(QSqlDatabase::database(source, false)).isEmpty())
-            return fail(QStringLiteral("the database %1 holds no account").arg(fromServer->database));
+            return fail(
+                QStringLiteral("the database %1 holds no account").arg(fromServer->database));
         if (!openServerAccount(*fromServer, source, &why))
             return fail(why);
     } else if (!openAccountFile(args.at(0), source, &why)) {
@@ -91,9 +92,9 @@ int main(int argc, char **argv)
         err() << "\r" << table << ": " << done << " / " << total << Qt::flush;
     };
     const QSqlDatabase from = QSqlDatabase::database(source, false);
-    const AccountMove::Result result =
-        toServer ? AccountMove::toServer(from, *toServer, progress)
-                 : AccountMove::toFile(from, args.at(1), false, progress);
+    const AccountMove::Result result = toServer
+                                           ? AccountMove::toServer(from, *toServer, progress)
+                                           : AccountMove::toFile(from, args.at(1), false, progress);
     if (!shown.isEmpty())
         err() << Qt::endl;
     if (!result.ok)

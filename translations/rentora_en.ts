@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>AccountMove</name>
+    <message>
+        <source>无法读取 %1 的行数</source>
+        <translation>Cannot read the rows of %1</translation>
+    </message>
+    <message>
+        <source>%1.%2 的第 %3 行存放着“%4”，不是整数，无法准确迁移。</source>
+        <translation>%1.%2 of row %3 holds &quot;%4&quot;, which is not a whole number; it cannot be moved exactly.</translation>
+    </message>
+    <message>
+        <source>%1：原帐户 %2 行，目标 %3 行</source>
+        <translation>%1: %2 rows in the account, %3 in the target</translation>
+    </message>
+    <message>
+        <source>%1.%2：原帐户合计 %3，目标合计 %4</source>
+        <translation>%1.%2: total %3 in the account, %4 in the target</translation>
+    </message>
+    <message>
+        <source>迁移后的核对不一致，已撤销：</source>
+        <translation>The check after the move found a difference; the move was undone: </translation>
+    </message>
+    <message>
+        <source>数据库 %1 中已有 %2 个表；帐户只能迁移到空数据库中。没有写入任何内容。</source>
+        <translation>The database %1 already holds %2 tables; an account is moved only into an empty database. Nothing was written.</translation>
+    </message>
+    <message>
+        <source>文件“%1”已经存在；迁移不会覆盖已有的文件。</source>
+        <translation>The file &quot;%1&quot; exists already; a move never replaces an existing file.</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在。</source>
+        <translation>The folder &quot;%1&quot; does not exist.</translation>
+    </message>
+    <message>
+        <source>无法把完成的文件改名为“%1”。</source>
+        <translation>The finished file could not be renamed to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1：%2 行</source>
+        <translation>%1: %2 rows</translation>
+    </message>
+</context>
+<context>
     <name>Audit</name>
     <message>
         <source>操作日志未能写入。</source>
@@ -445,6 +488,16 @@ Please check that the file and its folder may be written, and try again.</transl
     <message>
         <source>数据库操作失败，本次操作未完成！</source>
         <translation>The database operation failed; nothing was done.</translation>
+    </message>
+    <message>
+        <source>与数据库服务器的连接已断开，本次操作未完成！
+请检查网络和服务器后再试一次。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要写入的记录已经存在（可能刚被其他收银台写入），本次操作未完成！
+请刷新后再试一次。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1389,41 @@ The largest amount is 99999999999999.99.</translation>
     </message>
 </context>
 <context>
+    <name>ServerAddressFields</name>
+    <message>
+        <source>口令不保存在本程序中：请写在本机用户的 ~/.pgpass 文件（或 PGPASSFILE 指定的文件、服务文件）中。</source>
+        <translation>The password is not kept by this program: put it in the user&apos;s ~/.pgpass file (or the file PGPASSFILE names, or a service file).</translation>
+    </message>
+    <message>
+        <source>服务器：</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>端口：</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>数据库：</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>用户：</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>请输入数据库服务器的名称或地址！</source>
+        <translation>Please enter the name or address of the database server!</translation>
+    </message>
+    <message>
+        <source>端口应是 1 到 65535 之间的数！</source>
+        <translation>The port must be a number from 1 to 65535!</translation>
+    </message>
+    <message>
+        <source>请输入数据库名称！</source>
+        <translation>Please enter the name of the database!</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>请输入类型名称！</source>
@@ -2005,6 +2093,83 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>关于</source>
         <translation>About</translation>
+    </message>
+</context>
+<context>
+    <name>TAccountMoveFm</name>
+    <message>
+        <source>迁移到帐户文件</source>
+        <translation>Move to an account file</translation>
+    </message>
+    <message>
+        <source>数据文件(*.MDB)</source>
+        <translation>Data files (*.MDB)</translation>
+    </message>
+    <message>
+        <source>帐户迁移到服务器</source>
+        <translation>Move the account to a server</translation>
+    </message>
+    <message>
+        <source>帐户迁移到文件</source>
+        <translation>Move the account to a file</translation>
+    </message>
+    <message>
+        <source>迁移的帐户：%1</source>
+        <translation>Account to move: %1</translation>
+    </message>
+    <message>
+        <source>目标：服务器上的一个空数据库</source>
+        <translation>Target: an empty database on a server</translation>
+    </message>
+    <message>
+        <source>目标文件</source>
+        <translation>Target file</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>迁移之后，这里列出每个表的行数和金额合计（两边核对一致）。</source>
+        <translation>After the move, the rows and money totals of every table (checked on both sides) are listed here.</translation>
+    </message>
+    <message>
+        <source>迁移</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>请输入目标文件的名称！</source>
+        <translation>Please enter the name of the target file!</translation>
+    </message>
+    <message>
+        <source>正在迁移 %1：%2 / %3 行</source>
+        <translation>Moving %1: %2 / %3 rows</translation>
+    </message>
+    <message>
+        <source>帐户迁移没有完成，目标中没有写入任何内容。</source>
+        <translation>The account was not moved; nothing was written to the target.</translation>
+    </message>
+    <message>
+        <source>帐户已迁移到服务器，两边的行数和金额合计一致。
+各台电脑用“文件 → 打开 → 服务器帐户”打开它。</source>
+        <translation>The account was moved to the server; the rows and money totals agree on both sides.
+Open it on every computer with &quot;File → Open → Server account&quot;.</translation>
+    </message>
+    <message>
+        <source>帐户已迁移到文件，两边的行数和金额合计一致。</source>
+        <translation>The account was moved to the file; the rows and money totals agree on both sides.</translation>
+    </message>
+    <message>
+        <source>当前帐户已在服务器上。要复制到另一个服务器，请先把它迁移到文件，再把文件迁移到那个服务器。</source>
+        <translation>The account in use is on a server already. To copy it to another server, move it to a file first, then move the file to that server.</translation>
+    </message>
+    <message>
+        <source>当前帐户已是一个文件；要复制它，请用“文件 → 保存/备份”。</source>
+        <translation>The account in use is a file already; to copy it, use &quot;File → Save/Backup&quot;.</translation>
     </message>
 </context>
 <context>
@@ -3309,6 +3474,18 @@ Take it back? Its rent and deposit are booked to %3.</translation>
         <source>交班记录</source>
         <translation>Cash-up records</translation>
     </message>
+    <message>
+        <source>迁移到服务器</source>
+        <translation>Move to server</translation>
+    </message>
+    <message>
+        <source>迁移到文件</source>
+        <translation>Move to file</translation>
+    </message>
+    <message>
+        <source>    （服务器帐户：%1）</source>
+        <translation>    (server account: %1)</translation>
+    </message>
 </context>
 <context>
     <name>TNewAccountFm</name>
@@ -3523,8 +3700,16 @@ Restore now?</translation>
 </translation>
     </message>
     <message>
-        <source>账套文件在网络共享上（%1）。几台电脑通过网络共享同时使用一个账套文件并不安全：文件锁可能失效，数据可能损坏。请把账套文件放在本机硬盘上，只在一台电脑上使用。</source>
-        <translation>The account file is on a network share (%1). Several computers using one account file over a network share is not safe: file locks may fail and the data may be damaged. Keep the account file on this computer&apos;s own disk and use it on one computer only.</translation>
+        <source>账套文件在网络共享上（%1）。几台电脑通过网络共享同时使用一个账套文件并不安全：文件锁可能失效，数据可能损坏。几台电脑要共用一个帐户时，请把帐户迁移到数据库服务器上（“文件 → 迁移到服务器”），各台电脑用“文件 → 打开 → 服务器帐户”打开它；否则请把账套文件放在本机硬盘上，只在一台电脑上使用。</source>
+        <translation>The account file is on a network share (%1). Several computers using one account file over a network share is not safe: file locks may fail and data may be damaged. For several computers sharing one account, move the account to a database server (&quot;File → Move to server&quot;) and open it on every computer with &quot;File → Open → Server account&quot;; otherwise keep the account file on this computer&apos;s own disk and use it on one computer only.</translation>
+    </message>
+    <message>
+        <source>服务器上的帐户不能在这里恢复：其他收银台正在使用它。请把备份文件迁移到一个空数据库（rentora-move），再用“文件 → 打开 → 服务器帐户”打开它。</source>
+        <translation>An account on a server cannot be restored here: other counters are using it. Move the backup file into an empty database (rentora-move), then open it with &quot;File → Open → Server account&quot;.</translation>
+    </message>
+    <message>
+        <source>服务器帐户…</source>
+        <translation>Server account…</translation>
     </message>
 </context>
 <context>
@@ -4439,6 +4624,21 @@ Write off &quot;%1&quot;?</translation>
     <message>
         <source>销售记录删除失败!</source>
         <translation>Deleting the sale failed.</translation>
+    </message>
+</context>
+<context>
+    <name>TServerAccountFm</name>
+    <message>
+        <source>服务器帐户</source>
+        <translation>Server account</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

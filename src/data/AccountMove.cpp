@@ -21,11 +21,6 @@
 namespace AccountMove {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("AccountMove", text);
-}
-
 // The program's own refusal in the middle of a copy: the target's transaction is rolled back.
 struct Refusal
 {
@@ -34,8 +29,8 @@ struct Refusal
 
 bool isNumberColumn(const QString &type)
 {
-    return type == QLatin1String("KEY") || type == QLatin1String("INTEGER")
-           || type == QLatin1String("BIGINT");
+    return type == QLatin1String("KEY") || type == QLatin1String("INTEGER") ||
+           type == QLatin1String("BIGINT");
 }
 
 QStringList moneyColumns(const QString &table)
@@ -52,7 +47,7 @@ QString keyOf(const QString &table)
 {
     const QList<Schema::Column> columns = Schema::declaredColumns(table);
     return !columns.isEmpty() && columns.first().type == QLatin1String("KEY") ? columns.first().name
-                                                                             : QString();
+                                                                              : QString();
 }
 
 TableFigures figuresOf(const QString &table, const QSqlDatabase &db)
@@ -64,9 +59,11 @@ TableFigures figuresOf(const QString &table, const QSqlDatabase &db)
     for (const QString &m : money)
         parts << QStringLiteral("coalesce(CAST(sum(%1) AS BIGINT), 0)").arg(m);
     // Table and column names come from the schema, never from input.
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT %1 FROM %2").arg(parts.join(u", "), table), {}, db);
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT %1 FROM %2").arg(parts.join(u", "), table), {}, db);
     if (!q.next())
-        throw Db::DbError(tr("无法读取 %1 的行数").arg(table));
+        throw Db::DbError(
+            QCoreApplication::translate("AccountMove", "无法读取 %1 的行数").arg(table));
     f.rows = q.value(0).toLongLong();
     for (int i = 0; i < money.size(); ++i)
         f.sums.append({money.at(i), q.value(i + 1).toLongLong()});
@@ -96,7 +93,8 @@ QVariant normalised(const QVariant &value, const Schema::Column &column, const Q
         if (ok)
             return n;
     }
-    throw Refusal{tr("%1.%2 的第 %3 行存放着“%4”，不是整数，无法准确迁移。")
+    throw Refusal{QCoreApplication::translate(
+                      "AccountMove", "%1.%2 的第 %3 行存放着“%4”，不是整数，无法准确迁移。")
                       .arg(table, column.name, rowKey.toString(), value.toString())};
 }
 
@@ -120,9 +118,9 @@ public:
 private:
     QString statementFor(int rows) const
     {
-        const QString oneRow = QLatin1Char('(')
-                               + QStringList(m_columns.size(), QStringLiteral("?")).join(u", ")
-                               + QLatin1Char(')');
+        const QString oneRow = QLatin1Char('(') +
+                               QStringList(m_columns.size(), QStringLiteral("?")).join(u", ") +
+                               QLatin1Char(')');
         return QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
             .arg(m_table, m_columns.join(u", "), QStringList(rows, oneRow).join(u", "));
     }
@@ -158,8 +156,8 @@ private:
 
 // Copies the rows of table in the order they were written: into a server through its bulk
 // load, into a file through batched inserts.
-void copyTable(const QString &table, qint64 total, const QSqlDatabase &from,
-               const QSqlDatabase &to, const Progress &progress)
+void copyTable(const QString &table, qint64 total, const QSqlDatabase &from, const QSqlDatabase &to,
+               const Progress &progress)
 {
     const QList<Schema::Column> columns = Schema::declaredColumns(table);
     QStringList names;
@@ -170,8 +168,8 @@ void copyTable(const QString &table, qint64 total, const QSqlDatabase &from,
 
     QSqlQuery read(from);
     read.setForwardOnly(true);
-    if (!read.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                       .arg(names.join(u", "), table, order))) {
+    if (!read.exec(
+            QStringLiteral("SELECT %1 FROM %2 ORDER BY %3").arg(names.join(u", "), table, order))) {
         throw Db::engineError(read.lastError(), read.lastQuery(), from.driver());
     }
 
@@ -212,11 +210,14 @@ void copyTable(const QString &table, qint64 total, const QSqlDatabase &from,
 QString difference(const TableFigures &source, const TableFigures &target)
 {
     if (source.rows != target.rows) {
-        return tr("%1：原帐户 %2 行，目标 %3 行").arg(source.table).arg(source.rows).arg(target.rows);
+        return QCoreApplication::translate("AccountMove", "%1：原帐户 %2 行，目标 %3 行")
+            .arg(source.table)
+            .arg(source.rows)
+            .arg(target.rows);
     }
     for (int i = 0; i < source.sums.size() && i < target.sums.size(); ++i) {
         if (source.sums.at(i) != target.sums.at(i)) {
-            return tr("%1.%2：原帐户合计 %3，目标合计 %4")
+            return QCoreApplication::translate("AccountMove", "%1.%2：原帐户合计 %3，目标合计 %4")
                 .arg(source.table, source.sums.at(i).first)
                 .arg(source.sums.at(i).second)
                 .arg(target.sums.at(i).second);
@@ -232,8 +233,9 @@ public:
     explicit Snapshot(const QSqlDatabase &db) : m_db(db)
     {
         const bool server = SqlDialect::engineOf(db) == SqlDialect::Engine::Postgres;
-        const QString begin = server ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")
-                                     : QStringLiteral("BEGIN");
+        const QString begin =
+            server ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")
+                   : QStringLiteral("BEGIN");
         QSqlQuery q(m_db);
         if (!q.exec(begin))
             throw Db::engineError(q.lastError(), begin, m_db.driver());
@@ -268,7 +270,9 @@ QList<TableFigures> copyAll(const QSqlDatabase &from, const QSqlDatabase &to,
     for (int i = 0; i < source.size(); ++i) {
         const QString differs = difference(source.at(i), target.value(i));
         if (!differs.isEmpty())
-            throw Refusal{tr("迁移后的核对不一致，已撤销：") + differs};
+            throw Refusal{
+                QCoreApplication::translate("AccountMove", "迁移后的核对不一致，已撤销：") +
+                differs};
     }
     tx.commit();
     return source;
@@ -339,9 +343,12 @@ Result toServer(const QSqlDatabase &from, const ServerAddress &to, const Progres
     try {
         const QStringList present = serverTableNames(db);
         if (!present.isEmpty()) {
-            result.why = tr("数据库 %1 中已有 %2 个表；帐户只能迁移到空数据库中。没有写入任何内容。")
-                             .arg(to.database)
-                             .arg(present.size());
+            result.why =
+                QCoreApplication::translate(
+                    "AccountMove",
+                    "数据库 %1 中已有 %2 个表；帐户只能迁移到空数据库中。没有写入任何内容。")
+                    .arg(to.database)
+                    .arg(present.size());
             return result;
         }
         schemaWritten = true;
@@ -371,15 +378,18 @@ Result toFile(const QSqlDatabase &from, const QString &path, bool replace, const
     Result result;
     const QFileInfo info(path);
     if (info.exists() && !replace) {
-        result.why = tr("文件“%1”已经存在；迁移不会覆盖已有的文件。").arg(QDir::toNativeSeparators(path));
+        result.why =
+            QCoreApplication::translate("AccountMove", "文件“%1”已经存在；迁移不会覆盖已有的文件。")
+                .arg(QDir::toNativeSeparators(path));
         return result;
     }
     if (!info.absoluteDir().exists()) {
-        result.why = tr("文件夹“%1”不存在。").arg(QDir::toNativeSeparators(info.absolutePath()));
+        result.why = QCoreApplication::translate("AccountMove", "文件夹“%1”不存在。")
+                         .arg(QDir::toNativeSeparators(info.absolutePath()));
         return result;
     }
-    const QString part = info.absoluteFilePath() + QStringLiteral(".part-")
-                         + QUuid::createUuid().toString(QUuid::Id128).left(8);
+    const QString part = info.absoluteFilePath() + QStringLiteral(".part-") +
+                         QUuid::createUuid().toString(QUuid::Id128).left(8);
     {
         const ConnectionGuard target(freshConnectionName("file"));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), target.name());
@@ -397,12 +407,11 @@ Result toFile(const QSqlDatabase &from, const QString &path, bool replace, const
         }
     }
     // The connection is closed: the file is complete, or it goes.
-    if (result.ok
-        && std::rename(QFile::encodeName(part).constData(),
-                       QFile::encodeName(info.absoluteFilePath()).constData())
-               != 0) {
+    if (result.ok && std::rename(QFile::encodeName(part).constData(),
+                                 QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
         result.ok = false;
-        result.why = tr("无法把完成的文件改名为“%1”。").arg(QDir::toNativeSeparators(path));
+        result.why = QCoreApplication::translate("AccountMove", "无法把完成的文件改名为“%1”。")
+                         .arg(QDir::toNativeSeparators(path));
     }
     if (!result.ok) {
         result.tables.clear();
@@ -416,7 +425,8 @@ QStringList describe(const QList<TableFigures> &tables)
 {
     QStringList lines;
     for (const TableFigures &t : tables) {
-        QString line = tr("%1：%2 行").arg(t.table).arg(t.rows);
+        QString line =
+            QCoreApplication::translate("AccountMove", "%1：%2 行").arg(t.table).arg(t.rows);
         for (const auto &[column, cents] : t.sums) {
             const qint64 whole = (cents < 0 ? -cents : cents);
             line += QStringLiteral("，%1 %2%3.%4")

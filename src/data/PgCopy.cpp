@@ -13,8 +13,8 @@ PGconn *connectionOf(const QSqlDatabase &db)
     // The driver hands out its PGconn pointer; the type's name is the compiler's ("PGconn*" or
     // that of the struct behind the typedef), so the driver and the pointer kind are checked.
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (db.driverName() != QLatin1String("QPSQL") || !handle.isValid()
-        || !(handle.metaType().flags() & QMetaType::IsPointer)) {
+    if (db.driverName() != QLatin1String("QPSQL") || !handle.isValid() ||
+        !(handle.metaType().flags() & QMetaType::IsPointer)) {
         throw Db::DbError(Db::Fault::Other,
                           QStringLiteral("bulk load: not a PostgreSQL connection (%1)")
                               .arg(QLatin1String(handle.typeName())));
@@ -140,7 +140,8 @@ void PgCopy::fail(const QString &context)
         PQclear(res);
     }
     if (PQstatus(pg(m_conn)) != CONNECTION_OK)
-        throw Db::DbError(Db::Fault::Lost, error + QStringLiteral(" (") + context + QLatin1Char(')'));
+        throw Db::DbError(Db::Fault::Lost,
+                          error + QStringLiteral(" (") + context + QLatin1Char(')'));
     throw Db::DbError(Db::faultOfSqlState(QString::fromLatin1(state)),
                       error + QStringLiteral(" (") + context + QLatin1Char(')'));
 }

@@ -176,7 +176,8 @@ TAccountMoveFm::TAccountMoveFm(Direction direction, QWidget *parent, const QSqlD
     : TBaseDlgFM(parent), m_direction(direction), m_source(source), m_folder(folder)
 {
     setObjectName(QStringLiteral("AccountMoveFm"));
-    setWindowTitle(direction == Direction::ToServer ? tr("帐户迁移到服务器") : tr("帐户迁移到文件"));
+    setWindowTitle(direction == Direction::ToServer ? tr("帐户迁移到服务器")
+                                                    : tr("帐户迁移到文件"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
@@ -208,9 +209,8 @@ TAccountMoveFm::TAccountMoveFm(Direction direction, QWidget *parent, const QSqlD
         target->addLayout(row);
         const auto server = serverAccountOf(account);
         const QString name = server ? server->database : QFileInfo(account).completeBaseName();
-        EDPath->setText(QDir::toNativeSeparators(
-            QDir(folder).absoluteFilePath((name.isEmpty() ? QStringLiteral("Server") : name)
-                                          + QStringLiteral(".MDB"))));
+        EDPath->setText(QDir::toNativeSeparators(QDir(folder).absoluteFilePath(
+            (name.isEmpty() ? QStringLiteral("Server") : name) + QStringLiteral(".MDB"))));
         connect(BitBtn1, &QPushButton::clicked, this, &TAccountMoveFm::BitBtn1Click);
     }
 
@@ -224,7 +224,8 @@ TAccountMoveFm::TAccountMoveFm(Direction direction, QWidget *parent, const QSqlD
     MemoResult = new QPlainTextEdit(this);
     MemoResult->setObjectName(QStringLiteral("MemoResult"));
     MemoResult->setReadOnly(true);
-    MemoResult->setPlaceholderText(tr("迁移之后，这里列出每个表的行数和金额合计（两边核对一致）。"));
+    MemoResult->setPlaceholderText(
+        tr("迁移之后，这里列出每个表的行数和金额合计（两边核对一致）。"));
 
     BtnMove = button(QStringLiteral("BtnMove"), tr("迁移"), this);
     BtnClose = button(QStringLiteral("BtnClose"), tr("退出"), this);
@@ -288,8 +289,7 @@ void TAccountMoveFm::BtnMoveClick()
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
     BtnMove->setEnabled(false);
-    const AccountMove::Progress progress = [this](const QString &table, qint64 done,
-                                                  qint64 total) {
+    const AccountMove::Progress progress = [this](const QString &table, qint64 done, qint64 total) {
         LabelTable->setText(tr("正在迁移 %1：%2 / %3 行").arg(table).arg(done).arg(total));
         ProgressBar1->setRange(0, int(qMax<qint64>(total, 1)));
         ProgressBar1->setValue(int(qMin(done, qMax<qint64>(total, 1))));

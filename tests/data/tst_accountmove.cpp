@@ -159,7 +159,8 @@ void tst_AccountMove::sampleShopToServerAndBackIsIdentical()
 
     // New rows on the server continue after the largest IDs moved, in every keyed table.
     const qint64 lastLine =
-        Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail"), {}, onServer).toLongLong();
+        Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail"), {}, onServer)
+            .toLongLong();
     const qint64 line = Db::insert(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney) "
                                                   "VALUES (?, ?)"),
                                    {1, 0}, onServer);
@@ -285,23 +286,30 @@ void tst_AccountMove::awkwardTextsSurviveTheRoundTrip()
     QVERIFY2(SampleAccount::createEmptyAccount(path, &why), qPrintable(why));
     const QSqlDatabase file = openFile(path, QStringLiteral("awkward"));
     const QStringList texts = {
-        QStringLiteral("tab\there"),     QStringLiteral("line\nend"),
-        QStringLiteral("a\\b"),         QStringLiteral("\\N"),
-        QStringLiteral("\\."),          QString(),
-        QStringLiteral("'quoted' \"x\""), QStringLiteral("张三\r\n李四"),
+        QStringLiteral("tab\there"),
+        QStringLiteral("line\nend"),
+        QStringLiteral("a\\b"),
+        QStringLiteral("\\N"),
+        QStringLiteral("\\."),
+        QString(),
+        QStringLiteral("'quoted' \"x\""),
+        QStringLiteral("张三\r\n李四"),
     };
     for (int i = 0; i < texts.size(); ++i) {
         const QString memo = texts.at(i);
-        Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Name, Memo, Sum) VALUES (?, ?, ?, ?)"),
-                 {QStringLiteral("A%1").arg(i), memo, i == 5 ? QVariant(QStringLiteral("")) : QVariant(memo),
-                  i},
-                 file);
+        Db::exec(
+            QStringLiteral("INSERT INTO TBAssociator (Num, Name, Memo, Sum) VALUES (?, ?, ?, ?)"),
+            {QStringLiteral("A%1").arg(i), memo,
+             i == 5 ? QVariant(QStringLiteral("")) : QVariant(memo), i},
+            file);
     }
-    Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Memo) VALUES ('NULL', NULL)"), {}, file);
+    Db::exec(QStringLiteral("INSERT INTO TBAssociator (Num, Memo) VALUES ('NULL', NULL)"), {},
+             file);
     Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES ('max', ?, ?)"),
              {Q_INT64_C(9'999'999'999'999'999), Q_INT64_C(-9'999'999'999'999'999)}, file);
     const QMap<QString, QStringList> before = everything(file);
-    QVERIFY(before.value(QStringLiteral("TBAssociator")).join(QString()).contains(QLatin1Char('\t')));
+    QVERIFY(
+        before.value(QStringLiteral("TBAssociator")).join(QString()).contains(QLatin1Char('\t')));
 
     const ServerAddress server = newDatabase();
     AccountMove::Result result = AccountMove::toServer(file, server);
@@ -322,10 +330,9 @@ void tst_AccountMove::awkwardTextsSurviveTheRoundTrip()
 void tst_AccountMove::accountNamesTellFilesFromServers()
 {
     // Paths, even with '=' or blanks in them, stay files.
-    for (const QString &path : {QStringLiteral("/srv/shop/Shop.MDB"),
-                                QStringLiteral("/srv/a=b/shop.MDB"),
-                                QStringLiteral("/home/x/my shop=2024.MDB"),
-                                QStringLiteral("dbname=x.MDB")}) {
+    for (const QString &path :
+         {QStringLiteral("/srv/shop/Shop.MDB"), QStringLiteral("/srv/a=b/shop.MDB"),
+          QStringLiteral("/home/x/my shop=2024.MDB"), QStringLiteral("dbname=x.MDB")}) {
         QVERIFY2(!serverAccountOf(path), qPrintable(path));
         QCOMPARE(accountDisplayName(path), QDir::toNativeSeparators(path));
     }

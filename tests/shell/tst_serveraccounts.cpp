@@ -275,7 +275,8 @@ void tst_ServerAccounts::mainWindowNamesTheServerAccount()
     });
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QVERIFY2(w.StatusPanel1->text().endsWith(server.displayName()), qPrintable(w.StatusPanel1->text()));
+    QVERIFY2(w.StatusPanel1->text().endsWith(server.displayName()),
+             qPrintable(w.StatusPanel1->text()));
     QVERIFY2(w.windowTitle().contains(server.displayName()), qPrintable(w.windowTitle()));
     QVERIFY(w.action(QStringLiteral("FileMoveToServer")));
     // Moving a server account to a server is refused with a hint; nothing opens.
@@ -305,7 +306,8 @@ void tst_ServerAccounts::backupOfServerAccountWritesAnAccountFile()
         });
         return tables;
     };
-    QCOMPARE(withoutLog(AccountMove::figures(backup)), withoutLog(AccountMove::figures(Db::mainConn())));
+    QCOMPARE(withoutLog(AccountMove::figures(backup)),
+             withoutLog(AccountMove::figures(Db::mainConn())));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray WHERE Categray = ?"),
                         {QStringLiteral("after the move")}, backup)
                  .toInt(),
@@ -315,8 +317,8 @@ void tst_ServerAccounts::backupOfServerAccountWritesAnAccountFile()
 void tst_ServerAccounts::moveToFileAndRestoreOnServer()
 {
     useServerAccount();
-    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToFile, nullptr, Db::mainConn(),
-                          CurrentDBFile, m_folder);
+    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToFile, nullptr, Db::mainConn(), CurrentDBFile,
+                          m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(QApplication::focusWidget(), dialog.EDPath);

@@ -492,12 +492,14 @@ Please check that the file and its folder may be written, and try again.</transl
     <message>
         <source>与数据库服务器的连接已断开，本次操作未完成！
 请检查网络和服务器后再试一次。</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the database server was lost; the operation was not completed!
+Please check the network and the server and try again.</translation>
     </message>
     <message>
         <source>要写入的记录已经存在（可能刚被其他收银台写入），本次操作未完成！
 请刷新后再试一次。</source>
-        <translation type="unfinished"></translation>
+        <translation>The record to be written exists already (perhaps another counter has just written it); the operation was not completed!
+Please refresh and try again.</translation>
     </message>
 </context>
 <context>

@@ -29,17 +29,6 @@ QTextStream &err()
     return s;
 }
 
-// A side named by a server address: a text with "key=value" parts naming a database.
-std::optional<ServerAddress> serverSide(const QString &side)
-{
-    if (!side.contains(QLatin1Char('=')))
-        return std::nullopt;
-    const std::optional<ServerAddress> address = ServerAddress::fromText(side);
-    if (!address || !address->isValid())
-        return std::nullopt;
-    return address;
-}
-
 int fail(const QString &why)
 {
     err() << "rentora-move: " << why << Qt::endl;
@@ -58,8 +47,8 @@ int main(int argc, char **argv)
               << Qt::endl;
         return 2;
     }
-    const auto fromServer = serverSide(args.at(0));
-    const auto toServer = serverSide(args.at(1));
+    const auto fromServer = serverAccountOf(args.at(0));
+    const auto toServer = serverAccountOf(args.at(1));
     if (fromServer.has_value() == toServer.has_value()) {
         err() << "rentora-move: one side must be a file and the other a server address" << Qt::endl;
         return 2;

@@ -394,21 +394,34 @@ QList<Row> counterActions(const Shop &shop, int reps)
         }
     };
     QList<QList<qint64>> floorRented;
+    // The till's line and the audit entry each completion writes, as it writes them.
+    const QString stamp = SqlDialect::dateTimeText(now);
+    auto tillAndAudit = [&](int tillLines, const char *kind) {
+        for (int k = 0; k < tillLines; ++k)
+            floor.run("INSERT INTO TBTill (At, UserId, Line, Amount) VALUES (?, ?, ?, ?)",
+                      {stamp, 1, 2 + k, 15000});
+        floor.run("INSERT INTO TBAuditLog (At, UserId, Kind, Subject, Before, After) "
+                  "VALUES (?, ?, ?, ?, ?, ?)",
+                  {stamp, 1, QString::fromUtf8(kind),
+                   QStringLiteral("00001-1, 00002-1, 00003-1, 00004-1, 00005-1"), QString(),
+                   QStringLiteral("150.00")});
+    };
     const Stats rentalFloor = time(
         txReps,
         [&](int) {
             floor.begin();
             for (qint64 id : floorCopies) {
-                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
-                        "Deposit, Persons) SELECT CAST(? AS INTEGER), 300, 1, 15, CAST(? AS TEXT), "
-                        "3000, 1 WHERE NOT EXISTS "
-                        "(SELECT 1 FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL)",
-                        {id, todayText, id});
+                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                          "DatTime, Deposit, Persons) SELECT CAST(? AS INTEGER), CAST(? AS "
+                          "BIGINT), 1, CAST(? AS INTEGER), CAST(? AS TEXT), CAST(? AS BIGINT), "
+                          "CAST(? AS INTEGER) WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail "
+                          "WHERE CDNum = ? AND ReDate IS NULL) RETURNING ID",
+                          {id, 300, Schema::WalkInCustomerId, todayText, 3000, 1, id});
             }
-            floor.run("UPDATE TBAssociator SET Sum = COALESCE(Sum, 0) - 5 WHERE ID = 15");
             floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
-                    "VALUES (?, 8, 15000, 0, 15)",
-                    {todayText});
+                      "VALUES (?, ?, ?, 0, ?)",
+                      {todayText, Schema::TypeDeposit, 15000, Schema::WalkInCustomerId});
+            tillAndAudit(1, "出租");
             floor.commit();
             floorRented << floorCopies;
         },
@@ -417,19 +430,17 @@ QList<Row> counterActions(const Shop &shop, int reps)
     const Stats returnFloor = time(txReps, [&](int) {
         floor.begin();
         for (qint64 id : floorRented[floorBack]) {
-            floor.run("SELECT ID FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL AND "
-                    "Ass_Number <> -1 ORDER BY ID LIMIT 1",
-                    {id});
             floor.run("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? AND ReDate IS NULL "
-                    "AND Ass_Number <> -1 RETURNING Ass_Number",
-                    {SqlDialect::dateTimeText(now), id});
+                      "AND Ass_Number <> ? RETURNING Ass_Number",
+                      {stamp, id, Schema::SaleCustomer});
         }
-        floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
-                "VALUES (?, 3, 1500, 0, 15)",
-                {todayText});
-        floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
-                "VALUES (?, 8, -15000, 0, 15)",
-                {todayText});
+        for (const auto &[type, cents] : {std::pair{Schema::TypeRent, 1500},
+                                          std::pair{Schema::TypeDeposit, -15000}}) {
+            floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+                      "VALUES (?, ?, ?, 0, ?)",
+                      {todayText, type, cents, Schema::WalkInCustomerId});
+        }
+        tillAndAudit(2, "归还");
         floor.commit();
         ++floorBack;
     });
@@ -453,16 +464,19 @@ QList<Row> counterActions(const Shop &shop, int reps)
         txReps,
         [&](int) {
             floor.begin();
-            for (int k = 0; k < 3 && k < floorCopies.size(); ++k) {
-                const qint64 id = floorCopies[k];
+            const QList<qint64> lines = floorCopies.mid(0, 3);
+            for (qint64 id : lines) {
                 floor.run("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail WHERE CDNum = ? AND "
-                        "ReDate IS NULL)",
-                        {id});
-                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
-                        "Persons) VALUES (?, 2500, 1, -1, ?, 1)",
-                        {id, todayText});
-                floor.run("UPDATE TBName SET Quality = 5 WHERE ID = ?", {id});
+                          "ReDate IS NULL)",
+                          {id});
             }
+            for (qint64 id : lines) {
+                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                          "DatTime, Persons) VALUES (?, ?, ?, ?, ?, ?) RETURNING ID",
+                          {id, 2500, 1, Schema::SaleCustomer, todayText, 1});
+                floor.run("UPDATE TBName SET Quality = ? WHERE ID = ?", {Schema::QualitySold, id});
+            }
+            tillAndAudit(1, "销售");
             floor.commit();
         },
         copyIds);

@@ -45,6 +45,11 @@ start_server() {
   chmod 700 "$dir"
   as_postgres "$PGBIN/initdb" -D "$dir/data" -U postgres -A trust -E UTF8 --locale=C.UTF-8 \
     --no-sync >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log" >&2; exit 1; }
+  # One role asks for its password (the test of the password asked at the counter); every
+  # other connects as trusted.
+  printf '%s\n' 'local all rentora_password_test scram-sha-256' 'local all all trust' \
+    >"$dir/data/pg_hba.conf"
+  chown postgres:postgres "$dir/data/pg_hba.conf"
   as_postgres "$PGBIN/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
     -o "-p $port -k $dir/socket -c listen_addresses='' -c fsync=off -c synchronous_commit=off \
         -c full_page_writes=off -c max_connections=100" start >/dev/null \

@@ -1393,10 +1393,6 @@ The largest amount is 99999999999999.99.</translation>
 <context>
     <name>ServerAddressFields</name>
     <message>
-        <source>口令不保存在本程序中：请写在本机用户的 ~/.pgpass 文件（或 PGPASSFILE 指定的文件、服务文件）中。</source>
-        <translation>The password is not kept by this program: put it in the user&apos;s ~/.pgpass file (or the file PGPASSFILE names, or a service file).</translation>
-    </message>
-    <message>
         <source>服务器：</source>
         <translation>Server:</translation>
     </message>
@@ -1423,6 +1419,10 @@ The largest amount is 99999999999999.99.</translation>
     <message>
         <source>请输入数据库名称！</source>
         <translation>Please enter the name of the database!</translation>
+    </message>
+    <message>
+        <source>口令不保存在本程序中：服务器要求口令时程序会询问，只在本次运行中记住。写在本机用户的 ~/.pgpass 文件（或 PGPASSFILE 指定的文件、服务文件）中，就不必每次输入。</source>
+        <translation>The password is not kept by this program: when the server asks for one, the program asks you and remembers it only while it runs. Put it in the user&apos;s ~/.pgpass file (or the file PGPASSFILE names, or a service file) to avoid typing it each time.</translation>
     </message>
 </context>
 <context>
@@ -4641,6 +4641,37 @@ Write off &quot;%1&quot;?</translation>
     <message>
         <source>取消</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TServerPasswordFm</name>
+    <message>
+        <source>服务器口令</source>
+        <translation>Server Password</translation>
+    </message>
+    <message>
+        <source>数据库服务器要求帐户 %1 的口令：</source>
+        <translation>The database server asks for the password of the account %1:</translation>
+    </message>
+    <message>
+        <source>服务器没有接受这个口令，请重新输入：</source>
+        <translation>The server did not accept this password; please type it again:</translation>
+    </message>
+    <message>
+        <source>口令只在本次运行中记住，不保存。</source>
+        <translation>The password is remembered only while the program runs; it is never stored.</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>请输入口令！</source>
+        <translation>Please type the password!</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "Collation.h"
 #include "Db.h"
 #include "Schema.h"
+#include "ServerPassword.h"
 #include "SettingsStore.h"
 #include "SqlDialect.h"
 
@@ -127,6 +128,36 @@ bool carriesMark(const QSqlDatabase &db)
            == QLatin1String(ServerAccountMark);
 }
 
+// Opens db with the password given earlier in this run, if any. When the server wants a
+// password the client library's files do not give, or does not accept the one given, the
+// operator is asked (the prompt the user interface installed) until the connection opens or
+// he declines; the password that opened it is kept for this run only.
+bool openAskingPassword(QSqlDatabase &db, const ServerAddress &address)
+{
+    QString password = ServerPassword::remembered(address).value_or(QString());
+    while (true) {
+        db.setPassword(password);
+        if (db.open()) {
+            if (!password.isEmpty())
+                ServerPassword::remember(address, password);
+            return true;
+        }
+        const ServerPassword::Prompt &ask = ServerPassword::prompt();
+        if (!ask)
+            return false;
+        const ServerPassword::Demand demand = ServerPassword::demandOf(address, password);
+        if (demand != ServerPassword::Demand::Missing
+            && demand != ServerPassword::Demand::NotAccepted)
+            return false;
+        ServerPassword::forget(address);
+        const std::optional<QString> given = ask(
+            address, demand == ServerPassword::Demand::NotAccepted ? db.lastError().text() : QString());
+        if (!given)
+            return false;
+        password = *given;
+    }
+}
+
 // A plain connection to the server's database with the program's settings.
 QString tryConnectServer(const ServerAddress &address, const QString &connectionName)
 {
@@ -141,7 +172,7 @@ QString tryConnectServer(const ServerAddress &address, const QString &connection
     if (!address.user.isEmpty())
         db.setUserName(address.user);
     db.setConnectOptions(QStringLiteral("connect_timeout=10;application_name=Rentora"));
-    if (!db.open())
+    if (!openAskingPassword(db, address))
         return db.lastError().text();
     try {
         // Statements outside a writer's transaction wait no longer for a lock than it does.

@@ -31,7 +31,8 @@ bool openAccountFile(const QString &path, const QString &connectionName, QString
 // database (no table in its schema) becomes a new account: the schema and the rows a new
 // account needs, marked as this program's. A database holding tables that are not this
 // program's account is refused and left as it is; so is one that cannot be reached. The
-// reason goes to *why. The password comes from the client library's password or service file.
+// reason goes to *why. The password comes from the client library's password or service file,
+// or from the operator when the server asks for one (ServerPassword).
 // Writers wait for each other within the busy timeout, as on a file.
 bool openServerAccount(const ServerAddress &address, const QString &connectionName, QString *why);
 

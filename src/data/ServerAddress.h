@@ -6,8 +6,9 @@
 
 // Where an account on a PostgreSQL server lives: host (a name, an address or the folder of a
 // Unix socket), port, database and user. No password: the server's client library finds it in
-// the user's password file (~/.pgpass, or the file PGPASSFILE names) or a service file, so it
-// is never kept in the program's settings.
+// the user's password file (~/.pgpass, or the file PGPASSFILE names) or a service file, or the
+// operator is asked for it and it is kept in memory for the run (ServerPassword), so it is
+// never kept in the program's settings.
 struct ServerAddress
 {
     QString host;

@@ -53,9 +53,10 @@ QString askSaveName(QWidget *parent, const QString &folder)
 // A note under the fields: where the password comes from.
 QLabel *passwordNote(QWidget *parent)
 {
-    auto *note = new QLabel(ServerAddressFields::tr("口令不保存在本程序中：请写在本机用户的 "
-                                                    "~/.pgpass 文件（或 PGPASSFILE 指定的文件、"
-                                                    "服务文件）中。"),
+    auto *note = new QLabel(ServerAddressFields::tr("口令不保存在本程序中：服务器要求口令时程序会询问，"
+                                                    "只在本次运行中记住。写在本机用户的 ~/.pgpass "
+                                                    "文件（或 PGPASSFILE 指定的文件、服务文件）中，"
+                                                    "就不必每次输入。"),
                             parent);
     note->setObjectName(QStringLiteral("LabelPassword"));
     note->setWordWrap(true);

@@ -18,7 +18,8 @@ class QPushButton;
 
 // The four parts of a server account's address as fields: 服务器 (host), 端口 (port),
 // 数据库 (database) and 用户 (user). No password field: the password lives in the client
-// library's password file (~/.pgpass) or a service file, never in the program's settings.
+// library's password file (~/.pgpass) or a service file, or is asked when the server wants it
+// (TServerPasswordFm) and kept for the run; never in the program's settings.
 class ServerAddressFields : public QWidget
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "LoginWindow.h"
 #include "MainWindow.h"
 #include "Openers.h"
+#include "ServerPasswordWindow.h"
 #include "SplashWindow.h"
 #include "Translations.h"
 
@@ -75,6 +76,8 @@ int run(QApplication &app)
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral("rentora"), icon));
     applyCommonLook();
     WaitCursor::showDuringDataWaits();
+    // A server account whose password no password file gives asks the operator for it.
+    installServerPasswordPrompt();
 
     // Installed, the accounts live in the user's folder, filled on the first start; a failure
     // shows as the connection error below.

@@ -79,4 +79,11 @@ void dropDatabase(const QString &name)
         qWarning("cannot drop the test database %s: %s", qPrintable(name), qPrintable(error));
 }
 
+void runAsSuperuser(const QString &sql)
+{
+    const QString error = runAdmin(sql);
+    if (!error.isEmpty())
+        qFatal("the test server refused %s: %s", qPrintable(sql), qPrintable(error));
+}
+
 } // namespace TestServer

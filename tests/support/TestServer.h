@@ -17,5 +17,7 @@ ServerAddress address();
 QString createDatabase();
 // Drops it, connections and all.
 void dropDatabase(const QString &name);
+// Runs sql on the server's maintenance database as its superuser; fatal when it fails.
+void runAsSuperuser(const QString &sql);
 
 } // namespace TestServer

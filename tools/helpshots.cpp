@@ -10,6 +10,7 @@
 #include "shell/AccountWindows.h"
 #include "shell/BackupWindow.h"
 #include "shell/ServerAccountWindow.h"
+#include "shell/ServerPasswordWindow.h"
 #include "shell/BaseWindows.h"
 #include "shell/Language.h"
 #include "shell/LoginWindow.h"
@@ -196,9 +197,23 @@ int main(int argc, char **argv)
     shotOfModal(g_guide, QStringLiteral("accounts"), [] { ShowOpenAccount(); });
     shotOfModal(g_walk, QStringLiteral("newaccount"), [] { ShowNewAccount(); });
     shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); });
-    shotOfModal(g_walk, QStringLiteral("movetoserver"), [] { ShowMoveToServer(); });
+    // The move to a server, with a shop's address typed in, for the guide's page of accounts.
+    shotOfModal(
+        g_guide, QStringLiteral("movetoserver"), [] { ShowMoveToServer(); },
+        [](QWidget *move) {
+            if (auto *fields = move->findChild<ServerAddressFields *>())
+                fields->setAddress({QStringLiteral("db.shop.lan"), 5432, QStringLiteral("shop"),
+                                    QStringLiteral("counter")});
+        });
     shotOfModal(g_walk, QStringLiteral("serveraccount"), [] {
         TServerAccountFm dialog(QApplication::activeWindow());
+        dialog.exec();
+    });
+    shotOfModal(g_walk, QStringLiteral("serverpassword"), [] {
+        TServerPasswordFm dialog(QApplication::activeWindow(),
+                                 {QStringLiteral("db.shop.lan"), 5432, QStringLiteral("shop"),
+                                  QStringLiteral("counter")},
+                                 QString());
         dialog.exec();
     });
     // The backup's file dialog (Qt's own, in Chinese), over the backup dialog.

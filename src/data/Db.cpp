@@ -209,20 +209,23 @@ Transaction::Transaction(const QSqlDatabase &db) : m_db(db)
             throw engineError(begin.lastError(), QStringLiteral("BEGIN IMMEDIATE"), m_db.driver());
         return;
     }
-    if (!m_db.transaction())
-        throw engineError(m_db.lastError(), QStringLiteral("BEGIN"), m_db.driver());
-    if (!isPostgres(m_db.driver()))
+    if (!isPostgres(m_db.driver()) || !ServerStatement::available(m_db)) {
+        if (!m_db.transaction())
+            throw engineError(m_db.lastError(), QStringLiteral("BEGIN"), m_db.driver());
         return;
+    }
     try {
         // The account's one writer, as on a file: the lock is taken before anything is read,
-        // and released by the commit or rollback. A free lock is taken at once; a held one is
-        // waited for (the notifier told) until the busy timeout, which the server reports as
-        // a lock not available (55P03, Fault::Busy).
-        exec(QStringLiteral("SET LOCAL lock_timeout = %1").arg(qMax(1, g_busyTimeoutMs)), {},
-             m_db);
-        if (!scalar(QStringLiteral("SELECT pg_try_advisory_xact_lock(%1)").arg(WriterLockKey), {},
-                    m_db)
-                 .toBool()) {
+        // and released by the commit or rollback. The transaction, the wait's limit and the
+        // attempt at the lock go to the server in one round trip. A free lock is taken at
+        // once; a held one is waited for (the notifier told) until the busy timeout, which the
+        // server reports as a lock not available (55P03, Fault::Busy).
+        QSqlQuery start = ServerStatement::script(
+            QStringLiteral("BEGIN; SET LOCAL lock_timeout = %1; SELECT pg_try_advisory_xact_lock(%2)")
+                .arg(qMax(1, g_busyTimeoutMs))
+                .arg(WriterLockKey),
+            m_db);
+        if (!start.next() || !start.value(0).toBool()) {
             if (g_waitNotifier)
                 g_waitNotifier();
             exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(WriterLockKey), {}, m_db);

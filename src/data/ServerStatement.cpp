@@ -1,12 +1,9 @@
 #include "ServerStatement.h"
 
 #include "Db.h"
+#include "ServerValues.h"
 
-#include <QDate>
-#include <QDateTime>
 #include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlField>
 #include <QSqlRecord>
 #include <QSqlResult>
 
@@ -14,43 +11,9 @@
 
 namespace ServerStatement {
 
+using namespace ServerValues;
+
 namespace {
-
-// Type numbers of the server's built-in types (its catalogue's fixed OIDs).
-enum Oid : unsigned {
-    BoolOid = 16,
-    ByteaOid = 17,
-    Int8Oid = 20,
-    Int2Oid = 21,
-    Int4Oid = 23,
-    OidOid = 26,
-    Float4Oid = 700,
-    Float8Oid = 701,
-    DateOid = 1082,
-    TimestampOid = 1114,
-    TimestampTzOid = 1184,
-    NumericOid = 1700,
-};
-
-QMetaType metaTypeOf(unsigned oid)
-{
-    switch (oid) {
-    case BoolOid: return QMetaType::fromType<bool>();
-    case ByteaOid: return QMetaType::fromType<QByteArray>();
-    case Int8Oid: return QMetaType::fromType<qlonglong>();
-    case Int2Oid:
-    case Int4Oid: return QMetaType::fromType<int>();
-    case OidOid: return QMetaType::fromType<uint>();
-    case Float4Oid:
-    case Float8Oid: return QMetaType::fromType<double>();
-    // A sum of BIGINT money is NUMERIC: whole numbers stay exact (see value()).
-    case NumericOid: return QMetaType::fromType<double>();
-    case DateOid: return QMetaType::fromType<QDate>();
-    case TimestampOid:
-    case TimestampTzOid: return QMetaType::fromType<QDateTime>();
-    default: return QMetaType::fromType<QString>();
-    }
-}
 
 // A whole result of the server, read as a query's result.
 class ServerResult : public QSqlResult
@@ -67,40 +30,7 @@ public:
     ~ServerResult() override { PQclear(m_result); }
 
 protected:
-    QVariant data(int column) override
-    {
-        const unsigned oid = PQftype(m_result, column);
-        if (PQgetisnull(m_result, at(), column))
-            return QVariant(metaTypeOf(oid));
-        const char *text = PQgetvalue(m_result, at(), column);
-        switch (oid) {
-        case BoolOid: return text[0] == 't';
-        case Int8Oid: return QByteArray(text).toLongLong();
-        case Int2Oid:
-        case Int4Oid: return QByteArray(text).toInt();
-        case OidOid: return QByteArray(text).toUInt();
-        case Float4Oid:
-        case Float8Oid: return QByteArray(text).toDouble();
-        case NumericOid: {
-            bool whole = false;
-            const qlonglong v = QByteArray(text).toLongLong(&whole);
-            return whole ? QVariant(v) : QVariant(QByteArray(text).toDouble());
-        }
-        case DateOid: return QDate::fromString(QString::fromLatin1(text), Qt::ISODate);
-        case TimestampOid:
-        case TimestampTzOid:
-            return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODateWithMs);
-        case ByteaOid: {
-            size_t size = 0;
-            unsigned char *bytes =
-                PQunescapeBytea(reinterpret_cast<const unsigned char *>(text), &size);
-            const QByteArray b(reinterpret_cast<const char *>(bytes), qsizetype(size));
-            PQfreemem(bytes);
-            return b;
-        }
-        default: return QString::fromUtf8(text, PQgetlength(m_result, at(), column));
-        }
-    }
+    QVariant data(int column) override { return valueAt(m_result, at(), column); }
     bool isNull(int column) override { return PQgetisnull(m_result, at(), column); }
     bool reset(const QString &) override { return false; }
     bool fetch(int row) override
@@ -117,11 +47,8 @@ protected:
     // Made once: a value read by its column's name looks the name up in it every time.
     QSqlRecord record() const override
     {
-        if (m_record.isEmpty()) {
-            for (int c = 0; c < PQnfields(m_result); ++c)
-                m_record.append(QSqlField(QString::fromUtf8(PQfname(m_result, c)),
-                                          metaTypeOf(PQftype(m_result, c))));
-        }
+        if (m_record.isEmpty())
+            m_record = recordOf(m_result);
         return m_record;
     }
 
@@ -130,73 +57,143 @@ private:
     mutable QSqlRecord m_record;
 };
 
-PGconn *connectionOf(const QSqlDatabase &db)
+// The statements prepared on one session of the server, so that it parses and plans each
+// of them once instead of on every run. Kept beside the connection's driver (destroyed with
+// it) and bound to one session: a connection closed and opened again, or opened on another
+// database, starts a new session without them, and the cache starts again empty. A
+// statement is known by its text and the types of its values (the server fixes them when it
+// prepares it); the values themselves stay parameters. At most Capacity statements are
+// kept; the one used longest ago makes room.
+class PreparedStatements : public QObject
 {
-    const QSqlDriver *driver = db.driver();
-    if (!driver || driver->dbmsType() != QSqlDriver::PostgreSQL)
-        return nullptr;
-    const QVariant handle = driver->handle();
-    // The driver hands out the library's connection under its struct's name.
-    if (!handle.isValid()
-        || (qstrcmp(handle.typeName(), "pg_conn*") != 0
-            && qstrcmp(handle.typeName(), "PGconn*") != 0))
-        return nullptr;
-    return *static_cast<PGconn *const *>(handle.data());
-}
+public:
+    static constexpr int Capacity = PreparedCapacity;
 
-// A value as the server reads it: text (or bytes), with the type of a literal of its kind,
-// so that the server infers what it would infer for the literal.
-struct Value
-{
-    QByteArray data;
-    unsigned type = 0;
-    bool null = false;
-    bool binary = false;
+    static constexpr const char *ObjectName = "rentora-prepared-statements";
+
+    PreparedStatements(QObject *driver, PGconn *pg)
+        : QObject(driver), m_pg(pg), m_backend(PQbackendPID(pg))
+    {
+        setObjectName(QLatin1String(ObjectName));
+    }
+
+    bool isSessionOf(PGconn *pg) const { return pg == m_pg && PQbackendPID(pg) == m_backend; }
+    qsizetype size() const { return m_byKey.size(); }
+
+    static QString keyOf(const QString &sql, const QList<unsigned> &types)
+    {
+        QString key = sql;
+        key.reserve(sql.size() + 1 + 2 * types.size());
+        key += QChar(0);
+        for (unsigned t : types) {
+            key += QChar(char16_t(t));
+            key += QChar(char16_t(t >> 16));
+        }
+        return key;
+    }
+
+    // The name of the statement prepared for key, preparing it first when it is new.
+    // Throws the server's error when it cannot be prepared (nothing is kept then).
+    QByteArray nameFor(const QString &key, const QString &sql, const QList<unsigned> &types,
+                       const QSqlDatabase &db)
+    {
+        ++m_clock;
+        const auto it = m_byKey.find(key);
+        if (it != m_byKey.end()) {
+            it->lastUse = m_clock;
+            return it->name;
+        }
+        dropUnused();
+        const QByteArray name = "rentora_" + QByteArray::number(++m_made);
+        PGresult *r = PQprepare(m_pg, name.constData(), numberedPlaceholders(sql).constData(),
+                                int(types.size()), types.constData());
+        failUnlessDone(r, m_pg, sql, db.driver());
+        PQclear(r);
+        m_byKey.insert(key, {name, m_clock});
+        return name;
+    }
+
+    // Whether r failed because the statement prepared under its name no longer fits the
+    // tables ("cached plan must not change result type") or no longer exists in the session.
+    static bool isStale(const PGresult *r)
+    {
+        if (PQresultStatus(r) != PGRES_FATAL_ERROR)
+            return false;
+        const char *state = PQresultErrorField(r, PG_DIAG_SQLSTATE);
+        return state && (qstrcmp(state, "0A000") == 0 || qstrcmp(state, "26000") == 0);
+    }
+
+    // Forgets the statement of key after r said it is stale. A statement the session no
+    // longer holds means none of them is held (the session was reset): all are forgotten.
+    void forget(const QString &key, const PGresult *r)
+    {
+        if (qstrcmp(PQresultErrorField(r, PG_DIAG_SQLSTATE), "26000") == 0) {
+            m_byKey.clear();
+            m_unused.clear();
+            return;
+        }
+        const auto it = m_byKey.find(key);
+        if (it == m_byKey.end())
+            return;
+        m_unused << it->name;
+        m_byKey.erase(it);
+    }
+
+private:
+    struct Entry
+    {
+        QByteArray name;
+        quint64 lastUse = 0;
+    };
+
+    // Makes room for one more statement, and deallocates the statements forgotten once no
+    // transaction is open: a DEALLOCATE that failed inside one would abort it. Prepared
+    // statements belong to the session, a rollback neither keeps nor removes them.
+    void dropUnused()
+    {
+        if (m_byKey.size() >= Capacity) {
+            auto oldest = m_byKey.begin();
+            for (auto it = m_byKey.begin(); it != m_byKey.end(); ++it) {
+                if (it->lastUse < oldest->lastUse)
+                    oldest = it;
+            }
+            m_unused << oldest->name;
+            m_byKey.erase(oldest);
+        }
+        if (m_unused.isEmpty() || PQtransactionStatus(m_pg) != PQTRANS_IDLE)
+            return;
+        QByteArray deallocate;
+        for (const QByteArray &name : std::as_const(m_unused))
+            deallocate += "DEALLOCATE " + name + ';';
+        m_unused.clear();
+        // Nothing depends on it: a statement left over costs the session only its memory.
+        PQclear(PQexec(m_pg, deallocate.constData()));
+    }
+
+    PGconn *m_pg;
+    int m_backend;
+    QHash<QString, Entry> m_byKey;
+    QList<QByteArray> m_unused;
+    quint64 m_clock = 0;
+    quint64 m_made = 0;
 };
 
-Value valueOf(const QVariant &v)
+// The prepared statements of the session pg of driver; nullptr when the session's
+// transaction has failed (nothing can be prepared then).
+PreparedStatements *preparedOn(const QSqlDriver *driver, PGconn *pg)
 {
-    Value out;
-    if (v.isNull()) {
-        out.null = true;
-        return out;
+    if (PQtransactionStatus(pg) == PQTRANS_INERROR)
+        return nullptr;
+    auto *owner = const_cast<QSqlDriver *>(driver);
+    auto *cache = static_cast<PreparedStatements *>(owner->findChild<QObject *>(
+        QLatin1String(PreparedStatements::ObjectName), Qt::FindDirectChildrenOnly));
+    if (cache && !cache->isSessionOf(pg)) {
+        delete cache;
+        cache = nullptr;
     }
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-        out.data = v.toBool() ? "true" : "false";
-        out.type = BoolOid;
-        break;
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong: {
-        const qlonglong n = v.toLongLong();
-        out.data = QByteArray::number(n);
-        // As the server types a literal number: integer when it fits, else bigint.
-        out.type = (n >= INT_MIN && n <= INT_MAX) ? Int4Oid : Int8Oid;
-        break;
-    }
-    case QMetaType::Double:
-    case QMetaType::Float:
-        out.data = QByteArray::number(v.toDouble(), 'g', 17);
-        out.type = NumericOid;
-        break;
-    case QMetaType::QDate: out.data = v.toDate().toString(Qt::ISODate).toLatin1(); break;
-    case QMetaType::QDateTime:
-        out.data = v.toDateTime().toString(Qt::ISODateWithMs).toLatin1();
-        break;
-    case QMetaType::QByteArray:
-        out.data = v.toByteArray();
-        out.type = ByteaOid;
-        out.binary = true;
-        break;
-    default: out.data = v.toString().toUtf8(); break;
-    }
-    return out;
+    if (!cache)
+        cache = new PreparedStatements(owner, pg);
+    return cache;
 }
 
 } // namespace
@@ -236,35 +233,45 @@ QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabas
     if (!pg)
         throw Db::DbError(Db::Fault::Lost, QStringLiteral("no connection to the server [") + sql
                                            + QLatin1Char(']'));
-    QList<Value> values;
-    values.reserve(params.size());
-    for (const QVariant &p : params)
-        values << valueOf(p);
-    QList<const char *> data;
-    QList<unsigned> types;
-    QList<int> lengths;
-    QList<int> formats;
-    for (const Value &v : values) {
-        data << (v.null ? nullptr : v.data.constData());
-        types << v.type;
-        lengths << int(v.data.size());
-        formats << (v.binary ? 1 : 0);
+    const Parameters values(params);
+    const QList<unsigned> &types = values.types();
+    const int n = values.count();
+    PreparedStatements *prepared = preparedOn(db.driver(), pg);
+    PGresult *r = nullptr;
+    if (!prepared) {
+        // A transaction that already failed refuses every statement: the server says so
+        // without a statement being prepared for it.
+        r = PQexecParams(pg, numberedPlaceholders(sql).constData(), n, types.constData(),
+                         values.values(), values.lengths(), values.formats(), 0);
+    } else {
+        const QString key = PreparedStatements::keyOf(sql, types);
+        for (int attempt = 0;; ++attempt) {
+            const QByteArray name = prepared->nameFor(key, sql, types, db);
+            r = PQexecPrepared(pg, name.constData(), n, values.values(), values.lengths(),
+                               values.formats(), 0);
+            if (!prepared->isStale(r))
+                break;
+            // Prepared before the tables changed, or dropped from the session: prepared anew.
+            // Outside a transaction nothing was lost and the statement runs again; inside one
+            // the server has given the transaction up, which is the statement's failure.
+            prepared->forget(key, r);
+            if (attempt > 0 || PQtransactionStatus(pg) != PQTRANS_IDLE)
+                break;
+            PQclear(r);
+        }
     }
-    PGresult *r = PQexecParams(pg, numberedPlaceholders(sql).constData(), int(values.size()),
-                               types.constData(), data.constData(), lengths.constData(),
-                               formats.constData(), 0);
-    const ExecStatusType status = PQresultStatus(r);
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-        const char *field = r ? PQresultErrorField(r, PG_DIAG_SQLSTATE) : nullptr;
-        const QString state = field ? QString::fromLatin1(field) : QString();
-        const QString message =
-            QString::fromUtf8(r ? PQresultErrorMessage(r) : PQerrorMessage(pg)).trimmed();
-        PQclear(r);
-        throw Db::engineError(QSqlError(QStringLiteral("QPSQL: Unable to run the statement"),
-                                        message, QSqlError::StatementError,
-                                        state),
-                              sql, db.driver());
-    }
+    failUnlessDone(r, pg, sql, db.driver());
+    return QSqlQuery(new ServerResult(db.driver(), sql, r));
+}
+
+QSqlQuery script(const QString &sql, const QSqlDatabase &db)
+{
+    PGconn *pg = connectionOf(db);
+    if (!pg)
+        throw Db::DbError(Db::Fault::Lost, QStringLiteral("no connection to the server [") + sql
+                                           + QLatin1Char(']'));
+    PGresult *r = PQexec(pg, sql.toUtf8().constData());
+    failUnlessDone(r, pg, sql, db.driver());
     return QSqlQuery(new ServerResult(db.driver(), sql, r));
 }
 

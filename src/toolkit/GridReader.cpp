@@ -1,6 +1,7 @@
 #include "GridReader.h"
 
 #include "data/Db.h"
+#include "data/ServerStream.h"
 #include "data/SqliteStatement.h"
 
 #include <QDate>
@@ -108,9 +109,26 @@ GridTable readSqlite(sqlite3 *handle, const QString &sql, const QVariantList &pa
 
 } // namespace
 
+// The query of a cursor: on a server streamed on a connection of its own, so the first rows
+// come before the whole result has arrived; when that connection cannot be made (the server
+// takes no more connections), the whole result on the account's connection, as on a file.
+QSqlQuery Cursor::start(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
+{
+    if (ServerStream::possible(db)) {
+        try {
+            return ServerStream::open(sql, params, db);
+        } catch (const Db::DbError &e) {
+            if (e.fault() != Db::Fault::Lost)
+                throw;
+            Db::logSkipped(e, "the list is read whole on the account's connection");
+        }
+    }
+    return Db::exec(sql, params, db);
+}
+
 Cursor::Cursor(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
                const QHash<QString, GridTable::Storage> &storages, GridTable &table)
-    : m_query(Db::exec(sql, params, db))
+    : m_query(start(db, sql, params))
 {
     table.setFields(m_query, storages);
 }

@@ -25,7 +25,10 @@ GridTable read(const QSqlDatabase &db, const QString &sql, const QVariantList &p
 // Reads a query's rows in steps, so a grid can show its first screen before the rest of a
 // long list has arrived. It goes through QSqlQuery on purpose: the statement stays open
 // between steps, and the Qt driver finalizes its own statements when the connection closes
-// (a statement of the engine's API left open would keep the file from closing).
+// (a statement of the engine's API left open would keep the file from closing). On a server
+// the rows stream on a connection of their own, closed when the last row is in or the cursor
+// is destroyed; inside an open transaction they are read on the account's connection, which
+// sees what the transaction wrote.
 class Cursor
 {
 public:
@@ -38,6 +41,9 @@ public:
     bool isDone() const { return m_done; }
 
 private:
+    static QSqlQuery start(const QSqlDatabase &db, const QString &sql,
+                           const QVariantList &params);
+
     QSqlQuery m_query;
     bool m_done = false;
 };

@@ -1,10 +1,13 @@
 // The grid's two readers on either engine (the test runs once per engine): the whole read and
 // the read in steps give the same rows with the same kinds of values, and the read in steps
 // keeps its rows while other statements run on the connection between its steps, as the
-// windows run them.
+// windows run them. On a server the steps stream on a connection of their own, which is
+// closed when the last row is in or the reader is dropped; inside an open transaction they
+// see what the transaction wrote; a failure midway is an error, not the end of the rows.
 #include "toolkit/GridReader.h"
 
 #include "data/Db.h"
+#include "data/ServerStream.h"
 #include "support/TestAccount.h"
 
 #include <QTest>
@@ -22,6 +25,9 @@ private slots:
     void wholeReadAndStepsAgree();
     void stepsSurviveOtherStatementsBetweenThem();
     void failureIsThrown();
+    void stepsStreamOnAConnectionOfTheirOwn();
+    void stepsInsideATransactionSeeItsRows();
+    void failureMidwayIsThrown();
 
 private:
     std::unique_ptr<TestAccount> m_account;
@@ -32,6 +38,16 @@ namespace {
 const QString kSql = QStringLiteral(
     "SELECT a.ID, a.CustomNum, a.Name, a.Mone, a.Address1 FROM TBName AS a "
     "WHERE a.Quality < ? ORDER BY a.ID");
+
+// The other connections of the server to this account that last ran the list's statement.
+int readersOnServer()
+{
+    return Db::scalar(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = "
+                                     "current_database() AND pid <> pg_backend_pid() AND "
+                                     "query LIKE ?"),
+                      {QStringLiteral("%a.Quality < $1%")})
+        .toInt();
+}
 
 } // namespace
 
@@ -73,7 +89,7 @@ void tst_GridReader::wholeReadAndStepsAgree()
         QVERIFY(t->isNull(0, shelf));
         QCOMPARE(t->toText(1, shelf), QStringLiteral("1号架"));
     }
-    for (int r = 0; r < whole.rowCount(); r += 37) {
+    for (int r = 0; r < whole.rowCount(); ++r) {
         for (int f = 0; f < whole.fieldCount(); ++f)
             QCOMPARE(stepped.value(r, f), whole.value(r, f));
     }
@@ -108,6 +124,74 @@ void tst_GridReader::failureIsThrown()
                              GridReader::Cursor(Db::mainConn(),
                                                 QStringLiteral("SELECT x FROM nowhere"), {}, {},
                                                 table));
+}
+
+void tst_GridReader::stepsStreamOnAConnectionOfTheirOwn()
+{
+    if (!m_account->onServer())
+        QSKIP("a file's rows are read on its one connection");
+    QVERIFY(ServerStream::possible(Db::mainConn()));
+    {
+        GridTable table;
+        GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, table);
+        QVERIFY(!cursor.fetch(table, 50));
+        QCOMPARE(table.rowCount(), 50);
+        QCOMPARE(readersOnServer(), 1);
+        while (!cursor.fetch(table, 100)) {
+        }
+        QCOMPARE(table.rowCount(), 700);
+        // The last row in, the connection is closed (the server ends its side a moment later).
+        QTRY_COMPARE(readersOnServer(), 0);
+    }
+    {
+        GridTable table;
+        auto cursor = std::make_unique<GridReader::Cursor>(Db::mainConn(), kSql, QVariantList{3},
+                                                           QHash<QString, GridTable::Storage>{},
+                                                           table);
+        QVERIFY(!cursor->fetch(table, 10));
+        QCOMPARE(readersOnServer(), 1);
+        cursor.reset(); // the list closed before all its rows came
+        QTRY_COMPARE(readersOnServer(), 0);
+    }
+}
+
+void tst_GridReader::stepsInsideATransactionSeeItsRows()
+{
+    Db::Transaction tx;
+    Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Mone, Quality) "
+                            "VALUES (?, ?, ?, 0)"),
+             {QStringLiteral("C9999"), QStringLiteral("未提交"), 1});
+    if (m_account->onServer())
+        QVERIFY(!ServerStream::possible(Db::mainConn()));
+    GridTable table;
+    GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, table);
+    while (!cursor.fetch(table, 100)) {
+    }
+    QCOMPARE(table.rowCount(), 701);
+    QCOMPARE(table.toText(700, table.fieldIndex(QStringLiteral("Name"))),
+             QStringLiteral("未提交"));
+}
+
+void tst_GridReader::failureMidwayIsThrown()
+{
+    if (!m_account->onServer())
+        QSKIP("a file divides by zero without an error");
+    // Rows come before the server meets the row it cannot compute: the last one written, read
+    // in the table's own order.
+    const QString sql = QStringLiteral(
+        "SELECT a.ID, 100 / (a.ID - ?) AS share FROM TBName AS a WHERE a.Quality < ?");
+    const qint64 last = Db::scalar(QStringLiteral("SELECT max(ID) FROM TBName")).toLongLong();
+    GridTable table;
+    GridReader::Cursor cursor(Db::mainConn(), sql, {last, 3}, {}, table);
+    QVERIFY(!cursor.fetch(table, 100));
+    try {
+        while (!cursor.fetch(table, 100)) {
+        }
+        QFAIL("the rows ended at the server's error as if complete");
+    } catch (const Db::DbError &e) {
+        QVERIFY2(e.details().contains(QLatin1String("division by zero")), qPrintable(e.details()));
+    }
+    QVERIFY(table.rowCount() < 700);
 }
 
 QTEST_GUILESS_MAIN(tst_GridReader)

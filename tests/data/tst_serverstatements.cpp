@@ -1,0 +1,225 @@
+// Statements on a server account: each is prepared once per session of the connection and then
+// run with its values; a statement whose tables changed, a session opened anew and a statement
+// the server refuses all leave the next statements working, and the prepared statements stay
+// bounded. The writer's transaction starts in one round trip and still takes the writer lock.
+#include "data/Db.h"
+#include "data/Schema.h"
+#include "data/ServerStatement.h"
+#include "support/TestAccount.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+#include <memory>
+
+class tst_ServerStatements : public QObject
+{
+    Q_OBJECT
+private slots:
+    // These cases are about the server alone: the run's accounts are put on it.
+    void initTestCase() { qputenv("RENTORA_TEST_ENGINE", "postgres"); }
+    void init() { m_account = std::make_unique<TestAccount>(); }
+    void cleanup() { m_account.reset(); }
+
+    void statementIsPreparedOnceAndRunWithItsValues();
+    void valuesOfAnotherTypeGetAStatementOfTheirOwn();
+    void statementOfChangedTablesIsPreparedAnew();
+    void reopenedConnectionPreparesAgain();
+    void refusedStatementIsThrownAndLeavesTheNextWorking();
+    void preparedStatementsAreBounded();
+    void writerTransactionTakesTheLockInItsFirstRoundTrip();
+
+private:
+    std::unique_ptr<TestAccount> m_account;
+};
+
+namespace {
+
+// The statements the session holds prepared whose text contains marker; the statement asking
+// carries the marker as a value, so it never counts itself.
+qint64 prepared(const QString &marker)
+{
+    return Db::scalar(QStringLiteral("SELECT count(*) FROM pg_prepared_statements "
+                                     "WHERE statement LIKE ?"),
+                      {QLatin1Char('%') + marker + QLatin1Char('%')})
+        .toLongLong();
+}
+
+QString nameOf(qint64 member)
+{
+    return Db::scalar(QStringLiteral("SELECT Name AS probe_name FROM TBAssociator WHERE ID = ?"),
+                      {member})
+        .toString();
+}
+
+} // namespace
+
+void tst_ServerStatements::statementIsPreparedOnceAndRunWithItsValues()
+{
+    const qint64 a = m_account->addMember(QStringLiteral("A1"), QStringLiteral("张三"), 3);
+    const qint64 b = m_account->addMember(QStringLiteral("B1"), QStringLiteral("O'Brien ?"), 3);
+    QCOMPARE(nameOf(a), QStringLiteral("张三"));
+    QCOMPARE(nameOf(b), QStringLiteral("O'Brien ?"));
+    QVERIFY(nameOf(-1).isEmpty());
+    QCOMPARE(prepared(QStringLiteral("probe_name")), qint64(1));
+    // Each run executed the one prepared statement.
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT generic_plans + custom_plans FROM "
+                                       "pg_prepared_statements WHERE statement LIKE ?"),
+                        {QStringLiteral("%probe_name%")})
+                 .toLongLong(),
+             qint64(3));
+}
+
+void tst_ServerStatements::valuesOfAnotherTypeGetAStatementOfTheirOwn()
+{
+    // A value beyond 32 bits after a small one: a statement prepared for an integer would
+    // refuse it as out of range; nothing at all is a third kind.
+    const qint64 member = m_account->addMember(QStringLiteral("C1"), QStringLiteral("李四"), 3);
+    const qint64 big = qint64(1) << 40;
+    for (qint64 amount : {qint64(500), big}) {
+        Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+                                "VALUES (?, ?, ?, ?, ?)"),
+                 {QStringLiteral("2024-05-01"), Schema::TypeRent, amount, 0, member});
+    }
+    const QString sql = QStringLiteral(
+        "SELECT count(*) AS probe_kind FROM TBInOutMoney WHERE ClientID = ? AND Moneys >= ?");
+    QCOMPARE(Db::scalar(sql, {member, 100}).toInt(), 2);
+    QCOMPARE(Db::scalar(sql, {member, big}).toInt(), 1);
+    QCOMPARE(Db::scalar(sql, {member, QVariant()}).toInt(), 0);
+    QCOMPARE(Db::scalar(sql, {member, 600}).toInt(), 1);
+    QCOMPARE(prepared(QStringLiteral("probe_kind")), qint64(3));
+}
+
+void tst_ServerStatements::statementOfChangedTablesIsPreparedAnew()
+{
+    Db::exec(QStringLiteral("CREATE TABLE probe_shelf (id INTEGER, label TEXT)"));
+    Db::exec(QStringLiteral("INSERT INTO probe_shelf VALUES (1, 'A'), (2, 'B')"));
+    const QString sql = QStringLiteral("SELECT * FROM probe_shelf WHERE id = ?");
+    QCOMPARE(Db::exec(sql, {1}).record().count(), 2);
+
+    // Outside a transaction the changed statement simply runs again, prepared anew.
+    Db::exec(QStringLiteral("ALTER TABLE probe_shelf ADD COLUMN floor INTEGER DEFAULT 3"));
+    QSqlQuery q = Db::exec(sql, {1});
+    QCOMPARE(q.record().count(), 3);
+    QVERIFY(q.next());
+    QCOMPARE(q.value(2).toInt(), 3);
+
+    // Inside one the server gives the transaction up: the statement fails, and the next
+    // transaction runs it prepared anew.
+    Db::exec(QStringLiteral("ALTER TABLE probe_shelf ADD COLUMN note TEXT"));
+    {
+        Db::Transaction tx;
+        QVERIFY_THROWS_EXCEPTION(Db::DbError, Db::exec(sql, {2}));
+    }
+    {
+        Db::Transaction tx;
+        q = Db::exec(sql, {2});
+        QCOMPARE(q.record().count(), 4);
+        QVERIFY(q.next());
+        QCOMPARE(q.value(1).toString(), QStringLiteral("B"));
+        tx.commit();
+    }
+}
+
+void tst_ServerStatements::reopenedConnectionPreparesAgain()
+{
+    const qint64 member = m_account->addMember(QStringLiteral("D1"), QStringLiteral("王五"), 3);
+    QCOMPARE(nameOf(member), QStringLiteral("王五"));
+    QSqlDatabase db = Db::mainConn();
+    db.close();
+    QVERIFY(db.open());
+    // A new session holds nothing prepared: inside a transaction a statement taken as still
+    // prepared would fail and take the transaction with it.
+    Db::Transaction tx;
+    QCOMPARE(nameOf(member), QStringLiteral("王五"));
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Name = ? WHERE ID = ?"),
+             {QStringLiteral("王六"), member});
+    tx.commit();
+    QCOMPARE(nameOf(member), QStringLiteral("王六"));
+    QCOMPARE(prepared(QStringLiteral("probe_name")), qint64(1));
+}
+
+void tst_ServerStatements::refusedStatementIsThrownAndLeavesTheNextWorking()
+{
+    const QString bad = QStringLiteral("SELECT NoSuchColumn FROM TBAssociator WHERE ID = ?");
+    try {
+        Db::exec(bad, {1});
+        QFAIL("a statement naming a missing column ran");
+    } catch (const Db::DbError &e) {
+        QCOMPARE(e.fault(), Db::Fault::Other);
+        QVERIFY2(e.details().contains(QLatin1String("nosuchcolumn")), qPrintable(e.details()));
+    }
+    QCOMPARE(nameOf(Schema::WalkInCustomerId).isNull(), false);
+    {
+        // Inside a transaction the refusal ends the transaction, not the connection.
+        Db::Transaction tx;
+        QVERIFY_THROWS_EXCEPTION(Db::DbError, Db::exec(bad, {1}));
+    }
+    Db::Transaction tx;
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = ? WHERE ID = ?"),
+             {4, Schema::WalkInCustomerId});
+    tx.commit();
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"),
+                        {Schema::WalkInCustomerId})
+                 .toInt(),
+             4);
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, Db::exec(bad, {1}));
+    QCOMPARE(prepared(QStringLiteral("NoSuchColumn")), qint64(0));
+}
+
+void tst_ServerStatements::preparedStatementsAreBounded()
+{
+    const int n = ServerStatement::PreparedCapacity + 40;
+    const auto probe = [](int k) {
+        return Db::scalar(QStringLiteral("SELECT ? + %1 AS probe_bound").arg(k), {1000}).toInt();
+    };
+    for (int k = 0; k < n; ++k)
+        QCOMPARE(probe(k), 1000 + k);
+    QVERIFY(prepared(QStringLiteral("probe_bound")) <= ServerStatement::PreparedCapacity);
+    QVERIFY(prepared(QStringLiteral("probe_bound")) >= ServerStatement::PreparedCapacity - 2);
+    // The first ones made room; inside a transaction they run again, prepared anew.
+    Db::Transaction tx;
+    for (int k = 0; k < 5; ++k)
+        QCOMPARE(probe(k), 1000 + k);
+    tx.commit();
+}
+
+void tst_ServerStatements::writerTransactionTakesTheLockInItsFirstRoundTrip()
+{
+    QSqlDatabase other = m_account->openAnother(QStringLiteral("second-counter"));
+    const auto lockHeldElsewhere = [&] {
+        return Db::scalar(QStringLiteral("SELECT count(*) FROM pg_locks WHERE locktype = "
+                                         "'advisory' AND granted AND pid <> pg_backend_pid()"),
+                          {}, other)
+            .toInt();
+    };
+    const auto lockTimeout = [] {
+        return Db::scalar(QStringLiteral("SHOW lock_timeout")).toString();
+    };
+    QCOMPARE(lockHeldElsewhere(), 0);
+    const QString sessionTimeout = lockTimeout();
+    Db::setBusyTimeout(1234);
+    {
+        Db::Transaction tx;
+        QCOMPARE(lockHeldElsewhere(), 1);
+        // The wait for a lock is the busy timeout of now, for this transaction only.
+        QCOMPARE(lockTimeout(), QStringLiteral("1234ms"));
+        Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = ? WHERE ID = ?"),
+                 {5, Schema::WalkInCustomerId});
+        tx.commit();
+    }
+    Db::setBusyTimeout(Db::DefaultBusyTimeoutMs);
+    QCOMPARE(lockTimeout(), sessionTimeout);
+    QCOMPARE(lockHeldElsewhere(), 0);
+    {
+        Db::Transaction rolledBack;
+    }
+    QCOMPARE(lockHeldElsewhere(), 0);
+    other = QSqlDatabase();
+    QSqlDatabase::database(QStringLiteral("second-counter"), false).close();
+    QSqlDatabase::removeDatabase(QStringLiteral("second-counter"));
+}
+
+QTEST_GUILESS_MAIN(tst_ServerStatements)
+#include "tst_serverstatements.moc"

@@ -133,8 +133,8 @@ private:
 };
 
 // The server's floor: each statement prepared once (PQprepare) and then executed with its
-// values (PQexecPrepared), one round trip per statement; a change takes the account's writer
-// lock right after BEGIN, as the program's transaction does.
+// values (PQexecPrepared), one round trip per statement; a change starts with BEGIN and the
+// account's writer lock in one round trip, as the program's transaction does.
 class ServerFloor : public Floor
 {
 public:
@@ -163,10 +163,12 @@ public:
         }
         m_conn.check(r, sql);
     }
+    // As the program starts a writer: the transaction, its lock timeout and the attempt at
+    // the writer lock in one round trip.
     void begin() override
     {
-        run("BEGIN");
-        run("SELECT pg_try_advisory_xact_lock(1380865111)");
+        m_conn.exec("BEGIN; SET LOCAL lock_timeout = 10000; "
+                    "SELECT pg_try_advisory_xact_lock(1380865111)");
     }
 
 private:

@@ -87,8 +87,12 @@ void followKeys(const QString &table, const QString &keyColumn, const QSqlDataba
 
 QString changeStamp(const QSqlDatabase &db)
 {
+    // The server's snapshot: the transactions that have written or are writing (the next one's
+    // number and those still open). A transaction that writes takes a number and ends, both
+    // change it; a read does not, even one that tidies dead rows (which moves the write-ahead
+    // log: a list would be read twice on opening after a few changes).
     if (engineOf(db) == Engine::Postgres)
-        return Db::scalar(QStringLiteral("SELECT CAST(pg_current_wal_lsn() AS TEXT)"), {}, db)
+        return Db::scalar(QStringLiteral("SELECT CAST(pg_current_snapshot() AS TEXT)"), {}, db)
             .toString();
     const QString ours = Db::scalar(QStringLiteral("SELECT total_changes()"), {}, db).toString();
     const QString others = Db::scalar(QStringLiteral("PRAGMA data_version"), {}, db).toString();

@@ -59,9 +59,9 @@ void followKeys(const QString &table, const QString &keyColumn, const QSqlDataba
 
 // A text that changes whenever anything was written to the account, by this connection or
 // another, and stays the same otherwise, as far as the engine can tell cheaply: SQLite's count
-// of this connection's changes and the file's data version; on a server the position in its
-// write-ahead log (which other databases of the server move too: a list read again for
-// nothing, never a change missed).
+// of this connection's changes and the file's data version; on a server its snapshot of the
+// transactions that wrote (which writers to other databases of the server move too: a list
+// read again for nothing, never a change missed).
 QString changeStamp(const QSqlDatabase &db = Db::mainConn());
 
 // The columns of table, lower case; empty when there is no such table.

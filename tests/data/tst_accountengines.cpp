@@ -66,6 +66,7 @@ private slots:
     void sampleShopOnEitherEngine();
     void valuesComeBackAsTheyWentIn();
     void placeholdersAreNumberedOutsideQuotesOnly();
+    void changeStampMovesWithWritesOnly();
 
     void serverStatesMapToFaults_data();
     void serverStatesMapToFaults();
@@ -407,6 +408,42 @@ void tst_AccountEngines::placeholdersAreNumberedOutsideQuotesOnly()
              QByteArray("SELECT 'it''s ?', $1"));
     QCOMPARE(ServerStatement::numberedPlaceholders(QStringLiteral("SELECT 1")),
              QByteArray("SELECT 1"));
+}
+
+void tst_AccountEngines::changeStampMovesWithWritesOnly()
+{
+    // Rows changed over and over leave dead versions behind, which the next reads tidy away.
+    for (int i = 0; i < 60; ++i) {
+        m_account->addMember(QStringLiteral("S%1").arg(i, 3, 10, QLatin1Char('0')),
+                             QStringLiteral("会员%1").arg(i), 3);
+    }
+    for (int i = 0; i < 6; ++i)
+        Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = Sum + ? WHERE ID > ?"), {1, 15});
+    const QString before = SqlDialect::changeStamp();
+    for (int i = 0; i < 3; ++i) {
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name, Sum FROM TBAssociator"));
+        while (q.next()) {
+        }
+        QCOMPARE(SqlDialect::changeStamp(), before);
+    }
+
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = ? WHERE Num = ?"),
+             {9, QStringLiteral("S001")});
+    const QString afterOwn = SqlDialect::changeStamp();
+    QVERIFY(afterOwn != before);
+
+    // Another counter's change, begun before the stamp is taken and committed after it.
+    const QString name = QStringLiteral("stamp-counter");
+    {
+        QSqlDatabase other = m_account->openAnother(name);
+        auto tx = std::make_unique<Db::Transaction>(other);
+        Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = ? WHERE Num = ?"),
+                 {8, QStringLiteral("S002")}, other);
+        const QString during = SqlDialect::changeStamp();
+        tx->commit();
+        QVERIFY(SqlDialect::changeStamp() != during);
+    }
+    dropConnection(name);
 }
 
 void tst_AccountEngines::serverStatesMapToFaults()

@@ -47,8 +47,10 @@ PGconn *connectLike(PGconn *pg)
         if (const char *value = PQparameterStatus(pg, name))
             session += "-c " + QByteArray(name) + '=' + optionValue(value) + ' ';
     }
-    // A reader waits for a lock no longer than a writer does.
+    // A reader waits for a lock no longer than a writer does, and runs without parallel
+    // workers as the account's connection does.
     session += "-c lock_timeout=" + QByteArray::number(qMax(1, Db::busyTimeout()));
+    session += " -c max_parallel_workers_per_gather=0";
     // A query given up while the server still works on it (a long sort before its first row)
     // is stopped within a second of its connection closing.
     if (PQserverVersion(pg) >= 140000)

@@ -5,8 +5,10 @@
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/ServerStatement.h"
+#include "data/ServerStream.h"
 #include "support/TestAccount.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -29,6 +31,7 @@ private slots:
     void refusedStatementIsThrownAndLeavesTheNextWorking();
     void preparedStatementsAreBounded();
     void writerTransactionTakesTheLockInItsFirstRoundTrip();
+    void listReaderSessionIsSetLikeTheAccounts();
 
 private:
     std::unique_ptr<TestAccount> m_account;
@@ -219,6 +222,31 @@ void tst_ServerStatements::writerTransactionTakesTheLockInItsFirstRoundTrip()
     other = QSqlDatabase();
     QSqlDatabase::database(QStringLiteral("second-counter"), false).close();
     QSqlDatabase::removeDatabase(QStringLiteral("second-counter"));
+}
+
+void tst_ServerStatements::listReaderSessionIsSetLikeTheAccounts()
+{
+    // The settings that decide how dates, times and texts come back, and how queries run;
+    // the account's session set apart from the server's defaults first.
+    Db::exec(QStringLiteral("SET TimeZone = 'Asia/Shanghai'"));
+    Db::exec(QStringLiteral("SET DateStyle = 'ISO, DMY'"));
+    Db::exec(QStringLiteral("SET IntervalStyle = 'iso_8601'"));
+    const QString sql = QStringLiteral(
+        "SELECT current_setting('DateStyle'), current_setting('TimeZone'), "
+        "current_setting('IntervalStyle'), current_setting('client_encoding'), "
+        "current_setting('max_parallel_workers_per_gather'), current_database(), "
+        "CAST(CAST(? AS TIMESTAMPTZ) AS TEXT) WHERE ? > 0");
+    const QVariantList params{QStringLiteral("2024-05-01 10:30:00"), 1};
+    QSqlQuery own = Db::exec(sql, params);
+    QVERIFY(own.next());
+    QSqlQuery reader = ServerStream::open(sql, params, Db::mainConn());
+    QVERIFY(reader.next());
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(reader.value(i).toString(), own.value(i).toString());
+    QCOMPARE(own.value(1).toString(), QStringLiteral("Asia/Shanghai"));
+    QCOMPARE(own.value(4).toString(), QStringLiteral("0"));
+    QVERIFY(!reader.next());
+    QVERIFY(!reader.lastError().isValid());
 }
 
 QTEST_GUILESS_MAIN(tst_ServerStatements)

@@ -127,16 +127,27 @@ protected:
     QSqlRecord record() const override { return m_record; }
 
 private:
-    // Ends the query and closes the connection: a query still running is given up (the server
-    // stops when it finds the connection gone).
+    // Ends the query and closes the connection. A query still sending rows is cancelled and
+    // its last answers read first, so the server ends it as a statement cancelled, not as a
+    // client gone missing.
     void close()
     {
+        const bool running = m_pg && PQresultStatus(m_row) == PGRES_SINGLE_TUPLE;
         PQclear(m_row);
         m_row = nullptr;
-        if (m_pg) {
-            PQfinish(m_pg);
-            m_pg = nullptr;
+        if (!m_pg)
+            return;
+        if (running) {
+            if (PGcancel *cancel = PQgetCancel(m_pg)) {
+                char why[256];
+                PQcancel(cancel, why, int(sizeof why));
+                PQfreeCancel(cancel);
+            }
+            while (PGresult *r = PQgetResult(m_pg))
+                PQclear(r);
         }
+        PQfinish(m_pg);
+        m_pg = nullptr;
     }
 
     PGconn *m_pg;

@@ -192,8 +192,11 @@ void tst_ServerStatements::writerTransactionTakesTheLockInItsFirstRoundTrip()
 {
     QSqlDatabase other = m_account->openAnother(QStringLiteral("second-counter"));
     const auto lockHeldElsewhere = [&] {
+        // Of this account's database: tests running beside this one take their own.
         return Db::scalar(QStringLiteral("SELECT count(*) FROM pg_locks WHERE locktype = "
-                                         "'advisory' AND granted AND pid <> pg_backend_pid()"),
+                                         "'advisory' AND granted AND pid <> pg_backend_pid() "
+                                         "AND database = (SELECT oid FROM pg_database WHERE "
+                                         "datname = current_database())"),
                           {}, other)
             .toInt();
     };

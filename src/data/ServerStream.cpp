@@ -70,6 +70,15 @@ PGconn *connectLike(PGconn *pg)
     return PQconnectdbParams(keyPointers.data(), valuePointers.data(), 0);
 }
 
+// Closes pg once the server has answered everything sent: a connection closed while the
+// server still has to say it is ready again shows in its log as a client lost.
+void finish(PGconn *pg)
+{
+    while (PGresult *r = PQgetResult(pg))
+        PQclear(r);
+    PQfinish(pg);
+}
+
 // The rows of one query as they arrive, on a connection the result owns.
 class StreamResult : public QSqlResult
 {
@@ -143,10 +152,8 @@ private:
                 PQcancel(cancel, why, int(sizeof why));
                 PQfreeCancel(cancel);
             }
-            while (PGresult *r = PQgetResult(m_pg))
-                PQclear(r);
         }
-        PQfinish(m_pg);
+        finish(m_pg);
         m_pg = nullptr;
     }
 
@@ -191,7 +198,7 @@ QSqlQuery open(const QString &sql, const QVariantList &params, const QSqlDatabas
     if (status != PGRES_SINGLE_TUPLE && status != PGRES_TUPLES_OK) {
         const QSqlError error = errorOf(first, pg);
         PQclear(first);
-        PQfinish(pg);
+        finish(pg);
         throw Db::engineError(error, sql, db.driver());
     }
     return QSqlQuery(new StreamResult(db.driver(), sql, pg, first));

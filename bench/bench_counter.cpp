@@ -62,19 +62,35 @@ Stats stats(QList<double> ms)
     return {at(0.5), at(0.95)};
 }
 
-// Times body(i) for i = 0..n-1; setup(i), when given, runs untimed before each.
-Stats time(int n, const std::function<void(int)> &body, const std::function<void(int)> &setup = {})
+// The program's way and the floor's timed in turns, repetition by repetition, so that both see
+// the same load of the machine: a ratio of medians taken one after the other measured the load's
+// changes as much as the program (single runs ranged from 0.4 to 3 times the floor).
+struct Pair
 {
-    QList<double> ms;
+    Stats ours;
+    Stats floor;
+};
+
+// Times ours(i) and floor(i) for i = 0..n-1; a setup, when given, runs untimed before its body.
+Pair both(int n, const std::function<void(int)> &ours, const std::function<void(int)> &oursSetup,
+          const std::function<void(int)> &floor, const std::function<void(int)> &floorSetup)
+{
+    QList<double> oursMs;
+    QList<double> floorMs;
     QElapsedTimer t;
     for (int i = 0; i < n; ++i) {
-        if (setup)
-            setup(i);
+        if (oursSetup)
+            oursSetup(i);
         t.start();
-        body(i);
-        ms << t.nsecsElapsed() / 1e6;
+        ours(i);
+        oursMs << t.nsecsElapsed() / 1e6;
+        if (floorSetup)
+            floorSetup(i);
+        t.start();
+        floor(i);
+        floorMs << t.nsecsElapsed() / 1e6;
     }
-    return stats(ms);
+    return {stats(oursMs), stats(floorMs)};
 }
 
 // ---- the engine floor: the same statements straight through the engine's own library ----
@@ -274,65 +290,66 @@ QList<Row> counterActions(const Shop &shop, int reps)
     QList<Row> rows;
 
     // Member lookup with the open rentals and their running rent.
+    const Pair memberTimes = both(
+        reps, [&](int i) { Lease::lookupMember(s.memberNums[i % s.memberNums.size()], today); }, {},
+        [&](int i) {
+            const QString num = s.memberNums[i % s.memberNums.size()];
+            floor.run("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
+                      "ORDER BY ID LIMIT 1",
+                      {num});
+            floor.run("SELECT b.ID, b.DatTime, b.RMoney, b.Deposit, c.CustomNum, c.Name, "
+                      "c.Direct, c.ActRole, c.Address1, c.Ver FROM TBBusinessDetail b "
+                      "JOIN TBName c ON c.ID = b.CDNum "
+                      "WHERE b.Ass_Number = (SELECT ID FROM TBAssociator WHERE Num = ? "
+                      "ORDER BY ID LIMIT 1) AND b.ReDate IS NULL ORDER BY b.ID",
+                      {num});
+        },
+        {});
     rows.append(
-        {QStringLiteral("member lookup + open rentals"),
-         time(reps,
-              [&](int i) { Lease::lookupMember(s.memberNums[i % s.memberNums.size()], today); }),
-         time(reps,
-              [&](int i) {
-                  const QString num = s.memberNums[i % s.memberNums.size()];
-                  floor.run("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
-                          "ORDER BY ID LIMIT 1",
-                          {num});
-                  floor.run("SELECT b.ID, b.DatTime, b.RMoney, b.Deposit, c.CustomNum, c.Name, "
-                          "c.Direct, c.ActRole, c.Address1, c.Ver FROM TBBusinessDetail b "
-                          "JOIN TBName c ON c.ID = b.CDNum "
-                          "WHERE b.Ass_Number = (SELECT ID FROM TBAssociator WHERE Num = ? "
-                          "ORDER BY ID LIMIT 1) AND b.ReDate IS NULL ORDER BY b.ID",
-                          {num});
-              }),
-         {}});
-    rows.append({QStringLiteral("title lookup for renting"),
-                 time(reps, [&](int i) { Lease::findCopyForRent(s.freeCodes[i]); }),
-                 time(reps,
-                      [&](int i) {
-                          floor.run(
-                              "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
-                              "b.Nlang, b.ActRole, b.Categray, a.Fee, a.Deposit FROM TBName b "
-                              "JOIN TBVer a ON a.Name = b.Ver WHERE b.CustomNum = ? AND NOT EXISTS "
-                              "(SELECT 1 FROM TBBusinessDetail d WHERE d.CDNum = b.ID AND "
-                              "d.ReDate IS NULL) ORDER BY b.ID, a.ID LIMIT 1",
-                              {s.freeCodes[i]});
-                      }),
-                 {}});
+        {QStringLiteral("member lookup + open rentals"), memberTimes.ours, memberTimes.floor, {}});
+    const Pair rentingTimes = both(
+        reps, [&](int i) { Lease::findCopyForRent(s.freeCodes[i]); }, {},
+        [&](int i) {
+            floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
+                      "b.Nlang, b.ActRole, b.Categray, a.Fee, a.Deposit FROM TBName b "
+                      "JOIN TBVer a ON a.Name = b.Ver WHERE b.CustomNum = ? AND NOT EXISTS "
+                      "(SELECT 1 FROM TBBusinessDetail d WHERE d.CDNum = b.ID AND "
+                      "d.ReDate IS NULL) ORDER BY b.ID, a.ID LIMIT 1",
+                      {s.freeCodes[i]});
+        },
+        {});
     rows.append(
-        {QStringLiteral("title lookup for returning"),
-         time(reps, [&](int i) { Lease::findCopyForReturn(s.outCodes[i % s.outCodes.size()]); }),
-         time(reps,
-              [&](int i) {
-                  const QString code = s.outCodes[i % s.outCodes.size()];
-                  floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
-                          "b.Nlang, b.ActRole, b.Categray, a.ID, a.DatTime, a.Ass_Number, "
-                          "a.RMoney, a.Deposit FROM TBName b JOIN TBBusinessDetail a "
-                          "ON a.CDNum = b.ID "
-                          "WHERE b.CustomNum = ? AND a.ReDate IS NULL "
-                          "AND a.Ass_Number <> -1 ORDER BY a.ID LIMIT 1",
-                          {code});
-              }),
-         {}});
-    rows.append({QStringLiteral("title lookup for selling"),
-                 time(reps, [&](int i) { SaleStore::findSaleableCopy(s.freeCodes[i]); }),
-                 time(reps,
-                      [&](int i) {
-                          floor.run(
-                              "SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
-                              "b.Nlang, b.ActRole, b.Categray FROM TBName b WHERE b.CustomNum = ? "
-                              "AND EXISTS (SELECT 1 FROM TBVer a WHERE a.Name = b.Ver) AND NOT "
-                              "EXISTS (SELECT 1 FROM TBBusinessDetail d WHERE d.CDNum = b.ID AND "
-                              "d.ReDate IS NULL) ORDER BY b.ID LIMIT 1",
-                              {s.freeCodes[i]});
-                      }),
+        {QStringLiteral("title lookup for renting"), rentingTimes.ours, rentingTimes.floor, {}});
+    const Pair returningTimes = both(
+        reps, [&](int i) { Lease::findCopyForReturn(s.outCodes[i % s.outCodes.size()]); }, {},
+        [&](int i) {
+            const QString code = s.outCodes[i % s.outCodes.size()];
+            floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
+                      "b.Nlang, b.ActRole, b.Categray, a.ID, a.DatTime, a.Ass_Number, "
+                      "a.RMoney, a.Deposit FROM TBName b JOIN TBBusinessDetail a "
+                      "ON a.CDNum = b.ID "
+                      "WHERE b.CustomNum = ? AND a.ReDate IS NULL "
+                      "AND a.Ass_Number <> -1 ORDER BY a.ID LIMIT 1",
+                      {code});
+        },
+        {});
+    rows.append({QStringLiteral("title lookup for returning"),
+                 returningTimes.ours,
+                 returningTimes.floor,
                  {}});
+    const Pair sellingTimes = both(
+        reps, [&](int i) { SaleStore::findSaleableCopy(s.freeCodes[i]); }, {},
+        [&](int i) {
+            floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
+                      "b.Nlang, b.ActRole, b.Categray FROM TBName b WHERE b.CustomNum = ? "
+                      "AND EXISTS (SELECT 1 FROM TBVer a WHERE a.Name = b.Ver) AND NOT "
+                      "EXISTS (SELECT 1 FROM TBBusinessDetail d WHERE d.CDNum = b.ID AND "
+                      "d.ReDate IS NULL) ORDER BY b.ID LIMIT 1",
+                      {s.freeCodes[i]});
+        },
+        {});
+    rows.append(
+        {QStringLiteral("title lookup for selling"), sellingTimes.ours, sellingTimes.floor, {}});
 
     // A five-disc rental and the return of the same five discs, for a member.
     const int txReps = qMax(10, reps / 4);
@@ -355,35 +372,30 @@ QList<Row> counterActions(const Shop &shop, int reps)
             c.rentTotal += item->addedRent;
         }
     };
-    const Stats rental = time(
-        txReps,
-        [&](int) {
-            if (!Lease::completeRental(c).done())
-                qFatal("rental refused");
-            rented << c.items;
-        },
-        prepareRental);
+    const std::function<void(int)> rentalBody = [&](int) {
+        if (!Lease::completeRental(c).done())
+            qFatal("rental refused");
+        rented << c.items;
+    };
     int back = 0;
-    const Stats ret = time(
-        txReps,
-        [&](int) {
-            if (!Lease::completeReturn(c).done())
-                qFatal("return refused");
-        },
-        [&](int) {
-            c = {};
-            c.mode = Lease::Mode::TakeBack;
-            c.memberId = member ? member->id : 0;
-            c.operatorId = 1;
-            c.now = now;
-            for (const Lease::Item &it : rented[back++]) {
-                const auto copy = Lease::findCopyForReturn(it.copy.customNum);
-                const auto item = Lease::makeItem(*copy, Lease::Mode::TakeBack, false, today);
-                c.items << *item;
-                c.depositTotal += item->addedDeposit;
-                c.rentTotal += item->addedRent;
-            }
-        });
+    const std::function<void(int)> returnBody = [&](int) {
+        if (!Lease::completeReturn(c).done())
+            qFatal("return refused");
+    };
+    const std::function<void(int)> prepareReturn = [&](int) {
+        c = {};
+        c.mode = Lease::Mode::TakeBack;
+        c.memberId = member ? member->id : 0;
+        c.operatorId = 1;
+        c.now = now;
+        for (const Lease::Item &it : rented[back++]) {
+            const auto copy = Lease::findCopyForReturn(it.copy.customNum);
+            const auto item = Lease::makeItem(*copy, Lease::Mode::TakeBack, false, today);
+            c.items << *item;
+            c.depositTotal += item->addedDeposit;
+            c.rentTotal += item->addedRent;
+        }
+    };
 
     // Floor of the same two transactions: the statements the completions run.
     QList<qint64> floorCopies;
@@ -408,36 +420,33 @@ QList<Row> counterActions(const Shop &shop, int reps)
                    QStringLiteral("00001-1, 00002-1, 00003-1, 00004-1, 00005-1"), QString(),
                    QStringLiteral("150.00")});
     };
-    const Stats rentalFloor = time(
-        txReps,
-        [&](int) {
-            floor.begin();
-            for (qint64 id : floorCopies) {
-                floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                          "DatTime, Deposit, Persons) SELECT CAST(? AS INTEGER), CAST(? AS "
-                          "BIGINT), 1, CAST(? AS INTEGER), CAST(? AS TEXT), CAST(? AS BIGINT), "
-                          "CAST(? AS INTEGER) WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail "
-                          "WHERE CDNum = ? AND ReDate IS NULL) RETURNING ID",
-                          {id, 300, Schema::WalkInCustomerId, todayText, 3000, 1, id});
-            }
-            floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
-                      "VALUES (?, ?, ?, 0, ?)",
-                      {todayText, Schema::TypeDeposit, 15000, Schema::WalkInCustomerId});
-            tillAndAudit(1, "出租");
-            floor.commit();
-            floorRented << floorCopies;
-        },
-        copyIds);
+    const std::function<void(int)> rentalFloor = [&](int) {
+        floor.begin();
+        for (qint64 id : floorCopies) {
+            floor.run("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                      "DatTime, Deposit, Persons) SELECT CAST(? AS INTEGER), CAST(? AS "
+                      "BIGINT), 1, CAST(? AS INTEGER), CAST(? AS TEXT), CAST(? AS BIGINT), "
+                      "CAST(? AS INTEGER) WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail "
+                      "WHERE CDNum = ? AND ReDate IS NULL) RETURNING ID",
+                      {id, 300, Schema::WalkInCustomerId, todayText, 3000, 1, id});
+        }
+        floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
+                  "VALUES (?, ?, ?, 0, ?)",
+                  {todayText, Schema::TypeDeposit, 15000, Schema::WalkInCustomerId});
+        tillAndAudit(1, "出租");
+        floor.commit();
+        floorRented << floorCopies;
+    };
     int floorBack = 0;
-    const Stats returnFloor = time(txReps, [&](int) {
+    const std::function<void(int)> returnFloor = [&](int) {
         floor.begin();
         for (qint64 id : floorRented[floorBack]) {
             floor.run("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? AND ReDate IS NULL "
                       "AND Ass_Number <> ? RETURNING Ass_Number",
                       {stamp, id, Schema::SaleCustomer});
         }
-        for (const auto &[type, cents] : {std::pair{Schema::TypeRent, 1500},
-                                          std::pair{Schema::TypeDeposit, -15000}}) {
+        for (const auto &[type, cents] :
+             {std::pair{Schema::TypeRent, 1500}, std::pair{Schema::TypeDeposit, -15000}}) {
             floor.run("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                       "VALUES (?, ?, ?, 0, ?)",
                       {todayText, type, cents, Schema::WalkInCustomerId});
@@ -445,13 +454,17 @@ QList<Row> counterActions(const Shop &shop, int reps)
         tillAndAudit(2, "归还");
         floor.commit();
         ++floorBack;
-    });
-    rows.append({QStringLiteral("complete a five-disc rental"), rental, rentalFloor, {}});
-    rows.append({QStringLiteral("complete a five-disc return"), ret, returnFloor, {}});
+    };
+    const Pair rentalTimes = both(txReps, rentalBody, prepareRental, rentalFloor, copyIds);
+    const Pair returnTimes = both(txReps, returnBody, prepareReturn, returnFloor, {});
+    rows.append(
+        {QStringLiteral("complete a five-disc rental"), rentalTimes.ours, rentalTimes.floor, {}});
+    rows.append(
+        {QStringLiteral("complete a five-disc return"), returnTimes.ours, returnTimes.floor, {}});
 
     // A three-line sale.
     QList<SaleStore::SaleRow> sale;
-    const Stats saleStats = time(
+    const Pair saleTimes = both(
         txReps, [&](int) { SaleStore::completeSale(sale, 0, 1, today); },
         [&](int) {
             sale.clear();
@@ -461,9 +474,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
                 if (copy)
                     sale.append({*copy, 1, Money::fromCents(2500)});
             }
-        });
-    const Stats saleFloor = time(
-        txReps,
+        },
         [&](int) {
             floor.begin();
             const QList<qint64> lines = floorCopies.mid(0, 3);
@@ -482,7 +493,8 @@ QList<Row> counterActions(const Shop &shop, int reps)
             floor.commit();
         },
         copyIds);
-    rows.append({QStringLiteral("complete a three-line sale"), saleStats, saleFloor, {}});
+    rows.append(
+        {QStringLiteral("complete a three-line sale"), saleTimes.ours, saleTimes.floor, {}});
 
     QSqlDatabase::database(QLatin1String(Db::MainConnName)).close();
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));

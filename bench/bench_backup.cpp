@@ -5,6 +5,7 @@
 //
 // The file is copied to a temporary folder first: opening it as an account writes to it.
 
+#include "data/AccountContext.h"
 #include "data/Backup.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
@@ -15,6 +16,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -35,13 +43,12 @@ int main(int argc, char **argv)
         out << why << "\n";
         return 1;
     }
-    CurrentDBFile = source;
     // Committed rows that are still in the write-ahead log when the backup starts.
     {
-        Db::Transaction tx;
+        Db::Transaction tx(g_account.db());
         for (int i = 0; i < 1000; ++i) {
             Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"),
-                     {QStringLiteral("bench %1").arg(i)});
+                     {QStringLiteral("bench %1").arg(i)}, g_account.db());
         }
         tx.commit();
     }

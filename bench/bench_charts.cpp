@@ -12,6 +12,7 @@
 #include "money/InOutMoneyListWindow.h"
 #include "money/InOutMoneyStore.h"
 
+#include "data/AccountContext.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "toolkit/DataGrid.h"
@@ -26,6 +27,13 @@
 #include <algorithm>
 #include <ctime>
 #include <functional>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -80,7 +88,8 @@ double bestOf3(const std::function<void()> &run)
 QDate lastLineDate()
 {
     return QDate::fromString(
-        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail")).toString(),
+        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail"), {}, g_account.db())
+            .toString(),
         QStringLiteral("yyyy-MM-dd"));
 }
 
@@ -111,8 +120,9 @@ int main(int argc, char **argv)
     for (const auto &p : periods) {
         for (const auto grouping : {LeaseGrouping::ByTitle, LeaseGrouping::ByCategory}) {
             int slices = 0;
-            const double t =
-                bestOf3([&] { slices = int(Charts::leaseSlices(p.from, last, grouping).size()); });
+            const double t = bestOf3([&] {
+                slices = int(Charts::leaseSlices(g_account.db(), p.from, last, grouping).size());
+            });
             reportWithCpu(QStringLiteral("rental analysis, %1, %2 (%3 slices)")
                               .arg(QLatin1String(p.name), grouping == LeaseGrouping::ByTitle
                                                               ? QStringLiteral("by title")
@@ -121,17 +131,17 @@ int main(int argc, char **argv)
                           t, g_lastCpu);
         }
     }
-    report(QStringLiteral("stock analysis"), bestOf3([] { Charts::stockSlices(); }));
+    report(QStringLiteral("stock analysis"), bestOf3([] { Charts::stockSlices(g_account.db()); }));
     int spent = 0;
     int taken = 0;
     report(QStringLiteral("monthly spending"),
-           bestOf3([&] { spent = int(Charts::monthlySpending().size()); }));
+           bestOf3([&] { spent = int(Charts::monthlySpending(g_account.db()).size()); }));
     report(QStringLiteral("monthly rent and deposits"),
-           bestOf3([&] { taken = int(Charts::monthlyTakings().size()); }));
+           bestOf3([&] { taken = int(Charts::monthlyTakings(g_account.db()).size()); }));
     out() << "  (" << spent << " and " << taken << " months)" << Qt::endl;
 
     // The list window: the first screen, then every row (the footer's sum needs them all).
-    TInOutMoneyListFm list;
+    TInOutMoneyListFm list(g_account);
     list.resize(1100, 700);
     QElapsedTimer t;
     t.start();
@@ -151,7 +161,7 @@ int main(int argc, char **argv)
     list.hide();
 
     // Drawing: a pie of the largest slices over the whole history, and both bar charts.
-    TLeaseCharFm lease;
+    TLeaseCharFm lease(g_account);
     lease.resize(1100, 700);
     lease.show();
     lease.DTPBegin->setDate(QDate(1990, 1, 1));
@@ -160,7 +170,7 @@ int main(int argc, char **argv)
                lease.Draw();
                lease.repaint();
            }));
-    TCompareChFm compare;
+    TCompareChFm compare(g_account);
     compare.resize(1100, 700);
     t.restart();
     compare.show();

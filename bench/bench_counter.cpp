@@ -8,6 +8,7 @@
 // Prints one table: action, median and 95th percentile in ms, the engine floor's median,
 // the ratio to the floor and the ratio large/small; then the list windows and memory.
 
+#include "data/AccountContext.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
@@ -36,6 +37,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -221,7 +229,7 @@ Samples pickSamples(int n)
     QSqlQuery q = Db::exec(QStringLiteral("SELECT DISTINCT a.Num FROM TBBusinessDetail d JOIN "
                                           "TBAssociator a ON a.ID = d.Ass_Number "
                                           "WHERE d.ReDate IS NULL AND a.ID > 15 LIMIT ?"),
-                           {n});
+                           {n}, g_account.db());
     while (q.next())
         s.memberNums << q.value(0).toString();
     q = Db::exec(
@@ -229,13 +237,13 @@ Samples pickSamples(int n)
             "SELECT CustomNum FROM TBName b WHERE b.Quality < 3 AND NOT EXISTS (SELECT 1 FROM "
             "TBBusinessDetail d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) ORDER BY random() LIMIT "
             "?"),
-        {n * 12});
+        {n * 12}, g_account.db());
     while (q.next())
         s.freeCodes << q.value(0).toString();
     q = Db::exec(
         QStringLiteral("SELECT b.CustomNum FROM TBBusinessDetail d JOIN TBName b ON b.ID = d.CDNum "
                        "WHERE d.ReDate IS NULL AND d.Ass_Number <> -1 LIMIT ?"),
-        {n});
+        {n}, g_account.db());
     while (q.next())
         s.outCodes << q.value(0).toString();
     return s;
@@ -291,7 +299,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
 
     // Member lookup with the open rentals and their running rent.
     const Pair memberTimes = both(
-        reps, [&](int i) { Lease::lookupMember(s.memberNums[i % s.memberNums.size()], today); }, {},
+        reps, [&](int i) { Lease::lookupMember(g_account.db(), s.memberNums[i % s.memberNums.size()], today); }, {},
         [&](int i) {
             const QString num = s.memberNums[i % s.memberNums.size()];
             floor.run("SELECT ID, Num, Name, Sum, SDT FROM TBAssociator WHERE Num = ? "
@@ -308,7 +316,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
     rows.append(
         {QStringLiteral("member lookup + open rentals"), memberTimes.ours, memberTimes.floor, {}});
     const Pair rentingTimes = both(
-        reps, [&](int i) { Lease::findCopyForRent(s.freeCodes[i]); }, {},
+        reps, [&](int i) { Lease::findCopyForRent(g_account.db(), s.freeCodes[i]); }, {},
         [&](int i) {
             floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
                       "b.Nlang, b.ActRole, b.Categray, a.Fee, a.Deposit FROM TBName b "
@@ -321,7 +329,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
     rows.append(
         {QStringLiteral("title lookup for renting"), rentingTimes.ours, rentingTimes.floor, {}});
     const Pair returningTimes = both(
-        reps, [&](int i) { Lease::findCopyForReturn(s.outCodes[i % s.outCodes.size()]); }, {},
+        reps, [&](int i) { Lease::findCopyForReturn(g_account.db(), s.outCodes[i % s.outCodes.size()]); }, {},
         [&](int i) {
             const QString code = s.outCodes[i % s.outCodes.size()];
             floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
@@ -338,7 +346,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
                  returningTimes.floor,
                  {}});
     const Pair sellingTimes = both(
-        reps, [&](int i) { SaleStore::findSaleableCopy(s.freeCodes[i]); }, {},
+        reps, [&](int i) { SaleStore::findSaleableCopy(g_account.db(), s.freeCodes[i]); }, {},
         [&](int i) {
             floor.run("SELECT b.ID, b.Name, b.CustomNum, b.Address1, b.Direct, b.Ver, "
                       "b.Nlang, b.ActRole, b.Categray FROM TBName b WHERE b.CustomNum = ? "
@@ -353,7 +361,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
 
     // A five-disc rental and the return of the same five discs, for a member.
     const int txReps = qMax(10, reps / 4);
-    const auto member = Lease::lookupMember(s.memberNums.first(), today);
+    const auto member = Lease::lookupMember(g_account.db(), s.memberNums.first(), today);
     QList<QList<Lease::Item>> rented;
     Lease::Completion c;
     auto prepareRental = [&](int) {
@@ -363,23 +371,23 @@ QList<Row> counterActions(const Shop &shop, int reps)
         c.operatorId = 1;
         c.now = now;
         for (int k = 0; k < 5; ++k) {
-            const auto copy = Lease::findCopyForRent(s.freeCodes[free++ % s.freeCodes.size()]);
+            const auto copy = Lease::findCopyForRent(g_account.db(), s.freeCodes[free++ % s.freeCodes.size()]);
             if (!copy)
                 continue;
-            const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, today);
+            const auto item = Lease::makeItem(g_account.db(), *copy, Lease::Mode::RentOut, false, today);
             c.items << *item;
             c.depositTotal += item->addedDeposit;
             c.rentTotal += item->addedRent;
         }
     };
     const std::function<void(int)> rentalBody = [&](int) {
-        if (!Lease::completeRental(c).done())
+        if (!Lease::completeRental(g_account.db(), c).done())
             qFatal("rental refused");
         rented << c.items;
     };
     int back = 0;
     const std::function<void(int)> returnBody = [&](int) {
-        if (!Lease::completeReturn(c).done())
+        if (!Lease::completeReturn(g_account.db(), c).done())
             qFatal("return refused");
     };
     const std::function<void(int)> prepareReturn = [&](int) {
@@ -389,8 +397,8 @@ QList<Row> counterActions(const Shop &shop, int reps)
         c.operatorId = 1;
         c.now = now;
         for (const Lease::Item &it : rented[back++]) {
-            const auto copy = Lease::findCopyForReturn(it.copy.customNum);
-            const auto item = Lease::makeItem(*copy, Lease::Mode::TakeBack, false, today);
+            const auto copy = Lease::findCopyForReturn(g_account.db(), it.copy.customNum);
+            const auto item = Lease::makeItem(g_account.db(), *copy, Lease::Mode::TakeBack, false, today);
             c.items << *item;
             c.depositTotal += item->addedDeposit;
             c.rentTotal += item->addedRent;
@@ -402,7 +410,7 @@ QList<Row> counterActions(const Shop &shop, int reps)
     auto copyIds = [&](int) {
         floorCopies.clear();
         for (int k = 0; k < 5; ++k) {
-            const auto copy = Lease::findCopyForRent(s.freeCodes[free++ % s.freeCodes.size()]);
+            const auto copy = Lease::findCopyForRent(g_account.db(), s.freeCodes[free++ % s.freeCodes.size()]);
             if (copy)
                 floorCopies << copy->id;
         }
@@ -465,12 +473,12 @@ QList<Row> counterActions(const Shop &shop, int reps)
     // A three-line sale.
     QList<SaleStore::SaleRow> sale;
     const Pair saleTimes = both(
-        txReps, [&](int) { SaleStore::completeSale(sale, 0, 1, today); },
+        txReps, [&](int) { SaleStore::completeSale(g_account.db(), sale, 0, 1, today); },
         [&](int) {
             sale.clear();
             for (int k = 0; k < 3; ++k) {
                 const auto copy =
-                    SaleStore::findSaleableCopy(s.freeCodes[free++ % s.freeCodes.size()]);
+                    SaleStore::findSaleableCopy(g_account.db(), s.freeCodes[free++ % s.freeCodes.size()]);
                 if (copy)
                     sale.append({*copy, 1, Money::fromCents(2500)});
             }
@@ -531,7 +539,7 @@ WindowRow listWindow(const QString &name, const char *searchName, const QStringL
     for (int i = 0; i < reps; ++i) {
         QElapsedTimer t;
         t.start();
-        auto *w = new Window;
+        auto *w = new Window(g_account);
         w->resize(1200, 760);
         w->show();
         // Shown and painted: grab() paints the whole window with its first screen of rows.
@@ -628,7 +636,7 @@ int main(int argc, char **argv)
     out().flush();
 
     large.open();
-    AccountContext::current().setOperator(1);
+    g_account.setOperator(1);
     const QStringList memberKeys = {QStringLiteral("M"), QStringLiteral("0"), QStringLiteral("1"),
                                     QStringLiteral("9"), QStringLiteral("5")};
     const QStringList nameKeys = {QStringLiteral("a"), QStringLiteral("0"), QStringLiteral("1"),

@@ -9,6 +9,7 @@
 // (flat, sorted, grouped) to look at; --interactive leaves the grid on screen afterwards, to
 // try it by hand.
 
+#include "data/AccountContext.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/SampleAccount.h"
@@ -26,6 +27,13 @@
 #include <algorithm>
 #include <ctime>
 #include <functional>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -51,12 +59,13 @@ QString syllables(QRandomGenerator &rng, int from, int to)
 void generateStock(int copies)
 {
     QRandomGenerator rng(20240301);
-    Db::Transaction tx;
+    Db::Transaction tx(g_account.db());
     for (int p = 1; p <= 50; ++p) {
         Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, Name) VALUES (?, ?)"),
-                 {syllables(rng, 2, 3) + QStringLiteral("音像公司"), syllables(rng, 2, 2)});
+                 {syllables(rng, 2, 3) + QStringLiteral("音像公司"), syllables(rng, 2, 2)},
+                 g_account.db());
     }
-    QSqlQuery insert(Db::mainConn());
+    QSqlQuery insert(g_account.db());
     insert.prepare(QStringLiteral(
         "INSERT INTO TBName (CustomNum, Name, Nlang, Ver, Categray, Amount, Copy, DatTime, "
         "Provide, Mone, Address1, Direct, ActRole, Quality) "
@@ -196,12 +205,13 @@ int main(int argc, char **argv)
         constexpr int runs = 5;
         report(QStringLiteral("first screen (query, first rows, paint)"),
                measure(
-                   grid, runs, [&] { grid.open(sql, {3}); }, [&] { grid.clear(); }),
+                   grid, runs, [&] { grid.open(g_account.db(), sql, {3}); }, [&] { grid.clear(); }),
                100);
         report(QStringLiteral("all rows in, read in steps"), measure(
                                                                  grid, runs,
                                                                  [&] {
-                                                                     grid.open(sql, {3});
+                                                                     grid.open(g_account.db(), sql,
+                                                                               {3});
                                                                      while (grid.isLoading())
                                                                          app.processEvents();
                                                                  },
@@ -209,7 +219,7 @@ int main(int argc, char **argv)
         out() << "rows: " << grid.rowCount() << Qt::endl;
         report(QStringLiteral("all rows at once (sorted list)"),
                measure(
-                   grid, runs, [&] { grid.open(sql, {3}); },
+                   grid, runs, [&] { grid.open(g_account.db(), sql, {3}); },
                    [&] {
                        grid.clear();
                        grid.setSort(QStringLiteral("CustomNum"));
@@ -229,7 +239,7 @@ int main(int argc, char **argv)
                    [&] {
                        grid.setSort(QString());
                        grid.setStepwiseLoading(false);
-                       grid.open(sql, {3});
+                       grid.open(g_account.db(), sql, {3});
                    }),
                300);
         report(QStringLiteral("sort by name (text)"), sortBy("a.Name", Qt::AscendingOrder), 300);

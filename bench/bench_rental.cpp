@@ -7,6 +7,7 @@
 //
 // The file is copied to a temporary folder first: the completions write to it.
 
+#include "data/AccountContext.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "data/Schema.h"
@@ -28,6 +29,13 @@
 #include <QTimer>
 
 #include <algorithm>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -80,7 +88,7 @@ QStringList freeCodes(int n)
             "SELECT b.CustomNum FROM TBName AS b WHERE NOT EXISTS (SELECT 1 FROM TBBusinessDetail "
             "AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) AND EXISTS (SELECT 1 FROM TBVer "
             "WHERE Name = b.Ver) ORDER BY random() LIMIT ?"),
-        {n});
+        {n}, g_account.db());
     while (q.next())
         codes << q.value(0).toString();
     return codes;
@@ -103,17 +111,20 @@ int main(int argc, char **argv)
     QString why;
     if (!openAccountFile(path, QLatin1String(Db::MainConnName), &why))
         qFatal("cannot open: %s", qPrintable(why));
-    AccountContext::current().setOperator(1);
+    g_account.setOperator(1);
     Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = '1' WHERE CateID = ?"),
-             {Schema::OptionReceiptPrinting});
+             {Schema::OptionReceiptPrinting}, g_account.db());
     out() << "lines: "
-          << Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail")).toLongLong()
-          << ", copies: " << Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toLongLong()
+          << Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail"), {}, g_account.db())
+                 .toLongLong()
+          << ", copies: "
+          << Db::scalar(QStringLiteral("SELECT count(*) FROM TBName"), {}, g_account.db())
+                 .toLongLong()
           << "\n\n| action | median ms | p95 ms |\n|---|---|---|\n";
 
     constexpr int Rounds = 20;
     const QStringList codes = freeCodes(Rounds * 5);
-    TLeaseFm w;
+    TLeaseFm w(g_account);
     w.prepare(0);
     w.show();
     w.activateWindow();
@@ -147,14 +158,14 @@ int main(int argc, char **argv)
     for (int i = 0; i < 5; ++i) {
         clock.start();
         {
-            TSelectPicFm pick;
+            TSelectPicFm pick(g_account);
             pick.show();
             QApplication::processEvents();
             titles << clock.nsecsElapsed() / 1e6;
         }
         clock.start();
         {
-            TSelectPerFm pick;
+            TSelectPerFm pick(g_account);
             pick.show();
             QApplication::processEvents();
             members << clock.nsecsElapsed() / 1e6;

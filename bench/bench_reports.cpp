@@ -9,6 +9,7 @@
 #include "reports/RentalReport.h"
 #include "reports/RentalReportWindow.h"
 
+#include "data/AccountContext.h"
 #include "data/Collation.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
@@ -25,6 +26,13 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -82,7 +90,7 @@ int main(int argc, char **argv)
     if (argc > 2) {
         // Baseline: the name order replaced by plain code-point order, compared as the engine's
         // own BINARY order does (bytes of UTF-8, no conversion).
-        sqlite3_create_collation(Sqlite::handle(Db::mainConn()), "PINYIN", SQLITE_UTF8, nullptr,
+        sqlite3_create_collation(Sqlite::handle(g_account.db()), "PINYIN", SQLITE_UTF8, nullptr,
                                  [](void *, int la, const void *a, int lb, const void *b) {
                                      const int c = memcmp(a, b, size_t(qMin(la, lb)));
                                      return c != 0 ? c : la - lb;
@@ -101,10 +109,13 @@ int main(int argc, char **argv)
     }
 
     const QDate last = SqlDialect::parseDate(
-        Db::scalar(QStringLiteral("SELECT max(DatTime) FROM TBBusinessDetail")).toString());
-    std::printf("lines: %lld, last rental day %s\n",
-                Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail")).toLongLong(),
-                qPrintable(SqlDialect::dateText(last)));
+        Db::scalar(QStringLiteral("SELECT max(DatTime) FROM TBBusinessDetail"), {}, g_account.db())
+            .toString());
+    std::printf(
+        "lines: %lld, last rental day %s\n",
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail"), {}, g_account.db())
+            .toLongLong(),
+        qPrintable(SqlDialect::dateText(last)));
 
     const struct
     {
@@ -116,11 +127,11 @@ int main(int argc, char **argv)
         const QString span = QString::fromLatin1(range.name);
         measure(
             qPrintable(QStringLiteral("rental report, ") + span),
-            [&] { return RentalReport::rows(from, last); },
+            [&] { return RentalReport::rows(from, last, g_account.db()); },
             [&] { return RentalReport::definition(heading(RentalReport::Title, from, last)); });
         measure(
             qPrintable(QStringLiteral("member report, ") + span),
-            [&] { return MemberReport::rows(from, last); },
+            [&] { return MemberReport::rows(from, last, g_account.db()); },
             [&] { return MemberReport::definition(heading(MemberReport::Title, from, last)); });
         using namespace RankingReport;
         for (Mode mode : {Mode::Rentals, Mode::Sales}) {
@@ -130,16 +141,17 @@ int main(int argc, char **argv)
                         .arg(mode == Mode::Sales ? "sales" : "rental",
                              kind == Kind::Overall ? "overall" : "by category", span);
                 measure(
-                    qPrintable(name), [&] { return rows(mode, kind, from, last); },
+                    qPrintable(name), [&] { return rows(mode, kind, from, last, g_account.db()); },
                     [&] { return definition(mode, kind, heading(title(mode), from, last)); });
             }
         }
     }
     measure(
-        "overdue report, more than 3 days", [&] { return OverdueReport::rows(3, last); },
+        "overdue report, more than 3 days",
+        [&] { return OverdueReport::rows(3, last, g_account.db()); },
         [&] { return OverdueReport::definition(heading(OverdueReport::Title, last, last)); });
 
-    TResQPFm window;
+    TResQPFm window(g_account);
     window.resize(1000, 700);
     window.show();
     window.setDateRange(last.addDays(-30), last);

@@ -12,6 +12,7 @@
 #include "stock/RepertoryWindow.h"
 #include "stock/StockStore.h"
 
+#include "data/AccountContext.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "toolkit/DataGrid.h"
@@ -27,6 +28,13 @@
 #include <QTextStream>
 
 #include <algorithm>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -90,17 +98,19 @@ int main(int argc, char **argv)
         out() << "cannot open: " << why << Qt::endl;
         return 1;
     }
-    AccountContext::current().setOperator(1);
-    const qint64 copies = Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toLongLong();
+    g_account.setOperator(1);
+    const qint64 copies =
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBName"), {}, g_account.db()).toLongLong();
     const qint64 lines =
-        Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail")).toLongLong();
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail"), {}, g_account.db())
+            .toLongLong();
     out() << "copies " << copies << ", transaction lines " << lines << Qt::endl;
 
     try {
         // The stock list: first screen, then every row (sums, sorting and locate need them).
         QElapsedTimer t;
         t.start();
-        auto *stock = new TRepertoryFm;
+        auto *stock = new TRepertoryFm(g_account);
         stock->resize(1100, 700);
         stock->show();
         settle(stock);
@@ -129,7 +139,8 @@ int main(int argc, char **argv)
         QRandomGenerator rng(7);
         QStringList codes;
         {
-            QSqlQuery q = Db::exec(QStringLiteral("SELECT CustomNum FROM TBName ORDER BY ID"));
+            QSqlQuery q = Db::exec(QStringLiteral("SELECT CustomNum FROM TBName ORDER BY ID"), {},
+                                   g_account.db());
             while (q.next())
                 codes << q.value(0).toString();
         }
@@ -137,7 +148,8 @@ int main(int argc, char **argv)
         int found = 0;
         t.restart();
         for (int i = 0; i < lookups; ++i) {
-            if (SaleStore::findSaleableCopy(codes[int(rng.bounded(int(codes.size())))]))
+            if (SaleStore::findSaleableCopy(g_account.db(),
+                                            codes[int(rng.bounded(int(codes.size())))]))
                 ++found;
         }
         report("sale lookup by code (average)", ms(t) / lookups);
@@ -145,33 +157,36 @@ int main(int argc, char **argv)
 
         std::optional<SaleStore::SaleCopy> copy;
         for (int i = 0; !copy && i < codes.size(); ++i)
-            copy = SaleStore::findSaleableCopy(codes[int(rng.bounded(int(codes.size())))]);
+            copy = SaleStore::findSaleableCopy(g_account.db(),
+                                               codes[int(rng.bounded(int(codes.size())))]);
         if (copy) {
             SaleStore::SaleRow row;
             row.copy = *copy;
             row.rmoney = Money::fromYuan(20);
             t.restart();
             const QList<qint64> ids =
-                SaleStore::completeSale({row}, -1, 1, QDate::currentDate()).value();
+                SaleStore::completeSale(g_account.db(), {row}, -1, 1, QDate::currentDate()).value();
             report("sale of one copy (one transaction)", ms(t));
             t.restart();
-            SaleStore::undoSale(ids.first());
+            SaleStore::undoSale(g_account, ids.first());
             report("undo of that sale (one transaction)", ms(t));
         }
 
         // A write-off of a copy that is rented out.
-        const QVariant rented = Db::scalar(QStringLiteral(
-            "SELECT n.ID FROM TBName n WHERE n.Quality < 3 AND EXISTS (SELECT 1 FROM "
-            "TBBusinessDetail d WHERE d.CDNum = n.ID AND d.ReDate IS NULL) LIMIT 1"));
+        const QVariant rented = Db::scalar(
+            QStringLiteral(
+                "SELECT n.ID FROM TBName n WHERE n.Quality < 3 AND EXISTS (SELECT 1 FROM "
+                "TBBusinessDetail d WHERE d.CDNum = n.ID AND d.ReDate IS NULL) LIMIT 1"),
+            {}, g_account.db());
         if (rented.isValid()) {
             t.restart();
-            StockStore::writeOff(rented.toLongLong());
+            StockStore::writeOff(g_account, rented.toLongLong());
             report("write-off with its open rental", ms(t));
         }
         delete stock;
 
         t.restart();
-        auto *sales = new TSellMainFm;
+        auto *sales = new TSellMainFm(g_account);
         sales->resize(1100, 700);
         sales->show();
         settle(sales);

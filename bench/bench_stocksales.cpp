@@ -8,6 +8,7 @@
 #include "reports/SalesReports.h"
 #include "reports/StockReport.h"
 
+#include "data/AccountContext.h"
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "toolkit/ReportGenerator.h"
@@ -18,6 +19,13 @@
 #include <QTextStream>
 
 #include <functional>
+
+namespace {
+
+// The account this measurement works in: MainConn, opened by main().
+AccountContext g_account;
+
+} // namespace
 
 namespace {
 
@@ -85,18 +93,20 @@ int main(int argc, char **argv)
     heading.title = QString::fromUtf8(StockReport::Title);
     heading.showRange = false;
     measure(
-        "stock, all suppliers", [] { return StockReport::rows(); },
+        "stock, all suppliers", [] { return StockReport::rows(g_account.db()); },
         StockReport::definition(heading));
-    const QList<StockReport::Supplier> suppliers = StockReport::suppliers();
+    const QList<StockReport::Supplier> suppliers = StockReport::suppliers(g_account.db());
     if (!suppliers.isEmpty()) {
         const qint64 first = suppliers.first().id;
         measure(
-            "stock, one supplier", [first] { return StockReport::rows(first); },
+            "stock, one supplier", [first] { return StockReport::rows(g_account.db(), first); },
             StockReport::definition(heading));
     }
 
     const QDate last = QDate::fromString(
-        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail")).toString().left(10),
+        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail"), {}, g_account.db())
+            .toString()
+            .left(10),
         Qt::ISODate);
     const QDate month = last.addMonths(-1).addDays(1);
     const QDate ever(1990, 1, 1);
@@ -104,17 +114,21 @@ int main(int argc, char **argv)
     heading.from = ever;
     heading.to = last;
     measure(
-        "sales summary, all years", [&] { return SalesReports::summaryRows(ever, last); },
+        "sales summary, all years",
+        [&] { return SalesReports::summaryRows(g_account.db(), ever, last); },
         SalesReports::summaryDefinition(heading));
     measure(
-        "sales detail, all years", [&] { return SalesReports::detailRows(ever, last); },
+        "sales detail, all years",
+        [&] { return SalesReports::detailRows(g_account.db(), ever, last); },
         SalesReports::detailDefinition(heading));
     heading.from = month;
     measure(
-        "sales summary, last month", [&] { return SalesReports::summaryRows(month, last); },
+        "sales summary, last month",
+        [&] { return SalesReports::summaryRows(g_account.db(), month, last); },
         SalesReports::summaryDefinition(heading));
     measure(
-        "sales detail, last month", [&] { return SalesReports::detailRows(month, last); },
+        "sales detail, last month",
+        [&] { return SalesReports::detailRows(g_account.db(), month, last); },
         SalesReports::detailDefinition(heading));
 
     out() << "peak memory " << peakMemory() << Qt::endl;

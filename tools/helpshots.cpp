@@ -131,75 +131,77 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "helpshots: %s\n", qPrintable(why));
         return 1;
     }
-    CurrentDBFile = account;
+    AccountContext context;
+    context.setAccount(account);
 
     // The login window over an empty desktop.
     {
-        TLoginFm login;
+        TLoginFm login(context);
         login.show();
         shot(g_walk, QStringLiteral("login"));
-        AccountContext::current().setOperator(login.CombUserName->currentData().toInt());
+        context.setOperator(login.CombUserName->currentData().toInt());
     }
 
-    TMainFm main;
-    CreateLeaseList();
-    CreateRepertoryFm();
-    CreateSellMainFm();
-    CreateSetupFm();
-    CreateInOutMoneyList();
+    TMainFm main(context);
+    CreateLeaseList(context);
+    CreateRepertoryFm(context);
+    CreateSellMainFm(context);
+    CreateSetupFm(context);
+    CreateInOutMoneyList(context);
     main.show();
     main.showMaximized();
     shot(g_guide, QStringLiteral("main"));
 
-    ShowLeaseList();
+    ShowLeaseList(context);
     shot(g_walk, QStringLiteral("leaselist"));
-    shotOfModal(g_guide, QStringLiteral("rent"), [] { ShowLeaseWindow(0); });
-    shotOfModal(g_guide, QStringLiteral("return"), [] { ShowLeaseWindow(1); });
-    ShowSellMainFm();
+    shotOfModal(g_guide, QStringLiteral("rent"), [&context] { ShowLeaseWindow(context, 0); });
+    shotOfModal(g_guide, QStringLiteral("return"), [&context] { ShowLeaseWindow(context, 1); });
+    ShowSellMainFm(context);
     shot(g_guide, QStringLiteral("sell"));
-    ShowRepertoryFm();
+    ShowRepertoryFm(context);
     shot(g_guide, QStringLiteral("stock"));
-    ShowSetupPage(0);
+    ShowSetupPage(context, 0);
     shot(g_guide, QStringLiteral("members"));
-    ShowSetupPage(3);
+    ShowSetupPage(context, 3);
     shot(g_guide, QStringLiteral("staff"));
-    ShowSetupPage(1);
+    ShowSetupPage(context, 1);
     shot(g_guide, QStringLiteral("options"));
-    ShowSetupPage(2);
+    ShowSetupPage(context, 2);
     shot(g_walk, QStringLiteral("fees"));
-    ShowInOutMoneyList();
+    ShowInOutMoneyList(context);
     shot(g_guide, QStringLiteral("money"));
     // The sample's last month of business.
     const QDate last =
-        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail")).toDate();
+        Db::scalar(QStringLiteral("SELECT MAX(DatTime) FROM TBBusinessDetail"), {}, context.db())
+            .toDate();
     const QDate first = last.isValid() ? QDate(last.year(), last.month(), 1) : QDate::currentDate();
     QuietBoxes quiet;
     Msg::Presenter *boxes = Msg::setPresenter(&quiet);
-    ShowRentalReport();
+    ShowRentalReport(context);
     if (auto *report = openWindow<TResQPFm>()) {
         report->setDateRange(first, last);
         report->BuildReport();
     }
     shot(g_guide, QStringLiteral("reports"));
-    ShowQStoreRep();
+    ShowQStoreRep(context);
     shot(g_walk, QStringLiteral("stockreport"));
-    ShowLeaseChart();
+    ShowLeaseChart(context);
     if (auto *chart = openWindow<TLeaseCharFm>()) {
         chart->DTPBegin->setDate(first);
         chart->DTPend->setDate(last);
         chart->Draw();
     }
     shot(g_guide, QStringLiteral("charts"));
-    ShowCompareChart();
+    ShowCompareChart(context);
     shot(g_walk, QStringLiteral("comparechart"));
     Msg::setPresenter(boxes);
 
-    shotOfModal(g_guide, QStringLiteral("accounts"), [] { ShowOpenAccount(); });
-    shotOfModal(g_walk, QStringLiteral("newaccount"), [] { ShowNewAccount(); });
-    shotOfModal(g_walk, QStringLiteral("backup"), [] { ShowBackup(); });
+    shotOfModal(g_guide, QStringLiteral("accounts"), [&context] { ShowOpenAccount(context); });
+    shotOfModal(g_walk, QStringLiteral("newaccount"), [&context] { ShowNewAccount(context); });
+    shotOfModal(g_walk, QStringLiteral("backup"), [&context] { ShowBackup(context); });
     // The move to a server, with a shop's address typed in, for the guide's page of accounts.
     shotOfModal(
-        g_guide, QStringLiteral("movetoserver"), [] { ShowMoveToServer(); },
+        g_guide, QStringLiteral("movetoserver"), [&context] { ShowMoveToServer(context); },
         [](QWidget *move) {
             if (auto *fields = move->findChild<ServerAddressFields *>())
                 fields->setAddress({QStringLiteral("db.shop.lan"), 5432, QStringLiteral("shop"),
@@ -218,7 +220,7 @@ int main(int argc, char **argv)
     });
     // The backup's file dialog (Qt's own, in Chinese), over the backup dialog.
     shotOfModal(
-        g_walk, QStringLiteral("backup"), [] { ShowBackup(); },
+        g_walk, QStringLiteral("backup"), [&context] { ShowBackup(context); },
         [](QWidget *backup) {
             QTimer::singleShot(0, [backup] {
                 if (auto *browse = backup->findChild<QPushButton *>(QStringLiteral("BitBtn1")))

@@ -89,27 +89,29 @@ QList<Kind> allKinds()
     return kinds;
 }
 
-void recordAs(qint64 userId, Kind kind, const QString &subject, const QString &before,
-              const QString &after)
+void recordAs(const QSqlDatabase &db, qint64 userId, Kind kind, const QString &subject,
+              const QString &before, const QString &after)
 {
     Db::exec(QStringLiteral("INSERT INTO TBAuditLog (At, UserId, Kind, Subject, Before, After) "
                             "VALUES (?, ?, ?, ?, ?, ?)"),
              {SqlDialect::dateTimeText(QDateTime::currentDateTime()), userId, kindText(kind),
-              subject, before, after});
+              subject, before, after},
+             db);
 }
 
-void record(Kind kind, const QString &subject, const QString &before, const QString &after)
+void record(const AccountContext &account, Kind kind, const QString &subject, const QString &before,
+            const QString &after)
 {
-    recordAs(AccountContext::current().operatorId(), kind, subject, before, after);
+    recordAs(account.db(), account.operatorId(), kind, subject, before, after);
 }
 
-QString snapshot(const QString &table, const QString &keyColumn, qint64 key)
+QString snapshot(const QSqlDatabase &db, const QString &table, const QString &keyColumn, qint64 key)
 {
     // The schema's columns in its order and spelling (a server reports names in lower case);
     // money columns are declared BIGINT and hold cents. Table and key are the program's own.
     const QList<Schema::Column> columns = Schema::declaredColumns(table);
-    QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key});
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key}, db);
     if (!q.next())
         return QString();
     const QSqlRecord row = q.record();
@@ -127,17 +129,18 @@ QString snapshot(const QString &table, const QString &keyColumn, qint64 key)
     return parts.join(QLatin1String("; "));
 }
 
-RowChange::RowChange(Kind kind, const QString &table, const QString &keyColumn, qint64 key)
-    : m_kind(kind), m_table(table), m_keyColumn(keyColumn), m_key(key),
-      m_before(key != 0 ? snapshot(table, keyColumn, key) : QString())
+RowChange::RowChange(const AccountContext &account, Kind kind, const QString &table,
+                     const QString &keyColumn, qint64 key)
+    : m_account(account), m_kind(kind), m_table(table), m_keyColumn(keyColumn), m_key(key),
+      m_before(key != 0 ? snapshot(account.db(), table, keyColumn, key) : QString())
 {
 }
 
 void RowChange::record(qint64 key) const
 {
     const qint64 row = key != 0 ? key : m_key;
-    Audit::record(m_kind, QStringLiteral("%1=%2").arg(m_keyColumn).arg(row), m_before,
-                  snapshot(m_table, m_keyColumn, row));
+    Audit::record(m_account, m_kind, QStringLiteral("%1=%2").arg(m_keyColumn).arg(row), m_before,
+                  snapshot(m_account.db(), m_table, m_keyColumn, row));
 }
 
 QString listSql(const Filter &filter, QVariantList *params)

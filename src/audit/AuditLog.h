@@ -5,8 +5,11 @@
 #include <QString>
 #include <QVariantList>
 
+class AccountContext;
+class QSqlDatabase;
+
 // The audit log (TBAuditLog): who changed what, when (to the second), with the values before
-// and after. A row is written on the connection in use, so inside a caller's transaction it
+// and after. A row is written on the account's connection, so inside a caller's transaction it
 // stands or falls with the change it describes. Rows are only ever added; the engine refuses
 // to change or delete them.
 namespace Audit {
@@ -47,34 +50,38 @@ QString kindText(Kind kind);
 QString kindCaption(Kind kind);
 QList<Kind> allKinds();
 
-// Adds one row for the logged-in operator (the account's operatorId). Throws Db::DbError.
-void record(Kind kind, const QString &subject, const QString &before = QString(),
-            const QString &after = QString());
-// The same for a named staff member (a failed login names who was tried).
-void recordAs(qint64 userId, Kind kind, const QString &subject, const QString &before = QString(),
-              const QString &after = QString());
+// Adds one row to account for its logged-in operator (the context's operatorId). Throws
+// Db::DbError.
+void record(const AccountContext &account, Kind kind, const QString &subject,
+            const QString &before = QString(), const QString &after = QString());
+// The same on the connection db for a named staff member (a failed login names who was tried).
+void recordAs(const QSqlDatabase &db, qint64 userId, Kind kind, const QString &subject,
+              const QString &before = QString(), const QString &after = QString());
 // What a window says before the fault when the row of something it did could not be added.
 QString notRecordedText();
 
 // The row of table whose keyColumn is key as "column=value; ...", money columns as amounts,
 // passwords left out; empty when there is no such row. table and keyColumn are the program's
 // own names, never typed text.
-QString snapshot(const QString &table, const QString &keyColumn, qint64 key);
+QString snapshot(const QSqlDatabase &db, const QString &table, const QString &keyColumn,
+                 qint64 key);
 
 // One row's change: the row as it was when constructed, then as it is when recorded.
 //
-//     Audit::RowChange change(Audit::Kind::Member, QStringLiteral("TBAssociator"),
+//     Audit::RowChange change(account, Audit::Kind::Member, QStringLiteral("TBAssociator"),
 //                             QStringLiteral("ID"), id);   // id 0: a row still to be inserted
 //     ... UPDATE or INSERT ...
 //     change.record(newId);                                // in the same transaction
 class RowChange
 {
 public:
-    RowChange(Kind kind, const QString &table, const QString &keyColumn, qint64 key);
+    RowChange(const AccountContext &account, Kind kind, const QString &table,
+              const QString &keyColumn, qint64 key);
     // Adds the log row; key names the row now (an inserted row's new key), 0 keeps the first.
     void record(qint64 key = 0) const;
 
 private:
+    const AccountContext &m_account;
     Kind m_kind;
     QString m_table;
     QString m_keyColumn;

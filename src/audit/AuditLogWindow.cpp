@@ -1,5 +1,7 @@
 #include "AuditLogWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "AuditLog.h"
 
 #include "stock/EntryHelpers.h"
@@ -43,7 +45,8 @@ QPointer<TAuditLogFm> g_auditLog;
 
 } // namespace
 
-TAuditLogFm::TAuditLogFm(QWidget *parent) : TBaseFm(parent)
+TAuditLogFm::TAuditLogFm(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("AuditLogFm"));
     setWindowTitle(tr("操作日志"));
@@ -119,7 +122,8 @@ void TAuditLogFm::fillUsers()
     CombUser->clear();
     CombUser->addItem(tr("所有人员"), 0);
     try {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"));
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"), {},
+                               m_account.db());
         while (q.next())
             CombUser->addItem(Db::text(q, "Name"), Db::integer(q, "ID"));
     } catch (const Db::DbError &e) {
@@ -138,7 +142,7 @@ void TAuditLogFm::BtnQueryClick()
     QVariantList params;
     const QString sql = Audit::listSql(f, &params);
     try {
-        dxDBGrid1->open(sql, params);
+        dxDBGrid1->open(m_account.db(), sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
         Msg::fault(this, e);
@@ -150,10 +154,10 @@ void TAuditLogFm::BtnExportClick()
     dxDBGrid1->exportWithDialog();
 }
 
-void ShowAuditLog()
+void ShowAuditLog(AccountContext &account)
 {
     if (!g_auditLog) {
-        g_auditLog = new TAuditLogFm;
+        g_auditLog = new TAuditLogFm(account);
         if (WorkArea *area = mainWorkArea())
             area->place(g_auditLog);
     }

@@ -2,6 +2,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QComboBox;
 class QDateEdit;
@@ -13,7 +14,7 @@ class TAuditLogFm : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TAuditLogFm(QWidget *parent = nullptr);
+    explicit TAuditLogFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the rows again with the filter as set.
     void BtnQueryClick();
@@ -33,4 +34,8 @@ protected:
 
 private:
     void fillUsers();
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

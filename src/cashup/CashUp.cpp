@@ -27,12 +27,12 @@ const LineName kLines[] = {
     {Till::Line::Expense, QT_TRANSLATE_NOOP("CashUp", "费用支出"), "Expense"},
 };
 
-Figures sumOpen(qint64 userId)
+Figures sumOpen(const QSqlDatabase &db, qint64 userId)
 {
     Figures f;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT Line, SUM(Amount) AS Total FROM TBTill "
                                           "WHERE UserId = ? AND CashUpID IS NULL GROUP BY Line"),
-                           {userId});
+                           {userId}, db);
     while (q.next()) {
         const int line = int(Db::integer(q, "Line"));
         for (const LineName &l : kLines) {
@@ -40,12 +40,12 @@ Figures sumOpen(qint64 userId)
                 f.line(l.line) = Money::fromCents(Db::integer(q, "Total"));
         }
     }
-    QVariant start =
-        Db::scalar(QStringLiteral("SELECT MAX(EndAt) FROM TBCashUp WHERE UserId = ?"), {userId});
+    QVariant start = Db::scalar(QStringLiteral("SELECT MAX(EndAt) FROM TBCashUp WHERE UserId = ?"),
+                                {userId}, db);
     if (start.isNull() || start.toString().isEmpty()) {
         start = Db::scalar(QStringLiteral("SELECT MIN(At) FROM TBTill WHERE UserId = ? "
                                           "AND CashUpID IS NULL"),
-                           {userId});
+                           {userId}, db);
     }
     f.startAt = start.toString();
     return f;
@@ -99,15 +99,16 @@ QList<Till::Line> allLines()
     return lines;
 }
 
-Figures openShift(qint64 userId)
+Figures openShift(const QSqlDatabase &db, qint64 userId)
 {
-    return sumOpen(userId);
+    return sumOpen(db, userId);
 }
 
-Record close(qint64 userId, Money counted, const QString &note, const QDateTime &now)
+Record close(const QSqlDatabase &db, qint64 userId, Money counted, const QString &note,
+             const QDateTime &now)
 {
-    Db::Transaction tx;
-    const Figures f = sumOpen(userId);
+    Db::Transaction tx(db);
+    const Figures f = sumOpen(db, userId);
     const Money expected = f.expected();
     const Money difference = counted - expected;
     const QString endAt = SqlDialect::dateTimeText(now);
@@ -117,25 +118,27 @@ Record close(qint64 userId, Money counted, const QString &note, const QDateTime 
                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         {userId, f.startAt, endAt, f.depositIn.cents(), f.depositOut.cents(), f.rent.cents(),
          f.sales.cents(), f.otherIn.cents(), f.expense.cents(), expected.cents(), counted.cents(),
-         difference.cents(), note});
+         difference.cents(), note},
+        db);
     Db::exec(QStringLiteral("UPDATE TBTill SET CashUpID = ? WHERE UserId = ? "
                             "AND CashUpID IS NULL"),
-             {id, userId});
-    Audit::recordAs(userId, Audit::Kind::CashUp, QStringLiteral("交班结算 %1").arg(id), QString(),
-                    Audit::snapshot(QStringLiteral("TBCashUp"), QStringLiteral("ID"), id));
+             {id, userId}, db);
+    Audit::recordAs(db, userId, Audit::Kind::CashUp, QStringLiteral("交班结算 %1").arg(id),
+                    QString(),
+                    Audit::snapshot(db, QStringLiteral("TBCashUp"), QStringLiteral("ID"), id));
     tx.commit();
-    std::optional<Record> stored = load(id);
+    std::optional<Record> stored = load(db, id);
     if (!stored)
         throw Db::DbError(QCoreApplication::translate("CashUp", "交班结算记录%1未能保存！").arg(id));
     return *stored;
 }
 
-std::optional<Record> load(qint64 id)
+std::optional<Record> load(const QSqlDatabase &db, qint64 id)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT c.*, p.Name AS PersonName FROM TBCashUp AS c "
                                           "LEFT JOIN TBPersons AS p ON p.ID = c.UserId "
                                           "WHERE c.ID = ?"),
-                           {id});
+                           {id}, db);
     if (!q.next())
         return std::nullopt;
     Record r;

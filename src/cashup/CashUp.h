@@ -12,6 +12,8 @@
 
 #include <optional>
 
+class QSqlDatabase;
+
 // The shift cash-up (交班结算): what an operator's till should hold from the bookings since
 // his last cash-up, the cash he counted, the difference, and closing the shift.
 namespace CashUp {
@@ -37,7 +39,7 @@ QString lineText(Till::Line line);
 QList<Till::Line> allLines();
 
 // The open shift of an operator: his till rows not yet closed. Throws Db::DbError.
-Figures openShift(qint64 userId);
+Figures openShift(const QSqlDatabase &db, qint64 userId);
 
 struct Record
 {
@@ -54,9 +56,10 @@ struct Record
 // Closes the operator's open shift in one transaction: the lines summed again inside it, the
 // cash-up row written, the till rows marked as closed by it, and the audit row. Returns the
 // stored cash-up. Throws Db::DbError.
-Record close(qint64 userId, Money counted, const QString &note, const QDateTime &now);
+Record close(const QSqlDatabase &db, qint64 userId, Money counted, const QString &note,
+             const QDateTime &now);
 
-std::optional<Record> load(qint64 id);
+std::optional<Record> load(const QSqlDatabase &db, qint64 id);
 
 // The cash-ups that ended on the days from..to (inclusive), by an operator (0 all), with the
 // operator's name (Name), ordered by the end time.

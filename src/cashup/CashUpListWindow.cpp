@@ -1,5 +1,7 @@
 #include "CashUpListWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "CashUp.h"
 #include "CashUpSlip.h"
 
@@ -46,7 +48,8 @@ QPointer<TCashUpListFm> g_cashUpList;
 
 } // namespace
 
-TCashUpListFm::TCashUpListFm(QWidget *parent) : TBaseFm(parent)
+TCashUpListFm::TCashUpListFm(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("CashUpListFm"));
     setWindowTitle(tr("交班记录"));
@@ -127,7 +130,8 @@ void TCashUpListFm::fillUsers()
     CombUser->clear();
     CombUser->addItem(tr("所有人员"), 0);
     try {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"));
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons ORDER BY ID"), {},
+                               m_account.db());
         while (q.next())
             CombUser->addItem(Db::text(q, "Name"), Db::integer(q, "ID"));
     } catch (const Db::DbError &e) {
@@ -142,7 +146,7 @@ void TCashUpListFm::BtnQueryClick()
     const QString sql = CashUp::listSql(DTPFrom->date(), DTPTo->date(),
                                         CombUser->currentData().toLongLong(), &params);
     try {
-        dxDBGrid1->open(sql, params);
+        dxDBGrid1->open(m_account.db(), sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
         Msg::fault(this, e);
@@ -156,8 +160,8 @@ void TCashUpListFm::BtnReportClick()
                                         CombUser->currentData().toLongLong(), &params);
     ReportDocument doc;
     try {
-        doc =
-            CashUpSlip::report(ReportData::fromQuery(sql, params), DTPFrom->date(), DTPTo->date());
+        doc = CashUpSlip::report(ReportData::fromQuery(sql, params, m_account.db()),
+                                 DTPFrom->date(), DTPTo->date());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
         return;
@@ -175,10 +179,10 @@ void TCashUpListFm::BtnReportClick()
     dialog.exec();
 }
 
-void ShowCashUpList()
+void ShowCashUpList(AccountContext &account)
 {
     if (!g_cashUpList) {
-        g_cashUpList = new TCashUpListFm;
+        g_cashUpList = new TCashUpListFm(account);
         if (WorkArea *area = mainWorkArea())
             area->place(g_cashUpList);
     }

@@ -2,6 +2,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QComboBox;
 class QDateEdit;
@@ -13,7 +14,7 @@ class TCashUpListFm : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TCashUpListFm(QWidget *parent = nullptr);
+    explicit TCashUpListFm(AccountContext &account, QWidget *parent = nullptr);
 
     void BtnQueryClick();
     void BtnReportClick();
@@ -31,4 +32,8 @@ protected:
 
 private:
     void fillUsers();
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

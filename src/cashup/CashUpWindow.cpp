@@ -38,7 +38,8 @@ QLabel *amountLabel(const char *name, QWidget *parent, bool bold = false)
 
 } // namespace
 
-TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
+TCashUpFm::TCashUpFm(AccountContext &account, QWidget *parent)
+    : TBaseDlgFM(parent), m_account(account)
 {
     setObjectName(QStringLiteral("CashUpFm"));
     setWindowTitle(tr("交班结算"));
@@ -106,9 +107,9 @@ TCashUpFm::TCashUpFm(QWidget *parent) : TBaseDlgFM(parent)
 
     try {
         LblOperator->setText(Db::scalar(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"),
-                                        {AccountContext::current().operatorId()})
+                                        {m_account.operatorId()}, m_account.db())
                                  .toString());
-        m_figures = CashUp::openShift(AccountContext::current().operatorId());
+        m_figures = CashUp::openShift(m_account.db(), m_account.operatorId());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -139,7 +140,7 @@ void TCashUpFm::BtnOKClick()
         return;
     }
     try {
-        m_stored = CashUp::close(AccountContext::current().operatorId(), *counted, EDNote->text(),
+        m_stored = CashUp::close(m_account.db(), m_account.operatorId(), *counted, EDNote->text(),
                                  QDateTime::currentDateTime());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
@@ -147,7 +148,7 @@ void TCashUpFm::BtnOKClick()
     }
     try {
         const ReportPrintOutcome outcome = ReportPrinter::print(CashUpSlip::document(
-            m_stored, AccountContext::current().shop().company, ReceiptPaper::current()));
+            m_stored, m_account.shop().company, ReceiptPaper::current(m_account.db())));
         showStatusNotice(outcome.message);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
@@ -156,8 +157,8 @@ void TCashUpFm::BtnOKClick()
     accept();
 }
 
-void ShowCashUp()
+void ShowCashUp(AccountContext &account)
 {
-    TCashUpFm dialog(QApplication::activeWindow());
+    TCashUpFm dialog(account, QApplication::activeWindow());
     dialog.exec();
 }

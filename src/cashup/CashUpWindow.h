@@ -6,6 +6,7 @@
 
 #include <QMap>
 
+class AccountContext;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,7 @@ class TCashUpFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TCashUpFm(QWidget *parent = nullptr);
+    explicit TCashUpFm(AccountContext &account, QWidget *parent = nullptr);
 
     void BtnOKClick();
     // The cash-up this window stored; id 0 until 结算 succeeded.
@@ -37,4 +38,8 @@ private:
 
     CashUp::Figures m_figures;
     CashUp::Record m_stored;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

@@ -8,29 +8,30 @@
 
 namespace Till {
 
-void bookAs(qint64 userId, Line line, Money amount)
+void bookAs(const QSqlDatabase &db, qint64 userId, Line line, Money amount)
 {
     if (amount.cents() == 0)
         return;
     Db::exec(QStringLiteral("INSERT INTO TBTill (At, UserId, Line, Amount) VALUES (?, ?, ?, ?)"),
              {SqlDialect::dateTimeText(QDateTime::currentDateTime()), userId,
-              static_cast<int>(line), amount.cents()});
+              static_cast<int>(line), amount.cents()},
+             db);
 }
 
-void book(Line line, Money amount)
+void book(const AccountContext &account, Line line, Money amount)
 {
-    bookAs(AccountContext::current().operatorId(), line, amount);
+    bookAs(account.db(), account.operatorId(), line, amount);
 }
 
-void bookRecordChange(Money before, Money after)
+void bookRecordChange(const AccountContext &account, Money before, Money after)
 {
     auto lineOf = [](Money m) { return m.isNegative() ? Line::Expense : Line::OtherIn; };
     if (lineOf(before) == lineOf(after)) {
-        book(lineOf(after), after - before);
+        book(account, lineOf(after), after - before);
         return;
     }
-    book(lineOf(before), -before);
-    book(lineOf(after), after);
+    book(account, lineOf(before), -before);
+    book(account, lineOf(after), after);
 }
 
 } // namespace Till

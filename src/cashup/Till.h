@@ -2,6 +2,9 @@
 
 #include "data/Money.h"
 
+class AccountContext;
+class QSqlDatabase;
+
 // The till journal (TBTill): every booking that moves cash at the counter adds a row with the
 // operator at the counter, the time and the amount (positive into the till, negative out),
 // written in the booking's own transaction. The rows of an operator not yet closed by a
@@ -19,15 +22,15 @@ enum class Line {
     Expense = 6,    // expense records (negative)
 };
 
-// Books amount on line for the logged-in operator (the account's operatorId); nothing when it is
-// zero. Throws Db::DbError.
-void book(Line line, Money amount);
-// The same for the operator of a transaction that names its own.
-void bookAs(qint64 userId, Line line, Money amount);
+// Books amount on line of account for its logged-in operator (the context's operatorId);
+// nothing when it is zero. Throws Db::DbError.
+void book(const AccountContext &account, Line line, Money amount);
+// The same on the connection db for the operator of a transaction that names its own.
+void bookAs(const QSqlDatabase &db, qint64 userId, Line line, Money amount);
 
 // A record of the income and expense journal changed from before to after (zero for a record
 // that did not exist or no longer does): the old amount goes out of its line and the new one
 // in. A record with a negative amount is an expense, any other an income.
-void bookRecordChange(Money before, Money after);
+void bookRecordChange(const AccountContext &account, Money before, Money after);
 
 } // namespace Till

@@ -53,13 +53,14 @@ QList<Slice> foldSlices(const QHash<QString, qint64> &groups, int maxSlices)
     return all;
 }
 
-QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSlices)
+QList<Slice> readSlices(const QSqlDatabase &db, const QString &groupsSql, QVariantList params,
+                        int maxSlices)
 {
     const int keep = qMax(1, maxSlices);
     const QString others = QCoreApplication::translate("Charts", "其他");
     params << keep << keep << others;
     QList<Slice> slices;
-    QSqlQuery q = Db::exec(foldedSql(groupsSql), params);
+    QSqlQuery q = Db::exec(foldedSql(groupsSql), params, db);
     while (q.next())
         slices.append({Db::text(q, "Name"), Db::integer(q, "b")});
     return slices;
@@ -67,7 +68,8 @@ QList<Slice> readSlices(const QString &groupsSql, QVariantList params, int maxSl
 
 } // namespace
 
-QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping grouping, int maxSlices)
+QList<Slice> leaseSlices(const QSqlDatabase &db, const QDate &from, const QDate &to,
+                         LeaseGrouping grouping, int maxSlices)
 {
     // Dates are stored without a time of day, so the two bounds compare whole days and the
     // date index finds the period's lines without reading the others. Sale lines stay out, as
@@ -86,7 +88,6 @@ QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping group
                                 ? QCoreApplication::translate("Charts", "未命名")
                                 : QCoreApplication::translate("Charts", "未分类");
     // Years of lines: read once in stored order and summed in memory.
-    const QSqlDatabase db = Db::mainConn();
     if (LeaseScan::worthScanning(from, to, db)) {
         if (const auto scanned =
                 LeaseScan::sums(from, to, grouping == LeaseGrouping::ByTitle, unnamed, db)) {
@@ -94,35 +95,36 @@ QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping group
         }
     }
     return readSlices(
-        groups,
+        db, groups,
         {unnamed, SqlDialect::dateText(from), SqlDialect::dateText(to), Schema::SaleCustomer},
         maxSlices);
 }
 
-QList<Slice> stockSlices(int maxSlices)
+QList<Slice> stockSlices(const QSqlDatabase &db, int maxSlices)
 {
     const QString groups =
         QStringLiteral("SELECT COALESCE(NULLIF(Categray, ''), ?) AS Name, SUM(Copy) AS b "
                        "FROM TBName WHERE Quality < ? GROUP BY 1");
-    return readSlices(groups,
+    return readSlices(db, groups,
                       {QCoreApplication::translate("Charts", "未分类"), Schema::QualityDeleted},
                       maxSlices);
 }
 
-QList<MonthSpending> monthlySpending()
+QList<MonthSpending> monthlySpending(const QSqlDatabase &db)
 {
     const QString month = SqlDialect::monthKey(QStringLiteral("DatTime"));
     QSqlQuery q = Db::exec(QStringLiteral("SELECT %1 AS DT, SUM(Mone) AS SM FROM TBName "
                                           "WHERE DatTime IS NOT NULL AND DatTime <> '' "
                                           "GROUP BY %1 ORDER BY DT")
-                               .arg(month));
+                               .arg(month),
+                           {}, db);
     QList<MonthSpending> rows;
     while (q.next())
         rows.append({Db::text(q, "DT"), Money::fromCents(Db::integer(q, "SM"))});
     return rows;
 }
 
-QList<MonthTakings> monthlyTakings()
+QList<MonthTakings> monthlyTakings(const QSqlDatabase &db)
 {
     // The rent the returns charged (by the rent rule and the days out) is what they booked
     // as type 3; a line's RMoney is only the rate per day or per disc.
@@ -135,7 +137,7 @@ QList<MonthTakings> monthlyTakings()
                        "AND FeeDate IS NOT NULL AND FeeDate <> '' "
                        "GROUP BY %1 ORDER BY DT")
             .arg(month),
-        {Schema::TypeRent, Schema::TypeDeposit, Schema::TypeRent, Schema::TypeDeposit});
+        {Schema::TypeRent, Schema::TypeDeposit, Schema::TypeRent, Schema::TypeDeposit}, db);
     QList<MonthTakings> rows;
     while (q.next()) {
         rows.append({Db::text(q, "DT"), Money::fromCents(Db::integer(q, "SM")),

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlDatabase;
+
 // The figures the chart windows draw, each summed by the database in one statement.
 // Every function throws Db::DbError when its statement fails.
 namespace Charts {
@@ -26,11 +28,11 @@ enum class LeaseGrouping { ByTitle, ByCategory };
 // Discs rented out between from and to (both whole days, inclusive) per title or per film
 // category: every rental line of the period counts with its Amount; sale lines do not count,
 // so the figures agree with the rental ranking. Largest first; no rows when from is after to.
-QList<Slice> leaseSlices(const QDate &from, const QDate &to, LeaseGrouping grouping,
-                         int maxSlices = MaxSlices);
+QList<Slice> leaseSlices(const QSqlDatabase &db, const QDate &from, const QDate &to,
+                         LeaseGrouping grouping, int maxSlices = MaxSlices);
 
 // Copies in stock (Quality below 3) per film category, largest first.
-QList<Slice> stockSlices(int maxSlices = MaxSlices);
+QList<Slice> stockSlices(const QSqlDatabase &db, int maxSlices = MaxSlices);
 
 // The money spent on titles in one month, by purchase date; every title counts, whatever
 // became of it. Titles without a purchase date belong to no month and are left out.
@@ -39,7 +41,7 @@ struct MonthSpending
     QString month; // "yyyy-MM"
     Money spent;
 };
-QList<MonthSpending> monthlySpending();
+QList<MonthSpending> monthlySpending(const QSqlDatabase &db);
 
 // The rent taken and the deposits paid back with the returns of one month, as the returns
 // booked them in the income and expense journal (rent: type 3; deposit paid back: the
@@ -50,6 +52,6 @@ struct MonthTakings
     Money rent;
     Money deposit;
 };
-QList<MonthTakings> monthlyTakings();
+QList<MonthTakings> monthlyTakings(const QSqlDatabase &db);
 
 } // namespace Charts

@@ -10,14 +10,27 @@
 
 namespace {
 
-QPointer<TLeaseCharFm> g_leaseChart;
-QPointer<TQStoreCharFm> g_storeChart;
-QPointer<TCompareChFm> g_compareChart;
-
-template <typename T> T *showPlaced(QPointer<T> &window)
+// Each window with the account it was built for.
+template <typename T> struct Placed
 {
+    QPointer<T> window;
+    const AccountContext *account = nullptr;
+};
+
+Placed<TLeaseCharFm> g_leaseChart;
+Placed<TQStoreCharFm> g_storeChart;
+Placed<TCompareChFm> g_compareChart;
+
+template <typename T> T *showPlaced(Placed<T> &placed, AccountContext &account)
+{
+    QPointer<T> &window = placed.window;
+    // Opened for another account (another counter's), the window is built anew for it: it
+    // never keeps working on an account it was not given.
+    if (window && placed.account != &account)
+        delete window;
     if (!window) {
-        window = new T;
+        window = new T(account);
+        placed.account = &account;
         if (WorkArea *area = mainWorkArea())
             area->place(window);
     }
@@ -31,18 +44,18 @@ template <typename T> T *showPlaced(QPointer<T> &window)
 
 } // namespace
 
-void ShowLeaseChart()
+void ShowLeaseChart(AccountContext &account)
 {
-    showPlaced(g_leaseChart)->Draw();
+    showPlaced(g_leaseChart, account)->Draw();
 }
 
-void ShowStoreChart()
+void ShowStoreChart(AccountContext &account)
 {
-    showPlaced(g_storeChart)->Draw();
+    showPlaced(g_storeChart, account)->Draw();
 }
 
-void ShowCompareChart()
+void ShowCompareChart(AccountContext &account)
 {
     // Drawn when it turns visible; a later call only brings it to the front.
-    showPlaced(g_compareChart);
+    showPlaced(g_compareChart, account);
 }

@@ -1,5 +1,7 @@
 #include "CompareChartWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "ChartData.h"
 #include "ChartLook.h"
 #include "ChartScale.h"
@@ -108,7 +110,8 @@ QChartView *trendView(const QString &title, QWidget *parent, const char *name)
 
 } // namespace
 
-TCompareChFm::TCompareChFm(QWidget *parent) : QWidget(parent)
+TCompareChFm::TCompareChFm(AccountContext &account, QWidget *parent)
+    : QWidget(parent), m_account(account)
 {
     setObjectName(QStringLiteral("CompareChFm"));
     setWindowTitle(tr("月平均收支"));
@@ -247,8 +250,8 @@ void TCompareChFm::Draw()
     QList<Charts::MonthSpending> spent;
     QList<Charts::MonthTakings> taken;
     try {
-        spent = Charts::monthlySpending();
-        taken = Charts::monthlyTakings();
+        spent = Charts::monthlySpending(m_account.db());
+        taken = Charts::monthlyTakings(m_account.db());
         m_spent = spent;
         m_taken = taken;
     } catch (const Db::DbError &e) {

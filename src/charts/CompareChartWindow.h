@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class AccountContext;
 class QBarSet;
 class QCategoryAxis;
 class QChartView;
@@ -20,7 +21,7 @@ class TCompareChFm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TCompareChFm(QWidget *parent = nullptr);
+    explicit TCompareChFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads both queries again and draws the bars; axes moved with ← and → keep their bounds.
     void Draw();
@@ -60,4 +61,8 @@ private:
     // As drawn, for 导出 CSV.
     QList<Charts::MonthSpending> m_spent;
     QList<Charts::MonthTakings> m_taken;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

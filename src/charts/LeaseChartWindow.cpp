@@ -1,5 +1,7 @@
 #include "LeaseChartWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "ChartData.h"
 #include "ChartLook.h"
 
@@ -37,7 +39,8 @@ QLabel *caption(const QString &text, QWidget *field, QWidget *parent)
 
 } // namespace
 
-TLeaseCharFm::TLeaseCharFm(QWidget *parent) : QWidget(parent)
+TLeaseCharFm::TLeaseCharFm(AccountContext &account, QWidget *parent)
+    : QWidget(parent), m_account(account)
 {
     setObjectName(QStringLiteral("LeaseCharFm"));
     setWindowTitle(tr("租赁分析"));
@@ -108,6 +111,7 @@ void TLeaseCharFm::Draw()
     }
     m_byCategory = grouping == Charts::LeaseGrouping::ByCategory;
     m_slices = ChartLook::drawPie(
-        this, Chart1, Series1, [&] { return Charts::leaseSlices(from, to, grouping); },
+        this, Chart1, Series1,
+        [&] { return Charts::leaseSlices(m_account.db(), from, to, grouping); },
         tr("租赁数据读取失败！"));
 }

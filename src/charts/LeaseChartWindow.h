@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class AccountContext;
 class QChartView;
 class QComboBox;
 class QDateEdit;
@@ -15,7 +16,7 @@ class TLeaseCharFm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TLeaseCharFm(QWidget *parent = nullptr);
+    explicit TLeaseCharFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the period's figures and draws them; without any, hides the chart and says so.
     void Draw();
@@ -31,4 +32,8 @@ private:
     // As drawn, for 导出 CSV.
     QList<Charts::Slice> m_slices;
     bool m_byCategory = false;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

@@ -1,5 +1,7 @@
 #include "StoreChartWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "ChartData.h"
 #include "ChartLook.h"
 
@@ -13,7 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
+TQStoreCharFm::TQStoreCharFm(AccountContext &account, QWidget *parent)
+    : QWidget(parent), m_account(account)
 {
     setObjectName(QStringLiteral("QStoreCharFm"));
     setWindowTitle(tr("库存分析"));
@@ -67,5 +70,6 @@ TQStoreCharFm::TQStoreCharFm(QWidget *parent) : QWidget(parent)
 void TQStoreCharFm::Draw()
 {
     m_slices = ChartLook::drawPie(
-        this, Chart1, Series1, [] { return Charts::stockSlices(); }, tr("库存数据读取失败！"));
+        this, Chart1, Series1, [this] { return Charts::stockSlices(m_account.db()); },
+        tr("库存数据读取失败！"));
 }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class AccountContext;
 class QChartView;
 class QDateEdit;
 class QPieSeries;
@@ -15,7 +16,7 @@ class TQStoreCharFm : public QWidget
 {
     Q_OBJECT
 public:
-    explicit TQStoreCharFm(QWidget *parent = nullptr);
+    explicit TQStoreCharFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the stock and draws it; without any, hides the chart and says so.
     void Draw();
@@ -28,4 +29,8 @@ public:
 
 private:
     QList<Charts::Slice> m_slices; // as drawn, for 导出 CSV
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

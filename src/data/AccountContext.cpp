@@ -18,15 +18,11 @@ ShopDetails ShopDetails::read(const QSqlDatabase &db)
     return d;
 }
 
-AccountContext &AccountContext::current()
-{
-    static AccountContext account;
-    return account;
-}
+AccountContext::AccountContext(const QString &connectionName) : m_connectionName(connectionName) {}
 
 QSqlDatabase AccountContext::db() const
 {
-    return Db::mainConn();
+    return QSqlDatabase::database(m_connectionName, false);
 }
 
 void AccountContext::readShop()

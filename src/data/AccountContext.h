@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Db.h"
 #include "OperatorSession.h"
 #include "ShopOptions.h"
 
@@ -20,17 +21,28 @@ struct ShopDetails
     static ShopDetails read(const QSqlDatabase &db);
 };
 
-// The account in use and who works in it: the connection, the shop's details and the operator's
-// session. Widget-free; the one object the windows, the receipts and the stores ask instead of
-// keeping copies of their own. The data module opens the connection; the login produces the
-// session; an account switched or restored clears both the shop's details and the session.
+// The account in use and who works in it: the connection, the account's name, the shop's
+// details and the operator's session. Widget-free; the one object the windows, the receipts and
+// the stores are given instead of keeping copies of their own or reaching for globals. The data
+// module opens the connection; the login produces the session; an account switched or restored
+// clears both the shop's details and the session.
 class AccountContext
 {
 public:
-    // The account of this run of the program.
-    static AccountContext &current();
+    // The context of the account on the connection named connectionName (the program's own is
+    // MainConn; another counter in the same process, a tool or a test has its own).
+    explicit AccountContext(const QString &connectionName = QLatin1String(Db::MainConnName));
+    AccountContext(const AccountContext &) = delete;
+    AccountContext &operator=(const AccountContext &) = delete;
 
+    QString connectionName() const { return m_connectionName; }
     QSqlDatabase db() const;
+
+    // The account open on the connection: the file's full path, or for an account on a server
+    // the server's address in its text form (serverAccountOf tells them apart). Empty before
+    // one is open.
+    const QString &account() const { return m_account; }
+    void setAccount(const QString &account) { m_account = account; }
 
     // The options of the account, read through their one reader each time (another counter or
     // the settings page may have changed them). Throws Db::DbError.
@@ -58,6 +70,8 @@ public:
     void forget();
 
 private:
+    QString m_connectionName;
+    QString m_account;
     ShopDetails m_shop;
     OperatorSession m_session;
 };

@@ -126,12 +126,12 @@ QStringList listAccounts(const QString &folder)
     return names;
 }
 
-SwitchResult switchAccount(const QString &path, QString *why)
+SwitchResult switchAccount(AccountContext &account, const QString &path, QString *why)
 {
-    const QString previous = CurrentDBFile;
-    const QString connection = QLatin1String(Db::MainConnName);
+    const QString previous = account.account();
+    const QString connection = account.connectionName();
     if (openAccount(path, connection, why)) {
-        CurrentDBFile = path;
+        account.setAccount(path);
         return SwitchResult::Switched;
     }
     QString again;

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QString>
+
+class AccountContext;
 #include <QStringList>
 
 // Account files: one database file per account in the data folder, new ones copied from the
-// template, and switching MainConn from one to another while the program runs.
+// template, and switching an account context's connection from one to another while the program
+// runs.
 namespace AccountFiles {
 
 // The empty account every new one is copied from; never opened, never listed.
@@ -36,16 +39,16 @@ bool createAccountFile(const QString &folder, const QString &name, QString *why)
 QStringList listAccounts(const QString &folder);
 
 enum class SwitchResult {
-    Switched, // MainConn is open on the new file, CurrentDBFile names it
-    Restored, // the new file could not be opened; MainConn is open on the previous file again
-    Lost,     // neither opened: MainConn is closed
+    Switched, // the connection is open on the new file, the context names it
+    Restored, // the new file could not be opened; the connection is open on the previous again
+    Lost,     // neither opened: the connection is closed
 };
 
-// Closes MainConn and opens it on path (a file's path, or a server account's address, see
-// openAccount); a file that is missing, not SQLite or not an account
-// of this program is refused without being changed or created, and MainConn returns to the
-// file it had. Callers drop their own queries on MainConn first. *why holds the reason of a
-// failure.
-SwitchResult switchAccount(const QString &path, QString *why);
+// Closes the connection of account and opens it on path (a file's path, or a server account's
+// address, see openAccount); a file that is missing, not SQLite or not an account
+// of this program is refused without being changed or created, and the connection returns to
+// the file it had. Callers drop their own queries on the connection first. *why holds the
+// reason of a failure.
+SwitchResult switchAccount(AccountContext &account, const QString &path, QString *why);
 
 } // namespace AccountFiles

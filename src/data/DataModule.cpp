@@ -15,9 +15,6 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-QString CurrentDBFile;
-TDataModule1 *DataModule1 = nullptr;
-
 namespace {
 
 void dropConnection(const QString &connectionName)
@@ -295,15 +292,15 @@ bool openAccountFile(const QString &path, const QString &connectionName, QString
     return false;
 }
 
-TDataModule1::TDataModule1(QObject *parent) : QObject(parent)
+TDataModule1::TDataModule1(AccountContext &account, QObject *parent)
+    : QObject(parent), m_account(account)
 {
-    DataModule1 = this;
 }
 
 TDataModule1::~TDataModule1()
 {
     {
-        QSqlDatabase db = Db::mainConn();
+        QSqlDatabase db = m_account.db();
         if (db.isValid() && db.isOpen()) {
             // Lets the engine refresh its statistics for the query planner when they are stale
             // (a server keeps its own).
@@ -312,9 +309,8 @@ TDataModule1::~TDataModule1()
             db.close();
         }
     }
-    QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
-    if (DataModule1 == this)
-        DataModule1 = nullptr;
+    QSqlDatabase::removeDatabase(m_account.connectionName());
+    m_account.setAccount(QString());
 }
 
 bool TDataModule1::connectCurrentAccount(QString *why)
@@ -324,8 +320,8 @@ bool TDataModule1::connectCurrentAccount(QString *why)
         path = dataFolder() + QStringLiteral("Sample.MDB");
         SetRunData(path);
     }
-    if (!openAccount(path, QLatin1String(Db::MainConnName), why))
+    if (!openAccount(path, m_account.connectionName(), why))
         return false;
-    CurrentDBFile = path;
+    m_account.setAccount(path);
     return true;
 }

@@ -8,18 +8,13 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// Values every part of the program shares while it runs.
-// The account MainConn is open on: the file's full path, or for an account on a server the
-// server's address in its text form (serverAccountOf tells them apart).
-extern QString CurrentDBFile;
-
 // The server address an account's name holds, or nothing for a file's path. A path never
 // reads as an address: an address names a host and a database in "key=value" parts.
 std::optional<ServerAddress> serverAccountOf(const QString &account);
 // How the operator is shown an account: the file's path, or the server's name.
 QString accountDisplayName(const QString &account);
-// Opens the account named account (a file's path or a server's address, as CurrentDBFile
-// holds them) on connectionName: openAccountFile or openServerAccount.
+// Opens the account named account (a file's path or a server's address, as
+// AccountContext::account holds them) on connectionName: openAccountFile or openServerAccount.
 bool openAccount(const QString &account, const QString &connectionName, QString *why);
 
 // Opens an existing account file on the connection named connectionName. Never creates a
@@ -47,17 +42,20 @@ QStringList serverTableNames(const QSqlDatabase &db);
 // account's connection (lock waits within the busy timeout, UTF-8), nothing read or written.
 bool connectServer(const ServerAddress &address, const QString &connectionName, QString *why);
 
-// The data module: owns MainConn from start-up to exit.
+// The data module: owns the connection of the account context it is given (the program's is
+// MainConn) from start-up to exit. Start-up builds it; nothing reaches for it.
 class TDataModule1 : public QObject
 {
     Q_OBJECT
 public:
-    explicit TDataModule1(QObject *parent = nullptr);
+    explicit TDataModule1(AccountContext &account, QObject *parent = nullptr);
     ~TDataModule1() override;
 
     // Finds the current account (the stored path or server address, or data/Sample.MDB which
-    // is then stored) and opens MainConn on it. False when it cannot be opened; *why says why.
+    // is then stored), opens the context's connection on it and names it in the context.
+    // False when it cannot be opened; *why says why.
     bool connectCurrentAccount(QString *why);
-};
 
-extern TDataModule1 *DataModule1;
+private:
+    AccountContext &m_account;
+};

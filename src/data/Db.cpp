@@ -55,19 +55,14 @@ int waitForLock(void *, int count)
 
 } // namespace
 
-QSqlDatabase mainConn()
-{
-    return QSqlDatabase::database(QLatin1String(MainConnName), false);
-}
-
 DbError::DbError(const QString &message)
     : std::runtime_error(message.toStdString()), m_fault(Fault::Refused), m_message(message)
 {
 }
 
-DbError::DbError(Fault fault, const QString &engineText)
+DbError::DbError(Fault fault, const QString &engineText, const QString &accountFile)
     : std::runtime_error(engineText.toStdString()), m_fault(fault),
-      m_message(FaultText::message(fault)), m_details(engineText)
+      m_message(FaultText::message(fault, accountFile)), m_details(engineText)
 {
     qCWarning(lcData).noquote() << engineText;
 }
@@ -138,7 +133,8 @@ DbError engineError(const QSqlError &error, const QString &context, const QSqlDr
         if (ok)
             fault = faultOfEngineCode(code);
     }
-    return DbError(fault, error.text() + QStringLiteral(" [") + context + QLatin1Char(']'));
+    return DbError(fault, error.text() + QStringLiteral(" [") + context + QLatin1Char(']'),
+                   Sqlite::fileOf(driver));
 }
 
 QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabase &db)

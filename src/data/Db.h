@@ -19,10 +19,9 @@ Q_DECLARE_LOGGING_CATEGORY(lcData)
 // DbError, so no caller can mistake it for success.
 namespace Db {
 
+// The name of the connection the program's account context opens its account on (an
+// AccountContext built without a name uses it).
 inline constexpr const char *MainConnName = "MainConn";
-
-// The program's one connection (MainConn). Valid once the data module has opened it.
-QSqlDatabase mainConn();
 
 // The fault an SQLite result code (SQLITE_BUSY, SQLITE_FULL, ...) stands for.
 Fault faultOfEngineCode(int code);
@@ -32,24 +31,22 @@ Fault faultOfSqlState(const QString &sqlState);
 // statement.
 DbError engineError(const QSqlError &error, const QString &context, const QSqlDriver *driver);
 
-// Prepares sql, binds params in order to its '?' placeholders and executes it.
-QSqlQuery exec(const QString &sql, const QVariantList &params = {},
-               const QSqlDatabase &db = mainConn());
+// Prepares sql, binds params in order to its '?' placeholders and executes it on db. Every
+// helper here works on the connection it is given: the caller's account, never a default.
+QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabase &db);
 
 // As exec, for a reader that walks the whole result at once and runs nothing else on the
 // connection meanwhile: the rows come forward-only on both engines, which the server's driver
 // streams row by row (libpq's single-row mode) instead of fetching the whole result first.
-QSqlQuery stream(const QString &sql, const QVariantList &params = {},
-                 const QSqlDatabase &db = mainConn());
+QSqlQuery stream(const QString &sql, const QVariantList &params, const QSqlDatabase &db);
 
 // First column of the first row, or an invalid QVariant when there is no row.
-QVariant scalar(const QString &sql, const QVariantList &params = {},
-                const QSqlDatabase &db = mainConn());
+QVariant scalar(const QString &sql, const QVariantList &params, const QSqlDatabase &db);
 
 // Runs an INSERT of one row and returns the key the engine gave it: the statement is run with
 // "RETURNING keyColumn", which both engines answer in the same statement.
-qint64 insert(const QString &sql, const QVariantList &params = {},
-              const QSqlDatabase &db = mainConn(), const QString &keyColumn = QStringLiteral("ID"));
+qint64 insert(const QString &sql, const QVariantList &params, const QSqlDatabase &db,
+              const QString &keyColumn = QStringLiteral("ID"));
 
 // A transaction that will write. It starts as the account's one writer, so it takes the
 // account's write lock before reading anything: a commit of another counter is waited for
@@ -60,7 +57,7 @@ qint64 insert(const QString &sql, const QVariantList &params = {},
 class Transaction
 {
 public:
-    explicit Transaction(const QSqlDatabase &db = mainConn());
+    explicit Transaction(const QSqlDatabase &db);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;

@@ -28,7 +28,9 @@ public:
     explicit DbError(const QString &message);
     // A failure of the engine: the operator gets the fault's own message, engineText (the
     // engine's words and the statement) goes under the message box's details and into lcData.
-    DbError(Fault fault, const QString &engineText);
+    // accountFile: the file of the account that failed, when it is one (a damaged file's
+    // message names the newest backup beside it).
+    DbError(Fault fault, const QString &engineText, const QString &accountFile = QString());
 
     Fault fault() const { return m_fault; }
     // What the operator is told (Chinese).

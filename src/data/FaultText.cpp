@@ -1,7 +1,7 @@
 #include "FaultText.h"
 
 #include "AccountFiles.h"
-#include "DataModule.h"
+#include "DataFolder.h"
 #include "Db.h"
 
 #include <QCoreApplication>
@@ -26,7 +26,7 @@ QString latestBackup(const QString &folder, const QString &current)
     return newest.exists() ? newest.fileName() : QString();
 }
 
-QString message(Db::Fault fault)
+QString message(Db::Fault fault, const QString &accountFile)
 {
     switch (fault) {
     case Db::Fault::Busy:
@@ -43,8 +43,8 @@ QString message(Db::Fault fault)
                          "请检查帐户文件及其文件夹的写入权限后再试一次。");
     case Db::Fault::Damaged: {
         const QString folder =
-            CurrentDBFile.isEmpty() ? dataFolder() : QFileInfo(CurrentDBFile).absolutePath();
-        const QString backup = latestBackup(folder, CurrentDBFile);
+            accountFile.isEmpty() ? dataFolder() : QFileInfo(accountFile).absolutePath();
+        const QString backup = latestBackup(folder, accountFile);
         const QString wayBack =
             backup.isEmpty()
                 ? QCoreApplication::translate("FaultText", "请用“文件→打开”打开最近的备份文件。")

@@ -24,10 +24,10 @@ MemberRow MemberRow::read(const QSqlQuery &q)
     return m;
 }
 
-std::optional<MemberRow> MemberRow::find(qint64 id)
+std::optional<MemberRow> MemberRow::find(const QSqlDatabase &db, qint64 id)
 {
     QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT %1 FROM TBAssociator WHERE ID = ?").arg(columns()), {id});
+        QStringLiteral("SELECT %1 FROM TBAssociator WHERE ID = ?").arg(columns()), {id}, db);
     if (!q.next())
         return std::nullopt;
     return read(q);

@@ -24,5 +24,5 @@ struct MemberRow
     static QString columns();
     static MemberRow read(const QSqlQuery &q);
     // The member with this ID, or nullopt when there is none.
-    static std::optional<MemberRow> find(qint64 id);
+    static std::optional<MemberRow> find(const QSqlDatabase &db, qint64 id);
 };

@@ -32,7 +32,7 @@ struct OperatorSession
     bool may(int power) const { return !permissionControl || powers.contains(power); }
 
     // Throws Db::DbError when the account cannot be read.
-    static OperatorSession load(int userId, const QSqlDatabase &db = Db::mainConn());
+    static OperatorSession load(int userId, const QSqlDatabase &db);
     // What is left when the account could not be read: permission control with nothing granted,
     // so a failure never opens what the operator may not use.
     static OperatorSession lockedDown(int userId);

@@ -52,9 +52,9 @@ bool isAccount(const QString &path, QString *why)
     return ok;
 }
 
-void closeMainConn()
+void closeConnection(const AccountContext &account)
 {
-    QSqlDatabase db = Db::mainConn();
+    QSqlDatabase db = account.db();
     if (db.isValid() && db.isOpen())
         db.close();
 }
@@ -87,9 +87,10 @@ QString safetyCopyPath(const QString &folder, const QString &accountPath, const 
                                  AccountFiles::Extension);
 }
 
-Result restoreAccount(const QString &backup, const QString &accountPath, const QString &folder,
+Result restoreAccount(AccountContext &account, const QString &backup, const QString &folder,
                       const QDateTime &now, QString *safetyCopy, QString *why)
 {
+    const QString accountPath = account.account();
     if (!isAccount(backup, why))
         return Result::NotAnAccount;
 
@@ -102,11 +103,11 @@ Result restoreAccount(const QString &backup, const QString &accountPath, const Q
 
     // The file is replaced while nothing holds it open; the copy takes the backup's rows as
     // one complete file, and the account's leftover log goes with the old file.
-    closeMainConn();
+    closeConnection(account);
     QString replaceWhy;
     const bool replaced = Backup::copyDataFile(backup, accountPath, {}, &replaceWhy);
     QString openWhy;
-    if (AccountFiles::switchAccount(accountPath, &openWhy) ==
+    if (AccountFiles::switchAccount(account, accountPath, &openWhy) ==
         AccountFiles::SwitchResult::Switched) {
         if (replaced)
             return Result::Restored;
@@ -118,7 +119,8 @@ Result restoreAccount(const QString &backup, const QString &accountPath, const Q
     // The replaced file does not open: the account goes back to what it was before.
     QString backWhy;
     if (Backup::copyDataFile(safety, accountPath, {}, &backWhy) &&
-        AccountFiles::switchAccount(accountPath, &backWhy) == AccountFiles::SwitchResult::Switched) {
+        AccountFiles::switchAccount(account, accountPath, &backWhy) ==
+            AccountFiles::SwitchResult::Switched) {
         if (why)
             *why = openWhy;
         return Result::ReplaceFailed;

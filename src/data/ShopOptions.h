@@ -30,5 +30,5 @@ struct ShopOptions
     bool isReadable(int cateId) const { return !unreadable.contains(cateId); }
 
     // Reads every option row of the account in one statement.
-    static ShopOptions read(const QSqlDatabase &db = Db::mainConn());
+    static ShopOptions read(const QSqlDatabase &db);
 };

@@ -31,8 +31,7 @@ QDateTime parseDateTime(const QString &stored);
 
 // Calendar days from the date part of one expression to the date part of another: the
 // number of midnights crossed, so a disc taken and returned the same day gives 0.
-QString daysBetween(const QString &fromExpr, const QString &toExpr,
-                    const QSqlDatabase &db = Db::mainConn());
+QString daysBetween(const QString &fromExpr, const QString &toExpr, const QSqlDatabase &db);
 // The same count in C++, for values already read.
 qint64 daysBetween(const QDate &from, const QDate &to);
 
@@ -47,7 +46,7 @@ QString topNWithTies(const QString &innerSql, const QString &orderColumn, int n)
 // The column that orders a table's rows as they were inserted, for the tables without a key
 // (TBSetup, TBPowerStand): SQLite's rowid; on PostgreSQL the row's place in the table, which
 // keeps that order while rows are only added.
-QString insertionOrder(const QSqlDatabase &db = Db::mainConn());
+QString insertionOrder(const QSqlDatabase &db);
 
 // The definition of a table's key column, filled by the engine and never reused.
 QString keyColumn(const QString &name, const QSqlDatabase &db);
@@ -59,10 +58,10 @@ void followKeys(const QString &table, const QString &keyColumn, const QSqlDataba
 
 // A text that changes whenever anything was written to the account, by this connection or
 // another, and stays the same otherwise, as far as the engine can tell cheaply: SQLite's count
-// of this connection's changes and the file's data version; on a server its snapshot of the
-// transactions that wrote (which writers to other databases of the server move too: a list
-// read again for nothing, never a change missed).
-QString changeStamp(const QSqlDatabase &db = Db::mainConn());
+// of this connection's changes and the file's data version; on a server the position in its
+// write-ahead log (which other databases of the server move too: a list read again for
+// nothing, never a change missed).
+QString changeStamp(const QSqlDatabase &db);
 
 // The columns of table, lower case; empty when there is no such table.
 QStringList columnsOf(const QString &table, const QSqlDatabase &db);

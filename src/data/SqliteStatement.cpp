@@ -20,6 +20,22 @@ sqlite3 *handle(const QSqlDatabase &db)
     return *static_cast<sqlite3 *const *>(v.constData());
 }
 
+QString fileOf(sqlite3 *handle)
+{
+    const char *file = handle ? sqlite3_db_filename(handle, "main") : nullptr;
+    return file ? QString::fromUtf8(file) : QString();
+}
+
+QString fileOf(const QSqlDriver *driver)
+{
+    if (!driver)
+        return {};
+    const QVariant v = driver->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return {};
+    return fileOf(*static_cast<sqlite3 *const *>(v.constData()));
+}
+
 Statement::Statement(sqlite3 *handle, const QString &sql)
     : m_handle(handle)
     , m_sql(sql)
@@ -75,7 +91,8 @@ void Statement::fail() const
 {
     throw Db::DbError(Db::faultOfEngineCode(sqlite3_extended_errcode(m_handle)),
                       QString::fromUtf8(sqlite3_errmsg(m_handle)) + QStringLiteral(" [") + m_sql +
-                          QLatin1Char(']'));
+                          QLatin1Char(']'),
+                      fileOf(m_handle));
 }
 
 } // namespace Sqlite

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QSqlDatabase;
+class QSqlDriver;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -13,6 +14,9 @@ namespace Sqlite {
 
 // The engine's handle of an open SQLite connection; null for a closed or another connection.
 sqlite3 *handle(const QSqlDatabase &db);
+// The file behind the handle's main database; empty for a closed or another connection.
+QString fileOf(sqlite3 *handle);
+QString fileOf(const QSqlDriver *driver);
 
 // A prepared statement, finalized whatever happens, so that the connection can always be
 // closed. A failure to prepare, bind or step throws Db::DbError with the fault the engine's

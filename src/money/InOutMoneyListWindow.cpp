@@ -1,5 +1,7 @@
 #include "InOutMoneyListWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "InOutMoneyStore.h"
 #include "MoneyDialogs.h"
 
@@ -35,7 +37,8 @@ const QString kFid = QStringLiteral("FID");
 
 } // namespace
 
-TInOutMoneyListFm::TInOutMoneyListFm(QWidget *parent) : TBaseFm(parent)
+TInOutMoneyListFm::TInOutMoneyListFm(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("InOutMoneyListFm"));
     setWindowTitle(tr("所有费用收支列表"));
@@ -167,7 +170,7 @@ void TInOutMoneyListFm::FormShow()
         ComBCate->clear();
         ComBCate->addItem(tr("所有类型"));
         try {
-            for (const InOutMoney::Choice &c : InOutMoney::allTypes())
+            for (const InOutMoney::Choice &c : InOutMoney::allTypes(m_account.db()))
                 ComBCate->addItem(c.text, c.id);
         } catch (const Db::DbError &e) {
             Msg::fault(this, e);
@@ -211,7 +214,7 @@ void TInOutMoneyListFm::openList()
     QVariantList params;
     const QString sql = InOutMoney::listSql(filterOf(*this), &params);
     try {
-        dxDBGrid1->open(sql, params);
+        dxDBGrid1->open(m_account.db(), sql, params);
     } catch (const Db::DbError &e) {
         dxDBGrid1->clear();
         Msg::fault(this, e);
@@ -223,7 +226,7 @@ void TInOutMoneyListFm::openList()
 void TInOutMoneyListFm::showTotals()
 {
     try {
-        const InOutMoney::Totals t = InOutMoney::totals(filterOf(*this));
+        const InOutMoney::Totals t = InOutMoney::totals(m_account.db(), filterOf(*this));
         LabelTotals->setText(tr("收入 %1    支出 %2    差额 %3")
                                  .arg(yuan(t.income), yuan(t.expense), yuan(t.difference())));
     } catch (const Db::DbError &e) {
@@ -255,14 +258,14 @@ void TInOutMoneyListFm::ADOListAfterScroll()
 
 void TInOutMoneyListFm::BtnAddClick()
 {
-    ShowInOutMoneyDialog(-1, this);
+    ShowInOutMoneyDialog(m_account, -1, this);
 }
 
 void TInOutMoneyListFm::BtnEditClick()
 {
     if (!dxDBGrid1->hasCurrentRow())
         return;
-    ShowInOutMoneyDialog(dxDBGrid1->value(kFid).toLongLong(), this);
+    ShowInOutMoneyDialog(m_account, dxDBGrid1->value(kFid).toLongLong(), this);
 }
 
 void TInOutMoneyListFm::BtnDelClick()
@@ -275,7 +278,7 @@ void TInOutMoneyListFm::BtnDelClick()
         return;
     }
     try {
-        InOutMoney::remove(fid);
+        InOutMoney::remove(m_account, fid);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("收支记录删除失败！"));
         return;

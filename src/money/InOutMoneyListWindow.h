@@ -2,6 +2,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QCheckBox;
 class QComboBox;
@@ -17,7 +18,7 @@ class TInOutMoneyListFm : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TInOutMoneyListFm(QWidget *parent = nullptr);
+    explicit TInOutMoneyListFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the list again with the current filter, keeping the current record.
     void RefreshList();
@@ -48,4 +49,8 @@ private:
     void openList();
     void showTotals();
     void ADOListAfterScroll();
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

@@ -3,12 +3,12 @@
 #include "audit/AuditLog.h"
 #include "cashup/Till.h"
 
-#include "data/Db.h"
+#include "data/AccountContext.h"
 #include "data/Collation.h"
+#include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
 #include "settings/TypeStore.h"
-
 
 #include <QCoreApplication>
 
@@ -20,20 +20,20 @@ namespace {
 const QString kTable = QStringLiteral("TBInOutMoney");
 const QString kFid = QStringLiteral("FID");
 
-Money storedAmount(qint64 fid)
+Money storedAmount(const QSqlDatabase &db, qint64 fid)
 {
     return Money::fromCents(
-        Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid})
+        Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}, db)
             .toLongLong());
 }
 
 // Reads ID and a name column into choices, ordered by name as a Chinese reader expects
 // (pinyin), ties by ID so the order is stable from one opening to the next.
-QList<Choice> choices(const QString &sql, const QVariantList &params, const char *idColumn,
-                      const char *textColumn)
+QList<Choice> choices(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
+                      const char *idColumn, const char *textColumn)
 {
     QList<Choice> list;
-    QSqlQuery q = Db::exec(sql, params);
+    QSqlQuery q = Db::exec(sql, params, db);
     while (q.next())
         list.append({Db::integer(q, idColumn), Db::text(q, textColumn)});
     std::stable_sort(list.begin(), list.end(), [](const Choice &a, const Choice &b) {
@@ -44,12 +44,12 @@ QList<Choice> choices(const QString &sql, const QVariantList &params, const char
 
 // The type a record stored under fid is booked under, with its Flag; throws when the
 // record is gone. A type that no longer exists reads as Flag 0.
-void checkChangeable(qint64 fid)
+void checkChangeable(const QSqlDatabase &db, qint64 fid)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT a.CateID, b.Flag FROM TBInOutMoney AS a "
                                           "LEFT JOIN TBKindValue AS b ON b.ID = a.CateID "
                                           "WHERE a.FID = ?"),
-                           {fid});
+                           {fid}, db);
     if (!q.next())
         throw Db::DbError(QCoreApplication::translate("InOutMoney", "该收支记录已不存在！"));
     if (isLockedType(Db::integer(q, "CateID"), int(Db::integer(q, "Flag"))))
@@ -57,11 +57,11 @@ void checkChangeable(qint64 fid)
 }
 
 // Only user types may be chosen for a record.
-void checkUserType(qint64 typeId)
+void checkUserType(const QSqlDatabase &db, qint64 typeId)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT Flag FROM TBKindValue "
                                           "WHERE ID = ? AND CateID = ?"),
-                           {typeId, Schema::OptionTypeRow});
+                           {typeId, Schema::OptionTypeRow}, db);
     if (!q.next())
         throw Db::DbError(QCoreApplication::translate("InOutMoney", "所选的收支类型已不存在！"));
     if (isLockedType(typeId, int(Db::integer(q, "Flag"))))
@@ -76,9 +76,10 @@ QVariantList values(const Record &r)
 
 } // namespace
 
-QList<Choice> userTypes()
+QList<Choice> userTypes(const QSqlDatabase &db)
 {
-    QList<Choice> list = choices(QStringLiteral("SELECT ID, CateValue, Flag FROM TBKindValue "
+    QList<Choice> list = choices(db,
+                                 QStringLiteral("SELECT ID, CateValue, Flag FROM TBKindValue "
                                                 "WHERE CateID = ? AND Flag = 0"),
                                  {Schema::OptionTypeRow}, "ID", "CateValue");
     // A built-in row stored with Flag 0 by an older program is still never offered.
@@ -86,20 +87,21 @@ QList<Choice> userTypes()
     return list;
 }
 
-QList<Choice> allTypes()
+QList<Choice> allTypes(const QSqlDatabase &db)
 {
-    return choices(QStringLiteral("SELECT ID, CateValue FROM TBKindValue WHERE CateID = ?"),
+    return choices(db, QStringLiteral("SELECT ID, CateValue FROM TBKindValue WHERE CateID = ?"),
                    {Schema::OptionTypeRow}, "ID", "CateValue");
 }
 
-QList<Choice> members()
+QList<Choice> members(const QSqlDatabase &db)
 {
-    return choices(QStringLiteral("SELECT ID, Name FROM TBAssociator"), {}, "ID", "Name");
+    return choices(db, QStringLiteral("SELECT ID, Name FROM TBAssociator"), {}, "ID", "Name");
 }
 
-QList<Choice> staff(qint64 keep)
+QList<Choice> staff(const QSqlDatabase &db, qint64 keep)
 {
-    return choices(QStringLiteral("SELECT ID, Name FROM TBPersons "
+    return choices(db,
+                   QStringLiteral("SELECT ID, Name FROM TBPersons "
                                   "WHERE PerFlag IS NULL OR PerFlag <> ? OR ID = ?"),
                    {Schema::StaffDeleted, keep}, "ID", "Name");
 }
@@ -159,7 +161,7 @@ QString listSql(qint64 typeId, QVariantList *params)
     return listSql(filter, params);
 }
 
-Totals totals(const ListFilter &filter)
+Totals totals(const QSqlDatabase &db, const ListFilter &filter)
 {
     QVariantList params;
     const QString sql =
@@ -167,7 +169,7 @@ Totals totals(const ListFilter &filter)
                        "COALESCE(-SUM(CASE WHEN a.Moneys < 0 THEN a.Moneys END), 0) AS E "
                        "FROM TBInOutMoney AS a JOIN TBKindValue AS b ON a.CateID = b.ID") +
         filterCondition(filter, &params);
-    QSqlQuery q = Db::exec(sql, params);
+    QSqlQuery q = Db::exec(sql, params, db);
     Totals t;
     if (q.next()) {
         t.income = Money::fromCents(Db::integer(q, "I"));
@@ -176,22 +178,22 @@ Totals totals(const ListFilter &filter)
     return t;
 }
 
-std::optional<bool> usuallyExpense(qint64 typeId)
+std::optional<bool> usuallyExpense(const QSqlDatabase &db, qint64 typeId)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = ? "
                                           "AND Moneys <> 0 ORDER BY FeeDate DESC, FID DESC "
                                           "LIMIT 1"),
-                           {typeId});
+                           {typeId}, db);
     if (!q.next())
         return std::nullopt;
     return Db::integer(q, "Moneys") < 0;
 }
 
-std::optional<Record> load(qint64 fid)
+std::optional<Record> load(const QSqlDatabase &db, qint64 fid)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT FID, FeeDate, CateID, Moneys, ClientID, Per, "
                                           "Memo FROM TBInOutMoney WHERE FID = ?"),
-                           {fid});
+                           {fid}, db);
     if (!q.next())
         return std::nullopt;
     Record r;
@@ -205,49 +207,53 @@ std::optional<Record> load(qint64 fid)
     return r;
 }
 
-qint64 add(const Record &record)
+qint64 add(const AccountContext &account, const Record &record)
 {
-    Db::Transaction tx;
-    checkUserType(record.typeId);
-    const qint64 fid = Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
-                                "Per, Memo) VALUES (?, ?, ?, ?, ?, ?)"),
-                 values(record), Db::mainConn(), QStringLiteral("FID"));
-    Till::bookRecordChange(Money(), record.amount);
-    Audit::RowChange(Audit::Kind::InOutRecord, kTable, kFid, 0).record(fid);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    checkUserType(db, record.typeId);
+    const qint64 fid =
+        Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                                  "Per, Memo) VALUES (?, ?, ?, ?, ?, ?)"),
+                   values(record), db, QStringLiteral("FID"));
+    Till::bookRecordChange(account, Money(), record.amount);
+    Audit::RowChange(account, Audit::Kind::InOutRecord, kTable, kFid, 0).record(fid);
     tx.commit();
     return fid;
 }
 
-void update(const Record &record)
+void update(const AccountContext &account, const Record &record)
 {
-    Db::Transaction tx;
-    checkChangeable(record.fid);
-    checkUserType(record.typeId);
-    const Audit::RowChange change(Audit::Kind::InOutRecord, kTable, kFid, record.fid);
-    const Money before = storedAmount(record.fid);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    checkChangeable(db, record.fid);
+    checkUserType(db, record.typeId);
+    const Audit::RowChange change(account, Audit::Kind::InOutRecord, kTable, kFid, record.fid);
+    const Money before = storedAmount(db, record.fid);
     QVariantList params = values(record);
     params.append(record.fid);
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, CateID = ?, "
                                           "Moneys = ?, ClientID = ?, Per = ?, Memo = ? "
                                           "WHERE FID = ?"),
-                           params);
+                           params, db);
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QCoreApplication::translate("InOutMoney", "该收支记录已不存在！"));
-    Till::bookRecordChange(before, record.amount);
+    Till::bookRecordChange(account, before, record.amount);
     change.record();
     tx.commit();
 }
 
-void remove(qint64 fid)
+void remove(const AccountContext &account, qint64 fid)
 {
-    Db::Transaction tx;
-    checkChangeable(fid);
-    const Audit::RowChange change(Audit::Kind::InOutRecord, kTable, kFid, fid);
-    const Money before = storedAmount(fid);
-    QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid});
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    checkChangeable(db, fid);
+    const Audit::RowChange change(account, Audit::Kind::InOutRecord, kTable, kFid, fid);
+    const Money before = storedAmount(db, fid);
+    QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid}, db);
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QCoreApplication::translate("InOutMoney", "该收支记录已不存在！"));
-    Till::bookRecordChange(before, Money());
+    Till::bookRecordChange(account, before, Money());
     change.record();
     tx.commit();
 }

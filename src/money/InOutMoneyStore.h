@@ -9,6 +9,9 @@
 
 #include <optional>
 
+class AccountContext;
+class QSqlDatabase;
+
 // The shop's income and expense journal (TBInOutMoney) and the choices its entry dialog
 // offers. Records of built-in types (rent, deposits, member payments) are written by the
 // rental desk and the members page; here only records of user types are written, changed
@@ -34,14 +37,14 @@ struct Record
 };
 
 // Types a record may be booked under: user types only, by name.
-QList<Choice> userTypes();
+QList<Choice> userTypes(const QSqlDatabase &db);
 // Every type (user and built-in), by name: the list window's filter.
-QList<Choice> allTypes();
+QList<Choice> allTypes(const QSqlDatabase &db);
 // Every member and customer row (the walk-in customer included), by name.
-QList<Choice> members();
+QList<Choice> members(const QSqlDatabase &db);
 // The staff who may be booked on a record, by name: deleted staff (PerFlag 2) are left out,
 // except the one with the ID keep, whom a record being corrected names.
-QList<Choice> staff(qint64 keep = 0);
+QList<Choice> staff(const QSqlDatabase &db, qint64 keep = 0);
 
 // Records of built-in types and of types whose Flag marks them built in are locked.
 bool isLockedType(qint64 typeId, int flag);
@@ -72,23 +75,23 @@ struct Totals
     Money expense;
     Money difference() const { return income - expense; }
 };
-Totals totals(const ListFilter &filter);
+Totals totals(const QSqlDatabase &db, const ListFilter &filter);
 
 // Whether the records of a type were last booked as expenses (true) or incomes (false);
 // nothing for a type without records.
-std::optional<bool> usuallyExpense(qint64 typeId);
+std::optional<bool> usuallyExpense(const QSqlDatabase &db, qint64 typeId);
 
 // The stored record, or nothing when there is no record with this FID.
-std::optional<Record> load(qint64 fid);
+std::optional<Record> load(const QSqlDatabase &db, qint64 fid);
 
 // Writes a new record (one row) and returns its FID. Throws Db::DbError; refuses a type that
 // is not a user type.
-qint64 add(const Record &record);
+qint64 add(const AccountContext &account, const Record &record);
 // Rewrites exactly the record record.fid. Throws Db::DbError when it is gone, belongs to a
 // locked type, or the new type is not a user type.
-void update(const Record &record);
+void update(const AccountContext &account, const Record &record);
 // Deletes exactly the record fid; its type row stays. Throws Db::DbError when it is gone or
 // belongs to a locked type.
-void remove(qint64 fid);
+void remove(const AccountContext &account, qint64 fid);
 
 } // namespace InOutMoney

@@ -1,5 +1,7 @@
 #include "InOutMoneyWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "InOutMoneyStore.h"
 
 #include "stock/EntryHelpers.h"
@@ -44,7 +46,8 @@ void selectId(QComboBox *box, qint64 id)
 
 } // namespace
 
-TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent), m_mode(mode)
+TInOutMoneyFm::TInOutMoneyFm(AccountContext &account, qint64 mode, QWidget *parent)
+    : TBaseDlgFM(parent), m_mode(mode), m_account(account)
 {
     setObjectName(QStringLiteral("InOutMoneyFm"));
     setWindowTitle(tr("费用收支（按ESC键关闭窗口）"));
@@ -135,7 +138,8 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
     // A type chosen: the direction its records were last booked in.
     connect(ComBCate, &QComboBox::activated, this, [this] {
         try {
-            if (const auto expense = InOutMoney::usuallyExpense(ComBCate->currentData().toLongLong()))
+            if (const auto expense = InOutMoney::usuallyExpense(
+                    m_account.db(), ComBCate->currentData().toLongLong()))
                 ComBDirection->setCurrentIndex(*expense ? 1 : 0);
         } catch (const Db::DbError &e) {
             // Only a convenience: the operator still picks the direction.
@@ -152,12 +156,12 @@ TInOutMoneyFm::TInOutMoneyFm(qint64 mode, QWidget *parent) : TBaseDlgFM(parent),
 void TInOutMoneyFm::FormShow()
 {
     try {
-        fill(ComBCate, InOutMoney::userTypes());
-        fill(ComBPer, InOutMoney::staff());
-        fill(CombClient, InOutMoney::members());
+        fill(ComBCate, InOutMoney::userTypes(m_account.db()));
+        fill(ComBPer, InOutMoney::staff(m_account.db()));
+        fill(CombClient, InOutMoney::members(m_account.db()));
         DTPDate->setDate(QDate::currentDate());
         if (m_mode >= 0) {
-            const std::optional<InOutMoney::Record> r = InOutMoney::load(m_mode);
+            const std::optional<InOutMoney::Record> r = InOutMoney::load(m_account.db(), m_mode);
             if (!r) {
                 // Deleted meanwhile (another counter): nothing to correct, nothing to save.
                 BtnAddSave->setEnabled(false);
@@ -171,7 +175,7 @@ void TInOutMoneyFm::FormShow()
             const bool expense = r->amount < Money();
             EDMoney->setText((expense ? -r->amount : r->amount).toShortString());
             ComBDirection->setCurrentIndex(expense ? 1 : 0);
-            fill(ComBPer, InOutMoney::staff(r->staffId));
+            fill(ComBPer, InOutMoney::staff(m_account.db(), r->staffId));
             selectId(ComBPer, r->staffId);
             EDMemo->setText(r->memo);
         }
@@ -219,9 +223,9 @@ bool TInOutMoneyFm::BtnAddSaveClick()
         return false;
     try {
         if (m_mode < 0) {
-            m_savedFid = InOutMoney::add(*r);
+            m_savedFid = InOutMoney::add(m_account, *r);
         } else {
-            InOutMoney::update(*r);
+            InOutMoney::update(m_account, *r);
             m_savedFid = m_mode;
         }
     } catch (const Db::DbError &e) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class AccountContext;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -21,7 +22,7 @@ class TInOutMoneyFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TInOutMoneyFm(qint64 mode, QWidget *parent = nullptr);
+    explicit TInOutMoneyFm(AccountContext &account, qint64 mode, QWidget *parent = nullptr);
 
     qint64 mode() const { return m_mode; }
     // The FID of the record this dialog wrote last (0 before the first save).
@@ -51,4 +52,8 @@ private:
     qint64 m_mode;
     qint64 m_savedFid = 0;
     int m_saves = 0;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

@@ -13,11 +13,11 @@ namespace {
 QPointer<TInOutMoneyListFm> g_moneyList;
 }
 
-void CreateInOutMoneyList()
+void CreateInOutMoneyList(AccountContext &account)
 {
     if (g_moneyList)
         return;
-    g_moneyList = new TInOutMoneyListFm;
+    g_moneyList = new TInOutMoneyListFm(account);
     if (WorkArea *area = mainWorkArea())
         area->place(g_moneyList);
 }
@@ -27,9 +27,9 @@ QWidget *InOutMoneyListWindow()
     return g_moneyList;
 }
 
-void ShowInOutMoneyList()
+void ShowInOutMoneyList(AccountContext &account)
 {
-    CreateInOutMoneyList();
+    CreateInOutMoneyList(account);
     if (WorkArea *area = mainWorkArea())
         area->bringToFront(g_moneyList);
     else
@@ -37,10 +37,10 @@ void ShowInOutMoneyList()
     g_moneyList->raise();
 }
 
-void ShowInOutMoneyDialog(qint64 mode, QWidget *parent)
+void ShowInOutMoneyDialog(AccountContext &account, qint64 mode, QWidget *parent)
 {
     {
-        TInOutMoneyFm dialog(mode, parent);
+        TInOutMoneyFm dialog(account, mode, parent);
         dialog.exec();
     }
     if (g_moneyList)

@@ -4,12 +4,12 @@
 
 namespace CodeMatch {
 
-QSqlQuery first(const QString &sql, const QVariantList &params)
+QSqlQuery first(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
-    QSqlQuery q = Db::exec(sql.arg(QString()), params);
+    QSqlQuery q = Db::exec(sql.arg(QString()), params, db);
     if (q.next())
         return q;
-    q = Db::exec(sql.arg(QStringLiteral(" COLLATE NOCASE")), params);
+    q = Db::exec(sql.arg(QStringLiteral(" COLLATE NOCASE")), params, db);
     q.next();
     return q;
 }

@@ -43,10 +43,11 @@ QList<OpenRental> Member::overdue() const
     return late;
 }
 
-std::optional<Member> lookupMember(const QString &num, const QDate &today)
+std::optional<Member> lookupMember(const QSqlDatabase &db, const QString &num, const QDate &today)
 {
     // Member numbers are found whatever their letter case (ix_member_num_nocase).
-    QSqlQuery m = CodeMatch::first(QStringLiteral("SELECT %1 FROM TBAssociator WHERE Num = ?%2 "
+    QSqlQuery m = CodeMatch::first(db,
+                                   QStringLiteral("SELECT %1 FROM TBAssociator WHERE Num = ?%2 "
                                                   "ORDER BY ID LIMIT 1")
                                        .arg(MemberRow::columns(), QStringLiteral("%1")),
                                    {num});
@@ -62,9 +63,9 @@ std::optional<Member> lookupMember(const QString &num, const QDate &today)
                        "c.Name, c.Direct, c.ActRole, c.Address1, c.Ver "
                        "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
                        "WHERE b.Ass_Number = ? AND b.ReDate IS NULL ORDER BY b.ID"),
-        {member.id});
-    const bool perDisc = RentRule::isRentPerDisc();
-    const int overdueDays = RentRule::overdueDays();
+        {member.id}, db);
+    const bool perDisc = RentRule::isRentPerDisc(db);
+    const int overdueDays = RentRule::overdueDays(db);
     while (q.next()) {
         OpenRental r;
         r.lineId = Db::integer(q, "LineID");
@@ -87,18 +88,18 @@ std::optional<Member> lookupMember(const QString &num, const QDate &today)
     return member;
 }
 
-std::optional<CopyInfo> findCopyForRent(const QString &code)
+std::optional<CopyInfo> findCopyForRent(const QSqlDatabase &db, const QString &code)
 {
     // Codes are found whatever their letter case (ix_name_code_nocase), the exact spelling
     // first. NOT EXISTS over the partial index of open lines: one index probe per copy,
     // whatever the size of the shop's history.
     QSqlQuery q = CodeMatch::first(
-        QStringLiteral(
-            "SELECT %1, a.Fee AS RMoney, a.Deposit "
-            "FROM TBName AS b JOIN TBVer AS a ON a.Name = b.Ver "
-            "WHERE b.CustomNum = ?%2 AND NOT EXISTS (SELECT 1 FROM "
-            "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
-            "ORDER BY b.ID, a.ID LIMIT 1")
+        db,
+        QStringLiteral("SELECT %1, a.Fee AS RMoney, a.Deposit "
+                       "FROM TBName AS b JOIN TBVer AS a ON a.Name = b.Ver "
+                       "WHERE b.CustomNum = ?%2 AND NOT EXISTS (SELECT 1 FROM "
+                       "TBBusinessDetail AS d WHERE d.CDNum = b.ID AND d.ReDate IS NULL) "
+                       "ORDER BY b.ID, a.ID LIMIT 1")
             .arg(CopyRow::columns(QStringLiteral("b")), QStringLiteral("%1")),
         {code});
     if (!q.isValid())
@@ -126,48 +127,49 @@ CopyInfo readOpenLine(const QSqlQuery &q)
 
 } // namespace
 
-std::optional<CopyInfo> findCopyForReturn(const QString &code)
+std::optional<CopyInfo> findCopyForReturn(const QSqlDatabase &db, const QString &code)
 {
     // The money comes from the line, so a disc whose fee class was removed still comes back.
-    QSqlQuery q = CodeMatch::first(kOpenLineSelect +
-                                       QStringLiteral("WHERE b.CustomNum = ?%1 AND a.ReDate IS "
-                                                      "NULL AND a.Ass_Number <> ? "
-                                                      "ORDER BY a.ID LIMIT 1"),
-                                   {code, Schema::SaleCustomer});
+    QSqlQuery q =
+        CodeMatch::first(db,
+                         kOpenLineSelect + QStringLiteral("WHERE b.CustomNum = ?%1 AND a.ReDate IS "
+                                                          "NULL AND a.Ass_Number <> ? "
+                                                          "ORDER BY a.ID LIMIT 1"),
+                         {code, Schema::SaleCustomer});
     if (!q.isValid())
         return std::nullopt;
     return readOpenLine(q);
 }
 
-std::optional<CopyInfo> findOpenLine(qint64 lineId)
+std::optional<CopyInfo> findOpenLine(const QSqlDatabase &db, qint64 lineId)
 {
     QSqlQuery q = Db::exec(kOpenLineSelect + QStringLiteral("WHERE a.ID = ? AND a.ReDate IS NULL "
                                                             "AND a.Ass_Number <> ?"),
-                           {lineId, Schema::SaleCustomer});
+                           {lineId, Schema::SaleCustomer}, db);
     if (!q.next())
         return std::nullopt;
     return readOpenLine(q);
 }
 
-
-std::optional<FeeClass> feeClass(const QString &name)
+std::optional<FeeClass> feeClass(const QSqlDatabase &db, const QString &name)
 {
     QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT Fee, Deposit FROM TBVer WHERE Name = ? ORDER BY ID LIMIT 1"),
-        {name});
+        QStringLiteral("SELECT Fee, Deposit FROM TBVer WHERE Name = ? ORDER BY ID LIMIT 1"), {name},
+        db);
     if (!q.next())
         return std::nullopt;
     return FeeClass{money(q, "Fee"), money(q, "Deposit")};
 }
 
-std::optional<Item> makeItem(const CopyInfo &copy, Mode mode, bool perDisc, const QDate &today)
+std::optional<Item> makeItem(const QSqlDatabase &db, const CopyInfo &copy, Mode mode, bool perDisc,
+                             const QDate &today)
 {
     if (mode == Mode::TakeBack) {
         // What comes back is what was taken: the line's deposit, and its rate for the days.
         const qint64 days = RentRule::daysCharged(copy.rentedOn, today);
         return Item{copy, copy.deposit, RentRule::rent(copy.rmoney, perDisc, days), days};
     }
-    const std::optional<FeeClass> cls = feeClass(copy.ver);
+    const std::optional<FeeClass> cls = feeClass(db, copy.ver);
     if (!cls)
         return std::nullopt;
     return Item{copy, cls->deposit, RentRule::rent(cls->fee, perDisc, 1), 1};

@@ -36,11 +36,11 @@ void checkList(const QList<Item> &items)
     Db::refuse({Db::Refusal::Reason::NotAvailable, copy.customNum, copy.name});
 }
 
-void bookMoney(const QString &day, int type, Money amount, qint64 customer)
+void bookMoney(const QSqlDatabase &db, const QString &day, int type, Money amount, qint64 customer)
 {
     Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                             "VALUES (?, ?, ?, 0, ?)"),
-             {day, type, amount.cents(), customer});
+             {day, type, amount.cents(), customer}, db);
 }
 
 // The audit log's subject of a transaction: the customer and the copies' codes.
@@ -95,19 +95,19 @@ QList<Money> splitTotal(Money total, const QList<Money> &weights)
     return parts;
 }
 
-Result completeRental(const Completion &c)
+Result completeRental(const QSqlDatabase &db, const Completion &c)
 {
-    return Db::complete([&c] {
+    return Db::complete([&c, &db] {
         checkList(c.items);
         const qint64 customer = c.memberId == 0 ? Schema::WalkInCustomerId : c.memberId;
         const qint64 n = c.items.size();
         const QString today = SqlDialect::dateText(c.now.date());
         Done done;
         done.customerId = customer;
-        Db::Transaction tx;
+        Db::Transaction tx(db);
         if (customer > Schema::WalkInCustomerId) {
-            QSqlQuery q =
-                Db::exec(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {customer});
+            QSqlQuery q = Db::exec(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"),
+                                   {customer}, db);
             const qint64 left = q.next() ? Db::integer(q, "Sum") : 0;
             if (left < n) {
                 Db::Refusal r;
@@ -130,8 +130,10 @@ Result completeRental(const Completion &c)
             const CopyInfo &copy = c.items.at(k).copy;
             QSqlQuery q;
             try {
-                q = Db::exec(insert, {copy.id, rates.at(k).cents(), customer, today,
-                                      deposits.at(k).cents(), c.operatorId, copy.id});
+                q = Db::exec(insert,
+                             {copy.id, rates.at(k).cents(), customer, today, deposits.at(k).cents(),
+                              c.operatorId, copy.id},
+                             db);
             } catch (const Db::DbError &e) {
                 if (e.fault() != Db::Fault::Duplicate)
                     throw;
@@ -153,27 +155,27 @@ Result completeRental(const Completion &c)
         if (customer != Schema::WalkInCustomerId) {
             Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = COALESCE(Sum, 0) - ? "
                                     "WHERE ID = ?"),
-                     {n, customer});
+                     {n, customer}, db);
         }
-        bookMoney(today, Schema::TypeDeposit, c.depositTotal, customer);
-        Till::bookAs(c.operatorId, Till::Line::DepositIn, c.depositTotal);
-        Audit::recordAs(c.operatorId, Audit::Kind::Rental, auditSubject(customer, c.items),
+        bookMoney(db, today, Schema::TypeDeposit, c.depositTotal, customer);
+        Till::bookAs(db, c.operatorId, Till::Line::DepositIn, c.depositTotal);
+        Audit::recordAs(db, c.operatorId, Audit::Kind::Rental, auditSubject(customer, c.items),
                         QString(), QStringLiteral("押金=%1").arg(c.depositTotal.toString()));
         tx.commit();
         return done;
     });
 }
 
-Result completeReturn(const Completion &c)
+Result completeReturn(const QSqlDatabase &db, const Completion &c)
 {
-    return Db::complete([&c] {
+    return Db::complete([&c, &db] {
         checkList(c.items);
         const QString today = SqlDialect::dateText(c.now.date());
         const QString returnedAt = SqlDialect::dateTimeText(c.now);
         const QList<Money> refunds = splitTotal(c.depositTotal, addedDeposits(c.items));
         const QList<Money> rents = splitTotal(c.rentTotal, addedRents(c.items));
         Done done;
-        Db::Transaction tx;
+        Db::Transaction tx(db);
         QList<qint64> renters;                       // in the order of their first disc
         QHash<qint64, std::pair<Money, Money>> owed; // renter: rent charged, deposit refunded
         for (qsizetype k = 0; k < c.items.size(); ++k) {
@@ -185,7 +187,7 @@ Result completeReturn(const Completion &c)
                 QSqlQuery q = Db::exec(
                     QStringLiteral("SELECT ID FROM TBBusinessDetail WHERE CDNum = ? "
                                    "AND ReDate IS NULL AND Ass_Number <> ? ORDER BY ID LIMIT 1"),
-                    {i.copy.id, Schema::SaleCustomer});
+                    {i.copy.id, Schema::SaleCustomer}, db);
                 line = q.next() ? Db::integer(q, "ID") : 0;
             }
             // Closed only while still open: a disc returned meanwhile elsewhere is refused.
@@ -193,7 +195,7 @@ Result completeReturn(const Completion &c)
             QSqlQuery u = Db::exec(
                 QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ? AND CDNum = ? "
                                "AND ReDate IS NULL AND Ass_Number <> ? RETURNING Ass_Number"),
-                {returnedAt, line, i.copy.id, Schema::SaleCustomer});
+                {returnedAt, line, i.copy.id, Schema::SaleCustomer}, db);
             if (!u.next())
                 refuseCopy(i.copy);
             const qint64 renter = Db::integer(u, "Ass_Number");
@@ -217,14 +219,14 @@ Result completeReturn(const Completion &c)
         }
         done.customerId = renters.first();
         for (qint64 renter : std::as_const(renters)) {
-            bookMoney(today, Schema::TypeRent, owed[renter].first, renter);
-            bookMoney(today, Schema::TypeDeposit, -owed[renter].second, renter);
+            bookMoney(db, today, Schema::TypeRent, owed[renter].first, renter);
+            bookMoney(db, today, Schema::TypeDeposit, -owed[renter].second, renter);
         }
         // The split lines add up to the totals the operator took and paid out.
-        Till::bookAs(c.operatorId, Till::Line::Rent, c.rentTotal);
-        Till::bookAs(c.operatorId, Till::Line::DepositOut, -c.depositTotal);
-        Audit::recordAs(c.operatorId, Audit::Kind::Return, auditSubject(done.customerId, c.items),
-                        QString(),
+        Till::bookAs(db, c.operatorId, Till::Line::Rent, c.rentTotal);
+        Till::bookAs(db, c.operatorId, Till::Line::DepositOut, -c.depositTotal);
+        Audit::recordAs(db, c.operatorId, Audit::Kind::Return,
+                        auditSubject(done.customerId, c.items), QString(),
                         QStringLiteral("租金=%1; 退还押金=%2")
                             .arg(c.rentTotal.toString(), c.depositTotal.toString()));
         tx.commit();
@@ -232,9 +234,9 @@ Result completeReturn(const Completion &c)
     });
 }
 
-Result complete(const Completion &c)
+Result complete(const QSqlDatabase &db, const Completion &c)
 {
-    return c.mode == Mode::RentOut ? completeRental(c) : completeReturn(c);
+    return c.mode == Mode::RentOut ? completeRental(db, c) : completeReturn(db, c);
 }
 
 } // namespace Lease

@@ -7,8 +7,11 @@
 
 #include <QDateTime>
 
+class QSqlDatabase;
+
 // Completing a transaction at the counter: everything it writes happens in one transaction on
-// MainConn, and nothing is left behind when any step fails or is refused.
+// the connection it is given (the counter's account), and nothing is left behind when any step
+// fails or is refused.
 namespace Lease {
 
 struct Completion
@@ -62,15 +65,15 @@ QList<Money> splitTotal(Money total, const QList<Money> &weights);
 // in proportion to what each added, so the deposits stored add up to the deposit booked and
 // come back as such. Each copy is checked again for an open line by the very statement that
 // inserts its line.
-Result completeRental(const Completion &c);
+Result completeRental(const QSqlDatabase &db, const Completion &c);
 
 // Taking back: closes the open line of each item with the return time and books the rent total
 // (type 3) and minus the deposit total (type 8) to the customers who rented the discs, whoever
 // is named in the window: both totals are split over the items in proportion to what each
 // added, and each renter is booked the sum of the parts of his discs. Allowances are not
 // touched.
-Result completeReturn(const Completion &c);
+Result completeReturn(const QSqlDatabase &db, const Completion &c);
 
-Result complete(const Completion &c);
+Result complete(const QSqlDatabase &db, const Completion &c);
 
 } // namespace Lease

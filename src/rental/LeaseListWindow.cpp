@@ -1,5 +1,7 @@
 #include "LeaseListWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "RentalLook.h"
 
 #include "data/Db.h"
@@ -27,7 +29,8 @@ const QString kOpenLines = QStringLiteral(
 
 } // namespace
 
-TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
+TLeaseMainFM::TLeaseMainFM(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("TLeaseMainFM"));
     setWindowTitle(tr("影碟出租列表"));
@@ -92,8 +95,8 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
     connect(EDSearch, &QLineEdit::textChanged, this, &TLeaseMainFM::EDSearchChange);
 
     try {
-        m_readAt = StockStore::changeStamp();
-        dxDBGrid1->open(kOpenLines);
+        m_readAt = StockStore::changeStamp(m_account.db());
+        dxDBGrid1->open(m_account.db(), kOpenLines);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -102,7 +105,7 @@ TLeaseMainFM::TLeaseMainFM(QWidget *parent) : TBaseFm(parent)
 void TLeaseMainFM::requery()
 {
     try {
-        m_readAt = StockStore::changeStamp();
+        m_readAt = StockStore::changeStamp(m_account.db());
         dxDBGrid1->requery();
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
@@ -112,7 +115,7 @@ void TLeaseMainFM::requery()
 void TLeaseMainFM::RefreshIfChanged()
 {
     try {
-        if (StockStore::changeStamp() == m_readAt)
+        if (StockStore::changeStamp(m_account.db()) == m_readAt)
             return;
     } catch (const Db::DbError &e) {
         // Unknown: read the rows again.
@@ -129,7 +132,7 @@ void TLeaseMainFM::showEvent(QShowEvent *event)
 
 void TLeaseMainFM::BtnAddClick()
 {
-    ShowLeaseWindow(0);
+    ShowLeaseWindow(m_account, 0);
     requery();
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +13,7 @@ class TLeaseMainFM : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TLeaseMainFM(QWidget *parent = nullptr);
+    explicit TLeaseMainFM(AccountContext &account, QWidget *parent = nullptr);
 
     // Re-reads the rows, keeping the current one where it still exists. A failure is shown.
     void requery();
@@ -33,4 +34,8 @@ protected:
 
 private:
     QString m_readAt; // the account's change stamp when the rows were read
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

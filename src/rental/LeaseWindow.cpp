@@ -59,7 +59,8 @@ private:
 
 } // namespace
 
-TLeaseFm::TLeaseFm(QWidget *parent) : TBaseDlgFM(parent)
+TLeaseFm::TLeaseFm(AccountContext &account, QWidget *parent)
+    : TBaseDlgFM(parent), m_account(account)
 {
     setObjectName(QStringLiteral("TLeaseFm"));
     buildLayout();
@@ -242,7 +243,7 @@ bool TLeaseFm::LookupMember()
     BusyGuard busy(m_busy);
     std::optional<Member> member;
     try {
-        member = lookupMember(num, QDate::currentDate());
+        member = lookupMember(m_account.db(), num, QDate::currentDate());
     } catch (const Db::DbError &e) {
         refuse(e.message(), EdPer);
         return false;
@@ -279,7 +280,8 @@ bool TLeaseFm::LookupTitle(bool addWhenFound)
     {
         BusyGuard busy(m_busy);
         try {
-            copy = mode() == Mode::RentOut ? findCopyForRent(code) : findCopyForReturn(code);
+            copy = mode() == Mode::RentOut ? findCopyForRent(m_account.db(), code)
+                                           : findCopyForReturn(m_account.db(), code);
         } catch (const Db::DbError &e) {
             m_found.reset();
             refuse(e.message(), EDPic);
@@ -343,7 +345,7 @@ void TLeaseFm::takeBackFromList()
     const qint64 line = dxDBGrid1->value(QStringLiteral("LineID")).toLongLong();
     std::optional<CopyInfo> copy;
     try {
-        copy = findOpenLine(line);
+        copy = findOpenLine(m_account.db(), line);
     } catch (const Db::DbError &e) {
         refuse(e.message(), EDPic);
         return;
@@ -381,7 +383,7 @@ bool TLeaseFm::confirmOtherRenter(const CopyInfo &copy)
     QString renter =
         copy.renter == Schema::WalkInCustomerId ? walkIn() : tr("编号为%1的客户").arg(copy.renter);
     try {
-        const auto member = MemberRow::find(copy.renter);
+        const auto member = MemberRow::find(m_account.db(), copy.renter);
         if (member && copy.renter != Schema::WalkInCustomerId)
             renter = tr("会员%1 %2").arg(member->num, member->name).trimmed();
     } catch (const Db::DbError &e) {
@@ -424,15 +426,15 @@ void TLeaseFm::showFoundTitle(const CopyInfo &copy)
 
 void TLeaseFm::BtnFindPerClick()
 {
-    EdPer->setText(SelectMember(this));
+    EdPer->setText(SelectMember(m_account, this));
     activateWindow(); // the pick list is gone: keys belong to this window again
     EdPer->setFocus();
 }
 
 void TLeaseFm::BtnSearchClick()
 {
-    EDPic->setText(
-        SelectTitle(this, mode() == Mode::RentOut ? TitleChoice::Available : TitleChoice::Out));
+    EDPic->setText(SelectTitle(
+        m_account, this, mode() == Mode::RentOut ? TitleChoice::Available : TitleChoice::Out));
     activateWindow();
     EDPic->setFocus();
 }
@@ -468,7 +470,8 @@ void TLeaseFm::AddItem()
         return;
     std::optional<Item> item;
     try {
-        item = makeItem(copy, mode(), RentRule::isRentPerDisc(), QDate::currentDate());
+        item = makeItem(m_account.db(), copy, mode(), RentRule::isRentPerDisc(m_account.db()),
+                        QDate::currentDate());
     } catch (const Db::DbError &e) {
         refuse(e.message(), EDPic);
         return;
@@ -476,7 +479,8 @@ void TLeaseFm::AddItem()
     if (item && mode() == Mode::TakeBack) {
         try {
             item->daysLate = RentRule::daysLate(
-                RentRule::dueDate(copy.rentedOn, RentRule::overdueDays()), QDate::currentDate());
+                RentRule::dueDate(copy.rentedOn, RentRule::overdueDays(m_account.db())),
+                QDate::currentDate());
         } catch (const Db::DbError &e) {
             item->daysLate = 0; // only shown; the money does not depend on it
             Db::logSkipped(e, "the days late are shown as 0");
@@ -639,11 +643,11 @@ void TLeaseFm::BtnSaveClick()
     c.items = m_items;
     c.depositTotal = *deposit;
     c.rentTotal = *rent;
-    c.operatorId = AccountContext::current().operatorId();
+    c.operatorId = m_account.operatorId();
     c.now = QDateTime::currentDateTime();
     std::optional<Result> o;
     try {
-        o = complete(c);
+        o = complete(m_account.db(), c);
     } catch (const Db::DbError &e) {
         // What went wrong (a full disk, a read-only file, another program holding the
         // account); the list stays as it was, so the operator can try again.
@@ -664,13 +668,14 @@ void TLeaseFm::BtnSaveClick()
                                                     : returnSummary(n, *deposit, *rent);
     Receipt::Content receipt;
     try {
-        receipt = Receipt::leaseContent(mode(), o->value(), RentRule::isRentPerDisc(),
-                                        RentRule::overdueDays());
+        receipt = Receipt::leaseContent(m_account.db(), mode(), o->value(),
+                                        RentRule::isRentPerDisc(m_account.db()),
+                                        RentRule::overdueDays(m_account.db()));
     } catch (const Db::DbError &e) {
         // Written and committed: the prompt still shows the figures, the receipt has no rows.
         Msg::fault(this, e, tr("单据数据读取失败："));
     }
-    ShowSettlement(summary, receipt, this);
+    ShowSettlement(m_account, summary, receipt, this);
     afterCompletion();
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class AccountContext;
 class DataGrid;
 namespace Db {
 struct Refusal;
@@ -30,7 +31,7 @@ class TLeaseFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TLeaseFm(QWidget *parent = nullptr);
+    explicit TLeaseFm(AccountContext &account, QWidget *parent = nullptr);
     ~TLeaseFm() override;
 
     // Sets the captions of the mode (0 rent out, 1 take back) before the window is shown.
@@ -112,4 +113,8 @@ private:
     bool m_swallowNextEnter = false; // the confirming Enter after a scan added a disc
     bool m_busy = false;             // a lookup or completion is running
     bool m_shownOnce = false;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

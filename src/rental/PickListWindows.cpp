@@ -1,5 +1,7 @@
 #include "PickListWindows.h"
 
+#include "data/AccountContext.h"
+
 #include "PickLists.h"
 
 #include "data/Db.h"
@@ -117,8 +119,8 @@ bool enterChooses(DataGrid *grid, QLineEdit *search, const QKeyEvent *event)
 
 // ---------------------------------------------------------------------------------------------
 
-TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
-    : TBaseDlgFM(parent), m_choice(choice)
+TSelectPicFm::TSelectPicFm(AccountContext &account, QWidget *parent, TitleChoice choice)
+    : TBaseDlgFM(parent), m_choice(choice), m_account(account)
 {
     setObjectName(QStringLiteral("TSelectPicFm"));
     setWindowTitle(tr("选择影片"));
@@ -170,7 +172,8 @@ TSelectPicFm::TSelectPicFm(QWidget *parent, TitleChoice choice)
     // Categories in the order they were made; "所有类型" shows every title.
     CombCate->addItem(tr("所有类型"), 0);
     try {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Categray FROM TBCategray ORDER BY ID"));
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Categray FROM TBCategray ORDER BY ID"),
+                               {}, m_account.db());
         while (q.next())
             CombCate->addItem(Db::text(q, "Categray"), Db::integer(q, "ID"));
     } catch (const Db::DbError &e) {
@@ -205,7 +208,7 @@ void TSelectPicFm::reopen()
         params << containing(EDSearch->text()) << containing(EDSearch->text());
     }
     try {
-        DBGridList->open(sql, params);
+        DBGridList->open(m_account.db(), sql, params);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -239,16 +242,17 @@ bool TSelectPicFm::keyStep(QKeyEvent *event)
     return TBaseDlgFM::keyStep(event);
 }
 
-QString SelectTitle(QWidget *parent, TitleChoice choice)
+QString SelectTitle(AccountContext &account, QWidget *parent, TitleChoice choice)
 {
-    TSelectPicFm dialog(parent, choice);
+    TSelectPicFm dialog(account, parent, choice);
     dialog.exec();
     return dialog.DBGridList->isEmpty() ? QString() : dialog.answer();
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TSelectPerFm::TSelectPerFm(QWidget *parent) : TBaseDlgFM(parent)
+TSelectPerFm::TSelectPerFm(AccountContext &account, QWidget *parent)
+    : TBaseDlgFM(parent), m_account(account)
 {
     setObjectName(QStringLiteral("TSelectPerFm"));
     setWindowTitle(tr("会员选择"));
@@ -311,7 +315,8 @@ void TSelectPerFm::reopen()
         params << containing(EDSearch->text()) << containing(EDSearch->text());
     }
     try {
-        DBGridList->open(sql + QStringLiteral(" ORDER BY Name COLLATE PINYIN, ID"), params);
+        DBGridList->open(m_account.db(), sql + QStringLiteral(" ORDER BY Name COLLATE PINYIN, ID"),
+                         params);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -328,9 +333,9 @@ bool TSelectPerFm::keyStep(QKeyEvent *event)
     return TBaseDlgFM::keyStep(event);
 }
 
-QString SelectMember(QWidget *parent)
+QString SelectMember(AccountContext &account, QWidget *parent)
 {
-    TSelectPerFm dialog(parent);
+    TSelectPerFm dialog(account, parent);
     dialog.exec();
     return dialog.answer();
 }

@@ -4,6 +4,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QComboBox;
 class QLineEdit;
@@ -18,7 +19,8 @@ class TSelectPicFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TSelectPicFm(QWidget *parent = nullptr, TitleChoice choice = TitleChoice::Any);
+    explicit TSelectPicFm(AccountContext &account, QWidget *parent = nullptr,
+                          TitleChoice choice = TitleChoice::Any);
 
     // The code chosen, or preset by the last change of category; empty at first.
     QString answer() const { return m_answer; }
@@ -40,6 +42,10 @@ private:
 
     TitleChoice m_choice;
     QString m_answer;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };
 
 // "会员选择": every member row by number and name.
@@ -47,7 +53,7 @@ class TSelectPerFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TSelectPerFm(QWidget *parent = nullptr);
+    explicit TSelectPerFm(AccountContext &account, QWidget *parent = nullptr);
 
     QString answer() const { return m_answer; }
 
@@ -65,4 +71,8 @@ private:
     void reopen();
 
     QString m_answer;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class AccountContext;
 class QWidget;
 
 // Pick lists for an operator who does not know a code by heart. Neither checks anything:
@@ -18,9 +19,10 @@ enum class TitleChoice {
 // code or name holds the searched text, each with its state (在库, 已出租, ...). Returns the
 // chosen TBName.CustomNum; after "退出" the code of the current row of a narrowed list; empty
 // text when nothing was chosen or the list was empty.
-QString SelectTitle(QWidget *parent = nullptr, TitleChoice choice = TitleChoice::Any);
+QString SelectTitle(AccountContext &account, QWidget *parent = nullptr,
+                    TitleChoice choice = TitleChoice::Any);
 
 // "会员选择": every member row, the walk-in customer's included, narrowed to those whose number
 // or name holds the searched text. Returns the chosen TBAssociator.Num, or empty text when
 // nothing was chosen.
-QString SelectMember(QWidget *parent = nullptr);
+QString SelectMember(AccountContext &account, QWidget *parent = nullptr);

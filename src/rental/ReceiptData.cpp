@@ -12,7 +12,7 @@
 
 namespace Receipt {
 
-QList<Line> lines(const QList<qint64> &lineIds)
+QList<Line> lines(const QSqlDatabase &db, const QList<qint64> &lineIds)
 {
     QList<Line> result;
     // In slices, so a long list never exceeds the engine's number of bound values.
@@ -30,7 +30,7 @@ QList<Line> lines(const QList<qint64> &lineIds)
                                     "FROM TBBusinessDetail AS b JOIN TBName AS c ON c.ID = b.CDNum "
                                     "WHERE b.ID IN (%1)")
                          .arg(marks.join(QLatin1Char(','))),
-                     params);
+                     params, db);
         while (q.next()) {
             Line l;
             l.lineId = Db::integer(q, "ID");
@@ -46,16 +46,17 @@ QList<Line> lines(const QList<qint64> &lineIds)
     return result;
 }
 
-Content saleContent(const QList<qint64> &lineIds)
+Content saleContent(const QSqlDatabase &db, const QList<qint64> &lineIds)
 {
     Content c;
     c.kind = Kind::Sale;
-    c.lines = lines(lineIds);
+    c.lines = lines(db, lineIds);
     c.customer = QCoreApplication::translate("Receipt", "零售");
     return c;
 }
 
-Content leaseContent(Lease::Mode mode, const Lease::Done &outcome, bool perDisc, int overdueDays)
+Content leaseContent(const QSqlDatabase &db, Lease::Mode mode, const Lease::Done &outcome,
+                     bool perDisc, int overdueDays)
 {
     Content c;
     c.kind = mode == Lease::Mode::RentOut ? Kind::Rental : Kind::Return;
@@ -79,14 +80,14 @@ Content leaseContent(Lease::Mode mode, const Lease::Done &outcome, bool perDisc,
     }
     QStringList names;
     for (qint64 id : std::as_const(customers))
-        names << customerText(id);
+        names << customerText(db, id);
     c.customer = names.join(QCoreApplication::translate("Receipt", "、"));
     return c;
 }
 
-QString customerText(qint64 customerId)
+QString customerText(const QSqlDatabase &db, qint64 customerId)
 {
-    const auto member = MemberRow::find(customerId);
+    const auto member = MemberRow::find(db, customerId);
     if (!member)
         return QString::number(customerId);
     if (customerId == Schema::WalkInCustomerId)
@@ -94,9 +95,9 @@ QString customerText(qint64 customerId)
     return member->label();
 }
 
-QString operatorName(int operatorId)
+QString operatorName(const QSqlDatabase &db, int operatorId)
 {
-    return Db::scalar(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {operatorId})
+    return Db::scalar(QStringLiteral("SELECT Name FROM TBPersons WHERE ID = ?"), {operatorId}, db)
         .toString();
 }
 
@@ -105,9 +106,9 @@ QString number(const QDate &day)
     return day.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('0');
 }
 
-bool printingOn()
+bool printingOn(const QSqlDatabase &db)
 {
-    return ShopOptions::read().printReceipt;
+    return ShopOptions::read(db).printReceipt;
 }
 
 Money total(const QList<Line> &lines)

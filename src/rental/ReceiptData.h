@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+class QSqlDatabase;
+
 // What the receipt of a transaction prints: the figures of the settlement prompt, line by
 // line, with the customer by number and name.
 namespace Receipt {
@@ -45,24 +47,25 @@ struct Content
 };
 
 // A sale's lines with these IDs, newest (highest ID) first; IDs without a line are skipped.
-QList<Line> lines(const QList<qint64> &lineIds);
-Content saleContent(const QList<qint64> &lineIds);
+QList<Line> lines(const QSqlDatabase &db, const QList<qint64> &lineIds);
+Content saleContent(const QSqlDatabase &db, const QList<qint64> &lineIds);
 
 // The receipt of a completed rental or return, from what the completion wrote. The customer is
 // the one the lines were booked to (a return of several customers' discs names them all).
-Content leaseContent(Lease::Mode mode, const Lease::Done &outcome, bool perDisc, int overdueDays);
+Content leaseContent(const QSqlDatabase &db, Lease::Mode mode, const Lease::Done &outcome,
+                     bool perDisc, int overdueDays);
 
 // "M001 张伟" of a member, "零租客户" of the walk-in customer; the ID only when the row is gone.
-QString customerText(qint64 customerId);
+QString customerText(const QSqlDatabase &db, qint64 customerId);
 // The operator's name (TBPersons.Name); empty when there is none.
-QString operatorName(int operatorId);
+QString operatorName(const QSqlDatabase &db, int operatorId);
 
 // The day's receipt number: "yyyyMMdd" followed by the digit 0.
 QString number(const QDate &day);
 
 // The receipt option (TBKindValue CateID 5) as the shop's options read it: "0" prints, and a
 // missing or garbled row prints too.
-bool printingOn();
+bool printingOn(const QSqlDatabase &db);
 
 // The sum of the lines' charges.
 Money total(const QList<Line> &lines);

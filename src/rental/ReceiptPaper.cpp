@@ -29,9 +29,9 @@ QString optionValue(Format format)
     return QStringLiteral("0");
 }
 
-Format current()
+Format current(const QSqlDatabase &db)
 {
-    return fromOption(ShopOptions::read().receiptRoll);
+    return fromOption(ShopOptions::read(db).receiptRoll);
 }
 
 qreal widthMm(Format format)

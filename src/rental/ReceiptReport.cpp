@@ -218,11 +218,10 @@ void addLeaseRows(ReportDefinition &r, const Content &content, const Geometry &g
 
 } // namespace
 
-Header currentHeader()
+Header currentHeader(const AccountContext &account)
 {
-    const AccountContext &account = AccountContext::current();
     return Header{account.shop().company, account.shop().address, account.shop().telephone,
-                  operatorName(account.operatorId()), QDate::currentDate()};
+                  operatorName(account.db(), account.operatorId()), QDate::currentDate()};
 }
 
 QList<std::pair<QString, QString>> settlementLines(const Content &c)

@@ -6,6 +6,8 @@
 #include "toolkit/ReportDocument.h"
 
 // The receipt of a transaction, laid out by the report engine.
+class AccountContext;
+
 namespace Receipt {
 
 struct Header
@@ -18,7 +20,7 @@ struct Header
 };
 
 // The shop's details, the current operator's name and today.
-Header currentHeader();
+Header currentHeader(const AccountContext &account);
 
 // The layout on the chosen paper: the 70 x 100 mm slip, or a 58 mm or 80 mm roll as long as
 // the content.

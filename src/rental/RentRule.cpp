@@ -8,9 +8,9 @@
 
 namespace RentRule {
 
-bool isRentPerDisc()
+bool isRentPerDisc(const QSqlDatabase &db)
 {
-    return ShopOptions::read().rentPerDisc;
+    return ShopOptions::read(db).rentPerDisc;
 }
 
 qint64 daysRunning(const QDate &rentedOn, const QDate &today)
@@ -31,9 +31,9 @@ Money rent(Money fee, bool perDisc, qint64 days)
     return perDisc ? fee : fee * days;
 }
 
-int overdueDays()
+int overdueDays(const QSqlDatabase &db)
 {
-    return ShopOptions::read().overdueDays;
+    return ShopOptions::read(db).overdueDays;
 }
 
 QDate dueDate(const QDate &rentedOn, int overdueDays)

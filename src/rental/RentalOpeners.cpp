@@ -16,11 +16,11 @@ QPointer<TLeaseMainFM> g_leaseList;
 
 } // namespace
 
-void CreateLeaseList()
+void CreateLeaseList(AccountContext &account)
 {
     if (g_leaseList)
         return;
-    g_leaseList = new TLeaseMainFM;
+    g_leaseList = new TLeaseMainFM(account);
     if (WorkArea *area = mainWorkArea())
         area->place(g_leaseList);
 }
@@ -30,10 +30,10 @@ QWidget *LeaseListWindow()
     return g_leaseList;
 }
 
-void ShowLeaseList()
+void ShowLeaseList(AccountContext &account)
 {
     const bool created = !g_leaseList;
-    CreateLeaseList();
+    CreateLeaseList(account);
     if (WorkArea *area = mainWorkArea())
         area->bringToFront(g_leaseList);
     else
@@ -50,9 +50,9 @@ void RefreshLeaseList()
         g_leaseList->requery();
 }
 
-void ShowLeaseWindow(int mode)
+void ShowLeaseWindow(AccountContext &account, int mode)
 {
-    TLeaseFm window(QApplication::activeWindow());
+    TLeaseFm window(account, QApplication::activeWindow());
     window.prepare(mode);
     window.exec();
 }

@@ -3,6 +3,8 @@
 #include "ReceiptReport.h"
 #include "SettlementWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "data/Db.h"
 #include "shell/WorkArea.h"
 #include "toolkit/MessageBox.h"
@@ -17,13 +19,14 @@
 
 namespace {
 
-void printReceipt(const Receipt::Content &receipt, QWidget *parent)
+void printReceipt(const AccountContext &account, const Receipt::Content &receipt, QWidget *parent)
 {
     ReportDocument doc;
     try {
-        if (!Receipt::printingOn())
+        if (!Receipt::printingOn(account.db()))
             return;
-        doc = Receipt::document(Receipt::currentHeader(), receipt, ReceiptPaper::current());
+        doc = Receipt::document(Receipt::currentHeader(account), receipt,
+                                ReceiptPaper::current(account.db()));
     } catch (const Db::DbError &e) {
         Msg::error(parent, QCoreApplication::translate("TInforFm", "单据打印失败：%1").arg(e.message()));
         return;
@@ -74,7 +77,8 @@ void TInforFm::setSummary(const QString &summary)
     Label1->setAccessibleDescription(Label1->text());
 }
 
-void ShowSettlement(const QString &summary, const Receipt::Content &receipt, QWidget *parent)
+void ShowSettlement(const AccountContext &account, const QString &summary,
+                    const Receipt::Content &receipt, QWidget *parent)
 {
     {
         TInforFm prompt(parent);
@@ -83,5 +87,5 @@ void ShowSettlement(const QString &summary, const Receipt::Content &receipt, QWi
         prompt.exec();
     }
     // The prompt has closed (确定, Enter or the close box): the receipt, if the shop wants one.
-    printReceipt(receipt, parent);
+    printReceipt(account, receipt, parent);
 }

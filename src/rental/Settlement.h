@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class AccountContext;
 class QWidget;
 
 // The settlement prompt ("结算提示"), shown after a rental, a return or a sale has been
@@ -15,6 +16,7 @@ class QWidget;
 // summary: the caller's text, lines separated by the character 13 ('\r').
 // receipt: what the receipt prints, the same figures as the summary (Receipt::leaseContent,
 //          Receipt::saleContent); a content without lines prints a receipt without rows.
+// account: the account whose shop, operator and receipt options the receipt follows.
 // Returns when the operator has closed the prompt. Touches none of the caller's data.
-void ShowSettlement(const QString &summary, const Receipt::Content &receipt,
-                    QWidget *parent = nullptr);
+void ShowSettlement(const AccountContext &account, const QString &summary,
+                    const Receipt::Content &receipt, QWidget *parent = nullptr);

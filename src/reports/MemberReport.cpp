@@ -7,7 +7,7 @@
 namespace MemberReport {
 namespace {
 
-QString rowsSql()
+QString rowsSql(const QSqlDatabase &db)
 {
     return QStringLiteral(
                "SELECT c.ID AS CustID, c.Name AS CustName, c.Sum, b.DatTime, "
@@ -18,7 +18,7 @@ QString rowsSql()
                "WHERE b.Ass_Number <> 1 AND b.DatTime >= ? AND b.DatTime < ? "
                "ORDER BY c.Name COLLATE PINYIN, c.ID, b.DatTime, d.Name COLLATE PINYIN, b.ReDate, "
                "b.ID")
-        .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("b.ReDate")));
+        .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("b.ReDate"), db));
 }
 
 const ReportColumn kCustomer{0, 44, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "客户名称"))};
@@ -46,7 +46,7 @@ QString notReturned()
 
 ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db)
 {
-    return ReportData::fromQuery(rowsSql(), ReportRange::dayBounds(from, to), db);
+    return ReportData::fromQuery(rowsSql(db), ReportRange::dayBounds(from, to), db);
 }
 
 ReportDefinition definition(const ReportHeading &heading)

@@ -21,7 +21,7 @@ QString notReturned();
 // Columns: CustID, CustName, Sum (allowance left), DatTime, TitleName, ReDate, Days (whole
 // days kept, null while out). Every rental line of the days from..to, both included, by
 // customer name, rental date and title.
-ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db = Db::mainConn());
+ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db);
 
 ReportDefinition definition(const ReportHeading &heading);
 

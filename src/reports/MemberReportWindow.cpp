@@ -1,8 +1,11 @@
 #include "MemberReportWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "MemberReport.h"
 
-TAssociatorRepFm::TAssociatorRepFm(QWidget *parent) : TQChildFm(parent)
+TAssociatorRepFm::TAssociatorRepFm(AccountContext &account, QWidget *parent)
+    : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TAssociatorRepFm"));
     setReportTitle(MemberReport::title());
@@ -14,7 +17,7 @@ void TAssociatorRepFm::BuildReport()
         return;
     const QDate from = fromDate();
     const QDate to = toDate();
-    if (!bindRows([&] { return MemberReport::rows(from, to); }))
+    if (!bindRows([&] { return MemberReport::rows(from, to, m_account.db()); }))
         return;
     QuickRep1 = MemberReport::definition(heading());
     setCsvColumns(ReportCsv::memberColumns());

@@ -7,7 +7,7 @@ class TAssociatorRepFm : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TAssociatorRepFm(QWidget *parent = nullptr);
+    explicit TAssociatorRepFm(AccountContext &account, QWidget *parent = nullptr);
 
     void BuildReport() override;
 };

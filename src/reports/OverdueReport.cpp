@@ -9,7 +9,7 @@ namespace {
 
 // Days out is more than N exactly when the rental date lies before today minus N days, so
 // the condition is a plain date comparison the index of open lines serves.
-QString rowsSql()
+QString rowsSql(const QSqlDatabase &db)
 {
     return QStringLiteral("SELECT b.DatTime, c.Name AS TitleName, d.Name AS CustName, b.Deposit, "
                           "%1 AS days "
@@ -17,7 +17,7 @@ QString rowsSql()
                           "JOIN TBAssociator AS d ON d.ID = b.Ass_Number "
                           "WHERE b.ReDate IS NULL AND b.DatTime < ? "
                           "ORDER BY b.DatTime, d.Name COLLATE PINYIN, c.Name COLLATE PINYIN, b.ID")
-        .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("?")));
+        .arg(SqlDialect::daysBetween(QStringLiteral("b.DatTime"), QStringLiteral("?"), db));
 }
 
 const ReportColumn kTitle{0, 64, QStringLiteral(QT_TRANSLATE_NOOP("ReportColumn", "影片名称"))};
@@ -49,7 +49,7 @@ std::optional<int> parseDays(const QString &text)
 ReportData rows(int moreThanDays, const QDate &today, const QSqlDatabase &db)
 {
     const QDate latest = today.addDays(-qint64(moreThanDays));
-    return ReportData::fromQuery(rowsSql(),
+    return ReportData::fromQuery(rowsSql(db),
                                  {SqlDialect::dateText(today), SqlDialect::dateText(latest)}, db);
 }
 

@@ -20,8 +20,7 @@ std::optional<int> parseDays(const QString &text);
 
 // Open rental lines rented more than moreThanDays days before today. Columns: DatTime,
 // TitleName, CustName, Deposit (cents), days; oldest first.
-ReportData rows(int moreThanDays, const QDate &today = QDate::currentDate(),
-                const QSqlDatabase &db = Db::mainConn());
+ReportData rows(int moreThanDays, const QDate &today, const QSqlDatabase &db);
 
 ReportDefinition definition(const ReportHeading &heading);
 

@@ -2,13 +2,14 @@
 
 #include "OverdueReport.h"
 
+#include "data/AccountContext.h"
 #include "toolkit/MessageBox.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
-TDeferFm::TDeferFm(QWidget *parent) : TQChildFm(parent)
+TDeferFm::TDeferFm(AccountContext &account, QWidget *parent) : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TDeferFm"));
     setReportTitle(OverdueReport::title());
@@ -39,7 +40,7 @@ void TDeferFm::BuildReport()
         Edit1->selectAll();
         return;
     }
-    if (!bindRows([&] { return OverdueReport::rows(*days); }))
+    if (!bindRows([&] { return OverdueReport::rows(*days, QDate::currentDate(), m_account.db()); }))
         return;
     QuickRep1 = OverdueReport::definition(heading());
     setCsvColumns(ReportCsv::overdueColumns());

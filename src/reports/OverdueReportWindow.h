@@ -9,7 +9,7 @@ class TDeferFm : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TDeferFm(QWidget *parent = nullptr);
+    explicit TDeferFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads Edit1; a text that is not a whole number of days is refused and the pages
     // already shown stay.

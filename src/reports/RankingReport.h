@@ -27,8 +27,7 @@ int places(Kind kind);
 // Columns: Categray (by category only), Name, samount and Place (equal counts share a
 // place: 1, 2, 2, 4). Overall: highest count first.
 // By category: the categories in order, each with its films highest count first.
-ReportData rows(Mode mode, Kind kind, const QDate &from, const QDate &to,
-                const QSqlDatabase &db = Db::mainConn());
+ReportData rows(Mode mode, Kind kind, const QDate &from, const QDate &to, const QSqlDatabase &db);
 
 ReportDefinition definition(Mode mode, Kind kind, const ReportHeading &heading);
 

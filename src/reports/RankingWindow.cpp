@@ -1,11 +1,12 @@
 #include "RankingWindow.h"
 
+#include "data/AccountContext.h"
 #include "toolkit/WrapLayout.h"
 
 #include <QComboBox>
 #include <QLabel>
 
-TQPHFm::TQPHFm(QWidget *parent) : TQChildFm(parent)
+TQPHFm::TQPHFm(AccountContext &account, QWidget *parent) : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TQPHFm"));
     setPageCountVisible(false);
@@ -38,7 +39,7 @@ void TQPHFm::BuildReport()
         return;
     const QDate from = fromDate();
     const QDate to = toDate();
-    if (!bindRows([&] { return RankingReport::rows(m_mode, kind, from, to); }))
+    if (!bindRows([&] { return RankingReport::rows(m_mode, kind, from, to, m_account.db()); }))
         return;
     QuickRep1 = RankingReport::definition(m_mode, kind, heading());
     setCsvColumns(ReportCsv::rankingColumns(kind == RankingReport::Kind::ByCategory,

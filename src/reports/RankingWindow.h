@@ -11,7 +11,7 @@ class TQPHFm : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TQPHFm(QWidget *parent = nullptr);
+    explicit TQPHFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Set by the opener before every showing; takes effect with the next build.
     void setMode(int mode);

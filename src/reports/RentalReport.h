@@ -19,7 +19,7 @@ QString title();
 
 // Columns: DatTime, CustID, CustName, TitleName, Categray, Deposit and RMoney (cents), ordered
 // by date, customer and title, so that each customer's rentals of a day form one group.
-ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db = Db::mainConn());
+ReportData rows(const QDate &from, const QDate &to, const QSqlDatabase &db);
 
 ReportDefinition definition(const ReportHeading &heading);
 
@@ -28,7 +28,7 @@ ReportDefinition definition(const ReportHeading &heading);
 class RowStream
 {
 public:
-    RowStream(const QDate &from, const QDate &to, const QSqlDatabase &db = Db::mainConn());
+    RowStream(const QDate &from, const QDate &to, const QSqlDatabase &db);
     ~RowStream();
     RowStream(const RowStream &) = delete;
     RowStream &operator=(const RowStream &) = delete;

@@ -1,8 +1,10 @@
 #include "RentalReportWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "RentalReport.h"
 
-TResQPFm::TResQPFm(QWidget *parent) : TQChildFm(parent)
+TResQPFm::TResQPFm(AccountContext &account, QWidget *parent) : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TResQPFm"));
     setReportTitle(RentalReport::title());
@@ -17,7 +19,7 @@ void TResQPFm::BuildReport()
     // Read a few days at a time: a year's report shows its first page at once and pages on
     // while the rest is read.
     const bool opened = bindRowSource([&] {
-        auto stream = std::make_shared<RentalReport::RowStream>(from, to);
+        auto stream = std::make_shared<RentalReport::RowStream>(from, to, m_account.db());
         return RowSource{stream->columns(), [stream](ReportData &into, int minRows) {
                              return stream->readMore(into, minRows);
                          }};

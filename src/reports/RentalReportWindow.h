@@ -7,7 +7,7 @@ class TResQPFm : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TResQPFm(QWidget *parent = nullptr);
+    explicit TResQPFm(AccountContext &account, QWidget *parent = nullptr);
 
     void BuildReport() override;
 };

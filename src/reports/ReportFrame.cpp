@@ -1,5 +1,7 @@
 #include "ReportFrame.h"
 
+#include "data/AccountContext.h"
+
 #include "data/Db.h"
 #include "shell/WorkArea.h"
 #include "toolkit/CsvExport.h"
@@ -59,7 +61,8 @@ QDateEdit *datePicker(const char *name, QWidget *parent)
 
 } // namespace
 
-TQChildFm::TQChildFm(QWidget *parent) : TBaseFm(parent), QuickRep1(ReportStyle::a4(QString()))
+TQChildFm::TQChildFm(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), QuickRep1(ReportStyle::a4(QString())), m_account(account)
 {
     setObjectName(QStringLiteral("TQChildFm"));
     setAutoFillBackground(true);

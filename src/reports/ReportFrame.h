@@ -59,6 +59,7 @@
 #include <memory>
 #include <optional>
 
+class AccountContext;
 class QAction;
 class QComboBox;
 class QDateEdit;
@@ -78,7 +79,7 @@ class TQChildFm : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TQChildFm(QWidget *parent = nullptr);
+    explicit TQChildFm(AccountContext &account, QWidget *parent = nullptr);
     ~TQChildFm() override;
 
     // Generates the report from QuickRep1 and the bound rows and shows its first page; with no
@@ -200,6 +201,10 @@ private:
     bool m_moreRows = false;
     int m_buildId = 0;
     bool m_rangeVisible = true;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };
 
 // Shows a report window in front of the main window's work area (on its own when there is

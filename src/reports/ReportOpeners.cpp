@@ -11,37 +11,50 @@
 
 namespace {
 
-QPointer<TResQPFm> g_rentalReport;
-QPointer<TDeferFm> g_overdueReport;
-QPointer<TAssociatorRepFm> g_memberReport;
-QPointer<TQPHFm> g_ranking;
-
-template <class Window> Window *once(QPointer<Window> &window)
+// Each window with the account it was built for.
+template <class Window> struct Kept
 {
-    if (!window)
-        window = new Window;
-    return window;
+    QPointer<Window> window;
+    const AccountContext *account = nullptr;
+};
+
+Kept<TResQPFm> g_rentalReport;
+Kept<TDeferFm> g_overdueReport;
+Kept<TAssociatorRepFm> g_memberReport;
+Kept<TQPHFm> g_ranking;
+
+// Opened for another account (another counter's), a window is built anew for it: it never
+// keeps working on an account it was not given.
+template <class Window> Window *once(Kept<Window> &kept, AccountContext &account)
+{
+    if (kept.window && kept.account != &account)
+        delete kept.window;
+    if (!kept.window) {
+        kept.window = new Window(account);
+        kept.account = &account;
+    }
+    return kept.window;
 }
 
 } // namespace
 
-void ShowRentalReport()
+void ShowRentalReport(AccountContext &account)
 {
-    showReportWindow(once(g_rentalReport));
+    showReportWindow(once(g_rentalReport, account));
 }
 
-void ShowOverdueReport()
+void ShowOverdueReport(AccountContext &account)
 {
-    showReportWindow(once(g_overdueReport));
+    showReportWindow(once(g_overdueReport, account));
 }
 
-void ShowMemberReport()
+void ShowMemberReport(AccountContext &account)
 {
-    showReportWindow(once(g_memberReport));
+    showReportWindow(once(g_memberReport, account));
 }
 
-void ShowQPHFm(int mode)
+void ShowQPHFm(AccountContext &account, int mode)
 {
-    once(g_ranking)->setMode(mode);
-    showReportWindow(g_ranking);
+    once(g_ranking, account)->setMode(mode);
+    showReportWindow(g_ranking.window);
 }

@@ -1,8 +1,10 @@
 #include "SalesReportWindows.h"
 
+#include "data/AccountContext.h"
+
 #include "SalesReports.h"
 
-TSellStockRep::TSellStockRep(QWidget *parent) : TQChildFm(parent)
+TSellStockRep::TSellStockRep(AccountContext &account, QWidget *parent) : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TSellStockRep"));
     setReportTitle(SalesReports::summaryTitle());
@@ -14,14 +16,15 @@ void TSellStockRep::BuildReport()
         return;
     const QDate from = fromDate();
     const QDate to = toDate();
-    if (!bindRows([&] { return SalesReports::summaryRows(from, to); }))
+    if (!bindRows([&] { return SalesReports::summaryRows(m_account.db(), from, to); }))
         return;
     QuickRep1 = SalesReports::summaryDefinition(heading());
     setCsvColumns(ReportCsv::salesSummaryColumns());
     TQChildFm::BuildReport();
 }
 
-TQSellDetailFm::TQSellDetailFm(QWidget *parent) : TQChildFm(parent)
+TQSellDetailFm::TQSellDetailFm(AccountContext &account, QWidget *parent)
+    : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TQSellDetailFm"));
     setReportTitle(SalesReports::detailTitle());
@@ -33,7 +36,7 @@ void TQSellDetailFm::BuildReport()
         return;
     const QDate from = fromDate();
     const QDate to = toDate();
-    if (!bindRows([&] { return SalesReports::detailRows(from, to); }))
+    if (!bindRows([&] { return SalesReports::detailRows(m_account.db(), from, to); }))
         return;
     QuickRep1 = SalesReports::detailDefinition(heading());
     setCsvColumns(ReportCsv::salesDetailColumns());

@@ -7,7 +7,7 @@ class TSellStockRep : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TSellStockRep(QWidget *parent = nullptr);
+    explicit TSellStockRep(AccountContext &account, QWidget *parent = nullptr);
 
     void BuildReport() override;
 };
@@ -17,7 +17,7 @@ class TQSellDetailFm : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TQSellDetailFm(QWidget *parent = nullptr);
+    explicit TQSellDetailFm(AccountContext &account, QWidget *parent = nullptr);
 
     void BuildReport() override;
 };

@@ -86,14 +86,14 @@ QString detailSql()
            QStringLiteral(" ORDER BY a.DatTime, b.Name COLLATE PINYIN, b.Categray, a.ID");
 }
 
-ReportData summaryRows(const QDate &from, const QDate &to)
+ReportData summaryRows(const QSqlDatabase &db, const QDate &from, const QDate &to)
 {
-    return ReportData::fromQuery(summarySql(), ReportRange::dayBounds(from, to));
+    return ReportData::fromQuery(summarySql(), ReportRange::dayBounds(from, to), db);
 }
 
-ReportData detailRows(const QDate &from, const QDate &to)
+ReportData detailRows(const QSqlDatabase &db, const QDate &from, const QDate &to)
 {
-    return ReportData::fromQuery(detailSql(), ReportRange::dayBounds(from, to));
+    return ReportData::fromQuery(detailSql(), ReportRange::dayBounds(from, to), db);
 }
 
 ReportDefinition summaryDefinition(const ReportHeading &heading)

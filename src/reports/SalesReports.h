@@ -25,10 +25,10 @@ QString detailSql();
 
 // Columns name, categray, SAmount and SMoney (cents); ordered by category and name, so each
 // category forms one group.
-ReportData summaryRows(const QDate &from, const QDate &to);
+ReportData summaryRows(const QSqlDatabase &db, const QDate &from, const QDate &to);
 // Columns name, categray, dattime, Amount, RMoney (cents) and SumMOney (cents); ordered by
 // sale date, name and category, then in the order the lines were written.
-ReportData detailRows(const QDate &from, const QDate &to);
+ReportData detailRows(const QSqlDatabase &db, const QDate &from, const QDate &to);
 
 // A4 portrait: the heading and the column captions on every page, a group per category
 // (summary) or per sale date (detail) with its subtotals of quantity and amount, the totals.

@@ -46,11 +46,12 @@ QString title()
     return QCoreApplication::translate("StockReport", Title);
 }
 
-QList<Supplier> suppliers()
+QList<Supplier> suppliers(const QSqlDatabase &db)
 {
     QList<Supplier> list;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Company FROM TbProvide "
-                                          "ORDER BY Company COLLATE PINYIN"));
+                                          "ORDER BY Company COLLATE PINYIN"),
+                           {}, db);
     while (q.next())
         list.append(Supplier{Db::integer(q, "ID"), Db::text(q, "Company")});
     return list;
@@ -79,11 +80,11 @@ QString sql(bool oneSupplier)
            order;
 }
 
-ReportData rows(std::optional<qint64> supplierId)
+ReportData rows(const QSqlDatabase &db, std::optional<qint64> supplierId)
 {
     if (supplierId)
-        return ReportData::fromQuery(sql(true), {*supplierId});
-    return ReportData::fromQuery(sql(false));
+        return ReportData::fromQuery(sql(true), {*supplierId}, db);
+    return ReportData::fromQuery(sql(false), {}, db);
 }
 
 ReportDefinition definition(const ReportHeading &heading)

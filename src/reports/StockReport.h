@@ -26,7 +26,7 @@ struct Supplier
 };
 
 // Every supplier, ordered by name.
-QList<Supplier> suppliers();
+QList<Supplier> suppliers(const QSqlDatabase &db);
 
 // The report's statement; with oneSupplier it has one '?' for the supplier's ID. A copy whose
 // supplier no longer exists is counted with an empty supplier, so the totals match the stock
@@ -35,7 +35,7 @@ QString sql(bool oneSupplier);
 
 // The rows of the report: columns Categray, Name, Nlang, Company, DatTime, SCopy, Amount,
 // SumAmount (discs) and SumMoney (value in cents). No supplier: all of them.
-ReportData rows(std::optional<qint64> supplierId = std::nullopt);
+ReportData rows(const QSqlDatabase &db, std::optional<qint64> supplierId = std::nullopt);
 
 // A4 portrait: the heading and the column captions on every page, a group per category with
 // its subtotals of sets, discs and value, the detail lines and the totals.

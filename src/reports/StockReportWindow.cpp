@@ -2,6 +2,7 @@
 
 #include "StockReport.h"
 
+#include "data/AccountContext.h"
 #include "data/Db.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/WrapLayout.h"
@@ -9,7 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 
-TQStoreRep::TQStoreRep(QWidget *parent) : TQChildFm(parent)
+TQStoreRep::TQStoreRep(AccountContext &account, QWidget *parent) : TQChildFm(account, parent)
 {
     setObjectName(QStringLiteral("TQStoreRep"));
     setReportTitle(StockReport::title());
@@ -36,7 +37,7 @@ void TQStoreRep::fillSuppliers()
     const QVariant chosen = ComProvice->currentData();
     QList<StockReport::Supplier> list;
     try {
-        list = StockReport::suppliers();
+        list = StockReport::suppliers(m_account.db());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -59,7 +60,7 @@ std::optional<qint64> TQStoreRep::chosenSupplier() const
 void TQStoreRep::BuildReport()
 {
     const std::optional<qint64> supplier = chosenSupplier();
-    if (!bindRows([&] { return StockReport::rows(supplier); }))
+    if (!bindRows([&] { return StockReport::rows(m_account.db(), supplier); }))
         return;
     QuickRep1 = StockReport::definition(heading());
     setCsvColumns(ReportCsv::stockColumns());

@@ -13,7 +13,7 @@ class TQStoreRep : public TQChildFm
 {
     Q_OBJECT
 public:
-    explicit TQStoreRep(QWidget *parent = nullptr);
+    explicit TQStoreRep(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the rows of the supplier chosen (all for "所有供应商"), lays out the bands and
     // shows the pages.

@@ -9,31 +9,51 @@
 
 namespace {
 
-QPointer<TQStoreRep> g_stockReport;
-QPointer<TSellStockRep> g_salesSummary;
-QPointer<TQSellDetailFm> g_salesDetail;
+// Each window with the account it was built for.
+template <class Window> struct Kept
+{
+    QPointer<Window> window;
+    const AccountContext *account = nullptr;
+};
+
+Kept<TQStoreRep> g_stockReport;
+Kept<TSellStockRep> g_salesSummary;
+Kept<TQSellDetailFm> g_salesDetail;
+
+// The window for account, and whether it was built just now. Opened for another account
+// (another counter's), a window is built anew for it: it never keeps working on an account it
+// was not given.
+template <class Window> Window *once(Kept<Window> &kept, AccountContext &account, bool *built)
+{
+    if (kept.window && kept.account != &account)
+        delete kept.window;
+    *built = !kept.window;
+    if (*built) {
+        kept.window = new Window(account);
+        kept.account = &account;
+    }
+    return kept.window;
+}
 
 } // namespace
 
-void ShowQStoreRep()
+void ShowQStoreRep(AccountContext &account)
 {
-    if (!g_stockReport)
-        g_stockReport = new TQStoreRep;
-    else
-        g_stockReport->fillSuppliers();
-    showReportWindow(g_stockReport);
+    bool built = false;
+    TQStoreRep *window = once(g_stockReport, account, &built);
+    if (!built)
+        window->fillSuppliers();
+    showReportWindow(window);
 }
 
-void ShowSellStockRep()
+void ShowSellStockRep(AccountContext &account)
 {
-    if (!g_salesSummary)
-        g_salesSummary = new TSellStockRep;
-    showReportWindow(g_salesSummary);
+    bool built = false;
+    showReportWindow(once(g_salesSummary, account, &built));
 }
 
-void ShowQSellDetailFm()
+void ShowQSellDetailFm(AccountContext &account)
 {
-    if (!g_salesDetail)
-        g_salesDetail = new TQSellDetailFm;
-    showReportWindow(g_salesDetail);
+    bool built = false;
+    showReportWindow(once(g_salesDetail, account, &built));
 }

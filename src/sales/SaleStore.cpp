@@ -3,6 +3,7 @@
 #include "audit/AuditLog.h"
 #include "cashup/Till.h"
 
+#include "data/AccountContext.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
@@ -15,45 +16,45 @@ namespace SaleStore {
 namespace {
 
 // Any line without a return date for this copy: an open rental or a sale line.
-bool hasOtherOpenLine(qint64 copyId)
+bool hasOtherOpenLine(const QSqlDatabase &db, qint64 copyId)
 {
     return Db::scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail "
                                      "WHERE CDNum = ? AND ReDate IS NULL)"),
-                      {copyId})
+                      {copyId}, db)
         .toBool();
 }
 
-bool hasSaleLine(qint64 copyId)
+bool hasSaleLine(const QSqlDatabase &db, qint64 copyId)
 {
     return Db::scalar(QStringLiteral("SELECT EXISTS (SELECT 1 FROM TBBusinessDetail "
                                      "WHERE CDNum = ? AND ReDate IS NULL AND Ass_Number = ?)"),
-                      {copyId, Schema::SaleCustomer})
+                      {copyId, Schema::SaleCustomer}, db)
         .toBool();
 }
 
-void backToStockUnlessSold(qint64 copyId)
+void backToStockUnlessSold(const QSqlDatabase &db, qint64 copyId)
 {
-    if (!hasSaleLine(copyId)) {
+    if (!hasSaleLine(db, copyId)) {
         Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"),
-                 {Schema::QualityInStock, copyId});
+                 {Schema::QualityInStock, copyId}, db);
     }
 }
 
 // The copy of a sale line, or nothing when lineId is not a sale line.
 // What a sale line came to: unit price times quantity.
-Money lineValue(qint64 lineId)
+Money lineValue(const QSqlDatabase &db, qint64 lineId)
 {
     return Money::fromCents(
         Db::scalar(QStringLiteral("SELECT RMoney * Amount FROM TBBusinessDetail WHERE ID = ?"),
-                   {lineId})
+                   {lineId}, db)
             .toLongLong());
 }
 
-std::optional<qint64> saleLineCopy(qint64 lineId)
+std::optional<qint64> saleLineCopy(const QSqlDatabase &db, qint64 lineId)
 {
     const QVariant v = Db::scalar(QStringLiteral("SELECT CDNum FROM TBBusinessDetail "
                                                  "WHERE ID = ? AND Ass_Number = ?"),
-                                  {lineId, Schema::SaleCustomer});
+                                  {lineId, Schema::SaleCustomer}, db);
     if (!v.isValid())
         return std::nullopt;
     return v.toLongLong();
@@ -61,11 +62,12 @@ std::optional<qint64> saleLineCopy(qint64 lineId)
 
 } // namespace
 
-std::optional<SaleCopy> findSaleableCopy(const QString &code)
+std::optional<SaleCopy> findSaleableCopy(const QSqlDatabase &db, const QString &code)
 {
     if (code.isEmpty())
         return std::nullopt;
     QSqlQuery q = CodeMatch::first(
+        db,
         QStringLiteral("SELECT %1 FROM TBName AS b "
                        "WHERE b.CustomNum = ?%2 "
                        "AND EXISTS (SELECT 1 FROM TBVer AS a WHERE a.Name = b.Ver) "
@@ -79,15 +81,15 @@ std::optional<SaleCopy> findSaleableCopy(const QString &code)
     return CopyRow::read(q);
 }
 
-QList<SaleRow> loadSaleLine(qint64 lineId)
+QList<SaleRow> loadSaleLine(const QSqlDatabase &db, qint64 lineId)
 {
     QList<SaleRow> rows;
-    QSqlQuery q = Db::exec(
-        QStringLiteral("SELECT %1, a.Amount AS Amount, a.RMoney AS RMoney "
-                       "FROM TBBusinessDetail AS a JOIN TBName AS b ON a.CDNum = b.ID "
-                       "WHERE a.ID = ? AND a.Ass_Number = ?")
-            .arg(CopyRow::columns(QStringLiteral("b"))),
-        {lineId, Schema::SaleCustomer});
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT %1, a.Amount AS Amount, a.RMoney AS RMoney "
+                                "FROM TBBusinessDetail AS a JOIN TBName AS b ON a.CDNum = b.ID "
+                                "WHERE a.ID = ? AND a.Ass_Number = ?")
+                     .arg(CopyRow::columns(QStringLiteral("b"))),
+                 {lineId, Schema::SaleCustomer}, db);
     while (q.next()) {
         SaleRow r;
         r.copy = CopyRow::read(q);
@@ -123,22 +125,23 @@ std::optional<Money> checkedTotal(const QList<SaleRow> &rows)
 namespace {
 
 // The writing part of completeSale, in one transaction; a copy no longer free refuses it.
-QList<qint64> writeSale(const QList<SaleRow> &rows, qint64 editedLineId, int operatorId,
-                        const QDate &today)
+QList<qint64> writeSale(const QSqlDatabase &db, const QList<SaleRow> &rows, qint64 editedLineId,
+                        int operatorId, const QDate &today)
 {
     QList<qint64> lineIds;
-    Db::Transaction tx;
+    Db::Transaction tx(db);
 
     std::optional<qint64> editedCopy;
     QString before;
     Money replaced;
     if (editedLineId > 0) {
-        editedCopy = saleLineCopy(editedLineId);
+        editedCopy = saleLineCopy(db, editedLineId);
         if (editedCopy) {
-            before = Audit::snapshot(QStringLiteral("TBBusinessDetail"), QStringLiteral("ID"),
+            before = Audit::snapshot(db, QStringLiteral("TBBusinessDetail"), QStringLiteral("ID"),
                                      editedLineId);
-            replaced = lineValue(editedLineId);
-            Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {editedLineId});
+            replaced = lineValue(db, editedLineId);
+            Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {editedLineId},
+                     db);
         }
     }
 
@@ -148,7 +151,7 @@ QList<qint64> writeSale(const QList<SaleRow> &rows, qint64 editedLineId, int ope
         if (checked.contains(r.copy.id))
             continue;
         checked.insert(r.copy.id);
-        if (hasOtherOpenLine(r.copy.id))
+        if (hasOtherOpenLine(db, r.copy.id))
             Db::refuse({Db::Refusal::Reason::NotAvailable, r.copy.customNum, r.copy.name});
     }
 
@@ -157,18 +160,20 @@ QList<qint64> writeSale(const QList<SaleRow> &rows, qint64 editedLineId, int ope
         "VALUES (?, ?, ?, ?, ?, ?)");
     const QString sold = QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?");
     for (const SaleRow &r : rows) {
-        lineIds << Db::insert(insert, {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
-                              SqlDialect::dateText(today), operatorId});
-        Db::exec(sold, {Schema::QualitySold, r.copy.id});
+        lineIds << Db::insert(insert,
+                              {r.copy.id, r.rmoney.cents(), r.amount, Schema::SaleCustomer,
+                               SqlDialect::dateText(today), operatorId},
+                              db);
+        Db::exec(sold, {Schema::QualitySold, r.copy.id}, db);
     }
 
     if (editedCopy && !checked.contains(*editedCopy))
-        backToStockUnlessSold(*editedCopy);
-    Till::bookAs(operatorId, Till::Line::Sales, total(rows) - replaced);
+        backToStockUnlessSold(db, *editedCopy);
+    Till::bookAs(db, operatorId, Till::Line::Sales, total(rows) - replaced);
     QStringList codes;
     for (const SaleRow &r : rows)
         codes << QStringLiteral("%1×%2").arg(r.copy.customNum).arg(r.amount);
-    Audit::recordAs(operatorId, editedCopy ? Audit::Kind::SaleEdit : Audit::Kind::Sale,
+    Audit::recordAs(db, operatorId, editedCopy ? Audit::Kind::SaleEdit : Audit::Kind::Sale,
                     codes.join(u", "), before,
                     QStringLiteral("金额=%1").arg(total(rows).toString()));
     tx.commit();
@@ -177,8 +182,8 @@ QList<qint64> writeSale(const QList<SaleRow> &rows, qint64 editedLineId, int ope
 
 } // namespace
 
-Db::Completed<QList<qint64>> completeSale(const QList<SaleRow> &rows, qint64 editedLineId,
-                                          int operatorId, const QDate &today)
+Db::Completed<QList<qint64>> completeSale(const QSqlDatabase &db, const QList<SaleRow> &rows,
+                                          qint64 editedLineId, int operatorId, const QDate &today)
 {
     if (rows.isEmpty())
         return QList<qint64>();
@@ -186,21 +191,22 @@ Db::Completed<QList<qint64>> completeSale(const QList<SaleRow> &rows, qint64 edi
     // price beyond it is refused (MoneyRangeError) before anything is written.
     if (!checkedTotal(rows))
         throw MoneyRangeError();
-    return Db::complete([&] { return writeSale(rows, editedLineId, operatorId, today); });
+    return Db::complete([&] { return writeSale(db, rows, editedLineId, operatorId, today); });
 }
 
-bool undoSale(qint64 lineId)
+bool undoSale(const AccountContext &account, qint64 lineId)
 {
-    Db::Transaction tx;
-    const std::optional<qint64> copy = saleLineCopy(lineId);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    const std::optional<qint64> copy = saleLineCopy(db, lineId);
     if (!copy)
         return false;
     const QString before =
-        Audit::snapshot(QStringLiteral("TBBusinessDetail"), QStringLiteral("ID"), lineId);
-    Till::book(Till::Line::Sales, -lineValue(lineId));
-    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {lineId});
-    backToStockUnlessSold(*copy);
-    Audit::record(Audit::Kind::SaleUndo, QStringLiteral("ID=%1").arg(lineId), before);
+        Audit::snapshot(db, QStringLiteral("TBBusinessDetail"), QStringLiteral("ID"), lineId);
+    Till::book(account, Till::Line::Sales, -lineValue(db, lineId));
+    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE ID = ?"), {lineId}, db);
+    backToStockUnlessSold(db, *copy);
+    Audit::record(account, Audit::Kind::SaleUndo, QStringLiteral("ID=%1").arg(lineId), before);
     tx.commit();
     return true;
 }

@@ -10,9 +10,13 @@
 
 #include <optional>
 
+class AccountContext;
+class QSqlDatabase;
+
 // Selling discs: finding a copy that can be sold, writing a sale, correcting and undoing a
-// sale line. Every function works on MainConn and throws Db::DbError when the database
-// refuses; each change runs in one transaction and leaves nothing behind when it fails.
+// sale line. Every function works on the connection (or the account) it is given and throws
+// Db::DbError when the database refuses; each change runs in one transaction and leaves nothing
+// behind when it fails.
 namespace SaleStore {
 
 // A copy as the sale window shows and sells it.
@@ -32,10 +36,10 @@ struct SaleRow
 // its version is a fee class and it has no line without a return date (not rented out, not sold).
 // Several copies under one code: the oldest. Quality is not looked at, so a deleted or written-off
 // copy can still be sold.
-std::optional<SaleCopy> findSaleableCopy(const QString &code);
+std::optional<SaleCopy> findSaleableCopy(const QSqlDatabase &db, const QString &code);
 
 // The rows of one sale line, for correcting it; empty when there is no such sale line.
-QList<SaleRow> loadSaleLine(qint64 lineId);
+QList<SaleRow> loadSaleLine(const QSqlDatabase &db, qint64 lineId);
 
 Money total(const QList<SaleRow> &rows);
 // The total, or nullopt when it would go beyond the largest amount an operator can type
@@ -49,13 +53,13 @@ std::optional<Money> checkedTotal(const QList<SaleRow> &rows);
 // (a copy listed twice writes two lines); otherwise the sale is refused (NotAvailable, with
 // the copy's code and title) and nothing is written. Done: the IDs of the lines written, in the
 // rows' order.
-Db::Completed<QList<qint64>> completeSale(const QList<SaleRow> &rows, qint64 editedLineId,
-                                          int operatorId, const QDate &today);
+Db::Completed<QList<qint64>> completeSale(const QSqlDatabase &db, const QList<SaleRow> &rows,
+                                          qint64 editedLineId, int operatorId, const QDate &today);
 
 // Undoes one sale line: the line is deleted and its copy returns to stock, unless another
 // sale line still refers to the copy. Lines that are not sale lines are never touched.
 // False when there was no such sale line.
-bool undoSale(qint64 lineId);
+bool undoSale(const AccountContext &account, qint64 lineId);
 
 // The settlement text: the number of rows (not the quantities) and the total, on two lines
 // separated by the character 13.

@@ -12,11 +12,11 @@ namespace {
 QPointer<TSellMainFm> g_sellMain;
 }
 
-void CreateSellMainFm()
+void CreateSellMainFm(AccountContext &account)
 {
     if (g_sellMain)
         return;
-    g_sellMain = new TSellMainFm;
+    g_sellMain = new TSellMainFm(account);
     if (WorkArea *area = mainWorkArea())
         area->place(g_sellMain);
 }
@@ -26,9 +26,9 @@ QWidget *SellMainWindow()
     return g_sellMain;
 }
 
-void ShowSellMainFm()
+void ShowSellMainFm(AccountContext &account)
 {
-    CreateSellMainFm();
+    CreateSellMainFm(account);
     if (WorkArea *area = mainWorkArea())
         area->bringToFront(g_sellMain);
     else
@@ -37,10 +37,10 @@ void ShowSellMainFm()
     g_sellMain->update();
 }
 
-void ShowSellFm(qint64 saleId, QWidget *parent)
+void ShowSellFm(AccountContext &account, qint64 saleId, QWidget *parent)
 {
     {
-        TSellFm dialog(saleId, parent);
+        TSellFm dialog(account, saleId, parent);
         dialog.exec();
     }
     if (g_sellMain)

@@ -1,5 +1,7 @@
 #include "SellMainWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "SaleStore.h"
 #include "SalesDialogs.h"
 
@@ -28,7 +30,8 @@ QPushButton *button(const QString &text, const QString &hint, const char *name, 
 
 } // namespace
 
-TSellMainFm::TSellMainFm(QWidget *parent) : TBaseFm(parent)
+TSellMainFm::TSellMainFm(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("SellMainFm"));
     setWindowTitle(tr("影碟销售列表"));
@@ -86,7 +89,7 @@ TSellMainFm::TSellMainFm(QWidget *parent) : TBaseFm(parent)
     connect(dxDBGrid1, &DataGrid::currentRowChanged, this, &TSellMainFm::ADOListAfterScroll);
 
     try {
-        dxDBGrid1->open(SaleStore::salesListSql());
+        dxDBGrid1->open(m_account.db(), SaleStore::salesListSql());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -119,14 +122,14 @@ void TSellMainFm::EdsearchChange(const QString &text)
 
 void TSellMainFm::BtnAddClick()
 {
-    ShowSellFm(-1, this);
+    ShowSellFm(m_account, -1, this);
 }
 
 void TSellMainFm::BtnEditClick()
 {
     if (!dxDBGrid1->hasCurrentRow())
         return;
-    ShowSellFm(dxDBGrid1->value(QStringLiteral("ID")).toLongLong(), this);
+    ShowSellFm(m_account, dxDBGrid1->value(QStringLiteral("ID")).toLongLong(), this);
 }
 
 void TSellMainFm::BtnDelClick()
@@ -138,7 +141,7 @@ void TSellMainFm::BtnDelClick()
         return;
     }
     try {
-        SaleStore::undoSale(dxDBGrid1->value(QStringLiteral("ID")).toLongLong());
+        SaleStore::undoSale(m_account, dxDBGrid1->value(QStringLiteral("ID")).toLongLong());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("销售记录删除失败!"));
         return;

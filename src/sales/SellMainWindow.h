@@ -2,6 +2,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +13,7 @@ class TSellMainFm : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TSellMainFm(QWidget *parent = nullptr);
+    explicit TSellMainFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the lines again, keeping the current line when it still exists.
     void RefreshList();
@@ -30,4 +31,8 @@ public:
 private:
     void ADOListAfterScroll();
     void EdsearchChange(const QString &text);
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

@@ -58,7 +58,8 @@ QLabel *valueLabel(const char *name, QWidget *parent)
 
 } // namespace
 
-TSellFm::TSellFm(qint64 saleId, QWidget *parent) : TBaseDlgFM(parent), m_saleId(saleId)
+TSellFm::TSellFm(AccountContext &account, qint64 saleId, QWidget *parent)
+    : TBaseDlgFM(parent), m_saleId(saleId), m_account(account)
 {
     setObjectName(QStringLiteral("SellFm"));
     setWindowTitle(tr("影碟销售(按ESC键退出)"));
@@ -200,7 +201,7 @@ void TSellFm::showEvent(QShowEvent *event)
 void TSellFm::FormShow()
 {
     if (m_saleId > 0)
-        m_rows = SaleStore::loadSaleLine(m_saleId);
+        m_rows = SaleStore::loadSaleLine(m_account.db(), m_saleId);
     showRows();
     showCopy(nullptr);
     EDPrice->setText(QStringLiteral("0.00"));
@@ -287,7 +288,7 @@ bool TSellFm::lookUp(Leaving leaving)
     if (m_missPending)
         return false; // the miss of this code is about to be reported
     try {
-        m_found = SaleStore::findSaleableCopy(code);
+        m_found = SaleStore::findSaleableCopy(m_account.db(), code);
     } catch (const Db::DbError &e) {
         m_found.reset();
         Msg::fault(this, e);
@@ -323,7 +324,7 @@ void TSellFm::reportMiss()
 
 void TSellFm::BtnSearchClick()
 {
-    EDPic->setText(SelectTitle(this, TitleChoice::Available));
+    EDPic->setText(SelectTitle(m_account, this, TitleChoice::Available));
     m_found.reset();
     activateWindow(); // the pick list is gone: keys belong to this window again
     EDPic->setFocus(Qt::OtherFocusReason);
@@ -424,8 +425,8 @@ void TSellFm::BtnSaveClick()
     }
     QList<qint64> lineIds;
     try {
-        const auto sold = SaleStore::completeSale(
-            m_rows, m_saleId, AccountContext::current().operatorId(), QDate::currentDate());
+        const auto sold = SaleStore::completeSale(m_account.db(), m_rows, m_saleId,
+                                                  m_account.operatorId(), QDate::currentDate());
         if (!sold) {
             Msg::error(this, tr("影片【%1】（编码 %2）已出租或已售出，不能销售，"
                                 "请从列表中删除!")
@@ -448,11 +449,11 @@ void TSellFm::BtnSaveClick()
     m_saleId = -1;
     Receipt::Content receipt;
     try {
-        receipt = Receipt::saleContent(lineIds);
+        receipt = Receipt::saleContent(m_account.db(), lineIds);
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("单据数据读取失败："));
     }
-    ShowSettlement(summary, receipt, this);
+    ShowSettlement(m_account, summary, receipt, this);
     m_rows.clear();
     showRows();
     resetEntry();

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class AccountContext;
 class DataGrid;
 class QLabel;
 class QLineEdit;
@@ -19,7 +20,7 @@ class TSellFm : public TBaseDlgFM
     Q_OBJECT
 public:
     // saleId <= 0: a new sale; otherwise the TBBusinessDetail.ID of the sale line to correct.
-    explicit TSellFm(qint64 saleId, QWidget *parent = nullptr);
+    explicit TSellFm(AccountContext &account, qint64 saleId, QWidget *parent = nullptr);
 
     QLineEdit *EDPic = nullptr;
     QPushButton *BtnSearch = nullptr;
@@ -71,4 +72,8 @@ private:
     std::optional<SaleStore::SaleCopy> m_found;
     bool m_shown = false;
     bool m_missPending = false; // a failed lookup waits to be reported
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

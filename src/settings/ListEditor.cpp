@@ -29,11 +29,11 @@ qint64 ListEditor::currentKey() const
     return m_grid->value(m_grid->keyField()).toLongLong();
 }
 
-bool ListEditor::open(const QString &sql, const QVariantList &params)
+bool ListEditor::open(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     m_adding = false;
     try {
-        m_grid->open(sql, params);
+        m_grid->open(db, sql, params);
     } catch (const Db::DbError &e) {
         Msg::fault(m_page, e);
         return false;

@@ -7,6 +7,7 @@
 #include <functional>
 
 class DataGrid;
+class QSqlDatabase;
 class QWidget;
 
 // One list of a settings page and the editing of its rows: the row on show fills the page's
@@ -33,9 +34,9 @@ public:
     // The key of the row on show; 0 while a new row is entered or no row is on show.
     qint64 currentKey() const;
 
-    // Reads the list (the page came into view) and leaves the adding state. A failure is shown;
-    // returns whether the list was read.
-    bool open(const QString &sql, const QVariantList &params = {});
+    // Reads the list from db (the page came into view) and leaves the adding state. A failure
+    // is shown; returns whether the list was read.
+    bool open(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
     // Reads the list again and shows the row with key id (0: the first row).
     void reopenAt(qint64 id);
     // The list lets its rows go without telling the page.

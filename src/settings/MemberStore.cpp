@@ -3,6 +3,7 @@
 #include "audit/AuditLog.h"
 #include "cashup/Till.h"
 
+#include "data/AccountContext.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
@@ -17,11 +18,11 @@ const QString kId = QStringLiteral("ID");
 const QString kPayments = QStringLiteral("TBInOutMoney");
 const QString kFid = QStringLiteral("FID");
 
-Money paymentAmount(qint64 paymentId)
+Money paymentAmount(const QSqlDatabase &db, qint64 paymentId)
 {
     return Money::fromCents(
         Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ? AND CateID = ?"),
-                   {paymentId, Schema::TypeMemberPayment})
+                   {paymentId, Schema::TypeMemberPayment}, db)
             .toLongLong());
 }
 
@@ -43,7 +44,7 @@ std::optional<int> parseAllowance(const QString &text)
     return int(n);
 }
 
-void checkMember(qint64 id, const MemberEntry &e)
+void checkMember(const QSqlDatabase &db, qint64 id, const MemberEntry &e)
 {
     if (e.num.isEmpty())
         refuse(Field::MemberNumber, QCoreApplication::translate("Settings", "请输入会员编号！"));
@@ -56,7 +57,7 @@ void checkMember(qint64 id, const MemberEntry &e)
     // rentals booked to whichever the lookup meets first.
     QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBAssociator "
                                           "WHERE Num = ? AND ID <> ? LIMIT 1"),
-                           {e.num, id});
+                           {e.num, id}, db);
     if (q.next()) {
         refuse(Field::MemberNumber,
                QCoreApplication::translate("Settings", "会员编号【%1】已被会员【%2】使用，请输入其他编号！")
@@ -64,10 +65,10 @@ void checkMember(qint64 id, const MemberEntry &e)
     }
 }
 
-void checkNotProtected(qint64 id)
+void checkNotProtected(const QSqlDatabase &db, qint64 id)
 {
     const QVariant flag =
-        Db::scalar(QStringLiteral("SELECT ASFlag FROM TBAssociator WHERE ID = ?"), {id});
+        Db::scalar(QStringLiteral("SELECT ASFlag FROM TBAssociator WHERE ID = ?"), {id}, db);
     if (!flag.isValid())
         throw Db::DbError(QCoreApplication::translate("Settings", "该会员已不存在！"));
     if (flag.toInt() == MemberProtected)
@@ -97,18 +98,20 @@ QString memberRentalsSql()
                           "WHERE b.Ass_Number = ? ORDER BY b.DatTime, b.ID");
 }
 
-qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
+qint64 saveMember(const AccountContext &account, qint64 id, const MemberEntry &e,
+                  const QDate &today)
 {
-    checkMember(id, e);
+    const QSqlDatabase db = account.db();
+    checkMember(db, id, e);
     if (id != 0)
-        checkNotProtected(id);
+        checkNotProtected(db, id);
 
     const std::optional<int> allowance = parseAllowance(e.allowance);
     const QString sdt = SqlDialect::dateText(e.endDate.isValid() ? e.endDate : noEndDate());
     const QString dateT = SqlDialect::dateText(today);
 
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::Member, kMembers, kId, id);
+    Db::Transaction tx(db);
+    const Audit::RowChange change(account, Audit::Kind::Member, kMembers, kId, id);
     if (id == 0) {
         // ASFlag is left to its default (0); without an allowance Sum keeps its default too.
         QString sql = QStringLiteral("INSERT INTO TBAssociator (Num, Name, Telephone, Grade, "
@@ -120,7 +123,7 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
         } else {
             sql = sql.arg(QString(), QString());
         }
-        const qint64 newId = Db::insert(sql, params);
+        const qint64 newId = Db::insert(sql, params, db);
         change.record(newId);
         tx.commit();
         return newId;
@@ -136,7 +139,7 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
         sql = sql.arg(QString());
     }
     params << id;
-    QSqlQuery q = Db::exec(sql, params);
+    QSqlQuery q = Db::exec(sql, params, db);
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QCoreApplication::translate("Settings", "该会员已不存在！"));
     change.record();
@@ -144,61 +147,69 @@ qint64 saveMember(qint64 id, const MemberEntry &e, const QDate &today)
     return id;
 }
 
-void deleteMember(qint64 id)
+void deleteMember(const AccountContext &account, qint64 id)
 {
-    Db::Transaction tx;
-    checkNotProtected(id);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    checkNotProtected(db, id);
     // Discs still out are the member's deposit and debt: the member stays until they are back.
     const qint64 out = Db::scalar(QStringLiteral("SELECT count(*) FROM TBBusinessDetail "
                                                  "WHERE Ass_Number = ? AND ReDate IS NULL"),
-                                  {id})
+                                  {id}, db)
                            .toLongLong();
     if (out > 0)
         refuse(Field::None, QCoreApplication::translate("Settings", "该会员还有%1张影碟未归还，不能删除！").arg(out));
-    const Audit::RowChange change(Audit::Kind::Member, kMembers, kId, id);
-    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {id});
+    const Audit::RowChange change(account, Audit::Kind::Member, kMembers, kId, id);
+    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {id}, db);
     change.record();
     tx.commit();
 }
 
-qint64 addMemberPayment(qint64 memberId, const QDate &date, Money amount, const QString &memo)
+qint64 addMemberPayment(const AccountContext &account, qint64 memberId, const QDate &date,
+                        Money amount, const QString &memo)
 {
-    Db::Transaction tx;
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
     const qint64 fid = Db::insert(
         QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                        "Per, Memo) VALUES (?, ?, ?, ?, 0, ?)"),
-        {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(), memberId, memo}, Db::mainConn(), QStringLiteral("FID"));
-    Till::bookRecordChange(Money(), amount);
-    Audit::RowChange(Audit::Kind::MemberPayment, kPayments, kFid, 0).record(fid);
+        {SqlDialect::dateText(date), Schema::TypeMemberPayment, amount.cents(), memberId, memo}, db,
+        QStringLiteral("FID"));
+    Till::bookRecordChange(account, Money(), amount);
+    Audit::RowChange(account, Audit::Kind::MemberPayment, kPayments, kFid, 0).record(fid);
     tx.commit();
     return fid;
 }
 
-void updateMemberPayment(qint64 paymentId, const QDate &date, Money amount, const QString &memo)
+void updateMemberPayment(const AccountContext &account, qint64 paymentId, const QDate &date,
+                         Money amount, const QString &memo)
 {
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::MemberPayment, kPayments, kFid, paymentId);
-    const Money before = paymentAmount(paymentId);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    const Audit::RowChange change(account, Audit::Kind::MemberPayment, kPayments, kFid, paymentId);
+    const Money before = paymentAmount(db, paymentId);
     QSqlQuery q = Db::exec(
         QStringLiteral("UPDATE TBInOutMoney SET FeeDate = ?, Moneys = ?, "
                        "Memo = ? WHERE FID = ? AND CateID = ?"),
-        {SqlDialect::dateText(date), amount.cents(), memo, paymentId, Schema::TypeMemberPayment});
+        {SqlDialect::dateText(date), amount.cents(), memo, paymentId, Schema::TypeMemberPayment},
+        db);
     if (q.numRowsAffected() != 1)
         throw Db::DbError(QCoreApplication::translate("Settings", "该交费记录已不存在！"));
-    Till::bookRecordChange(before, amount);
+    Till::bookRecordChange(account, before, amount);
     change.record();
     tx.commit();
 }
 
-void deleteMemberPayment(qint64 paymentId)
+void deleteMemberPayment(const AccountContext &account, qint64 paymentId)
 {
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::MemberPayment, kPayments, kFid, paymentId);
-    const Money before = paymentAmount(paymentId);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    const Audit::RowChange change(account, Audit::Kind::MemberPayment, kPayments, kFid, paymentId);
+    const Money before = paymentAmount(db, paymentId);
     QSqlQuery q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ? AND CateID = ?"),
-                           {paymentId, Schema::TypeMemberPayment});
+                           {paymentId, Schema::TypeMemberPayment}, db);
     if (q.numRowsAffected() == 1) {
-        Till::bookRecordChange(before, Money());
+        Till::bookRecordChange(account, before, Money());
         change.record();
     }
     tx.commit();

@@ -53,24 +53,24 @@ std::optional<QString> normalisedDays(const QString &text)
     return QString::number(t.toInt());
 }
 
-void writeOption(int cateId, const QString &value)
+void writeOption(const QSqlDatabase &db, int cateId, const QString &value)
 {
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ? WHERE CateID = ?"),
-                           {value, cateId});
+                           {value, cateId}, db);
     if (q.numRowsAffected() > 0)
         return;
     Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
                             "VALUES (?, ?, 0, ?)"),
-             {cateId, value, optionMemo(cateId)});
+             {cateId, value, optionMemo(cateId)}, db);
 }
 
 // The option rows as the audit log shows them: "CateID=value; ...".
-QString optionRowsText()
+QString optionRowsText(const QSqlDatabase &db)
 {
     QStringList parts;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, CateValue FROM TBKindValue "
                                           "WHERE CateID <> ? ORDER BY CateID, ID"),
-                           {Schema::OptionTypeRow});
+                           {Schema::OptionTypeRow}, db);
     while (q.next())
         parts << Db::text(q, "CateID") + QLatin1Char('=') + Db::text(q, "CateValue");
     return parts.join(QLatin1String("; "));
@@ -84,9 +84,9 @@ QString shopText(const ShopDetails &d)
 
 } // namespace
 
-RentalOptions readRentalOptions()
+RentalOptions readRentalOptions(const QSqlDatabase &db)
 {
-    const ShopOptions shop = ShopOptions::read();
+    const ShopOptions shop = ShopOptions::read(db);
     RentalOptions o;
     o.rentPerDisc = shop.rentPerDisc;
     o.permissionControl = shop.permissionControl;
@@ -112,8 +112,9 @@ QString unreadableNotice(const RentalOptions &options)
         .arg(names.join(QString()));
 }
 
-RentalOptions saveRentalOptions(const RentalOptions &options)
+RentalOptions saveRentalOptions(const AccountContext &account, const RentalOptions &options)
 {
+    const QSqlDatabase db = account.db();
     RentalOptions stored = options;
     const QString typed = options.overdueDays.value_or(QString());
     const std::optional<QString> days =
@@ -123,44 +124,47 @@ RentalOptions saveRentalOptions(const RentalOptions &options)
                QCoreApplication::translate("OptionStore", "过期天数输入有错误，请输入天数！"));
     stored.overdueDays = *days;
 
-    Db::Transaction tx;
-    const QString before = optionRowsText();
-    writeOption(Schema::OptionRentRule, flagText(stored.rentPerDisc));
-    writeOption(Schema::OptionPermissionMode, flagText(stored.permissionControl));
-    writeOption(Schema::OptionOverdueDays, *days);
-    writeOption(Schema::OptionReceiptPrinting, flagText(stored.noReceipt));
-    writeOption(Schema::OptionReceiptPaper, flagText(stored.posPaper));
+    Db::Transaction tx(db);
+    const QString before = optionRowsText(db);
+    writeOption(db, Schema::OptionRentRule, flagText(stored.rentPerDisc));
+    writeOption(db, Schema::OptionPermissionMode, flagText(stored.permissionControl));
+    writeOption(db, Schema::OptionOverdueDays, *days);
+    writeOption(db, Schema::OptionReceiptPrinting, flagText(stored.noReceipt));
+    writeOption(db, Schema::OptionReceiptPaper, flagText(stored.posPaper));
     // Only the three papers the receipt knows; anything else is the slip.
     if (stored.receiptRoll != QLatin1String("58") && stored.receiptRoll != QLatin1String("80"))
         stored.receiptRoll = QStringLiteral("0");
-    writeOption(Schema::OptionReceiptRoll, stored.receiptRoll);
-    Audit::record(Audit::Kind::Option, QStringLiteral("TBKindValue"), before, optionRowsText());
+    writeOption(db, Schema::OptionReceiptRoll, stored.receiptRoll);
+    Audit::record(account, Audit::Kind::Option, QStringLiteral("TBKindValue"), before,
+                  optionRowsText(db));
     tx.commit();
     return stored;
 }
 
-ShopDetails readShopDetails()
+ShopDetails readShopDetails(const QSqlDatabase &db)
 {
-    return ShopDetails::read(AccountContext::current().db());
+    return ShopDetails::read(db);
 }
 
-void saveShopDetails(const ShopDetails &d)
+void saveShopDetails(AccountContext &account, const ShopDetails &d)
 {
-    Db::Transaction tx;
-    const QString before = shopText(readShopDetails());
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    const QString before = shopText(readShopDetails(db));
     QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBSetup SET company = ?, comAddr = ?, "
                                           "comTel = ? WHERE %1 = "
                                           "(SELECT min(%1) FROM TBSetup)")
-                               .arg(SqlDialect::insertionOrder()),
-                           {d.company, d.address, d.telephone});
+                               .arg(SqlDialect::insertionOrder(db)),
+                           {d.company, d.address, d.telephone}, db);
     if (q.numRowsAffected() == 0) {
         Db::exec(QStringLiteral("INSERT INTO TBSetup (company, comAddr, comTel) "
                                 "VALUES (?, ?, ?)"),
-                 {d.company, d.address, d.telephone});
+                 {d.company, d.address, d.telephone}, db);
     }
-    Audit::record(Audit::Kind::ShopDetails, QStringLiteral("TBSetup"), before, shopText(d));
+    Audit::record(account, Audit::Kind::ShopDetails, QStringLiteral("TBSetup"), before,
+                  shopText(d));
     tx.commit();
-    AccountContext::current().setShop(d);
+    account.setShop(d);
 }
 
 } // namespace Settings

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QSqlDatabase;
+
 // The rental options (option rows of TBKindValue) and the shop's details (TBSetup).
 namespace Settings {
 
@@ -32,7 +34,7 @@ inline const QString DefaultOverdueDays = QStringLiteral("3");
 // Reads the option rows through the shop's one reader of options (ShopOptions), so the page
 // shows what the counter acts on; a missing or garbled row is shown at its default and listed
 // in `unreadable`.
-RentalOptions readRentalOptions();
+RentalOptions readRentalOptions(const QSqlDatabase &db);
 // What the page tells the operator about unreadable rows; empty when every row was read.
 QString unreadableNotice(const RentalOptions &options);
 
@@ -40,14 +42,14 @@ QString unreadableNotice(const RentalOptions &options);
 // An empty day count becomes "3"; one that is not a whole number of days is refused.
 // A missing option row is written anew, so the choice really takes effect.
 // Returns the options as stored (the day count normalised).
-RentalOptions saveRentalOptions(const RentalOptions &options);
+RentalOptions saveRentalOptions(const AccountContext &account, const RentalOptions &options);
 
 using ::ShopDetails;
 
 // The first TBSetup row; empty texts when there is none.
-ShopDetails readShopDetails();
+ShopDetails readShopDetails(const QSqlDatabase &db);
 // Writes the first TBSetup row (creating it on an empty table), then the account context's
 // shop details. On a database error they stay as they were.
-void saveShopDetails(const ShopDetails &details);
+void saveShopDetails(AccountContext &account, const ShopDetails &details);
 
 } // namespace Settings

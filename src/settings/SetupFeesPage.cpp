@@ -1,5 +1,7 @@
 #include "SetupFeesPage.h"
 
+#include "data/AccountContext.h"
+
 #include "FeeStore.h"
 #include "ListEditor.h"
 #include "SetupLayout.h"
@@ -16,7 +18,7 @@
 
 using namespace SetupLayout;
 
-SetupFeesPage::SetupFeesPage(QWidget *parent) : SetupPage(parent)
+SetupFeesPage::SetupFeesPage(AccountContext &account, QWidget *parent) : SetupPage(account, parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
@@ -87,8 +89,8 @@ QString SetupFeesPage::header() const
 
 void SetupFeesPage::enter()
 {
-    if (m_feeClasses->open(Settings::feeClassListSql()))
-        m_categories->open(Settings::categoryListSql());
+    if (m_feeClasses->open(m_account.db(), Settings::feeClassListSql()))
+        m_categories->open(m_account.db(), Settings::categoryListSql());
 }
 
 void SetupFeesPage::feeClassShown()
@@ -119,7 +121,7 @@ void SetupFeesPage::startNewFeeClass()
 void SetupFeesPage::saveFeeClass()
 {
     m_feeClasses->save([this] {
-        return Settings::saveFeeClass(m_feeClasses->currentKey(),
+        return Settings::saveFeeClass(m_account, m_feeClasses->currentKey(),
                                       {EDFeeName->text(), EDFee->text(), EDFeeYJ->text()});
     });
 }
@@ -128,7 +130,7 @@ void SetupFeesPage::deleteFeeClass()
 {
     m_feeClasses->remove(
         tr("确定要删除类型【%1】吗？").arg(FeeGrid->value(QStringLiteral("Name")).toString()),
-        &Settings::deleteFeeClass);
+        [this](qint64 id) { Settings::deleteFeeClass(m_account, id); });
 }
 
 void SetupFeesPage::categoryShown()
@@ -148,13 +150,14 @@ void SetupFeesPage::startNewCategory()
 
 void SetupFeesPage::saveCategory()
 {
-    m_categories->save(
-        [this] { return Settings::saveCategory(m_categories->currentKey(), EDCateName->text()); });
+    m_categories->save([this] {
+        return Settings::saveCategory(m_account, m_categories->currentKey(), EDCateName->text());
+    });
 }
 
 void SetupFeesPage::deleteCategory()
 {
     m_categories->remove(
         tr("确定要删除分类【%1】吗？").arg(CateGrid->value(QStringLiteral("Categray")).toString()),
-        &Settings::deleteCategory);
+        [this](qint64 id) { Settings::deleteCategory(m_account, id); });
 }

@@ -13,7 +13,7 @@ class SetupFeesPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupFeesPage(QWidget *parent = nullptr);
+    explicit SetupFeesPage(AccountContext &account, QWidget *parent = nullptr);
 
     QString header() const override;
     void enter() override;

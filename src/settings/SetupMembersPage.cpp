@@ -1,5 +1,7 @@
 #include "SetupMembersPage.h"
 
+#include "data/AccountContext.h"
+
 #include "ListEditor.h"
 #include "MemberStore.h"
 #include "SetupLayout.h"
@@ -24,7 +26,8 @@
 
 using namespace SetupLayout;
 
-SetupMembersPage::SetupMembersPage(QWidget *parent) : SetupPage(parent)
+SetupMembersPage::SetupMembersPage(AccountContext &account, QWidget *parent)
+    : SetupPage(account, parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
@@ -157,7 +160,7 @@ QString SetupMembersPage::header() const
 void SetupMembersPage::enter()
 {
     EDViewDate->setDate(Settings::noEndDate());
-    m_members->open(Settings::memberListSql());
+    m_members->open(m_account.db(), Settings::memberListSql());
 }
 
 void SetupMembersPage::setMemberEditsEnabled(bool saveAllowed, bool deleteAllowed)
@@ -215,14 +218,15 @@ void SetupMembersPage::saveMember()
     entry.endDate = EDViewDate->date();
     entry.memo = EDMemo->text();
     const qint64 id = m_members->currentKey();
-    m_members->save([&] { return Settings::saveMember(id, entry, QDate::currentDate()); });
+    m_members->save(
+        [&] { return Settings::saveMember(m_account, id, entry, QDate::currentDate()); });
 }
 
 void SetupMembersPage::deleteMember()
 {
     m_members->remove(tr("确定要删除会员【%1】相关资料吗？")
                           .arg(ASGrid->value(QStringLiteral("Name")).toString()),
-                      &Settings::deleteMember);
+                      [this](qint64 id) { Settings::deleteMember(m_account, id); });
 }
 
 bool SetupMembersPage::paymentsOnShow() const
@@ -239,9 +243,9 @@ void SetupMembersPage::openSubList()
     if (id == 0)
         shown->grid()->clear();
     else if (payments)
-        shown->open(Settings::memberPaymentsSql(), {id});
+        shown->open(m_account.db(), Settings::memberPaymentsSql(), {id});
     else
-        shown->open(Settings::memberRentalsSql(), {id});
+        shown->open(m_account.db(), Settings::memberRentalsSql(), {id});
     updatePaymentButtons();
 }
 
@@ -265,7 +269,7 @@ void SetupMembersPage::addPayment()
     qint64 added = 0;
     if (EditMemberPayment(date, amount, memo, this)) {
         try {
-            added = Settings::addMemberPayment(member, date, amount, memo);
+            added = Settings::addMemberPayment(m_account, member, date, amount, memo);
         } catch (const Db::DbError &e) {
             Msg::fault(this, e, Settings::saveFailedText());
         }
@@ -289,7 +293,7 @@ void SetupMembersPage::editPayment()
     QString memo = SDBGridFee->value(QStringLiteral("Memo")).toString();
     if (EditMemberPayment(date, amount, memo, this)) {
         try {
-            Settings::updateMemberPayment(payment, date, amount, memo);
+            Settings::updateMemberPayment(m_account, payment, date, amount, memo);
         } catch (const Db::DbError &e) {
             Msg::fault(this, e, Settings::saveFailedText());
         }
@@ -299,5 +303,6 @@ void SetupMembersPage::editPayment()
 
 void SetupMembersPage::deletePayment()
 {
-    m_payments->remove(tr("确定要删除交费记录吗?"), &Settings::deleteMemberPayment);
+    m_payments->remove(tr("确定要删除交费记录吗?"),
+                       [this](qint64 id) { Settings::deleteMemberPayment(m_account, id); });
 }

@@ -16,7 +16,7 @@ class SetupMembersPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupMembersPage(QWidget *parent = nullptr);
+    explicit SetupMembersPage(AccountContext &account, QWidget *parent = nullptr);
 
     QString header() const override;
     void enter() override;

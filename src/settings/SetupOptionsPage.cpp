@@ -1,5 +1,7 @@
 #include "SetupOptionsPage.h"
 
+#include "data/AccountContext.h"
+
 #include "OptionStore.h"
 #include "SetupLayout.h"
 #include "StaffStore.h"
@@ -55,7 +57,8 @@ QGroupBox *radioPair(QWidget *parent, const QString &caption, QRadioButton **fir
 
 } // namespace
 
-SetupOptionsPage::SetupOptionsPage(QWidget *parent) : SetupPage(parent)
+SetupOptionsPage::SetupOptionsPage(AccountContext &account, QWidget *parent)
+    : SetupPage(account, parent)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(12, 10, 12, 10);
@@ -128,7 +131,7 @@ void SetupOptionsPage::enter()
 {
     Settings::RentalOptions o;
     try {
-        o = Settings::readRentalOptions();
+        o = Settings::readRentalOptions(m_account.db());
     } catch (const Db::DbError &e) {
         // The radios keep what they showed.
         Msg::fault(this, e);
@@ -157,13 +160,13 @@ void SetupOptionsPage::apply()
     try {
         // Permission control without anybody allowed into the settings would lock the shop
         // out of this very page: the operator is asked before it is switched on.
-        if (o.permissionControl && !Settings::someoneMayChangeSettings() &&
+        if (o.permissionControl && !Settings::someoneMayChangeSettings(m_account.db()) &&
             Msg::askYesNo(this, tr(kLockOutSource), Msg::SystemCaption, Msg::Icon::Warning,
                           QMessageBox::No) != QMessageBox::Yes) {
             RbtnReg->setFocus(Qt::OtherFocusReason);
             return;
         }
-        o = Settings::saveRentalOptions(o);
+        o = Settings::saveRentalOptions(m_account, o);
     } catch (const Settings::Refused &r) {
         showRefusal(this, r.refusal());
         return;

@@ -14,7 +14,7 @@ class SetupOptionsPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupOptionsPage(QWidget *parent = nullptr);
+    explicit SetupOptionsPage(AccountContext &account, QWidget *parent = nullptr);
 
     QString header() const override;
     void enter() override;

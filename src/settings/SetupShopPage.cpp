@@ -1,5 +1,7 @@
 #include "SetupShopPage.h"
 
+#include "data/AccountContext.h"
+
 #include "OptionStore.h"
 #include "SetupLayout.h"
 
@@ -15,7 +17,7 @@
 
 using namespace SetupLayout;
 
-SetupShopPage::SetupShopPage(QWidget *parent) : SetupPage(parent)
+SetupShopPage::SetupShopPage(AccountContext &account, QWidget *parent) : SetupPage(account, parent)
 {
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(24, 20, 24, 12);
@@ -38,7 +40,7 @@ SetupShopPage::SetupShopPage(QWidget *parent) : SetupPage(parent)
 void SetupShopPage::enter()
 {
     try {
-        const Settings::ShopDetails d = Settings::readShopDetails();
+        const Settings::ShopDetails d = Settings::readShopDetails(m_account.db());
         EDMyCOMpany->setText(d.company);
         EDMyAddr->setText(d.address);
         EDMyTel->setText(d.telephone);
@@ -50,7 +52,8 @@ void SetupShopPage::enter()
 void SetupShopPage::apply()
 {
     try {
-        Settings::saveShopDetails({EDMyCOMpany->text(), EDMyAddr->text(), EDMyTel->text()});
+        Settings::saveShopDetails(m_account,
+                                  {EDMyCOMpany->text(), EDMyAddr->text(), EDMyTel->text()});
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }

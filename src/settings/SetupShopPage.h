@@ -10,7 +10,7 @@ class SetupShopPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupShopPage(QWidget *parent = nullptr);
+    explicit SetupShopPage(AccountContext &account, QWidget *parent = nullptr);
 
     // The page has no header of its own: the one of the page shown before stays.
     QString header() const override { return QString(); }

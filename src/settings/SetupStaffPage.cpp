@@ -1,5 +1,7 @@
 #include "SetupStaffPage.h"
 
+#include "data/AccountContext.h"
+
 #include "ListEditor.h"
 #include "SetupLayout.h"
 #include "StaffStore.h"
@@ -60,7 +62,8 @@ QPushButton *moveButton(const QString &caption, const QString &objectName, QWidg
 
 } // namespace
 
-SetupStaffPage::SetupStaffPage(QWidget *parent) : SetupPage(parent)
+SetupStaffPage::SetupStaffPage(AccountContext &account, QWidget *parent)
+    : SetupPage(account, parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(4, 4, 4, 4);
@@ -144,7 +147,7 @@ QString SetupStaffPage::header() const
 
 void SetupStaffPage::enter()
 {
-    m_staff->open(Settings::staffListSql());
+    m_staff->open(m_account.db(), Settings::staffListSql());
 }
 
 void SetupStaffPage::fillPowerLists(const QList<int> &granted)
@@ -153,7 +156,7 @@ void SetupStaffPage::fillPowerLists(const QList<int> &granted)
     LbUserPower->clear();
     QList<Settings::Power> catalogue;
     try {
-        catalogue = Settings::powerCatalogue();
+        catalogue = Settings::powerCatalogue(m_account.db());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
         return;
@@ -189,7 +192,8 @@ void SetupStaffPage::staffShown()
     EDPerMemo->setText(field("Memo"));
     QList<int> granted;
     try {
-        granted = Settings::grantedPowers(PerSonGrid->value(QStringLiteral("ID")).toLongLong());
+        granted = Settings::grantedPowers(m_account.db(),
+                                          PerSonGrid->value(QStringLiteral("ID")).toLongLong());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
@@ -251,12 +255,12 @@ void SetupStaffPage::saveStaff()
         EDLX->text(),      EDPerMemo->text(), !m_staff->isAdding() && !EDPerPWD->isModified()};
     // The staff row and its permissions are saved together.
     const qint64 id = m_staff->currentKey();
-    m_staff->save([&] { return Settings::saveStaff(id, entry, powerIds); });
+    m_staff->save([&] { return Settings::saveStaff(m_account, id, entry, powerIds); });
 }
 
 void SetupStaffPage::deleteStaff()
 {
     m_staff->remove(
         tr("确定要删除人员【%1】吗？").arg(PerSonGrid->value(QStringLiteral("Name")).toString()),
-        &Settings::deleteStaff);
+        [this](qint64 id) { Settings::deleteStaff(m_account, id); });
 }

@@ -16,7 +16,7 @@ class SetupStaffPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupStaffPage(QWidget *parent = nullptr);
+    explicit SetupStaffPage(AccountContext &account, QWidget *parent = nullptr);
 
     QString header() const override;
     void enter() override;

@@ -1,5 +1,7 @@
 #include "SetupSuppliersPage.h"
 
+#include "data/AccountContext.h"
+
 #include "ListEditor.h"
 #include "SetupLayout.h"
 #include "SupplierStore.h"
@@ -13,7 +15,8 @@
 
 using namespace SetupLayout;
 
-SetupSuppliersPage::SetupSuppliersPage(QWidget *parent) : SetupPage(parent)
+SetupSuppliersPage::SetupSuppliersPage(AccountContext &account, QWidget *parent)
+    : SetupPage(account, parent)
 {
     PGrid = listGrid(QStringLiteral("PGrid"), tr("供应商"), this);
     PGrid->addHiddenColumn(QStringLiteral("ID"));
@@ -49,7 +52,7 @@ QString SetupSuppliersPage::header() const
 
 void SetupSuppliersPage::enter()
 {
-    m_suppliers->open(Settings::supplierListSql());
+    m_suppliers->open(m_account.db(), Settings::supplierListSql());
 }
 
 void SetupSuppliersPage::supplierShown()
@@ -77,7 +80,7 @@ void SetupSuppliersPage::saveSupplier()
     // The supplier on show is updated; after "添  加" (or on an empty list) one is inserted.
     m_suppliers->save([this] {
         return Settings::saveSupplier(
-            m_suppliers->currentKey(),
+            m_account, m_suppliers->currentKey(),
             {EDCompany->text(), EDPAddr->text(), EDPTel->text(), EDPMemo->text()});
     });
 }
@@ -86,5 +89,5 @@ void SetupSuppliersPage::deleteSupplier()
 {
     m_suppliers->remove(
         tr("确定要删除供应商【%1】吗？").arg(PGrid->value(QStringLiteral("Company")).toString()),
-        &Settings::deleteSupplier);
+        [this](qint64 id) { Settings::deleteSupplier(m_account, id); });
 }

@@ -12,7 +12,7 @@ class SetupSuppliersPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupSuppliersPage(QWidget *parent = nullptr);
+    explicit SetupSuppliersPage(AccountContext &account, QWidget *parent = nullptr);
 
     QString header() const override;
     void enter() override;

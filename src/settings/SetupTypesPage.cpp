@@ -1,5 +1,7 @@
 #include "SetupTypesPage.h"
 
+#include "data/AccountContext.h"
+
 #include "ListEditor.h"
 #include "SetupLayout.h"
 #include "TypeStore.h"
@@ -13,7 +15,8 @@
 
 using namespace SetupLayout;
 
-SetupTypesPage::SetupTypesPage(QWidget *parent) : SetupPage(parent)
+SetupTypesPage::SetupTypesPage(AccountContext &account, QWidget *parent)
+    : SetupPage(account, parent)
 {
     FeeCateGrid = listGrid(QStringLiteral("FeeCateGrid"), tr("收支类型"), this);
     FeeCateGrid->addHiddenColumn(QStringLiteral("ID"));
@@ -45,7 +48,7 @@ QString SetupTypesPage::header() const
 
 void SetupTypesPage::enter()
 {
-    m_types->open(Settings::typeListSql());
+    m_types->open(m_account.db(), Settings::typeListSql());
 }
 
 void SetupTypesPage::typeShown()
@@ -78,7 +81,8 @@ void SetupTypesPage::startNewType()
 void SetupTypesPage::saveType()
 {
     m_types->save([this] {
-        return Settings::saveType(m_types->currentKey(), EDCNAme->text(), EDCMemo->text());
+        return Settings::saveType(m_account, m_types->currentKey(), EDCNAme->text(),
+                                  EDCMemo->text());
     });
 }
 
@@ -86,5 +90,5 @@ void SetupTypesPage::deleteType()
 {
     m_types->remove(tr("确定要删除类型【%1】吗？")
                         .arg(FeeCateGrid->value(QStringLiteral("CateValue")).toString()),
-                    &Settings::deleteType);
+                    [this](qint64 id) { Settings::deleteType(m_account, id); });
 }

@@ -13,7 +13,7 @@ class SetupTypesPage : public SetupPage
 {
     Q_OBJECT
 public:
-    explicit SetupTypesPage(QWidget *parent = nullptr);
+    explicit SetupTypesPage(AccountContext &account, QWidget *parent = nullptr);
 
     QString header() const override;
     void enter() override;

@@ -2,6 +2,8 @@
 // main window calls.
 #include "SetupWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "SetupFeesPage.h"
 #include "SetupMembersPage.h"
 #include "SetupOptionsPage.h"
@@ -32,12 +34,12 @@ TSetupFm *setupForm()
     return g_form;
 }
 
-void CreateSetupFm()
+void CreateSetupFm(AccountContext &account)
 {
     if (g_form)
         return;
     WorkArea *area = mainWorkArea();
-    g_form = new TSetupFm(area);
+    g_form = new TSetupFm(account, area);
     if (area)
         area->place(g_form);
     else
@@ -49,13 +51,13 @@ QWidget *SetupWindow()
     return g_form;
 }
 
-void ShowSetupPage(int pageIndex)
+void ShowSetupPage(AccountContext &account, int pageIndex)
 {
-    CreateSetupFm();
+    CreateSetupFm(account);
     g_form->showPage(pageIndex);
 }
 
-TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
+TSetupFm::TSetupFm(AccountContext &account, QWidget *parent) : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("SetupFm"));
     setWindowTitle(tr("系统设置"));
@@ -97,16 +99,20 @@ TSetupFm::TSetupFm(QWidget *parent) : TBaseFm(parent)
         QStyle::StandardPixmap icon;
     };
     const Page pages[] = {
-        {new SetupMembersPage(this), "TabSheet1", QT_TR_NOOP("会  员"),
+        {new SetupMembersPage(m_account, this), "TabSheet1", QT_TR_NOOP("会  员"),
          QStyle::SP_FileDialogContentsView},
-        {new SetupOptionsPage(this), "TabSheet2", QT_TR_NOOP("出  租"),
+        {new SetupOptionsPage(m_account, this), "TabSheet2", QT_TR_NOOP("出  租"),
          QStyle::SP_FileDialogDetailedView},
-        {new SetupFeesPage(this), "TabSheet3", QT_TR_NOOP("费  用"), QStyle::SP_DriveCDIcon},
-        {new SetupStaffPage(this), "TabSheet4", QT_TR_NOOP("人  员"), QStyle::SP_DirHomeIcon},
-        {new SetupTypesPage(this), "TabSheet7", QT_TR_NOOP("收支类型"),
+        {new SetupFeesPage(m_account, this), "TabSheet3", QT_TR_NOOP("费  用"),
+         QStyle::SP_DriveCDIcon},
+        {new SetupStaffPage(m_account, this), "TabSheet4", QT_TR_NOOP("人  员"),
+         QStyle::SP_DirHomeIcon},
+        {new SetupTypesPage(m_account, this), "TabSheet7", QT_TR_NOOP("收支类型"),
          QStyle::SP_FileDialogListView},
-        {new SetupSuppliersPage(this), "TabSheet8", QT_TR_NOOP("供应商"), QStyle::SP_DirLinkIcon},
-        {new SetupShopPage(this), "TabSheet9", QT_TR_NOOP("单位信息"), QStyle::SP_ComputerIcon},
+        {new SetupSuppliersPage(m_account, this), "TabSheet8", QT_TR_NOOP("供应商"),
+         QStyle::SP_DirLinkIcon},
+        {new SetupShopPage(m_account, this), "TabSheet9", QT_TR_NOOP("单位信息"),
+         QStyle::SP_ComputerIcon},
     };
     for (const Page &p : pages) {
         p.page->setObjectName(QLatin1String(p.name));

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class AccountContext;
 class QFrame;
 class QLabel;
 class QTabWidget;
@@ -27,7 +28,7 @@ public:
         PageCount
     };
 
-    explicit TSetupFm(QWidget *parent = nullptr);
+    explicit TSetupFm(AccountContext &account, QWidget *parent = nullptr);
     ~TSetupFm() override;
 
     // Shows the window on a page. A page becomes current (and reads its data) when it is not
@@ -47,6 +48,10 @@ private:
     void pageShown(int pageIndex);
 
     QList<SetupPage *> m_pages; // in PageIndex order
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };
 
 // The window as CreateSetupFm made it (null before).

@@ -2,10 +2,11 @@
 
 #include "audit/AuditLog.h"
 
+#include "data/AccountContext.h"
 #include "data/Db.h"
-#include "data/SqlDialect.h"
 #include "data/Password.h"
 #include "data/Schema.h"
+#include "data/SqlDialect.h"
 
 namespace Settings {
 
@@ -16,30 +17,30 @@ QString staffListSql()
                           "ORDER BY ID");
 }
 
-bool someoneMayChangeSettings()
+bool someoneMayChangeSettings(const QSqlDatabase &db)
 {
     return Db::scalar(QStringLiteral("SELECT 1 FROM TBUserPower AS u "
                                      "JOIN TBPersons AS p ON p.ID = u.UserId "
                                      "WHERE u.PowerId = ? "
                                      "AND (p.PerFlag IS NULL OR p.PerFlag <> ?) LIMIT 1"),
-                      {PowerSystemSettings, StaffDeleted})
+                      {PowerSystemSettings, StaffDeleted}, db)
         .isValid();
 }
 
 namespace {
 
-bool permissionControlOn()
+bool permissionControlOn(const QSqlDatabase &db)
 {
     const QVariant mode =
         Db::scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
-                   {Schema::OptionPermissionMode});
+                   {Schema::OptionPermissionMode}, db);
     return mode.toString().trimmed().toInt() != 0;
 }
 
-bool holdsSettings(qint64 id)
+bool holdsSettings(const QSqlDatabase &db, qint64 id)
 {
     return Db::scalar(QStringLiteral("SELECT 1 FROM TBUserPower WHERE UserId = ? AND PowerId = ?"),
-                      {id, PowerSystemSettings})
+                      {id, PowerSystemSettings}, db)
         .isValid();
 }
 
@@ -47,32 +48,32 @@ bool holdsSettings(qint64 id)
 // permission before: with permission control on, somebody must still hold it afterwards, or
 // nobody could reach the settings again (nor switch permission control off). The refusal
 // rolls the change back.
-void keepSomeoneWithSettings(bool heldBefore)
+void keepSomeoneWithSettings(const QSqlDatabase &db, bool heldBefore)
 {
-    if (heldBefore && permissionControlOn() && !someoneMayChangeSettings())
+    if (heldBefore && permissionControlOn(db) && !someoneMayChangeSettings(db))
         refuse(Field::None, QCoreApplication::translate("Settings", LastSettingsHolderSource));
 }
 
 } // namespace
 
-QList<Power> powerCatalogue()
+QList<Power> powerCatalogue(const QSqlDatabase &db)
 {
     QList<Power> list;
-    QSqlQuery q =
-        Db::exec(QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY %1")
-                     .arg(SqlDialect::insertionOrder()));
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId, PowerName FROM TBPowerStand ORDER BY %1")
+                               .arg(SqlDialect::insertionOrder(db)),
+                           {}, db);
     while (q.next())
         list.append({int(Db::integer(q, "PowerId")), Db::text(q, "PowerName")});
     return list;
 }
 
-QList<int> grantedPowers(qint64 staffId)
+QList<int> grantedPowers(const QSqlDatabase &db, qint64 staffId)
 {
     QList<int> ids;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ? "
                                           "ORDER BY %1")
-                               .arg(SqlDialect::insertionOrder()),
-                           {staffId});
+                               .arg(SqlDialect::insertionOrder(db)),
+                           {staffId}, db);
     while (q.next())
         ids.append(int(Db::integer(q, "PowerId")));
     return ids;
@@ -80,85 +81,89 @@ QList<int> grantedPowers(qint64 staffId)
 
 namespace {
 
-QString storedPassword(qint64 staffId)
+QString storedPassword(const QSqlDatabase &db, qint64 staffId)
 {
-    return Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {staffId})
+    return Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {staffId}, db)
         .toString();
 }
 
 // The permissions of a staff member as the audit log shows them: "1, 3, 11".
-QString powersText(qint64 staffId)
+QString powersText(const QSqlDatabase &db, qint64 staffId)
 {
     QStringList ids;
-    for (int p : grantedPowers(staffId))
+    for (int p : grantedPowers(db, staffId))
         ids << QString::number(p);
     return ids.join(QLatin1String(", "));
 }
 
 } // namespace
 
-qint64 saveStaff(qint64 id, const StaffEntry &e, const QList<int> &powerIds)
+qint64 saveStaff(const AccountContext &account, qint64 id, const StaffEntry &e,
+                 const QList<int> &powerIds)
 {
+    const QSqlDatabase db = account.db();
     if (e.name.isEmpty())
         refuse(Field::StaffName, QCoreApplication::translate("Settings", "请输入人员名称！"));
 
-    Db::Transaction tx;
-    const bool heldSettings = id != 0 && holdsSettings(id);
-    const Audit::RowChange change(Audit::Kind::Staff, QStringLiteral("TBPersons"),
+    Db::Transaction tx(db);
+    const bool heldSettings = id != 0 && holdsSettings(db, id);
+    const Audit::RowChange change(account, Audit::Kind::Staff, QStringLiteral("TBPersons"),
                                   QStringLiteral("ID"), id);
-    const QString powersBefore = id != 0 ? powersText(id) : QString();
-    const QString stored = id != 0 && e.keepPassword ? storedPassword(id)
-                                                     : Password::hash(e.password);
+    const QString powersBefore = id != 0 ? powersText(db, id) : QString();
+    const QString stored =
+        id != 0 && e.keepPassword ? storedPassword(db, id) : Password::hash(e.password);
     const QVariantList values{e.name, stored, e.address, e.contact, e.memo};
     if (id == 0) {
         // PerFlag is left to its default: an ordinary staff member.
         id = Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS, "
-                                                      "Address, Telephone, Memo) "
-                                                      "VALUES (?, ?, ?, ?, ?)"),
-                                       values);
+                                       "Address, Telephone, Memo) "
+                                       "VALUES (?, ?, ?, ?, ?)"),
+                        values, db);
     } else {
         QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBPersons SET Name = ?, PWS = ?, "
                                               "Address = ?, Telephone = ?, Memo = ? "
                                               "WHERE ID = ?"),
-                               QVariantList(values) << id);
+                               QVariantList(values) << id, db);
         if (q.numRowsAffected() != 1)
             throw Db::DbError(QCoreApplication::translate("Settings", "该人员已不存在！"));
     }
 
-    Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});
+    Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id}, db);
     QList<int> written;
     for (int powerId : powerIds) {
         if (written.contains(powerId))
             continue;
         Db::exec(QStringLiteral("INSERT INTO TBUserPower (UserId, PowerId) VALUES (?, ?)"),
-                 {id, powerId});
+                 {id, powerId}, db);
         written.append(powerId);
     }
-    keepSomeoneWithSettings(heldSettings);
+    keepSomeoneWithSettings(db, heldSettings);
     change.record(id);
-    const QString powersAfter = powersText(id);
+    const QString powersAfter = powersText(db, id);
     if (powersAfter != powersBefore) {
-        Audit::record(Audit::Kind::Permission, QStringLiteral("UserId=%1").arg(id), powersBefore,
-                      powersAfter);
+        Audit::record(account, Audit::Kind::Permission, QStringLiteral("UserId=%1").arg(id),
+                      powersBefore, powersAfter);
     }
     tx.commit();
     return id;
 }
 
-void deleteStaff(qint64 id)
+void deleteStaff(const AccountContext &account, qint64 id)
 {
-    Db::Transaction tx;
-    const bool heldSettings = holdsSettings(id);
-    const Audit::RowChange change(Audit::Kind::Staff, QStringLiteral("TBPersons"),
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    const bool heldSettings = holdsSettings(db, id);
+    const Audit::RowChange change(account, Audit::Kind::Staff, QStringLiteral("TBPersons"),
                                   QStringLiteral("ID"), id);
-    const QString powersBefore = powersText(id);
-    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = ? WHERE ID = ?"), {StaffDeleted, id});
-    Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id});
-    keepSomeoneWithSettings(heldSettings);
+    const QString powersBefore = powersText(db, id);
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = ? WHERE ID = ?"), {StaffDeleted, id},
+             db);
+    Db::exec(QStringLiteral("DELETE FROM TBUserPower WHERE UserId = ?"), {id}, db);
+    keepSomeoneWithSettings(db, heldSettings);
     change.record();
     if (!powersBefore.isEmpty()) {
-        Audit::record(Audit::Kind::Permission, QStringLiteral("UserId=%1").arg(id), powersBefore,
-                      QString());
+        Audit::record(account, Audit::Kind::Permission, QStringLiteral("UserId=%1").arg(id),
+                      powersBefore, QString());
     }
     tx.commit();
 }

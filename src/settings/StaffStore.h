@@ -7,6 +7,9 @@
 #include <QList>
 #include <QString>
 
+class AccountContext;
+class QSqlDatabase;
+
 // Staff (TBPersons) and the permissions granted to them (TBUserPower), kept on the staff page.
 namespace Settings {
 
@@ -33,21 +36,22 @@ struct Power
 inline constexpr int StaffDeleted = Schema::StaffDeleted;
 
 // The catalogue in table order.
-QList<Power> powerCatalogue();
+QList<Power> powerCatalogue(const QSqlDatabase &db);
 // The permission IDs granted to one staff member, in the order they were granted.
-QList<int> grantedPowers(qint64 staffId);
+QList<int> grantedPowers(const QSqlDatabase &db, qint64 staffId);
 
 // Writes a staff member (a new row when id is 0) and replaces their permission rows with
 // powerIds, in that order, all in one transaction: when anything fails nothing is changed.
 // The permissions belong to this very row, whatever other staff share the name.
 // Refused: an empty name; taking the system settings permission from the last staff member
 // who holds it while permission control is on. Returns the staff ID.
-qint64 saveStaff(qint64 id, const StaffEntry &entry, const QList<int> &powerIds);
+qint64 saveStaff(const AccountContext &account, qint64 id, const StaffEntry &entry,
+                 const QList<int> &powerIds);
 
 // Marks the staff member deleted (PerFlag 2) and removes their permissions, in one
 // transaction. Records that refer to the staff ID keep it. Refused like saveStaff when it
 // would leave nobody with the system settings permission.
-void deleteStaff(qint64 id);
+void deleteStaff(const AccountContext &account, qint64 id);
 
 QString staffListSql();
 
@@ -63,6 +67,6 @@ inline const QString LastSettingsHolderText = QString::fromUtf8(LastSettingsHold
 // Does any member of staff (not deleted) hold the system settings permission? With
 // permission control on
 // and nobody holding it, the settings window (and with it the switch back) is out of reach.
-bool someoneMayChangeSettings();
+bool someoneMayChangeSettings(const QSqlDatabase &db);
 
 } // namespace Settings

@@ -2,6 +2,7 @@
 
 #include "audit/AuditLog.h"
 
+#include "data/AccountContext.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 
@@ -12,11 +13,11 @@ const QString kTable = QStringLiteral("TBKindValue");
 const QString kId = QStringLiteral("ID");
 
 // Refuses a row that is built in; throws when the row is gone or is not a type row.
-void checkUserType(qint64 id)
+void checkUserType(const QSqlDatabase &db, qint64 id)
 {
     QSqlQuery q = Db::exec(QStringLiteral("SELECT Flag FROM TBKindValue "
                                           "WHERE ID = ? AND CateID = ?"),
-                           {id, Schema::OptionTypeRow});
+                           {id, Schema::OptionTypeRow}, db);
     if (!q.next())
         throw Db::DbError(QCoreApplication::translate("Settings", "该收支类型已不存在！"));
     if (isBuiltInType(id, int(Db::integer(q, "Flag"))))
@@ -38,39 +39,41 @@ bool isBuiltInType(qint64 id, int flag)
            id == Schema::TypeMemberPayment;
 }
 
-qint64 saveType(qint64 id, const QString &name, const QString &memo)
+qint64 saveType(const AccountContext &account, qint64 id, const QString &name, const QString &memo)
 {
+    const QSqlDatabase db = account.db();
     if (name.isEmpty())
         refuse(Field::TypeName, QCoreApplication::translate("Settings", "请输入收支名称！"));
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
+    Db::Transaction tx(db);
+    const Audit::RowChange change(account, Audit::Kind::IncomeType, kTable, kId, id);
     if (id == 0) {
         id = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
-                                    "VALUES (?, ?, 0, ?)"),
-                     {Schema::OptionTypeRow, name, memo});
+                                       "VALUES (?, ?, 0, ?)"),
+                        {Schema::OptionTypeRow, name, memo}, db);
     } else {
-        checkUserType(id);
+        checkUserType(db, id);
         Db::exec(QStringLiteral("UPDATE TBKindValue SET CateValue = ?, Flag = 0, Memo = ? "
                                 "WHERE ID = ?"),
-                 {name, memo, id});
+                 {name, memo, id}, db);
     }
     change.record(id);
     tx.commit();
     return id;
 }
 
-void deleteType(qint64 id)
+void deleteType(const AccountContext &account, qint64 id)
 {
-    Db::Transaction tx;
-    checkUserType(id);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    checkUserType(db, id);
     // Records of a deleted type would vanish from the income and expense list.
     const qint64 records =
-        Db::scalar(QStringLiteral("SELECT count(*) FROM TBInOutMoney WHERE CateID = ?"), {id})
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBInOutMoney WHERE CateID = ?"), {id}, db)
             .toLongLong();
     if (records > 0)
         refuse(Field::None, QCoreApplication::translate("Settings", "该收支类型已有%1笔收支记录，不能删除！").arg(records));
-    const Audit::RowChange change(Audit::Kind::IncomeType, kTable, kId, id);
-    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {id});
+    const Audit::RowChange change(account, Audit::Kind::IncomeType, kTable, kId, id);
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {id}, db);
     change.record();
     tx.commit();
 }

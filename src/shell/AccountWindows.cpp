@@ -79,18 +79,18 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-bool SwitchAccount(const QString &path, QWidget *parent)
+bool SwitchAccount(AccountContext &account, const QString &path, QWidget *parent)
 {
     // The account left behind keeps the record of who moved away from it and to which file.
     try {
-        Audit::record(Audit::Kind::AccountSwitch, QDir::toNativeSeparators(path),
-                      QDir::toNativeSeparators(CurrentDBFile), QDir::toNativeSeparators(path));
+        Audit::record(account, Audit::Kind::AccountSwitch, QDir::toNativeSeparators(path),
+                      QDir::toNativeSeparators(account.account()), QDir::toNativeSeparators(path));
     } catch (const Db::DbError &e) {
         Msg::fault(parent, e, Audit::notRecordedText());
     }
     closeTheAccountsWindows();
     QString why;
-    switch (AccountFiles::switchAccount(path, &why)) {
+    switch (AccountFiles::switchAccount(account, path, &why)) {
     case AccountFiles::SwitchResult::Switched:
         warnIfOnNetworkShare(parent, path);
         return true;
@@ -136,10 +136,11 @@ void setBackupChooser(BackupChooser chooser)
     g_chooseBackup = std::move(chooser);
 }
 
-bool ShowRestore(QWidget *parent, const QString &folder)
+bool ShowRestore(AccountContext &account, QWidget *parent, const QString &folder)
 {
+    const QString current = account.account();
     // A server account is never replaced from here: other counters are working on it.
-    if (serverAccountOf(CurrentDBFile)) {
+    if (serverAccountOf(current)) {
         Msg::info(parent, TOpenAccountFm::tr("服务器上的帐户不能在这里恢复：其他收银台正在使用它。"
                                              "请把备份文件迁移到一个空数据库（rentora-move），"
                                              "再用“文件 → 打开 → 服务器帐户”打开它。"));
@@ -151,14 +152,14 @@ bool ShowRestore(QWidget *parent, const QString &folder)
         g_chooseBackup ? g_chooseBackup(parent, backups) : askBackupFile(parent, backups);
     if (chosen.isEmpty())
         return false;
-    if (sameFile(chosen, CurrentDBFile)) {
+    if (sameFile(chosen, current)) {
         Msg::error(parent, TOpenAccountFm::tr("所选文件就是当前正在使用的帐户，不能用它恢复！"));
         return false;
     }
     const QString question =
         TOpenAccountFm::tr("恢复将用备份文件＂%1＂替换当前帐户＂%2＂中的全部数据。\n"
                            "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？")
-            .arg(QFileInfo(chosen).fileName(), QFileInfo(CurrentDBFile).fileName());
+            .arg(QFileInfo(chosen).fileName(), QFileInfo(current).fileName());
     if (Msg::askYesNo(parent, question, Msg::SystemCaption, Msg::Icon::Question, QMessageBox::No) !=
         QMessageBox::Yes)
         return false;
@@ -167,13 +168,13 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     closeTheAccountsWindows();
     QString safety;
     QString why;
-    switch (Restore::restoreAccount(chosen, CurrentDBFile, backups, QDateTime::currentDateTime(),
-                                    &safety, &why)) {
+    switch (Restore::restoreAccount(account, chosen, backups, QDateTime::currentDateTime(), &safety,
+                                    &why)) {
     case Restore::Result::Restored:
         // The restored account records who replaced its rows by which backup, and where the
         // rows it held before were kept.
         try {
-            Audit::record(Audit::Kind::Restore, QDir::toNativeSeparators(chosen),
+            Audit::record(account, Audit::Kind::Restore, QDir::toNativeSeparators(chosen),
                           QDir::toNativeSeparators(safety), QDir::toNativeSeparators(chosen));
         } catch (const Db::DbError &e) {
             Msg::fault(parent, e, Audit::notRecordedText());
@@ -200,20 +201,20 @@ bool ShowRestore(QWidget *parent, const QString &folder)
     return false;
 }
 
-void ShowNewAccount()
+void ShowNewAccount(AccountContext &account)
 {
-    TNewAccountFm dialog(QApplication::activeWindow());
+    TNewAccountFm dialog(account, QApplication::activeWindow());
     dialog.exec();
 }
 
-void ShowOpenAccount()
+void ShowOpenAccount(AccountContext &account)
 {
-    TOpenAccountFm dialog(QApplication::activeWindow());
+    TOpenAccountFm dialog(account, QApplication::activeWindow());
     dialog.exec();
 }
 
-TNewAccountFm::TNewAccountFm(QWidget *parent, const QString &folder)
-    : TBaseDlgFM(parent), m_folder(folder)
+TNewAccountFm::TNewAccountFm(AccountContext &account, QWidget *parent, const QString &folder)
+    : TBaseDlgFM(parent), m_account(account), m_folder(folder)
 {
     setObjectName(QStringLiteral("NewAccountFm"));
     setWindowTitle(tr("新建帐户"));
@@ -322,14 +323,14 @@ void TNewAccountFm::BitBtn1Click()
     const QString path = AccountFiles::accountPath(m_folder, EDName->text());
     // The next start opens the new account only once it has opened: a file that cannot be
     // opened must not keep the program from starting.
-    if (SwitchAccount(path, this))
+    if (SwitchAccount(m_account, path, this))
         SetRunData(path);
     EDName->setFocus();
     EDName->selectAll();
 }
 
-TOpenAccountFm::TOpenAccountFm(QWidget *parent, const QString &folder)
-    : TBaseDlgFM(parent), m_folder(folder)
+TOpenAccountFm::TOpenAccountFm(AccountContext &account, QWidget *parent, const QString &folder)
+    : TBaseDlgFM(parent), m_account(account), m_folder(folder)
 {
     setObjectName(QStringLiteral("OpenAccountFm"));
     setWindowTitle(tr("打开帐户"));
@@ -394,7 +395,7 @@ void TOpenAccountFm::ListAccounts()
         auto *item = new QListWidgetItem(name, ListBox1);
         item->setData(FileNameRole, name);
         // The account in use is marked, so the operator sees where he is.
-        if (sameFile(folder.absoluteFilePath(name), CurrentDBFile)) {
+        if (sameFile(folder.absoluteFilePath(name), m_account.account())) {
             item->setText(name + tr("  （当前使用）"));
             QFont bold = item->font();
             bold.setBold(true);
@@ -416,7 +417,7 @@ void TOpenAccountFm::BitBtn1Click()
     const QString path =
         QDir(m_folder).absoluteFilePath(chosen.first()->data(FileNameRole).toString());
     // Only an account that opened becomes the one the next start opens.
-    if (SwitchAccount(path, this) && CheckDefault->isChecked())
+    if (SwitchAccount(m_account, path, this) && CheckDefault->isChecked())
         SetRunData(path);
     accept();
 }
@@ -424,19 +425,19 @@ void TOpenAccountFm::BitBtn1Click()
 void TOpenAccountFm::BtnServerClick()
 {
     // The server account in use, else the one stored last, is proposed.
-    auto proposed = serverAccountOf(CurrentDBFile);
+    auto proposed = serverAccountOf(m_account.account());
     if (!proposed)
         proposed = serverAccountOf(GetRunData());
     TServerAccountFm ask(this, proposed.value_or(ServerAddress()));
     if (ask.exec() != QDialog::Accepted)
         return;
     const QString account = ask.address().toText();
-    if (account == CurrentDBFile) {
+    if (account == m_account.account()) {
         accept();
         return;
     }
     // As for a file: only an account that opened is stored (its address, never a password).
-    if (SwitchAccount(account, this) && CheckDefault->isChecked())
+    if (SwitchAccount(m_account, account, this) && CheckDefault->isChecked())
         SetRunData(account);
     accept();
 }

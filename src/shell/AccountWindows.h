@@ -11,11 +11,12 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-// Moves MainConn to the account file path. The long-lived work windows are freed first (they
-// are built again, on the account then in use, when next shown) and lists still reading in
-// report and chart windows stop, so no query is left on the old file. A file that cannot be
-// opened is reported and the account in use stays. True when MainConn is on path.
-bool SwitchAccount(const QString &path, QWidget *parent);
+// Moves the connection of account to the account file path. The long-lived work windows are
+// freed first (they are built again, on the account then in use, when next shown) and lists
+// still reading in report and chart windows stop, so no query is left on the old file. A file
+// that cannot be opened is reported and the account in use stays. True when the connection is
+// on path.
+bool SwitchAccount(AccountContext &account, const QString &path, QWidget *parent);
 
 // Warns that the account file at path lies on a network share (NFS, SMB and the like), where
 // two counters sharing it can damage it; nothing is shown for a file on a local disk.
@@ -27,7 +28,7 @@ bool isSampleAccount(const QString &path);
 // 文件 → 恢复: the operator picks a backup (in the data folder's backup folder), is told what
 // will happen and asked; the account in use is then backed up and replaced by the backup.
 // True when the account now holds the backup's rows.
-bool ShowRestore(QWidget *parent, const QString &folder = dataFolder());
+bool ShowRestore(AccountContext &account, QWidget *parent, const QString &folder = dataFolder());
 
 // Replaces the file dialog in which the backup to restore is picked (tests): returns the
 // chosen file, or empty when cancelled.
@@ -40,7 +41,8 @@ class TNewAccountFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TNewAccountFm(QWidget *parent = nullptr, const QString &folder = dataFolder());
+    explicit TNewAccountFm(AccountContext &account, QWidget *parent = nullptr,
+                           const QString &folder = dataFolder());
 
     bool CheckAccountName();
     bool CreateAccountFile();
@@ -53,6 +55,7 @@ public:
 private:
     void refuse(const QString &text, bool focusName);
 
+    AccountContext &m_account;
     QString m_folder;
 };
 
@@ -62,7 +65,8 @@ class TOpenAccountFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TOpenAccountFm(QWidget *parent = nullptr, const QString &folder = dataFolder());
+    explicit TOpenAccountFm(AccountContext &account, QWidget *parent = nullptr,
+                            const QString &folder = dataFolder());
 
     void ListAccounts();
     void BitBtn1Click();
@@ -83,5 +87,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    AccountContext &m_account;
     QString m_folder;
 };

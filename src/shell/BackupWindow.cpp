@@ -50,9 +50,9 @@ QString withBackupExtension(const QString &fileName)
     return fileName + QStringLiteral(".MDB");
 }
 
-void ShowBackup()
+void ShowBackup(AccountContext &account)
 {
-    TBackupFm dialog(QApplication::activeWindow());
+    TBackupFm dialog(account, QApplication::activeWindow());
     dialog.exec();
 }
 
@@ -61,8 +61,8 @@ void TBackupFm::setSaveNameProvider(SaveNameProvider provider)
     g_saveName = std::move(provider);
 }
 
-TBackupFm::TBackupFm(QWidget *parent, const QString &source, const QString &folder)
-    : TBaseDlgFM(parent), m_source(source), m_folder(folder)
+TBackupFm::TBackupFm(AccountContext &account, QWidget *parent, const QString &folder)
+    : TBaseDlgFM(parent), m_account(account), m_source(account.account()), m_folder(folder)
 {
     setObjectName(QStringLiteral("BackupFm"));
     setWindowTitle(tr("数据备份"));
@@ -204,7 +204,7 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
         // A server account is written out as an account file, moved and checked table by
         // table; the file is the usual backup, opened and restored like any other.
         const AccountMove::Result moved = AccountMove::toFile(
-            Db::mainConn(), target, true, [&](const QString &, qint64 done, qint64 total) {
+            m_account.db(), target, true, [&](const QString &, qint64 done, qint64 total) {
                 advance(done, total);
                 QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             });
@@ -217,7 +217,7 @@ bool TBackupFm::CopyDataFile(const QString &source, const QString &target)
     }
     ProgressBar1->setValue(0); // empty again
     try {
-        Audit::record(Audit::Kind::Backup, QDir::toNativeSeparators(target), QString(),
+        Audit::record(m_account, Audit::Kind::Backup, QDir::toNativeSeparators(target), QString(),
                       QDir::toNativeSeparators(source));
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, Audit::notRecordedText());

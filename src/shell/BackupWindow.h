@@ -17,8 +17,8 @@ class TBackupFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    // source: the account file to copy (the one MainConn is open on).
-    explicit TBackupFm(QWidget *parent = nullptr, const QString &source = CurrentDBFile,
+    // account: the account to copy (the file its connection is open on).
+    explicit TBackupFm(AccountContext &account, QWidget *parent = nullptr,
                        const QString &folder = dataFolder());
 
     void BtnBakClick();
@@ -38,6 +38,7 @@ public:
     static void setSaveNameProvider(SaveNameProvider provider);
 
 private:
+    AccountContext &m_account;
     QString m_source;
     QString m_lastFailure; // the reason of the last failed copy, for the details
     QString m_folder;

@@ -25,11 +25,11 @@
 
 namespace {
 
-bool isActiveStaff(qint64 id)
+bool isActiveStaff(const QSqlDatabase &db, qint64 id)
 {
     return Db::scalar(QStringLiteral("SELECT 1 FROM TBPersons WHERE ID = ? "
                                      "AND (PerFlag IS NULL OR PerFlag <> ?)"),
-                      {id, Schema::StaffDeleted})
+                      {id, Schema::StaffDeleted}, db)
         .isValid();
 }
 
@@ -37,7 +37,8 @@ bool isActiveStaff(qint64 id)
 
 int TLoginFm::s_failureDelayMs = 1000;
 
-TLoginFm::TLoginFm(QWidget *parent) : TBaseDlgFM(parent)
+TLoginFm::TLoginFm(AccountContext &account, QWidget *parent)
+    : TBaseDlgFM(parent), m_account(account)
 {
     setObjectName(QStringLiteral("LoginFm"));
     setWindowTitle(tr("登陆窗口"));
@@ -121,7 +122,7 @@ void TLoginFm::LoadUserList()
         // Staff deleted on the staff page keep their row for the history, but are not offered.
         QSqlQuery q = Db::exec(QStringLiteral("SELECT ID, Name FROM TBPersons "
                                               "WHERE PerFlag IS NULL OR PerFlag <> ? ORDER BY ID"),
-                               {Schema::StaffDeleted});
+                               {Schema::StaffDeleted}, m_account.db());
         while (q.next())
             entries.append({Db::text(q, "Name"), Db::integer(q, "ID")});
     } catch (const Db::DbError &e) {
@@ -143,34 +144,35 @@ bool TLoginFm::CheckPassword()
         return false;
     const qint64 id = CombUserName->currentData().toLongLong();
     // A staff member deleted meanwhile cannot log in.
-    if (!isActiveStaff(id))
+    if (!isActiveStaff(m_account.db(), id))
         return false;
     // A null password reads as empty. The slow hashing is done before the transaction, so
     // other counters are not kept waiting for it.
     const QString stored =
-        Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}).toString();
+        Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}, m_account.db())
+            .toString();
     const bool matches = Password::matches(stored, EDPWD->text());
     // A password kept in plain text by an older account is replaced by its hash now, unless
     // another counter changed it meanwhile.
     const QString rehashed =
         matches && !Password::isHash(stored) ? Password::hash(EDPWD->text()) : QString();
-    Db::Transaction tx;
+    Db::Transaction tx(m_account.db());
     if (!matches) {
-        Audit::recordAs(id, Audit::Kind::LoginFailed, CombUserName->currentText());
+        Audit::recordAs(m_account.db(), id, Audit::Kind::LoginFailed, CombUserName->currentText());
         tx.commit();
         return false;
     }
     if (!rehashed.isEmpty()) {
         Db::exec(QStringLiteral("UPDATE TBPersons SET PWS = ? WHERE ID = ? AND "
                                 "COALESCE(PWS, '') = ?"),
-                 {rehashed, id, stored});
+                 {rehashed, id, stored}, m_account.db());
     }
-    Audit::recordAs(id, Audit::Kind::Login, CombUserName->currentText());
+    Audit::recordAs(m_account.db(), id, Audit::Kind::Login, CombUserName->currentText());
     tx.commit();
     // The login produces the operator's session; an account whose permissions cannot be read
     // leaves him with nothing granted, and the main window says why when it applies them.
     try {
-        AccountContext::current().signIn(static_cast<int>(id));
+        m_account.signIn(static_cast<int>(id));
     } catch (const Db::DbError &e) {
         Db::logSkipped(e, "the operator is logged in with nothing granted");
     }
@@ -194,7 +196,7 @@ void TLoginFm::BitBtn1Click()
         accept();
         return;
     }
-    if (!isActiveStaff(CombUserName->currentData().toLongLong())) {
+    if (!isActiveStaff(m_account.db(), CombUserName->currentData().toLongLong())) {
         // Deleted on the staff page while this window was open: offer the others only.
         Msg::error(this, tr("该人员已被删除，不能登陆！"));
         LoadUserList();

@@ -2,6 +2,7 @@
 
 #include "BaseWindows.h"
 
+class AccountContext;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -13,7 +14,7 @@ class TLoginFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TLoginFm(QWidget *parent = nullptr);
+    explicit TLoginFm(AccountContext &account, QWidget *parent = nullptr);
 
     void LoadUserList();
     // Checks the typed password; a success or a failure is written into the audit log.
@@ -36,4 +37,8 @@ private:
     static int s_failureDelayMs;
     void BitBtn1Click();
     void BitBtn2Click();
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

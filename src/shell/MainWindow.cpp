@@ -44,7 +44,7 @@ QString clockText(const QDateTime &now)
     return TMainFm::tr("系统时间：") + now.toString(TMainFm::tr("yyyy'年'MM'月'dd'日'  HH:mm:ss"));
 }
 
-TMainFm::TMainFm(QWidget *parent) : QMainWindow(parent)
+TMainFm::TMainFm(AccountContext &account, QWidget *parent) : QMainWindow(parent), m_account(account)
 {
     setObjectName(QStringLiteral("MainFm"));
     setWindowTitle(kProductTitle);
@@ -145,11 +145,12 @@ void TMainFm::buildNavigation()
 
     connect(FlatSpeedButton1, &QPushButton::clicked, this, &TMainFm::rentOut);
     connect(FlatSpeedButton2, &QPushButton::clicked, this, &TMainFm::takeBack);
-    connect(FlatSpeedButton8, &QPushButton::clicked, this, [] { ShowSellMainFm(); });
-    connect(FlatSpeedButton3, &QPushButton::clicked, this, [] { ShowRepertoryFm(); });
+    connect(FlatSpeedButton8, &QPushButton::clicked, this, [this] { ShowSellMainFm(m_account); });
+    connect(FlatSpeedButton3, &QPushButton::clicked, this, [this] { ShowRepertoryFm(m_account); });
     connect(FlatSpeedButton7, &QPushButton::clicked, this, &TMainFm::popupStatistics);
-    connect(FlatSpeedButton4, &QPushButton::clicked, this, [] { ShowInOutMoneyList(); });
-    connect(FlatSpeedButton6, &QPushButton::clicked, this, [] { ShowSetupPage(0); });
+    connect(FlatSpeedButton4, &QPushButton::clicked, this,
+            [this] { ShowInOutMoneyList(m_account); });
+    connect(FlatSpeedButton6, &QPushButton::clicked, this, [this] { ShowSetupPage(m_account, 0); });
     connect(FlatSpeedButton5, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -179,15 +180,16 @@ void TMainFm::buildMenus()
         FileMenu, QStringLiteral("FileOpen"), tr("打     开"),
         [this] { openAccountDialog(ShowOpenAccount); }, QKeySequence(QStringLiteral("Ctrl+O")));
     addEntry(
-        FileMenu, QStringLiteral("FileBackup"), tr("保存/备份"), [] { ShowBackup(); },
+        FileMenu, QStringLiteral("FileBackup"), tr("保存/备份"), [this] { ShowBackup(m_account); },
         QKeySequence(QStringLiteral("Ctrl+S")));
     // Restore from a backup: the account in use is backed up first, and the operator is asked.
     addEntry(FileMenu, QStringLiteral("FileRestore"), tr("恢     复"),
              [this] { restoreFromBackup(); });
     // Moves of the account between a file and a database server.
     addEntry(FileMenu, QStringLiteral("FileMoveToServer"), tr("迁移到服务器"),
-             [] { ShowMoveToServer(); });
-    addEntry(FileMenu, QStringLiteral("FileMoveToFile"), tr("迁移到文件"), [] { ShowMoveToFile(); });
+             [this] { ShowMoveToServer(m_account); });
+    addEntry(FileMenu, QStringLiteral("FileMoveToFile"), tr("迁移到文件"),
+             [this] { ShowMoveToFile(m_account); });
     NNAg = addEntry(FileMenu, QStringLiteral("NNAg"), tr("屏蔽导航条"), [this] { NNAgClick(); });
     NNAg->setCheckable(true);
     N43 = addEntry(FileMenu, QStringLiteral("N43"), tr("暂时离开"), [this] { N43Click(); });
@@ -206,17 +208,18 @@ void TMainFm::buildMenus()
         BusinessMenu, QStringLiteral("BizReturn"), tr("归    还"), [this] { takeBack(); },
         QKeySequence(QStringLiteral("Ctrl+R")));
     addEntry(
-        BusinessMenu, QStringLiteral("BizSell"), tr("销    售"), [] { ShowSellMainFm(); },
-        QKeySequence(QStringLiteral("Ctrl+I")));
+        BusinessMenu, QStringLiteral("BizSell"), tr("销    售"),
+        [this] { ShowSellMainFm(m_account); }, QKeySequence(QStringLiteral("Ctrl+I")));
     addEntry(
-        BusinessMenu, QStringLiteral("BizStock"), tr("库存管理"), [] { ShowRepertoryFm(); },
-        QKeySequence(QStringLiteral("Ctrl+T")));
+        BusinessMenu, QStringLiteral("BizStock"), tr("库存管理"),
+        [this] { ShowRepertoryFm(m_account); }, QKeySequence(QStringLiteral("Ctrl+T")));
     BusinessMenu->addSeparator();
-    addEntry(BusinessMenu, QStringLiteral("BizCashUp"), tr("交班结算"), [] { ShowCashUp(); });
+    addEntry(BusinessMenu, QStringLiteral("BizCashUp"), tr("交班结算"),
+             [this] { ShowCashUp(m_account); });
 
     InOutMenuEntry = bar->addAction(tr("费用收支"));
     InOutMenuEntry->setObjectName(QStringLiteral("InOutMenuEntry"));
-    connect(InOutMenuEntry, &QAction::triggered, this, [] { ShowInOutMoneyList(); });
+    connect(InOutMenuEntry, &QAction::triggered, this, [this] { ShowInOutMoneyList(m_account); });
 
     StatisticsMenu = bar->addMenu(tr("统计/分析"));
     StatisticsMenu->setObjectName(QStringLiteral("StatisticsMenu"));
@@ -232,31 +235,31 @@ void TMainFm::buildMenus()
     };
     const Report reports[] = {
         {"StatRentalReport", QT_TR_NOOP("租赁报表"), QT_TR_NOOP("租赁报表"),
-         [] { ShowRentalReport(); }},
+         [this] { ShowRentalReport(m_account); }},
         {"StatRentalChart", QT_TR_NOOP("租赁分析"), QT_TR_NOOP("租赁分析"),
-         [] { ShowLeaseChart(); }},
+         [this] { ShowLeaseChart(m_account); }},
         {nullptr, nullptr, nullptr, {}},
         {"StatSalesSummary", QT_TR_NOOP("销售汇总表"), QT_TR_NOOP("销售汇总报表"),
-         [] { ShowSellStockRep(); }},
+         [this] { ShowSellStockRep(m_account); }},
         {"StatSalesDetail", QT_TR_NOOP("销售明细表"), QT_TR_NOOP("销售明细报表"),
-         [] { ShowQSellDetailFm(); }},
+         [this] { ShowQSellDetailFm(m_account); }},
         {nullptr, nullptr, nullptr, {}},
         {"StatStockReport", QT_TR_NOOP("库存报表"), QT_TR_NOOP("库存报表"),
-         [] { ShowQStoreRep(); }},
+         [this] { ShowQStoreRep(m_account); }},
         {"StatStockChart", QT_TR_NOOP("库存分析"), QT_TR_NOOP("库存分析"),
-         [] { ShowStoreChart(); }},
+         [this] { ShowStoreChart(m_account); }},
         {nullptr, nullptr, nullptr, {}},
         {"StatMemberReport", QT_TR_NOOP("会员报表"), QT_TR_NOOP("会员报表"),
-         [] { ShowMemberReport(); }},
+         [this] { ShowMemberReport(m_account); }},
         {"StatOverdueReport", QT_TR_NOOP("租赁过期报表"), QT_TR_NOOP("租赁过期报表"),
-         [] { ShowOverdueReport(); }},
+         [this] { ShowOverdueReport(m_account); }},
         {"StatMonthly", QT_TR_NOOP("月平均收支"), QT_TR_NOOP("月平均收支"),
-         [] { ShowCompareChart(); }},
+         [this] { ShowCompareChart(m_account); }},
         {nullptr, nullptr, nullptr, {}},
         {"StatRentalRanking", QT_TR_NOOP("租赁排行榜"), QT_TR_NOOP("租赁排行榜"),
-         [] { ShowQPHFm(0); }},
+         [this] { ShowQPHFm(m_account, 0); }},
         {"StatSalesRanking", QT_TR_NOOP("销售排行榜"), QT_TR_NOOP("销售排行榜"),
-         [] { ShowQPHFm(1); }},
+         [this] { ShowQPHFm(m_account, 1); }},
     };
     for (const Report &r : reports) {
         if (!r.name) {
@@ -268,9 +271,9 @@ void TMainFm::buildMenus()
     // What the owner checks on the counter: who did what, and the shifts' cash.
     StatisticsMenu->addSeparator();
     addEntry(StatisticsMenu, QStringLiteral("StatAuditLog"), tr("操作日志"),
-             [] { ShowAuditLog(); });
+             [this] { ShowAuditLog(m_account); });
     addEntry(StatisticsMenu, QStringLiteral("StatCashUpList"), tr("交班记录"),
-             [] { ShowCashUpList(); });
+             [this] { ShowCashUpList(m_account); });
     // The pop-up of the statistics button lists the same reports in its own order.
     const char *popupOrder[] = {
         "StatRentalReport", "StatRentalChart", "StatSalesSummary",  "StatSalesDetail",
@@ -290,18 +293,22 @@ void TMainFm::buildMenus()
     }
     PopupMenu1->addSeparator();
     addEntry(PopupMenu1, QStringLiteral("PopupStatAuditLog"), tr("操作日志"),
-             [] { ShowAuditLog(); });
+             [this] { ShowAuditLog(m_account); });
     addEntry(PopupMenu1, QStringLiteral("PopupStatCashUpList"), tr("交班记录"),
-             [] { ShowCashUpList(); });
+             [this] { ShowCashUpList(m_account); });
 
     SettingsMenu = bar->addMenu(tr("系统设置"));
     SettingsMenu->setObjectName(QStringLiteral("SettingsMenu"));
-    addEntry(SettingsMenu, QStringLiteral("SetMembers"), tr("会员设置"), [] { ShowSetupPage(0); });
-    addEntry(SettingsMenu, QStringLiteral("SetRental"), tr("出    租"), [] { ShowSetupPage(1); });
-    addEntry(SettingsMenu, QStringLiteral("SetFees"), tr("费    用"), [] { ShowSetupPage(2); });
-    addEntry(SettingsMenu, QStringLiteral("SetStaff"), tr("人员管理"), [] { ShowSetupPage(3); });
+    addEntry(SettingsMenu, QStringLiteral("SetMembers"), tr("会员设置"),
+             [this] { ShowSetupPage(m_account, 0); });
+    addEntry(SettingsMenu, QStringLiteral("SetRental"), tr("出    租"),
+             [this] { ShowSetupPage(m_account, 1); });
+    addEntry(SettingsMenu, QStringLiteral("SetFees"), tr("费    用"),
+             [this] { ShowSetupPage(m_account, 2); });
+    addEntry(SettingsMenu, QStringLiteral("SetStaff"), tr("人员管理"),
+             [this] { ShowSetupPage(m_account, 3); });
     addEntry(SettingsMenu, QStringLiteral("SetInOutTypes"), tr("收支类型"),
-             [] { ShowSetupPage(4); });
+             [this] { ShowSetupPage(m_account, 4); });
 
     HelpMenu = bar->addMenu(tr("帮助"));
     HelpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -339,13 +346,12 @@ QList<TMainFm::PowerTargets> TMainFm::powerTargets() const
 
 void TMainFm::ApplyPowers()
 {
-    AccountContext &account = AccountContext::current();
     try {
-        account.refreshSession();
+        m_account.refreshSession();
     } catch (const Db::DbError &e) {
         Msg::fault(this, e); // the session is locked down: nothing opens
     }
-    const OperatorSession &session = account.session();
+    const OperatorSession &session = m_account.session();
     if (!session.modeReadable)
         Msg::error(this, tr("系统运行方式设置缺失或无效，本次按不控制权限运行。"));
 
@@ -403,38 +409,37 @@ void TMainFm::FormShow()
 
 void TMainFm::showAccount()
 {
-    StatusPanel1->setText(tr("当前帐户：") + accountDisplayName(CurrentDBFile));
-    AccountContext &account = AccountContext::current();
+    StatusPanel1->setText(tr("当前帐户：") + accountDisplayName(m_account.account()));
     try {
-        account.readShop();
+        m_account.readShop();
     } catch (const Db::DbError &e) {
         Msg::fault(this, e);
     }
-    const QString company = account.shop().company;
+    const QString company = m_account.shop().company;
     const QString shop = company.isEmpty() ? tr("未设置单位名称 ") : company;
     // The sample account says what it is, so nobody keeps his shop in the demonstration rows.
-    const QString sample = isSampleAccount(CurrentDBFile)
+    const QString sample = isSampleAccount(m_account.account())
                                ? tr("    （示例帐户，用“文件 → 新建”建立自己的帐户）")
                                : QString();
     // An account on a server is named in the caption, so a counter sees which database it uses.
-    const auto server = serverAccountOf(CurrentDBFile);
+    const auto server = serverAccountOf(m_account.account());
     const QString where =
         server ? tr("    （服务器帐户：%1）").arg(server->displayName()) : QString();
     setWindowTitle(tr("%1    【%2】").arg(kProductTitle, shop) + sample + where);
 }
 
-void TMainFm::openAccountDialog(void (*dialog)())
+void TMainFm::openAccountDialog(void (*dialog)(AccountContext &))
 {
     HideWorkWindows();
-    const QString before = CurrentDBFile;
-    dialog();
-    if (CurrentDBFile == before)
+    const QString before = m_account.account();
+    dialog(m_account);
+    if (m_account.account() == before)
         return;
     // Another shop's file: the account line, the caption and the shop's details on receipts
     // follow it, and one of its own staff logs in, so that neither the operator's ID nor the
     // permissions of the previous account carry over.
     // The ID of the last operator names nobody in this file: no one is logged in until the login.
-    AccountContext::current().forget();
+    m_account.forget();
     showAccount();
     N43Click();
 }
@@ -442,10 +447,10 @@ void TMainFm::openAccountDialog(void (*dialog)())
 void TMainFm::restoreFromBackup()
 {
     HideWorkWindows();
-    if (!ShowRestore(this))
+    if (!ShowRestore(m_account, this))
         return;
     // The same file with other rows: its shop details and its staff, who log in again.
-    AccountContext::current().setShop(ShopDetails());
+    m_account.setShop(ShopDetails());
     showAccount();
     N43Click();
 }
@@ -509,14 +514,14 @@ bool TMainFm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainFm::rentOut()
 {
-    ShowLeaseList();
-    ShowLeaseWindow(0);
+    ShowLeaseList(m_account);
+    ShowLeaseWindow(m_account, 0);
 }
 
 void TMainFm::takeBack()
 {
-    ShowLeaseList();
-    ShowLeaseWindow(1);
+    ShowLeaseList(m_account);
+    ShowLeaseWindow(m_account, 1);
 }
 
 QString TMainFm::helpTopic() const
@@ -557,9 +562,9 @@ void TMainFm::N43Click()
     HideWorkWindows();
     for (QWidget *w : MainPanel->placedWindows())
         w->hide();
-    if (AccountContext::current().operatorId() != 0) {
+    if (m_account.operatorId() != 0) {
         try {
-            Audit::record(Audit::Kind::Leave, QString());
+            Audit::record(m_account, Audit::Kind::Leave, QString());
         } catch (const Db::DbError &e) {
             Msg::fault(this, e, Audit::notRecordedText());
         }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class AccountContext;
 class QAction;
 class QDateTime;
 class QLabel;
@@ -22,8 +23,12 @@ class TMainFm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TMainFm(QWidget *parent = nullptr);
+    // account: the context of the account this run works in; the windows opened from here get it.
+    explicit TMainFm(AccountContext &account, QWidget *parent = nullptr);
     ~TMainFm() override;
+
+    // The account this run works in, as the window passes it to what it opens.
+    AccountContext &account() const { return m_account; }
 
     // Enables the menu entries and buttons the current operator may use.
     void ApplyPowers();
@@ -82,7 +87,7 @@ private:
     // The account line, the shop's details and the caption, read from the account in use.
     void showAccount();
     // Runs an account dialog; when it moved to another account, the window follows it.
-    void openAccountDialog(void (*dialog)());
+    void openAccountDialog(void (*dialog)(AccountContext &));
     // 文件 → 恢复; after a restore the window shows the restored rows' shop and asks for a login.
     void restoreFromBackup();
     void buildMenus();
@@ -105,6 +110,7 @@ private:
     };
     QList<PowerTargets> powerTargets() const;
 
+    AccountContext &m_account;
     std::function<bool()> m_login;
     bool m_shownOnce = false;
     bool m_leaving = false; // closing without the confirmation (a cancelled re-login)

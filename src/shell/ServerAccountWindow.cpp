@@ -316,27 +316,27 @@ void TAccountMoveFm::BtnMoveClick()
                            : tr("帐户已迁移到文件，两边的行数和金额合计一致。"));
 }
 
-void ShowMoveToServer()
+void ShowMoveToServer(AccountContext &account)
 {
-    if (serverAccountOf(CurrentDBFile)) {
+    if (serverAccountOf(account.account())) {
         Msg::info(QApplication::activeWindow(),
                   TAccountMoveFm::tr("当前帐户已在服务器上。要复制到另一个服务器，"
                                      "请先把它迁移到文件，再把文件迁移到那个服务器。"));
         return;
     }
     TAccountMoveFm dialog(TAccountMoveFm::Direction::ToServer, QApplication::activeWindow(),
-                          Db::mainConn(), CurrentDBFile);
+                          account.db(), account.account());
     dialog.exec();
 }
 
-void ShowMoveToFile()
+void ShowMoveToFile(AccountContext &account)
 {
-    if (!serverAccountOf(CurrentDBFile)) {
+    if (!serverAccountOf(account.account())) {
         Msg::info(QApplication::activeWindow(),
                   TAccountMoveFm::tr("当前帐户已是一个文件；要复制它，请用“文件 → 保存/备份”。"));
         return;
     }
     TAccountMoveFm dialog(TAccountMoveFm::Direction::ToFile, QApplication::activeWindow(),
-                          Db::mainConn(), CurrentDBFile);
+                          account.db(), account.account());
     dialog.exec();
 }

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class AccountContext;
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -63,7 +65,8 @@ class TAccountMoveFm : public TBaseDlgFM
 public:
     enum class Direction { ToServer, ToFile };
 
-    // source: the connection of the account to move; account: its name (CurrentDBFile).
+    // source: the connection of the account to move; account: its name (a file's path or a
+    // server's address, as AccountContext::account holds them).
     TAccountMoveFm(Direction direction, QWidget *parent, const QSqlDatabase &source,
                    const QString &account, const QString &folder = dataFolder());
 
@@ -95,5 +98,5 @@ private:
 };
 
 // 文件 → 迁移到服务器 / 迁移到文件, on the account in use.
-void ShowMoveToServer();
-void ShowMoveToFile();
+void ShowMoveToServer(AccountContext &account);
+void ShowMoveToFile(AccountContext &account);

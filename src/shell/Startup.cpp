@@ -84,7 +84,10 @@ int run(QApplication &app)
     QString why;
     if (!prepareDataFolder(&why))
         qWarning("data folder: %s", qPrintable(why));
-    TDataModule1 dataModule;
+    // The account of this run: built here, handed to the data module that opens it and to
+    // the windows, which pass it on to whatever they open.
+    AccountContext account;
+    TDataModule1 dataModule(account);
     if (!dataModule.connectCurrentAccount(&why)) {
         qCWarning(lcData).noquote() << "cannot open the account:" << why;
         Msg::show({nullptr, Msg::SystemCaption, QCoreApplication::translate("Startup", "数据库连接错误,程序无法运行！"),
@@ -93,10 +96,10 @@ int run(QApplication &app)
             splash->close();
         return 0;
     }
-    warnIfOnNetworkShare(nullptr, CurrentDBFile);
+    warnIfOnNetworkShare(nullptr, account.account());
 
     {
-        TLoginFm login;
+        TLoginFm login(account);
         if (login.exec() != QDialog::Accepted) {
             if (splash)
                 splash->close();
@@ -106,16 +109,16 @@ int run(QApplication &app)
     if (splash)
         splash->repaint();
 
-    TMainFm mainWindow;
-    mainWindow.setLoginProvider([&mainWindow] {
-        TLoginFm login(&mainWindow);
+    TMainFm mainWindow(account);
+    mainWindow.setLoginProvider([&mainWindow, &account] {
+        TLoginFm login(account, &mainWindow);
         return login.exec() == QDialog::Accepted;
     });
-    CreateLeaseList();
-    CreateRepertoryFm();
-    CreateSellMainFm();
-    CreateSetupFm();
-    CreateInOutMoneyList();
+    CreateLeaseList(account);
+    CreateRepertoryFm(account);
+    CreateSellMainFm(account);
+    CreateSetupFm(account);
+    CreateInOutMoneyList(account);
 
     if (splash)
         splash->close();

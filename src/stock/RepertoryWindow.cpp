@@ -1,5 +1,7 @@
 #include "RepertoryWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "labels/LabelWindow.h"
 
 #include "EntryHelpers.h"
@@ -30,7 +32,8 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-TRepertoryFm::TRepertoryFm(QWidget *parent) : TBaseFm(parent)
+TRepertoryFm::TRepertoryFm(AccountContext &account, QWidget *parent)
+    : TBaseFm(parent), m_account(account)
 {
     setObjectName(QStringLiteral("RepertoryFm"));
     setWindowTitle(tr("影片库存"));
@@ -109,7 +112,7 @@ void TRepertoryFm::showEvent(QShowEvent *event)
 void TRepertoryFm::RefreshIfChanged()
 {
     try {
-        if (m_opened && StockStore::changeStamp() == m_readAt)
+        if (m_opened && StockStore::changeStamp(m_account.db()) == m_readAt)
             return;
     } catch (const Db::DbError &e) {
         // Unknown: read the list again.
@@ -121,11 +124,11 @@ void TRepertoryFm::RefreshIfChanged()
 void TRepertoryFm::RefreshList()
 {
     try {
-        m_readAt = StockStore::changeStamp();
+        m_readAt = StockStore::changeStamp(m_account.db());
         if (m_opened) {
             dxDBGrid1->requery();
         } else {
-            dxDBGrid1->open(StockStore::stockListSql());
+            dxDBGrid1->open(m_account.db(), StockStore::stockListSql());
             m_opened = true;
         }
     } catch (const Db::DbError &e) {
@@ -151,7 +154,7 @@ void TRepertoryFm::EDSearchChange(const QString &text)
 
 void TRepertoryFm::BtnAddClick()
 {
-    ShowRepertoryDetailFm(this);
+    ShowRepertoryDetailFm(m_account, this);
     RefreshList();
 }
 
@@ -160,7 +163,7 @@ void TRepertoryFm::BtnEditClick()
     const qint64 id = currentId();
     if (id == 0)
         return;
-    ShowRepertoryDetailEditFm(id, this);
+    ShowRepertoryDetailEditFm(m_account, id, this);
     RefreshList();
 }
 
@@ -174,7 +177,7 @@ void TRepertoryFm::BtnDelClick()
     if (id == 0)
         return;
     try {
-        if (!StockStore::deleteFromStock(id))
+        if (!StockStore::deleteFromStock(m_account, id))
             Msg::info(this, tr("该影片已不在库存中!"));
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("影片删除操作失败!"));
@@ -196,7 +199,7 @@ void TRepertoryFm::BtnLostClick()
     if (id == 0)
         return;
     try {
-        if (!StockStore::writeOff(id))
+        if (!StockStore::writeOff(m_account, id))
             Msg::info(this, tr("该影片已不在库存中!"));
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("影片注销操作失败!"));

@@ -2,6 +2,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QLineEdit;
 class QPushButton;
@@ -12,7 +13,7 @@ class TRepertoryFm : public TBaseFm
 {
     Q_OBJECT
 public:
-    explicit TRepertoryFm(QWidget *parent = nullptr);
+    explicit TRepertoryFm(AccountContext &account, QWidget *parent = nullptr);
 
     // Reads the list again, keeping the current row when it is still listed.
     void RefreshList();
@@ -46,4 +47,8 @@ private:
 
     bool m_opened = false;
     QString m_readAt; // the change stamp when the list was last read
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

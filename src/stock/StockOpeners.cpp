@@ -13,11 +13,11 @@ namespace {
 QPointer<TRepertoryFm> g_repertory;
 }
 
-void CreateRepertoryFm()
+void CreateRepertoryFm(AccountContext &account)
 {
     if (g_repertory)
         return;
-    g_repertory = new TRepertoryFm;
+    g_repertory = new TRepertoryFm(account);
     if (WorkArea *area = mainWorkArea())
         area->place(g_repertory);
 }
@@ -27,10 +27,10 @@ QWidget *RepertoryWindow()
     return g_repertory;
 }
 
-void ShowRepertoryFm()
+void ShowRepertoryFm(AccountContext &account)
 {
     const bool existed = g_repertory;
-    CreateRepertoryFm();
+    CreateRepertoryFm(account);
     // Sales and write-offs made elsewhere change the stock: show it as it is now.
     if (existed)
         g_repertory->RefreshIfChanged();
@@ -41,14 +41,14 @@ void ShowRepertoryFm()
     g_repertory->raise();
 }
 
-void ShowRepertoryDetailFm(QWidget *parent)
+void ShowRepertoryDetailFm(AccountContext &account, QWidget *parent)
 {
-    TRepertoryDetailFM dialog(parent);
+    TRepertoryDetailFM dialog(account, parent);
     dialog.exec();
 }
 
-void ShowRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
+void ShowRepertoryDetailEditFm(AccountContext &account, qint64 titleId, QWidget *parent)
 {
-    TRepertoryDetailEditFm dialog(titleId, parent);
+    TRepertoryDetailEditFm dialog(account, titleId, parent);
     dialog.exec();
 }

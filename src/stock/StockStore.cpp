@@ -2,6 +2,7 @@
 
 #include "audit/AuditLog.h"
 
+#include "data/AccountContext.h"
 #include "data/Db.h"
 #include "data/Schema.h"
 #include "data/SqlDialect.h"
@@ -12,10 +13,10 @@ namespace {
 const QString kTable = QStringLiteral("TBName");
 const QString kKey = QStringLiteral("ID");
 
-QList<LookupItem> readLookup(const QString &sql)
+QList<LookupItem> readLookup(const QSqlDatabase &db, const QString &sql)
 {
     QList<LookupItem> items;
-    QSqlQuery q = Db::exec(sql);
+    QSqlQuery q = Db::exec(sql, {}, db);
     while (q.next())
         items.append({q.value(0).toLongLong(), q.value(1).toString()});
     return items;
@@ -33,13 +34,14 @@ QString stockListSql()
         "WHERE a.Quality < 3");
 }
 
-QString changeStamp()
+QString changeStamp(const QSqlDatabase &db)
 {
-    return SqlDialect::changeStamp();
+    return SqlDialect::changeStamp(db);
 }
 
-QList<qint64> writeTitles(const QList<TitleRecord> &rows)
+QList<qint64> writeTitles(const AccountContext &account, const QList<TitleRecord> &rows)
 {
+    const QSqlDatabase db = account.db();
     QList<qint64> ids;
     if (rows.isEmpty())
         return ids;
@@ -47,12 +49,14 @@ QList<qint64> writeTitles(const QList<TitleRecord> &rows)
         "INSERT INTO TBName (CustomNum, Name, Nlang, Ver, Categray, Amount, Copy, DatTime, "
         "Provide, Mone, Address1, Direct, ActRole) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    Db::Transaction tx;
+    Db::Transaction tx(db);
     for (const TitleRecord &r : rows) {
-        ids << Db::insert(insert, {r.customNum, r.name, r.nlang, r.ver, r.categray, r.amount, r.copy,
-                              SqlDialect::dateText(r.datTime), r.provide, r.mone.cents(),
-                              r.address1, r.direct, r.actRole});
-        Audit::RowChange(Audit::Kind::StockAdd, kTable, kKey, 0).record(ids.last());
+        ids << Db::insert(insert,
+                          {r.customNum, r.name, r.nlang, r.ver, r.categray, r.amount, r.copy,
+                           SqlDialect::dateText(r.datTime), r.provide, r.mone.cents(), r.address1,
+                           r.direct, r.actRole},
+                          db);
+        Audit::RowChange(account, Audit::Kind::StockAdd, kTable, kKey, 0).record(ids.last());
     }
     tx.commit();
     return ids;
@@ -69,47 +73,50 @@ namespace {
 
 // Gives a copy still in stock the quality that takes it out (deleted or written off); a copy
 // already out is refused, which rolls the caller's transaction back.
-void takeOutOfStock(qint64 titleId, int quality)
+void takeOutOfStock(const QSqlDatabase &db, qint64 titleId, int quality)
 {
-    QSqlQuery q = Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? AND Quality < ?"),
-                           {quality, titleId, Schema::QualityDeleted});
+    QSqlQuery q =
+        Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ? AND Quality < ?"),
+                 {quality, titleId, Schema::QualityDeleted}, db);
     if (q.numRowsAffected() <= 0)
         refuseNotInStock();
 }
 
 } // namespace
 
-Db::Completed<Db::Nothing> deleteFromStock(qint64 titleId)
+Db::Completed<Db::Nothing> deleteFromStock(const AccountContext &account, qint64 titleId)
 {
-    return Db::complete([titleId] {
-        Db::Transaction tx;
-        const Audit::RowChange change(Audit::Kind::StockDelete, kTable, kKey, titleId);
-        takeOutOfStock(titleId, Schema::QualityDeleted);
+    const QSqlDatabase db = account.db();
+    return Db::complete([&account, &db, titleId] {
+        Db::Transaction tx(db);
+        const Audit::RowChange change(account, Audit::Kind::StockDelete, kTable, kKey, titleId);
+        takeOutOfStock(db, titleId, Schema::QualityDeleted);
         change.record();
         tx.commit();
         return Db::Nothing();
     });
 }
 
-Db::Completed<Db::Nothing> writeOff(qint64 titleId)
+Db::Completed<Db::Nothing> writeOff(const AccountContext &account, qint64 titleId)
 {
-    return Db::complete([titleId] {
-        Db::Transaction tx;
-        const Audit::RowChange change(Audit::Kind::WriteOff, kTable, kKey, titleId);
-        takeOutOfStock(titleId, Schema::QualityWrittenOff); // refused: rolled back
+    const QSqlDatabase db = account.db();
+    return Db::complete([&account, &db, titleId] {
+        Db::Transaction tx(db);
+        const Audit::RowChange change(account, Audit::Kind::WriteOff, kTable, kKey, titleId);
+        takeOutOfStock(db, titleId, Schema::QualityWrittenOff); // refused: rolled back
         // Open lines are the open rentals and the sale lines; only the rentals go.
         Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = ? AND ReDate IS NULL "
                                 "AND (Ass_Number IS NULL OR Ass_Number <> ?)"),
-                 {titleId, Schema::SaleCustomer});
+                 {titleId, Schema::SaleCustomer}, db);
         change.record();
         tx.commit();
         return Db::Nothing();
     });
 }
 
-std::optional<TitleRecord> loadTitle(qint64 titleId)
+std::optional<TitleRecord> loadTitle(const QSqlDatabase &db, qint64 titleId)
 {
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBName WHERE ID = ?"), {titleId});
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBName WHERE ID = ?"), {titleId}, db);
     if (!q.next())
         return std::nullopt;
     TitleRecord t;
@@ -122,17 +129,19 @@ std::optional<TitleRecord> loadTitle(qint64 titleId)
     return t;
 }
 
-bool updateTitle(qint64 titleId, const TitleRecord &t)
+bool updateTitle(const AccountContext &account, qint64 titleId, const TitleRecord &t)
 {
-    Db::Transaction tx;
-    const Audit::RowChange change(Audit::Kind::StockEdit, kTable, kKey, titleId);
+    const QSqlDatabase db = account.db();
+    Db::Transaction tx(db);
+    const Audit::RowChange change(account, Audit::Kind::StockEdit, kTable, kKey, titleId);
     QSqlQuery q = Db::exec(
         QStringLiteral("UPDATE TBName SET CustomNum = ?, Name = ?, Nlang = ?, Ver = ?, "
                        "Categray = ?, Amount = ?, Copy = ?, Bu = 0, DatTime = ?, Provide = ?, "
                        "Mone = ?, Address1 = ?, Direct = ?, ActRole = ? WHERE ID = ?"),
         {t.customNum, t.name, t.nlang, t.ver, t.categray, t.amount, t.copy,
          SqlDialect::dateText(t.datTime), t.provide, t.mone.cents(), t.address1, t.direct,
-         t.actRole, titleId});
+         t.actRole, titleId},
+        db);
     if (q.numRowsAffected() <= 0)
         return false;
     change.record();
@@ -140,24 +149,24 @@ bool updateTitle(qint64 titleId, const TitleRecord &t)
     return true;
 }
 
-QList<LookupItem> languages()
+QList<LookupItem> languages(const QSqlDatabase &db)
 {
-    return readLookup(QStringLiteral("SELECT ID, NLang FROM TBLanguage ORDER BY ID"));
+    return readLookup(db, QStringLiteral("SELECT ID, NLang FROM TBLanguage ORDER BY ID"));
 }
 
-QList<LookupItem> categories()
+QList<LookupItem> categories(const QSqlDatabase &db)
 {
-    return readLookup(QStringLiteral("SELECT ID, Categray FROM TBCategray ORDER BY ID"));
+    return readLookup(db, QStringLiteral("SELECT ID, Categray FROM TBCategray ORDER BY ID"));
 }
 
-QList<LookupItem> versions()
+QList<LookupItem> versions(const QSqlDatabase &db)
 {
-    return readLookup(QStringLiteral("SELECT ID, Name FROM TBVer ORDER BY ID"));
+    return readLookup(db, QStringLiteral("SELECT ID, Name FROM TBVer ORDER BY ID"));
 }
 
-QList<LookupItem> suppliers()
+QList<LookupItem> suppliers(const QSqlDatabase &db)
 {
-    return readLookup(QStringLiteral("SELECT ID, Company FROM TbProvide ORDER BY ID"));
+    return readLookup(db, QStringLiteral("SELECT ID, Company FROM TbProvide ORDER BY ID"));
 }
 
 } // namespace StockStore

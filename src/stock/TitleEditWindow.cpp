@@ -1,5 +1,7 @@
 #include "TitleEditWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "EntryHelpers.h"
 #include "StockStore.h"
 
@@ -27,8 +29,9 @@ template <typename W> W *field(const char *name, QWidget *parent)
 
 } // namespace
 
-TRepertoryDetailEditFm::TRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
-    : TBaseDlgFM(parent), m_titleId(titleId)
+TRepertoryDetailEditFm::TRepertoryDetailEditFm(AccountContext &account, qint64 titleId,
+                                               QWidget *parent)
+    : TBaseDlgFM(parent), m_titleId(titleId), m_account(account)
 {
     setObjectName(QStringLiteral("RepertoryDetailEditFm"));
     setWindowTitle(tr("影片资料修改（按ESC键关闭窗口）"));
@@ -133,12 +136,12 @@ TRepertoryDetailEditFm::TRepertoryDetailEditFm(qint64 titleId, QWidget *parent)
 void TRepertoryDetailEditFm::FormShow()
 {
     dxDateEdit1->setDate(QDate::currentDate());
-    EntryHelpers::fillLookup(LanComB, StockStore::languages(), false);
-    EntryHelpers::fillLookup(CatComB, StockStore::categories(), false);
-    EntryHelpers::fillLookup(VerComB, StockStore::versions(), false);
-    EntryHelpers::fillLookup(ProComB, StockStore::suppliers(), false);
+    EntryHelpers::fillLookup(LanComB, StockStore::languages(m_account.db()), false);
+    EntryHelpers::fillLookup(CatComB, StockStore::categories(m_account.db()), false);
+    EntryHelpers::fillLookup(VerComB, StockStore::versions(m_account.db()), false);
+    EntryHelpers::fillLookup(ProComB, StockStore::suppliers(m_account.db()), false);
 
-    m_loaded = StockStore::loadTitle(m_titleId);
+    m_loaded = StockStore::loadTitle(m_account.db(), m_titleId);
     if (!m_loaded)
         return;
     const TitleRecord &t = *m_loaded;
@@ -203,7 +206,7 @@ void TRepertoryDetailEditFm::BtnSaveClick()
     t.actRole = EDActRole->text();
 
     try {
-        if (StockStore::updateTitle(m_titleId, t))
+        if (StockStore::updateTitle(m_account, m_titleId, t))
             Msg::info(this, tr("影片保存操作成功!"));
         else
             Msg::info(this, tr("影片保存操作失败!"));

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+class AccountContext;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -18,7 +19,8 @@ class TRepertoryDetailEditFm : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TRepertoryDetailEditFm(qint64 titleId, QWidget *parent = nullptr);
+    explicit TRepertoryDetailEditFm(AccountContext &account, qint64 titleId,
+                                    QWidget *parent = nullptr);
 
     QDateEdit *dxDateEdit1 = nullptr;
     QComboBox *ProComB = nullptr;
@@ -44,4 +46,8 @@ private:
 
     qint64 m_titleId;
     std::optional<TitleRecord> m_loaded;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

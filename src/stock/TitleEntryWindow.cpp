@@ -1,5 +1,7 @@
 #include "TitleEntryWindow.h"
 
+#include "data/AccountContext.h"
+
 #include "labels/LabelWindow.h"
 
 #include "EntryHelpers.h"
@@ -43,7 +45,8 @@ template <typename W> W *field(const char *name, QWidget *parent)
 
 } // namespace
 
-TRepertoryDetailFM::TRepertoryDetailFM(QWidget *parent) : TBaseDlgFM(parent)
+TRepertoryDetailFM::TRepertoryDetailFM(AccountContext &account, QWidget *parent)
+    : TBaseDlgFM(parent), m_account(account)
 {
     setObjectName(QStringLiteral("RepertoryDetailFM"));
     setWindowTitle(tr("库存影片编辑（按ESC键关闭窗口）"));
@@ -213,10 +216,10 @@ void TRepertoryDetailFM::FormShow()
 
 void TRepertoryDetailFM::fillLookups()
 {
-    EntryHelpers::fillLookup(LanComB, StockStore::languages(), true);
-    EntryHelpers::fillLookup(CatComB, StockStore::categories(), true);
-    EntryHelpers::fillLookup(VerComB, StockStore::versions(), true);
-    EntryHelpers::fillLookup(ProComB, StockStore::suppliers(), false);
+    EntryHelpers::fillLookup(LanComB, StockStore::languages(m_account.db()), true);
+    EntryHelpers::fillLookup(CatComB, StockStore::categories(m_account.db()), true);
+    EntryHelpers::fillLookup(VerComB, StockStore::versions(m_account.db()), true);
+    EntryHelpers::fillLookup(ProComB, StockStore::suppliers(m_account.db()), false);
 }
 
 void TRepertoryDetailFM::showPending()
@@ -353,7 +356,7 @@ void TRepertoryDetailFM::BtnDelClick()
 bool TRepertoryDetailFM::BtnSaveAginClick()
 {
     try {
-        StockStore::writeTitles(m_pending.rows());
+        StockStore::writeTitles(m_account, m_pending.rows());
     } catch (const Db::DbError &e) {
         Msg::fault(this, e, tr("影片保存失败，未写入任何记录!"));
         return false;

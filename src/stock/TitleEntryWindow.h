@@ -4,6 +4,7 @@
 
 #include "shell/BaseWindows.h"
 
+class AccountContext;
 class DataGrid;
 class QComboBox;
 class QDateEdit;
@@ -17,7 +18,7 @@ class TRepertoryDetailFM : public TBaseDlgFM
 {
     Q_OBJECT
 public:
-    explicit TRepertoryDetailFM(QWidget *parent = nullptr);
+    explicit TRepertoryDetailFM(AccountContext &account, QWidget *parent = nullptr);
     ~TRepertoryDetailFM() override;
 
     QDateEdit *dxDateEdit1 = nullptr;
@@ -69,4 +70,8 @@ private:
     CopyNumbering::Mode m_mode = CopyNumbering::Mode::Entry;
     bool m_showingRows = false;
     bool m_shown = false;
+
+protected:
+    // The account this window works in, given by whoever opened it.
+    AccountContext &m_account;
 };

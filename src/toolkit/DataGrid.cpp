@@ -545,9 +545,10 @@ QString DataGrid::keyField() const
     return m_keyField;
 }
 
-void DataGrid::open(const QString &sql, const QVariantList &params)
+void DataGrid::open(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     stopLoading();
+    m_connection = db.connectionName();
     m_sql = sql;
     m_params = params;
     m_hasQuery = true;
@@ -556,6 +557,11 @@ void DataGrid::open(const QString &sql, const QVariantList &params)
         openStepwise();
     else
         reload(false);
+}
+
+QSqlDatabase DataGrid::connection() const
+{
+    return QSqlDatabase::database(m_connection, false);
 }
 
 void DataGrid::requery()
@@ -570,7 +576,7 @@ void DataGrid::requery()
 void DataGrid::openStepwise()
 {
     GridTable table;
-    auto cursor = std::make_unique<GridReader::Cursor>(Db::mainConn(), m_sql, m_params,
+    auto cursor = std::make_unique<GridReader::Cursor>(connection(), m_sql, m_params,
                                                        storagesOf(m_columns), table);
     const bool done = cursor->fetch(table, kFirstRows);
     m_model->setTable(std::move(table));
@@ -667,7 +673,7 @@ void DataGrid::continuePendingLocate()
 void DataGrid::reload(bool keepState)
 {
     // Read first: a failing query throws before anything shown changes.
-    GridTable table = GridReader::read(Db::mainConn(), m_sql, m_params, storagesOf(m_columns));
+    GridTable table = GridReader::read(connection(), m_sql, m_params, storagesOf(m_columns));
 
     QVariant key;
     int position = -1;
@@ -757,6 +763,7 @@ void DataGrid::clear()
 {
     stopLoading();
     m_hasQuery = false;
+    m_connection.clear();
     m_model->setTable(GridTable());
     m_footer->update();
     m_lastCurrent = -1;

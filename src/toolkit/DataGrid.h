@@ -13,7 +13,8 @@
 //     m_grid->setFooter(QStringLiteral("deposit"), Grid::Summary::Sum, QStringLiteral("共0.00
 //     元")); m_grid->setSort(QStringLiteral("Name"), Qt::DescendingOrder);
 //     m_grid->setKeyField(QStringLiteral("ID"));                      // keeps the row on requery
-//     m_grid->open(QStringLiteral("select ... where b.Ass_Number = ?"), {memberId}); // DbError
+//     m_grid->open(m_account.db(), QStringLiteral("select ... where b.Ass_Number = ?"),
+//                  {memberId});                                    // DbError
 //     connect(m_grid, &DataGrid::rowActivated, this, &TMyFm::dxDBGrid1DblClick);
 //     connect(m_grid, &DataGrid::currentRowChanged, this, &TMyFm::ADOListAfterScroll);
 //     ...
@@ -34,6 +35,8 @@
 // Values: Money columns hold integer cents (value() gives cents), dates their stored text.
 
 #include "GridTypes.h"
+
+class QSqlDatabase;
 
 #include <QSet>
 #include <QStringList>
@@ -106,11 +109,12 @@ public:
     // The field that identifies a row (e.g. "ID"): requery() keeps the current row by it.
     void setKeyField(const QString &field);
     QString keyField() const;
-    // Runs sql with its bound parameters on MainConn and shows the rows. Throws Db::DbError.
+    // Runs sql with its bound parameters on the connection db (the window's account) and shows
+    // the rows; requery() reads through the same connection. Throws Db::DbError.
     // A long list unsorted and ungrouped shows its first screen at once and reads the rest in
     // short steps while the program stays responsive; whatever needs every row (sorting,
     // grouping, locate, sums, rowCount, export) first reads the rest.
-    void open(const QString &sql, const QVariantList &params = {});
+    void open(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
     // True while rows of the last open() are still arriving; fetchAll() waits for them.
     bool isLoading() const { return m_cursor != nullptr; }
     void fetchAll();
@@ -181,6 +185,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The connection of the last open().
+    QSqlDatabase connection() const;
     void rebuildColumns();
     void openStepwise();
     void loadSlice();
@@ -214,6 +220,9 @@ private:
     QList<Grid::Column> m_columns;
     QString m_sql;
     QVariantList m_params;
+    // The connection of the last open(), by name: the grid keeps no handle of its own that
+    // would hold the account open when it is switched.
+    QString m_connection;
     bool m_hasQuery = false;
     QString m_keyField;
     bool m_footerVisible = true;

@@ -19,10 +19,10 @@ public:
     ReportData() = default;
     explicit ReportData(const QStringList &columns);
 
-    // Runs sql with params bound to its '?' placeholders and keeps every row. Throws
+    // Runs sql with params bound to its '?' placeholders on db and keeps every row. Throws
     // Db::DbError when the statement fails.
-    static ReportData fromQuery(const QString &sql, const QVariantList &params = {},
-                                const QSqlDatabase &db = Db::mainConn());
+    static ReportData fromQuery(const QString &sql, const QVariantList &params,
+                                const QSqlDatabase &db);
 
     // Appends a row; missing trailing values read as null, surplus ones are dropped.
     void appendRow(QVariantList values);

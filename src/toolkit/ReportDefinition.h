@@ -34,7 +34,7 @@
 //   sum.addSum({50, 0, 20, 6}, QStringLiteral("RMoney")).setCents()
 //       .setMask(QStringLiteral("#0.00")).alignRight().setBold();
 //
-//   ReportData rows = ReportData::fromQuery(QStringLiteral("select ... where b.ID > ?"), {id});
+//   ReportData rows = ReportData::fromQuery(QStringLiteral("select ... where b.ID > ?"), {id}, db);
 //   ReportDocument doc = ReportGenerator::generate(r, rows);
 //   ReportPrinter::print(doc);            // default printer, or a PDF in data/prints/
 //

@@ -58,7 +58,7 @@ void tst_AuditWindows::init()
     m_boxes = new RecordingPresenter;
     m_clerk = m_account->addStaff(QStringLiteral("小王"), QString());
     m_owner = m_account->addStaff(QStringLiteral("老板"), QString());
-    AccountContext::current().setOperator(int(m_clerk));
+    m_account->context().setOperator(int(m_clerk));
 }
 
 void tst_AuditWindows::cleanup()
@@ -70,25 +70,26 @@ void tst_AuditWindows::cleanup()
 void tst_AuditWindows::leaveBackupAndSwitchNameTheOperator()
 {
     {
-        TMainFm w;
+        TMainFm w(m_account->context());
         w.setLoginProvider([this] {
-            AccountContext::current().setOperator(int(m_owner));
+            m_account->context().setOperator(int(m_owner));
             return true;
         });
         w.N43->trigger();
     }
     // The operator who stepped away is named, not the one who came back.
     QCOMPARE(newestOperator(QStringLiteral("暂时离开")), m_clerk);
-    QCOMPARE(AccountContext::current().operatorId(), int(m_owner));
+    QCOMPARE(m_account->context().operatorId(), int(m_owner));
 
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("20240301.MDB"));
     {
-        TBackupFm backup(nullptr, m_account->path(), folder.path());
+        TBackupFm backup(m_account->context(), nullptr, folder.path());
         QVERIFY(backup.CopyDataFile(m_account->path(), target));
     }
     QCOMPARE(newestOperator(QStringLiteral("备份")), m_owner);
-    QVERIFY(Db::scalar(QStringLiteral("SELECT Subject FROM TBAuditLog WHERE Kind = '备份'"))
+    QVERIFY(Db::scalar(QStringLiteral("SELECT Subject FROM TBAuditLog WHERE Kind = '备份'"), {},
+                       m_account->db())
                 .toString()
                 .endsWith(QLatin1String("20240301.MDB")));
 
@@ -96,8 +97,8 @@ void tst_AuditWindows::leaveBackupAndSwitchNameTheOperator()
     QString why;
     QVERIFY2(SampleAccount::createEmptyAccount(other, &why), qPrintable(why));
     const QString left = m_account->path();
-    QVERIFY(SwitchAccount(other, nullptr));
-    QCOMPARE(CurrentDBFile, other);
+    QVERIFY(SwitchAccount(m_account->context(), other, nullptr));
+    QCOMPARE(m_account->context().account(), other);
     // The account left behind tells who moved away and to which file.
     {
         QSqlDatabase old =
@@ -117,10 +118,10 @@ void tst_AuditWindows::leaveBackupAndSwitchNameTheOperator()
 
 void tst_AuditWindows::viewerFiltersAndExports()
 {
-    auto add = [](const QString &at, qint64 user, const char *kind, const char *subject) {
+    auto add = [this](const QString &at, qint64 user, const char *kind, const char *subject) {
         Db::exec(QStringLiteral("INSERT INTO TBAuditLog (At, UserId, Kind, Subject) "
                                 "VALUES (?, ?, ?, ?)"),
-                 {at, user, QString::fromUtf8(kind), QString::fromUtf8(subject)});
+                 {at, user, QString::fromUtf8(kind), QString::fromUtf8(subject)}, m_account->db());
     };
     const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     add(today + QStringLiteral(" 09:00:00"), m_clerk, "出租", "客户 15：0001-1");
@@ -128,7 +129,7 @@ void tst_AuditWindows::viewerFiltersAndExports()
     add(today + QStringLiteral(" 11:00:00"), m_clerk, "登陆", "小王");
     add(QStringLiteral("2001-01-01 11:00:00"), m_clerk, "出租", "旧记录");
 
-    TAuditLogFm w;
+    TAuditLogFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.dxDBGrid1->rowCount(), 3); // the last seven days by default
@@ -164,13 +165,13 @@ void tst_AuditWindows::menuEntriesFollowThePowers()
     m_account->grant(m_owner, 3);
     m_account->grant(m_owner, Schema::PowerCashUp);
 
-    AccountContext::current().setOperator(int(m_clerk));
-    TMainFm w;
+    m_account->context().setOperator(int(m_clerk));
+    TMainFm w(m_account->context());
     QVERIFY(!w.action(QStringLiteral("BizCashUp"))->isEnabled());
     QVERIFY(!w.action(QStringLiteral("StatAuditLog"))->isEnabled());
     QVERIFY(w.action(QStringLiteral("BizRent"))->isEnabled());
 
-    AccountContext::current().setOperator(int(m_owner));
+    m_account->context().setOperator(int(m_owner));
     w.ApplyPowers();
     QVERIFY(w.action(QStringLiteral("BizCashUp"))->isEnabled());
     QVERIFY(w.action(QStringLiteral("StatAuditLog"))->isEnabled());
@@ -193,11 +194,12 @@ void tst_AuditWindows::faultsSayWhatFailedWithTheEnginesTextUnderDetails()
                  qPrintable(r.details));
     };
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE INSERT ON TBAuditLog "
-                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"),
+             {}, m_account->db());
     QTemporaryDir folder;
     const QString target = folder.filePath(QStringLiteral("20240301.MDB"));
     {
-        TBackupFm backup(nullptr, m_account->path(), folder.path());
+        TBackupFm backup(m_account->context(), nullptr, folder.path());
         QVERIFY(backup.CopyDataFile(m_account->path(), target));
     }
     QVERIFY(QFile::exists(target));
@@ -207,15 +209,15 @@ void tst_AuditWindows::faultsSayWhatFailedWithTheEnginesTextUnderDetails()
     m_boxes->clear();
 
     {
-        TMainFm w;
+        TMainFm w(m_account->context());
         w.setLoginProvider([] { return true; });
         w.N43->trigger();
     }
     checkFault(QStringLiteral("操作日志未能写入。\n数据库操作失败，本次操作未完成！"));
     m_boxes->clear();
 
-    TAuditLogFm log;
-    Db::exec(QStringLiteral("DROP TABLE TBAuditLog"));
+    TAuditLogFm log(m_account->context());
+    Db::exec(QStringLiteral("DROP TABLE TBAuditLog"), {}, m_account->db());
     QTest::mouseClick(log.BtnQuery, Qt::LeftButton);
     checkFault(QStringLiteral("数据库操作失败，本次操作未完成！"));
     QCOMPARE(log.dxDBGrid1->rowCount(), 0);

@@ -33,47 +33,49 @@ Money yuan(qint64 y)
     return Money::fromYuan(y);
 }
 
-void lease(Lease::Mode mode, const QStringList &codes, Money rent = Money())
+void lease(AccountContext &account, Lease::Mode mode, const QStringList &codes,
+           Money rent = Money())
 {
     Lease::Completion c;
     c.mode = mode;
     for (const QString &code : codes) {
-        const auto copy = mode == Lease::Mode::RentOut ? Lease::findCopyForRent(code)
-                                                       : Lease::findCopyForReturn(code);
+        const auto copy = mode == Lease::Mode::RentOut
+                              ? Lease::findCopyForRent(account.db(), code)
+                              : Lease::findCopyForReturn(account.db(), code);
         QVERIFY2(copy, qPrintable(code));
-        c.items << *Lease::makeItem(*copy, mode, RentRule::isRentPerDisc(), kToday);
+        c.items << *Lease::makeItem(account.db(), *copy, mode,
+                                    RentRule::isRentPerDisc(account.db()), kToday);
         c.depositTotal += c.items.last().addedDeposit;
     }
     c.rentTotal = rent; // what the operator's rent field holds
-    c.operatorId = AccountContext::current().operatorId();
+    c.operatorId = account.operatorId();
     c.now = QDateTime::currentDateTime();
-    QVERIFY(Lease::complete(c).done());
+    QVERIFY(Lease::complete(account.db(), c).done());
 }
 
-qint64 sell(const QString &code, Money price, qint64 editedLine = 0)
+qint64 sell(AccountContext &account, const QString &code, Money price, qint64 editedLine = 0)
 {
-    const auto copy = SaleStore::findSaleableCopy(code);
+    const auto copy = SaleStore::findSaleableCopy(account.db(), code);
     if (!copy)
         qFatal("fixture copy %s not saleable", qPrintable(code));
     SaleStore::SaleRow row;
     row.copy = *copy;
     row.amount = 1;
     row.rmoney = price;
-    return SaleStore::completeSale({row}, editedLine, AccountContext::current().operatorId(),
-                                   kToday)
+    return SaleStore::completeSale(account.db(), {row}, editedLine, account.operatorId(), kToday)
         .value()
         .value(0);
 }
 
-qint64 record(qint64 type, Money amount)
+qint64 record(AccountContext &account, qint64 type, Money amount)
 {
     InOutMoney::Record r;
     r.date = kToday;
     r.typeId = type;
     r.amount = amount;
     r.clientId = Schema::WalkInCustomerId;
-    r.staffId = AccountContext::current().operatorId();
-    return InOutMoney::add(r);
+    r.staffId = account.operatorId();
+    return InOutMoney::add(account, r);
 }
 
 } // namespace
@@ -113,7 +115,7 @@ void tst_CashUp::init()
         m_account->addCopy(QStringLiteral("000%1-1").arg(i), QStringLiteral("影片%1").arg(i),
                            QStringLiteral("DVD"));
     }
-    AccountContext::current().setOperator(int(m_clerk));
+    m_account->context().setOperator(int(m_clerk));
 }
 
 void tst_CashUp::cleanup()
@@ -125,28 +127,33 @@ void tst_CashUp::cleanup()
 
 void tst_CashUp::scriptedDay()
 {
-    lease(Lease::Mode::RentOut, {QStringLiteral("0001-1"), QStringLiteral("0002-1")}); // +40
-    lease(Lease::Mode::TakeBack, {QStringLiteral("0001-1")}, yuan(3));                 // +3 -20
-    const qint64 line = sell(QStringLiteral("0003-1"), yuan(30));                      // +30
-    sell(QStringLiteral("0004-1"), yuan(25), line);                                    // -5
-    SaleStore::undoSale(sell(QStringLiteral("0005-1"), yuan(10)));                     // +10 -10
+    lease(m_account->context(), Lease::Mode::RentOut,
+          {QStringLiteral("0001-1"), QStringLiteral("0002-1")}); // +40
+    lease(m_account->context(), Lease::Mode::TakeBack, {QStringLiteral("0001-1")},
+          yuan(3));                                                                     // +3 -20
+    const qint64 line = sell(m_account->context(), QStringLiteral("0003-1"), yuan(30)); // +30
+    sell(m_account->context(), QStringLiteral("0004-1"), yuan(25), line);               // -5
+    SaleStore::undoSale(m_account->context(),
+                        sell(m_account->context(), QStringLiteral("0005-1"), yuan(10))); // +10 -10
     const qint64 member = m_account->addMember(QStringLiteral("M1"), QStringLiteral("张三"), 5);
-    Settings::addMemberPayment(member, kToday, yuan(50), QString()); // +50
-    const qint64 type = Settings::saveType(0, QStringLiteral("杂项"), QString());
-    InOutMoney::Record r = *InOutMoney::load(record(type, yuan(12))); // +12
+    Settings::addMemberPayment(m_account->context(), member, kToday, yuan(50), QString()); // +50
+    const qint64 type =
+        Settings::saveType(m_account->context(), 0, QStringLiteral("杂项"), QString());
+    InOutMoney::Record r =
+        *InOutMoney::load(m_account->db(), record(m_account->context(), type, yuan(12))); // +12
     r.amount = yuan(15);
-    InOutMoney::update(r);  // +3
-    record(type, -yuan(8)); // -8
-    AccountContext::current().setOperator(int(m_other));
-    sell(QStringLiteral("0006-1"), yuan(99));
-    AccountContext::current().setOperator(int(m_clerk));
+    InOutMoney::update(m_account->context(), r);  // +3
+    record(m_account->context(), type, -yuan(8)); // -8
+    m_account->context().setOperator(int(m_other));
+    sell(m_account->context(), QStringLiteral("0006-1"), yuan(99));
+    m_account->context().setOperator(int(m_clerk));
 }
 
 void tst_CashUp::scriptedDayAddsUpByHand()
 {
-    QVERIFY(CashUp::openShift(m_clerk).startAt.isEmpty());
+    QVERIFY(CashUp::openShift(m_account->db(), m_clerk).startAt.isEmpty());
     scriptedDay();
-    const CashUp::Figures f = CashUp::openShift(m_clerk);
+    const CashUp::Figures f = CashUp::openShift(m_account->db(), m_clerk);
     QCOMPARE(f.depositIn, yuan(40));
     QCOMPARE(f.depositOut, -yuan(20));
     QCOMPARE(f.rent, yuan(3));
@@ -155,7 +162,7 @@ void tst_CashUp::scriptedDayAddsUpByHand()
     QCOMPARE(f.expense, -yuan(8));
     QCOMPARE(f.expected(), yuan(105));
     QVERIFY(!f.startAt.isEmpty());
-    const CashUp::Figures other = CashUp::openShift(m_other);
+    const CashUp::Figures other = CashUp::openShift(m_account->db(), m_other);
     QCOMPARE(other.expected(), yuan(99));
     QCOMPARE(other.sales, yuan(99));
 }
@@ -164,8 +171,8 @@ void tst_CashUp::closedShiftNoLongerChanges()
 {
     scriptedDay();
     const QDateTime end = QDateTime::currentDateTime();
-    const CashUp::Record closed =
-        CashUp::close(m_clerk, Money::parse(u"100.5").value(), QStringLiteral("少五元"), end);
+    const CashUp::Record closed = CashUp::close(
+        m_account->db(), m_clerk, Money::parse(u"100.5").value(), QStringLiteral("少五元"), end);
     QVERIFY(closed.id > 0);
     QCOMPARE(closed.figures.expected(), yuan(105));
     QCOMPARE(closed.counted, Money::parse(u"100.5").value());
@@ -177,19 +184,20 @@ void tst_CashUp::closedShiftNoLongerChanges()
              1);
 
     // The shift is closed: the clerk starts again from nothing, the other's shift is untouched.
-    QCOMPARE(CashUp::openShift(m_clerk).expected(), Money());
-    QCOMPARE(CashUp::openShift(m_clerk).startAt, closed.endAt);
-    QCOMPARE(CashUp::openShift(m_other).expected(), yuan(99));
+    QCOMPARE(CashUp::openShift(m_account->db(), m_clerk).expected(), Money());
+    QCOMPARE(CashUp::openShift(m_account->db(), m_clerk).startAt, closed.endAt);
+    QCOMPARE(CashUp::openShift(m_account->db(), m_other).expected(), yuan(99));
 
     // Later bookings, a correction of an earlier sale included, belong to the next shift.
-    sell(QStringLiteral("0007-1"), yuan(7));
+    sell(m_account->context(), QStringLiteral("0007-1"), yuan(7));
     const qint64 earlier = Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail WHERE "
                                                      "CDNum = (SELECT ID FROM TBName WHERE "
-                                                     "CustomNum = '0004-1')"))
+                                                     "CustomNum = '0004-1')"),
+                                      {}, m_account->db())
                                .toLongLong();
-    QVERIFY(SaleStore::undoSale(earlier));
-    QCOMPARE(CashUp::openShift(m_clerk).sales, yuan(7) - yuan(25));
-    const std::optional<CashUp::Record> again = CashUp::load(closed.id);
+    QVERIFY(SaleStore::undoSale(m_account->context(), earlier));
+    QCOMPARE(CashUp::openShift(m_account->db(), m_clerk).sales, yuan(7) - yuan(25));
+    const std::optional<CashUp::Record> again = CashUp::load(m_account->db(), closed.id);
     QVERIFY(again);
     QCOMPARE(again->figures.expected(), yuan(105));
     QCOMPARE(again->figures.sales, yuan(25));
@@ -210,8 +218,8 @@ void tst_CashUp::slipFitsEachPaper()
     QFETCH(int, format);
     QFETCH(qreal, width);
     scriptedDay();
-    const CashUp::Record r =
-        CashUp::close(m_clerk, yuan(100), QStringLiteral("备注"), QDateTime::currentDateTime());
+    const CashUp::Record r = CashUp::close(m_account->db(), m_clerk, yuan(100),
+                                           QStringLiteral("备注"), QDateTime::currentDateTime());
     const auto paper = ReceiptPaper::Format(format);
     const ReportDocument doc = CashUpSlip::document(r, QStringLiteral("影碟小店"), paper);
     QCOMPARE(doc.pageCount(), 1);
@@ -237,10 +245,11 @@ void tst_CashUp::slipFitsEachPaper()
 
 void tst_CashUp::reportSumsByDay()
 {
-    auto add = [](const char *end, qint64 user, qint64 expected, qint64 counted) {
+    auto add = [this](const char *end, qint64 user, qint64 expected, qint64 counted) {
         Db::exec(QStringLiteral("INSERT INTO TBCashUp (UserId, EndAt, Expected, Counted, "
                                 "Difference) VALUES (?, ?, ?, ?, ?)"),
-                 {user, QLatin1String(end), expected, counted, counted - expected});
+                 {user, QLatin1String(end), expected, counted, counted - expected},
+                 m_account->db());
     };
     add("2024-03-01 12:00:00", m_clerk, 10000, 9950);
     add("2024-03-01 20:00:00", m_other, 5000, 5000);
@@ -248,8 +257,8 @@ void tst_CashUp::reportSumsByDay()
     add("2024-03-03 20:00:00", m_clerk, 1, 1); // outside the range
     QVariantList params;
     const QString sql = CashUp::listSql(QDate(2024, 3, 1), QDate(2024, 3, 2), 0, &params);
-    const ReportDocument doc = CashUpSlip::report(ReportData::fromQuery(sql, params),
-                                                  QDate(2024, 3, 1), QDate(2024, 3, 2));
+    const ReportDocument doc = CashUpSlip::report(
+        ReportData::fromQuery(sql, params, m_account->db()), QDate(2024, 3, 1), QDate(2024, 3, 2));
     QCOMPARE(doc.pageCount(), 1);
     const QString text = doc.pageTexts(0).join(u'|');
     QVERIFY2(text.contains(QStringLiteral("2024-03-01|2024-03-01 12:00:00|小王|100.00|99.50|"
@@ -265,7 +274,7 @@ void tst_CashUp::windowClosesTheShiftAndPrints()
     scriptedDay();
     QTemporaryDir prints;
     ReportPrinter::setPdfInstead(prints.path());
-    TCashUpFm w;
+    TCashUpFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.LblOperator->text(), QStringLiteral("小王"));
@@ -287,7 +296,7 @@ void tst_CashUp::windowClosesTheShiftAndPrints()
                           QStringLiteral("交班结算完成，差额 -5.00 元。")}));
     QCOMPARE(w.result(), int(QDialog::Accepted));
     QVERIFY(w.stored().id > 0);
-    QCOMPARE(CashUp::openShift(m_clerk).expected(), Money());
+    QCOMPARE(CashUp::openShift(m_account->db(), m_clerk).expected(), Money());
     QCOMPARE(QDir(prints.path()).entryList({QStringLiteral("*.pdf")}).size(), 1);
 }
 

@@ -58,9 +58,10 @@ private:
     qint64 addTitle(const QString &name, const QString &category, int copies = 1, int quality = 0,
                     const QVariant &bought = QVariant(), qint64 cents = 0)
     {
-        return Db::insert(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
-                                    "DatTime, Mone, Ver) VALUES (?, ?, ?, ?, ?, ?, ?, 'DVD')"),
-                     {name, name, category, copies, quality, bought, cents});
+        return Db::insert(
+            QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
+                           "DatTime, Mone, Ver) VALUES (?, ?, ?, ?, ?, ?, ?, 'DVD')"),
+            {name, name, category, copies, quality, bought, cents}, m_account->db());
     }
     // A rental line of the history, returned the same evening (a copy is out to one customer
     // at a time); a sale line stays open, as sales do.
@@ -70,13 +71,14 @@ private:
                                 "DatTime, Deposit, ReDate) VALUES (?, 300, ?, ?, ?, 3000, ?)"),
                  {copy, amount, customer, date,
                   customer == Schema::SaleCustomer ? QVariant()
-                                                   : QVariant(date + QStringLiteral(" 20:00:00"))});
+                                                   : QVariant(date + QStringLiteral(" 20:00:00"))},
+                 m_account->db());
     }
     void book(const QString &date, int type, qint64 cents)
     {
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per) VALUES (?, ?, ?, 15, 0)"),
-                 {date, type, cents});
+                 {date, type, cents}, m_account->db());
     }
 
     TestAccount *m_account = nullptr;
@@ -104,19 +106,21 @@ void tst_ChartData::leaseCountsEveryRentalLineOfThePeriodInclusive()
     addLine(kungfu, QStringLiteral("2024-03-16"));
 
     // The sale of three does not count: discs rented out only.
-    const QList<Charts::Slice> march =
-        Charts::leaseSlices(QDate(2024, 3, 1), QDate(2024, 3, 31), LeaseGrouping::ByTitle);
+    const QList<Charts::Slice> march = Charts::leaseSlices(
+        m_account->db(), QDate(2024, 3, 1), QDate(2024, 3, 31), LeaseGrouping::ByTitle);
     QCOMPARE(labels(march), (QStringList{"英雄", "功夫"}));
     QCOMPARE(values(march), (QList<qint64>{2, 1}));
 
     // One day only, as on first opening.
-    QCOMPARE(
-        values(Charts::leaseSlices(QDate(2024, 4, 1), QDate(2024, 4, 1), LeaseGrouping::ByTitle)),
-        QList<qint64>{1});
-    QVERIFY(Charts::leaseSlices(QDate(2024, 4, 2), QDate(2024, 4, 2), LeaseGrouping::ByTitle)
+    QCOMPARE(values(Charts::leaseSlices(m_account->db(), QDate(2024, 4, 1), QDate(2024, 4, 1),
+                                        LeaseGrouping::ByTitle)),
+             QList<qint64>{1});
+    QVERIFY(Charts::leaseSlices(m_account->db(), QDate(2024, 4, 2), QDate(2024, 4, 2),
+                                LeaseGrouping::ByTitle)
                 .isEmpty());
     // "从" after "到": nothing.
-    QVERIFY(Charts::leaseSlices(QDate(2024, 3, 31), QDate(2024, 3, 1), LeaseGrouping::ByTitle)
+    QVERIFY(Charts::leaseSlices(m_account->db(), QDate(2024, 3, 31), QDate(2024, 3, 1),
+                                LeaseGrouping::ByTitle)
                 .isEmpty());
 }
 
@@ -126,19 +130,20 @@ void tst_ChartData::leaseByCategoryAndUnnamedGroups()
     const qint64 b = addTitle(QStringLiteral("B"), QStringLiteral("动作"));
     const qint64 c = addTitle(QString(), QString());
     const qint64 d = addTitle(QStringLiteral("O'Neil"), QVariant().toString());
-    Db::exec(QStringLiteral("UPDATE TBName SET Categray = NULL WHERE ID = ?"), {d});
+    Db::exec(QStringLiteral("UPDATE TBName SET Categray = NULL WHERE ID = ?"), {d},
+             m_account->db());
     for (qint64 copy : {a, b, c, d})
         addLine(copy, QStringLiteral("2024-05-05"));
     addLine(a, QStringLiteral("2024-05-06"));
 
-    const QList<Charts::Slice> byCategory =
-        Charts::leaseSlices(QDate(2024, 5, 1), QDate(2024, 5, 31), LeaseGrouping::ByCategory);
+    const QList<Charts::Slice> byCategory = Charts::leaseSlices(
+        m_account->db(), QDate(2024, 5, 1), QDate(2024, 5, 31), LeaseGrouping::ByCategory);
     // Empty and missing categories are one group.
     QCOMPARE(labels(byCategory), (QStringList{"动作", "未分类"}));
     QCOMPARE(values(byCategory), (QList<qint64>{3, 2}));
 
-    const QList<Charts::Slice> byTitle =
-        Charts::leaseSlices(QDate(2024, 5, 1), QDate(2024, 5, 31), LeaseGrouping::ByTitle);
+    const QList<Charts::Slice> byTitle = Charts::leaseSlices(
+        m_account->db(), QDate(2024, 5, 1), QDate(2024, 5, 31), LeaseGrouping::ByTitle);
     // Equal counts by name in the program's name order, Chinese before Latin letters.
     QCOMPARE(labels(byTitle), (QStringList{"A", "未命名", "B", "O'Neil"}));
 }
@@ -163,8 +168,8 @@ void tst_ChartData::smallestSlicesAreGatheredUnderOthers()
     const QStringList names{"A", "B", "C", "D", "E"};
     for (int i = 0; i < names.size(); ++i)
         addLine(addTitle(names.at(i), names.at(i)), QStringLiteral("2024-01-01"), i + 1);
-    const QList<Charts::Slice> slices = Charts::leaseSlices(QDate(2024, 1, 1), QDate(2024, 1, 1),
-                                                            LeaseGrouping::ByTitle, maxSlices);
+    const QList<Charts::Slice> slices = Charts::leaseSlices(
+        m_account->db(), QDate(2024, 1, 1), QDate(2024, 1, 1), LeaseGrouping::ByTitle, maxSlices);
     QCOMPARE(labels(slices), expectedLabels);
     QCOMPARE(values(slices), expectedValues);
 }
@@ -177,13 +182,13 @@ void tst_ChartData::stockCountsCopiesStillInStock()
     addTitle(QStringLiteral("D"), QStringLiteral("喜剧"), 1, Schema::QualityWrittenOff);
     addTitle(QStringLiteral("E"), QStringLiteral("爱情"), 4, Schema::QualitySold);
     addTitle(QStringLiteral("F"), QStringLiteral("科幻"), 1, 1);
-    const QList<Charts::Slice> slices = Charts::stockSlices();
+    const QList<Charts::Slice> slices = Charts::stockSlices(m_account->db());
     // A category without stock has no slice.
     QCOMPARE(labels(slices), (QStringList{"动作", "科幻"}));
     QCOMPARE(values(slices), (QList<qint64>{3, 1}));
 
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5"));
-    QVERIFY(Charts::stockSlices().isEmpty());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5"), {}, m_account->db());
+    QVERIFY(Charts::stockSlices(m_account->db()).isEmpty());
 }
 
 void tst_ChartData::spendingPerMonthCountsEveryTitleExactly()
@@ -199,7 +204,7 @@ void tst_ChartData::spendingPerMonthCountsEveryTitleExactly()
              1);
     addTitle(QStringLiteral("N"), QString(), 1, 0, QVariant(), 500); // no purchase date
 
-    const QList<Charts::MonthSpending> months = Charts::monthlySpending();
+    const QList<Charts::MonthSpending> months = Charts::monthlySpending(m_account->db());
     QCOMPARE(months.size(), 2);
     QCOMPARE(months.at(0).month, QStringLiteral("2023-12"));
     QCOMPARE(months.at(0).spent.cents(), qint64(100000000000));
@@ -209,8 +214,10 @@ void tst_ChartData::spendingPerMonthCountsEveryTitleExactly()
 
 void tst_ChartData::takingsAreWhatTheReturnsBooked()
 {
-    const qint64 water = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) "
-                                "VALUES (3, '水电', 0)"));
+    const qint64 water =
+        Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) "
+                                  "VALUES (3, '水电', 0)"),
+                   {}, m_account->db());
     book(QStringLiteral("2024-01-05"), Schema::TypeDeposit, 6000); // taken at a rental
     book(QStringLiteral("2024-01-09"), Schema::TypeRent, 1200);
     book(QStringLiteral("2024-01-09"), Schema::TypeDeposit, -6000); // paid back at the return
@@ -221,7 +228,7 @@ void tst_ChartData::takingsAreWhatTheReturnsBooked()
     book(QStringLiteral("2024-03-02"), int(water), 7000);
     book(QStringLiteral("2023-11-30"), Schema::TypeRent, 250);
 
-    const QList<Charts::MonthTakings> months = Charts::monthlyTakings();
+    const QList<Charts::MonthTakings> months = Charts::monthlyTakings(m_account->db());
     QCOMPARE(months.size(), 2);
     QCOMPARE(months.at(0).month, QStringLiteral("2023-11"));
     QCOMPARE(months.at(0).rent.cents(), qint64(250));
@@ -250,8 +257,8 @@ void tst_ChartData::takingsFollowARealReturnByTheDays()
         out.items << item;
     }
     out.depositTotal = Money::fromCents(6000);
-    QVERIFY(Lease::complete(out).done());
-    QVERIFY(Charts::monthlyTakings().isEmpty()); // nothing returned yet
+    QVERIFY(Lease::complete(m_account->db(), out).done());
+    QVERIFY(Charts::monthlyTakings(m_account->db()).isEmpty()); // nothing returned yet
 
     Lease::Completion back = out;
     back.mode = Lease::Mode::TakeBack;
@@ -260,12 +267,12 @@ void tst_ChartData::takingsFollowARealReturnByTheDays()
     for (Lease::Item &item : back.items) {
         item.copy.lineId = Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail "
                                                      "WHERE CDNum = ? AND ReDate IS NULL"),
-                                      {item.copy.id})
+                                      {item.copy.id}, m_account->db())
                                .toLongLong();
     }
-    QVERIFY(Lease::complete(back).done());
+    QVERIFY(Lease::complete(m_account->db(), back).done());
 
-    const QList<Charts::MonthTakings> months = Charts::monthlyTakings();
+    const QList<Charts::MonthTakings> months = Charts::monthlyTakings(m_account->db());
     QCOMPARE(months.size(), 1);
     QCOMPARE(months.at(0).month, QStringLiteral("2024-06"));
     QCOMPARE(months.at(0).rent.toString(), QStringLiteral("18.00"));
@@ -283,9 +290,10 @@ void tst_ChartData::rentalAnalysisAgreesWithTheRentalRanking()
     addLine(hero, QStringLiteral("2024-06-03"), 2, Schema::SaleCustomer);
     const QDate from(2024, 6, 1), to(2024, 6, 30);
 
-    const QList<Charts::Slice> pie = Charts::leaseSlices(from, to, LeaseGrouping::ByTitle);
-    const ReportData ranking = RankingReport::rows(RankingReport::Mode::Rentals,
-                                                   RankingReport::Kind::Overall, from, to);
+    const QList<Charts::Slice> pie =
+        Charts::leaseSlices(m_account->db(), from, to, LeaseGrouping::ByTitle);
+    const ReportData ranking = RankingReport::rows(
+        RankingReport::Mode::Rentals, RankingReport::Kind::Overall, from, to, m_account->db());
     QCOMPARE(ranking.rowCount(), pie.size());
     for (int i = 0; i < pie.size(); ++i) {
         QCOMPARE(ranking.value(i, QStringLiteral("Name")).toString(), pie.at(i).label);
@@ -356,21 +364,22 @@ void tst_ChartData::longPeriodsGiveTheSameSlicesAsShortOnes()
     }
     const QDate juneFrom(2024, 6, 1), juneTo(2024, 6, 30);
     const QDate longFrom(2023, 1, 1), longTo(2024, 11, 30);
-    QVERIFY(!LeaseScan::worthScanning(juneFrom, juneTo, Db::mainConn()));
+    QVERIFY(!LeaseScan::worthScanning(juneFrom, juneTo, m_account->db()));
     // The scan reads a file through the engine's own interface; a server's lines are summed
     // by the statement, and both reads must agree all the same.
-    QCOMPARE(LeaseScan::worthScanning(longFrom, longTo, Db::mainConn()), !TestAccount::serverRun());
+    QCOMPARE(LeaseScan::worthScanning(longFrom, longTo, m_account->db()),
+             !TestAccount::serverRun());
     for (const LeaseGrouping grouping : {LeaseGrouping::ByTitle, LeaseGrouping::ByCategory}) {
         for (int keep : {20, 4, 1}) {
             const QList<Charts::Slice> shortRead =
-                Charts::leaseSlices(juneFrom, juneTo, grouping, keep);
+                Charts::leaseSlices(m_account->db(), juneFrom, juneTo, grouping, keep);
             const QList<Charts::Slice> longRead =
-                Charts::leaseSlices(longFrom, longTo, grouping, keep);
+                Charts::leaseSlices(m_account->db(), longFrom, longTo, grouping, keep);
             QCOMPARE(labels(longRead), labels(shortRead));
             QCOMPARE(values(longRead), values(shortRead));
         }
     }
-    QVERIFY(labels(Charts::leaseSlices(longFrom, longTo, LeaseGrouping::ByTitle))
+    QVERIFY(labels(Charts::leaseSlices(m_account->db(), longFrom, longTo, LeaseGrouping::ByTitle))
                 .contains(QStringLiteral("未命名")));
 }
 

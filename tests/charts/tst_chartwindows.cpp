@@ -88,9 +88,10 @@ private:
     qint64 addTitle(const QString &name, const QString &category, const QString &bought,
                     qint64 cents, int quality = 0)
     {
-        return Db::insert(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
-                                    "DatTime, Mone) VALUES (?, ?, ?, 1, ?, ?, ?)"),
-                     {name, name, category, quality, bought, cents});
+        return Db::insert(
+            QStringLiteral("INSERT INTO TBName (CustomNum, Name, Categray, Copy, Quality, "
+                           "DatTime, Mone) VALUES (?, ?, ?, 1, ?, ?, ?)"),
+            {name, name, category, quality, bought, cents}, m_account->db());
     }
     // A rental line of the history, returned the same evening (a copy is out to one customer
     // at a time).
@@ -99,13 +100,14 @@ private:
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                                 "DatTime, Deposit, ReDate) VALUES (?, 300, 1, 15, ?, 3000, ?)"),
                  {copy, SqlDialect::dateText(date),
-                  SqlDialect::dateText(date) + QStringLiteral(" 20:00:00")});
+                  SqlDialect::dateText(date) + QStringLiteral(" 20:00:00")},
+                 m_account->db());
     }
     void book(const QString &date, int type, qint64 cents)
     {
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per) VALUES (?, ?, ?, 15, 0)"),
-                 {date, type, cents});
+                 {date, type, cents}, m_account->db());
     }
 
     WorkArea *m_area = nullptr;
@@ -143,7 +145,7 @@ void tst_ChartWindows::cleanupTestCase()
 
 void tst_ChartWindows::leaseChartSaysSoWhenTodayHasNothing()
 {
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     auto *w = placed<TLeaseCharFm>();
     QVERIFY(w);
     QVERIFY(w->isVisible());
@@ -170,7 +172,7 @@ void tst_ChartWindows::leaseChartRedrawsOnGroupingButNotOnDates()
     addLine(fist, today);
     addLine(fist, today.addDays(-10));
 
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     auto *w = placed<TLeaseCharFm>();
     QVERIFY(m_boxes->shown.isEmpty());
     QVERIFY(w->Chart1->isVisible());
@@ -205,7 +207,7 @@ void tst_ChartWindows::leaseChartRedrawsOnGroupingButNotOnDates()
     QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
     QVERIFY(!w->Chart1->isVisible());
     // Opening it again keeps the dates the operator chose.
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     QCOMPARE(w->DTPBegin->date(), today.addDays(5));
     w->DTPBegin->setDate(today);
     w->DTPend->setDate(today);
@@ -213,8 +215,8 @@ void tst_ChartWindows::leaseChartRedrawsOnGroupingButNotOnDates()
 
 void tst_ChartWindows::stripsStayAtTheTopWithoutData()
 {
-    ShowLeaseChart(); // nothing today
-    ShowStoreChart(); // nothing in stock
+    ShowLeaseChart(m_account->context()); // nothing today
+    ShowStoreChart(m_account->context()); // nothing in stock
     for (QWidget *w : {static_cast<QWidget *>(placed<TLeaseCharFm>()),
                        static_cast<QWidget *>(placed<TQStoreCharFm>())}) {
         QVERIFY(w);
@@ -234,9 +236,9 @@ void tst_ChartWindows::stripsFitANarrowScreen()
     const QDate day(2026, 12, 3);
     addLine(m_account->addCopy(QStringLiteral("001"), QStringLiteral("英雄"), QStringLiteral("DVD")),
             day);
-    ShowLeaseChart();
-    ShowStoreChart();
-    ShowCompareChart();
+    ShowLeaseChart(m_account->context());
+    ShowStoreChart(m_account->context());
+    ShowCompareChart(m_account->context());
     auto *lease = placed<TLeaseCharFm>();
     QVERIFY(lease);
     lease->DTPBegin->setDate(day);
@@ -278,8 +280,8 @@ void tst_ChartWindows::stripsFitANarrowScreen()
 
 void tst_ChartWindows::leaseChartReportsADatabaseFailure()
 {
-    Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"));
-    ShowLeaseChart();
+    Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"), {}, m_account->db());
+    ShowLeaseChart(m_account->context());
     auto *w = placed<TLeaseCharFm>();
     QCOMPARE(m_boxes->shown.size(), 1);
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Error);
@@ -295,7 +297,7 @@ void tst_ChartWindows::stockChartShowsTheStockAsItIs()
 {
     addTitle(QStringLiteral("A"), QStringLiteral("动作"), {}, 0);
     addTitle(QStringLiteral("B"), QStringLiteral("喜剧"), {}, 0, Schema::QualitySold);
-    ShowStoreChart();
+    ShowStoreChart(m_account->context());
     auto *w = placed<TQStoreCharFm>();
     QVERIFY(w);
     QCOMPARE(w->Chart1->chart()->title(), QStringLiteral("库存分析图"));
@@ -308,7 +310,8 @@ void tst_ChartWindows::stockChartShowsTheStockAsItIs()
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
     QCOMPARE(sliceLabels(w->Series1), (QStringList{"动作 1 (50.0%)", "喜剧 1 (50.0%)"}));
 
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted},
+             m_account->db());
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
     QCOMPARE(m_boxes->texts(), QStringList{"我没有找到您需要的数据!"});
     QVERIFY(!w->Chart1->isVisible());
@@ -322,7 +325,7 @@ void tst_ChartWindows::compareChartDrawsOnFirstShowingAndOnRefresh()
     book(QStringLiteral("2024-02-02"), Schema::TypeDeposit, -3000);
 
     QVERIFY(!placed<TCompareChFm>());
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     auto *w = placed<TCompareChFm>();
     QVERIFY(w);
     QVERIFY(w->isVisible());
@@ -342,9 +345,9 @@ void tst_ChartWindows::compareChartDrawsOnFirstShowingAndOnRefresh()
 
     // Only brought to the front again: the figures are not read.
     book(QStringLiteral("2024-04-01"), Schema::TypeRent, 100);
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     m_boxes->clear();
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     QCOMPARE(w->BarSeries1->count(), 1);
     // 刷新 reads them.
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
@@ -356,7 +359,7 @@ void tst_ChartWindows::compareChartMovesAlongTheMonthsAndKeepsTheBounds()
 {
     for (int m = 1; m <= 4; ++m)
         addTitle(QStringLiteral("T%1").arg(m), {}, QStringLiteral("2024-0%1-01").arg(m), 100 * m);
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     auto *w = placed<TCompareChFm>();
     QTest::mouseClick(w->FlatButton4, Qt::LeftButton);
     QCategoryAxis *axis = w->Chart1Months;
@@ -390,7 +393,7 @@ void tst_ChartWindows::compareChartMovesAlongTheMonthsAndKeepsTheBounds()
 
 void tst_ChartWindows::compareChartSplitsTheHeightEvenly()
 {
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     auto *w = placed<TCompareChFm>();
     auto *strip = w->findChild<QWidget *>(QStringLiteral("HeaderStrip"));
     QVERIFY(strip);
@@ -414,7 +417,7 @@ void tst_ChartWindows::compareChartSplitsTheHeightEvenly()
 
 void tst_ChartWindows::compareChartAxesAreRoundAndStable()
 {
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     auto *w = placed<TCompareChFm>();
     auto valueAxis = [](QChartView *view) {
         const QList<QAbstractAxis *> axes = view->chart()->axes(Qt::Vertical);
@@ -461,7 +464,7 @@ void tst_ChartWindows::pieSlicesShowTheirShareAndTheFigureOnHover()
     for (int i = 0; i < 3; ++i)
         addLine(hero, day);
     addLine(kungfu, day);
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     auto *w = placed<TLeaseCharFm>();
     w->DTPBegin->setDate(day);
     w->DTPend->setDate(day);
@@ -489,7 +492,7 @@ void tst_ChartWindows::chartsSaveAsPngAndPrint()
     });
     ReportPrinter::setPdfInstead(dir.filePath(QStringLiteral("prints")));
 
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     auto *lease = placed<TLeaseCharFm>();
     lease->DTPBegin->setDate(QDate::currentDate());
     lease->DTPend->setDate(QDate::currentDate());
@@ -504,7 +507,7 @@ void tst_ChartWindows::chartsSaveAsPngAndPrint()
     QCOMPARE(QDir(dir.filePath(QStringLiteral("prints"))).entryList(QDir::Files).size(), 1);
 
     // Both monthly charts as one picture, without the strip.
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     auto *compare = placed<TCompareChFm>();
     QTest::mouseClick(compare->findChild<QPushButton *>(QStringLiteral("BtnSavePng")),
                       Qt::LeftButton);
@@ -516,8 +519,9 @@ void tst_ChartWindows::chartsSaveAsPngAndPrint()
 
     // A chart hidden for want of data is neither saved nor printed.
     m_boxes->clear();
-    ShowStoreChart(); // one copy in stock: drawn
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
+    ShowStoreChart(m_account->context()); // one copy in stock: drawn
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted},
+             m_account->db());
     auto *store = placed<TQStoreCharFm>();
     QTest::mouseClick(store->FlatButton4, Qt::LeftButton);
     QVERIFY(!store->Chart1->isVisible());
@@ -559,7 +563,7 @@ void tst_ChartWindows::chartsExportTheirFiguresAsCsv()
     };
 
     // The pie's slices with their figures and shares, the name column as grouped.
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     auto *lease = placed<TLeaseCharFm>();
     lease->DTPBegin->setDate(today);
     lease->DTPend->setDate(today);
@@ -577,7 +581,7 @@ void tst_ChartWindows::chartsExportTheirFiguresAsCsv()
                                          {"剧情", "1", "25.0"}}));
 
     // The monthly charts: a row per month of either chart, money with two decimals.
-    ShowCompareChart();
+    ShowCompareChart(m_account->context());
     auto *compare = placed<TCompareChFm>();
     QTest::mouseClick(compare->FlatButton4, Qt::LeftButton);
     press(compare);
@@ -586,8 +590,9 @@ void tst_ChartWindows::chartsExportTheirFiguresAsCsv()
                                          {"2024-06", "", "5.00", "30.00"}}));
 
     // Nothing drawn, nothing to export: no file asked for.
-    ShowStoreChart();
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted});
+    ShowStoreChart(m_account->context());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ?"), {Schema::QualityDeleted},
+             m_account->db());
     auto *store = placed<TQStoreCharFm>();
     QTest::mouseClick(store->FlatButton4, Qt::LeftButton);
     m_boxes->clear();
@@ -602,7 +607,7 @@ void tst_ChartWindows::leaseChartSwapsARangeTypedTheWrongWayRound()
 {
     const qint64 hero = addTitle(QStringLiteral("英雄"), QStringLiteral("动作"), {}, 0);
     addLine(hero, QDate(2024, 8, 10));
-    ShowLeaseChart();
+    ShowLeaseChart(m_account->context());
     auto *w = placed<TLeaseCharFm>();
     m_boxes->clear();
     w->DTPBegin->setDate(QDate(2024, 8, 31));

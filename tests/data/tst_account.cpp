@@ -354,7 +354,8 @@ void tst_Account::daysBetweenCountsCalendarDays()
     // The dates are the test's own constants, quoted here as literals.
     const QString sql = QStringLiteral("SELECT ") +
                         SqlDialect::daysBetween(QLatin1Char('\'') + from + QLatin1Char('\''),
-                                                QLatin1Char('\'') + to + QLatin1Char('\''));
+                                                QLatin1Char('\'') + to + QLatin1Char('\''),
+                                                QSqlDatabase::database(kConn));
     QCOMPARE(Db::scalar(sql, {}, QSqlDatabase::database(kConn)).toInt(), days);
     QCOMPARE(SqlDialect::daysBetween(SqlDialect::parseDate(from),
                                      SqlDialect::parseDateTime(to).date()),
@@ -417,7 +418,8 @@ void tst_Account::dataModuleStoresTheDefaultAccount()
     const QString expected = dataFolder() + QStringLiteral("Sample.MDB");
     const bool existed = QFile::exists(expected);
     {
-        TDataModule1 module;
+        AccountContext context;
+        TDataModule1 module(context);
         QString why;
         const bool opened = module.connectCurrentAccount(&why);
         QCOMPARE(opened, existed);
@@ -429,7 +431,8 @@ void tst_Account::dataModuleStoresTheDefaultAccount()
     const QString missing = m_dir.filePath(QStringLiteral("gone.MDB"));
     SetRunData(missing);
     {
-        TDataModule1 module;
+        AccountContext context;
+        TDataModule1 module(context);
         QVERIFY(!module.connectCurrentAccount(nullptr));
     }
     QCOMPARE(GetRunData(), missing);

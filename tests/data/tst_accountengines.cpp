@@ -25,7 +25,7 @@ Q_DECLARE_METATYPE(Db::Fault)
 
 namespace {
 
-qint64 openLine(qint64 copy, qint64 customer, const QSqlDatabase &db = Db::mainConn())
+qint64 openLine(const QSqlDatabase &db, qint64 copy, qint64 customer)
 {
     return Db::insert(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
                                      "Ass_Number, DatTime, Deposit, Persons) "
@@ -84,9 +84,9 @@ void tst_AccountEngines::secondOpenRentalLineOfACopyIsRefused()
     const qint64 member = m_account->addMember(QStringLiteral("A001"), QStringLiteral("张伟"), 5);
     QVERIFY(Schema::hasOpenRentalGuard(m_account->db()));
 
-    openLine(copy, member);
+    openLine(m_account->db(), copy, member);
     try {
-        openLine(copy, Schema::WalkInCustomerId);
+        openLine(m_account->db(), copy, Schema::WalkInCustomerId);
         QFAIL("a second open rental line of one copy was written");
     } catch (const Db::DbError &e) {
         QCOMPARE(e.fault(), Db::Fault::Duplicate);
@@ -96,13 +96,13 @@ void tst_AccountEngines::secondOpenRentalLineOfACopyIsRefused()
     // Sale lines stay open for good and one sale may list a copy twice: not covered.
     const qint64 sold = m_account->addCopy(QStringLiteral("0002"), QStringLiteral("功夫"),
                                            QString());
-    openLine(sold, Schema::SaleCustomer);
-    openLine(sold, Schema::SaleCustomer);
+    openLine(m_account->db(), sold, Schema::SaleCustomer);
+    openLine(m_account->db(), sold, Schema::SaleCustomer);
     // A returned line leaves the copy free for the next rental.
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-02 10:00:00' "
                             "WHERE CDNum = ?"),
-             {copy});
-    openLine(copy, member);
+             {copy}, m_account->db());
+    openLine(m_account->db(), copy, member);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
              qint64(3));
 }
@@ -113,28 +113,32 @@ void tst_AccountEngines::keysAreGivenByTheEngineAndNeverReused()
     const qint64 member = m_account->addMember(QStringLiteral("A001"), QStringLiteral("张伟"), 5);
     QCOMPARE(member, qint64(Schema::WalkInCustomerId + 1));
     const qint64 type = Db::insert(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, "
-                                                  "Flag) VALUES (3, 'x', 0)"));
+                                                  "Flag) VALUES (3, 'x', 0)"),
+                                   {}, m_account->db());
     QVERIFY(type > Schema::TypeMemberPayment);
     const qint64 fid = Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, "
                                                  "Moneys) VALUES ('2024-05-01', 3, 100)"),
-                                  {}, Db::mainConn(), QStringLiteral("FID"));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid})
+                                  {}, m_account->db(), QStringLiteral("FID"));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid},
+                        m_account->db())
                  .toLongLong(),
              qint64(100));
 
     // The newest row deleted: its key is not handed out again.
     const qint64 second = m_account->addMember(QStringLiteral("A002"), QStringLiteral("王芳"), 5);
     QCOMPARE(second, member + 1);
-    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {second});
+    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {second}, m_account->db());
     QCOMPARE(m_account->addMember(QStringLiteral("A003"), QStringLiteral("李娜"), 5), second + 1);
 
     // Rows written with their keys (as a move writes them), then the keys followed.
-    Db::exec(QStringLiteral("INSERT INTO TBVer (ID, Name, Fee, Deposit) VALUES (500, 'x', 1, 1)"));
-    SqlDialect::followKeys(QStringLiteral("TBVer"), QStringLiteral("ID"), Db::mainConn());
+    Db::exec(QStringLiteral("INSERT INTO TBVer (ID, Name, Fee, Deposit) VALUES (500, 'x', 1, 1)"),
+             {}, m_account->db());
+    SqlDialect::followKeys(QStringLiteral("TBVer"), QStringLiteral("ID"), m_account->db());
     QCOMPARE(m_account->addFeeClass(QStringLiteral("y"), 1, 1), qint64(501));
     // An empty table starts at 1.
-    SqlDialect::followKeys(QStringLiteral("TBCategray"), QStringLiteral("ID"), Db::mainConn());
-    QCOMPARE(Db::insert(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作')")),
+    SqlDialect::followKeys(QStringLiteral("TBCategray"), QStringLiteral("ID"), m_account->db());
+    QCOMPARE(Db::insert(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作')"), {},
+                        m_account->db()),
              qint64(1));
 }
 
@@ -156,7 +160,7 @@ void tst_AccountEngines::namesInPinyinOrderAndCodesWithoutCase()
     // The statements' own words, on either engine: the engine's order is the program's.
     QSqlQuery q = Db::exec(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID > ? "
                                           "ORDER BY Name COLLATE PINYIN"),
-                           {Schema::WalkInCustomerId});
+                           {Schema::WalkInCustomerId}, m_account->db());
     QStringList sorted;
     while (q.next())
         sorted << q.value(0).toString();
@@ -167,12 +171,12 @@ void tst_AccountEngines::namesInPinyinOrderAndCodesWithoutCase()
                                  QStringLiteral("Ab-01")}) {
         QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBName "
                                            "WHERE CustomNum = ? COLLATE NOCASE"),
-                            {typed})
+                            {typed}, m_account->db())
                      .toInt(),
                  1);
     }
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBName WHERE CustomNum = ?"),
-                        {QStringLiteral("ab-01")})
+                        {QStringLiteral("ab-01")}, m_account->db())
                  .toInt(),
              0);
 }
@@ -185,15 +189,15 @@ void tst_AccountEngines::writersWaitForEachOtherWithinTheTimeout()
         Db::setBusyTimeout(300);
         auto holder = std::make_unique<Db::Transaction>(second);
         try {
-            Db::Transaction blocked;
+            Db::Transaction blocked(m_account->db());
             QFAIL("a second writer started while the first held the account");
         } catch (const Db::DbError &e) {
             QCOMPARE(e.fault(), Db::Fault::Busy);
         }
         holder.reset(); // rolled back: the account is free again
-        Db::Transaction next;
+        Db::Transaction next(m_account->db());
         Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 3 WHERE ID = ?"),
-                 {Schema::WalkInCustomerId});
+                 {Schema::WalkInCustomerId}, m_account->db());
         next.commit();
     }
     dropConnection(other);
@@ -213,18 +217,27 @@ void tst_AccountEngines::schemaIsTheSameOnBothEngines()
     // Defaults, money beyond 32 bits and dates that compare as text, alike on both.
     const qint64 copy = Db::insert(QStringLiteral("INSERT INTO TBName (CustomNum, Mone) "
                                                   "VALUES ('0001', ?)"),
-                                   {qint64(5000000000)});
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {copy}).toInt(),
+                                   {qint64(5000000000)}, m_account->db());
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {copy},
+                        m_account->db())
+                 .toInt(),
              0);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Mone FROM TBName WHERE ID = ?"), {copy})
-                 .toLongLong(),
-             qint64(5000000000));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT %1").arg(SqlDialect::daysBetween(
-                            QStringLiteral("'2024-02-28'"), QStringLiteral("'2024-03-01 09:00:00'")))).toInt(),
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT Mone FROM TBName WHERE ID = ?"), {copy}, m_account->db())
+            .toLongLong(),
+        qint64(5000000000));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT %1")
+                            .arg(SqlDialect::daysBetween(QStringLiteral("'2024-02-28'"),
+                                                         QStringLiteral("'2024-03-01 09:00:00'"),
+                                                         m_account->db())),
+                        {}, m_account->db())
+                 .toInt(),
              2);
     // The audit log refuses changes on either engine.
-    Db::exec(QStringLiteral("INSERT INTO TBAuditLog (At, UserId, Kind) VALUES ('x', 1, 'k')"));
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, Db::exec(QStringLiteral("DELETE FROM TBAuditLog")));
+    Db::exec(QStringLiteral("INSERT INTO TBAuditLog (At, UserId, Kind) VALUES ('x', 1, 'k')"), {},
+             m_account->db());
+    QVERIFY_THROWS_EXCEPTION(
+        Db::DbError, Db::exec(QStringLiteral("DELETE FROM TBAuditLog"), {}, m_account->db()));
     QCOMPARE(m_account->count(QStringLiteral("TBAuditLog")), qint64(1));
 }
 
@@ -234,23 +247,24 @@ void tst_AccountEngines::olderFileWithACopyRentedTwiceStillOpens()
         QSKIP("an account file written before the unique index over open rental lines");
     const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"),
                                            QString());
-    Db::exec(QStringLiteral("DROP INDEX ux_detail_open_rental"));
-    openLine(copy, Schema::WalkInCustomerId);
-    openLine(copy, Schema::WalkInCustomerId);
+    Db::exec(QStringLiteral("DROP INDEX ux_detail_open_rental"), {}, m_account->db());
+    openLine(m_account->db(), copy, Schema::WalkInCustomerId);
+    openLine(m_account->db(), copy, Schema::WalkInCustomerId);
     dropConnection(QLatin1String(Db::MainConnName));
 
     QString why;
     QVERIFY2(openAccountFile(m_account->path(), QLatin1String(Db::MainConnName), &why),
              qPrintable(why));
-    QVERIFY(!Schema::hasOpenRentalGuard(Db::mainConn()));
+    QVERIFY(!Schema::hasOpenRentalGuard(m_account->db()));
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
              qint64(2));
     // Once one of them is returned, the next opening adds the guard.
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-02' WHERE ID = "
-                            "(SELECT min(ID) FROM TBBusinessDetail)"));
+                            "(SELECT min(ID) FROM TBBusinessDetail)"),
+             {}, m_account->db());
     QVERIFY2(openAccountFile(m_account->path(), QLatin1String(Db::MainConnName), &why),
              qPrintable(why));
-    QVERIFY(Schema::hasOpenRentalGuard(Db::mainConn()));
+    QVERIFY(Schema::hasOpenRentalGuard(m_account->db()));
 }
 
 void tst_AccountEngines::foreignDatabaseIsRefused()
@@ -313,7 +327,8 @@ void tst_AccountEngines::sampleShopOnEitherEngine()
              qint64(0));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM (SELECT CDNum FROM TBBusinessDetail "
                                        "WHERE ReDate IS NULL AND Ass_Number <> -1 "
-                                       "GROUP BY CDNum HAVING count(*) > 1) twice"))
+                                       "GROUP BY CDNum HAVING count(*) > 1) twice"),
+                        {}, m_account->db())
                  .toInt(),
              0);
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney m"),
@@ -353,48 +368,53 @@ void tst_AccountEngines::valuesComeBackAsTheyWentIn()
     for (qint64 amount : {big, qint64(2)}) {
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, Per, ClientID) "
                                 "VALUES (?, ?, ?, ?, ?)"),
-                 {QStringLiteral("2024-05-01"), Schema::TypeRent, amount, 0, member});
+                 {QStringLiteral("2024-05-01"), Schema::TypeRent, amount, 0, member},
+                 m_account->db());
     }
     QSqlQuery q = Db::exec(QStringLiteral("SELECT Moneys, ClientID FROM TBInOutMoney "
                                           "WHERE ClientID = ? AND Moneys > ? ORDER BY Moneys"),
-                           {member, qint64(1) << 40});
+                           {member, qint64(1) << 40}, m_account->db());
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toLongLong(), big);
     QCOMPARE(q.value(QStringLiteral("clientid")).toLongLong(), member);
     QVERIFY(!q.next());
     // A sum of money is exact where a double would round it to the next even number.
     QCOMPARE(Db::scalar(QStringLiteral("SELECT SUM(Moneys) FROM TBInOutMoney WHERE ClientID = ?"),
-                        {member})
+                        {member}, m_account->db())
                  .toLongLong(),
              big + 2);
 
     QCOMPARE(Db::scalar(QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = ?"),
-                        {QStringLiteral("B001")})
+                        {QStringLiteral("B001")}, m_account->db())
                  .toString(),
              awkward);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT ID FROM TBAssociator WHERE Name = ?"), {awkward})
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ID FROM TBAssociator WHERE Name = ?"), {awkward},
+                        m_account->db())
                  .toLongLong(),
              member);
     QVERIFY(Db::scalar(QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = ?"),
-                       {QStringLiteral("no such")})
+                       {QStringLiteral("no such")}, m_account->db())
                 .isNull());
 
     // A missing value is written as nothing and read back as nothing.
     Db::exec(QStringLiteral("UPDATE TBAssociator SET Name = ? WHERE ID = ?"),
-             {QVariant(QMetaType::fromType<QString>()), member});
-    q = Db::exec(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID = ?"), {member});
+             {QVariant(QMetaType::fromType<QString>()), member}, m_account->db());
+    q = Db::exec(QStringLiteral("SELECT Name FROM TBAssociator WHERE ID = ?"), {member},
+                 m_account->db());
     QVERIFY(q.next());
     QVERIFY(q.isNull(0));
 
     // Rows touched are counted, as the stores check them.
-    q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET Per = ? WHERE ClientID = ?"), {1, member});
+    q = Db::exec(QStringLiteral("UPDATE TBInOutMoney SET Per = ? WHERE ClientID = ?"), {1, member},
+                 m_account->db());
     QCOMPARE(q.numRowsAffected(), 2);
-    q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE ClientID = ?"), {-12345});
+    q = Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE ClientID = ?"), {-12345},
+                 m_account->db());
     QCOMPARE(q.numRowsAffected(), 0);
 
     // A question mark inside quotes is text, not a value to fill in.
     q = Db::exec(QStringLiteral("SELECT COUNT(*) FROM TBAssociator WHERE Num <> '?' AND ID = ?"),
-                 {member});
+                 {member}, m_account->db());
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toLongLong(), qint64(1));
 }
@@ -418,18 +438,18 @@ void tst_AccountEngines::changeStampMovesWithWritesOnly()
                              QStringLiteral("会员%1").arg(i), 3);
     }
     for (int i = 0; i < 6; ++i)
-        Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = Sum + ? WHERE ID > ?"), {1, 15});
-    const QString before = SqlDialect::changeStamp();
+        Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = Sum + ? WHERE ID > ?"), {1, 15}, m_account->db());
+    const QString before = SqlDialect::changeStamp(m_account->db());
     for (int i = 0; i < 3; ++i) {
-        QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name, Sum FROM TBAssociator"));
+        QSqlQuery q = Db::exec(QStringLiteral("SELECT Num, Name, Sum FROM TBAssociator"), {}, m_account->db());
         while (q.next()) {
         }
-        QCOMPARE(SqlDialect::changeStamp(), before);
+        QCOMPARE(SqlDialect::changeStamp(m_account->db()), before);
     }
 
     Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = ? WHERE Num = ?"),
-             {9, QStringLiteral("S001")});
-    const QString afterOwn = SqlDialect::changeStamp();
+             {9, QStringLiteral("S001")}, m_account->db());
+    const QString afterOwn = SqlDialect::changeStamp(m_account->db());
     QVERIFY(afterOwn != before);
 
     // Another counter's change, begun before the stamp is taken and committed after it.
@@ -439,9 +459,9 @@ void tst_AccountEngines::changeStampMovesWithWritesOnly()
         auto tx = std::make_unique<Db::Transaction>(other);
         Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = ? WHERE Num = ?"),
                  {8, QStringLiteral("S002")}, other);
-        const QString during = SqlDialect::changeStamp();
+        const QString during = SqlDialect::changeStamp(m_account->db());
         tx->commit();
-        QVERIFY(SqlDialect::changeStamp() != during);
+        QVERIFY(SqlDialect::changeStamp(m_account->db()) != during);
     }
     dropConnection(name);
 }

@@ -37,6 +37,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(f.write(bytes), bytes.size());
 }
 
+// The context the switches work in, as the program's on MainConn.
+AccountContext g_account;
+
 void closeMainConn()
 {
     {
@@ -45,7 +48,7 @@ void closeMainConn()
             db.close();
     }
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
-    CurrentDBFile.clear();
+    g_account.setAccount(QString());
 }
 
 // Rows of a category name in the account at path, read on a connection of its own.
@@ -144,7 +147,7 @@ void tst_AccountFiles::useAccount(const QString &path)
 {
     QString why;
     QVERIFY2(openAccountFile(path, QLatin1String(Db::MainConnName), &why), qPrintable(why));
-    CurrentDBFile = path;
+    g_account.setAccount(path);
 }
 
 void tst_AccountFiles::checkAccountName_data()
@@ -238,7 +241,8 @@ void tst_AccountFiles::createMakesAWritableAccountFromAReadOnlyTemplate()
     QVERIFY(QFileInfo(made).permissions() & QFileDevice::WriteOwner);
     // Work can be saved in it at once.
     useAccount(made);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作')"), {},
+             g_account.db());
     QCOMPARE(categoriesIn(made, QStringLiteral("动作")), 1);
 }
 
@@ -262,18 +266,23 @@ void tst_AccountFiles::switchMovesMainConn()
     QVERIFY(SampleAccount::createEmptyAccount(first, nullptr));
     QVERIFY(SampleAccount::createEmptyAccount(second, nullptr));
     useAccount(first);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('first')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('first')"), {},
+             g_account.db());
 
     QString why;
-    QCOMPARE(AccountFiles::switchAccount(second, &why), SwitchResult::Switched);
-    QCOMPARE(CurrentDBFile, second);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 0);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('second')"));
+    QCOMPARE(AccountFiles::switchAccount(g_account, second, &why), SwitchResult::Switched);
+    QCOMPARE(g_account.account(), second);
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {}, g_account.db()).toInt(),
+        0);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('second')"), {},
+             g_account.db());
     QCOMPARE(categoriesIn(second, QStringLiteral("second")), 1);
     QCOMPARE(categoriesIn(first, QStringLiteral("second")), 0);
 
-    QCOMPARE(AccountFiles::switchAccount(first, &why), SwitchResult::Switched);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+    QCOMPARE(AccountFiles::switchAccount(g_account, first, &why), SwitchResult::Switched);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray"), {}, g_account.db())
+                 .toString(),
              QStringLiteral("first"));
 }
 
@@ -291,7 +300,8 @@ void tst_AccountFiles::switchRefusesWhatIsNotAnAccount()
     const QString current = account(QStringLiteral("Sample.MDB"));
     QVERIFY(SampleAccount::createEmptyAccount(current, nullptr));
     useAccount(current);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('kept')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('kept')"), {},
+             g_account.db());
 
     const QString target = account(QStringLiteral("other.MDB"));
     if (kind == QLatin1String("text")) {
@@ -310,13 +320,15 @@ void tst_AccountFiles::switchRefusesWhatIsNotAnAccount()
     const QStringList files = entriesOf(m_data.path());
 
     QString why;
-    QCOMPARE(AccountFiles::switchAccount(target, &why), SwitchResult::Restored);
+    QCOMPARE(AccountFiles::switchAccount(g_account, target, &why), SwitchResult::Restored);
     QVERIFY(!why.isEmpty());
-    QCOMPARE(CurrentDBFile, current);
+    QCOMPARE(g_account.account(), current);
     // Back on the previous account, which works as before.
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray"), {}, g_account.db())
+                 .toString(),
              QStringLiteral("kept"));
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after')"), {},
+             g_account.db());
     // The refused file is neither created nor changed, and nothing was added beside it.
     QCOMPARE(digest(target), before);
     QCOMPARE(QFileInfo::exists(target), kind != QLatin1String("missing"));
@@ -329,12 +341,12 @@ void tst_AccountFiles::switchWithoutAnyFileLeftLosesTheConnection()
     QVERIFY(SampleAccount::createEmptyAccount(current, nullptr));
     useAccount(current);
     closeMainConn();
-    CurrentDBFile = current;
+    g_account.setAccount(current);
     QVERIFY(QFile::remove(current));
     QString why;
-    QCOMPARE(AccountFiles::switchAccount(account(QStringLiteral("none.MDB")), &why),
+    QCOMPARE(AccountFiles::switchAccount(g_account, account(QStringLiteral("none.MDB")), &why),
              SwitchResult::Lost);
-    QVERIFY(!Db::mainConn().isOpen());
+    QVERIFY(!g_account.db().isOpen());
     QVERIFY(!QFileInfo::exists(current));
 }
 
@@ -352,10 +364,10 @@ void tst_AccountFiles::backupHoldsRowsStillInTheLog()
     QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
     useAccount(source);
     {
-        Db::Transaction tx;
+        Db::Transaction tx(g_account.db());
         for (int i = 0; i < 200; ++i) {
             Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"),
-                     {QStringLiteral("类别%1").arg(i)});
+                     {QStringLiteral("类别%1").arg(i)}, g_account.db());
         }
         tx.commit();
     }
@@ -390,7 +402,8 @@ void tst_AccountFiles::backupHoldsRowsStillInTheLog()
     for (int i : {0, 199})
         QCOMPARE(categoriesIn(target, QStringLiteral("类别%1").arg(i)), 1);
     // The account in use goes on working.
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after')"), {},
+             g_account.db());
     QCOMPARE(categoriesIn(target, QStringLiteral("after")), 0);
 }
 
@@ -399,7 +412,8 @@ void tst_AccountFiles::backupReplacesAnOldTargetAndItsLeftovers()
     const QString source = account(QStringLiteral("Sample.MDB"));
     QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
     useAccount(source);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('new')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('new')"), {},
+             g_account.db());
 
     // An old backup that was once opened as an account, with its log still beside it.
     const QString target = account(QStringLiteral("20030701.MDB"));
@@ -466,13 +480,17 @@ void tst_AccountFiles::backupNeverOverwritesTheAccountInUse()
     const QString source = account(QStringLiteral("Sample.MDB"));
     QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
     useAccount(source);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('live')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('live')"), {},
+             g_account.db());
     QString why;
     QVERIFY(!Backup::copyDataFile(source, source, {}, &why));
     QVERIFY(
         !Backup::copyDataFile(source, m_data.filePath(QStringLiteral("./Sample.MDB")), {}, &why));
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 2);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"), {},
+             g_account.db());
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {}, g_account.db()).toInt(),
+        2);
     QCOMPARE(categoriesIn(source, QStringLiteral("still")), 1);
 }
 
@@ -499,7 +517,8 @@ void tst_AccountFiles::backupRefusesEveryFileOfTheAccount()
     QVERIFY(SampleAccount::createEmptyAccount(source, nullptr));
     useAccount(source);
     // A commit waiting in the log: a backup written over the log would lose it.
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('in the log')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('in the log')"), {},
+             g_account.db());
     const QString own = source + suffix;
     QVERIFY(QFileInfo::exists(source + QStringLiteral("-wal")));
 
@@ -529,7 +548,9 @@ void tst_AccountFiles::backupRefusesEveryFileOfTheAccount()
 
     // The account and its log are untouched: the committed row is still there, and after the
     // connection closes (the log folded in) it is in the file.
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 1);
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {}, g_account.db()).toInt(),
+        1);
     closeMainConn();
     QCOMPARE(categoriesIn(source, QStringLiteral("in the log")), 1);
     QVERIFY(!Backup::isOwnFile(source, account(QStringLiteral("Shop.MDB.bak"))));

@@ -1,5 +1,7 @@
 #include "CounterActions.h"
 
+#include "data/AccountContext.h"
+
 #include "data/Db.h"
 #include "rental/CounterLookup.h"
 #include "rental/LeaseCompletion.h"
@@ -73,48 +75,52 @@ Lease::Completion completion(Lease::Mode mode, qint64 memberId, const Lease::Ite
 
 } // namespace
 
-Result rent(const QString &code, qint64 memberId)
+Result rent(const AccountContext &account, const QString &code, qint64 memberId)
 {
     try {
-        const auto copy = Lease::findCopyForRent(code);
-        if (!copy)
-            return refused();
-        const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
-        if (!item)
-            return failed(QStringLiteral("no fee class for ") + code);
-        return fromLeaseResult(Lease::complete(completion(Lease::Mode::RentOut, memberId, *item)));
-    } catch (const Db::DbError &e) {
-        return failed(e.details().isEmpty() ? e.message() : e.details());
-    }
-}
-
-Result takeBack(const QString &code)
-{
-    try {
-        const auto copy = Lease::findCopyForReturn(code);
+        const auto copy = Lease::findCopyForRent(account.db(), code);
         if (!copy)
             return refused();
         const auto item =
-            Lease::makeItem(*copy, Lease::Mode::TakeBack, false, QDate::currentDate());
+            Lease::makeItem(account.db(), *copy, Lease::Mode::RentOut, false, QDate::currentDate());
         if (!item)
             return failed(QStringLiteral("no fee class for ") + code);
-        return fromLeaseResult(Lease::complete(completion(Lease::Mode::TakeBack, 0, *item)));
+        return fromLeaseResult(
+            Lease::complete(account.db(), completion(Lease::Mode::RentOut, memberId, *item)));
     } catch (const Db::DbError &e) {
         return failed(e.details().isEmpty() ? e.message() : e.details());
     }
 }
 
-Result sell(const QString &code)
+Result takeBack(const AccountContext &account, const QString &code)
 {
     try {
-        const auto copy = SaleStore::findSaleableCopy(code);
+        const auto copy = Lease::findCopyForReturn(account.db(), code);
+        if (!copy)
+            return refused();
+        const auto item = Lease::makeItem(account.db(), *copy, Lease::Mode::TakeBack, false,
+                                          QDate::currentDate());
+        if (!item)
+            return failed(QStringLiteral("no fee class for ") + code);
+        return fromLeaseResult(
+            Lease::complete(account.db(), completion(Lease::Mode::TakeBack, 0, *item)));
+    } catch (const Db::DbError &e) {
+        return failed(e.details().isEmpty() ? e.message() : e.details());
+    }
+}
+
+Result sell(const AccountContext &account, const QString &code)
+{
+    try {
+        const auto copy = SaleStore::findSaleableCopy(account.db(), code);
         if (!copy)
             return refused();
         SaleStore::SaleRow row;
         row.copy = *copy;
         row.amount = 1;
         row.rmoney = Money::fromCents(2500);
-        const auto sold = SaleStore::completeSale({row}, -1, 1, QDate::currentDate());
+        const auto sold = SaleStore::completeSale(account.db(), {row}, -1, account.operatorId(),
+                                                  QDate::currentDate());
         if (!sold)
             return refused();
         Result r;
@@ -126,11 +132,12 @@ Result sell(const QString &code)
     }
 }
 
-Result undoSale(qint64 lineId)
+Result undoSale(const AccountContext &account, qint64 lineId)
 {
     try {
         Result r;
-        r.status = SaleStore::undoSale(lineId) ? Result::Status::Done : Result::Status::Refused;
+        r.status =
+            SaleStore::undoSale(account, lineId) ? Result::Status::Done : Result::Status::Refused;
         if (r.status == Result::Status::Done)
             r.lineIds = {lineId};
         return r;

@@ -6,8 +6,10 @@
 
 #include <optional>
 
+class AccountContext;
+
 // What a counter does, through the desk's own functions, as the fault tests drive it: each
-// action looks the copy up and completes, the way the windows do.
+// action looks the copy up and completes in the account it is given, the way the windows do.
 namespace CounterActions {
 
 struct Result
@@ -36,9 +38,9 @@ struct Tally
     static std::optional<Tally> read(const QByteArray &output);
 };
 
-Result rent(const QString &code, qint64 memberId);
-Result takeBack(const QString &code);
-Result sell(const QString &code);
-Result undoSale(qint64 lineId);
+Result rent(const AccountContext &account, const QString &code, qint64 memberId);
+Result takeBack(const AccountContext &account, const QString &code);
+Result sell(const AccountContext &account, const QString &code);
+Result undoSale(const AccountContext &account, qint64 lineId);
 
 } // namespace CounterActions

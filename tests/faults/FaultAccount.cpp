@@ -93,11 +93,13 @@ bool create(const QString &account, QString *why)
     return ok;
 }
 
-qint64 memberId()
+qint64 memberId(const QSqlDatabase &db)
 {
     static qint64 id = 0;
-    if (id == 0)
-        id = Db::scalar(QStringLiteral("SELECT ID FROM TBAssociator WHERE Num = 'M1'")).toLongLong();
+    if (id == 0) {
+        id = Db::scalar(QStringLiteral("SELECT ID FROM TBAssociator WHERE Num = 'M1'"), {}, db)
+                 .toLongLong();
+    }
     return id;
 }
 

@@ -25,8 +25,8 @@ bool open(const QString &account, const QString &connectionName, QString *why);
 // false with *why when it could not.
 bool create(const QString &account, QString *why);
 
-// The member's ID on MainConn.
-qint64 memberId();
+// The member's ID in the account on db.
+qint64 memberId(const QSqlDatabase &db);
 
 // Every broken rule of the account on db: the engine's integrity check, copies rented or sold
 // twice at once, deposits and refunds booked against the lines, allowances, sold copies.

@@ -32,6 +32,9 @@ using CounterActions::Tally;
 
 namespace {
 
+// The account this counter works in, on the connection the process opens.
+AccountContext g_account;
+
 class Counter
 {
 public:
@@ -47,13 +50,14 @@ public:
         char kind = 0;
         if (dice < 45) {
             kind = 'R';
-            r = CounterActions::rent(code, m_rng.bounded(2) ? FaultAccount::memberId() : 0);
+            r = CounterActions::rent(g_account, code,
+                                     m_rng.bounded(2) ? FaultAccount::memberId(g_account.db()) : 0);
         } else if (dice < 75) {
             kind = 'T';
-            r = CounterActions::takeBack(code);
+            r = CounterActions::takeBack(g_account, code);
         } else if (dice < 90) {
             kind = 'S';
-            r = CounterActions::sell(code);
+            r = CounterActions::sell(g_account, code);
         } else {
             if (m_sales.isEmpty())
                 return false;
@@ -62,7 +66,7 @@ public:
             // Written before the undo: a kill between its commit and its "U" line leaves the
             // sale either there or undone, and the check accepts both.
             record('u', {line});
-            r = CounterActions::undoSale(line);
+            r = CounterActions::undoSale(g_account, line);
         }
         ++tally.tries;
         switch (r.status) {
@@ -109,8 +113,8 @@ bool open(const QString &account)
         std::fprintf(stderr, "cannot open %s: %s\n", qPrintable(account), qPrintable(why));
         return false;
     }
-    CurrentDBFile = account;
-    AccountContext::current().setOperator(1);
+    g_account.setAccount(account);
+    g_account.setOperator(1);
     return true;
 }
 
@@ -152,10 +156,11 @@ int rentOnce(const QStringList &args)
 {
     if (!open(args.value(2)))
         return 2;
-    const auto copy = Lease::findCopyForRent(args.value(3));
+    const auto copy = Lease::findCopyForRent(g_account.db(), args.value(3));
     if (!copy)
         return 3;
-    const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
+    const auto item =
+        Lease::makeItem(g_account.db(), *copy, Lease::Mode::RentOut, false, QDate::currentDate());
     Lease::Completion c;
     c.items = {*item};
     c.depositTotal = item->addedDeposit;
@@ -163,7 +168,7 @@ int rentOnce(const QStringList &args)
     c.operatorId = 1;
     c.now = QDateTime::currentDateTime();
     try {
-        Lease::complete(c);
+        Lease::complete(g_account.db(), c);
         std::printf("fault=-1\n\n");
     } catch (const Db::DbError &e) {
         std::printf("fault=%d\n%s\n", int(e.fault()), qPrintable(e.message()));

@@ -61,6 +61,7 @@ private:
 
     QTemporaryDir *m_dir = nullptr;
     QString m_account;
+    AccountContext m_context;
 };
 
 namespace {
@@ -144,20 +145,20 @@ bool tst_FaultMessages::openMain(const QString &path)
         qWarning("%s", qPrintable(why));
         return false;
     }
-    CurrentDBFile = path;
-    AccountContext::current().setOperator(1);
+    m_context.setAccount(path);
+    m_context.setOperator(1);
     return true;
 }
 
 void tst_FaultMessages::closeMain()
 {
     {
-        QSqlDatabase db = Db::mainConn();
+        QSqlDatabase db = m_context.db();
         if (db.isValid())
             db.close();
     }
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
-    CurrentDBFile.clear();
+    m_context.setAccount(QString());
 }
 
 void tst_FaultMessages::init()
@@ -183,21 +184,23 @@ void tst_FaultMessages::cleanup()
 
 QList<qint64> tst_FaultMessages::snapshot() const
 {
-    const QSqlDatabase db = Db::mainConn();
-    return {
-        FaultAccount::count(db, QStringLiteral("TBBusinessDetail")),
-        FaultAccount::count(db, QStringLiteral("TBInOutMoney")),
-        Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE Num = 'M1'")).toLongLong()};
+    const QSqlDatabase db = m_context.db();
+    return {FaultAccount::count(db, QStringLiteral("TBBusinessDetail")),
+            FaultAccount::count(db, QStringLiteral("TBInOutMoney")),
+            Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE Num = 'M1'"), {},
+                       m_context.db())
+                .toLongLong()};
 }
 
 tst_FaultMessages::Attempt tst_FaultMessages::rentFirstCopy()
 {
-    const auto copy = Lease::findCopyForRent(FaultAccount::copyCode(0));
+    const auto copy = Lease::findCopyForRent(m_context.db(), FaultAccount::copyCode(0));
     if (!copy)
         return {};
-    const auto item = Lease::makeItem(*copy, Lease::Mode::RentOut, false, QDate::currentDate());
+    const auto item =
+        Lease::makeItem(m_context.db(), *copy, Lease::Mode::RentOut, false, QDate::currentDate());
     Lease::Completion c;
-    c.memberId = FaultAccount::memberId();
+    c.memberId = FaultAccount::memberId(m_context.db());
     c.items = {*item};
     c.depositTotal = item->addedDeposit;
     c.rentTotal = item->addedRent;
@@ -205,7 +208,7 @@ tst_FaultMessages::Attempt tst_FaultMessages::rentFirstCopy()
     c.now = QDateTime::currentDateTime();
     Attempt a;
     try {
-        a.done = Lease::complete(c).done();
+        a.done = Lease::complete(m_context.db(), c).done();
     } catch (const Db::DbError &e) {
         a.failure = e;
     }
@@ -268,10 +271,13 @@ void tst_FaultMessages::fullDiskGivesItsMessage()
         // same "disk full" as a full disk does.
         qInfo("no tmpfs allowed: the full disk is the engine's page limit");
         Db::exec(QStringLiteral("PRAGMA max_page_count = %1")
-                     .arg(Db::scalar(QStringLiteral("PRAGMA page_count")).toLongLong()));
+                     .arg(Db::scalar(QStringLiteral("PRAGMA page_count"), {}, m_context.db())
+                              .toLongLong()),
+                 {}, m_context.db());
         try {
             for (int i = 0; i < 10000; ++i)
-                Db::exec(QStringLiteral("INSERT INTO FaultDoubleOpen VALUES (0, 0)"));
+                Db::exec(QStringLiteral("INSERT INTO FaultDoubleOpen VALUES (0, 0)"), {},
+                         m_context.db());
         } catch (const Db::DbError &) {
         }
     }
@@ -290,8 +296,8 @@ void tst_FaultMessages::fullDiskGivesItsMessage()
     if (disk.mounted())
         QVERIFY(QFile::remove(filler));
     else
-        Db::exec(QStringLiteral("DELETE FROM FaultDoubleOpen"));
-    Db::exec(QStringLiteral("PRAGMA max_page_count = 1073741823"));
+        Db::exec(QStringLiteral("DELETE FROM FaultDoubleOpen"), {}, m_context.db());
+    Db::exec(QStringLiteral("PRAGMA max_page_count = 1073741823"), {}, m_context.db());
     QVERIFY(rentFirstCopy().done);
     closeMain();
 }
@@ -389,20 +395,22 @@ void tst_FaultMessages::damageFoundMidWorkNamesTheLatestBackup()
     // Damage arrives after the account was opened: the pages of the stock table are
     // overwritten behind the connection's back, and the cache is dropped so they are read.
     const qint64 root =
-        Db::scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'TBName'"))
+        Db::scalar(QStringLiteral("SELECT rootpage FROM sqlite_master WHERE name = 'TBName'"), {},
+                   m_context.db())
             .toLongLong();
-    const qint64 pageSize = Db::scalar(QStringLiteral("PRAGMA page_size")).toLongLong();
-    Db::exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    const qint64 pageSize =
+        Db::scalar(QStringLiteral("PRAGMA page_size"), {}, m_context.db()).toLongLong();
+    Db::exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"), {}, m_context.db());
     {
         QFile f(m_account);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(f.seek((root - 1) * pageSize));
         f.write(QByteArray(int(pageSize), char(0x5a)));
     }
-    Db::exec(QStringLiteral("PRAGMA cache_size = 0"));
-    Db::exec(QStringLiteral("PRAGMA cache_size = -2000"));
+    Db::exec(QStringLiteral("PRAGMA cache_size = 0"), {}, m_context.db());
+    Db::exec(QStringLiteral("PRAGMA cache_size = -2000"), {}, m_context.db());
     try {
-        Lease::findCopyForRent(FaultAccount::copyCode(0));
+        Lease::findCopyForRent(m_context.db(), FaultAccount::copyCode(0));
         QFAIL("a damaged page was read without an error");
     } catch (const Db::DbError &e) {
         QCOMPARE(e.fault(), Db::Fault::Damaged);
@@ -417,7 +425,7 @@ void tst_FaultMessages::faultMessageShowsTheEngineTextUnderDetails()
 {
     RecordingPresenter boxes;
     try {
-        Db::exec(QStringLiteral("SELECT nothing FROM NoSuchTable"));
+        Db::exec(QStringLiteral("SELECT nothing FROM NoSuchTable"), {}, m_context.db());
         QFAIL("the statement did not fail");
     } catch (const Db::DbError &e) {
         Msg::fault(nullptr, e, QStringLiteral("影片保存失败!"));
@@ -447,7 +455,7 @@ void tst_FaultMessages::anotherCounterClosingKeepsOurLog()
     const QString wal = m_account + QStringLiteral("-wal");
     const QString openLines = QStringLiteral(
         "SELECT count(*) FROM TBBusinessDetail WHERE ReDate IS NULL AND Ass_Number <> -1");
-    const int before = Db::scalar(openLines).toInt();
+    const int before = Db::scalar(openLines, {}, m_context.db()).toInt();
     QVERIFY(rentFirstCopy().done);
     QString why;
     QVERIFY2(openAccountFile(m_account, QStringLiteral("again"), &why), qPrintable(why));
@@ -466,11 +474,12 @@ void tst_FaultMessages::anotherCounterClosingKeepsOurLog()
     QVERIFY(QFile::exists(wal));
 
     // A rental after the other counter left is in the file for everybody.
-    const CounterActions::Result rented = CounterActions::rent(FaultAccount::copyCode(2), 0);
+    const CounterActions::Result rented =
+        CounterActions::rent(m_context, FaultAccount::copyCode(2), 0);
     QVERIFY2(rented.status == CounterActions::Result::Status::Done, qPrintable(rented.error));
     closeMain();
     QVERIFY(openMain(m_account));
-    QCOMPARE(Db::scalar(openLines).toInt(), before + 3);
+    QCOMPARE(Db::scalar(openLines, {}, m_context.db()).toInt(), before + 3);
 }
 
 QTEST_GUILESS_MAIN(tst_FaultMessages)

@@ -30,18 +30,19 @@ private:
     {
         return Db::insert(
             QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) VALUES (3, ?, ?)"),
-            {name, flag});
+            {name, flag}, m_account->db());
     }
     qint64 addRecord(qint64 type, qint64 cents, const QString &date = QStringLiteral("2024-05-01"))
     {
-        return Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
-                                    "Per, Memo) VALUES (?, ?, ?, 15, 0, 'x')"),
-                     {date, type, cents}, Db::mainConn(), QStringLiteral("FID"));
+        return Db::insert(
+            QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                           "Per, Memo) VALUES (?, ?, ?, 15, 0, 'x')"),
+            {date, type, cents}, m_account->db(), QStringLiteral("FID"));
     }
     QList<qint64> listed(qint64 typeId)
     {
         QVariantList params;
-        QSqlQuery q = Db::exec(InOutMoney::listSql(typeId, &params), params);
+        QSqlQuery q = Db::exec(InOutMoney::listSql(typeId, &params), params, m_account->db());
         QList<qint64> fids;
         while (q.next())
             fids << Db::integer(q, "FID");
@@ -80,19 +81,21 @@ void tst_InOutMoneyStore::entryListsOfferUserTypesAndEveryoneByName()
 {
     addType(QStringLiteral("Locked"), 2);
     // A built-in row that lost its Flag is still not offered.
-    Db::exec(QStringLiteral("UPDATE TBKindValue SET Flag = 0 WHERE ID = ?"), {Schema::TypeDeposit});
+    Db::exec(QStringLiteral("UPDATE TBKindValue SET Flag = 0 WHERE ID = ?"), {Schema::TypeDeposit},
+             m_account->db());
     QStringList names;
-    for (const InOutMoney::Choice &c : InOutMoney::userTypes())
+    for (const InOutMoney::Choice &c : InOutMoney::userTypes(m_account->db()))
         names << c.text;
     // Chinese order: Han names by pinyin, before Latin ones.
     QCOMPARE(names, (QStringList{"水电", "Rent of the shop"}));
-    QCOMPARE(InOutMoney::userTypes().constFirst().id, m_water);
+    QCOMPARE(InOutMoney::userTypes(m_account->db()).constFirst().id, m_water);
 
-    QCOMPARE(InOutMoney::allTypes().size(), 6); // rent, deposit, payment and the three above
+    QCOMPARE(InOutMoney::allTypes(m_account->db()).size(),
+             6); // rent, deposit, payment and the three above
 
     const qint64 zhang = m_account->addMember(QStringLiteral("001"), QStringLiteral("张三"), 5);
     const qint64 an = m_account->addMember(QStringLiteral("002"), QStringLiteral("安娜"), 5);
-    const QList<InOutMoney::Choice> members = InOutMoney::members();
+    const QList<InOutMoney::Choice> members = InOutMoney::members(m_account->db());
     QCOMPARE(members.size(), 3);
     // Pinyin order: 安 (an), 零 (ling, the walk-in customer), 张 (zhang).
     QCOMPARE(members.at(0).id, an);
@@ -102,25 +105,28 @@ void tst_InOutMoneyStore::entryListsOfferUserTypesAndEveryoneByName()
     // Deleted staff (PerFlag 2) are not offered for a new record, only for the record that
     // names them; 阿 (a) comes before 管理员 (guan).
     const qint64 gone = m_account->addStaff(QStringLiteral("阿伟"), QString());
-    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone});
-    QCOMPARE(InOutMoney::staff().size(), 1);
-    QCOMPARE(InOutMoney::staff().first().id, 1);
-    QCOMPARE(InOutMoney::staff(gone).size(), 2);
-    QCOMPARE(InOutMoney::staff(gone).first().id, gone);
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone},
+             m_account->db());
+    QCOMPARE(InOutMoney::staff(m_account->db()).size(), 1);
+    QCOMPARE(InOutMoney::staff(m_account->db()).first().id, 1);
+    QCOMPARE(InOutMoney::staff(m_account->db(), gone).size(), 2);
+    QCOMPARE(InOutMoney::staff(m_account->db(), gone).first().id, gone);
 }
 
 void tst_InOutMoneyStore::addStoresExactCentsAndReadsBack()
 {
-    const qint64 a = InOutMoney::add(record(m_water, "12.345"));
-    const qint64 b = InOutMoney::add(record(m_water, "999999999.99"));
+    const qint64 a = InOutMoney::add(m_account->context(), record(m_water, "12.345"));
+    const qint64 b = InOutMoney::add(m_account->context(), record(m_water, "999999999.99"));
     QVERIFY(a != b);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {a})
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {a},
+                        m_account->db())
                  .toLongLong(),
              qint64(1235));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT SUM(Moneys) FROM TBInOutMoney")).toLongLong(),
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT SUM(Moneys) FROM TBInOutMoney"), {}, m_account->db())
+                 .toLongLong(),
              qint64(99999999999) + 1235);
 
-    const std::optional<Record> r = InOutMoney::load(a);
+    const std::optional<Record> r = InOutMoney::load(m_account->db(), a);
     QVERIFY(r);
     QCOMPARE(r->fid, a);
     QCOMPARE(r->date, QDate(2024, 6, 30));
@@ -129,10 +135,11 @@ void tst_InOutMoneyStore::addStoresExactCentsAndReadsBack()
     QCOMPARE(r->clientId, qint64(Schema::WalkInCustomerId));
     QCOMPARE(r->staffId, qint64(1));
     QCOMPARE(r->memo, QStringLiteral("水电费"));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT FeeDate FROM TBInOutMoney WHERE FID = ?"), {a})
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT FeeDate FROM TBInOutMoney WHERE FID = ?"), {a},
+                        m_account->db())
                  .toString(),
              QStringLiteral("2024-06-30"));
-    QVERIFY(!InOutMoney::load(b + 100));
+    QVERIFY(!InOutMoney::load(m_account->db(), b + 100));
 }
 
 void tst_InOutMoneyStore::updateAndRemoveTouchOnlyTheirRecord()
@@ -143,18 +150,18 @@ void tst_InOutMoneyStore::updateAndRemoveTouchOnlyTheirRecord()
 
     Record r = record(m_rentOut, "45.6");
     r.fid = b;
-    InOutMoney::update(r);
+    InOutMoney::update(m_account->context(), r);
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 3);
-    QCOMPARE(InOutMoney::load(b)->amount.cents(), qint64(4560));
-    QCOMPARE(InOutMoney::load(b)->typeId, m_rentOut);
-    QCOMPARE(InOutMoney::load(a)->amount.cents(), qint64(1000));
-    QCOMPARE(InOutMoney::load(a)->memo, QStringLiteral("x"));
-    QCOMPARE(InOutMoney::load(c)->amount.cents(), qint64(3000));
+    QCOMPARE(InOutMoney::load(m_account->db(), b)->amount.cents(), qint64(4560));
+    QCOMPARE(InOutMoney::load(m_account->db(), b)->typeId, m_rentOut);
+    QCOMPARE(InOutMoney::load(m_account->db(), a)->amount.cents(), qint64(1000));
+    QCOMPARE(InOutMoney::load(m_account->db(), a)->memo, QStringLiteral("x"));
+    QCOMPARE(InOutMoney::load(m_account->db(), c)->amount.cents(), qint64(3000));
 
-    InOutMoney::remove(b);
+    InOutMoney::remove(m_account->context(), b);
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 2);
-    QVERIFY(InOutMoney::load(a));
-    QVERIFY(InOutMoney::load(c));
+    QVERIFY(InOutMoney::load(m_account->db(), a));
+    QVERIFY(InOutMoney::load(m_account->db(), c));
     // The type row stays.
     QCOMPARE(
         m_account->count(QStringLiteral("TBKindValue"), QStringLiteral("ID = %1").arg(m_rentOut)),
@@ -183,15 +190,15 @@ void tst_InOutMoneyStore::builtInRecordsAndTypesAreRefused()
 
     Record r = record(target, "1");
     r.fid = fid;
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::update(r));
-    QCOMPARE(InOutMoney::load(fid)->amount.cents(), qint64(5000));
-    QCOMPARE(InOutMoney::load(fid)->typeId, stored);
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::update(m_account->context(), r));
+    QCOMPARE(InOutMoney::load(m_account->db(), fid)->amount.cents(), qint64(5000));
+    QCOMPARE(InOutMoney::load(m_account->db(), fid)->typeId, stored);
     if (newType != 0) {
         // Nor can a new record be booked under such a type.
-        QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::add(r));
+        QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::add(m_account->context(), r));
         QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 1);
     } else {
-        QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::remove(fid));
+        QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::remove(m_account->context(), fid));
         QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 1);
     }
 }
@@ -200,16 +207,17 @@ void tst_InOutMoneyStore::recordThatIsGoneIsReported()
 {
     const qint64 fid = addRecord(m_water, 100);
     const qint64 other = addRecord(m_water, 200);
-    Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid});
+    Db::exec(QStringLiteral("DELETE FROM TBInOutMoney WHERE FID = ?"), {fid}, m_account->db());
     Record r = record(m_water, "3");
     r.fid = fid;
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::update(r));
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::remove(fid));
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::update(m_account->context(), r));
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::remove(m_account->context(), fid));
     // Booking under a type deleted meanwhile is refused, not stored unlisted.
-    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {m_rentOut});
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, InOutMoney::add(record(m_rentOut, "3")));
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {m_rentOut}, m_account->db());
+    QVERIFY_THROWS_EXCEPTION(Db::DbError,
+                             InOutMoney::add(m_account->context(), record(m_rentOut, "3")));
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 1);
-    QCOMPARE(InOutMoney::load(other)->amount.cents(), qint64(200));
+    QCOMPARE(InOutMoney::load(m_account->db(), other)->amount.cents(), qint64(200));
 }
 
 void tst_InOutMoneyStore::listJoinsTypesAndFilters()
@@ -218,7 +226,8 @@ void tst_InOutMoneyStore::listJoinsTypesAndFilters()
     const qint64 early = addRecord(m_rentOut, 200, QStringLiteral("2023-01-31"));
     const qint64 deposit = addRecord(Schema::TypeDeposit, -300, QStringLiteral("2024-07-01"));
     const qint64 orphan = addRecord(addType(QStringLiteral("旧类型")), 400);
-    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateValue = '旧类型'"));
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateValue = '旧类型'"), {},
+             m_account->db());
     Q_UNUSED(orphan);
 
     QCOMPARE(listed(0), (QList<qint64>{early, late, deposit}));
@@ -227,7 +236,7 @@ void tst_InOutMoneyStore::listJoinsTypesAndFilters()
     QCOMPARE(listed(Schema::TypeRent), QList<qint64>{});
 
     QVariantList params;
-    QSqlQuery q = Db::exec(InOutMoney::listSql(m_water, &params), params);
+    QSqlQuery q = Db::exec(InOutMoney::listSql(m_water, &params), params, m_account->db());
     QVERIFY(q.next());
     QCOMPARE(Db::text(q, "CateValue"), QStringLiteral("水电"));
     QCOMPARE(Db::integer(q, "Flag"), qint64(0));
@@ -239,12 +248,12 @@ void tst_InOutMoneyStore::typedTextIsStoredAsTyped()
 {
     Record r = record(m_water, "1");
     r.memo = QStringLiteral("O'Brien's \"fee\"; DROP TABLE TBInOutMoney; --");
-    const qint64 fid = InOutMoney::add(r);
-    QCOMPARE(InOutMoney::load(fid)->memo, r.memo);
+    const qint64 fid = InOutMoney::add(m_account->context(), r);
+    QCOMPARE(InOutMoney::load(m_account->db(), fid)->memo, r.memo);
     r.fid = fid;
     r.memo = QStringLiteral("'");
-    InOutMoney::update(r);
-    QCOMPARE(InOutMoney::load(fid)->memo, QStringLiteral("'"));
+    InOutMoney::update(m_account->context(), r);
+    QCOMPARE(InOutMoney::load(m_account->db(), fid)->memo, QStringLiteral("'"));
 }
 
 void tst_InOutMoneyStore::totalsKeepIncomesAndExpensesApart()
@@ -256,7 +265,7 @@ void tst_InOutMoneyStore::totalsKeepIncomesAndExpensesApart()
     addRecord(Schema::TypeRent, 30001, QStringLiteral("2024-05-15"));
     addRecord(Schema::TypeDeposit, -2000, QStringLiteral("2024-06-01"));
     ListFilter all;
-    InOutMoney::Totals t = InOutMoney::totals(all);
+    InOutMoney::Totals t = InOutMoney::totals(m_account->db(), all);
     QCOMPARE(t.income, Money::fromCents(30001));
     QCOMPARE(t.expense, Money::fromCents(14400));
     QCOMPARE(t.difference(), Money::fromCents(15601));
@@ -264,25 +273,26 @@ void tst_InOutMoneyStore::totalsKeepIncomesAndExpensesApart()
     ListFilter may;
     may.from = QDate(2024, 5, 1);
     may.to = QDate(2024, 5, 31);
-    t = InOutMoney::totals(may);
+    t = InOutMoney::totals(m_account->db(), may);
     QCOMPARE(t.expense, Money::fromCents(12400));
     may.direction = ListFilter::Direction::Expense;
     may.typeId = bills;
     QVariantList params;
-    QSqlQuery q = Db::exec(InOutMoney::listSql(may, &params), params);
+    QSqlQuery q = Db::exec(InOutMoney::listSql(may, &params), params, m_account->db());
     int rows = 0;
     while (q.next())
         ++rows;
     QCOMPARE(rows, 2);
-    QCOMPARE(InOutMoney::totals(may).income, Money());
+    QCOMPARE(InOutMoney::totals(m_account->db(), may).income, Money());
 
     // Nothing in the range: zero, not an error.
     ListFilter empty;
     empty.from = QDate(2030, 1, 1);
-    QCOMPARE(InOutMoney::totals(empty).difference(), Money());
-    QCOMPARE(InOutMoney::usuallyExpense(bills).value_or(false), true);
-    QCOMPARE(InOutMoney::usuallyExpense(Schema::TypeRent).value_or(true), false);
-    QVERIFY(!InOutMoney::usuallyExpense(addType(QStringLiteral("新"))).has_value());
+    QCOMPARE(InOutMoney::totals(m_account->db(), empty).difference(), Money());
+    QCOMPARE(InOutMoney::usuallyExpense(m_account->db(), bills).value_or(false), true);
+    QCOMPARE(InOutMoney::usuallyExpense(m_account->db(), Schema::TypeRent).value_or(true), false);
+    QVERIFY(
+        !InOutMoney::usuallyExpense(m_account->db(), addType(QStringLiteral("新"))).has_value());
 }
 
 QTEST_GUILESS_MAIN(tst_InOutMoneyStore)

@@ -60,18 +60,20 @@ private:
     {
         return Db::insert(
             QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag) VALUES (3, ?, ?)"),
-            {name, flag});
+            {name, flag}, m_account->db());
     }
     qint64 addRecord(qint64 type, qint64 cents, const QString &date, qint64 client = 15,
                      qint64 per = 0)
     {
-        return Db::insert(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
-                                    "Per, Memo) VALUES (?, ?, ?, ?, ?, '')"),
-                     {date, type, cents, client, per}, Db::mainConn(), QStringLiteral("FID"));
+        return Db::insert(
+            QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
+                           "Per, Memo) VALUES (?, ?, ?, ?, ?, '')"),
+            {date, type, cents, client, per}, m_account->db(), QStringLiteral("FID"));
     }
     qint64 cents(qint64 fid)
     {
-        return Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid})
+        return Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid},
+                          m_account->db())
             .toLongLong();
     }
     // Opens the entry dialog from the list's button and runs action on it while it is up.
@@ -110,10 +112,10 @@ void tst_InOutMoneyWindows::init()
     m_ads = addType(QStringLiteral("广告"));
     m_member = m_account->addMember(QStringLiteral("001"), QStringLiteral("安娜"), 5);
     m_staff = m_account->addStaff(QStringLiteral("阿丽"), QStringLiteral("1"));
-    CreateInOutMoneyList();
+    CreateInOutMoneyList(m_account->context());
     m_list = qobject_cast<TInOutMoneyListFm *>(InOutMoneyListWindow());
     QVERIFY(m_list);
-    ShowInOutMoneyList();
+    ShowInOutMoneyList(m_account->context());
     QVERIFY(QTest::qWaitForWindowExposed(m_list));
 }
 
@@ -250,7 +252,8 @@ void tst_InOutMoneyWindows::unreadableAmountIsRefused()
 
 void tst_InOutMoneyWindows::withoutUserTypesNothingIsSaved()
 {
-    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE Flag = 0 AND CateID = 3"));
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE Flag = 0 AND CateID = 3"), {},
+             m_account->db());
     withDialog(m_list->BtnAdd, [&](TInOutMoneyFm *d) {
         // Built-in types are never offered.
         QCOMPARE(d->ComBCate->count(), 0);
@@ -287,7 +290,8 @@ void tst_InOutMoneyWindows::correctingShowsTheStoredRecordAndRewritesOnlyIt()
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 2);
     QCOMPARE(cents(fid), qint64(10));
     QCOMPARE(cents(other), qint64(700));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT CateID FROM TBInOutMoney WHERE FID = ?"), {fid})
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT CateID FROM TBInOutMoney WHERE FID = ?"), {fid},
+                        m_account->db())
                  .toLongLong(),
              m_ads);
     QCOMPARE(m_list->dxDBGrid1->value(QStringLiteral("FID")).toLongLong(), fid);
@@ -311,7 +315,8 @@ void tst_InOutMoneyWindows::correctingARecordWhoseMemberIsGoneIsRefused()
         QCOMPARE(d->LabelSaved->text(), QStringLiteral("已保存"));
     });
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), 1);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney WHERE FID = ?"), {fid})
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney WHERE FID = ?"), {fid},
+                        m_account->db())
                  .toLongLong(),
              m_member);
 }
@@ -342,7 +347,7 @@ void tst_InOutMoneyWindows::listShowsRecordsWithTheirTypeAndExactSum()
     addRecord(Schema::TypeDeposit, -3000, QStringLiteral("2024-02-02"), 15, 0);
     const qint64 orphanType = addType(QStringLiteral("已删除"));
     addRecord(orphanType, 5000, QStringLiteral("2024-02-03"));
-    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {orphanType});
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE ID = ?"), {orphanType}, m_account->db());
     m_list->RefreshList();
 
     QCOMPARE(grid->shownFields(),
@@ -408,7 +413,7 @@ void tst_InOutMoneyWindows::filterShowsOneTypeAndIsRebuiltOnEveryShow()
     addType(QStringLiteral("New"));
     filter->setCurrentIndex(2);
     m_list->hide();
-    ShowInOutMoneyList();
+    ShowInOutMoneyList(m_account->context());
     QCOMPARE(filter->count(), 7);
     QCOMPARE(filter->findText(QStringLiteral("所有类型")), 0);
     int alls = 0;
@@ -419,7 +424,7 @@ void tst_InOutMoneyWindows::filterShowsOneTypeAndIsRebuiltOnEveryShow()
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 4);
     // Bringing the visible window to the front does not re-read it.
     filter->setCurrentIndex(1);
-    ShowInOutMoneyList();
+    ShowInOutMoneyList(m_account->context());
     QCOMPARE(filter->currentIndex(), 1);
 }
 
@@ -464,7 +469,8 @@ void tst_InOutMoneyWindows::failedDeleteSaysWhatFailedAndKeepsTheRecord()
     m_list->RefreshList();
     QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), a));
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE DELETE ON TBInOutMoney "
-                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"),
+             {}, m_account->db());
     m_boxes->answers.enqueue(QMessageBox::Yes);
     QTest::mouseClick(m_list->BtnDel, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 2);
@@ -482,7 +488,7 @@ void tst_InOutMoneyWindows::closeHidesTheWindow()
     QTest::mouseClick(m_list->BitBtn1, Qt::LeftButton);
     QVERIFY(!m_list->isVisible());
     QCOMPARE(InOutMoneyListWindow(), m_list);
-    ShowInOutMoneyList();
+    ShowInOutMoneyList(m_account->context());
     QVERIFY(m_list->isVisible());
 }
 
@@ -567,7 +573,8 @@ void tst_InOutMoneyWindows::expenseIsStoredNegativeAndCorrectedAsSuch()
 
     // Corrected: shown as the expense it is, saved as one again.
     const qint64 bill =
-        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -18050"))
+        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -18050"), {},
+                   m_account->db())
             .toLongLong();
     QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), bill));
     withDialog(m_list->BtnEdit, [](TInOutMoneyFm *d) {
@@ -583,7 +590,9 @@ void tst_InOutMoneyWindows::expenseIsStoredNegativeAndCorrectedAsSuch()
 void tst_InOutMoneyWindows::directionChosenInTheDialogIsTheCashUpLine()
 {
     // The cash at the counter is the logged-in operator's, whoever is named as handling it.
-    const auto shift = [] { return CashUp::openShift(AccountContext::current().operatorId()); };
+    const auto shift = [this] {
+        return CashUp::openShift(m_account->db(), m_account->context().operatorId());
+    };
     QCOMPARE(shift().expected(), Money());
 
     // 广告 has no records yet, so nothing preselects the direction: the operator picks 支出.
@@ -607,7 +616,8 @@ void tst_InOutMoneyWindows::directionChosenInTheDialogIsTheCashUpLine()
 
     // The expense corrected into an income leaves the expense line and joins the income line.
     const qint64 bill =
-        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -3500"))
+        Db::scalar(QStringLiteral("SELECT FID FROM TBInOutMoney WHERE Moneys = -3500"), {},
+                   m_account->db())
             .toLongLong();
     QVERIFY(m_list->dxDBGrid1->locateValue(QStringLiteral("FID"), bill));
     withDialog(m_list->BtnEdit, [](TInOutMoneyFm *d) {

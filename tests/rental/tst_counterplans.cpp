@@ -192,44 +192,45 @@ void tst_CounterPlans::rentingAndTakingBackReadThroughIndexes()
     const QDateTime now = QDateTime::currentDateTime();
     const Checked checked = checkStatementsOf([&] {
         // Renting three discs to a member, one of them typed in another letter case.
-        QVERIFY(lookupMember(QStringLiteral("1001"), now.date()));
+        QVERIFY(lookupMember(m_account->db(), QStringLiteral("1001"), now.date()));
         Completion rent;
         rent.memberId = m_member;
         rent.operatorId = 1;
         rent.now = now;
         for (const QString &code :
              {QStringLiteral("A001"), QStringLiteral("a002"), QStringLiteral("A003")}) {
-            const auto copy = findCopyForRent(code);
+            const auto copy = findCopyForRent(m_account->db(), code);
             QVERIFY(copy);
-            const auto item = makeItem(*copy, Mode::RentOut, RentRule::isRentPerDisc(), now.date());
+            const auto item = makeItem(m_account->db(), *copy, Mode::RentOut,
+                                       RentRule::isRentPerDisc(m_account->db()), now.date());
             QVERIFY(item);
             rent.items << *item;
             rent.depositTotal = rent.depositTotal + item->addedDeposit;
             rent.rentTotal = rent.rentTotal + item->addedRent;
         }
-        QVERIFY(complete(rent).done());
-        QVERIFY(!findCopyForRent(QStringLiteral("A001"))); // out now
+        QVERIFY(complete(m_account->db(), rent).done());
+        QVERIFY(!findCopyForRent(m_account->db(), QStringLiteral("A001"))); // out now
 
         // The member again (discs out, overdue), then two of the discs back.
-        QVERIFY(lookupMember(QStringLiteral("1001"), now.date()));
+        QVERIFY(lookupMember(m_account->db(), QStringLiteral("1001"), now.date()));
         Completion back;
         back.mode = Mode::TakeBack;
         back.memberId = m_member;
         back.operatorId = 1;
         back.now = now;
         for (const QString &code : {QStringLiteral("A001"), QStringLiteral("A003")}) {
-            const auto copy = findCopyForReturn(code);
+            const auto copy = findCopyForReturn(m_account->db(), code);
             QVERIFY(copy);
-            QVERIFY(findOpenLine(copy->lineId));
-            QVERIFY(MemberRow::find(copy->renter));
-            const auto item =
-                makeItem(*copy, Mode::TakeBack, RentRule::isRentPerDisc(), now.date());
+            QVERIFY(findOpenLine(m_account->db(), copy->lineId));
+            QVERIFY(MemberRow::find(m_account->db(), copy->renter));
+            const auto item = makeItem(m_account->db(), *copy, Mode::TakeBack,
+                                       RentRule::isRentPerDisc(m_account->db()), now.date());
             QVERIFY(item);
             back.items << *item;
             back.depositTotal = back.depositTotal + item->addedDeposit;
             back.rentTotal = back.rentTotal + item->addedRent;
         }
-        QVERIFY(complete(back).done());
+        QVERIFY(complete(m_account->db(), back).done());
     });
     for (const QString &failure : checked.failures)
         qWarning("a full scan:\n%s", qPrintable(failure));
@@ -239,10 +240,10 @@ void tst_CounterPlans::rentingAndTakingBackReadThroughIndexes()
 
 void tst_CounterPlans::sellingReadsThroughIndexes()
 {
-    const Checked checked = checkStatementsOf([] {
+    const Checked checked = checkStatementsOf([this] {
         QList<SaleStore::SaleRow> rows;
         for (const QString &code : {QStringLiteral("A010"), QStringLiteral("a011")}) {
-            const auto copy = SaleStore::findSaleableCopy(code);
+            const auto copy = SaleStore::findSaleableCopy(m_account->db(), code);
             QVERIFY(copy);
             SaleStore::SaleRow row;
             row.copy = *copy;
@@ -250,11 +251,11 @@ void tst_CounterPlans::sellingReadsThroughIndexes()
             rows << row;
         }
         const QList<qint64> lines =
-            SaleStore::completeSale(rows, 0, 1, QDate::currentDate()).value();
+            SaleStore::completeSale(m_account->db(), rows, 0, 1, QDate::currentDate()).value();
         QCOMPARE(lines.size(), 2);
-        QVERIFY(!SaleStore::findSaleableCopy(QStringLiteral("A010")));
-        QCOMPARE(SaleStore::loadSaleLine(lines.first()).size(), 1);
-        QVERIFY(SaleStore::undoSale(lines.first()));
+        QVERIFY(!SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("A010")));
+        QCOMPARE(SaleStore::loadSaleLine(m_account->db(), lines.first()).size(), 1);
+        QVERIFY(SaleStore::undoSale(m_account->context(), lines.first()));
     });
     for (const QString &failure : checked.failures)
         qWarning("a full scan:\n%s", qPrintable(failure));

@@ -27,43 +27,43 @@ Money yuan(qint64 y)
 }
 
 // Opens a rental line directly, as an earlier transaction would have left it.
-qint64 openLine(qint64 copy, qint64 customer, const QDate &on, qint64 rentCents,
-                qint64 depositCents)
+qint64 openLine(const QSqlDatabase &db, qint64 copy, qint64 customer, const QDate &on,
+                qint64 rentCents, qint64 depositCents)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Deposit, Persons) VALUES (?, ?, 1, ?, ?, ?, 2)"),
-        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents});
+        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents}, db);
 }
 
-qint64 saleLine(qint64 copy)
+qint64 saleLine(const QSqlDatabase &db, qint64 copy)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons) VALUES (?, 2500, 1, -1, '2024-05-01', 1)"),
-        {copy});
+        {copy}, db);
 }
 
-qint64 memberSum(qint64 id)
+qint64 memberSum(const QSqlDatabase &db, qint64 id)
 {
-    return Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id})
+    return Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}, db)
         .toLongLong();
 }
 
-Item rentItem(const QString &code)
+Item rentItem(const QSqlDatabase &db, const QString &code)
 {
-    const auto copy = findCopyForRent(code);
+    const auto copy = findCopyForRent(db, code);
     if (!copy)
         qFatal("fixture copy %s not available", qPrintable(code));
-    return *makeItem(*copy, Mode::RentOut, RentRule::isRentPerDisc(), kNow.date());
+    return *makeItem(db, *copy, Mode::RentOut, RentRule::isRentPerDisc(db), kNow.date());
 }
 
-Item returnItem(const QString &code)
+Item returnItem(const QSqlDatabase &db, const QString &code)
 {
-    const auto copy = findCopyForReturn(code);
+    const auto copy = findCopyForReturn(db, code);
     if (!copy)
         qFatal("fixture copy %s not out", qPrintable(code));
-    return *makeItem(*copy, Mode::TakeBack, RentRule::isRentPerDisc(), kNow.date());
+    return *makeItem(db, *copy, Mode::TakeBack, RentRule::isRentPerDisc(db), kNow.date());
 }
 
 Completion rental(qint64 member, const QList<Item> &items)
@@ -94,12 +94,13 @@ struct Snapshot
     bool operator==(const Snapshot &) const = default;
 };
 
-Snapshot snapshot(TestAccount &a)
+Snapshot snapshot(const QSqlDatabase &db, TestAccount &a)
 {
     return {a.count(QStringLiteral("TBBusinessDetail")),
             a.count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
             a.count(QStringLiteral("TBInOutMoney")),
-            Db::scalar(QStringLiteral("SELECT COALESCE(sum(Sum), 0) FROM TBAssociator")).toLongLong()};
+            Db::scalar(QStringLiteral("SELECT COALESCE(sum(Sum), 0) FROM TBAssociator"), {}, db)
+                .toLongLong()};
 }
 
 } // namespace
@@ -195,26 +196,29 @@ void tst_LeaseCore::copyForRent()
     QString code = QStringLiteral("X1");
     const qint64 id = m_account->addCopy(code, QStringLiteral("测试"), QStringLiteral("DVD"));
     if (state == QLatin1String("rented"))
-        openLine(id, m_member, kNow.date(), 300, 2000);
+        openLine(m_account->db(), id, m_member, kNow.date(), 300, 2000);
     else if (state == QLatin1String("sold"))
-        saleLine(id);
+        saleLine(m_account->db(), id);
     else if (state == QLatin1String("returned"))
         Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-02 10:00:00' "
                                 "WHERE ID = ?"),
-                 {openLine(id, m_member, QDate(2024, 5, 1), 300, 2000)});
+                 {openLine(m_account->db(), id, m_member, QDate(2024, 5, 1), 300, 2000)},
+                 m_account->db());
     else if (state == QLatin1String("quality3") || state == QLatin1String("quality4"))
         Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"),
-                 {state.right(1).toInt(), id});
+                 {state.right(1).toInt(), id}, m_account->db());
     else if (state == QLatin1String("noclass"))
-        Db::exec(QStringLiteral("UPDATE TBName SET Ver = 'LD' WHERE ID = ?"), {id});
+        Db::exec(QStringLiteral("UPDATE TBName SET Ver = 'LD' WHERE ID = ?"), {id},
+                 m_account->db());
     else if (state == QLatin1String("unknown"))
         code = QStringLiteral("X2");
     else if (state == QLatin1String("quote")) {
         code = QStringLiteral("O'B-1");
-        Db::exec(QStringLiteral("UPDATE TBName SET CustomNum = ? WHERE ID = ?"), {code, id});
+        Db::exec(QStringLiteral("UPDATE TBName SET CustomNum = ? WHERE ID = ?"), {code, id},
+                 m_account->db());
     }
 
-    const auto copy = findCopyForRent(code);
+    const auto copy = findCopyForRent(m_account->db(), code);
     QCOMPARE(copy.has_value(), found);
     if (found) {
         QCOMPARE(copy->id, id);
@@ -244,15 +248,17 @@ void tst_LeaseCore::copyForReturn()
         m_account->addCopy(QStringLiteral("X1"), QStringLiteral("测试"), QStringLiteral("DVD"));
     qint64 line = 0;
     if (state != QLatin1String("free") && state != QLatin1String("sold"))
-        line = openLine(id, m_member, QDate(2024, 5, 17), 250, 1500);
+        line = openLine(m_account->db(), id, m_member, QDate(2024, 5, 17), 250, 1500);
     if (state == QLatin1String("sold"))
-        saleLine(id);
+        saleLine(m_account->db(), id);
     else if (state == QLatin1String("returned"))
-        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-18 10:00:00'"));
+        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-18 10:00:00'"), {},
+                 m_account->db());
     else if (state == QLatin1String("noclass"))
-        Db::exec(QStringLiteral("UPDATE TBName SET Ver = 'LD' WHERE ID = ?"), {id});
+        Db::exec(QStringLiteral("UPDATE TBName SET Ver = 'LD' WHERE ID = ?"), {id},
+                 m_account->db());
 
-    const auto copy = findCopyForReturn(QStringLiteral("X1"));
+    const auto copy = findCopyForReturn(m_account->db(), QStringLiteral("X1"));
     QCOMPARE(copy.has_value(), found);
     if (found) {
         QCOMPARE(copy->lineId, line);
@@ -278,12 +284,14 @@ void tst_LeaseCore::memberLookupWithOpenRentals()
     QFETCH(QString, rule);
     QFETCH(qint64, rentCents);
     m_account->setOption(Schema::OptionRentRule, rule);
-    openLine(1, m_member, kNow.date(), 300, 2000);
-    openLine(2, m_member, kNow.date().addDays(-3), 500, 3000);
-    openLine(3, Schema::WalkInCustomerId, kNow.date(), 300, 2000); // someone else's
-    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"), {m_member});
+    openLine(m_account->db(), 1, m_member, kNow.date(), 300, 2000);
+    openLine(m_account->db(), 2, m_member, kNow.date().addDays(-3), 500, 3000);
+    openLine(m_account->db(), 3, Schema::WalkInCustomerId, kNow.date(), 300,
+             2000); // someone else's
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"), {m_member},
+             m_account->db());
 
-    const auto m = lookupMember(QStringLiteral("M001"), kNow.date());
+    const auto m = lookupMember(m_account->db(), QStringLiteral("M001"), kNow.date());
     QVERIFY(m.has_value());
     QCOMPARE(m->id, m_member);
     QCOMPARE(m->sum, qint64(10));
@@ -296,9 +304,9 @@ void tst_LeaseCore::memberLookupWithOpenRentals()
 
 void tst_LeaseCore::unknownMemberNotFound()
 {
-    QVERIFY(!lookupMember(QStringLiteral("M999"), kNow.date()).has_value());
-    QVERIFY(!lookupMember(QStringLiteral("M00"), kNow.date()).has_value());
-    QVERIFY(!lookupMember(QStringLiteral("' OR '1'='1"), kNow.date()).has_value());
+    QVERIFY(!lookupMember(m_account->db(), QStringLiteral("M999"), kNow.date()).has_value());
+    QVERIFY(!lookupMember(m_account->db(), QStringLiteral("M00"), kNow.date()).has_value());
+    QVERIFY(!lookupMember(m_account->db(), QStringLiteral("' OR '1'='1"), kNow.date()).has_value());
 }
 
 void tst_LeaseCore::chargeOfAnItem_data()
@@ -322,47 +330,52 @@ void tst_LeaseCore::chargeOfAnItem()
     QFETCH(qint64, rentCents);
     m_account->setOption(Schema::OptionRentRule, rule);
     if (mode == 1)
-        openLine(1, m_member, kNow.date().addDays(-daysAgo), 300, 2000);
-    const Item item =
-        mode == 0 ? rentItem(QStringLiteral("0001")) : returnItem(QStringLiteral("0001"));
+        openLine(m_account->db(), 1, m_member, kNow.date().addDays(-daysAgo), 300, 2000);
+    const Item item = mode == 0 ? rentItem(m_account->db(), QStringLiteral("0001"))
+                                : returnItem(m_account->db(), QStringLiteral("0001"));
     QCOMPARE(item.addedDeposit, yuan(20));
     QCOMPARE(item.addedRent, Money::fromCents(rentCents));
 }
 
 void tst_LeaseCore::missingRentOptionMeansPerDay()
 {
-    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = ?"), {Schema::OptionRentRule});
-    QCOMPARE(RentRule::isRentPerDisc(), false);
-    openLine(1, m_member, kNow.date().addDays(-2), 300, 2000);
-    QCOMPARE(returnItem(QStringLiteral("0001")).addedRent, yuan(6));
+    Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = ?"), {Schema::OptionRentRule},
+             m_account->db());
+    QCOMPARE(RentRule::isRentPerDisc(m_account->db()), false);
+    openLine(m_account->db(), 1, m_member, kNow.date().addDays(-2), 300, 2000);
+    QCOMPARE(returnItem(m_account->db(), QStringLiteral("0001")).addedRent, yuan(6));
 }
 
 void tst_LeaseCore::walkInRental()
 {
-    const QList<Item> items = {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))};
-    const qint64 sumBefore = snapshot(*m_account).sumTotal;
-    const Result o = completeRental(rental(0, items));
+    const QList<Item> items = {rentItem(m_account->db(), QStringLiteral("0001")),
+                               rentItem(m_account->db(), QStringLiteral("0002"))};
+    const qint64 sumBefore = snapshot(m_account->db(), *m_account).sumTotal;
+    const Result o = completeRental(m_account->db(), rental(0, items));
     QVERIFY(o.done());
     QCOMPARE(o->customerId, qint64(Schema::WalkInCustomerId));
     QCOMPARE(
         m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("Ass_Number = 15")),
         qint64(2));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney")).toLongLong(),
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney"), {}, m_account->db())
+                 .toLongLong(),
              qint64(Schema::WalkInCustomerId));
-    QCOMPARE(snapshot(*m_account).sumTotal, sumBefore);
+    QCOMPARE(snapshot(m_account->db(), *m_account).sumTotal, sumBefore);
 }
 
 void tst_LeaseCore::memberRentalWritesLinesAllowanceAndDeposit()
 {
-    QList<Item> items = {rentItem(QStringLiteral("0002")), rentItem(QStringLiteral("0001"))};
+    QList<Item> items = {rentItem(m_account->db(), QStringLiteral("0002")),
+                         rentItem(m_account->db(), QStringLiteral("0001"))};
     Completion c = rental(m_member, items);
     c.depositTotal = Money::fromCents(4550); // the operator may change the totals: the lines
                                              // carry the split, in proportion 30 : 20
-    const Result o = completeRental(c);
+    const Result o = completeRental(m_account->db(), c);
     QVERIFY(o.done());
     QCOMPARE(o->lineIds.size(), 2);
 
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBBusinessDetail ORDER BY ID"));
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT * FROM TBBusinessDetail ORDER BY ID"), {}, m_account->db());
     const QList<QVariantList> expected = {{2, 500, 2730}, {1, 300, 1820}};
     for (const QVariantList &e : expected) {
         QVERIFY(q.next());
@@ -378,7 +391,7 @@ void tst_LeaseCore::memberRentalWritesLinesAllowanceAndDeposit()
     }
     QVERIFY(!q.next());
 
-    QSqlQuery m = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney"));
+    QSqlQuery m = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney"), {}, m_account->db());
     QVERIFY(m.next());
     QCOMPARE(Db::text(m, "FeeDate"), QStringLiteral("2024-05-20"));
     QCOMPARE(Db::integer(m, "CateID"), qint64(Schema::TypeDeposit));
@@ -386,9 +399,9 @@ void tst_LeaseCore::memberRentalWritesLinesAllowanceAndDeposit()
     QCOMPARE(Db::integer(m, "Per"), qint64(0));
     QCOMPARE(Db::integer(m, "ClientID"), m_member);
     QVERIFY(!m.next());
-    QCOMPARE(memberSum(m_member), qint64(8));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(8));
     // Rented copies are no longer available.
-    QVERIFY(!findCopyForRent(QStringLiteral("0001")).has_value());
+    QVERIFY(!findCopyForRent(m_account->db(), QStringLiteral("0001")).has_value());
 }
 
 void tst_LeaseCore::allowance_data()
@@ -417,13 +430,13 @@ void tst_LeaseCore::allowance()
     } else {
         Db::exec(
             QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum) VALUES (?, ?, ?, ?)"),
-            {memberId, QStringLiteral("R12"), QStringLiteral("保留"), sum});
+            {memberId, QStringLiteral("R12"), QStringLiteral("保留"), sum}, m_account->db());
     }
     QList<Item> items;
     for (int i = 1; i <= discs; ++i)
-        items << rentItem(QStringLiteral("000%1").arg(i));
+        items << rentItem(m_account->db(), QStringLiteral("000%1").arg(i));
 
-    const Result o = completeRental(rental(memberId, items));
+    const Result o = completeRental(m_account->db(), rental(memberId, items));
     QCOMPARE(o.done(), accepted);
     if (!accepted) {
         QCOMPARE(o.refusal().reason, Db::Refusal::Reason::AllowanceExceeded);
@@ -431,7 +444,7 @@ void tst_LeaseCore::allowance()
         QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(0));
         QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(0));
     }
-    QCOMPARE(memberSum(memberId), sumAfter);
+    QCOMPARE(memberSum(m_account->db(), memberId), sumAfter);
 }
 
 void tst_LeaseCore::refusedCompletionsWriteNothing_data()
@@ -451,25 +464,28 @@ void tst_LeaseCore::refusedCompletionsWriteNothing()
     QFETCH(QString, what);
     QFETCH(Db::Refusal::Reason, reason);
     if (what == QLatin1String("raced-return"))
-        openLine(4, m_member, kNow.date(), 300, 2000);
+        openLine(m_account->db(), 4, m_member, kNow.date(), 300, 2000);
     Completion c;
     if (what == QLatin1String("twice")) {
-        c = rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002")),
-                              rentItem(QStringLiteral("0001"))});
+        c = rental(m_member, {rentItem(m_account->db(), QStringLiteral("0001")),
+                              rentItem(m_account->db(), QStringLiteral("0002")),
+                              rentItem(m_account->db(), QStringLiteral("0001"))});
     } else if (what == QLatin1String("raced")) {
-        c = rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))});
-        openLine(2, Schema::WalkInCustomerId, kNow.date(), 500, 3000);
+        c = rental(m_member, {rentItem(m_account->db(), QStringLiteral("0001")),
+                              rentItem(m_account->db(), QStringLiteral("0002"))});
+        openLine(m_account->db(), 2, Schema::WalkInCustomerId, kNow.date(), 500, 3000);
     } else if (what == QLatin1String("raced-return")) {
-        c = takeBack(m_member, {returnItem(QStringLiteral("0004"))});
-        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-20 09:00:00'"));
+        c = takeBack(m_member, {returnItem(m_account->db(), QStringLiteral("0004"))});
+        Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-05-20 09:00:00'"), {},
+                 m_account->db());
     } else {
         c = rental(m_member, {});
     }
-    const Snapshot before = snapshot(*m_account);
-    const Result o = complete(c);
+    const Snapshot before = snapshot(m_account->db(), *m_account);
+    const Result o = complete(m_account->db(), c);
     QVERIFY(!o.done());
     QCOMPARE(o.refusal().reason, reason);
-    QVERIFY(snapshot(*m_account) == before);
+    QVERIFY(snapshot(m_account->db(), *m_account) == before);
     if (reason != Db::Refusal::Reason::EmptyList) {
         QCOMPARE(o.refusal().code, what == QLatin1String("raced-return") ? QStringLiteral("0004")
                                    : what == QLatin1String("raced")      ? QStringLiteral("0002")
@@ -487,31 +503,31 @@ void tst_LeaseCore::failureInTheMiddleRollsBack_data()
 void tst_LeaseCore::failureInTheMiddleRollsBack()
 {
     QFETCH(int, mode);
-    openLine(3, m_member, kNow.date().addDays(-2), 300, 2000);
-    openLine(4, m_member, kNow.date().addDays(-2), 300, 2000);
+    openLine(m_account->db(), 3, m_member, kNow.date().addDays(-2), 300, 2000);
+    openLine(m_account->db(), 4, m_member, kNow.date().addDays(-2), 300, 2000);
     // The lines are written by then; the money booking is refused by the engine.
     m_account->refuseWrites(QStringLiteral("fail_booking"), QStringLiteral("INSERT"),
                             QStringLiteral("TBInOutMoney"), QStringLiteral("NEW.CateID = 8"),
                             QStringLiteral("disk full"));
     const Completion c =
-        mode == 0
-            ? rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))})
-            : takeBack(m_member,
-                       {returnItem(QStringLiteral("0003")), returnItem(QStringLiteral("0004"))});
-    const Snapshot before = snapshot(*m_account);
+        mode == 0 ? rental(m_member, {rentItem(m_account->db(), QStringLiteral("0001")),
+                                      rentItem(m_account->db(), QStringLiteral("0002"))})
+                  : takeBack(m_member, {returnItem(m_account->db(), QStringLiteral("0003")),
+                                        returnItem(m_account->db(), QStringLiteral("0004"))});
+    const Snapshot before = snapshot(m_account->db(), *m_account);
     try {
-        complete(c);
+        complete(m_account->db(), c);
         QFAIL("the engine's refusal was not thrown");
     } catch (const Db::DbError &e) {
         QVERIFY2(e.details().contains(QStringLiteral("disk full")), qPrintable(e.details()));
     }
-    QVERIFY(snapshot(*m_account) == before);
+    QVERIFY(snapshot(m_account->db(), *m_account) == before);
     QCOMPARE(
         m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NOT NULL")),
         qint64(0));
     // The connection is usable afterwards: the same completion succeeds once the fault is gone.
     m_account->allowWrites(QStringLiteral("fail_booking"), QStringLiteral("TBInOutMoney"));
-    QVERIFY(complete(c).done());
+    QVERIFY(complete(m_account->db(), c).done());
 }
 
 void tst_LeaseCore::anotherCounterRentingTheSameCopyWins()
@@ -521,9 +537,9 @@ void tst_LeaseCore::anotherCounterRentingTheSameCopyWins()
     // see the other's line (its lock waited for, or the unique index over open rental lines
     // meeting the other's row at the insert), the desk refuses the disc as not available,
     // nothing of this rental is written, and the copy has one open line.
-    const auto copy = findCopyForRent(QStringLiteral("0001"));
+    const auto copy = findCopyForRent(m_account->db(), QStringLiteral("0001"));
     QVERIFY(copy);
-    const Completion c = rental(m_member, {rentItem(QStringLiteral("0001"))});
+    const Completion c = rental(m_member, {rentItem(m_account->db(), QStringLiteral("0001"))});
     std::promise<void> written;
     std::thread other([&] {
         const QString name = QStringLiteral("other-counter");
@@ -542,7 +558,7 @@ void tst_LeaseCore::anotherCounterRentingTheSameCopyWins()
         QSqlDatabase::removeDatabase(name);
     });
     written.get_future().wait();
-    const Result r = completeRental(c);
+    const Result r = completeRental(m_account->db(), c);
     other.join();
     QVERIFY(!r.done());
     QCOMPARE(r.refusal().reason, Db::Refusal::Reason::NotAvailable);
@@ -550,7 +566,7 @@ void tst_LeaseCore::anotherCounterRentingTheSameCopyWins()
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
                               QStringLiteral("ReDate IS NULL AND CDNum = %1").arg(copy->id)),
              qint64(1));
-    QCOMPARE(memberSum(m_member), qint64(10));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(10));
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(0));
 }
 
@@ -566,19 +582,20 @@ void tst_LeaseCore::returnClosesLinesAndBooksMoney()
     QFETCH(bool, memberNamed);
     // Rented by someone else: the return is booked to the renter, whoever the operator named.
     const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
-    const qint64 l1 = openLine(1, other, kNow.date().addDays(-3), 300, 2000);
-    const qint64 l2 = openLine(2, other, kNow.date(), 500, 3000);
-    const QList<Item> items = {returnItem(QStringLiteral("0001")),
-                               returnItem(QStringLiteral("0002"))};
+    const qint64 l1 = openLine(m_account->db(), 1, other, kNow.date().addDays(-3), 300, 2000);
+    const qint64 l2 = openLine(m_account->db(), 2, other, kNow.date(), 500, 3000);
+    const QList<Item> items = {returnItem(m_account->db(), QStringLiteral("0001")),
+                               returnItem(m_account->db(), QStringLiteral("0002"))};
     const Completion c = takeBack(memberNamed ? m_member : 0, items);
     QCOMPARE(c.depositTotal, yuan(50));
     QCOMPARE(c.rentTotal, yuan(9 + 5));
-    const Result o = completeReturn(c);
+    const Result o = completeReturn(m_account->db(), c);
     QVERIFY(o.done());
     QCOMPARE(o->lineIds, (QList<qint64>{l1, l2}));
 
     QSqlQuery q =
-        Db::exec(QStringLiteral("SELECT ReDate, RMoney FROM TBBusinessDetail ORDER BY ID"));
+        Db::exec(QStringLiteral("SELECT ReDate, RMoney FROM TBBusinessDetail ORDER BY ID"), {},
+                 m_account->db());
     for (qint64 rent : {300, 500}) {
         QVERIFY(q.next());
         QCOMPARE(Db::text(q, "ReDate"), QStringLiteral("2024-05-20 15:30:00"));
@@ -586,7 +603,8 @@ void tst_LeaseCore::returnClosesLinesAndBooksMoney()
     }
     const qint64 booked = other;
     QSqlQuery m = Db::exec(QStringLiteral("SELECT CateID, Moneys, ClientID, Per, FeeDate "
-                                          "FROM TBInOutMoney ORDER BY FID"));
+                                          "FROM TBInOutMoney ORDER BY FID"),
+                           {}, m_account->db());
     const QList<std::pair<int, qint64>> expected = {{Schema::TypeRent, 1400},
                                                     {Schema::TypeDeposit, -5000}};
     for (const auto &[type, cents] : expected) {
@@ -598,30 +616,36 @@ void tst_LeaseCore::returnClosesLinesAndBooksMoney()
         QCOMPARE(Db::text(m, "FeeDate"), QStringLiteral("2024-05-20"));
     }
     QVERIFY(!m.next());
-    QCOMPARE(memberSum(other), qint64(5));
-    QCOMPARE(memberSum(m_member), qint64(10));
+    QCOMPARE(memberSum(m_account->db(), other), qint64(5));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(10));
 }
 
 void tst_LeaseCore::returnedCopyCanBeRentedAgain()
 {
-    QVERIFY(completeRental(rental(m_member, {rentItem(QStringLiteral("0001"))})).done());
-    QVERIFY(!findCopyForRent(QStringLiteral("0001")).has_value());
-    QVERIFY(completeReturn(takeBack(m_member, {returnItem(QStringLiteral("0001"))})).done());
-    QVERIFY(findCopyForRent(QStringLiteral("0001")).has_value());
-    QVERIFY(!findCopyForReturn(QStringLiteral("0001")).has_value());
+    QVERIFY(completeRental(m_account->db(),
+                           rental(m_member, {rentItem(m_account->db(), QStringLiteral("0001"))}))
+                .done());
+    QVERIFY(!findCopyForRent(m_account->db(), QStringLiteral("0001")).has_value());
+    QVERIFY(
+        completeReturn(m_account->db(),
+                       takeBack(m_member, {returnItem(m_account->db(), QStringLiteral("0001"))}))
+            .done());
+    QVERIFY(findCopyForRent(m_account->db(), QStringLiteral("0001")).has_value());
+    QVERIFY(!findCopyForReturn(m_account->db(), QStringLiteral("0001")).has_value());
 }
 
 void tst_LeaseCore::refundIsTheDepositTaken()
 {
-    openLine(1, m_member, kNow.date().addDays(-2), 300, 2000);
-    Db::exec(QStringLiteral("UPDATE TBVer SET Deposit = 2500, Fee = 400 WHERE Name = 'DVD'"));
-    const Item item = returnItem(QStringLiteral("0001"));
+    openLine(m_account->db(), 1, m_member, kNow.date().addDays(-2), 300, 2000);
+    Db::exec(QStringLiteral("UPDATE TBVer SET Deposit = 2500, Fee = 400 WHERE Name = 'DVD'"), {},
+             m_account->db());
+    const Item item = returnItem(m_account->db(), QStringLiteral("0001"));
     QCOMPARE(item.addedDeposit, yuan(20)); // what was taken, not the class's deposit of today
     QCOMPARE(item.addedRent, yuan(6));     // the rate in force when the disc went out, 2 days
     QCOMPARE(item.days, qint64(2));
-    QVERIFY(completeReturn(takeBack(0, {item})).done());
+    QVERIFY(completeReturn(m_account->db(), takeBack(0, {item})).done());
     QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = ?"),
-                        {Schema::TypeDeposit})
+                        {Schema::TypeDeposit}, m_account->db())
                  .toLongLong(),
              qint64(-2000));
 }
@@ -650,14 +674,15 @@ void tst_LeaseCore::overriddenTotalsTravelWithTheLines()
     QFETCH(QList<qint64>, lineDeposits);
     QFETCH(QList<qint64>, lineRates);
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("1"));
-    Completion c =
-        rental(m_member, {rentItem(QStringLiteral("0001")), rentItem(QStringLiteral("0002"))});
+    Completion c = rental(m_member, {rentItem(m_account->db(), QStringLiteral("0001")),
+                                     rentItem(m_account->db(), QStringLiteral("0002"))});
     c.depositTotal = Money::fromCents(depositCents);
     c.rentTotal = Money::fromCents(rentCents);
-    const Result o = completeRental(c);
+    const Result o = completeRental(m_account->db(), c);
     QVERIFY(o.done());
     QSqlQuery q =
-        Db::exec(QStringLiteral("SELECT Deposit, RMoney FROM TBBusinessDetail ORDER BY ID"));
+        Db::exec(QStringLiteral("SELECT Deposit, RMoney FROM TBBusinessDetail ORDER BY ID"), {},
+                 m_account->db());
     for (int k = 0; k < 2; ++k) {
         QVERIFY(q.next());
         QCOMPARE(Db::integer(q, "Deposit"), lineDeposits.at(k));
@@ -665,13 +690,14 @@ void tst_LeaseCore::overriddenTotalsTravelWithTheLines()
         QCOMPARE(o->lines.at(k).deposit, Money::fromCents(lineDeposits.at(k)));
     }
     // Money in equals money out: the refund of both discs is the deposit booked.
-    const Completion back =
-        takeBack(0, {returnItem(QStringLiteral("0001")), returnItem(QStringLiteral("0002"))});
+    const Completion back = takeBack(0, {returnItem(m_account->db(), QStringLiteral("0001")),
+                                         returnItem(m_account->db(), QStringLiteral("0002"))});
     QCOMPARE(back.depositTotal, Money::fromCents(depositCents));
     QCOMPARE(back.rentTotal, Money::fromCents(rentCents));
-    QVERIFY(completeReturn(back).done());
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT COALESCE(sum(Moneys), 0) FROM TBInOutMoney WHERE CateID = ?"),
-                        {Schema::TypeDeposit})
+    QVERIFY(completeReturn(m_account->db(), back).done());
+    QCOMPARE(Db::scalar(QStringLiteral(
+                            "SELECT COALESCE(sum(Moneys), 0) FROM TBInOutMoney WHERE CateID = ?"),
+                        {Schema::TypeDeposit}, m_account->db())
                  .toLongLong(),
              qint64(0));
 }
@@ -679,19 +705,20 @@ void tst_LeaseCore::overriddenTotalsTravelWithTheLines()
 void tst_LeaseCore::returnOfSeveralRentersBooksEach()
 {
     const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
-    openLine(1, m_member, kNow.date().addDays(-2), 300, 2000);
-    openLine(2, other, kNow.date().addDays(-1), 500, 3000);
-    openLine(3, Schema::WalkInCustomerId, kNow.date(), 300, 1000);
-    Completion c =
-        takeBack(m_member, {returnItem(QStringLiteral("0001")), returnItem(QStringLiteral("0002")),
-                            returnItem(QStringLiteral("0003"))});
-    const Result o = completeReturn(c);
+    openLine(m_account->db(), 1, m_member, kNow.date().addDays(-2), 300, 2000);
+    openLine(m_account->db(), 2, other, kNow.date().addDays(-1), 500, 3000);
+    openLine(m_account->db(), 3, Schema::WalkInCustomerId, kNow.date(), 300, 1000);
+    Completion c = takeBack(m_member, {returnItem(m_account->db(), QStringLiteral("0001")),
+                                       returnItem(m_account->db(), QStringLiteral("0002")),
+                                       returnItem(m_account->db(), QStringLiteral("0003"))});
+    const Result o = completeReturn(m_account->db(), c);
     QVERIFY(o.done());
     QCOMPARE(o->lines.size(), 3);
     QCOMPARE(o->lines[1].customer, other);
     QCOMPARE(o->lines[1].days, qint64(1));
     QSqlQuery m =
-        Db::exec(QStringLiteral("SELECT ClientID, CateID, Moneys FROM TBInOutMoney ORDER BY FID"));
+        Db::exec(QStringLiteral("SELECT ClientID, CateID, Moneys FROM TBInOutMoney ORDER BY FID"),
+                 {}, m_account->db());
     const QList<std::tuple<qint64, int, qint64>> expected = {
         {m_member, Schema::TypeRent, 600},
         {m_member, Schema::TypeDeposit, -2000},
@@ -756,25 +783,28 @@ void tst_LeaseCore::codesWhateverTheirCase()
     const qint64 id = m_account->addCopy(QStringLiteral("DVD-X1"), QStringLiteral("大话西游"),
                                          QStringLiteral("DVD"));
     m_account->addMember(QStringLiteral("A001"), QStringLiteral("李雷"), 3);
-    QCOMPARE(findCopyForRent(typed)->id, id);
-    const auto member = lookupMember(typed == QLatin1String("DVD-X1") ? QStringLiteral("A001")
+    QCOMPARE(findCopyForRent(m_account->db(), typed)->id, id);
+    const auto member = lookupMember(m_account->db(),
+                                     typed == QLatin1String("DVD-X1") ? QStringLiteral("A001")
                                                                       : QStringLiteral("a001"),
                                      kNow.date());
     QVERIFY(member.has_value());
     QCOMPARE(member->num, QStringLiteral("A001"));
-    openLine(id, m_member, kNow.date(), 300, 2000);
-    QCOMPARE(findCopyForReturn(typed)->id, id);
-    QVERIFY(!findCopyForRent(typed).has_value());
+    openLine(m_account->db(), id, m_member, kNow.date(), 300, 2000);
+    QCOMPARE(findCopyForReturn(m_account->db(), typed)->id, id);
+    QVERIFY(!findCopyForRent(m_account->db(), typed).has_value());
 }
 
 void tst_LeaseCore::overdueDiscsAndEndedMembership()
 {
     m_account->setOption(Schema::OptionOverdueDays, QStringLiteral("3"));
-    openLine(1, m_member, kNow.date().addDays(-5), 300, 2000); // due 3 days after: 2 days late
-    openLine(2, m_member, kNow.date().addDays(-3), 500, 3000); // due today: not late
+    openLine(m_account->db(), 1, m_member, kNow.date().addDays(-5), 300,
+             2000); // due 3 days after: 2 days late
+    openLine(m_account->db(), 2, m_member, kNow.date().addDays(-3), 500,
+             3000); // due today: not late
     Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = ? WHERE ID = ?"),
-             {SqlDialect::dateText(kNow.date().addDays(-1)), m_member});
-    auto m = lookupMember(QStringLiteral("M001"), kNow.date());
+             {SqlDialect::dateText(kNow.date().addDays(-1)), m_member}, m_account->db());
+    auto m = lookupMember(m_account->db(), QStringLiteral("M001"), kNow.date());
     QVERIFY(m.has_value());
     QCOMPARE(m->openRentals[0].due, kNow.date().addDays(-2));
     QCOMPARE(m->overdue().size(), 1);
@@ -784,8 +814,8 @@ void tst_LeaseCore::overdueDiscsAndEndedMembership()
     // No end date (the members page's 2000-01-01) and an end date of today have not ended.
     for (const QDate &end : {noEndDate(), kNow.date()}) {
         Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = ? WHERE ID = ?"),
-                 {SqlDialect::dateText(end), m_member});
-        QVERIFY(!lookupMember(QStringLiteral("M001"), kNow.date())->expired);
+                 {SqlDialect::dateText(end), m_member}, m_account->db());
+        QVERIFY(!lookupMember(m_account->db(), QStringLiteral("M001"), kNow.date())->expired);
     }
 }
 

@@ -21,13 +21,15 @@ using RentalTest::whenModal;
 
 namespace {
 
-void line(qint64 copy, qint64 customer, qint64 depositCents, const char *returned = nullptr)
+void line(const QSqlDatabase &db, qint64 copy, qint64 customer, qint64 depositCents,
+          const char *returned = nullptr)
 {
     Db::exec(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                        "DatTime, Deposit, Persons, ReDate) VALUES (?, 300, 1, ?, "
                        "'2024-05-01', ?, 2, ?)"),
-        {copy, customer, depositCents, returned ? QVariant(QLatin1String(returned)) : QVariant()});
+        {copy, customer, depositCents, returned ? QVariant(QLatin1String(returned)) : QVariant()},
+        db);
 }
 
 } // namespace
@@ -71,15 +73,15 @@ void tst_LeaseList::init()
     const qint64 a2 = m_account->addMember(QStringLiteral("A120"), QStringLiteral("李娜"), 9);
     const qint64 b = m_account->addMember(QStringLiteral("B300"), QStringLiteral("王芳"), 9);
     const qint64 gone = m_account->addMember(QStringLiteral("C400"), QStringLiteral("赵磊"), 9);
-    line(1, a1, 2000);
-    line(2, a2, 3000);
-    line(3, b, 1000);
-    line(4, Schema::WalkInCustomerId, 500);
-    line(5, a1, 9900, "2024-05-02 10:00:00"); // returned
-    line(6, Schema::SaleCustomer, 0);         // a sale line never has a return date
-    line(7, gone, 7700);
-    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {gone});
-    m_list = new TLeaseMainFM;
+    line(m_account->db(), 1, a1, 2000);
+    line(m_account->db(), 2, a2, 3000);
+    line(m_account->db(), 3, b, 1000);
+    line(m_account->db(), 4, Schema::WalkInCustomerId, 500);
+    line(m_account->db(), 5, a1, 9900, "2024-05-02 10:00:00"); // returned
+    line(m_account->db(), 6, Schema::SaleCustomer, 0); // a sale line never has a return date
+    line(m_account->db(), 7, gone, 7700);
+    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE ID = ?"), {gone}, m_account->db());
+    m_list = new TLeaseMainFM(m_account->context());
     m_list->show();
     m_list->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_list));
@@ -168,7 +170,7 @@ void tst_LeaseList::rereadsWhenBroughtBackAfterAChange()
 {
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 4);
     // A member deleted elsewhere (the settings page, another counter) while the list stays up.
-    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE Num = 'B300'"));
+    Db::exec(QStringLiteral("DELETE FROM TBAssociator WHERE Num = 'B300'"), {}, m_account->db());
     m_list->RefreshIfChanged();
     QCOMPARE(m_list->dxDBGrid1->rowCount(), 3);
     // Nothing written since: the rows are kept as they are, the current one included.

@@ -33,18 +33,18 @@ namespace {
 
 const QString CR = QString(QChar(13));
 
-qint64 openLine(qint64 copy, qint64 customer, const QDate &on, qint64 rentCents,
-                qint64 depositCents)
+qint64 openLine(const QSqlDatabase &db, qint64 copy, qint64 customer, const QDate &on,
+                qint64 rentCents, qint64 depositCents)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Deposit, Persons) VALUES (?, ?, 1, ?, ?, ?, 2)"),
-        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents});
+        {copy, rentCents, customer, SqlDialect::dateText(on), depositCents}, db);
 }
 
-qint64 memberSum(qint64 id)
+qint64 memberSum(const QSqlDatabase &db, qint64 id)
 {
-    return Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id})
+    return Db::scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE ID = ?"), {id}, db)
         .toLongLong();
 }
 
@@ -123,7 +123,7 @@ void tst_LeaseWindow::init()
     m_account->addCopy(QStringLiteral("0003"), QStringLiteral("无间道"), QStringLiteral("DVD"));
     m_account->addCopy(QStringLiteral("0004"), QStringLiteral("龙猫"), QStringLiteral("DVD"));
     m_member = m_account->addMember(QStringLiteral("M001"), QStringLiteral("张伟"), 10);
-    AccountContext::current().setOperator(2);
+    m_account->context().setOperator(2);
 }
 
 void tst_LeaseWindow::cleanup()
@@ -139,7 +139,7 @@ void tst_LeaseWindow::cleanup()
 
 void tst_LeaseWindow::showWindow(int mode)
 {
-    m_w = new TLeaseFm;
+    m_w = new TLeaseFm(m_account->context());
     m_w->prepare(mode);
     m_w->show();
     m_w->activateWindow();
@@ -240,10 +240,11 @@ void tst_LeaseWindow::wholeRentalByKeys()
             QStringLiteral("TBBusinessDetail"),
             QStringLiteral("ReDate IS NULL AND Persons = 2 AND Ass_Number = %1").arg(m_member)),
         qint64(3));
-    QCOMPARE(memberSum(m_member), qint64(7));
-    QCOMPARE(
-        Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = 8")).toLongLong(),
-        qint64(7000));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(7));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE CateID = 8"), {},
+                        m_account->db())
+                 .toLongLong(),
+             qint64(7000));
     // Ready for the next customer.
     QVERIFY(m_w->items().isEmpty());
     QCOMPARE(m_w->dxDBGrid2->rowCount(), 0);
@@ -312,8 +313,8 @@ void tst_LeaseWindow::totalsGrowAndShrink()
     QFETCH(QString, rent);
     m_account->setOption(Schema::OptionRentRule, rule);
     if (mode == 1) {
-        openLine(1, m_member, QDate::currentDate().addDays(-4), 300, 2000);
-        openLine(2, m_member, QDate::currentDate().addDays(-4), 500, 3000);
+        openLine(m_account->db(), 1, m_member, QDate::currentDate().addDays(-4), 300, 2000);
+        openLine(m_account->db(), 2, m_member, QDate::currentDate().addDays(-4), 500, 3000);
     }
     showWindow(mode);
     typeLine(QStringLiteral("0001"));
@@ -383,7 +384,7 @@ void tst_LeaseWindow::refusals()
     QFETCH(QStringList, codes);
     QFETCH(QString, message);
     QFETCH(int, items);
-    openLine(4, Schema::WalkInCustomerId, QDate::currentDate(), 300, 2000);
+    openLine(m_account->db(), 4, Schema::WalkInCustomerId, QDate::currentDate(), 300, 2000);
     showWindow(mode);
     QLineEdit *field = m_w->EDPic;
     if (!member.isEmpty()) {
@@ -468,7 +469,8 @@ void tst_LeaseWindow::allowanceRefusalKeepsEverything()
     typeLine(QStringLiteral("0001"));
     typeLine(QStringLiteral("0002"));
     // Another counter rents to the same member meanwhile: the completion counts afresh.
-    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 1 WHERE ID = ?"), {member});
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 1 WHERE ID = ?"), {member},
+             m_account->db());
     key(m_w, Qt::Key_F12);
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("会员租借数量还剩1本次租碟数已超出！")});
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Warning);
@@ -477,19 +479,20 @@ void tst_LeaseWindow::allowanceRefusalKeepsEverything()
     QCOMPARE(m_w->FMemberID, member);
     QCOMPARE(m_w->EDYJ->text(), QStringLiteral("50.00"));
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(0));
-    QCOMPARE(memberSum(member), qint64(1));
+    QCOMPARE(memberSum(m_account->db(), member), qint64(1));
     // Removing one disc lets the same transaction complete.
     m_boxes->clear();
     m_w->BtnDel->click();
     completeAndReadPrompt();
     QVERIFY(m_boxes->shown.isEmpty());
-    QCOMPARE(memberSum(member), qint64(0));
+    QCOMPARE(memberSum(m_account->db(), member), qint64(0));
 }
 
 void tst_LeaseWindow::failedSaveKeepsEverything()
 {
     Db::exec(QStringLiteral("CREATE TRIGGER fail_booking BEFORE INSERT ON TBInOutMoney "
-                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"),
+             {}, m_account->db());
     showWindow(0);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -500,8 +503,8 @@ void tst_LeaseWindow::failedSaveKeepsEverything()
     QCOMPARE(m_w->FMemberID, m_member);
     QCOMPARE(m_w->EDYJ->text(), QStringLiteral("20.00"));
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(0));
-    QCOMPARE(memberSum(m_member), qint64(10));
-    Db::exec(QStringLiteral("DROP TRIGGER fail_booking"));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(10));
+    Db::exec(QStringLiteral("DROP TRIGGER fail_booking"), {}, m_account->db());
     m_boxes->clear();
     completeAndReadPrompt();
     QVERIFY(m_boxes->shown.isEmpty());
@@ -519,7 +522,7 @@ void tst_LeaseWindow::receiptUnreadableAfterTheRentalKeepsItsCause()
     QString mismatch = QStringLiteral("no box");
     {
         // The receipt names the customer; the member's name can no longer be read.
-        const ReadDeniedAfterCommit deny("TBAssociator", "Name");
+        const ReadDeniedAfterCommit deny(m_account->db(), "TBAssociator", "Name");
         prompt = completeAndReadPrompt();
         if (!m_boxes->shown.isEmpty())
             mismatch =
@@ -528,7 +531,7 @@ void tst_LeaseWindow::receiptUnreadableAfterTheRentalKeepsItsCause()
     // The rental stands and its settlement is shown; the failed receipt says what failed, with
     // the engine's words under the details rather than in the message.
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), qint64(1));
-    QCOMPARE(memberSum(m_member), qint64(9));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(9));
     QVERIFY(!prompt.isEmpty());
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
@@ -536,10 +539,12 @@ void tst_LeaseWindow::receiptUnreadableAfterTheRentalKeepsItsCause()
 void tst_LeaseWindow::memberShowsOpenRentals()
 {
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("0"));
-    openLine(1, m_member, QDate::currentDate(), 300, 2000);
-    openLine(2, m_member, QDate::currentDate().addDays(-2), 500, 3000);
-    openLine(3, m_member, QDate::currentDate().addDays(-10), 300, 2000); // 3 days past 7
-    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"), {m_member});
+    openLine(m_account->db(), 1, m_member, QDate::currentDate(), 300, 2000);
+    openLine(m_account->db(), 2, m_member, QDate::currentDate().addDays(-2), 500, 3000);
+    openLine(m_account->db(), 3, m_member, QDate::currentDate().addDays(-10), 300,
+             2000); // 3 days past 7
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET SDT = '2003-07-01' WHERE ID = ?"), {m_member},
+             m_account->db());
     showWindow(0);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -551,7 +556,7 @@ void tst_LeaseWindow::memberShowsOpenRentals()
              QStringLiteral("过期未还1部：无间道超期3天；会员已于2003-07-01到期"));
     m_w->dxDBGrid1->locateValue(QStringLiteral("LineID"), 3);
     QCOMPARE(m_w->dxDBGrid1->value(QStringLiteral("DaysLate")).toLongLong(), qint64(3));
-    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = 3"));
+    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE CDNum = 3"), {}, m_account->db());
     m_w->EdPer->setFocus();
     typeLine(QString()); // Enter: looked up again
     QCOMPARE(m_w->LabelOverdue->text(), QStringLiteral("会员已于2003-07-01到期"));
@@ -575,18 +580,20 @@ void tst_LeaseWindow::nextCustomerIsWalkIn()
     completeAndReadPrompt();
     typeLine(QStringLiteral("0002"));
     completeAndReadPrompt();
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE CDNum = 2"))
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE CDNum = 2"),
+                        {}, m_account->db())
                  .toLongLong(),
              qint64(Schema::WalkInCustomerId));
-    QCOMPARE(memberSum(m_member), qint64(9));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(9));
 }
 
 void tst_LeaseWindow::returnByKeysShowsTheDifference()
 {
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("0"));
     // Rented by the walk-in customer; brought back without a member number.
-    openLine(1, Schema::WalkInCustomerId, QDate::currentDate().addDays(-3), 300, 2000);
-    openLine(2, Schema::WalkInCustomerId, QDate::currentDate(), 500, 3000);
+    openLine(m_account->db(), 1, Schema::WalkInCustomerId, QDate::currentDate().addDays(-3), 300,
+             2000);
+    openLine(m_account->db(), 2, Schema::WalkInCustomerId, QDate::currentDate(), 500, 3000);
     showWindow(1);
     typeLine(QStringLiteral("0001"));
     typeLine(QStringLiteral("0002"));
@@ -602,7 +609,8 @@ void tst_LeaseWindow::returnByKeysShowsTheDifference()
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
              qint64(0));
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CateID, Moneys, ClientID FROM TBInOutMoney "
-                                          "ORDER BY FID"));
+                                          "ORDER BY FID"),
+                           {}, m_account->db());
     QVERIFY(q.next());
     QCOMPARE(Db::integer(q, "CateID"), qint64(Schema::TypeRent));
     QCOMPARE(Db::integer(q, "Moneys"), qint64(1250));
@@ -610,12 +618,12 @@ void tst_LeaseWindow::returnByKeysShowsTheDifference()
     QVERIFY(q.next());
     QCOMPARE(Db::integer(q, "CateID"), qint64(Schema::TypeDeposit));
     QCOMPARE(Db::integer(q, "Moneys"), qint64(-5000));
-    QCOMPARE(memberSum(m_member), qint64(10));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(10));
 }
 
 void tst_LeaseWindow::completionRefreshesTheRentalList()
 {
-    CreateLeaseList();
+    CreateLeaseList(m_account->context());
     auto *list = qobject_cast<TLeaseMainFM *>(LeaseListWindow());
     QVERIFY(list);
     QCOMPARE(list->dxDBGrid1->rowCount(), 0);
@@ -645,7 +653,7 @@ void tst_LeaseWindow::otherRentersDiscNeedsConfirming()
 {
     QFETCH(bool, confirmed);
     const qint64 other = m_account->addMember(QStringLiteral("M002"), QStringLiteral("王芳"), 5);
-    openLine(1, other, QDate::currentDate().addDays(-1), 300, 2000);
+    openLine(m_account->db(), 1, other, QDate::currentDate().addDays(-1), 300, 2000);
     showWindow(1);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -658,16 +666,16 @@ void tst_LeaseWindow::otherRentersDiscNeedsConfirming()
     if (!confirmed)
         return;
     completeAndReadPrompt();
-    QCOMPARE(
-        Db::scalar(QStringLiteral("SELECT COUNT(*) FROM TBInOutMoney WHERE ClientID = ?"), {other})
-            .toLongLong(),
-        qint64(2));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT COUNT(*) FROM TBInOutMoney WHERE ClientID = ?"),
+                        {other}, m_account->db())
+                 .toLongLong(),
+             qint64(2));
     QCOMPARE(m_account->count(QStringLiteral("TBInOutMoney")), qint64(2));
 }
 
 void tst_LeaseWindow::emptiedMemberNumberIsWalkIn()
 {
-    openLine(1, m_member, QDate::currentDate(), 300, 2000);
+    openLine(m_account->db(), 1, m_member, QDate::currentDate(), 300, 2000);
     showWindow(0);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -683,17 +691,20 @@ void tst_LeaseWindow::emptiedMemberNumberIsWalkIn()
     m_w->EDPic->setFocus();
     typeLine(QStringLiteral("0002"));
     completeAndReadPrompt();
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE CDNum = 2"))
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Ass_Number FROM TBBusinessDetail WHERE CDNum = 2"),
+                        {}, m_account->db())
                  .toLongLong(),
              qint64(Schema::WalkInCustomerId));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney")).toLongLong(),
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ClientID FROM TBInOutMoney"), {}, m_account->db())
+                 .toLongLong(),
              qint64(Schema::WalkInCustomerId));
-    QCOMPARE(memberSum(m_member), qint64(10));
+    QCOMPARE(memberSum(m_account->db(), m_member), qint64(10));
 }
 
 void tst_LeaseWindow::allowanceWarnsAtTheScan()
 {
-    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 1 WHERE ID = ?"), {m_member});
+    Db::exec(QStringLiteral("UPDATE TBAssociator SET Sum = 1 WHERE ID = ?"), {m_member},
+             m_account->db());
     showWindow(0);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -721,8 +732,8 @@ void tst_LeaseWindow::addClickedWithUnconfirmedCode()
 
 void tst_LeaseWindow::returnFromTheMembersList()
 {
-    openLine(1, m_member, QDate::currentDate().addDays(-1), 300, 2000);
-    openLine(2, m_member, QDate::currentDate(), 500, 3000);
+    openLine(m_account->db(), 1, m_member, QDate::currentDate().addDays(-1), 300, 2000);
+    openLine(m_account->db(), 2, m_member, QDate::currentDate(), 500, 3000);
     showWindow(1);
     m_w->EdPer->setFocus();
     typeLine(QStringLiteral("M001"));
@@ -752,7 +763,7 @@ void tst_LeaseWindow::returnLinesShowDaysRentAndLateness()
 {
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("0"));
     m_account->setOption(Schema::OptionOverdueDays, QStringLiteral("2"));
-    openLine(1, m_member, QDate::currentDate().addDays(-5), 300, 2000);
+    openLine(m_account->db(), 1, m_member, QDate::currentDate().addDays(-5), 300, 2000);
     showWindow(1);
     QVERIFY(!m_w->dxDBGrid2->shownFields().isEmpty());
     QVERIFY(m_w->dxDBGrid2->shownFields().contains(QStringLiteral("Days")));
@@ -773,7 +784,7 @@ void tst_LeaseWindow::returnLinesShowDaysRentAndLateness()
 void tst_LeaseWindow::f2OpensThePickList()
 {
     m_account->addMember(QStringLiteral("Z009"), QStringLiteral("赵六"), 3);
-    openLine(2, m_member, QDate::currentDate(), 500, 3000); // 功夫 is out
+    openLine(m_account->db(), 2, m_member, QDate::currentDate(), 500, 3000); // 功夫 is out
     showWindow(0);
     QStringList offered;
     whenModal<TSelectPicFm>([&](TSelectPicFm *pick) {

@@ -55,7 +55,7 @@ void tst_PickLists::init()
     m_boxes = new RecordingPresenter;
     for (const char *c : {"动作", "喜剧", "恐怖"})
         Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"),
-                 {QString::fromUtf8(c)});
+                 {QString::fromUtf8(c)}, m_account->db());
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 2000);
     // addCopy files every title under 动作; two comedies besides.
     m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("DVD"));
@@ -63,7 +63,8 @@ void tst_PickLists::init()
     for (const char *code : {"0003", "0004"}) {
         const qint64 id =
             m_account->addCopy(QLatin1String(code), QStringLiteral("功夫"), QStringLiteral("DVD"));
-        Db::exec(QStringLiteral("UPDATE TBName SET Categray = '喜剧' WHERE ID = ?"), {id});
+        Db::exec(QStringLiteral("UPDATE TBName SET Categray = '喜剧' WHERE ID = ?"), {id},
+                 m_account->db());
     }
     m_account->addMember(QStringLiteral("B002"), QStringLiteral("王芳"), 5);
     m_account->addMember(QStringLiteral("A001"), QStringLiteral("张伟"), 5);
@@ -79,7 +80,7 @@ void tst_PickLists::cleanup()
 
 void tst_PickLists::titleCategoriesInTheirOrder()
 {
-    TSelectPicFm dlg;
+    TSelectPicFm dlg(m_account->context());
     QStringList entries;
     for (int i = 0; i < dlg.CombCate->count(); ++i)
         entries << dlg.CombCate->itemText(i);
@@ -120,17 +121,20 @@ void tst_PickLists::titleAnswer()
             dlg->BtnClose->click();
         }
     });
-    QCOMPARE(SelectTitle(), answer);
+    QCOMPARE(SelectTitle(m_account->context()), answer);
     QVERIFY(m_boxes->shown.isEmpty());
 }
 
 void tst_PickLists::everyTitleIsListedWhateverItsState()
 {
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE CustomNum = '0001'"));
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 4 WHERE CustomNum = '0002'"));
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE CustomNum = '0001'"), {},
+             m_account->db());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 4 WHERE CustomNum = '0002'"), {},
+             m_account->db());
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                            "DatTime) VALUES (3, 300, 1, 15, '2024-05-01')"));
-    TSelectPicFm dlg;
+                            "DatTime) VALUES (3, 300, 1, 15, '2024-05-01')"),
+             {}, m_account->db());
+    TSelectPicFm dlg(m_account->context());
     QCOMPARE(dlg.DBGridList->rowCount(), 4);
     dlg.DBGridList->setCurrentPosition(0);
     dlg.BtnOk->click();
@@ -145,7 +149,7 @@ void tst_PickLists::enterOnTheListChooses()
         key(dlg, Qt::Key_Down);
         key(dlg, Qt::Key_Return);
     });
-    QCOMPARE(SelectTitle(), QStringLiteral("0002"));
+    QCOMPARE(SelectTitle(m_account->context()), QStringLiteral("0002"));
 }
 
 void tst_PickLists::memberAnswer_data()
@@ -172,7 +176,7 @@ void tst_PickLists::memberAnswer()
             key(dlg, Qt::Key_Escape);
         }
     });
-    QCOMPARE(SelectMember(), answer);
+    QCOMPARE(SelectMember(m_account->context()), answer);
     QCOMPARE(listed, 3);
 }
 
@@ -194,7 +198,7 @@ void tst_PickLists::arrowsMoveTheHighlightEnterTakesIt()
         QCOMPARE(dlg->DBGridList->currentPosition(), 2);
         key(dlg, Qt::Key_Return);
     });
-    const QString answer = SelectTitle();
+    const QString answer = SelectTitle(m_account->context());
     QCOMPARE(answer, shown.value(2));
 }
 
@@ -214,11 +218,14 @@ void tst_PickLists::statesAndChoices()
     QFETCH(int, choice);
     QFETCH(QStringList, offered);
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                            "DatTime) VALUES (1, 300, 1, 15, '2024-05-01')"));
+                            "DatTime) VALUES (1, 300, 1, 15, '2024-05-01')"),
+             {}, m_account->db());
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                            "DatTime) VALUES (2, 2500, 1, -1, '2024-05-01')"));
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 4 WHERE CustomNum = '0003'"));
-    TSelectPicFm dlg(nullptr, TitleChoice(choice));
+                            "DatTime) VALUES (2, 2500, 1, -1, '2024-05-01')"),
+             {}, m_account->db());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 4 WHERE CustomNum = '0003'"), {},
+             m_account->db());
+    TSelectPicFm dlg(m_account->context(), nullptr, TitleChoice(choice));
     QStringList got;
     for (int k = 0; k < dlg.DBGridList->rowCount(); ++k) {
         got << dlg.DBGridList->textAt(k, QStringLiteral("CustomNum")) + QLatin1Char(':') +
@@ -242,14 +249,14 @@ void tst_PickLists::searchByCodeOrName()
 {
     QFETCH(QString, typed);
     QFETCH(int, rows);
-    TSelectPicFm dlg;
+    TSelectPicFm dlg(m_account->context());
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     for (QChar c : typed)
         QTest::sendKeyEvent(QTest::Click, dlg.EDSearch, Qt::Key_unknown, QString(c),
                             Qt::NoModifier);
     QCOMPARE(dlg.DBGridList->rowCount(), rows);
-    TSelectPerFm members;
+    TSelectPerFm members(m_account->context());
     members.EDSearch->setText(QStringLiteral("王"));
     QCOMPARE(members.DBGridList->rowCount(), 1);
     QCOMPARE(members.DBGridList->text(QStringLiteral("Num")), QStringLiteral("B002"));

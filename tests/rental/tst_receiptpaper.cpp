@@ -88,18 +88,19 @@ void tst_ReceiptPaper::slipKeepsItsSheet()
 void tst_ReceiptPaper::optionChoosesThePaper()
 {
     TestAccount account;
-    QCOMPARE(ReceiptPaper::current(), ReceiptPaper::Format::Slip); // a new account: the slip
-    Settings::RentalOptions o = Settings::readRentalOptions();
+    QCOMPARE(ReceiptPaper::current(account.db()),
+             ReceiptPaper::Format::Slip); // a new account: the slip
+    Settings::RentalOptions o = Settings::readRentalOptions(account.db());
     QCOMPARE(o.receiptRoll, QStringLiteral("0"));
     o.receiptRoll = QStringLiteral("58");
-    Settings::saveRentalOptions(o);
-    QCOMPARE(ReceiptPaper::current(), ReceiptPaper::Format::Roll58);
-    QCOMPARE(Settings::readRentalOptions().receiptRoll, QStringLiteral("58"));
+    Settings::saveRentalOptions(account.context(), o);
+    QCOMPARE(ReceiptPaper::current(account.db()), ReceiptPaper::Format::Roll58);
+    QCOMPARE(Settings::readRentalOptions(account.db()).receiptRoll, QStringLiteral("58"));
     o.receiptRoll = QStringLiteral("75"); // no such roll
-    QCOMPARE(Settings::saveRentalOptions(o).receiptRoll, QStringLiteral("0"));
-    QCOMPARE(ReceiptPaper::current(), ReceiptPaper::Format::Slip);
+    QCOMPARE(Settings::saveRentalOptions(account.context(), o).receiptRoll, QStringLiteral("0"));
+    QCOMPARE(ReceiptPaper::current(account.db()), ReceiptPaper::Format::Slip);
     account.setOption(Schema::OptionReceiptRoll, QStringLiteral("80"));
-    QCOMPARE(ReceiptPaper::current(), ReceiptPaper::Format::Roll80);
+    QCOMPARE(ReceiptPaper::current(account.db()), ReceiptPaper::Format::Roll80);
 }
 
 QTEST_MAIN(tst_ReceiptPaper)

@@ -73,11 +73,9 @@ void tst_Settlement::init()
     m_account->addCopy(QStringLiteral("0002"), QStringLiteral("甜蜜蜜"), QStringLiteral("蓝光"));
     m_account->addCopy(QStringLiteral("0003"), QStringLiteral("无间道"), QStringLiteral("DVD"));
     m_member = m_account->addMember(QStringLiteral("M001"), QStringLiteral("张伟"), 10);
-    AccountContext::current().setShop({QStringLiteral("星光影碟租售店"),
-                                       QStringLiteral("文三路 128 号"),
-                                       QStringLiteral("0571-88886666")});
-    AccountContext::current().setOperator(
-        int(m_account->addStaff(QStringLiteral("李娜"), QString())));
+    m_account->context().setShop({QStringLiteral("星光影碟租售店"), QStringLiteral("文三路 128 号"),
+                                  QStringLiteral("0571-88886666")});
+    m_account->context().setOperator(int(m_account->addStaff(QStringLiteral("李娜"), QString())));
 }
 
 void tst_Settlement::cleanup()
@@ -95,15 +93,16 @@ Lease::Done tst_Settlement::rentThree()
 {
     Lease::Completion c;
     c.memberId = m_member;
-    c.operatorId = AccountContext::current().operatorId();
+    c.operatorId = m_account->context().operatorId();
     c.now = QDateTime::currentDateTime();
     for (const char *code : {"0001", "0002", "0003"}) {
-        const auto copy = Lease::findCopyForRent(QLatin1String(code));
-        c.items << *Lease::makeItem(*copy, Lease::Mode::RentOut, false, c.now.date());
+        const auto copy = Lease::findCopyForRent(m_account->db(), QLatin1String(code));
+        c.items << *Lease::makeItem(m_account->db(), *copy, Lease::Mode::RentOut, false,
+                                    c.now.date());
         c.depositTotal += c.items.last().addedDeposit;
         c.rentTotal += c.items.last().addedRent;
     }
-    const Lease::Result o = Lease::completeRental(c);
+    const Lease::Result o = Lease::completeRental(m_account->db(), c);
     if (!o.done())
         qFatal("fixture rental failed");
     return o.value();
@@ -111,7 +110,7 @@ Lease::Done tst_Settlement::rentThree()
 
 Receipt::Content tst_Settlement::rentalReceipt()
 {
-    return Receipt::leaseContent(Lease::Mode::RentOut, rentThree(), false, 7);
+    return Receipt::leaseContent(m_account->db(), Lease::Mode::RentOut, rentThree(), false, 7);
 }
 
 void tst_Settlement::receiptOfARental()
@@ -123,7 +122,8 @@ void tst_Settlement::receiptOfARental()
     QCOMPARE(content.rent, Money::fromCents(300 + 550 + 300));
     QCOMPARE(content.settled(), content.deposit); // renting, the deposit is what is paid
 
-    const ReportDocument doc = Receipt::document(Receipt::currentHeader(), content);
+    const ReportDocument doc =
+        Receipt::document(Receipt::currentHeader(m_account->context()), content);
     const QString pdf = m_prints->filePath(QStringLiteral("receipt.pdf"));
     QString why;
     QVERIFY2(doc.exportPdf(pdf, &why), qPrintable(why));
@@ -157,13 +157,15 @@ void tst_Settlement::receiptOfASaleChargesTheQuantity()
 {
     const qint64 id = Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
-                       "Persons) VALUES (1, 2500, 2, -1, '2024-05-20', 3)"));
-    const Receipt::Content content = Receipt::saleContent({id});
+                       "Persons) VALUES (1, 2500, 2, -1, '2024-05-20', 3)"),
+        {}, m_account->db());
+    const Receipt::Content content = Receipt::saleContent(m_account->db(), {id});
     QCOMPARE(content.customer, QStringLiteral("零售"));
     // Two sets at 25.00 come to 50.00 on the customer's receipt.
     QCOMPARE(Receipt::total(content.lines), Money::fromYuan(50));
     const QString pdf = m_prints->filePath(QStringLiteral("sale.pdf"));
-    QVERIFY(Receipt::document(Receipt::currentHeader(), content).exportPdf(pdf));
+    QVERIFY(
+        Receipt::document(Receipt::currentHeader(m_account->context()), content).exportPdf(pdf));
     const QString text = PrintedPdf::text(pdf);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
@@ -178,20 +180,21 @@ void tst_Settlement::receiptOfAReturnListsTheReturnedDiscs()
     // Three days out, with the deposit of one line overridden when it went out.
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET DatTime = ?, Deposit = 4000 "
                             "WHERE CDNum = 2"),
-             {QDate::currentDate().addDays(-3).toString(Qt::ISODate)});
+             {QDate::currentDate().addDays(-3).toString(Qt::ISODate)}, m_account->db());
     Lease::Completion c;
     c.mode = Lease::Mode::TakeBack;
     c.now = QDateTime::currentDateTime();
     for (const char *code : {"0002", "0001"}) {
-        const auto copy = Lease::findCopyForReturn(QLatin1String(code));
-        c.items << *Lease::makeItem(*copy, Lease::Mode::TakeBack, false, c.now.date());
+        const auto copy = Lease::findCopyForReturn(m_account->db(), QLatin1String(code));
+        c.items << *Lease::makeItem(m_account->db(), *copy, Lease::Mode::TakeBack, false,
+                                    c.now.date());
         c.depositTotal += c.items.last().addedDeposit;
         c.rentTotal += c.items.last().addedRent;
     }
-    const Lease::Result o = Lease::completeReturn(c);
+    const Lease::Result o = Lease::completeReturn(m_account->db(), c);
     QVERIFY(o.done());
     const Receipt::Content content =
-        Receipt::leaseContent(Lease::Mode::TakeBack, o.value(), false, 7);
+        Receipt::leaseContent(m_account->db(), Lease::Mode::TakeBack, o.value(), false, 7);
     QCOMPARE(content.lines.size(), 2);
     QCOMPARE(content.lines[0].name, QStringLiteral("甜蜜蜜"));
     QCOMPARE(content.lines[0].days, qint64(3));
@@ -202,7 +205,8 @@ void tst_Settlement::receiptOfAReturnListsTheReturnedDiscs()
     QCOMPARE(content.settled(), Money::fromCents(6000 - 1650 - 300));
 
     const QString pdf = m_prints->filePath(QStringLiteral("return.pdf"));
-    QVERIFY(Receipt::document(Receipt::currentHeader(), content).exportPdf(pdf));
+    QVERIFY(
+        Receipt::document(Receipt::currentHeader(m_account->context()), content).exportPdf(pdf));
     const QString text = PrintedPdf::text(pdf);
     if (text.isEmpty())
         QSKIP("pdftotext is not installed");
@@ -216,7 +220,8 @@ void tst_Settlement::receiptOfAReturnListsTheReturnedDiscs()
 
 void tst_Settlement::receiptWithoutRows()
 {
-    const ReportDocument doc = Receipt::document(Receipt::currentHeader(), Receipt::Content{});
+    const ReportDocument doc =
+        Receipt::document(Receipt::currentHeader(m_account->context()), Receipt::Content{});
     QCOMPARE(doc.pageCount(), 1);
     const QString text = doc.pageTexts(0).join(QLatin1Char(' '));
     QVERIFY2(text.contains(QStringLiteral("欢迎光临")), qPrintable(text));
@@ -238,7 +243,7 @@ void tst_Settlement::promptShowsTheSummaryAndEnterCloses()
         box = prompt->BitBtn1->text();
         key(prompt, Qt::Key_Return);
     });
-    ShowSettlement(summary, {});
+    ShowSettlement(m_account->context(), summary, {});
     QCOMPARE(caption, QStringLiteral("结算提示"));
     QCOMPARE(shown, QString(summary).replace(QChar(13), QChar(10)));
     QCOMPARE(box, QStringLiteral("确定"));
@@ -260,7 +265,7 @@ void tst_Settlement::printOption()
     QFETCH(bool, prints);
     if (option.isEmpty())
         Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = ?"),
-                 {Schema::OptionReceiptPrinting});
+                 {Schema::OptionReceiptPrinting}, m_account->db());
     else
         m_account->setOption(Schema::OptionReceiptPrinting, option);
     const Receipt::Content receipt = rentalReceipt();
@@ -269,7 +274,7 @@ void tst_Settlement::printOption()
         filesWhileOpen = int(PrintedPdf::filesIn(m_prints->path()).size());
         prompt->BitBtn1->click();
     });
-    ShowSettlement(QStringLiteral("共出租影片：3部，"), receipt);
+    ShowSettlement(m_account->context(), QStringLiteral("共出租影片：3部，"), receipt);
     QCOMPARE(filesWhileOpen, 0); // printed when the prompt closes, not before
     const QStringList files = PrintedPdf::filesIn(m_prints->path());
     QCOMPARE(files.size(), prints ? 1 : 0);
@@ -294,12 +299,13 @@ void tst_Settlement::printsOnTheDefaultPrinter()
     m_account->setOption(Schema::OptionReceiptPrinting, QStringLiteral("0"));
     // A title name of this run only, to find the job among earlier ones.
     const QString marker = QStringLiteral("收据%1").arg(QCoreApplication::applicationPid());
-    Db::exec(QStringLiteral("UPDATE TBName SET Name = ? WHERE CustomNum = '0002'"), {marker});
+    Db::exec(QStringLiteral("UPDATE TBName SET Name = ? WHERE CustomNum = '0002'"), {marker},
+             m_account->db());
     const QStringList before = PrintedPdf::filesIn(PrintedPdf::printerFolder());
 
     const Receipt::Content receipt = rentalReceipt();
     whenModal<TInforFm>([](TInforFm *prompt) { key(prompt, Qt::Key_Return); });
-    ShowSettlement(QStringLiteral("共出租影片：3部，"), receipt);
+    ShowSettlement(m_account->context(), QStringLiteral("共出租影片：3部，"), receipt);
     QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
     QCOMPARE(ReportPrinter::lastOutcome().target, ReportPrintOutcome::Target::Printer);
 

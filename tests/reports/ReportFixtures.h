@@ -25,7 +25,7 @@ struct Line
     QString returned; // "yyyy-MM-dd HH:mm:ss", empty while the disc is out
 };
 
-inline qint64 addLine(const Line &l)
+inline qint64 addLine(const QSqlDatabase &db, const Line &l)
 {
     // A copy is out to one customer at a time (the account's unique index): a rental line
     // written while the copy is still out closes the earlier one on the new line's day.
@@ -33,37 +33,40 @@ inline qint64 addLine(const Line &l)
         Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE CDNum = ? "
                                 "AND ReDate IS NULL AND Ass_Number <> ?"),
                  {SqlDialect::dateText(l.day) + QStringLiteral(" 00:00:00"), l.copy,
-                  SaleCustomer});
+                  SaleCustomer},
+                 db);
     }
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                        "DatTime, Deposit, Persons, ReDate) VALUES (?, ?, ?, ?, ?, ?, 1, ?)"),
         {l.copy, l.rentCents, l.amount, l.customer, SqlDialect::dateText(l.day), l.depositCents,
-         l.returned.isEmpty() ? QVariant() : QVariant(l.returned)});
+         l.returned.isEmpty() ? QVariant() : QVariant(l.returned)},
+        db);
 }
 
-inline qint64 rent(qint64 copy, qint64 customer, const QDate &day, qint64 depositCents = 2000,
+inline qint64 rent(const QSqlDatabase &db, qint64 copy, qint64 customer, const QDate &day, qint64 depositCents = 2000,
                    qint64 rentCents = 300)
 {
-    return addLine({copy, customer, day, depositCents, rentCents, 1, QString()});
+    return addLine(db, {copy, customer, day, depositCents, rentCents, 1, QString()});
 }
 
-inline qint64 sell(qint64 copy, const QDate &day, int quantity, qint64 priceCents = 1500)
+inline qint64 sell(const QSqlDatabase &db, qint64 copy, const QDate &day, int quantity, qint64 priceCents = 1500)
 {
-    return addLine({copy, SaleCustomer, day, 0, priceCents, quantity, QString()});
+    return addLine(db, {copy, SaleCustomer, day, 0, priceCents, quantity, QString()});
 }
 
-inline void giveBack(qint64 line, const QDateTime &when)
+inline void giveBack(const QSqlDatabase &db, qint64 line, const QDateTime &when)
 {
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = ? WHERE ID = ?"),
-             {SqlDialect::dateTimeText(when), line});
+             {SqlDialect::dateTimeText(when), line}, db);
 }
 
 inline qint64 addCopy(TestAccount &account, const QString &code, const QString &name,
                       const QString &category = QStringLiteral("动作"))
 {
     const qint64 id = account.addCopy(code, name, QStringLiteral("DVD"));
-    Db::exec(QStringLiteral("UPDATE TBName SET Categray = ? WHERE ID = ?"), {category, id});
+    Db::exec(QStringLiteral("UPDATE TBName SET Categray = ? WHERE ID = ?"), {category, id},
+             account.db());
     return id;
 }
 

@@ -12,9 +12,9 @@
 // values as the program's own windows write them.
 namespace StockSalesFixtures {
 
-inline qint64 addSupplier(const QString &company)
+inline qint64 addSupplier(const QSqlDatabase &db, const QString &company)
 {
-    return Db::insert(QStringLiteral("INSERT INTO TbProvide (Company) VALUES (?)"), {company});
+    return Db::insert(QStringLiteral("INSERT INTO TbProvide (Company) VALUES (?)"), {company}, db);
 }
 
 struct Copy
@@ -30,31 +30,32 @@ struct Copy
     int quality = 0;
 };
 
-inline qint64 addCopy(const Copy &c)
+inline qint64 addCopy(const QSqlDatabase &db, const Copy &c)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBName (CustomNum, Name, Nlang, Ver, Categray, Amount, Copy, "
                        "DatTime, Provide, Mone, Quality) VALUES (?, ?, ?, 'DVD', ?, ?, 1, ?, ?, "
                        "?, ?)"),
         {c.code, c.name, c.lang, c.category, c.discs, SqlDialect::dateText(c.bought), c.supplier,
-         c.cents, c.quality});
+         c.cents, c.quality},
+        db);
 }
 
 // A sale line as the sale window writes it: customer -1, no deposit, no return date.
-inline qint64 addSaleLine(qint64 copyId, const QString &day, int amount, qint64 unitCents)
+inline qint64 addSaleLine(const QSqlDatabase &db, qint64 copyId, const QString &day, int amount, qint64 unitCents)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons) VALUES (?, ?, ?, -1, ?, 1)"),
-        {copyId, unitCents, amount, day});
+        {copyId, unitCents, amount, day}, db);
 }
 
-inline qint64 addRentalLine(qint64 copyId, const QString &day, qint64 rentCents)
+inline qint64 addRentalLine(const QSqlDatabase &db, qint64 copyId, const QString &day, qint64 rentCents)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Deposit, Persons) VALUES (?, ?, 1, 15, ?, 3000, 1)"),
-        {copyId, rentCents, day});
+        {copyId, rentCents, day}, db);
 }
 
 // The text of a PDF as pdftotext lays it out, blanks collapsed; empty when it cannot be read.

@@ -97,9 +97,10 @@ void tst_ReportsCore::headingOnEveryPage()
 {
     const qint64 copy = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("片"));
     for (int i = 0; i < 150; ++i)
-        rent(copy, m_alice, kFrom.addDays(i % 28));
-    const ReportDocument doc = ReportGenerator::generate(
-        RentalReport::definition(headingFor(RentalReport::Title)), RentalReport::rows(kFrom, kTo));
+        rent(m_account->db(), copy, m_alice, kFrom.addDays(i % 28));
+    const ReportDocument doc =
+        ReportGenerator::generate(RentalReport::definition(headingFor(RentalReport::Title)),
+                                  RentalReport::rows(kFrom, kTo, m_account->db()));
     QVERIFY(doc.pageCount() > 1);
     const QString today = SqlDialect::dateText(QDate::currentDate());
     for (int p = 0; p < doc.pageCount(); ++p) {
@@ -126,16 +127,16 @@ void tst_ReportsCore::rentalRowsCoverTheRange()
     const qint64 b2 = addCopy(*m_account, QStringLiteral("0002-2"), QStringLiteral("乙片"));
     const qint64 b3 = addCopy(*m_account, QStringLiteral("0002-3"), QStringLiteral("乙片"));
     const qint64 b4 = addCopy(*m_account, QStringLiteral("0002-4"), QStringLiteral("乙片"));
-    rent(a, m_alice, kFrom.addDays(-1));     // the day before: out
-    rent(a, m_alice, kFrom);                 // first day: in
-    const qint64 back = rent(b, m_bob, kTo); // last day, returned: in
-    giveBack(back, QDateTime(kTo.addDays(3), QTime(10, 0)));
-    rent(b, WalkIn, kFrom.addDays(5)); // walk-in: in, under its name
-    rent(a, m_bob, kTo.addDays(1));    // the day after: out
-    sell(b, kFrom.addDays(2), 1);      // a sale: never
-    rent(a, 999, kFrom.addDays(2));    // a customer deleted since: never
+    rent(m_account->db(), a, m_alice, kFrom.addDays(-1));     // the day before: out
+    rent(m_account->db(), a, m_alice, kFrom);                 // first day: in
+    const qint64 back = rent(m_account->db(), b, m_bob, kTo); // last day, returned: in
+    giveBack(m_account->db(), back, QDateTime(kTo.addDays(3), QTime(10, 0)));
+    rent(m_account->db(), b, WalkIn, kFrom.addDays(5)); // walk-in: in, under its name
+    rent(m_account->db(), a, m_bob, kTo.addDays(1));    // the day after: out
+    sell(m_account->db(), b, kFrom.addDays(2), 1);      // a sale: never
+    rent(m_account->db(), a, 999, kFrom.addDays(2));    // a customer deleted since: never
 
-    const ReportData rows = RentalReport::rows(kFrom, kTo);
+    const ReportData rows = RentalReport::rows(kFrom, kTo, m_account->db());
     QCOMPARE(column(rows, QStringLiteral("DatTime")),
              QStringList({QStringLiteral("2026-03-01"), QStringLiteral("2026-03-06"),
                           QStringLiteral("2026-03-31")}));
@@ -154,13 +155,14 @@ void tst_ReportsCore::rentalGroupsByDayAndCustomerWithSums()
     const qint64 c = addCopy(*m_account, QStringLiteral("0003-1"), QStringLiteral("C片"));
     const QDate day = kFrom.addDays(9);
     // Bob's title sorts between Alice's two: Alice still gets one group for the day.
-    rent(c, m_alice, day, 2000, 300);
-    rent(a, m_alice, day, 3000, 500);
-    rent(b, m_bob, day, 1000, 200);
-    rent(a, m_alice, day.addDays(1), 2500, 400);
+    rent(m_account->db(), c, m_alice, day, 2000, 300);
+    rent(m_account->db(), a, m_alice, day, 3000, 500);
+    rent(m_account->db(), b, m_bob, day, 1000, 200);
+    rent(m_account->db(), a, m_alice, day.addDays(1), 2500, 400);
 
-    const ReportDocument doc = ReportGenerator::generate(
-        RentalReport::definition(headingFor(RentalReport::Title)), RentalReport::rows(kFrom, kTo));
+    const ReportDocument doc =
+        ReportGenerator::generate(RentalReport::definition(headingFor(RentalReport::Title)),
+                                  RentalReport::rows(kFrom, kTo, m_account->db()));
     const QStringList texts = allTexts(doc);
     QCOMPARE(startingWith(texts, QStringLiteral("押金小计")),
              QStringList({QStringLiteral("押金小计: 50.00"),    // Alice on the 10th
@@ -186,9 +188,10 @@ void tst_ReportsCore::rentalHeadingsRepeatOnTheNextPage()
 {
     const qint64 copy = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("片"));
     for (int i = 0; i < 60; ++i)
-        rent(copy, m_alice, kFrom);
-    const ReportDocument doc = ReportGenerator::generate(
-        RentalReport::definition(headingFor(RentalReport::Title)), RentalReport::rows(kFrom, kTo));
+        rent(m_account->db(), copy, m_alice, kFrom);
+    const ReportDocument doc =
+        ReportGenerator::generate(RentalReport::definition(headingFor(RentalReport::Title)),
+                                  RentalReport::rows(kFrom, kTo, m_account->db()));
     QCOMPARE(doc.pageCount(), 2);
     // Page 2 opens with the day and the customer its rows belong to, marked as continued,
     // before the first of its rows.
@@ -231,17 +234,17 @@ void tst_ReportsCore::overdueListsDiscsOutLongerThanTheLimit()
     const qint64 two = addCopy(*m_account, QStringLiteral("0003-1"), QStringLiteral("两天"));
     const qint64 back = addCopy(*m_account, QStringLiteral("0004-1"), QStringLiteral("已还"));
     const qint64 sold = addCopy(*m_account, QStringLiteral("0005-1"), QStringLiteral("已售"));
-    rent(four, m_alice, today.addDays(-4), 2000);
-    rent(three, m_bob, today.addDays(-3), 1500);
-    rent(two, WalkIn, today.addDays(-2), 1000);
-    giveBack(rent(back, m_alice, today.addDays(-20)), QDateTime(today, QTime(9, 0)));
-    sell(sold, today.addDays(-30), 1);
+    rent(m_account->db(), four, m_alice, today.addDays(-4), 2000);
+    rent(m_account->db(), three, m_bob, today.addDays(-3), 1500);
+    rent(m_account->db(), two, WalkIn, today.addDays(-2), 1000);
+    giveBack(m_account->db(), rent(m_account->db(), back, m_alice, today.addDays(-20)), QDateTime(today, QTime(9, 0)));
+    sell(m_account->db(), sold, today.addDays(-30), 1);
 
-    const ReportData n3 = OverdueReport::rows(3, today);
+    const ReportData n3 = OverdueReport::rows(3, today, m_account->db());
     QCOMPARE(column(n3, QStringLiteral("TitleName")), QStringList(QStringLiteral("四天")));
     QCOMPARE(column(n3, QStringLiteral("days")), QStringList(QStringLiteral("4")));
 
-    const ReportData n1 = OverdueReport::rows(1, today);
+    const ReportData n1 = OverdueReport::rows(1, today, m_account->db());
     QCOMPARE(column(n1, QStringLiteral("TitleName")),
              QStringList({QStringLiteral("四天"), QStringLiteral("三天"), QStringLiteral("两天")}));
     QCOMPARE(column(n1, QStringLiteral("days")),
@@ -266,19 +269,19 @@ void tst_ReportsCore::memberReportGroupsAndCounts()
     const qint64 b3 = addCopy(*m_account, QStringLiteral("0002-3"), QStringLiteral("乙片"));
     const qint64 b4 = addCopy(*m_account, QStringLiteral("0002-4"), QStringLiteral("乙片"));
     Db::exec(QStringLiteral("INSERT INTO TBAssociator (ID, Num, Name, Sum) VALUES (1, '', ?, 0)"),
-             {QStringLiteral("保留客户")});
+             {QStringLiteral("保留客户")}, m_account->db());
     const QDate day = kFrom.addDays(4);
     // Alice: two copies of one title on one day, both out, and one returned the same day.
-    rent(a, m_alice, day);
-    rent(a2, m_alice, day);
-    giveBack(rent(b, m_alice, day), QDateTime(day, QTime(21, 30)));
+    rent(m_account->db(), a, m_alice, day);
+    rent(m_account->db(), a2, m_alice, day);
+    giveBack(m_account->db(), rent(m_account->db(), b, m_alice, day), QDateTime(day, QTime(21, 30)));
     // Bob: kept two days and a half; rented on the last day of the range.
-    giveBack(rent(b, m_bob, kTo), QDateTime(kTo.addDays(2), QTime(18, 0)));
-    rent(b2, WalkIn, kFrom);
-    rent(b3, 1, day);                // customer 1 is left out
-    rent(b4, m_bob, kTo.addDays(1)); // after the range
+    giveBack(m_account->db(), rent(m_account->db(), b, m_bob, kTo), QDateTime(kTo.addDays(2), QTime(18, 0)));
+    rent(m_account->db(), b2, WalkIn, kFrom);
+    rent(m_account->db(), b3, 1, day);                // customer 1 is left out
+    rent(m_account->db(), b4, m_bob, kTo.addDays(1)); // after the range
 
-    const ReportData rows = MemberReport::rows(kFrom, kTo);
+    const ReportData rows = MemberReport::rows(kFrom, kTo, m_account->db());
     QCOMPARE(column(rows, QStringLiteral("CustName")),
              QStringList({QStringLiteral("会员A"), QStringLiteral("会员A"), QStringLiteral("会员A"),
                           QStringLiteral("会员B"), QStringLiteral("零租客户")}));
@@ -309,22 +312,22 @@ void tst_ReportsCore::rankingCountsRentalsAndSalesApart()
     using namespace RankingReport;
     const qint64 hit = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("热门片"));
     const qint64 other = addCopy(*m_account, QStringLiteral("0002-1"), QStringLiteral("冷门片"));
-    rent(hit, m_alice, kFrom);
-    rent(hit, m_bob, kFrom.addDays(3));
-    rent(hit, WalkIn, kTo);
-    sell(hit, kFrom.addDays(1), 2);
-    rent(other, m_alice, kFrom.addDays(2));
-    sell(other, kTo, 3);
-    rent(other, m_bob, kTo.addDays(1)); // after the range
-    sell(other, kFrom.addDays(-1), 9);  // before it
+    rent(m_account->db(), hit, m_alice, kFrom);
+    rent(m_account->db(), hit, m_bob, kFrom.addDays(3));
+    rent(m_account->db(), hit, WalkIn, kTo);
+    sell(m_account->db(), hit, kFrom.addDays(1), 2);
+    rent(m_account->db(), other, m_alice, kFrom.addDays(2));
+    sell(m_account->db(), other, kTo, 3);
+    rent(m_account->db(), other, m_bob, kTo.addDays(1)); // after the range
+    sell(m_account->db(), other, kFrom.addDays(-1), 9);  // before it
 
-    const ReportData rentals = rows(Mode::Rentals, Kind::Overall, kFrom, kTo);
+    const ReportData rentals = rows(Mode::Rentals, Kind::Overall, kFrom, kTo, m_account->db());
     QCOMPARE(column(rentals, QStringLiteral("Name")),
              QStringList({QStringLiteral("热门片"), QStringLiteral("冷门片")}));
     QCOMPARE(column(rentals, QStringLiteral("samount")),
              QStringList({QStringLiteral("3"), QStringLiteral("1")}));
 
-    const ReportData sales = rows(Mode::Sales, Kind::Overall, kFrom, kTo);
+    const ReportData sales = rows(Mode::Sales, Kind::Overall, kFrom, kTo, m_account->db());
     QCOMPARE(column(sales, QStringLiteral("Name")),
              QStringList({QStringLiteral("冷门片"), QStringLiteral("热门片")}));
     QCOMPARE(column(sales, QStringLiteral("samount")),
@@ -351,9 +354,9 @@ void tst_ReportsCore::rankingKeepsTiesWithTheLastPlace()
                                     QStringLiteral("片%1").arg(i, 2, 10, QChar(u'0')));
         const int times = i <= 9 ? 20 - i : 1;
         for (int t = 0; t < times; ++t)
-            rent(copy, m_alice, kFrom.addDays(t % 20));
+            rent(m_account->db(), copy, m_alice, kFrom.addDays(t % 20));
     }
-    const ReportData top = rows(Mode::Rentals, Kind::Overall, kFrom, kTo);
+    const ReportData top = rows(Mode::Rentals, Kind::Overall, kFrom, kTo, m_account->db());
     QCOMPARE(top.rowCount(), 12);
     QCOMPARE(top.value(0, QStringLiteral("Name")).toString(), QStringLiteral("片01"));
     QCOMPARE(column(top, QStringLiteral("Name")).mid(9),
@@ -382,13 +385,13 @@ void tst_ReportsCore::rankingByCategoryRanksWithinEachCategory()
                               QStringLiteral("喜剧"));
     // Counts interleave the categories: 动作一 4, 喜剧一 3, 动作二 2.
     for (int t = 0; t < 4; ++t)
-        rent(a1, m_alice, kFrom.addDays(t));
+        rent(m_account->db(), a1, m_alice, kFrom.addDays(t));
     for (int t = 0; t < 3; ++t)
-        rent(c1, m_bob, kFrom.addDays(t));
+        rent(m_account->db(), c1, m_bob, kFrom.addDays(t));
     for (int t = 0; t < 2; ++t)
-        rent(a2, m_bob, kFrom.addDays(t));
+        rent(m_account->db(), a2, m_bob, kFrom.addDays(t));
 
-    const ReportData ranked = rows(Mode::Rentals, Kind::ByCategory, kFrom, kTo);
+    const ReportData ranked = rows(Mode::Rentals, Kind::ByCategory, kFrom, kTo, m_account->db());
     QCOMPARE(column(ranked, QStringLiteral("Categray")),
              QStringList({QStringLiteral("动作"), QStringLiteral("动作"), QStringLiteral("喜剧")}));
     QCOMPARE(column(ranked, QStringLiteral("Name")),
@@ -416,12 +419,12 @@ void tst_ReportsCore::rankingPlacesShareTies()
         const qint64 copy = addCopy(*m_account, QStringLiteral("%1-1").arg(i + 1, 4, 10, QChar(u'0')),
                                     QStringLiteral("片%1").arg(i + 1), QStringLiteral("动作"));
         for (int t = 0; t < counts.at(i); ++t)
-            rent(copy, m_alice, kFrom.addDays(t));
+            rent(m_account->db(), copy, m_alice, kFrom.addDays(t));
     }
     const QStringList places{"1", "2", "2", "2", "5"};
-    QCOMPARE(column(rows(Mode::Rentals, Kind::Overall, kFrom, kTo), QStringLiteral("Place")),
+    QCOMPARE(column(rows(Mode::Rentals, Kind::Overall, kFrom, kTo, m_account->db()), QStringLiteral("Place")),
              places);
-    const ReportData byCategory = rows(Mode::Rentals, Kind::ByCategory, kFrom, kTo);
+    const ReportData byCategory = rows(Mode::Rentals, Kind::ByCategory, kFrom, kTo, m_account->db());
     QCOMPARE(column(byCategory, QStringLiteral("Place")), places);
     const QStringList texts = allTexts(ReportGenerator::generate(
         definition(Mode::Rentals, Kind::ByCategory, headingFor(title(Mode::Rentals))),
@@ -433,10 +436,11 @@ void tst_ReportsCore::rankingPlacesShareTies()
 void tst_ReportsCore::rentalReportReadBackFromPdf()
 {
     const qint64 a = addCopy(*m_account, QStringLiteral("0001-1"), QStringLiteral("无间道"));
-    rent(a, m_alice, kFrom.addDays(1), 2000, 300);
-    rent(a, m_bob, kFrom.addDays(2), 3000, 450);
-    const ReportDocument doc = ReportGenerator::generate(
-        RentalReport::definition(headingFor(RentalReport::Title)), RentalReport::rows(kFrom, kTo));
+    rent(m_account->db(), a, m_alice, kFrom.addDays(1), 2000, 300);
+    rent(m_account->db(), a, m_bob, kFrom.addDays(2), 3000, 450);
+    const ReportDocument doc =
+        ReportGenerator::generate(RentalReport::definition(headingFor(RentalReport::Title)),
+                                  RentalReport::rows(kFrom, kTo, m_account->db()));
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("rental.pdf"));
     QString why;
@@ -475,7 +479,7 @@ void tst_ReportsCore::namesInPinyinOrder()
     for (qint64 customer : {zhang, li, wang, a}) {
         ++copyNo;
         for (qsizetype t = 0; t < titleNames.size(); ++t) {
-            rent(addCopy(*m_account, QStringLiteral("000%1-%2").arg(t + 1).arg(copyNo),
+            rent(m_account->db(), addCopy(*m_account, QStringLiteral("000%1-%2").arg(t + 1).arg(copyNo),
                          titleNames.at(t)),
                  customer, day);
         }
@@ -492,28 +496,28 @@ void tst_ReportsCore::namesInPinyinOrder()
         }
     }
 
-    const ReportData rental = RentalReport::rows(day, day);
+    const ReportData rental = RentalReport::rows(day, day, m_account->db());
     QCOMPARE(column(rental, QStringLiteral("CustName")), customerOfRow);
     QCOMPARE(column(rental, QStringLiteral("TitleName")), titleOfRow);
     // The window's reader, a few days at a time, gives the same order.
-    RentalReport::RowStream stream(day, day, Db::mainConn());
+    RentalReport::RowStream stream(day, day, m_account->db());
     ReportData streamed(stream.columns());
     while (stream.readMore(streamed, 2)) {
     }
     QCOMPARE(column(streamed, QStringLiteral("CustName")), customerOfRow);
     QCOMPARE(column(streamed, QStringLiteral("TitleName")), titleOfRow);
 
-    const ReportData members = MemberReport::rows(day, day);
+    const ReportData members = MemberReport::rows(day, day, m_account->db());
     QCOMPARE(column(members, QStringLiteral("CustName")), customerOfRow);
     QCOMPARE(column(members, QStringLiteral("TitleName")), titleOfRow);
 
-    const ReportData overdue = OverdueReport::rows(3, QDate::currentDate());
+    const ReportData overdue = OverdueReport::rows(3, QDate::currentDate(), m_account->db());
     QCOMPARE(column(overdue, QStringLiteral("CustName")), customerOfRow);
     QCOMPARE(column(overdue, QStringLiteral("TitleName")), titleOfRow);
 
     // Equal counts in a ranking: by name.
     using namespace RankingReport;
-    const ReportData ranked = rows(Mode::Rentals, Kind::Overall, day, day);
+    const ReportData ranked = rows(Mode::Rentals, Kind::Overall, day, day, m_account->db());
     QCOMPARE(column(ranked, QStringLiteral("Name")), titles);
 }
 

@@ -141,12 +141,12 @@ void tst_ReportWindows::cleanup()
 void tst_ReportWindows::rentals(int count)
 {
     for (int i = 0; i < count; ++i)
-        rent(m_copy, m_member, kDay, 2000, 300);
+        rent(m_account->db(), m_copy, m_member, kDay, 2000, 300);
 }
 
 void tst_ReportWindows::createdWithTodayAndNothingToPrint()
 {
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     QCOMPARE(report.dxDateEdit2->date(), QDate::currentDate());
     QCOMPARE(report.dxDateEdit1->date(), QDate::currentDate());
     QCOMPARE(report.Label1->buddy(), report.dxDateEdit2);
@@ -159,7 +159,7 @@ void tst_ReportWindows::createdWithTodayAndNothingToPrint()
 void tst_ReportWindows::noDataHidesThePreviewAndRefreshShowsItAgain()
 {
     rentals(1);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.show();
     report.BuildReport(); // today: nothing rented today
     QCOMPARE(m_boxes->texts(), QStringList(kNoData));
@@ -186,7 +186,7 @@ void tst_ReportWindows::noDataHidesThePreviewAndRefreshShowsItAgain()
 void tst_ReportWindows::stripStaysAtTheTopWithoutData()
 {
     rentals(1);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.resize(900, 700);
     report.show();
     QVERIFY(QTest::qWaitForWindowExposed(&report));
@@ -217,10 +217,10 @@ void tst_ReportWindows::stripStaysAtTheTopWithoutData()
 // The overdue strip still reads "过期 [3] 天以上" from left to right.
 void tst_ReportWindows::stripsFitANarrowScreen()
 {
-    TResQPFm rental;
-    TDeferFm overdue;
-    TAssociatorRepFm members;
-    TQPHFm ranking;
+    TResQPFm rental(m_account->context());
+    TDeferFm overdue(m_account->context());
+    TAssociatorRepFm members(m_account->context());
+    TQPHFm ranking(m_account->context());
     rentals(1);
     rental.setDateRange(kDay, kDay);
     rental.BuildReport(); // with its pages under the strip
@@ -260,7 +260,7 @@ void tst_ReportWindows::stripsFitANarrowScreen()
 void tst_ReportWindows::onePageDisablesBothPageButtons()
 {
     rentals(3);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     report.BuildReport();
@@ -275,7 +275,7 @@ void tst_ReportWindows::onePageDisablesBothPageButtons()
 void tst_ReportWindows::threePagesAreWalkedWithTheButtonsAndKeys()
 {
     rentals(120); // a line of 5 mm each: three A4 pages
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     report.BuildReport();
@@ -316,7 +316,7 @@ void tst_ReportWindows::threePagesAreWalkedWithTheButtonsAndKeys()
 void tst_ReportWindows::refreshingDoesNotPileUpPages()
 {
     rentals(120);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     report.BuildReport();
@@ -332,9 +332,9 @@ void tst_ReportWindows::refreshingDoesNotPileUpPages()
 
 void tst_ReportWindows::newDatesRebuildWithTheNewRange()
 {
-    rent(m_copy, m_member, kDay);
-    rent(m_copy, m_member, kDay.addDays(1));
-    TResQPFm report;
+    rent(m_account->db(), m_copy, m_member, kDay);
+    rent(m_account->db(), m_copy, m_member, kDay.addDays(1));
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     report.BuildReport();
@@ -356,7 +356,7 @@ void tst_ReportWindows::newDatesRebuildWithTheNewRange()
 void tst_ReportWindows::printAsksFirst()
 {
     rentals(2);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     report.BuildReport();
@@ -381,11 +381,11 @@ void tst_ReportWindows::overdueReadsItsDaysAndRefusesText()
     const QDate today = QDate::currentDate();
     // 110 copies of one title out for four days, one more for two.
     for (int i = 0; i < 110; ++i)
-        rent(addCopy(*m_account, QStringLiteral("0100-%1").arg(i), QStringLiteral("英雄")),
+        rent(m_account->db(), addCopy(*m_account, QStringLiteral("0100-%1").arg(i), QStringLiteral("英雄")),
              m_member, today.addDays(-4));
-    rent(m_copy, m_member, today.addDays(-2));
+    rent(m_account->db(), m_copy, m_member, today.addDays(-2));
 
-    TDeferFm report;
+    TDeferFm report(m_account->context());
     report.show();
     QCOMPARE(report.Edit1->text(), QStringLiteral("3"));
     QVERIFY(report.dxDateEdit2->isHidden());
@@ -426,13 +426,13 @@ void tst_ReportWindows::overdueReadsItsDaysAndRefusesText()
 
 void tst_ReportWindows::memberReportListsTheRange()
 {
-    TAssociatorRepFm report;
+    TAssociatorRepFm report(m_account->context());
     report.show();
     report.BuildReport(); // nothing rented today
     QCOMPARE(m_boxes->texts(), QStringList(kNoData));
 
-    giveBack(rent(m_copy, m_member, kDay), QDateTime(kDay, QTime(20, 0)));
-    rent(m_copy, m_member, kDay.addDays(1));
+    giveBack(m_account->db(), rent(m_account->db(), m_copy, m_member, kDay), QDateTime(kDay, QTime(20, 0)));
+    rent(m_account->db(), m_copy, m_member, kDay.addDays(1));
     report.setDateRange(kDay, kDay.addDays(1));
     press(report.FlatButton4);
     QCOMPARE(m_boxes->shown.size(), 1);
@@ -444,9 +444,9 @@ void tst_ReportWindows::memberReportListsTheRange()
 
 void tst_ReportWindows::rankingFollowsTheModeAndTheTypeOnRefresh()
 {
-    rent(m_copy, m_member, kDay);
-    sell(m_copy, kDay, 2);
-    TQPHFm report;
+    rent(m_account->db(), m_copy, m_member, kDay);
+    sell(m_account->db(), m_copy, kDay, 2);
+    TQPHFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     QVERIFY(report.lbPg->isHidden());
@@ -486,10 +486,10 @@ void tst_ReportWindows::openersKeepOneWindowAndRebuildIt()
         return found;
     };
     const QDate today = QDate::currentDate();
-    rent(m_copy, m_member, today);
-    sell(m_copy, today, 4);
+    rent(m_account->db(), m_copy, m_member, today);
+    sell(m_account->db(), m_copy, today, 4);
 
-    ShowQPHFm(1);
+    ShowQPHFm(m_account->context(), 1);
     QCOMPARE(windows().size(), 1);
     TQPHFm *ranking = windows().first();
     QVERIFY(ranking->isVisible());
@@ -497,8 +497,8 @@ void tst_ReportWindows::openersKeepOneWindowAndRebuildIt()
     QCOMPARE(ranking->rows().value(0, QStringLiteral("samount")).toInt(), 4);
 
     // The rental ranking from the menu: the same window, rebuilt for rentals.
-    rent(m_copy, m_member, today);
-    ShowQPHFm(0);
+    rent(m_account->db(), m_copy, m_member, today);
+    ShowQPHFm(m_account->context(), 0);
     QCOMPARE(windows(), QList<TQPHFm *>({ranking}));
     const QStringList texts = allTexts(ranking->document());
     QVERIFY(texts.contains(QStringLiteral("出租次数")));
@@ -511,7 +511,7 @@ void tst_ReportWindows::openersKeepOneWindowAndRebuildIt()
 void tst_ReportWindows::pageNumberAndZoomFromTheStrip()
 {
     rentals(120);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.resize(1000, 700);
     report.setDateRange(kDay, kDay);
     report.show();
@@ -557,7 +557,7 @@ void tst_ReportWindows::pageNumberAndZoomFromTheStrip()
 void tst_ReportWindows::pageKeysWhereverTheFocusIs()
 {
     rentals(160);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.resize(1000, 700);
     report.setDateRange(kDay, kDay);
     report.show();
@@ -598,7 +598,7 @@ void tst_ReportWindows::pageKeysWhereverTheFocusIs()
     QCOMPARE(report.currentPage(), 1);
 
     // Keys typed in another window leave this report alone.
-    TResQPFm other;
+    TResQPFm other(m_account->context());
     other.show();
     QTest::keyClick(other.FlatButton4, Qt::Key_End);
     QCOMPARE(report.currentPage(), 1);
@@ -607,7 +607,7 @@ void tst_ReportWindows::pageKeysWhereverTheFocusIs()
 void tst_ReportWindows::periodPresetsAndASwappedRange()
 {
     rentals(2);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.show();
     QComboBox *period = report.ComBPeriod;
     QCOMPARE(period->itemText(0), QStringLiteral("自定时段"));
@@ -642,8 +642,8 @@ void tst_ReportWindows::exportsPdfAndCsv()
     const qint64 other = addCopy(*m_account, QStringLiteral("0002-1"),
                                  QStringLiteral("片名, 带\"引号\""), QStringLiteral("喜剧"));
     rentals(2);
-    rent(other, m_member, kDay, 1550, 125);
-    TResQPFm report;
+    rent(m_account->db(), other, m_member, kDay, 1550, 125);
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     // Nothing to export before a build with rows.
@@ -687,7 +687,7 @@ void tst_ReportWindows::exportsPdfAndCsv()
 void tst_ReportWindows::printDialogPrintsTheChosenPages()
 {
     rentals(120);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, kDay);
     report.show();
     report.BuildReport();
@@ -726,15 +726,15 @@ void tst_ReportWindows::longReportIsBuiltInPartsWithTheSamePages()
     // Forty days of rentals by three customers: read and laid out a few days at a time.
     const qint64 b = m_account->addMember(QStringLiteral("002"), QStringLiteral("会员乙"), 5);
     const qint64 c = m_account->addMember(QStringLiteral("003"), QStringLiteral("会员丙"), 5);
-    Db::exec(QStringLiteral("BEGIN"));
+    Db::exec(QStringLiteral("BEGIN"), {}, m_account->db());
     for (int day = 0; day < 40; ++day) {
         for (int i = 0; i < 30; ++i)
-            rent(m_copy, (i % 3 == 0) ? m_member : (i % 3 == 1 ? b : c), kDay.addDays(day),
+            rent(m_account->db(), m_copy, (i % 3 == 0) ? m_member : (i % 3 == 1 ? b : c), kDay.addDays(day),
                  1000 + i, 100 + day);
     }
-    Db::exec(QStringLiteral("COMMIT"));
+    Db::exec(QStringLiteral("COMMIT"), {}, m_account->db());
     const QDate to = kDay.addDays(39);
-    TResQPFm report;
+    TResQPFm report(m_account->context());
     report.setDateRange(kDay, to);
     report.show();
     QSignalSpy built(&report, &TQChildFm::reportBuilt);
@@ -745,7 +745,7 @@ void tst_ReportWindows::longReportIsBuiltInPartsWithTheSamePages()
     QCOMPARE(report.rows().rowCount(), 1200);
 
     const ReportDocument whole = ReportGenerator::generate(
-        RentalReport::definition(report.heading()), RentalReport::rows(kDay, to));
+        RentalReport::definition(report.heading()), RentalReport::rows(kDay, to, m_account->db()));
     QCOMPARE(report.pageCount(), whole.pageCount());
     QCOMPARE(report.document().pageCount(), whole.pageCount());
     QCOMPARE(report.lbPg->text(), QStringLiteral("共 %1 页").arg(whole.pageCount()));
@@ -764,8 +764,8 @@ void tst_ReportWindows::aDatabaseFailureIsShownWithTheEnginesText()
     // Read at once (member report) and read in parts (rental report): the operator is told
     // what failed, the engine's own words go under the details, and the pages shown stay.
     rentals(1);
-    TAssociatorRepFm members;
-    TResQPFm rental;
+    TAssociatorRepFm members(m_account->context());
+    TResQPFm rental(m_account->context());
     for (TQChildFm *report :
          {static_cast<TQChildFm *>(&members), static_cast<TQChildFm *>(&rental)}) {
         report->setDateRange(kDay, kDay);
@@ -774,7 +774,7 @@ void tst_ReportWindows::aDatabaseFailureIsShownWithTheEnginesText()
     }
     QVERIFY(m_boxes->shown.isEmpty());
 
-    Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"));
+    Db::exec(QStringLiteral("DROP TABLE TBBusinessDetail"), {}, m_account->db());
     members.BuildReport();
     rental.BuildReport();
     QCOMPARE(m_boxes->shown.size(), 2);

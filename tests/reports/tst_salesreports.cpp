@@ -27,18 +27,18 @@ ReportHeading heading(const QString &title, const QDate &from, const QDate &to)
     return h;
 }
 
-ReportDocument summaryDocument(const QDate &from, const QDate &to)
+ReportDocument summaryDocument(const QSqlDatabase &db, const QDate &from, const QDate &to)
 {
     return ReportGenerator::generate(SalesReports::summaryDefinition(heading(
                                          QString::fromUtf8(SalesReports::SummaryTitle), from, to)),
-                                     SalesReports::summaryRows(from, to));
+                                     SalesReports::summaryRows(db, from, to));
 }
 
-ReportDocument detailDocument(const QDate &from, const QDate &to)
+ReportDocument detailDocument(const QSqlDatabase &db, const QDate &from, const QDate &to)
 {
     return ReportGenerator::generate(SalesReports::detailDefinition(heading(
                                          QString::fromUtf8(SalesReports::DetailTitle), from, to)),
-                                     SalesReports::detailRows(from, to));
+                                     SalesReports::detailRows(db, from, to));
 }
 
 QStringList after(const QStringList &texts, const QString &marker, int n, int k = 0)
@@ -94,50 +94,56 @@ private slots:
                                  "2024-03-02", "2024-03-03", "2024-03-04"};
         for (int i = 0; i < all.size(); ++i) {
             const qint64 copy =
-                addCopy({QStringLiteral("%1").arg(i), QStringLiteral("片%1").arg(i)});
-            addSaleLine(copy, all.at(i), 1, 100);
+                addCopy(account.db(), {QStringLiteral("%1").arg(i), QStringLiteral("片%1").arg(i)});
+            addSaleLine(account.db(), copy, all.at(i), 1, 100);
         }
-        const ReportData detail = SalesReports::detailRows(from, to);
+        const ReportData detail = SalesReports::detailRows(account.db(), from, to);
         QCOMPARE(column(detail, "dattime"), days);
-        QCOMPARE(SalesReports::summaryRows(from, to).rowCount(), days.size());
+        QCOMPARE(SalesReports::summaryRows(account.db(), from, to).rowCount(), days.size());
     }
 
     void lineWithTimeOfDayOnLastDayCounts()
     {
         TestAccount account;
-        const qint64 copy = addCopy({QStringLiteral("1"), QStringLiteral("英雄")});
-        addSaleLine(copy, QStringLiteral("2024-03-03 18:30:00"), 1, 100);
-        QCOMPARE(SalesReports::detailRows(QDate(2024, 3, 1), QDate(2024, 3, 3)).rowCount(), 1);
-        QCOMPARE(SalesReports::detailRows(QDate(2024, 3, 4), QDate(2024, 3, 4)).rowCount(), 0);
+        const qint64 copy = addCopy(account.db(), {QStringLiteral("1"), QStringLiteral("英雄")});
+        addSaleLine(account.db(), copy, QStringLiteral("2024-03-03 18:30:00"), 1, 100);
+        QCOMPARE(
+            SalesReports::detailRows(account.db(), QDate(2024, 3, 1), QDate(2024, 3, 3)).rowCount(),
+            1);
+        QCOMPARE(
+            SalesReports::detailRows(account.db(), QDate(2024, 3, 4), QDate(2024, 3, 4)).rowCount(),
+            0);
     }
 
     void rentalLinesNeverAppear()
     {
         TestAccount account;
-        const qint64 rented = addCopy({QStringLiteral("1"), QStringLiteral("租的片")});
-        const qint64 sold = addCopy({QStringLiteral("2"), QStringLiteral("卖的片")});
-        addRentalLine(rented, QStringLiteral("2024-03-02"), 300);
-        addSaleLine(sold, QStringLiteral("2024-03-02"), 1, 2500);
+        const qint64 rented = addCopy(account.db(), {QStringLiteral("1"), QStringLiteral("租的片")});
+        const qint64 sold = addCopy(account.db(), {QStringLiteral("2"), QStringLiteral("卖的片")});
+        addRentalLine(account.db(), rented, QStringLiteral("2024-03-02"), 300);
+        addSaleLine(account.db(), sold, QStringLiteral("2024-03-02"), 1, 2500);
         const QDate day(2024, 3, 2);
-        QCOMPARE(column(SalesReports::summaryRows(day, day), "name"), QStringList{"卖的片"});
-        QCOMPARE(column(SalesReports::detailRows(day, day), "name"), QStringList{"卖的片"});
+        QCOMPARE(column(SalesReports::summaryRows(account.db(), day, day), "name"),
+                 QStringList{"卖的片"});
+        QCOMPARE(column(SalesReports::detailRows(account.db(), day, day), "name"),
+                 QStringList{"卖的片"});
     }
 
     void oneFilmOnTwoDays()
     {
         TestAccount account;
-        const qint64 a = addCopy({QStringLiteral("0001-1"), QStringLiteral("英雄")});
-        const qint64 b = addCopy({QStringLiteral("0001-2"), QStringLiteral("英雄")});
-        addSaleLine(a, QStringLiteral("2024-03-01"), 2, 1999);
-        addSaleLine(b, QStringLiteral("2024-03-03"), 1, 2550);
+        const qint64 a = addCopy(account.db(), {QStringLiteral("0001-1"), QStringLiteral("英雄")});
+        const qint64 b = addCopy(account.db(), {QStringLiteral("0001-2"), QStringLiteral("英雄")});
+        addSaleLine(account.db(), a, QStringLiteral("2024-03-01"), 2, 1999);
+        addSaleLine(account.db(), b, QStringLiteral("2024-03-03"), 1, 2550);
         const QDate from(2024, 3, 1), to(2024, 3, 3);
 
-        const ReportData summary = SalesReports::summaryRows(from, to);
+        const ReportData summary = SalesReports::summaryRows(account.db(), from, to);
         QCOMPARE(summary.rowCount(), 1);
         QCOMPARE(summary.value(0, "SAmount").toLongLong(), 3);
         QCOMPARE(summary.value(0, "SMoney").toLongLong(), 2 * 1999 + 2550);
 
-        const QStringList detail = detailDocument(from, to).pageTexts(0);
+        const QStringList detail = detailDocument(account.db(), from, to).pageTexts(0);
         // Two date groups, each with its line and subtotal, then the total.
         QCOMPARE(after(detail, QStringLiteral("2024-03-01"), 5),
                  QStringList({"英雄", "19.99", "2", "39.98", "小   计："}));
@@ -167,15 +173,15 @@ private slots:
         int n = 0;
         for (const Sale &s : sales) {
             Copy c{QString::number(++n), QString::fromUtf8(s.name), QString::fromUtf8(s.category)};
-            addSaleLine(addCopy(c), QStringLiteral("2024-03-02"), s.amount, s.cents);
+            addSaleLine(account.db(), addCopy(account.db(), c), QStringLiteral("2024-03-02"), s.amount, s.cents);
         }
         const QDate day(2024, 3, 2);
-        const ReportData rows = SalesReports::summaryRows(day, day);
+        const ReportData rows = SalesReports::summaryRows(account.db(), day, day);
         QCOMPARE(column(rows, "categray"), QStringList({"动作", "动作", "喜剧", "喜剧"}));
         QCOMPARE(column(rows, "name"),
                  QStringList({"B 英雄", "D 卧虎藏龙", "A 大话西游", "C 喜剧之王"}));
 
-        const QStringList texts = summaryDocument(day, day).pageTexts(0);
+        const QStringList texts = summaryDocument(account.db(), day, day).pageTexts(0);
         QVERIFY(texts.contains(QStringLiteral("销售汇总报表")));
         for (const char *caption : {"类    型", "影片名称", "数量", "金额"})
             QVERIFY2(texts.contains(QString::fromUtf8(caption)), caption);
@@ -191,8 +197,8 @@ private slots:
     void undoneSaleLeavesBothReports()
     {
         TestAccount account;
-        const qint64 a = addCopy({QStringLiteral("1"), QStringLiteral("英雄")});
-        const qint64 b = addCopy({QStringLiteral("2"), QStringLiteral("甜蜜蜜")});
+        const qint64 a = addCopy(account.db(), {QStringLiteral("1"), QStringLiteral("英雄")});
+        const qint64 b = addCopy(account.db(), {QStringLiteral("2"), QStringLiteral("甜蜜蜜")});
         SaleStore::SaleRow first;
         first.copy.id = a;
         first.rmoney = Money::fromCents(1500);
@@ -201,12 +207,14 @@ private slots:
         second.amount = 2;
         second.rmoney = Money::fromCents(800);
         const QDate day(2024, 3, 2);
-        const QList<qint64> lines = SaleStore::completeSale({first, second}, 0, 1, day).value();
-        QCOMPARE(SalesReports::detailRows(day, day).rowCount(), 2);
+        const QList<qint64> lines =
+            SaleStore::completeSale(account.db(), {first, second}, 0, 1, day).value();
+        QCOMPARE(SalesReports::detailRows(account.db(), day, day).rowCount(), 2);
 
-        QVERIFY(SaleStore::undoSale(lines.at(0)));
-        QCOMPARE(column(SalesReports::detailRows(day, day), "name"), QStringList{"甜蜜蜜"});
-        const ReportData summary = SalesReports::summaryRows(day, day);
+        QVERIFY(SaleStore::undoSale(account.context(), lines.at(0)));
+        QCOMPARE(column(SalesReports::detailRows(account.db(), day, day), "name"),
+                 QStringList{"甜蜜蜜"});
+        const ReportData summary = SalesReports::summaryRows(account.db(), day, day);
         QCOMPARE(column(summary, "name"), QStringList{"甜蜜蜜"});
         QCOMPARE(summary.value(0, "SMoney").toLongLong(), 1600);
     }
@@ -214,15 +222,15 @@ private slots:
     void pdfReadsBack()
     {
         TestAccount account;
-        addSaleLine(
-            addCopy({QStringLiteral("1"), QStringLiteral("无间道"), QStringLiteral("剧情")}),
+        addSaleLine(account.db(), 
+            addCopy(account.db(), {QStringLiteral("1"), QStringLiteral("无间道"), QStringLiteral("剧情")}),
             QStringLiteral("2024-03-02"), 3, 1250);
         const QDate day(2024, 3, 2);
         QTemporaryDir dir;
         const QString summaryPdf = dir.filePath(QStringLiteral("summary.pdf"));
         const QString detailPdf = dir.filePath(QStringLiteral("detail.pdf"));
-        QVERIFY(summaryDocument(day, day).exportPdf(summaryPdf));
-        QVERIFY(detailDocument(day, day).exportPdf(detailPdf));
+        QVERIFY(summaryDocument(account.db(), day, day).exportPdf(summaryPdf));
+        QVERIFY(detailDocument(account.db(), day, day).exportPdf(detailPdf));
         const QString summary = pdfText(summaryPdf);
         const QString detail = pdfText(detailPdf);
         if (summary.isEmpty() || detail.isEmpty())

@@ -61,13 +61,13 @@ private slots:
     void copiesEnteredTogetherFormOneRow()
     {
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
         for (int i = 1; i <= 3; ++i) {
-            addCopy({QStringLiteral("0001-%1").arg(i), QStringLiteral("无间道"),
+            addCopy(account.db(), {QStringLiteral("0001-%1").arg(i), QStringLiteral("无间道"),
                      QStringLiteral("剧情"), QStringLiteral("粤语"), s, QDate(2024, 3, 1), 2,
                      1999});
         }
-        const ReportData rows = StockReport::rows();
+        const ReportData rows = StockReport::rows(account.db());
         QCOMPARE(rows.rowCount(), 1);
         QCOMPARE(rows.value(0, "Name").toString(), QStringLiteral("无间道"));
         QCOMPARE(rows.value(0, "Categray").toString(), QStringLiteral("剧情"));
@@ -92,7 +92,7 @@ private slots:
     {
         QFETCH(QString, column);
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
         Copy c{QStringLiteral("0001-1"),
                QStringLiteral("英雄"),
                QStringLiteral("动作"),
@@ -101,18 +101,18 @@ private slots:
                QDate(2024, 3, 1),
                1,
                1500};
-        addCopy(c);
+        addCopy(account.db(), c);
         c.code = QStringLiteral("0001-2");
-        addCopy(c);
+        addCopy(account.db(), c);
         c.code = QStringLiteral("0001-3");
-        const qint64 changed = addCopy(c);
+        const qint64 changed = addCopy(account.db(), c);
         const QVariant other = column == QLatin1String("DatTime") ? QVariant("2024-03-02")
                                : column == QLatin1String("Nlang") ? QVariant("英语")
                                                                   : QVariant(3);
         Db::exec(QStringLiteral("UPDATE TBName SET %1 = ? WHERE ID = ?").arg(column),
-                 {other, changed});
+                 {other, changed}, account.db());
 
-        const ReportData rows = StockReport::rows();
+        const ReportData rows = StockReport::rows(account.db());
         QCOMPARE(rows.rowCount(), 2);
         QCOMPARE(rows.value(0, "SCopy").toLongLong() + rows.value(1, "SCopy").toLongLong(), 3);
     }
@@ -133,8 +133,8 @@ private slots:
         QFETCH(int, quality);
         QFETCH(bool, counted);
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
-        addCopy({QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("动作"),
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
+        addCopy(account.db(), {QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("动作"),
                  QStringLiteral("国语"), s, QDate(2024, 3, 1), 1, 1500});
         Copy c{QStringLiteral("0002"),
                QStringLiteral("甜蜜蜜"),
@@ -145,9 +145,9 @@ private slots:
                1,
                1200};
         c.quality = quality;
-        addCopy(c);
+        addCopy(account.db(), c);
 
-        const ReportData rows = StockReport::rows();
+        const ReportData rows = StockReport::rows(account.db());
         QCOMPARE(rows.rowCount(), counted ? 2 : 1);
         bool listed = false;
         for (int r = 0; r < rows.rowCount(); ++r)
@@ -158,31 +158,31 @@ private slots:
     void supplierChoice()
     {
         TestAccount account;
-        const qint64 warner = addSupplier(QStringLiteral("华纳"));
-        const qint64 fox = addSupplier(QStringLiteral("福克斯"));
-        addCopy({QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("动作"),
+        const qint64 warner = addSupplier(account.db(), QStringLiteral("华纳"));
+        const qint64 fox = addSupplier(account.db(), QStringLiteral("福克斯"));
+        addCopy(account.db(), {QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("动作"),
                  QStringLiteral("国语"), warner, QDate(2024, 3, 1), 1, 1500});
-        addCopy({QStringLiteral("0002"), QStringLiteral("泰坦尼克号"), QStringLiteral("爱情"),
+        addCopy(account.db(), {QStringLiteral("0002"), QStringLiteral("泰坦尼克号"), QStringLiteral("爱情"),
                  QStringLiteral("英语"), fox, QDate(2024, 3, 1), 2, 3000});
         // A copy of a supplier deleted since: still on the shelf, so still counted in total.
-        addCopy({QStringLiteral("0003"), QStringLiteral("旧片"), QStringLiteral("动作"),
+        addCopy(account.db(), {QStringLiteral("0003"), QStringLiteral("旧片"), QStringLiteral("动作"),
                  QStringLiteral("国语"), 999, QDate(2024, 3, 1), 1, 800});
 
-        const ReportData all = StockReport::rows();
+        const ReportData all = StockReport::rows(account.db());
         QCOMPARE(all.rowCount(), 3);
         qint64 value = 0;
         for (int r = 0; r < all.rowCount(); ++r)
             value += all.value(r, "SumMoney").toLongLong();
         QCOMPARE(value, 1500 + 3000 + 800);
 
-        const ReportData onlyFox = StockReport::rows(fox);
+        const ReportData onlyFox = StockReport::rows(account.db(), fox);
         QCOMPARE(onlyFox.rowCount(), 1);
         QCOMPARE(onlyFox.value(0, "Name").toString(), QStringLiteral("泰坦尼克号"));
         QCOMPARE(onlyFox.value(0, "Company").toString(), QStringLiteral("福克斯"));
-        QCOMPARE(StockReport::rows(warner).rowCount(), 1);
-        QCOMPARE(StockReport::rows(12345).rowCount(), 0);
+        QCOMPARE(StockReport::rows(account.db(), warner).rowCount(), 1);
+        QCOMPARE(StockReport::rows(account.db(), 12345).rowCount(), 0);
 
-        const QList<StockReport::Supplier> list = StockReport::suppliers();
+        const QList<StockReport::Supplier> list = StockReport::suppliers(account.db());
         QCOMPARE(list.size(), 2);
         // Ordered by name in pinyin (福 fu before 华 hua), each carrying its ID.
         QStringList names;
@@ -196,28 +196,29 @@ private slots:
     void quotesInNamesAreData()
     {
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("O'Brien's"));
-        addCopy({QStringLiteral("0001"), QStringLiteral("Ocean's Eleven"), QStringLiteral("动作"),
+        const qint64 s = addSupplier(account.db(), QStringLiteral("O'Brien's"));
+        addCopy(account.db(), {QStringLiteral("0001"), QStringLiteral("Ocean's Eleven"), QStringLiteral("动作"),
                  QStringLiteral("英语"), s, QDate(2024, 3, 1), 1, 1500});
-        const ReportData rows = StockReport::rows(s);
+        const ReportData rows = StockReport::rows(account.db(), s);
         QCOMPARE(rows.rowCount(), 1);
         QCOMPARE(rows.value(0, "Company").toString(), QStringLiteral("O'Brien's"));
-        QCOMPARE(StockReport::suppliers().value(0).company, QStringLiteral("O'Brien's"));
+        QCOMPARE(StockReport::suppliers(account.db()).value(0).company,
+                 QStringLiteral("O'Brien's"));
     }
 
     void namesInPinyinOrder()
     {
         // Code point order would give 动 (dong), 战 (zhan), 爱 (ai) and 中, 北, 大.
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
         int code = 0;
         for (const char *category : {"战争", "爱情", "动作"}) {
             for (const char *name : {"中国", "北京", "大海"}) {
-                addCopy({QString::number(++code), QString::fromUtf8(name),
+                addCopy(account.db(), {QString::number(++code), QString::fromUtf8(name),
                          QString::fromUtf8(category), QStringLiteral("国语"), s});
             }
         }
-        const ReportData rows = StockReport::rows();
+        const ReportData rows = StockReport::rows(account.db());
         QStringList order;
         for (int r = 0; r < rows.rowCount(); ++r)
             order << rows.value(r, "Categray").toString() + rows.value(r, "Name").toString();
@@ -228,19 +229,19 @@ private slots:
     void categorySubtotalsAndTotals()
     {
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
         // 动作: 2 sets of 2 discs at 0.10 and 1 set of 1 disc at 19.99.
-        addCopy({QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("动作"),
+        addCopy(account.db(), {QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("动作"),
                  QStringLiteral("国语"), s, QDate(2024, 3, 1), 2, 10});
-        addCopy({QStringLiteral("0001-2"), QStringLiteral("英雄"), QStringLiteral("动作"),
+        addCopy(account.db(), {QStringLiteral("0001-2"), QStringLiteral("英雄"), QStringLiteral("动作"),
                  QStringLiteral("国语"), s, QDate(2024, 3, 1), 2, 10});
-        addCopy({QStringLiteral("0002"), QStringLiteral("卧虎藏龙"), QStringLiteral("动作"),
+        addCopy(account.db(), {QStringLiteral("0002"), QStringLiteral("卧虎藏龙"), QStringLiteral("动作"),
                  QStringLiteral("国语"), s, QDate(2024, 3, 2), 1, 1999});
         // 喜剧: 1 set of 3 discs at 0.20.
-        addCopy({QStringLiteral("0003"), QStringLiteral("喜剧之王"), QStringLiteral("喜剧"),
+        addCopy(account.db(), {QStringLiteral("0003"), QStringLiteral("喜剧之王"), QStringLiteral("喜剧"),
                  QStringLiteral("粤语"), s, QDate(2024, 3, 1), 3, 20});
 
-        const ReportDocument doc = generate(StockReport::rows());
+        const ReportDocument doc = generate(StockReport::rows(account.db()));
         QCOMPARE(doc.pageCount(), 1);
         const QStringList texts = doc.pageTexts(0);
         QVERIFY(texts.contains(QStringLiteral("库 存 报 表")));
@@ -266,18 +267,18 @@ private slots:
     void longReportRepeatsHeadingOnEveryPage()
     {
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
         {
-            Db::Transaction t;
+            Db::Transaction t(account.db());
             for (int i = 0; i < 150; ++i) {
-                addCopy({QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')),
+                addCopy(account.db(), {QStringLiteral("%1").arg(i, 4, 10, QLatin1Char('0')),
                          QStringLiteral("影片%1").arg(i, 3, 10, QLatin1Char('0')),
                          i % 2 ? QStringLiteral("动作") : QStringLiteral("喜剧"),
                          QStringLiteral("国语"), s, QDate(2024, 3, 1), 1, 100});
             }
             t.commit();
         }
-        const ReportDocument doc = generate(StockReport::rows());
+        const ReportDocument doc = generate(StockReport::rows(account.db()));
         QVERIFY(doc.pageCount() >= 3);
         for (int p = 0; p < doc.pageCount(); ++p) {
             const QStringList texts = doc.pageTexts(p);
@@ -293,16 +294,16 @@ private slots:
     void pdfReadsBack()
     {
         TestAccount account;
-        const qint64 s = addSupplier(QStringLiteral("华纳"));
+        const qint64 s = addSupplier(account.db(), QStringLiteral("华纳"));
         for (int i = 1; i <= 3; ++i) {
-            addCopy({QStringLiteral("0001-%1").arg(i), QStringLiteral("无间道"),
+            addCopy(account.db(), {QStringLiteral("0001-%1").arg(i), QStringLiteral("无间道"),
                      QStringLiteral("剧情"), QStringLiteral("粤语"), s, QDate(2024, 3, 1), 2,
                      1999});
         }
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("stock.pdf"));
         QString why;
-        QVERIFY2(generate(StockReport::rows()).exportPdf(pdf, &why), qPrintable(why));
+        QVERIFY2(generate(StockReport::rows(account.db())).exportPdf(pdf, &why), qPrintable(why));
         const QString text = pdfText(pdf);
         if (text.isEmpty())
             QSKIP("pdftotext is not installed");

@@ -88,14 +88,14 @@ private slots:
         m_boxes = std::make_unique<RecordingPresenter>();
         QVERIFY(m_prints.isValid());
         ReportPrinter::setPdfInstead(m_prints.path());
-        m_warner = addSupplier(QStringLiteral("华纳"));
-        m_fox = addSupplier(QStringLiteral("福克斯"));
+        m_warner = addSupplier(m_account->db(), QStringLiteral("华纳"));
+        m_fox = addSupplier(m_account->db(), QStringLiteral("福克斯"));
         for (int i = 1; i <= 2; ++i) {
-            addCopy({QStringLiteral("0001-%1").arg(i), QStringLiteral("英雄"),
+            addCopy(m_account->db(), {QStringLiteral("0001-%1").arg(i), QStringLiteral("英雄"),
                      QStringLiteral("动作"), QStringLiteral("国语"), m_warner, QDate(2024, 3, 1), 2,
                      1500});
         }
-        addCopy({QStringLiteral("0002"), QStringLiteral("泰坦尼克号"), QStringLiteral("爱情"),
+        addCopy(m_account->db(), {QStringLiteral("0002"), QStringLiteral("泰坦尼克号"), QStringLiteral("爱情"),
                  QStringLiteral("英语"), m_fox, QDate(2024, 3, 2), 1, 2999});
     }
 
@@ -110,7 +110,7 @@ private slots:
 
     void stockReportHasNoDateRangeAndListsSuppliers()
     {
-        TQStoreRep report;
+        TQStoreRep report(m_account->context());
         report.resize(1000, 700);
         report.show();
         QVERIFY(report.dxDateEdit1->isHidden());
@@ -143,7 +143,7 @@ private slots:
 
     void choosingASupplierAndRefreshing()
     {
-        TQStoreRep report;
+        TQStoreRep report(m_account->context());
         report.show();
         report.BuildReport();
         const int fox = report.ComProvice->findData(m_fox);
@@ -172,8 +172,8 @@ private slots:
 
     void emptyStockSaysSoAndCannotPrint()
     {
-        Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5"));
-        TQStoreRep report;
+        Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5"), {}, m_account->db());
+        TQStoreRep report(m_account->context());
         report.show();
         report.BuildReport();
         QCOMPARE(m_boxes->texts(), QStringList{kNoData});
@@ -183,7 +183,7 @@ private slots:
 
     void stockReportPrintsAfterAsking()
     {
-        TQStoreRep report;
+        TQStoreRep report(m_account->context());
         report.show();
         report.BuildReport();
         m_boxes->answers.enqueue(QMessageBox::No);
@@ -204,17 +204,17 @@ private slots:
 
     void stockOpenerKeepsOneWindowAndOffersNewSuppliers()
     {
-        ShowQStoreRep();
+        ShowQStoreRep(m_account->context());
         auto *report = openWindow<TQStoreRep>("TQStoreRep");
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QVERIFY(report->document().pageCount() > 0);
         report->ComProvice->setCurrentIndex(report->ComProvice->findData(m_warner));
 
-        const qint64 added = addSupplier(QStringLiteral("新供应商"));
-        addCopy({QStringLiteral("0003"), QStringLiteral("新片"), QStringLiteral("动作"),
+        const qint64 added = addSupplier(m_account->db(), QStringLiteral("新供应商"));
+        addCopy(m_account->db(), {QStringLiteral("0003"), QStringLiteral("新片"), QStringLiteral("动作"),
                  QStringLiteral("国语"), added, QDate(2024, 3, 3), 1, 100});
-        ShowQStoreRep();
+        ShowQStoreRep(m_account->context());
         QCOMPARE(openWindow<TQStoreRep>("TQStoreRep"), report);
         QVERIFY(report->ComProvice->findData(added) > 0);
         // The supplier chosen stays chosen, and the rebuilt report is that supplier's.
@@ -228,11 +228,11 @@ private slots:
     void salesSummaryFollowsTheDates()
     {
         const qint64 sold =
-            addCopy({QStringLiteral("0009"), QStringLiteral("喜剧之王"), QStringLiteral("喜剧")});
-        addSaleLine(sold, QStringLiteral("2024-03-01"), 2, 1250);
-        addSaleLine(sold, QStringLiteral("2024-03-03"), 1, 1250);
+            addCopy(m_account->db(), {QStringLiteral("0009"), QStringLiteral("喜剧之王"), QStringLiteral("喜剧")});
+        addSaleLine(m_account->db(), sold, QStringLiteral("2024-03-01"), 2, 1250);
+        addSaleLine(m_account->db(), sold, QStringLiteral("2024-03-03"), 1, 1250);
 
-        TSellStockRep report;
+        TSellStockRep report(m_account->context());
         report.show();
         QCOMPARE(report.fromDate(), QDate::currentDate());
         report.BuildReport(); // today: nothing sold
@@ -267,17 +267,17 @@ private slots:
     {
         // 60 sale days of two lines each: several pages.
         const qint64 copy =
-            addCopy({QStringLiteral("0009"), QStringLiteral("喜剧之王"), QStringLiteral("喜剧")});
+            addCopy(m_account->db(), {QStringLiteral("0009"), QStringLiteral("喜剧之王"), QStringLiteral("喜剧")});
         {
-            Db::Transaction t;
+            Db::Transaction t(m_account->db());
             for (int d = 0; d < 60; ++d) {
                 const QString day = QDate(2024, 1, 1).addDays(d).toString(Qt::ISODate);
-                addSaleLine(copy, day, 1, 1000);
-                addSaleLine(copy, day, 2, 550);
+                addSaleLine(m_account->db(), copy, day, 1, 1000);
+                addSaleLine(m_account->db(), copy, day, 2, 550);
             }
             t.commit();
         }
-        ShowQSellDetailFm();
+        ShowQSellDetailFm(m_account->context());
         auto *report = openWindow<TQSellDetailFm>("TQSellDetailFm");
         QVERIFY(report);
         QCOMPARE(m_boxes->texts(), QStringList{kNoData}); // today

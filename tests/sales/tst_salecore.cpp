@@ -17,18 +17,19 @@ namespace {
 
 const QDate kToday(2024, 6, 1);
 
-int quality(qint64 id)
+int quality(const QSqlDatabase &db, qint64 id)
 {
-    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}, db).toInt();
 }
 
-qint64 addLine(qint64 copy, int customer, const QVariant &reDate = QVariant(),
+qint64 addLine(const QSqlDatabase &db, qint64 copy, int customer,
+               const QVariant &reDate = QVariant(),
                const QString &date = QStringLiteral("2024-01-02"), int persons = 2)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons, ReDate) VALUES (?, 2500, 1, ?, ?, ?, ?)"),
-        {copy, customer, date, persons, reDate});
+        {copy, customer, date, persons, reDate}, db);
 }
 
 SaleRow row(qint64 copyId, const QString &price, int amount)
@@ -49,12 +50,13 @@ struct Line
     int persons;
 };
 
-QList<Line> saleLines()
+QList<Line> saleLines(const QSqlDatabase &db)
 {
     QList<Line> lines;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CDNum, RMoney, Amount, DatTime, Persons "
                                           "FROM TBBusinessDetail WHERE Ass_Number = -1 "
-                                          "AND ReDate IS NULL ORDER BY ID"));
+                                          "AND ReDate IS NULL ORDER BY ID"),
+                           {}, db);
     while (q.next()) {
         lines.append({Db::integer(q, "CDNum"), Db::integer(q, "RMoney"),
                       int(Db::integer(q, "Amount")), Db::text(q, "DatTime"),
@@ -130,13 +132,14 @@ void tst_SaleCore::lookupWhateverTheCase()
 {
     const qint64 upper =
         m_account->addCopy(QStringLiteral("DVD-X1"), QStringLiteral("功夫"), QStringLiteral("DVD"));
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("dvd-x1"))->id, upper);
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("dvd-x1"))->id, upper);
     // Two copies whose codes differ in case only: the one typed exactly is taken.
     const qint64 lower =
         m_account->addCopy(QStringLiteral("dvd-x1"), QStringLiteral("功夫"), QStringLiteral("DVD"));
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("dvd-x1"))->id, lower);
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("DVD-X1"))->id, upper);
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("Dvd-x1"))->id, upper); // lowest ID
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("dvd-x1"))->id, lower);
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("DVD-X1"))->id, upper);
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("Dvd-x1"))->id,
+             upper); // lowest ID
 }
 
 void tst_SaleCore::lookup()
@@ -150,13 +153,14 @@ void tst_SaleCore::lookup()
     const qint64 copy = m_account->addCopy(code, QStringLiteral("Ocean's Eleven"), ver, status);
     m_account->addCopy(QStringLiteral("A01"), QStringLiteral("功夫"), QStringLiteral("DVD"));
     if (line == 1)
-        addLine(copy, Schema::WalkInCustomerId);
+        addLine(m_account->db(), copy, Schema::WalkInCustomerId);
     if (line == 2)
-        addLine(copy, Schema::WalkInCustomerId, QStringLiteral("2024-01-03 10:00:00"));
+        addLine(m_account->db(), copy, Schema::WalkInCustomerId,
+                QStringLiteral("2024-01-03 10:00:00"));
     if (line == 3)
-        addLine(copy, Schema::SaleCustomer);
+        addLine(m_account->db(), copy, Schema::SaleCustomer);
 
-    const auto hit = SaleStore::findSaleableCopy(typed);
+    const auto hit = SaleStore::findSaleableCopy(m_account->db(), typed);
     QCOMPARE(hit.has_value(), found);
     if (found) {
         QCOMPARE(hit->id, copy);
@@ -170,10 +174,10 @@ void tst_SaleCore::lookupTakesFirstFreeCopyOfCode()
 {
     const qint64 first = m_account->addCopy(QStringLiteral("D"), QStringLiteral("甲"), "DVD");
     const qint64 second = m_account->addCopy(QStringLiteral("D"), QStringLiteral("乙"), "DVD");
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("D"))->id, first);
-    addLine(first, Schema::WalkInCustomerId);
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("D"))->id, second);
-    QVERIFY(!SaleStore::findSaleableCopy(QString()).has_value());
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("D"))->id, first);
+    addLine(m_account->db(), first, Schema::WalkInCustomerId);
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("D"))->id, second);
+    QVERIFY(!SaleStore::findSaleableCopy(m_account->db(), QString()).has_value());
 }
 
 void tst_SaleCore::completeWritesLinesAndMarksSold()
@@ -183,11 +187,11 @@ void tst_SaleCore::completeWritesLinesAndMarksSold()
     // The same copy twice writes two lines, as the operator listed it.
     const QList<SaleRow> rows = {row(a, QStringLiteral("10"), 3), row(b, QStringLiteral("5"), 1),
                                  row(b, QStringLiteral("0.00"), 1)};
-    const QList<qint64> ids = SaleStore::completeSale(rows, -1, 7, kToday).value();
+    const QList<qint64> ids = SaleStore::completeSale(m_account->db(), rows, -1, 7, kToday).value();
     QCOMPARE(ids.size(), 3);
     QVERIFY(ids[0] < ids[1] && ids[1] < ids[2]);
 
-    const QList<Line> lines = saleLines();
+    const QList<Line> lines = saleLines(m_account->db());
     QCOMPARE(lines.size(), 3);
     QCOMPARE(lines[0].cdNum, a);
     QCOMPARE(lines[0].rmoney, qint64(1000));
@@ -195,14 +199,14 @@ void tst_SaleCore::completeWritesLinesAndMarksSold()
     QCOMPARE(lines[0].date, QStringLiteral("2024-06-01"));
     QCOMPARE(lines[0].persons, 7);
     QCOMPARE(lines[2].rmoney, qint64(0));
-    QCOMPARE(quality(a), Schema::QualitySold);
-    QCOMPARE(quality(b), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), a), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), b), Schema::QualitySold);
     // Sold: neither found for another sale nor free for renting.
-    QVERIFY(!SaleStore::findSaleableCopy(QStringLiteral("A")).has_value());
+    QVERIFY(!SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("A")).has_value());
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
                               QStringLiteral("CDNum = %1 AND ReDate IS NULL").arg(b)),
              2);
-    QVERIFY(SaleStore::completeSale({}, -1, 7, kToday).value().isEmpty());
+    QVERIFY(SaleStore::completeSale(m_account->db(), {}, -1, 7, kToday).value().isEmpty());
 }
 
 void tst_SaleCore::completeIsAllOrNothing()
@@ -212,9 +216,10 @@ void tst_SaleCore::completeIsAllOrNothing()
     const QList<SaleRow> rows = {row(a, QStringLiteral("10"), 1), row(b, QStringLiteral("5"), 1)};
     m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("UPDATE"),
                             QStringLiteral("TBName"), QStringLiteral("NEW.ID = %1").arg(b));
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, SaleStore::completeSale(rows, -1, 1, kToday));
-    QVERIFY(saleLines().isEmpty());
-    QCOMPARE(quality(a), Schema::QualityInStock);
+    QVERIFY_THROWS_EXCEPTION(Db::DbError,
+                             SaleStore::completeSale(m_account->db(), rows, -1, 1, kToday));
+    QVERIFY(saleLines(m_account->db()).isEmpty());
+    QCOMPARE(quality(m_account->db(), a), Schema::QualityInStock);
 }
 
 void tst_SaleCore::completeRefusesCopyTakenMeanwhile()
@@ -224,14 +229,14 @@ void tst_SaleCore::completeRefusesCopyTakenMeanwhile()
     QList<SaleRow> rows = {row(a, QStringLiteral("10"), 1), row(b, QStringLiteral("5"), 1)};
     rows[1].copy.customNum = QStringLiteral("B"); // as the lookup found it, to name it
     rows[1].copy.name = QStringLiteral("乙");
-    addLine(b, Schema::WalkInCustomerId); // rented out after the lookup
-    const auto sold = SaleStore::completeSale(rows, -1, 1, kToday);
+    addLine(m_account->db(), b, Schema::WalkInCustomerId); // rented out after the lookup
+    const auto sold = SaleStore::completeSale(m_account->db(), rows, -1, 1, kToday);
     QVERIFY2(!sold.done(), "a rented copy was sold");
     QCOMPARE(sold.refusal().reason, Db::Refusal::Reason::NotAvailable);
     QCOMPARE(sold.refusal().code, QStringLiteral("B"));
     QCOMPARE(sold.refusal().name, QStringLiteral("乙"));
-    QVERIFY(saleLines().isEmpty());
-    QCOMPARE(quality(a), Schema::QualityInStock);
+    QVERIFY(saleLines(m_account->db()).isEmpty());
+    QCOMPARE(quality(m_account->db(), a), Schema::QualityInStock);
 }
 
 void tst_SaleCore::anotherCounterSellingTheSameCopyWins()
@@ -261,13 +266,13 @@ void tst_SaleCore::anotherCounterSellingTheSameCopyWins()
         QSqlDatabase::removeDatabase(name);
     });
     written.get_future().wait();
-    const auto sold = SaleStore::completeSale(rows, -1, 1, kToday);
+    const auto sold = SaleStore::completeSale(m_account->db(), rows, -1, 1, kToday);
     other.join();
     QVERIFY2(!sold.done(), "one copy was sold at two counters");
     QCOMPARE(sold.refusal().reason, Db::Refusal::Reason::NotAvailable);
     QCOMPARE(sold.refusal().code, QStringLiteral("A"));
-    QCOMPARE(saleLines().size(), 1);
-    QCOMPARE(saleLines().first().rmoney, qint64(1200));
+    QCOMPARE(saleLines(m_account->db()).size(), 1);
+    QCOMPARE(saleLines(m_account->db()).first().rmoney, qint64(1200));
 }
 
 void tst_SaleCore::editReplacesLine_data()
@@ -287,13 +292,15 @@ void tst_SaleCore::editReplacesLine()
     QFETCH(int, oldCopyStatus);
     const qint64 old = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD");
     const qint64 other = m_account->addCopy(QStringLiteral("B"), QStringLiteral("乙"), "DVD");
-    SaleStore::completeSale({row(old, QStringLiteral("20"), 2)}, -1, 1, QDate(2024, 1, 1));
+    SaleStore::completeSale(m_account->db(), {row(old, QStringLiteral("20"), 2)}, -1, 1,
+                            QDate(2024, 1, 1));
     if (otherSale)
-        addLine(old, Schema::SaleCustomer);
+        addLine(m_account->db(), old, Schema::SaleCustomer);
     const qint64 line =
-        Db::scalar(QStringLiteral("SELECT min(ID) FROM TBBusinessDetail")).toLongLong();
+        Db::scalar(QStringLiteral("SELECT min(ID) FROM TBBusinessDetail"), {}, m_account->db())
+            .toLongLong();
 
-    QList<SaleRow> rows = SaleStore::loadSaleLine(line);
+    QList<SaleRow> rows = SaleStore::loadSaleLine(m_account->db(), line);
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0].copy.id, old);
     QCOMPARE(rows[0].amount, 2);
@@ -303,18 +310,19 @@ void tst_SaleCore::editReplacesLine()
         rows.clear();
     rows << row(other, QStringLiteral("8"), 1);
 
-    QCOMPARE(SaleStore::completeSale(rows, line, 9, kToday).value().size(), rows.size());
+    QCOMPARE(SaleStore::completeSale(m_account->db(), rows, line, 9, kToday).value().size(),
+             rows.size());
     QCOMPARE(
         m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ID = %1").arg(line)),
         0);
-    for (const Line &l : saleLines()) {
+    for (const Line &l : saleLines(m_account->db())) {
         if (l.persons == 9) {
             QCOMPARE(l.date, QStringLiteral("2024-06-01")); // today, not the old date
         }
     }
-    QCOMPARE(quality(old), oldCopyStatus);
-    QCOMPARE(quality(other), Schema::QualitySold);
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("A")).has_value(),
+    QCOMPARE(quality(m_account->db(), old), oldCopyStatus);
+    QCOMPARE(quality(m_account->db(), other), Schema::QualitySold);
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("A")).has_value(),
              oldCopyStatus == Schema::QualityInStock);
 }
 
@@ -322,19 +330,22 @@ void tst_SaleCore::failedEditKeepsOldLine()
 {
     const qint64 old = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD");
     const qint64 other = m_account->addCopy(QStringLiteral("B"), QStringLiteral("乙"), "DVD");
-    SaleStore::completeSale({row(old, QStringLiteral("20"), 1)}, -1, 1, QDate(2024, 1, 1));
-    const qint64 line = Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail")).toLongLong();
+    SaleStore::completeSale(m_account->db(), {row(old, QStringLiteral("20"), 1)}, -1, 1,
+                            QDate(2024, 1, 1));
+    const qint64 line =
+        Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail"), {}, m_account->db())
+            .toLongLong();
     m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("INSERT"),
                             QStringLiteral("TBBusinessDetail"));
     QVERIFY_THROWS_EXCEPTION(
-        Db::DbError,
-        SaleStore::completeSale({row(other, QStringLiteral("8"), 1)}, line, 1, kToday));
-    const QList<Line> lines = saleLines();
+        Db::DbError, SaleStore::completeSale(m_account->db(), {row(other, QStringLiteral("8"), 1)},
+                                             line, 1, kToday));
+    const QList<Line> lines = saleLines(m_account->db());
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0].cdNum, old);
     QCOMPARE(lines[0].date, QStringLiteral("2024-01-01"));
-    QCOMPARE(quality(old), Schema::QualitySold);
-    QCOMPARE(quality(other), Schema::QualityInStock);
+    QCOMPARE(quality(m_account->db(), old), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), other), Schema::QualityInStock);
 }
 
 void tst_SaleCore::undoPutsCopyBack()
@@ -342,43 +353,49 @@ void tst_SaleCore::undoPutsCopyBack()
     // Written off before it was sold: undoing the sale brings it back into stock.
     const qint64 copy = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD",
                                            Schema::QualityWrittenOff);
-    SaleStore::completeSale({row(copy, QStringLiteral("20"), 1)}, -1, 1, kToday);
-    const qint64 line = Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail")).toLongLong();
-    QVERIFY(SaleStore::undoSale(line));
-    QVERIFY(saleLines().isEmpty());
-    QCOMPARE(quality(copy), Schema::QualityInStock);
-    QCOMPARE(SaleStore::findSaleableCopy(QStringLiteral("A"))->id, copy);
-    QVERIFY(!SaleStore::undoSale(line)); // already undone
+    SaleStore::completeSale(m_account->db(), {row(copy, QStringLiteral("20"), 1)}, -1, 1, kToday);
+    const qint64 line =
+        Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail"), {}, m_account->db())
+            .toLongLong();
+    QVERIFY(SaleStore::undoSale(m_account->context(), line));
+    QVERIFY(saleLines(m_account->db()).isEmpty());
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualityInStock);
+    QCOMPARE(SaleStore::findSaleableCopy(m_account->db(), QStringLiteral("A"))->id, copy);
+    QVERIFY(!SaleStore::undoSale(m_account->context(), line)); // already undone
 
     // A copy sold twice stays sold while one of its lines remains.
-    SaleStore::completeSale({row(copy, QStringLiteral("1"), 1), row(copy, QStringLiteral("1"), 1)},
+    SaleStore::completeSale(m_account->db(),
+                            {row(copy, QStringLiteral("1"), 1), row(copy, QStringLiteral("1"), 1)},
                             -1, 1, kToday);
     QVERIFY(SaleStore::undoSale(
-        Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail")).toLongLong()));
-    QCOMPARE(quality(copy), Schema::QualitySold);
+        m_account->context(),
+        Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail"), {}, m_account->db())
+            .toLongLong()));
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualitySold);
 }
 
 void tst_SaleCore::undoTouchesOnlySaleLines()
 {
     const qint64 copy = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD", 2);
-    const qint64 rental = addLine(copy, Schema::WalkInCustomerId);
-    QVERIFY(!SaleStore::undoSale(rental));
+    const qint64 rental = addLine(m_account->db(), copy, Schema::WalkInCustomerId);
+    QVERIFY(!SaleStore::undoSale(m_account->context(), rental));
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), 1);
-    QCOMPARE(quality(copy), 2);
-    QVERIFY(SaleStore::loadSaleLine(rental).isEmpty());
+    QCOMPARE(quality(m_account->db(), copy), 2);
+    QVERIFY(SaleStore::loadSaleLine(m_account->db(), rental).isEmpty());
 
     // A failure inside the undo leaves both the line and the status as they were.
     Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-01-03 10:00:00' "
                             "WHERE ID = ?"),
-             {rental});
-    SaleStore::completeSale({row(copy, QStringLiteral("3"), 1)}, -1, 1, kToday);
+             {rental}, m_account->db());
+    SaleStore::completeSale(m_account->db(), {row(copy, QStringLiteral("3"), 1)}, -1, 1, kToday);
     const qint64 sale =
-        Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail")).toLongLong();
+        Db::scalar(QStringLiteral("SELECT max(ID) FROM TBBusinessDetail"), {}, m_account->db())
+            .toLongLong();
     m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("UPDATE"),
                             QStringLiteral("TBName"));
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, SaleStore::undoSale(sale));
-    QCOMPARE(saleLines().size(), 1);
-    QCOMPARE(quality(copy), Schema::QualitySold);
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, SaleStore::undoSale(m_account->context(), sale));
+    QCOMPARE(saleLines(m_account->db()).size(), 1);
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualitySold);
 }
 
 void tst_SaleCore::summaryAndTotal()
@@ -398,14 +415,15 @@ void tst_SaleCore::salesListShowsSaleLines()
     const qint64 a = m_account->addCopy(QStringLiteral("A"), QStringLiteral("甲"), "DVD");
     const qint64 b = m_account->addCopy(QStringLiteral("B"), QStringLiteral("乙"), "DVD");
     const qint64 gone = m_account->addCopy(QStringLiteral("C"), QStringLiteral("丙"), "DVD");
-    addLine(a, Schema::SaleCustomer, QVariant(), QStringLiteral("2024-02-01"));
-    addLine(b, Schema::SaleCustomer, QVariant(), QStringLiteral("2024-03-01"));
-    addLine(b, Schema::WalkInCustomerId);
-    addLine(gone, Schema::SaleCustomer);
-    Db::exec(QStringLiteral("DELETE FROM TBName WHERE ID = ?"), {gone});
-    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Amount = 3 WHERE CDNum = ?"), {a});
+    addLine(m_account->db(), a, Schema::SaleCustomer, QVariant(), QStringLiteral("2024-02-01"));
+    addLine(m_account->db(), b, Schema::SaleCustomer, QVariant(), QStringLiteral("2024-03-01"));
+    addLine(m_account->db(), b, Schema::WalkInCustomerId);
+    addLine(m_account->db(), gone, Schema::SaleCustomer);
+    Db::exec(QStringLiteral("DELETE FROM TBName WHERE ID = ?"), {gone}, m_account->db());
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Amount = 3 WHERE CDNum = ?"), {a},
+             m_account->db());
 
-    QSqlQuery q = Db::exec(SaleStore::salesListSql());
+    QSqlQuery q = Db::exec(SaleStore::salesListSql(), {}, m_account->db());
     QStringList names;
     QList<qint64> sums;
     while (q.next()) {

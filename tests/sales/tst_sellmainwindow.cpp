@@ -35,15 +35,18 @@ private slots:
 private:
     qint64 addSale(qint64 copy, qint64 cents, int amount, const QString &date)
     {
-        Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {copy});
+        Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {copy},
+                 m_account->db());
         return Db::insert(
             QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                            "DatTime, Persons) VALUES (?, ?, ?, -1, ?, 2)"),
-            {copy, cents, amount, date});
+            {copy, cents, amount, date}, m_account->db());
     }
     int quality(qint64 id)
     {
-        return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+        return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id},
+                          m_account->db())
+            .toInt();
     }
 
     TestAccount *m_account = nullptr;
@@ -66,11 +69,11 @@ void tst_SellMainWindow::init()
     // A rental line is not a sale.
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                             "DatTime) VALUES (?, 300, 1, 15, '2024-02-01')"),
-             {m_copies[2]});
-    CreateSellMainFm();
+             {m_copies[2]}, m_account->db());
+    CreateSellMainFm(m_account->context());
     m_win = qobject_cast<TSellMainFm *>(SellMainWindow());
     QVERIFY(m_win);
-    ShowSellMainFm();
+    ShowSellMainFm(m_account->context());
     QVERIFY(QTest::qWaitForWindowExposed(m_win));
 }
 
@@ -99,7 +102,8 @@ void tst_SellMainWindow::listsSaleLinesWithFooters()
 
 void tst_SellMainWindow::emptyListDisablesEditAndDelete()
 {
-    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE Ass_Number = -1"));
+    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail WHERE Ass_Number = -1"), {},
+             m_account->db());
     m_win->RefreshList();
     QCOMPARE(m_win->dxDBGrid1->rowCount(), 0);
     QVERIFY(!m_win->BtnEdit->isEnabled());
@@ -145,7 +149,7 @@ void tst_SellMainWindow::undo()
 
 void tst_SellMainWindow::newSaleShowsAfterTheWindowCloses()
 {
-    whenModal<TSellFm>([](TSellFm *sale) {
+    whenModal<TSellFm>([this](TSellFm *sale) {
         QCOMPARE(sale->saleId(), qint64(-1));
         sale->EDPic->setText(QStringLiteral("C"));
         sale->EDPrice->setText(QStringLiteral("8"));
@@ -154,7 +158,8 @@ void tst_SellMainWindow::newSaleShowsAfterTheWindowCloses()
         sale->BtnAdd->click();
         QCOMPARE(sale->rows().size(), 0);
         Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-02-03 10:00:00' "
-                                "WHERE Ass_Number = 15"));
+                                "WHERE Ass_Number = 15"),
+                 {}, m_account->db());
         sale->BtnAdd->click();
         QCOMPARE(sale->rows().size(), 1);
         whenModal<TInforFm>([](TInforFm *prompt) { prompt->accept(); });
@@ -172,7 +177,7 @@ void tst_SellMainWindow::newSaleShowsAfterTheWindowCloses()
 
 void tst_SellMainWindow::editedLineIsReplaced()
 {
-    AccountContext::current().setOperator(9);
+    m_account->context().setOperator(9);
     QVERIFY(m_win->dxDBGrid1->locateValue(QStringLiteral("ID"), m_lines[1]));
     whenModal<TSellFm>([this](TSellFm *sale) {
         QCOMPARE(sale->saleId(), m_lines[1]);

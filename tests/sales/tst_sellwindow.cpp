@@ -31,12 +31,13 @@ struct Line
     int persons;
 };
 
-QList<Line> saleLines()
+QList<Line> saleLines(const QSqlDatabase &db)
 {
     QList<Line> lines;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT CDNum, RMoney, Amount, DatTime, Persons "
                                           "FROM TBBusinessDetail WHERE Ass_Number = -1 "
-                                          "ORDER BY ID"));
+                                          "ORDER BY ID"),
+                           {}, db);
     while (q.next()) {
         lines.append({Db::integer(q, "CDNum"), Db::integer(q, "RMoney"),
                       int(Db::integer(q, "Amount")), Db::text(q, "DatTime"),
@@ -45,9 +46,9 @@ QList<Line> saleLines()
     return lines;
 }
 
-int quality(qint64 id)
+int quality(const QSqlDatabase &db, qint64 id)
 {
-    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}, db).toInt();
 }
 
 } // namespace
@@ -97,7 +98,7 @@ void tst_SellWindow::init()
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
     m_a = m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), "DVD");
     m_b = m_account->addCopy(QStringLiteral("O'2"), QStringLiteral("Ocean's Eleven"), "DVD");
-    AccountContext::current().setOperator(7);
+    m_account->context().setOperator(7);
 }
 
 void tst_SellWindow::cleanup()
@@ -111,7 +112,7 @@ void tst_SellWindow::cleanup()
 TSellFm *tst_SellWindow::open(qint64 saleId)
 {
     delete m_win;
-    m_win = new TSellFm(saleId);
+    m_win = new TSellFm(m_account->context(), saleId);
     m_win->show();
     if (!QTest::qWaitForWindowActive(m_win))
         qWarning("the sale window did not become active");
@@ -171,19 +172,19 @@ void tst_SellWindow::saleByKeysWithSettlement()
     addByKeys(QStringLiteral("O'2"), QStringLiteral("5"), QStringLiteral("1"));
     QCOMPARE(m_win->EDYJ->text(), QStringLiteral("35.00"));
     QCOMPARE(m_win->dxDBGrid2->rowCount(), 2);
-    QVERIFY(saleLines().isEmpty());
+    QVERIFY(saleLines(m_account->db()).isEmpty());
 
     // F12 from the code box completes; the prompt shows rows (not quantities) and the total.
     QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：2部\n总  金  额：35.00元"));
-    const QList<Line> lines = saleLines();
+    const QList<Line> lines = saleLines(m_account->db());
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].cdNum, m_a);
     QCOMPARE(lines[0].rmoney, qint64(1000));
     QCOMPARE(lines[0].amount, 3);
     QCOMPARE(lines[0].date, SqlDialect::dateText(QDate::currentDate()));
     QCOMPARE(lines[0].persons, 7);
-    QCOMPARE(quality(m_a), Schema::QualitySold);
-    QCOMPARE(quality(m_b), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), m_a), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), m_b), Schema::QualitySold);
     // Ready for the next sale.
     QVERIFY(m_win->isVisible());
     QVERIFY(m_win->rows().isEmpty());
@@ -211,11 +212,12 @@ void tst_SellWindow::lookup()
     QFETCH(int, status);
     QFETCH(int, customer);
     QFETCH(bool, found);
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"), {status, m_a});
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = ? WHERE ID = ?"), {status, m_a},
+             m_account->db());
     if (customer != 0) {
         Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
                                 "Ass_Number, DatTime) VALUES (?, 100, 1, ?, '2024-01-01')"),
-                 {m_a, customer});
+                 {m_a, customer}, m_account->db());
     }
     open();
     m_win->EDPic->setFocus();
@@ -381,10 +383,11 @@ void tst_SellWindow::totalBeyondRangeIsRefused()
 
 void tst_SellWindow::editedSaleChangesPriceAndQuantity()
 {
-    const qint64 old = Db::insert(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                                "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
-                 {m_a});
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a});
+    const qint64 old = Db::insert(
+        QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                       "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
+        {m_a}, m_account->db());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a}, m_account->db());
     open(old);
     // A double click on the row brings it back into the entry boxes.
     QTreeView *view = m_win->dxDBGrid2->view();
@@ -403,12 +406,12 @@ void tst_SellWindow::editedSaleChangesPriceAndQuantity()
     QVERIFY2(m_boxes->shown.isEmpty(), qPrintable(m_boxes->lastText()));
     QCOMPARE(m_win->EDYJ->text(), QStringLiteral("55.50"));
     QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：1部\n总  金  额：55.50元"));
-    const QList<Line> lines = saleLines();
+    const QList<Line> lines = saleLines(m_account->db());
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0].cdNum, m_a);
     QCOMPARE(lines[0].rmoney, qint64(1850));
     QCOMPARE(lines[0].amount, 3);
-    QCOMPARE(quality(m_a), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), m_a), Schema::QualitySold);
 }
 
 void tst_SellWindow::escapeRemovesRowsThenCloses()
@@ -429,7 +432,7 @@ void tst_SellWindow::escapeRemovesRowsThenCloses()
     QVERIFY(m_win->isVisible());
     press(Qt::Key_Escape); // an empty list: Esc closes
     QVERIFY(!m_win->isVisible());
-    QVERIFY(saleLines().isEmpty());
+    QVERIFY(saleLines(m_account->db()).isEmpty());
 }
 
 void tst_SellWindow::completeRefusals()
@@ -444,25 +447,26 @@ void tst_SellWindow::completeRefusals()
     addByKeys(QStringLiteral("O'2"), QStringLiteral("5"), QStringLiteral("1"));
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBName WHEN NEW.ID = %1 "
                             "BEGIN SELECT RAISE(ABORT, 'refused'); END")
-                 .arg(m_b));
+                 .arg(m_b),
+             {}, m_account->db());
     m_boxes->clear();
     press(Qt::Key_F12);
     QCOMPARE(m_boxes->texts(), QStringList{"数据保存错误!"});
-    QVERIFY(saleLines().isEmpty());
-    QCOMPARE(quality(m_a), Schema::QualityInStock);
+    QVERIFY(saleLines(m_account->db()).isEmpty());
+    QCOMPARE(quality(m_account->db(), m_a), Schema::QualityInStock);
     QCOMPARE(m_win->rows().size(), 2);
     QCOMPARE(m_win->EDYJ->text(), QStringLiteral("15.00"));
 
     // A copy rented out since it was listed is named, and nothing is written.
-    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"));
+    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"), {}, m_account->db());
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                             "DatTime) VALUES (?, 300, 1, 15, '2024-01-01')"),
-             {m_b});
+             {m_b}, m_account->db());
     m_boxes->clear();
     press(Qt::Key_F12);
     QCOMPARE(m_boxes->shown.size(), 1);
     QVERIFY(m_boxes->lastText().contains(QStringLiteral("Ocean's Eleven")));
-    QVERIFY(saleLines().isEmpty());
+    QVERIFY(saleLines(m_account->db()).isEmpty());
     QCOMPARE(m_win->rows().size(), 2);
 }
 
@@ -474,7 +478,7 @@ void tst_SellWindow::receiptUnreadableAfterTheSaleKeepsItsCause()
     QString prompt;
     QString mismatch = QStringLiteral("no box");
     {
-        const ReadDeniedAfterCommit deny("TBName", "Name");
+        const ReadDeniedAfterCommit deny(m_account->db(), "TBName", "Name");
         prompt = completeAndReadPrompt();
         if (!m_boxes->shown.isEmpty())
             mismatch =
@@ -482,7 +486,7 @@ void tst_SellWindow::receiptUnreadableAfterTheSaleKeepsItsCause()
     }
     // The sale stands and its settlement is shown; the failed receipt says what failed, with
     // the engine's words under the details rather than in the message.
-    QCOMPARE(saleLines().size(), 1);
+    QCOMPARE(saleLines(m_account->db()).size(), 1);
     QCOMPARE(prompt, QStringLiteral("共销售影片：1部\n总  金  额：10.00元"));
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
@@ -493,16 +497,17 @@ void tst_SellWindow::sameCopyTwiceWritesTwoLines()
     addByKeys(QStringLiteral("0001-1"), QStringLiteral("10"), QStringLiteral("1"));
     addByKeys(QStringLiteral("0001-1"), QStringLiteral("0.00"), QStringLiteral("1"));
     QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：2部\n总  金  额：10.00元"));
-    QCOMPARE(saleLines().size(), 2);
-    QCOMPARE(saleLines().last().rmoney, qint64(0));
+    QCOMPARE(saleLines(m_account->db()).size(), 2);
+    QCOMPARE(saleLines(m_account->db()).last().rmoney, qint64(0));
 }
 
 void tst_SellWindow::editReplacesLine()
 {
-    const qint64 old = Db::insert(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
-                                "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
-                 {m_a});
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a});
+    const qint64 old = Db::insert(
+        QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
+                       "DatTime, Persons) VALUES (?, 2000, 2, -1, '2024-01-01', 3)"),
+        {m_a}, m_account->db());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_a}, m_account->db());
     open(old);
     QCOMPARE(m_win->rows().size(), 1);
     QCOMPARE(m_win->rows().first().amount, 2);
@@ -513,13 +518,14 @@ void tst_SellWindow::editReplacesLine()
     QTest::mouseClick(m_win->BtnDel, Qt::LeftButton);
     addByKeys(QStringLiteral("O'2"), QStringLiteral("25"), QStringLiteral("1"));
     QCOMPARE(completeAndReadPrompt(), QStringLiteral("共销售影片：1部\n总  金  额：25.00元"));
-    const QList<Line> lines = saleLines();
+    const QList<Line> lines = saleLines(m_account->db());
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines[0].cdNum, m_b);
     QCOMPARE(lines[0].date, SqlDialect::dateText(QDate::currentDate()));
     QCOMPARE(lines[0].persons, 7);
-    QCOMPARE(quality(m_a), Schema::QualityInStock); // no sale line refers to it any more
-    QCOMPARE(quality(m_b), Schema::QualitySold);
+    QCOMPARE(quality(m_account->db(), m_a),
+             Schema::QualityInStock); // no sale line refers to it any more
+    QCOMPARE(quality(m_account->db(), m_b), Schema::QualitySold);
     QCOMPARE(m_win->saleId(), -1);
 }
 

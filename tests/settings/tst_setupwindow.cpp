@@ -116,9 +116,9 @@ QString focusName()
     return focus ? focus->objectName() : QStringLiteral("(no focus)");
 }
 
-QVariant scalar(const QString &sql, const QVariantList &params = {})
+QVariant scalar(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {})
 {
-    return Db::scalar(sql, params);
+    return Db::scalar(sql, params, db);
 }
 
 void clickTab(QTabWidget *tabs, int index)
@@ -147,12 +147,12 @@ QStringList entries(const QListWidget *list)
     return names;
 }
 
-QList<int> grantedTo(qint64 staffId)
+QList<int> grantedTo(const QSqlDatabase &db, qint64 staffId)
 {
     QList<int> ids;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT PowerId FROM TBUserPower WHERE UserId = ? "
                                           "ORDER BY PowerId"),
-                           {staffId});
+                           {staffId}, db);
     while (q.next())
         ids << q.value(0).toInt();
     return ids;
@@ -217,7 +217,7 @@ void tst_SetupWindow::cleanup()
 
 TSetupFm *tst_SetupWindow::openOn(int page)
 {
-    ShowSetupPage(page);
+    ShowSetupPage(m_account->context(), page);
     TSetupFm *w = setupForm();
     if (w) {
         // Focus moves only inside the active window.
@@ -236,11 +236,11 @@ void tst_SetupWindow::showPageReadsOnlyWhenNeeded()
 
     // The same page again only brings the window forward: the new member is not read.
     m_account->addMember(QStringLiteral("A1"), QStringLiteral("甲"), 3);
-    ShowSetupPage(TSetupFm::PageMembers);
+    ShowSetupPage(m_account->context(), TSetupFm::PageMembers);
     QCOMPARE(control<DataGrid>(w, "ASGrid")->rowCount(), 1);
 
     // Another page through the menu, then the members tab: read afresh.
-    ShowSetupPage(TSetupFm::PageOptions);
+    ShowSetupPage(m_account->context(), TSetupFm::PageOptions);
     QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageOptions));
     // The page left behind has let its rows go.
     QCOMPARE(control<DataGrid>(w, "ASGrid")->rowCount(), 0);
@@ -250,12 +250,12 @@ void tst_SetupWindow::showPageReadsOnlyWhenNeeded()
     // A hidden window shown again reads its page once more.
     m_account->addMember(QStringLiteral("A2"), QStringLiteral("乙"), 3);
     w->hide();
-    ShowSetupPage(TSetupFm::PageMembers);
+    ShowSetupPage(m_account->context(), TSetupFm::PageMembers);
     QVERIFY(!w->isHidden());
     QCOMPARE(control<DataGrid>(w, "ASGrid")->rowCount(), 3);
 
     // Out-of-range indexes land on the nearest page rather than failing.
-    ShowSetupPage(99);
+    ShowSetupPage(m_account->context(), 99);
     QCOMPARE(w->PageControl1->currentIndex(), int(TSetupFm::PageShop));
     QVERIFY(m_boxes->shown.isEmpty());
 }
@@ -313,7 +313,7 @@ void tst_SetupWindow::membersAddedSavedAndProtected()
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
     QCOMPARE(m_boxes->shown.last().icon, Msg::Icon::Information);
     QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBAssociator WHERE Num = ?"),
-                           {QStringLiteral("A'01")});
+                           {QStringLiteral("A'01")}, m_account->db());
     QVERIFY(q.next());
     const qint64 id = Db::integer(q, "ID");
     QVERIFY(id > Schema::WalkInCustomerId);
@@ -331,7 +331,8 @@ void tst_SetupWindow::membersAddedSavedAndProtected()
     retype(control<QLineEdit>(w, "EDViewNum"), QString());
     retype(control<QLineEdit>(w, "EDPhone"), QStringLiteral("139"));
     click(control<QPushButton>(w, "BtnAsSave"));
-    QCOMPARE(scalar(QStringLiteral("SELECT Sum || '/' || Telephone FROM TBAssociator "
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT Sum || '/' || Telephone FROM TBAssociator "
                                    "WHERE ID = ?"),
                     {id}),
              QVariant(QStringLiteral("5/139")));
@@ -410,8 +411,9 @@ void tst_SetupWindow::movingOffANewMemberDropsIt()
     retype(control<QLineEdit>(w, "EDNAme"), QStringLiteral("甲二"));
     click(control<QPushButton>(w, "BtnAsSave"));
     QCOMPARE(m_account->count(QStringLiteral("TBAssociator")), 2);
-    QCOMPARE(scalar(QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = 'A1'")),
-             QVariant(QStringLiteral("甲二")));
+    QCOMPARE(
+        scalar(m_account->db(), QStringLiteral("SELECT Name FROM TBAssociator WHERE Num = 'A1'")),
+        QVariant(QStringLiteral("甲二")));
 }
 
 void tst_SetupWindow::memberPaymentsThroughTheDialog()
@@ -421,7 +423,7 @@ void tst_SetupWindow::memberPaymentsThroughTheDialog()
     Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per, "
                             "Memo) VALUES ('2024-01-05', 9, 2000, ?, 0, '旧'), "
                             "('2024-01-06', 8, 3000, ?, 0, '押金')"),
-             {a, a});
+             {a, a}, m_account->db());
     TSetupFm *w = openOn(TSetupFm::PageMembers);
     pickRow(control<DataGrid>(w, "ASGrid"), 1);
     clickTab(control<QTabWidget>(w, "PageControl2"), 0);
@@ -448,7 +450,8 @@ void tst_SetupWindow::memberPaymentsThroughTheDialog()
         QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")), Qt::LeftButton);
     });
     click(control<QPushButton>(w, "BtnSAdd"));
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney WHERE ClientID = ?"), {b});
+    QSqlQuery q = Db::exec(QStringLiteral("SELECT * FROM TBInOutMoney WHERE ClientID = ?"), {b},
+                           m_account->db());
     QVERIFY(q.next());
     const qint64 fid = Db::integer(q, "FID");
     QCOMPARE(Db::integer(q, "CateID"), qint64(Schema::TypeMemberPayment));
@@ -467,7 +470,8 @@ void tst_SetupWindow::memberPaymentsThroughTheDialog()
         QTest::mouseClick(dlg->findChild<QPushButton *>(QStringLiteral("Btnok")), Qt::LeftButton);
     });
     click(control<QPushButton>(w, "BtnSEdit"));
-    QCOMPARE(scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
              QVariant(3050));
     QCOMPARE(control<DataGrid>(w, "SDBGridFee")->footerText(QStringLiteral("Moneys")),
              QStringLiteral("共30.50 元"));
@@ -479,7 +483,8 @@ void tst_SetupWindow::memberPaymentsThroughTheDialog()
                           Qt::LeftButton);
     });
     click(control<QPushButton>(w, "BtnSEdit"));
-    QCOMPARE(scalar(QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT Moneys FROM TBInOutMoney WHERE FID = ?"), {fid}),
              QVariant(3050));
 
     m_boxes->answers.enqueue(QMessageBox::No);
@@ -509,10 +514,11 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
             QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
                            "Ass_Number, DatTime, Deposit, Persons, ReDate) "
                            "VALUES (?, 300, 1, ?, '2024-03-01', 2000, 1, ?)"),
-            {copy, m, m == gone ? QVariant(QStringLiteral("2024-03-02 10:00:00")) : QVariant()});
+            {copy, m, m == gone ? QVariant(QStringLiteral("2024-03-02 10:00:00")) : QVariant()},
+            m_account->db());
         Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, "
                                 "Per) VALUES ('2024-03-01', 9, 1000, ?, 0)"),
-                 {m});
+                 {m}, m_account->db());
     }
     TSetupFm *w = openOn(TSetupFm::PageMembers);
     pickRow(control<DataGrid>(w, "ASGrid"), 1);
@@ -548,8 +554,9 @@ void tst_SetupWindow::deletingAMemberKeepsPaymentsAndRentals()
 
 void tst_SetupWindow::rentalOptions()
 {
-    auto option = [](int cateId) {
-        return scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
+    auto option = [this](int cateId) {
+        return scalar(m_account->db(),
+                      QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = ?"),
                       {cateId})
             .toString();
     };
@@ -624,7 +631,8 @@ void tst_SetupWindow::rentalOptions()
     // A save the engine refuses says so with the engine's words under the details, and no
     // option is half-saved.
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBKindValue "
-                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"),
+             {}, m_account->db());
     click(control<QRadioButton>(w, "RBtnVCD"));
     m_boxes->clear();
     click(control<QPushButton>(w, "BitBtn1"));
@@ -637,7 +645,7 @@ void tst_SetupWindow::rentalOptions()
 
 void tst_SetupWindow::shopDetailsUpdateTheSharedValues()
 {
-    AccountContext::current().setShop(ShopDetails());
+    m_account->context().setShop(ShopDetails());
     TSetupFm *w = openOn(TSetupFm::PageShop);
     QCOMPARE(control<QLineEdit>(w, "EDMyCOMpany")->text(), QString());
     typeText(control<QLineEdit>(w, "EDMyCOMpany"), QStringLiteral("星光'影碟"));
@@ -645,7 +653,7 @@ void tst_SetupWindow::shopDetailsUpdateTheSharedValues()
     typeText(control<QLineEdit>(w, "EDMyTel"), QStringLiteral("0571-888"));
     click(control<QPushButton>(w, "BtnMyDo"));
     QVERIFY(m_boxes->shown.isEmpty());
-    QCOMPARE(AccountContext::current().shop(),
+    QCOMPARE(m_account->context().shop(),
              (ShopDetails{QStringLiteral("星光'影碟"), QStringLiteral("人民路1号"),
                           QStringLiteral("0571-888")}));
     QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
@@ -653,7 +661,8 @@ void tst_SetupWindow::shopDetailsUpdateTheSharedValues()
     retype(control<QLineEdit>(w, "EDMyTel"), QStringLiteral("110"));
     click(control<QPushButton>(w, "BtnMyDo"));
     QCOMPARE(m_account->count(QStringLiteral("TBSetup")), 1);
-    QCOMPARE(scalar(QStringLiteral("SELECT comTel FROM TBSetup")), QVariant(QStringLiteral("110")));
+    QCOMPARE(scalar(m_account->db(), QStringLiteral("SELECT comTel FROM TBSetup")),
+             QVariant(QStringLiteral("110")));
 
     control<QLineEdit>(w, "EDMyTel")->clear();
     clickTab(w->PageControl1, TSetupFm::PageMembers);
@@ -673,7 +682,8 @@ void tst_SetupWindow::feeClassesAndCategories()
     typeText(control<QLineEdit>(w, "EDFeeYJ"), QStringLiteral("30"));
     click(control<QPushButton>(w, "BtnFeeSave"));
     QVERIFY(m_boxes->shown.isEmpty());
-    QCOMPARE(scalar(QStringLiteral("SELECT Name || '/' || Fee || '/' || Deposit FROM TBVer")),
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT Name || '/' || Fee || '/' || Deposit FROM TBVer")),
              QVariant(QStringLiteral("D'VD/250/3000")));
     QCOMPARE(control<DataGrid>(w, "FeeGrid")->text(QStringLiteral("Fee")), QStringLiteral("2.50"));
     QCOMPARE(control<QLineEdit>(w, "EDFee")->text(), QStringLiteral("2.5"));
@@ -750,14 +760,17 @@ void tst_SetupWindow::staffAndPermissions()
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("数据保存成功！")});
     const qint64 first =
         control<DataGrid>(w, "PerSonGrid")->value(QStringLiteral("ID")).toLongLong();
-    QCOMPARE(scalar(QStringLiteral("SELECT Name || '/' || PerFlag FROM TBPersons WHERE ID = ?"),
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT Name || '/' || PerFlag FROM TBPersons WHERE ID = ?"),
                     {first}),
              QVariant(QStringLiteral("小'李/0")));
     const auto storedPassword = [&] {
-        return scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {first}).toString();
+        return scalar(m_account->db(), QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"),
+                      {first})
+            .toString();
     };
     QVERIFY(Password::matches(storedPassword(), QStringLiteral("1'2")));
-    QCOMPARE(grantedTo(first), (QList<int>{1, 2}));
+    QCOMPARE(grantedTo(m_account->db(), first), (QList<int>{1, 2}));
 
     // A second member of staff of the same name keeps their own permissions apart.
     click(control<QPushButton>(w, "BtnPerAdd"));
@@ -768,8 +781,8 @@ void tst_SetupWindow::staffAndPermissions()
     const qint64 second =
         control<DataGrid>(w, "PerSonGrid")->value(QStringLiteral("ID")).toLongLong();
     QVERIFY(second != first);
-    QCOMPARE(grantedTo(first), (QList<int>{1, 2}));
-    QCOMPARE(grantedTo(second), QList<int>{4});
+    QCOMPARE(grantedTo(m_account->db(), first), (QList<int>{1, 2}));
+    QCOMPARE(grantedTo(m_account->db(), second), QList<int>{4});
 
     // Back on the first, its lists show what it holds; all taken away and saved.
     QVERIFY(control<DataGrid>(w, "PerSonGrid")->locateValue(QStringLiteral("ID"), first));
@@ -781,8 +794,8 @@ void tst_SetupWindow::staffAndPermissions()
     click(control<QPushButton>(w, "BtnAllToL"));
     click(control<QPushButton>(w, "BtnPerSave"));
     QVERIFY(Password::matches(storedPassword(), QStringLiteral("1'2")));
-    QCOMPARE(grantedTo(first), QList<int>());
-    QCOMPARE(grantedTo(second), QList<int>{4});
+    QCOMPARE(grantedTo(m_account->db(), first), QList<int>());
+    QCOMPARE(grantedTo(m_account->db(), second), QList<int>{4});
 
     // Refused without a name; nothing written.
     click(control<QPushButton>(w, "BtnPerAdd"));
@@ -794,9 +807,10 @@ void tst_SetupWindow::staffAndPermissions()
     QVERIFY(control<DataGrid>(w, "PerSonGrid")->locateValue(QStringLiteral("ID"), second));
     click(control<QPushButton>(w, "BtnPerDel"));
     QCOMPARE(m_boxes->lastText(), QStringLiteral("确定要删除人员【小'李】吗？"));
-    QCOMPARE(scalar(QStringLiteral("SELECT PerFlag FROM TBPersons WHERE ID = ?"), {second}),
+    QCOMPARE(scalar(m_account->db(), QStringLiteral("SELECT PerFlag FROM TBPersons WHERE ID = ?"),
+                    {second}),
              QVariant(2));
-    QCOMPARE(grantedTo(second), QList<int>());
+    QCOMPARE(grantedTo(m_account->db(), second), QList<int>());
     QVERIFY(!control<DataGrid>(w, "PerSonGrid")->locateValue(QStringLiteral("ID"), second));
     QCOMPARE(control<DataGrid>(w, "PerSonGrid")->rowCount(), 2);
 }
@@ -861,7 +875,8 @@ void tst_SetupWindow::typesBuiltInLockedUserTypesSaved()
     click(control<QPushButton>(w, "BtnCsave"));
     QCOMPARE(m_boxes->lastText(), QStringLiteral("数据保存成功！"));
     const qint64 id = control<DataGrid>(w, "FeeCateGrid")->value(QStringLiteral("ID")).toLongLong();
-    QCOMPARE(scalar(QStringLiteral("SELECT CateID || '/' || Flag || '/' || CateValue "
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT CateID || '/' || Flag || '/' || CateValue "
                                    "FROM TBKindValue WHERE ID = ?"),
                     {id}),
              QVariant(QStringLiteral("3/0/水电'费")));
@@ -897,7 +912,7 @@ void tst_SetupWindow::suppliersInsertOnceAfterAddUpdateOtherwise()
     retype(control<QLineEdit>(w, "EDPTel"), QStringLiteral("020"));
     click(control<QPushButton>(w, "BtnPSave"));
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
-    QCOMPARE(scalar(QStringLiteral("SELECT OfficeTel FROM TbProvide")),
+    QCOMPARE(scalar(m_account->db(), QStringLiteral("SELECT OfficeTel FROM TbProvide")),
              QVariant(QStringLiteral("020")));
 
     click(control<QPushButton>(w, "BtnPAdd"));
@@ -924,7 +939,7 @@ void tst_SetupWindow::suppliersInsertOnceAfterAddUpdateOtherwise()
 void tst_SetupWindow::newShopSetUpThroughTheWindow()
 {
     // The main window, its settings menu and the work area, on a new account.
-    TMainFm main;
+    TMainFm main(m_account->context());
     main.resize(1000, 700);
     main.show();
     QCOMPARE(SetupWindow(), nullptr);
@@ -970,20 +985,23 @@ void tst_SetupWindow::newShopSetUpThroughTheWindow()
     QCOMPARE(m_boxes->texts(),
              (QStringList(3, QStringLiteral("数据保存成功！"))
               << SetupOptionsPage::LockOutQuestion << QStringLiteral("数据保存成功！")));
-    QCOMPARE(scalar(QStringLiteral("SELECT Name || Fee || '/' || Deposit FROM TBVer")),
-             QVariant(QStringLiteral("DVD300/2000")));
-    QCOMPARE(scalar(QStringLiteral("SELECT Categray FROM TBCategray")),
+    QCOMPARE(
+        scalar(m_account->db(), QStringLiteral("SELECT Name || Fee || '/' || Deposit FROM TBVer")),
+        QVariant(QStringLiteral("DVD300/2000")));
+    QCOMPARE(scalar(m_account->db(), QStringLiteral("SELECT Categray FROM TBCategray")),
              QVariant(QStringLiteral("动作")));
     QCOMPARE(m_account->count(QStringLiteral("TbProvide")), 1);
-    QCOMPARE(grantedTo(clerk), (QList<int>{1, 2}));
-    QCOMPARE(scalar(QStringLiteral("SELECT Sum FROM TBAssociator WHERE Num = '0001'")),
-             QVariant(5));
-    QCOMPARE(scalar(QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = 2")),
+    QCOMPARE(grantedTo(m_account->db(), clerk), (QList<int>{1, 2}));
+    QCOMPARE(
+        scalar(m_account->db(), QStringLiteral("SELECT Sum FROM TBAssociator WHERE Num = '0001'")),
+        QVariant(5));
+    QCOMPARE(scalar(m_account->db(),
+                    QStringLiteral("SELECT CateValue FROM TBKindValue WHERE CateID = 2")),
              QVariant(QStringLiteral("1")));
 
     // The clerk logs in: renting and stock are open, nothing else that is guarded.
-    main.setLoginProvider([clerk] {
-        AccountContext::current().setOperator(int(clerk));
+    main.setLoginProvider([this, clerk] {
+        m_account->context().setOperator(int(clerk));
         return true;
     });
     main.N43Click();
@@ -1015,13 +1033,16 @@ void tst_SetupWindow::listEditingKeepsTheNewRowUntilSaved()
     QVERIFY(QTest::qWaitForWindowActive(&page));
     QSignalSpy shown(list, &ListEditor::rowChanged);
     const auto save = [&] {
-        return Settings::saveSupplier(list->currentKey(), {company->text(), {}, {}, {}});
+        return Settings::saveSupplier(m_account->context(), list->currentKey(),
+                                      {company->text(), {}, {}, {}});
     };
     const auto suppliers = [&] { return m_account->count(QStringLiteral("TbProvide")); };
 
-    Db::exec(QStringLiteral("INSERT INTO TbProvide (Company) VALUES ('华纳')"));
-    const qint64 first = scalar(QStringLiteral("SELECT max(ID) FROM TbProvide")).toLongLong();
-    QVERIFY(list->open(Settings::supplierListSql()));
+    Db::exec(QStringLiteral("INSERT INTO TbProvide (Company) VALUES ('华纳')"), {},
+             m_account->db());
+    const qint64 first =
+        scalar(m_account->db(), QStringLiteral("SELECT max(ID) FROM TbProvide")).toLongLong();
+    QVERIFY(list->open(m_account->db(), Settings::supplierListSql()));
     QVERIFY(shown.count() >= 1);
     QCOMPARE(list->currentKey(), first);
 
@@ -1033,7 +1054,9 @@ void tst_SetupWindow::listEditingKeepsTheNewRowUntilSaved()
     QVERIFY(!grid->hasCurrentRow());
     QCOMPARE(shown.count(), 0);
     // Nothing to delete while a new row is entered: not even asked.
-    QVERIFY(!list->remove(QStringLiteral("删除？"), &Settings::deleteSupplier));
+    QVERIFY(!list->remove(QStringLiteral("删除？"), [this](qint64 id) {
+        Settings::deleteSupplier(m_account->context(), id);
+    }));
     QVERIFY(m_boxes->shown.isEmpty());
 
     // Refused: said, the focus on the field at fault, nothing written, still a new row.
@@ -1047,7 +1070,8 @@ void tst_SetupWindow::listEditingKeepsTheNewRowUntilSaved()
     // The engine fails: told with its cause, nothing written, the typed entry and the new
     // row stay for another try.
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE INSERT ON TbProvide "
-                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"),
+             {}, m_account->db());
     company->setText(QStringLiteral("中录"));
     m_boxes->clear();
     QVERIFY(!list->save(save));
@@ -1057,7 +1081,7 @@ void tst_SetupWindow::listEditingKeepsTheNewRowUntilSaved()
     QVERIFY(list->isAdding());
     QCOMPARE(company->text(), QStringLiteral("中录"));
     QCOMPARE(suppliers(), 1);
-    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"));
+    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"), {}, m_account->db());
 
     // Saved once: the new row is on show and further saves update it.
     m_boxes->clear();
@@ -1083,18 +1107,25 @@ void tst_SetupWindow::listEditingKeepsTheNewRowUntilSaved()
     // goes and the list starts again at its first row.
     const qint64 copy =
         m_account->addCopy(QStringLiteral("0001-1"), QStringLiteral("英雄"), QStringLiteral("DVD"));
-    Db::exec(QStringLiteral("UPDATE TBName SET Provide = ? WHERE ID = ?"), {second, copy});
+    Db::exec(QStringLiteral("UPDATE TBName SET Provide = ? WHERE ID = ?"), {second, copy},
+             m_account->db());
     m_boxes->clear();
     m_boxes->answers.enqueue(QMessageBox::No);
-    QVERIFY(!list->remove(QStringLiteral("删除？"), &Settings::deleteSupplier));
-    QVERIFY(!list->remove(QStringLiteral("删除？"), &Settings::deleteSupplier));
+    QVERIFY(!list->remove(QStringLiteral("删除？"), [this](qint64 id) {
+        Settings::deleteSupplier(m_account->context(), id);
+    }));
+    QVERIFY(!list->remove(QStringLiteral("删除？"), [this](qint64 id) {
+        Settings::deleteSupplier(m_account->context(), id);
+    }));
     QCOMPARE(m_boxes->texts(),
              (QStringList{QStringLiteral("删除？"), QStringLiteral("删除？"),
                           QStringLiteral("该供应商还有1部影碟的资料，不能删除！")}));
     QCOMPARE(suppliers(), 2);
     QCOMPARE(list->currentKey(), second);
-    Db::exec(QStringLiteral("UPDATE TBName SET Provide = 0"));
-    QVERIFY(list->remove(QStringLiteral("删除？"), &Settings::deleteSupplier));
+    Db::exec(QStringLiteral("UPDATE TBName SET Provide = 0"), {}, m_account->db());
+    QVERIFY(list->remove(QStringLiteral("删除？"), [this](qint64 id) {
+        Settings::deleteSupplier(m_account->context(), id);
+    }));
     QCOMPARE(suppliers(), 1);
     QCOMPARE(list->currentKey(), first);
 
@@ -1118,10 +1149,12 @@ void tst_SetupWindow::grabPages()
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                             "DatTime, Deposit, Persons) VALUES (?, 300, 1, ?, '2024-05-01', 2000, "
                             "1)"),
-             {copy, member});
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作'), ('爱情')"));
+             {copy, member}, m_account->db());
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('动作'), ('爱情')"), {},
+             m_account->db());
     Db::exec(QStringLiteral("INSERT INTO TbProvide (Company, Address, OfficeTel) "
-                            "VALUES ('华纳音像', '北京市朝阳区', '010-88886666')"));
+                            "VALUES ('华纳音像', '北京市朝阳区', '010-88886666')"),
+             {}, m_account->db());
     TSetupFm *w = openOn(TSetupFm::PageMembers);
     w->resize(800, 560);
     for (int page = 0; page < TSetupFm::PageCount; ++page) {

@@ -18,23 +18,23 @@ namespace {
 // further row of that code added after the existing one.
 using Rows = QList<QPair<int, QString>>;
 
-void addOptionRow(int cateId, const QString &value)
+void addOptionRow(const QSqlDatabase &db, int cateId, const QString &value)
 {
     Db::exec(QStringLiteral("INSERT INTO TBKindValue (CateID, CateValue, Flag, Memo) "
                             "VALUES (?, ?, 0, '')"),
-             {cateId, value});
+             {cateId, value}, db);
 }
 
 // What every reader of the program makes of the rows, as one line to compare.
-QString everyReader()
+QString everyReader(const QSqlDatabase &db)
 {
-    const ShopOptions shop = ShopOptions::read();
-    const Settings::RentalOptions page = Settings::readRentalOptions();
+    const ShopOptions shop = ShopOptions::read(db);
+    const Settings::RentalOptions page = Settings::readRentalOptions(db);
     return QStringLiteral("counter: %1 %2 %3 %4 | page: %5 %6 %7 %8 %9 %10")
-        .arg(RentRule::isRentPerDisc())
-        .arg(RentRule::overdueDays())
-        .arg(Receipt::printingOn())
-        .arg(ReceiptPaper::optionValue(ReceiptPaper::current()))
+        .arg(RentRule::isRentPerDisc(db))
+        .arg(RentRule::overdueDays(db))
+        .arg(Receipt::printingOn(db))
+        .arg(ReceiptPaper::optionValue(ReceiptPaper::current(db)))
         .arg(page.rentPerDisc)
         .arg(page.overdueDays.value_or(QStringLiteral("-")))
         .arg(!page.noReceipt)
@@ -88,29 +88,29 @@ void tst_ShopOptions::everyReaderSeesTheSameValues()
     QFETCH(QList<int>, unreadable);
     for (const auto &[code, value] : rows) {
         if (code < 0)
-            addOptionRow(-code, value);
+            addOptionRow(m_account->db(), -code, value);
         else
             m_account->setOption(code, value);
     }
-    QCOMPARE(everyReader(), expected);
-    QCOMPARE(ShopOptions::read().unreadable, unreadable);
-    QCOMPARE(Settings::readRentalOptions().unreadable, unreadable);
+    QCOMPARE(everyReader(m_account->db()), expected);
+    QCOMPARE(ShopOptions::read(m_account->db()).unreadable, unreadable);
+    QCOMPARE(Settings::readRentalOptions(m_account->db()).unreadable, unreadable);
 }
 
 void tst_ShopOptions::unreadableRowsAreNamedAndMendedBySaving()
 {
     Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = ?"),
-             {Schema::OptionPermissionMode});
+             {Schema::OptionPermissionMode}, m_account->db());
     m_account->setOption(Schema::OptionRentRule, QStringLiteral("x"));
-    Settings::RentalOptions o = Settings::readRentalOptions();
+    Settings::RentalOptions o = Settings::readRentalOptions(m_account->db());
     const QString notice = Settings::unreadableNotice(o);
     QVERIFY2(notice.contains(QStringLiteral("【租金计算方法】【系统运行方式】")), qPrintable(notice));
 
-    Settings::saveRentalOptions(o);
-    o = Settings::readRentalOptions();
+    Settings::saveRentalOptions(m_account->context(), o);
+    o = Settings::readRentalOptions(m_account->db());
     QVERIFY(o.unreadable.isEmpty());
     QVERIFY(Settings::unreadableNotice(o).isEmpty());
-    QCOMPARE(everyReader(), QStringLiteral("counter: 0 7 0 0 | page: 0 7 0 0 0 0"));
+    QCOMPARE(everyReader(m_account->db()), QStringLiteral("counter: 0 7 0 0 | page: 0 7 0 0 0 0"));
 }
 
 // What an operator may use: everything without permission control, his grants with it; a
@@ -133,17 +133,18 @@ void tst_ShopOptions::operatorSessionFollowsTheModeAndTheGrants()
     };
 
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("0"));
-    OperatorSession s = OperatorSession::load(int(clerk));
+    OperatorSession s = OperatorSession::load(int(clerk), m_account->db());
     QVERIFY(s.modeReadable);
     QCOMPARE(mayList(s), all);
 
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
-    s = OperatorSession::load(int(clerk));
+    s = OperatorSession::load(int(clerk), m_account->db());
     QCOMPARE(mayList(s), (QList<int>{Power::Rental, Power::CashUp}));
-    QCOMPARE(mayList(OperatorSession::load(int(clerk) + 100)), QList<int>{}); // nobody
+    QCOMPARE(mayList(OperatorSession::load(int(clerk) + 100, m_account->db())),
+             QList<int>{}); // nobody
 
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("?"));
-    s = OperatorSession::load(int(clerk));
+    s = OperatorSession::load(int(clerk), m_account->db());
     QVERIFY(!s.modeReadable);
     QCOMPARE(mayList(s), all);
 

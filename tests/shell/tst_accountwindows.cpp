@@ -53,7 +53,7 @@ QStringList filesIn(const QString &folder)
 void closeMainConnAndRemove(const QString &path)
 {
     {
-        QSqlDatabase db = Db::mainConn();
+        QSqlDatabase db = QSqlDatabase::database(QLatin1String(Db::MainConnName), false);
         if (db.isValid())
             db.close();
     }
@@ -63,12 +63,12 @@ void closeMainConnAndRemove(const QString &path)
 }
 
 // The log rows of a kind ("恢复"), as "user|subject|before|after".
-QStringList auditRows(const QString &kind)
+QStringList auditRows(const QSqlDatabase &db, const QString &kind)
 {
     QStringList rows;
     QSqlQuery q = Db::exec(QStringLiteral("SELECT UserId, Subject, Before, After FROM TBAuditLog "
                                           "WHERE Kind = ? ORDER BY ID"),
-                           {kind});
+                           {kind}, db);
     while (q.next()) {
         rows << QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                             q.value(3).toString()}
@@ -77,9 +77,9 @@ QStringList auditRows(const QString &kind)
     return rows;
 }
 
-qint64 titles()
+qint64 titles(const QSqlDatabase &db)
 {
-    return Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toLongLong();
+    return Db::scalar(QStringLiteral("SELECT count(*) FROM TBName"), {}, db).toLongLong();
 }
 
 } // namespace
@@ -121,6 +121,7 @@ private:
     QString m_folder;
     QString m_sample;
     RecordingPresenter *m_boxes = nullptr;
+    AccountContext m_context;
 };
 
 void tst_AccountWindows::initTestCase()
@@ -142,8 +143,8 @@ void tst_AccountWindows::init()
     QVERIFY(SampleAccount::createEmptyAccount(m_sample, nullptr));
     QString why;
     QVERIFY2(openAccountFile(m_sample, QLatin1String(Db::MainConnName), &why), qPrintable(why));
-    CurrentDBFile = m_sample;
-    AccountContext::current().setOperator(1);
+    m_context.setAccount(m_sample);
+    m_context.setOperator(1);
     SetRunData(m_sample);
     m_boxes = new RecordingPresenter;
 }
@@ -155,17 +156,17 @@ void tst_AccountWindows::cleanup()
                        InOutMoneyListWindow()})
         delete w;
     {
-        QSqlDatabase db = Db::mainConn();
+        QSqlDatabase db = m_context.db();
         if (db.isValid())
             db.close();
     }
     QSqlDatabase::removeDatabase(QLatin1String(Db::MainConnName));
-    CurrentDBFile.clear();
+    m_context.setAccount(QString());
 }
 
 void tst_AccountWindows::newAccountIsCreatedOpenedAndKeptForTheNextStart()
 {
-    TNewAccountFm dialog(nullptr, m_folder);
+    TNewAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(QApplication::focusWidget(), dialog.EDName);
@@ -176,22 +177,28 @@ void tst_AccountWindows::newAccountIsCreatedOpenedAndKeptForTheNextStart()
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("帐户创建成功!")});
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Information);
     // A copy of the template: its one staff member, no stock.
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Name FROM TBPersons")).toString(),
-             QStringLiteral("管理员"));
-    QCOMPARE(titles(), 0);
-    QCOMPARE(CurrentDBFile, made);
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT Name FROM TBPersons"), {}, m_context.db()).toString(),
+        QStringLiteral("管理员"));
+    QCOMPARE(titles(m_context.db()), 0);
+    QCOMPARE(m_context.account(), made);
     QCOMPARE(GetRunData(), made);
     QVERIFY(dialog.isVisible()); // stays open for 取消 or Esc
     // MainConn works on the new file.
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('new shop')"));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT file FROM pragma_database_list")).toString(), made);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('new shop')"), {},
+             m_context.db());
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT file FROM pragma_database_list"), {}, m_context.db())
+                 .toString(),
+             made);
 
     // The next start opens it too.
-    TDataModule1 next;
+    TDataModule1 next(m_context);
     QString why;
     QVERIFY2(next.connectCurrentAccount(&why), qPrintable(why));
-    QCOMPARE(CurrentDBFile, made);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 1);
+    QCOMPARE(m_context.account(), made);
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {}, m_context.db()).toInt(),
+        1);
 }
 
 void tst_AccountWindows::newAccountRefusals_data()
@@ -219,7 +226,7 @@ void tst_AccountWindows::newAccountRefusals()
     const QStringList before = filesIn(m_folder);
     const QStringList above = filesIn(m_root.path());
 
-    TNewAccountFm dialog(nullptr, m_folder);
+    TNewAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     typeText(dialog.EDName, name);
@@ -236,13 +243,13 @@ void tst_AccountWindows::newAccountRefusals()
     // Nothing written anywhere, the account in use and the stored account unchanged.
     QCOMPARE(filesIn(m_folder), before);
     QCOMPARE(filesIn(m_root.path()), above);
-    QCOMPARE(CurrentDBFile, m_sample);
+    QCOMPARE(m_context.account(), m_sample);
     QCOMPARE(GetRunData(), m_sample);
 }
 
 void tst_AccountWindows::newAccountEscapeCloses()
 {
-    TNewAccountFm dialog(nullptr, m_folder);
+    TNewAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     // The name field lies whole inside the dialog, with the margin on its right.
@@ -260,7 +267,7 @@ void tst_AccountWindows::openListsAccountsAndSwitchesWithoutChangingRunData()
     QVERIFY(AccountFiles::createAccountFile(m_folder, QStringLiteral("2004"), nullptr));
     QFile::copy(data(AccountFiles::TemplateName), data(QStringLiteral("lumomodal.mdb")));
 
-    TOpenAccountFm dialog(nullptr, m_folder);
+    TOpenAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QStringList listed;
@@ -282,8 +289,9 @@ void tst_AccountWindows::openListsAccountsAndSwitchesWithoutChangingRunData()
     QVERIFY(m_boxes->shown.isEmpty());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(CurrentDBFile, data(QStringLiteral("2004.MDB")));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT file FROM pragma_database_list")).toString(),
+    QCOMPARE(m_context.account(), data(QStringLiteral("2004.MDB")));
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT file FROM pragma_database_list"), {}, m_context.db())
+                 .toString(),
              data(QStringLiteral("2004.MDB")));
     QCOMPARE(GetRunData(), m_sample);
 }
@@ -298,7 +306,7 @@ void tst_AccountWindows::openCanMakeTheAccountTheNextStartsOne()
         f.write(QByteArray(4096, 'j'));
     }
     for (const QString &name : {QStringLiteral("Broken.MDB"), QStringLiteral("2004.MDB")}) {
-        TOpenAccountFm dialog(nullptr, m_folder);
+        TOpenAccountFm dialog(m_context, nullptr, m_folder);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QVERIFY(!dialog.CheckDefault->isChecked());
@@ -311,7 +319,7 @@ void tst_AccountWindows::openCanMakeTheAccountTheNextStartsOne()
     // A file that did not open never becomes the next start's account; the one that did does.
     QCOMPARE(m_boxes->texts(),
              QStringList{QStringLiteral("帐户打开错误,系统将恢复到当前使用的帐户！")});
-    QCOMPARE(CurrentDBFile, data(QStringLiteral("2004.MDB")));
+    QCOMPARE(m_context.account(), data(QStringLiteral("2004.MDB")));
     QCOMPARE(GetRunData(), data(QStringLiteral("2004.MDB")));
 }
 
@@ -327,11 +335,13 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
     QFETCH(QMessageBox::StandardButton, answer);
     const QString backups = data(QStringLiteral("backup"));
     QVERIFY(QDir().mkpath(backups));
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('in the backup')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('in the backup')"), {},
+             m_context.db());
     const QString backup = QDir(backups).filePath(QStringLiteral("20240101.MDB"));
     QVERIFY(Backup::copyDataFile(m_sample, backup, {}, nullptr));
     // Rows written after the backup, still in the write-ahead log.
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after the backup')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after the backup')"), {},
+             m_context.db());
 
     QString askedIn;
     setBackupChooser([&](QWidget *, const QString &folder) {
@@ -339,7 +349,7 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
         return backup;
     });
     m_boxes->answers.enqueue(answer);
-    const bool restored = ShowRestore(nullptr, m_folder);
+    const bool restored = ShowRestore(m_context, nullptr, m_folder);
     setBackupChooser({});
 
     QCOMPARE(QDir(askedIn).absolutePath(), QDir(backups).absolutePath());
@@ -349,14 +359,15 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
                        "替换之前，系统会先把当前帐户备份到备份文件夹中。\n确定要恢复吗？"));
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Question);
     QCOMPARE(restored, answer == QMessageBox::Yes);
-    QCOMPARE(CurrentDBFile, m_sample);
-    const int rows = Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt();
+    QCOMPARE(m_context.account(), m_sample);
+    const int rows =
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {}, m_context.db()).toInt();
     const QStringList copies = filesIn(backups);
     if (answer == QMessageBox::No) {
         QCOMPARE(m_boxes->shown.size(), 1);
         QCOMPARE(rows, 2);
         QCOMPARE(copies, QStringList{QStringLiteral("20240101.MDB")});
-        QCOMPARE(auditRows(QStringLiteral("恢复")), QStringList());
+        QCOMPARE(auditRows(m_context.db(), QStringLiteral("恢复")), QStringList());
         return;
     }
     QCOMPARE(rows, 1); // the backup's rows
@@ -369,7 +380,7 @@ void tst_AccountWindows::restoreBacksUpFirstAndAsks()
     QVERIFY(m_boxes->lastText().endsWith(QDir::toNativeSeparators(safety)));
     // The restored account says who restored it from which backup, and where its rows went.
     QCOMPARE(
-        auditRows(QStringLiteral("恢复")),
+        auditRows(m_context.db(), QStringLiteral("恢复")),
         QStringList{QStringLiteral("1|%1|%2|%1")
                         .arg(QDir::toNativeSeparators(backup), QDir::toNativeSeparators(safety))});
     // The copy made first holds every row the account had, the last one included.
@@ -394,12 +405,13 @@ void tst_AccountWindows::restoreOfAFileThatIsNoAccountChangesNothing()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(4096, 'j'));
     }
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('ours')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('ours')"), {},
+             m_context.db());
     setBackupChooser([&](QWidget *, const QString &) { return junk; });
-    QVERIFY(!ShowRestore(nullptr, m_folder));
+    QVERIFY(!ShowRestore(m_context, nullptr, m_folder));
     // Asked in use: the account itself is no backup to restore from.
     setBackupChooser([&](QWidget *, const QString &) { return m_sample; });
-    QVERIFY(!ShowRestore(nullptr, m_folder));
+    QVERIFY(!ShowRestore(m_context, nullptr, m_folder));
     setBackupChooser({});
     QCOMPARE(
         m_boxes->texts(),
@@ -409,28 +421,30 @@ void tst_AccountWindows::restoreOfAFileThatIsNoAccountChangesNothing()
             QStringLiteral("所选文件不是本系统的帐户数据文件，没有恢复！"),
             QStringLiteral("所选文件就是当前正在使用的帐户，不能用它恢复！")}));
     QCOMPARE(filesIn(data(QStringLiteral("backup"))), QStringList{QStringLiteral("junk.MDB")});
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray"), {}, m_context.db())
+                 .toString(),
              QStringLiteral("ours"));
     // Nothing was restored, so nothing is logged as restored.
-    QCOMPARE(auditRows(QStringLiteral("恢复")), QStringList());
+    QCOMPARE(auditRows(m_context.db(), QStringLiteral("恢复")), QStringList());
 }
 
 void tst_AccountWindows::openWithNothingChosenKeepsTheDialog()
 {
-    TOpenAccountFm dialog(nullptr, m_folder);
+    TOpenAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     dialog.BitBtn1->click();
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("请选择要打开的帐户！")});
     QVERIFY(dialog.isVisible());
-    QCOMPARE(CurrentDBFile, m_sample);
+    QCOMPARE(m_context.account(), m_sample);
     QTest::keyClick(dialog.ListBox1, Qt::Key_Escape);
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
 void tst_AccountWindows::openOfABrokenFileReturnsToTheAccountInUse()
 {
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('ours')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('ours')"), {},
+             m_context.db());
     const QString broken = data(QStringLiteral("Broken.MDB"));
     {
         QFile f(broken);
@@ -439,7 +453,7 @@ void tst_AccountWindows::openOfABrokenFileReturnsToTheAccountInUse()
     }
     const QByteArray before = digest(broken);
 
-    TOpenAccountFm dialog(nullptr, m_folder);
+    TOpenAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     const QList<QListWidgetItem *> found =
@@ -452,8 +466,9 @@ void tst_AccountWindows::openOfABrokenFileReturnsToTheAccountInUse()
              QStringList{QStringLiteral("帐户打开错误,系统将恢复到当前使用的帐户！")});
     QCOMPARE(m_boxes->shown.first().icon, Msg::Icon::Error);
     QVERIFY(!dialog.isVisible()); // closed whatever the outcome
-    QCOMPARE(CurrentDBFile, m_sample);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray")).toString(),
+    QCOMPARE(m_context.account(), m_sample);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Categray FROM TBCategray"), {}, m_context.db())
+                 .toString(),
              QStringLiteral("ours"));
     QCOMPARE(digest(broken), before);
 }
@@ -463,16 +478,18 @@ void tst_AccountWindows::switchLeavesNoWindowOnTheOldFile()
     const QString other = data(QStringLiteral("2004.MDB"));
     QVERIFY(AccountFiles::createAccountFile(m_folder, QStringLiteral("2004"), nullptr));
     // The account in use holds stock; the other holds none.
-    Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES ('DVD', 300, 2000)"));
+    Db::exec(QStringLiteral("INSERT INTO TBVer (Name, Fee, Deposit) VALUES ('DVD', 300, 2000)"), {},
+             m_context.db());
     Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Ver, Amount, Copy) "
-                            "VALUES ('A001', '英雄', 'DVD', 1, 1)"));
+                            "VALUES ('A001', '英雄', 'DVD', 1, 1)"),
+             {}, m_context.db());
 
     WorkArea area;
     area.resize(800, 600);
     area.show();
     setMainWorkArea(&area);
-    ShowRepertoryFm();
-    ShowSellMainFm();
+    ShowRepertoryFm(m_context);
+    ShowSellMainFm(m_context);
     auto *stock = RepertoryWindow()->findChild<DataGrid *>(QStringLiteral("dxDBGrid1"));
     QVERIFY(stock);
     QCOMPARE(stock->rowCount(), 1);
@@ -482,11 +499,12 @@ void tst_AccountWindows::switchLeavesNoWindowOnTheOldFile()
     area.place(report);
     QPointer<DataGrid> grid = new DataGrid(report);
     grid->addColumn(QStringLiteral("n"), QStringLiteral("n"), Grid::Kind::Integer);
-    grid->open(QStringLiteral("WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c "
+    grid->open(m_context.db(),
+               QStringLiteral("WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c "
                               "WHERE n < 200000) SELECT n FROM c"));
     QVERIFY(grid->isLoading());
 
-    QVERIFY(SwitchAccount(other, nullptr));
+    QVERIFY(SwitchAccount(m_context, other, nullptr));
     // The report, its list and the work windows are gone with the old file's rows.
     QVERIFY(report.isNull());
     QVERIFY(grid.isNull());
@@ -496,10 +514,10 @@ void tst_AccountWindows::switchLeavesNoWindowOnTheOldFile()
     QVERIFY(m_boxes->shown.isEmpty());
     // The old file is closed: it can be renamed away and MainConn still works.
     QVERIFY(QFile::rename(m_sample, data(QStringLiteral("moved.bak"))));
-    QCOMPARE(titles(), 0);
+    QCOMPARE(titles(m_context.db()), 0);
 
     // Shown again, the stock list reads the account now in use.
-    ShowRepertoryFm();
+    ShowRepertoryFm(m_context);
     stock = RepertoryWindow()->findChild<DataGrid *>(QStringLiteral("dxDBGrid1"));
     QCOMPARE(stock->rowCount(), 0);
     setMainWorkArea(nullptr);
@@ -514,12 +532,12 @@ void tst_AccountWindows::mainWindowFollowsTheOpenedAccount()
         QStringLiteral("tst-accountwindows-%1").arg(QCoreApplication::applicationPid());
     const QString other = AccountFiles::accountPath(dataFolder(), name);
     QVERIFY(SampleAccount::createEmptyAccount(other, nullptr));
-    Db::exec(QStringLiteral("INSERT INTO TBSetup (company) VALUES ('老店')"));
-    TMainFm w;
+    Db::exec(QStringLiteral("INSERT INTO TBSetup (company) VALUES ('老店')"), {}, m_context.db());
+    TMainFm w(m_context);
     int logins = 0;
-    w.setLoginProvider([&logins] {
+    w.setLoginProvider([this, &logins] {
         ++logins;
-        AccountContext::current().setOperator(1);
+        m_context.setOperator(1);
         return true;
     });
     w.show();
@@ -544,7 +562,7 @@ void tst_AccountWindows::mainWindowFollowsTheOpenedAccount()
         dialog->BitBtn1->click();
     });
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
-    const bool moved = CurrentDBFile == other;
+    const bool moved = m_context.account() == other;
     const QString status = w.StatusPanel1->text();
     const QString title = w.windowTitle();
     closeMainConnAndRemove(other);
@@ -552,13 +570,13 @@ void tst_AccountWindows::mainWindowFollowsTheOpenedAccount()
     QVERIFY(moved);
     QVERIFY(status.endsWith(other));
     QVERIFY(title.contains(QStringLiteral("【未设置单位名称 】")));
-    QVERIFY(AccountContext::current().shop().company.isEmpty());
+    QVERIFY(m_context.shop().company.isEmpty());
     QCOMPARE(logins, 1); // one of the opened account's staff logs in
 }
 
 void tst_AccountWindows::backupProposesTodaysFile()
 {
-    TBackupFm dialog(nullptr, m_sample, m_folder);
+    TBackupFm dialog(m_context, nullptr, m_folder);
     QCOMPARE(QDir::fromNativeSeparators(dialog.EDPath->text()),
              data(QStringLiteral("backup/") +
                   QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
@@ -571,11 +589,11 @@ void tst_AccountWindows::backupOfTheAccountInUseByKeys()
     // Rows committed a moment ago, still in the write-ahead log.
     for (int i = 0; i < 50; ++i) {
         Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"),
-                 {QStringLiteral("类%1").arg(i)});
+                 {QStringLiteral("类%1").arg(i)}, m_context.db());
     }
     QVERIFY(QFileInfo(m_sample + QStringLiteral("-wal")).size() > 0);
 
-    TBackupFm dialog(nullptr, m_sample, m_folder);
+    TBackupFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     const QString target = m_root.filePath(QStringLiteral("备份 1.MDB"));
@@ -604,7 +622,7 @@ void tst_AccountWindows::backupOfTheAccountInUseByKeys()
 
 void tst_AccountWindows::backupEmptyPathWarns()
 {
-    TBackupFm dialog(nullptr, m_sample, m_folder);
+    TBackupFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     dialog.EDPath->setText(QStringLiteral("   "));
@@ -635,7 +653,7 @@ void tst_AccountWindows::backupOverwriteQuestion()
         f.write("last year's backup");
     }
     const QByteArray before = digest(target);
-    TBackupFm dialog(nullptr, m_sample, m_folder);
+    TBackupFm dialog(m_context, nullptr, m_folder);
     dialog.EDPath->setText(QStringLiteral("20030701.MDB")); // a name alone: the backup folder
     m_boxes->answers.enqueue(answer);
     dialog.BtnBak->click();
@@ -656,7 +674,7 @@ void tst_AccountWindows::backupOverwriteQuestion()
 
 void tst_AccountWindows::backupFailureIsReported()
 {
-    TBackupFm dialog(nullptr, m_sample, m_folder);
+    TBackupFm dialog(m_context, nullptr, m_folder);
     dialog.EDPath->setText(m_root.filePath(QStringLiteral("no such folder/x.MDB")));
     dialog.BtnBak->click();
     QCOMPARE(m_boxes->texts(),
@@ -666,15 +684,19 @@ void tst_AccountWindows::backupFailureIsReported()
 
     // The account in use as its own target is refused, and stays intact.
     m_boxes->clear();
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('live')"));
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('live')"), {},
+             m_context.db());
     dialog.EDPath->setText(m_sample);
     dialog.BtnBak->click();
     // Refused before the overwrite question: the account is none of the targets offered.
     QCOMPARE(m_boxes->texts(),
              QStringList{QStringLiteral(
                  "备份文件不能是正在使用的帐户文件或它的日志文件，请换一个文件名！")});
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray")).toInt(), 2);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('still')"), {},
+             m_context.db());
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray"), {}, m_context.db()).toInt(),
+        2);
 }
 
 void tst_AccountWindows::backupBrowseAddsTheExtension()
@@ -685,7 +707,7 @@ void tst_AccountWindows::backupBrowseAddsTheExtension()
         askedIn = folder;
         return answer;
     });
-    TBackupFm dialog(nullptr, m_sample, m_folder);
+    TBackupFm dialog(m_context, nullptr, m_folder);
     dialog.BitBtn1->click();
     QCOMPARE(askedIn, QDir(data(QStringLiteral("backup"))).absolutePath());
     QCOMPARE(QDir::fromNativeSeparators(dialog.EDPath->text()),

@@ -196,7 +196,7 @@ void keepShot(QWidget *window)
 // Copies with English names in an English category, rented by an English-named member on
 // day: stored data that reads in English, so that all Chinese left in a report is the
 // report's own.
-void addEnglishRentals(TestAccount &account, const QDate &day)
+void addEnglishRentals(const QSqlDatabase &db, TestAccount &account, const QDate &day)
 {
     const qint64 member = account.addMember(QStringLiteral("E001"), QStringLiteral("Zhang"), 5);
     const QStringList titles{QStringLiteral("Hero"), QStringLiteral("Kung Fu"),
@@ -205,14 +205,14 @@ void addEnglishRentals(TestAccount &account, const QDate &day)
         const qint64 copy =
             account.addCopy(QStringLiteral("E%1").arg(i + 1), titles.at(i), QStringLiteral("DVD"));
         Db::exec(QStringLiteral("UPDATE TBName SET Categray = ?, Nlang = ? WHERE ID = ?"),
-                 {QStringLiteral("Action"), QStringLiteral("English"), copy});
+                 {QStringLiteral("Action"), QStringLiteral("English"), copy}, db);
         Db::exec(
             QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                            "DatTime, Deposit, Persons, ReDate) VALUES (?, ?, 1, ?, ?, ?, 1, ?)"),
             {copy, 300 + 100 * i, member, SqlDialect::dateText(day), 2000,
-             i == 0
-                 ? QVariant()
-                 : QVariant(SqlDialect::dateText(day.addDays(2)) + QStringLiteral(" 10:00:00"))});
+             i == 0 ? QVariant()
+                    : QVariant(SqlDialect::dateText(day.addDays(2)) + QStringLiteral(" 10:00:00"))},
+            db);
     }
 }
 
@@ -314,7 +314,7 @@ void tst_English::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    AccountContext::current().setOperator(1);
+    m_account->context().setOperator(1);
 }
 
 void tst_English::cleanup()
@@ -373,7 +373,7 @@ void tst_English::translationsFolderBesideOrInstalled()
 
 void tst_English::languageMenuStoresTheChoice()
 {
-    TMainFm w;
+    TMainFm w(m_account->context());
     auto *english = w.findChild<QAction *>(QStringLiteral("LangEnglish"));
     auto *system = w.findChild<QAction *>(QStringLiteral("LangSystem"));
     QVERIFY(english && system);
@@ -393,7 +393,7 @@ void tst_English::languageMenuStoresTheChoice()
 
 void tst_English::loginWindow()
 {
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     login.show();
     QVERIFY(QTest::qWaitForWindowExposed(&login));
     EXPECT_ENGLISH(&login);
@@ -413,7 +413,7 @@ void tst_English::loginWindow()
 
 void tst_English::mainWindowMenusAndNavigation()
 {
-    TMainFm w;
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     EXPECT_ENGLISH(&w);
@@ -439,11 +439,11 @@ void tst_English::smallWindows()
     EXPECT_ENGLISH(&tips);
 
     QTemporaryDir folder;
-    TNewAccountFm newAccount(nullptr, folder.path() + QLatin1Char('/'));
+    TNewAccountFm newAccount(m_account->context(), nullptr, folder.path() + QLatin1Char('/'));
     EXPECT_ENGLISH(&newAccount);
-    TOpenAccountFm openAccount(nullptr, folder.path() + QLatin1Char('/'));
+    TOpenAccountFm openAccount(m_account->context(), nullptr, folder.path() + QLatin1Char('/'));
     EXPECT_ENGLISH(&openAccount);
-    TBackupFm backup(nullptr, m_account->path(), folder.path() + QLatin1Char('/'));
+    TBackupFm backup(m_account->context(), nullptr, folder.path() + QLatin1Char('/'));
     EXPECT_ENGLISH(&backup);
 
     // A refused account name is told in English.
@@ -469,7 +469,7 @@ void tst_English::gridAndPreview()
 void tst_English::rentalWindows()
 {
     for (int mode : {0, 1}) {
-        TLeaseFm lease;
+        TLeaseFm lease(m_account->context());
         lease.prepare(mode);
         lease.show();
         QVERIFY(QTest::qWaitForWindowExposed(&lease));
@@ -486,11 +486,11 @@ void tst_English::rentalWindows()
     QCOMPARE(m_boxes->lastText(), QStringLiteral("The disc code does not exist or the disc is not "
                                                  "rented out. Please check it."));
 
-    TLeaseMainFM list;
+    TLeaseMainFM list(m_account->context());
     EXPECT_ENGLISH(&list);
-    TSelectPicFm titles;
+    TSelectPicFm titles(m_account->context());
     EXPECT_ENGLISH(&titles);
-    TSelectPerFm members;
+    TSelectPerFm members(m_account->context());
     EXPECT_ENGLISH(&members);
     TASSmoneyFm payment;
     EXPECT_ENGLISH(&payment);
@@ -515,32 +515,32 @@ void tst_English::rentalTexts()
 
 void tst_English::saleWindows()
 {
-    TSellFm sale(-1);
+    TSellFm sale(m_account->context(), -1);
     sale.show();
     QVERIFY(QTest::qWaitForWindowExposed(&sale));
     EXPECT_ENGLISH(&sale);
-    TSellMainFm list;
+    TSellMainFm list(m_account->context());
     EXPECT_ENGLISH(&list);
 }
 
 void tst_English::stockWindows()
 {
-    TRepertoryFm stock;
+    TRepertoryFm stock(m_account->context());
     stock.show();
     QVERIFY(QTest::qWaitForWindowExposed(&stock));
     EXPECT_ENGLISH(&stock);
-    TRepertoryDetailFM entry;
+    TRepertoryDetailFM entry(m_account->context());
     EXPECT_ENGLISH(&entry);
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
     const qint64 title =
         m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("DVD"));
-    TRepertoryDetailEditFm edit(title);
+    TRepertoryDetailEditFm edit(m_account->context(), title);
     EXPECT_ENGLISH(&edit);
 }
 
 void tst_English::moneyWindows()
 {
-    TInOutMoneyListFm list;
+    TInOutMoneyListFm list(m_account->context());
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     EXPECT_ENGLISH(&list);
@@ -557,7 +557,7 @@ void tst_English::moneyWindows()
     keepShot(&list);
     QVERIFY2(chineseChoices(&list, "ComBDirection").isEmpty(),
              qPrintable(chineseChoices(&list, "ComBDirection").join(u'\n')));
-    TInOutMoneyFm entry(-1);
+    TInOutMoneyFm entry(m_account->context(), -1);
     EXPECT_ENGLISH(&entry);
     QVERIFY2(chineseChoices(&entry, "ComBDirection").isEmpty(),
              qPrintable(chineseChoices(&entry, "ComBDirection").join(u'\n')));
@@ -565,7 +565,7 @@ void tst_English::moneyWindows()
 
 void tst_English::settingsPages()
 {
-    TSetupFm setup;
+    TSetupFm setup(m_account->context());
     setup.show();
     QVERIFY(QTest::qWaitForWindowExposed(&setup));
     // Every page, each shown once.
@@ -587,23 +587,23 @@ void tst_English::cashUpAuditAndLabels()
 {
     // The operator's name is data; the test account's own is Chinese.
     Db::exec(QStringLiteral("UPDATE TBPersons SET Name = ? WHERE ID = ?"),
-             {QStringLiteral("Manager"), AccountContext::current().operatorId()});
-    TCashUpFm cashUp;
+             {QStringLiteral("Manager"), m_account->context().operatorId()}, m_account->db());
+    TCashUpFm cashUp(m_account->context());
     EXPECT_ENGLISH(&cashUp);
-    TCashUpListFm cashUps;
+    TCashUpListFm cashUps(m_account->context());
     cashUps.show();
     QVERIFY(QTest::qWaitForWindowExposed(&cashUps));
     EXPECT_ENGLISH(&cashUps);
 
     // The log keeps its kinds in Chinese; its viewer shows them in English.
-    Audit::record(Audit::Kind::Backup, QStringLiteral("backup"));
-    TAuditLogFm log;
+    Audit::record(m_account->context(), Audit::Kind::Backup, QStringLiteral("backup"));
+    TAuditLogFm log(m_account->context());
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     EXPECT_ENGLISH(&log);
     QVERIFY2(chineseChoices(&log, "CombKind").isEmpty(),
              qPrintable(chineseChoices(&log, "CombKind").join(u'\n')));
-    QSqlQuery stored = Db::exec(QStringLiteral("SELECT Kind FROM TBAuditLog"));
+    QSqlQuery stored = Db::exec(QStringLiteral("SELECT Kind FROM TBAuditLog"), {}, m_account->db());
     QVERIFY(stored.next());
     QCOMPARE(stored.value(0).toString(), QStringLiteral("备份"));
     auto *grid = log.findChild<DataGrid *>();
@@ -658,17 +658,17 @@ void tst_English::reportWindows()
 {
     // Every report window before and after a build without rows: the strip, its lists and
     // the no-data message.
-    TResQPFm rental;
-    TDeferFm overdue;
-    TAssociatorRepFm members;
-    TQPHFm ranking;
-    TQStoreRep stock;
-    TSellStockRep salesSummary;
-    TQSellDetailFm salesDetail;
+    TResQPFm rental(m_account->context());
+    TDeferFm overdue(m_account->context());
+    TAssociatorRepFm members(m_account->context());
+    TQPHFm ranking(m_account->context());
+    TQStoreRep stock(m_account->context());
+    TSellStockRep salesSummary(m_account->context());
+    TQSellDetailFm salesDetail(m_account->context());
     const QList<TQChildFm *> reports{&rental, &overdue,      &members,    &ranking,
                                      &stock,  &salesSummary, &salesDetail};
-    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail"));
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3"));
+    Db::exec(QStringLiteral("DELETE FROM TBBusinessDetail"), {}, m_account->db());
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3"), {}, m_account->db());
     for (TQChildFm *report : reports) {
         report->resize(1000, 600);
         report->show();
@@ -708,11 +708,11 @@ void tst_English::reportWindows()
 void tst_English::reportPrintedAndExported()
 {
     const QDate day(2026, 5, 12);
-    addEnglishRentals(*m_account, day);
+    addEnglishRentals(m_account->db(), *m_account, day);
 
     // The rental report: heading, captions, group sums and totals in English; the Chinese
     // output character for character is what the report tests compare.
-    TResQPFm rental;
+    TResQPFm rental(m_account->context());
     rental.resize(1000, 700);
     rental.show();
     rental.setDateRange(day, day);
@@ -734,7 +734,7 @@ void tst_English::reportPrintedAndExported()
     }));
 
     // The member report: its counts and the disc still out.
-    TAssociatorRepFm members;
+    TAssociatorRepFm members(m_account->context());
     members.setDateRange(day, day);
     members.BuildReport();
     const QStringList memberTexts = allPageTexts(members.document());
@@ -777,15 +777,15 @@ void tst_English::reportPrintedAndExported()
 void tst_English::charts()
 {
     const QDate day = QDate::currentDate();
-    addEnglishRentals(*m_account, day);
+    addEnglishRentals(m_account->db(), *m_account, day);
     Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3 WHERE Categray <> ?"),
-             {QStringLiteral("Action")});
+             {QStringLiteral("Action")}, m_account->db());
     // A month's rent booked, for the takings chart.
     Db::exec(QStringLiteral("INSERT INTO TBInOutMoney (FeeDate, CateID, Moneys, ClientID, Per) "
                             "VALUES (?, ?, 1200, 15, 0)"),
-             {SqlDialect::dateText(QDate(2026, 5, 12)), Schema::TypeRent});
+             {SqlDialect::dateText(QDate(2026, 5, 12)), Schema::TypeRent}, m_account->db());
 
-    TLeaseCharFm lease;
+    TLeaseCharFm lease(m_account->context());
     lease.resize(1000, 600);
     lease.show();
     QVERIFY(QTest::qWaitForWindowExposed(&lease));
@@ -798,7 +798,7 @@ void tst_English::charts()
              qPrintable(chineseInChart(lease.Chart1).join(u'\n')));
     QCOMPARE(lease.Chart1->chart()->title(), QStringLiteral("Rental analysis chart"));
 
-    TQStoreCharFm stock;
+    TQStoreCharFm stock(m_account->context());
     stock.resize(1000, 600);
     stock.show();
     QVERIFY(QTest::qWaitForWindowExposed(&stock));
@@ -808,7 +808,7 @@ void tst_English::charts()
     QVERIFY2(chineseInChart(stock.Chart1).isEmpty(),
              qPrintable(chineseInChart(stock.Chart1).join(u'\n')));
 
-    TCompareChFm money;
+    TCompareChFm money(m_account->context());
     money.resize(1000, 600);
     money.show();
     QVERIFY(QTest::qWaitForWindowExposed(&money));
@@ -838,10 +838,10 @@ void tst_English::charts()
 // captions, buttons and fields above and below the grid are whole and apart.
 void tst_English::workWindowsFitTheWorkArea()
 {
-    TLeaseMainFM rentals;
-    TRepertoryFm stock;
-    TSellMainFm sales;
-    TInOutMoneyListFm money;
+    TLeaseMainFM rentals(m_account->context());
+    TRepertoryFm stock(m_account->context());
+    TSellMainFm sales(m_account->context());
+    TInOutMoneyListFm money(m_account->context());
     for (QWidget *window : QList<QWidget *>{&rentals, &stock, &sales, &money}) {
         window->resize(860, 600);
         window->show();
@@ -891,7 +891,7 @@ void tst_English::helpWindow()
 void tst_English::optionMessages()
 {
     // Options unreadable in the account are named in English; the names stored stay Chinese.
-    Settings::RentalOptions o = Settings::readRentalOptions();
+    Settings::RentalOptions o = Settings::readRentalOptions(m_account->db());
     o.unreadable = {Schema::OptionRentRule, Schema::OptionReceiptRoll};
     QCOMPARE(Settings::unreadableNotice(o),
              QStringLiteral("Missing or invalid in the account: \"Rent method\" \"Receipt roll\". "
@@ -900,7 +900,7 @@ void tst_English::optionMessages()
     o.unreadable.clear();
     o.overdueDays = QStringLiteral("three");
     try {
-        Settings::saveRentalOptions(o);
+        Settings::saveRentalOptions(m_account->context(), o);
         QFAIL("a day count that is not one was saved");
     } catch (const Settings::Refused &r) {
         QCOMPARE(r.refusal().field, Settings::Field::OverdueDays);

@@ -106,8 +106,8 @@ void tst_Help::f1OpensThePageOfTheWindowInFront()
 {
     TestAccount account;
     RecordingPresenter boxes;
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    account.context().setOperator(1);
+    TMainFm w(account.context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
@@ -118,7 +118,7 @@ void tst_Help::f1OpensThePageOfTheWindowInFront()
     QCOMPARE(help->currentTopic(), QStringLiteral("main"));
     QVERIFY(help->HelpText->toPlainText().contains(QStringLiteral("快捷键")));
 
-    ShowRepertoryFm();
+    ShowRepertoryFm(account.context());
     QTest::keyClick(RepertoryWindow()->focusWidget() ? RepertoryWindow()->focusWidget()
                                                      : static_cast<QWidget *>(&w),
                     Qt::Key_F1);
@@ -126,7 +126,7 @@ void tst_Help::f1OpensThePageOfTheWindowInFront()
     QCOMPARE(help->currentTopic(), QStringLiteral("stock"));
     QVERIFY(help->HelpText->toPlainText().contains(QStringLiteral("库存列表")));
 
-    ShowSetupPage(3);
+    ShowSetupPage(account.context(), 3);
     w.action(QStringLiteral("HelpUse"))->trigger();
     QCOMPARE(help->currentTopic(), QStringLiteral("staff"));
 
@@ -145,8 +145,8 @@ void tst_Help::f1InADialogOpensItsPageOverIt()
 {
     TestAccount account;
     RecordingPresenter boxes;
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    account.context().setOperator(1);
+    TMainFm w(account.context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
@@ -166,7 +166,7 @@ void tst_Help::f1InADialogOpensItsPageOverIt()
         });
         QTest::keyClick(dialog->ListBox1, Qt::Key_F1);
     });
-    ShowOpenAccount();
+    ShowOpenAccount(account.context());
     QCOMPARE(shownTopic, QStringLiteral("accounts"));
     QVERIFY(overTheDialog);
     w.hide();

@@ -64,7 +64,7 @@ void tst_Login::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    AccountContext::current().setOperator(0);
+    m_account->context().setOperator(0);
     TLoginFm::setFailureDelay(150);
 }
 
@@ -81,9 +81,10 @@ void tst_Login::listsActiveStaffInPinyinOrder()
     m_account->addStaff(QStringLiteral("bob"), QStringLiteral("b"));
     const qint64 alice = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("a"));
     const qint64 gone = m_account->addStaff(QStringLiteral("carl"), QStringLiteral("c"));
-    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone});
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {gone},
+             m_account->db());
 
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     QCOMPARE(login.CombUserName->count(), 3); // deleted staff are not offered
     QCOMPARE(login.CombUserName->findText(QStringLiteral("carl")), -1);
     QCOMPARE(login.CombUserName->currentIndex(), 0);
@@ -95,11 +96,11 @@ void tst_Login::listsActiveStaffInPinyinOrder()
 
 void tst_Login::chineseNamesInPinyinOrder()
 {
-    Db::exec(QStringLiteral("DELETE FROM TBPersons"));
+    Db::exec(QStringLiteral("DELETE FROM TBPersons"), {}, m_account->db());
     // Code-point order would be 李 (674E), 王 (738B), 张 (5F20), 赵 (8D75), 阿 (963F).
     for (const char *name : {"赵六", "王五", "李四", "张三", "阿华"})
         m_account->addStaff(QString::fromUtf8(name), QString());
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     QStringList listed;
     for (int i = 0; i < login.CombUserName->count(); ++i)
         listed << login.CombUserName->itemText(i);
@@ -111,13 +112,14 @@ void tst_Login::chineseNamesInPinyinOrder()
 void tst_Login::deletedStaffCannotLogIn()
 {
     const qint64 id = m_account->addStaff(QStringLiteral("Aaron"), QStringLiteral("pw"));
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     selectName(login, QStringLiteral("Aaron"));
     // Deleted on the staff page while the login window was open.
-    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {id});
+    Db::exec(QStringLiteral("UPDATE TBPersons SET PerFlag = 2 WHERE ID = ?"), {id},
+             m_account->db());
     typeText(login.EDPWD, QStringLiteral("pw"));
     QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
-    QCOMPARE(AccountContext::current().operatorId(), 0);
+    QCOMPARE(m_account->context().operatorId(), 0);
     QCOMPARE(login.result(), int(QDialog::Rejected));
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("该人员已被删除，不能登陆！")});
     QCOMPARE(login.CombUserName->findText(QStringLiteral("Aaron")), -1);
@@ -127,7 +129,7 @@ void tst_Login::enterWalksToPasswordThenOk()
 {
     // 阿 (a) comes before the template's 管理员 (guan) in pinyin order.
     const qint64 id = m_account->addStaff(QStringLiteral("阿丽"), QStringLiteral("pw"));
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     login.show();
     QVERIFY(QTest::qWaitForWindowActive(&login));
     QCOMPARE(QApplication::focusWidget(), login.CombUserName);
@@ -139,7 +141,7 @@ void tst_Login::enterWalksToPasswordThenOk()
     QVERIFY(login.isVisible());
     QTest::keyClick(login.BitBtn1, Qt::Key_Return);
     QCOMPARE(login.result(), int(QDialog::Accepted));
-    QCOMPARE(AccountContext::current().operatorId(), int(id));
+    QCOMPARE(m_account->context().operatorId(), int(id));
     QVERIFY(m_boxes->shown.isEmpty());
 }
 
@@ -162,20 +164,21 @@ void tst_Login::passwordCompare()
     QFETCH(QVariant, stored);
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
-    const qint64 id = Db::insert(
-        QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {stored});
-    TLoginFm login;
+    const qint64 id =
+        Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"),
+                   {stored}, m_account->db());
+    TLoginFm login(m_account->context());
     selectName(login, QStringLiteral("Aaron"));
     typeText(login.EDPWD, typed);
     QCOMPARE(login.CheckPassword(), accepted);
-    QCOMPARE(AccountContext::current().operatorId(), accepted ? int(id) : 0);
+    QCOMPARE(m_account->context().operatorId(), accepted ? int(id) : 0);
 }
 
 void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
 {
     m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("right"));
     m_account->addStaff(QStringLiteral("Bob"), QStringLiteral("bob"));
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     login.show();
     QVERIFY(QTest::qWaitForWindowActive(&login));
     selectName(login, QStringLiteral("Bob"));
@@ -190,7 +193,7 @@ void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
     QCOMPARE(login.CombUserName->currentText(), QStringLiteral("Bob"));
     QCOMPARE(login.EDPWD->selectedText(), QStringLiteral("wrong"));
     QCOMPARE(QApplication::focusWidget(), login.EDPWD);
-    QCOMPARE(AccountContext::current().operatorId(), 0);
+    QCOMPARE(m_account->context().operatorId(), 0);
 
     // Retrying is unlimited: the right password then logs in.
     QTest::keyClicks(login.EDPWD, QStringLiteral("bob")); // replaces the selection
@@ -201,24 +204,24 @@ void tst_Login::wrongPasswordKeepsNameAndSelectsPassword()
 void tst_Login::nameWithQuoteLogsIn()
 {
     const qint64 id = m_account->addStaff(QStringLiteral("O'Brien"), QStringLiteral("it's"));
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     selectName(login, QStringLiteral("O'Brien"));
     QTest::keyClicks(login.EDPWD, QStringLiteral("it's"));
     QVERIFY(login.CheckPassword());
-    QCOMPARE(AccountContext::current().operatorId(), int(id));
+    QCOMPARE(m_account->context().operatorId(), int(id));
 }
 
 void tst_Login::emptyStaffListRefusesClearly()
 {
-    Db::exec(QStringLiteral("DELETE FROM TBPersons"));
-    TLoginFm login;
+    Db::exec(QStringLiteral("DELETE FROM TBPersons"), {}, m_account->db());
+    TLoginFm login(m_account->context());
     QCOMPARE(login.CombUserName->count(), 0);
     QCOMPARE(login.CombUserName->currentIndex(), -1);
     QTest::mouseClick(login.BitBtn1, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 1);
     QVERIFY(m_boxes->lastText().contains(QStringLiteral("人员")));
     QCOMPARE(login.result(), int(QDialog::Rejected));
-    QCOMPARE(AccountContext::current().operatorId(), 0);
+    QCOMPARE(m_account->context().operatorId(), 0);
 }
 
 void tst_Login::escapeAsksToLeave_data()
@@ -234,7 +237,7 @@ void tst_Login::escapeAsksToLeave()
 {
     QFETCH(int, answer);
     QFETCH(bool, leaves);
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     login.show();
     QVERIFY(QTest::qWaitForWindowActive(&login));
     QSignalSpy rejected(&login, &QDialog::rejected);
@@ -249,7 +252,7 @@ void tst_Login::escapeAsksToLeave()
 
 void tst_Login::passwordShownAsStars()
 {
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     QCOMPARE(login.EDPWD->echoMode(), QLineEdit::Password);
     QVERIFY(login.EDPWD->styleSheet().contains(QStringLiteral("42")));
     QCOMPARE(login.windowTitle(), QStringLiteral("登陆窗口"));
@@ -258,16 +261,17 @@ void tst_Login::passwordShownAsStars()
 
 namespace {
 
-QString storedPassword(qint64 id)
+QString storedPassword(const QSqlDatabase &db, qint64 id)
 {
-    return Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}).toString();
+    return Db::scalar(QStringLiteral("SELECT PWS FROM TBPersons WHERE ID = ?"), {id}, db)
+        .toString();
 }
 
-qint64 logRows(const QString &kind, qint64 userId)
+qint64 logRows(const QSqlDatabase &db, const QString &kind, qint64 userId)
 {
     return Db::scalar(QStringLiteral("SELECT count(*) FROM TBAuditLog WHERE Kind = ? "
                                      "AND UserId = ?"),
-                      {kind, userId})
+                      {kind, userId}, db)
         .toLongLong();
 }
 
@@ -277,22 +281,22 @@ void tst_Login::plainPasswordHashedAtFirstLogin()
 {
     // An account from before hashing: the password in plain text.
     const qint64 id = m_account->addStaff(QStringLiteral("Alice"), QStringLiteral("Secret"));
-    QCOMPARE(storedPassword(id), QStringLiteral("Secret"));
+    QCOMPARE(storedPassword(m_account->db(), id), QStringLiteral("Secret"));
     {
-        TLoginFm login;
+        TLoginFm login(m_account->context());
         selectName(login, QStringLiteral("Alice"));
         QTest::keyClicks(login.EDPWD, QStringLiteral("Secret"));
         QVERIFY(login.CheckPassword());
     }
-    const QString stored = storedPassword(id);
+    const QString stored = storedPassword(m_account->db(), id);
     QVERIFY2(stored.startsWith(QLatin1String("$argon2id$")), qPrintable(stored));
     QVERIFY(!stored.contains(QLatin1String("Secret")));
-    QCOMPARE(logRows(QStringLiteral("登陆"), id), 1);
+    QCOMPARE(logRows(m_account->db(), QStringLiteral("登陆"), id), 1);
 
     // The hash now does the work: the same password logs in, the hash is kept, a wrong one fails.
-    AccountContext::current().setOperator(0);
+    m_account->context().setOperator(0);
     {
-        TLoginFm login;
+        TLoginFm login(m_account->context());
         selectName(login, QStringLiteral("Alice"));
         QTest::keyClicks(login.EDPWD, QStringLiteral("secret"));
         QVERIFY(!login.CheckPassword());
@@ -300,8 +304,8 @@ void tst_Login::plainPasswordHashedAtFirstLogin()
         QTest::keyClicks(login.EDPWD, QStringLiteral("Secret"));
         QVERIFY(login.CheckPassword());
     }
-    QCOMPARE(AccountContext::current().operatorId(), int(id));
-    QCOMPARE(storedPassword(id), stored);
+    QCOMPARE(m_account->context().operatorId(), int(id));
+    QCOMPARE(storedPassword(m_account->db(), id), stored);
 }
 
 void tst_Login::hashedPasswordsCompare_data()
@@ -334,18 +338,20 @@ void tst_Login::hashedPasswordsCompare()
     const QString again = Password::hash(password);
     QVERIFY(again != hash);
     QVERIFY(Password::matches(again, password));
-    const qint64 id = Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash});
-    TLoginFm login;
+    const qint64 id =
+        Db::insert(QStringLiteral("INSERT INTO TBPersons (Name, PWS) VALUES ('Aaron', ?)"), {hash},
+                   m_account->db());
+    TLoginFm login(m_account->context());
     selectName(login, QStringLiteral("Aaron"));
     typeText(login.EDPWD, typed);
     QCOMPARE(login.CheckPassword(), accepted);
-    QCOMPARE(AccountContext::current().operatorId(), accepted ? int(id) : 0);
+    QCOMPARE(m_account->context().operatorId(), accepted ? int(id) : 0);
 }
 
 void tst_Login::failedLoginSlowedAndLogged()
 {
     const qint64 bob = m_account->addStaff(QStringLiteral("Bob"), QStringLiteral("bob"));
-    TLoginFm login;
+    TLoginFm login(m_account->context());
     login.show();
     QVERIFY(QTest::qWaitForWindowActive(&login));
     selectName(login, QStringLiteral("Bob"));
@@ -360,15 +366,16 @@ void tst_Login::failedLoginSlowedAndLogged()
     QVERIFY(enabledWhileShown);
     QVERIFY(login.isEnabled());
     QCOMPARE(m_boxes->texts(), QStringList{QStringLiteral("用户名或口令错误，请重新输入！")});
-    QCOMPARE(logRows(QStringLiteral("登陆失败"), bob), 1);
-    QCOMPARE(logRows(QStringLiteral("登陆"), bob), 0);
+    QCOMPARE(logRows(m_account->db(), QStringLiteral("登陆失败"), bob), 1);
+    QCOMPARE(logRows(m_account->db(), QStringLiteral("登陆"), bob), 0);
     // The password tried is never written anywhere.
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBAuditLog WHERE Subject LIKE "
                                        "'%guess%' OR Before LIKE '%guess%' OR After LIKE "
-                                       "'%guess%'"))
+                                       "'%guess%'"),
+                        {}, m_account->db())
                  .toInt(),
              0);
-    QCOMPARE(AccountContext::current().operatorId(), 0);
+    QCOMPARE(m_account->context().operatorId(), 0);
 }
 
 QTEST_MAIN(tst_Login)

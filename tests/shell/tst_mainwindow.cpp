@@ -110,9 +110,8 @@ void tst_MainWindow::cleanup()
 void tst_MainWindow::permissionsOffEnablesEverything()
 {
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("0"));
-    AccountContext::current().setOperator(
-        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
-    TMainFm w;
+    m_account->context().setOperator(int(m_account->addStaff(QStringLiteral("nobody"), QString())));
+    TMainFm w(m_account->context());
     QCOMPARE(enabledButtons(w).size(), 7);
     for (QMenu *m : {w.FileMenu, w.BusinessMenu, w.StatisticsMenu, w.SettingsMenu, w.HelpMenu}) {
         for (QAction *a : m->actions()) {
@@ -127,9 +126,8 @@ void tst_MainWindow::permissionsOffEnablesEverything()
 void tst_MainWindow::permissionsOnWithoutPowers()
 {
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
-    AccountContext::current().setOperator(
-        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
-    TMainFm w;
+    m_account->context().setOperator(int(m_account->addStaff(QStringLiteral("nobody"), QString())));
+    TMainFm w(m_account->context());
     QCOMPARE(enabledButtons(w), QStringList());
     QVERIFY(w.FlatSpeedButton5->isEnabled());
     QCOMPARE(enabledEntries(w.FileMenu), (QStringList{QStringLiteral("NNAg"), QStringLiteral("N43"),
@@ -189,9 +187,9 @@ void tst_MainWindow::eachPowerEnablesItsFunctions()
     m_account->grant(clerk, power);
     for (int p : {1, 2, 3, 4, 5, 6, 10})
         m_account->grant(other, p); // another operator's powers never leak
-    AccountContext::current().setOperator(int(clerk));
+    m_account->context().setOperator(int(clerk));
 
-    TMainFm w;
+    TMainFm w(m_account->context());
     buttons.sort();
     QCOMPARE(enabledButtons(w), buttons);
     QCOMPARE(enabledEntries(w.BusinessMenu), business);
@@ -214,13 +212,12 @@ void tst_MainWindow::brokenPermissionOptionIsReportedAndIgnored()
 {
     QFETCH(QString, fault);
     if (fault == QLatin1String("missing"))
-        Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = 2"));
+        Db::exec(QStringLiteral("DELETE FROM TBKindValue WHERE CateID = 2"), {}, m_account->db());
     else
         m_account->setOption(Schema::OptionPermissionMode, fault);
-    AccountContext::current().setOperator(
-        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
+    m_account->context().setOperator(int(m_account->addStaff(QStringLiteral("nobody"), QString())));
 
-    TMainFm w;
+    TMainFm w(m_account->context());
     QCOMPARE(m_boxes->shown.size(), 1); // reported once
     QCOMPARE(enabledButtons(w).size(), 7);
     QVERIFY(w.Timer1->isActive());
@@ -236,16 +233,16 @@ void tst_MainWindow::reloginAppliesTheNewOperatorsPowers()
     for (int p : {1, 2, 3, 4, 5, 6, 10})
         m_account->grant(owner, p);
     m_account->grant(clerk, 4);
-    AccountContext::current().setOperator(int(owner));
-    TMainFm w;
+    m_account->context().setOperator(int(owner));
+    TMainFm w(m_account->context());
     QCOMPARE(enabledButtons(w).size(), 7);
 
     w.setLoginProvider([&] {
-        AccountContext::current().setOperator(int(clerk));
+        m_account->context().setOperator(int(clerk));
         return true;
     });
     w.N43->trigger();
-    QCOMPARE(AccountContext::current().operatorId(), int(clerk));
+    QCOMPARE(m_account->context().operatorId(), int(clerk));
     QCOMPARE(enabledButtons(w), QStringList{QStringLiteral("FlatSpeedButton8")});
     QVERIFY(w.isEnabled());
 }
@@ -256,8 +253,8 @@ void tst_MainWindow::reloginHidesEveryWindowOfTheLastOperator()
     const qint64 owner = m_account->addStaff(QStringLiteral("owner"), QString());
     const qint64 clerk = m_account->addStaff(QStringLiteral("clerk"), QString());
     m_account->grant(owner, 3);
-    AccountContext::current().setOperator(int(owner));
-    TMainFm w;
+    m_account->context().setOperator(int(owner));
+    TMainFm w(m_account->context());
     // A report or chart the owner opened: a window of the work area that is none of the five
     // long-lived work windows.
     auto *report = new QWidget;
@@ -271,7 +268,7 @@ void tst_MainWindow::reloginHidesEveryWindowOfTheLastOperator()
     bool reportShownDuringLogin = true;
     w.setLoginProvider([&] {
         reportShownDuringLogin = report->isVisible();
-        AccountContext::current().setOperator(int(clerk)); // no statistics permission
+        m_account->context().setOperator(int(clerk)); // no statistics permission
         return true;
     });
     w.N43->trigger();
@@ -283,8 +280,8 @@ void tst_MainWindow::reloginHidesEveryWindowOfTheLastOperator()
 
 void tst_MainWindow::cancelledReloginClosesWithoutConfirmation()
 {
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.setLoginProvider([] { return false; });
@@ -295,8 +292,8 @@ void tst_MainWindow::cancelledReloginClosesWithoutConfirmation()
 
 void tst_MainWindow::functionKeysReachTheMainWindowFromAWorkWindow()
 {
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     auto *work = new TBaseFm;
     auto *search = new QLineEdit(work);
     w.MainPanel->place(work);
@@ -324,9 +321,8 @@ void tst_MainWindow::functionKeysReachTheMainWindowFromAWorkWindow()
 void tst_MainWindow::functionKeyOfADisabledButtonDoesNothing()
 {
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
-    AccountContext::current().setOperator(
-        int(m_account->addStaff(QStringLiteral("nobody"), QString())));
-    TMainFm w;
+    m_account->context().setOperator(int(m_account->addStaff(QStringLiteral("nobody"), QString())));
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.FlatSpeedButton1->disconnect();
@@ -339,16 +335,17 @@ void tst_MainWindow::functionKeyOfADisabledButtonDoesNothing()
 void tst_MainWindow::captionAndStatusBar()
 {
     Db::exec(QStringLiteral("INSERT INTO TBSetup (company, comAddr, comTel) VALUES (?, ?, ?)"),
-             {QStringLiteral("星光'影碟"), QStringLiteral("文三路"), QStringLiteral("123")});
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+             {QStringLiteral("星光'影碟"), QStringLiteral("文三路"), QStringLiteral("123")},
+             m_account->db());
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    【星光'影碟】"));
-    QCOMPARE(AccountContext::current().shop(),
+    QCOMPARE(m_account->context().shop(),
              (ShopDetails{QStringLiteral("星光'影碟"), QStringLiteral("文三路"),
                           QStringLiteral("123")}));
-    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("当前帐户：") + CurrentDBFile);
+    QCOMPARE(w.StatusPanel1->text(), QStringLiteral("当前帐户：") + m_account->context().account());
     // A passing notice (where a receipt was printed) reaches this window's status bar.
     showStatusNotice(QStringLiteral("已发送到打印机 X"));
     QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("已发送到打印机 X"));
@@ -361,9 +358,9 @@ void tst_MainWindow::captionAndStatusBar()
 
 void tst_MainWindow::captionWithoutShopName()
 {
-    AccountContext::current().setShop(ShopDetails());
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setShop(ShopDetails());
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(w.windowTitle(), QStringLiteral("Rentora    【未设置单位名称 】"));
@@ -372,14 +369,14 @@ void tst_MainWindow::captionWithoutShopName()
 
 void tst_MainWindow::sampleAccountSaysWhatItIs()
 {
-    AccountContext::current().setOperator(1);
-    const QString own = CurrentDBFile;
+    m_account->context().setOperator(1);
+    const QString own = m_account->context().account();
     // Only the file's name tells: the caption is read when the window first shows.
-    CurrentDBFile = QStringLiteral("/opt/rentora/data/sample.mdb");
-    TMainFm w;
+    m_account->context().setAccount(QStringLiteral("/opt/rentora/data/sample.mdb"));
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    CurrentDBFile = own;
+    m_account->context().setAccount(own);
     QCOMPARE(w.windowTitle(),
              QStringLiteral(
                  "Rentora    【未设置单位名称 】    （示例帐户，用“文件 → 新建”建立自己的帐户）"));
@@ -391,22 +388,21 @@ void tst_MainWindow::restoreIsOfferedInTheFileMenu()
     m_account->setOption(Schema::OptionPermissionMode, QStringLiteral("1"));
     const qint64 owner = m_account->addStaff(QStringLiteral("owner"), QString());
     m_account->grant(owner, 10);
-    AccountContext::current().setOperator(int(owner));
-    TMainFm w;
+    m_account->context().setOperator(int(owner));
+    TMainFm w(m_account->context());
     QAction *restore = w.action(QStringLiteral("FileRestore"));
     QVERIFY(restore);
     QVERIFY(restore->isVisible());
     QVERIFY(restore->isEnabled());
-    AccountContext::current().setOperator(
-        int(m_account->addStaff(QStringLiteral("clerk"), QString())));
+    m_account->context().setOperator(int(m_account->addStaff(QStringLiteral("clerk"), QString())));
     w.ApplyPowers(); // without the file menu's permission it is out of reach
     QVERIFY(!restore->isEnabled());
 }
 
 void tst_MainWindow::clockShowsDateAndTime()
 {
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.Timer1Timer();
     const QString text = w.StatusPanel0->text();
     QVERIFY2(QRegularExpression(
@@ -420,8 +416,8 @@ void tst_MainWindow::clockShowsDateAndTime()
 void tst_MainWindow::clockPanelHoldsItsWholeText()
 {
     applyCommonLook();
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     // The widest the clock gets: two-digit month and day, digits at their widest.
@@ -456,8 +452,8 @@ void tst_MainWindow::bannerTitleIsTextOverAPlainPicture()
     }
     QVERIFY(picture.pixelColor(0, 0).lightness() < picture.pixelColor(0, 40).lightness());
 
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto *title = w.FlatPanel3->findChild<QLabel *>(QStringLiteral("BannerTitle"));
@@ -484,8 +480,8 @@ void tst_MainWindow::bannerTitleIsTextOverAPlainPicture()
 
 void tst_MainWindow::navigationBarHidesAndComesBack()
 {
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.resize(1000, 700);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -507,8 +503,8 @@ void tst_MainWindow::navigationBarHidesAndComesBack()
 
 void tst_MainWindow::closingAsksFirst()
 {
-    AccountContext::current().setOperator(1);
-    TMainFm w;
+    m_account->context().setOperator(1);
+    TMainFm w(m_account->context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     m_boxes->answers.enqueue(QMessageBox::No);

@@ -58,7 +58,7 @@ void typeAddress(ServerAddressFields *fields, const ServerAddress &a)
 void closeMainConn()
 {
     {
-        QSqlDatabase db = Db::mainConn();
+        QSqlDatabase db = QSqlDatabase::database(QLatin1String(Db::MainConnName), false);
         if (db.isValid())
             db.close();
     }
@@ -92,6 +92,7 @@ private:
     QString m_sample;
     QStringList m_databases;
     RecordingPresenter *m_boxes = nullptr;
+    AccountContext m_context;
 };
 
 void tst_ServerAccounts::initTestCase()
@@ -110,9 +111,9 @@ void tst_ServerAccounts::init()
     QString why;
     QVERIFY2(SampleAccount::createEmptyAccount(m_sample, &why), qPrintable(why));
     QVERIFY2(openAccountFile(m_sample, QLatin1String(Db::MainConnName), &why), qPrintable(why));
-    SampleAccount::fillSampleShop(Db::mainConn(), QDate(2026, 12, 9));
-    CurrentDBFile = m_sample;
-    AccountContext::current().setOperator(1);
+    SampleAccount::fillSampleShop(m_context.db(), QDate(2026, 12, 9));
+    m_context.setAccount(m_sample);
+    m_context.setOperator(1);
     SetRunData(m_sample);
     m_boxes = new RecordingPresenter;
 }
@@ -131,7 +132,7 @@ void tst_ServerAccounts::cleanup()
         }
         QSqlDatabase::removeDatabase(name);
     }
-    CurrentDBFile.clear();
+    m_context.setAccount(QString());
     for (const QString &database : std::as_const(m_databases))
         TestServer::dropDatabase(database);
     m_databases.clear();
@@ -148,21 +149,21 @@ ServerAddress tst_ServerAccounts::newDatabase()
 ServerAddress tst_ServerAccounts::useServerAccount()
 {
     const ServerAddress server = newDatabase();
-    const AccountMove::Result moved = AccountMove::toServer(Db::mainConn(), server);
+    const AccountMove::Result moved = AccountMove::toServer(m_context.db(), server);
     if (!moved.ok)
         qFatal("cannot move the sample: %s", qPrintable(moved.why));
     QString why;
     if (!openAccount(server.toText(), QLatin1String(Db::MainConnName), &why))
         qFatal("cannot open the server account: %s", qPrintable(why));
-    CurrentDBFile = server.toText();
+    m_context.setAccount(server.toText());
     return server;
 }
 
 void tst_ServerAccounts::moveToServerByKeys()
 {
     const ServerAddress server = newDatabase();
-    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToServer, nullptr, Db::mainConn(),
-                          CurrentDBFile, m_folder);
+    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToServer, nullptr, m_context.db(),
+                          m_context.account(), m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(QApplication::focusWidget(), dialog.Fields->EDHost);
@@ -183,15 +184,15 @@ void tst_ServerAccounts::moveToServerByKeys()
     QString why;
     QVERIFY2(openServerAccount(server, QStringLiteral("look"), &why), qPrintable(why));
     QCOMPARE(AccountMove::figures(QSqlDatabase::database(QStringLiteral("look"))),
-             AccountMove::figures(Db::mainConn()));
+             AccountMove::figures(m_context.db()));
     // The account in use stays the file.
-    QCOMPARE(CurrentDBFile, m_sample);
+    QCOMPARE(m_context.account(), m_sample);
 }
 
 void tst_ServerAccounts::moveRefusesIncompleteAddressesAndFullDatabases()
 {
-    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToServer, nullptr, Db::mainConn(),
-                          CurrentDBFile, m_folder);
+    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToServer, nullptr, m_context.db(),
+                          m_context.account(), m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     ServerAddress noDatabase = TestServer::address();
@@ -203,7 +204,7 @@ void tst_ServerAccounts::moveRefusesIncompleteAddressesAndFullDatabases()
 
     // A database that already holds the account: refused, the reason under the details.
     const ServerAddress full = newDatabase();
-    QVERIFY(AccountMove::toServer(Db::mainConn(), full).ok);
+    QVERIFY(AccountMove::toServer(m_context.db(), full).ok);
     m_boxes->clear();
     typeText(dialog.Fields->EDDatabase, full.database);
     QTest::mouseClick(dialog.BtnMove, Qt::LeftButton);
@@ -218,10 +219,11 @@ void tst_ServerAccounts::moveRefusesIncompleteAddressesAndFullDatabases()
 void tst_ServerAccounts::openServerAccountByKeysAndNextStart()
 {
     const ServerAddress server = newDatabase();
-    QVERIFY(AccountMove::toServer(Db::mainConn(), server).ok);
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('only in the file')"));
+    QVERIFY(AccountMove::toServer(m_context.db(), server).ok);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('only in the file')"), {},
+             m_context.db());
 
-    TOpenAccountFm dialog(nullptr, m_folder);
+    TOpenAccountFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     dialog.CheckDefault->setChecked(true);
@@ -247,30 +249,30 @@ void tst_ServerAccounts::openServerAccountByKeysAndNextStart()
     });
     QTest::mouseClick(dialog.BtnServer, Qt::LeftButton);
     QVERIFY(typed);
-    QCOMPARE(CurrentDBFile, server.toText());
+    QCOMPARE(m_context.account(), server.toText());
     QCOMPARE(GetRunData(), server.toText()); // the address only: no password anywhere
     QVERIFY(!GetRunData().contains(QStringLiteral("password")));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray WHERE Categray = ?"),
-                        {QStringLiteral("only in the file")})
+                        {QStringLiteral("only in the file")}, m_context.db())
                  .toInt(),
              0);
 
     // The next start opens the server account as it would a file.
     closeMainConn();
-    CurrentDBFile.clear();
-    TDataModule1 next;
+    m_context.setAccount(QString());
+    TDataModule1 next(m_context);
     QString why;
     QVERIFY2(next.connectCurrentAccount(&why), qPrintable(why));
-    QCOMPARE(CurrentDBFile, server.toText());
-    QCOMPARE(SqlDialect::engineOf(Db::mainConn()), SqlDialect::Engine::Postgres);
+    QCOMPARE(m_context.account(), server.toText());
+    QCOMPARE(SqlDialect::engineOf(m_context.db()), SqlDialect::Engine::Postgres);
 }
 
 void tst_ServerAccounts::mainWindowNamesTheServerAccount()
 {
     const ServerAddress server = useServerAccount();
-    TMainFm w;
-    w.setLoginProvider([] {
-        AccountContext::current().setOperator(1);
+    TMainFm w(m_context);
+    w.setLoginProvider([this] {
+        m_context.setOperator(1);
         return true;
     });
     w.show();
@@ -288,8 +290,9 @@ void tst_ServerAccounts::mainWindowNamesTheServerAccount()
 void tst_ServerAccounts::backupOfServerAccountWritesAnAccountFile()
 {
     useServerAccount();
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after the move')"));
-    TBackupFm dialog(nullptr, CurrentDBFile, m_folder);
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES ('after the move')"), {},
+             m_context.db());
+    TBackupFm dialog(m_context, nullptr, m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     const QString target = QDir::fromNativeSeparators(dialog.EDPath->text());
@@ -307,7 +310,7 @@ void tst_ServerAccounts::backupOfServerAccountWritesAnAccountFile()
         return tables;
     };
     QCOMPARE(withoutLog(AccountMove::figures(backup)),
-             withoutLog(AccountMove::figures(Db::mainConn())));
+             withoutLog(AccountMove::figures(m_context.db())));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBCategray WHERE Categray = ?"),
                         {QStringLiteral("after the move")}, backup)
                  .toInt(),
@@ -317,8 +320,8 @@ void tst_ServerAccounts::backupOfServerAccountWritesAnAccountFile()
 void tst_ServerAccounts::moveToFileAndRestoreOnServer()
 {
     useServerAccount();
-    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToFile, nullptr, Db::mainConn(), CurrentDBFile,
-                          m_folder);
+    TAccountMoveFm dialog(TAccountMoveFm::Direction::ToFile, nullptr, m_context.db(),
+                          m_context.account(), m_folder);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(QApplication::focusWidget(), dialog.EDPath);
@@ -336,7 +339,7 @@ void tst_ServerAccounts::moveToFileAndRestoreOnServer()
 
     // 恢复 does not replace a server account.
     m_boxes->clear();
-    QVERIFY(!ShowRestore(nullptr, m_folder));
+    QVERIFY(!ShowRestore(m_context, nullptr, m_folder));
     QCOMPARE(m_boxes->shown.size(), 1);
     QVERIFY(m_boxes->lastText().contains(QStringLiteral("服务器上的帐户不能在这里恢复")));
 }

@@ -4,6 +4,7 @@
 #include "shell/Startup.h"
 
 #include "data/DataModule.h"
+#include "data/Db.h"
 #include "data/SampleAccount.h"
 #include "data/SettingsStore.h"
 #include "support/RecordingPresenter.h"
@@ -99,7 +100,6 @@ void tst_Startup::lockIsTheSameWhateverTmpdir()
 void tst_Startup::init()
 {
     SetNoteFlag(1);
-    AccountContext::current().setOperator(0);
 }
 
 void tst_Startup::secondCopyIsRefused()
@@ -173,7 +173,18 @@ void tst_Startup::cancelledLoginEndsWithoutMainWindow()
     QCOMPARE(Startup::run(*qApp), 0);
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("您要退出系统吗？")});
     QVERIFY(!findMainWindow());
-    QCOMPARE(AccountContext::current().operatorId(), 0);
+    // Nobody logged in: the account holds no login of anyone.
+    {
+        QString why;
+        QVERIFY2(openAccountFile(path, QStringLiteral("check"), &why), qPrintable(why));
+        QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBAuditLog WHERE Kind = ?"),
+                            {QStringLiteral("登陆")},
+                            QSqlDatabase::database(QStringLiteral("check")))
+                     .toInt(),
+                 0);
+        QSqlDatabase::database(QStringLiteral("check")).close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("check"));
 }
 
 void tst_Startup::loginBuildsHiddenWorkWindowsAndRuns_data()
@@ -207,8 +218,9 @@ void tst_Startup::loginBuildsHiddenWorkWindowsAndRuns()
                 return;
             }
             mainShown = main->isVisible();
-            openedFile = CurrentDBFile;
-            operatorId = AccountContext::current().operatorId();
+            // The window holds the context start-up built and the login filled.
+            openedFile = main->account().account();
+            operatorId = main->account().operatorId();
             for (QWidget *w : {LeaseListWindow(), RepertoryWindow(), SellMainWindow(),
                                SetupWindow(), InOutMoneyListWindow()}) {
                 if (w && w->isVisible())

@@ -97,7 +97,7 @@ void tst_Tips::clockOpensTipsOncePerRunOnlyWhenFlagIsZero()
     RecordingPresenter boxes;
     SetNoteFlag(flag);
     delete tipsWindow();
-    TMainFm w;
+    TMainFm w(account.context());
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.Timer1Timer();

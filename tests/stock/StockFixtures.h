@@ -6,14 +6,14 @@
 // Fixtures shared by the stock and sales window tests, with the shared key helpers.
 namespace StockFixtures {
 
-inline qint64 addSupplier(const QString &company)
+inline qint64 addSupplier(const QSqlDatabase &db, const QString &company)
 {
-    return Db::insert(QStringLiteral("INSERT INTO TbProvide (Company) VALUES (?)"), {company});
+    return Db::insert(QStringLiteral("INSERT INTO TbProvide (Company) VALUES (?)"), {company}, db);
 }
 
-inline void addCategory(const QString &name)
+inline void addCategory(const QSqlDatabase &db, const QString &name)
 {
-    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name});
+    Db::exec(QStringLiteral("INSERT INTO TBCategray (Categray) VALUES (?)"), {name}, db);
 }
 
 // The key helpers of every window test.

@@ -40,7 +40,9 @@ private slots:
 private:
     int quality(qint64 id)
     {
-        return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+        return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id},
+                          m_account->db())
+            .toInt();
     }
     qint64 addRental(qint64 copy)
     {
@@ -48,7 +50,7 @@ private:
             QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                            "DatTime, Deposit, Persons) VALUES (?, 300, 1, 15, '2024-01-02', "
                            "3000, 1)"),
-            {copy});
+            {copy}, m_account->db());
     }
 
     TestAccount *m_account = nullptr;
@@ -61,7 +63,7 @@ void tst_RepertoryWindow::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    addSupplier(QStringLiteral("中凯文化"));
+    addSupplier(m_account->db(), QStringLiteral("中凯文化"));
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
     // Prices are 10.00 each (the fixture's); statuses 0..5.
     const char *names[] = {"英雄", "英雄本色", "Ocean's Eleven", "大话西游", "功夫", "霸王别姬"};
@@ -69,7 +71,7 @@ void tst_RepertoryWindow::init()
         m_ids << m_account->addCopy(QStringLiteral("000%1").arg(q), QString::fromUtf8(names[q]),
                                     QStringLiteral("DVD"), q);
     }
-    m_win = new TRepertoryFm;
+    m_win = new TRepertoryFm(m_account->context());
     m_win->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_win));
 }
@@ -185,7 +187,8 @@ void tst_RepertoryWindow::failureChangesNothingAndKeepsItsCause()
     QFETCH(QString, lead);
     addRental(m_ids[0]);
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE UPDATE ON TBName "
-                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END"),
+             {}, m_account->db());
     QVERIFY(m_win->dxDBGrid1->locate(QStringLiteral("CustomNum"), QStringLiteral("0000")));
     QTest::mouseClick(writeOff ? m_win->BtnLost : m_win->BtnDel, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 2);
@@ -202,7 +205,7 @@ void tst_RepertoryWindow::failureChangesNothingAndKeepsItsCause()
 
 void tst_RepertoryWindow::emptyListChangesNothing()
 {
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3"));
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3"), {}, m_account->db());
     m_win->RefreshList();
     QCOMPARE(m_win->dxDBGrid1->rowCount(), 0);
     QTest::mouseClick(m_win->BtnEdit, Qt::LeftButton); // would block on a dialog if it opened
@@ -245,7 +248,7 @@ void tst_RepertoryWindow::addAndEditReReadTheList()
              QStringLiteral("新片（修）"));
 
     // Closing the entry without saving re-reads all the same: a change made meanwhile shows.
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3 WHERE ID = ?"), {id});
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 3 WHERE ID = ?"), {id}, m_account->db());
     whenModal<TRepertoryDetailFM>([](TRepertoryDetailFM *dlg) { dlg->BtnClose->click(); });
     QTest::mouseClick(m_win->BtnAdd, Qt::LeftButton);
     QCOMPARE(m_win->dxDBGrid1->rowCount(), 4);
@@ -253,23 +256,24 @@ void tst_RepertoryWindow::addAndEditReReadTheList()
 
 void tst_RepertoryWindow::openerShowsCurrentStock()
 {
-    CreateRepertoryFm();
+    CreateRepertoryFm(m_account->context());
     auto *win = qobject_cast<TRepertoryFm *>(RepertoryWindow());
     QVERIFY(win);
     QVERIFY(!win->isVisible());
-    ShowRepertoryFm();
+    ShowRepertoryFm(m_account->context());
     QVERIFY(win->isVisible());
     QCOMPARE(win->dxDBGrid1->rowCount(), 3);
     QTest::mouseClick(win->BtnClose, Qt::LeftButton);
     QVERIFY(!win->isVisible());
     // Shown again with nothing written meanwhile: no re-read.
     QSignalSpy reads(win->dxDBGrid1, &DataGrid::reloaded);
-    ShowRepertoryFm();
+    ShowRepertoryFm(m_account->context());
     QCOMPARE(reads.count(), 0);
     win->hide();
     // A copy sold meanwhile is gone when the list is shown again.
-    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_ids[0]});
-    ShowRepertoryFm();
+    Db::exec(QStringLiteral("UPDATE TBName SET Quality = 5 WHERE ID = ?"), {m_ids[0]},
+             m_account->db());
+    ShowRepertoryFm(m_account->context());
     QCOMPARE(RepertoryWindow(), win);
     QCOMPARE(win->dxDBGrid1->rowCount(), 2);
     delete win;

@@ -35,34 +35,35 @@ TitleRecord film(const QString &code, const QString &name = QStringLiteral("英�
     return t;
 }
 
-int quality(qint64 id)
+int quality(const QSqlDatabase &db, qint64 id)
 {
-    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}).toInt();
+    return Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {id}, db).toInt();
 }
 
-QStringList listedCodes()
+QStringList listedCodes(const QSqlDatabase &db)
 {
     QStringList codes;
-    QSqlQuery q = Db::exec(StockStore::stockListSql() + QStringLiteral(" ORDER BY a.ID"));
+    QSqlQuery q = Db::exec(StockStore::stockListSql() + QStringLiteral(" ORDER BY a.ID"), {}, db);
     while (q.next())
         codes << Db::text(q, "CustomNum");
     return codes;
 }
 
-qint64 addOpenRental(qint64 copy, const QVariant &reDate = QVariant())
+qint64 addOpenRental(const QSqlDatabase &db, qint64 copy, const QVariant &reDate = QVariant())
 {
-    return Db::insert(QStringLiteral(
-                     "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
-                     "Deposit, Persons, ReDate) VALUES (?, 300, 1, 15, '2024-01-02', 3000, 1, ?)"),
-                 {copy, reDate});
+    return Db::insert(
+        QStringLiteral(
+            "INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
+            "Deposit, Persons, ReDate) VALUES (?, 300, 1, 15, '2024-01-02', 3000, 1, ?)"),
+        {copy, reDate}, db);
 }
 
-qint64 addSaleLine(qint64 copy)
+qint64 addSaleLine(const QSqlDatabase &db, qint64 copy)
 {
     return Db::insert(
         QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, DatTime, "
                        "Persons) VALUES (?, 2500, 1, -1, '2024-01-02', 1)"),
-        {copy});
+        {copy}, db);
 }
 
 // Makes the engine refuse a statement, to prove that a change is all or nothing.
@@ -208,8 +209,8 @@ void tst_StockCore::removedPendingRowIsNeverWritten()
     pending.apply(film(QStringLiteral("0001")), 3, Mode::Entry, -1);
     pending.remove(1);
     pending.remove(7); // out of range: nothing
-    StockStore::writeTitles(pending.rows());
-    QCOMPARE(listedCodes(), (QStringList{"0001-1", "0001-3"}));
+    StockStore::writeTitles(m_account->context(), pending.rows());
+    QCOMPARE(listedCodes(m_account->db()), (QStringList{"0001-1", "0001-3"}));
 }
 
 void tst_StockCore::writeTitlesStoresAsTyped()
@@ -217,15 +218,16 @@ void tst_StockCore::writeTitlesStoresAsTyped()
     TitleRecord t = film(QStringLiteral("O'01"), QStringLiteral("Ocean's Eleven"));
     t.copy = 1;
     t.direct = QStringLiteral("Steven 'S' Soderbergh");
-    const QList<qint64> ids = StockStore::writeTitles({t});
+    const QList<qint64> ids = StockStore::writeTitles(m_account->context(), {t});
     QCOMPARE(ids.size(), 1);
     t.id = ids.first(); // read back with the key the engine gave it
-    QCOMPARE(StockStore::loadTitle(ids.first()), std::optional<TitleRecord>(t));
-    QCOMPARE(quality(ids.first()), Schema::QualityInStock);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Mone FROM TBName WHERE ID = ?"), {ids.first()})
+    QCOMPARE(StockStore::loadTitle(m_account->db(), ids.first()), std::optional<TitleRecord>(t));
+    QCOMPARE(quality(m_account->db(), ids.first()), Schema::QualityInStock);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Mone FROM TBName WHERE ID = ?"), {ids.first()},
+                        m_account->db())
                  .toLongLong(),
              qint64(3550));
-    QVERIFY(StockStore::writeTitles({}).isEmpty());
+    QVERIFY(StockStore::writeTitles(m_account->context(), {}).isEmpty());
 }
 
 void tst_StockCore::writeTitlesIsAllOrNothing()
@@ -234,20 +236,24 @@ void tst_StockCore::writeTitlesIsAllOrNothing()
                             QStringLiteral("TBName"), QStringLiteral("NEW.CustomNum = '0001-3'"));
     PendingTitles pending;
     pending.apply(film(QStringLiteral("0001")), 4, Mode::Entry, -1);
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeTitles(pending.rows()));
+    QVERIFY_THROWS_EXCEPTION(Db::DbError,
+                             StockStore::writeTitles(m_account->context(), pending.rows()));
     QCOMPARE(m_account->count(QStringLiteral("TBName")), 0);
 }
 
 void tst_StockCore::stockListShowsOnlyStock()
 {
-    Db::exec(QStringLiteral("INSERT INTO TbProvide (ID, Company) VALUES (1, '中凯文化')"));
+    Db::exec(QStringLiteral("INSERT INTO TbProvide (ID, Company) VALUES (1, '中凯文化')"), {},
+             m_account->db());
     for (int q = 0; q <= 5; ++q)
         m_account->addCopy(QStringLiteral("Q%1").arg(q), QStringLiteral("片"), "DVD", q);
     const qint64 orphan = m_account->addCopy(QStringLiteral("orphan"), QStringLiteral("片"), "DVD");
-    Db::exec(QStringLiteral("UPDATE TBName SET Provide = 99 WHERE ID = ?"), {orphan});
+    Db::exec(QStringLiteral("UPDATE TBName SET Provide = 99 WHERE ID = ?"), {orphan},
+             m_account->db());
 
-    QCOMPARE(listedCodes(), (QStringList{"Q0", "Q1", "Q2", "orphan"}));
-    QSqlQuery q = Db::exec(StockStore::stockListSql() + QStringLiteral(" ORDER BY a.ID"));
+    QCOMPARE(listedCodes(m_account->db()), (QStringList{"Q0", "Q1", "Q2", "orphan"}));
+    QSqlQuery q = Db::exec(StockStore::stockListSql() + QStringLiteral(" ORDER BY a.ID"), {},
+                           m_account->db());
     QVERIFY(q.next());
     QCOMPARE(Db::text(q, "Company"), QStringLiteral("中凯文化"));
     QCOMPARE(Db::text(q, "Name"), QStringLiteral("片"));
@@ -260,49 +266,51 @@ void tst_StockCore::stockListShowsOnlyStock()
 void tst_StockCore::deleteKeepsRentalLines()
 {
     const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
-    const qint64 open = addOpenRental(copy);
-    QVERIFY(StockStore::deleteFromStock(copy).done());
-    QCOMPARE(quality(copy), Schema::QualityDeleted);
+    const qint64 open = addOpenRental(m_account->db(), copy);
+    QVERIFY(StockStore::deleteFromStock(m_account->context(), copy).done());
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualityDeleted);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
                               QStringLiteral("ID = %1 AND ReDate IS NULL").arg(open)),
              1);
-    QVERIFY(listedCodes().isEmpty());
+    QVERIFY(listedCodes(m_account->db()).isEmpty());
 }
 
 void tst_StockCore::writeOffRemovesOnlyOpenRentals()
 {
     const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
     const qint64 other = m_account->addCopy(QStringLiteral("0002"), QStringLiteral("功夫"), "DVD");
-    addOpenRental(copy);
-    const qint64 returned = addOpenRental(copy, QStringLiteral("2024-01-05 10:00:00"));
-    const qint64 otherOpen = addOpenRental(other);
+    addOpenRental(m_account->db(), copy);
+    const qint64 returned =
+        addOpenRental(m_account->db(), copy, QStringLiteral("2024-01-05 10:00:00"));
+    const qint64 otherOpen = addOpenRental(m_account->db(), other);
 
-    QVERIFY(StockStore::writeOff(copy).done());
-    QCOMPARE(quality(copy), Schema::QualityWrittenOff);
+    QVERIFY(StockStore::writeOff(m_account->context(), copy).done());
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualityWrittenOff);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
                               QStringLiteral("CDNum = %1").arg(copy)),
              1);
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail WHERE CDNum = ?"), {copy})
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT ID FROM TBBusinessDetail WHERE CDNum = ?"), {copy},
+                        m_account->db())
                  .toLongLong(),
              returned);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"),
                               QStringLiteral("ID = %1").arg(otherOpen)),
              1);
-    QCOMPARE(quality(other), Schema::QualityInStock);
+    QCOMPARE(quality(m_account->db(), other), Schema::QualityInStock);
 }
 
 void tst_StockCore::writeOffRollsBackWhole()
 {
     const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD");
-    addOpenRental(copy);
+    addOpenRental(m_account->db(), copy);
     m_account->refuseWrites(QStringLiteral("refuse_it"), QStringLiteral("DELETE"),
                             QStringLiteral("TBBusinessDetail"));
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeOff(copy));
-    QCOMPARE(quality(copy), Schema::QualityInStock);
+    QVERIFY_THROWS_EXCEPTION(Db::DbError, StockStore::writeOff(m_account->context(), copy));
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualityInStock);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail"), QStringLiteral("ReDate IS NULL")),
              1);
     // The connection is usable again afterwards: no transaction was left open.
-    QVERIFY(StockStore::deleteFromStock(copy).done());
+    QVERIFY(StockStore::deleteFromStock(m_account->context(), copy).done());
 }
 
 void tst_StockCore::leftStockMeanwhileIsNotTouched()
@@ -311,35 +319,42 @@ void tst_StockCore::leftStockMeanwhileIsNotTouched()
     // action may turn the sale into a loss or remove the sale line.
     const qint64 copy = m_account->addCopy(QStringLiteral("0001"), QStringLiteral("英雄"), "DVD",
                                            Schema::QualitySold);
-    addSaleLine(copy);
-    QCOMPARE(StockStore::writeOff(copy).refusal().reason, Db::Refusal::Reason::NotInStock);
-    QCOMPARE(StockStore::deleteFromStock(copy).refusal().reason, Db::Refusal::Reason::NotInStock);
-    QCOMPARE(quality(copy), Schema::QualitySold);
+    addSaleLine(m_account->db(), copy);
+    QCOMPARE(StockStore::writeOff(m_account->context(), copy).refusal().reason,
+             Db::Refusal::Reason::NotInStock);
+    QCOMPARE(StockStore::deleteFromStock(m_account->context(), copy).refusal().reason,
+             Db::Refusal::Reason::NotInStock);
+    QCOMPARE(quality(m_account->db(), copy), Schema::QualitySold);
     QCOMPARE(m_account->count(QStringLiteral("TBBusinessDetail")), 1);
-    QCOMPARE(StockStore::deleteFromStock(4711).refusal().reason, Db::Refusal::Reason::NotInStock);
+    QCOMPARE(StockStore::deleteFromStock(m_account->context(), 4711).refusal().reason,
+             Db::Refusal::Reason::NotInStock);
 }
 
 void tst_StockCore::updateTitleChangesOneRow()
 {
     PendingTitles pending;
     pending.apply(film(QStringLiteral("0001")), 3, Mode::Entry, -1);
-    const QList<qint64> ids = StockStore::writeTitles(pending.rows());
-    Db::exec(QStringLiteral("UPDATE TBName SET Bu = 9, Quality = 2 WHERE ID = ?"), {ids[1]});
+    const QList<qint64> ids = StockStore::writeTitles(m_account->context(), pending.rows());
+    Db::exec(QStringLiteral("UPDATE TBName SET Bu = 9, Quality = 2 WHERE ID = ?"), {ids[1]},
+             m_account->db());
 
-    TitleRecord t = *StockStore::loadTitle(ids[1]);
+    TitleRecord t = *StockStore::loadTitle(m_account->db(), ids[1]);
     t.customNum = QStringLiteral("0009'x");
     t.name = QStringLiteral("Ocean's Eleven");
     t.categray = QStringLiteral("新类型"); // not in the category table: stored as typed
     t.mone = Money::fromCents(1299);
-    QVERIFY(StockStore::updateTitle(ids[1], t));
+    QVERIFY(StockStore::updateTitle(m_account->context(), ids[1], t));
 
-    QCOMPARE(StockStore::loadTitle(ids[1]), std::optional<TitleRecord>(t));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Bu FROM TBName WHERE ID = ?"), {ids[1]}).toInt(), 0);
-    QCOMPARE(quality(ids[1]), 2);
-    QCOMPARE(StockStore::loadTitle(ids[0])->customNum, QStringLiteral("0001-1"));
-    QCOMPARE(StockStore::loadTitle(ids[2])->name, QStringLiteral("英雄"));
-    QVERIFY(!StockStore::updateTitle(4711, t));
-    QVERIFY(!StockStore::loadTitle(4711).has_value());
+    QCOMPARE(StockStore::loadTitle(m_account->db(), ids[1]), std::optional<TitleRecord>(t));
+    QCOMPARE(
+        Db::scalar(QStringLiteral("SELECT Bu FROM TBName WHERE ID = ?"), {ids[1]}, m_account->db())
+            .toInt(),
+        0);
+    QCOMPARE(quality(m_account->db(), ids[1]), 2);
+    QCOMPARE(StockStore::loadTitle(m_account->db(), ids[0])->customNum, QStringLiteral("0001-1"));
+    QCOMPARE(StockStore::loadTitle(m_account->db(), ids[2])->name, QStringLiteral("英雄"));
+    QVERIFY(!StockStore::updateTitle(m_account->context(), 4711, t));
+    QVERIFY(!StockStore::loadTitle(m_account->db(), 4711).has_value());
 }
 
 QTEST_GUILESS_MAIN(tst_StockCore)

@@ -27,7 +27,7 @@ void tst_StockCsv::sampleShopsStockListReadsBack()
     TestAccount account;
     RecordingPresenter boxes;
     SampleAccount::fillSampleShop(account.db(), QDate(2024, 6, 30));
-    TRepertoryFm window;
+    TRepertoryFm window(account.context());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     DataGrid *grid = window.dxDBGrid1;
@@ -66,7 +66,8 @@ void tst_StockCsv::sampleShopsStockListReadsBack()
 
     // The titles are those of the copies in stock, Chinese as stored.
     QSet<QString> stored;
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT Name FROM TBName WHERE Quality <= 2"));
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT Name FROM TBName WHERE Quality <= 2"), {}, account.db());
     while (q.next())
         stored << q.value(0).toString();
     QSet<QString> exported;

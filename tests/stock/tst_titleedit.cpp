@@ -29,7 +29,7 @@ private slots:
     void missingTitleFailsAfterSave();
 
 private:
-    TitleRecord stored(qint64 id) { return *StockStore::loadTitle(id); }
+    TitleRecord stored(qint64 id) { return *StockStore::loadTitle(m_account->db(), id); }
 
     TestAccount *m_account = nullptr;
     RecordingPresenter *m_boxes = nullptr;
@@ -41,12 +41,12 @@ void tst_TitleEdit::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    addSupplier(QStringLiteral("中凯文化"));
-    m_supplier = addSupplier(QStringLiteral("广州音像"));
+    addSupplier(m_account->db(), QStringLiteral("中凯文化"));
+    m_supplier = addSupplier(m_account->db(), QStringLiteral("广州音像"));
     m_account->addFeeClass(QStringLiteral("VCD"), 200, 2000);
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
-    addCategory(QStringLiteral("喜剧"));
-    addCategory(QStringLiteral("动作"));
+    addCategory(m_account->db(), QStringLiteral("喜剧"));
+    addCategory(m_account->db(), QStringLiteral("动作"));
     TitleRecord t;
     t.name = QStringLiteral("功夫");
     t.nlang = QStringLiteral("粤语");
@@ -65,8 +65,8 @@ void tst_TitleEdit::init()
         t.customNum = QLatin1String(code);
         rows << t;
     }
-    m_ids = StockStore::writeTitles(rows);
-    Db::exec(QStringLiteral("UPDATE TBName SET Bu = 5, Quality = 1"));
+    m_ids = StockStore::writeTitles(m_account->context(), rows);
+    Db::exec(QStringLiteral("UPDATE TBName SET Bu = 5, Quality = 1"), {}, m_account->db());
 }
 
 void tst_TitleEdit::cleanup()
@@ -77,7 +77,7 @@ void tst_TitleEdit::cleanup()
 
 void tst_TitleEdit::loadsTheRow()
 {
-    TRepertoryDetailEditFm dlg(m_ids[1]);
+    TRepertoryDetailEditFm dlg(m_account->context(), m_ids[1]);
     QCOMPARE(dlg.windowTitle(), QStringLiteral("影片资料修改（按ESC键关闭窗口）"));
     QCOMPARE(dlg.EDNum->text(), QStringLiteral("0001-2"));
     QCOMPARE(dlg.EDName->text(), QStringLiteral("功夫"));
@@ -99,7 +99,7 @@ void tst_TitleEdit::loadsTheRow()
 
 void tst_TitleEdit::savesOneRowAsTyped()
 {
-    TRepertoryDetailEditFm dlg(m_ids[1]);
+    TRepertoryDetailEditFm dlg(m_account->context(), m_ids[1]);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     // Enter walks date, supplier, code, name: then the name is typed anew.
@@ -126,11 +126,14 @@ void tst_TitleEdit::savesOneRowAsTyped()
     QCOMPARE(t.mone, Money::fromCents(1250));
     QCOMPARE(t.copy, 1);
     QCOMPARE(t.nlang, QStringLiteral("粤语"));
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT Bu FROM TBName WHERE ID = ?"), {m_ids[1]}).toInt(),
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Bu FROM TBName WHERE ID = ?"), {m_ids[1]},
+                        m_account->db())
+                 .toInt(),
              0);
-    QCOMPARE(
-        Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {m_ids[1]}).toInt(),
-        1);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT Quality FROM TBName WHERE ID = ?"), {m_ids[1]},
+                        m_account->db())
+                 .toInt(),
+             1);
     // The other copies of the film are untouched.
     QCOMPARE(stored(m_ids[0]).customNum, QStringLiteral("0001-1"));
     QCOMPARE(stored(m_ids[2]).name, QStringLiteral("功夫"));
@@ -178,10 +181,10 @@ void tst_TitleEdit::refusals()
     QFETCH(QString, message);
     if (field == QLatin1String("Ver") || field == QLatin1String("Provide")) {
         Db::exec(QStringLiteral("UPDATE TBName SET %1 = ? WHERE ID = ?").arg(field),
-                 {value, m_ids[0]});
+                 {value, m_ids[0]}, m_account->db());
     }
     const TitleRecord before = stored(m_ids[0]);
-    TRepertoryDetailEditFm dlg(m_ids[0]);
+    TRepertoryDetailEditFm dlg(m_account->context(), m_ids[0]);
     dlg.show();
     QVERIFY(QTest::qWaitForWindowActive(&dlg));
     if (auto *edit = dlg.findChild<QLineEdit *>(field))
@@ -207,8 +210,8 @@ void tst_TitleEdit::refusals()
 void tst_TitleEdit::valuesMissingFromListsAreKept()
 {
     Db::exec(QStringLiteral("UPDATE TBName SET Nlang = '闽南语', Categray = '武侠' WHERE ID = ?"),
-             {m_ids[2]});
-    TRepertoryDetailEditFm dlg(m_ids[2]);
+             {m_ids[2]}, m_account->db());
+    TRepertoryDetailEditFm dlg(m_account->context(), m_ids[2]);
     QCOMPARE(dlg.LanComB->currentIndex(), -1);
     QCOMPARE(dlg.CatComB->currentText(), QStringLiteral("武侠"));
     QTest::mouseClick(dlg.BtnSave, Qt::LeftButton);
@@ -219,7 +222,7 @@ void tst_TitleEdit::valuesMissingFromListsAreKept()
 
 void tst_TitleEdit::missingTitleFailsAfterSave()
 {
-    TRepertoryDetailEditFm dlg(4711);
+    TRepertoryDetailEditFm dlg(m_account->context(), 4711);
     QVERIFY(dlg.EDNum->text().isEmpty());
     QCOMPARE(dlg.dxDateEdit1->date(), QDate::currentDate());
     dlg.EDNum->setText(QStringLiteral("X"));

@@ -66,13 +66,13 @@ void tst_TitleEntry::init()
 {
     m_account = new TestAccount;
     m_boxes = new RecordingPresenter;
-    addSupplier(QStringLiteral("中凯文化"));
-    m_supplier2 = addSupplier(QStringLiteral("广州音像"));
+    addSupplier(m_account->db(), QStringLiteral("中凯文化"));
+    m_supplier2 = addSupplier(m_account->db(), QStringLiteral("广州音像"));
     m_account->addFeeClass(QStringLiteral("VCD"), 200, 2000);
     m_account->addFeeClass(QStringLiteral("DVD"), 300, 3000);
-    addCategory(QStringLiteral("喜剧"));
-    addCategory(QStringLiteral("动作"));
-    m_dlg = new TRepertoryDetailFM;
+    addCategory(m_account->db(), QStringLiteral("喜剧"));
+    addCategory(m_account->db(), QStringLiteral("动作"));
+    m_dlg = new TRepertoryDetailFM(m_account->context());
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowActive(m_dlg));
 }
@@ -87,7 +87,8 @@ void tst_TitleEntry::cleanup()
 QStringList tst_TitleEntry::storedCodes()
 {
     QStringList codes;
-    QSqlQuery q = Db::exec(QStringLiteral("SELECT CustomNum FROM TBName ORDER BY ID"));
+    QSqlQuery q =
+        Db::exec(QStringLiteral("SELECT CustomNum FROM TBName ORDER BY ID"), {}, m_account->db());
     while (q.next())
         codes << q.value(0).toString();
     return codes;
@@ -165,7 +166,7 @@ void tst_TitleEntry::filmEnteredByKeysOnly()
     QCOMPARE(storedCodes(), (QStringList{"0001-1", "0001-2", "0001-3"}));
     QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBName WHERE Name = ? AND Copy = 1 "
                                        "AND Quality = 0 AND Mone = 3550"),
-                        {QStringLiteral("Ocean's Eleven")})
+                        {QStringLiteral("Ocean's Eleven")}, m_account->db())
                  .toInt(),
              3);
 }
@@ -217,9 +218,9 @@ void tst_TitleEntry::checksInOrder()
     QFETCH(QString, message);
     QFETCH(QString, focus);
     if (noSupplier) {
-        Db::exec(QStringLiteral("DELETE FROM TbProvide"));
+        Db::exec(QStringLiteral("DELETE FROM TbProvide"), {}, m_account->db());
         delete m_dlg;
-        m_dlg = new TRepertoryDetailFM;
+        m_dlg = new TRepertoryDetailFM(m_account->context());
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowActive(m_dlg));
         QCOMPARE(m_dlg->ProComB->currentIndex(), -1);
@@ -425,7 +426,8 @@ void tst_TitleEntry::failedBatchKeepsPendingAndWindow()
     enterFilm(QStringLiteral("0001"), QStringLiteral("英雄"), QStringLiteral("30"), 3);
     Db::exec(QStringLiteral("CREATE TRIGGER refuse_it BEFORE INSERT ON TBName "
                             "WHEN NEW.CustomNum = '0001-3' "
-                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END"),
+             {}, m_account->db());
     QTest::mouseClick(m_dlg->BtnSave, Qt::LeftButton);
     QCOMPARE(m_boxes->shown.size(), 1);
     QVERIFY(m_boxes->shown.last().details.contains(QStringLiteral("disk full")));
@@ -433,7 +435,7 @@ void tst_TitleEntry::failedBatchKeepsPendingAndWindow()
     QCOMPARE(m_dlg->pending().size(), 3);
     QVERIFY(storedCodes().isEmpty());
     // Once the cause is gone the same rows are written.
-    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"));
+    Db::exec(QStringLiteral("DROP TRIGGER refuse_it"), {}, m_account->db());
     QTest::mouseClick(m_dlg->BtnSave, Qt::LeftButton);
     QCOMPARE(storedCodes().size(), 3);
     QCOMPARE(m_dlg->result(), int(QDialog::Accepted));

@@ -8,14 +8,14 @@
 
 #include <sqlite3.h>
 
-// From the first commit on the main connection, the engine refuses to read one column: what a
+// From the first commit on the connection db, the engine refuses to read one column: what a
 // window reads back after its work is committed fails, the work itself does not. The test
 // links SQLite::SQLite3.
 class ReadDeniedAfterCommit
 {
 public:
-    ReadDeniedAfterCommit(const char *table, const char *column)
-        : m_handle(Sqlite::handle(Db::mainConn())), m_table(table), m_column(column)
+    ReadDeniedAfterCommit(const QSqlDatabase &db, const char *table, const char *column)
+        : m_handle(Sqlite::handle(db)), m_table(table), m_column(column)
     {
         sqlite3_commit_hook(m_handle, &ReadDeniedAfterCommit::committed, this);
         sqlite3_set_authorizer(m_handle, &ReadDeniedAfterCommit::authorize, this);

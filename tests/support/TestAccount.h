@@ -1,19 +1,21 @@
 #pragma once
 
+#include "data/AccountContext.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh account, open as MainConn for the test's lifetime: the schema and the required rows,
-// nothing else. The engine is chosen by the environment: RENTORA_TEST_ENGINE=postgres makes
-// the account a fresh database on the test server RENTORA_TEST_PG names ("host=... port=...
-// user=..."; scripts/pg-test-server.sh starts one), dropped again by the destructor; otherwise
-// the account is a file in a temporary folder. Asked for a server without an address, the test
-// stops with a fatal error rather than passing on the file.
+// A fresh account, open as MainConn (or on the connection named connectionName) for the test's
+// lifetime: the schema and the required rows, nothing else. The engine is chosen by the
+// environment: RENTORA_TEST_ENGINE=postgres makes the account a fresh database on the test server
+// RENTORA_TEST_PG names ("host=... port=... user=..."; scripts/pg-test-server.sh starts one),
+// dropped again by the destructor; otherwise the account is a file in a temporary folder. Asked for
+// a server without an address, the test stops with a fatal error rather than passing on the file.
 class TestAccount
 {
 public:
-    TestAccount();
+    explicit TestAccount(const QString &connectionName = QLatin1String(Db::MainConnName));
     ~TestAccount();
     TestAccount(const TestAccount &) = delete;
     TestAccount &operator=(const TestAccount &) = delete;
@@ -27,7 +29,10 @@ public:
     // The database on the server; empty for a file.
     QString database() const { return m_database; }
     QSqlDatabase db() const;
-    // Opens the account again as MainConn, as the program does at its next start.
+    // The account's context, as the program's windows and stores are given it: the connection,
+    // the account's name, the operator (1 unless a test logs in another).
+    AccountContext &context() const;
+    // Opens the account again on its connection, as the program does at its next start.
     bool reopen(QString *why);
     // A second connection to the same account, as another counter has, named connectionName;
     // for the thread that calls it. Fatal when it cannot be opened.
@@ -54,6 +59,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    mutable AccountContext m_context;
     QString m_path;
     QString m_database;
 };

@@ -51,7 +51,8 @@ const Rental kRentals[] = {
     {"2001", "王五", "大话西游", "2024-03-01 18:30:00", 100, 5, 2},
 };
 
-void addRental(TestAccount &account, const Rental &r, QHash<QString, qint64> &members)
+void addRental(const QSqlDatabase &db, TestAccount &account, const Rental &r,
+               QHash<QString, qint64> &members)
 {
     const QString num = QString::fromUtf8(r.num);
     if (!members.contains(num))
@@ -61,7 +62,8 @@ void addRental(TestAccount &account, const Rental &r, QHash<QString, qint64> &me
                                         QString::fromUtf8(r.title), QStringLiteral("DVD"));
     Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, Ass_Number, "
                             "DatTime, Deposit, Persons) VALUES (?, ?, 1, ?, ?, ?, ?)"),
-             {copy, r.rentCents, members[num], QString::fromUtf8(r.date), r.depositCents, r.staff});
+             {copy, r.rentCents, members[num], QString::fromUtf8(r.date), r.depositCents, r.staff},
+             db);
 }
 
 // The rental list's grid, configured as the window configures it.
@@ -149,7 +151,7 @@ void tst_DataGrid::init()
     m_account = std::make_unique<TestAccount>();
     m_members.clear();
     for (const Rental &r : kRentals)
-        addRental(*m_account, r, m_members);
+        addRental(m_account->db(), *m_account, r, m_members);
     m_grid = std::make_unique<DataGrid>();
     configureRentalGrid(*m_grid);
     m_grid->resize(800, 400);
@@ -281,7 +283,7 @@ void tst_DataGrid::tableNamesAndNulls()
 void tst_DataGrid::opensWithFirstRowCurrent()
 {
     QSignalSpy changed(m_grid.get(), &DataGrid::currentRowChanged);
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QCOMPARE(m_grid->rowCount(), 6);
     QVERIFY(m_grid->hasCurrentRow());
     QCOMPARE(m_grid->currentPosition(), 0);
@@ -290,7 +292,8 @@ void tst_DataGrid::opensWithFirstRowCurrent()
 
     // An empty result: no current row, values read as nothing, still one notice.
     changed.clear();
-    m_grid->open(QString::fromLatin1(kRentalSql)
+    m_grid->open(m_account->db(),
+                 QString::fromLatin1(kRentalSql)
                      .replace(QStringLiteral("order by"), QStringLiteral("and 1 = 0 order by")));
     QCOMPARE(m_grid->rowCount(), 0);
     QVERIFY(!m_grid->hasCurrentRow());
@@ -300,7 +303,7 @@ void tst_DataGrid::opensWithFirstRowCurrent()
 
 void tst_DataGrid::moneyAndDateDisplay()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QCOMPARE(column(*m_grid, QStringLiteral("Deposit")),
              QStringList({"20.00", "30.00", "15.00", "12.50", "10.00", "0.05"}));
     QCOMPARE(column(*m_grid, QStringLiteral("DatTime")).last(), QStringLiteral("2024-03-01"));
@@ -316,7 +319,7 @@ void tst_DataGrid::moneyAndDateDisplay()
 
 void tst_DataGrid::footerSumAndCount()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QCOMPARE(m_grid->footerText(QStringLiteral("Deposit")), QStringLiteral("共87.55 元"));
     QCOMPARE(m_grid->footerText(QStringLiteral("Title")), QStringLiteral("共 6 部"));
     QCOMPARE(m_grid->footerText(QStringLiteral("Num")), QString());
@@ -327,7 +330,8 @@ void tst_DataGrid::footerSumAndCount()
     QCOMPARE(m_grid->footerText(QStringLiteral("Num")), QStringLiteral("共13.00 元"));
 
     // Re-read after a change: the sums follow.
-    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-03-06' WHERE ID = 2"));
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-03-06' WHERE ID = 2"), {},
+             m_account->db());
     m_grid->requery();
     QCOMPARE(m_grid->footerText(QStringLiteral("Deposit")), QStringLiteral("共57.55 元"));
     QCOMPARE(m_grid->footerText(QStringLiteral("Title")), QStringLiteral("共 5 部"));
@@ -363,7 +367,7 @@ void tst_DataGrid::sortAndReverse()
     QFETCH(QString, field);
     QFETCH(int, order);
     QFETCH(QStringList, titles);
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     m_grid->setSort(field, Qt::SortOrder(order));
     QCOMPARE(column(*m_grid, QStringLiteral("Title")), titles);
     QCOMPARE(m_grid->sortField(), field);
@@ -373,7 +377,7 @@ void tst_DataGrid::headerClickSortsThenReverses()
 {
     m_grid->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QHeaderView *h = m_grid->view()->header();
     const int section = m_grid->model()->columnOf(QStringLiteral("Rmoney"));
     const QPoint center(h->sectionViewportPosition(section) + h->sectionSize(section) / 2,
@@ -424,7 +428,7 @@ void tst_DataGrid::locateByPrefix()
     QFETCH(QString, field);
     QFETCH(QString, prefix);
     QFETCH(QString, expectedTitle);
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(m_grid->setCurrentPosition(5));
     QSignalSpy changed(m_grid.get(), &DataGrid::currentRowChanged);
     const bool found = m_grid->locate(field, prefix);
@@ -436,7 +440,7 @@ void tst_DataGrid::locateByPrefix()
 
 void tst_DataGrid::locateAsTyped()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     const auto typed = [&](const char *text) {
         m_grid->locate(QStringLiteral("Num"), QString::fromLatin1(text));
         return m_grid->value(QStringLiteral("Title")).toString();
@@ -463,20 +467,22 @@ void tst_DataGrid::locateAsTyped()
     QVERIFY(m_grid->locate(QStringLiteral("Title"), QStringLiteral("英"), Grid::SearchOrder::Read));
     QCOMPARE(m_grid->value(QStringLiteral("Title")).toString(), QStringLiteral("英雄"));
     // After a re-read that changed the rows, too.
-    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Deposit = 1 WHERE ID = 2"));
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET Deposit = 1 WHERE ID = 2"), {},
+             m_account->db());
     m_grid->requery();
     QCOMPARE(typed("1001"), QStringLiteral("无间道"));
 }
 
 void tst_DataGrid::requeryKeepsCurrentRow()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     m_grid->setSort(QStringLiteral("Deposit"), Qt::DescendingOrder);
     QVERIFY(m_grid->locate(QStringLiteral("Title"), QStringLiteral("功夫")));
     const qint64 id = m_grid->value(QStringLiteral("ID")).toLongLong();
 
     // A new rental with a larger deposit comes before it; the current row stays the same line.
-    addRental(*m_account, {"3001", "赵六", "甲方乙方", "2024-03-07", 100, 9900, 1}, m_members);
+    addRental(m_account->db(), *m_account, {"3001", "赵六", "甲方乙方", "2024-03-07", 100, 9900, 1},
+              m_members);
     m_grid->requery();
     QCOMPARE(m_grid->rowCount(), 7);
     QCOMPARE(m_grid->value(QStringLiteral("ID")).toLongLong(), id);
@@ -485,8 +491,8 @@ void tst_DataGrid::requeryKeepsCurrentRow()
 
     // The line is returned: the row at the same position becomes current.
     const int position = m_grid->currentPosition();
-    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-03-08' WHERE ID = ?"),
-             {id});
+    Db::exec(QStringLiteral("UPDATE TBBusinessDetail SET ReDate = '2024-03-08' WHERE ID = ?"), {id},
+             m_account->db());
     m_grid->requery();
     QCOMPARE(m_grid->rowCount(), 6);
     QCOMPARE(m_grid->currentPosition(), position);
@@ -495,16 +501,17 @@ void tst_DataGrid::requeryKeepsCurrentRow()
 
 void tst_DataGrid::requeryFailureKeepsRows()
 {
-    m_grid->open(QStringLiteral("select * from TBBusinessDetail where Ass_Number > ?"), {0});
+    m_grid->open(m_account->db(),
+                 QStringLiteral("select * from TBBusinessDetail where Ass_Number > ?"), {0});
     QCOMPARE(m_grid->rowCount(), 6);
-    Db::exec(QStringLiteral("ALTER TABLE TBBusinessDetail RENAME TO Gone"));
+    Db::exec(QStringLiteral("ALTER TABLE TBBusinessDetail RENAME TO Gone"), {}, m_account->db());
     QVERIFY_THROWS_EXCEPTION(Db::DbError, m_grid->requery());
     QCOMPARE(m_grid->rowCount(), 6);
 }
 
 void tst_DataGrid::groupTwoLevelsWithSums()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     m_grid->groupBy(QStringLiteral("Persons"));
     m_grid->groupBy(QStringLiteral("Num"));
     QCOMPARE(m_grid->groupFields(), QStringList({"Persons", "Num"}));
@@ -549,7 +556,7 @@ void tst_DataGrid::groupTwoLevelsWithSums()
 
 void tst_DataGrid::ungroupRestoresFlatList()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     m_grid->setSort(QStringLiteral("Deposit"));
     m_grid->groupBy(QStringLiteral("Num"));
     m_grid->groupBy(QStringLiteral("Persons"));
@@ -567,7 +574,7 @@ void tst_DataGrid::groupDropOnPanel()
 {
     m_grid->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     auto *panel = m_grid->findChild<GridGroupPanel *>();
     QVERIFY(panel);
     QCOMPARE(panel->accessibleName(), QStringLiteral("把列拖到这儿，按列进行分组"));
@@ -598,7 +605,7 @@ void tst_DataGrid::groupDropOnPanel()
 
 void tst_DataGrid::groupingKeepsCurrentRow()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(m_grid->locate(QStringLiteral("Title"), QStringLiteral("英雄本色")));
     m_grid->groupBy(QStringLiteral("Num"));
     // The current line is still current, and its group was opened to show it.
@@ -626,7 +633,7 @@ void tst_DataGrid::groupingKeepsCurrentRow()
 
 void tst_DataGrid::groupArrowsInFirstShownColumn()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     // The key column ID is hidden: arrows and indent belong to the first column shown.
     const int date = m_grid->model()->columnOf(QStringLiteral("DatTime"));
     QCOMPARE(m_grid->view()->treePosition(), date);
@@ -647,24 +654,24 @@ void tst_DataGrid::longListArrivesInSteps()
     {
         // 1500 more copies of the first line's title, each out once like the first line (a
         // copy is out to one customer at a time).
-        Db::Transaction tx;
+        Db::Transaction tx(m_account->db());
         for (int i = 0; i < 1500; ++i) {
             const qint64 copy = Db::insert(
                 QStringLiteral("INSERT INTO TBName (CustomNum, Name, Ver, Quality) "
                                "SELECT CustomNum || ?, Name, Ver, Quality FROM TBName "
                                "WHERE ID = (SELECT CDNum FROM TBBusinessDetail WHERE ID = 1)"),
-                {QStringLiteral("-%1").arg(i)});
+                {QStringLiteral("-%1").arg(i)}, m_account->db());
             Db::exec(QStringLiteral("INSERT INTO TBBusinessDetail (CDNum, RMoney, Amount, "
                                     "Ass_Number, DatTime, Deposit, Persons) "
                                     "SELECT ?, RMoney, 1, Ass_Number, DatTime, 100, 3 "
                                     "FROM TBBusinessDetail WHERE ID = 1"),
-                     {copy});
+                     {copy}, m_account->db());
         }
         tx.commit();
     }
     QSignalSpy finished(m_grid.get(), &DataGrid::loadFinished);
     QSignalSpy current(m_grid.get(), &DataGrid::currentRowChanged);
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     // The first screen is in, the first row current; the rest is still on its way.
     QVERIFY(m_grid->isLoading());
     QVERIFY(!m_grid->isEmpty());
@@ -685,7 +692,7 @@ void tst_DataGrid::longListArrivesInSteps()
     while (!m_grid->textAt(firstMatch, QStringLiteral("Title")).startsWith(thirdTitle))
         ++firstMatch;
     const QString lastId = m_grid->valueAt(1505, QStringLiteral("ID")).toString();
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(m_grid->isLoading());
     QVERIFY(m_grid->locate(QStringLiteral("Title"), thirdTitle));
     QVERIFY(m_grid->isLoading());
@@ -696,19 +703,19 @@ void tst_DataGrid::longListArrivesInSteps()
     QTRY_COMPARE(m_grid->currentPosition(), 1505);
     QVERIFY(!m_grid->isLoading());
 
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(!m_grid->locate(QStringLiteral("ID"), lastId));
     QTest::keyClick(m_grid->view(), Qt::Key_Down);
     QVERIFY(m_grid->isLoading());
     QTRY_VERIFY(!m_grid->isLoading());
     QCOMPARE(m_grid->currentPosition(), 1);
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(!m_grid->locate(QStringLiteral("ID"), lastId));
     m_grid->fetchAll();
     QCOMPARE(m_grid->currentPosition(), 1505);
 
     // Whatever needs every row waits for the rest: here a sort right after opening.
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(m_grid->isLoading());
     m_grid->setSort(QStringLiteral("Deposit"), Qt::DescendingOrder);
     QVERIFY(!m_grid->isLoading());
@@ -716,7 +723,7 @@ void tst_DataGrid::longListArrivesInSteps()
     QCOMPARE(m_grid->textAt(0, QStringLiteral("Title")), QStringLiteral("无间道"));
 
     // A sorted list is read whole at once.
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(!m_grid->isLoading());
     QCOMPARE(m_grid->rowCount(), 1506);
 
@@ -724,9 +731,9 @@ void tst_DataGrid::longListArrivesInSteps()
     // connection really closes (the driver ends the statement).
     RecordingPresenter boxes;
     m_grid->setSort(QString());
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(m_grid->isLoading());
-    QSqlDatabase db = Db::mainConn();
+    QSqlDatabase db = m_account->db();
     db.close();
     QVERIFY(!db.isOpen());
     QTRY_VERIFY(!m_grid->isLoading());
@@ -737,7 +744,7 @@ void tst_DataGrid::activationByEnterAndDoubleClick()
 {
     m_grid->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_grid.get()));
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QSignalSpy activated(m_grid.get(), &DataGrid::rowActivated);
     m_grid->view()->setFocus();
     QTest::keyClick(m_grid->view(), Qt::Key_Down);
@@ -783,10 +790,10 @@ void tst_DataGrid::rowsHeldByTheWindow()
 
 void tst_DataGrid::csvExport()
 {
-    addRental(*m_account,
+    addRental(m_account->db(), *m_account,
               {"4001", "O'Brien, \"Bob\"", "=HYPERLINK(\"x\")", "2024-03-09", 100, -500, 1},
               m_members);
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     m_grid->setSort(QStringLiteral("Deposit"));
     m_grid->setColumnVisible(QStringLiteral("Persons"), false);
     m_grid->moveColumn(QStringLiteral("Title"), 1);
@@ -830,7 +837,7 @@ void tst_DataGrid::csvExport()
 void tst_DataGrid::csvExportThroughMenuProvider()
 {
     RecordingPresenter boxes;
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("list"));
     DataGrid::setSaveNameProvider([&](QWidget *, const QString &suggested) {
@@ -862,7 +869,7 @@ void tst_DataGrid::csvExportThroughMenuProvider()
 
 void tst_DataGrid::hiddenAndMovedColumns()
 {
-    m_grid->open(QString::fromLatin1(kRentalSql));
+    m_grid->open(m_account->db(), QString::fromLatin1(kRentalSql));
     QVERIFY(!m_grid->shownFields().contains(QStringLiteral("ID")));
     QVERIFY(m_grid->value(QStringLiteral("ID")).toLongLong() > 0);
     m_grid->moveColumn(QStringLiteral("Deposit"), 0);

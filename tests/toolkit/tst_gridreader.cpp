@@ -40,12 +40,12 @@ const QString kSql = QStringLiteral(
     "WHERE a.Quality < ? ORDER BY a.ID");
 
 // The other connections of the server to this account that last ran the list's statement.
-int readersOnServer()
+int readersOnServer(const QSqlDatabase &db)
 {
     return Db::scalar(QStringLiteral("SELECT count(*) FROM pg_stat_activity WHERE datname = "
                                      "current_database() AND pid <> pg_backend_pid() AND "
                                      "query LIKE ?"),
-                      {QStringLiteral("%a.Quality < $1%")})
+                      {QStringLiteral("%a.Quality < $1%")}, db)
         .toInt();
 }
 
@@ -54,23 +54,24 @@ int readersOnServer()
 void tst_GridReader::init()
 {
     m_account = std::make_unique<TestAccount>();
-    Db::Transaction tx;
+    Db::Transaction tx(m_account->db());
     for (int i = 0; i < 700; ++i) {
         Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Mone, Address1, Quality) "
                                 "VALUES (?, ?, ?, ?, 0)"),
                  {QStringLiteral("C%1").arg(i, 4, 10, QLatin1Char('0')),
                   QStringLiteral("片名%1 '引号'").arg(i), qint64(i) * 10000000LL,
-                  i % 3 == 0 ? QVariant() : QVariant(QStringLiteral("%1号架").arg(i % 7))});
+                  i % 3 == 0 ? QVariant() : QVariant(QStringLiteral("%1号架").arg(i % 7))},
+                 m_account->db());
     }
     tx.commit();
 }
 
 void tst_GridReader::wholeReadAndStepsAgree()
 {
-    const GridTable whole = GridReader::read(Db::mainConn(), kSql, {3});
+    const GridTable whole = GridReader::read(m_account->db(), kSql, {3});
     QCOMPARE(whole.rowCount(), 700);
     GridTable stepped;
-    GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, stepped);
+    GridReader::Cursor cursor(m_account->db(), kSql, {3}, {}, stepped);
     int steps = 0;
     while (!cursor.fetch(stepped, 128))
         ++steps;
@@ -98,16 +99,18 @@ void tst_GridReader::wholeReadAndStepsAgree()
 void tst_GridReader::stepsSurviveOtherStatementsBetweenThem()
 {
     GridTable table;
-    GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, table);
+    GridReader::Cursor cursor(m_account->db(), kSql, {3}, {}, table);
     QVERIFY(!cursor.fetch(table, 100));
     // A window looks something up and writes while the list is still arriving.
-    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBName")).toInt(), 700);
+    QCOMPARE(Db::scalar(QStringLiteral("SELECT count(*) FROM TBName"), {}, m_account->db()).toInt(),
+             700);
     Db::exec(QStringLiteral("UPDATE TBName SET Address1 = ? WHERE ID = ?"),
-             {QStringLiteral("柜台"), 1});
+             {QStringLiteral("柜台"), 1}, m_account->db());
     while (!cursor.fetch(table, 100)) {
-        QCOMPARE(Db::scalar(QStringLiteral("SELECT Name FROM TBName WHERE ID = ?"), {2})
-                     .toString(),
-                 QStringLiteral("片名1 '引号'"));
+        QCOMPARE(
+            Db::scalar(QStringLiteral("SELECT Name FROM TBName WHERE ID = ?"), {2}, m_account->db())
+                .toString(),
+            QStringLiteral("片名1 '引号'"));
     }
     QCOMPARE(table.rowCount(), 700);
     QCOMPARE(table.toText(699, table.fieldIndex(QStringLiteral("CustomNum"))),
@@ -116,55 +119,54 @@ void tst_GridReader::stepsSurviveOtherStatementsBetweenThem()
 
 void tst_GridReader::failureIsThrown()
 {
-    QVERIFY_THROWS_EXCEPTION(Db::DbError, GridReader::read(Db::mainConn(),
-                                                           QStringLiteral("SELECT x FROM nowhere"),
-                                                           {}));
+    QVERIFY_THROWS_EXCEPTION(
+        Db::DbError,
+        GridReader::read(m_account->db(), QStringLiteral("SELECT x FROM nowhere"), {}));
     GridTable table;
-    QVERIFY_THROWS_EXCEPTION(Db::DbError,
-                             GridReader::Cursor(Db::mainConn(),
-                                                QStringLiteral("SELECT x FROM nowhere"), {}, {},
-                                                table));
+    QVERIFY_THROWS_EXCEPTION(
+        Db::DbError, GridReader::Cursor(m_account->db(), QStringLiteral("SELECT x FROM nowhere"),
+                                        {}, {}, table));
 }
 
 void tst_GridReader::stepsStreamOnAConnectionOfTheirOwn()
 {
     if (!m_account->onServer())
         QSKIP("a file's rows are read on its one connection");
-    QVERIFY(ServerStream::possible(Db::mainConn()));
+    QVERIFY(ServerStream::possible(m_account->db()));
     {
         GridTable table;
-        GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, table);
+        GridReader::Cursor cursor(m_account->db(), kSql, {3}, {}, table);
         QVERIFY(!cursor.fetch(table, 50));
         QCOMPARE(table.rowCount(), 50);
-        QCOMPARE(readersOnServer(), 1);
+        QCOMPARE(readersOnServer(m_account->db()), 1);
         while (!cursor.fetch(table, 100)) {
         }
         QCOMPARE(table.rowCount(), 700);
         // The last row in, the connection is closed (the server ends its side a moment later).
-        QTRY_COMPARE(readersOnServer(), 0);
+        QTRY_COMPARE(readersOnServer(m_account->db()), 0);
     }
     {
         GridTable table;
-        auto cursor = std::make_unique<GridReader::Cursor>(Db::mainConn(), kSql, QVariantList{3},
+        auto cursor = std::make_unique<GridReader::Cursor>(m_account->db(), kSql, QVariantList{3},
                                                            QHash<QString, GridTable::Storage>{},
                                                            table);
         QVERIFY(!cursor->fetch(table, 10));
-        QCOMPARE(readersOnServer(), 1);
+        QCOMPARE(readersOnServer(m_account->db()), 1);
         cursor.reset(); // the list closed before all its rows came
-        QTRY_COMPARE(readersOnServer(), 0);
+        QTRY_COMPARE(readersOnServer(m_account->db()), 0);
     }
 }
 
 void tst_GridReader::stepsInsideATransactionSeeItsRows()
 {
-    Db::Transaction tx;
+    Db::Transaction tx(m_account->db());
     Db::exec(QStringLiteral("INSERT INTO TBName (CustomNum, Name, Mone, Quality) "
                             "VALUES (?, ?, ?, 0)"),
-             {QStringLiteral("C9999"), QStringLiteral("未提交"), 1});
+             {QStringLiteral("C9999"), QStringLiteral("未提交"), 1}, m_account->db());
     if (m_account->onServer())
-        QVERIFY(!ServerStream::possible(Db::mainConn()));
+        QVERIFY(!ServerStream::possible(m_account->db()));
     GridTable table;
-    GridReader::Cursor cursor(Db::mainConn(), kSql, {3}, {}, table);
+    GridReader::Cursor cursor(m_account->db(), kSql, {3}, {}, table);
     while (!cursor.fetch(table, 100)) {
     }
     QCOMPARE(table.rowCount(), 701);
@@ -180,9 +182,9 @@ void tst_GridReader::failureMidwayIsThrown()
     // in the table's own order.
     const QString sql = QStringLiteral(
         "SELECT a.ID, 100 / (a.ID - ?) AS share FROM TBName AS a WHERE a.Quality < ?");
-    const qint64 last = Db::scalar(QStringLiteral("SELECT max(ID) FROM TBName")).toLongLong();
+    const qint64 last = Db::scalar(QStringLiteral("SELECT max(ID) FROM TBName"), {}, m_account->db()).toLongLong();
     GridTable table;
-    GridReader::Cursor cursor(Db::mainConn(), sql, {last, 3}, {}, table);
+    GridReader::Cursor cursor(m_account->db(), sql, {last, 3}, {}, table);
     QVERIFY(!cursor.fetch(table, 100));
     try {
         while (!cursor.fetch(table, 100)) {

@@ -2297,6 +2297,17 @@ Open it on every computer with &quot;File → Open → Server account&quot;.</tr
     </message>
 </context>
 <context>
+    <name>TBaseDlgFM</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TCashUpFm</name>
     <message>
         <source>交班结算</source>
@@ -4634,14 +4645,6 @@ Write off &quot;%1&quot;?</translation>
         <source>服务器帐户</source>
         <translation>Server account</translation>
     </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>TServerPasswordFm</name>
@@ -4660,14 +4663,6 @@ Write off &quot;%1&quot;?</translation>
     <message>
         <source>口令只在本次运行中记住，不保存。</source>
         <translation>The password is remembered only while the program runs; it is never stored.</translation>
-    </message>
-    <message>
-        <source>确定</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>取消</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>请输入口令！</source>

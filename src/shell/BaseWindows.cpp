@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -118,6 +119,27 @@ TBaseDlgFM::TBaseDlgFM(QWidget *parent) : QDialog(parent)
 TBaseDlgFM::~TBaseDlgFM()
 {
     qApp->removeEventFilter(this);
+}
+
+void TBaseDlgFM::addOkCancel(QPushButton *&ok, QPushButton *&cancel)
+{
+    ok = new QPushButton(tr("确定"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setAutoDefault(false);
+    cancel = new QPushButton(tr("取消"), this);
+    cancel->setObjectName(QStringLiteral("BitBtn2"));
+    cancel->setAutoDefault(false);
+    setDefaultButton(ok);
+    setCancelButton(cancel);
+}
+
+QHBoxLayout *TBaseDlgFM::okCancelRow(QPushButton *ok, QPushButton *cancel)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 bool TBaseDlgFM::eventFilter(QObject *watched, QEvent *event)

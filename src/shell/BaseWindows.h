@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QWidget>
 
+class QHBoxLayout;
+class QPushButton;
+
 class QAbstractButton;
 class QKeyEvent;
 
@@ -49,6 +52,11 @@ public:
     void setCancelButton(QAbstractButton *button) { m_cancelButton = button; }
     // The button Enter presses from any single-line field.
     void setDefaultButton(QAbstractButton *button) { m_defaultButton = button; }
+    // The dialog's 确定 (BitBtn1) and 取消 (BitBtn2): Enter presses the first from any
+    // single-line field, Esc the second; neither takes Enter for itself when focused.
+    void addOkCancel(QPushButton *&ok, QPushButton *&cancel);
+    // The two in a row at the right, to put under the dialog's fields.
+    QHBoxLayout *okCancelRow(QPushButton *ok, QPushButton *cancel);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -137,20 +137,13 @@ TServerAccountFm::TServerAccountFm(QWidget *parent, const ServerAddress &propose
     Fields = new ServerAddressFields(this);
     if (proposed.isValid())
         Fields->setAddress(proposed);
-    BitBtn1 = button(QStringLiteral("BitBtn1"), tr("确定"), this);
-    BitBtn2 = button(QStringLiteral("BitBtn2"), tr("取消"), this);
-    setDefaultButton(BitBtn1);
-    setCancelButton(BitBtn2);
+    addOkCancel(BitBtn1, BitBtn2);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 8);
     layout->addWidget(Fields);
     layout->addWidget(passwordNote(this));
-    layout->addLayout(buttons);
+    layout->addLayout(okCancelRow(BitBtn1, BitBtn2));
     setTabOrder(Fields->EDUser, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
     resize(380, 230);

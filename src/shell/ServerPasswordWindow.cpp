@@ -4,7 +4,6 @@
 #include "toolkit/MessageBox.h"
 
 #include <QApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,26 +32,14 @@ TServerPasswordFm::TServerPasswordFm(QWidget *parent, const ServerAddress &addre
     note->setObjectName(QStringLiteral("LabelNote"));
     note->setWordWrap(true);
 
-    BitBtn1 = new QPushButton(tr("确定"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setAutoDefault(false);
-    BitBtn2 = new QPushButton(tr("取消"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAutoDefault(false);
-    setDefaultButton(BitBtn1);
-    setCancelButton(BitBtn2);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
+    addOkCancel(BitBtn1, BitBtn2);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 10, 12, 8);
     layout->addWidget(LabelServer);
     layout->addWidget(LabelRefused);
     layout->addWidget(EDPassword);
     layout->addWidget(note);
-    layout->addLayout(buttons);
+    layout->addLayout(okCancelRow(BitBtn1, BitBtn2));
     setTabOrder(EDPassword, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
     // As tall as its texts need at its width: the server's reason may take a few lines.

@@ -137,6 +137,22 @@ DbError engineError(const QSqlError &error, const QString &context, const QSqlDr
                    Sqlite::fileOf(driver));
 }
 
+namespace {
+
+// The statement prepared through the SQL driver, its values bound in order, and run.
+void runPrepared(QSqlQuery &q, const QString &sql, const QVariantList &params,
+                 const QSqlDatabase &db)
+{
+    if (!q.prepare(sql))
+        throw engineError(q.lastError(), sql, db.driver());
+    for (const QVariant &p : params)
+        q.addBindValue(p);
+    if (!q.exec())
+        throw engineError(q.lastError(), sql, db.driver());
+}
+
+} // namespace
+
 QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabase &db)
 {
     QSqlQuery q(db);
@@ -155,12 +171,7 @@ QSqlQuery exec(const QString &sql, const QVariantList &params, const QSqlDatabas
     // On a server: one round trip with the values apart from the statement.
     if (!isSqlite(db) && ServerStatement::available(db))
         return ServerStatement::exec(sql, params, db);
-    if (!q.prepare(sql))
-        throw engineError(q.lastError(), sql, db.driver());
-    for (const QVariant &p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        throw engineError(q.lastError(), sql, db.driver());
+    runPrepared(q, sql, params, db);
     return q;
 }
 
@@ -168,12 +179,7 @@ QSqlQuery stream(const QString &sql, const QVariantList &params, const QSqlDatab
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw engineError(q.lastError(), sql, db.driver());
-    for (const QVariant &p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        throw engineError(q.lastError(), sql, db.driver());
+    runPrepared(q, sql, params, db);
     return q;
 }
 

@@ -1,5 +1,6 @@
 #include "AccountWindows.h"
 
+#include "AccountFileDialog.h"
 #include "Openers.h"
 #include "ServerAccountWindow.h"
 #include "WorkArea.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -54,13 +54,9 @@ BackupChooser g_chooseBackup;
 
 QString askBackupFile(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, TOpenAccountFm::tr("选择要恢复的备份文件"), folder,
-                       TOpenAccountFm::tr("数据文件(*.MDB *.mdb)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AccountFileDialog::ask(parent, TOpenAccountFm::tr("选择要恢复的备份文件"), folder,
+                                  TOpenAccountFm::tr("数据文件(*.MDB *.mdb)"),
+                                  AccountFileDialog::Purpose::Open);
 }
 
 bool sameFile(const QString &a, const QString &b)

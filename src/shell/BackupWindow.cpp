@@ -1,5 +1,6 @@
 #include "BackupWindow.h"
 
+#include "AccountFileDialog.h"
 #include "Openers.h"
 
 #include "audit/AuditLog.h"
@@ -14,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,16 +29,10 @@ TBackupFm::SaveNameProvider g_saveName;
 
 QString askSaveName(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, TBackupFm::tr("数据文件备份到"), folder,
-                       TBackupFm::tr("数据文件(*.MDB)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("MDB"));
     // 备份 asks about an existing file itself, once.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AccountFileDialog::ask(parent, TBackupFm::tr("数据文件备份到"), folder,
+                                  TBackupFm::tr("数据文件(*.MDB)"),
+                                  AccountFileDialog::Purpose::SaveAskedByCaller);
 }
 
 } // namespace

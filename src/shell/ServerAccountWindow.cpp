@@ -1,5 +1,7 @@
 #include "ServerAccountWindow.h"
 
+#include "AccountFileDialog.h"
+
 #include "data/DataModule.h"
 #include "data/Db.h"
 #include "toolkit/MessageBox.h"
@@ -7,7 +9,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -40,14 +41,9 @@ QLineEdit *field(const QString &name, QWidget *parent)
 
 QString askSaveName(QWidget *parent, const QString &folder)
 {
-    QFileDialog dialog(parent, TAccountMoveFm::tr("迁移到帐户文件"), folder,
-                       TAccountMoveFm::tr("数据文件(*.MDB)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("MDB"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return AccountFileDialog::ask(parent, TAccountMoveFm::tr("迁移到帐户文件"), folder,
+                                  TAccountMoveFm::tr("数据文件(*.MDB)"),
+                                  AccountFileDialog::Purpose::Save);
 }
 
 // A note under the fields: where the password comes from.

@@ -9,6 +9,8 @@
 #include "shell/Language.h"
 #include "shell/LoginWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/ServerAccountWindow.h"
+#include "shell/ServerPasswordWindow.h"
 #include "shell/TipsWindow.h"
 
 #include "audit/AuditLog.h"
@@ -445,6 +447,23 @@ void tst_English::smallWindows()
     EXPECT_ENGLISH(&openAccount);
     TBackupFm backup(m_account->context(), nullptr, folder.path() + QLatin1Char('/'));
     EXPECT_ENGLISH(&backup);
+
+    // The server account's windows: its address, the moves both ways, the password asked at
+    // start (with a refusal, so that its line is filled).
+    TServerAccountFm serverAccount;
+    EXPECT_ENGLISH(&serverAccount);
+    for (auto direction : {TAccountMoveFm::Direction::ToServer, TAccountMoveFm::Direction::ToFile}) {
+        TAccountMoveFm move(direction, nullptr, m_account->db(), m_account->context().account(),
+                            folder.path());
+        EXPECT_ENGLISH(&move);
+    }
+    ServerAddress address;
+    address.host = QStringLiteral("db.shop.lan");
+    address.database = QStringLiteral("shop");
+    address.user = QStringLiteral("counter");
+    TServerPasswordFm password(nullptr, address,
+                               QStringLiteral("password authentication failed for user \"counter\""));
+    EXPECT_ENGLISH(&password);
 
     // A refused account name is told in English.
     QTest::keyClick(newAccount.findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::Key_Space);

@@ -2,7 +2,8 @@
 # The sanitizer part of the fault suite, run by CI after the test command:
 #  1. the test suite built with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan/
 #     (only what the tests need: every test and the libraries under it), and every test run
-#     there (any report fails the test that caused it);
+#     there, those on the throw-away PostgreSQL server too (any report fails the test that
+#     caused it);
 #  2. the fuzz targets of Money and the display masks built with clang's libFuzzer into
 #     build-fuzz/ and run for FUZZ_SECONDS each (default 30) over their committed corpora.
 # Both builds use clang (it compiles this code with the sanitizers about half again as fast as
@@ -50,17 +51,23 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug 
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_C_FLAGS="$flags" \
   -DCMAKE_CXX_FLAGS_DEBUG= -DCMAKE_C_FLAGS_DEBUG= \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
-# Every test is a target of its own name; the program, tools and benchmarks are left out, and
-# so is every test labelled "server": the runs on a PostgreSQL server (NAME_pg, same program),
-# the tests that always need one, and the server's start and stop (no programs of ours).
-mapfile -t tests < <(cd build-asan && ctest -N -LE server | sed -n 's/^ *Test *#[0-9]*: *//p')
-cmake --build build-asan -j"$jobs" --target "${tests[@]}"
+# Every test program is a target of its own name; the program, tools and benchmarks are left
+# out. A test's run on the PostgreSQL server (NAME_pg) is the program NAME again, and the
+# server's start and stop are no programs of ours.
+mapfile -t programs < <(cd build-asan && ctest -N | sed -n 's/^ *Test *#[0-9]*: *//p' \
+  | sed 's/_pg$//' | grep -v '^pg_server_' | sort -u)
+cmake --build build-asan -j"$jobs" --target "${programs[@]}"
 took "the sanitizer build"
 
-step "the test suite under the sanitizers (${#tests[@]} tests)"
-# On the account files only: the server's client library has not been checked for leaks of its
-# own yet, and the suite takes no suppression.
-(cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 900 -LE server)
+step "the test suite under the sanitizers (${#programs[@]} programs, on files and on a server)"
+# The server's client library and the program's own use of it (statements, streamed lists,
+# moves) are checked as the rest is, with no suppression.
+eval "$(./scripts/pg-test-server.sh start)"
+root=$PWD
+trap '"$root/scripts/pg-test-server.sh" stop "$RENTORA_TEST_PG_DIR"' EXIT
+(cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 900)
+"$root/scripts/pg-test-server.sh" stop "$RENTORA_TEST_PG_DIR"
+trap - EXIT
 took "the sanitizer test run"
 
 step "build the fuzz targets with clang (build-fuzz)"
